@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+// The words that name the kind of animal this build is for. Captions and
+// messages are plain concatenations of fixed pieces and these words.
+namespace SpeciesWords {
+
+inline const QString Singular = QStringLiteral("Kanarienvogel");
+inline const QString Genitive = QStringLiteral("des Kanarienvogels");
+inline const QString Accusative = QStringLiteral("den Kanarienvogel");
+inline const QString Plural = QStringLiteral("Kanarienvögel");
+inline const QString Title = QStringLiteral("Avelor Abstammungsnachweis für Kanarienvögel");
+inline const QString WebPage = QStringLiteral("https://avelor.example.org");
+inline const QString MaleLabel = QStringLiteral("Vogel (m) 1.0");
+inline const QString FemaleLabel = QStringLiteral("Vogel (w) 0.1");
+inline const QString CageWord = QStringLiteral("Hecke");
+
+} // namespace SpeciesWords
+
+namespace AppInfo {
+
+inline const QString ShortTitle = QStringLiteral("Avelor Abstammungsnachweis");
+inline const QString Version = QStringLiteral("Version 3.39");
+inline const QString MakerNotice = QStringLiteral("© Avelor – freie Software für Züchter");
+
+} // namespace AppInfo
