@@ -1,22 +1,297 @@
 #include "mainwindow/MainWindow.h"
 
+#include "mainwindow/LinkLabel.h"
+#include "mainwindow/MainWindowLists.h"
+#include "mainwindow/StockListPanel.h"
+#include "mainwindow/StockSort.h"
+#include "platform/DataFolder.h"
 #include "platform/Messages.h"
+#include "platform/Prompts.h"
+#include "stock/BreederDataDialog.h"
+#include "stock/DeleteAnimalDialog.h"
+#include "stock/EnterAnimalsDialog.h"
+#include "stock/ParentLinksDialog.h"
+#include "storage/AnimalQueries.h"
 #include "storage/SpeciesWords.h"
+#include "ui/Choices.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
+#include <QStackedLayout>
 #include <QVBoxLayout>
+
+namespace {
+
+QPushButton* commandButton(const QString& text, const QString& name, QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setMinimumHeight(32);
+    return button;
+}
+
+} // namespace
 
 MainWindow::MainWindow(Database db, DataFiles files, QWidget* parent)
     : QWidget(parent), m_db(std::move(db)), m_files(std::move(files))
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(SpeciesWords::Title);
-    auto* layout = new QVBoxLayout(this);
-    m_closeButton = new QPushButton(QStringLiteral("Alles speichern und Programm beenden"), this);
-    m_closeButton->setObjectName(QStringLiteral("closeButton"));
-    layout->addWidget(m_closeButton);
-    connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+
+    auto* mainPage = new QWidget(this);
+    auto* grid = new QGridLayout(mainPage);
+    grid->setContentsMargins(10, 10, 10, 10);
+    grid->addWidget(buildCommandColumn(), 0, 0, 3, 1);
+    grid->addWidget(buildBackupGroup(), 0, 1);
+    grid->addWidget(buildPedigreeGroup(), 1, 1);
+    grid->addWidget(buildPairGroup(), 2, 1, Qt::AlignTop);
+    grid->setRowStretch(2, 1);
+
+    auto* closeButton = new QPushButton(QStringLiteral("Alles speichern und Programm beenden"), mainPage);
+    closeButton->setObjectName(QStringLiteral("closeButton"));
+    closeButton->setMinimumHeight(35);
+    grid->addWidget(closeButton, 3, 0, 1, 2);
+    auto* footer = new QLabel(AppInfo::Version + QStringLiteral("  ") + AppInfo::MakerNotice, mainPage);
+    footer->setAlignment(Qt::AlignCenter);
+    grid->addWidget(footer, 4, 0, 1, 2);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+
+    m_stockListPanel = new StockListPanel(this);
+    connect(m_stockListPanel, &StockListPanel::cancelled, this, [this] { m_pages->setCurrentIndex(0); });
+    connect(m_stockListPanel, &StockListPanel::filterCleared, this, &MainWindow::RefreshMainWindow);
+    connect(m_stockListPanel, &StockListPanel::sortByRing, this, &MainWindow::notYetAvailable);
+    connect(m_stockListPanel, &StockListPanel::sortByYear, this, &MainWindow::notYetAvailable);
+
+    m_pages = new QStackedLayout(this);
+    m_pages->addWidget(mainPage);
+    m_pages->addWidget(m_stockListPanel);
+    m_pages->setCurrentIndex(0);
+
+    auto* openFolder = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F12), this);
+    connect(openFolder, &QShortcut::activated, this, [] { Prompts::current().openFolder(DataFolder::path()); });
+
+    updateBuyerLabel();
+    setFixedSize(sizeHint().expandedTo(QSize(633, 463)));
+}
+
+MainWindow::~MainWindow() = default;
+
+QWidget* MainWindow::buildCommandColumn()
+{
+    auto* column = new QWidget(this);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    const QString& plural = SpeciesWords::Plural;
+    struct Command
+    {
+        QString text;
+        const char* name;
+        void (MainWindow::*slot)();
+    };
+    const Command commands[] = {
+        {QStringLiteral("Züchterdaten"), "breederDataButton", &MainWindow::openBreederData},
+        {plural + QStringLiteral(" anlegen"), "enterAnimalsButton", &MainWindow::openEnterAnimals},
+        {plural + QStringLiteral(" löschen"), "deleteAnimalButton", &MainWindow::openDeleteAnimal},
+        {plural + QStringLiteral(" ändern"), "changeAnimalButton", &MainWindow::notYetAvailable},
+        {plural + QStringLiteral(" suchen"), "searchButton", &MainWindow::notYetAvailable},
+        {QStringLiteral("Elternbeziehungen"), "parentLinksButton", &MainWindow::openParentLinks},
+    };
+    for (const Command& command : commands) {
+        auto* button = commandButton(command.text, QString::fromLatin1(command.name), column);
+        connect(button, &QPushButton::clicked, this, command.slot);
+        layout->addWidget(button);
+    }
+    auto* showList = commandButton(plural + QStringLiteral("bestandsliste anzeigen"), "showStockListButton", column);
+    auto* printList = commandButton(plural + QStringLiteral("bestandsliste drucken"), "printStockListButton", column);
+    connect(showList, &QPushButton::clicked, this, [this] { showStockListPanel(0); });
+    connect(printList, &QPushButton::clicked, this, [this] { showStockListPanel(1); });
+    layout->addWidget(showList);
+    layout->addWidget(printList);
+    auto* descendants = commandButton(QStringLiteral("Kinder, Enkel && Urenkel"), "descendantsButton", column);
+    connect(descendants, &QPushButton::clicked, this, &MainWindow::notYetAvailable);
+    layout->addWidget(descendants);
+    m_breedingButton = commandButton(QStringLiteral("Nachwuchsverwaltung"), "breedingButton", column);
+    connect(m_breedingButton, &QPushButton::clicked, this, &MainWindow::notYetAvailable);
+    layout->addWidget(m_breedingButton);
+    layout->addStretch();
+    column->setMinimumWidth(218);
+    return column;
+}
+
+QWidget* MainWindow::buildBackupGroup()
+{
+    auto* group = new QGroupBox(QStringLiteral("Backup-Funktion: "), this);
+    auto* grid = new QGridLayout(group);
+    const char* names[] = {"usbBackupButton", "usbRestoreButton", "diskBackupButton", "diskRestoreButton"};
+    const QString texts[] = {QStringLiteral("Backup auf USB-Stick"), QStringLiteral("Backup von USB-Stick holen"),
+                             QStringLiteral("Schnelles Backup"), QStringLiteral("Schnelles Backup holen")};
+    for (int i = 0; i < 4; ++i) {
+        auto* button = new QPushButton(texts[i], group);
+        button->setObjectName(QString::fromLatin1(names[i]));
+        connect(button, &QPushButton::clicked, this, &MainWindow::notYetAvailable);
+        grid->addWidget(button, i / 2, i % 2);
+    }
+    auto* wipe = new LinkLabel(QStringLiteral("Komplette Datenbank löschen und neu anfangen"), group);
+    wipe->setObjectName(QStringLiteral("wipeDatabaseLink"));
+    connect(wipe, &LinkLabel::clicked, this, &MainWindow::notYetAvailable);
+    grid->addWidget(wipe, 2, 0, 1, 2, Qt::AlignHCenter);
+    return group;
+}
+
+QWidget* MainWindow::buildPedigreeGroup()
+{
+    auto* group = new QGroupBox(QStringLiteral("Abstammungsnachweis:"), this);
+    auto* grid = new QGridLayout(group);
+    m_animalSelector = makeListCombo(group, QStringLiteral("animalSelector"));
+    auto* selectorLabel
+        = new QLabel(QStringLiteral("Für ") + SpeciesWords::Singular + QStringLiteral(" mit Ring-Nr.:"), group);
+    selectorLabel->setBuddy(m_animalSelector);
+    grid->addWidget(selectorLabel, 0, 0, 1, 2, Qt::AlignRight);
+    grid->addWidget(m_animalSelector, 0, 2, 1, 2);
+
+    m_buyerText = new QPlainTextEdit(group);
+    m_buyerText->setObjectName(QStringLiteral("buyerText"));
+    m_buyerText->setFixedHeight(59);
+    m_buyerText->setTabChangesFocus(true);
+    m_buyerLabel = new QLabel(group);
+    m_buyerLabel->setObjectName(QStringLiteral("buyerLabel"));
+    m_buyerLabel->setBuddy(m_buyerText);
+    grid->addWidget(m_buyerLabel, 1, 0, 1, 2, Qt::AlignRight | Qt::AlignTop);
+    grid->addWidget(m_buyerText, 1, 2, 1, 2);
+
+    const struct
+    {
+        QString text;
+        const char* name;
+        int row, column, span;
+    } buttons[] = {
+        {QStringLiteral("Einstellungen"), "printSettingsButton", 2, 0, 1},
+        {QStringLiteral("Anzeigen"), "previewPedigreeButton", 2, 2, 1},
+        {QStringLiteral("Drucken"), "printPedigreeButton", 2, 3, 1},
+        {QStringLiteral("Nur Stammblatt drucken"), "recordSheetButton", 3, 2, 2},
+    };
+    for (const auto& b : buttons) {
+        auto* button = new QPushButton(b.text, group);
+        button->setObjectName(QString::fromLatin1(b.name));
+        connect(button, &QPushButton::clicked, this, &MainWindow::notYetAvailable);
+        grid->addWidget(button, b.row, b.column, 1, b.span);
+    }
+    grid->setColumnStretch(1, 1);
+    return group;
+}
+
+QWidget* MainWindow::buildPairGroup()
+{
+    m_pairGroup = new QGroupBox(QStringLiteral("Zuchtpaar zum Drucken auswählen: "), this);
+    m_pairGroup->setObjectName(QStringLiteral("pairGroup"));
+    auto* layout = new QVBoxLayout(m_pairGroup);
+    m_pairSelector = makeListCombo(m_pairGroup, QStringLiteral("pairSelector"));
+    m_pairSelector->setAccessibleName(QStringLiteral("Zuchtpaar"));
+    auto* print = new QPushButton(QStringLiteral("Zuchtpaar drucken"), m_pairGroup);
+    print->setObjectName(QStringLiteral("printPairButton"));
+    connect(print, &QPushButton::clicked, this, &MainWindow::notYetAvailable);
+    layout->addWidget(m_pairSelector);
+    layout->addWidget(print);
+    return m_pairGroup;
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        RefreshMainWindow();
+}
+
+void MainWindow::RefreshMainWindow()
+{
+    setChoices(m_animalSelector, pedigreeCandidates(m_db.animals));
+    const bool breeding = m_db.print.ShowBreeding != 0;
+    m_breedingButton->setVisible(breeding);
+    m_pairGroup->setVisible(breeding);
+    setChoices(m_pairSelector, pairCaptions(m_db.pairs));
+    m_stockListPanel->setBreeds(distinctValues(m_db.animals, &TTauben::Breed));
+}
+
+void MainWindow::sortStock()
+{
+    sorttauben(m_db.animals);
+}
+
+std::optional<QString> MainWindow::SelectedAnimalRing() const
+{
+    if (m_animalSelector->currentIndex() < 0)
+        return std::nullopt;
+    return m_animalSelector->currentText();
+}
+
+std::optional<int> MainWindow::SelectedPair() const
+{
+    if (m_pairSelector->currentIndex() < 0)
+        return std::nullopt;
+    return m_pairSelector->currentIndex();
+}
+
+void MainWindow::ShowPedigreeOf(const QString& ring)
+{
+    selectEntry(m_animalSelector, ring);
+    notYetAvailable();
+}
+
+void MainWindow::updateBuyerLabel()
+{
+    m_buyerLabel->setText(m_db.print.TopRightContent == 2 ? QStringLiteral("Freier Text:")
+                                                          : QStringLiteral("Käuferdaten:"));
+}
+
+void MainWindow::showStockListPanel(int mode)
+{
+    m_stockListMode = mode;
+    m_pages->setCurrentIndex(1);
+}
+
+void MainWindow::notYetAvailable()
+{
+    Messages::current().inform(this, QStringLiteral("Diese Funktion folgt in einer der nächsten Versionen."));
+}
+
+void MainWindow::openBreederData()
+{
+    if (!m_breederDialog)
+        m_breederDialog = std::make_unique<BreederDataDialog>(m_db.breeder, this);
+    m_breederDialog->showStoredData();
+}
+
+void MainWindow::openEnterAnimals()
+{
+    if (!m_enterDialog) {
+        m_enterDialog = std::make_unique<EnterAnimalsDialog>(m_db.animals, this);
+        connect(m_enterDialog.get(), &EnterAnimalsDialog::stockChanged, this, &MainWindow::RefreshMainWindow);
+    }
+    m_enterDialog->open();
+}
+
+void MainWindow::openDeleteAnimal()
+{
+    if (!m_deleteDialog) {
+        m_deleteDialog = std::make_unique<DeleteAnimalDialog>(m_db.animals, this);
+        connect(m_deleteDialog.get(), &QDialog::finished, this, &MainWindow::RefreshMainWindow);
+    }
+    m_deleteDialog->open();
+}
+
+void MainWindow::openParentLinks()
+{
+    if (!m_parentDialog)
+        m_parentDialog = std::make_unique<ParentLinksDialog>(m_db.animals, this);
+    m_parentDialog->open();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

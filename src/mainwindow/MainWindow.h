@@ -5,28 +5,80 @@
 
 #include <QWidget>
 
-class QPushButton;
+#include <memory>
+#include <optional>
 
-// The program's hub. Owns the breeder's data for the whole run and saves it
-// when it is closed.
+class BreederDataDialog;
+class DeleteAnimalDialog;
+class EnterAnimalsDialog;
+class ParentLinksDialog;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QStackedLayout;
+class StockListPanel;
+
+// The program's hub: one button per task, the animal and pair selectors and
+// the stock-list options. Owns the breeder's data for the whole run, hands
+// commands to the dialogs and saves everything when it is closed.
 class MainWindow : public QWidget
 {
     Q_OBJECT
 
 public:
     MainWindow(Database db, DataFiles files, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     Database& database() { return m_db; }
+
+    // Fills every list from the data; no animal and no pair is selected afterwards.
+    void RefreshMainWindow();
+    // Reorders the stock newest year first and drops deleted animals.
+    void sortStock();
+    std::optional<QString> SelectedAnimalRing() const;
+    std::optional<int> SelectedPair() const;
+    // Selects the last entry with exactly this ring (if any), then shows its certificate.
+    void ShowPedigreeOf(const QString& ring);
+    // The caption beside the buyer text, following the print settings.
+    void updateBuyerLabel();
 
 signals:
     // The user confirmed the end of the program after both files were saved.
     void exitConfirmed();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    QWidget* buildCommandColumn();
+    QWidget* buildBackupGroup();
+    QWidget* buildPedigreeGroup();
+    QWidget* buildPairGroup();
+    void showStockListPanel(int mode);
+    void notYetAvailable();
+    void openBreederData();
+    void openEnterAnimals();
+    void openDeleteAnimal();
+    void openParentLinks();
+
     Database m_db;
     DataFiles m_files;
-    QPushButton* m_closeButton = nullptr;
+    int m_stockListMode = 0; // 0 preview, 1 printer
+
+    QStackedLayout* m_pages = nullptr;
+    StockListPanel* m_stockListPanel = nullptr;
+    QComboBox* m_animalSelector = nullptr;
+    QComboBox* m_pairSelector = nullptr;
+    QLabel* m_buyerLabel = nullptr;
+    QPlainTextEdit* m_buyerText = nullptr;
+    QPushButton* m_breedingButton = nullptr;
+    QGroupBox* m_pairGroup = nullptr;
+
+    std::unique_ptr<BreederDataDialog> m_breederDialog;
+    std::unique_ptr<EnterAnimalsDialog> m_enterDialog;
+    std::unique_ptr<DeleteAnimalDialog> m_deleteDialog;
+    std::unique_ptr<ParentLinksDialog> m_parentDialog;
 };

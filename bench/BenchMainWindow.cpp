@@ -1,0 +1,87 @@
+// The main window's refresh and a ring range on a large stock, through the real widgets.
+#include "StockGenerator.h"
+#include "app/Startup.h"
+#include "mainwindow/MainWindow.h"
+#include "mainwindow/StockSort.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+std::unique_ptr<MainWindow> makeWindow(int animals, const QTemporaryDir& dir)
+{
+    auto window = std::make_unique<MainWindow>(generateStock(animals), DataFiles(dir.path() + QLatin1Char('/')));
+    window->show();
+    return window;
+}
+
+void refreshMainWindow(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    auto window = makeWindow(int(state.range(0)), dir);
+    for (auto _ : state)
+        window->RefreshMainWindow();
+}
+
+void sortStock(benchmark::State& state)
+{
+    const Database db = generateStock(int(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        AnimalTable animals = db.animals;
+        state.ResumeTiming();
+        sorttauben(animals);
+    }
+}
+
+void ringRangeOnLargeStock(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto window = makeWindow(100000, dir);
+        window->findChild<QPushButton*>(QStringLiteral("enterAnimalsButton"))->click();
+        auto* dialog = window->findChild<QDialog*>(QStringLiteral("EnterAnimalsDialog"));
+        dialog->findChild<QCheckBox*>(QStringLiteral("showSeriesBox"))->setChecked(true);
+        dialog->findChild<QComboBox*>(QStringLiteral("sexList"))->setCurrentIndex(1);
+        for (const auto& [name, text] : {std::pair {"yearCombo", "2020"}, std::pair {"breederCombo", "Müller"},
+                                         std::pair {"colourCombo", "gelb"}, std::pair {"markingsCombo", "einfarbig"}})
+            dialog->findChild<QComboBox*>(QString::fromLatin1(name))->setEditText(QString::fromUtf8(text));
+        dialog->findChild<QLineEdit*>(QStringLiteral("rangePrefix"))->setText(QStringLiteral("NEU-"));
+        dialog->findChild<QLineEdit*>(QStringLiteral("rangeFrom"))->setText(QStringLiteral("00001"));
+        dialog->findChild<QLineEdit*>(QStringLiteral("rangeTo"))->setText(QStringLiteral("10000"));
+        auto* create = dialog->findChild<QPushButton*>(QStringLiteral("createRangeButton"));
+        state.ResumeTiming();
+        create->click();
+        state.PauseTiming();
+        if (window->database().animals.size() != 110000)
+            state.SkipWithError("range not created");
+        window.reset();
+        state.ResumeTiming();
+    }
+}
+
+} // namespace
+
+BENCHMARK(refreshMainWindow)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(sortStock)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(ringRangeOnLargeStock)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    configureApplication();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

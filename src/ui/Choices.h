@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QComboBox;
+class QWidget;
+
+// Drop-down lists shared by every window. Entries are handed over already in
+// their order (alphabetical where the list is); the combo never reorders.
+
+// An editable drop-down: the user may pick an entry or type.
+QComboBox* makeChoiceCombo(QWidget* parent, const QString& objectName);
+// A drop-down without typing, fast for the whole stock.
+QComboBox* makeListCombo(QWidget* parent, const QString& objectName);
+
+// Replaces the entries; afterwards no entry is selected and the text is empty.
+void setChoices(QComboBox* combo, const QStringList& entries);
+// No entry selected, empty text.
+void clearChoice(QComboBox* combo);
+// The entry the combo names exactly (selected, or typed to the letter), if any.
+std::optional<QString> selectedChoice(const QComboBox* combo);
+// Selects the last entry equal to text; false (and the selection unchanged) when there is none.
+bool selectEntry(QComboBox* combo, const QString& text);
+
+// The three sex words in the order of their stored values 0, 1, 2.
+QStringList sexWords();

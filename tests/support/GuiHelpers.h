@@ -1,0 +1,60 @@
+#pragma once
+
+#include "storage/Records.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QWidget>
+
+// Small helpers for clicking through windows by object name.
+template<typename T = QWidget> T* child(const QObject* parent, const char* name)
+{
+    T* found = parent->findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no child named %s", name);
+    return found;
+}
+
+inline void click(const QObject* parent, const char* name)
+{
+    QTest::mouseClick(child<QPushButton>(parent, name), Qt::LeftButton);
+}
+
+inline void type(const QObject* parent, const char* name, const QString& text)
+{
+    if (auto* combo = parent->findChild<QComboBox*>(QString::fromLatin1(name)); combo && combo->isEditable()) {
+        combo->setEditText(text);
+        return;
+    }
+    auto* edit = child<QLineEdit>(parent, name);
+    edit->clear();
+    QTest::keyClicks(edit, text);
+}
+
+inline QStringList entries(const QComboBox* combo)
+{
+    QStringList texts;
+    for (int i = 0; i < combo->count(); ++i)
+        texts << combo->itemText(i);
+    return texts;
+}
+
+inline TTauben testAnimal(const QString& ring, int sex = 0, int year = 2012, const QString& breed = QString())
+{
+    TTauben a;
+    a.RingNumber = ring;
+    a.Sex = sex;
+    a.BirthYear = year;
+    a.Breed = breed;
+    a.Breeder = QStringLiteral("Müller");
+    a.Colour = QStringLiteral("gelb");
+    a.Markings = QStringLiteral("einfarbig");
+    a.Active = 1;
+    return a;
+}
+
+// Every input a screen reader must be able to name has a label pointing at it
+// or a name of its own; returns the object names of those that have neither.
+QStringList unnamedControls(const QWidget* window);
