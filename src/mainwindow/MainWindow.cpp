@@ -1,5 +1,6 @@
 #include "mainwindow/MainWindow.h"
 
+#include "mainwindow/CertificateCommands.h"
 #include "mainwindow/LinkLabel.h"
 #include "mainwindow/MainWindowLists.h"
 #include "mainwindow/StockListPanel.h"
@@ -7,6 +8,7 @@
 #include "platform/DataFolder.h"
 #include "platform/Messages.h"
 #include "platform/Prompts.h"
+#include "reports/PrintSettingsDialog.h"
 #include "stock/BreederDataDialog.h"
 #include "stock/DeleteAnimalDialog.h"
 #include "stock/EnterAnimalsDialog.h"
@@ -43,6 +45,7 @@ MainWindow::MainWindow(Database db, DataFiles files, QWidget* parent)
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(SpeciesWords::Title);
+    m_certificates = new CertificateCommands(m_db, m_certificateOptions, this);
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
 
@@ -167,21 +170,38 @@ QWidget* MainWindow::buildPedigreeGroup()
     grid->addWidget(m_buyerLabel, 1, 0, 1, 2, Qt::AlignRight | Qt::AlignTop);
     grid->addWidget(m_buyerText, 1, 2, 1, 2);
 
+    m_certificates->setBuyerTextSource([this] {
+        const QString text = m_buyerText->toPlainText();
+        return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+    });
     const struct
     {
         QString text;
         const char* name;
         int row, column, span;
+        std::function<void()> command;
     } buttons[] = {
-        {QStringLiteral("Einstellungen"), "printSettingsButton", 2, 0, 1},
-        {QStringLiteral("Anzeigen"), "previewPedigreeButton", 2, 2, 1},
-        {QStringLiteral("Drucken"), "printPedigreeButton", 2, 3, 1},
-        {QStringLiteral("Nur Stammblatt drucken"), "recordSheetButton", 3, 2, 2},
+        {QStringLiteral("Einstellungen"), "printSettingsButton", 2, 0, 1,
+         [this] {
+             openPrintSettings();
+         }},
+        {QStringLiteral("Anzeigen"), "previewPedigreeButton", 2, 2, 1,
+         [this] {
+             m_certificates->preview(SelectedAnimalRing());
+         }},
+        {QStringLiteral("Drucken"), "printPedigreeButton", 2, 3, 1,
+         [this] {
+             m_certificates->print(SelectedAnimalRing());
+         }},
+        {QStringLiteral("Nur Stammblatt drucken"), "recordSheetButton", 3, 2, 2,
+         [this] {
+             m_certificates->previewRecordSheet(SelectedAnimalRing());
+         }},
     };
     for (const auto& b : buttons) {
         auto* button = new QPushButton(b.text, group);
         button->setObjectName(QString::fromLatin1(b.name));
-        connect(button, &QPushButton::clicked, this, &MainWindow::notYetAvailable);
+        connect(button, &QPushButton::clicked, this, b.command);
         grid->addWidget(button, b.row, b.column, 1, b.span);
     }
     grid->setColumnStretch(1, 1);
@@ -212,6 +232,7 @@ void MainWindow::showEvent(QShowEvent* event)
 
 void MainWindow::RefreshMainWindow()
 {
+    m_certificates->stockChanged();
     setChoices(m_animalSelector, pedigreeCandidates(m_db.animals));
     const bool breeding = m_db.print.ShowBreeding != 0;
     m_breedingButton->setVisible(breeding);
@@ -223,6 +244,7 @@ void MainWindow::RefreshMainWindow()
 void MainWindow::sortStock()
 {
     sorttauben(m_db.animals);
+    m_certificates->stockChanged();
 }
 
 std::optional<QString> MainWindow::SelectedAnimalRing() const
@@ -242,7 +264,7 @@ std::optional<int> MainWindow::SelectedPair() const
 void MainWindow::ShowPedigreeOf(const QString& ring)
 {
     selectEntry(m_animalSelector, ring);
-    notYetAvailable();
+    m_certificates->preview(SelectedAnimalRing());
 }
 
 void MainWindow::updateBuyerLabel()
@@ -292,6 +314,17 @@ void MainWindow::openParentLinks()
     if (!m_parentDialog)
         m_parentDialog = std::make_unique<ParentLinksDialog>(m_db.animals, this);
     m_parentDialog->open();
+}
+
+void MainWindow::openPrintSettings()
+{
+    if (!m_printSettingsDialog) {
+        m_printSettingsDialog = std::make_unique<PrintSettingsDialog>(m_db.print, m_certificateOptions, this);
+        connect(m_printSettingsDialog.get(), &PrintSettingsDialog::topRightContentChanged, this,
+                &MainWindow::updateBuyerLabel);
+        connect(m_printSettingsDialog.get(), &QDialog::finished, this, &MainWindow::RefreshMainWindow);
+    }
+    m_printSettingsDialog->open();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

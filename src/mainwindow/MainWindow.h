@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reports/PedigreeReport.h"
 #include "storage/DataFiles.h"
 #include "storage/Database.h"
 
@@ -9,6 +10,8 @@
 #include <optional>
 
 class BreederDataDialog;
+class CertificateCommands;
+class PrintSettingsDialog;
 class DeleteAnimalDialog;
 class EnterAnimalsDialog;
 class ParentLinksDialog;
@@ -32,6 +35,8 @@ public:
     ~MainWindow() override;
 
     Database& database() { return m_db; }
+    CertificateOptions& certificateOptions() { return m_certificateOptions; }
+    CertificateCommands& certificateCommands() { return *m_certificates; }
 
     // Fills every list from the data; no animal and no pair is selected afterwards.
     void RefreshMainWindow();
@@ -63,9 +68,12 @@ private:
     void openEnterAnimals();
     void openDeleteAnimal();
     void openParentLinks();
+    void openPrintSettings();
 
     Database m_db;
     DataFiles m_files;
+    CertificateOptions m_certificateOptions;
+    CertificateCommands* m_certificates = nullptr;
     int m_stockListMode = 0; // 0 preview, 1 printer
 
     QStackedLayout* m_pages = nullptr;
@@ -81,4 +89,5 @@ private:
     std::unique_ptr<EnterAnimalsDialog> m_enterDialog;
     std::unique_ptr<DeleteAnimalDialog> m_deleteDialog;
     std::unique_ptr<ParentLinksDialog> m_parentDialog;
+    std::unique_ptr<PrintSettingsDialog> m_printSettingsDialog;
 };

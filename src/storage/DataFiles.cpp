@@ -162,6 +162,8 @@ DataFiles::StartupResult DataFiles::load(Database& db)
 
 DataFiles::SaveResult DataFiles::save(const Database& db)
 {
+    // A folder removed while the program ran is made again rather than losing the data.
+    QDir().mkpath(m_folder);
     const struct
     {
         FileKind kind;

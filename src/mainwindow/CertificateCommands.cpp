@@ -1,0 +1,60 @@
+#include "mainwindow/CertificateCommands.h"
+
+#include "platform/DataFolder.h"
+#include "platform/Messages.h"
+#include "reports/ReportActions.h"
+#include "reports/ReportPreview.h"
+#include "storage/SpeciesWords.h"
+
+CertificateCommands::CertificateCommands(Database& db, CertificateOptions& options, QWidget* window)
+    : QObject(window), m_db(db), m_options(options), m_window(window)
+{ }
+
+bool CertificateCommands::fill(const std::optional<QString>& ring)
+{
+    if (!ring) {
+        Messages::current().inform(m_window,
+                                   QStringLiteral("Bitte ") + SpeciesWords::Accusative + QStringLiteral(" auswählen."));
+        return false;
+    }
+    m_options.buyerLines = m_buyerLines ? m_buyerLines() : QStringList();
+    const PedigreeReport::FillResult filled
+        = m_certificate.fill(m_db, *ring, m_options, DataFolder::path(), &m_recordSheet);
+    if (!filled.error.isEmpty()) {
+        Messages::current().warn(m_window, filled.error);
+        return false;
+    }
+    m_ring = *ring;
+    return true;
+}
+
+void CertificateCommands::showPreview(const ReportPage& page, const QString& title, const QString& fileName)
+{
+    auto* preview = new ReportPreview({page}, title, fileName, m_window);
+    preview->show();
+    preview->raise();
+}
+
+void CertificateCommands::preview(const std::optional<QString>& ring)
+{
+    if (fill(ring)) {
+        showPreview(m_certificate.page(), QStringLiteral("den Abstammungsnachweis"),
+                    QStringLiteral("Abstammungsnachweis ") + DataFolder::safeFileName(m_ring));
+    }
+}
+
+void CertificateCommands::print(const std::optional<QString>& ring)
+{
+    if (fill(ring)) {
+        ReportActions::print(m_window, {m_certificate.page()}, QStringLiteral("den Abstammungsnachweis"),
+                             QStringLiteral("Abstammungsnachweis ") + DataFolder::safeFileName(m_ring));
+    }
+}
+
+void CertificateCommands::previewRecordSheet(const std::optional<QString>& ring)
+{
+    if (fill(ring)) {
+        showPreview(m_recordSheet.page(), QStringLiteral("das Stammblatt"),
+                    QStringLiteral("Stammblatt ") + DataFolder::safeFileName(m_ring));
+    }
+}
