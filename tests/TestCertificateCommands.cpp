@@ -36,14 +36,6 @@ private slots:
 
     void cleanup() { m_window.reset(); }
 
-    void select(const QString& ring)
-    {
-        auto* selector = child<QComboBox>(m_window.get(), "animalSelector");
-        selector->setCurrentIndex(selector->findText(ring));
-    }
-
-    ReportPreview* preview() const { return m_window->findChild<ReportPreview*>(); }
-
     void everyCommandAsksForAnAnimalFirst()
     {
         ScriptedMessages messages;
@@ -189,6 +181,14 @@ private slots:
     }
 
 private:
+    void select(const QString& ring)
+    {
+        auto* selector = child<QComboBox>(m_window.get(), "animalSelector");
+        selector->setCurrentIndex(selector->findText(ring));
+    }
+
+    ReportPreview* preview() const { return m_window->findChild<ReportPreview*>(); }
+
     std::unique_ptr<QTemporaryDir> m_home;
     std::unique_ptr<MainWindow> m_window;
 };

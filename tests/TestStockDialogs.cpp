@@ -66,17 +66,6 @@ private slots:
 
     void cleanup() { m_window.reset(); }
 
-    QDialog* open(const char* button, const char* dialog)
-    {
-        click(m_window.get(), button);
-        auto* d = child<QDialog>(m_window.get(), dialog);
-        if (!d->isVisible())
-            qFatal("%s did not open", dialog);
-        return d;
-    }
-
-    AnimalTable& animals() { return m_window->database().animals; }
-
     void enteringAnAnimalUpperCasesAndRefreshes()
     {
         ScriptedMessages messages;
@@ -353,6 +342,17 @@ private slots:
     }
 
 private:
+    QDialog* open(const char* button, const char* dialog)
+    {
+        click(m_window.get(), button);
+        auto* d = child<QDialog>(m_window.get(), dialog);
+        if (!d->isVisible())
+            qFatal("%s did not open", dialog);
+        return d;
+    }
+
+    AnimalTable& animals() { return m_window->database().animals; }
+
     std::unique_ptr<QTemporaryDir> m_home;
     std::unique_ptr<MainWindow> m_window;
 };

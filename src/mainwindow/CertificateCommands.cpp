@@ -5,6 +5,7 @@
 #include "reports/ReportActions.h"
 #include "reports/ReportPreview.h"
 #include "storage/SpeciesWords.h"
+#include "ui/Modal.h"
 
 CertificateCommands::CertificateCommands(Database& db, CertificateOptions& options, QWidget* window)
     : QObject(window), m_db(db), m_options(options), m_window(window)
@@ -30,7 +31,8 @@ bool CertificateCommands::fill(const std::optional<QString>& ring)
 
 void CertificateCommands::showPreview(const ReportPage& page, const QString& title, const QString& fileName)
 {
-    auto* preview = new ReportPreview({page}, title, fileName, m_window);
+    // Opened from a modal dialog, the preview belongs to it, so the dialog does not block it.
+    auto* preview = new ReportPreview({page}, title, fileName, frontWindow(m_window));
     preview->show();
     preview->raise();
 }

@@ -10,12 +10,16 @@
 #include "platform/Prompts.h"
 #include "reports/PrintSettingsDialog.h"
 #include "stock/BreederDataDialog.h"
+#include "stock/ChangeAnimalDialog.h"
 #include "stock/DeleteAnimalDialog.h"
+#include "stock/DescendantsDialog.h"
 #include "stock/EnterAnimalsDialog.h"
 #include "stock/ParentLinksDialog.h"
+#include "stock/SearchDialog.h"
 #include "storage/AnimalQueries.h"
 #include "storage/SpeciesWords.h"
 #include "ui/Choices.h"
+#include "ui/Modal.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -103,8 +107,8 @@ QWidget* MainWindow::buildCommandColumn()
         {QStringLiteral("Züchterdaten"), "breederDataButton", &MainWindow::openBreederData},
         {plural + QStringLiteral(" anlegen"), "enterAnimalsButton", &MainWindow::openEnterAnimals},
         {plural + QStringLiteral(" löschen"), "deleteAnimalButton", &MainWindow::openDeleteAnimal},
-        {plural + QStringLiteral(" ändern"), "changeAnimalButton", &MainWindow::notYetAvailable},
-        {plural + QStringLiteral(" suchen"), "searchButton", &MainWindow::notYetAvailable},
+        {plural + QStringLiteral(" ändern"), "changeAnimalButton", &MainWindow::openChangeAnimal},
+        {plural + QStringLiteral(" suchen"), "searchButton", &MainWindow::openSearch},
         {QStringLiteral("Elternbeziehungen"), "parentLinksButton", &MainWindow::openParentLinks},
     };
     for (const Command& command : commands) {
@@ -119,7 +123,7 @@ QWidget* MainWindow::buildCommandColumn()
     layout->addWidget(showList);
     layout->addWidget(printList);
     auto* descendants = commandButton(QStringLiteral("Kinder, Enkel && Urenkel"), "descendantsButton", column);
-    connect(descendants, &QPushButton::clicked, this, &MainWindow::notYetAvailable);
+    connect(descendants, &QPushButton::clicked, this, &MainWindow::openDescendants);
     layout->addWidget(descendants);
     m_breedingButton = commandButton(QStringLiteral("Nachwuchsverwaltung"), "breedingButton", column);
     connect(m_breedingButton, &QPushButton::clicked, this, &MainWindow::notYetAvailable);
@@ -297,7 +301,7 @@ void MainWindow::openEnterAnimals()
         m_enterDialog = std::make_unique<EnterAnimalsDialog>(m_db.animals, this);
         connect(m_enterDialog.get(), &EnterAnimalsDialog::stockChanged, this, &MainWindow::RefreshMainWindow);
     }
-    m_enterDialog->open();
+    showModal(m_enterDialog.get());
 }
 
 void MainWindow::openDeleteAnimal()
@@ -306,14 +310,14 @@ void MainWindow::openDeleteAnimal()
         m_deleteDialog = std::make_unique<DeleteAnimalDialog>(m_db.animals, this);
         connect(m_deleteDialog.get(), &QDialog::finished, this, &MainWindow::RefreshMainWindow);
     }
-    m_deleteDialog->open();
+    showModal(m_deleteDialog.get());
 }
 
 void MainWindow::openParentLinks()
 {
     if (!m_parentDialog)
         m_parentDialog = std::make_unique<ParentLinksDialog>(m_db.animals, this);
-    m_parentDialog->open();
+    showModal(m_parentDialog.get());
 }
 
 void MainWindow::openPrintSettings()
@@ -324,7 +328,64 @@ void MainWindow::openPrintSettings()
                 &MainWindow::updateBuyerLabel);
         connect(m_printSettingsDialog.get(), &QDialog::finished, this, &MainWindow::RefreshMainWindow);
     }
-    m_printSettingsDialog->open();
+    showModal(m_printSettingsDialog.get());
+}
+
+ChangeAnimalDialog& MainWindow::changeDialog()
+{
+    if (!m_changeDialog) {
+        m_changeDialog = std::make_unique<ChangeAnimalDialog>(m_db, this);
+        connect(m_changeDialog.get(), &ChangeAnimalDialog::stockChanged, this, &MainWindow::stockEdited);
+        connect(m_changeDialog.get(), &ChangeAnimalDialog::sortRequested, this, [this] {
+            sortStock();
+            if (m_searchDialog)
+                m_searchDialog->stockChanged();
+        });
+        connect(m_changeDialog.get(), &ChangeAnimalDialog::pedigreeRequested, this, &MainWindow::ShowPedigreeOf);
+        connect(m_changeDialog.get(), &ChangeAnimalDialog::descendantsRequested, this,
+                [this](const QString& ring) { descendantsDialog().openFor(ring); });
+    }
+    return *m_changeDialog;
+}
+
+DescendantsDialog& MainWindow::descendantsDialog()
+{
+    if (!m_descendantsDialog) {
+        m_descendantsDialog = std::make_unique<DescendantsDialog>(m_db.animals, this);
+        connect(m_descendantsDialog.get(), &DescendantsDialog::pedigreeRequested, this, &MainWindow::ShowPedigreeOf);
+    }
+    return *m_descendantsDialog;
+}
+
+void MainWindow::stockEdited()
+{
+    RefreshMainWindow();
+    if (m_searchDialog)
+        m_searchDialog->stockChanged();
+}
+
+void MainWindow::openChangeAnimal()
+{
+    sortStock();
+    changeDialog().openNormal();
+}
+
+void MainWindow::openSearch()
+{
+    if (!m_searchDialog) {
+        m_searchDialog = std::make_unique<SearchDialog>(m_db.animals, this);
+        connect(m_searchDialog.get(), &SearchDialog::pedigreeRequested, this, &MainWindow::ShowPedigreeOf);
+        connect(m_searchDialog.get(), &SearchDialog::showAllFound, this,
+                [this](const QStringList& rings, const std::optional<QString>& selected) {
+                    changeDialog().openSearchResults(rings, selected);
+                });
+    }
+    showModal(m_searchDialog.get());
+}
+
+void MainWindow::openDescendants()
+{
+    showModal(&descendantsDialog());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

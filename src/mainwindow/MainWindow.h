@@ -11,6 +11,9 @@
 
 class BreederDataDialog;
 class CertificateCommands;
+class ChangeAnimalDialog;
+class DescendantsDialog;
+class SearchDialog;
 class PrintSettingsDialog;
 class DeleteAnimalDialog;
 class EnterAnimalsDialog;
@@ -69,6 +72,12 @@ private:
     void openDeleteAnimal();
     void openParentLinks();
     void openPrintSettings();
+    void openChangeAnimal();
+    void openSearch();
+    void openDescendants();
+    ChangeAnimalDialog& changeDialog();
+    DescendantsDialog& descendantsDialog();
+    void stockEdited();
 
     Database m_db;
     DataFiles m_files;
@@ -90,4 +99,7 @@ private:
     std::unique_ptr<DeleteAnimalDialog> m_deleteDialog;
     std::unique_ptr<ParentLinksDialog> m_parentDialog;
     std::unique_ptr<PrintSettingsDialog> m_printSettingsDialog;
+    std::unique_ptr<ChangeAnimalDialog> m_changeDialog;
+    std::unique_ptr<SearchDialog> m_searchDialog;
+    std::unique_ptr<DescendantsDialog> m_descendantsDialog;
 };

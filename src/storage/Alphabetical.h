@@ -2,6 +2,9 @@
 
 #include <QStringList>
 
+#include <functional>
+#include <vector>
+
 class QCollator;
 
 // The one alphabetical order of the program's lists: German, ignoring case.
@@ -9,3 +12,6 @@ const QCollator& alphabeticalCollator();
 
 // Sorts by that order; texts equal but for case keep their order among themselves.
 void sortAlphabetically(QStringList& texts);
+
+// The positions 0 to count-1 in the alphabetical order of textAt(position).
+std::vector<qsizetype> alphabeticalPermutation(qsizetype count, const std::function<const QString&(qsizetype)>& textAt);

@@ -1,0 +1,117 @@
+// A search keystroke and the descendants walk on a stock of 100 000 animals.
+#include "StockGenerator.h"
+#include "app/Startup.h"
+#include "stock/DescendantsWalk.h"
+#include "stock/SearchDialog.h"
+#include "stock/StockSearch.h"
+
+#include <QApplication>
+#include <QLineEdit>
+
+#include <benchmark/benchmark.h>
+
+#include <numeric>
+#include <random>
+
+namespace {
+
+// 100 000 animals; the first is a founder with 20 000 descendants over four
+// generations (20, 200, 2 000 and 17 780), spread through the table.
+const AnimalTable& familyStock()
+{
+    static const AnimalTable animals = [] {
+        AnimalTable t = generateStock(100000).animals;
+        std::vector<size_t> order(t.size() - 1);
+        std::iota(order.begin(), order.end(), size_t(1));
+        std::shuffle(order.begin(), order.end(), std::mt19937(3));
+        size_t next = 0;
+        std::vector<size_t> parents {0};
+        for (const size_t count : {20u, 200u, 2000u, 17780u}) {
+            std::vector<size_t> generation;
+            for (size_t i = 0; i < count; ++i) {
+                TTauben& a = t[order[next++]];
+                a.FatherRing = t[parents[i % parents.size()]].RingNumber;
+                a.MotherRing = QStringLiteral("UNBEKANNT");
+                generation.push_back(size_t(&a - t.data()));
+            }
+            parents = generation;
+        }
+        return t;
+    }();
+    return animals;
+}
+
+void descendantsIndexed(benchmark::State& state)
+{
+    const QString founder = familyStock().front().RingNumber;
+    size_t found = 0;
+    for (auto _ : state) {
+        const Descendants d = findDescendants(familyStock(), founder);
+        found = size_t(d.generations[0].size() + d.generations[1].size() + d.generations[2].size()
+                       + d.generations[3].size());
+    }
+    state.counters["found"] = double(found);
+}
+
+void descendantsByScan(benchmark::State& state)
+{
+    const QString founder = familyStock().front().RingNumber;
+    const Descendants indexed = findDescendants(familyStock(), founder);
+    for (auto _ : state) {
+        const Descendants scanned = findDescendantsByScan(familyStock(), founder);
+        if (scanned.generations != indexed.generations)
+            state.SkipWithError("the two walks differ");
+    }
+}
+
+void searchCore(benchmark::State& state)
+{
+    const AnimalTable animals = generateStock(100000).animals;
+    const auto order = alphabeticalOrder(animals);
+    SearchCriteria criteria;
+    criteria.ring.text = state.range(0) ? QStringLiteral("12") : QString();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(suche(animals, order, criteria));
+}
+
+// One keystroke in the ring field: the search and the result list's update.
+void searchKeystroke(benchmark::State& state)
+{
+    AnimalTable animals = generateStock(100000).animals;
+    SearchDialog dialog(animals);
+    dialog.show();
+    auto* ring = dialog.findChild<QLineEdit*>(QStringLiteral("ringCriterion"));
+    const QString typed = state.range(0) ? QStringLiteral("12") : QString();
+    for (auto _ : state) {
+        state.PauseTiming();
+        ring->setText(state.range(0) ? QStringLiteral("1") : QStringLiteral("x"));
+        state.ResumeTiming();
+        ring->setText(typed);
+    }
+}
+
+} // namespace
+
+BENCHMARK(descendantsIndexed)->Unit(benchmark::kMillisecond);
+BENCHMARK(descendantsByScan)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(searchCore)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(searchKeystroke)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    configureApplication();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
+namespace {
+void descendantsIndexBuild(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(findDescendants(familyStock(), QStringLiteral("NIEMAND")));
+}
+} // namespace
+BENCHMARK(descendantsIndexBuild)->Unit(benchmark::kMillisecond);
