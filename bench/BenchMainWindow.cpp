@@ -1,6 +1,5 @@
 // The main window's refresh and a ring range on a large stock, through the real widgets.
 #include "StockGenerator.h"
-#include "app/Startup.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/StockSort.h"
 
@@ -11,6 +10,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+
+#include "BenchMain.h"
 
 #include <benchmark/benchmark.h>
 
@@ -77,11 +78,5 @@ BENCHMARK(ringRangeOnLargeStock)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    configureApplication();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QApplication>(argc, argv);
 }

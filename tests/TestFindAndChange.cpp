@@ -124,26 +124,26 @@ private slots:
         t[2].Active = 0;
         t[0].Sold = 1;
         AnimalEdit edit;
-        edit.ring = QStringLiteral("A-1");
-        edit.sex = 1;
-        edit.year = QStringLiteral("2014");
-        edit.colour = QStringLiteral("rot");
+        edit.fields.ring = QStringLiteral("A-1");
+        edit.fields.sex = 1;
+        edit.fields.year = QStringLiteral("2014");
+        edit.fields.colour = QStringLiteral("rot");
         QCOMPARE(applyAnimalEdit(t, QStringLiteral("A-1"), edit), QString()); // unchanged ring: no duplicate
         QCOMPARE(t[0].Colour, QStringLiteral("rot"));
         QCOMPARE(t[0].Sold, quint8(0)); // un-ticked
 
-        edit.ring = QStringLiteral("b-2");
+        edit.fields.ring = QStringLiteral("b-2");
         QCOMPARE(applyAnimalEdit(t, QStringLiteral("A-1"), edit), QStringLiteral("Diese Ringnummer existiert schon."));
-        edit.ring = QStringLiteral("OLD"); // a deleted animal's ring may be taken
-        edit.sex = -1;
+        edit.fields.ring = QStringLiteral("OLD"); // a deleted animal's ring may be taken
+        edit.fields.sex = -1;
         edit.sold = true;
         QCOMPARE(applyAnimalEdit(t, QStringLiteral("A-1"), edit), QString());
         QCOMPARE(t[0].RingNumber, QStringLiteral("OLD"));
         QCOMPARE(t[0].Sex, 1);
         QCOMPARE(t[0].Sold, quint8(1));
 
-        edit.ring = QStringLiteral("NEW");
-        edit.year = QStringLiteral("zwei");
+        edit.fields.ring = QStringLiteral("NEW");
+        edit.fields.year = QStringLiteral("zwei");
         QCOMPARE(applyAnimalEdit(t, QStringLiteral("OLD"), edit),
                  QStringLiteral("'zwei' is not a valid integer value"));
         QCOMPARE(t[0].RingNumber, QStringLiteral("OLD"));

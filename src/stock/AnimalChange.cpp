@@ -2,8 +2,9 @@
 
 #include "storage/TextRules.h"
 
-QString applyAnimalEdit(AnimalTable& animals, const QString& selectedRing, const AnimalEdit& edit)
+QString applyAnimalEdit(AnimalTable& animals, const QString& selectedRing, const AnimalEdit& change)
 {
+    const AnimalInput& edit = change.fields;
     // A ring is taken by another active animal, compared upper-cased; keeping one's own ring is no duplicate.
     if (edit.ring != selectedRing) {
         const QString wanted = upperAscii(edit.ring);
@@ -28,7 +29,7 @@ QString applyAnimalEdit(AnimalTable& animals, const QString& selectedRing, const
         a.Breed = cutTo(edit.breed, kAnimalTextLength);
         a.Remarks = edit.remarks;
         a.ListRemarks = edit.listRemarks;
-        a.Sold = edit.sold ? 1 : 0;
+        a.Sold = change.sold ? 1 : 0;
     }
     return {};
 }

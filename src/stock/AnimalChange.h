@@ -1,20 +1,15 @@
 #pragma once
 
+#include "stock/AnimalEntry.h"
 #include "storage/Database.h"
 
 // The save of the change dialog, without its widgets.
 
+// The fields as the enter dialog takes them, and the sold mark. A sex of -1
+// (none selected) keeps the stored sex.
 struct AnimalEdit
 {
-    QString ring;
-    int sex = -1; // -1: none selected, the stored sex stays
-    QString year;
-    QString breeder;
-    QString colour;
-    QString markings;
-    QString breed;
-    QString remarks;
-    QString listRemarks;
+    AnimalInput fields;
     bool sold = false;
 };
 

@@ -98,33 +98,9 @@ QWidget* ChangeAnimalDialog::buildFieldColumn()
 {
     auto* column = new QWidget(this);
     auto* form = new QFormLayout(column);
-    const AnimalFields f = makeAnimalFields(column);
-    m_ring = f.ring;
-    m_sex = f.sex;
-    m_year = f.year;
-    m_breeder = f.breeder;
-    m_colour = f.colour;
-    m_markings = f.markings;
-    m_breed = f.breed;
-    m_remarks = f.remarks;
-    m_listRemarks = f.listRemarks;
-    const std::pair<QString, QWidget*> rows[] = {
-        {QStringLiteral("Ringnummer:"), m_ring},
-        {QStringLiteral("Geschlecht:"), m_sex},
-        {QStringLiteral("Geburtsjahr:"), m_year},
-        {QStringLiteral("Züchter:"), m_breeder},
-        {QStringLiteral("Farbe:"), m_colour},
-        {QStringLiteral("Zeichnung:"), m_markings},
-        {QStringLiteral("Art/Rasse:"), m_breed},
-        {QStringLiteral("Bemerkungen:"), m_remarks},
-        {QStringLiteral("Bemerkungen für die \n") + SpeciesWords::Plural + QStringLiteral("bestandsliste:"),
-         m_listRemarks},
-    };
-    for (const auto& [text, widget] : rows) {
-        auto* label = new QLabel(text, column);
-        label->setBuddy(widget);
-        form->addRow(label, widget);
-    }
+    m_fields = makeAnimalFields(column);
+    for (const AnimalFields::Row& r : std::as_const(m_fields.rows))
+        form->addRow(r.label, r.field);
     // The long caption wraps in a label beside the box.
     m_sold = new QCheckBox(column);
     m_sold->setObjectName(QStringLiteral("soldBox"));
@@ -207,10 +183,10 @@ void ChangeAnimalDialog::showEvent(QShowEvent* event)
 
 void ChangeAnimalDialog::clearFields()
 {
-    m_ring->clear();
-    m_remarks->clear();
-    m_listRemarks->clear();
-    m_sex->setCurrentIndex(-1);
+    m_fields.ring->clear();
+    m_fields.remarks->clear();
+    m_fields.listRemarks->clear();
+    m_fields.sex->setCurrentIndex(-1);
     m_sold->setChecked(false);
     m_picture->clearPicture();
 }
@@ -219,11 +195,11 @@ void ChangeAnimalDialog::prepareOnShow()
 {
     const std::optional<int> remembered = m_list->selectedRow();
     clearFields();
-    setChoices(m_year, yearList());
-    setChoices(m_breeder, distinctValues(m_db.animals, &TTauben::Breeder));
-    setChoices(m_breed, distinctValues(m_db.animals, &TTauben::Breed));
-    setChoices(m_colour, distinctValues(m_db.animals, &TTauben::Colour));
-    setChoices(m_markings, distinctValues(m_db.animals, &TTauben::Markings));
+    setChoices(m_fields.year, yearList());
+    setChoices(m_fields.breeder, distinctValues(m_db.animals, &TTauben::Breeder));
+    setChoices(m_fields.breed, distinctValues(m_db.animals, &TTauben::Breed));
+    setChoices(m_fields.colour, distinctValues(m_db.animals, &TTauben::Colour));
+    setChoices(m_fields.markings, distinctValues(m_db.animals, &TTauben::Markings));
     m_filter->setBreeds(distinctValues(m_db.animals, &TTauben::Breed));
     setWindowTitle(m_searchMode ? QStringLiteral("Gefundene ") + SpeciesWords::Plural + QStringLiteral(" (")
                            + SpeciesWords::Plural + QStringLiteral(" ändern Modus)")
@@ -279,15 +255,7 @@ void ChangeAnimalDialog::selectAnimal(const QString& ring)
     const TTauben* animal = lastActiveWithRing(m_db.animals, ring);
     if (!animal)
         return;
-    m_ring->setText(animal->RingNumber);
-    m_sex->setCurrentIndex(animal->Sex >= 0 && animal->Sex <= 2 ? animal->Sex : -1);
-    m_year->setEditText(QString::number(animal->BirthYear));
-    m_breeder->setEditText(animal->Breeder);
-    m_colour->setEditText(animal->Colour);
-    m_markings->setEditText(animal->Markings);
-    m_breed->setEditText(animal->Breed);
-    m_remarks->setPlainText(animal->Remarks);
-    m_listRemarks->setText(animal->ListRemarks);
+    m_fields.show(*animal);
     m_sold->setChecked(animal->Sold != 0);
     m_status->showMessage(QStringLiteral("Bitte ") + SpeciesWords::Accusative
                           + QStringLiteral(" ändern und danach auf \"") + SpeciesWords::Singular
@@ -307,22 +275,12 @@ void ChangeAnimalDialog::saveChanges()
     const std::optional<QString> selected = selectedOrComplain();
     if (!selected)
         return;
-    AnimalEdit edit;
-    edit.ring = m_ring->text();
-    edit.sex = m_sex->currentIndex();
-    edit.year = m_year->currentText();
-    edit.breeder = m_breeder->currentText();
-    edit.colour = m_colour->currentText();
-    edit.markings = m_markings->currentText();
-    edit.breed = m_breed->currentText();
-    edit.remarks = m_remarks->toPlainText();
-    edit.listRemarks = m_listRemarks->text();
-    edit.sold = m_sold->isChecked();
+    const AnimalEdit edit {m_fields.input(), m_sold->isChecked()};
     if (const QString refused = applyAnimalEdit(m_db.animals, *selected, edit); !refused.isEmpty()) {
         Messages::current().inform(this, refused);
         return;
     }
-    const QString stored = edit.ring.left(kRingLength);
+    const QString stored = edit.fields.ring.left(kRingLength);
     if (stored != *selected) {
         // The animal keeps its picture; links to its old ring follow only when the breeder says so.
         const QString oldPicture = DataFolder::picturePath(*selected);

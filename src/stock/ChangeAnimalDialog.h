@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/Database.h"
+#include "ui/AnimalFields.h"
 
 #include <QDialog>
 
@@ -65,15 +66,7 @@ private:
     RingList* m_list = nullptr;
     QComboBox* m_sortChoice = nullptr;
     BreedFilter* m_filter = nullptr;
-    QLineEdit* m_ring = nullptr;
-    QComboBox* m_sex = nullptr;
-    QComboBox* m_year = nullptr;
-    QComboBox* m_breeder = nullptr;
-    QComboBox* m_colour = nullptr;
-    QComboBox* m_markings = nullptr;
-    QComboBox* m_breed = nullptr;
-    QPlainTextEdit* m_remarks = nullptr;
-    QLineEdit* m_listRemarks = nullptr;
+    AnimalFields m_fields;
     QCheckBox* m_sold = nullptr;
     PictureBox* m_picture = nullptr;
     QStatusBar* m_status = nullptr;

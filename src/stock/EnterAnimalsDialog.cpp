@@ -74,62 +74,36 @@ void EnterAnimalsDialog::buildFields()
         this);
     grid->addWidget(intro, 0, 0, 1, 3);
 
-    AnimalFields fields = makeAnimalFields(this);
-    m_ring = fields.ring;
-    m_sex = fields.sex;
-    m_year = fields.year;
-    m_breeder = fields.breeder;
-    m_colour = fields.colour;
-    m_markings = fields.markings;
-    m_breed = fields.breed;
-    m_remarks = fields.remarks;
-    m_listRemarks = fields.listRemarks;
-    m_remarks->setFont(QFont(QStringLiteral("Arial"), -1));
-    m_remarks->setStyleSheet(QStringLiteral("font-family: Arial; font-size: 15px;"));
+    m_fields = makeAnimalFields(this, QStringLiteral("Bemerkungen:\n(Punkte etc.)"));
+    m_fields.remarks->setStyleSheet(QStringLiteral("font-family: Arial; font-size: 15px;"));
 
-    m_ring->setToolTip(QStringLiteral("Geben Sie hier die Ringnummer ") + genitive + QStringLiteral(" an."));
-    m_sex->setToolTip(
+    m_fields.ring->setToolTip(QStringLiteral("Geben Sie hier die Ringnummer ") + genitive + QStringLiteral(" an."));
+    m_fields.sex->setToolTip(
         QStringLiteral("Geben Sie hier das Geschlecht ") + genitive
         + QStringLiteral(" an. Sollte dieses noch nicht bekannt sein, dann wählen Sie bitte \"unbekannt\" aus."));
-    m_year->setToolTip(
+    m_fields.year->setToolTip(
         QStringLiteral("Geben Sie hier das Geburtsjahr ") + genitive
         + QStringLiteral(" an. Auch wenn das Jahr bspw. in der Ringnummer enthalten ist ist diese Angabe für das "
                          "Sortieren nach Geburtsjahr trotzdem wichtig."));
-    m_breeder->setToolTip(QStringLiteral("Wer ist der Züchter ") + genitive + QStringLiteral("?"));
-    m_colour->setToolTip(
+    m_fields.breeder->setToolTip(QStringLiteral("Wer ist der Züchter ") + genitive + QStringLiteral("?"));
+    m_fields.colour->setToolTip(
         QStringLiteral("Geben Sie hier die Farbe ") + genitive
         + QStringLiteral(" an. Die Zeichnung (einfarbig, gepunktet, etc.) können Sie weiter unten festlegen."));
-    m_markings->setToolTip(QStringLiteral("Geben Sie hier die Zeichnung ") + genitive
-                           + QStringLiteral(" (z.B. einfarbig oder gescheckt) an."));
-    m_breed->setToolTip(QStringLiteral("Geben Sie hier die Rasse / Art ") + genitive
-                        + QStringLiteral(" (z.B. Jungvogel oder Zuchtweibchen) an."));
-    m_remarks->setToolTip(
+    m_fields.markings->setToolTip(QStringLiteral("Geben Sie hier die Zeichnung ") + genitive
+                                  + QStringLiteral(" (z.B. einfarbig oder gescheckt) an."));
+    m_fields.breed->setToolTip(QStringLiteral("Geben Sie hier die Rasse / Art ") + genitive
+                               + QStringLiteral(" (z.B. Jungvogel oder Zuchtweibchen) an."));
+    m_fields.remarks->setToolTip(
         QStringLiteral("Hier können Sie verschiedenste Dinge ") + genitive
         + QStringLiteral(" eintragen. Das können erreichte Punkte, Medallien, Tod, usw. sein. Diese Infos werden auf "
                          "dem Abstammungsnachweis gedruckt."));
-    m_listRemarks->setToolTip(QStringLiteral("Die Informationen die Sie hier eintragen erscheinen auf der ")
-                              + SpeciesWords::Plural + QStringLiteral("bestandsliste."));
+    m_fields.listRemarks->setToolTip(QStringLiteral("Die Informationen die Sie hier eintragen erscheinen auf der ")
+                                     + SpeciesWords::Plural + QStringLiteral("bestandsliste."));
 
-    const QString remarksLabel = QStringLiteral("Bemerkungen:\n(Punkte etc.)");
-    const QString listLabel
-        = QStringLiteral("Bemerkungen für die \n") + SpeciesWords::Plural + QStringLiteral("bestandsliste:");
-    const std::pair<QString, QWidget*> rows[] = {
-        {QStringLiteral("Ringnummer:"), m_ring},
-        {QStringLiteral("Geschlecht:"), m_sex},
-        {QStringLiteral("Geburtsjahr:"), m_year},
-        {QStringLiteral("Züchter:"), m_breeder},
-        {QStringLiteral("Farbe:"), m_colour},
-        {QStringLiteral("Zeichnung:"), m_markings},
-        {QStringLiteral("Art/Rasse:"), m_breed},
-        {remarksLabel, m_remarks},
-        {listLabel, m_listRemarks},
-    };
     int row = 1;
-    for (const auto& [text, widget] : rows) {
-        auto* label = new QLabel(text, this);
-        label->setBuddy(widget);
-        grid->addWidget(label, row, 0, Qt::AlignTop);
-        grid->addWidget(widget, row, 1);
+    for (const AnimalFields::Row& r : std::as_const(m_fields.rows)) {
+        grid->addWidget(r.label, row, 0, Qt::AlignTop);
+        grid->addWidget(r.field, row, 1);
         ++row;
     }
 
@@ -264,18 +238,18 @@ void EnterAnimalsDialog::refill(QComboBox* combo, QString TTauben::*field)
 void EnterAnimalsDialog::prepareOnShow()
 {
     updateSeriesVisibility();
-    m_ring->setText(m_ring->text().left(m_keepDigits->value()));
-    m_listRemarks->clear();
-    m_remarks->clear();
+    m_fields.ring->setText(m_fields.ring->text().left(m_keepDigits->value()));
+    m_fields.listRemarks->clear();
+    m_fields.remarks->clear();
     if (!m_keepSex->isChecked())
-        m_sex->setCurrentIndex(-1);
+        m_fields.sex->setCurrentIndex(-1);
     if (!m_keepYear->isChecked())
-        setChoices(m_year, yearList());
+        setChoices(m_fields.year, yearList());
     const std::pair<QCheckBox*, std::pair<QComboBox*, QString TTauben::*>> texts[] = {
-        {m_keepBreeder, {m_breeder, &TTauben::Breeder}},
-        {m_keepColour, {m_colour, &TTauben::Colour}},
-        {m_keepMarkings, {m_markings, &TTauben::Markings}},
-        {m_keepBreed, {m_breed, &TTauben::Breed}},
+        {m_keepBreeder, {m_fields.breeder, &TTauben::Breeder}},
+        {m_keepColour, {m_fields.colour, &TTauben::Colour}},
+        {m_keepMarkings, {m_fields.markings, &TTauben::Markings}},
+        {m_keepBreed, {m_fields.breed, &TTauben::Breed}},
     };
     for (const auto& [keep, target] : texts) {
         if (!keep->isChecked())
@@ -283,24 +257,9 @@ void EnterAnimalsDialog::prepareOnShow()
     }
 }
 
-AnimalInput EnterAnimalsDialog::currentInput() const
-{
-    AnimalInput input;
-    input.ring = m_ring->text();
-    input.sex = m_sex->currentIndex();
-    input.year = m_year->currentText();
-    input.breeder = m_breeder->currentText();
-    input.colour = m_colour->currentText();
-    input.markings = m_markings->currentText();
-    input.breed = m_breed->currentText();
-    input.remarks = m_remarks->toPlainText();
-    input.listRemarks = m_listRemarks->text();
-    return input;
-}
-
 void EnterAnimalsDialog::saveOneAnimal()
 {
-    const AnimalInput input = currentInput();
+    const AnimalInput input = m_fields.input();
     if (const QString refused = checkNewAnimal(m_animals, input); !refused.isEmpty()) {
         Messages::current().inform(this, refused);
         return;
@@ -326,12 +285,12 @@ void EnterAnimalsDialog::saveOneAnimal()
 void EnterAnimalsDialog::createRange()
 {
     const RangePlan plan
-        = planRingRange(m_animals, {m_rangePrefix->text(), m_rangeFrom->text(), m_rangeTo->text()}, currentInput());
+        = planRingRange(m_animals, {m_rangePrefix->text(), m_rangeFrom->text(), m_rangeTo->text()}, m_fields.input());
     if (!plan.message.isEmpty()) {
         Messages::current().inform(this, plan.message);
         return;
     }
-    const AnimalInput input = currentInput();
+    const AnimalInput input = m_fields.input();
     m_progress->setRange(0, int(plan.rings.size()));
     m_progress->setValue(0);
     m_animals.reserve(m_animals.size() + size_t(plan.rings.size()));

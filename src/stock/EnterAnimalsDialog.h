@@ -2,6 +2,7 @@
 
 #include "stock/AnimalEntry.h"
 #include "storage/Records.h"
+#include "ui/AnimalFields.h"
 
 #include <QDialog>
 #include <QList>
@@ -39,7 +40,6 @@ private:
     void buildSeriesColumn();
     void prepareOnShow();
     void refill(QComboBox* combo, QString TTauben::*field);
-    AnimalInput currentInput() const;
     void saveOneAnimal();
     void createRange();
     void choosePicture();
@@ -48,15 +48,7 @@ private:
     AnimalTable& m_animals;
     QString m_picturePath;
 
-    QLineEdit* m_ring = nullptr;
-    QComboBox* m_sex = nullptr;
-    QComboBox* m_year = nullptr;
-    QComboBox* m_breeder = nullptr;
-    QComboBox* m_colour = nullptr;
-    QComboBox* m_markings = nullptr;
-    QComboBox* m_breed = nullptr;
-    QPlainTextEdit* m_remarks = nullptr;
-    QLineEdit* m_listRemarks = nullptr;
+    AnimalFields m_fields;
 
     QWidget* m_pictureArea = nullptr;
     PictureBox* m_picture = nullptr;

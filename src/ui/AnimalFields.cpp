@@ -1,10 +1,12 @@
 #include "ui/AnimalFields.h"
 
 #include "storage/Records.h"
+#include "storage/SpeciesWords.h"
 #include "storage/TextRules.h"
 #include "ui/Choices.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -20,9 +22,9 @@ void keepRingInCapitals(QLineEdit* edit)
     });
 }
 
-AnimalFields makeAnimalFields(QWidget* parent)
+AnimalFields makeAnimalFields(QWidget* parent, const QString& remarksLabel)
 {
-    AnimalFields f {};
+    AnimalFields f;
     f.ring = new QLineEdit(parent);
     f.ring->setObjectName(QStringLiteral("ringEdit"));
     f.ring->setMaxLength(kRingLength);
@@ -45,5 +47,51 @@ AnimalFields makeAnimalFields(QWidget* parent)
     f.remarks->setFixedHeight(80);
     f.listRemarks = new QLineEdit(parent);
     f.listRemarks->setObjectName(QStringLiteral("listRemarksEdit"));
+
+    const std::pair<QString, QWidget*> rows[] = {
+        {QStringLiteral("Ringnummer:"), f.ring},
+        {QStringLiteral("Geschlecht:"), f.sex},
+        {QStringLiteral("Geburtsjahr:"), f.year},
+        {QStringLiteral("Züchter:"), f.breeder},
+        {QStringLiteral("Farbe:"), f.colour},
+        {QStringLiteral("Zeichnung:"), f.markings},
+        {QStringLiteral("Art/Rasse:"), f.breed},
+        {remarksLabel, f.remarks},
+        {QStringLiteral("Bemerkungen für die \n") + SpeciesWords::Plural + QStringLiteral("bestandsliste:"),
+         f.listRemarks},
+    };
+    for (const auto& [text, field] : rows) {
+        auto* label = new QLabel(text, parent);
+        label->setBuddy(field);
+        f.rows.append({label, field});
+    }
     return f;
+}
+
+AnimalInput AnimalFields::input() const
+{
+    AnimalInput in;
+    in.ring = ring->text();
+    in.sex = sex->currentIndex();
+    in.year = year->currentText();
+    in.breeder = breeder->currentText();
+    in.colour = colour->currentText();
+    in.markings = markings->currentText();
+    in.breed = breed->currentText();
+    in.remarks = remarks->toPlainText();
+    in.listRemarks = listRemarks->text();
+    return in;
+}
+
+void AnimalFields::show(const TTauben& animal) const
+{
+    ring->setText(animal.RingNumber);
+    sex->setCurrentIndex(animal.Sex >= 0 && animal.Sex <= 2 ? animal.Sex : -1);
+    year->setEditText(QString::number(animal.BirthYear));
+    breeder->setEditText(animal.Breeder);
+    colour->setEditText(animal.Colour);
+    markings->setEditText(animal.Markings);
+    breed->setEditText(animal.Breed);
+    remarks->setPlainText(animal.Remarks);
+    listRemarks->setText(animal.ListRemarks);
 }
