@@ -113,8 +113,6 @@ DataFiles::StartupResult DataFiles::load(Database& db)
 {
     StartupResult result;
     QDir().mkpath(m_folder);
-    removeStrayTemporaries(stockPath());
-    removeStrayTemporaries(pairPath());
 
     // LoadStock
     FileImage stock;
@@ -141,6 +139,10 @@ DataFiles::StartupResult DataFiles::load(Database& db)
             result.messages << damagedMessage(FileKind::Stock, read.problem, detail);
         }
     }
+
+    // Only now that this run will keep the files: leftovers of a save a crash interrupted.
+    removeStrayTemporaries(stockPath());
+    removeStrayTemporaries(pairPath());
 
     // LoadPairs: a damaged pair file gives an empty pair table.
     FileImage pairs;
