@@ -28,10 +28,8 @@ private slots:
 
     void init()
     {
-        m_home = std::make_unique<QTemporaryDir>();
-        qputenv("XDG_DATA_HOME", m_home->path().toUtf8());
-        m_window = std::make_unique<MainWindow>(pedigreeSample(), DataFiles(DataFolder::path()));
-        m_window->show();
+        m_home = std::make_unique<TestHome>();
+        m_window = openMainWindow(pedigreeSample());
     }
 
     void cleanup() { m_window.reset(); }
@@ -189,7 +187,7 @@ private:
 
     ReportPreview* preview() const { return m_window->findChild<ReportPreview*>(); }
 
-    std::unique_ptr<QTemporaryDir> m_home;
+    std::unique_ptr<TestHome> m_home;
     std::unique_ptr<MainWindow> m_window;
 };
 

@@ -47,9 +47,7 @@ private slots:
 
     void init()
     {
-        m_home = std::make_unique<QTemporaryDir>();
-        qputenv("XDG_DATA_HOME", m_home->path().toUtf8());
-        QDir().mkpath(DataFolder::picturesFolder());
+        m_home = std::make_unique<TestHome>();
         Database db;
         db.print = PrintSettings::defaults();
         // Grandparents, their son and daughter, and two grandchildren; one deleted animal.
@@ -62,8 +60,7 @@ private slots:
                       linked("GONE", 2, 2011, "", "")};
         db.animals[6].Active = 0;
         db.animals[5].Breed = QStringLiteral("Lizard");
-        m_window = std::make_unique<MainWindow>(std::move(db), DataFiles(DataFolder::path()));
-        m_window->show();
+        m_window = openMainWindow(std::move(db));
     }
 
     void cleanup() { m_window.reset(); }
@@ -280,7 +277,7 @@ private:
     AnimalTable& animals() { return m_window->database().animals; }
     QDialog* dialog(const char* name) { return child<QDialog>(m_window.get(), name); }
 
-    std::unique_ptr<QTemporaryDir> m_home;
+    std::unique_ptr<TestHome> m_home;
     std::unique_ptr<MainWindow> m_window;
 };
 

@@ -20,8 +20,7 @@ private slots:
 
     void init()
     {
-        m_home = std::make_unique<QTemporaryDir>();
-        qputenv("XDG_DATA_HOME", m_home->path().toUtf8());
+        m_home = std::make_unique<TestHome>();
         Database db;
         db.print = PrintSettings::defaults();
         db.animals
@@ -30,8 +29,7 @@ private slots:
         db.animals[2].Sold = 1;
         db.animals[3].Active = 0;
         db.pairs.push_back({QStringLiteral("DE 12"), QStringLiteral("DE 17"), 1, 41703.0, {}});
-        m_window = std::make_unique<MainWindow>(std::move(db), DataFiles(DataFolder::path()));
-        m_window->show();
+        m_window = openMainWindow(std::move(db));
     }
 
     void cleanup() { m_window.reset(); }
@@ -114,7 +112,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<QTemporaryDir> m_home;
+    std::unique_ptr<TestHome> m_home;
     std::unique_ptr<MainWindow> m_window;
 };
 

@@ -3,6 +3,7 @@
 #include "mainwindow/SplashWindow.h"
 #include "platform/DataFolder.h"
 #include "support/FileBytes.h"
+#include "support/GuiHelpers.h"
 #include "support/ScriptedMessages.h"
 
 #include <QApplication>
@@ -43,8 +44,7 @@ private slots:
 
     void init()
     {
-        m_home = std::make_unique<QTemporaryDir>();
-        qputenv("XDG_DATA_HOME", m_home->path().toUtf8());
+        m_home = std::make_unique<TestHome>(false); // the program makes its folders itself
     }
 
     void dataFolderFollowsThePlural()
@@ -179,7 +179,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<QTemporaryDir> m_home;
+    std::unique_ptr<TestHome> m_home;
 };
 
 QTEST_MAIN(TestStartup)

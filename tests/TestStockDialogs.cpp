@@ -51,17 +51,14 @@ private slots:
 
     void init()
     {
-        m_home = std::make_unique<QTemporaryDir>();
-        qputenv("XDG_DATA_HOME", m_home->path().toUtf8());
-        QDir().mkpath(DataFolder::picturesFolder());
+        m_home = std::make_unique<TestHome>();
         Database db;
         db.print = PrintSettings::defaults();
         db.animals = {testAnimal("CHILD", 1, 2014, "Gloster"), testAnimal("MUM", 2, 2012, "Gloster"),
                       testAnimal("DAD", 1, 2011, "Timbrado"), testAnimal("SOLDDAD", 1, 2010, "Gloster")};
         db.animals[0].FatherRing = QStringLiteral("SOLDDAD");
         db.animals[3].Sold = 1;
-        m_window = std::make_unique<MainWindow>(std::move(db), DataFiles(DataFolder::path()));
-        m_window->show();
+        m_window = openMainWindow(std::move(db));
     }
 
     void cleanup() { m_window.reset(); }
@@ -353,7 +350,7 @@ private:
 
     AnimalTable& animals() { return m_window->database().animals; }
 
-    std::unique_ptr<QTemporaryDir> m_home;
+    std::unique_ptr<TestHome> m_home;
     std::unique_ptr<MainWindow> m_window;
 };
 

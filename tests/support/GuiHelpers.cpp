@@ -1,5 +1,8 @@
 #include "support/GuiHelpers.h"
 
+#include "mainwindow/MainWindow.h"
+#include "platform/DataFolder.h"
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
@@ -33,4 +36,18 @@ QStringList unnamedControls(const QWidget* window)
             unnamed << w->objectName();
     }
     return unnamed;
+}
+
+TestHome::TestHome(bool makeFolders)
+{
+    qputenv("XDG_DATA_HOME", m_dir.path().toUtf8());
+    if (makeFolders)
+        QDir().mkpath(DataFolder::picturesFolder());
+}
+
+std::unique_ptr<MainWindow> openMainWindow(Database db)
+{
+    auto window = std::make_unique<MainWindow>(std::move(db), DataFiles(DataFolder::path()));
+    window->show();
+    return window;
 }

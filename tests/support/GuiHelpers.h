@@ -5,8 +5,11 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
+
+#include <memory>
 
 // Small helpers for clicking through windows by object name.
 template<typename T = QWidget> T* child(const QObject* parent, const char* name)
@@ -58,3 +61,21 @@ inline TTauben testAnimal(const QString& ring, int sex = 0, int year = 2012, con
 // Every input a screen reader must be able to name has a label pointing at it
 // or a name of its own; returns the object names of those that have neither.
 QStringList unnamedControls(const QWidget* window);
+
+class MainWindow;
+struct Database;
+
+// A fresh, empty home for the program's data (XDG_DATA_HOME), with the data
+// and picture folders made or not, for the lifetime of the object.
+class TestHome
+{
+public:
+    explicit TestHome(bool makeFolders = true);
+    QString path() const { return m_dir.path(); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// The main window over db, shown, saving into the current home's data folder.
+std::unique_ptr<MainWindow> openMainWindow(Database db);
