@@ -96,10 +96,13 @@ DescendantsDialog::DescendantsDialog(const AnimalTable& animals, QWidget* parent
         clearInfo();
         search();
     });
+    connect(this, &QDialog::finished, this, [this] { m_finder.reset(); });
     m_tabs->hide();
     m_resultsTitle->hide();
     resize(600, 480);
 }
+
+DescendantsDialog::~DescendantsDialog() = default;
 
 void DescendantsDialog::showEvent(QShowEvent* event)
 {
@@ -115,6 +118,8 @@ void DescendantsDialog::prepareOnShow()
     m_tabs->hide();
     m_resultsTitle->hide();
     clearInfo();
+    // The stock cannot change while this modal dialog is open: one index serves all its searches.
+    m_finder = std::make_unique<DescendantsFinder>(m_animals);
     QStringList rings = activeRings(m_animals);
     sortAlphabetically(rings);
     setChoices(m_selector, rings);
@@ -143,7 +148,9 @@ void DescendantsDialog::search()
     clearInfo();
     m_tabs->show();
     m_resultsTitle->show();
-    const Descendants found = findDescendants(m_animals, m_selector->currentText());
+    if (!m_finder)
+        m_finder = std::make_unique<DescendantsFinder>(m_animals);
+    const Descendants found = m_finder->find(m_selector->currentText());
     for (int g = 0; g < 4; ++g)
         m_lists[g]->setRings(found.generations[size_t(g)]);
 }

@@ -4,6 +4,9 @@
 
 #include <QDialog>
 
+#include <memory>
+
+class DescendantsFinder;
 class QComboBox;
 class QLabel;
 class QPlainTextEdit;
@@ -18,6 +21,7 @@ class DescendantsDialog : public QDialog
 
 public:
     DescendantsDialog(const AnimalTable& animals, QWidget* parent = nullptr);
+    ~DescendantsDialog() override;
 
     // Opens with the results for ring already shown (from the change dialog).
     void openFor(const QString& ring);
@@ -37,6 +41,7 @@ private:
     void clearInfo();
 
     const AnimalTable& m_animals;
+    std::unique_ptr<DescendantsFinder> m_finder; // built when the dialog opens
     bool m_prefilled = false;
     QComboBox* m_selector = nullptr;
     QLabel* m_resultsTitle = nullptr;

@@ -42,11 +42,13 @@ quint32 ringHash(const QString& ring)
     return h ^ (h >> 15);
 }
 
+} // namespace
+
 // Parent ring -> the records linking to it, in table order; a record whose
 // father and mother are both that ring stands there twice. Links are bucketed
 // by the hash of their ring (a stable counting sort keeps table order within
 // a bucket), so building it costs one pass and no allocation per parent.
-class ChildIndex
+class DescendantsFinder::ChildIndex
 {
 public:
     explicit ChildIndex(const AnimalTable& animals) : m_animals(animals)
@@ -77,7 +79,7 @@ public:
         std::vector<quint32> fill(m_start.begin(), m_start.end() - 1);
         m_links.resize(links.size());
         for (size_t k = 0; k < links.size(); ++k)
-            m_links[size_t(fill[hashes[k] & m_mask]++)] = links[k];
+            m_links[size_t(fill[hashes[k] & m_mask]++)] = {links[k], hashes[k]};
     }
 
     // Calls visit(record) for each link to ring (whose ringHash is hash), in table order.
@@ -85,7 +87,10 @@ public:
     {
         const quint32 bucket = hash & m_mask;
         for (quint32 k = m_start[bucket]; k < m_start[bucket + 1]; ++k) {
-            const quint32 link = m_links[k];
+            // The full hash first: other rings in the bucket are passed without reading them.
+            if (m_links[k].hash != hash)
+                continue;
+            const quint32 link = m_links[k].link;
             const TTauben& r = m_animals[size_t(link / 2)];
             if ((link % 2 ? r.MotherRing : r.FatherRing) == ring)
                 visit(qsizetype(link / 2));
@@ -95,9 +100,16 @@ public:
 private:
     const AnimalTable& m_animals;
     quint32 m_mask = 0;
+    struct Link
+    {
+        quint32 link; // record * 2, + 1 for a mother link
+        quint32 hash; // ringHash of the linked ring
+    };
     std::vector<quint32> m_start;
-    std::vector<quint32> m_links;
+    std::vector<Link> m_links;
 };
+
+namespace {
 
 // The deeper generations list each ring once: a hash of the rings listed so
 // far answers "already there?" without comparing against the whole list.
@@ -124,8 +136,9 @@ struct Generations
     }
 };
 
-void walk(const AnimalTable& animals, const ChildIndex& index, const QString& parent, quint32 parentHash,
-          int generation, Generations& result)
+template<typename Index>
+void walk(const AnimalTable& animals, const Index& index, const QString& parent, quint32 parentHash, int generation,
+          Generations& result)
 {
     if (parent.isEmpty())
         return;
@@ -140,12 +153,22 @@ void walk(const AnimalTable& animals, const ChildIndex& index, const QString& pa
 
 } // namespace
 
+DescendantsFinder::DescendantsFinder(const AnimalTable& animals)
+    : m_animals(animals), m_index(std::make_unique<ChildIndex>(animals))
+{ }
+
+DescendantsFinder::~DescendantsFinder() = default;
+
+Descendants DescendantsFinder::find(const QString& ring) const
+{
+    Generations result;
+    walk(m_animals, *m_index, ring, ringHash(ring), 1, result);
+    return result.found;
+}
+
 Descendants findDescendants(const AnimalTable& animals, const QString& ring)
 {
-    const ChildIndex index(animals);
-    Generations result;
-    walk(animals, index, ring, ringHash(ring), 1, result);
-    return result.found;
+    return DescendantsFinder(animals).find(ring);
 }
 
 Descendants findDescendantsByScan(const AnimalTable& animals, const QString& ring)
