@@ -34,20 +34,7 @@ QString number(int slot, const char* what)
 
 TextElement textAt(const QString& name, double x, double y, double pointSize)
 {
-    TextElement t;
-    t.name = name;
-    t.rect = QRectF(x, y, 0, 0);
-    t.style.pointSize = pointSize;
-    return t;
-}
-
-TextElement fixedText(const QString& name, QRectF rect, double pointSize)
-{
-    TextElement t;
-    t.name = name;
-    t.rect = rect;
-    t.style.pointSize = pointSize;
-    return t;
+    return TextElement::autoSized(name, {x, y}, pointSize);
 }
 
 QString withPrefix(bool prefixes, const QString& prefix, const QString& text)
@@ -76,7 +63,7 @@ void PedigreeReport::build()
     title.lines = QStringList {QStringLiteral("Abstammungsnachweis")};
     e.push_back(title);
     for (const auto& [name, y, size] : {std::tuple {"subject1", 19.3, 14.0}, std::tuple {"subject2", 25.1, 12.0}}) {
-        TextElement line = fixedText(QString::fromLatin1(name), {12.7, y, 89.2, 6.1}, size);
+        TextElement line = TextElement::fixed(QString::fromLatin1(name), {12.7, y, 89.2, 6.1}, size);
         line.style.alignment = Qt::AlignHCenter;
         e.push_back(line);
     }
@@ -85,7 +72,7 @@ void PedigreeReport::build()
                                      std::tuple {"breeder3Left", 12.7, 38.9}, std::tuple {"breeder3Right", 62.4, 38.9}})
         e.push_back(textAt(QString::fromLatin1(name), x, y, 9));
 
-    TextElement remarks = fixedText(QStringLiteral("subjectRemarks"), {102.4, 15.6, 47.9, 27.8}, 10);
+    TextElement remarks = TextElement::fixed(QStringLiteral("subjectRemarks"), {102.4, 15.6, 47.9, 27.8}, 10);
     remarks.style.alignment = Qt::AlignHCenter;
     remarks.style.wordWrap = true;
     e.push_back(remarks);
@@ -121,8 +108,8 @@ void PedigreeReport::build()
         TextElement ring = textAt(number(slot, "ring"), c.x + inset, top + 1.5, 14);
         e.push_back(ring);
         TextElement details
-            = fixedText(number(slot, "details"),
-                        {c.x + inset, top + (g == 4 ? 8.4 : 8.9), g == 4 ? 44.7 : 44.5, c.detailsHeight}, 10);
+            = TextElement::fixed(number(slot, "details"),
+                                 {c.x + inset, top + (g == 4 ? 8.4 : 8.9), g == 4 ? 44.7 : 44.5, c.detailsHeight}, 10);
         details.style.wordWrap = true;
         e.push_back(details);
     }
@@ -131,11 +118,7 @@ void PedigreeReport::build()
     foot.lines
         = QStringList {QStringLiteral("Erstellt mit Avelor Abstammungsnachweis - Internet: ") + SpeciesWords::WebPage};
     e.push_back(foot);
-    TextElement date = textAt(QStringLiteral("date"), 200.0, 281.0, 10);
-    date.kind = TextElement::Kind::PrintDate;
-    date.anchorRight = true;
-    date.style.alignment = Qt::AlignRight;
-    e.push_back(date);
+    e.push_back(TextElement::printDate(QStringLiteral("date"), {200.0, 281.0}, 10));
 }
 
 QSize PedigreeReport::pictureFrame(QSize picture, QSize current)

@@ -10,21 +10,12 @@ constexpr double kBandY = 9.5;
 
 TextElement text(const QString& name, double x, double y, double size, const QString& content = QString())
 {
-    TextElement t;
-    t.name = name;
-    t.rect = QRectF(kBandX + x, kBandY + y, 0, 0);
-    t.style.pointSize = size;
-    if (!content.isEmpty())
-        t.lines = QStringList {content};
-    return t;
+    return TextElement::autoSized(name, {kBandX + x, kBandY + y}, size, content);
 }
 
 TextElement fixedText(const QString& name, QRectF rect, double size)
 {
-    TextElement t;
-    t.name = name;
-    t.rect = rect.translated(kBandX, kBandY);
-    t.style.pointSize = size;
+    TextElement t = TextElement::fixed(name, rect.translated(kBandX, kBandY), size);
     t.style.wordWrap = true;
     return t;
 }
@@ -56,11 +47,7 @@ RecordSheetReport::RecordSheetReport()
         = text(QStringLiteral("title"), 38.1, 1.1, 24, QStringLiteral("Stammblatt z. ") + SpeciesWords::Singular);
     title.style.bold = true;
     e.push_back(title);
-    TextElement date = text(QStringLiteral("date"), 187.3, 1.9, 10);
-    date.kind = TextElement::Kind::PrintDate;
-    date.anchorRight = true;
-    date.style.alignment = Qt::AlignRight;
-    e.push_back(date);
+    e.push_back(TextElement::printDate(QStringLiteral("date"), {kBandX + 187.3, kBandY + 1.9}, 10));
     TextElement ring = fixedText(QStringLiteral("ring"), {2.5, 11.6, 153.0, 7.0}, 16);
     ring.style.alignment = Qt::AlignHCenter;
     ring.style.wordWrap = false;

@@ -43,3 +43,32 @@ const PictureElement* ReportPage::picture(const QString& name) const
 {
     return findNamed<PictureElement>(*this, name);
 }
+
+TextElement TextElement::autoSized(const QString& name, QPointF at, double pointSize, const QString& content)
+{
+    TextElement t;
+    t.name = name;
+    t.rect = QRectF(at, QSizeF(0, 0));
+    t.style.pointSize = pointSize;
+    if (!content.isEmpty())
+        t.lines = QStringList {content};
+    return t;
+}
+
+TextElement TextElement::fixed(const QString& name, const QRectF& rect, double pointSize)
+{
+    TextElement t;
+    t.name = name;
+    t.rect = rect;
+    t.style.pointSize = pointSize;
+    return t;
+}
+
+TextElement TextElement::printDate(const QString& name, QPointF rightTop, double pointSize)
+{
+    TextElement t = autoSized(name, rightTop, pointSize);
+    t.kind = Kind::PrintDate;
+    t.anchorRight = true;
+    t.style.alignment = Qt::AlignRight;
+    return t;
+}

@@ -43,6 +43,13 @@ struct TextElement
     bool visible = true;
 
     QString text() const { return lines.join(QLatin1Char('\n')); }
+
+    // A field as large as its text, its top-left corner at `at`.
+    static TextElement autoSized(const QString& name, QPointF at, double pointSize, const QString& content = {});
+    // A field of fixed size; what does not fit is cut off.
+    static TextElement fixed(const QString& name, const QRectF& rect, double pointSize);
+    // The date of printing, right-aligned with its right edge at rightTop.x().
+    static TextElement printDate(const QString& name, QPointF rightTop, double pointSize);
 };
 
 struct RectElement
