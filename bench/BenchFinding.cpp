@@ -1,9 +1,9 @@
 // A search keystroke and the descendants walk on a stock of 100 000 animals.
 #include "StockGenerator.h"
-#include "stock/DescendantsWalk.h"
-#include "stock/SearchDialog.h"
-#include "stock/StockSearch.h"
-#include "storage/StockFile.h"
+#include "core/files/StockFile.h"
+#include "core/stock/DescendantsWalk.h"
+#include "core/stock/StockSearch.h"
+#include "ui/stock/SearchDialog.h"
 
 #include <QApplication>
 #include <QBuffer>

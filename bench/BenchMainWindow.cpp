@@ -1,7 +1,7 @@
 // The main window's refresh and a ring range on a large stock, through the real widgets.
 #include "StockGenerator.h"
-#include "mainwindow/MainWindow.h"
-#include "mainwindow/StockSort.h"
+#include "core/stock/StockSort.h"
+#include "ui/mainwindow/MainWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 // FillPedigree on a large stock (against the described 40-pass scan) and a
 // certificate written as PDF.
 #include "StockGenerator.h"
-#include "reports/PedigreeReport.h"
-#include "reports/ReportOutput.h"
+#include "reports/engine/ReportOutput.h"
+#include "reports/layouts/PedigreeReport.h"
 
 #include <QGuiApplication>
 #include <QTemporaryDir>

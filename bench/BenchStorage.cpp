@@ -1,8 +1,8 @@
 // Load and save of large stocks and pair tables, through real files.
 #include "StockGenerator.h"
-#include "storage/DataFiles.h"
-#include "storage/PairFile.h"
-#include "storage/StockFile.h"
+#include "core/files/DataFiles.h"
+#include "core/files/PairFile.h"
+#include "core/files/StockFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/Database.h"
+#include "core/model/Database.h"
 
 // Generates a stock of the given size for benchmarks: remarks on every
 // animal, parents linked over five generations (each animal's parents come

@@ -1,6 +1,6 @@
 // Any bytes must either load or be reported as damaged; a file that loads
 // completely must come back the same after a save.
-#include "storage/PairFile.h"
+#include "core/files/PairFile.h"
 
 #include <QBuffer>
 

@@ -1,6 +1,6 @@
 // Any bytes must either load or be reported as damaged; a file that loads
 // completely must come back the same after a save.
-#include "storage/StockFile.h"
+#include "core/files/StockFile.h"
 
 #include <QBuffer>
 

@@ -1,11 +1,11 @@
 #include "app/ExportTool.h"
 
-#include "platform/DataFolder.h"
-#include "reports/PedigreeReport.h"
-#include "reports/RecordSheetReport.h"
-#include "reports/ReportOutput.h"
-#include "storage/Dates.h"
-#include "storage/StockFile.h"
+#include "core/files/DataFolder.h"
+#include "core/files/StockFile.h"
+#include "core/model/Dates.h"
+#include "reports/engine/ReportOutput.h"
+#include "reports/layouts/PedigreeReport.h"
+#include "reports/layouts/RecordSheetReport.h"
 
 #include <QDir>
 #include <QFile>

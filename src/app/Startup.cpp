@@ -1,10 +1,10 @@
 #include "app/Startup.h"
 
-#include "mainwindow/MainWindow.h"
-#include "mainwindow/SplashWindow.h"
-#include "platform/DataFolder.h"
-#include "platform/Messages.h"
-#include "storage/SpeciesWords.h"
+#include "core/files/DataFolder.h"
+#include "core/model/SpeciesWords.h"
+#include "ui/common/Messages.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/mainwindow/SplashWindow.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,5 +1,5 @@
 #include "app/Startup.h"
-#include "platform/Messages.h"
+#include "ui/common/Messages.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/PrinterService.h"
+#include "reports/engine/PrinterService.h"
 
 // A printer for tests: records what it is given, or pretends none is set up.
 class FakePrinter : public PrinterService

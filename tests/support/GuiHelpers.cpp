@@ -1,7 +1,7 @@
 #include "support/GuiHelpers.h"
 
-#include "mainwindow/MainWindow.h"
-#include "platform/DataFolder.h"
+#include "core/files/DataFolder.h"
+#include "ui/mainwindow/MainWindow.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/Records.h"
+#include "support/SampleAnimals.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -42,20 +42,6 @@ inline QStringList entries(const QComboBox* combo)
     for (int i = 0; i < combo->count(); ++i)
         texts << combo->itemText(i);
     return texts;
-}
-
-inline TTauben testAnimal(const QString& ring, int sex = 0, int year = 2012, const QString& breed = QString())
-{
-    TTauben a;
-    a.RingNumber = ring;
-    a.Sex = sex;
-    a.BirthYear = year;
-    a.Breed = breed;
-    a.Breeder = QStringLiteral("Müller");
-    a.Colour = QStringLiteral("gelb");
-    a.Markings = QStringLiteral("einfarbig");
-    a.Active = 1;
-    return a;
 }
 
 // Every input a screen reader must be able to name has a label pointing at it

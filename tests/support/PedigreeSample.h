@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/Database.h"
+#include "core/model/Database.h"
 
 // A stock with one animal ("DE-06165-2020-0001") whose 30 ancestors over four
 // generations are all known, the breeder's address and print settings, as a

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Messages.h"
+#include "ui/common/Messages.h"
 
 #include <QList>
 #include <QStringList>

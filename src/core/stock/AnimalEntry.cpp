@@ -1,0 +1,125 @@
+#include "core/stock/AnimalEntry.h"
+
+#include "core/model/SpeciesWords.h"
+#include "core/model/TextRules.h"
+#include "core/stock/AnimalQueries.h"
+
+#include <QSet>
+
+namespace {
+
+// More animals than any breeder rings in a lifetime; keeps a typing slip from filling the memory.
+constexpr qint64 kMaxRangeSize = 100000;
+
+// The checks both ways of entering share, after the ring number's own.
+QString checkSharedFields(const AnimalInput& input)
+{
+    if (input.sex < 0)
+        return QStringLiteral("Bitte das Geschlecht angeben.");
+    if (input.year.isEmpty())
+        return QStringLiteral("Bitte das Geburtsjahr angeben.");
+    if (input.breeder.isEmpty())
+        return QStringLiteral("Bitte den Züchter angeben.");
+    if (input.markings.isEmpty())
+        return QStringLiteral("Bitte die Zeichnung angeben (z.B. einfarbig oder gescheckt).");
+    if (input.colour.isEmpty())
+        return QStringLiteral("Bitte die Farbe angeben.");
+    if (!toInt32(input.year))
+        return notAnIntegerMessage(input.year);
+    return {};
+}
+
+QSet<QString> activeRingsUpperCased(const AnimalTable& animals)
+{
+    QSet<QString> rings;
+    rings.reserve(qsizetype(animals.size()));
+    for (const TTauben& a : animals) {
+        if (a.Active != 0)
+            rings.insert(upperAscii(a.RingNumber));
+    }
+    return rings;
+}
+
+} // namespace
+
+QString checkNewAnimal(const AnimalTable& animals, const AnimalInput& input)
+{
+    if (activeRingExists(animals, input.ring)) {
+        return QStringLiteral("ACHTUNG:\n\r\n\rDie Ringnr ") + upperAscii(input.ring)
+            + QStringLiteral(" ist bereits angelegt.");
+    }
+    if (input.ring.isEmpty())
+        return QStringLiteral("Bitte die Ringnummer angeben.");
+    return checkSharedFields(input);
+}
+
+TTauben makeNewAnimal(const AnimalInput& input, const QString& ring)
+{
+    TTauben a;
+    a.RingNumber = cutTo(upperAscii(ring), kRingLength);
+    a.Sex = input.sex;
+    a.BirthYear = toInt32(input.year).value_or(0);
+    a.Breeder = cutTo(input.breeder, kAnimalTextLength);
+    a.Colour = cutTo(input.colour, kAnimalTextLength);
+    a.Markings = cutTo(input.markings, kAnimalTextLength);
+    a.Breed = cutTo(input.breed, kAnimalTextLength);
+    a.Remarks = input.remarks;
+    a.ListRemarks = input.listRemarks;
+    a.Active = 1;
+    a.Sold = 0;
+    return a;
+}
+
+RangePlan planRingRange(const AnimalTable& animals, const RingRange& range, const AnimalInput& input)
+{
+    if (range.prefix.isEmpty())
+        return {QStringLiteral("\"Anfang der Ringnummer\" darf nicht leer sein."), {}};
+    if (!IsNumeric(range.from))
+        return {QStringLiteral("Von-Feld darf nur Zahlen enthalten."), {}};
+    if (!IsNumeric(range.to))
+        return {QStringLiteral("Bis-Feld darf nur Zahlen enthalten."), {}};
+    const auto from = toInt32(range.from);
+    if (!from)
+        return {notAnIntegerMessage(range.from), {}};
+    const auto to = toInt32(range.to);
+    if (!to)
+        return {notAnIntegerMessage(range.to), {}};
+    if (*from >= *to)
+        return {QStringLiteral("Von-Feld muß kleiner als das Bis-Feld sein."), {}};
+    if (range.from.size() != range.to.size())
+        return {QStringLiteral("Bitte die führenden Nullen eintragen."), {}};
+    if (qint64(*to) - *from >= kMaxRangeSize) {
+        return {QStringLiteral("Ein Bereich darf höchstens %1 Ringnummern umfassen.").arg(kMaxRangeSize), {}};
+    }
+
+    // A hash of the stock's rings, not a scan per candidate. Candidates are
+    // compared as they will be stored (cut to 20), so no range can create a
+    // ring that exists or the same ring twice.
+    const QSet<QString> existing = activeRingsUpperCased(animals);
+    const QString prefix = upperAscii(range.prefix);
+    QSet<QString> planned;
+    RangePlan plan;
+    plan.rings.reserve(qsizetype(*to) - *from + 1);
+    for (qint64 n = *from; n <= *to; ++n) {
+        const QString digits = QString::number(n);
+        const QString ring
+            = cutTo(prefix + QString(qMax<qsizetype>(0, range.to.size() - digits.size()), QLatin1Char('0')) + digits,
+                    kRingLength);
+        if (existing.contains(ring)) {
+            return {QStringLiteral("Achtung! Es gibt schon (mindestens eine) der zu generierenden ")
+                        + SpeciesWords::Plural + QStringLiteral(". Abbruch!"),
+                    {}};
+        }
+        if (planned.contains(ring)) {
+            return {QStringLiteral("Die Ringnummern wären länger als 20 Zeichen und nach dem Kürzen nicht mehr "
+                                   "eindeutig (zum Beispiel %1). Bitte den Anfang der Ringnummer kürzen.")
+                        .arg(ring),
+                    {}};
+        }
+        planned.insert(ring);
+        plan.rings.append(ring);
+    }
+    if (const QString refused = checkSharedFields(input); !refused.isEmpty())
+        return {refused, {}};
+    return plan;
+}

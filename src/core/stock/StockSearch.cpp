@@ -1,0 +1,73 @@
+#include "core/stock/StockSearch.h"
+
+#include "core/model/Alphabetical.h"
+
+#include <charconv>
+#include <string>
+#include <string_view>
+
+namespace {
+
+bool textMatches(const SearchText& c, const QString& value)
+{
+    if (c.exact)
+        return value == c.text;
+    return c.text.isEmpty() || value.contains(c.text);
+}
+
+// The year criterion as Latin-1 bytes: years are digits and a sign, so a text
+// outside Latin-1 can only match when it is empty.
+struct YearCriterion
+{
+    std::string text;
+    bool exact;
+    bool possible;
+
+    explicit YearCriterion(const SearchText& c) : exact(c.exact), possible(true)
+    {
+        for (const QChar ch : c.text) {
+            if (ch.unicode() > 0xFF) {
+                possible = false;
+                break;
+            }
+            text.push_back(char(ch.unicode()));
+        }
+    }
+
+    bool matches(qint32 year) const
+    {
+        if (!possible)
+            return false;
+        char buffer[16];
+        const auto end = std::to_chars(buffer, buffer + sizeof buffer, year).ptr;
+        const std::string_view value(buffer, size_t(end - buffer));
+        if (exact)
+            return value == text;
+        return text.empty() || value.find(text) != std::string_view::npos;
+    }
+};
+
+} // namespace
+
+std::vector<qsizetype> alphabeticalOrder(const AnimalTable& animals)
+{
+    return alphabeticalPermutation(qsizetype(animals.size()),
+                                   [&animals](qsizetype i) -> const QString& { return animals[size_t(i)].RingNumber; });
+}
+
+QStringList suche(const AnimalTable& animals, const std::vector<qsizetype>& order, const SearchCriteria& criteria)
+{
+    const YearCriterion year(criteria.year);
+    QStringList found;
+    for (const qsizetype i : order) {
+        if (i < 0 || size_t(i) >= animals.size())
+            continue;
+        const TTauben& a = animals[size_t(i)];
+        if ((criteria.sex < 0 || criteria.sex == a.Sex) && textMatches(criteria.ring, a.RingNumber)
+            && textMatches(criteria.breeder, a.Breeder) && year.matches(a.BirthYear)
+            && textMatches(criteria.colour, a.Colour) && textMatches(criteria.markings, a.Markings)
+            && textMatches(criteria.breed, a.Breed))
+            found.append(a.RingNumber);
+    }
+    return found;
+}

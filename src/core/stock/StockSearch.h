@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/model/Records.h"
+
+#include <QStringList>
+
+#include <vector>
+
+// The search of the stock from partial knowledge.
+
+struct SearchText
+{
+    QString text;
+    bool exact = false; // the whole field must equal the text; otherwise the text occurs in it
+};
+
+struct SearchCriteria
+{
+    SearchText ring;
+    SearchText breeder;
+    SearchText year;
+    SearchText colour;
+    SearchText markings;
+    SearchText breed;
+    int sex = -1; // -1: any
+};
+
+// The table positions in the alphabetical order of their ring numbers: the
+// order in which suche visits the stock, so its result needs no sorting.
+std::vector<qsizetype> alphabeticalOrder(const AnimalTable& animals);
+
+// suche: the ring numbers of every animal (deleted and sold ones included)
+// that meets all criteria, alphabetical. Case-sensitive; the year is compared
+// as decimal text. One pass over the stock without allocating per animal.
+QStringList suche(const AnimalTable& animals, const std::vector<qsizetype>& order, const SearchCriteria& criteria);

@@ -1,0 +1,23 @@
+#include "core/stock/StockSort.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+void sorttauben(AnimalTable& animals)
+{
+    // "year position" as ASCII text; a blank sorts before every digit.
+    std::vector<std::pair<std::string, size_t>> keys;
+    keys.reserve(animals.size());
+    for (size_t i = 0; i < animals.size(); ++i) {
+        if (animals[i].Active != 0)
+            keys.emplace_back(std::to_string(animals[i].BirthYear) + ' ' + std::to_string(i), i);
+    }
+    std::sort(keys.begin(), keys.end());
+
+    AnimalTable sorted;
+    sorted.reserve(keys.size());
+    for (auto it = keys.rbegin(); it != keys.rend(); ++it)
+        sorted.push_back(std::move(animals[it->second]));
+    animals = std::move(sorted);
+}

@@ -1,0 +1,249 @@
+#include "reports/layouts/PedigreeReport.h"
+
+#include "core/files/DataFolder.h"
+#include "core/model/SpeciesWords.h"
+#include "core/stock/AnimalQueries.h"
+#include "reports/engine/PictureDecoder.h"
+#include "reports/layouts/RecordSheetReport.h"
+
+#include <QFileInfo>
+
+#include <cmath>
+
+namespace {
+
+constexpr double kGridTop = 44.5;
+constexpr double kOutline = 1.4; // about 4 points, on paper and screen alike
+
+struct Column
+{
+    double x;
+    double width;
+    double boxHeight;
+    double detailsHeight;
+};
+
+constexpr Column kColumns[5] = {
+    {}, {10.1, 47.6, 118.5, 107.7}, {57.7, 47.6, 59.3, 48.7}, {105.3, 47.6, 29.6, 19.3}, {152.9, 47.9, 14.8, 4.8},
+};
+
+QString number(int slot, const char* what)
+{
+    return QString::fromLatin1(what) + QString::number(slot);
+}
+
+TextElement textAt(const QString& name, double x, double y, double pointSize)
+{
+    return TextElement::autoSized(name, {x, y}, pointSize);
+}
+
+QString withPrefix(bool prefixes, const QString& prefix, const QString& text)
+{
+    return prefixes ? prefix + text : text;
+}
+
+} // namespace
+
+PedigreeReport::PedigreeReport()
+{
+    build();
+}
+
+void PedigreeReport::build()
+{
+    auto& e = m_page.elements;
+    RectElement frame;
+    frame.name = QStringLiteral("headFrame");
+    frame.rect = QRectF(10.1, 10.1, 190.8, 34.7);
+    frame.outlineWidth = kOutline;
+    e.push_back(frame);
+
+    TextElement title = textAt(QStringLiteral("title"), 16.9, 11.1, 20);
+    title.style.bold = true;
+    title.lines = QStringList {QStringLiteral("Abstammungsnachweis")};
+    e.push_back(title);
+    for (const auto& [name, y, size] : {std::tuple {"subject1", 19.3, 14.0}, std::tuple {"subject2", 25.1, 12.0}}) {
+        TextElement line = TextElement::fixed(QString::fromLatin1(name), {12.7, y, 89.2, 6.1}, size);
+        line.style.alignment = Qt::AlignHCenter;
+        e.push_back(line);
+    }
+    for (const auto& [name, x, y] : {std::tuple {"breeder1Left", 12.7, 30.4}, std::tuple {"breeder1Right", 62.4, 30.4},
+                                     std::tuple {"breeder2Left", 12.7, 34.7}, std::tuple {"breeder2Right", 62.4, 34.7},
+                                     std::tuple {"breeder3Left", 12.7, 38.9}, std::tuple {"breeder3Right", 62.4, 38.9}})
+        e.push_back(textAt(QString::fromLatin1(name), x, y, 9));
+
+    TextElement remarks = TextElement::fixed(QStringLiteral("subjectRemarks"), {102.4, 15.6, 47.9, 27.8}, 10);
+    remarks.style.alignment = Qt::AlignHCenter;
+    remarks.style.wordWrap = true;
+    e.push_back(remarks);
+    TextElement caption = textAt(QStringLiteral("topRightCaption"), 196.0, 15.6, 10);
+    caption.anchorRight = true;
+    caption.style.bold = true;
+    caption.style.underline = true;
+    caption.style.alignment = Qt::AlignRight;
+    e.push_back(caption);
+    TextElement buyer = textAt(QStringLiteral("topRightText"), 196.0, 20.4, 10);
+    buyer.anchorRight = true;
+    buyer.style.alignment = Qt::AlignRight;
+    buyer.emptySize = QSizeF(18.5, 12.7);
+    e.push_back(buyer);
+    PictureElement picture;
+    picture.name = QStringLiteral("picture");
+    picture.rect = QRectF(152.9, 11.6, layoutPixelsToMm(170), layoutPixelsToMm(120));
+    picture.visible = false;
+    e.push_back(picture);
+
+    for (int slot = 1; slot <= PedigreeSlots::kCount; ++slot) {
+        const int g = generationOf(slot);
+        const Column& c = kColumns[g];
+        const int i = slot - ((1 << g) - 1);
+        const double top = kGridTop + i * c.boxHeight;
+        RectElement box;
+        box.name = number(slot, "box");
+        box.rect = QRectF(c.x, top, c.width, c.boxHeight);
+        box.outlineWidth = kOutline;
+        box.fill = QColor(Qt::white);
+        e.push_back(box);
+        const double inset = g == 4 ? 1.9 : 1.5;
+        TextElement ring = textAt(number(slot, "ring"), c.x + inset, top + 1.5, 14);
+        e.push_back(ring);
+        TextElement details
+            = TextElement::fixed(number(slot, "details"),
+                                 {c.x + inset, top + (g == 4 ? 8.4 : 8.9), g == 4 ? 44.7 : 44.5, c.detailsHeight}, 10);
+        details.style.wordWrap = true;
+        e.push_back(details);
+    }
+
+    TextElement foot = textAt(QStringLiteral("foot"), 10.1, 282.0, 6);
+    foot.lines
+        = QStringList {QStringLiteral("Erstellt mit Avelor Abstammungsnachweis - Internet: ") + SpeciesWords::WebPage};
+    e.push_back(foot);
+    e.push_back(TextElement::printDate(QStringLiteral("date"), {200.0, 281.0}, 10));
+}
+
+QSize PedigreeReport::pictureFrame(QSize picture, QSize current)
+{
+    if (picture.width() <= 0 || picture.height() <= 0)
+        return current;
+    const double w = picture.width();
+    const double h = picture.height();
+    const double q = w / h;
+    if (q > 1.416666666666667)
+        return {170, int(std::nearbyint(170.0 * h / w))};
+    if (q < 1.416666666666667)
+        return {int(std::nearbyint(120.0 * w / h)), 120};
+    return current;
+}
+
+void PedigreeReport::fillTopRight(const Database& db, const TTauben& subject, const CertificateOptions& options,
+                                  const QString& dataFolder, FillResult& result)
+{
+    TextElement* caption = m_page.text(QStringLiteral("topRightCaption"));
+    TextElement* text = m_page.text(QStringLiteral("topRightText"));
+    PictureElement* picture = m_page.picture(QStringLiteral("picture"));
+    const int mode = db.print.TopRightContent;
+    if (mode == 1) {
+        const QString path = DataFolder::picturePathIn(dataFolder, subject.RingNumber);
+        if (QFileInfo::exists(path)) {
+            const DecodedPicture decoded = decodePicture(path);
+            if (decoded.image.isNull()) {
+                result.error = decoded.error;
+                return;
+            }
+            m_pictureFrame = pictureFrame(decoded.image.size(), m_pictureFrame);
+            picture->image = decoded.image;
+            picture->rect.setSize(
+                QSizeF(layoutPixelsToMm(m_pictureFrame.width()), layoutPixelsToMm(m_pictureFrame.height())));
+            picture->visible = true;
+            caption->lines.clear();
+            text->lines.clear();
+            return;
+        }
+    }
+    picture->image = QImage();
+    picture->visible = false;
+    caption->lines = mode == 2 ? QStringList() : QStringList {QStringLiteral("Verkauft an:")};
+    text->lines = options.buyerLines;
+}
+
+QStringList PedigreeReport::detailLines(const TTauben& a, int generation, const PrintSettings& settings,
+                                        int outerGenerationsContent)
+{
+    const bool prefixes = settings.ShowPrefixes != 0;
+    QStringList lines;
+    if (generation <= 3) {
+        QString colour = a.Colour.isEmpty() ? QString() : withPrefix(prefixes, QStringLiteral("Farbe: "), a.Colour);
+        if (!a.Markings.isEmpty())
+            colour += QStringLiteral(" \"") + a.Markings + QLatin1Char('"');
+        lines << colour;
+        if (!a.Breeder.isEmpty())
+            lines << withPrefix(prefixes, QStringLiteral("Züchter: "), a.Breeder);
+        if (generation <= 2 && !a.Breed.isEmpty())
+            lines << withPrefix(prefixes, QStringLiteral("Art: "), a.Breed);
+        if (settings.PrintBirthYear != 0 && a.BirthYear > 0)
+            lines << withPrefix(prefixes, QStringLiteral("Jahrgang: "), QString::number(a.BirthYear));
+    }
+    if (generation <= 2) {
+        lines << a.Remarks;
+    } else if (outerGenerationsContent == 1) {
+        lines << a.Remarks;
+    } else if (generation == 3) {
+        if (!a.Breed.isEmpty())
+            lines << withPrefix(prefixes, QStringLiteral("Art: "), a.Breed);
+    } else if (!a.Breeder.isEmpty()) {
+        lines << withPrefix(prefixes, QStringLiteral("Züchter: "), a.Breeder);
+    }
+    return lines;
+}
+
+PedigreeReport::FillResult PedigreeReport::fill(const Database& db, const QString& ring,
+                                                const CertificateOptions& options, const QString& dataFolder,
+                                                RecordSheetReport* sheet)
+{
+    FillResult result;
+    const TTauben* subject = lastActiveWithRing(db.animals, ring);
+    if (!subject)
+        return result;
+    result.found = true;
+    const PrintSettings& settings = db.print;
+    const bool prefixes = settings.ShowPrefixes != 0;
+
+    fillTopRight(db, *subject, options, dataFolder, result);
+    if (!result.error.isEmpty())
+        return result;
+    m_page.text(QStringLiteral("subject1"))->lines = QStringList {QStringLiteral("für ") + subject->RingNumber};
+    m_page.text(QStringLiteral("subject2"))->lines = QStringList {
+        withPrefix(prefixes, QStringLiteral("Farbe: "), subject->Colour) + QStringLiteral(" \"") + subject->Markings
+        + QStringLiteral("\"    ") + withPrefix(prefixes, QStringLiteral("Art: "), subject->Breed)};
+    m_page.text(QStringLiteral("subjectRemarks"))->lines = QStringList {subject->Remarks};
+    if (sheet)
+        sheet->fill(*subject);
+
+    const BreederData& b = db.breeder;
+    m_page.text(QStringLiteral("breeder1Left"))->lines.clear();
+    m_page.text(QStringLiteral("breeder1Right"))->lines.clear();
+    m_page.text(QStringLiteral("breeder2Left"))->lines = QStringList {b.FirstName + QLatin1Char(' ') + b.LastName};
+    m_page.text(QStringLiteral("breeder2Right"))->lines = QStringList {b.Street};
+    m_page.text(QStringLiteral("breeder3Left"))->lines = QStringList {b.PostcodeCity};
+    m_page.text(QStringLiteral("breeder3Right"))->lines
+        = QStringList {withPrefix(prefixes, QStringLiteral("Tel.: "), b.Phone)};
+
+    m_page.rect(QStringLiteral("headFrame"))->outline = storedColour(settings.HeaderColour);
+    m_slots = resolvePedigree(db.animals, *subject, m_index);
+    for (int slot = 1; slot <= PedigreeSlots::kCount; ++slot) {
+        m_page.rect(number(slot, "box"))->outline
+            = storedColour(slot % 2 == 1 ? settings.MaleColour : settings.FemaleColour);
+        TextElement* ringField = m_page.text(number(slot, "ring"));
+        TextElement* details = m_page.text(number(slot, "details"));
+        details->style.pointSize = options.detailFontSize;
+        if (m_slots.empty(slot)) {
+            ringField->lines.clear();
+            details->lines.clear();
+            continue;
+        }
+        const TTauben& ancestor = db.animals[size_t(m_slots.index[slot])];
+        ringField->lines = QStringList {ancestor.RingNumber};
+        details->lines = detailLines(ancestor, generationOf(slot), settings, options.outerGenerationsContent);
+    }
+    return result;
+}

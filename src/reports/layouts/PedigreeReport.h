@@ -1,0 +1,58 @@
+#pragma once
+
+#include "core/model/Database.h"
+#include "core/pedigree/PedigreeSlots.h"
+#include "reports/engine/ReportPage.h"
+
+class RecordSheetReport;
+
+// What the certificate takes from the main window and the print-settings
+// dialog besides the stored data. Not saved: each start begins with these.
+struct CertificateOptions
+{
+    QStringList buyerLines;
+    int detailFontSize = 10; // 4 to 10 points
+    int outerGenerationsContent = 0; // 0 breed and breeder, 1 remarks in the outer boxes
+};
+
+// The pedigree certificate ("Abstammungsnachweis"): one A4 page with the
+// breeder's address, the subject and 30 ancestor boxes over four generations.
+class PedigreeReport
+{
+public:
+    PedigreeReport();
+
+    struct FillResult
+    {
+        bool found = false; // an active animal has the ring
+        QString error; // German: the picture could not be read; the fill stopped there
+    };
+
+    // FillPedigree: every field for the subject with this ring (the last active
+    // one where rings repeat), and the record sheet's fields. With no such
+    // animal nothing changes. Pictures are looked up in dataFolder.
+    FillResult fill(const Database& db, const QString& ring, const CertificateOptions& options,
+                    const QString& dataFolder, RecordSheetReport* sheet = nullptr);
+
+    // The ring numbers of the stock changed: the next fill looks them up afresh.
+    void stockChanged() { m_index.invalidate(); }
+
+    const ReportPage& page() const { return m_page; }
+    const PedigreeSlots& ancestors() const { return m_slots; }
+
+    // The detail lines of one ancestor box, by the rules of its generation.
+    static QStringList detailLines(const TTauben& animal, int generation, const PrintSettings& settings,
+                                   int outerGenerationsContent);
+    // The frame of a picture of this size, in layout pixels (170 × 120 at most).
+    static QSize pictureFrame(QSize picture, QSize current);
+
+private:
+    void build();
+    void fillTopRight(const Database& db, const TTauben& subject, const CertificateOptions& options,
+                      const QString& dataFolder, FillResult& result);
+
+    ReportPage m_page;
+    PedigreeSlots m_slots;
+    RingIndex m_index;
+    QSize m_pictureFrame {170, 120};
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "core/model/Records.h"
+#include "reports/engine/ReportPage.h"
+
+// The record sheet ("Stammblatt"): one animal's data in four framed boxes,
+// without its ancestors. Filled together with the certificate.
+class RecordSheetReport
+{
+public:
+    RecordSheetReport();
+
+    void fill(const TTauben& animal);
+    const ReportPage& page() const { return m_page; }
+
+    // "unbekannt", "Tauber (m)", "Täubin (w)"; empty for any other value.
+    static QString sexWord(qint32 sex);
+
+private:
+    ReportPage m_page;
+};

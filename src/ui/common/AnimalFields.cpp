@@ -1,0 +1,97 @@
+#include "ui/common/AnimalFields.h"
+
+#include "core/model/Records.h"
+#include "core/model/SpeciesWords.h"
+#include "core/model/TextRules.h"
+#include "ui/common/Choices.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+void keepRingInCapitals(QLineEdit* edit)
+{
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit](const QString& text) {
+        const QString upper = upperAscii(text);
+        if (upper != text) {
+            const int cursor = edit->cursorPosition();
+            edit->setText(upper);
+            edit->setCursorPosition(cursor);
+        }
+    });
+}
+
+AnimalFields makeAnimalFields(QWidget* parent, const QString& remarksLabel)
+{
+    AnimalFields f;
+    f.ring = new QLineEdit(parent);
+    f.ring->setObjectName(QStringLiteral("ringEdit"));
+    f.ring->setMaxLength(kRingLength);
+    keepRingInCapitals(f.ring);
+
+    f.sex = makeListCombo(parent, QStringLiteral("sexList"));
+    setChoices(f.sex, sexWords());
+    f.year = makeChoiceCombo(parent, QStringLiteral("yearCombo"));
+    f.breeder = makeChoiceCombo(parent, QStringLiteral("breederCombo"));
+    f.colour = makeChoiceCombo(parent, QStringLiteral("colourCombo"));
+    f.markings = makeChoiceCombo(parent, QStringLiteral("markingsCombo"));
+    f.breed = makeChoiceCombo(parent, QStringLiteral("breedCombo"));
+    for (QComboBox* text : {f.breeder, f.colour, f.markings, f.breed})
+        text->lineEdit()->setMaxLength(kAnimalTextLength);
+    f.year->lineEdit()->setMaxLength(11);
+
+    f.remarks = new QPlainTextEdit(parent);
+    f.remarks->setObjectName(QStringLiteral("remarksEdit"));
+    f.remarks->setTabChangesFocus(true);
+    f.remarks->setFixedHeight(80);
+    f.listRemarks = new QLineEdit(parent);
+    f.listRemarks->setObjectName(QStringLiteral("listRemarksEdit"));
+
+    const std::pair<QString, QWidget*> rows[] = {
+        {QStringLiteral("Ringnummer:"), f.ring},
+        {QStringLiteral("Geschlecht:"), f.sex},
+        {QStringLiteral("Geburtsjahr:"), f.year},
+        {QStringLiteral("Züchter:"), f.breeder},
+        {QStringLiteral("Farbe:"), f.colour},
+        {QStringLiteral("Zeichnung:"), f.markings},
+        {QStringLiteral("Art/Rasse:"), f.breed},
+        {remarksLabel, f.remarks},
+        {QStringLiteral("Bemerkungen für die \n") + SpeciesWords::Plural + QStringLiteral("bestandsliste:"),
+         f.listRemarks},
+    };
+    for (const auto& [text, field] : rows) {
+        auto* label = new QLabel(text, parent);
+        label->setBuddy(field);
+        f.rows.append({label, field});
+    }
+    return f;
+}
+
+AnimalInput AnimalFields::input() const
+{
+    AnimalInput in;
+    in.ring = ring->text();
+    in.sex = sex->currentIndex();
+    in.year = year->currentText();
+    in.breeder = breeder->currentText();
+    in.colour = colour->currentText();
+    in.markings = markings->currentText();
+    in.breed = breed->currentText();
+    in.remarks = remarks->toPlainText();
+    in.listRemarks = listRemarks->text();
+    return in;
+}
+
+void AnimalFields::show(const TTauben& animal) const
+{
+    ring->setText(animal.RingNumber);
+    sex->setCurrentIndex(animal.Sex >= 0 && animal.Sex <= 2 ? animal.Sex : -1);
+    year->setEditText(QString::number(animal.BirthYear));
+    breeder->setEditText(animal.Breeder);
+    colour->setEditText(animal.Colour);
+    markings->setEditText(animal.Markings);
+    breed->setEditText(animal.Breed);
+    remarks->setPlainText(animal.Remarks);
+    listRemarks->setText(animal.ListRemarks);
+}

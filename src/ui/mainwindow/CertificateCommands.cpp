@@ -1,0 +1,62 @@
+#include "ui/mainwindow/CertificateCommands.h"
+
+#include "core/files/DataFolder.h"
+#include "core/model/SpeciesWords.h"
+#include "ui/common/Messages.h"
+#include "ui/common/Modal.h"
+#include "ui/preview/ReportActions.h"
+#include "ui/preview/ReportPreview.h"
+
+CertificateCommands::CertificateCommands(Database& db, CertificateOptions& options, QWidget* window)
+    : QObject(window), m_db(db), m_options(options), m_window(window)
+{ }
+
+bool CertificateCommands::fill(const std::optional<QString>& ring)
+{
+    if (!ring) {
+        Messages::current().inform(m_window,
+                                   QStringLiteral("Bitte ") + SpeciesWords::Accusative + QStringLiteral(" auswählen."));
+        return false;
+    }
+    m_options.buyerLines = m_buyerLines ? m_buyerLines() : QStringList();
+    const PedigreeReport::FillResult filled
+        = m_certificate.fill(m_db, *ring, m_options, DataFolder::path(), &m_recordSheet);
+    if (!filled.error.isEmpty()) {
+        Messages::current().warn(m_window, filled.error);
+        return false;
+    }
+    m_ring = *ring;
+    return true;
+}
+
+void CertificateCommands::showPreview(const ReportPage& page, const QString& title, const QString& fileName)
+{
+    // Opened from a modal dialog, the preview belongs to it, so the dialog does not block it.
+    auto* preview = new ReportPreview({page}, title, fileName, frontWindow(m_window));
+    preview->show();
+    preview->raise();
+}
+
+void CertificateCommands::preview(const std::optional<QString>& ring)
+{
+    if (fill(ring)) {
+        showPreview(m_certificate.page(), QStringLiteral("den Abstammungsnachweis"),
+                    QStringLiteral("Abstammungsnachweis ") + DataFolder::safeFileName(m_ring));
+    }
+}
+
+void CertificateCommands::print(const std::optional<QString>& ring)
+{
+    if (fill(ring)) {
+        ReportActions::print(m_window, {m_certificate.page()}, QStringLiteral("den Abstammungsnachweis"),
+                             QStringLiteral("Abstammungsnachweis ") + DataFolder::safeFileName(m_ring));
+    }
+}
+
+void CertificateCommands::previewRecordSheet(const std::optional<QString>& ring)
+{
+    if (fill(ring)) {
+        showPreview(m_recordSheet.page(), QStringLiteral("das Stammblatt"),
+                    QStringLiteral("Stammblatt ") + DataFolder::safeFileName(m_ring));
+    }
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "reports/layouts/PedigreeReport.h"
+#include "reports/layouts/RecordSheetReport.h"
+
+#include <QObject>
+
+#include <optional>
+
+class QWidget;
+
+// The three certificate buttons of the main window: check the selection,
+// fill the certificate and the record sheet, then preview or print.
+class CertificateCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    CertificateCommands(Database& db, CertificateOptions& options, QWidget* window);
+
+    void preview(const std::optional<QString>& ring);
+    void print(const std::optional<QString>& ring);
+    void previewRecordSheet(const std::optional<QString>& ring);
+
+    const PedigreeReport& certificate() const { return m_certificate; }
+    const RecordSheetReport& recordSheet() const { return m_recordSheet; }
+
+    // Rings were added, changed or re-sorted.
+    void stockChanged() { m_certificate.stockChanged(); }
+
+    // Where the buyer text comes from at fill time.
+    void setBuyerTextSource(std::function<QStringList()> source) { m_buyerLines = std::move(source); }
+
+private:
+    // The selection check and FillPedigree; false when the command must stop.
+    bool fill(const std::optional<QString>& ring);
+    void showPreview(const ReportPage& page, const QString& title, const QString& fileName);
+
+    Database& m_db;
+    CertificateOptions& m_options;
+    QWidget* m_window;
+    std::function<QStringList()> m_buyerLines;
+    PedigreeReport m_certificate;
+    RecordSheetReport m_recordSheet;
+    QString m_ring;
+};

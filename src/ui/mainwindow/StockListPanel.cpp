@@ -1,0 +1,72 @@
+#include "ui/mainwindow/StockListPanel.h"
+
+#include "core/model/SpeciesWords.h"
+#include "ui/common/BreedFilter.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+StockListPanel::StockListPanel(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("StockListPanel"));
+    auto* outer = new QVBoxLayout(this);
+    auto* group = new QGroupBox(
+        QStringLiteral("Wie soll die ") + SpeciesWords::Plural + QStringLiteral("bestandsliste sortiert sein?"), this);
+    outer->addStretch();
+    outer->addWidget(group);
+    outer->addStretch();
+
+    auto* form = new QFormLayout;
+    m_output = new QComboBox(group);
+    m_output->setObjectName(QStringLiteral("stockListOutput"));
+    m_output->addItems({QStringLiteral("Liste zum Ausdrucken generieren"), QStringLiteral("Export in HTML-Datei")});
+    m_output->setCurrentIndex(0);
+    auto* outputLabel = new QLabel(QStringLiteral("Ausgabe:"), group);
+    outputLabel->setBuddy(m_output);
+    form->addRow(outputLabel, m_output);
+
+    m_breedFilter = new BreedFilter(group);
+    form->addRow(m_breedFilter);
+
+    auto* buttons = new QHBoxLayout;
+    auto* byRing = new QPushButton(QStringLiteral("nach Ringnummer"), group);
+    auto* byYear = new QPushButton(QStringLiteral("nach Geburtsjahr"), group);
+    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), group);
+    byRing->setObjectName(QStringLiteral("sortByRing"));
+    byYear->setObjectName(QStringLiteral("sortByYear"));
+    cancel->setObjectName(QStringLiteral("cancelStockList"));
+    buttons->addWidget(byRing);
+    buttons->addWidget(byYear);
+    buttons->addStretch();
+    buttons->addWidget(cancel);
+
+    auto* groupLayout = new QVBoxLayout(group);
+    groupLayout->addLayout(form);
+    groupLayout->addSpacing(12);
+    groupLayout->addLayout(buttons);
+
+    connect(m_breedFilter, &BreedFilter::cleared, this, &StockListPanel::filterCleared);
+    connect(byRing, &QPushButton::clicked, this, &StockListPanel::sortByRing);
+    connect(byYear, &QPushButton::clicked, this, &StockListPanel::sortByYear);
+    connect(cancel, &QPushButton::clicked, this, &StockListPanel::cancelled);
+}
+
+void StockListPanel::setBreeds(const QStringList& breeds)
+{
+    m_breedFilter->setBreeds(breeds);
+}
+
+std::optional<QString> StockListPanel::breedFilter() const
+{
+    return m_breedFilter->breed();
+}
+
+int StockListPanel::output() const
+{
+    return m_output->currentIndex();
+}

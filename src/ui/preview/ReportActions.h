@@ -1,0 +1,19 @@
+#pragma once
+
+#include "reports/engine/ReportPage.h"
+
+#include <vector>
+
+class QWidget;
+
+// What every report offers: print on the default printer (or, without one,
+// a PDF instead) and save as PDF. Messages in German; nothing reported done
+// that did not happen.
+namespace ReportActions {
+
+// title: what is printed, as the messages name it ("den Abstammungsnachweis").
+void print(QWidget* parent, const std::vector<ReportPage>& pages, const QString& title, const QString& fileName);
+// Asks for a file name and saves; true when the file was written.
+bool saveAsPdf(QWidget* parent, const std::vector<ReportPage>& pages, const QString& fileName);
+
+} // namespace ReportActions

@@ -1,0 +1,162 @@
+#include "ui/settings/PrintSettingsDialog.h"
+
+#include "core/model/SpeciesWords.h"
+#include "ui/common/Prompts.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+
+QComboBox* listOf(QWidget* parent, const char* name, const QStringList& items)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QString::fromLatin1(name));
+    combo->addItems(items);
+    return combo;
+}
+
+QLabel* labelFor(QWidget* buddy, const QString& text)
+{
+    auto* label = new QLabel(text, buddy->parentWidget());
+    label->setBuddy(buddy);
+    return label;
+}
+
+} // namespace
+
+PrintSettingsDialog::PrintSettingsDialog(PrintSettings& settings, CertificateOptions& options, QWidget* parent)
+    : QDialog(parent), m_settings(settings), m_options(options)
+{
+    setObjectName(QStringLiteral("PrintSettingsDialog"));
+    setWindowTitle(QStringLiteral("Einstellungen für den Druck"));
+    auto* layout = new QVBoxLayout(this);
+
+    auto* group = new QGroupBox(QStringLiteral("Druck des Abstammungsnachweises:"), this);
+    auto* groupLayout = new QVBoxLayout(group);
+    m_printYear = new QCheckBox(QStringLiteral("Jahrgang auf Abstammungs-Nachweis drucken"), group);
+    m_printYear->setObjectName(QStringLiteral("printYearBox"));
+    m_prefixes = new QCheckBox(QStringLiteral("Prefixe anzeigen (\"Züchter:\", \"Farbe:\", ...)"), group);
+    m_prefixes->setObjectName(QStringLiteral("prefixesBox"));
+    m_topRight = listOf(group, "topRightChoice",
+                        {QStringLiteral("\"Verkauft an:\" + eingegebenen Text anzeigen"),
+                         QStringLiteral("Bild des Vogels anzeigen (sofern vorhanden)"),
+                         QStringLiteral("Freien Text anzeigen (ohne \"Verkauft an:\")")});
+    m_outer = listOf(
+        group, "outerGenerationsChoice",
+        {QStringLiteral("Rasse bei UGE und Züchter bei UUGE"), QStringLiteral("Bemerkungen bei UGE und UUGE")});
+    m_fontSize = new QSpinBox(group);
+    m_fontSize->setObjectName(QStringLiteral("fontSizeSpin"));
+    m_fontSize->setRange(4, 10);
+    m_fontSize->setValue(options.detailFontSize);
+    auto* fontRow = new QHBoxLayout;
+    fontRow->addWidget(labelFor(m_fontSize, QStringLiteral("Schriftgröße:")));
+    fontRow->addWidget(m_fontSize);
+    fontRow->addStretch();
+    groupLayout->addWidget(m_printYear);
+    groupLayout->addWidget(m_prefixes);
+    groupLayout->addWidget(labelFor(m_topRight, QStringLiteral("Oben rechts anzeigen:")));
+    groupLayout->addWidget(m_topRight);
+    groupLayout->addWidget(
+        labelFor(m_outer, QStringLiteral("Bei den Urgroßeltern (UGE) und Ururgroßeltern (UUGE)\nanzeigen:")));
+    groupLayout->addWidget(m_outer);
+    groupLayout->addLayout(fontRow);
+    layout->addWidget(group);
+
+    m_layout = listOf(this, "stockListLayoutChoice",
+                      {QStringLiteral("Zweizeilig (mehr Informationen)"),
+                       QStringLiteral("Einzeilig (übersichtlicher, da kompakter)")});
+    layout->addWidget(
+        labelFor(m_layout, QStringLiteral("Layout ") + SpeciesWords::Plural + QStringLiteral("bestandsliste:")));
+    layout->addWidget(m_layout);
+
+    auto* colours = new QFormLayout;
+    const std::tuple<const char*, QString, quint32 PrintSettings::*> swatches[] = {
+        {"headerColourSwatch", QStringLiteral("Farbe für den Kopf:"), &PrintSettings::HeaderColour},
+        {"maleColourSwatch", QStringLiteral("Farbe für männlich:"), &PrintSettings::MaleColour},
+        {"femaleColourSwatch", QStringLiteral("Farbe für weiblich:"), &PrintSettings::FemaleColour},
+    };
+    for (const auto& [name, label, colour] : swatches) {
+        QPushButton* swatch = colourSwatch(name, label, colour);
+        colours->addRow(labelFor(swatch, label), swatch);
+    }
+    layout->addLayout(colours);
+    m_breeding = new QCheckBox(QStringLiteral("Nachwuchsverwaltung anzeigen"), this);
+    m_breeding->setObjectName(QStringLiteral("breedingBox"));
+    layout->addWidget(m_breeding);
+
+    connect(m_printYear, &QCheckBox::toggled, this, [this](bool on) { m_settings.PrintBirthYear = on; });
+    connect(m_prefixes, &QCheckBox::toggled, this, [this](bool on) { m_settings.ShowPrefixes = on; });
+    connect(m_breeding, &QCheckBox::toggled, this, [this](bool on) { m_settings.ShowBreeding = on; });
+    connect(m_layout, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0)
+            m_settings.StockListLayout = index;
+    });
+    connect(m_topRight, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index < 0)
+            return;
+        m_settings.TopRightContent = index;
+        emit topRightContentChanged();
+    });
+    connect(m_outer, &QComboBox::currentIndexChanged, this,
+            [this](int index) { m_options.outerGenerationsContent = qMax(0, index); });
+    connect(m_fontSize, &QSpinBox::valueChanged, this, [this](int size) { m_options.detailFontSize = size; });
+    setFixedSize(sizeHint().expandedTo(QSize(370, 0)));
+}
+
+QPushButton* PrintSettingsDialog::colourSwatch(const char* name, const QString& label, quint32 PrintSettings::*colour)
+{
+    auto* swatch = new QPushButton(this);
+    swatch->setObjectName(QString::fromLatin1(name));
+    swatch->setFixedSize(20, 20);
+    swatch->setAccessibleName(label);
+    connect(swatch, &QPushButton::clicked, this, [this, swatch, colour] {
+        const std::optional<QColor> chosen = Prompts::current().chooseColour(this, storedColour(m_settings.*colour));
+        if (!chosen)
+            return;
+        m_settings.*colour = colourToStored(*chosen);
+        paintSwatch(swatch, m_settings.*colour);
+    });
+    m_swatches.append({swatch, colour});
+    return swatch;
+}
+
+void PrintSettingsDialog::paintSwatch(QPushButton* swatch, quint32 colour)
+{
+    swatch->setStyleSheet(
+        QStringLiteral("background-color: %1; border: 1px solid black;").arg(storedColour(colour).name()));
+}
+
+void PrintSettingsDialog::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous())
+        loadSettings();
+    QDialog::showEvent(event);
+}
+
+void PrintSettingsDialog::loadSettings()
+{
+    // Showing the stored values must not store anything.
+    const QSignalBlocker blockers[] = {
+        QSignalBlocker(m_printYear), QSignalBlocker(m_prefixes), QSignalBlocker(m_breeding), QSignalBlocker(m_topRight),
+        QSignalBlocker(m_layout),    QSignalBlocker(m_outer),    QSignalBlocker(m_fontSize)};
+    m_printYear->setChecked(m_settings.PrintBirthYear != 0);
+    m_prefixes->setChecked(m_settings.ShowPrefixes != 0);
+    m_breeding->setChecked(m_settings.ShowBreeding != 0);
+    const auto index = [](qint32 value, int count) {
+        return value >= 0 && value < count ? int(value) : -1;
+    };
+    m_topRight->setCurrentIndex(index(m_settings.TopRightContent, 3));
+    m_layout->setCurrentIndex(index(m_settings.StockListLayout, 2));
+    m_outer->setCurrentIndex(m_options.outerGenerationsContent);
+    m_fontSize->setValue(m_options.detailFontSize);
+    for (const auto& [swatch, colour] : std::as_const(m_swatches))
+        paintSwatch(swatch, m_settings.*colour);
+}

@@ -1,0 +1,340 @@
+#include "ui/stock/ChangeAnimalDialog.h"
+
+#include "core/files/DataFolder.h"
+#include "core/files/FileOps.h"
+#include "core/model/Alphabetical.h"
+#include "core/model/SpeciesWords.h"
+#include "core/stock/AnimalChange.h"
+#include "core/stock/AnimalQueries.h"
+#include "core/stock/StockLists.h"
+#include "ui/common/AnimalFields.h"
+#include "ui/common/BreedFilter.h"
+#include "ui/common/Choices.h"
+#include "ui/common/Messages.h"
+#include "ui/common/Modal.h"
+#include "ui/common/PictureBox.h"
+#include "ui/common/Prompts.h"
+#include "ui/common/RingList.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace {
+
+const QSize kPictureFrame(170, 120);
+const QSize kSelectedPictureFit(130, 100);
+
+QString noSelectionMessage()
+{
+    return QStringLiteral("Bitte zuerst ") + SpeciesWords::Accusative + QStringLiteral(" in der Liste anklicken.");
+}
+
+} // namespace
+
+ChangeAnimalDialog::ChangeAnimalDialog(Database& db, QWidget* parent) : QDialog(parent), m_db(db)
+{
+    setObjectName(QStringLiteral("ChangeAnimalDialog"));
+    auto* outer = new QVBoxLayout(this);
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(buildListColumn(), 1);
+    columns->addWidget(buildFieldColumn(), 2);
+    columns->addWidget(buildPictureColumn());
+    outer->addLayout(columns, 1);
+    m_status = new QStatusBar(this);
+    m_status->setSizeGripEnabled(false);
+    outer->addWidget(m_status);
+    resize(980, 620);
+}
+
+QWidget* ChangeAnimalDialog::buildListColumn()
+{
+    auto* column = new QWidget(this);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_list = new RingList(column);
+    m_list->setObjectName(QStringLiteral("animalList"));
+    auto* label = new QLabel(SpeciesWords::Singular + QStringLiteral(" auswählen:"), column);
+    label->setBuddy(m_list);
+    layout->addWidget(label);
+    layout->addWidget(m_list, 1);
+    layout->addWidget(new QLabel(QStringLiteral("Ein Doppelklick zeigt den Abstammungsnachweis an."), column));
+
+    m_sortChoice = new QComboBox(column);
+    m_sortChoice->setObjectName(QStringLiteral("sortChoice"));
+    m_sortChoice->addItems({QStringLiteral("Ringnummer"), QStringLiteral("Geburtsjahr")});
+    auto* sortRow = new QHBoxLayout;
+    auto* sortLabel = new QLabel(QStringLiteral("Sortierung:"), column);
+    sortLabel->setBuddy(m_sortChoice);
+    sortRow->addWidget(sortLabel);
+    sortRow->addWidget(m_sortChoice, 1);
+    layout->addLayout(sortRow);
+    m_filter = new BreedFilter(column, QStringLiteral("Filter:"));
+    layout->addWidget(m_filter);
+
+    connect(m_list, &RingList::ringSelected, this, &ChangeAnimalDialog::selectAnimal);
+    connect(m_list, &RingList::ringActivated, this, &ChangeAnimalDialog::pedigreeRequested);
+    connect(m_sortChoice, &QComboBox::activated, this, [this](int choice) {
+        if (choice == 1)
+            emit sortRequested();
+        prepareOnShow();
+    });
+    connect(m_filter, &BreedFilter::changed, this, &ChangeAnimalDialog::applyFilter);
+    connect(m_filter, &BreedFilter::cleared, this, &ChangeAnimalDialog::prepareOnShow);
+    return column;
+}
+
+QWidget* ChangeAnimalDialog::buildFieldColumn()
+{
+    auto* column = new QWidget(this);
+    auto* form = new QFormLayout(column);
+    m_fields = makeAnimalFields(column);
+    for (const AnimalFields::Row& r : std::as_const(m_fields.rows))
+        form->addRow(r.label, r.field);
+    // The long caption wraps in a label beside the box.
+    m_sold = new QCheckBox(column);
+    m_sold->setObjectName(QStringLiteral("soldBox"));
+    m_sold->setAccessibleName(SpeciesWords::Singular + QStringLiteral(" verkauft oder gelöscht"));
+    auto* soldLabel = new QLabel(
+        SpeciesWords::Singular + QStringLiteral(" verkauft oder gelöscht (wird in der Auswahlliste, der ")
+            + SpeciesWords::Plural
+            + QStringLiteral("bestandsliste und in den Elternbeziehungen nicht mehr zur Auswahl angeboten.)"),
+        column);
+    soldLabel->setWordWrap(true);
+    soldLabel->setMinimumWidth(360);
+    soldLabel->setBuddy(m_sold);
+    auto* soldLine = new QWidget(column);
+    auto* soldRow = new QHBoxLayout(soldLine);
+    soldRow->setContentsMargins(0, 0, 0, 0);
+    soldRow->addWidget(m_sold, 0, Qt::AlignTop);
+    soldRow->addWidget(soldLabel, 1, Qt::AlignTop);
+    soldLine->setMinimumHeight(soldLabel->heightForWidth(360));
+    form->addRow(soldLine);
+
+    auto* save = new QPushButton(SpeciesWords::Singular + QStringLiteral(" ändern"), column);
+    save->setObjectName(QStringLiteral("saveButton"));
+    save->setDefault(true);
+    auto* descendants = new QPushButton(QStringLiteral("Nachkommen anzeigen"), column);
+    descendants->setObjectName(QStringLiteral("descendantsButton"));
+    form->addRow(save);
+    form->addRow(descendants);
+    connect(save, &QPushButton::clicked, this, &ChangeAnimalDialog::saveChanges);
+    connect(descendants, &QPushButton::clicked, this, [this] {
+        if (const auto ring = selectedOrComplain())
+            emit descendantsRequested(*ring);
+    });
+    return column;
+}
+
+QWidget* ChangeAnimalDialog::buildPictureColumn()
+{
+    auto* column = new QWidget(this);
+    auto* layout = new QVBoxLayout(column);
+    m_picture = new PictureBox(kPictureFrame, column);
+    m_picture->setObjectName(QStringLiteral("picturePreview"));
+    auto* hint = new QLabel(QStringLiteral("Idealerweise 170x120 Pixel"), column);
+    hint->setStyleSheet(QStringLiteral("color: grey;"));
+    auto* choose = new QPushButton(QStringLiteral("Bild auswählen"), column);
+    choose->setObjectName(QStringLiteral("choosePictureButton"));
+    auto* remove = new QPushButton(QStringLiteral("Bild löschen"), column);
+    remove->setObjectName(QStringLiteral("deletePictureButton"));
+    layout->addWidget(m_picture);
+    layout->addWidget(hint);
+    layout->addWidget(choose);
+    layout->addWidget(remove);
+    layout->addStretch();
+    connect(choose, &QPushButton::clicked, this, &ChangeAnimalDialog::choosePicture);
+    connect(remove, &QPushButton::clicked, this, &ChangeAnimalDialog::deletePicture);
+    return column;
+}
+
+void ChangeAnimalDialog::openNormal()
+{
+    m_searchMode = false;
+    m_startOn.reset();
+    m_sortChoice->setCurrentIndex(0);
+    showModal(this);
+}
+
+void ChangeAnimalDialog::openSearchResults(const QStringList& results, const std::optional<QString>& selected)
+{
+    m_searchMode = true;
+    m_searchResults = results;
+    m_startOn = selected;
+    showModal(this);
+}
+
+void ChangeAnimalDialog::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous())
+        prepareOnShow();
+    QDialog::showEvent(event);
+}
+
+void ChangeAnimalDialog::clearFields()
+{
+    m_fields.ring->clear();
+    m_fields.remarks->clear();
+    m_fields.listRemarks->clear();
+    m_fields.sex->setCurrentIndex(-1);
+    m_sold->setChecked(false);
+    m_picture->clearPicture();
+}
+
+void ChangeAnimalDialog::prepareOnShow()
+{
+    const std::optional<int> remembered = m_list->selectedRow();
+    clearFields();
+    setChoices(m_fields.year, yearList());
+    setChoices(m_fields.breeder, distinctValues(m_db.animals, &TTauben::Breeder));
+    setChoices(m_fields.breed, distinctValues(m_db.animals, &TTauben::Breed));
+    setChoices(m_fields.colour, distinctValues(m_db.animals, &TTauben::Colour));
+    setChoices(m_fields.markings, distinctValues(m_db.animals, &TTauben::Markings));
+    m_filter->setBreeds(distinctValues(m_db.animals, &TTauben::Breed));
+    setWindowTitle(m_searchMode ? QStringLiteral("Gefundene ") + SpeciesWords::Plural + QStringLiteral(" (")
+                           + SpeciesWords::Plural + QStringLiteral(" ändern Modus)")
+                                : SpeciesWords::Plural + QStringLiteral(" ändern"));
+    fillList();
+    m_status->showMessage(SpeciesWords::Accusative + QStringLiteral(" anklicken um mit dem Ändern zu beginnen."));
+    // Opening from the search starts on the entry chosen there; later the list keeps its place.
+    if (m_startOn) {
+        m_list->selectRing(*m_startOn);
+        m_startOn.reset();
+    } else if (remembered) {
+        m_list->selectRow(*remembered);
+    }
+}
+
+void ChangeAnimalDialog::fillList()
+{
+    if (m_searchMode) {
+        m_list->setRings(m_searchResults);
+        return;
+    }
+    QStringList rings = activeRings(m_db.animals);
+    if (m_sortChoice->currentIndex() == 0)
+        sortAlphabetically(rings);
+    m_list->setRings(rings);
+}
+
+void ChangeAnimalDialog::applyFilter()
+{
+    const std::optional<QString> breed = m_filter->breed();
+    if (!breed) {
+        fillList();
+        return;
+    }
+    QStringList rings = activeRings(m_db.animals, &*breed);
+    if (m_searchMode) {
+        const QSet<QString> found(m_searchResults.cbegin(), m_searchResults.cend());
+        rings.removeIf([&found](const QString& ring) { return !found.contains(ring); });
+    }
+    if (m_searchMode || m_sortChoice->currentIndex() == 0)
+        sortAlphabetically(rings);
+    m_list->setRings(rings);
+}
+
+void ChangeAnimalDialog::selectAnimal(const QString& ring)
+{
+    const QString picture = DataFolder::picturePath(ring);
+    m_picture->clearPicture();
+    if (QFile::exists(picture)) {
+        if (const QString failure = m_picture->showPicture(picture, kSelectedPictureFit); !failure.isEmpty())
+            m_status->showMessage(failure);
+    }
+    const TTauben* animal = lastActiveWithRing(m_db.animals, ring);
+    if (!animal)
+        return;
+    m_fields.show(*animal);
+    m_sold->setChecked(animal->Sold != 0);
+    m_status->showMessage(QStringLiteral("Bitte ") + SpeciesWords::Accusative
+                          + QStringLiteral(" ändern und danach auf \"") + SpeciesWords::Singular
+                          + QStringLiteral(" ändern\" klicken."));
+}
+
+std::optional<QString> ChangeAnimalDialog::selectedOrComplain()
+{
+    const std::optional<QString> ring = m_list->selectedRing();
+    if (!ring)
+        Messages::current().inform(this, noSelectionMessage());
+    return ring;
+}
+
+void ChangeAnimalDialog::saveChanges()
+{
+    const std::optional<QString> selected = selectedOrComplain();
+    if (!selected)
+        return;
+    const AnimalEdit edit {m_fields.input(), m_sold->isChecked()};
+    if (const QString refused = applyAnimalEdit(m_db.animals, *selected, edit); !refused.isEmpty()) {
+        Messages::current().inform(this, refused);
+        return;
+    }
+    const QString stored = edit.fields.ring.left(kRingLength);
+    if (stored != *selected) {
+        // The animal keeps its picture; links to its old ring follow only when the breeder says so.
+        const QString oldPicture = DataFolder::picturePath(*selected);
+        const QString newPicture = DataFolder::picturePath(stored);
+        if (QFile::exists(oldPicture) && !QFile::exists(newPicture))
+            QFile::rename(oldPicture, newPicture);
+        const int links = linksTo(m_db, *selected);
+        if (links > 0
+            && Messages::current().askYesNo(
+                this, QStringLiteral("Frage"),
+                QStringLiteral("%1 Verweise (Eltern, Zuchtpaare, Jungtiere) nennen noch die bisherige Ringnummer %2. "
+                               "Sollen sie auf die neue Ringnummer %3 geändert werden?")
+                    .arg(links)
+                    .arg(*selected, stored)))
+            carryRingChange(m_db, *selected, stored);
+    }
+    const int filterIndex = m_filter->selectedIndex();
+    prepareOnShow();
+    if (m_filter->selectIndex(filterIndex))
+        applyFilter();
+    emit stockChanged();
+}
+
+void ChangeAnimalDialog::choosePicture()
+{
+    const std::optional<QString> ring = selectedOrComplain();
+    if (!ring)
+        return;
+    const QString path = Prompts::current().openPicture(
+        this,
+        QStringLiteral("JPEG-Bilddatei (*.jpg *.jpeg);;Bitmaps (*.bmp);;Alle Bilder (*.jpg *.jpeg *.bmp *.png *.gif)"));
+    if (path.isEmpty())
+        return;
+    QDir().mkpath(DataFolder::picturesFolder());
+    if (const QString failure = copyFileReplacing(path, DataFolder::picturePath(*ring)); !failure.isEmpty()) {
+        Messages::current().warn(this, QStringLiteral("Das Bild konnte nicht gespeichert werden: ") + failure);
+        return;
+    }
+    if (const QString failure = m_picture->showPicture(path, kPictureFrame); !failure.isEmpty())
+        Messages::current().warn(this, failure);
+    Messages::current().inform(this, QStringLiteral("Bild wurde gespeichert."));
+}
+
+void ChangeAnimalDialog::deletePicture()
+{
+    const std::optional<QString> ring = selectedOrComplain();
+    if (!ring)
+        return;
+    const QString path = DataFolder::picturePath(*ring);
+    if (!QFile::exists(path))
+        return;
+    if (const QString failure = removeFileIfExists(path); !failure.isEmpty()) {
+        Messages::current().warn(this, QStringLiteral("Das Bild konnte nicht gelöscht werden: ") + failure);
+        return;
+    }
+    m_picture->clearPicture();
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "core/model/Database.h"
+#include "ui/common/AnimalFields.h"
+
+#include <QDialog>
+
+#include <optional>
+
+class BreedFilter;
+class PictureBox;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QStatusBar;
+class RingList;
+
+// Changes an animal's data, its sold mark and its picture. Lists the whole
+// stock (normal mode) or the animals a search found (search-results mode).
+class ChangeAnimalDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    ChangeAnimalDialog(Database& db, QWidget* parent = nullptr);
+
+    // Normal mode, sorted by ring number; the caller has sorted the stock.
+    void openNormal();
+    // The search's results, starting on the entry selected in the search.
+    void openSearchResults(const QStringList& results, const std::optional<QString>& selected);
+
+    bool searchMode() const { return m_searchMode; }
+    RingList* animalList() const { return m_list; }
+
+signals:
+    // Data changed: the main window's lists must follow.
+    void stockChanged();
+    // "Geburtsjahr" chosen: the stock must be sorted newest first.
+    void sortRequested();
+    void pedigreeRequested(const QString& ring);
+    void descendantsRequested(const QString& ring);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QWidget* buildListColumn();
+    QWidget* buildFieldColumn();
+    QWidget* buildPictureColumn();
+    void prepareOnShow();
+    void fillList();
+    void applyFilter();
+    void selectAnimal(const QString& ring);
+    void clearFields();
+    void saveChanges();
+    void choosePicture();
+    void deletePicture();
+    std::optional<QString> selectedOrComplain();
+
+    Database& m_db;
+    bool m_searchMode = false;
+    QStringList m_searchResults;
+    std::optional<QString> m_startOn; // the entry to select when the dialog opens
+
+    RingList* m_list = nullptr;
+    QComboBox* m_sortChoice = nullptr;
+    BreedFilter* m_filter = nullptr;
+    AnimalFields m_fields;
+    QCheckBox* m_sold = nullptr;
+    PictureBox* m_picture = nullptr;
+    QStatusBar* m_status = nullptr;
+};

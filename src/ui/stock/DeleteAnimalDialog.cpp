@@ -1,0 +1,100 @@
+#include "ui/stock/DeleteAnimalDialog.h"
+
+#include "core/files/DataFolder.h"
+#include "core/files/FileOps.h"
+#include "core/model/Alphabetical.h"
+#include "core/model/SpeciesWords.h"
+#include "core/stock/AnimalDeletion.h"
+#include "core/stock/AnimalQueries.h"
+#include "core/stock/StockLists.h"
+#include "ui/common/BreedFilter.h"
+#include "ui/common/Messages.h"
+#include "ui/common/RingList.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+
+DeleteAnimalDialog::DeleteAnimalDialog(AnimalTable& animals, QWidget* parent) : QDialog(parent), m_animals(animals)
+{
+    setObjectName(QStringLiteral("DeleteAnimalDialog"));
+    setWindowTitle(SpeciesWords::Plural + QStringLiteral(" löschen"));
+    auto* grid = new QGridLayout(this);
+    auto* instruction
+        = new QLabel(QStringLiteral("Wählen Sie ") + SpeciesWords::Accusative
+                         + QStringLiteral(", d. Sie \nlöschen möchten aus und klicken \nSie auf \"Löschen\"."),
+                     this);
+    m_list = new RingList(this);
+    m_list->setObjectName(QStringLiteral("animalList"));
+    instruction->setBuddy(m_list);
+    auto* remove = new QPushButton(QStringLiteral("Löschen"), this);
+    remove->setObjectName(QStringLiteral("deleteButton"));
+    grid->addWidget(instruction, 0, 0);
+    grid->addWidget(m_list, 1, 0, 3, 1);
+    grid->addWidget(remove, 4, 0);
+
+    auto* explanation = new QLabel(
+        QStringLiteral("Nutzen Sie diese Option um einen\nVogel aus der aktiven Bestands- \nliste zu entfernen. Der "
+                       "Datensatz\nwird nicht gelöscht, sondern ist im\nHintergrund weiter vorhanden. Er\ntaucht dann "
+                       "lediglich in der Aus-\nwahlliste zum Druck einen Abstamm-\nungsnachweises nicht mehr auf.\n\n"
+                       "Nützlich um beispielsweise \ngestorbene ")
+            + SpeciesWords::Plural
+            + QStringLiteral(" zu \"löschen\"\num die Übersicht zu bewahren. Der\ngelöschte Vogel bleibt weiterhin\nin "
+                             "den Datensätzen der Elternbe-\nziehungen erhalten."),
+        this);
+    m_filter = new BreedFilter(this);
+    grid->addWidget(explanation, 1, 1);
+    grid->addWidget(m_filter, 2, 1);
+    grid->setRowStretch(3, 1);
+    grid->setColumnStretch(0, 1);
+
+    connect(remove, &QPushButton::clicked, this, &DeleteAnimalDialog::deleteSelected);
+    connect(m_filter, &BreedFilter::changed, this, &DeleteAnimalDialog::applyFilter);
+    connect(m_filter, &BreedFilter::cleared, this, &DeleteAnimalDialog::prepareOnShow);
+    resize(520, 420);
+}
+
+void DeleteAnimalDialog::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous())
+        prepareOnShow();
+    QDialog::showEvent(event);
+}
+
+void DeleteAnimalDialog::prepareOnShow()
+{
+    QStringList rings = activeRings(m_animals);
+    sortAlphabetically(rings);
+    m_list->setRings(rings);
+    m_filter->setBreeds(distinctValues(m_animals, &TTauben::Breed));
+}
+
+void DeleteAnimalDialog::applyFilter()
+{
+    const std::optional<QString> breed = m_filter->breed();
+    QStringList rings = activeRings(m_animals, breed ? &*breed : nullptr);
+    sortAlphabetically(rings);
+    m_list->setRings(rings);
+}
+
+void DeleteAnimalDialog::deleteSelected()
+{
+    const std::optional<QString> ring = m_list->selectedRing();
+    if (!ring) {
+        Messages::current().inform(this,
+                                   QStringLiteral("Bitte erst ") + SpeciesWords::Accusative
+                                       + QStringLiteral(" auswählen, dann auf löschen klicken."));
+        return;
+    }
+    if (const QString failure = removeFileIfExists(DataFolder::picturePath(*ring)); !failure.isEmpty()) {
+        Messages::current().warn(
+            this, QStringLiteral("Das Bild von %1 konnte nicht gelöscht werden: %2").arg(*ring, failure));
+    }
+    markDeleted(m_animals, *ring);
+
+    const int filterIndex = m_filter->selectedIndex();
+    prepareOnShow();
+    m_filter->selectIndex(filterIndex);
+    applyFilter();
+}

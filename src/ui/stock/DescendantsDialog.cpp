@@ -1,0 +1,175 @@
+#include "ui/stock/DescendantsDialog.h"
+
+#include "core/model/Alphabetical.h"
+#include "core/model/SpeciesWords.h"
+#include "core/stock/AnimalQueries.h"
+#include "core/stock/DescendantsWalk.h"
+#include "core/stock/StockLists.h"
+#include "ui/common/Choices.h"
+#include "ui/common/Messages.h"
+#include "ui/common/Modal.h"
+#include "ui/common/RingList.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+DescendantsDialog::DescendantsDialog(const AnimalTable& animals, QWidget* parent) : QDialog(parent), m_animals(animals)
+{
+    setObjectName(QStringLiteral("DescendantsDialog"));
+    setWindowTitle(QStringLiteral("Kinder, Enkel und Urenkel ") + SpeciesWords::Genitive + QStringLiteral(" finden"));
+    auto* grid = new QGridLayout(this);
+    m_selector = makeListCombo(this, QStringLiteral("animalSelector"));
+    auto* selectorLabel = new QLabel(QStringLiteral("Finde Kinder, Enkel und Urenkel ") + SpeciesWords::Genitive
+                                         + QStringLiteral(" mit Ringnr:"),
+                                     this);
+    selectorLabel->setBuddy(m_selector);
+    auto* searchButton = new QPushButton(QStringLiteral("Suchen"), this);
+    searchButton->setObjectName(QStringLiteral("searchButton"));
+    grid->addWidget(selectorLabel, 0, 0, 1, 2);
+    grid->addWidget(m_selector, 1, 0);
+    grid->addWidget(searchButton, 1, 1, Qt::AlignLeft);
+
+    m_resultsTitle = new QLabel(QStringLiteral("Such-Ergebnisse"), this);
+    m_resultsTitle->setObjectName(QStringLiteral("resultsTitle"));
+    QFont titleFont = m_resultsTitle->font();
+    titleFont.setBold(true);
+    titleFont.setUnderline(true);
+    m_resultsTitle->setFont(titleFont);
+    grid->addWidget(m_resultsTitle, 2, 0, 1, 2);
+
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("resultTabs"));
+    const std::pair<QString, QString> tabs[] = {
+        {QStringLiteral("Kinder"), QStringLiteral("Gefundene Kinder:")},
+        {QStringLiteral("Enkel"), QStringLiteral("Gefundene Enkel:")},
+        {QStringLiteral("Ur-Enkel"), QStringLiteral("Gefundene Ur-Enkel:")},
+        {QStringLiteral("Ur-Ur-Enkel"), QStringLiteral("Gefundene Ur-Ur-Enkel:")},
+    };
+    for (int g = 0; g < 4; ++g) {
+        auto* page = new QWidget(m_tabs);
+        auto* layout = new QVBoxLayout(page);
+        m_lists[g] = new RingList(page);
+        m_lists[g]->setObjectName(QStringLiteral("generation%1").arg(g + 1));
+        auto* label = new QLabel(tabs[g].second, page);
+        label->setBuddy(m_lists[g]);
+        layout->addWidget(label);
+        layout->addWidget(m_lists[g]);
+        layout->addWidget(new QLabel(QStringLiteral("Ein Doppelklick zeigt den Abstammungsnachweis an."), page));
+        m_tabs->addTab(page, tabs[g].first);
+        connect(m_lists[g], &RingList::ringSelected, this, &DescendantsDialog::showInfo);
+        connect(m_lists[g], &RingList::ringActivated, this, &DescendantsDialog::pedigreeRequested);
+    }
+    grid->addWidget(m_tabs, 3, 0);
+
+    auto* info = new QGroupBox(QStringLiteral("Infos zur Auswahl:"), this);
+    auto* infoLayout = new QVBoxLayout(info);
+    m_infoRing = new QLabel(info);
+    m_infoRing->setObjectName(QStringLiteral("infoRing"));
+    m_infoBreeder = new QLabel(info);
+    m_infoBreeder->setObjectName(QStringLiteral("infoBreeder"));
+    m_infoColour = new QLabel(info);
+    m_infoColour->setObjectName(QStringLiteral("infoColour"));
+    m_infoRemarks = new QPlainTextEdit(info);
+    m_infoRemarks->setObjectName(QStringLiteral("infoRemarks"));
+    m_infoRemarks->setAccessibleName(QStringLiteral("Bemerkungen"));
+    m_infoRemarks->setReadOnly(true);
+    m_infoRemarks->setFrameShape(QFrame::NoFrame);
+    QPalette display = m_infoRemarks->palette();
+    display.setColor(QPalette::Base, display.color(QPalette::Window));
+    m_infoRemarks->setPalette(display);
+    for (QWidget* w : std::initializer_list<QWidget*> {m_infoRing, m_infoBreeder, m_infoColour, m_infoRemarks})
+        infoLayout->addWidget(w);
+    grid->addWidget(info, 3, 1);
+    grid->setColumnStretch(0, 1);
+
+    connect(searchButton, &QPushButton::clicked, this, &DescendantsDialog::search);
+    connect(m_selector, &QComboBox::activated, this, [this] {
+        m_tabs->hide();
+        m_resultsTitle->hide();
+        clearInfo();
+        search();
+    });
+    connect(this, &QDialog::finished, this, [this] { m_finder.reset(); });
+    m_tabs->hide();
+    m_resultsTitle->hide();
+    resize(600, 480);
+}
+
+DescendantsDialog::~DescendantsDialog() = default;
+
+void DescendantsDialog::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous())
+        prepareOnShow();
+    QDialog::showEvent(event);
+}
+
+void DescendantsDialog::prepareOnShow()
+{
+    if (m_prefilled)
+        return;
+    m_tabs->hide();
+    m_resultsTitle->hide();
+    clearInfo();
+    // The stock cannot change while this modal dialog is open: one index serves all its searches.
+    m_finder = std::make_unique<DescendantsFinder>(m_animals);
+    QStringList rings = activeRings(m_animals);
+    sortAlphabetically(rings);
+    setChoices(m_selector, rings);
+}
+
+void DescendantsDialog::openFor(const QString& ring)
+{
+    m_prefilled = false;
+    prepareOnShow();
+    selectEntry(m_selector, ring);
+    search();
+    m_prefilled = true;
+    connect(
+        this, &QDialog::finished, this, [this] { m_prefilled = false; }, Qt::SingleShotConnection);
+    showModal(this);
+}
+
+void DescendantsDialog::search()
+{
+    if (m_selector->currentIndex() < 0) {
+        Messages::current().inform(this,
+                                   QStringLiteral("Bitte zuerst ") + SpeciesWords::Accusative
+                                       + QStringLiteral(" in der Liste anklicken."));
+        return;
+    }
+    clearInfo();
+    m_tabs->show();
+    m_resultsTitle->show();
+    if (!m_finder)
+        m_finder = std::make_unique<DescendantsFinder>(m_animals);
+    const Descendants found = m_finder->find(m_selector->currentText());
+    for (int g = 0; g < 4; ++g)
+        m_lists[g]->setRings(found.generations[size_t(g)]);
+}
+
+void DescendantsDialog::clearInfo()
+{
+    m_infoRing->clear();
+    m_infoBreeder->clear();
+    m_infoColour->clear();
+    m_infoRemarks->clear();
+}
+
+void DescendantsDialog::showInfo(const QString& ring)
+{
+    const TTauben* animal = lastActiveWithRing(m_animals, ring);
+    if (!animal)
+        return;
+    m_infoRing->setText(animal->RingNumber);
+    m_infoBreeder->setText(QStringLiteral("Züchter: ") + animal->Breeder);
+    m_infoColour->setText(animal->Colour);
+    m_infoRemarks->setPlainText(animal->Remarks);
+}

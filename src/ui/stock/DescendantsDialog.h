@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/model/Records.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class DescendantsFinder;
+class QComboBox;
+class QLabel;
+class QPlainTextEdit;
+class QTabWidget;
+class RingList;
+
+// Lists the children, grandchildren, great- and great-great-grandchildren of
+// an animal, each generation on its own tab.
+class DescendantsDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    DescendantsDialog(const AnimalTable& animals, QWidget* parent = nullptr);
+    ~DescendantsDialog() override;
+
+    // Opens with the results for ring already shown (from the change dialog).
+    void openFor(const QString& ring);
+    RingList* generationList(int generation) const { return m_lists[generation - 1]; }
+
+signals:
+    // Double-click on a result: show its certificate.
+    void pedigreeRequested(const QString& ring);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void prepareOnShow();
+    void search();
+    void showInfo(const QString& ring);
+    void clearInfo();
+
+    const AnimalTable& m_animals;
+    std::unique_ptr<DescendantsFinder> m_finder; // built when the dialog opens
+    bool m_prefilled = false;
+    QComboBox* m_selector = nullptr;
+    QLabel* m_resultsTitle = nullptr;
+    QTabWidget* m_tabs = nullptr;
+    RingList* m_lists[4] {};
+    QLabel* m_infoRing = nullptr;
+    QLabel* m_infoBreeder = nullptr;
+    QLabel* m_infoColour = nullptr;
+    QPlainTextEdit* m_infoRemarks = nullptr;
+};

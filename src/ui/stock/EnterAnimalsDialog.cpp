@@ -1,0 +1,321 @@
+#include "ui/stock/EnterAnimalsDialog.h"
+
+#include "core/files/DataFolder.h"
+#include "core/files/FileOps.h"
+#include "core/model/SpeciesWords.h"
+#include "core/stock/AnimalQueries.h"
+#include "ui/common/AnimalFields.h"
+#include "ui/common/Choices.h"
+#include "ui/common/Messages.h"
+#include "ui/common/PictureBox.h"
+#include "ui/common/Prompts.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+
+const QSize kPictureFrame(170, 120);
+
+QCheckBox* keepBox(QWidget* parent, const char* name)
+{
+    auto* box = new QCheckBox(QStringLiteral("<= Nach dem Anlegen Feld so belassen"), parent);
+    box->setObjectName(QString::fromLatin1(name));
+    return box;
+}
+
+QLabel* greyNote(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setStyleSheet(QStringLiteral("color: grey;"));
+    return label;
+}
+
+} // namespace
+
+EnterAnimalsDialog::EnterAnimalsDialog(AnimalTable& animals, QWidget* parent) : QDialog(parent), m_animals(animals)
+{
+    setObjectName(QStringLiteral("EnterAnimalsDialog"));
+    setWindowTitle(SpeciesWords::Plural + QStringLiteral(" eingeben"));
+    buildFields();
+    buildSeriesColumn();
+    // One fixed size that holds the fields with and without series entry.
+    QSize size;
+    for (bool series : {true, false}) {
+        m_showSeries->setChecked(series);
+        updateSeriesVisibility();
+        layout()->activate();
+        size = size.expandedTo(sizeHint());
+    }
+    setFixedSize(size);
+}
+
+void EnterAnimalsDialog::buildFields()
+{
+    const QString& genitive = SpeciesWords::Genitive;
+    auto* grid = new QGridLayout(this);
+    auto* intro = new QLabel(
+        QStringLiteral("Hier können Sie neue ") + SpeciesWords::Plural
+            + QStringLiteral(" anlegen. Füllen Sie dazu \nalle Felder aus und klicken Sie anschließend auf \n\"")
+            + SpeciesWords::Singular + QStringLiteral(" anlegen\"."),
+        this);
+    grid->addWidget(intro, 0, 0, 1, 3);
+
+    m_fields = makeAnimalFields(this, QStringLiteral("Bemerkungen:\n(Punkte etc.)"));
+    m_fields.remarks->setStyleSheet(QStringLiteral("font-family: Arial; font-size: 15px;"));
+
+    m_fields.ring->setToolTip(QStringLiteral("Geben Sie hier die Ringnummer ") + genitive + QStringLiteral(" an."));
+    m_fields.sex->setToolTip(
+        QStringLiteral("Geben Sie hier das Geschlecht ") + genitive
+        + QStringLiteral(" an. Sollte dieses noch nicht bekannt sein, dann wählen Sie bitte \"unbekannt\" aus."));
+    m_fields.year->setToolTip(
+        QStringLiteral("Geben Sie hier das Geburtsjahr ") + genitive
+        + QStringLiteral(" an. Auch wenn das Jahr bspw. in der Ringnummer enthalten ist ist diese Angabe für das "
+                         "Sortieren nach Geburtsjahr trotzdem wichtig."));
+    m_fields.breeder->setToolTip(QStringLiteral("Wer ist der Züchter ") + genitive + QStringLiteral("?"));
+    m_fields.colour->setToolTip(
+        QStringLiteral("Geben Sie hier die Farbe ") + genitive
+        + QStringLiteral(" an. Die Zeichnung (einfarbig, gepunktet, etc.) können Sie weiter unten festlegen."));
+    m_fields.markings->setToolTip(QStringLiteral("Geben Sie hier die Zeichnung ") + genitive
+                                  + QStringLiteral(" (z.B. einfarbig oder gescheckt) an."));
+    m_fields.breed->setToolTip(QStringLiteral("Geben Sie hier die Rasse / Art ") + genitive
+                               + QStringLiteral(" (z.B. Jungvogel oder Zuchtweibchen) an."));
+    m_fields.remarks->setToolTip(
+        QStringLiteral("Hier können Sie verschiedenste Dinge ") + genitive
+        + QStringLiteral(" eintragen. Das können erreichte Punkte, Medallien, Tod, usw. sein. Diese Infos werden auf "
+                         "dem Abstammungsnachweis gedruckt."));
+    m_fields.listRemarks->setToolTip(QStringLiteral("Die Informationen die Sie hier eintragen erscheinen auf der ")
+                                     + SpeciesWords::Plural + QStringLiteral("bestandsliste."));
+
+    int row = 1;
+    for (const AnimalFields::Row& r : std::as_const(m_fields.rows)) {
+        grid->addWidget(r.label, row, 0, Qt::AlignTop);
+        grid->addWidget(r.field, row, 1);
+        ++row;
+    }
+
+    auto* save = new QPushButton(SpeciesWords::Singular + QStringLiteral(" anlegen"), this);
+    save->setObjectName(QStringLiteral("saveButton"));
+    save->setDefault(true);
+    save->setToolTip(QStringLiteral("Wenn Sie oben alles eingetragen haben können Sie hier klicken um ")
+                     + SpeciesWords::Accusative + QStringLiteral(" zu speichern."));
+    grid->addWidget(save, row, 1);
+    connect(save, &QPushButton::clicked, this, &EnterAnimalsDialog::saveOneAnimal);
+
+    // Right of the fields: the picture, or (with series entry) the series controls.
+    m_pictureArea = new QWidget(this);
+    auto* pictureLayout = new QVBoxLayout(m_pictureArea);
+    m_picture = new PictureBox(kPictureFrame, m_pictureArea);
+    m_picture->setObjectName(QStringLiteral("picturePreview"));
+    pictureLayout->addWidget(m_picture);
+    pictureLayout->addWidget(greyNote(QStringLiteral("Idealerweise 170x120 Pixel"), m_pictureArea));
+    auto* choose = new QPushButton(QStringLiteral("Bild auswählen"), m_pictureArea);
+    choose->setObjectName(QStringLiteral("choosePictureButton"));
+    pictureLayout->addWidget(choose);
+    pictureLayout->addStretch();
+    connect(choose, &QPushButton::clicked, this, &EnterAnimalsDialog::choosePicture);
+    grid->addWidget(m_pictureArea, 1, 2, 7, 2);
+
+    m_showSeries = new QCheckBox(QStringLiteral("Serieneingabe anzeigen"), this);
+    m_showSeries->setObjectName(QStringLiteral("showSeriesBox"));
+    grid->addWidget(m_showSeries, 0, 3, Qt::AlignRight | Qt::AlignTop);
+    connect(m_showSeries, &QCheckBox::toggled, this, &EnterAnimalsDialog::updateSeriesVisibility);
+}
+
+void EnterAnimalsDialog::buildSeriesColumn()
+{
+    // The series controls stand beside the rows they keep, where the picture is without series entry.
+    auto* grid = static_cast<QGridLayout*>(layout());
+    auto* digits = new QWidget(this);
+    auto* digitsRow = new QHBoxLayout(digits);
+    digitsRow->setContentsMargins(0, 0, 0, 0);
+    m_keepDigits = new QSpinBox(digits);
+    m_keepDigits->setObjectName(QStringLiteral("keepDigits"));
+    m_keepDigits->setRange(0, kRingLength);
+    auto* before = new QLabel(QStringLiteral("<= Die ersten"), digits);
+    before->setBuddy(m_keepDigits);
+    digitsRow->addWidget(before);
+    digitsRow->addWidget(m_keepDigits);
+    digitsRow->addWidget(new QLabel(QStringLiteral("Stellen nach dem Speichern belassen"), digits));
+    digitsRow->addStretch();
+    grid->addWidget(digits, 1, 2, 1, 2);
+    m_seriesWidgets.append(digits);
+
+    m_keepSex = keepBox(this, "keepSex");
+    m_keepYear = keepBox(this, "keepYear");
+    m_keepBreeder = keepBox(this, "keepBreeder");
+    m_keepColour = keepBox(this, "keepColour");
+    m_keepMarkings = keepBox(this, "keepMarkings");
+    m_keepBreed = keepBox(this, "keepBreed");
+    int row = 2;
+    for (QCheckBox* box : {m_keepSex, m_keepYear, m_keepBreeder, m_keepColour, m_keepMarkings, m_keepBreed}) {
+        grid->addWidget(box, row++, 2, 1, 2);
+        m_seriesWidgets.append(box);
+    }
+
+    auto* range = new QGroupBox(QStringLiteral("Serieneingabe mit fortlaufender Ringnummer: "), this);
+    auto* rangeLayout = new QGridLayout(range);
+    auto* explanation = new QLabel(QStringLiteral("Sie haben z.B. 20 fortlaufende Ringnummern? Kein Problem! Einfach "
+                                                  "den Bereich \"von\" und \"bis\" ausfüllen und es werden die "
+                                                  "gewünschte Anzahl ")
+                                       + SpeciesWords::Plural + QStringLiteral(" angelegt. "),
+                                   range);
+    explanation->setWordWrap(true);
+    rangeLayout->addWidget(explanation, 0, 0, 1, 2);
+    auto* note = new QLabel(QStringLiteral("Alle anderen Daten werden von den links ausgefüllten Informationen "
+                                           "genommen."),
+                            range);
+    note->setWordWrap(true);
+    rangeLayout->addWidget(note, 1, 0, 1, 2);
+    m_rangePrefix = new QLineEdit(range);
+    m_rangePrefix->setObjectName(QStringLiteral("rangePrefix"));
+    m_rangePrefix->setPlaceholderText(QStringLiteral("z.B. 06165-12-"));
+    m_rangeFrom = new QLineEdit(range);
+    m_rangeFrom->setObjectName(QStringLiteral("rangeFrom"));
+    m_rangeFrom->setPlaceholderText(QStringLiteral("z.B. 084"));
+    m_rangeTo = new QLineEdit(range);
+    m_rangeTo->setObjectName(QStringLiteral("rangeTo"));
+    m_rangeTo->setPlaceholderText(QStringLiteral("z.B. 121"));
+    const std::pair<QString, QLineEdit*> edits[] = {{QStringLiteral("Anfang der Ringnummer:"), m_rangePrefix},
+                                                    {QStringLiteral("von:"), m_rangeFrom},
+                                                    {QStringLiteral("bis:"), m_rangeTo}};
+    int editRow = 2;
+    for (const auto& [text, edit] : edits) {
+        auto* label = new QLabel(text, range);
+        label->setBuddy(edit);
+        rangeLayout->addWidget(label, editRow, 0);
+        rangeLayout->addWidget(edit, editRow, 1);
+        ++editRow;
+    }
+    rangeLayout->addWidget(greyNote(QStringLiteral("Führende Nullen bei der Ringnummer eingeben!."), range), editRow++,
+                           0, 1, 2);
+    auto* create = new QPushButton(SpeciesWords::Plural + QStringLiteral(" anlegen"), range);
+    create->setObjectName(QStringLiteral("createRangeButton"));
+    rangeLayout->addWidget(create, editRow++, 0, 1, 2);
+    m_progress = new QProgressBar(range);
+    m_progress->setObjectName(QStringLiteral("rangeProgress"));
+    m_progress->setAccessibleName(QStringLiteral("Fortschritt"));
+    m_progress->setValue(0);
+    rangeLayout->addWidget(m_progress, editRow, 0, 1, 2);
+    connect(create, &QPushButton::clicked, this, &EnterAnimalsDialog::createRange);
+    grid->addWidget(range, 8, 2, 3, 2);
+    m_seriesWidgets.append(range);
+}
+
+void EnterAnimalsDialog::updateSeriesVisibility()
+{
+    const bool series = m_showSeries->isChecked();
+    for (QWidget* w : std::as_const(m_seriesWidgets))
+        w->setVisible(series);
+    m_pictureArea->setVisible(!series);
+}
+
+void EnterAnimalsDialog::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous())
+        prepareOnShow();
+    QDialog::showEvent(event);
+}
+
+void EnterAnimalsDialog::refill(QComboBox* combo, QString TTauben::*field)
+{
+    setChoices(combo, distinctValues(m_animals, field));
+}
+
+void EnterAnimalsDialog::prepareOnShow()
+{
+    updateSeriesVisibility();
+    m_fields.ring->setText(m_fields.ring->text().left(m_keepDigits->value()));
+    m_fields.listRemarks->clear();
+    m_fields.remarks->clear();
+    if (!m_keepSex->isChecked())
+        m_fields.sex->setCurrentIndex(-1);
+    if (!m_keepYear->isChecked())
+        setChoices(m_fields.year, yearList());
+    const std::pair<QCheckBox*, std::pair<QComboBox*, QString TTauben::*>> texts[] = {
+        {m_keepBreeder, {m_fields.breeder, &TTauben::Breeder}},
+        {m_keepColour, {m_fields.colour, &TTauben::Colour}},
+        {m_keepMarkings, {m_fields.markings, &TTauben::Markings}},
+        {m_keepBreed, {m_fields.breed, &TTauben::Breed}},
+    };
+    for (const auto& [keep, target] : texts) {
+        if (!keep->isChecked())
+            refill(target.first, target.second);
+    }
+}
+
+void EnterAnimalsDialog::saveOneAnimal()
+{
+    const AnimalInput input = m_fields.input();
+    if (const QString refused = checkNewAnimal(m_animals, input); !refused.isEmpty()) {
+        Messages::current().inform(this, refused);
+        return;
+    }
+    m_animals.push_back(makeNewAnimal(input, input.ring));
+    const QString ring = m_animals.back().RingNumber;
+    if (!m_picturePath.isEmpty() && QFileInfo::exists(m_picturePath)) {
+        QDir().mkpath(DataFolder::picturesFolder());
+        const QString failure = copyFileReplacing(m_picturePath, DataFolder::picturePath(ring));
+        if (!failure.isEmpty()) {
+            Messages::current().warn(
+                this,
+                QStringLiteral("Der %1 %2 wurde angelegt, das Bild konnte aber nicht gespeichert werden: %3")
+                    .arg(SpeciesWords::Singular, ring, failure));
+        }
+    }
+    m_picture->clearPicture();
+    m_picturePath.clear();
+    emit stockChanged();
+    accept();
+}
+
+void EnterAnimalsDialog::createRange()
+{
+    const RangePlan plan
+        = planRingRange(m_animals, {m_rangePrefix->text(), m_rangeFrom->text(), m_rangeTo->text()}, m_fields.input());
+    if (!plan.message.isEmpty()) {
+        Messages::current().inform(this, plan.message);
+        return;
+    }
+    const AnimalInput input = m_fields.input();
+    m_progress->setRange(0, int(plan.rings.size()));
+    m_progress->setValue(0);
+    m_animals.reserve(m_animals.size() + size_t(plan.rings.size()));
+    for (qsizetype i = 0; i < plan.rings.size(); ++i) {
+        m_animals.push_back(makeNewAnimal(input, plan.rings[i]));
+        if (i % 64 == 0 || i + 1 == plan.rings.size()) {
+            m_progress->setValue(int(i + 1));
+            // Repaint the progress, but take no clicks: a second click must not start a second range.
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        }
+    }
+    emit stockChanged();
+    accept();
+}
+
+void EnterAnimalsDialog::choosePicture()
+{
+    const QString path = Prompts::current().openPicture(this, Prompts::pictureFilter());
+    if (path.isEmpty())
+        return;
+    QDir().mkpath(DataFolder::picturesFolder());
+    if (const QString failure = m_picture->showPicture(path, kPictureFrame); !failure.isEmpty()) {
+        m_picturePath.clear();
+        Messages::current().warn(this, failure);
+        return;
+    }
+    m_picturePath = path;
+}

@@ -1,0 +1,190 @@
+#include "ui/stock/SearchDialog.h"
+
+#include "core/model/SpeciesWords.h"
+#include "core/stock/AnimalQueries.h"
+#include "ui/common/Choices.h"
+#include "ui/common/RingList.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace {
+
+enum CriterionIndex
+{
+    Ring,
+    Breeder,
+    Year,
+    Colour,
+    Markings,
+    Breed,
+};
+
+} // namespace
+
+SearchDialog::SearchDialog(AnimalTable& animals, QWidget* parent) : QDialog(parent), m_animals(animals)
+{
+    setObjectName(QStringLiteral("SearchDialog"));
+    setWindowTitle(SpeciesWords::Plural + QStringLiteral(" suchen"));
+    auto* outer = new QVBoxLayout(this);
+    auto* intro = new QLabel(
+        QStringLiteral("Sie wissen die Ringnummer ") + SpeciesWords::Genitive
+            + QStringLiteral(" nicht, kennen aber den Züchter, die Endnummer oder das Geburtsjahr? Dann können Sie "
+                             "versuchen d. ")
+            + SpeciesWords::Singular
+            + QStringLiteral(" über die Ihnen bekannten Angaben zu finden. Geben Sie alle Informationen ein, die Ihnen "
+                             "bekannt sind.\n\nDas Programm sucht dann in der Datenbank nach ")
+            + SpeciesWords::Plural + QStringLiteral(" auf die alle Kriterien zutreffen und zeigt sie an."),
+        this);
+    intro->setWordWrap(true);
+    outer->addWidget(intro);
+
+    auto* columns = new QHBoxLayout;
+    outer->addLayout(columns, 1);
+    auto* left = new QVBoxLayout;
+    m_results = new RingList(this);
+    m_results->setObjectName(QStringLiteral("resultList"));
+    auto* resultLabel = new QLabel(QStringLiteral("Vorab-Ergebnis:"), this);
+    resultLabel->setBuddy(m_results);
+    m_count = new QLabel(this);
+    m_count->setObjectName(QStringLiteral("countLabel"));
+    left->addWidget(resultLabel);
+    left->addWidget(m_results, 1);
+    left->addWidget(m_count);
+    left->addWidget(new QLabel(QStringLiteral("Ein Doppelklick zeigt den Abstammungsnachweis an."), this));
+    columns->addLayout(left, 1);
+
+    m_form = new QWidget(this);
+    auto* grid = new QGridLayout(m_form);
+    columns->addWidget(m_form, 2);
+    addTextCriterion("ringCriterion", QStringLiteral("Ring-Nr (auch Teile davon):"), QStringLiteral("Ring-Nr lautet:"),
+                     QStringLiteral("Ring-Nr muß genau so sein."), false);
+    addTextCriterion("breederCriterion", QStringLiteral("Züchter (auch Teile davon):"), QStringLiteral("Züchter ist:"),
+                     QStringLiteral("Züchter muß genau so sein."), true);
+    addTextCriterion("yearCriterion", QStringLiteral("Geburtsjahr (auch Teile davon):"),
+                     QStringLiteral("Geburtsjahr ist:"), QStringLiteral("Geburtsjahr muß genau so sein."), false);
+
+    m_sex = makeListCombo(m_form, QStringLiteral("sexCriterion"));
+    setChoices(m_sex, sexWords());
+    auto* sexLabel = new QLabel(QStringLiteral("Geschlecht:"), m_form);
+    sexLabel->setBuddy(m_sex);
+    auto* clearSex = new QPushButton(QStringLiteral("<= leeren"), m_form);
+    clearSex->setObjectName(QStringLiteral("clearSexButton"));
+    const int sexRow = grid->rowCount();
+    grid->addWidget(sexLabel, sexRow, 0);
+    grid->addWidget(m_sex, sexRow, 1);
+    grid->addWidget(clearSex, sexRow, 2);
+
+    addTextCriterion("colourCriterion", QStringLiteral("Farbe (auch Teile davon):"), QStringLiteral("Farbe ist:"),
+                     QStringLiteral("Farbe muß genau so sein."), true);
+    addTextCriterion("markingsCriterion", QStringLiteral("Zeichnung (auch Teile davon):"),
+                     QStringLiteral("Zeichnung ist:"), QStringLiteral("Zeichnung muß genau so sein."), true);
+    addTextCriterion("breedCriterion", QStringLiteral("Rasse (auch Teile davon):"), QStringLiteral("Rasse ist:"),
+                     QStringLiteral("Rasse muß genau so sein."), true);
+    grid->setRowStretch(grid->rowCount(), 1);
+
+    auto* showAll
+        = new QPushButton(QStringLiteral("Alle gefundene ") + SpeciesWords::Plural + QStringLiteral(" anzeigen"), this);
+    showAll->setObjectName(QStringLiteral("showAllButton"));
+    outer->addWidget(showAll);
+
+    connect(m_sex, &QComboBox::currentIndexChanged, this, &SearchDialog::suche);
+    connect(clearSex, &QPushButton::clicked, this, [this] { m_sex->setCurrentIndex(-1); });
+    connect(m_results, &RingList::ringActivated, this, &SearchDialog::pedigreeRequested);
+    connect(showAll, &QPushButton::clicked, this,
+            [this] { emit showAllFound(m_results->rings(), m_results->selectedRing()); });
+    resize(760, 560);
+}
+
+void SearchDialog::addTextCriterion(const char* name, const QString& partial, const QString& exact,
+                                    const QString& exactBox, bool combo)
+{
+    auto* grid = static_cast<QGridLayout*>(m_form->layout());
+    QWidget* input = nullptr;
+    if (combo) {
+        auto* box = makeChoiceCombo(m_form, QString::fromLatin1(name));
+        connect(box, &QComboBox::editTextChanged, this, &SearchDialog::suche);
+        input = box;
+    } else {
+        auto* edit = new QLineEdit(m_form);
+        edit->setObjectName(QString::fromLatin1(name));
+        connect(edit, &QLineEdit::textChanged, this, &SearchDialog::suche);
+        input = edit;
+    }
+    auto* label = new QLabel(partial, m_form);
+    label->setBuddy(input);
+    auto* box = new QCheckBox(exactBox, m_form);
+    box->setObjectName(QString::fromLatin1(name) + QStringLiteral("Exact"));
+    const int row = grid->rowCount();
+    grid->addWidget(label, row, 0);
+    grid->addWidget(input, row, 1);
+    grid->addWidget(box, row, 2);
+    const qsizetype index = m_criteria.size();
+    m_criteria.append({input, label, box, partial, exact});
+    connect(box, &QCheckBox::toggled, this, [this, index](bool on) {
+        const Criterion& c = m_criteria[index];
+        c.label->setText(on ? c.exactLabel : c.partialLabel);
+        suche();
+    });
+}
+
+QString SearchDialog::inputText(int criterion) const
+{
+    QWidget* input = m_criteria[criterion].input;
+    if (auto* combo = qobject_cast<QComboBox*>(input))
+        return combo->currentText();
+    return static_cast<QLineEdit*>(input)->text();
+}
+
+void SearchDialog::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous())
+        prepareOnShow();
+    QDialog::showEvent(event);
+}
+
+void SearchDialog::prepareOnShow()
+{
+    const std::pair<int, QString TTauben::*> lists[] = {{Breeder, &TTauben::Breeder},
+                                                        {Breed, &TTauben::Breed},
+                                                        {Colour, &TTauben::Colour},
+                                                        {Markings, &TTauben::Markings}};
+    for (const auto& [criterion, field] : lists)
+        setChoices(static_cast<QComboBox*>(m_criteria[criterion].input), distinctValues(m_animals, field));
+    stockChanged();
+}
+
+void SearchDialog::stockChanged()
+{
+    // The alphabetical order is looked up once, so a keystroke costs one pass and no sort.
+    m_order = alphabeticalOrder(m_animals);
+    suche();
+}
+
+void SearchDialog::suche()
+{
+    if (m_criteria.size() < 6)
+        return; // still being built
+    auto text = [this](int c) {
+        return SearchText {inputText(c), m_criteria[c].exact->isChecked()};
+    };
+    SearchCriteria criteria;
+    criteria.ring = text(Ring);
+    criteria.breeder = text(Breeder);
+    criteria.year = text(Year);
+    criteria.colour = text(Colour);
+    criteria.markings = text(Markings);
+    criteria.breed = text(Breed);
+    criteria.sex = m_sex->currentIndex();
+    const QStringList found = ::suche(m_animals, m_order, criteria);
+    m_results->setRings(found);
+    m_count->setText(QString::number(found.size()) + QLatin1Char(' ') + SpeciesWords::Plural
+                     + QStringLiteral(" gefunden..."));
+}

@@ -1,0 +1,161 @@
+// Certificates as a breeder holds them: PDF with embedded fonts and ring
+// numbers where their boxes are, pictures with outlines of the same width,
+// and the command-line export.
+#include "app/ExportTool.h"
+#include "core/files/DataFiles.h"
+#include "reports/engine/ReportOutput.h"
+#include "reports/layouts/PedigreeReport.h"
+#include "support/PedigreeSample.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+
+namespace {
+
+constexpr double kPointsPerMm = 72.0 / 25.4;
+
+struct Word
+{
+    QString text;
+    double xMm;
+    double yMm;
+};
+
+QList<Word> wordsOf(const QString& pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+    const QRegularExpression word(QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
+    QList<Word> words;
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        words.append({m.captured(3), m.captured(1).toDouble() / kPointsPerMm, m.captured(2).toDouble() / kPointsPerMm});
+    }
+    return words;
+}
+
+int run(const QStringList& arguments, QString* errors = nullptr)
+{
+    QString out;
+    QString err;
+    QTextStream outStream(&out);
+    QTextStream errStream(&err);
+    const int code = runExport(arguments, outStream, errStream);
+    errStream.flush();
+    if (errors)
+        *errors = err;
+    return code;
+}
+
+} // namespace
+
+class TestReportOutput : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QFAIL("pdftotext (poppler-utils) is needed; scripts/deps installs it");
+        QVERIFY(m_dir.isValid());
+        m_folder = m_dir.path() + QStringLiteral("/data/");
+        DataFiles files(m_folder);
+        Database empty;
+        files.load(empty);
+        QVERIFY(files.save(pedigreeSample()).ok);
+    }
+
+    void ringNumbersStandInTheirBoxesAndFontsAreEmbedded()
+    {
+        PedigreeReport report;
+        QVERIFY(report.fill(pedigreeSample(), kSampleSubject, {}, m_folder).found);
+        const QString pdf = m_dir.path() + QStringLiteral("/nachweis.pdf");
+        QCOMPARE(ReportOutput::writePdf({report.page()}, pdf, QStringLiteral("06.12.2026")), QString());
+
+        const QList<Word> words = wordsOf(pdf);
+        for (int slot = 1; slot <= 30; ++slot) {
+            const QRectF box = report.page().rect(QStringLiteral("box%1").arg(slot))->rect;
+            const QString ring = sampleAncestorRing(slot);
+            const auto found = std::find_if(words.begin(), words.end(), [&](const Word& w) { return w.text == ring; });
+            QVERIFY2(found != words.end(), qPrintable(ring));
+            // The ring field starts 1.5 to 1.9 mm right of and 1.5 mm below the box corner.
+            QVERIFY2(std::abs(found->xMm - (box.x() + 1.7)) <= 1.0, qPrintable(ring));
+            QVERIFY2(std::abs(found->yMm - (box.y() + 1.5)) <= 1.0, qPrintable(ring));
+        }
+        QProcess fonts;
+        fonts.start(QStringLiteral("pdffonts"), {pdf});
+        fonts.waitForFinished(30000);
+        const QStringList rows = QString::fromUtf8(fonts.readAllStandardOutput()).split(QLatin1Char('\n')).mid(2);
+        int embedded = 0;
+        for (const QString& row : rows) {
+            if (row.trimmed().isEmpty())
+                continue;
+            QVERIFY2(row.contains(QStringLiteral(" yes ")), qPrintable(row));
+            ++embedded;
+        }
+        QVERIFY(embedded >= 2);
+    }
+
+    // A box outline is about 1.4 mm wide whatever the resolution.
+    void outlinesKeepTheirWidthAtEveryResolution()
+    {
+        PedigreeReport report;
+        report.fill(pedigreeSample(), kSampleSubject, {}, m_folder);
+        for (const double dpi : {96.0, 254.0, 600.0}) {
+            const QImage image = ReportOutput::toImage(report.page(), dpi, QString());
+            const double pxPerMm = dpi / 25.4;
+            const int y = int(100 * pxPerMm); // inside box 1 (father, blue), below its texts
+            int blue = 0;
+            for (int x = int(9 * pxPerMm); x < int(14 * pxPerMm); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                blue += c.blue() > 200 && c.red() < 80;
+            }
+            QVERIFY2(std::abs(blue / pxPerMm - 1.4) < 0.25, qPrintable(QString::number(blue / pxPerMm)));
+        }
+    }
+
+    void exportWritesCertificatesAndRecordSheets()
+    {
+        const QString pdf = m_dir.path() + QStringLiteral("/saison.pdf");
+        QCOMPARE(run({"--data", m_folder, "pedigree", kSampleSubject, sampleAncestorRing(1), "-o", pdf}), 0);
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {pdf});
+        info.waitForFinished(30000);
+        QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression("Pages:\\s+2")));
+
+        const QString png = m_dir.path() + QStringLiteral("/blatt.png");
+        QCOMPARE(run({"--data", m_folder, "recordsheet", kSampleSubject, "-o", png}), 0);
+        QCOMPARE(QImage(png).size(), QSize(1240, 1754)); // A4 at 150 dpi
+    }
+
+    void exportExitCodes()
+    {
+        QString errors;
+        const QString out = m_dir.path() + QStringLiteral("/x.pdf");
+        QCOMPARE(run({"--data", m_folder, "pedigree", "UNBEKANNT", "-o", out}, &errors), 1);
+        QVERIFY(errors.contains(QStringLiteral("nicht im Bestand")));
+        QVERIFY(!QFile::exists(out));
+        QCOMPARE(run({"--data", m_folder, "pedigree", kSampleSubject}, &errors), 2);
+        QCOMPARE(run({"--data", m_folder, "pedigree", kSampleSubject, "-o", m_dir.path() + "/x.txt"}), 2);
+        QCOMPARE(run({"--data", m_folder, "recordsheet", "A", "B", "-o", out}), 2);
+        QCOMPARE(run({"stammbaum", "A", "-o", out}), 2);
+        QCOMPARE(run({"--data", m_dir.path() + "/nirgends", "pedigree", "A", "-o", out}, &errors), 3);
+        QVERIFY(errors.contains(QStringLiteral("taubenstamm.dat")));
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_folder;
+};
+
+QTEST_MAIN(TestReportOutput)
+#include "TestReportOutput.moc"

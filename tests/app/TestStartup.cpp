@@ -1,0 +1,186 @@
+#include "app/Startup.h"
+#include "core/files/DataFolder.h"
+#include "support/FileBytes.h"
+#include "support/GuiHelpers.h"
+#include "support/ScriptedMessages.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/mainwindow/SplashWindow.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+QByteArray contents(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void put(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { configureApplication(); }
+
+    void init()
+    {
+        m_home = std::make_unique<TestHome>(false); // the program makes its folders itself
+    }
+
+    void dataFolderFollowsThePlural()
+    {
+        QCOMPARE(DataFolder::path(), m_home->path() + QStringLiteral("/Avelor Abstammungsnachweis für Kanarienvögel/"));
+        QCOMPARE(DataFolder::picturePath(QStringLiteral("../x/..\\y\n")),
+                 DataFolder::path() + QStringLiteral("Bilder/.._x_.._y_.jpg"));
+    }
+
+    void germanStandardButtons()
+    {
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Ja"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+    }
+
+    void firstStartShowsSplashThenMainWindowAndSavesOnJa()
+    {
+        ScriptedMessages messages;
+        messages.answer(true);
+        Startup startup(0);
+        QVERIFY(startup.start());
+        QVERIFY(messages.texts.isEmpty());
+        QVERIFY(startup.splashWindow()->isVisible());
+        const auto labels = startup.splashWindow()->findChildren<QLabel*>();
+        QCOMPARE(labels.size(), 2);
+        QCOMPARE(labels[1]->text(), QStringLiteral("für Kanarienvögel"));
+        QTRY_VERIFY(startup.mainWindow()->isVisible());
+        QVERIFY(!startup.splashWindow()->isVisible());
+        QVERIFY(QDir(DataFolder::picturesFolder()).exists());
+        QCOMPARE(startup.mainWindow()->windowTitle(), QStringLiteral("Avelor Abstammungsnachweis für Kanarienvögel"));
+
+        QSignalSpy exit(startup.mainWindow(), &MainWindow::exitConfirmed);
+        startup.mainWindow()->findChild<QPushButton*>(QStringLiteral("closeButton"))->click();
+        QCOMPARE(messages.questions, QStringList {QStringLiteral("Frage: Wollen sie das Programm beenden?")});
+        QCOMPARE(exit.count(), 1);
+        QCOMPARE(QFileInfo(DataFolder::stockFile()).size(), 318);
+        QCOMPARE(contents(DataFolder::pairFile()), QByteArray(4, '\0'));
+    }
+
+    void neinKeepsTheWindowWithBothFilesWritten()
+    {
+        ScriptedMessages messages;
+        messages.answer(false);
+        Startup startup(0);
+        QVERIFY(startup.start());
+        QTRY_VERIFY(startup.mainWindow()->isVisible());
+        QSignalSpy exit(startup.mainWindow(), &MainWindow::exitConfirmed);
+        startup.mainWindow()->close();
+        QCOMPARE(exit.count(), 0);
+        QVERIFY(startup.mainWindow()->isVisible());
+        QVERIFY(QFile::exists(DataFolder::stockFile()));
+        QVERIFY(QFile::exists(DataFolder::pairFile()));
+    }
+
+    void handWrittenFilesComeBackAfterStartAndClose()
+    {
+        put(DataFolder::stockFile(), SampleFiles::stock(true));
+        put(DataFolder::pairFile(), SampleFiles::pairs(true));
+        ScriptedMessages messages;
+        messages.answer(true);
+        Startup startup(0);
+        QVERIFY(startup.start());
+        QTRY_VERIFY(startup.mainWindow()->isVisible());
+        startup.mainWindow()->close();
+        QVERIFY(messages.warnings.isEmpty());
+
+        QList<qsizetype> listedMarks;
+        const QByteArray expected = SampleFiles::stock(false, &listedMarks);
+        QByteArray saved = contents(DataFolder::stockFile());
+        QCOMPARE(saved.size(), expected.size());
+        for (qsizetype at : listedMarks)
+            saved[at] = expected[at]; // a scratch flag the lists reuse
+        QCOMPARE(saved, expected);
+        QCOMPARE(contents(DataFolder::pairFile()), SampleFiles::pairs(false));
+    }
+
+    void wrongVersionEndsAtOnceAndTouchesNothing()
+    {
+        QByteArray bytes = SampleFiles::stock(true);
+        bytes[1] = 0;
+        put(DataFolder::stockFile(), bytes);
+        ScriptedMessages messages;
+        Startup startup(0);
+        QVERIFY(!startup.start());
+        QCOMPARE(messages.texts.size(), 1);
+        QVERIFY(messages.last().contains(QStringLiteral("nicht kompatibel")));
+        QVERIFY(!startup.mainWindow());
+        QCOMPARE(contents(DataFolder::stockFile()), bytes);
+        QVERIFY(!QFile::exists(DataFolder::pairFile()));
+    }
+
+    void failedSaveIsReportedAndTheWindowStaysOpen()
+    {
+        ScriptedMessages messages;
+        Startup startup(0);
+        QVERIFY(startup.start());
+        QTRY_VERIFY(startup.mainWindow()->isVisible());
+        TTauben a;
+        a.RingNumber = QStringLiteral("R");
+        a.Remarks = QString(500, QLatin1Char('x'));
+        startup.mainWindow()->database().animals.assign(1000, a);
+
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit old {};
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit limit = old;
+        limit.rlim_cur = 4096;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        startup.mainWindow()->close();
+        setrlimit(RLIMIT_FSIZE, &old);
+
+        QCOMPARE(messages.warnings.size(), 1);
+        QVERIFY(messages.warnings[0].contains(DataFolder::stockFile()));
+        QVERIFY(messages.questions.isEmpty());
+        QVERIFY(startup.mainWindow()->isVisible());
+        QVERIFY(!QFile::exists(DataFolder::stockFile()));
+        QVERIFY(!QFile::exists(DataFolder::pairFile()));
+    }
+
+    void damagedFilesAreReportedBeforeTheSplash()
+    {
+        put(DataFolder::stockFile(), SampleFiles::stock(true).left(500));
+        put(DataFolder::pairFile(), QByteArray("\x01\x00\x00\x00", 4));
+        ScriptedMessages messages;
+        Startup startup(0);
+        QVERIFY(startup.start());
+        QCOMPARE(messages.warnings.size(), 2);
+        QVERIFY(messages.warnings[0].contains(QStringLiteral("taubenstamm.dat")));
+        QVERIFY(messages.warnings[1].contains(QStringLiteral("zuchtpaare.dat")));
+        QVERIFY(startup.mainWindow()->database().pairs.empty());
+        QCOMPARE(startup.mainWindow()->database().animals.size(), size_t(2));
+    }
+
+private:
+    std::unique_ptr<TestHome> m_home;
+};
+
+QTEST_MAIN(TestStartup)
+#include "TestStartup.moc"

@@ -1,0 +1,180 @@
+#include "core/files/DataFiles.h"
+#include "support/FileBytes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+QByteArray contents(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void put(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+QStringList damagedCopies(const QString& folder, const QString& name)
+{
+    return QDir(folder).entryList({name + QStringLiteral(".beschaedigt-*")}, QDir::Files);
+}
+
+// Lets writes beyond `bytes` fail as on a full disk, for the lifetime of the object.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
+
+private:
+    rlimit m_old {};
+};
+
+} // namespace
+
+class TestDataFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_folder = m_dir->path() + QStringLiteral("/Daten/");
+    }
+
+    void firstStartCreatesFolderAndUsesDefaults()
+    {
+        DataFiles files(m_folder);
+        Database db;
+        const auto result = files.load(db);
+        QVERIFY(!result.terminate);
+        QVERIFY(result.messages.isEmpty());
+        QVERIFY(QDir(m_folder).exists());
+        QCOMPARE(db.print, PrintSettings::defaults());
+        QVERIFY(!QFile::exists(files.stockPath())); // nothing written until the save
+
+        QVERIFY(files.save(db).ok);
+        QCOMPARE(QFileInfo(files.stockPath()).size(), 318);
+        QCOMPARE(contents(files.pairPath()), QByteArray(4, '\0'));
+    }
+
+    void wrongVersionEndsWithoutTouchingAnything()
+    {
+        DataFiles files(m_folder);
+        QDir().mkpath(m_folder);
+        QByteArray bytes = SampleFiles::stock(true);
+        bytes[0] = '\xA4';
+        put(files.stockPath(), bytes);
+        Database db;
+        const auto result = files.load(db);
+        QVERIFY(result.terminate);
+        QCOMPARE(result.messages.size(), 1);
+        QVERIFY(result.messages[0].startsWith(QStringLiteral("Ihre Version der Datenbank ist mit dieser Version "
+                                                             "nicht kompatibel. Bitte kontaktieren Sie den Autor ")));
+        QVERIFY(
+            result.messages[0].endsWith(QStringLiteral("Die Daten können dann ins neue Format konvertiert werden.")));
+        QCOMPARE(contents(files.stockPath()), bytes);
+        QCOMPARE(QDir(m_folder).entryList(QDir::Files).size(), 1);
+    }
+
+    void damagedStockIsReportedAndKeptBeforeAnySave()
+    {
+        DataFiles files(m_folder);
+        QDir().mkpath(m_folder);
+        const QByteArray full = SampleFiles::stock(true);
+        const QByteArray cut = full.left(8 + 222 + 100);
+        put(files.stockPath(), cut);
+        put(files.pairPath(), SampleFiles::pairs(true));
+        Database db;
+        const auto result = files.load(db);
+        QVERIFY(!result.terminate);
+        QCOMPARE(result.messages.size(), 1);
+        QVERIFY(result.messages[0].contains(files.stockPath()));
+        QVERIFY(result.messages[0].contains(QStringLiteral("Gelesen wurden 1 von 4")));
+        QCOMPARE(db.animals.size(), size_t(1));
+        QCOMPARE(db.pairs.size(), size_t(2));
+
+        const QStringList copies = damagedCopies(m_folder, QStringLiteral("taubenstamm.dat"));
+        QCOMPARE(copies.size(), 1);
+        QVERIFY(result.messages[0].contains(copies[0]));
+        QVERIFY(files.save(db).ok);
+        QCOMPARE(contents(m_folder + copies[0]), cut);
+    }
+
+    void damagedPairFileGivesEmptyPairsAndIsKept()
+    {
+        DataFiles files(m_folder);
+        QDir().mkpath(m_folder);
+        const QByteArray cut = SampleFiles::pairs(true).left(100);
+        put(files.pairPath(), cut);
+        Database db;
+        const auto result = files.load(db);
+        QCOMPARE(result.messages.size(), 1);
+        QVERIFY(result.messages[0].contains(files.pairPath()));
+        QVERIFY(db.pairs.empty());
+        const QStringList copies = damagedCopies(m_folder, QStringLiteral("zuchtpaare.dat"));
+        QCOMPARE(copies.size(), 1);
+        QCOMPARE(contents(m_folder + copies[0]), cut);
+    }
+
+    void failedSaveKeepsThePreviousFiles()
+    {
+        DataFiles files(m_folder);
+        Database db;
+        files.load(db);
+        QVERIFY(files.save(db).ok);
+        const QByteArray before = contents(files.stockPath());
+
+        TTauben a;
+        a.RingNumber = QStringLiteral("R");
+        a.Remarks = QString(300, QLatin1Char('x'));
+        db.animals.assign(2000, a); // about 1 MB
+        DataFiles::SaveResult saved;
+        {
+            FileSizeLimit limit(64 * 1024);
+            saved = files.save(db);
+        }
+        QVERIFY(!saved.ok);
+        QVERIFY(saved.message.contains(files.stockPath()));
+        QVERIFY2(saved.message.contains(QStringLiteral("Datei zu groß")), qPrintable(saved.message));
+        QCOMPARE(contents(files.stockPath()), before);
+        QCOMPARE(QDir(m_folder).entryList(QDir::Files).size(), 2); // no temporary left
+    }
+
+    void strayTemporaryFilesAreRemovedAtStart()
+    {
+        DataFiles files(m_folder);
+        QDir().mkpath(m_folder);
+        put(files.stockPath() + QStringLiteral(".Ab3xYz"), "half");
+        put(files.stockPath() + QStringLiteral(".beschaedigt-20260101-101010"), "keep");
+        Database db;
+        files.load(db);
+        QVERIFY(!QFile::exists(files.stockPath() + QStringLiteral(".Ab3xYz")));
+        QVERIFY(QFile::exists(files.stockPath() + QStringLiteral(".beschaedigt-20260101-101010")));
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_folder;
+};
+
+QTEST_GUILESS_MAIN(TestDataFiles)
+#include "TestDataFiles.moc"

@@ -1,0 +1,173 @@
+// The descendants walk, the search and the change rules, without widgets.
+#include "core/stock/AnimalChange.h"
+#include "core/stock/AnimalDeletion.h"
+#include "core/stock/DescendantsWalk.h"
+#include "core/stock/StockSearch.h"
+#include "support/SampleAnimals.h"
+
+#include <QTest>
+
+#include <random>
+
+namespace {
+
+TTauben child(const QString& ring, const QString& father, const QString& mother)
+{
+    TTauben a = testAnimal(ring);
+    a.FatherRing = father;
+    a.MotherRing = mother;
+    return a;
+}
+
+QStringList search(const AnimalTable& animals, const SearchCriteria& criteria)
+{
+    return suche(animals, alphabeticalOrder(animals), criteria);
+}
+
+} // namespace
+
+class TestFindAndChange : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void walkListsChildrenByLinkAndDeeperGenerationsOnce()
+    {
+        const AnimalTable t = {
+            testAnimal("P"),
+            child("SON", "P", "X"),
+            child("DAUGHTER", "Y", "P"),
+            child("GRAND", "SON", "DAUGHTER"), // reached through a son and a daughter
+            child("BOTH", "P", "P"), // father and mother are P
+            child("GREAT", "GRAND", ""),
+        };
+        const Descendants d = findDescendants(t, QStringLiteral("P"));
+        QCOMPARE(d.generations[0], (QStringList {"SON", "DAUGHTER", "BOTH", "BOTH"}));
+        QCOMPARE(d.generations[1], QStringList {"GRAND"});
+        QCOMPARE(d.generations[2], QStringList {"GREAT"});
+        QVERIFY(d.generations[3].isEmpty());
+        QVERIFY(findDescendants(t, QStringLiteral("GREAT")).generations[0].isEmpty());
+    }
+
+    void anAnimalThatIsItsOwnFatherStopsAfterFourGenerations()
+    {
+        const AnimalTable t = {child("SELF", "SELF", "")};
+        const Descendants d = findDescendants(t, QStringLiteral("SELF"));
+        for (const QStringList& generation : d.generations)
+            QCOMPARE(generation, QStringList {"SELF"});
+    }
+
+    void soldDescendantsAreFoundDeletedOnesNot()
+    {
+        AnimalTable t = {testAnimal("P"), child("SOLD", "P", ""), child("DEAD", "P", "")};
+        t[1].Sold = 1;
+        markDeleted(t, QStringLiteral("DEAD"));
+        QCOMPARE(findDescendants(t, QStringLiteral("P")).generations[0], QStringList {"SOLD"});
+    }
+
+    void indexedWalkMatchesTheScan()
+    {
+        std::mt19937 random(11);
+        for (int round = 0; round < 100; ++round) {
+            AnimalTable t(60);
+            for (TTauben& a : t) {
+                a.RingNumber = QString::number(random() % 50); // repeats on purpose
+                a.FatherRing = random() % 4 ? QString::number(random() % 55) : QString();
+                a.MotherRing = random() % 4 ? QString::number(random() % 55) : QString();
+            }
+            for (int p = 0; p < 55; p += 3) {
+                const Descendants indexed = findDescendants(t, QString::number(p));
+                const Descendants scanned = findDescendantsByScan(t, QString::number(p));
+                for (int g = 0; g < 4; ++g)
+                    QCOMPARE(indexed.generations[g], scanned.generations[g]);
+            }
+        }
+    }
+
+    void searchCriteria()
+    {
+        AnimalTable t = {testAnimal("DE-12-7", 1, 2012), testAnimal("AT-5", 2, 1912), testAnimal("CH-9", 0, 2120),
+                         testAnimal("X-1", 1, 12), testAnimal("GONE-12", 2, 2013)};
+        t[4].Active = 0;
+        t[1].Breeder = QStringLiteral("Anton Huber");
+        SearchCriteria c;
+        QCOMPARE(search(t, c), (QStringList {"AT-5", "CH-9", "DE-12-7", "GONE-12", "X-1"})); // deleted ones too
+
+        c.year.text = QStringLiteral("12");
+        QCOMPARE(search(t, c), (QStringList {"AT-5", "CH-9", "DE-12-7", "X-1"}));
+        c.year.exact = true;
+        QCOMPARE(search(t, c), QStringList {"X-1"});
+        c = {};
+        c.ring.text = QStringLiteral("12");
+        QCOMPARE(search(t, c), (QStringList {"DE-12-7", "GONE-12"}));
+        c.ring.text = QStringLiteral("de-");
+        QVERIFY(search(t, c).isEmpty()); // case-sensitive
+        c.ring = {QString(), true};
+        QVERIFY(search(t, c).isEmpty()); // an empty exact ring matches no ring
+        c = {};
+        c.breeder.text = QStringLiteral("huber");
+        QVERIFY(search(t, c).isEmpty());
+        c.breeder.text = QStringLiteral("Huber");
+        QCOMPARE(search(t, c), QStringList {"AT-5"});
+        c.breeder.exact = true;
+        QVERIFY(search(t, c).isEmpty());
+        c = {};
+        c.sex = 2;
+        QCOMPARE(search(t, c), (QStringList {"AT-5", "GONE-12"}));
+        c.year.text = QStringLiteral("ü");
+        QVERIFY(search(t, c).isEmpty());
+    }
+
+    void changeRefusesTakenRingsOnly()
+    {
+        AnimalTable t = {testAnimal("A-1", 1, 2012), testAnimal("B-2", 2, 2013), testAnimal("OLD", 1, 2000)};
+        t[2].Active = 0;
+        t[0].Sold = 1;
+        AnimalEdit edit;
+        edit.fields.ring = QStringLiteral("A-1");
+        edit.fields.sex = 1;
+        edit.fields.year = QStringLiteral("2014");
+        edit.fields.colour = QStringLiteral("rot");
+        QCOMPARE(applyAnimalEdit(t, QStringLiteral("A-1"), edit), QString()); // unchanged ring: no duplicate
+        QCOMPARE(t[0].Colour, QStringLiteral("rot"));
+        QCOMPARE(t[0].Sold, quint8(0)); // un-ticked
+
+        edit.fields.ring = QStringLiteral("b-2");
+        QCOMPARE(applyAnimalEdit(t, QStringLiteral("A-1"), edit), QStringLiteral("Diese Ringnummer existiert schon."));
+        edit.fields.ring = QStringLiteral("OLD"); // a deleted animal's ring may be taken
+        edit.fields.sex = -1;
+        edit.sold = true;
+        QCOMPARE(applyAnimalEdit(t, QStringLiteral("A-1"), edit), QString());
+        QCOMPARE(t[0].RingNumber, QStringLiteral("OLD"));
+        QCOMPARE(t[0].Sex, 1);
+        QCOMPARE(t[0].Sold, quint8(1));
+
+        edit.fields.ring = QStringLiteral("NEW");
+        edit.fields.year = QStringLiteral("zwei");
+        QCOMPARE(applyAnimalEdit(t, QStringLiteral("OLD"), edit),
+                 QStringLiteral("'zwei' is not a valid integer value"));
+        QCOMPARE(t[0].RingNumber, QStringLiteral("OLD"));
+    }
+
+    void aChangedRingCanBeCarriedIntoLinks()
+    {
+        Database db;
+        db.animals = {testAnimal("OLD"), child("KID", "OLD", "M")};
+        TZuchtpaar pair;
+        pair.CockRing = QStringLiteral("OLD");
+        TGelege clutch;
+        clutch.Young = {{QStringLiteral("OLD"), 0, 0}, {QString(), 0, 0}};
+        pair.Clutches = {clutch};
+        db.pairs = {pair};
+        QCOMPARE(linksTo(db, QStringLiteral("OLD")), 3);
+        QCOMPARE(linksTo(db, QString()), 0);
+        carryRingChange(db, QStringLiteral("OLD"), QStringLiteral("NEW"));
+        QCOMPARE(db.animals[1].FatherRing, QStringLiteral("NEW"));
+        QCOMPARE(db.pairs[0].CockRing, QStringLiteral("NEW"));
+        QCOMPARE(db.pairs[0].Clutches[0].Young[0].Ring, QStringLiteral("NEW"));
+        QCOMPARE(db.animals[0].RingNumber, QStringLiteral("OLD")); // the animal itself is the caller's
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFindAndChange)
+#include "TestFindAndChange.moc"

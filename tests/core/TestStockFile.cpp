@@ -1,0 +1,227 @@
+#include "core/files/StockFile.h"
+#include "support/FailingDevice.h"
+#include "support/FileBytes.h"
+
+#include <QBuffer>
+#include <QTest>
+#include <QtEndian>
+
+namespace {
+
+QByteArray written(const Database& db)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!StockFile::write(buffer, db))
+        return {};
+    return buffer.data();
+}
+
+QByteArray defaultTail()
+{
+    FileBytes f;
+    f.u8(0);
+    for (int i = 0; i < 7; ++i)
+        f.bounded("", 40);
+    f.u8(0).i32(0).i32(0).u8(1).i32(0x00FF0000).i32(0x00FF00FF).i32(0x00008000);
+    return f.bytes;
+}
+
+// Where the sample's second animal starts: the first one's fixed fields, then
+// its two counted texts.
+qsizetype secondAnimal()
+{
+    const QByteArray bytes = SampleFiles::stock(false);
+    qsizetype at = 8 + 214;
+    for (int text = 0; text < 2; ++text)
+        at += 4 + qFromLittleEndian<qint32>(bytes.constData() + at);
+    return at;
+}
+
+} // namespace
+
+class TestStockFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void emptyStockIsHeaderAndTail()
+    {
+        Database db;
+        db.print = PrintSettings::defaults();
+        const QByteArray bytes = written(db);
+        QCOMPARE(bytes.size(), 318);
+        QCOMPARE(bytes, FileBytes().i32(100003).i32(0).bytes + defaultTail());
+
+        Database back;
+        QCOMPARE(StockFile::read(bytes, back).status, StockFile::ReadStatus::Complete);
+        QVERIFY(back.animals.empty());
+        QCOMPARE(back.print, PrintSettings::defaults());
+    }
+
+    void animalFieldsInFileOrder()
+    {
+        Database db;
+        TTauben a;
+        a.RingNumber = QStringLiteral("DE-06165-2012-000123");
+        a.Sex = 2;
+        a.BirthYear = 2012;
+        a.Breeder = QStringLiteral("Müller");
+        a.Colour = QStringLiteral("gelb");
+        a.Breed = QStringLiteral("Gloster");
+        a.Markings = QStringLiteral("gescheckt");
+        a.Remarks = QStringLiteral("Größe € – ok");
+        a.ListRemarks = QStringLiteral("ß");
+        a.FatherRing = QStringLiteral("V");
+        a.MotherRing = QStringLiteral("M");
+        a.Active = 1;
+        a.ListedMark = 1;
+        a.Sold = 1;
+        a.Reserved1 = -2;
+        a.Reserved4 = 0x01020304;
+        db.animals.push_back(a);
+
+        FileBytes f;
+        f.i32(100003).i32(1);
+        f.bounded("DE-06165-2012-000123", 20).i32(2).i32(2012);
+        f.bounded("M\xFCller", 30).bounded("gelb", 30).bounded("gescheckt", 30).bounded("Gloster", 30);
+        f.bounded("V", 20).bounded("M", 20).u8(1).u8(1).u8(1);
+        f.i32(-2).i32(0).i32(0).i32(0x01020304);
+        f.counted("Gr\xF6\xDF"
+                  "e \x80 \x96 ok")
+            .counted("\xDF");
+        // Settings never set are zero: a tail of 310 zero bytes.
+        QCOMPARE(written(db), f.bytes + QByteArray(310, '\0'));
+    }
+
+    void textsAreCutAndUnmappableCharactersBecomeQuestionMarks()
+    {
+        Database db;
+        TTauben a;
+        a.RingNumber = QStringLiteral("123456789012345678901234");
+        a.Breeder = QString(35, QLatin1Char('x'));
+        a.Remarks = QStringLiteral("a\u4E2Db\U0001F426c");
+        db.animals.push_back(a);
+        Database back;
+        QCOMPARE(StockFile::read(written(db), back).status, StockFile::ReadStatus::Complete);
+        QCOMPARE(back.animals.at(0).RingNumber, QStringLiteral("12345678901234567890"));
+        QCOMPARE(back.animals.at(0).Breeder, QString(30, QLatin1Char('x')));
+        QCOMPARE(back.animals.at(0).Remarks, QStringLiteral("a?b?c"));
+    }
+
+    void sampleComesBackAsTheProgramWritesIt()
+    {
+        Database db;
+        QCOMPARE(StockFile::read(SampleFiles::stock(true), db).status, StockFile::ReadStatus::Complete);
+        QCOMPARE(db.animals.size(), size_t(SampleFiles::kAnimals));
+        const TTauben& first = db.animals.at(0);
+        QCOMPARE(first.Breeder, QStringLiteral("Müller"));
+        QCOMPARE(first.Remarks, QStringLiteral("Goldmedaille – 93 Pkt. Größe, Preis 12 €"));
+        QCOMPARE(first.Reserved3, 0x12345678);
+        const TTauben& deleted = db.animals.at(2);
+        QCOMPARE(deleted.RingNumber, QStringLiteral("OLD-7"));
+        QVERIFY(deleted.FatherRing.isEmpty() && deleted.MotherRing.isEmpty());
+        QCOMPARE(db.animals.at(3).FatherRing, QStringLiteral("AB-12")); // sold keeps its parents
+        QCOMPARE(db.breeder.PostcodeCity, QStringLiteral("12345 Köln"));
+        QCOMPARE(db.print.HeaderColour, 0x00778899u);
+        QCOMPARE(written(db), SampleFiles::stock(false));
+    }
+
+    void wrongVersionReadsNothing()
+    {
+        QByteArray bytes = SampleFiles::stock(false);
+        bytes[0] = 0x24;
+        Database db;
+        db.print = PrintSettings::defaults();
+        QCOMPARE(StockFile::read(bytes, db).status, StockFile::ReadStatus::WrongVersion);
+        QVERIFY(db.animals.empty());
+        QCOMPARE(db.print, PrintSettings::defaults());
+    }
+
+    void damagedCountsAndLengthsAreReported_data()
+    {
+        QTest::addColumn<qsizetype>("offset");
+        QTest::addColumn<QByteArray>("patch");
+        QTest::addColumn<int>("animalsKept");
+        QTest::newRow("negative count") << qsizetype(4) << QByteArray("\xFF\xFF\xFF\xFF", 4) << 0;
+        QTest::newRow("count beyond the file") << qsizetype(4) << QByteArray("\x05\x00\x00\x00", 4) << 4;
+        QTest::newRow("ring length 21") << qsizetype(8) << QByteArray("\x15") << 0;
+        QTest::newRow("breeder length 31") << secondAnimal() + 29 << QByteArray("\x1F") << 1;
+        QTest::newRow("mother length 255") << secondAnimal() + 174 << QByteArray("\xFF") << 1;
+        QTest::newRow("negative remarks count") << secondAnimal() + 214 << QByteArray("\xFE\xFF\xFF\xFF", 4) << 1;
+        QTest::newRow("huge remarks count") << secondAnimal() + 214 << QByteArray("\x00\x00\x00\x40", 4) << 1;
+    }
+
+    void damagedCountsAndLengthsAreReported()
+    {
+        QFETCH(qsizetype, offset);
+        QFETCH(QByteArray, patch);
+        QFETCH(int, animalsKept);
+        QByteArray bytes = SampleFiles::stock(false);
+        bytes.replace(offset, patch.size(), patch);
+        Database db;
+        const StockFile::ReadResult result = StockFile::read(bytes, db);
+        QCOMPARE(result.status, StockFile::ReadStatus::Damaged);
+        QVERIFY(!result.problem.isEmpty());
+        // Animals before the damage are kept as they were.
+        Database complete;
+        StockFile::read(SampleFiles::stock(false), complete);
+        QVERIFY(int(db.animals.size()) >= animalsKept);
+        for (int i = 0; i < animalsKept; ++i)
+            QCOMPARE(db.animals[i], complete.animals[i]);
+    }
+
+    // The file read to any length gives whole animals of the sample, in order,
+    // at most one of them in part, and says so.
+    void everyTruncationIsReportedAndKeepsWhatWasRead()
+    {
+        const QByteArray full = SampleFiles::stock(false);
+        Database complete;
+        StockFile::read(full, complete);
+        for (qsizetype length = 0; length < full.size(); ++length) {
+            Database db;
+            const auto result = StockFile::read(QByteArrayView(full.constData(), length), db);
+            QVERIFY2(result.status == StockFile::ReadStatus::Damaged, qPrintable(QString::number(length)));
+            QVERIFY(db.animals.size() <= complete.animals.size());
+            for (size_t i = 0; i + 1 < db.animals.size(); ++i)
+                QCOMPARE(db.animals[i], complete.animals[i]);
+        }
+    }
+
+    void everySingleByteChangeLoadsOrIsReported()
+    {
+        const QByteArray full = SampleFiles::stock(true);
+        for (qsizetype i = 0; i < full.size(); ++i) {
+            for (const char value : {'\x00', '\x7F', '\xFF'}) {
+                QByteArray bytes = full;
+                bytes[i] = value;
+                Database db;
+                const auto result = StockFile::read(bytes, db);
+                if (result.status == StockFile::ReadStatus::Damaged)
+                    QVERIFY(!result.problem.isEmpty());
+                QVERIFY(db.animals.size() <= size_t(SampleFiles::kAnimals));
+            }
+        }
+    }
+
+    void everyFailedWriteIsNoticed()
+    {
+        Database db;
+        TTauben a;
+        a.RingNumber = QStringLiteral("R");
+        a.Remarks = QString(200, QLatin1Char('r'));
+        db.animals.assign(12000, a); // several blocks
+        FailingDevice counting(0, false);
+        QVERIFY(StockFile::write(counting, db));
+        QVERIFY(counting.writeCalls() >= 3);
+        for (int k = 1; k <= counting.writeCalls(); ++k) {
+            for (bool forGood : {false, true}) {
+                FailingDevice device(k, forGood);
+                QVERIFY2(!StockFile::write(device, db), qPrintable(QString::number(k)));
+            }
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStockFile)
+#include "TestStockFile.moc"

@@ -1,0 +1,311 @@
+// The rules behind the stock dialogs, tested without widgets.
+#include "core/model/TextRules.h"
+#include "core/pictures/PictureFit.h"
+#include "core/stock/AnimalDeletion.h"
+#include "core/stock/AnimalEntry.h"
+#include "core/stock/AnimalQueries.h"
+#include "core/stock/ParentLinks.h"
+#include "core/stock/StockLists.h"
+#include "core/stock/StockSort.h"
+
+#include <QTest>
+
+namespace {
+
+TTauben animal(const QString& ring, int sex = 0, int year = 2012, const QString& breed = QString())
+{
+    TTauben a;
+    a.RingNumber = ring;
+    a.Sex = sex;
+    a.BirthYear = year;
+    a.Breed = breed;
+    a.Active = 1;
+    return a;
+}
+
+AnimalInput completeInput(const QString& ring)
+{
+    AnimalInput in;
+    in.ring = ring;
+    in.sex = 1;
+    in.year = QStringLiteral("2012");
+    in.breeder = QStringLiteral("Müller");
+    in.colour = QStringLiteral("gelb");
+    in.markings = QStringLiteral("einfarbig");
+    return in;
+}
+
+QStringList ringsOf(const AnimalTable& animals)
+{
+    QStringList rings;
+    for (const TTauben& a : animals)
+        rings << a.RingNumber;
+    return rings;
+}
+
+} // namespace
+
+class TestStockLogic : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void upperCasingChangesOnlyAsciiLetters()
+    {
+        QCOMPARE(upperAscii(QStringLiteral("ab-12 äöü ß é")), QStringLiteral("AB-12 äöü ß é"));
+    }
+
+    void yearTextConversion()
+    {
+        QCOMPARE(toInt32(QStringLiteral("2012")), std::optional<qint32>(2012));
+        QCOMPARE(toInt32(QStringLiteral("  -7")), std::optional<qint32>(-7));
+        QVERIFY(!toInt32(QString()));
+        QVERIFY(!toInt32(QStringLiteral("20 12")));
+        QVERIFY(!toInt32(QStringLiteral("2147483648")));
+        QCOMPARE(toInt32(QStringLiteral("-2147483648")), std::optional<qint32>(INT_MIN));
+        QCOMPARE(notAnIntegerMessage(QStringLiteral("12a")), QStringLiteral("'12a' is not a valid integer value"));
+    }
+
+    void sorttaubenOrdersYearsAndPositionsAsText()
+    {
+        AnimalTable t = {animal("p0", 0, 2012), animal("p1", 0, 2012), animal("p2", 0, 2012), animal("p3", 0, 2013)};
+        sorttauben(t);
+        QCOMPARE(ringsOf(t), (QStringList {"p3", "p2", "p1", "p0"}));
+
+        AnimalTable twelve;
+        for (int i = 0; i < 12; ++i)
+            twelve.push_back(animal(QStringLiteral("p%1").arg(i), 0, i < 9 ? 1990 : 2000));
+        twelve[4].Active = 0;
+        sorttauben(twelve);
+        // "2000 9" > "2000 11" > "2000 10" as text; the deleted record is gone.
+        QCOMPARE(ringsOf(twelve).mid(0, 3), (QStringList {"p9", "p11", "p10"}));
+        QCOMPARE(twelve.size(), size_t(11));
+        QVERIFY(!ringsOf(twelve).contains(QStringLiteral("p4")));
+    }
+
+    void distinctValuesKeepCaseAndEmptyAndMarkLikeTheScan()
+    {
+        AnimalTable t = {animal("a", 0, 0, "Timbrado"), animal("b", 0, 0, "timbrado"), animal("c", 0, 0, ""),
+                         animal("d", 0, 0, "Gloster"),  animal("e", 0, 0, "Timbrado"), animal("f", 0, 0, "Lizard")};
+        t[5].Active = 0; // a deleted animal's breed is not offered
+        t[3].ListedMark = 0;
+        const QStringList breeds = distinctValues(t, &TTauben::Breed);
+        QCOMPARE(breeds.size(), 4);
+        QCOMPARE(breeds[0], QString());
+        QCOMPARE(breeds[1], QStringLiteral("Gloster"));
+        QVERIFY(breeds.contains(QStringLiteral("Timbrado")) && breeds.contains(QStringLiteral("timbrado")));
+        QVERIFY(!breeds.contains(QStringLiteral("Lizard")));
+        for (const TTauben& a : t)
+            QCOMPARE(a.ListedMark, quint8(a.RingNumber == QLatin1String("f") ? 0 : 1));
+    }
+
+    void pedigreeCandidatesLeaveOutSoldAndDeleted()
+    {
+        AnimalTable t = {animal("B-2"), animal("a-1"), animal("C-3"), animal("D-4")};
+        t[2].Sold = 1;
+        t[3].Active = 0;
+        QCOMPARE(pedigreeCandidates(t), (QStringList {"a-1", "B-2"}));
+    }
+
+    void singleEntryChecksRunInOrder()
+    {
+        AnimalTable t = {animal("AB-12")};
+        AnimalInput in = completeInput(QStringLiteral("ab-12"));
+        QCOMPARE(checkNewAnimal(t, in), QStringLiteral("ACHTUNG:\n\r\n\rDie Ringnr AB-12 ist bereits angelegt."));
+        t[0].Active = 0; // a deleted animal frees its ring
+        QCOMPARE(checkNewAnimal(t, in), QString());
+
+        const struct
+        {
+            void (*spoil)(AnimalInput&);
+            const char* message;
+        } steps[] = {
+            {[](AnimalInput& i) { i.ring.clear(); }, "Bitte die Ringnummer angeben."},
+            {[](AnimalInput& i) { i.sex = -1; }, "Bitte das Geschlecht angeben."},
+            {[](AnimalInput& i) { i.year.clear(); }, "Bitte das Geburtsjahr angeben."},
+            {[](AnimalInput& i) { i.breeder.clear(); }, "Bitte den Züchter angeben."},
+            {[](AnimalInput& i) { i.markings.clear(); },
+             "Bitte die Zeichnung angeben (z.B. einfarbig oder gescheckt)."},
+            {[](AnimalInput& i) { i.colour.clear(); }, "Bitte die Farbe angeben."},
+        };
+        // Spoiling every later field too shows that each check comes before the ones after it.
+        for (size_t k = 0; k < std::size(steps); ++k) {
+            AnimalInput spoilt = completeInput(QStringLiteral("X"));
+            for (size_t j = k; j < std::size(steps); ++j)
+                steps[j].spoil(spoilt);
+            spoilt.year = k <= 2 ? QString() : QStringLiteral("abc");
+            QCOMPARE(checkNewAnimal({}, spoilt), QString::fromUtf8(steps[k].message));
+        }
+        AnimalInput badYear = completeInput(QStringLiteral("X"));
+        badYear.year = QStringLiteral("20x2");
+        QCOMPARE(checkNewAnimal({}, badYear), QStringLiteral("'20x2' is not a valid integer value"));
+    }
+
+    void newAnimalIsUpperCasedAndCut()
+    {
+        AnimalInput in = completeInput(QStringLiteral("ab-12"));
+        in.breeder = QString(35, QLatin1Char('z'));
+        const TTauben a = makeNewAnimal(in, in.ring);
+        QCOMPARE(a.RingNumber, QStringLiteral("AB-12"));
+        QCOMPARE(a.Breeder.size(), 30);
+        QCOMPARE(a.Active, quint8(1));
+        QCOMPARE(a.Sold, quint8(0));
+        QCOMPARE(a.BirthYear, 2012);
+        QVERIFY(a.FatherRing.isEmpty() && a.MotherRing.isEmpty());
+    }
+
+    void rangeCandidatesAndRefusals()
+    {
+        const AnimalInput in = completeInput(QString());
+        RangePlan plan = planRingRange({}, {"06165-12-", "084", "121"}, in);
+        QCOMPARE(plan.rings.size(), 38);
+        QCOMPARE(plan.rings.first(), QStringLiteral("06165-12-084"));
+        QCOMPARE(plan.rings.last(), QStringLiteral("06165-12-121"));
+
+        plan = planRingRange({}, {"de-", "01", "10"}, in);
+        QCOMPARE(
+            plan.rings,
+            (QStringList {"DE-01", "DE-02", "DE-03", "DE-04", "DE-05", "DE-06", "DE-07", "DE-08", "DE-09", "DE-10"}));
+
+        const struct
+        {
+            RingRange range;
+            QString message;
+        } refused[] = {
+            {{"", "1", "2"}, "\"Anfang der Ringnummer\" darf nicht leer sein."},
+            {{"A", "1a", "2"}, "Von-Feld darf nur Zahlen enthalten."},
+            {{"A", "1", "-2"}, "Bis-Feld darf nur Zahlen enthalten."},
+            {{"A", "", "2"}, "'' is not a valid integer value"},
+            {{"A", "1", "99999999999"}, "'99999999999' is not a valid integer value"},
+            {{"A", "084", "084"}, "Von-Feld muß kleiner als das Bis-Feld sein."},
+            {{"A", "9", "3"}, "Von-Feld muß kleiner als das Bis-Feld sein."},
+            {{"A", "1", "10"}, "Bitte die führenden Nullen eintragen."},
+        };
+        for (const auto& r : refused) {
+            plan = planRingRange({}, r.range, in);
+            QCOMPARE(plan.message, r.message);
+            QVERIFY(plan.rings.isEmpty());
+        }
+    }
+
+    void rangeWithOneExistingCandidateCreatesNothing()
+    {
+        AnimalTable t = {animal("DE-05")};
+        const AnimalInput in = completeInput(QString());
+        const RangePlan plan = planRingRange(t, {"de-", "01", "10"}, in);
+        QCOMPARE(plan.message,
+                 QStringLiteral("Achtung! Es gibt schon (mindestens eine) der zu generierenden "
+                                "Kanarienvögel. Abbruch!"));
+        QVERIFY(plan.rings.isEmpty());
+        t[0].Active = 0;
+        QCOMPARE(planRingRange(t, {"de-", "01", "10"}, in).rings.size(), 10);
+    }
+
+    void rangeChecksTheSharedFieldsAfterTheRings()
+    {
+        AnimalInput in = completeInput(QString());
+        in.sex = -1;
+        in.colour.clear();
+        QCOMPARE(planRingRange({}, {"A", "1", "3"}, in).message, QStringLiteral("Bitte das Geschlecht angeben."));
+        in = completeInput(QString());
+        in.year = QStringLiteral("x");
+        QCOMPARE(planRingRange({}, {"A", "1", "3"}, in).message, QStringLiteral("'x' is not a valid integer value"));
+    }
+
+    void rangeRingsAreCutToTwentyAndStayUnique()
+    {
+        const AnimalInput in = completeInput(QString());
+        RangePlan plan = planRingRange({}, {"ABCDEFGHIJKLMNOPQR", "098", "099"}, in);
+        QVERIFY2(!plan.message.isEmpty(), "cutting would give the same ring twice");
+        plan = planRingRange({}, {"ABCDEFGHIJKLMNOPQR", "1", "2"}, in);
+        QCOMPARE(plan.rings, (QStringList {"ABCDEFGHIJKLMNOPQR1", "ABCDEFGHIJKLMNOPQR2"}));
+        AnimalTable t = {animal("ABCDEFGHIJKLMNOPQRS0")};
+        plan = planRingRange(t, {"ABCDEFGHIJKLMNOPQRS", "01", "02"}, in);
+        QVERIFY(plan.message.startsWith(QStringLiteral("Achtung!")));
+    }
+
+    void parentListsFollowTheirRules()
+    {
+        AnimalTable t = {animal("CHILD", 0, 2012, "G"), animal("MUM", 2, 2010, "G"), animal("DAD", 1, 2010, "T"),
+                         animal("OLDMUM", 2, 2008, "G"), animal("SOLDDAD", 1, 2008, "G")};
+        t[3].Active = 0;
+        t[4].Sold = 1;
+        ParentListOptions o;
+        ParentLists l = buildParentLists(t, o);
+        QCOMPARE(l.children, (QStringList {"CHILD", "DAD", "MUM", "SOLDDAD"}));
+        QCOMPARE(l.mothers, QStringList {"MUM"});
+        QCOMPARE(l.fathers, (QStringList {"DAD", "SOLDDAD"}));
+
+        o.showDeleted = true;
+        QCOMPARE(buildParentLists(t, o).mothers, (QStringList {"MUM", "OLDMUM"}));
+        o.breed = QStringLiteral("G");
+        l = buildParentLists(t, o);
+        QCOMPARE(l.children, (QStringList {"CHILD", "MUM", "SOLDDAD"}));
+        QCOMPARE(l.fathers, (QStringList {"DAD", "SOLDDAD"})); // parents unfiltered without "filter parents too"
+        o.filterParentsToo = true;
+        o.hideSold = true;
+        l = buildParentLists(t, o);
+        QCOMPARE(l.fathers, QStringList {"VERK. KANARIENVOGEL"});
+        QCOMPARE(l.mothers, (QStringList {"MUM", "OLDMUM", "VERK. KANARIENVOGEL"}));
+        QCOMPARE(l.children, (QStringList {"CHILD", "MUM"}));
+    }
+
+    void soldParentEntryKeepsTheStoredParent()
+    {
+        AnimalTable t = {animal("CHILD"), animal("SOLDDAD", 1), animal("MUM", 2)};
+        t[0].FatherRing = QStringLiteral("SOLDDAD");
+        t[1].Sold = 1;
+        ParentListOptions o;
+        o.hideSold = true;
+        const ParentLists l = buildParentLists(t, o);
+        const ChildParents shown = parentsOf(t[0], l, true);
+        QCOMPARE(shown.father, QStringLiteral("VERK. KANARIENVOGEL"));
+        QCOMPARE(shown.motherLabel, QStringLiteral("keine"));
+        QVERIFY(shown.mother.isEmpty());
+        QVERIFY(hiddenParentWarning(t[0], l, QString(), shown.father).isEmpty());
+        QVERIFY(saveParents(t, QStringLiteral("CHILD"), QStringLiteral("MUM"), shown.father));
+        QCOMPARE(t[0].FatherRing, QStringLiteral("SOLDDAD"));
+        QCOMPARE(t[0].MotherRing, QStringLiteral("MUM"));
+
+        // Without hiding sold animals a hidden (deleted) parent is emptied, after a warning.
+        t[2].Active = 0;
+        const ParentLists plain = buildParentLists(t, {});
+        const ChildParents again = parentsOf(t[0], plain, false);
+        QVERIFY(again.mother.isEmpty());
+        QVERIFY(!hiddenParentWarning(t[0], plain, again.mother, again.father).isEmpty());
+        saveParents(t, QStringLiteral("CHILD"), again.mother, again.father);
+        QVERIFY(t[0].MotherRing.isEmpty());
+        QCOMPARE(t[0].FatherRing, QStringLiteral("SOLDDAD"));
+    }
+
+    void anAnimalMayBeItsOwnFather()
+    {
+        AnimalTable t = {animal("SELF", 1)};
+        QVERIFY(saveParents(t, QStringLiteral("SELF"), QString(), QStringLiteral("SELF")));
+        QCOMPARE(t[0].FatherRing, QStringLiteral("SELF"));
+    }
+
+    void deletingKeepsChildrenLinksAndEmptiesItsOwn()
+    {
+        AnimalTable t = {animal("DAD", 1), animal("KID")};
+        t[0].FatherRing = QStringLiteral("GRANDDAD");
+        t[1].FatherRing = QStringLiteral("DAD");
+        QVERIFY(markDeleted(t, QStringLiteral("DAD")));
+        QCOMPARE(t[0].Active, quint8(0));
+        QVERIFY(t[0].FatherRing.isEmpty());
+        QCOMPARE(t[1].FatherRing, QStringLiteral("DAD"));
+        QVERIFY(!markDeleted(t, QStringLiteral("DAD")));
+    }
+
+    void picturesFitTheirBoxWithHalvesToEven()
+    {
+        QCOMPARE(fitPicture({340, 120}, {170, 120}, {170, 120}), QSize(170, 60));
+        QCOMPARE(fitPicture({60, 120}, {170, 120}, {170, 120}), QSize(60, 120));
+        QCOMPARE(fitPicture({340, 240}, {170, 120}, {99, 77}), QSize(99, 77)); // same proportions
+        QCOMPARE(fitPicture({340, 5}, {170, 120}, {170, 120}), QSize(170, 2)); // 2.5 rounds to 2
+        QCOMPARE(fitPicture({200, 100}, {130, 100}, {130, 100}), QSize(130, 65));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStockLogic)
+#include "TestStockLogic.moc"

@@ -1,0 +1,195 @@
+// The certificate buttons of the main window and the print settings.
+#include "app/Startup.h"
+#include "core/files/DataFolder.h"
+#include "support/FakePrinter.h"
+#include "support/GuiHelpers.h"
+#include "support/PedigreeSample.h"
+#include "support/ScriptedMessages.h"
+#include "support/ScriptedPrompts.h"
+#include "ui/mainwindow/CertificateCommands.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/preview/ReportPreview.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestCertificateCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { configureApplication(); }
+
+    void init()
+    {
+        m_home = std::make_unique<TestHome>();
+        m_window = openMainWindow(pedigreeSample());
+    }
+
+    void cleanup() { m_window.reset(); }
+
+    void everyCommandAsksForAnAnimalFirst()
+    {
+        ScriptedMessages messages;
+        FakePrinter printer;
+        for (const char* button : {"previewPedigreeButton", "printPedigreeButton", "recordSheetButton"}) {
+            click(m_window.get(), button);
+            QCOMPARE(messages.last(), QStringLiteral("Bitte den Kanarienvogel auswählen."));
+        }
+        QCOMPARE(messages.texts.size(), 3);
+        QVERIFY(printer.printed.empty());
+        QVERIFY(!preview());
+    }
+
+    void previewShowsTheCertificateWithTheBuyerText()
+    {
+        ScriptedMessages messages;
+        child<QPlainTextEdit>(m_window.get(), "buyerText")->setPlainText(QStringLiteral("Herrn Müller\nKöln"));
+        select(kSampleSubject);
+        click(m_window.get(), "previewPedigreeButton");
+        QVERIFY(messages.texts.isEmpty());
+        QVERIFY(preview() && preview()->isVisible());
+        QCOMPARE(child<QLabel>(preview(), "pageLabel")->text(), QStringLiteral("Seite 1 von 1"));
+        QVERIFY(!child<QLabel>(preview(), "pageImage")->pixmap().isNull());
+        const ReportPage& page = m_window->certificateCommands().certificate().page();
+        QCOMPARE(page.text(QStringLiteral("topRightText"))->lines, (QStringList {"Herrn Müller", "Köln"}));
+        QCOMPARE(page.text(QStringLiteral("ring1"))->text(), sampleAncestorRing(1));
+    }
+
+    void printingGoesStraightToThePrinter()
+    {
+        ScriptedMessages messages;
+        FakePrinter printer;
+        select(sampleAncestorRing(1));
+        click(m_window.get(), "printPedigreeButton");
+        QCOMPARE(printer.printed.size(), size_t(1));
+        QCOMPARE(printer.printed[0].text(QStringLiteral("subject1"))->text(), "für " + sampleAncestorRing(1));
+        QCOMPARE(printer.printed[0].text(QStringLiteral("ring1"))->text(), sampleAncestorRing(3));
+        QVERIFY(messages.texts.isEmpty());
+    }
+
+    void withoutAPrinterThePdfIsOffered()
+    {
+        ScriptedMessages messages;
+        ScriptedPrompts prompts;
+        FakePrinter printer;
+        printer.available = false;
+        select(kSampleSubject);
+        messages.answer(false);
+        click(m_window.get(), "printPedigreeButton");
+        QCOMPARE(messages.questions.size(), 1);
+        QVERIFY(messages.questions[0].contains(QStringLiteral("kein Drucker")));
+        QVERIFY(prompts.proposedPaths.isEmpty());
+
+        const QString pdf = m_home->path() + QStringLiteral("/nachweis.pdf");
+        prompts.fileNames << pdf;
+        messages.answer(true);
+        click(m_window.get(), "printPedigreeButton");
+        QCOMPARE(prompts.proposedPaths.size(), 1);
+        QVERIFY(prompts.proposedPaths[0].endsWith(QStringLiteral("Abstammungsnachweis DE-06165-2020-0001.pdf")));
+        QFile written(pdf);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QVERIFY(written.read(5) == "%PDF-");
+        QVERIFY(messages.warnings.isEmpty());
+    }
+
+    void recordSheetOpensInThePreview()
+    {
+        ScriptedMessages messages;
+        select(kSampleSubject);
+        click(m_window.get(), "recordSheetButton");
+        QVERIFY(preview());
+        QCOMPARE(m_window->certificateCommands().recordSheet().page().text(QStringLiteral("breeder"))->text(),
+                 QStringLiteral("Jörg Weiß"));
+    }
+
+    void printSettingsTakeEffectAtOnce()
+    {
+        ScriptedMessages messages;
+        ScriptedPrompts prompts;
+        Database& db = m_window->database();
+        click(m_window.get(), "printSettingsButton");
+        auto* dialog = child<QDialog>(m_window.get(), "PrintSettingsDialog");
+        QVERIFY(dialog->isVisible());
+        QVERIFY(child<QCheckBox>(dialog, "prefixesBox")->isChecked());
+
+        child<QCheckBox>(dialog, "prefixesBox")->setChecked(false);
+        QCOMPARE(db.print.ShowPrefixes, quint8(0));
+        child<QCheckBox>(dialog, "breedingBox")->setChecked(true);
+        QCOMPARE(db.print.ShowBreeding, quint8(1));
+        child<QComboBox>(dialog, "topRightChoice")->setCurrentIndex(2);
+        QCOMPARE(db.print.TopRightContent, 2);
+        QCOMPARE(child<QLabel>(m_window.get(), "buyerLabel")->text(), QStringLiteral("Freier Text:"));
+        child<QComboBox>(dialog, "stockListLayoutChoice")->setCurrentIndex(1);
+        QCOMPARE(db.print.StockListLayout, 1);
+        child<QSpinBox>(dialog, "fontSizeSpin")->setValue(6);
+        child<QComboBox>(dialog, "outerGenerationsChoice")->setCurrentIndex(1);
+        QCOMPARE(m_window->certificateOptions().detailFontSize, 6);
+        QCOMPARE(m_window->certificateOptions().outerGenerationsContent, 1);
+
+        prompts.colours << QColor(1, 2, 3) << std::nullopt;
+        click(dialog, "headerColourSwatch");
+        QCOMPARE(db.print.HeaderColour, 0x00030201u);
+        click(dialog, "maleColourSwatch"); // cancelled
+        QCOMPARE(db.print.MaleColour, 0x00FF0000u);
+
+        select(kSampleSubject);
+        dialog->done(0); // closing refreshes the main window
+        QVERIFY(!m_window->SelectedAnimalRing());
+        QVERIFY(child(m_window.get(), "pairGroup")->isVisible());
+        select(kSampleSubject);
+        click(m_window.get(), "previewPedigreeButton");
+        const ReportPage& page = m_window->certificateCommands().certificate().page();
+        QCOMPARE(page.text(QStringLiteral("details1"))->style.pointSize, 6.0);
+        QCOMPARE(page.rect(QStringLiteral("headFrame"))->outline, QColor(1, 2, 3));
+        QCOMPARE(page.text(QStringLiteral("details20"))->lines, QStringList {QStringLiteral("94 Punkte")});
+    }
+
+    // Colours are kept in the stock file; font size and the outer boxes' choice start afresh.
+    void onlyTheStoredSettingsSurviveARestart()
+    {
+        ScriptedMessages messages;
+        m_window->database().print.FemaleColour = 0x00123456;
+        m_window->certificateOptions().detailFontSize = 5;
+        messages.answer(true);
+        m_window->close();
+        m_window.reset();
+        Startup again(0);
+        QVERIFY(again.start());
+        QTRY_VERIFY(again.mainWindow()->isVisible());
+        QCOMPARE(again.mainWindow()->database().print.FemaleColour, 0x00123456u);
+        QCOMPARE(again.mainWindow()->certificateOptions().detailFontSize, 10);
+        QCOMPARE(again.mainWindow()->certificateOptions().outerGenerationsContent, 0);
+    }
+
+    void previewAndSettingsControlsCanBeNamed()
+    {
+        ScriptedMessages messages;
+        select(kSampleSubject);
+        click(m_window.get(), "previewPedigreeButton");
+        QCOMPARE(unnamedControls(preview()), QStringList());
+        click(m_window.get(), "printSettingsButton");
+        QCOMPARE(unnamedControls(child<QDialog>(m_window.get(), "PrintSettingsDialog")), QStringList());
+    }
+
+private:
+    void select(const QString& ring)
+    {
+        auto* selector = child<QComboBox>(m_window.get(), "animalSelector");
+        selector->setCurrentIndex(selector->findText(ring));
+    }
+
+    ReportPreview* preview() const { return m_window->findChild<ReportPreview*>(); }
+
+    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+QTEST_MAIN(TestCertificateCommands)
+#include "TestCertificateCommands.moc"

@@ -1,0 +1,285 @@
+// Searching, changing animals and finding descendants, clicked through as a breeder would.
+#include "app/Startup.h"
+#include "core/files/DataFolder.h"
+#include "support/GuiHelpers.h"
+#include "support/ScriptedMessages.h"
+#include "support/ScriptedPrompts.h"
+#include "ui/common/RingList.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/preview/ReportPreview.h"
+#include "ui/stock/ChangeAnimalDialog.h"
+#include "ui/stock/DescendantsDialog.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray contents(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+TTauben linked(const QString& ring, int sex, int year, const QString& father, const QString& mother)
+{
+    TTauben a = testAnimal(ring, sex, year, QStringLiteral("Gloster"));
+    a.FatherRing = father;
+    a.MotherRing = mother;
+    return a;
+}
+
+} // namespace
+
+class TestFindAndChangeDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { configureApplication(); }
+
+    void init()
+    {
+        m_home = std::make_unique<TestHome>();
+        Database db;
+        db.print = PrintSettings::defaults();
+        // Grandparents, their son and daughter, and two grandchildren; one deleted animal.
+        db.animals = {linked("DE-2010-01", 1, 2010, "", ""),
+                      linked("DE-2010-02", 2, 2010, "", ""),
+                      linked("DE-2012-11", 1, 2012, "DE-2010-01", "DE-2010-02"),
+                      linked("DE-2012-12", 2, 2012, "DE-2010-01", "DE-2010-02"),
+                      linked("DE-2014-21", 1, 2014, "DE-2012-11", "DE-2012-12"),
+                      linked("AT-2014-22", 2, 2014, "DE-2012-11", "X"),
+                      linked("GONE", 2, 2011, "", "")};
+        db.animals[6].Active = 0;
+        db.animals[5].Breed = QStringLiteral("Lizard");
+        m_window = openMainWindow(std::move(db));
+    }
+
+    void cleanup() { m_window.reset(); }
+
+    void openingTheChangeDialogSortsTheStockAndListsItAlphabetically()
+    {
+        click(m_window.get(), "changeAnimalButton");
+        QDialog* change = dialog("ChangeAnimalDialog");
+        QVERIFY(change->isVisible());
+        QCOMPARE(change->windowTitle(), QStringLiteral("Kanarienvögel ändern"));
+        QCOMPARE(animals().size(), size_t(6)); // the deleted record is gone for good
+        QCOMPARE(animals().front().BirthYear, 2014);
+        QCOMPARE(child<RingList>(change, "animalList")->rings(),
+                 (QStringList {"AT-2014-22", "DE-2010-01", "DE-2010-02", "DE-2012-11", "DE-2012-12", "DE-2014-21"}));
+        QCOMPARE(change->findChild<QStatusBar*>()->currentMessage(),
+                 QStringLiteral("den Kanarienvogel anklicken um mit dem Ändern zu beginnen."));
+
+        child<QComboBox>(change, "sortChoice")->setCurrentIndex(1);
+        emit child<QComboBox>(change, "sortChoice")->activated(1);
+        QCOMPARE(child<RingList>(change, "animalList")->rings().first(), animals().front().RingNumber);
+        change->reject();
+    }
+
+    void savingKeepsThePlaceAndSoldAnimalsLeaveTheSelector()
+    {
+        ScriptedMessages messages;
+        click(m_window.get(), "changeAnimalButton");
+        QDialog* change = dialog("ChangeAnimalDialog");
+        auto* list = child<RingList>(change, "animalList");
+        click(change, "saveButton");
+        QCOMPARE(messages.last(), QStringLiteral("Bitte zuerst den Kanarienvogel in der Liste anklicken."));
+
+        QVERIFY(list->selectRing(QStringLiteral("DE-2012-11")));
+        QCOMPARE(child<QLineEdit>(change, "ringEdit")->text(), QStringLiteral("DE-2012-11"));
+        QCOMPARE(child<QComboBox>(change, "sexList")->currentIndex(), 1);
+        type(change, "colourCombo", QStringLiteral("rotorange"));
+        child<QCheckBox>(change, "soldBox")->setChecked(true);
+        click(change, "saveButton");
+        QCOMPARE(list->selectedRing(), std::optional<QString>(QStringLiteral("DE-2012-11")));
+        const TTauben* saved = nullptr;
+        for (const TTauben& a : animals())
+            if (a.RingNumber == QLatin1String("DE-2012-11"))
+                saved = &a;
+        QVERIFY(saved);
+        QCOMPARE(saved->Colour, QStringLiteral("rotorange"));
+        QCOMPARE(saved->Sold, quint8(1));
+        QVERIFY(!entries(child<QComboBox>(m_window.get(), "animalSelector")).contains("DE-2012-11"));
+        QVERIFY(list->rings().contains("DE-2012-11")); // still listed here
+
+        type(change, "ringEdit", QStringLiteral("DE-2012-12"));
+        click(change, "saveButton");
+        QCOMPARE(messages.last(), QStringLiteral("Diese Ringnummer existiert schon."));
+        change->reject();
+    }
+
+    void aRingChangeCarriesThePictureAndAsksAboutLinks()
+    {
+        ScriptedMessages messages;
+        QFile picture(DataFolder::picturePath(QStringLiteral("DE-2012-11")));
+        QVERIFY(picture.open(QIODevice::WriteOnly));
+        picture.write("bild");
+        picture.close();
+        click(m_window.get(), "changeAnimalButton");
+        QDialog* change = dialog("ChangeAnimalDialog");
+        child<RingList>(change, "animalList")->selectRing(QStringLiteral("DE-2012-11"));
+        type(change, "ringEdit", QStringLiteral("de-2012-99"));
+        messages.answer(true);
+        click(change, "saveButton");
+        QCOMPARE(messages.questions.size(), 1);
+        QVERIFY(messages.questions[0].contains(QStringLiteral("2 Verweise")));
+        QCOMPARE(contents(DataFolder::picturePath(QStringLiteral("DE-2012-99"))), QByteArray("bild"));
+        int children = 0;
+        for (const TTauben& a : animals())
+            children += a.FatherRing == QLatin1String("DE-2012-99");
+        QCOMPARE(children, 2);
+        change->reject();
+    }
+
+    void aBitmapIsStoredUnchangedAndStillShows()
+    {
+        ScriptedMessages messages;
+        ScriptedPrompts prompts;
+        const QString bitmap = m_home->path() + QStringLiteral("/vogel.bmp");
+        QImage(200, 100, QImage::Format_RGB32).save(bitmap, "BMP");
+        prompts.pictures << bitmap;
+        click(m_window.get(), "changeAnimalButton");
+        QDialog* change = dialog("ChangeAnimalDialog");
+        click(change, "deletePictureButton");
+        QCOMPARE(messages.last(), QStringLiteral("Bitte zuerst den Kanarienvogel in der Liste anklicken."));
+        auto* list = child<RingList>(change, "animalList");
+        list->selectRing(QStringLiteral("DE-2014-21"));
+        click(change, "choosePictureButton");
+        QCOMPARE(messages.last(), QStringLiteral("Bild wurde gespeichert."));
+        const QString stored = DataFolder::picturePath(QStringLiteral("DE-2014-21"));
+        QCOMPARE(contents(stored), contents(bitmap));
+
+        list->selectRing(QStringLiteral("DE-2010-01"));
+        list->selectRing(QStringLiteral("DE-2014-21"));
+        QCOMPARE(child<QLabel>(change, "picturePreview")->pixmap().size(), QSize(130, 65));
+
+        messages.clear();
+        click(change, "deletePictureButton");
+        QVERIFY(!QFile::exists(stored));
+        QVERIFY(child<QLabel>(change, "picturePreview")->pixmap().isNull());
+        click(change, "deletePictureButton"); // nothing there: nothing happens, nothing is said
+        QVERIFY(messages.texts.isEmpty());
+        change->reject();
+    }
+
+    void searchFindsLiveAndOpensTheFoundAnimals()
+    {
+        ScriptedMessages messages;
+        click(m_window.get(), "searchButton");
+        QDialog* search = dialog("SearchDialog");
+        auto* results = child<RingList>(search, "resultList");
+        QCOMPARE(results->count(), 7); // the deleted animal too
+        type(search, "ringCriterion", QStringLiteral("2012"));
+        QCOMPARE(results->rings(), (QStringList {"DE-2012-11", "DE-2012-12"}));
+        QCOMPARE(child<QLabel>(search, "countLabel")->text(), QStringLiteral("2 Kanarienvögel gefunden..."));
+        child<QComboBox>(search, "sexCriterion")->setCurrentIndex(2);
+        QCOMPARE(results->rings(), QStringList {"DE-2012-12"});
+        click(search, "clearSexButton");
+        QCOMPARE(results->count(), 2);
+        const QList<QLabel*> labels = search->findChildren<QLabel*>();
+        auto* ringLabel = *std::find_if(labels.cbegin(), labels.cend(),
+                                        [&](QLabel* l) { return l->buddy() == child(search, "ringCriterion"); });
+        QCOMPARE(ringLabel->text(), QStringLiteral("Ring-Nr (auch Teile davon):"));
+        child<QCheckBox>(search, "ringCriterionExact")->setChecked(true);
+        QCOMPARE(ringLabel->text(), QStringLiteral("Ring-Nr lautet:"));
+        QCOMPARE(results->count(), 0);
+        child<QCheckBox>(search, "ringCriterionExact")->setChecked(false);
+
+        results->selectRing(QStringLiteral("DE-2012-12"));
+        click(search, "showAllButton");
+        auto* change = child<ChangeAnimalDialog>(m_window.get(), "ChangeAnimalDialog");
+        QVERIFY(change->isVisible() && change->searchMode());
+        QCOMPARE(change->windowTitle(), QStringLiteral("Gefundene Kanarienvögel (Kanarienvögel ändern Modus)"));
+        QCOMPARE(change->animalList()->rings(), (QStringList {"DE-2012-11", "DE-2012-12"}));
+        QCOMPARE(change->animalList()->selectedRing(), std::optional<QString>(QStringLiteral("DE-2012-12")));
+        QCOMPARE(child<QLineEdit>(change, "ringEdit")->text(), QStringLiteral("DE-2012-12"));
+
+        auto* filter = child<QComboBox>(change, "breedFilter");
+        filter->setCurrentIndex(filter->findText(QStringLiteral("Gloster")));
+        QCOMPARE(change->animalList()->rings(), (QStringList {"DE-2012-11", "DE-2012-12"}));
+        filter->setCurrentIndex(filter->findText(QStringLiteral("Lizard")));
+        QVERIFY(change->animalList()->rings().isEmpty()); // Lizard was not found by the search
+        change->reject();
+        search->reject();
+    }
+
+    void aDoubleClickShowsTheCertificate()
+    {
+        ScriptedMessages messages;
+        click(m_window.get(), "searchButton");
+        auto* results = child<RingList>(dialog("SearchDialog"), "resultList");
+        results->selectRing(QStringLiteral("DE-2014-21"));
+        emit results->activated(results->currentIndex());
+        QCOMPARE(m_window->SelectedAnimalRing(), std::optional<QString>(QStringLiteral("DE-2014-21")));
+        QVERIFY(dialog("SearchDialog")->findChild<ReportPreview*>());
+        QVERIFY(dialog("SearchDialog")->isVisible());
+    }
+
+    void descendantsOfAGrandparent()
+    {
+        ScriptedMessages messages;
+        click(m_window.get(), "descendantsButton");
+        auto* d = child<DescendantsDialog>(m_window.get(), "DescendantsDialog");
+        QVERIFY(!child(d, "resultTabs")->isVisible());
+        click(d, "searchButton");
+        QCOMPARE(messages.last(), QStringLiteral("Bitte zuerst den Kanarienvogel in der Liste anklicken."));
+        auto* selector = child<QComboBox>(d, "animalSelector");
+        QVERIFY(!entries(selector).contains("GONE"));
+        selector->setCurrentIndex(selector->findText(QStringLiteral("DE-2010-01")));
+        emit selector->activated(selector->currentIndex());
+        QVERIFY(child(d, "resultTabs")->isVisible());
+        QCOMPARE(d->generationList(1)->rings(), (QStringList {"DE-2012-11", "DE-2012-12"}));
+        QCOMPARE(d->generationList(2)->rings(), (QStringList {"DE-2014-21", "AT-2014-22"}));
+        QVERIFY(d->generationList(3)->rings().isEmpty());
+        d->generationList(2)->selectRing(QStringLiteral("AT-2014-22"));
+        QCOMPARE(child<QLabel>(d, "infoRing")->text(), QStringLiteral("AT-2014-22"));
+        QCOMPARE(child<QLabel>(d, "infoBreeder")->text(), QStringLiteral("Züchter: Müller"));
+        QCOMPARE(child<QLabel>(d, "infoColour")->text(), QStringLiteral("gelb"));
+        d->reject();
+    }
+
+    void theChangeDialogOpensTheDescendantsPrefilled()
+    {
+        ScriptedMessages messages;
+        click(m_window.get(), "changeAnimalButton");
+        QDialog* change = dialog("ChangeAnimalDialog");
+        child<RingList>(change, "animalList")->selectRing(QStringLiteral("DE-2012-11"));
+        click(change, "descendantsButton");
+        auto* d = child<DescendantsDialog>(m_window.get(), "DescendantsDialog");
+        QVERIFY(d->isVisible());
+        QCOMPARE(child<QComboBox>(d, "animalSelector")->currentText(), QStringLiteral("DE-2012-11"));
+        // Table order, and opening the change dialog sorted the stock newest first.
+        QCOMPARE(d->generationList(1)->rings(), (QStringList {"AT-2014-22", "DE-2014-21"}));
+        d->reject();
+        change->reject();
+    }
+
+    void everyControlCanBeNamed()
+    {
+        ScriptedMessages messages;
+        click(m_window.get(), "searchButton");
+        QCOMPARE(unnamedControls(dialog("SearchDialog")), QStringList());
+        click(dialog("SearchDialog"), "showAllButton");
+        QCOMPARE(unnamedControls(dialog("ChangeAnimalDialog")), QStringList());
+        click(m_window.get(), "descendantsButton");
+        QCOMPARE(unnamedControls(dialog("DescendantsDialog")), QStringList());
+    }
+
+private:
+    AnimalTable& animals() { return m_window->database().animals; }
+    QDialog* dialog(const char* name) { return child<QDialog>(m_window.get(), name); }
+
+    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+QTEST_MAIN(TestFindAndChangeDialogs)
+#include "TestFindAndChangeDialogs.moc"

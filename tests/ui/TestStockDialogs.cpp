@@ -1,0 +1,358 @@
+// Entering, linking and deleting animals and the breeder data, clicked
+// through the dialogs as a breeder would.
+#include "app/Startup.h"
+#include "core/files/DataFolder.h"
+#include "support/GuiHelpers.h"
+#include "support/ScriptedMessages.h"
+#include "support/ScriptedPrompts.h"
+#include "ui/mainwindow/MainWindow.h"
+
+#include <QCheckBox>
+#include <QDate>
+#include <QDialog>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QListView>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "ui/common/RingList.h"
+
+namespace {
+
+QByteArray contents(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void fillAnimal(QDialog* dialog, const QString& ring)
+{
+    type(dialog, "ringEdit", ring);
+    child<QComboBox>(dialog, "sexList")->setCurrentIndex(2);
+    type(dialog, "yearCombo", QStringLiteral("2012"));
+    type(dialog, "breederCombo", QStringLiteral("Müller"));
+    type(dialog, "colourCombo", QStringLiteral("gelb"));
+    type(dialog, "markingsCombo", QStringLiteral("einfarbig"));
+    type(dialog, "breedCombo", QStringLiteral("Gloster"));
+}
+
+} // namespace
+
+class TestStockDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { configureApplication(); }
+
+    void init()
+    {
+        m_home = std::make_unique<TestHome>();
+        Database db;
+        db.print = PrintSettings::defaults();
+        db.animals = {testAnimal("CHILD", 1, 2014, "Gloster"), testAnimal("MUM", 2, 2012, "Gloster"),
+                      testAnimal("DAD", 1, 2011, "Timbrado"), testAnimal("SOLDDAD", 1, 2010, "Gloster")};
+        db.animals[0].FatherRing = QStringLiteral("SOLDDAD");
+        db.animals[3].Sold = 1;
+        m_window = openMainWindow(std::move(db));
+    }
+
+    void cleanup() { m_window.reset(); }
+
+    void enteringAnAnimalUpperCasesAndRefreshes()
+    {
+        ScriptedMessages messages;
+        QDialog* dialog = open("enterAnimalsButton", "EnterAnimalsDialog");
+        QCOMPARE(entries(child<QComboBox>(dialog, "yearCombo")).size(), 31);
+        QCOMPARE(child<QComboBox>(dialog, "yearCombo")->itemText(0), QString::number(QDate::currentDate().year()));
+        QCOMPARE(entries(child<QComboBox>(dialog, "breedCombo")), (QStringList {"Gloster", "Timbrado"}));
+        fillAnimal(dialog, QStringLiteral("ab-12"));
+        QCOMPARE(child<QLineEdit>(dialog, "ringEdit")->text(), QStringLiteral("AB-12"));
+        click(dialog, "saveButton");
+        QVERIFY(messages.texts.isEmpty());
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(animals().back().RingNumber, QStringLiteral("AB-12"));
+        QCOMPARE(animals().back().Sex, 2);
+        QVERIFY(entries(child<QComboBox>(m_window.get(), "animalSelector")).contains("AB-12"));
+
+        dialog = open("enterAnimalsButton", "EnterAnimalsDialog");
+        fillAnimal(dialog, QStringLiteral("ab-12"));
+        click(dialog, "saveButton");
+        QCOMPARE(messages.last(), QStringLiteral("ACHTUNG:\n\r\n\rDie Ringnr AB-12 ist bereits angelegt."));
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(animals().size(), size_t(5));
+        dialog->reject();
+    }
+
+    void seriesEntryKeepsChosenFields()
+    {
+        ScriptedMessages messages;
+        QDialog* dialog = open("enterAnimalsButton", "EnterAnimalsDialog");
+        child<QCheckBox>(dialog, "showSeriesBox")->setChecked(true);
+        child<QSpinBox>(dialog, "keepDigits")->setValue(9);
+        child<QCheckBox>(dialog, "keepBreeder")->setChecked(true);
+        fillAnimal(dialog, QStringLiteral("06165-12-084"));
+        click(dialog, "saveButton");
+        dialog = open("enterAnimalsButton", "EnterAnimalsDialog");
+        QCOMPARE(child<QLineEdit>(dialog, "ringEdit")->text(), QStringLiteral("06165-12-"));
+        QCOMPARE(child<QComboBox>(dialog, "breederCombo")->currentText(), QStringLiteral("Müller"));
+        QCOMPARE(child<QComboBox>(dialog, "colourCombo")->currentText(), QString());
+        QCOMPARE(child<QComboBox>(dialog, "sexList")->currentIndex(), -1);
+        dialog->reject();
+    }
+
+    void aRangeCreatesEveryRingAndClosesTheDialog()
+    {
+        ScriptedMessages messages;
+        QDialog* dialog = open("enterAnimalsButton", "EnterAnimalsDialog");
+        child<QCheckBox>(dialog, "showSeriesBox")->setChecked(true);
+        fillAnimal(dialog, QString());
+        type(dialog, "rangePrefix", QStringLiteral("de-"));
+        type(dialog, "rangeFrom", QStringLiteral("1"));
+        type(dialog, "rangeTo", QStringLiteral("10"));
+        click(dialog, "createRangeButton");
+        QCOMPARE(messages.last(), QStringLiteral("Bitte die führenden Nullen eintragen."));
+        type(dialog, "rangeFrom", QStringLiteral("01"));
+        click(dialog, "createRangeButton");
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(animals().size(), size_t(14));
+        QCOMPARE(animals()[4].RingNumber, QStringLiteral("DE-01"));
+        QCOMPARE(animals()[13].RingNumber, QStringLiteral("DE-10"));
+        QCOMPARE(animals()[13].Breed, QStringLiteral("Gloster"));
+        QVERIFY(entries(child<QComboBox>(m_window.get(), "animalSelector")).contains("DE-10"));
+    }
+
+    void aChosenPictureIsCopiedUnchangedWhenTheAnimalIsSaved()
+    {
+        ScriptedMessages messages;
+        ScriptedPrompts prompts;
+        const QString source = m_home->path() + QStringLiteral("/foto.bmp");
+        QImage(340, 120, QImage::Format_RGB32).save(source, "BMP");
+        prompts.pictures << source;
+        QDialog* dialog = open("enterAnimalsButton", "EnterAnimalsDialog");
+        click(dialog, "choosePictureButton");
+        QCOMPARE(child<QLabel>(dialog, "picturePreview")->pixmap().size(), QSize(170, 60));
+        fillAnimal(dialog, QStringLiteral("de/12\\..x"));
+        click(dialog, "saveButton");
+        QVERIFY(messages.texts.isEmpty());
+        const QString stored = DataFolder::picturesFolder() + QStringLiteral("DE_12_..X.jpg");
+        QCOMPARE(contents(stored), contents(source));
+        QCOMPARE(QDir(DataFolder::picturesFolder()).entryList(QDir::Files).size(), 1);
+    }
+
+    void anUnreadablePictureIsReportedAndNotStored()
+    {
+        ScriptedMessages messages;
+        ScriptedPrompts prompts;
+        const QString source = m_home->path() + QStringLiteral("/kaputt.jpg");
+        QFile f(source);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("\xFF\xD8\xFF\xE0 not really a picture");
+        f.close();
+        prompts.pictures << source;
+        QDialog* dialog = open("enterAnimalsButton", "EnterAnimalsDialog");
+        click(dialog, "choosePictureButton");
+        QCOMPARE(messages.warnings.size(), 1);
+        QVERIFY(messages.warnings[0].contains(QStringLiteral("kaputt.jpg")));
+        fillAnimal(dialog, QStringLiteral("P-1"));
+        click(dialog, "saveButton");
+        QVERIFY(!QFile::exists(DataFolder::picturePath(QStringLiteral("P-1"))));
+    }
+
+    void parentLinksShowStoreAndKeepTheFilter()
+    {
+        ScriptedMessages messages;
+        QDialog* dialog = open("parentLinksButton", "ParentLinksDialog");
+        auto* children = child<RingList>(dialog, "childList");
+        auto* mothers = child<QComboBox>(dialog, "motherList");
+        auto* fathers = child<QComboBox>(dialog, "fatherList");
+        QCOMPARE(children->rings(), (QStringList {"CHILD", "DAD", "MUM", "SOLDDAD"}));
+
+        child<QCheckBox>(dialog, "hideSoldBox")->setChecked(true);
+        QVERIFY(children->selectRing(QStringLiteral("CHILD")));
+        QCOMPARE(child<QLabel>(dialog, "storedFather")->text(), QStringLiteral("SOLDDAD"));
+        QCOMPARE(child<QLabel>(dialog, "storedMother")->text(), QStringLiteral("keine"));
+        QCOMPARE(fathers->currentText(), QStringLiteral("VERK. KANARIENVOGEL"));
+        QCOMPARE(mothers->currentIndex(), -1);
+
+        auto* filter = child<QComboBox>(dialog, "breedFilter");
+        filter->setCurrentIndex(filter->findText(QStringLiteral("Gloster")));
+        QCOMPARE(children->rings(), (QStringList {"CHILD", "MUM"}));
+        QVERIFY(children->selectRing(QStringLiteral("CHILD")));
+        mothers->setCurrentIndex(mothers->findText(QStringLiteral("MUM")));
+        click(dialog, "saveParentsButton");
+        QVERIFY(messages.questions.isEmpty());
+        QCOMPARE(animals()[0].MotherRing, QStringLiteral("MUM"));
+        QCOMPARE(animals()[0].FatherRing, QStringLiteral("SOLDDAD"));
+        QCOMPARE(dialog->findChild<QStatusBar*>()->currentMessage(),
+                 QStringLiteral("Die Eltern wurden erfolgreich gespeichert."));
+        QCOMPARE(filter->currentText(), QStringLiteral("Gloster"));
+        QCOMPARE(children->rings(), (QStringList {"CHILD", "MUM"}));
+
+        click(dialog, "saveParentsButton");
+        QCOMPARE(messages.last(), QStringLiteral("Bitte das Jungtier auswählen."));
+        dialog->reject();
+    }
+
+    void savingAsksBeforeDroppingAHiddenParent()
+    {
+        ScriptedMessages messages;
+        animals()[1].Active = 0; // the stored mother was deleted
+        animals()[0].MotherRing = QStringLiteral("MUM");
+        QDialog* dialog = open("parentLinksButton", "ParentLinksDialog");
+        child<RingList>(dialog, "childList")->selectRing(QStringLiteral("CHILD"));
+        QCOMPARE(child<QComboBox>(dialog, "motherList")->currentIndex(), -1);
+        messages.answer(false);
+        click(dialog, "saveParentsButton");
+        QCOMPARE(messages.questions.size(), 1);
+        QCOMPARE(animals()[0].MotherRing, QStringLiteral("MUM"));
+        messages.answer(true);
+        child<RingList>(dialog, "childList")->selectRing(QStringLiteral("CHILD"));
+        click(dialog, "saveParentsButton");
+        QVERIFY(animals()[0].MotherRing.isEmpty());
+        dialog->reject();
+    }
+
+    void deletingMarksTheAnimalRemovesItsPictureAndKeepsTheFilter()
+    {
+        ScriptedMessages messages;
+        QFile picture(DataFolder::picturePath(QStringLiteral("MUM")));
+        QVERIFY(picture.open(QIODevice::WriteOnly));
+        picture.close();
+        animals()[1].FatherRing = QStringLiteral("DAD");
+        animals()[0].MotherRing = QStringLiteral("MUM");
+
+        QDialog* dialog = open("deleteAnimalButton", "DeleteAnimalDialog");
+        click(dialog, "deleteButton");
+        QCOMPARE(messages.last(), QStringLiteral("Bitte erst den Kanarienvogel auswählen, dann auf löschen klicken."));
+        auto* filter = child<QComboBox>(dialog, "breedFilter");
+        filter->setCurrentIndex(filter->findText(QStringLiteral("Gloster")));
+        auto* list = child<RingList>(dialog, "animalList");
+        QCOMPARE(list->rings(), (QStringList {"CHILD", "MUM", "SOLDDAD"}));
+        list->selectRing(QStringLiteral("MUM"));
+        click(dialog, "deleteButton");
+        QCOMPARE(animals()[1].Active, quint8(0));
+        QVERIFY(animals()[1].FatherRing.isEmpty());
+        QCOMPARE(animals()[0].MotherRing, QStringLiteral("MUM"));
+        QVERIFY(!QFile::exists(DataFolder::picturePath(QStringLiteral("MUM"))));
+        QCOMPARE(filter->currentText(), QStringLiteral("Gloster"));
+        QCOMPARE(list->rings(), (QStringList {"CHILD", "SOLDDAD"}));
+
+        dialog->reject();
+        QVERIFY(!entries(child<QComboBox>(m_window.get(), "animalSelector")).contains("MUM"));
+    }
+
+    void breederDataAreStoredCutOrDiscarded()
+    {
+        click(m_window.get(), "breederDataButton");
+        auto* dialog = child<QDialog>(m_window.get(), "BreederDataDialog");
+        QVERIFY(dialog->isVisible());
+        QVERIFY(!dialog->isModal());
+        auto* first = child<QLineEdit>(dialog, "firstName");
+        first->setText(QString(50, QLatin1Char('x')));
+        type(dialog, "phone", QStringLiteral("0221 123"));
+        click(dialog, "saveButton");
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(m_window->database().breeder.FirstName, QString(40, QLatin1Char('x')));
+        QCOMPARE(m_window->database().breeder.Phone, QStringLiteral("0221 123"));
+
+        click(m_window.get(), "breederDataButton");
+        type(dialog, "phone", QStringLiteral("999"));
+        dialog->close();
+        QCOMPARE(m_window->database().breeder.Phone, QStringLiteral("0221 123"));
+        click(m_window.get(), "breederDataButton");
+        QCOMPARE(child<QLineEdit>(dialog, "phone")->text(), QStringLiteral("0221 123"));
+    }
+
+    // A new breeder enters three animals (two of them as a range), links the
+    // third to its parents, closes with Ja and finds everything again.
+    void aNewBreedersFirstDay()
+    {
+        m_window.reset();
+        QTemporaryDir home;
+        qputenv("XDG_DATA_HOME", home.path().toUtf8());
+        ScriptedMessages messages;
+        {
+            Startup startup(0);
+            QVERIFY(startup.start());
+            QTRY_VERIFY(startup.mainWindow()->isVisible());
+            MainWindow* w = startup.mainWindow();
+            click(w, "enterAnimalsButton");
+            auto* dialog = child<QDialog>(w, "EnterAnimalsDialog");
+            child<QCheckBox>(dialog, "showSeriesBox")->setChecked(true);
+            fillAnimal(dialog, QString());
+            child<QComboBox>(dialog, "sexList")->setCurrentIndex(1);
+            type(dialog, "rangePrefix", QStringLiteral("vater-"));
+            type(dialog, "rangeFrom", QStringLiteral("1"));
+            type(dialog, "rangeTo", QStringLiteral("2"));
+            click(dialog, "createRangeButton");
+            click(w, "enterAnimalsButton");
+            fillAnimal(dialog, QStringLiteral("mutter-1"));
+            type(dialog, "breedCombo", QStringLiteral("Timbrado"));
+            click(dialog, "saveButton");
+            click(w, "enterAnimalsButton");
+            fillAnimal(dialog, QStringLiteral("kind-1"));
+            click(dialog, "saveButton");
+
+            click(w, "parentLinksButton");
+            auto* links = child<QDialog>(w, "ParentLinksDialog");
+            child<RingList>(links, "childList")->selectRing(QStringLiteral("KIND-1"));
+            auto* mothers = child<QComboBox>(links, "motherList");
+            auto* fathers = child<QComboBox>(links, "fatherList");
+            mothers->setCurrentIndex(mothers->findText(QStringLiteral("MUTTER-1")));
+            fathers->setCurrentIndex(fathers->findText(QStringLiteral("VATER-2")));
+            click(links, "saveParentsButton");
+            links->reject();
+            messages.answer(true);
+            click(w, "closeButton");
+            QVERIFY2(messages.warnings.isEmpty(), qPrintable(messages.warnings.join('\n')));
+        }
+        Startup again(0);
+        QVERIFY(again.start());
+        QTRY_VERIFY(again.mainWindow()->isVisible());
+        const AnimalTable& stock = again.mainWindow()->database().animals;
+        QCOMPARE(stock.size(), size_t(4));
+        QCOMPARE(stock[3].RingNumber, QStringLiteral("KIND-1"));
+        QCOMPARE(stock[3].MotherRing, QStringLiteral("MUTTER-1"));
+        QCOMPARE(stock[3].FatherRing, QStringLiteral("VATER-2"));
+        QCOMPARE(entries(child<QComboBox>(again.mainWindow(), "animalSelector")),
+                 (QStringList {"KIND-1", "MUTTER-1", "VATER-1", "VATER-2"}));
+        QCOMPARE(entries(child<QComboBox>(again.mainWindow(), "breedFilter")), (QStringList {"Gloster", "Timbrado"}));
+    }
+
+    void everyDialogControlCanBeNamed()
+    {
+        ScriptedMessages messages;
+        for (const auto& [button, name] : {std::pair {"enterAnimalsButton", "EnterAnimalsDialog"},
+                                           std::pair {"parentLinksButton", "ParentLinksDialog"},
+                                           std::pair {"deleteAnimalButton", "DeleteAnimalDialog"},
+                                           std::pair {"breederDataButton", "BreederDataDialog"}}) {
+            click(m_window.get(), button);
+            auto* dialog = child<QDialog>(m_window.get(), name);
+            QCOMPARE(unnamedControls(dialog), QStringList());
+            dialog->reject();
+        }
+    }
+
+private:
+    QDialog* open(const char* button, const char* dialog)
+    {
+        click(m_window.get(), button);
+        auto* d = child<QDialog>(m_window.get(), dialog);
+        if (!d->isVisible())
+            qFatal("%s did not open", dialog);
+        return d;
+    }
+
+    AnimalTable& animals() { return m_window->database().animals; }
+
+    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+QTEST_MAIN(TestStockDialogs)
+#include "TestStockDialogs.moc"
