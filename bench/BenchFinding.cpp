@@ -32,9 +32,9 @@ const AnimalTable& familyStock()
         for (const size_t count : {20u, 200u, 2000u, 17780u}) {
             std::vector<size_t> generation;
             for (size_t i = 0; i < count; ++i) {
-                TTauben& a = t[order[next++]];
-                a.FatherRing = t[parents[i % parents.size()]].RingNumber;
-                a.MotherRing = QStringLiteral("UNBEKANNT");
+                Animal& a = t[order[next++]];
+                a.fatherRing = t[parents[i % parents.size()]].ringNumber;
+                a.motherRing = QStringLiteral("UNBEKANNT");
                 generation.push_back(size_t(&a - t.data()));
             }
             parents = generation;
@@ -54,7 +54,7 @@ const AnimalTable& familyStock()
 
 void descendantsIndexed(benchmark::State& state)
 {
-    const QString founder = familyStock().front().RingNumber;
+    const QString founder = familyStock().front().ringNumber;
     size_t found = 0;
     for (auto _ : state) {
         const Descendants d = findDescendants(familyStock(), founder);
@@ -66,7 +66,7 @@ void descendantsIndexed(benchmark::State& state)
 
 void descendantsByScan(benchmark::State& state)
 {
-    const QString founder = familyStock().front().RingNumber;
+    const QString founder = familyStock().front().ringNumber;
     const Descendants indexed = findDescendants(familyStock(), founder);
     for (auto _ : state) {
         const Descendants scanned = findDescendantsByScan(familyStock(), founder);
@@ -80,7 +80,7 @@ void descendantsSearchInTheDialog(benchmark::State& state)
 {
     const DescendantsFinder finder(familyStock());
     for (auto _ : state)
-        benchmark::DoNotOptimize(finder.find(familyStock().front().RingNumber));
+        benchmark::DoNotOptimize(finder.find(familyStock().front().ringNumber));
 }
 
 // The index alone: a ring without children.
@@ -97,7 +97,7 @@ void searchCore(benchmark::State& state)
     SearchCriteria criteria;
     criteria.ring.text = state.range(0) ? QStringLiteral("12") : QString();
     for (auto _ : state)
-        benchmark::DoNotOptimize(suche(animals, order, criteria));
+        benchmark::DoNotOptimize(searchStock(animals, order, criteria));
 }
 
 // One keystroke in the ring field: the search and the result list's update.

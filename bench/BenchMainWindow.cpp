@@ -29,7 +29,7 @@ void refreshMainWindow(benchmark::State& state)
     QTemporaryDir dir;
     auto window = makeWindow(int(state.range(0)), dir);
     for (auto _ : state)
-        window->RefreshMainWindow();
+        window->refresh();
 }
 
 void sortStock(benchmark::State& state)
@@ -39,7 +39,7 @@ void sortStock(benchmark::State& state)
         state.PauseTiming();
         AnimalTable animals = db.animals;
         state.ResumeTiming();
-        sorttauben(animals);
+        sortStock(animals);
     }
 }
 

@@ -20,7 +20,7 @@ const Database& stock()
 }
 
 // An animal of the youngest generation: four generations of ancestors.
-const TTauben& youngest()
+const Animal& youngest()
 {
     return stock().animals.back();
 }
@@ -30,7 +30,7 @@ void fillPedigree(benchmark::State& state)
     QTemporaryDir dir;
     PedigreeReport report;
     for (auto _ : state) {
-        if (!report.fill(stock(), youngest().RingNumber, {}, dir.path() + QLatin1Char('/')).found)
+        if (!report.fill(stock(), youngest().ringNumber, {}, dir.path() + QLatin1Char('/')).found)
             state.SkipWithError("subject not found");
     }
 }
@@ -42,7 +42,7 @@ void fillPedigreeAfterAChange(benchmark::State& state)
     PedigreeReport report;
     for (auto _ : state) {
         report.stockChanged();
-        report.fill(stock(), youngest().RingNumber, {}, dir.path() + QLatin1Char('/'));
+        report.fill(stock(), youngest().ringNumber, {}, dir.path() + QLatin1Char('/'));
     }
 }
 
@@ -58,7 +58,7 @@ void certificateToPdf(benchmark::State& state)
 {
     QTemporaryDir dir;
     PedigreeReport report;
-    report.fill(stock(), youngest().RingNumber, {}, dir.path() + QLatin1Char('/'));
+    report.fill(stock(), youngest().ringNumber, {}, dir.path() + QLatin1Char('/'));
     const QString path = dir.path() + QStringLiteral("/nachweis.pdf");
     for (auto _ : state) {
         if (!ReportOutput::writePdf({report.page()}, path, QStringLiteral("06.12.2026")).isEmpty())

@@ -142,9 +142,9 @@ private slots:
         Startup startup(0);
         QVERIFY(startup.start());
         QTRY_VERIFY(startup.mainWindow()->isVisible());
-        TTauben a;
-        a.RingNumber = QStringLiteral("R");
-        a.Remarks = QString(500, QLatin1Char('x'));
+        Animal a;
+        a.ringNumber = QStringLiteral("R");
+        a.remarks = QString(500, QLatin1Char('x'));
         startup.mainWindow()->database().animals.assign(1000, a);
 
         std::signal(SIGXFSZ, SIG_IGN);

@@ -143,9 +143,9 @@ private slots:
         QVERIFY(files.save(db).ok);
         const QByteArray before = contents(files.stockPath());
 
-        TTauben a;
-        a.RingNumber = QStringLiteral("R");
-        a.Remarks = QString(300, QLatin1Char('x'));
+        Animal a;
+        a.ringNumber = QStringLiteral("R");
+        a.remarks = QString(300, QLatin1Char('x'));
         db.animals.assign(2000, a); // about 1 MB
         DataFiles::SaveResult saved;
         {

@@ -11,17 +11,17 @@
 
 namespace {
 
-TTauben child(const QString& ring, const QString& father, const QString& mother)
+Animal child(const QString& ring, const QString& father, const QString& mother)
 {
-    TTauben a = testAnimal(ring);
-    a.FatherRing = father;
-    a.MotherRing = mother;
+    Animal a = testAnimal(ring);
+    a.fatherRing = father;
+    a.motherRing = mother;
     return a;
 }
 
 QStringList search(const AnimalTable& animals, const SearchCriteria& criteria)
 {
-    return suche(animals, alphabeticalOrder(animals), criteria);
+    return searchStock(animals, alphabeticalOrder(animals), criteria);
 }
 
 } // namespace
@@ -60,7 +60,7 @@ private slots:
     void soldDescendantsAreFoundDeletedOnesNot()
     {
         AnimalTable t = {testAnimal("P"), child("SOLD", "P", ""), child("DEAD", "P", "")};
-        t[1].Sold = 1;
+        t[1].sold = 1;
         markDeleted(t, QStringLiteral("DEAD"));
         QCOMPARE(findDescendants(t, QStringLiteral("P")).generations[0], QStringList {"SOLD"});
     }
@@ -70,10 +70,10 @@ private slots:
         std::mt19937 random(11);
         for (int round = 0; round < 100; ++round) {
             AnimalTable t(60);
-            for (TTauben& a : t) {
-                a.RingNumber = QString::number(random() % 50); // repeats on purpose
-                a.FatherRing = random() % 4 ? QString::number(random() % 55) : QString();
-                a.MotherRing = random() % 4 ? QString::number(random() % 55) : QString();
+            for (Animal& a : t) {
+                a.ringNumber = QString::number(random() % 50); // repeats on purpose
+                a.fatherRing = random() % 4 ? QString::number(random() % 55) : QString();
+                a.motherRing = random() % 4 ? QString::number(random() % 55) : QString();
             }
             for (int p = 0; p < 55; p += 3) {
                 const Descendants indexed = findDescendants(t, QString::number(p));
@@ -86,10 +86,11 @@ private slots:
 
     void searchCriteria()
     {
-        AnimalTable t = {testAnimal("DE-12-7", 1, 2012), testAnimal("AT-5", 2, 1912), testAnimal("CH-9", 0, 2120),
-                         testAnimal("X-1", 1, 12), testAnimal("GONE-12", 2, 2013)};
-        t[4].Active = 0;
-        t[1].Breeder = QStringLiteral("Anton Huber");
+        AnimalTable t = {testAnimal("DE-12-7", Sex::Male, 2012), testAnimal("AT-5", Sex::Female, 1912),
+                         testAnimal("CH-9", Sex::Unknown, 2120), testAnimal("X-1", Sex::Male, 12),
+                         testAnimal("GONE-12", Sex::Female, 2013)};
+        t[4].active = 0;
+        t[1].breeder = QStringLiteral("Anton Huber");
         SearchCriteria c;
         QCOMPARE(search(t, c), (QStringList {"AT-5", "CH-9", "DE-12-7", "GONE-12", "X-1"})); // deleted ones too
 
@@ -112,7 +113,7 @@ private slots:
         c.breeder.exact = true;
         QVERIFY(search(t, c).isEmpty());
         c = {};
-        c.sex = 2;
+        c.sex = Sex::Female;
         QCOMPARE(search(t, c), (QStringList {"AT-5", "GONE-12"}));
         c.year.text = QStringLiteral("ü");
         QVERIFY(search(t, c).isEmpty());
@@ -120,52 +121,53 @@ private slots:
 
     void changeRefusesTakenRingsOnly()
     {
-        AnimalTable t = {testAnimal("A-1", 1, 2012), testAnimal("B-2", 2, 2013), testAnimal("OLD", 1, 2000)};
-        t[2].Active = 0;
-        t[0].Sold = 1;
+        AnimalTable t = {testAnimal("A-1", Sex::Male, 2012), testAnimal("B-2", Sex::Female, 2013),
+                         testAnimal("OLD", Sex::Male, 2000)};
+        t[2].active = 0;
+        t[0].sold = 1;
         AnimalEdit edit;
         edit.fields.ring = QStringLiteral("A-1");
-        edit.fields.sex = 1;
+        edit.fields.sex = Sex::Male;
         edit.fields.year = QStringLiteral("2014");
         edit.fields.colour = QStringLiteral("rot");
         QCOMPARE(applyAnimalEdit(t, QStringLiteral("A-1"), edit), QString()); // unchanged ring: no duplicate
-        QCOMPARE(t[0].Colour, QStringLiteral("rot"));
-        QCOMPARE(t[0].Sold, quint8(0)); // un-ticked
+        QCOMPARE(t[0].colour, QStringLiteral("rot"));
+        QCOMPARE(t[0].sold, quint8(0)); // un-ticked
 
         edit.fields.ring = QStringLiteral("b-2");
         QCOMPARE(applyAnimalEdit(t, QStringLiteral("A-1"), edit), QStringLiteral("Diese Ringnummer existiert schon."));
         edit.fields.ring = QStringLiteral("OLD"); // a deleted animal's ring may be taken
-        edit.fields.sex = -1;
+        edit.fields.sex = std::nullopt;
         edit.sold = true;
         QCOMPARE(applyAnimalEdit(t, QStringLiteral("A-1"), edit), QString());
-        QCOMPARE(t[0].RingNumber, QStringLiteral("OLD"));
-        QCOMPARE(t[0].Sex, 1);
-        QCOMPARE(t[0].Sold, quint8(1));
+        QCOMPARE(t[0].ringNumber, QStringLiteral("OLD"));
+        QCOMPARE(t[0].sex, Sex::Male);
+        QCOMPARE(t[0].sold, quint8(1));
 
         edit.fields.ring = QStringLiteral("NEW");
         edit.fields.year = QStringLiteral("zwei");
         QCOMPARE(applyAnimalEdit(t, QStringLiteral("OLD"), edit),
                  QStringLiteral("'zwei' is not a valid integer value"));
-        QCOMPARE(t[0].RingNumber, QStringLiteral("OLD"));
+        QCOMPARE(t[0].ringNumber, QStringLiteral("OLD"));
     }
 
     void aChangedRingCanBeCarriedIntoLinks()
     {
         Database db;
         db.animals = {testAnimal("OLD"), child("KID", "OLD", "M")};
-        TZuchtpaar pair;
-        pair.CockRing = QStringLiteral("OLD");
-        TGelege clutch;
-        clutch.Young = {{QStringLiteral("OLD"), 0, 0}, {QString(), 0, 0}};
-        pair.Clutches = {clutch};
+        BreedingPair pair;
+        pair.cockRing = QStringLiteral("OLD");
+        Clutch clutch;
+        clutch.young = {{QStringLiteral("OLD"), 0, 0}, {QString(), 0, 0}};
+        pair.clutches = {clutch};
         db.pairs = {pair};
         QCOMPARE(linksTo(db, QStringLiteral("OLD")), 3);
         QCOMPARE(linksTo(db, QString()), 0);
         carryRingChange(db, QStringLiteral("OLD"), QStringLiteral("NEW"));
-        QCOMPARE(db.animals[1].FatherRing, QStringLiteral("NEW"));
-        QCOMPARE(db.pairs[0].CockRing, QStringLiteral("NEW"));
-        QCOMPARE(db.pairs[0].Clutches[0].Young[0].Ring, QStringLiteral("NEW"));
-        QCOMPARE(db.animals[0].RingNumber, QStringLiteral("OLD")); // the animal itself is the caller's
+        QCOMPARE(db.animals[1].fatherRing, QStringLiteral("NEW"));
+        QCOMPARE(db.pairs[0].cockRing, QStringLiteral("NEW"));
+        QCOMPARE(db.pairs[0].clutches[0].young[0].ring, QStringLiteral("NEW"));
+        QCOMPARE(db.animals[0].ringNumber, QStringLiteral("OLD")); // the animal itself is the caller's
     }
 };
 

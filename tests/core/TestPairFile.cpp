@@ -33,18 +33,18 @@ private slots:
 
     void pairClutchAndYoungInFileOrder()
     {
-        TZuchtpaar pair;
-        pair.CockRing = QStringLiteral("C-1");
-        pair.HenRing = QStringLiteral("HÄ-2");
-        pair.CageNumber = 12;
-        pair.BreedingStart = 41703.0;
-        TGelege clutch;
-        clutch.FirstEgg = 1.5;
-        clutch.LastEgg = 2.0;
-        clutch.ClutchSet = 3.0;
-        clutch.EggCount = 1;
-        clutch.Young.push_back({QStringLiteral("J-1"), 41760.0, 41729.0});
-        pair.Clutches = {TGelege {}, clutch};
+        BreedingPair pair;
+        pair.cockRing = QStringLiteral("C-1");
+        pair.henRing = QStringLiteral("HÄ-2");
+        pair.cageNumber = 12;
+        pair.breedingStart = 41703.0;
+        Clutch clutch;
+        clutch.firstEgg = 1.5;
+        clutch.lastEgg = 2.0;
+        clutch.clutchSet = 3.0;
+        clutch.eggCount = 1;
+        clutch.young.push_back({QStringLiteral("J-1"), 41760.0, 41729.0});
+        pair.clutches = {Clutch {}, clutch};
 
         FileBytes f;
         f.i32(1).bounded("C-1", 20).bounded("H\xC4-2", 20).i32(12).f64(41703.0).i32(2);
@@ -60,9 +60,9 @@ private slots:
         PairTable pairs;
         QVERIFY(PairFile::read(SampleFiles::pairs(true), pairs).complete);
         QCOMPARE(pairs.size(), size_t(2));
-        QCOMPARE(pairs[0].Clutches.size(), size_t(3));
-        QCOMPARE(pairs[0].Clutches[1].Young.size(), size_t(12));
-        QCOMPARE(pairs[1].HenRing, QStringLiteral("ÄRGER"));
+        QCOMPARE(pairs[0].clutches.size(), size_t(3));
+        QCOMPARE(pairs[0].clutches[1].young.size(), size_t(12));
+        QCOMPARE(pairs[1].henRing, QStringLiteral("ÄRGER"));
         QCOMPARE(written(pairs), SampleFiles::pairs(false));
     }
 
@@ -99,11 +99,11 @@ private slots:
 
     void everyFailedWriteIsNoticed()
     {
-        TZuchtpaar pair;
-        pair.CockRing = QStringLiteral("C");
-        TGelege clutch;
-        clutch.Young.resize(40);
-        pair.Clutches.assign(3, clutch);
+        BreedingPair pair;
+        pair.cockRing = QStringLiteral("C");
+        Clutch clutch;
+        clutch.young.resize(40);
+        pair.clutches.assign(3, clutch);
         const PairTable pairs(3000, pair); // several blocks
         FailingDevice counting(0, false);
         QVERIFY(PairFile::write(counting, pairs));

@@ -62,23 +62,23 @@ private slots:
     void animalFieldsInFileOrder()
     {
         Database db;
-        TTauben a;
-        a.RingNumber = QStringLiteral("DE-06165-2012-000123");
-        a.Sex = 2;
-        a.BirthYear = 2012;
-        a.Breeder = QStringLiteral("Müller");
-        a.Colour = QStringLiteral("gelb");
-        a.Breed = QStringLiteral("Gloster");
-        a.Markings = QStringLiteral("gescheckt");
-        a.Remarks = QStringLiteral("Größe € – ok");
-        a.ListRemarks = QStringLiteral("ß");
-        a.FatherRing = QStringLiteral("V");
-        a.MotherRing = QStringLiteral("M");
-        a.Active = 1;
-        a.ListedMark = 1;
-        a.Sold = 1;
-        a.Reserved1 = -2;
-        a.Reserved4 = 0x01020304;
+        Animal a;
+        a.ringNumber = QStringLiteral("DE-06165-2012-000123");
+        a.sex = Sex::Female;
+        a.birthYear = 2012;
+        a.breeder = QStringLiteral("Müller");
+        a.colour = QStringLiteral("gelb");
+        a.breed = QStringLiteral("Gloster");
+        a.markings = QStringLiteral("gescheckt");
+        a.remarks = QStringLiteral("Größe € – ok");
+        a.listRemarks = QStringLiteral("ß");
+        a.fatherRing = QStringLiteral("V");
+        a.motherRing = QStringLiteral("M");
+        a.active = 1;
+        a.listedMark = 1;
+        a.sold = 1;
+        a.reserved[0] = -2;
+        a.reserved[3] = 0x01020304;
         db.animals.push_back(a);
 
         FileBytes f;
@@ -97,16 +97,16 @@ private slots:
     void textsAreCutAndUnmappableCharactersBecomeQuestionMarks()
     {
         Database db;
-        TTauben a;
-        a.RingNumber = QStringLiteral("123456789012345678901234");
-        a.Breeder = QString(35, QLatin1Char('x'));
-        a.Remarks = QStringLiteral("a\u4E2Db\U0001F426c");
+        Animal a;
+        a.ringNumber = QStringLiteral("123456789012345678901234");
+        a.breeder = QString(35, QLatin1Char('x'));
+        a.remarks = QStringLiteral("a\u4E2Db\U0001F426c");
         db.animals.push_back(a);
         Database back;
         QCOMPARE(StockFile::read(written(db), back).status, StockFile::ReadStatus::Complete);
-        QCOMPARE(back.animals.at(0).RingNumber, QStringLiteral("12345678901234567890"));
-        QCOMPARE(back.animals.at(0).Breeder, QString(30, QLatin1Char('x')));
-        QCOMPARE(back.animals.at(0).Remarks, QStringLiteral("a?b?c"));
+        QCOMPARE(back.animals.at(0).ringNumber, QStringLiteral("12345678901234567890"));
+        QCOMPARE(back.animals.at(0).breeder, QString(30, QLatin1Char('x')));
+        QCOMPARE(back.animals.at(0).remarks, QStringLiteral("a?b?c"));
     }
 
     void sampleComesBackAsTheProgramWritesIt()
@@ -114,16 +114,16 @@ private slots:
         Database db;
         QCOMPARE(StockFile::read(SampleFiles::stock(true), db).status, StockFile::ReadStatus::Complete);
         QCOMPARE(db.animals.size(), size_t(SampleFiles::kAnimals));
-        const TTauben& first = db.animals.at(0);
-        QCOMPARE(first.Breeder, QStringLiteral("Müller"));
-        QCOMPARE(first.Remarks, QStringLiteral("Goldmedaille – 93 Pkt. Größe, Preis 12 €"));
-        QCOMPARE(first.Reserved3, 0x12345678);
-        const TTauben& deleted = db.animals.at(2);
-        QCOMPARE(deleted.RingNumber, QStringLiteral("OLD-7"));
-        QVERIFY(deleted.FatherRing.isEmpty() && deleted.MotherRing.isEmpty());
-        QCOMPARE(db.animals.at(3).FatherRing, QStringLiteral("AB-12")); // sold keeps its parents
-        QCOMPARE(db.breeder.PostcodeCity, QStringLiteral("12345 Köln"));
-        QCOMPARE(db.print.HeaderColour, 0x00778899u);
+        const Animal& first = db.animals.at(0);
+        QCOMPARE(first.breeder, QStringLiteral("Müller"));
+        QCOMPARE(first.remarks, QStringLiteral("Goldmedaille – 93 Pkt. Größe, Preis 12 €"));
+        QCOMPARE(first.reserved[2], 0x12345678);
+        const Animal& deleted = db.animals.at(2);
+        QCOMPARE(deleted.ringNumber, QStringLiteral("OLD-7"));
+        QVERIFY(deleted.fatherRing.isEmpty() && deleted.motherRing.isEmpty());
+        QCOMPARE(db.animals.at(3).fatherRing, QStringLiteral("AB-12")); // sold keeps its parents
+        QCOMPARE(db.breeder.postcodeCity, QStringLiteral("12345 Köln"));
+        QCOMPARE(db.print.headerColour, 0x00778899u);
         QCOMPARE(written(db), SampleFiles::stock(false));
     }
 
@@ -207,9 +207,9 @@ private slots:
     void everyFailedWriteIsNoticed()
     {
         Database db;
-        TTauben a;
-        a.RingNumber = QStringLiteral("R");
-        a.Remarks = QString(200, QLatin1Char('r'));
+        Animal a;
+        a.ringNumber = QStringLiteral("R");
+        a.remarks = QString(200, QLatin1Char('r'));
         db.animals.assign(12000, a); // several blocks
         FailingDevice counting(0, false);
         QVERIFY(StockFile::write(counting, db));

@@ -12,14 +12,14 @@
 
 namespace {
 
-TTauben animal(const QString& ring, int sex = 0, int year = 2012, const QString& breed = QString())
+Animal animal(const QString& ring, Sex sex = Sex::Unknown, int year = 2012, const QString& breed = QString())
 {
-    TTauben a;
-    a.RingNumber = ring;
-    a.Sex = sex;
-    a.BirthYear = year;
-    a.Breed = breed;
-    a.Active = 1;
+    Animal a;
+    a.ringNumber = ring;
+    a.sex = sex;
+    a.birthYear = year;
+    a.breed = breed;
+    a.active = 1;
     return a;
 }
 
@@ -27,7 +27,7 @@ AnimalInput completeInput(const QString& ring)
 {
     AnimalInput in;
     in.ring = ring;
-    in.sex = 1;
+    in.sex = Sex::Male;
     in.year = QStringLiteral("2012");
     in.breeder = QStringLiteral("Müller");
     in.colour = QStringLiteral("gelb");
@@ -38,8 +38,8 @@ AnimalInput completeInput(const QString& ring)
 QStringList ringsOf(const AnimalTable& animals)
 {
     QStringList rings;
-    for (const TTauben& a : animals)
-        rings << a.RingNumber;
+    for (const Animal& a : animals)
+        rings << a.ringNumber;
     return rings;
 }
 
@@ -68,15 +68,16 @@ private slots:
 
     void sorttaubenOrdersYearsAndPositionsAsText()
     {
-        AnimalTable t = {animal("p0", 0, 2012), animal("p1", 0, 2012), animal("p2", 0, 2012), animal("p3", 0, 2013)};
-        sorttauben(t);
+        AnimalTable t = {animal("p0", Sex::Unknown, 2012), animal("p1", Sex::Unknown, 2012),
+                         animal("p2", Sex::Unknown, 2012), animal("p3", Sex::Unknown, 2013)};
+        sortStock(t);
         QCOMPARE(ringsOf(t), (QStringList {"p3", "p2", "p1", "p0"}));
 
         AnimalTable twelve;
         for (int i = 0; i < 12; ++i)
-            twelve.push_back(animal(QStringLiteral("p%1").arg(i), 0, i < 9 ? 1990 : 2000));
-        twelve[4].Active = 0;
-        sorttauben(twelve);
+            twelve.push_back(animal(QStringLiteral("p%1").arg(i), Sex::Unknown, i < 9 ? 1990 : 2000));
+        twelve[4].active = 0;
+        sortStock(twelve);
         // "2000 9" > "2000 11" > "2000 10" as text; the deleted record is gone.
         QCOMPARE(ringsOf(twelve).mid(0, 3), (QStringList {"p9", "p11", "p10"}));
         QCOMPARE(twelve.size(), size_t(11));
@@ -85,25 +86,26 @@ private slots:
 
     void distinctValuesKeepCaseAndEmptyAndMarkLikeTheScan()
     {
-        AnimalTable t = {animal("a", 0, 0, "Timbrado"), animal("b", 0, 0, "timbrado"), animal("c", 0, 0, ""),
-                         animal("d", 0, 0, "Gloster"),  animal("e", 0, 0, "Timbrado"), animal("f", 0, 0, "Lizard")};
-        t[5].Active = 0; // a deleted animal's breed is not offered
-        t[3].ListedMark = 0;
-        const QStringList breeds = distinctValues(t, &TTauben::Breed);
+        AnimalTable t = {animal("a", Sex::Unknown, 0, "Timbrado"), animal("b", Sex::Unknown, 0, "timbrado"),
+                         animal("c", Sex::Unknown, 0, ""),         animal("d", Sex::Unknown, 0, "Gloster"),
+                         animal("e", Sex::Unknown, 0, "Timbrado"), animal("f", Sex::Unknown, 0, "Lizard")};
+        t[5].active = 0; // a deleted animal's breed is not offered
+        t[3].listedMark = 0;
+        const QStringList breeds = distinctValues(t, &Animal::breed);
         QCOMPARE(breeds.size(), 4);
         QCOMPARE(breeds[0], QString());
         QCOMPARE(breeds[1], QStringLiteral("Gloster"));
         QVERIFY(breeds.contains(QStringLiteral("Timbrado")) && breeds.contains(QStringLiteral("timbrado")));
         QVERIFY(!breeds.contains(QStringLiteral("Lizard")));
-        for (const TTauben& a : t)
-            QCOMPARE(a.ListedMark, quint8(a.RingNumber == QLatin1String("f") ? 0 : 1));
+        for (const Animal& a : t)
+            QCOMPARE(a.listedMark, quint8(a.ringNumber == QLatin1String("f") ? 0 : 1));
     }
 
     void pedigreeCandidatesLeaveOutSoldAndDeleted()
     {
         AnimalTable t = {animal("B-2"), animal("a-1"), animal("C-3"), animal("D-4")};
-        t[2].Sold = 1;
-        t[3].Active = 0;
+        t[2].sold = 1;
+        t[3].active = 0;
         QCOMPARE(pedigreeCandidates(t), (QStringList {"a-1", "B-2"}));
     }
 
@@ -112,7 +114,7 @@ private slots:
         AnimalTable t = {animal("AB-12")};
         AnimalInput in = completeInput(QStringLiteral("ab-12"));
         QCOMPARE(checkNewAnimal(t, in), QStringLiteral("ACHTUNG:\n\r\n\rDie Ringnr AB-12 ist bereits angelegt."));
-        t[0].Active = 0; // a deleted animal frees its ring
+        t[0].active = 0; // a deleted animal frees its ring
         QCOMPARE(checkNewAnimal(t, in), QString());
 
         const struct
@@ -121,7 +123,7 @@ private slots:
             const char* message;
         } steps[] = {
             {[](AnimalInput& i) { i.ring.clear(); }, "Bitte die Ringnummer angeben."},
-            {[](AnimalInput& i) { i.sex = -1; }, "Bitte das Geschlecht angeben."},
+            {[](AnimalInput& i) { i.sex = std::nullopt; }, "Bitte das Geschlecht angeben."},
             {[](AnimalInput& i) { i.year.clear(); }, "Bitte das Geburtsjahr angeben."},
             {[](AnimalInput& i) { i.breeder.clear(); }, "Bitte den Züchter angeben."},
             {[](AnimalInput& i) { i.markings.clear(); },
@@ -145,13 +147,13 @@ private slots:
     {
         AnimalInput in = completeInput(QStringLiteral("ab-12"));
         in.breeder = QString(35, QLatin1Char('z'));
-        const TTauben a = makeNewAnimal(in, in.ring);
-        QCOMPARE(a.RingNumber, QStringLiteral("AB-12"));
-        QCOMPARE(a.Breeder.size(), 30);
-        QCOMPARE(a.Active, quint8(1));
-        QCOMPARE(a.Sold, quint8(0));
-        QCOMPARE(a.BirthYear, 2012);
-        QVERIFY(a.FatherRing.isEmpty() && a.MotherRing.isEmpty());
+        const Animal a = makeNewAnimal(in, in.ring);
+        QCOMPARE(a.ringNumber, QStringLiteral("AB-12"));
+        QCOMPARE(a.breeder.size(), 30);
+        QCOMPARE(a.active, quint8(1));
+        QCOMPARE(a.sold, quint8(0));
+        QCOMPARE(a.birthYear, 2012);
+        QVERIFY(a.fatherRing.isEmpty() && a.motherRing.isEmpty());
     }
 
     void rangeCandidatesAndRefusals()
@@ -197,14 +199,14 @@ private slots:
                  QStringLiteral("Achtung! Es gibt schon (mindestens eine) der zu generierenden "
                                 "Kanarienvögel. Abbruch!"));
         QVERIFY(plan.rings.isEmpty());
-        t[0].Active = 0;
+        t[0].active = 0;
         QCOMPARE(planRingRange(t, {"de-", "01", "10"}, in).rings.size(), 10);
     }
 
     void rangeChecksTheSharedFieldsAfterTheRings()
     {
         AnimalInput in = completeInput(QString());
-        in.sex = -1;
+        in.sex = std::nullopt;
         in.colour.clear();
         QCOMPARE(planRingRange({}, {"A", "1", "3"}, in).message, QStringLiteral("Bitte das Geschlecht angeben."));
         in = completeInput(QString());
@@ -226,10 +228,11 @@ private slots:
 
     void parentListsFollowTheirRules()
     {
-        AnimalTable t = {animal("CHILD", 0, 2012, "G"), animal("MUM", 2, 2010, "G"), animal("DAD", 1, 2010, "T"),
-                         animal("OLDMUM", 2, 2008, "G"), animal("SOLDDAD", 1, 2008, "G")};
-        t[3].Active = 0;
-        t[4].Sold = 1;
+        AnimalTable t = {animal("CHILD", Sex::Unknown, 2012, "G"), animal("MUM", Sex::Female, 2010, "G"),
+                         animal("DAD", Sex::Male, 2010, "T"), animal("OLDMUM", Sex::Female, 2008, "G"),
+                         animal("SOLDDAD", Sex::Male, 2008, "G")};
+        t[3].active = 0;
+        t[4].sold = 1;
         ParentListOptions o;
         ParentLists l = buildParentLists(t, o);
         QCOMPARE(l.children, (QStringList {"CHILD", "DAD", "MUM", "SOLDDAD"}));
@@ -252,9 +255,9 @@ private slots:
 
     void soldParentEntryKeepsTheStoredParent()
     {
-        AnimalTable t = {animal("CHILD"), animal("SOLDDAD", 1), animal("MUM", 2)};
-        t[0].FatherRing = QStringLiteral("SOLDDAD");
-        t[1].Sold = 1;
+        AnimalTable t = {animal("CHILD"), animal("SOLDDAD", Sex::Male), animal("MUM", Sex::Female)};
+        t[0].fatherRing = QStringLiteral("SOLDDAD");
+        t[1].sold = 1;
         ParentListOptions o;
         o.hideSold = true;
         const ParentLists l = buildParentLists(t, o);
@@ -264,36 +267,36 @@ private slots:
         QVERIFY(shown.mother.isEmpty());
         QVERIFY(hiddenParentWarning(t[0], l, QString(), shown.father).isEmpty());
         QVERIFY(saveParents(t, QStringLiteral("CHILD"), QStringLiteral("MUM"), shown.father));
-        QCOMPARE(t[0].FatherRing, QStringLiteral("SOLDDAD"));
-        QCOMPARE(t[0].MotherRing, QStringLiteral("MUM"));
+        QCOMPARE(t[0].fatherRing, QStringLiteral("SOLDDAD"));
+        QCOMPARE(t[0].motherRing, QStringLiteral("MUM"));
 
         // Without hiding sold animals a hidden (deleted) parent is emptied, after a warning.
-        t[2].Active = 0;
+        t[2].active = 0;
         const ParentLists plain = buildParentLists(t, {});
         const ChildParents again = parentsOf(t[0], plain, false);
         QVERIFY(again.mother.isEmpty());
         QVERIFY(!hiddenParentWarning(t[0], plain, again.mother, again.father).isEmpty());
         saveParents(t, QStringLiteral("CHILD"), again.mother, again.father);
-        QVERIFY(t[0].MotherRing.isEmpty());
-        QCOMPARE(t[0].FatherRing, QStringLiteral("SOLDDAD"));
+        QVERIFY(t[0].motherRing.isEmpty());
+        QCOMPARE(t[0].fatherRing, QStringLiteral("SOLDDAD"));
     }
 
     void anAnimalMayBeItsOwnFather()
     {
-        AnimalTable t = {animal("SELF", 1)};
+        AnimalTable t = {animal("SELF", Sex::Male)};
         QVERIFY(saveParents(t, QStringLiteral("SELF"), QString(), QStringLiteral("SELF")));
-        QCOMPARE(t[0].FatherRing, QStringLiteral("SELF"));
+        QCOMPARE(t[0].fatherRing, QStringLiteral("SELF"));
     }
 
     void deletingKeepsChildrenLinksAndEmptiesItsOwn()
     {
-        AnimalTable t = {animal("DAD", 1), animal("KID")};
-        t[0].FatherRing = QStringLiteral("GRANDDAD");
-        t[1].FatherRing = QStringLiteral("DAD");
+        AnimalTable t = {animal("DAD", Sex::Male), animal("KID")};
+        t[0].fatherRing = QStringLiteral("GRANDDAD");
+        t[1].fatherRing = QStringLiteral("DAD");
         QVERIFY(markDeleted(t, QStringLiteral("DAD")));
-        QCOMPARE(t[0].Active, quint8(0));
-        QVERIFY(t[0].FatherRing.isEmpty());
-        QCOMPARE(t[1].FatherRing, QStringLiteral("DAD"));
+        QCOMPARE(t[0].active, quint8(0));
+        QVERIFY(t[0].fatherRing.isEmpty());
+        QCOMPARE(t[1].fatherRing, QStringLiteral("DAD"));
         QVERIFY(!markDeleted(t, QStringLiteral("DAD")));
     }
 

@@ -80,12 +80,12 @@ private slots:
     {
         Database db = pedigreeSample();
         auto& a = db.animals;
-        a[1].FatherRing = QStringLiteral("NOT-IN-STOCK"); // slot 1 loses its parents and their line
-        a[2].Active = 0; // slot 2 deleted: still an ancestor
-        a[4].FatherRing = a[0].RingNumber; // slot 4's father is the subject: a cycle
-        TTauben twin = a[5]; // slot 5's ring twice: the later record wins
-        twin.Colour = QStringLiteral("blau");
-        twin.FatherRing.clear();
+        a[1].fatherRing = QStringLiteral("NOT-IN-STOCK"); // slot 1 loses its parents and their line
+        a[2].active = 0; // slot 2 deleted: still an ancestor
+        a[4].fatherRing = a[0].ringNumber; // slot 4's father is the subject: a cycle
+        Animal twin = a[5]; // slot 5's ring twice: the later record wins
+        twin.colour = QStringLiteral("blau");
+        twin.fatherRing.clear();
         a.push_back(twin);
 
         PedigreeReport report;
@@ -120,13 +120,13 @@ private slots:
             std::iota(rings.begin(), rings.end(), 0);
             std::shuffle(rings.begin(), rings.end(), random);
             for (size_t i = 0; i < animals.size(); ++i) {
-                TTauben& a = animals[i];
-                a.RingNumber = random() % 10 ? QString::number(rings[i]) : QString();
-                a.FatherRing = random() % 6 ? QString::number(random() % 34) : QString();
-                a.MotherRing = random() % 6 ? QString::number(random() % 34) : QString();
-                a.Active = random() % 5 ? 1 : 0;
+                Animal& a = animals[i];
+                a.ringNumber = random() % 10 ? QString::number(rings[i]) : QString();
+                a.fatherRing = random() % 6 ? QString::number(random() % 34) : QString();
+                a.motherRing = random() % 6 ? QString::number(random() % 34) : QString();
+                a.active = random() % 5 ? 1 : 0;
             }
-            for (const TTauben& subject : animals)
+            for (const Animal& subject : animals)
                 QCOMPARE(resolvePedigree(animals, subject), resolvePedigreeByScan(animals, subject));
         }
     }
@@ -136,8 +136,8 @@ private slots:
         Database db = pedigreeSample();
         PedigreeReport report;
         report.fill(db, kSampleSubject, {}, m_folder);
-        TTauben newer = db.animals[1]; // a later record with slot 1's ring wins
-        newer.FatherRing.clear();
+        Animal newer = db.animals[1]; // a later record with slot 1's ring wins
+        newer.fatherRing.clear();
         db.animals.push_back(newer);
         report.fill(db, kSampleSubject, {}, m_folder);
         QCOMPARE(report.ancestors().index[1], qsizetype(db.animals.size() - 1));
@@ -145,9 +145,9 @@ private slots:
 
         db.animals.pop_back();
         std::reverse(db.animals.begin(), db.animals.end());
-        TTauben& grandfather = db.animals[db.animals.size() - 1 - 3];
-        QCOMPARE(grandfather.RingNumber, sampleAncestorRing(3));
-        grandfather.RingNumber = QStringLiteral("RENAMED"); // edited in place, as the change dialog does
+        Animal& grandfather = db.animals[db.animals.size() - 1 - 3];
+        QCOMPARE(grandfather.ringNumber, sampleAncestorRing(3));
+        grandfather.ringNumber = QStringLiteral("RENAMED"); // edited in place, as the change dialog does
         report.stockChanged();
         report.fill(db, kSampleSubject, {}, m_folder);
         QCOMPARE(report.ancestors(), resolvePedigreeByScan(db.animals, db.animals.back()));
@@ -157,15 +157,15 @@ private slots:
 
     void detailLinesPerGeneration()
     {
-        TTauben a;
-        a.Colour = QStringLiteral("gelb");
-        a.Markings = QStringLiteral("gescheckt");
-        a.Breeder = QStringLiteral("Haas");
-        a.Breed = QStringLiteral("Lizard");
-        a.BirthYear = 2015;
-        a.Remarks = QStringLiteral("Gold");
+        Animal a;
+        a.colour = QStringLiteral("gelb");
+        a.markings = QStringLiteral("gescheckt");
+        a.breeder = QStringLiteral("Haas");
+        a.breed = QStringLiteral("Lizard");
+        a.birthYear = 2015;
+        a.remarks = QStringLiteral("Gold");
         PrintSettings s = PrintSettings::defaults();
-        s.PrintBirthYear = 1;
+        s.printBirthYear = 1;
         QCOMPARE(PedigreeReport::detailLines(a, 1, s, 0),
                  (QStringList {"Farbe: gelb \"gescheckt\"", "Züchter: Haas", "Art: Lizard", "Jahrgang: 2015", "Gold"}));
         QCOMPARE(PedigreeReport::detailLines(a, 3, s, 0),
@@ -175,22 +175,22 @@ private slots:
         QCOMPARE(PedigreeReport::detailLines(a, 4, s, 0), QStringList {"Züchter: Haas"});
         QCOMPARE(PedigreeReport::detailLines(a, 4, s, 1), QStringList {"Gold"});
 
-        s.ShowPrefixes = 0;
-        s.PrintBirthYear = 0;
-        a.Colour.clear();
-        a.Remarks.clear();
+        s.showPrefixes = 0;
+        s.printBirthYear = 0;
+        a.colour.clear();
+        a.remarks.clear();
         QCOMPARE(PedigreeReport::detailLines(a, 2, s, 0), (QStringList {" \"gescheckt\"", "Haas", "Lizard", ""}));
-        s.PrintBirthYear = 1;
-        a.BirthYear = 0;
-        a.Markings.clear();
+        s.printBirthYear = 1;
+        a.birthYear = 0;
+        a.markings.clear();
         QCOMPARE(PedigreeReport::detailLines(a, 1, s, 0), (QStringList {"", "Haas", "Lizard", ""}));
     }
 
     void subjectLineWithoutPrefixesOrMarkings()
     {
         Database db = pedigreeSample();
-        db.print.ShowPrefixes = 0;
-        db.animals[0].Markings.clear();
+        db.print.showPrefixes = 0;
+        db.animals[0].markings.clear();
         PedigreeReport report;
         report.fill(db, kSampleSubject, {}, m_folder);
         QCOMPARE(textOf(report.page(), "subject2"), QStringLiteral("gelb \"\"    Gloster Corona"));
@@ -204,14 +204,14 @@ private slots:
         PedigreeReport report;
         const ReportPage& page = report.page();
 
-        db.print.TopRightContent = 0;
+        db.print.topRightContent = TopRightContent::BuyerText;
         report.fill(db, kSampleSubject, options, m_folder);
         QCOMPARE(textOf(page, "topRightCaption"), QStringLiteral("Verkauft an:"));
         QCOMPARE(page.text(QStringLiteral("topRightText"))->lines, options.buyerLines);
         QVERIFY(!page.picture(QStringLiteral("picture"))->visible);
         QCOMPARE(page.text(QStringLiteral("details1"))->style.pointSize, 7.0);
 
-        db.print.TopRightContent = 1; // no picture file: as for the buyer text
+        db.print.topRightContent = TopRightContent::Picture; // no picture file: as for the buyer text
         report.fill(db, kSampleSubject, options, m_folder);
         QCOMPARE(textOf(page, "topRightCaption"), QStringLiteral("Verkauft an:"));
         QVERIFY(!page.picture(QStringLiteral("picture"))->visible);
@@ -224,7 +224,7 @@ private slots:
         QCOMPARE(page.picture(QStringLiteral("picture"))->rect,
                  QRectF(152.9, 11.6, layoutPixelsToMm(170), layoutPixelsToMm(60)));
 
-        db.print.TopRightContent = 2;
+        db.print.topRightContent = TopRightContent::FreeText;
         report.fill(db, kSampleSubject, options, m_folder);
         QCOMPARE(textOf(page, "topRightCaption"), QString());
         QCOMPARE(page.text(QStringLiteral("topRightText"))->lines, options.buyerLines);
@@ -241,7 +241,7 @@ private slots:
     void anUnreadablePictureStopsTheFillWithAMessage()
     {
         Database db = pedigreeSample();
-        db.print.TopRightContent = 1;
+        db.print.topRightContent = TopRightContent::Picture;
         QFile broken(DataFolder::picturePathIn(m_folder, kSampleSubject));
         QVERIFY(broken.open(QIODevice::WriteOnly));
         broken.write("\xFF\xD8\xFF garbage");
@@ -257,7 +257,7 @@ private slots:
         Database db = pedigreeSample();
         PedigreeReport report;
         report.fill(db, kSampleSubject, {}, m_folder);
-        db.animals[0].Active = 0;
+        db.animals[0].active = 0;
         QVERIFY(!report.fill(db, kSampleSubject, {}, m_folder).found);
         QVERIFY(!report.fill(db, QStringLiteral("nobody"), {}, m_folder).found);
         QCOMPARE(ringAt(report, 1), sampleAncestorRing(1));
@@ -266,15 +266,15 @@ private slots:
     void recordSheetWords()
     {
         RecordSheetReport sheet;
-        TTauben a = testAnimal(QStringLiteral("R-1"), 2, 0);
+        Animal a = testAnimal(QStringLiteral("R-1"), Sex::Female, 0);
         sheet.fill(a);
         QCOMPARE(textOf(sheet.page(), "sex"), QStringLiteral("Täubin (w)"));
         QCOMPARE(textOf(sheet.page(), "year"), QStringLiteral("0"));
         QCOMPARE(textOf(sheet.page(), "title"), QStringLiteral("Stammblatt z. Kanarienvogel"));
-        a.Sex = 5;
+        a.sex = static_cast<Sex>(5);
         sheet.fill(a);
         QCOMPARE(textOf(sheet.page(), "sex"), QString());
-        QCOMPARE(RecordSheetReport::sexWord(0), QStringLiteral("unbekannt"));
+        QCOMPARE(RecordSheetReport::sexWord(Sex::Unknown), QStringLiteral("unbekannt"));
     }
 
 private:

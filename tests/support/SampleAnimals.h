@@ -1,18 +1,18 @@
 #pragma once
 
-#include "core/model/Records.h"
+#include "core/model/Database.h"
 
 // An active animal with the fields the entry dialog requires filled in.
-inline TTauben testAnimal(const QString& ring, int sex = 0, int year = 2012, const QString& breed = QString())
+inline Animal testAnimal(const QString& ring, Sex sex = Sex::Unknown, int year = 2012, const QString& breed = QString())
 {
-    TTauben a;
-    a.RingNumber = ring;
-    a.Sex = sex;
-    a.BirthYear = year;
-    a.Breed = breed;
-    a.Breeder = QStringLiteral("Müller");
-    a.Colour = QStringLiteral("gelb");
-    a.Markings = QStringLiteral("einfarbig");
-    a.Active = 1;
+    Animal a;
+    a.ringNumber = ring;
+    a.sex = sex;
+    a.birthYear = year;
+    a.breed = breed;
+    a.breeder = QStringLiteral("Müller");
+    a.colour = QStringLiteral("gelb");
+    a.markings = QStringLiteral("einfarbig");
+    a.active = 1;
     return a;
 }

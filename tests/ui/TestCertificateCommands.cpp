@@ -120,14 +120,14 @@ private slots:
         QVERIFY(child<QCheckBox>(dialog, "prefixesBox")->isChecked());
 
         child<QCheckBox>(dialog, "prefixesBox")->setChecked(false);
-        QCOMPARE(db.print.ShowPrefixes, quint8(0));
+        QCOMPARE(db.print.showPrefixes, quint8(0));
         child<QCheckBox>(dialog, "breedingBox")->setChecked(true);
-        QCOMPARE(db.print.ShowBreeding, quint8(1));
+        QCOMPARE(db.print.showBreeding, quint8(1));
         child<QComboBox>(dialog, "topRightChoice")->setCurrentIndex(2);
-        QCOMPARE(db.print.TopRightContent, 2);
+        QCOMPARE(db.print.topRightContent, TopRightContent::FreeText);
         QCOMPARE(child<QLabel>(m_window.get(), "buyerLabel")->text(), QStringLiteral("Freier Text:"));
         child<QComboBox>(dialog, "stockListLayoutChoice")->setCurrentIndex(1);
-        QCOMPARE(db.print.StockListLayout, 1);
+        QCOMPARE(db.print.stockListLayout, StockListLayout::OneLine);
         child<QSpinBox>(dialog, "fontSizeSpin")->setValue(6);
         child<QComboBox>(dialog, "outerGenerationsChoice")->setCurrentIndex(1);
         QCOMPARE(m_window->certificateOptions().detailFontSize, 6);
@@ -135,13 +135,13 @@ private slots:
 
         prompts.colours << QColor(1, 2, 3) << std::nullopt;
         click(dialog, "headerColourSwatch");
-        QCOMPARE(db.print.HeaderColour, 0x00030201u);
+        QCOMPARE(db.print.headerColour, 0x00030201u);
         click(dialog, "maleColourSwatch"); // cancelled
-        QCOMPARE(db.print.MaleColour, 0x00FF0000u);
+        QCOMPARE(db.print.maleColour, 0x00FF0000u);
 
         select(kSampleSubject);
         dialog->done(0); // closing refreshes the main window
-        QVERIFY(!m_window->SelectedAnimalRing());
+        QVERIFY(!m_window->selectedAnimalRing());
         QVERIFY(child(m_window.get(), "pairGroup")->isVisible());
         select(kSampleSubject);
         click(m_window.get(), "previewPedigreeButton");
@@ -155,7 +155,7 @@ private slots:
     void onlyTheStoredSettingsSurviveARestart()
     {
         ScriptedMessages messages;
-        m_window->database().print.FemaleColour = 0x00123456;
+        m_window->database().print.femaleColour = 0x00123456;
         m_window->certificateOptions().detailFontSize = 5;
         messages.answer(true);
         m_window->close();
@@ -163,7 +163,7 @@ private slots:
         Startup again(0);
         QVERIFY(again.start());
         QTRY_VERIFY(again.mainWindow()->isVisible());
-        QCOMPARE(again.mainWindow()->database().print.FemaleColour, 0x00123456u);
+        QCOMPARE(again.mainWindow()->database().print.femaleColour, 0x00123456u);
         QCOMPARE(again.mainWindow()->certificateOptions().detailFontSize, 10);
         QCOMPARE(again.mainWindow()->certificateOptions().outerGenerationsContent, 0);
     }

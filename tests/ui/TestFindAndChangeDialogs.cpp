@@ -28,11 +28,11 @@ QByteArray contents(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-TTauben linked(const QString& ring, int sex, int year, const QString& father, const QString& mother)
+Animal linked(const QString& ring, Sex sex, int year, const QString& father, const QString& mother)
 {
-    TTauben a = testAnimal(ring, sex, year, QStringLiteral("Gloster"));
-    a.FatherRing = father;
-    a.MotherRing = mother;
+    Animal a = testAnimal(ring, sex, year, QStringLiteral("Gloster"));
+    a.fatherRing = father;
+    a.motherRing = mother;
     return a;
 }
 
@@ -51,15 +51,15 @@ private slots:
         Database db;
         db.print = PrintSettings::defaults();
         // Grandparents, their son and daughter, and two grandchildren; one deleted animal.
-        db.animals = {linked("DE-2010-01", 1, 2010, "", ""),
-                      linked("DE-2010-02", 2, 2010, "", ""),
-                      linked("DE-2012-11", 1, 2012, "DE-2010-01", "DE-2010-02"),
-                      linked("DE-2012-12", 2, 2012, "DE-2010-01", "DE-2010-02"),
-                      linked("DE-2014-21", 1, 2014, "DE-2012-11", "DE-2012-12"),
-                      linked("AT-2014-22", 2, 2014, "DE-2012-11", "X"),
-                      linked("GONE", 2, 2011, "", "")};
-        db.animals[6].Active = 0;
-        db.animals[5].Breed = QStringLiteral("Lizard");
+        db.animals = {linked("DE-2010-01", Sex::Male, 2010, "", ""),
+                      linked("DE-2010-02", Sex::Female, 2010, "", ""),
+                      linked("DE-2012-11", Sex::Male, 2012, "DE-2010-01", "DE-2010-02"),
+                      linked("DE-2012-12", Sex::Female, 2012, "DE-2010-01", "DE-2010-02"),
+                      linked("DE-2014-21", Sex::Male, 2014, "DE-2012-11", "DE-2012-12"),
+                      linked("AT-2014-22", Sex::Female, 2014, "DE-2012-11", "X"),
+                      linked("GONE", Sex::Female, 2011, "", "")};
+        db.animals[6].active = 0;
+        db.animals[5].breed = QStringLiteral("Lizard");
         m_window = openMainWindow(std::move(db));
     }
 
@@ -72,7 +72,7 @@ private slots:
         QVERIFY(change->isVisible());
         QCOMPARE(change->windowTitle(), QStringLiteral("Kanarienvögel ändern"));
         QCOMPARE(animals().size(), size_t(6)); // the deleted record is gone for good
-        QCOMPARE(animals().front().BirthYear, 2014);
+        QCOMPARE(animals().front().birthYear, 2014);
         QCOMPARE(child<RingList>(change, "animalList")->rings(),
                  (QStringList {"AT-2014-22", "DE-2010-01", "DE-2010-02", "DE-2012-11", "DE-2012-12", "DE-2014-21"}));
         QCOMPARE(change->findChild<QStatusBar*>()->currentMessage(),
@@ -80,7 +80,7 @@ private slots:
 
         child<QComboBox>(change, "sortChoice")->setCurrentIndex(1);
         emit child<QComboBox>(change, "sortChoice")->activated(1);
-        QCOMPARE(child<RingList>(change, "animalList")->rings().first(), animals().front().RingNumber);
+        QCOMPARE(child<RingList>(change, "animalList")->rings().first(), animals().front().ringNumber);
         change->reject();
     }
 
@@ -100,13 +100,13 @@ private slots:
         child<QCheckBox>(change, "soldBox")->setChecked(true);
         click(change, "saveButton");
         QCOMPARE(list->selectedRing(), std::optional<QString>(QStringLiteral("DE-2012-11")));
-        const TTauben* saved = nullptr;
-        for (const TTauben& a : animals())
-            if (a.RingNumber == QLatin1String("DE-2012-11"))
+        const Animal* saved = nullptr;
+        for (const Animal& a : animals())
+            if (a.ringNumber == QLatin1String("DE-2012-11"))
                 saved = &a;
         QVERIFY(saved);
-        QCOMPARE(saved->Colour, QStringLiteral("rotorange"));
-        QCOMPARE(saved->Sold, quint8(1));
+        QCOMPARE(saved->colour, QStringLiteral("rotorange"));
+        QCOMPARE(saved->sold, quint8(1));
         QVERIFY(!entries(child<QComboBox>(m_window.get(), "animalSelector")).contains("DE-2012-11"));
         QVERIFY(list->rings().contains("DE-2012-11")); // still listed here
 
@@ -133,8 +133,8 @@ private slots:
         QVERIFY(messages.questions[0].contains(QStringLiteral("2 Verweise")));
         QCOMPARE(contents(DataFolder::picturePath(QStringLiteral("DE-2012-99"))), QByteArray("bild"));
         int children = 0;
-        for (const TTauben& a : animals())
-            children += a.FatherRing == QLatin1String("DE-2012-99");
+        for (const Animal& a : animals())
+            children += a.fatherRing == QLatin1String("DE-2012-99");
         QCOMPARE(children, 2);
         change->reject();
     }
@@ -218,7 +218,7 @@ private slots:
         auto* results = child<RingList>(dialog("SearchDialog"), "resultList");
         results->selectRing(QStringLiteral("DE-2014-21"));
         emit results->activated(results->currentIndex());
-        QCOMPARE(m_window->SelectedAnimalRing(), std::optional<QString>(QStringLiteral("DE-2014-21")));
+        QCOMPARE(m_window->selectedAnimalRing(), std::optional<QString>(QStringLiteral("DE-2014-21")));
         QVERIFY(dialog("SearchDialog")->findChild<ReportPreview*>());
         QVERIFY(dialog("SearchDialog")->isVisible());
     }

@@ -23,11 +23,11 @@ private slots:
         m_home = std::make_unique<TestHome>();
         Database db;
         db.print = PrintSettings::defaults();
-        db.animals
-            = {testAnimal("b-2", 1, 2012, "Timbrado"), testAnimal("A-1", 2, 2013, "timbrado"),
-               testAnimal("SOLD", 1, 2010, ""), testAnimal("GONE", 2, 2010, "Gloster"), testAnimal("B-2", 1, 2014)};
-        db.animals[2].Sold = 1;
-        db.animals[3].Active = 0;
+        db.animals = {testAnimal("b-2", Sex::Male, 2012, "Timbrado"), testAnimal("A-1", Sex::Female, 2013, "timbrado"),
+                      testAnimal("SOLD", Sex::Male, 2010, ""), testAnimal("GONE", Sex::Female, 2010, "Gloster"),
+                      testAnimal("B-2", Sex::Male, 2014)};
+        db.animals[2].sold = 1;
+        db.animals[3].active = 0;
         db.pairs.push_back({QStringLiteral("DE 12"), QStringLiteral("DE 17"), 1, 41703.0, {}});
         m_window = openMainWindow(std::move(db));
     }
@@ -39,7 +39,7 @@ private slots:
         auto* selector = child<QComboBox>(m_window.get(), "animalSelector");
         QCOMPARE(entries(selector), (QStringList {"A-1", "b-2", "B-2"}));
         QCOMPARE(selector->currentIndex(), -1);
-        QVERIFY(!m_window->SelectedAnimalRing());
+        QVERIFY(!m_window->selectedAnimalRing());
         QCOMPARE(entries(child<QComboBox>(m_window.get(), "pairSelector")),
                  QStringList {QStringLiteral("DE 12 - DE 17 vom 05.03.14")});
 
@@ -52,8 +52,8 @@ private slots:
     {
         QVERIFY(!child(m_window.get(), "breedingButton")->isVisible());
         QVERIFY(!child(m_window.get(), "pairGroup")->isVisible());
-        m_window->database().print.ShowBreeding = 1;
-        m_window->RefreshMainWindow();
+        m_window->database().print.showBreeding = 1;
+        m_window->refresh();
         QVERIFY(child(m_window.get(), "breedingButton")->isVisible());
         QVERIFY(child(m_window.get(), "pairGroup")->isVisible());
     }
@@ -61,10 +61,10 @@ private slots:
     void showPedigreeOfSelectsTheRing()
     {
         ScriptedMessages messages;
-        m_window->ShowPedigreeOf(QStringLiteral("B-2"));
-        QCOMPARE(m_window->SelectedAnimalRing(), std::optional<QString>(QStringLiteral("B-2")));
-        m_window->ShowPedigreeOf(QStringLiteral("unknown"));
-        QCOMPARE(m_window->SelectedAnimalRing(), std::optional<QString>(QStringLiteral("B-2")));
+        m_window->showPedigreeOf(QStringLiteral("B-2"));
+        QCOMPARE(m_window->selectedAnimalRing(), std::optional<QString>(QStringLiteral("B-2")));
+        m_window->showPedigreeOf(QStringLiteral("unknown"));
+        QCOMPARE(m_window->selectedAnimalRing(), std::optional<QString>(QStringLiteral("B-2")));
     }
 
     void altF12OpensTheDataFolder()
@@ -100,7 +100,7 @@ private slots:
     {
         auto* label = child<QLabel>(m_window.get(), "buyerLabel");
         QCOMPARE(label->text(), QStringLiteral("Käuferdaten:"));
-        m_window->database().print.TopRightContent = 2;
+        m_window->database().print.topRightContent = TopRightContent::FreeText;
         m_window->updateBuyerLabel();
         QCOMPARE(label->text(), QStringLiteral("Freier Text:"));
     }

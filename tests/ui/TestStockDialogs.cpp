@@ -54,10 +54,11 @@ private slots:
         m_home = std::make_unique<TestHome>();
         Database db;
         db.print = PrintSettings::defaults();
-        db.animals = {testAnimal("CHILD", 1, 2014, "Gloster"), testAnimal("MUM", 2, 2012, "Gloster"),
-                      testAnimal("DAD", 1, 2011, "Timbrado"), testAnimal("SOLDDAD", 1, 2010, "Gloster")};
-        db.animals[0].FatherRing = QStringLiteral("SOLDDAD");
-        db.animals[3].Sold = 1;
+        db.animals
+            = {testAnimal("CHILD", Sex::Male, 2014, "Gloster"), testAnimal("MUM", Sex::Female, 2012, "Gloster"),
+               testAnimal("DAD", Sex::Male, 2011, "Timbrado"), testAnimal("SOLDDAD", Sex::Male, 2010, "Gloster")};
+        db.animals[0].fatherRing = QStringLiteral("SOLDDAD");
+        db.animals[3].sold = 1;
         m_window = openMainWindow(std::move(db));
     }
 
@@ -75,8 +76,8 @@ private slots:
         click(dialog, "saveButton");
         QVERIFY(messages.texts.isEmpty());
         QVERIFY(!dialog->isVisible());
-        QCOMPARE(animals().back().RingNumber, QStringLiteral("AB-12"));
-        QCOMPARE(animals().back().Sex, 2);
+        QCOMPARE(animals().back().ringNumber, QStringLiteral("AB-12"));
+        QCOMPARE(animals().back().sex, Sex::Female);
         QVERIFY(entries(child<QComboBox>(m_window.get(), "animalSelector")).contains("AB-12"));
 
         dialog = open("enterAnimalsButton", "EnterAnimalsDialog");
@@ -120,9 +121,9 @@ private slots:
         click(dialog, "createRangeButton");
         QVERIFY(!dialog->isVisible());
         QCOMPARE(animals().size(), size_t(14));
-        QCOMPARE(animals()[4].RingNumber, QStringLiteral("DE-01"));
-        QCOMPARE(animals()[13].RingNumber, QStringLiteral("DE-10"));
-        QCOMPARE(animals()[13].Breed, QStringLiteral("Gloster"));
+        QCOMPARE(animals()[4].ringNumber, QStringLiteral("DE-01"));
+        QCOMPARE(animals()[13].ringNumber, QStringLiteral("DE-10"));
+        QCOMPARE(animals()[13].breed, QStringLiteral("Gloster"));
         QVERIFY(entries(child<QComboBox>(m_window.get(), "animalSelector")).contains("DE-10"));
     }
 
@@ -186,8 +187,8 @@ private slots:
         mothers->setCurrentIndex(mothers->findText(QStringLiteral("MUM")));
         click(dialog, "saveParentsButton");
         QVERIFY(messages.questions.isEmpty());
-        QCOMPARE(animals()[0].MotherRing, QStringLiteral("MUM"));
-        QCOMPARE(animals()[0].FatherRing, QStringLiteral("SOLDDAD"));
+        QCOMPARE(animals()[0].motherRing, QStringLiteral("MUM"));
+        QCOMPARE(animals()[0].fatherRing, QStringLiteral("SOLDDAD"));
         QCOMPARE(dialog->findChild<QStatusBar*>()->currentMessage(),
                  QStringLiteral("Die Eltern wurden erfolgreich gespeichert."));
         QCOMPARE(filter->currentText(), QStringLiteral("Gloster"));
@@ -201,19 +202,19 @@ private slots:
     void savingAsksBeforeDroppingAHiddenParent()
     {
         ScriptedMessages messages;
-        animals()[1].Active = 0; // the stored mother was deleted
-        animals()[0].MotherRing = QStringLiteral("MUM");
+        animals()[1].active = 0; // the stored mother was deleted
+        animals()[0].motherRing = QStringLiteral("MUM");
         QDialog* dialog = open("parentLinksButton", "ParentLinksDialog");
         child<RingList>(dialog, "childList")->selectRing(QStringLiteral("CHILD"));
         QCOMPARE(child<QComboBox>(dialog, "motherList")->currentIndex(), -1);
         messages.answer(false);
         click(dialog, "saveParentsButton");
         QCOMPARE(messages.questions.size(), 1);
-        QCOMPARE(animals()[0].MotherRing, QStringLiteral("MUM"));
+        QCOMPARE(animals()[0].motherRing, QStringLiteral("MUM"));
         messages.answer(true);
         child<RingList>(dialog, "childList")->selectRing(QStringLiteral("CHILD"));
         click(dialog, "saveParentsButton");
-        QVERIFY(animals()[0].MotherRing.isEmpty());
+        QVERIFY(animals()[0].motherRing.isEmpty());
         dialog->reject();
     }
 
@@ -223,8 +224,8 @@ private slots:
         QFile picture(DataFolder::picturePath(QStringLiteral("MUM")));
         QVERIFY(picture.open(QIODevice::WriteOnly));
         picture.close();
-        animals()[1].FatherRing = QStringLiteral("DAD");
-        animals()[0].MotherRing = QStringLiteral("MUM");
+        animals()[1].fatherRing = QStringLiteral("DAD");
+        animals()[0].motherRing = QStringLiteral("MUM");
 
         QDialog* dialog = open("deleteAnimalButton", "DeleteAnimalDialog");
         click(dialog, "deleteButton");
@@ -235,9 +236,9 @@ private slots:
         QCOMPARE(list->rings(), (QStringList {"CHILD", "MUM", "SOLDDAD"}));
         list->selectRing(QStringLiteral("MUM"));
         click(dialog, "deleteButton");
-        QCOMPARE(animals()[1].Active, quint8(0));
-        QVERIFY(animals()[1].FatherRing.isEmpty());
-        QCOMPARE(animals()[0].MotherRing, QStringLiteral("MUM"));
+        QCOMPARE(animals()[1].active, quint8(0));
+        QVERIFY(animals()[1].fatherRing.isEmpty());
+        QCOMPARE(animals()[0].motherRing, QStringLiteral("MUM"));
         QVERIFY(!QFile::exists(DataFolder::picturePath(QStringLiteral("MUM"))));
         QCOMPARE(filter->currentText(), QStringLiteral("Gloster"));
         QCOMPARE(list->rings(), (QStringList {"CHILD", "SOLDDAD"}));
@@ -257,13 +258,13 @@ private slots:
         type(dialog, "phone", QStringLiteral("0221 123"));
         click(dialog, "saveButton");
         QVERIFY(!dialog->isVisible());
-        QCOMPARE(m_window->database().breeder.FirstName, QString(40, QLatin1Char('x')));
-        QCOMPARE(m_window->database().breeder.Phone, QStringLiteral("0221 123"));
+        QCOMPARE(m_window->database().breeder.firstName, QString(40, QLatin1Char('x')));
+        QCOMPARE(m_window->database().breeder.phone, QStringLiteral("0221 123"));
 
         click(m_window.get(), "breederDataButton");
         type(dialog, "phone", QStringLiteral("999"));
         dialog->close();
-        QCOMPARE(m_window->database().breeder.Phone, QStringLiteral("0221 123"));
+        QCOMPARE(m_window->database().breeder.phone, QStringLiteral("0221 123"));
         click(m_window.get(), "breederDataButton");
         QCOMPARE(child<QLineEdit>(dialog, "phone")->text(), QStringLiteral("0221 123"));
     }
@@ -316,9 +317,9 @@ private slots:
         QTRY_VERIFY(again.mainWindow()->isVisible());
         const AnimalTable& stock = again.mainWindow()->database().animals;
         QCOMPARE(stock.size(), size_t(4));
-        QCOMPARE(stock[3].RingNumber, QStringLiteral("KIND-1"));
-        QCOMPARE(stock[3].MotherRing, QStringLiteral("MUTTER-1"));
-        QCOMPARE(stock[3].FatherRing, QStringLiteral("VATER-2"));
+        QCOMPARE(stock[3].ringNumber, QStringLiteral("KIND-1"));
+        QCOMPARE(stock[3].motherRing, QStringLiteral("MUTTER-1"));
+        QCOMPARE(stock[3].fatherRing, QStringLiteral("VATER-2"));
         QCOMPARE(entries(child<QComboBox>(again.mainWindow(), "animalSelector")),
                  (QStringList {"KIND-1", "MUTTER-1", "VATER-1", "VATER-2"}));
         QCOMPARE(entries(child<QComboBox>(again.mainWindow(), "breedFilter")), (QStringList {"Gloster", "Timbrado"}));

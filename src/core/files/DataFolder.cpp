@@ -7,7 +7,7 @@ namespace DataFolder {
 
 QString path()
 {
-    return GetSpecialFolder(SpecialFolder::AppData) + QStringLiteral("/Avelor Abstammungsnachweis für ")
+    return specialFolder(SpecialFolder::AppData) + QStringLiteral("/Avelor Abstammungsnachweis für ")
         + SpeciesWords::Plural + QLatin1Char('/');
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/model/Records.h"
+#include "core/model/Database.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -9,10 +9,6 @@ class QIODevice;
 
 // Byte layout of zuchtpaare.dat: pairs, their clutches and young.
 namespace PairFile {
-
-inline constexpr qsizetype kMinPairSize = 58;
-inline constexpr qsizetype kMinClutchSize = 32;
-inline constexpr qsizetype kYoungSize = 37;
 
 struct ReadResult
 {

@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
-QString GetSpecialFolder(SpecialFolder folder)
+QString specialFolder(SpecialFolder folder)
 {
     const auto location
         = folder == SpecialFolder::AppData ? QStandardPaths::GenericDataLocation : QStandardPaths::DocumentsLocation;

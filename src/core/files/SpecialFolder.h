@@ -9,4 +9,4 @@ enum class SpecialFolder
 };
 
 // The one look-up of the user's special folders; no trailing slash.
-QString GetSpecialFolder(SpecialFolder folder);
+QString specialFolder(SpecialFolder folder);

@@ -12,11 +12,9 @@ class QIODevice;
 namespace StockFile {
 
 inline constexpr qint32 kFormatVersion = 100003;
-// The fields of an animal up to its two texts, and an animal with empty texts:
-// the smallest an animal can be in the file.
-inline constexpr qsizetype kFixedAnimalSize = 214;
-inline constexpr qsizetype kMinAnimalSize = kFixedAnimalSize + 8;
-inline constexpr qsizetype kTailSize = 310;
+
+// The bytes of an animal with empty texts: the least an animal takes in the file.
+qsizetype minimumAnimalSize();
 
 enum class ReadStatus
 {

@@ -1,13 +1,17 @@
 #pragma once
 
-#include "core/model/Records.h"
+#include "core/model/Animal.h"
+#include "core/model/BreederData.h"
+#include "core/model/BreedingPair.h"
+#include "core/model/PrintSettings.h"
 
-// Everything the breeder keeps: owned by the main window for the whole run,
-// handed to the dialogs by reference.
+// Everything the breeder keeps, as the two data files hold it.
 struct Database
 {
     AnimalTable animals;
     PairTable pairs;
     BreederData breeder;
     PrintSettings print;
+
+    bool operator==(const Database&) const = default;
 };

@@ -17,7 +17,7 @@ QString cutTo(const QString& text, int maxLength)
     return text.size() > maxLength ? text.left(maxLength) : text;
 }
 
-bool IsNumeric(const QString& text)
+bool isNumeric(const QString& text)
 {
     for (const QChar c : text) {
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))

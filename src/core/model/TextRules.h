@@ -13,7 +13,7 @@ QString upperAscii(const QString& text);
 QString cutTo(const QString& text, int maxLength);
 
 // True when every character is a digit 0 to 9; true for the empty text.
-bool IsNumeric(const QString& text);
+bool isNumeric(const QString& text);
 
 // A whole number as the year fields accept it: leading blanks, a sign,
 // decimal digits, within 32 bits. Nothing for anything else.

@@ -8,31 +8,31 @@ int generationOf(int slot)
     return generation;
 }
 
-PedigreeSlots resolvePedigree(const AnimalTable& animals, const TTauben& subject, RingIndex& index)
+PedigreeSlots resolvePedigree(const AnimalTable& animals, const Animal& subject, RingIndex& index)
 {
     PedigreeSlots ancestors;
     auto parentOf = [&](const QString& ring) {
         return ring.isEmpty() ? -1 : index.lastWith(animals, ring);
     };
-    ancestors.index[1] = parentOf(subject.FatherRing);
-    ancestors.index[2] = parentOf(subject.MotherRing);
+    ancestors.index[1] = parentOf(subject.fatherRing);
+    ancestors.index[2] = parentOf(subject.motherRing);
     for (int k = 1; 2 * k + 2 <= PedigreeSlots::kCount; ++k) {
         if (ancestors.empty(k))
             continue;
-        const TTauben& a = animals[size_t(ancestors.index[k])];
-        ancestors.index[2 * k + 1] = parentOf(a.FatherRing);
-        ancestors.index[2 * k + 2] = parentOf(a.MotherRing);
+        const Animal& a = animals[size_t(ancestors.index[k])];
+        ancestors.index[2 * k + 1] = parentOf(a.fatherRing);
+        ancestors.index[2 * k + 2] = parentOf(a.motherRing);
     }
     return ancestors;
 }
 
-PedigreeSlots resolvePedigree(const AnimalTable& animals, const TTauben& subject)
+PedigreeSlots resolvePedigree(const AnimalTable& animals, const Animal& subject)
 {
     RingIndex index;
     return resolvePedigree(animals, subject, index);
 }
 
-PedigreeSlots resolvePedigreeByScan(const AnimalTable& animals, const TTauben& subject)
+PedigreeSlots resolvePedigreeByScan(const AnimalTable& animals, const Animal& subject)
 {
     PedigreeSlots ancestors;
     auto matches = [](const QString& ring, const QString& parent) {
@@ -40,18 +40,18 @@ PedigreeSlots resolvePedigreeByScan(const AnimalTable& animals, const TTauben& s
     };
     for (int pass = 0; pass < 40; ++pass) {
         for (size_t i = 0; i < animals.size(); ++i) {
-            const QString& ring = animals[i].RingNumber;
-            if (matches(ring, subject.FatherRing))
+            const QString& ring = animals[i].ringNumber;
+            if (matches(ring, subject.fatherRing))
                 ancestors.index[1] = qsizetype(i);
-            if (matches(ring, subject.MotherRing))
+            if (matches(ring, subject.motherRing))
                 ancestors.index[2] = qsizetype(i);
             for (int k = 1; k <= 14; ++k) {
                 if (ancestors.empty(k))
                     continue;
-                const TTauben& child = animals[size_t(ancestors.index[k])];
-                if (matches(ring, child.FatherRing))
+                const Animal& child = animals[size_t(ancestors.index[k])];
+                if (matches(ring, child.fatherRing))
                     ancestors.index[2 * k + 1] = qsizetype(i);
-                if (matches(ring, child.MotherRing))
+                if (matches(ring, child.motherRing))
                     ancestors.index[2 * k + 2] = qsizetype(i);
             }
         }

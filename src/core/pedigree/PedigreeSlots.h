@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/model/Records.h"
+#include "core/model/Database.h"
 #include "core/stock/RingIndex.h"
 
 #include <array>
@@ -24,9 +24,9 @@ int generationOf(int slot);
 // Resolves the ancestors through a ring index: every record is found, deleted
 // ones too, and where ring numbers repeat the last record in table order wins,
 // with its own ancestors behind it. An empty parent ring is no parent.
-PedigreeSlots resolvePedigree(const AnimalTable& animals, const TTauben& subject, RingIndex& index);
-PedigreeSlots resolvePedigree(const AnimalTable& animals, const TTauben& subject);
+PedigreeSlots resolvePedigree(const AnimalTable& animals, const Animal& subject, RingIndex& index);
+PedigreeSlots resolvePedigree(const AnimalTable& animals, const Animal& subject);
 
 // The same result by repeated scans of the whole table: the reference the
 // indexed resolution is measured and tested against.
-PedigreeSlots resolvePedigreeByScan(const AnimalTable& animals, const TTauben& subject);
+PedigreeSlots resolvePedigreeByScan(const AnimalTable& animals, const Animal& subject);

@@ -8,28 +8,28 @@ QString applyAnimalEdit(AnimalTable& animals, const QString& selectedRing, const
     // A ring is taken by another active animal, compared upper-cased; keeping one's own ring is no duplicate.
     if (edit.ring != selectedRing) {
         const QString wanted = upperAscii(edit.ring);
-        for (const TTauben& a : animals) {
-            if (a.Active != 0 && upperAscii(a.RingNumber) == wanted)
+        for (const Animal& a : animals) {
+            if (a.active != 0 && upperAscii(a.ringNumber) == wanted)
                 return QStringLiteral("Diese Ringnummer existiert schon.");
         }
     }
     const auto year = toInt32(edit.year);
     if (!year)
         return notAnIntegerMessage(edit.year);
-    for (TTauben& a : animals) {
-        if (a.Active == 0 || a.RingNumber != selectedRing)
+    for (Animal& a : animals) {
+        if (a.active == 0 || a.ringNumber != selectedRing)
             continue;
-        a.RingNumber = cutTo(edit.ring, kRingLength);
-        if (edit.sex >= 0)
-            a.Sex = edit.sex;
-        a.BirthYear = *year;
-        a.Breeder = cutTo(edit.breeder, kAnimalTextLength);
-        a.Colour = cutTo(edit.colour, kAnimalTextLength);
-        a.Markings = cutTo(edit.markings, kAnimalTextLength);
-        a.Breed = cutTo(edit.breed, kAnimalTextLength);
-        a.Remarks = edit.remarks;
-        a.ListRemarks = edit.listRemarks;
-        a.Sold = change.sold ? 1 : 0;
+        a.ringNumber = cutTo(edit.ring, kRingLength);
+        if (edit.sex)
+            a.sex = *edit.sex;
+        a.birthYear = *year;
+        a.breeder = cutTo(edit.breeder, kAnimalTextLength);
+        a.colour = cutTo(edit.colour, kAnimalTextLength);
+        a.markings = cutTo(edit.markings, kAnimalTextLength);
+        a.breed = cutTo(edit.breed, kAnimalTextLength);
+        a.remarks = edit.remarks;
+        a.listRemarks = edit.listRemarks;
+        a.sold = change.sold ? 1 : 0;
     }
     return {};
 }
@@ -39,13 +39,13 @@ int linksTo(const Database& db, const QString& ring)
     if (ring.isEmpty())
         return 0;
     int links = 0;
-    for (const TTauben& a : db.animals)
-        links += (a.FatherRing == ring) + (a.MotherRing == ring);
-    for (const TZuchtpaar& p : db.pairs) {
-        links += (p.CockRing == ring) + (p.HenRing == ring);
-        for (const TGelege& clutch : p.Clutches) {
-            for (const TJungtier& young : clutch.Young)
-                links += young.Ring == ring;
+    for (const Animal& a : db.animals)
+        links += (a.fatherRing == ring) + (a.motherRing == ring);
+    for (const BreedingPair& p : db.pairs) {
+        links += (p.cockRing == ring) + (p.henRing == ring);
+        for (const Clutch& clutch : p.clutches) {
+            for (const Youngster& young : clutch.young)
+                links += young.ring == ring;
         }
     }
     return links;
@@ -59,16 +59,16 @@ void carryRingChange(Database& db, const QString& oldRing, const QString& newRin
         if (link == oldRing)
             link = newRing;
     };
-    for (TTauben& a : db.animals) {
-        carry(a.FatherRing);
-        carry(a.MotherRing);
+    for (Animal& a : db.animals) {
+        carry(a.fatherRing);
+        carry(a.motherRing);
     }
-    for (TZuchtpaar& p : db.pairs) {
-        carry(p.CockRing);
-        carry(p.HenRing);
-        for (TGelege& clutch : p.Clutches) {
-            for (TJungtier& young : clutch.Young)
-                carry(young.Ring);
+    for (BreedingPair& p : db.pairs) {
+        carry(p.cockRing);
+        carry(p.henRing);
+        for (Clutch& clutch : p.clutches) {
+            for (Youngster& young : clutch.young)
+                carry(young.ring);
         }
     }
 }

@@ -3,11 +3,11 @@
 bool markDeleted(AnimalTable& animals, const QString& ring)
 {
     bool marked = false;
-    for (TTauben& a : animals) {
-        if (a.Active != 0 && a.RingNumber == ring) {
-            a.Active = 0;
-            a.FatherRing.clear();
-            a.MotherRing.clear();
+    for (Animal& a : animals) {
+        if (a.active != 0 && a.ringNumber == ring) {
+            a.active = 0;
+            a.fatherRing.clear();
+            a.motherRing.clear();
             marked = true;
         }
     }

@@ -14,7 +14,7 @@ constexpr qint64 kMaxRangeSize = 100000;
 // The checks both ways of entering share, after the ring number's own.
 QString checkSharedFields(const AnimalInput& input)
 {
-    if (input.sex < 0)
+    if (!input.sex)
         return QStringLiteral("Bitte das Geschlecht angeben.");
     if (input.year.isEmpty())
         return QStringLiteral("Bitte das Geburtsjahr angeben.");
@@ -33,9 +33,9 @@ QSet<QString> activeRingsUpperCased(const AnimalTable& animals)
 {
     QSet<QString> rings;
     rings.reserve(qsizetype(animals.size()));
-    for (const TTauben& a : animals) {
-        if (a.Active != 0)
-            rings.insert(upperAscii(a.RingNumber));
+    for (const Animal& a : animals) {
+        if (a.active != 0)
+            rings.insert(upperAscii(a.ringNumber));
     }
     return rings;
 }
@@ -53,20 +53,20 @@ QString checkNewAnimal(const AnimalTable& animals, const AnimalInput& input)
     return checkSharedFields(input);
 }
 
-TTauben makeNewAnimal(const AnimalInput& input, const QString& ring)
+Animal makeNewAnimal(const AnimalInput& input, const QString& ring)
 {
-    TTauben a;
-    a.RingNumber = cutTo(upperAscii(ring), kRingLength);
-    a.Sex = input.sex;
-    a.BirthYear = toInt32(input.year).value_or(0);
-    a.Breeder = cutTo(input.breeder, kAnimalTextLength);
-    a.Colour = cutTo(input.colour, kAnimalTextLength);
-    a.Markings = cutTo(input.markings, kAnimalTextLength);
-    a.Breed = cutTo(input.breed, kAnimalTextLength);
-    a.Remarks = input.remarks;
-    a.ListRemarks = input.listRemarks;
-    a.Active = 1;
-    a.Sold = 0;
+    Animal a;
+    a.ringNumber = cutTo(upperAscii(ring), kRingLength);
+    a.sex = input.sex.value_or(Sex::Unknown);
+    a.birthYear = toInt32(input.year).value_or(0);
+    a.breeder = cutTo(input.breeder, kAnimalTextLength);
+    a.colour = cutTo(input.colour, kAnimalTextLength);
+    a.markings = cutTo(input.markings, kAnimalTextLength);
+    a.breed = cutTo(input.breed, kAnimalTextLength);
+    a.remarks = input.remarks;
+    a.listRemarks = input.listRemarks;
+    a.active = 1;
+    a.sold = 0;
     return a;
 }
 
@@ -74,9 +74,9 @@ RangePlan planRingRange(const AnimalTable& animals, const RingRange& range, cons
 {
     if (range.prefix.isEmpty())
         return {QStringLiteral("\"Anfang der Ringnummer\" darf nicht leer sein."), {}};
-    if (!IsNumeric(range.from))
+    if (!isNumeric(range.from))
         return {QStringLiteral("Von-Feld darf nur Zahlen enthalten."), {}};
-    if (!IsNumeric(range.to))
+    if (!isNumeric(range.to))
         return {QStringLiteral("Bis-Feld darf nur Zahlen enthalten."), {}};
     const auto from = toInt32(range.from);
     if (!from)

@@ -1,15 +1,17 @@
 #pragma once
 
-#include "core/model/Records.h"
+#include "core/model/Database.h"
 
 #include <QStringList>
+
+#include <optional>
 
 // The checks and records of the enter-animals dialog, without its widgets.
 
 struct AnimalInput
 {
     QString ring; // as typed
-    int sex = -1; // selected index; -1 when none is selected
+    std::optional<Sex> sex; // none when none is selected
     QString year;
     QString breeder;
     QString colour;
@@ -24,7 +26,7 @@ QString checkNewAnimal(const AnimalTable& animals, const AnimalInput& input);
 
 // The record of a new animal with this ring: upper-cased (a to z), texts cut
 // to their fields. The input must have passed its checks.
-TTauben makeNewAnimal(const AnimalInput& input, const QString& ring);
+Animal makeNewAnimal(const AnimalInput& input, const QString& ring);
 
 struct RingRange
 {

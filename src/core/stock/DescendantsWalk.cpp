@@ -19,13 +19,13 @@ void walkByScan(const AnimalTable& animals, const QString& parent, int generatio
 {
     if (parent.isEmpty()) // an empty ring links nothing
         return;
-    for (const TTauben& r : animals) {
-        for (const QString* link : {&r.FatherRing, &r.MotherRing}) {
+    for (const Animal& r : animals) {
+        for (const QString* link : {&r.fatherRing, &r.motherRing}) {
             if (*link != parent)
                 continue;
-            addFind(found, r.RingNumber, generation);
+            addFind(found, r.ringNumber, generation);
             if (generation < 4)
-                walkByScan(animals, r.RingNumber, generation + 1, found);
+                walkByScan(animals, r.ringNumber, generation + 1, found);
         }
     }
 }
@@ -58,12 +58,12 @@ public:
         std::vector<quint32> links; // record * 2, + 1 for a mother link
         links.reserve(animals.size() * 2);
         for (size_t i = 0; i < animals.size(); ++i) {
-            if (!animals[i].FatherRing.isEmpty()) {
-                hashes.push_back(ringHash(animals[i].FatherRing));
+            if (!animals[i].fatherRing.isEmpty()) {
+                hashes.push_back(ringHash(animals[i].fatherRing));
                 links.push_back(quint32(2 * i));
             }
-            if (!animals[i].MotherRing.isEmpty()) {
-                hashes.push_back(ringHash(animals[i].MotherRing));
+            if (!animals[i].motherRing.isEmpty()) {
+                hashes.push_back(ringHash(animals[i].motherRing));
                 links.push_back(quint32(2 * i + 1));
             }
         }
@@ -91,8 +91,8 @@ public:
             if (m_links[k].hash != hash)
                 continue;
             const quint32 link = m_links[k].link;
-            const TTauben& r = m_animals[size_t(link / 2)];
-            if ((link % 2 ? r.MotherRing : r.FatherRing) == ring)
+            const Animal& r = m_animals[size_t(link / 2)];
+            if ((link % 2 ? r.motherRing : r.fatherRing) == ring)
                 visit(qsizetype(link / 2));
         }
     }
@@ -143,7 +143,7 @@ void walk(const AnimalTable& animals, const Index& index, const QString& parent,
     if (parent.isEmpty())
         return;
     index.forEachChild(parent, parentHash, [&](qsizetype i) {
-        const QString& ring = animals[size_t(i)].RingNumber;
+        const QString& ring = animals[size_t(i)].ringNumber;
         const quint32 h = ringHash(ring);
         result.add(ring, h, generation);
         if (generation < 4)

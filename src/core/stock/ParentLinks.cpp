@@ -12,18 +12,18 @@ QString soldParentEntry()
 ParentLists buildParentLists(const AnimalTable& animals, const ParentListOptions& options)
 {
     ParentLists lists;
-    for (const TTauben& a : animals) {
-        if (options.hideSold && a.Sold != 0)
+    for (const Animal& a : animals) {
+        if (options.hideSold && a.sold != 0)
             continue;
-        const bool breedMatches = !options.breed || a.Breed == *options.breed;
-        if (a.Active != 0 && breedMatches)
-            lists.children.append(a.RingNumber);
+        const bool breedMatches = !options.breed || a.breed == *options.breed;
+        if (a.active != 0 && breedMatches)
+            lists.children.append(a.ringNumber);
         const bool parentMayShow
-            = (a.Active != 0 || options.showDeleted) && (!options.breed || !options.filterParentsToo || breedMatches);
-        if (parentMayShow && a.Sex == 2)
-            lists.mothers.append(a.RingNumber);
-        if (parentMayShow && a.Sex == 1)
-            lists.fathers.append(a.RingNumber);
+            = (a.active != 0 || options.showDeleted) && (!options.breed || !options.filterParentsToo || breedMatches);
+        if (parentMayShow && a.sex == Sex::Female)
+            lists.mothers.append(a.ringNumber);
+        if (parentMayShow && a.sex == Sex::Male)
+            lists.fathers.append(a.ringNumber);
     }
     if (options.hideSold) {
         lists.mothers.append(soldParentEntry());
@@ -48,13 +48,13 @@ QString parentEntry(const QString& stored, const QStringList& list, bool hideSol
 
 } // namespace
 
-ChildParents parentsOf(const TTauben& child, const ParentLists& lists, bool hideSold)
+ChildParents parentsOf(const Animal& child, const ParentLists& lists, bool hideSold)
 {
     ChildParents shown;
-    shown.motherLabel = child.MotherRing.isEmpty() ? QStringLiteral("keine") : child.MotherRing;
-    shown.fatherLabel = child.FatherRing.isEmpty() ? QStringLiteral("keiner") : child.FatherRing;
-    shown.mother = child.MotherRing.isEmpty() ? QString() : parentEntry(child.MotherRing, lists.mothers, hideSold);
-    shown.father = child.FatherRing.isEmpty() ? QString() : parentEntry(child.FatherRing, lists.fathers, hideSold);
+    shown.motherLabel = child.motherRing.isEmpty() ? QStringLiteral("keine") : child.motherRing;
+    shown.fatherLabel = child.fatherRing.isEmpty() ? QStringLiteral("keiner") : child.fatherRing;
+    shown.mother = child.motherRing.isEmpty() ? QString() : parentEntry(child.motherRing, lists.mothers, hideSold);
+    shown.father = child.fatherRing.isEmpty() ? QString() : parentEntry(child.fatherRing, lists.fathers, hideSold);
     return shown;
 }
 
@@ -62,26 +62,25 @@ bool saveParents(AnimalTable& animals, const QString& childRing, const QString& 
 {
     const QString keep = soldParentEntry();
     bool written = false;
-    for (TTauben& a : animals) {
-        if (a.Active == 0 || a.RingNumber != childRing)
+    for (Animal& a : animals) {
+        if (a.active == 0 || a.ringNumber != childRing)
             continue;
         if (mother != keep)
-            a.MotherRing = cutTo(mother, kRingLength);
+            a.motherRing = cutTo(mother, kRingLength);
         if (father != keep)
-            a.FatherRing = cutTo(father, kRingLength);
+            a.fatherRing = cutTo(father, kRingLength);
         written = true;
     }
     return written;
 }
 
-QString hiddenParentWarning(const TTauben& child, const ParentLists& lists, const QString& mother,
-                            const QString& father)
+QString hiddenParentWarning(const Animal& child, const ParentLists& lists, const QString& mother, const QString& father)
 {
     QStringList lost;
-    if (mother.isEmpty() && !child.MotherRing.isEmpty() && !lists.mothers.contains(child.MotherRing))
-        lost << QStringLiteral("die Mutter ") + child.MotherRing;
-    if (father.isEmpty() && !child.FatherRing.isEmpty() && !lists.fathers.contains(child.FatherRing))
-        lost << QStringLiteral("der Vater ") + child.FatherRing;
+    if (mother.isEmpty() && !child.motherRing.isEmpty() && !lists.mothers.contains(child.motherRing))
+        lost << QStringLiteral("die Mutter ") + child.motherRing;
+    if (father.isEmpty() && !child.fatherRing.isEmpty() && !lists.fathers.contains(child.fatherRing))
+        lost << QStringLiteral("der Vater ") + child.fatherRing;
     if (lost.isEmpty())
         return {};
     return QStringLiteral("Gespeichert ist ") + lost.join(QStringLiteral(" und "))

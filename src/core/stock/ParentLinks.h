@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/model/Records.h"
+#include "core/model/Database.h"
 
 #include <QStringList>
 
@@ -38,11 +38,11 @@ struct ChildParents
 };
 
 // What the dialog shows when a child is picked.
-ChildParents parentsOf(const TTauben& child, const ParentLists& lists, bool hideSold);
+ChildParents parentsOf(const Animal& child, const ParentLists& lists, bool hideSold);
 
 // A warning when saving would empty a stored parent only because the lists
 // hide it (sold, deleted or filtered out), or an empty text.
-QString hiddenParentWarning(const TTauben& child, const ParentLists& lists, const QString& mother,
+QString hiddenParentWarning(const Animal& child, const ParentLists& lists, const QString& mother,
                             const QString& father);
 
 // Stores mother and father in every active animal with the child's ring; the

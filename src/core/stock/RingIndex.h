@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/model/Records.h"
+#include "core/model/Database.h"
 
 #include <QHash>
 
@@ -18,7 +18,7 @@ private:
     void rebuild(const AnimalTable& animals);
 
     QHash<QString, qsizetype> m_last;
-    const TTauben* m_data = nullptr;
+    const Animal* m_data = nullptr;
     size_t m_size = 0;
     bool m_valid = false;
 };

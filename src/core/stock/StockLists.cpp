@@ -7,9 +7,9 @@ QStringList pedigreeCandidates(const AnimalTable& animals)
 {
     QStringList rings;
     rings.reserve(qsizetype(animals.size()));
-    for (const TTauben& a : animals) {
-        if (a.Active != 0 && a.Sold == 0)
-            rings.append(a.RingNumber);
+    for (const Animal& a : animals) {
+        if (a.active != 0 && a.sold == 0)
+            rings.append(a.ringNumber);
     }
     sortAlphabetically(rings);
     return rings;
@@ -19,9 +19,9 @@ QStringList pairCaptions(const PairTable& pairs)
 {
     QStringList captions;
     captions.reserve(qsizetype(pairs.size()));
-    for (const TZuchtpaar& p : pairs) {
-        captions.append(p.CockRing + QStringLiteral(" - ") + p.HenRing + QStringLiteral(" vom ")
-                        + Dates::dayMonthShortYear(p.BreedingStart));
+    for (const BreedingPair& p : pairs) {
+        captions.append(p.cockRing + QStringLiteral(" - ") + p.henRing + QStringLiteral(" vom ")
+                        + Dates::dayMonthShortYear(p.breedingStart));
     }
     return captions;
 }
@@ -29,9 +29,9 @@ QStringList pairCaptions(const PairTable& pairs)
 QStringList activeRings(const AnimalTable& animals, const QString* breed)
 {
     QStringList rings;
-    for (const TTauben& a : animals) {
-        if (a.Active != 0 && (!breed || a.Breed == *breed))
-            rings.append(a.RingNumber);
+    for (const Animal& a : animals) {
+        if (a.active != 0 && (!breed || a.breed == *breed))
+            rings.append(a.ringNumber);
     }
     return rings;
 }

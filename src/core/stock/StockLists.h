@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/model/Records.h"
+#include "core/model/Database.h"
 
 #include <QStringList>
 

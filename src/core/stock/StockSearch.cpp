@@ -52,22 +52,22 @@ struct YearCriterion
 std::vector<qsizetype> alphabeticalOrder(const AnimalTable& animals)
 {
     return alphabeticalPermutation(qsizetype(animals.size()),
-                                   [&animals](qsizetype i) -> const QString& { return animals[size_t(i)].RingNumber; });
+                                   [&animals](qsizetype i) -> const QString& { return animals[size_t(i)].ringNumber; });
 }
 
-QStringList suche(const AnimalTable& animals, const std::vector<qsizetype>& order, const SearchCriteria& criteria)
+QStringList searchStock(const AnimalTable& animals, const std::vector<qsizetype>& order, const SearchCriteria& criteria)
 {
     const YearCriterion year(criteria.year);
     QStringList found;
     for (const qsizetype i : order) {
         if (i < 0 || size_t(i) >= animals.size())
             continue;
-        const TTauben& a = animals[size_t(i)];
-        if ((criteria.sex < 0 || criteria.sex == a.Sex) && textMatches(criteria.ring, a.RingNumber)
-            && textMatches(criteria.breeder, a.Breeder) && year.matches(a.BirthYear)
-            && textMatches(criteria.colour, a.Colour) && textMatches(criteria.markings, a.Markings)
-            && textMatches(criteria.breed, a.Breed))
-            found.append(a.RingNumber);
+        const Animal& a = animals[size_t(i)];
+        if ((!criteria.sex || *criteria.sex == a.sex) && textMatches(criteria.ring, a.ringNumber)
+            && textMatches(criteria.breeder, a.breeder) && year.matches(a.birthYear)
+            && textMatches(criteria.colour, a.colour) && textMatches(criteria.markings, a.markings)
+            && textMatches(criteria.breed, a.breed))
+            found.append(a.ringNumber);
     }
     return found;
 }

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "core/model/Records.h"
+#include "core/model/Database.h"
 
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 // The search of the stock from partial knowledge.
@@ -22,14 +23,15 @@ struct SearchCriteria
     SearchText colour;
     SearchText markings;
     SearchText breed;
-    int sex = -1; // -1: any
+    std::optional<Sex> sex; // none: any
 };
 
 // The table positions in the alphabetical order of their ring numbers: the
-// order in which suche visits the stock, so its result needs no sorting.
+// order in which searchStock visits the stock, so its result needs no sorting.
 std::vector<qsizetype> alphabeticalOrder(const AnimalTable& animals);
 
-// suche: the ring numbers of every animal (deleted and sold ones included)
+// searchStock: the ring numbers of every animal (deleted and sold ones included)
 // that meets all criteria, alphabetical. Case-sensitive; the year is compared
 // as decimal text. One pass over the stock without allocating per animal.
-QStringList suche(const AnimalTable& animals, const std::vector<qsizetype>& order, const SearchCriteria& criteria);
+QStringList searchStock(const AnimalTable& animals, const std::vector<qsizetype>& order,
+                        const SearchCriteria& criteria);

@@ -4,14 +4,14 @@
 #include <string>
 #include <vector>
 
-void sorttauben(AnimalTable& animals)
+void sortStock(AnimalTable& animals)
 {
     // "year position" as ASCII text; a blank sorts before every digit.
     std::vector<std::pair<std::string, size_t>> keys;
     keys.reserve(animals.size());
     for (size_t i = 0; i < animals.size(); ++i) {
-        if (animals[i].Active != 0)
-            keys.emplace_back(std::to_string(animals[i].BirthYear) + ' ' + std::to_string(i), i);
+        if (animals[i].active != 0)
+            keys.emplace_back(std::to_string(animals[i].birthYear) + ' ' + std::to_string(i), i);
     }
     std::sort(keys.begin(), keys.end());
 

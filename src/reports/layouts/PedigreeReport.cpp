@@ -135,15 +135,15 @@ QSize PedigreeReport::pictureFrame(QSize picture, QSize current)
     return current;
 }
 
-void PedigreeReport::fillTopRight(const Database& db, const TTauben& subject, const CertificateOptions& options,
+void PedigreeReport::fillTopRight(const Database& db, const Animal& subject, const CertificateOptions& options,
                                   const QString& dataFolder, FillResult& result)
 {
     TextElement* caption = m_page.text(QStringLiteral("topRightCaption"));
     TextElement* text = m_page.text(QStringLiteral("topRightText"));
     PictureElement* picture = m_page.picture(QStringLiteral("picture"));
-    const int mode = db.print.TopRightContent;
-    if (mode == 1) {
-        const QString path = DataFolder::picturePathIn(dataFolder, subject.RingNumber);
+    const TopRightContent mode = db.print.topRightContent;
+    if (mode == TopRightContent::Picture) {
+        const QString path = DataFolder::picturePathIn(dataFolder, subject.ringNumber);
         if (QFileInfo::exists(path)) {
             const DecodedPicture decoded = decodePicture(path);
             if (decoded.image.isNull()) {
@@ -162,36 +162,36 @@ void PedigreeReport::fillTopRight(const Database& db, const TTauben& subject, co
     }
     picture->image = QImage();
     picture->visible = false;
-    caption->lines = mode == 2 ? QStringList() : QStringList {QStringLiteral("Verkauft an:")};
+    caption->lines = mode == TopRightContent::FreeText ? QStringList() : QStringList {QStringLiteral("Verkauft an:")};
     text->lines = options.buyerLines;
 }
 
-QStringList PedigreeReport::detailLines(const TTauben& a, int generation, const PrintSettings& settings,
+QStringList PedigreeReport::detailLines(const Animal& a, int generation, const PrintSettings& settings,
                                         int outerGenerationsContent)
 {
-    const bool prefixes = settings.ShowPrefixes != 0;
+    const bool prefixes = settings.showPrefixes != 0;
     QStringList lines;
     if (generation <= 3) {
-        QString colour = a.Colour.isEmpty() ? QString() : withPrefix(prefixes, QStringLiteral("Farbe: "), a.Colour);
-        if (!a.Markings.isEmpty())
-            colour += QStringLiteral(" \"") + a.Markings + QLatin1Char('"');
+        QString colour = a.colour.isEmpty() ? QString() : withPrefix(prefixes, QStringLiteral("Farbe: "), a.colour);
+        if (!a.markings.isEmpty())
+            colour += QStringLiteral(" \"") + a.markings + QLatin1Char('"');
         lines << colour;
-        if (!a.Breeder.isEmpty())
-            lines << withPrefix(prefixes, QStringLiteral("Züchter: "), a.Breeder);
-        if (generation <= 2 && !a.Breed.isEmpty())
-            lines << withPrefix(prefixes, QStringLiteral("Art: "), a.Breed);
-        if (settings.PrintBirthYear != 0 && a.BirthYear > 0)
-            lines << withPrefix(prefixes, QStringLiteral("Jahrgang: "), QString::number(a.BirthYear));
+        if (!a.breeder.isEmpty())
+            lines << withPrefix(prefixes, QStringLiteral("Züchter: "), a.breeder);
+        if (generation <= 2 && !a.breed.isEmpty())
+            lines << withPrefix(prefixes, QStringLiteral("Art: "), a.breed);
+        if (settings.printBirthYear != 0 && a.birthYear > 0)
+            lines << withPrefix(prefixes, QStringLiteral("Jahrgang: "), QString::number(a.birthYear));
     }
     if (generation <= 2) {
-        lines << a.Remarks;
+        lines << a.remarks;
     } else if (outerGenerationsContent == 1) {
-        lines << a.Remarks;
+        lines << a.remarks;
     } else if (generation == 3) {
-        if (!a.Breed.isEmpty())
-            lines << withPrefix(prefixes, QStringLiteral("Art: "), a.Breed);
-    } else if (!a.Breeder.isEmpty()) {
-        lines << withPrefix(prefixes, QStringLiteral("Züchter: "), a.Breeder);
+        if (!a.breed.isEmpty())
+            lines << withPrefix(prefixes, QStringLiteral("Art: "), a.breed);
+    } else if (!a.breeder.isEmpty()) {
+        lines << withPrefix(prefixes, QStringLiteral("Züchter: "), a.breeder);
     }
     return lines;
 }
@@ -201,38 +201,38 @@ PedigreeReport::FillResult PedigreeReport::fill(const Database& db, const QStrin
                                                 RecordSheetReport* sheet)
 {
     FillResult result;
-    const TTauben* subject = lastActiveWithRing(db.animals, ring);
+    const Animal* subject = lastActiveWithRing(db.animals, ring);
     if (!subject)
         return result;
     result.found = true;
     const PrintSettings& settings = db.print;
-    const bool prefixes = settings.ShowPrefixes != 0;
+    const bool prefixes = settings.showPrefixes != 0;
 
     fillTopRight(db, *subject, options, dataFolder, result);
     if (!result.error.isEmpty())
         return result;
-    m_page.text(QStringLiteral("subject1"))->lines = QStringList {QStringLiteral("für ") + subject->RingNumber};
+    m_page.text(QStringLiteral("subject1"))->lines = QStringList {QStringLiteral("für ") + subject->ringNumber};
     m_page.text(QStringLiteral("subject2"))->lines = QStringList {
-        withPrefix(prefixes, QStringLiteral("Farbe: "), subject->Colour) + QStringLiteral(" \"") + subject->Markings
-        + QStringLiteral("\"    ") + withPrefix(prefixes, QStringLiteral("Art: "), subject->Breed)};
-    m_page.text(QStringLiteral("subjectRemarks"))->lines = QStringList {subject->Remarks};
+        withPrefix(prefixes, QStringLiteral("Farbe: "), subject->colour) + QStringLiteral(" \"") + subject->markings
+        + QStringLiteral("\"    ") + withPrefix(prefixes, QStringLiteral("Art: "), subject->breed)};
+    m_page.text(QStringLiteral("subjectRemarks"))->lines = QStringList {subject->remarks};
     if (sheet)
         sheet->fill(*subject);
 
     const BreederData& b = db.breeder;
     m_page.text(QStringLiteral("breeder1Left"))->lines.clear();
     m_page.text(QStringLiteral("breeder1Right"))->lines.clear();
-    m_page.text(QStringLiteral("breeder2Left"))->lines = QStringList {b.FirstName + QLatin1Char(' ') + b.LastName};
-    m_page.text(QStringLiteral("breeder2Right"))->lines = QStringList {b.Street};
-    m_page.text(QStringLiteral("breeder3Left"))->lines = QStringList {b.PostcodeCity};
+    m_page.text(QStringLiteral("breeder2Left"))->lines = QStringList {b.firstName + QLatin1Char(' ') + b.lastName};
+    m_page.text(QStringLiteral("breeder2Right"))->lines = QStringList {b.street};
+    m_page.text(QStringLiteral("breeder3Left"))->lines = QStringList {b.postcodeCity};
     m_page.text(QStringLiteral("breeder3Right"))->lines
-        = QStringList {withPrefix(prefixes, QStringLiteral("Tel.: "), b.Phone)};
+        = QStringList {withPrefix(prefixes, QStringLiteral("Tel.: "), b.phone)};
 
-    m_page.rect(QStringLiteral("headFrame"))->outline = storedColour(settings.HeaderColour);
+    m_page.rect(QStringLiteral("headFrame"))->outline = storedColour(settings.headerColour);
     m_slots = resolvePedigree(db.animals, *subject, m_index);
     for (int slot = 1; slot <= PedigreeSlots::kCount; ++slot) {
         m_page.rect(number(slot, "box"))->outline
-            = storedColour(slot % 2 == 1 ? settings.MaleColour : settings.FemaleColour);
+            = storedColour(slot % 2 == 1 ? settings.maleColour : settings.femaleColour);
         TextElement* ringField = m_page.text(number(slot, "ring"));
         TextElement* details = m_page.text(number(slot, "details"));
         details->style.pointSize = options.detailFontSize;
@@ -241,8 +241,8 @@ PedigreeReport::FillResult PedigreeReport::fill(const Database& db, const QStrin
             details->lines.clear();
             continue;
         }
-        const TTauben& ancestor = db.animals[size_t(m_slots.index[slot])];
-        ringField->lines = QStringList {ancestor.RingNumber};
+        const Animal& ancestor = db.animals[size_t(m_slots.index[slot])];
+        ringField->lines = QStringList {ancestor.ringNumber};
         details->lines = detailLines(ancestor, generationOf(slot), settings, options.outerGenerationsContent);
     }
     return result;

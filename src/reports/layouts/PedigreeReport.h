@@ -41,14 +41,14 @@ public:
     const PedigreeSlots& ancestors() const { return m_slots; }
 
     // The detail lines of one ancestor box, by the rules of its generation.
-    static QStringList detailLines(const TTauben& animal, int generation, const PrintSettings& settings,
+    static QStringList detailLines(const Animal& animal, int generation, const PrintSettings& settings,
                                    int outerGenerationsContent);
     // The frame of a picture of this size, in layout pixels (170 × 120 at most).
     static QSize pictureFrame(QSize picture, QSize current);
 
 private:
     void build();
-    void fillTopRight(const Database& db, const TTauben& subject, const CertificateOptions& options,
+    void fillTopRight(const Database& db, const Animal& subject, const CertificateOptions& options,
                       const QString& dataFolder, FillResult& result);
 
     ReportPage m_page;

@@ -78,26 +78,25 @@ RecordSheetReport::RecordSheetReport()
     e.push_back(text(QStringLiteral("foot2"), 154.3, 174.9, 6, QStringLiteral("Internet: ") + SpeciesWords::WebPage));
 }
 
-QString RecordSheetReport::sexWord(qint32 sex)
+QString RecordSheetReport::sexWord(Sex sex)
 {
     switch (sex) {
-    case 0:
+    case Sex::Unknown:
         return QStringLiteral("unbekannt");
-    case 1:
+    case Sex::Male:
         return QStringLiteral("Tauber (m)");
-    case 2:
+    case Sex::Female:
         return QStringLiteral("Täubin (w)");
-    default:
-        return {};
     }
+    return {}; // a value the file held but no dialog sets
 }
 
-void RecordSheetReport::fill(const TTauben& animal)
+void RecordSheetReport::fill(const Animal& animal)
 {
     const std::pair<const char*, QString> values[] = {
-        {"ring", animal.RingNumber},         {"sex", sexWord(animal.Sex)}, {"year", QString::number(animal.BirthYear)},
-        {"listRemarks", animal.ListRemarks}, {"remarks", animal.Remarks},  {"colour", animal.Colour},
-        {"breeder", animal.Breeder},         {"breed", animal.Breed},
+        {"ring", animal.ringNumber},         {"sex", sexWord(animal.sex)}, {"year", QString::number(animal.birthYear)},
+        {"listRemarks", animal.listRemarks}, {"remarks", animal.remarks},  {"colour", animal.colour},
+        {"breeder", animal.breeder},         {"breed", animal.breed},
     };
     for (const auto& [name, value] : values)
         m_page.text(QString::fromLatin1(name))->lines = QStringList {value};

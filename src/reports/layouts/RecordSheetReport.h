@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/model/Records.h"
+#include "core/model/Database.h"
 #include "reports/engine/ReportPage.h"
 
 // The record sheet ("Stammblatt"): one animal's data in four framed boxes,
@@ -10,11 +10,11 @@ class RecordSheetReport
 public:
     RecordSheetReport();
 
-    void fill(const TTauben& animal);
+    void fill(const Animal& animal);
     const ReportPage& page() const { return m_page; }
 
     // "unbekannt", "Tauber (m)", "Täubin (w)"; empty for any other value.
-    static QString sexWord(qint32 sex);
+    static QString sexWord(Sex sex);
 
 private:
     ReportPage m_page;

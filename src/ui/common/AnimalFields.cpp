@@ -1,6 +1,6 @@
 #include "ui/common/AnimalFields.h"
 
-#include "core/model/Records.h"
+#include "core/model/Database.h"
 #include "core/model/SpeciesWords.h"
 #include "core/model/TextRules.h"
 #include "ui/common/Choices.h"
@@ -72,7 +72,7 @@ AnimalInput AnimalFields::input() const
 {
     AnimalInput in;
     in.ring = ring->text();
-    in.sex = sex->currentIndex();
+    in.sex = selectedSex(sex);
     in.year = year->currentText();
     in.breeder = breeder->currentText();
     in.colour = colour->currentText();
@@ -83,15 +83,15 @@ AnimalInput AnimalFields::input() const
     return in;
 }
 
-void AnimalFields::show(const TTauben& animal) const
+void AnimalFields::show(const Animal& animal) const
 {
-    ring->setText(animal.RingNumber);
-    sex->setCurrentIndex(animal.Sex >= 0 && animal.Sex <= 2 ? animal.Sex : -1);
-    year->setEditText(QString::number(animal.BirthYear));
-    breeder->setEditText(animal.Breeder);
-    colour->setEditText(animal.Colour);
-    markings->setEditText(animal.Markings);
-    breed->setEditText(animal.Breed);
-    remarks->setPlainText(animal.Remarks);
-    listRemarks->setText(animal.ListRemarks);
+    ring->setText(animal.ringNumber);
+    sex->setCurrentIndex(sexIndex(animal.sex));
+    year->setEditText(QString::number(animal.birthYear));
+    breeder->setEditText(animal.breeder);
+    colour->setEditText(animal.colour);
+    markings->setEditText(animal.markings);
+    breed->setEditText(animal.breed);
+    remarks->setPlainText(animal.remarks);
+    listRemarks->setText(animal.listRemarks);
 }

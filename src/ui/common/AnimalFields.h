@@ -10,7 +10,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QWidget;
-struct TTauben;
+struct Animal;
 
 // The data fields of an animal with their labels, as the enter and change
 // dialogs show them.
@@ -36,7 +36,7 @@ struct AnimalFields
     // What the fields hold, as the checks and saves take it.
     AnimalInput input() const;
     // Shows an animal's data.
-    void show(const TTauben& animal) const;
+    void show(const Animal& animal) const;
 };
 
 AnimalFields makeAnimalFields(QWidget* parent, const QString& remarksLabel = QStringLiteral("Bemerkungen:"));

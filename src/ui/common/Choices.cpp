@@ -84,3 +84,16 @@ QStringList sexWords()
 {
     return {QStringLiteral("unbekannt"), QStringLiteral("männlich"), QStringLiteral("weiblich")};
 }
+
+int sexIndex(Sex sex)
+{
+    const auto value = static_cast<qint32>(sex);
+    return value >= 0 && value < 3 ? int(value) : -1;
+}
+
+std::optional<Sex> selectedSex(const QComboBox* combo)
+{
+    if (combo->currentIndex() < 0)
+        return std::nullopt;
+    return static_cast<Sex>(combo->currentIndex());
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/model/Animal.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -27,3 +29,7 @@ bool selectEntry(QComboBox* combo, const QString& text);
 
 // The three sex words in the order of their stored values 0, 1, 2.
 QStringList sexWords();
+// A sex list's entry for a sex, -1 for a value outside the list.
+int sexIndex(Sex sex);
+// The sex a sex list names, or none when nothing is selected.
+std::optional<Sex> selectedSex(const QComboBox* combo);

@@ -73,7 +73,7 @@ MainWindow::MainWindow(Database db, DataFiles files, QWidget* parent)
 
     m_stockListPanel = new StockListPanel(this);
     connect(m_stockListPanel, &StockListPanel::cancelled, this, [this] { m_pages->setCurrentIndex(0); });
-    connect(m_stockListPanel, &StockListPanel::filterCleared, this, &MainWindow::RefreshMainWindow);
+    connect(m_stockListPanel, &StockListPanel::filterCleared, this, &MainWindow::refresh);
     connect(m_stockListPanel, &StockListPanel::sortByRing, this, &MainWindow::notYetAvailable);
     connect(m_stockListPanel, &StockListPanel::sortByYear, this, &MainWindow::notYetAvailable);
 
@@ -191,15 +191,15 @@ QWidget* MainWindow::buildPedigreeGroup()
          }},
         {QStringLiteral("Anzeigen"), "previewPedigreeButton", 2, 2, 1,
          [this] {
-             m_certificates->preview(SelectedAnimalRing());
+             m_certificates->preview(selectedAnimalRing());
          }},
         {QStringLiteral("Drucken"), "printPedigreeButton", 2, 3, 1,
          [this] {
-             m_certificates->print(SelectedAnimalRing());
+             m_certificates->print(selectedAnimalRing());
          }},
         {QStringLiteral("Nur Stammblatt drucken"), "recordSheetButton", 3, 2, 2,
          [this] {
-             m_certificates->previewRecordSheet(SelectedAnimalRing());
+             m_certificates->previewRecordSheet(selectedAnimalRing());
          }},
     };
     for (const auto& b : buttons) {
@@ -231,50 +231,50 @@ void MainWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     if (!event->spontaneous())
-        RefreshMainWindow();
+        refresh();
 }
 
-void MainWindow::RefreshMainWindow()
+void MainWindow::refresh()
 {
     m_certificates->stockChanged();
     setChoices(m_animalSelector, pedigreeCandidates(m_db.animals));
-    const bool breeding = m_db.print.ShowBreeding != 0;
+    const bool breeding = m_db.print.showBreeding != 0;
     m_breedingButton->setVisible(breeding);
     m_pairGroup->setVisible(breeding);
     setChoices(m_pairSelector, pairCaptions(m_db.pairs));
-    m_stockListPanel->setBreeds(distinctValues(m_db.animals, &TTauben::Breed));
+    m_stockListPanel->setBreeds(distinctValues(m_db.animals, &Animal::breed));
 }
 
 void MainWindow::sortStock()
 {
-    sorttauben(m_db.animals);
+    ::sortStock(m_db.animals);
     m_certificates->stockChanged();
 }
 
-std::optional<QString> MainWindow::SelectedAnimalRing() const
+std::optional<QString> MainWindow::selectedAnimalRing() const
 {
     if (m_animalSelector->currentIndex() < 0)
         return std::nullopt;
     return m_animalSelector->currentText();
 }
 
-std::optional<int> MainWindow::SelectedPair() const
+std::optional<int> MainWindow::selectedPair() const
 {
     if (m_pairSelector->currentIndex() < 0)
         return std::nullopt;
     return m_pairSelector->currentIndex();
 }
 
-void MainWindow::ShowPedigreeOf(const QString& ring)
+void MainWindow::showPedigreeOf(const QString& ring)
 {
     selectEntry(m_animalSelector, ring);
-    m_certificates->preview(SelectedAnimalRing());
+    m_certificates->preview(selectedAnimalRing());
 }
 
 void MainWindow::updateBuyerLabel()
 {
-    m_buyerLabel->setText(m_db.print.TopRightContent == 2 ? QStringLiteral("Freier Text:")
-                                                          : QStringLiteral("Käuferdaten:"));
+    m_buyerLabel->setText(m_db.print.topRightContent == TopRightContent::FreeText ? QStringLiteral("Freier Text:")
+                                                                                  : QStringLiteral("Käuferdaten:"));
 }
 
 void MainWindow::showStockListPanel(int mode)
@@ -299,7 +299,7 @@ void MainWindow::openEnterAnimals()
 {
     if (!m_enterDialog) {
         m_enterDialog = std::make_unique<EnterAnimalsDialog>(m_db.animals, this);
-        connect(m_enterDialog.get(), &EnterAnimalsDialog::stockChanged, this, &MainWindow::RefreshMainWindow);
+        connect(m_enterDialog.get(), &EnterAnimalsDialog::stockChanged, this, &MainWindow::refresh);
     }
     showModal(m_enterDialog.get());
 }
@@ -308,7 +308,7 @@ void MainWindow::openDeleteAnimal()
 {
     if (!m_deleteDialog) {
         m_deleteDialog = std::make_unique<DeleteAnimalDialog>(m_db.animals, this);
-        connect(m_deleteDialog.get(), &QDialog::finished, this, &MainWindow::RefreshMainWindow);
+        connect(m_deleteDialog.get(), &QDialog::finished, this, &MainWindow::refresh);
     }
     showModal(m_deleteDialog.get());
 }
@@ -326,7 +326,7 @@ void MainWindow::openPrintSettings()
         m_printSettingsDialog = std::make_unique<PrintSettingsDialog>(m_db.print, m_certificateOptions, this);
         connect(m_printSettingsDialog.get(), &PrintSettingsDialog::topRightContentChanged, this,
                 &MainWindow::updateBuyerLabel);
-        connect(m_printSettingsDialog.get(), &QDialog::finished, this, &MainWindow::RefreshMainWindow);
+        connect(m_printSettingsDialog.get(), &QDialog::finished, this, &MainWindow::refresh);
     }
     showModal(m_printSettingsDialog.get());
 }
@@ -341,7 +341,7 @@ ChangeAnimalDialog& MainWindow::changeDialog()
             if (m_searchDialog)
                 m_searchDialog->stockChanged();
         });
-        connect(m_changeDialog.get(), &ChangeAnimalDialog::pedigreeRequested, this, &MainWindow::ShowPedigreeOf);
+        connect(m_changeDialog.get(), &ChangeAnimalDialog::pedigreeRequested, this, &MainWindow::showPedigreeOf);
         connect(m_changeDialog.get(), &ChangeAnimalDialog::descendantsRequested, this,
                 [this](const QString& ring) { descendantsDialog().openFor(ring); });
     }
@@ -352,14 +352,14 @@ DescendantsDialog& MainWindow::descendantsDialog()
 {
     if (!m_descendantsDialog) {
         m_descendantsDialog = std::make_unique<DescendantsDialog>(m_db.animals, this);
-        connect(m_descendantsDialog.get(), &DescendantsDialog::pedigreeRequested, this, &MainWindow::ShowPedigreeOf);
+        connect(m_descendantsDialog.get(), &DescendantsDialog::pedigreeRequested, this, &MainWindow::showPedigreeOf);
     }
     return *m_descendantsDialog;
 }
 
 void MainWindow::stockEdited()
 {
-    RefreshMainWindow();
+    refresh();
     if (m_searchDialog)
         m_searchDialog->stockChanged();
 }
@@ -374,7 +374,7 @@ void MainWindow::openSearch()
 {
     if (!m_searchDialog) {
         m_searchDialog = std::make_unique<SearchDialog>(m_db.animals, this);
-        connect(m_searchDialog.get(), &SearchDialog::pedigreeRequested, this, &MainWindow::ShowPedigreeOf);
+        connect(m_searchDialog.get(), &SearchDialog::pedigreeRequested, this, &MainWindow::showPedigreeOf);
         connect(m_searchDialog.get(), &SearchDialog::showAllFound, this,
                 [this](const QStringList& rings, const std::optional<QString>& selected) {
                     changeDialog().openSearchResults(rings, selected);

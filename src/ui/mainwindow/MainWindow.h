@@ -42,13 +42,13 @@ public:
     CertificateCommands& certificateCommands() { return *m_certificates; }
 
     // Fills every list from the data; no animal and no pair is selected afterwards.
-    void RefreshMainWindow();
+    void refresh();
     // Reorders the stock newest year first and drops deleted animals.
     void sortStock();
-    std::optional<QString> SelectedAnimalRing() const;
-    std::optional<int> SelectedPair() const;
+    std::optional<QString> selectedAnimalRing() const;
+    std::optional<int> selectedPair() const;
     // Selects the last entry with exactly this ring (if any), then shows its certificate.
-    void ShowPedigreeOf(const QString& ring);
+    void showPedigreeOf(const QString& ring);
     // The caption beside the buyer text, following the print settings.
     void updateBuyerLabel();
 

@@ -29,7 +29,7 @@ void print(QWidget* parent, const std::vector<ReportPage>& pages, const QString&
 bool saveAsPdf(QWidget* parent, const std::vector<ReportPage>& pages, const QString& fileName)
 {
     const QString proposed
-        = GetSpecialFolder(SpecialFolder::Documents) + QLatin1Char('/') + fileName + QStringLiteral(".pdf");
+        = specialFolder(SpecialFolder::Documents) + QLatin1Char('/') + fileName + QStringLiteral(".pdf");
     const QString path = Prompts::current().saveFileName(parent, QStringLiteral("Als PDF speichern"), proposed,
                                                          QStringLiteral("PDF-Dateien (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty())

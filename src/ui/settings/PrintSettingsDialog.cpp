@@ -79,9 +79,9 @@ PrintSettingsDialog::PrintSettingsDialog(PrintSettings& settings, CertificateOpt
 
     auto* colours = new QFormLayout;
     const std::tuple<const char*, QString, quint32 PrintSettings::*> swatches[] = {
-        {"headerColourSwatch", QStringLiteral("Farbe für den Kopf:"), &PrintSettings::HeaderColour},
-        {"maleColourSwatch", QStringLiteral("Farbe für männlich:"), &PrintSettings::MaleColour},
-        {"femaleColourSwatch", QStringLiteral("Farbe für weiblich:"), &PrintSettings::FemaleColour},
+        {"headerColourSwatch", QStringLiteral("Farbe für den Kopf:"), &PrintSettings::headerColour},
+        {"maleColourSwatch", QStringLiteral("Farbe für männlich:"), &PrintSettings::maleColour},
+        {"femaleColourSwatch", QStringLiteral("Farbe für weiblich:"), &PrintSettings::femaleColour},
     };
     for (const auto& [name, label, colour] : swatches) {
         QPushButton* swatch = colourSwatch(name, label, colour);
@@ -92,17 +92,17 @@ PrintSettingsDialog::PrintSettingsDialog(PrintSettings& settings, CertificateOpt
     m_breeding->setObjectName(QStringLiteral("breedingBox"));
     layout->addWidget(m_breeding);
 
-    connect(m_printYear, &QCheckBox::toggled, this, [this](bool on) { m_settings.PrintBirthYear = on; });
-    connect(m_prefixes, &QCheckBox::toggled, this, [this](bool on) { m_settings.ShowPrefixes = on; });
-    connect(m_breeding, &QCheckBox::toggled, this, [this](bool on) { m_settings.ShowBreeding = on; });
+    connect(m_printYear, &QCheckBox::toggled, this, [this](bool on) { m_settings.printBirthYear = on; });
+    connect(m_prefixes, &QCheckBox::toggled, this, [this](bool on) { m_settings.showPrefixes = on; });
+    connect(m_breeding, &QCheckBox::toggled, this, [this](bool on) { m_settings.showBreeding = on; });
     connect(m_layout, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0)
-            m_settings.StockListLayout = index;
+            m_settings.stockListLayout = static_cast<StockListLayout>(index);
     });
     connect(m_topRight, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index < 0)
             return;
-        m_settings.TopRightContent = index;
+        m_settings.topRightContent = static_cast<TopRightContent>(index);
         emit topRightContentChanged();
     });
     connect(m_outer, &QComboBox::currentIndexChanged, this,
@@ -147,14 +147,15 @@ void PrintSettingsDialog::loadSettings()
     const QSignalBlocker blockers[] = {
         QSignalBlocker(m_printYear), QSignalBlocker(m_prefixes), QSignalBlocker(m_breeding), QSignalBlocker(m_topRight),
         QSignalBlocker(m_layout),    QSignalBlocker(m_outer),    QSignalBlocker(m_fontSize)};
-    m_printYear->setChecked(m_settings.PrintBirthYear != 0);
-    m_prefixes->setChecked(m_settings.ShowPrefixes != 0);
-    m_breeding->setChecked(m_settings.ShowBreeding != 0);
-    const auto index = [](qint32 value, int count) {
+    m_printYear->setChecked(m_settings.printBirthYear != 0);
+    m_prefixes->setChecked(m_settings.showPrefixes != 0);
+    m_breeding->setChecked(m_settings.showBreeding != 0);
+    const auto index = [](auto code, int count) {
+        const auto value = static_cast<qint32>(code);
         return value >= 0 && value < count ? int(value) : -1;
     };
-    m_topRight->setCurrentIndex(index(m_settings.TopRightContent, 3));
-    m_layout->setCurrentIndex(index(m_settings.StockListLayout, 2));
+    m_topRight->setCurrentIndex(index(m_settings.topRightContent, 3));
+    m_layout->setCurrentIndex(index(m_settings.stockListLayout, 2));
     m_outer->setCurrentIndex(m_options.outerGenerationsContent);
     m_fontSize->setValue(m_options.detailFontSize);
     for (const auto& [swatch, colour] : std::as_const(m_swatches))

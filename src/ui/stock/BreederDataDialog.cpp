@@ -12,8 +12,8 @@ namespace {
 
 QString* fieldOf(BreederData& data, int index)
 {
-    QString* fields[] = {&data.FirstName, &data.LastName,      &data.Street,    &data.PostcodeCity,
-                         &data.Phone,     &data.BreederNumber, &data.ClubNumber};
+    QString* fields[] = {&data.firstName, &data.lastName,      &data.street,    &data.postcodeCity,
+                         &data.phone,     &data.breederNumber, &data.clubNumber};
     return fields[index];
 }
 

@@ -196,11 +196,11 @@ void ChangeAnimalDialog::prepareOnShow()
     const std::optional<int> remembered = m_list->selectedRow();
     clearFields();
     setChoices(m_fields.year, yearList());
-    setChoices(m_fields.breeder, distinctValues(m_db.animals, &TTauben::Breeder));
-    setChoices(m_fields.breed, distinctValues(m_db.animals, &TTauben::Breed));
-    setChoices(m_fields.colour, distinctValues(m_db.animals, &TTauben::Colour));
-    setChoices(m_fields.markings, distinctValues(m_db.animals, &TTauben::Markings));
-    m_filter->setBreeds(distinctValues(m_db.animals, &TTauben::Breed));
+    setChoices(m_fields.breeder, distinctValues(m_db.animals, &Animal::breeder));
+    setChoices(m_fields.breed, distinctValues(m_db.animals, &Animal::breed));
+    setChoices(m_fields.colour, distinctValues(m_db.animals, &Animal::colour));
+    setChoices(m_fields.markings, distinctValues(m_db.animals, &Animal::markings));
+    m_filter->setBreeds(distinctValues(m_db.animals, &Animal::breed));
     setWindowTitle(m_searchMode ? QStringLiteral("Gefundene ") + SpeciesWords::Plural + QStringLiteral(" (")
                            + SpeciesWords::Plural + QStringLiteral(" ändern Modus)")
                                 : SpeciesWords::Plural + QStringLiteral(" ändern"));
@@ -252,11 +252,11 @@ void ChangeAnimalDialog::selectAnimal(const QString& ring)
         if (const QString failure = m_picture->showPicture(picture, kSelectedPictureFit); !failure.isEmpty())
             m_status->showMessage(failure);
     }
-    const TTauben* animal = lastActiveWithRing(m_db.animals, ring);
+    const Animal* animal = lastActiveWithRing(m_db.animals, ring);
     if (!animal)
         return;
     m_fields.show(*animal);
-    m_sold->setChecked(animal->Sold != 0);
+    m_sold->setChecked(animal->sold != 0);
     m_status->showMessage(QStringLiteral("Bitte ") + SpeciesWords::Accusative
                           + QStringLiteral(" ändern und danach auf \"") + SpeciesWords::Singular
                           + QStringLiteral(" ändern\" klicken."));

@@ -67,7 +67,7 @@ void DeleteAnimalDialog::prepareOnShow()
     QStringList rings = activeRings(m_animals);
     sortAlphabetically(rings);
     m_list->setRings(rings);
-    m_filter->setBreeds(distinctValues(m_animals, &TTauben::Breed));
+    m_filter->setBreeds(distinctValues(m_animals, &Animal::breed));
 }
 
 void DeleteAnimalDialog::applyFilter()

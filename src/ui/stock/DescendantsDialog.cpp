@@ -165,11 +165,11 @@ void DescendantsDialog::clearInfo()
 
 void DescendantsDialog::showInfo(const QString& ring)
 {
-    const TTauben* animal = lastActiveWithRing(m_animals, ring);
+    const Animal* animal = lastActiveWithRing(m_animals, ring);
     if (!animal)
         return;
-    m_infoRing->setText(animal->RingNumber);
-    m_infoBreeder->setText(QStringLiteral("Züchter: ") + animal->Breeder);
-    m_infoColour->setText(animal->Colour);
-    m_infoRemarks->setPlainText(animal->Remarks);
+    m_infoRing->setText(animal->ringNumber);
+    m_infoBreeder->setText(QStringLiteral("Züchter: ") + animal->breeder);
+    m_infoColour->setText(animal->colour);
+    m_infoRemarks->setPlainText(animal->remarks);
 }

@@ -230,7 +230,7 @@ void EnterAnimalsDialog::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
 }
 
-void EnterAnimalsDialog::refill(QComboBox* combo, QString TTauben::*field)
+void EnterAnimalsDialog::refill(QComboBox* combo, QString Animal::*field)
 {
     setChoices(combo, distinctValues(m_animals, field));
 }
@@ -245,11 +245,11 @@ void EnterAnimalsDialog::prepareOnShow()
         m_fields.sex->setCurrentIndex(-1);
     if (!m_keepYear->isChecked())
         setChoices(m_fields.year, yearList());
-    const std::pair<QCheckBox*, std::pair<QComboBox*, QString TTauben::*>> texts[] = {
-        {m_keepBreeder, {m_fields.breeder, &TTauben::Breeder}},
-        {m_keepColour, {m_fields.colour, &TTauben::Colour}},
-        {m_keepMarkings, {m_fields.markings, &TTauben::Markings}},
-        {m_keepBreed, {m_fields.breed, &TTauben::Breed}},
+    const std::pair<QCheckBox*, std::pair<QComboBox*, QString Animal::*>> texts[] = {
+        {m_keepBreeder, {m_fields.breeder, &Animal::breeder}},
+        {m_keepColour, {m_fields.colour, &Animal::colour}},
+        {m_keepMarkings, {m_fields.markings, &Animal::markings}},
+        {m_keepBreed, {m_fields.breed, &Animal::breed}},
     };
     for (const auto& [keep, target] : texts) {
         if (!keep->isChecked())
@@ -265,7 +265,7 @@ void EnterAnimalsDialog::saveOneAnimal()
         return;
     }
     m_animals.push_back(makeNewAnimal(input, input.ring));
-    const QString ring = m_animals.back().RingNumber;
+    const QString ring = m_animals.back().ringNumber;
     if (!m_picturePath.isEmpty() && QFileInfo::exists(m_picturePath)) {
         QDir().mkpath(DataFolder::picturesFolder());
         const QString failure = copyFileReplacing(m_picturePath, DataFolder::picturePath(ring));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/model/Records.h"
+#include "core/model/Database.h"
 #include "core/stock/AnimalEntry.h"
 #include "ui/common/AnimalFields.h"
 
@@ -39,7 +39,7 @@ private:
     void buildFields();
     void buildSeriesColumn();
     void prepareOnShow();
-    void refill(QComboBox* combo, QString TTauben::*field);
+    void refill(QComboBox* combo, QString Animal::*field);
     void saveOneAnimal();
     void createRange();
     void choosePicture();

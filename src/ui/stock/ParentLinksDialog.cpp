@@ -142,7 +142,7 @@ ParentListOptions ParentLinksDialog::options() const
 
 void ParentLinksDialog::rebuildLists()
 {
-    m_filter->setBreeds(distinctValues(m_animals, &TTauben::Breed));
+    m_filter->setBreeds(distinctValues(m_animals, &Animal::breed));
     fillLists();
 }
 
@@ -158,7 +158,7 @@ void ParentLinksDialog::fillLists()
 
 void ParentLinksDialog::selectChild(const QString& ring)
 {
-    const TTauben* child = lastActiveWithRing(m_animals, ring);
+    const Animal* child = lastActiveWithRing(m_animals, ring);
     if (!child)
         return;
     m_status->showMessage(QStringLiteral("Wählen Sie nun Mutter und Vater d. ausgew. ") + SpeciesWords::Singular
@@ -184,7 +184,7 @@ void ParentLinksDialog::saveParents()
         const QString mother = m_mothers->currentIndex() >= 0 ? m_mothers->currentText() : QString();
         const QString father = m_fathers->currentIndex() >= 0 ? m_fathers->currentText() : QString();
         // Saving must not silently drop a parent the lists merely hide.
-        const TTauben* record = lastActiveWithRing(m_animals, *child);
+        const Animal* record = lastActiveWithRing(m_animals, *child);
         const QString warning = record ? hiddenParentWarning(*record, m_lists, mother, father) : QString();
         if (!warning.isEmpty() && !Messages::current().askYesNo(this, QStringLiteral("Frage"), warning))
             return;

@@ -95,7 +95,7 @@ SearchDialog::SearchDialog(AnimalTable& animals, QWidget* parent) : QDialog(pare
     showAll->setObjectName(QStringLiteral("showAllButton"));
     outer->addWidget(showAll);
 
-    connect(m_sex, &QComboBox::currentIndexChanged, this, &SearchDialog::suche);
+    connect(m_sex, &QComboBox::currentIndexChanged, this, &SearchDialog::runSearch);
     connect(clearSex, &QPushButton::clicked, this, [this] { m_sex->setCurrentIndex(-1); });
     connect(m_results, &RingList::ringActivated, this, &SearchDialog::pedigreeRequested);
     connect(showAll, &QPushButton::clicked, this,
@@ -110,12 +110,12 @@ void SearchDialog::addTextCriterion(const char* name, const QString& partial, co
     QWidget* input = nullptr;
     if (combo) {
         auto* box = makeChoiceCombo(m_form, QString::fromLatin1(name));
-        connect(box, &QComboBox::editTextChanged, this, &SearchDialog::suche);
+        connect(box, &QComboBox::editTextChanged, this, &SearchDialog::runSearch);
         input = box;
     } else {
         auto* edit = new QLineEdit(m_form);
         edit->setObjectName(QString::fromLatin1(name));
-        connect(edit, &QLineEdit::textChanged, this, &SearchDialog::suche);
+        connect(edit, &QLineEdit::textChanged, this, &SearchDialog::runSearch);
         input = edit;
     }
     auto* label = new QLabel(partial, m_form);
@@ -131,7 +131,7 @@ void SearchDialog::addTextCriterion(const char* name, const QString& partial, co
     connect(box, &QCheckBox::toggled, this, [this, index](bool on) {
         const Criterion& c = m_criteria[index];
         c.label->setText(on ? c.exactLabel : c.partialLabel);
-        suche();
+        runSearch();
     });
 }
 
@@ -152,10 +152,8 @@ void SearchDialog::showEvent(QShowEvent* event)
 
 void SearchDialog::prepareOnShow()
 {
-    const std::pair<int, QString TTauben::*> lists[] = {{Breeder, &TTauben::Breeder},
-                                                        {Breed, &TTauben::Breed},
-                                                        {Colour, &TTauben::Colour},
-                                                        {Markings, &TTauben::Markings}};
+    const std::pair<int, QString Animal::*> lists[] = {
+        {Breeder, &Animal::breeder}, {Breed, &Animal::breed}, {Colour, &Animal::colour}, {Markings, &Animal::markings}};
     for (const auto& [criterion, field] : lists)
         setChoices(static_cast<QComboBox*>(m_criteria[criterion].input), distinctValues(m_animals, field));
     stockChanged();
@@ -165,10 +163,10 @@ void SearchDialog::stockChanged()
 {
     // The alphabetical order is looked up once, so a keystroke costs one pass and no sort.
     m_order = alphabeticalOrder(m_animals);
-    suche();
+    runSearch();
 }
 
-void SearchDialog::suche()
+void SearchDialog::runSearch()
 {
     if (m_criteria.size() < 6)
         return; // still being built
@@ -182,8 +180,8 @@ void SearchDialog::suche()
     criteria.colour = text(Colour);
     criteria.markings = text(Markings);
     criteria.breed = text(Breed);
-    criteria.sex = m_sex->currentIndex();
-    const QStringList found = ::suche(m_animals, m_order, criteria);
+    criteria.sex = selectedSex(m_sex);
+    const QStringList found = searchStock(m_animals, m_order, criteria);
     m_results->setRings(found);
     m_count->setText(QString::number(found.size()) + QLatin1Char(' ') + SpeciesWords::Plural
                      + QStringLiteral(" gefunden..."));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/model/Records.h"
+#include "core/model/Database.h"
 #include "core/stock/StockSearch.h"
 
 #include <QDialog>
@@ -44,7 +44,7 @@ private:
                           bool combo);
     QString inputText(int criterion) const;
     void prepareOnShow();
-    void suche();
+    void runSearch();
 
     AnimalTable& m_animals;
     std::vector<qsizetype> m_order;
