@@ -2,12 +2,15 @@
 #include "StockGenerator.h"
 #include "core/files/StockFile.h"
 #include "core/stock/DescendantsWalk.h"
+#include "core/stock/StockDocument.h"
 #include "core/stock/StockSearch.h"
+#include "support/ScanOracles.h"
 #include "ui/stock/SearchDialog.h"
 
 #include <QApplication>
 #include <QBuffer>
 #include <QLineEdit>
+#include <QTemporaryDir>
 
 #include "BenchMain.h"
 
@@ -103,8 +106,8 @@ void searchCore(benchmark::State& state)
 // One keystroke in the ring field: the search and the result list's update.
 void searchKeystroke(benchmark::State& state)
 {
-    AnimalTable animals = generateStock(100000).animals;
-    SearchDialog dialog(animals);
+    StockDocument stock(generateStock(100000), DataFiles(QString()));
+    SearchDialog dialog(stock);
     dialog.show();
     auto* ring = dialog.findChild<QLineEdit*>(QStringLiteral("ringCriterion"));
     const QString typed = state.range(0) ? QStringLiteral("12") : QString();

@@ -1,5 +1,6 @@
 // The main window's refresh and a ring range on a large stock, through the real widgets.
 #include "StockGenerator.h"
+#include "core/stock/StockDocument.h"
 #include "core/stock/StockSort.h"
 #include "ui/mainwindow/MainWindow.h"
 
@@ -17,17 +18,24 @@
 
 namespace {
 
-std::unique_ptr<MainWindow> makeWindow(int animals, const QTemporaryDir& dir)
+// The main window over a generated stock, shown.
+struct Window
 {
-    auto window = std::make_unique<MainWindow>(generateStock(animals), DataFiles(dir.path() + QLatin1Char('/')));
-    window->show();
-    return window;
-}
+    Window(int animals, const QTemporaryDir& dir)
+        : stock(generateStock(animals), DataFiles(dir.path() + QLatin1Char('/'))), window(stock)
+    {
+        window.show();
+    }
+    MainWindow* operator->() { return &window; }
+
+    StockDocument stock;
+    MainWindow window;
+};
 
 void refreshMainWindow(benchmark::State& state)
 {
     QTemporaryDir dir;
-    auto window = makeWindow(int(state.range(0)), dir);
+    Window window(int(state.range(0)), dir);
     for (auto _ : state)
         window->refresh();
 }
@@ -48,9 +56,9 @@ void ringRangeOnLargeStock(benchmark::State& state)
     QTemporaryDir dir;
     for (auto _ : state) {
         state.PauseTiming();
-        auto window = makeWindow(100000, dir);
-        window->findChild<QPushButton*>(QStringLiteral("enterAnimalsButton"))->click();
-        auto* dialog = window->findChild<QDialog*>(QStringLiteral("EnterAnimalsDialog"));
+        auto window = std::make_unique<Window>(100000, dir);
+        window->window.findChild<QPushButton*>(QStringLiteral("enterAnimalsButton"))->click();
+        auto* dialog = window->window.findChild<QDialog*>(QStringLiteral("EnterAnimalsDialog"));
         dialog->findChild<QCheckBox*>(QStringLiteral("showSeriesBox"))->setChecked(true);
         dialog->findChild<QComboBox*>(QStringLiteral("sexList"))->setCurrentIndex(1);
         for (const auto& [name, text] : {std::pair {"yearCombo", "2020"}, std::pair {"breederCombo", "Müller"},
@@ -63,7 +71,7 @@ void ringRangeOnLargeStock(benchmark::State& state)
         state.ResumeTiming();
         create->click();
         state.PauseTiming();
-        if (window->database().animals.size() != 110000)
+        if (window->stock.animals().size() != 110000)
             state.SkipWithError("range not created");
         window.reset();
         state.ResumeTiming();

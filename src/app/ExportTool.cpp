@@ -1,8 +1,9 @@
 #include "app/ExportTool.h"
 
+#include "core/files/DataFiles.h"
 #include "core/files/DataFolder.h"
-#include "core/files/StockFile.h"
 #include "core/model/Dates.h"
+#include "core/stock/StockDocument.h"
 #include "reports/engine/ReportOutput.h"
 #include "reports/layouts/PedigreeReport.h"
 #include "reports/layouts/RecordSheetReport.h"
@@ -97,30 +98,27 @@ int runExport(const QStringList& arguments, QTextStream& out, QTextStream& err)
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
 
-    QFile file(folder + QStringLiteral("taubenstamm.dat"));
-    if (!file.open(QIODevice::ReadOnly)) {
-        err << QStringLiteral("Die Bestandsdatei „%1“ kann nicht gelesen werden.\n")
-                   .arg(QDir::toNativeSeparators(file.fileName()));
+    // The same reading as the program's start: a damaged file is reported and kept as a copy.
+    DataFiles files(folder);
+    if (!QFileInfo::exists(files.stockPath())) {
+        err << QStringLiteral("Die Bestandsdatei „%1“ gibt es nicht.\n")
+                   .arg(QDir::toNativeSeparators(files.stockPath()));
         return FileProblem;
     }
     Database db;
-    const StockFile::ReadResult read = StockFile::read(file.readAll(), db);
-    if (read.status == StockFile::ReadStatus::WrongVersion) {
-        err << QStringLiteral("Die Bestandsdatei hat ein unbekanntes Format.\n");
+    const DataFiles::StartupResult loaded = files.load(db);
+    for (const QString& message : loaded.messages)
+        err << message << '\n';
+    if (loaded.terminate)
         return FileProblem;
-    }
-    if (read.status == StockFile::ReadStatus::Damaged) {
-        err << QStringLiteral("Warnung: Die Bestandsdatei ist beschädigt (%1); es wird mit dem gelesenen Teil "
-                              "gearbeitet.\n")
-                   .arg(read.problem);
-    }
+    const StockDocument stock(std::move(db), std::move(files));
 
     PedigreeReport certificate;
     RecordSheetReport sheet;
     std::vector<ReportPage> pages;
     const CertificateOptions options;
     for (const QString& ring : std::as_const(request.rings)) {
-        const PedigreeReport::FillResult filled = certificate.fill(db, ring, options, folder, &sheet);
+        const PedigreeReport::FillResult filled = certificate.fill(stock, ring, options, &sheet);
         if (!filled.found) {
             err << QStringLiteral("Die Ringnummer „%1“ ist nicht im Bestand.\n").arg(ring);
             return UnknownRing;

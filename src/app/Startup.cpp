@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "core/files/DataFolder.h"
+#include "core/model/AppInfo.h"
 #include "core/model/SpeciesWords.h"
 #include "ui/common/Messages.h"
 #include "ui/mainwindow/MainWindow.h"
@@ -11,6 +12,8 @@
 #include <QLibraryInfo>
 #include <QProxyStyle>
 #include <QTranslator>
+
+#include <utility>
 
 namespace {
 
@@ -33,6 +36,9 @@ public:
 
 void configureApplication()
 {
+    static bool configured = false;
+    if (std::exchange(configured, true))
+        return;
     QCoreApplication::setApplicationName(AppInfo::ShortTitle);
     auto* translator = new QTranslator(qApp);
     if (translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -49,7 +55,9 @@ bool Startup::start()
 {
     m_splash = std::make_unique<SplashWindow>(m_splashDelayMs);
 
-    DataFiles files(DataFolder::path());
+    const QString folder = DataFolder::path();
+    QDir().mkpath(folder); // one level: the user's data folder itself always exists
+    DataFiles files(folder);
     Database db;
     const DataFiles::StartupResult loaded = files.load(db);
     if (loaded.terminate) {
@@ -59,7 +67,8 @@ bool Startup::start()
     for (const QString& message : loaded.messages)
         Messages::current().warn(nullptr, message);
 
-    m_main = std::make_unique<MainWindow>(std::move(db), std::move(files));
+    m_stock = std::make_unique<StockDocument>(std::move(db), std::move(files));
+    m_main = std::make_unique<MainWindow>(*m_stock);
     connect(m_main.get(), &MainWindow::exitConfirmed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     connect(m_splash.get(), &SplashWindow::finished, this, &Startup::onSplashFinished);
     m_splash->start();
@@ -68,7 +77,7 @@ bool Startup::start()
 
 void Startup::onSplashFinished()
 {
-    QDir().mkpath(DataFolder::picturesFolder());
+    m_stock->pictures().makeFolder(); // a failure shows when a picture is stored
     m_main->show();
     emit mainWindowShown();
 }

@@ -6,6 +6,7 @@
 
 class MainWindow;
 class SplashWindow;
+class StockDocument;
 
 // Brings the program up: splash, data, main window; and ends it when the
 // main window says so.
@@ -21,6 +22,7 @@ public:
     // once (the message has been shown then).
     bool start();
 
+    StockDocument* stock() const { return m_stock.get(); }
     MainWindow* mainWindow() const { return m_main.get(); }
     SplashWindow* splashWindow() const { return m_splash.get(); }
 
@@ -32,6 +34,7 @@ private:
 
     int m_splashDelayMs;
     std::unique_ptr<SplashWindow> m_splash;
+    std::unique_ptr<StockDocument> m_stock;
     std::unique_ptr<MainWindow> m_main;
 };
 

@@ -3,6 +3,7 @@
 // and the command-line export.
 #include "app/ExportTool.h"
 #include "core/files/DataFiles.h"
+#include "core/stock/StockDocument.h"
 #include "reports/engine/ReportOutput.h"
 #include "reports/layouts/PedigreeReport.h"
 #include "support/PedigreeSample.h"
@@ -69,15 +70,14 @@ private slots:
         QVERIFY(m_dir.isValid());
         m_folder = m_dir.path() + QStringLiteral("/data/");
         DataFiles files(m_folder);
-        Database empty;
-        files.load(empty);
         QVERIFY(files.save(pedigreeSample()).ok);
+        m_stock = std::make_unique<StockDocument>(pedigreeSample(), DataFiles(m_folder));
     }
 
     void ringNumbersStandInTheirBoxesAndFontsAreEmbedded()
     {
         PedigreeReport report;
-        QVERIFY(report.fill(pedigreeSample(), kSampleSubject, {}, m_folder).found);
+        QVERIFY(report.fill(*m_stock, kSampleSubject, {}).found);
         const QString pdf = m_dir.path() + QStringLiteral("/nachweis.pdf");
         QCOMPARE(ReportOutput::writePdf({report.page()}, pdf, QStringLiteral("06.12.2026")), QString());
 
@@ -109,7 +109,7 @@ private slots:
     void outlinesKeepTheirWidthAtEveryResolution()
     {
         PedigreeReport report;
-        report.fill(pedigreeSample(), kSampleSubject, {}, m_folder);
+        report.fill(*m_stock, kSampleSubject, {});
         for (const double dpi : {96.0, 254.0, 600.0}) {
             const QImage image = ReportOutput::toImage(report.page(), dpi, QString());
             const double pxPerMm = dpi / 25.4;
@@ -155,6 +155,7 @@ private slots:
 private:
     QTemporaryDir m_dir;
     QString m_folder;
+    std::unique_ptr<StockDocument> m_stock;
 };
 
 QTEST_MAIN(TestReportOutput)

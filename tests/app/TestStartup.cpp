@@ -1,8 +1,11 @@
 #include "app/Startup.h"
 #include "core/files/DataFolder.h"
+#include "core/pictures/PictureStore.h"
+#include "core/stock/StockDocument.h"
 #include "support/FileBytes.h"
-#include "support/GuiHelpers.h"
+#include "support/FileHelpers.h"
 #include "support/ScriptedMessages.h"
+#include "support/WindowFixture.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/mainwindow/SplashWindow.h"
 
@@ -14,23 +17,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
-
 namespace {
 
-QByteArray contents(const QString& path)
+QString stockFile()
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return DataFolder::path() + QStringLiteral("taubenstamm.dat");
 }
 
-void put(const QString& path, const QByteArray& bytes)
+QString pairFile()
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
+    return DataFolder::path() + QStringLiteral("zuchtpaare.dat");
 }
 
 } // namespace
@@ -50,7 +46,7 @@ private slots:
     void dataFolderFollowsThePlural()
     {
         QCOMPARE(DataFolder::path(), m_home->path() + QStringLiteral("/Avelor Abstammungsnachweis für Kanarienvögel/"));
-        QCOMPARE(DataFolder::picturePath(QStringLiteral("../x/..\\y\n")),
+        QCOMPARE(PictureStore(DataFolder::path()).pathOf(QStringLiteral("../x/..\\y\n")),
                  DataFolder::path() + QStringLiteral("Bilder/.._x_.._y_.jpg"));
     }
 
@@ -73,15 +69,15 @@ private slots:
         QCOMPARE(labels[1]->text(), QStringLiteral("für Kanarienvögel"));
         QTRY_VERIFY(startup.mainWindow()->isVisible());
         QVERIFY(!startup.splashWindow()->isVisible());
-        QVERIFY(QDir(DataFolder::picturesFolder()).exists());
+        QVERIFY(QDir(DataFolder::path() + QStringLiteral("Bilder")).exists());
         QCOMPARE(startup.mainWindow()->windowTitle(), QStringLiteral("Avelor Abstammungsnachweis für Kanarienvögel"));
 
         QSignalSpy exit(startup.mainWindow(), &MainWindow::exitConfirmed);
         startup.mainWindow()->findChild<QPushButton*>(QStringLiteral("closeButton"))->click();
         QCOMPARE(messages.questions, QStringList {QStringLiteral("Frage: Wollen sie das Programm beenden?")});
         QCOMPARE(exit.count(), 1);
-        QCOMPARE(QFileInfo(DataFolder::stockFile()).size(), 318);
-        QCOMPARE(contents(DataFolder::pairFile()), QByteArray(4, '\0'));
+        QCOMPARE(QFileInfo(stockFile()).size(), 318);
+        QCOMPARE(contents(pairFile()), QByteArray(4, '\0'));
     }
 
     void neinKeepsTheWindowWithBothFilesWritten()
@@ -95,14 +91,14 @@ private slots:
         startup.mainWindow()->close();
         QCOMPARE(exit.count(), 0);
         QVERIFY(startup.mainWindow()->isVisible());
-        QVERIFY(QFile::exists(DataFolder::stockFile()));
-        QVERIFY(QFile::exists(DataFolder::pairFile()));
+        QVERIFY(QFile::exists(stockFile()));
+        QVERIFY(QFile::exists(pairFile()));
     }
 
     void handWrittenFilesComeBackAfterStartAndClose()
     {
-        put(DataFolder::stockFile(), SampleFiles::stock(true));
-        put(DataFolder::pairFile(), SampleFiles::pairs(true));
+        put(stockFile(), SampleFiles::stock(true));
+        put(pairFile(), SampleFiles::pairs(true));
         ScriptedMessages messages;
         messages.answer(true);
         Startup startup(0);
@@ -113,27 +109,27 @@ private slots:
 
         QList<qsizetype> listedMarks;
         const QByteArray expected = SampleFiles::stock(false, &listedMarks);
-        QByteArray saved = contents(DataFolder::stockFile());
+        QByteArray saved = contents(stockFile());
         QCOMPARE(saved.size(), expected.size());
         for (qsizetype at : listedMarks)
             saved[at] = expected[at]; // a scratch flag the lists reuse
         QCOMPARE(saved, expected);
-        QCOMPARE(contents(DataFolder::pairFile()), SampleFiles::pairs(false));
+        QCOMPARE(contents(pairFile()), SampleFiles::pairs(false));
     }
 
     void wrongVersionEndsAtOnceAndTouchesNothing()
     {
         QByteArray bytes = SampleFiles::stock(true);
         bytes[1] = 0;
-        put(DataFolder::stockFile(), bytes);
+        put(stockFile(), bytes);
         ScriptedMessages messages;
         Startup startup(0);
         QVERIFY(!startup.start());
         QCOMPARE(messages.texts.size(), 1);
         QVERIFY(messages.last().contains(QStringLiteral("nicht kompatibel")));
         QVERIFY(!startup.mainWindow());
-        QCOMPARE(contents(DataFolder::stockFile()), bytes);
-        QVERIFY(!QFile::exists(DataFolder::pairFile()));
+        QCOMPARE(contents(stockFile()), bytes);
+        QVERIFY(!QFile::exists(pairFile()));
     }
 
     void failedSaveIsReportedAndTheWindowStaysOpen()
@@ -142,40 +138,37 @@ private slots:
         Startup startup(0);
         QVERIFY(startup.start());
         QTRY_VERIFY(startup.mainWindow()->isVisible());
+        Database db;
         Animal a;
         a.ringNumber = QStringLiteral("R");
         a.remarks = QString(500, QLatin1Char('x'));
-        startup.mainWindow()->database().animals.assign(1000, a);
-
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit old {};
-        getrlimit(RLIMIT_FSIZE, &old);
-        rlimit limit = old;
-        limit.rlim_cur = 4096;
-        setrlimit(RLIMIT_FSIZE, &limit);
-        startup.mainWindow()->close();
-        setrlimit(RLIMIT_FSIZE, &old);
+        db.animals.assign(1000, a);
+        startup.stock()->replaceAll(db);
+        {
+            FileSizeLimit limit(4096);
+            startup.mainWindow()->close();
+        }
 
         QCOMPARE(messages.warnings.size(), 1);
-        QVERIFY(messages.warnings[0].contains(DataFolder::stockFile()));
+        QVERIFY(messages.warnings[0].contains(stockFile()));
         QVERIFY(messages.questions.isEmpty());
         QVERIFY(startup.mainWindow()->isVisible());
-        QVERIFY(!QFile::exists(DataFolder::stockFile()));
-        QVERIFY(!QFile::exists(DataFolder::pairFile()));
+        QVERIFY(!QFile::exists(stockFile()));
+        QVERIFY(!QFile::exists(pairFile()));
     }
 
     void damagedFilesAreReportedBeforeTheSplash()
     {
-        put(DataFolder::stockFile(), SampleFiles::stock(true).left(500));
-        put(DataFolder::pairFile(), QByteArray("\x01\x00\x00\x00", 4));
+        put(stockFile(), SampleFiles::stock(true).left(500));
+        put(pairFile(), QByteArray("\x01\x00\x00\x00", 4));
         ScriptedMessages messages;
         Startup startup(0);
         QVERIFY(startup.start());
         QCOMPARE(messages.warnings.size(), 2);
         QVERIFY(messages.warnings[0].contains(QStringLiteral("taubenstamm.dat")));
         QVERIFY(messages.warnings[1].contains(QStringLiteral("zuchtpaare.dat")));
-        QVERIFY(startup.mainWindow()->database().pairs.empty());
-        QCOMPARE(startup.mainWindow()->database().animals.size(), size_t(2));
+        QVERIFY(startup.stock()->data().pairs.empty());
+        QCOMPARE(startup.stock()->data().animals.size(), size_t(2));
     }
 
 private:

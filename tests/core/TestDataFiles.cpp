@@ -1,51 +1,18 @@
 #include "core/files/DataFiles.h"
 #include "support/FileBytes.h"
+#include "support/FileHelpers.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
-
 namespace {
-
-QByteArray contents(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void put(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
 
 QStringList damagedCopies(const QString& folder, const QString& name)
 {
     return QDir(folder).entryList({name + QStringLiteral(".beschaedigt-*")}, QDir::Files);
 }
-
-// Lets writes beyond `bytes` fail as on a full disk, for the lifetime of the object.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
-
-private:
-    rlimit m_old {};
-};
 
 } // namespace
 
@@ -60,14 +27,13 @@ private slots:
         m_folder = m_dir->path() + QStringLiteral("/Daten/");
     }
 
-    void firstStartCreatesFolderAndUsesDefaults()
+    void firstStartUsesDefaultsAndWritesOnlyWhenSaving()
     {
         DataFiles files(m_folder);
         Database db;
         const auto result = files.load(db);
         QVERIFY(!result.terminate);
         QVERIFY(result.messages.isEmpty());
-        QVERIFY(QDir(m_folder).exists());
         QCOMPARE(db.print, PrintSettings::defaults());
         QVERIFY(!QFile::exists(files.stockPath())); // nothing written until the save
 

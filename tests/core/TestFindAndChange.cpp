@@ -4,6 +4,7 @@
 #include "core/stock/DescendantsWalk.h"
 #include "core/stock/StockSearch.h"
 #include "support/SampleAnimals.h"
+#include "support/ScanOracles.h"
 
 #include <QTest>
 
@@ -130,25 +131,54 @@ private slots:
         edit.fields.sex = Sex::Male;
         edit.fields.year = QStringLiteral("2014");
         edit.fields.colour = QStringLiteral("rot");
-        QCOMPARE(applyAnimalEdit(t, QStringLiteral("A-1"), edit), QString()); // unchanged ring: no duplicate
+        QVERIFY(applyAnimalEdit(t, QStringLiteral("A-1"), edit).stored()); // unchanged ring: no duplicate
         QCOMPARE(t[0].colour, QStringLiteral("rot"));
         QCOMPARE(t[0].sold, quint8(0)); // un-ticked
 
         edit.fields.ring = QStringLiteral("b-2");
-        QCOMPARE(applyAnimalEdit(t, QStringLiteral("A-1"), edit), QStringLiteral("Diese Ringnummer existiert schon."));
+        QCOMPARE(applyAnimalEdit(t, QStringLiteral("A-1"), edit).message,
+                 QStringLiteral("Diese Ringnummer existiert schon."));
         edit.fields.ring = QStringLiteral("OLD"); // a deleted animal's ring may be taken
         edit.fields.sex = std::nullopt;
         edit.sold = true;
-        QCOMPARE(applyAnimalEdit(t, QStringLiteral("A-1"), edit), QString());
+        QVERIFY(applyAnimalEdit(t, QStringLiteral("A-1"), edit).stored());
         QCOMPARE(t[0].ringNumber, QStringLiteral("OLD"));
         QCOMPARE(t[0].sex, Sex::Male);
         QCOMPARE(t[0].sold, quint8(1));
 
         edit.fields.ring = QStringLiteral("NEW");
         edit.fields.year = QStringLiteral("zwei");
-        QCOMPARE(applyAnimalEdit(t, QStringLiteral("OLD"), edit),
-                 QStringLiteral("'zwei' is not a valid integer value"));
+        const AnimalEditResult refused = applyAnimalEdit(t, QStringLiteral("OLD"), edit);
+        QCOMPARE(refused.outcome, AnimalEditResult::Outcome::Refused);
+        QCOMPARE(refused.message, QStringLiteral("'zwei' is not a valid integer value"));
         QCOMPARE(t[0].ringNumber, QStringLiteral("OLD"));
+    }
+
+    // Files from elsewhere may hold lower-case rings, which the ring field shows in capitals.
+    void anAnimalIsNeverItsOwnDuplicate()
+    {
+        AnimalTable t = {testAnimal("de-1"), testAnimal("X")};
+        AnimalEdit edit;
+        edit.fields.ring = QStringLiteral("DE-1");
+        edit.fields.year = QStringLiteral("2012");
+        edit.fields.colour = QStringLiteral("rot");
+        QVERIFY(applyAnimalEdit(t, QStringLiteral("de-1"), edit).stored());
+        QCOMPARE(t[0].ringNumber, QStringLiteral("DE-1"));
+        QCOMPARE(t[0].colour, QStringLiteral("rot"));
+    }
+
+    // The search lists deleted animals, so the change dialog can be asked to save one.
+    void aDeletedAnimalIsNotChanged()
+    {
+        AnimalTable t = {testAnimal("GONE")};
+        t[0].active = 0;
+        AnimalEdit edit;
+        edit.fields.ring = QStringLiteral("NEW");
+        edit.fields.year = QStringLiteral("2012");
+        const AnimalEditResult result = applyAnimalEdit(t, QStringLiteral("GONE"), edit);
+        QCOMPARE(result.outcome, AnimalEditResult::Outcome::NotFound);
+        QVERIFY(result.message.contains(QStringLiteral("GONE")));
+        QCOMPARE(t[0].ringNumber, QStringLiteral("GONE"));
     }
 
     void aChangedRingCanBeCarriedIntoLinks()

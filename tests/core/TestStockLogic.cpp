@@ -66,7 +66,7 @@ private slots:
         QCOMPARE(notAnIntegerMessage(QStringLiteral("12a")), QStringLiteral("'12a' is not a valid integer value"));
     }
 
-    void sorttaubenOrdersYearsAndPositionsAsText()
+    void stockSortOrdersYearsAndPositionsAsText()
     {
         AnimalTable t = {animal("p0", Sex::Unknown, 2012), animal("p1", Sex::Unknown, 2012),
                          animal("p2", Sex::Unknown, 2012), animal("p3", Sex::Unknown, 2013)};

@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QList>
 
-// Builds a data file's bytes field by field from the format tables, without
+// Builds a data file's bytes field by field as the file format lays them out, without
 // any of the program's writers. Texts are given as Windows-1252 bytes.
 class FileBytes
 {

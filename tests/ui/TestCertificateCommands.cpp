@@ -1,11 +1,8 @@
 // The certificate buttons of the main window and the print settings.
 #include "app/Startup.h"
-#include "core/files/DataFolder.h"
-#include "support/FakePrinter.h"
-#include "support/GuiHelpers.h"
+#include "core/stock/StockDocument.h"
 #include "support/PedigreeSample.h"
-#include "support/ScriptedMessages.h"
-#include "support/ScriptedPrompts.h"
+#include "support/WindowFixture.h"
 #include "ui/mainwindow/CertificateCommands.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/preview/ReportPreview.h"
@@ -24,22 +21,16 @@ class TestCertificateCommands : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { configureApplication(); }
+    void init() { m_f = std::make_unique<WindowFixture>(pedigreeSample()); }
 
-    void init()
-    {
-        m_home = std::make_unique<TestHome>();
-        m_window = openMainWindow(pedigreeSample());
-    }
-
-    void cleanup() { m_window.reset(); }
+    void cleanup() { m_f.reset(); }
 
     void everyCommandAsksForAnAnimalFirst()
     {
-        ScriptedMessages messages;
-        FakePrinter printer;
+        auto& messages = m_f->messages;
+        auto& printer = m_f->printer;
         for (const char* button : {"previewPedigreeButton", "printPedigreeButton", "recordSheetButton"}) {
-            click(m_window.get(), button);
+            click(m_f->window(), button);
             QCOMPARE(messages.last(), QStringLiteral("Bitte den Kanarienvogel auswählen."));
         }
         QCOMPARE(messages.texts.size(), 3);
@@ -49,25 +40,25 @@ private slots:
 
     void previewShowsTheCertificateWithTheBuyerText()
     {
-        ScriptedMessages messages;
-        child<QPlainTextEdit>(m_window.get(), "buyerText")->setPlainText(QStringLiteral("Herrn Müller\nKöln"));
+        auto& messages = m_f->messages;
+        child<QPlainTextEdit>(m_f->window(), "buyerText")->setPlainText(QStringLiteral("Herrn Müller\nKöln"));
         select(kSampleSubject);
-        click(m_window.get(), "previewPedigreeButton");
+        click(m_f->window(), "previewPedigreeButton");
         QVERIFY(messages.texts.isEmpty());
         QVERIFY(preview() && preview()->isVisible());
         QCOMPARE(child<QLabel>(preview(), "pageLabel")->text(), QStringLiteral("Seite 1 von 1"));
         QVERIFY(!child<QLabel>(preview(), "pageImage")->pixmap().isNull());
-        const ReportPage& page = m_window->certificateCommands().certificate().page();
+        const ReportPage& page = m_f->window()->certificateCommands().certificate().page();
         QCOMPARE(page.text(QStringLiteral("topRightText"))->lines, (QStringList {"Herrn Müller", "Köln"}));
         QCOMPARE(page.text(QStringLiteral("ring1"))->text(), sampleAncestorRing(1));
     }
 
     void printingGoesStraightToThePrinter()
     {
-        ScriptedMessages messages;
-        FakePrinter printer;
+        auto& messages = m_f->messages;
+        auto& printer = m_f->printer;
         select(sampleAncestorRing(1));
-        click(m_window.get(), "printPedigreeButton");
+        click(m_f->window(), "printPedigreeButton");
         QCOMPARE(printer.printed.size(), size_t(1));
         QCOMPARE(printer.printed[0].text(QStringLiteral("subject1"))->text(), "für " + sampleAncestorRing(1));
         QCOMPARE(printer.printed[0].text(QStringLiteral("ring1"))->text(), sampleAncestorRing(3));
@@ -76,21 +67,21 @@ private slots:
 
     void withoutAPrinterThePdfIsOffered()
     {
-        ScriptedMessages messages;
-        ScriptedPrompts prompts;
-        FakePrinter printer;
+        auto& messages = m_f->messages;
+        auto& prompts = m_f->prompts;
+        auto& printer = m_f->printer;
         printer.available = false;
         select(kSampleSubject);
         messages.answer(false);
-        click(m_window.get(), "printPedigreeButton");
+        click(m_f->window(), "printPedigreeButton");
         QCOMPARE(messages.questions.size(), 1);
         QVERIFY(messages.questions[0].contains(QStringLiteral("kein Drucker")));
         QVERIFY(prompts.proposedPaths.isEmpty());
 
-        const QString pdf = m_home->path() + QStringLiteral("/nachweis.pdf");
+        const QString pdf = m_f->home() + QStringLiteral("/nachweis.pdf");
         prompts.fileNames << pdf;
         messages.answer(true);
-        click(m_window.get(), "printPedigreeButton");
+        click(m_f->window(), "printPedigreeButton");
         QCOMPARE(prompts.proposedPaths.size(), 1);
         QVERIFY(prompts.proposedPaths[0].endsWith(QStringLiteral("Abstammungsnachweis DE-06165-2020-0001.pdf")));
         QFile written(pdf);
@@ -101,21 +92,19 @@ private slots:
 
     void recordSheetOpensInThePreview()
     {
-        ScriptedMessages messages;
         select(kSampleSubject);
-        click(m_window.get(), "recordSheetButton");
+        click(m_f->window(), "recordSheetButton");
         QVERIFY(preview());
-        QCOMPARE(m_window->certificateCommands().recordSheet().page().text(QStringLiteral("breeder"))->text(),
+        QCOMPARE(m_f->window()->certificateCommands().recordSheet().page().text(QStringLiteral("breeder"))->text(),
                  QStringLiteral("Jörg Weiß"));
     }
 
     void printSettingsTakeEffectAtOnce()
     {
-        ScriptedMessages messages;
-        ScriptedPrompts prompts;
-        Database& db = m_window->database();
-        click(m_window.get(), "printSettingsButton");
-        auto* dialog = child<QDialog>(m_window.get(), "PrintSettingsDialog");
+        auto& prompts = m_f->prompts;
+        const Database& db = m_f->stock().data();
+        click(m_f->window(), "printSettingsButton");
+        auto* dialog = child<QDialog>(m_f->window(), "PrintSettingsDialog");
         QVERIFY(dialog->isVisible());
         QVERIFY(child<QCheckBox>(dialog, "prefixesBox")->isChecked());
 
@@ -125,13 +114,13 @@ private slots:
         QCOMPARE(db.print.showBreeding, quint8(1));
         child<QComboBox>(dialog, "topRightChoice")->setCurrentIndex(2);
         QCOMPARE(db.print.topRightContent, TopRightContent::FreeText);
-        QCOMPARE(child<QLabel>(m_window.get(), "buyerLabel")->text(), QStringLiteral("Freier Text:"));
+        QCOMPARE(child<QLabel>(m_f->window(), "buyerLabel")->text(), QStringLiteral("Freier Text:"));
         child<QComboBox>(dialog, "stockListLayoutChoice")->setCurrentIndex(1);
         QCOMPARE(db.print.stockListLayout, StockListLayout::OneLine);
         child<QSpinBox>(dialog, "fontSizeSpin")->setValue(6);
         child<QComboBox>(dialog, "outerGenerationsChoice")->setCurrentIndex(1);
-        QCOMPARE(m_window->certificateOptions().detailFontSize, 6);
-        QCOMPARE(m_window->certificateOptions().outerGenerationsContent, 1);
+        QCOMPARE(m_f->window()->certificateOptions().detailFontSize, 6);
+        QCOMPARE(m_f->window()->certificateOptions().outerGenerationsContent, 1);
 
         prompts.colours << QColor(1, 2, 3) << std::nullopt;
         click(dialog, "headerColourSwatch");
@@ -141,11 +130,11 @@ private slots:
 
         select(kSampleSubject);
         dialog->done(0); // closing refreshes the main window
-        QVERIFY(!m_window->selectedAnimalRing());
-        QVERIFY(child(m_window.get(), "pairGroup")->isVisible());
+        QVERIFY(!m_f->window()->selectedAnimalRing());
+        QVERIFY(child(m_f->window(), "pairGroup")->isVisible());
         select(kSampleSubject);
-        click(m_window.get(), "previewPedigreeButton");
-        const ReportPage& page = m_window->certificateCommands().certificate().page();
+        click(m_f->window(), "previewPedigreeButton");
+        const ReportPage& page = m_f->window()->certificateCommands().certificate().page();
         QCOMPARE(page.text(QStringLiteral("details1"))->style.pointSize, 6.0);
         QCOMPARE(page.rect(QStringLiteral("headFrame"))->outline, QColor(1, 2, 3));
         QCOMPARE(page.text(QStringLiteral("details20"))->lines, QStringList {QStringLiteral("94 Punkte")});
@@ -154,41 +143,31 @@ private slots:
     // Colours are kept in the stock file; font size and the outer boxes' choice start afresh.
     void onlyTheStoredSettingsSurviveARestart()
     {
-        ScriptedMessages messages;
-        m_window->database().print.femaleColour = 0x00123456;
-        m_window->certificateOptions().detailFontSize = 5;
+        auto& messages = m_f->messages;
+        PrintSettings print = m_f->stock().printSettings();
+        print.femaleColour = 0x00123456;
+        m_f->stock().setPrintSettings(print);
+        m_f->window()->certificateOptions().detailFontSize = 5;
         messages.answer(true);
-        m_window->close();
-        m_window.reset();
+        m_f->window()->close();
         Startup again(0);
         QVERIFY(again.start());
         QTRY_VERIFY(again.mainWindow()->isVisible());
-        QCOMPARE(again.mainWindow()->database().print.femaleColour, 0x00123456u);
+        QCOMPARE(again.stock()->printSettings().femaleColour, 0x00123456u);
         QCOMPARE(again.mainWindow()->certificateOptions().detailFontSize, 10);
         QCOMPARE(again.mainWindow()->certificateOptions().outerGenerationsContent, 0);
-    }
-
-    void previewAndSettingsControlsCanBeNamed()
-    {
-        ScriptedMessages messages;
-        select(kSampleSubject);
-        click(m_window.get(), "previewPedigreeButton");
-        QCOMPARE(unnamedControls(preview()), QStringList());
-        click(m_window.get(), "printSettingsButton");
-        QCOMPARE(unnamedControls(child<QDialog>(m_window.get(), "PrintSettingsDialog")), QStringList());
     }
 
 private:
     void select(const QString& ring)
     {
-        auto* selector = child<QComboBox>(m_window.get(), "animalSelector");
+        auto* selector = child<QComboBox>(m_f->window(), "animalSelector");
         selector->setCurrentIndex(selector->findText(ring));
     }
 
-    ReportPreview* preview() const { return m_window->findChild<ReportPreview*>(); }
+    ReportPreview* preview() const { return m_f->window()->findChild<ReportPreview*>(); }
 
-    std::unique_ptr<TestHome> m_home;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<WindowFixture> m_f;
 };
 
 QTEST_MAIN(TestCertificateCommands)

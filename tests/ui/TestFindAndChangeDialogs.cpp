@@ -1,9 +1,8 @@
 // Searching, changing animals and finding descendants, clicked through as a breeder would.
-#include "app/Startup.h"
-#include "core/files/DataFolder.h"
-#include "support/GuiHelpers.h"
-#include "support/ScriptedMessages.h"
-#include "support/ScriptedPrompts.h"
+#include "core/stock/StockDocument.h"
+#include "support/FileHelpers.h"
+#include "support/SampleAnimals.h"
+#include "support/WindowFixture.h"
 #include "ui/common/RingList.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/preview/ReportPreview.h"
@@ -22,12 +21,6 @@
 
 namespace {
 
-QByteArray contents(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 Animal linked(const QString& ring, Sex sex, int year, const QString& father, const QString& mother)
 {
     Animal a = testAnimal(ring, sex, year, QStringLiteral("Gloster"));
@@ -43,11 +36,8 @@ class TestFindAndChangeDialogs : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { configureApplication(); }
-
     void init()
     {
-        m_home = std::make_unique<TestHome>();
         Database db;
         db.print = PrintSettings::defaults();
         // Grandparents, their son and daughter, and two grandchildren; one deleted animal.
@@ -60,14 +50,14 @@ private slots:
                       linked("GONE", Sex::Female, 2011, "", "")};
         db.animals[6].active = 0;
         db.animals[5].breed = QStringLiteral("Lizard");
-        m_window = openMainWindow(std::move(db));
+        m_f = std::make_unique<WindowFixture>(std::move(db));
     }
 
-    void cleanup() { m_window.reset(); }
+    void cleanup() { m_f.reset(); }
 
     void openingTheChangeDialogSortsTheStockAndListsItAlphabetically()
     {
-        click(m_window.get(), "changeAnimalButton");
+        click(m_f->window(), "changeAnimalButton");
         QDialog* change = dialog("ChangeAnimalDialog");
         QVERIFY(change->isVisible());
         QCOMPARE(change->windowTitle(), QStringLiteral("Kanarienvögel ändern"));
@@ -86,8 +76,8 @@ private slots:
 
     void savingKeepsThePlaceAndSoldAnimalsLeaveTheSelector()
     {
-        ScriptedMessages messages;
-        click(m_window.get(), "changeAnimalButton");
+        auto& messages = m_f->messages;
+        click(m_f->window(), "changeAnimalButton");
         QDialog* change = dialog("ChangeAnimalDialog");
         auto* list = child<RingList>(change, "animalList");
         click(change, "saveButton");
@@ -107,7 +97,7 @@ private slots:
         QVERIFY(saved);
         QCOMPARE(saved->colour, QStringLiteral("rotorange"));
         QCOMPARE(saved->sold, quint8(1));
-        QVERIFY(!entries(child<QComboBox>(m_window.get(), "animalSelector")).contains("DE-2012-11"));
+        QVERIFY(!entries(child<QComboBox>(m_f->window(), "animalSelector")).contains("DE-2012-11"));
         QVERIFY(list->rings().contains("DE-2012-11")); // still listed here
 
         type(change, "ringEdit", QStringLiteral("DE-2012-12"));
@@ -118,12 +108,12 @@ private slots:
 
     void aRingChangeCarriesThePictureAndAsksAboutLinks()
     {
-        ScriptedMessages messages;
-        QFile picture(DataFolder::picturePath(QStringLiteral("DE-2012-11")));
+        auto& messages = m_f->messages;
+        QFile picture(m_f->stock().pictures().pathOf(QStringLiteral("DE-2012-11")));
         QVERIFY(picture.open(QIODevice::WriteOnly));
         picture.write("bild");
         picture.close();
-        click(m_window.get(), "changeAnimalButton");
+        click(m_f->window(), "changeAnimalButton");
         QDialog* change = dialog("ChangeAnimalDialog");
         child<RingList>(change, "animalList")->selectRing(QStringLiteral("DE-2012-11"));
         type(change, "ringEdit", QStringLiteral("de-2012-99"));
@@ -131,7 +121,7 @@ private slots:
         click(change, "saveButton");
         QCOMPARE(messages.questions.size(), 1);
         QVERIFY(messages.questions[0].contains(QStringLiteral("2 Verweise")));
-        QCOMPARE(contents(DataFolder::picturePath(QStringLiteral("DE-2012-99"))), QByteArray("bild"));
+        QCOMPARE(contents(m_f->stock().pictures().pathOf(QStringLiteral("DE-2012-99"))), QByteArray("bild"));
         int children = 0;
         for (const Animal& a : animals())
             children += a.fatherRing == QLatin1String("DE-2012-99");
@@ -141,12 +131,12 @@ private slots:
 
     void aBitmapIsStoredUnchangedAndStillShows()
     {
-        ScriptedMessages messages;
-        ScriptedPrompts prompts;
-        const QString bitmap = m_home->path() + QStringLiteral("/vogel.bmp");
+        auto& messages = m_f->messages;
+        auto& prompts = m_f->prompts;
+        const QString bitmap = m_f->home() + QStringLiteral("/vogel.bmp");
         QImage(200, 100, QImage::Format_RGB32).save(bitmap, "BMP");
         prompts.pictures << bitmap;
-        click(m_window.get(), "changeAnimalButton");
+        click(m_f->window(), "changeAnimalButton");
         QDialog* change = dialog("ChangeAnimalDialog");
         click(change, "deletePictureButton");
         QCOMPARE(messages.last(), QStringLiteral("Bitte zuerst den Kanarienvogel in der Liste anklicken."));
@@ -154,7 +144,7 @@ private slots:
         list->selectRing(QStringLiteral("DE-2014-21"));
         click(change, "choosePictureButton");
         QCOMPARE(messages.last(), QStringLiteral("Bild wurde gespeichert."));
-        const QString stored = DataFolder::picturePath(QStringLiteral("DE-2014-21"));
+        const QString stored = m_f->stock().pictures().pathOf(QStringLiteral("DE-2014-21"));
         QCOMPARE(contents(stored), contents(bitmap));
 
         list->selectRing(QStringLiteral("DE-2010-01"));
@@ -172,8 +162,7 @@ private slots:
 
     void searchFindsLiveAndOpensTheFoundAnimals()
     {
-        ScriptedMessages messages;
-        click(m_window.get(), "searchButton");
+        click(m_f->window(), "searchButton");
         QDialog* search = dialog("SearchDialog");
         auto* results = child<RingList>(search, "resultList");
         QCOMPARE(results->count(), 7); // the deleted animal too
@@ -195,7 +184,7 @@ private slots:
 
         results->selectRing(QStringLiteral("DE-2012-12"));
         click(search, "showAllButton");
-        auto* change = child<ChangeAnimalDialog>(m_window.get(), "ChangeAnimalDialog");
+        auto* change = child<ChangeAnimalDialog>(m_f->window(), "ChangeAnimalDialog");
         QVERIFY(change->isVisible() && change->searchMode());
         QCOMPARE(change->windowTitle(), QStringLiteral("Gefundene Kanarienvögel (Kanarienvögel ändern Modus)"));
         QCOMPARE(change->animalList()->rings(), (QStringList {"DE-2012-11", "DE-2012-12"}));
@@ -213,21 +202,20 @@ private slots:
 
     void aDoubleClickShowsTheCertificate()
     {
-        ScriptedMessages messages;
-        click(m_window.get(), "searchButton");
+        click(m_f->window(), "searchButton");
         auto* results = child<RingList>(dialog("SearchDialog"), "resultList");
         results->selectRing(QStringLiteral("DE-2014-21"));
         emit results->activated(results->currentIndex());
-        QCOMPARE(m_window->selectedAnimalRing(), std::optional<QString>(QStringLiteral("DE-2014-21")));
+        QCOMPARE(m_f->window()->selectedAnimalRing(), std::optional<QString>(QStringLiteral("DE-2014-21")));
         QVERIFY(dialog("SearchDialog")->findChild<ReportPreview*>());
         QVERIFY(dialog("SearchDialog")->isVisible());
     }
 
     void descendantsOfAGrandparent()
     {
-        ScriptedMessages messages;
-        click(m_window.get(), "descendantsButton");
-        auto* d = child<DescendantsDialog>(m_window.get(), "DescendantsDialog");
+        auto& messages = m_f->messages;
+        click(m_f->window(), "descendantsButton");
+        auto* d = child<DescendantsDialog>(m_f->window(), "DescendantsDialog");
         QVERIFY(!child(d, "resultTabs")->isVisible());
         click(d, "searchButton");
         QCOMPARE(messages.last(), QStringLiteral("Bitte zuerst den Kanarienvogel in der Liste anklicken."));
@@ -248,12 +236,11 @@ private slots:
 
     void theChangeDialogOpensTheDescendantsPrefilled()
     {
-        ScriptedMessages messages;
-        click(m_window.get(), "changeAnimalButton");
+        click(m_f->window(), "changeAnimalButton");
         QDialog* change = dialog("ChangeAnimalDialog");
         child<RingList>(change, "animalList")->selectRing(QStringLiteral("DE-2012-11"));
         click(change, "descendantsButton");
-        auto* d = child<DescendantsDialog>(m_window.get(), "DescendantsDialog");
+        auto* d = child<DescendantsDialog>(m_f->window(), "DescendantsDialog");
         QVERIFY(d->isVisible());
         QCOMPARE(child<QComboBox>(d, "animalSelector")->currentText(), QStringLiteral("DE-2012-11"));
         // Table order, and opening the change dialog sorted the stock newest first.
@@ -262,23 +249,11 @@ private slots:
         change->reject();
     }
 
-    void everyControlCanBeNamed()
-    {
-        ScriptedMessages messages;
-        click(m_window.get(), "searchButton");
-        QCOMPARE(unnamedControls(dialog("SearchDialog")), QStringList());
-        click(dialog("SearchDialog"), "showAllButton");
-        QCOMPARE(unnamedControls(dialog("ChangeAnimalDialog")), QStringList());
-        click(m_window.get(), "descendantsButton");
-        QCOMPARE(unnamedControls(dialog("DescendantsDialog")), QStringList());
-    }
-
 private:
-    AnimalTable& animals() { return m_window->database().animals; }
-    QDialog* dialog(const char* name) { return child<QDialog>(m_window.get(), name); }
+    const AnimalTable& animals() const { return m_f->animals(); }
+    QDialog* dialog(const char* name) { return child<QDialog>(m_f->window(), name); }
 
-    std::unique_ptr<TestHome> m_home;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<WindowFixture> m_f;
 };
 
 QTEST_MAIN(TestFindAndChangeDialogs)

@@ -1,26 +1,20 @@
-#include "app/Startup.h"
+// The main window's lists and its own commands.
 #include "core/files/DataFolder.h"
-#include "support/GuiHelpers.h"
-#include "support/ScriptedMessages.h"
-#include "support/ScriptedPrompts.h"
+#include "core/stock/StockDocument.h"
+#include "support/SampleAnimals.h"
+#include "support/WindowFixture.h"
 #include "ui/mainwindow/MainWindow.h"
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QPlainTextEdit>
-#include <QTemporaryDir>
-#include <QTest>
 
 class TestMainWindow : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { configureApplication(); }
-
     void init()
     {
-        m_home = std::make_unique<TestHome>();
         Database db;
         db.print = PrintSettings::defaults();
         db.animals = {testAnimal("b-2", Sex::Male, 2012, "Timbrado"), testAnimal("A-1", Sex::Female, 2013, "timbrado"),
@@ -29,91 +23,86 @@ private slots:
         db.animals[2].sold = 1;
         db.animals[3].active = 0;
         db.pairs.push_back({QStringLiteral("DE 12"), QStringLiteral("DE 17"), 1, 41703.0, {}});
-        m_window = openMainWindow(std::move(db));
+        m_f = std::make_unique<WindowFixture>(std::move(db));
     }
 
-    void cleanup() { m_window.reset(); }
+    void cleanup() { m_f.reset(); }
 
     void refreshFillsTheSelectorsAndTheBreedFilter()
     {
-        auto* selector = child<QComboBox>(m_window.get(), "animalSelector");
+        MainWindow* w = m_f->window();
+        QCOMPARE(w->windowTitle(), QStringLiteral("Avelor Abstammungsnachweis für Kanarienvögel"));
+        auto* selector = child<QComboBox>(w, "animalSelector");
         QCOMPARE(entries(selector), (QStringList {"A-1", "b-2", "B-2"}));
         QCOMPARE(selector->currentIndex(), -1);
-        QVERIFY(!m_window->selectedAnimalRing());
-        QCOMPARE(entries(child<QComboBox>(m_window.get(), "pairSelector")),
+        QVERIFY(!w->selectedAnimalRing());
+        QCOMPARE(entries(child<QComboBox>(w, "pairSelector")),
                  QStringList {QStringLiteral("DE 12 - DE 17 vom 05.03.14")});
 
-        const QStringList breeds = entries(child<QComboBox>(m_window.get(), "breedFilter"));
+        const QStringList breeds = entries(child<QComboBox>(w, "breedFilter"));
         QCOMPARE(breeds.size(), 3); // "", Timbrado, timbrado; not the deleted animal's Gloster
         QVERIFY(breeds.contains(QString()) && breeds.contains("Timbrado") && breeds.contains("timbrado"));
     }
 
-    void breedingControlsFollowTheSetting()
+    // The window listens to the document: whoever changes the data, its lists follow.
+    void listsFollowTheStockDocument()
     {
-        QVERIFY(!child(m_window.get(), "breedingButton")->isVisible());
-        QVERIFY(!child(m_window.get(), "pairGroup")->isVisible());
-        m_window->database().print.showBreeding = 1;
-        m_window->refresh();
-        QVERIFY(child(m_window.get(), "breedingButton")->isVisible());
-        QVERIFY(child(m_window.get(), "pairGroup")->isVisible());
+        MainWindow* w = m_f->window();
+        m_f->stock().appendAnimals({testAnimal("NEW")});
+        QVERIFY(entries(child<QComboBox>(w, "animalSelector")).contains("NEW"));
+        m_f->stock().replaceAll({});
+        QVERIFY(entries(child<QComboBox>(w, "animalSelector")).isEmpty());
+        QVERIFY(entries(child<QComboBox>(w, "pairSelector")).isEmpty());
+    }
+
+    void settingsChangeTheBreedingControlsAndTheBuyerLabel()
+    {
+        MainWindow* w = m_f->window();
+        QVERIFY(!child(w, "breedingButton")->isVisible());
+        QVERIFY(!child(w, "pairGroup")->isVisible());
+        QCOMPARE(child<QLabel>(w, "buyerLabel")->text(), QStringLiteral("Käuferdaten:"));
+        PrintSettings print = m_f->stock().printSettings();
+        print.showBreeding = 1;
+        print.topRightContent = TopRightContent::FreeText;
+        m_f->stock().setPrintSettings(print);
+        QCOMPARE(child<QLabel>(w, "buyerLabel")->text(), QStringLiteral("Freier Text:"));
+        QVERIFY(child(w, "breedingButton")->isVisible());
+        QVERIFY(child(w, "pairGroup")->isVisible());
     }
 
     void showPedigreeOfSelectsTheRing()
     {
-        ScriptedMessages messages;
-        m_window->showPedigreeOf(QStringLiteral("B-2"));
-        QCOMPARE(m_window->selectedAnimalRing(), std::optional<QString>(QStringLiteral("B-2")));
-        m_window->showPedigreeOf(QStringLiteral("unknown"));
-        QCOMPARE(m_window->selectedAnimalRing(), std::optional<QString>(QStringLiteral("B-2")));
+        MainWindow* w = m_f->window();
+        w->showPedigreeOf(QStringLiteral("B-2"));
+        QCOMPARE(w->selectedAnimalRing(), std::optional<QString>(QStringLiteral("B-2")));
+        w->showPedigreeOf(QStringLiteral("unknown"));
+        QCOMPARE(w->selectedAnimalRing(), std::optional<QString>(QStringLiteral("B-2")));
     }
 
     void altF12OpensTheDataFolder()
     {
-        ScriptedPrompts prompts;
-        m_window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        QTest::keyClick(m_window.get(), Qt::Key_F12, Qt::AltModifier);
-        QCOMPARE(prompts.openedFolders, QStringList {DataFolder::path()});
+        MainWindow* w = m_f->window();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QTest::keyClick(w, Qt::Key_F12, Qt::AltModifier);
+        QCOMPARE(m_f->prompts.openedFolders, QStringList {DataFolder::path()});
     }
 
     void stockListPanelCoversTheWindowUntilCancelled()
     {
-        click(m_window.get(), "showStockListButton");
-        QVERIFY(child(m_window.get(), "StockListPanel")->isVisible());
-        QVERIFY(!child(m_window.get(), "closeButton")->isVisible());
-        QCOMPARE(child<QComboBox>(m_window.get(), "stockListOutput")->currentText(),
+        MainWindow* w = m_f->window();
+        click(w, "showStockListButton");
+        QVERIFY(child(w, "StockListPanel")->isVisible());
+        QVERIFY(!child(w, "closeButton")->isVisible());
+        QCOMPARE(child<QComboBox>(w, "stockListOutput")->currentText(),
                  QStringLiteral("Liste zum Ausdrucken generieren"));
-        click(m_window.get(), "cancelStockList");
-        QVERIFY(!child(m_window.get(), "StockListPanel")->isVisible());
-        QVERIFY(child(m_window.get(), "closeButton")->isVisible());
-    }
-
-    void functionsOfLaterVersionsSaySo()
-    {
-        ScriptedMessages messages;
-        click(m_window.get(), "usbBackupButton");
-        QCOMPARE(messages.texts.size(), 1);
-        QVERIFY(messages.last().contains(QStringLiteral("folgt")));
-    }
-
-    void buyerLabelFollowsTheTopRightContent()
-    {
-        auto* label = child<QLabel>(m_window.get(), "buyerLabel");
-        QCOMPARE(label->text(), QStringLiteral("Käuferdaten:"));
-        m_window->database().print.topRightContent = TopRightContent::FreeText;
-        m_window->updateBuyerLabel();
-        QCOMPARE(label->text(), QStringLiteral("Freier Text:"));
-    }
-
-    void everyControlCanBeNamedByAScreenReader()
-    {
-        QCOMPARE(unnamedControls(m_window.get()), QStringList());
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Avelor Abstammungsnachweis für Kanarienvögel"));
+        click(w, "cancelStockList");
+        QVERIFY(!child(w, "StockListPanel")->isVisible());
+        QVERIFY(child(w, "closeButton")->isVisible());
     }
 
 private:
-    std::unique_ptr<TestHome> m_home;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<WindowFixture> m_f;
 };
 
 QTEST_MAIN(TestMainWindow)

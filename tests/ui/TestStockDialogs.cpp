@@ -1,10 +1,11 @@
 // Entering, linking and deleting animals and the breeder data, clicked
 // through the dialogs as a breeder would.
 #include "app/Startup.h"
-#include "core/files/DataFolder.h"
-#include "support/GuiHelpers.h"
-#include "support/ScriptedMessages.h"
-#include "support/ScriptedPrompts.h"
+#include "core/stock/StockDocument.h"
+#include "support/FileHelpers.h"
+#include "support/SampleAnimals.h"
+#include "support/WindowFixture.h"
+#include "ui/common/RingList.h"
 #include "ui/mainwindow/MainWindow.h"
 
 #include <QCheckBox>
@@ -19,15 +20,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "ui/common/RingList.h"
-
 namespace {
-
-QByteArray contents(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 void fillAnimal(QDialog* dialog, const QString& ring)
 {
@@ -47,11 +40,8 @@ class TestStockDialogs : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { configureApplication(); }
-
     void init()
     {
-        m_home = std::make_unique<TestHome>();
         Database db;
         db.print = PrintSettings::defaults();
         db.animals
@@ -59,15 +49,15 @@ private slots:
                testAnimal("DAD", Sex::Male, 2011, "Timbrado"), testAnimal("SOLDDAD", Sex::Male, 2010, "Gloster")};
         db.animals[0].fatherRing = QStringLiteral("SOLDDAD");
         db.animals[3].sold = 1;
-        m_window = openMainWindow(std::move(db));
+        m_f = std::make_unique<WindowFixture>(std::move(db));
     }
 
-    void cleanup() { m_window.reset(); }
+    void cleanup() { m_f.reset(); }
 
     void enteringAnAnimalUpperCasesAndRefreshes()
     {
-        ScriptedMessages messages;
-        QDialog* dialog = open("enterAnimalsButton", "EnterAnimalsDialog");
+        auto& messages = m_f->messages;
+        QDialog* dialog = m_f->open("enterAnimalsButton", "EnterAnimalsDialog");
         QCOMPARE(entries(child<QComboBox>(dialog, "yearCombo")).size(), 31);
         QCOMPARE(child<QComboBox>(dialog, "yearCombo")->itemText(0), QString::number(QDate::currentDate().year()));
         QCOMPARE(entries(child<QComboBox>(dialog, "breedCombo")), (QStringList {"Gloster", "Timbrado"}));
@@ -78,9 +68,9 @@ private slots:
         QVERIFY(!dialog->isVisible());
         QCOMPARE(animals().back().ringNumber, QStringLiteral("AB-12"));
         QCOMPARE(animals().back().sex, Sex::Female);
-        QVERIFY(entries(child<QComboBox>(m_window.get(), "animalSelector")).contains("AB-12"));
+        QVERIFY(entries(child<QComboBox>(m_f->window(), "animalSelector")).contains("AB-12"));
 
-        dialog = open("enterAnimalsButton", "EnterAnimalsDialog");
+        dialog = m_f->open("enterAnimalsButton", "EnterAnimalsDialog");
         fillAnimal(dialog, QStringLiteral("ab-12"));
         click(dialog, "saveButton");
         QCOMPARE(messages.last(), QStringLiteral("ACHTUNG:\n\r\n\rDie Ringnr AB-12 ist bereits angelegt."));
@@ -91,14 +81,13 @@ private slots:
 
     void seriesEntryKeepsChosenFields()
     {
-        ScriptedMessages messages;
-        QDialog* dialog = open("enterAnimalsButton", "EnterAnimalsDialog");
+        QDialog* dialog = m_f->open("enterAnimalsButton", "EnterAnimalsDialog");
         child<QCheckBox>(dialog, "showSeriesBox")->setChecked(true);
         child<QSpinBox>(dialog, "keepDigits")->setValue(9);
         child<QCheckBox>(dialog, "keepBreeder")->setChecked(true);
         fillAnimal(dialog, QStringLiteral("06165-12-084"));
         click(dialog, "saveButton");
-        dialog = open("enterAnimalsButton", "EnterAnimalsDialog");
+        dialog = m_f->open("enterAnimalsButton", "EnterAnimalsDialog");
         QCOMPARE(child<QLineEdit>(dialog, "ringEdit")->text(), QStringLiteral("06165-12-"));
         QCOMPARE(child<QComboBox>(dialog, "breederCombo")->currentText(), QStringLiteral("Müller"));
         QCOMPARE(child<QComboBox>(dialog, "colourCombo")->currentText(), QString());
@@ -108,8 +97,8 @@ private slots:
 
     void aRangeCreatesEveryRingAndClosesTheDialog()
     {
-        ScriptedMessages messages;
-        QDialog* dialog = open("enterAnimalsButton", "EnterAnimalsDialog");
+        auto& messages = m_f->messages;
+        QDialog* dialog = m_f->open("enterAnimalsButton", "EnterAnimalsDialog");
         child<QCheckBox>(dialog, "showSeriesBox")->setChecked(true);
         fillAnimal(dialog, QString());
         type(dialog, "rangePrefix", QStringLiteral("de-"));
@@ -124,50 +113,50 @@ private slots:
         QCOMPARE(animals()[4].ringNumber, QStringLiteral("DE-01"));
         QCOMPARE(animals()[13].ringNumber, QStringLiteral("DE-10"));
         QCOMPARE(animals()[13].breed, QStringLiteral("Gloster"));
-        QVERIFY(entries(child<QComboBox>(m_window.get(), "animalSelector")).contains("DE-10"));
+        QVERIFY(entries(child<QComboBox>(m_f->window(), "animalSelector")).contains("DE-10"));
     }
 
     void aChosenPictureIsCopiedUnchangedWhenTheAnimalIsSaved()
     {
-        ScriptedMessages messages;
-        ScriptedPrompts prompts;
-        const QString source = m_home->path() + QStringLiteral("/foto.bmp");
+        auto& messages = m_f->messages;
+        auto& prompts = m_f->prompts;
+        const QString source = m_f->home() + QStringLiteral("/foto.bmp");
         QImage(340, 120, QImage::Format_RGB32).save(source, "BMP");
         prompts.pictures << source;
-        QDialog* dialog = open("enterAnimalsButton", "EnterAnimalsDialog");
+        QDialog* dialog = m_f->open("enterAnimalsButton", "EnterAnimalsDialog");
         click(dialog, "choosePictureButton");
         QCOMPARE(child<QLabel>(dialog, "picturePreview")->pixmap().size(), QSize(170, 60));
         fillAnimal(dialog, QStringLiteral("de/12\\..x"));
         click(dialog, "saveButton");
         QVERIFY(messages.texts.isEmpty());
-        const QString stored = DataFolder::picturesFolder() + QStringLiteral("DE_12_..X.jpg");
+        const QString stored = m_f->stock().pictures().folder() + QStringLiteral("DE_12_..X.jpg");
         QCOMPARE(contents(stored), contents(source));
-        QCOMPARE(QDir(DataFolder::picturesFolder()).entryList(QDir::Files).size(), 1);
+        QCOMPARE(QDir(m_f->stock().pictures().folder()).entryList(QDir::Files).size(), 1);
     }
 
     void anUnreadablePictureIsReportedAndNotStored()
     {
-        ScriptedMessages messages;
-        ScriptedPrompts prompts;
-        const QString source = m_home->path() + QStringLiteral("/kaputt.jpg");
+        auto& messages = m_f->messages;
+        auto& prompts = m_f->prompts;
+        const QString source = m_f->home() + QStringLiteral("/kaputt.jpg");
         QFile f(source);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("\xFF\xD8\xFF\xE0 not really a picture");
         f.close();
         prompts.pictures << source;
-        QDialog* dialog = open("enterAnimalsButton", "EnterAnimalsDialog");
+        QDialog* dialog = m_f->open("enterAnimalsButton", "EnterAnimalsDialog");
         click(dialog, "choosePictureButton");
         QCOMPARE(messages.warnings.size(), 1);
         QVERIFY(messages.warnings[0].contains(QStringLiteral("kaputt.jpg")));
         fillAnimal(dialog, QStringLiteral("P-1"));
         click(dialog, "saveButton");
-        QVERIFY(!QFile::exists(DataFolder::picturePath(QStringLiteral("P-1"))));
+        QVERIFY(!QFile::exists(m_f->stock().pictures().pathOf(QStringLiteral("P-1"))));
     }
 
     void parentLinksShowStoreAndKeepTheFilter()
     {
-        ScriptedMessages messages;
-        QDialog* dialog = open("parentLinksButton", "ParentLinksDialog");
+        auto& messages = m_f->messages;
+        QDialog* dialog = m_f->open("parentLinksButton", "ParentLinksDialog");
         auto* children = child<RingList>(dialog, "childList");
         auto* mothers = child<QComboBox>(dialog, "motherList");
         auto* fathers = child<QComboBox>(dialog, "fatherList");
@@ -201,10 +190,12 @@ private slots:
 
     void savingAsksBeforeDroppingAHiddenParent()
     {
-        ScriptedMessages messages;
-        animals()[1].active = 0; // the stored mother was deleted
-        animals()[0].motherRing = QStringLiteral("MUM");
-        QDialog* dialog = open("parentLinksButton", "ParentLinksDialog");
+        auto& messages = m_f->messages;
+        m_f->change([](Database& db) {
+            db.animals[1].active = 0; // the stored mother was deleted
+            db.animals[0].motherRing = QStringLiteral("MUM");
+        });
+        QDialog* dialog = m_f->open("parentLinksButton", "ParentLinksDialog");
         child<RingList>(dialog, "childList")->selectRing(QStringLiteral("CHILD"));
         QCOMPARE(child<QComboBox>(dialog, "motherList")->currentIndex(), -1);
         messages.answer(false);
@@ -220,14 +211,16 @@ private slots:
 
     void deletingMarksTheAnimalRemovesItsPictureAndKeepsTheFilter()
     {
-        ScriptedMessages messages;
-        QFile picture(DataFolder::picturePath(QStringLiteral("MUM")));
+        auto& messages = m_f->messages;
+        QFile picture(m_f->stock().pictures().pathOf(QStringLiteral("MUM")));
         QVERIFY(picture.open(QIODevice::WriteOnly));
         picture.close();
-        animals()[1].fatherRing = QStringLiteral("DAD");
-        animals()[0].motherRing = QStringLiteral("MUM");
+        m_f->change([](Database& db) {
+            db.animals[1].fatherRing = QStringLiteral("DAD");
+            db.animals[0].motherRing = QStringLiteral("MUM");
+        });
 
-        QDialog* dialog = open("deleteAnimalButton", "DeleteAnimalDialog");
+        QDialog* dialog = m_f->open("deleteAnimalButton", "DeleteAnimalDialog");
         click(dialog, "deleteButton");
         QCOMPARE(messages.last(), QStringLiteral("Bitte erst den Kanarienvogel auswählen, dann auf löschen klicken."));
         auto* filter = child<QComboBox>(dialog, "breedFilter");
@@ -239,18 +232,18 @@ private slots:
         QCOMPARE(animals()[1].active, quint8(0));
         QVERIFY(animals()[1].fatherRing.isEmpty());
         QCOMPARE(animals()[0].motherRing, QStringLiteral("MUM"));
-        QVERIFY(!QFile::exists(DataFolder::picturePath(QStringLiteral("MUM"))));
+        QVERIFY(!QFile::exists(m_f->stock().pictures().pathOf(QStringLiteral("MUM"))));
         QCOMPARE(filter->currentText(), QStringLiteral("Gloster"));
         QCOMPARE(list->rings(), (QStringList {"CHILD", "SOLDDAD"}));
 
         dialog->reject();
-        QVERIFY(!entries(child<QComboBox>(m_window.get(), "animalSelector")).contains("MUM"));
+        QVERIFY(!entries(child<QComboBox>(m_f->window(), "animalSelector")).contains("MUM"));
     }
 
     void breederDataAreStoredCutOrDiscarded()
     {
-        click(m_window.get(), "breederDataButton");
-        auto* dialog = child<QDialog>(m_window.get(), "BreederDataDialog");
+        click(m_f->window(), "breederDataButton");
+        auto* dialog = child<QDialog>(m_f->window(), "BreederDataDialog");
         QVERIFY(dialog->isVisible());
         QVERIFY(!dialog->isModal());
         auto* first = child<QLineEdit>(dialog, "firstName");
@@ -258,14 +251,14 @@ private slots:
         type(dialog, "phone", QStringLiteral("0221 123"));
         click(dialog, "saveButton");
         QVERIFY(!dialog->isVisible());
-        QCOMPARE(m_window->database().breeder.firstName, QString(40, QLatin1Char('x')));
-        QCOMPARE(m_window->database().breeder.phone, QStringLiteral("0221 123"));
+        QCOMPARE(m_f->stock().data().breeder.firstName, QString(40, QLatin1Char('x')));
+        QCOMPARE(m_f->stock().data().breeder.phone, QStringLiteral("0221 123"));
 
-        click(m_window.get(), "breederDataButton");
+        click(m_f->window(), "breederDataButton");
         type(dialog, "phone", QStringLiteral("999"));
         dialog->close();
-        QCOMPARE(m_window->database().breeder.phone, QStringLiteral("0221 123"));
-        click(m_window.get(), "breederDataButton");
+        QCOMPARE(m_f->stock().data().breeder.phone, QStringLiteral("0221 123"));
+        click(m_f->window(), "breederDataButton");
         QCOMPARE(child<QLineEdit>(dialog, "phone")->text(), QStringLiteral("0221 123"));
     }
 
@@ -273,9 +266,8 @@ private slots:
     // third to its parents, closes with Ja and finds everything again.
     void aNewBreedersFirstDay()
     {
-        m_window.reset();
-        QTemporaryDir home;
-        qputenv("XDG_DATA_HOME", home.path().toUtf8());
+        m_f.reset();
+        TestHome home(false);
         ScriptedMessages messages;
         {
             Startup startup(0);
@@ -315,7 +307,7 @@ private slots:
         Startup again(0);
         QVERIFY(again.start());
         QTRY_VERIFY(again.mainWindow()->isVisible());
-        const AnimalTable& stock = again.mainWindow()->database().animals;
+        const AnimalTable& stock = again.stock()->animals();
         QCOMPARE(stock.size(), size_t(4));
         QCOMPARE(stock[3].ringNumber, QStringLiteral("KIND-1"));
         QCOMPARE(stock[3].motherRing, QStringLiteral("MUTTER-1"));
@@ -325,34 +317,10 @@ private slots:
         QCOMPARE(entries(child<QComboBox>(again.mainWindow(), "breedFilter")), (QStringList {"Gloster", "Timbrado"}));
     }
 
-    void everyDialogControlCanBeNamed()
-    {
-        ScriptedMessages messages;
-        for (const auto& [button, name] : {std::pair {"enterAnimalsButton", "EnterAnimalsDialog"},
-                                           std::pair {"parentLinksButton", "ParentLinksDialog"},
-                                           std::pair {"deleteAnimalButton", "DeleteAnimalDialog"},
-                                           std::pair {"breederDataButton", "BreederDataDialog"}}) {
-            click(m_window.get(), button);
-            auto* dialog = child<QDialog>(m_window.get(), name);
-            QCOMPARE(unnamedControls(dialog), QStringList());
-            dialog->reject();
-        }
-    }
-
 private:
-    QDialog* open(const char* button, const char* dialog)
-    {
-        click(m_window.get(), button);
-        auto* d = child<QDialog>(m_window.get(), dialog);
-        if (!d->isVisible())
-            qFatal("%s did not open", dialog);
-        return d;
-    }
+    const AnimalTable& animals() const { return m_f->animals(); }
 
-    AnimalTable& animals() { return m_window->database().animals; }
-
-    std::unique_ptr<TestHome> m_home;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<WindowFixture> m_f;
 };
 
 QTEST_MAIN(TestStockDialogs)

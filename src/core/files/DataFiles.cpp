@@ -112,9 +112,6 @@ QString DataFiles::damagedMessage(FileKind kind, const QString& problem, const Q
 DataFiles::StartupResult DataFiles::load(Database& db)
 {
     StartupResult result;
-    QDir().mkpath(m_folder);
-
-    // LoadStock
     FileImage stock;
     readWhole(stockPath(), stock);
     if (!stock.exists) {
@@ -144,7 +141,7 @@ DataFiles::StartupResult DataFiles::load(Database& db)
     removeStrayTemporaries(stockPath());
     removeStrayTemporaries(pairPath());
 
-    // LoadPairs: a damaged pair file gives an empty pair table.
+    // A damaged pair file gives an empty pair table.
     FileImage pairs;
     readWhole(pairPath(), pairs);
     db.pairs.clear();

@@ -12,6 +12,7 @@ class DataFiles
 public:
     explicit DataFiles(QString folder); // ends with '/'
 
+    const QString& folder() const { return m_folder; }
     QString stockPath() const;
     QString pairPath() const;
 
@@ -20,7 +21,9 @@ public:
         bool terminate = false; // wrong format version: end at once, save nothing
         QStringList messages; // German, to show in order
     };
-    // Creates the folder if needed, then LoadStock and LoadPairs.
+    // Reads the stock file, then the pair file. A missing stock file gives an
+    // empty stock with the first start's settings; a damaged file is kept as
+    // a copy and reported.
     StartupResult load(Database& db);
 
     struct SaveResult
@@ -28,7 +31,7 @@ public:
         bool ok = true;
         QString message; // German, names the file and the reason
     };
-    // SaveStock, then SavePairs; stops at the first failure.
+    // The stock file, then the pair file; stops at the first failure.
     SaveResult save(const Database& db);
 
     static QString incompatibleVersionMessage();

@@ -2,20 +2,11 @@
 
 #include <QString>
 
-// Where the data files and pictures live. Computed anew on every call, so a
-// test can point XDG_DATA_HOME elsewhere.
+// Where the program keeps its data: the per-user data folder + "Avelor
+// Abstammungsnachweis für " + the plural of the animal. Computed anew on
+// every call, so a test can point XDG_DATA_HOME elsewhere.
 namespace DataFolder {
 
 QString path(); // ends with '/'
-QString stockFile(); // taubenstamm.dat
-QString pairFile(); // zuchtpaare.dat
-QString picturesFolder(); // Bilder/, ends with '/'
-
-// The picture of an animal: the ring number made safe as a file name + ".jpg".
-QString picturePath(const QString& ringNumber);
-QString picturePathIn(const QString& dataFolder, const QString& ringNumber);
-
-// '/', '\' and control characters become '_', so the name stays inside its folder.
-QString safeFileName(const QString& name);
 
 } // namespace DataFolder

@@ -17,11 +17,3 @@ inline const QString FemaleLabel = QStringLiteral("Vogel (w) 0.1");
 inline const QString CageWord = QStringLiteral("Hecke");
 
 } // namespace SpeciesWords
-
-namespace AppInfo {
-
-inline const QString ShortTitle = QStringLiteral("Avelor Abstammungsnachweis");
-inline const QString Version = QStringLiteral("Version 3.39");
-inline const QString MakerNotice = QStringLiteral("© Avelor – freie Software für Züchter");
-
-} // namespace AppInfo

@@ -12,6 +12,17 @@ QString upperAscii(const QString& text)
     return upper;
 }
 
+QString safeFileName(const QString& name)
+{
+    QString safe = name;
+    for (QChar& c : safe) {
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.unicode() < 0x20 || c.unicode() == 0x7F
+            || c.category() == QChar::Other_Control)
+            c = QLatin1Char('_');
+    }
+    return safe;
+}
+
 QString cutTo(const QString& text, int maxLength)
 {
     return text.size() > maxLength ? text.left(maxLength) : text;

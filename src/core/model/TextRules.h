@@ -9,6 +9,10 @@
 // Upper-cases a to z only: umlauts and ß stay as they are (ring numbers).
 QString upperAscii(const QString& text);
 
+// A text as a file name that stays inside its folder: '/', '\\' and control
+// characters become '_'.
+QString safeFileName(const QString& name);
+
 // The first maxLength characters of text.
 QString cutTo(const QString& text, int maxLength);
 

@@ -21,12 +21,7 @@ struct PedigreeSlots
 // Generation of a slot: 1 parents, 2 grandparents, 3 and 4 the outer ones.
 int generationOf(int slot);
 
-// Resolves the ancestors through a ring index: every record is found, deleted
-// ones too, and where ring numbers repeat the last record in table order wins,
-// with its own ancestors behind it. An empty parent ring is no parent.
-PedigreeSlots resolvePedigree(const AnimalTable& animals, const Animal& subject, RingIndex& index);
-PedigreeSlots resolvePedigree(const AnimalTable& animals, const Animal& subject);
-
-// The same result by repeated scans of the whole table: the reference the
-// indexed resolution is measured and tested against.
-PedigreeSlots resolvePedigreeByScan(const AnimalTable& animals, const Animal& subject);
+// The ancestors of subject, each the last record in table order with the
+// parent's ring (deleted records too, as they stay until the stock is
+// sorted), with its own ancestors behind it. An empty parent ring is no parent.
+PedigreeSlots resolvePedigree(const AnimalTable& animals, const Animal& subject, const RingIndex& index);

@@ -1,23 +1,35 @@
 #include "core/stock/AnimalChange.h"
 
+#include "core/model/SpeciesWords.h"
 #include "core/model/TextRules.h"
 
-QString applyAnimalEdit(AnimalTable& animals, const QString& selectedRing, const AnimalEdit& change)
+#include <algorithm>
+
+AnimalEditResult applyAnimalEdit(AnimalTable& animals, const QString& selectedRing, const AnimalEdit& change)
 {
+    using Outcome = AnimalEditResult::Outcome;
     const AnimalInput& edit = change.fields;
-    // A ring is taken by another active animal, compared upper-cased; keeping one's own ring is no duplicate.
+    auto isChanged = [&selectedRing](const Animal& a) {
+        return a.isActive() && a.ringNumber == selectedRing;
+    };
+    if (std::none_of(animals.cbegin(), animals.cend(), isChanged)) {
+        return {Outcome::NotFound,
+                QStringLiteral("Die Ringnummer %1 gehört zu keinem %2 im Bestand mehr (gelöscht). Es wurde nichts "
+                               "geändert.")
+                    .arg(selectedRing, SpeciesWords::Singular)};
+    }
     if (edit.ring != selectedRing) {
         const QString wanted = upperAscii(edit.ring);
         for (const Animal& a : animals) {
-            if (a.active != 0 && upperAscii(a.ringNumber) == wanted)
-                return QStringLiteral("Diese Ringnummer existiert schon.");
+            if (a.isActive() && !isChanged(a) && upperAscii(a.ringNumber) == wanted)
+                return {Outcome::Refused, QStringLiteral("Diese Ringnummer existiert schon.")};
         }
     }
     const auto year = toInt32(edit.year);
     if (!year)
-        return notAnIntegerMessage(edit.year);
+        return {Outcome::Refused, notAnIntegerMessage(edit.year)};
     for (Animal& a : animals) {
-        if (a.active == 0 || a.ringNumber != selectedRing)
+        if (!isChanged(a))
             continue;
         a.ringNumber = cutTo(edit.ring, kRingLength);
         if (edit.sex)

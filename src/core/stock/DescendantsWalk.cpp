@@ -6,30 +6,6 @@
 
 namespace {
 
-// Adds a find to its generation as the scan does: children every time,
-// deeper generations once, looked up in the list itself.
-void addFind(Descendants& found, const QString& ring, int generation)
-{
-    QStringList& list = found.generations[size_t(generation - 1)];
-    if (generation == 1 || !list.contains(ring))
-        list.append(ring);
-}
-
-void walkByScan(const AnimalTable& animals, const QString& parent, int generation, Descendants& found)
-{
-    if (parent.isEmpty()) // an empty ring links nothing
-        return;
-    for (const Animal& r : animals) {
-        for (const QString* link : {&r.fatherRing, &r.motherRing}) {
-            if (*link != parent)
-                continue;
-            addFind(found, r.ringNumber, generation);
-            if (generation < 4)
-                walkByScan(animals, r.ringNumber, generation + 1, found);
-        }
-    }
-}
-
 // FNV-1a over the ring's characters: ring numbers are short, and this is
 // several times cheaper than the general string hash.
 quint32 ringHash(const QString& ring)
@@ -169,11 +145,4 @@ Descendants DescendantsFinder::find(const QString& ring) const
 Descendants findDescendants(const AnimalTable& animals, const QString& ring)
 {
     return DescendantsFinder(animals).find(ring);
-}
-
-Descendants findDescendantsByScan(const AnimalTable& animals, const QString& ring)
-{
-    Descendants found;
-    walkByScan(animals, ring, 1, found);
-    return found;
 }

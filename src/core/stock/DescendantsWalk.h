@@ -35,7 +35,3 @@ private:
 
 // One search: the index is built for it and dropped afterwards.
 Descendants findDescendants(const AnimalTable& animals, const QString& ring);
-
-// The same walk by a full scan of the table per found parent: the reference
-// the indexed walk is tested and measured against.
-Descendants findDescendantsByScan(const AnimalTable& animals, const QString& ring);

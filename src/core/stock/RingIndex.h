@@ -1,24 +1,23 @@
 #pragma once
 
-#include "core/model/Database.h"
+#include "core/model/Animal.h"
 
 #include <QHash>
 
-// Ring number -> the last record in table order that has it, deleted records
-// included. Built on first use and kept until the stock changes: call
-// invalidate() after rings are edited; appends and re-sorts are noticed by
-// the table's size and storage, and a hit that no longer matches rebuilds it.
+// Ring number -> the last record in table order that has it (deleted records
+// included), and the last active one. Built once for a table; the stock
+// document drops it whenever the table changes.
 class RingIndex
 {
 public:
-    qsizetype lastWith(const AnimalTable& animals, const QString& ring);
-    void invalidate() { m_valid = false; }
+    explicit RingIndex(const AnimalTable& animals);
+
+    // Position of the last record with exactly this ring, or -1.
+    qsizetype lastWith(const QString& ring) const { return m_last.value(ring, -1); }
+    // Position of the last active record with exactly this ring, or -1.
+    qsizetype lastActiveWith(const QString& ring) const { return m_lastActive.value(ring, -1); }
 
 private:
-    void rebuild(const AnimalTable& animals);
-
     QHash<QString, qsizetype> m_last;
-    const Animal* m_data = nullptr;
-    size_t m_size = 0;
-    bool m_valid = false;
+    QHash<QString, qsizetype> m_lastActive;
 };

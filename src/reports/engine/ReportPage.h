@@ -96,7 +96,7 @@ struct ReportPage
     const PictureElement* picture(const QString& name) const;
 };
 
-// Layout pixels (96 per inch) as the page tables give some sizes.
+// Layout pixels (96 per inch), the unit some sizes of the certificate come in.
 inline double layoutPixelsToMm(double pixels)
 {
     return pixels * 25.4 / 96.0;

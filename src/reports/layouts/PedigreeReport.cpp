@@ -1,8 +1,6 @@
 #include "reports/layouts/PedigreeReport.h"
 
-#include "core/files/DataFolder.h"
 #include "core/model/SpeciesWords.h"
-#include "core/stock/AnimalQueries.h"
 #include "reports/engine/PictureDecoder.h"
 #include "reports/layouts/RecordSheetReport.h"
 
@@ -135,15 +133,15 @@ QSize PedigreeReport::pictureFrame(QSize picture, QSize current)
     return current;
 }
 
-void PedigreeReport::fillTopRight(const Database& db, const Animal& subject, const CertificateOptions& options,
-                                  const QString& dataFolder, FillResult& result)
+void PedigreeReport::fillTopRight(const StockDocument& stock, const Animal& subject, const CertificateOptions& options,
+                                  FillResult& result)
 {
     TextElement* caption = m_page.text(QStringLiteral("topRightCaption"));
     TextElement* text = m_page.text(QStringLiteral("topRightText"));
     PictureElement* picture = m_page.picture(QStringLiteral("picture"));
-    const TopRightContent mode = db.print.topRightContent;
+    const TopRightContent mode = stock.printSettings().topRightContent;
     if (mode == TopRightContent::Picture) {
-        const QString path = DataFolder::picturePathIn(dataFolder, subject.ringNumber);
+        const QString path = stock.pictures().pathOf(subject.ringNumber);
         if (QFileInfo::exists(path)) {
             const DecodedPicture decoded = decodePicture(path);
             if (decoded.image.isNull()) {
@@ -196,19 +194,18 @@ QStringList PedigreeReport::detailLines(const Animal& a, int generation, const P
     return lines;
 }
 
-PedigreeReport::FillResult PedigreeReport::fill(const Database& db, const QString& ring,
-                                                const CertificateOptions& options, const QString& dataFolder,
-                                                RecordSheetReport* sheet)
+PedigreeReport::FillResult PedigreeReport::fill(const StockDocument& stock, const QString& ring,
+                                                const CertificateOptions& options, RecordSheetReport* sheet)
 {
     FillResult result;
-    const Animal* subject = lastActiveWithRing(db.animals, ring);
+    const Animal* subject = stock.lastActive(ring);
     if (!subject)
         return result;
     result.found = true;
-    const PrintSettings& settings = db.print;
+    const PrintSettings& settings = stock.printSettings();
     const bool prefixes = settings.showPrefixes != 0;
 
-    fillTopRight(db, *subject, options, dataFolder, result);
+    fillTopRight(stock, *subject, options, result);
     if (!result.error.isEmpty())
         return result;
     m_page.text(QStringLiteral("subject1"))->lines = QStringList {QStringLiteral("für ") + subject->ringNumber};
@@ -219,7 +216,7 @@ PedigreeReport::FillResult PedigreeReport::fill(const Database& db, const QStrin
     if (sheet)
         sheet->fill(*subject);
 
-    const BreederData& b = db.breeder;
+    const BreederData& b = stock.breeder();
     m_page.text(QStringLiteral("breeder1Left"))->lines.clear();
     m_page.text(QStringLiteral("breeder1Right"))->lines.clear();
     m_page.text(QStringLiteral("breeder2Left"))->lines = QStringList {b.firstName + QLatin1Char(' ') + b.lastName};
@@ -229,7 +226,7 @@ PedigreeReport::FillResult PedigreeReport::fill(const Database& db, const QStrin
         = QStringList {withPrefix(prefixes, QStringLiteral("Tel.: "), b.phone)};
 
     m_page.rect(QStringLiteral("headFrame"))->outline = storedColour(settings.headerColour);
-    m_slots = resolvePedigree(db.animals, *subject, m_index);
+    m_slots = resolvePedigree(stock.animals(), *subject, stock.ringIndex());
     for (int slot = 1; slot <= PedigreeSlots::kCount; ++slot) {
         m_page.rect(number(slot, "box"))->outline
             = storedColour(slot % 2 == 1 ? settings.maleColour : settings.femaleColour);
@@ -241,7 +238,7 @@ PedigreeReport::FillResult PedigreeReport::fill(const Database& db, const QStrin
             details->lines.clear();
             continue;
         }
-        const Animal& ancestor = db.animals[size_t(m_slots.index[slot])];
+        const Animal& ancestor = stock.animals()[size_t(m_slots.index[slot])];
         ringField->lines = QStringList {ancestor.ringNumber};
         details->lines = detailLines(ancestor, generationOf(slot), settings, options.outerGenerationsContent);
     }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/model/Database.h"
 #include "core/pedigree/PedigreeSlots.h"
+#include "core/stock/StockDocument.h"
 #include "reports/engine/ReportPage.h"
 
 class RecordSheetReport;
@@ -28,14 +28,11 @@ public:
         QString error; // German: the picture could not be read; the fill stopped there
     };
 
-    // FillPedigree: every field for the subject with this ring (the last active
-    // one where rings repeat), and the record sheet's fields. With no such
-    // animal nothing changes. Pictures are looked up in dataFolder.
-    FillResult fill(const Database& db, const QString& ring, const CertificateOptions& options,
-                    const QString& dataFolder, RecordSheetReport* sheet = nullptr);
-
-    // The ring numbers of the stock changed: the next fill looks them up afresh.
-    void stockChanged() { m_index.invalidate(); }
+    // Every field for the subject with this ring (the last active one where
+    // rings repeat), and the record sheet's fields. With no such animal
+    // nothing changes.
+    FillResult fill(const StockDocument& stock, const QString& ring, const CertificateOptions& options,
+                    RecordSheetReport* sheet = nullptr);
 
     const ReportPage& page() const { return m_page; }
     const PedigreeSlots& ancestors() const { return m_slots; }
@@ -48,11 +45,10 @@ public:
 
 private:
     void build();
-    void fillTopRight(const Database& db, const Animal& subject, const CertificateOptions& options,
-                      const QString& dataFolder, FillResult& result);
+    void fillTopRight(const StockDocument& stock, const Animal& subject, const CertificateOptions& options,
+                      FillResult& result);
 
     ReportPage m_page;
     PedigreeSlots m_slots;
-    RingIndex m_index;
     QSize m_pictureFrame {170, 120};
 };

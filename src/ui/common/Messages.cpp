@@ -1,5 +1,6 @@
 #include "ui/common/Messages.h"
 
+#include "core/model/AppInfo.h"
 #include "core/model/SpeciesWords.h"
 
 #include <QMessageBox>

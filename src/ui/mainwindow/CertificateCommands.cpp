@@ -1,14 +1,14 @@
 #include "ui/mainwindow/CertificateCommands.h"
 
-#include "core/files/DataFolder.h"
 #include "core/model/SpeciesWords.h"
+#include "core/model/TextRules.h"
 #include "ui/common/Messages.h"
 #include "ui/common/Modal.h"
 #include "ui/preview/ReportActions.h"
 #include "ui/preview/ReportPreview.h"
 
-CertificateCommands::CertificateCommands(Database& db, CertificateOptions& options, QWidget* window)
-    : QObject(window), m_db(db), m_options(options), m_window(window)
+CertificateCommands::CertificateCommands(const StockDocument& stock, CertificateOptions& options, QWidget* window)
+    : QObject(window), m_stock(stock), m_options(options), m_window(window)
 { }
 
 bool CertificateCommands::fill(const std::optional<QString>& ring)
@@ -19,8 +19,7 @@ bool CertificateCommands::fill(const std::optional<QString>& ring)
         return false;
     }
     m_options.buyerLines = m_buyerLines ? m_buyerLines() : QStringList();
-    const PedigreeReport::FillResult filled
-        = m_certificate.fill(m_db, *ring, m_options, DataFolder::path(), &m_recordSheet);
+    const PedigreeReport::FillResult filled = m_certificate.fill(m_stock, *ring, m_options, &m_recordSheet);
     if (!filled.error.isEmpty()) {
         Messages::current().warn(m_window, filled.error);
         return false;
@@ -41,7 +40,7 @@ void CertificateCommands::preview(const std::optional<QString>& ring)
 {
     if (fill(ring)) {
         showPreview(m_certificate.page(), QStringLiteral("den Abstammungsnachweis"),
-                    QStringLiteral("Abstammungsnachweis ") + DataFolder::safeFileName(m_ring));
+                    QStringLiteral("Abstammungsnachweis ") + safeFileName(m_ring));
     }
 }
 
@@ -49,7 +48,7 @@ void CertificateCommands::print(const std::optional<QString>& ring)
 {
     if (fill(ring)) {
         ReportActions::print(m_window, {m_certificate.page()}, QStringLiteral("den Abstammungsnachweis"),
-                             QStringLiteral("Abstammungsnachweis ") + DataFolder::safeFileName(m_ring));
+                             QStringLiteral("Abstammungsnachweis ") + safeFileName(m_ring));
     }
 }
 
@@ -57,6 +56,6 @@ void CertificateCommands::previewRecordSheet(const std::optional<QString>& ring)
 {
     if (fill(ring)) {
         showPreview(m_recordSheet.page(), QStringLiteral("das Stammblatt"),
-                    QStringLiteral("Stammblatt ") + DataFolder::safeFileName(m_ring));
+                    QStringLiteral("Stammblatt ") + safeFileName(m_ring));
     }
 }

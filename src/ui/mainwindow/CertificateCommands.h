@@ -16,7 +16,7 @@ class CertificateCommands : public QObject
     Q_OBJECT
 
 public:
-    CertificateCommands(Database& db, CertificateOptions& options, QWidget* window);
+    CertificateCommands(const StockDocument& stock, CertificateOptions& options, QWidget* window);
 
     void preview(const std::optional<QString>& ring);
     void print(const std::optional<QString>& ring);
@@ -25,18 +25,15 @@ public:
     const PedigreeReport& certificate() const { return m_certificate; }
     const RecordSheetReport& recordSheet() const { return m_recordSheet; }
 
-    // Rings were added, changed or re-sorted.
-    void stockChanged() { m_certificate.stockChanged(); }
-
     // Where the buyer text comes from at fill time.
     void setBuyerTextSource(std::function<QStringList()> source) { m_buyerLines = std::move(source); }
 
 private:
-    // The selection check and FillPedigree; false when the command must stop.
+    // The selection check and the fill; false when the command must stop.
     bool fill(const std::optional<QString>& ring);
     void showPreview(const ReportPage& page, const QString& title, const QString& fileName);
 
-    Database& m_db;
+    const StockDocument& m_stock;
     CertificateOptions& m_options;
     QWidget* m_window;
     std::function<QStringList()> m_buyerLines;

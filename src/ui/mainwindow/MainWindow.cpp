@@ -1,16 +1,15 @@
 #include "ui/mainwindow/MainWindow.h"
 
-#include "core/files/DataFolder.h"
+#include "core/model/AppInfo.h"
 #include "core/model/SpeciesWords.h"
-#include "core/stock/AnimalQueries.h"
 #include "core/stock/StockLists.h"
-#include "core/stock/StockSort.h"
-#include "ui/common/Choices.h"
 #include "ui/common/Messages.h"
 #include "ui/common/Modal.h"
 #include "ui/common/Prompts.h"
+#include "ui/mainwindow/BackupGroup.h"
 #include "ui/mainwindow/CertificateCommands.h"
-#include "ui/mainwindow/LinkLabel.h"
+#include "ui/mainwindow/PairGroup.h"
+#include "ui/mainwindow/PedigreeGroup.h"
 #include "ui/mainwindow/StockListPanel.h"
 #include "ui/settings/PrintSettingsDialog.h"
 #include "ui/stock/BreederDataDialog.h"
@@ -22,11 +21,8 @@
 #include "ui/stock/SearchDialog.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStackedLayout>
@@ -34,34 +30,44 @@
 
 namespace {
 
-QPushButton* commandButton(const QString& text, const QString& name, QWidget* parent)
+QPushButton* commandButton(const QString& text, const char* name, QWidget* parent)
 {
     auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
+    button->setObjectName(QString::fromLatin1(name));
     button->setMinimumHeight(32);
     return button;
 }
 
+// A dialog made on first use and kept for the whole run, so it keeps its contents between openings.
+template<typename Dialog, typename... Args> Dialog& lazily(std::unique_ptr<Dialog>& slot, Args&&... args)
+{
+    if (!slot)
+        slot = std::make_unique<Dialog>(std::forward<Args>(args)...);
+    return *slot;
+}
+
 } // namespace
 
-MainWindow::MainWindow(Database db, DataFiles files, QWidget* parent)
-    : QWidget(parent), m_db(std::move(db)), m_files(std::move(files))
+MainWindow::MainWindow(StockDocument& stock, QWidget* parent) : QWidget(parent), m_stock(stock)
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(SpeciesWords::Title);
-    m_certificates = new CertificateCommands(m_db, m_certificateOptions, this);
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
+    m_certificates = new CertificateCommands(m_stock, m_certificateOptions, this);
+    m_pedigree = new PedigreeGroup(*m_certificates, this);
+    connect(m_pedigree, &PedigreeGroup::settingsRequested, this, &MainWindow::openPrintSettings);
 
     auto* mainPage = new QWidget(this);
     auto* grid = new QGridLayout(mainPage);
     grid->setContentsMargins(10, 10, 10, 10);
     grid->addWidget(buildCommandColumn(), 0, 0, 3, 1);
     grid->addWidget(buildBackupGroup(), 0, 1);
-    grid->addWidget(buildPedigreeGroup(), 1, 1);
-    grid->addWidget(buildPairGroup(), 2, 1, Qt::AlignTop);
+    grid->addWidget(m_pedigree, 1, 1);
+    m_pairGroup = new PairGroup(this);
+    connect(m_pairGroup, &PairGroup::printRequested, this, &MainWindow::notYetAvailable);
+    grid->addWidget(m_pairGroup, 2, 1, Qt::AlignTop);
     grid->setRowStretch(2, 1);
-
     auto* closeButton = new QPushButton(QStringLiteral("Alles speichern und Programm beenden"), mainPage);
     closeButton->setObjectName(QStringLiteral("closeButton"));
     closeButton->setMinimumHeight(35);
@@ -76,16 +82,16 @@ MainWindow::MainWindow(Database db, DataFiles files, QWidget* parent)
     connect(m_stockListPanel, &StockListPanel::filterCleared, this, &MainWindow::refresh);
     connect(m_stockListPanel, &StockListPanel::sortByRing, this, &MainWindow::notYetAvailable);
     connect(m_stockListPanel, &StockListPanel::sortByYear, this, &MainWindow::notYetAvailable);
-
     m_pages = new QStackedLayout(this);
     m_pages->addWidget(mainPage);
     m_pages->addWidget(m_stockListPanel);
-    m_pages->setCurrentIndex(0);
 
     auto* openFolder = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F12), this);
-    connect(openFolder, &QShortcut::activated, this, [] { Prompts::current().openFolder(DataFolder::path()); });
+    connect(openFolder, &QShortcut::activated, this,
+            [this] { Prompts::current().openFolder(m_stock.files().folder()); });
+    connect(&m_stock, &StockDocument::changed, this, &MainWindow::followStock);
 
-    updateBuyerLabel();
+    applyPrintSettings();
     setFixedSize(sizeHint().expandedTo(QSize(633, 463)));
 }
 
@@ -97,34 +103,54 @@ QWidget* MainWindow::buildCommandColumn()
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     const QString& plural = SpeciesWords::Plural;
-    struct Command
+    const struct
     {
         QString text;
         const char* name;
-        void (MainWindow::*slot)();
+        std::function<void()> command;
+    } commands[] = {
+        {QStringLiteral("Züchterdaten"), "breederDataButton",
+         [this] {
+             openBreederData();
+         }},
+        {plural + QStringLiteral(" anlegen"), "enterAnimalsButton",
+         [this] {
+             openEnterAnimals();
+         }},
+        {plural + QStringLiteral(" löschen"), "deleteAnimalButton",
+         [this] {
+             openDeleteAnimal();
+         }},
+        {plural + QStringLiteral(" ändern"), "changeAnimalButton",
+         [this] {
+             openChangeAnimal();
+         }},
+        {plural + QStringLiteral(" suchen"), "searchButton",
+         [this] {
+             openSearch();
+         }},
+        {QStringLiteral("Elternbeziehungen"), "parentLinksButton",
+         [this] {
+             openParentLinks();
+         }},
+        {plural + QStringLiteral("bestandsliste anzeigen"), "showStockListButton",
+         [this] {
+             showStockListPanel(0);
+         }},
+        {plural + QStringLiteral("bestandsliste drucken"), "printStockListButton",
+         [this] {
+             showStockListPanel(1);
+         }},
+        {QStringLiteral("Kinder, Enkel && Urenkel"), "descendantsButton",
+         [this] {
+             openDescendants();
+         }},
     };
-    const Command commands[] = {
-        {QStringLiteral("Züchterdaten"), "breederDataButton", &MainWindow::openBreederData},
-        {plural + QStringLiteral(" anlegen"), "enterAnimalsButton", &MainWindow::openEnterAnimals},
-        {plural + QStringLiteral(" löschen"), "deleteAnimalButton", &MainWindow::openDeleteAnimal},
-        {plural + QStringLiteral(" ändern"), "changeAnimalButton", &MainWindow::openChangeAnimal},
-        {plural + QStringLiteral(" suchen"), "searchButton", &MainWindow::openSearch},
-        {QStringLiteral("Elternbeziehungen"), "parentLinksButton", &MainWindow::openParentLinks},
-    };
-    for (const Command& command : commands) {
-        auto* button = commandButton(command.text, QString::fromLatin1(command.name), column);
-        connect(button, &QPushButton::clicked, this, command.slot);
+    for (const auto& command : commands) {
+        QPushButton* button = commandButton(command.text, command.name, column);
+        connect(button, &QPushButton::clicked, this, command.command);
         layout->addWidget(button);
     }
-    auto* showList = commandButton(plural + QStringLiteral("bestandsliste anzeigen"), "showStockListButton", column);
-    auto* printList = commandButton(plural + QStringLiteral("bestandsliste drucken"), "printStockListButton", column);
-    connect(showList, &QPushButton::clicked, this, [this] { showStockListPanel(0); });
-    connect(printList, &QPushButton::clicked, this, [this] { showStockListPanel(1); });
-    layout->addWidget(showList);
-    layout->addWidget(printList);
-    auto* descendants = commandButton(QStringLiteral("Kinder, Enkel && Urenkel"), "descendantsButton", column);
-    connect(descendants, &QPushButton::clicked, this, &MainWindow::openDescendants);
-    layout->addWidget(descendants);
     m_breedingButton = commandButton(QStringLiteral("Nachwuchsverwaltung"), "breedingButton", column);
     connect(m_breedingButton, &QPushButton::clicked, this, &MainWindow::notYetAvailable);
     layout->addWidget(m_breedingButton);
@@ -135,96 +161,12 @@ QWidget* MainWindow::buildCommandColumn()
 
 QWidget* MainWindow::buildBackupGroup()
 {
-    auto* group = new QGroupBox(QStringLiteral("Backup-Funktion: "), this);
-    auto* grid = new QGridLayout(group);
-    const char* names[] = {"usbBackupButton", "usbRestoreButton", "diskBackupButton", "diskRestoreButton"};
-    const QString texts[] = {QStringLiteral("Backup auf USB-Stick"), QStringLiteral("Backup von USB-Stick holen"),
-                             QStringLiteral("Schnelles Backup"), QStringLiteral("Schnelles Backup holen")};
-    for (int i = 0; i < 4; ++i) {
-        auto* button = new QPushButton(texts[i], group);
-        button->setObjectName(QString::fromLatin1(names[i]));
-        connect(button, &QPushButton::clicked, this, &MainWindow::notYetAvailable);
-        grid->addWidget(button, i / 2, i % 2);
-    }
-    auto* wipe = new LinkLabel(QStringLiteral("Komplette Datenbank löschen und neu anfangen"), group);
-    wipe->setObjectName(QStringLiteral("wipeDatabaseLink"));
-    connect(wipe, &LinkLabel::clicked, this, &MainWindow::notYetAvailable);
-    grid->addWidget(wipe, 2, 0, 1, 2, Qt::AlignHCenter);
+    auto* group = new BackupGroup(this);
+    for (auto signal :
+         {&BackupGroup::usbBackupRequested, &BackupGroup::usbRestoreRequested, &BackupGroup::diskBackupRequested,
+          &BackupGroup::diskRestoreRequested, &BackupGroup::wipeRequested})
+        connect(group, signal, this, &MainWindow::notYetAvailable);
     return group;
-}
-
-QWidget* MainWindow::buildPedigreeGroup()
-{
-    auto* group = new QGroupBox(QStringLiteral("Abstammungsnachweis:"), this);
-    auto* grid = new QGridLayout(group);
-    m_animalSelector = makeListCombo(group, QStringLiteral("animalSelector"));
-    auto* selectorLabel
-        = new QLabel(QStringLiteral("Für ") + SpeciesWords::Singular + QStringLiteral(" mit Ring-Nr.:"), group);
-    selectorLabel->setBuddy(m_animalSelector);
-    grid->addWidget(selectorLabel, 0, 0, 1, 2, Qt::AlignRight);
-    grid->addWidget(m_animalSelector, 0, 2, 1, 2);
-
-    m_buyerText = new QPlainTextEdit(group);
-    m_buyerText->setObjectName(QStringLiteral("buyerText"));
-    m_buyerText->setFixedHeight(59);
-    m_buyerText->setTabChangesFocus(true);
-    m_buyerLabel = new QLabel(group);
-    m_buyerLabel->setObjectName(QStringLiteral("buyerLabel"));
-    m_buyerLabel->setBuddy(m_buyerText);
-    grid->addWidget(m_buyerLabel, 1, 0, 1, 2, Qt::AlignRight | Qt::AlignTop);
-    grid->addWidget(m_buyerText, 1, 2, 1, 2);
-
-    m_certificates->setBuyerTextSource([this] {
-        const QString text = m_buyerText->toPlainText();
-        return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
-    });
-    const struct
-    {
-        QString text;
-        const char* name;
-        int row, column, span;
-        std::function<void()> command;
-    } buttons[] = {
-        {QStringLiteral("Einstellungen"), "printSettingsButton", 2, 0, 1,
-         [this] {
-             openPrintSettings();
-         }},
-        {QStringLiteral("Anzeigen"), "previewPedigreeButton", 2, 2, 1,
-         [this] {
-             m_certificates->preview(selectedAnimalRing());
-         }},
-        {QStringLiteral("Drucken"), "printPedigreeButton", 2, 3, 1,
-         [this] {
-             m_certificates->print(selectedAnimalRing());
-         }},
-        {QStringLiteral("Nur Stammblatt drucken"), "recordSheetButton", 3, 2, 2,
-         [this] {
-             m_certificates->previewRecordSheet(selectedAnimalRing());
-         }},
-    };
-    for (const auto& b : buttons) {
-        auto* button = new QPushButton(b.text, group);
-        button->setObjectName(QString::fromLatin1(b.name));
-        connect(button, &QPushButton::clicked, this, b.command);
-        grid->addWidget(button, b.row, b.column, 1, b.span);
-    }
-    grid->setColumnStretch(1, 1);
-    return group;
-}
-
-QWidget* MainWindow::buildPairGroup()
-{
-    m_pairGroup = new QGroupBox(QStringLiteral("Zuchtpaar zum Drucken auswählen: "), this);
-    m_pairGroup->setObjectName(QStringLiteral("pairGroup"));
-    auto* layout = new QVBoxLayout(m_pairGroup);
-    m_pairSelector = makeListCombo(m_pairGroup, QStringLiteral("pairSelector"));
-    m_pairSelector->setAccessibleName(QStringLiteral("Zuchtpaar"));
-    auto* print = new QPushButton(QStringLiteral("Zuchtpaar drucken"), m_pairGroup);
-    print->setObjectName(QStringLiteral("printPairButton"));
-    connect(print, &QPushButton::clicked, this, &MainWindow::notYetAvailable);
-    layout->addWidget(m_pairSelector);
-    layout->addWidget(print);
-    return m_pairGroup;
 }
 
 void MainWindow::showEvent(QShowEvent* event)
@@ -236,45 +178,42 @@ void MainWindow::showEvent(QShowEvent* event)
 
 void MainWindow::refresh()
 {
-    m_certificates->stockChanged();
-    setChoices(m_animalSelector, pedigreeCandidates(m_db.animals));
-    const bool breeding = m_db.print.showBreeding != 0;
-    m_breedingButton->setVisible(breeding);
-    m_pairGroup->setVisible(breeding);
-    setChoices(m_pairSelector, pairCaptions(m_db.pairs));
-    m_stockListPanel->setBreeds(distinctValues(m_db.animals, &Animal::breed));
+    m_pedigree->setRings(pedigreeCandidates(m_stock.animals()));
+    applyPrintSettings();
+    m_pairGroup->setPairs(pairCaptions(m_stock.pairs()));
+    m_stockListPanel->setBreeds(m_stock.distinctValues(&Animal::breed));
 }
 
-void MainWindow::sortStock()
+void MainWindow::applyPrintSettings()
 {
-    ::sortStock(m_db.animals);
-    m_certificates->stockChanged();
+    const PrintSettings& settings = m_stock.printSettings();
+    m_breedingButton->setVisible(settings.showBreeding != 0);
+    m_pairGroup->setVisible(settings.showBreeding != 0);
+    m_pedigree->setTopRightContent(settings.topRightContent);
+}
+
+void MainWindow::followStock(StockDocument::Changes what)
+{
+    if (what & StockDocument::Print)
+        applyPrintSettings();
+    // The lists show rings, breeds and pairs: a new order or new parents change none of them.
+    if (what & (StockDocument::Animals | StockDocument::Pairs))
+        refresh();
 }
 
 std::optional<QString> MainWindow::selectedAnimalRing() const
 {
-    if (m_animalSelector->currentIndex() < 0)
-        return std::nullopt;
-    return m_animalSelector->currentText();
+    return m_pedigree->selectedRing();
 }
 
 std::optional<int> MainWindow::selectedPair() const
 {
-    if (m_pairSelector->currentIndex() < 0)
-        return std::nullopt;
-    return m_pairSelector->currentIndex();
+    return m_pairGroup->selectedPair();
 }
 
 void MainWindow::showPedigreeOf(const QString& ring)
 {
-    selectEntry(m_animalSelector, ring);
-    m_certificates->preview(selectedAnimalRing());
-}
-
-void MainWindow::updateBuyerLabel()
-{
-    m_buyerLabel->setText(m_db.print.topRightContent == TopRightContent::FreeText ? QStringLiteral("Freier Text:")
-                                                                                  : QStringLiteral("Käuferdaten:"));
+    m_pedigree->showPedigreeOf(ring);
 }
 
 void MainWindow::showStockListPanel(int mode)
@@ -290,43 +229,31 @@ void MainWindow::notYetAvailable()
 
 void MainWindow::openBreederData()
 {
-    if (!m_breederDialog)
-        m_breederDialog = std::make_unique<BreederDataDialog>(m_db.breeder, this);
-    m_breederDialog->showStoredData();
+    lazily(m_breederDialog, m_stock, this).showStoredData();
 }
 
 void MainWindow::openEnterAnimals()
 {
-    if (!m_enterDialog) {
-        m_enterDialog = std::make_unique<EnterAnimalsDialog>(m_db.animals, this);
-        connect(m_enterDialog.get(), &EnterAnimalsDialog::stockChanged, this, &MainWindow::refresh);
-    }
-    showModal(m_enterDialog.get());
+    showModal(&lazily(m_enterDialog, m_stock, this));
 }
 
 void MainWindow::openDeleteAnimal()
 {
-    if (!m_deleteDialog) {
-        m_deleteDialog = std::make_unique<DeleteAnimalDialog>(m_db.animals, this);
-        connect(m_deleteDialog.get(), &QDialog::finished, this, &MainWindow::refresh);
-    }
+    if (!m_deleteDialog)
+        connect(&lazily(m_deleteDialog, m_stock, this), &QDialog::finished, this, &MainWindow::refresh);
     showModal(m_deleteDialog.get());
 }
 
 void MainWindow::openParentLinks()
 {
-    if (!m_parentDialog)
-        m_parentDialog = std::make_unique<ParentLinksDialog>(m_db.animals, this);
-    showModal(m_parentDialog.get());
+    showModal(&lazily(m_parentDialog, m_stock, this));
 }
 
 void MainWindow::openPrintSettings()
 {
     if (!m_printSettingsDialog) {
-        m_printSettingsDialog = std::make_unique<PrintSettingsDialog>(m_db.print, m_certificateOptions, this);
-        connect(m_printSettingsDialog.get(), &PrintSettingsDialog::topRightContentChanged, this,
-                &MainWindow::updateBuyerLabel);
-        connect(m_printSettingsDialog.get(), &QDialog::finished, this, &MainWindow::refresh);
+        auto& dialog = lazily(m_printSettingsDialog, m_stock, m_certificateOptions, this);
+        connect(&dialog, &QDialog::finished, this, &MainWindow::refresh);
     }
     showModal(m_printSettingsDialog.get());
 }
@@ -334,15 +261,10 @@ void MainWindow::openPrintSettings()
 ChangeAnimalDialog& MainWindow::changeDialog()
 {
     if (!m_changeDialog) {
-        m_changeDialog = std::make_unique<ChangeAnimalDialog>(m_db, this);
-        connect(m_changeDialog.get(), &ChangeAnimalDialog::stockChanged, this, &MainWindow::stockEdited);
-        connect(m_changeDialog.get(), &ChangeAnimalDialog::sortRequested, this, [this] {
-            sortStock();
-            if (m_searchDialog)
-                m_searchDialog->stockChanged();
-        });
-        connect(m_changeDialog.get(), &ChangeAnimalDialog::pedigreeRequested, this, &MainWindow::showPedigreeOf);
-        connect(m_changeDialog.get(), &ChangeAnimalDialog::descendantsRequested, this,
+        auto& dialog = lazily(m_changeDialog, m_stock, this);
+        connect(&dialog, &ChangeAnimalDialog::saveTried, this, &MainWindow::refresh);
+        connect(&dialog, &ChangeAnimalDialog::pedigreeRequested, this, &MainWindow::showPedigreeOf);
+        connect(&dialog, &ChangeAnimalDialog::descendantsRequested, this,
                 [this](const QString& ring) { descendantsDialog().openFor(ring); });
     }
     return *m_changeDialog;
@@ -351,31 +273,24 @@ ChangeAnimalDialog& MainWindow::changeDialog()
 DescendantsDialog& MainWindow::descendantsDialog()
 {
     if (!m_descendantsDialog) {
-        m_descendantsDialog = std::make_unique<DescendantsDialog>(m_db.animals, this);
-        connect(m_descendantsDialog.get(), &DescendantsDialog::pedigreeRequested, this, &MainWindow::showPedigreeOf);
+        auto& dialog = lazily(m_descendantsDialog, m_stock, this);
+        connect(&dialog, &DescendantsDialog::pedigreeRequested, this, &MainWindow::showPedigreeOf);
     }
     return *m_descendantsDialog;
 }
 
-void MainWindow::stockEdited()
-{
-    refresh();
-    if (m_searchDialog)
-        m_searchDialog->stockChanged();
-}
-
 void MainWindow::openChangeAnimal()
 {
-    sortStock();
+    m_stock.sortStock();
     changeDialog().openNormal();
 }
 
 void MainWindow::openSearch()
 {
     if (!m_searchDialog) {
-        m_searchDialog = std::make_unique<SearchDialog>(m_db.animals, this);
-        connect(m_searchDialog.get(), &SearchDialog::pedigreeRequested, this, &MainWindow::showPedigreeOf);
-        connect(m_searchDialog.get(), &SearchDialog::showAllFound, this,
+        auto& dialog = lazily(m_searchDialog, m_stock, this);
+        connect(&dialog, &SearchDialog::pedigreeRequested, this, &MainWindow::showPedigreeOf);
+        connect(&dialog, &SearchDialog::showAllFound, this,
                 [this](const QStringList& rings, const std::optional<QString>& selected) {
                     changeDialog().openSearchResults(rings, selected);
                 });
@@ -391,7 +306,7 @@ void MainWindow::openDescendants()
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     event->ignore();
-    const DataFiles::SaveResult saved = m_files.save(m_db);
+    const DataFiles::SaveResult saved = m_stock.save();
     if (!saved.ok) {
         Messages::current().warn(this, saved.message);
         return;

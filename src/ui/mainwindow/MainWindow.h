@@ -1,7 +1,6 @@
 #pragma once
 
-#include "core/files/DataFiles.h"
-#include "core/model/Database.h"
+#include "core/stock/StockDocument.h"
 #include "reports/layouts/PedigreeReport.h"
 
 #include <QWidget>
@@ -12,45 +11,39 @@
 class BreederDataDialog;
 class CertificateCommands;
 class ChangeAnimalDialog;
-class DescendantsDialog;
-class SearchDialog;
-class PrintSettingsDialog;
 class DeleteAnimalDialog;
+class DescendantsDialog;
 class EnterAnimalsDialog;
 class ParentLinksDialog;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QPlainTextEdit;
+class PairGroup;
+class PedigreeGroup;
+class PrintSettingsDialog;
 class QPushButton;
 class QStackedLayout;
+class SearchDialog;
 class StockListPanel;
 
 // The program's hub: one button per task, the animal and pair selectors and
-// the stock-list options. Owns the breeder's data for the whole run, hands
-// commands to the dialogs and saves everything when it is closed.
+// the stock-list options. Hands every command to a dialog or the stock
+// document, follows the document's changes and saves when it is closed.
 class MainWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    MainWindow(Database db, DataFiles files, QWidget* parent = nullptr);
+    explicit MainWindow(StockDocument& stock, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    Database& database() { return m_db; }
+    StockDocument& stock() { return m_stock; }
     CertificateOptions& certificateOptions() { return m_certificateOptions; }
     CertificateCommands& certificateCommands() { return *m_certificates; }
 
     // Fills every list from the data; no animal and no pair is selected afterwards.
     void refresh();
-    // Reorders the stock newest year first and drops deleted animals.
-    void sortStock();
     std::optional<QString> selectedAnimalRing() const;
     std::optional<int> selectedPair() const;
     // Selects the last entry with exactly this ring (if any), then shows its certificate.
     void showPedigreeOf(const QString& ring);
-    // The caption beside the buyer text, following the print settings.
-    void updateBuyerLabel();
 
 signals:
     // The user confirmed the end of the program after both files were saved.
@@ -63,8 +56,9 @@ protected:
 private:
     QWidget* buildCommandColumn();
     QWidget* buildBackupGroup();
-    QWidget* buildPedigreeGroup();
-    QWidget* buildPairGroup();
+    void followStock(StockDocument::Changes what);
+    // The breeding controls and the caption beside the buyer text.
+    void applyPrintSettings();
     void showStockListPanel(int mode);
     void notYetAvailable();
     void openBreederData();
@@ -77,22 +71,17 @@ private:
     void openDescendants();
     ChangeAnimalDialog& changeDialog();
     DescendantsDialog& descendantsDialog();
-    void stockEdited();
 
-    Database m_db;
-    DataFiles m_files;
+    StockDocument& m_stock;
     CertificateOptions m_certificateOptions;
     CertificateCommands* m_certificates = nullptr;
     int m_stockListMode = 0; // 0 preview, 1 printer
 
     QStackedLayout* m_pages = nullptr;
     StockListPanel* m_stockListPanel = nullptr;
-    QComboBox* m_animalSelector = nullptr;
-    QComboBox* m_pairSelector = nullptr;
-    QLabel* m_buyerLabel = nullptr;
-    QPlainTextEdit* m_buyerText = nullptr;
+    PedigreeGroup* m_pedigree = nullptr;
     QPushButton* m_breedingButton = nullptr;
-    QGroupBox* m_pairGroup = nullptr;
+    PairGroup* m_pairGroup = nullptr;
 
     std::unique_ptr<BreederDataDialog> m_breederDialog;
     std::unique_ptr<EnterAnimalsDialog> m_enterDialog;

@@ -1,5 +1,6 @@
 #include "ui/mainwindow/SplashWindow.h"
 
+#include "core/model/AppInfo.h"
 #include "core/model/SpeciesWords.h"
 
 #include <QGuiApplication>

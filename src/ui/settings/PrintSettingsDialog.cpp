@@ -1,6 +1,7 @@
 #include "ui/settings/PrintSettingsDialog.h"
 
 #include "core/model/SpeciesWords.h"
+#include "core/stock/StockDocument.h"
 #include "ui/common/Prompts.h"
 
 #include <QCheckBox>
@@ -32,8 +33,8 @@ QLabel* labelFor(QWidget* buddy, const QString& text)
 
 } // namespace
 
-PrintSettingsDialog::PrintSettingsDialog(PrintSettings& settings, CertificateOptions& options, QWidget* parent)
-    : QDialog(parent), m_settings(settings), m_options(options)
+PrintSettingsDialog::PrintSettingsDialog(StockDocument& stock, CertificateOptions& options, QWidget* parent)
+    : QDialog(parent), m_stock(stock), m_options(options)
 {
     setObjectName(QStringLiteral("PrintSettingsDialog"));
     setWindowTitle(QStringLiteral("Einstellungen für den Druck"));
@@ -92,18 +93,20 @@ PrintSettingsDialog::PrintSettingsDialog(PrintSettings& settings, CertificateOpt
     m_breeding->setObjectName(QStringLiteral("breedingBox"));
     layout->addWidget(m_breeding);
 
-    connect(m_printYear, &QCheckBox::toggled, this, [this](bool on) { m_settings.printBirthYear = on; });
-    connect(m_prefixes, &QCheckBox::toggled, this, [this](bool on) { m_settings.showPrefixes = on; });
-    connect(m_breeding, &QCheckBox::toggled, this, [this](bool on) { m_settings.showBreeding = on; });
+    connect(m_printYear, &QCheckBox::toggled, this,
+            [this](bool on) { update([on](PrintSettings& s) { s.printBirthYear = on; }); });
+    connect(m_prefixes, &QCheckBox::toggled, this,
+            [this](bool on) { update([on](PrintSettings& s) { s.showPrefixes = on; }); });
+    connect(m_breeding, &QCheckBox::toggled, this,
+            [this](bool on) { update([on](PrintSettings& s) { s.showBreeding = on; }); });
     connect(m_layout, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0)
-            m_settings.stockListLayout = static_cast<StockListLayout>(index);
+            update([index](PrintSettings& s) { s.stockListLayout = static_cast<StockListLayout>(index); });
     });
     connect(m_topRight, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index < 0)
             return;
-        m_settings.topRightContent = static_cast<TopRightContent>(index);
-        emit topRightContentChanged();
+        update([index](PrintSettings& s) { s.topRightContent = static_cast<TopRightContent>(index); });
     });
     connect(m_outer, &QComboBox::currentIndexChanged, this,
             [this](int index) { m_options.outerGenerationsContent = qMax(0, index); });
@@ -118,11 +121,12 @@ QPushButton* PrintSettingsDialog::colourSwatch(const char* name, const QString& 
     swatch->setFixedSize(20, 20);
     swatch->setAccessibleName(label);
     connect(swatch, &QPushButton::clicked, this, [this, swatch, colour] {
-        const std::optional<QColor> chosen = Prompts::current().chooseColour(this, storedColour(m_settings.*colour));
+        const std::optional<QColor> chosen
+            = Prompts::current().chooseColour(this, storedColour(m_stock.printSettings().*colour));
         if (!chosen)
             return;
-        m_settings.*colour = colourToStored(*chosen);
-        paintSwatch(swatch, m_settings.*colour);
+        update([&](PrintSettings& s) { s.*colour = colourToStored(*chosen); });
+        paintSwatch(swatch, m_stock.printSettings().*colour);
     });
     m_swatches.append({swatch, colour});
     return swatch;
@@ -147,17 +151,25 @@ void PrintSettingsDialog::loadSettings()
     const QSignalBlocker blockers[] = {
         QSignalBlocker(m_printYear), QSignalBlocker(m_prefixes), QSignalBlocker(m_breeding), QSignalBlocker(m_topRight),
         QSignalBlocker(m_layout),    QSignalBlocker(m_outer),    QSignalBlocker(m_fontSize)};
-    m_printYear->setChecked(m_settings.printBirthYear != 0);
-    m_prefixes->setChecked(m_settings.showPrefixes != 0);
-    m_breeding->setChecked(m_settings.showBreeding != 0);
+    const PrintSettings& settings = m_stock.printSettings();
+    m_printYear->setChecked(settings.printBirthYear != 0);
+    m_prefixes->setChecked(settings.showPrefixes != 0);
+    m_breeding->setChecked(settings.showBreeding != 0);
     const auto index = [](auto code, int count) {
         const auto value = static_cast<qint32>(code);
         return value >= 0 && value < count ? int(value) : -1;
     };
-    m_topRight->setCurrentIndex(index(m_settings.topRightContent, 3));
-    m_layout->setCurrentIndex(index(m_settings.stockListLayout, 2));
+    m_topRight->setCurrentIndex(index(settings.topRightContent, 3));
+    m_layout->setCurrentIndex(index(settings.stockListLayout, 2));
     m_outer->setCurrentIndex(m_options.outerGenerationsContent);
     m_fontSize->setValue(m_options.detailFontSize);
     for (const auto& [swatch, colour] : std::as_const(m_swatches))
-        paintSwatch(swatch, m_settings.*colour);
+        paintSwatch(swatch, settings.*colour);
+}
+
+void PrintSettingsDialog::update(const std::function<void(PrintSettings&)>& change)
+{
+    PrintSettings settings = m_stock.printSettings();
+    change(settings);
+    m_stock.setPrintSettings(settings);
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/model/Database.h"
 #include "reports/layouts/PedigreeReport.h"
 
 #include <QDialog>
@@ -9,6 +8,7 @@ class QCheckBox;
 class QComboBox;
 class QPushButton;
 class QSpinBox;
+class StockDocument;
 
 // "Einstellungen für den Druck": every change takes effect at once; there is
 // no confirm or cancel button.
@@ -17,11 +17,7 @@ class PrintSettingsDialog : public QDialog
     Q_OBJECT
 
 public:
-    PrintSettingsDialog(PrintSettings& settings, CertificateOptions& options, QWidget* parent = nullptr);
-
-signals:
-    // TopRightContent changed: the main window's label beside the buyer text follows.
-    void topRightContentChanged();
+    PrintSettingsDialog(StockDocument& stock, CertificateOptions& options, QWidget* parent = nullptr);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -30,8 +26,10 @@ private:
     QPushButton* colourSwatch(const char* name, const QString& label, quint32 PrintSettings::*colour);
     void paintSwatch(QPushButton* swatch, quint32 colour);
     void loadSettings();
+    // Changes the stored settings at once, as every control of this dialog does.
+    void update(const std::function<void(PrintSettings&)>& change);
 
-    PrintSettings& m_settings;
+    StockDocument& m_stock;
     CertificateOptions& m_options;
     QCheckBox* m_printYear = nullptr;
     QCheckBox* m_prefixes = nullptr;

@@ -1,6 +1,7 @@
 #include "ui/stock/BreederDataDialog.h"
 
 #include "core/model/TextRules.h"
+#include "core/stock/StockDocument.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -10,16 +11,16 @@
 
 namespace {
 
-QString* fieldOf(BreederData& data, int index)
+template<typename Data> auto* fieldOf(Data& data, int index)
 {
-    QString* fields[] = {&data.firstName, &data.lastName,      &data.street,    &data.postcodeCity,
-                         &data.phone,     &data.breederNumber, &data.clubNumber};
+    decltype(&data.firstName) fields[] = {&data.firstName, &data.lastName,      &data.street,    &data.postcodeCity,
+                                          &data.phone,     &data.breederNumber, &data.clubNumber};
     return fields[index];
 }
 
 } // namespace
 
-BreederDataDialog::BreederDataDialog(BreederData& data, QWidget* parent) : QDialog(parent), m_data(data)
+BreederDataDialog::BreederDataDialog(StockDocument& stock, QWidget* parent) : QDialog(parent), m_stock(stock)
 {
     setObjectName(QStringLiteral("BreederDataDialog"));
     setWindowTitle(QStringLiteral("Züchterdaten"));
@@ -54,7 +55,7 @@ BreederDataDialog::BreederDataDialog(BreederData& data, QWidget* parent) : QDial
 void BreederDataDialog::showStoredData()
 {
     for (int i = 0; i < 7; ++i)
-        m_fields[i]->setText(*fieldOf(m_data, i));
+        m_fields[i]->setText(*fieldOf(m_stock.breeder(), i));
     show();
     raise();
     activateWindow();
@@ -62,7 +63,9 @@ void BreederDataDialog::showStoredData()
 
 void BreederDataDialog::save()
 {
+    BreederData data;
     for (int i = 0; i < 7; ++i)
-        *fieldOf(m_data, i) = cutTo(m_fields[i]->text(), kBreederDataLength);
+        *fieldOf(data, i) = cutTo(m_fields[i]->text(), kBreederDataLength);
+    m_stock.setBreederData(data);
     hide();
 }

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "core/model/Database.h"
-
 #include <QDialog>
 
 class QLineEdit;
+class StockDocument;
 
 // The breeder's own name and address for the head of the certificate. Not
 // modal; "Speichern" stores, the close box discards.
@@ -13,7 +12,7 @@ class BreederDataDialog : public QDialog
     Q_OBJECT
 
 public:
-    BreederDataDialog(BreederData& data, QWidget* parent = nullptr);
+    BreederDataDialog(StockDocument& stock, QWidget* parent = nullptr);
 
     // Puts the stored texts into the fields and shows the dialog.
     void showStoredData();
@@ -21,6 +20,6 @@ public:
 private:
     void save();
 
-    BreederData& m_data;
+    StockDocument& m_stock;
     QLineEdit* m_fields[7] {};
 };

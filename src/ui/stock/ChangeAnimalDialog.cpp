@@ -1,11 +1,10 @@
 #include "ui/stock/ChangeAnimalDialog.h"
 
-#include "core/files/DataFolder.h"
-#include "core/files/FileOps.h"
 #include "core/model/Alphabetical.h"
 #include "core/model/SpeciesWords.h"
 #include "core/stock/AnimalChange.h"
 #include "core/stock/AnimalQueries.h"
+#include "core/stock/StockDocument.h"
 #include "core/stock/StockLists.h"
 #include "ui/common/AnimalFields.h"
 #include "ui/common/BreedFilter.h"
@@ -18,7 +17,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -42,7 +40,7 @@ QString noSelectionMessage()
 
 } // namespace
 
-ChangeAnimalDialog::ChangeAnimalDialog(Database& db, QWidget* parent) : QDialog(parent), m_db(db)
+ChangeAnimalDialog::ChangeAnimalDialog(StockDocument& stock, QWidget* parent) : QDialog(parent), m_stock(stock)
 {
     setObjectName(QStringLiteral("ChangeAnimalDialog"));
     auto* outer = new QVBoxLayout(this);
@@ -86,7 +84,7 @@ QWidget* ChangeAnimalDialog::buildListColumn()
     connect(m_list, &RingList::ringActivated, this, &ChangeAnimalDialog::pedigreeRequested);
     connect(m_sortChoice, &QComboBox::activated, this, [this](int choice) {
         if (choice == 1)
-            emit sortRequested();
+            m_stock.sortStock();
         prepareOnShow();
     });
     connect(m_filter, &BreedFilter::changed, this, &ChangeAnimalDialog::applyFilter);
@@ -196,11 +194,11 @@ void ChangeAnimalDialog::prepareOnShow()
     const std::optional<int> remembered = m_list->selectedRow();
     clearFields();
     setChoices(m_fields.year, yearList());
-    setChoices(m_fields.breeder, distinctValues(m_db.animals, &Animal::breeder));
-    setChoices(m_fields.breed, distinctValues(m_db.animals, &Animal::breed));
-    setChoices(m_fields.colour, distinctValues(m_db.animals, &Animal::colour));
-    setChoices(m_fields.markings, distinctValues(m_db.animals, &Animal::markings));
-    m_filter->setBreeds(distinctValues(m_db.animals, &Animal::breed));
+    setChoices(m_fields.breeder, m_stock.distinctValues(&Animal::breeder));
+    setChoices(m_fields.breed, m_stock.distinctValues(&Animal::breed));
+    setChoices(m_fields.colour, m_stock.distinctValues(&Animal::colour));
+    setChoices(m_fields.markings, m_stock.distinctValues(&Animal::markings));
+    m_filter->setBreeds(m_stock.distinctValues(&Animal::breed));
     setWindowTitle(m_searchMode ? QStringLiteral("Gefundene ") + SpeciesWords::Plural + QStringLiteral(" (")
                            + SpeciesWords::Plural + QStringLiteral(" ändern Modus)")
                                 : SpeciesWords::Plural + QStringLiteral(" ändern"));
@@ -221,7 +219,7 @@ void ChangeAnimalDialog::fillList()
         m_list->setRings(m_searchResults);
         return;
     }
-    QStringList rings = activeRings(m_db.animals);
+    QStringList rings = activeRings(m_stock.animals());
     if (m_sortChoice->currentIndex() == 0)
         sortAlphabetically(rings);
     m_list->setRings(rings);
@@ -234,7 +232,7 @@ void ChangeAnimalDialog::applyFilter()
         fillList();
         return;
     }
-    QStringList rings = activeRings(m_db.animals, &*breed);
+    QStringList rings = activeRings(m_stock.animals(), &*breed);
     if (m_searchMode) {
         const QSet<QString> found(m_searchResults.cbegin(), m_searchResults.cend());
         rings.removeIf([&found](const QString& ring) { return !found.contains(ring); });
@@ -246,13 +244,13 @@ void ChangeAnimalDialog::applyFilter()
 
 void ChangeAnimalDialog::selectAnimal(const QString& ring)
 {
-    const QString picture = DataFolder::picturePath(ring);
+    const QString picture = m_stock.pictures().pathOf(ring);
     m_picture->clearPicture();
     if (QFile::exists(picture)) {
         if (const QString failure = m_picture->showPicture(picture, kSelectedPictureFit); !failure.isEmpty())
             m_status->showMessage(failure);
     }
-    const Animal* animal = lastActiveWithRing(m_db.animals, ring);
+    const Animal* animal = m_stock.lastActive(ring);
     if (!animal)
         return;
     m_fields.show(*animal);
@@ -276,18 +274,17 @@ void ChangeAnimalDialog::saveChanges()
     if (!selected)
         return;
     const AnimalEdit edit {m_fields.input(), m_sold->isChecked()};
-    if (const QString refused = applyAnimalEdit(m_db.animals, *selected, edit); !refused.isEmpty()) {
-        Messages::current().inform(this, refused);
+    const AnimalEditResult result = m_stock.changeAnimal(*selected, edit);
+    if (!result.stored()) {
+        Messages::current().inform(this, result.message);
         return;
     }
     const QString stored = edit.fields.ring.left(kRingLength);
     if (stored != *selected) {
         // The animal keeps its picture; links to its old ring follow only when the breeder says so.
-        const QString oldPicture = DataFolder::picturePath(*selected);
-        const QString newPicture = DataFolder::picturePath(stored);
-        if (QFile::exists(oldPicture) && !QFile::exists(newPicture))
-            QFile::rename(oldPicture, newPicture);
-        const int links = linksTo(m_db, *selected);
+        if (const QString failure = m_stock.pictures().rename(*selected, stored); !failure.isEmpty())
+            Messages::current().warn(this, failure);
+        const int links = linksTo(m_stock.data(), *selected);
         if (links > 0
             && Messages::current().askYesNo(
                 this, QStringLiteral("Frage"),
@@ -295,13 +292,13 @@ void ChangeAnimalDialog::saveChanges()
                                "Sollen sie auf die neue Ringnummer %3 geändert werden?")
                     .arg(links)
                     .arg(*selected, stored)))
-            carryRingChange(m_db, *selected, stored);
+            m_stock.carryRingChange(*selected, stored);
     }
     const int filterIndex = m_filter->selectedIndex();
     prepareOnShow();
     if (m_filter->selectIndex(filterIndex))
         applyFilter();
-    emit stockChanged();
+    emit saveTried();
 }
 
 void ChangeAnimalDialog::choosePicture()
@@ -314,9 +311,8 @@ void ChangeAnimalDialog::choosePicture()
         QStringLiteral("JPEG-Bilddatei (*.jpg *.jpeg);;Bitmaps (*.bmp);;Alle Bilder (*.jpg *.jpeg *.bmp *.png *.gif)"));
     if (path.isEmpty())
         return;
-    QDir().mkpath(DataFolder::picturesFolder());
-    if (const QString failure = copyFileReplacing(path, DataFolder::picturePath(*ring)); !failure.isEmpty()) {
-        Messages::current().warn(this, QStringLiteral("Das Bild konnte nicht gespeichert werden: ") + failure);
+    if (const QString failure = m_stock.pictures().copyIn(path, *ring); !failure.isEmpty()) {
+        Messages::current().warn(this, failure);
         return;
     }
     if (const QString failure = m_picture->showPicture(path, kPictureFrame); !failure.isEmpty())
@@ -329,11 +325,10 @@ void ChangeAnimalDialog::deletePicture()
     const std::optional<QString> ring = selectedOrComplain();
     if (!ring)
         return;
-    const QString path = DataFolder::picturePath(*ring);
-    if (!QFile::exists(path))
+    if (!m_stock.pictures().exists(*ring))
         return;
-    if (const QString failure = removeFileIfExists(path); !failure.isEmpty()) {
-        Messages::current().warn(this, QStringLiteral("Das Bild konnte nicht gelöscht werden: ") + failure);
+    if (const QString failure = m_stock.pictures().remove(*ring); !failure.isEmpty()) {
+        Messages::current().warn(this, failure);
         return;
     }
     m_picture->clearPicture();

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/model/Database.h"
 #include "ui/common/AnimalFields.h"
 
 #include <QDialog>
@@ -15,6 +14,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QStatusBar;
 class RingList;
+class StockDocument;
 
 // Changes an animal's data, its sold mark and its picture. Lists the whole
 // stock (normal mode) or the animals a search found (search-results mode).
@@ -23,7 +23,7 @@ class ChangeAnimalDialog : public QDialog
     Q_OBJECT
 
 public:
-    ChangeAnimalDialog(Database& db, QWidget* parent = nullptr);
+    ChangeAnimalDialog(StockDocument& stock, QWidget* parent = nullptr);
 
     // Normal mode, sorted by ring number; the caller has sorted the stock.
     void openNormal();
@@ -34,10 +34,8 @@ public:
     RingList* animalList() const { return m_list; }
 
 signals:
-    // Data changed: the main window's lists must follow.
-    void stockChanged();
-    // "Geburtsjahr" chosen: the stock must be sorted newest first.
-    void sortRequested();
+    // A save was tried, stored or not: the main window refreshes its lists.
+    void saveTried();
     void pedigreeRequested(const QString& ring);
     void descendantsRequested(const QString& ring);
 
@@ -58,7 +56,7 @@ private:
     void deletePicture();
     std::optional<QString> selectedOrComplain();
 
-    Database& m_db;
+    StockDocument& m_stock;
     bool m_searchMode = false;
     QStringList m_searchResults;
     std::optional<QString> m_startOn; // the entry to select when the dialog opens

@@ -1,11 +1,8 @@
 #include "ui/stock/DeleteAnimalDialog.h"
 
-#include "core/files/DataFolder.h"
-#include "core/files/FileOps.h"
 #include "core/model/Alphabetical.h"
 #include "core/model/SpeciesWords.h"
-#include "core/stock/AnimalDeletion.h"
-#include "core/stock/AnimalQueries.h"
+#include "core/stock/StockDocument.h"
 #include "core/stock/StockLists.h"
 #include "ui/common/BreedFilter.h"
 #include "ui/common/Messages.h"
@@ -16,7 +13,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-DeleteAnimalDialog::DeleteAnimalDialog(AnimalTable& animals, QWidget* parent) : QDialog(parent), m_animals(animals)
+DeleteAnimalDialog::DeleteAnimalDialog(StockDocument& stock, QWidget* parent) : QDialog(parent), m_stock(stock)
 {
     setObjectName(QStringLiteral("DeleteAnimalDialog"));
     setWindowTitle(SpeciesWords::Plural + QStringLiteral(" löschen"));
@@ -64,16 +61,16 @@ void DeleteAnimalDialog::showEvent(QShowEvent* event)
 
 void DeleteAnimalDialog::prepareOnShow()
 {
-    QStringList rings = activeRings(m_animals);
+    QStringList rings = activeRings(m_stock.animals());
     sortAlphabetically(rings);
     m_list->setRings(rings);
-    m_filter->setBreeds(distinctValues(m_animals, &Animal::breed));
+    m_filter->setBreeds(m_stock.distinctValues(&Animal::breed));
 }
 
 void DeleteAnimalDialog::applyFilter()
 {
     const std::optional<QString> breed = m_filter->breed();
-    QStringList rings = activeRings(m_animals, breed ? &*breed : nullptr);
+    QStringList rings = activeRings(m_stock.animals(), breed ? &*breed : nullptr);
     sortAlphabetically(rings);
     m_list->setRings(rings);
 }
@@ -87,11 +84,9 @@ void DeleteAnimalDialog::deleteSelected()
                                        + QStringLiteral(" auswählen, dann auf löschen klicken."));
         return;
     }
-    if (const QString failure = removeFileIfExists(DataFolder::picturePath(*ring)); !failure.isEmpty()) {
-        Messages::current().warn(
-            this, QStringLiteral("Das Bild von %1 konnte nicht gelöscht werden: %2").arg(*ring, failure));
-    }
-    markDeleted(m_animals, *ring);
+    if (const QString failure = m_stock.pictures().remove(*ring); !failure.isEmpty())
+        Messages::current().warn(this, failure);
+    m_stock.markDeleted(*ring);
 
     const int filterIndex = m_filter->selectedIndex();
     prepareOnShow();

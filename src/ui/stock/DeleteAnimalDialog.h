@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/model/Database.h"
+class StockDocument;
 
 #include <QDialog>
 
@@ -14,7 +14,7 @@ class DeleteAnimalDialog : public QDialog
     Q_OBJECT
 
 public:
-    DeleteAnimalDialog(AnimalTable& animals, QWidget* parent = nullptr);
+    DeleteAnimalDialog(StockDocument& stock, QWidget* parent = nullptr);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -24,7 +24,7 @@ private:
     void applyFilter();
     void deleteSelected();
 
-    AnimalTable& m_animals;
+    StockDocument& m_stock;
     RingList* m_list = nullptr;
     BreedFilter* m_filter = nullptr;
 };

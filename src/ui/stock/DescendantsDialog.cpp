@@ -2,8 +2,8 @@
 
 #include "core/model/Alphabetical.h"
 #include "core/model/SpeciesWords.h"
-#include "core/stock/AnimalQueries.h"
 #include "core/stock/DescendantsWalk.h"
+#include "core/stock/StockDocument.h"
 #include "core/stock/StockLists.h"
 #include "ui/common/Choices.h"
 #include "ui/common/Messages.h"
@@ -20,7 +20,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-DescendantsDialog::DescendantsDialog(const AnimalTable& animals, QWidget* parent) : QDialog(parent), m_animals(animals)
+DescendantsDialog::DescendantsDialog(const StockDocument& stock, QWidget* parent) : QDialog(parent), m_stock(stock)
 {
     setObjectName(QStringLiteral("DescendantsDialog"));
     setWindowTitle(QStringLiteral("Kinder, Enkel und Urenkel ") + SpeciesWords::Genitive + QStringLiteral(" finden"));
@@ -96,13 +96,10 @@ DescendantsDialog::DescendantsDialog(const AnimalTable& animals, QWidget* parent
         clearInfo();
         search();
     });
-    connect(this, &QDialog::finished, this, [this] { m_finder.reset(); });
     m_tabs->hide();
     m_resultsTitle->hide();
     resize(600, 480);
 }
-
-DescendantsDialog::~DescendantsDialog() = default;
 
 void DescendantsDialog::showEvent(QShowEvent* event)
 {
@@ -118,9 +115,7 @@ void DescendantsDialog::prepareOnShow()
     m_tabs->hide();
     m_resultsTitle->hide();
     clearInfo();
-    // The stock cannot change while this modal dialog is open: one index serves all its searches.
-    m_finder = std::make_unique<DescendantsFinder>(m_animals);
-    QStringList rings = activeRings(m_animals);
+    QStringList rings = activeRings(m_stock.animals());
     sortAlphabetically(rings);
     setChoices(m_selector, rings);
 }
@@ -148,9 +143,8 @@ void DescendantsDialog::search()
     clearInfo();
     m_tabs->show();
     m_resultsTitle->show();
-    if (!m_finder)
-        m_finder = std::make_unique<DescendantsFinder>(m_animals);
-    const Descendants found = m_finder->find(m_selector->currentText());
+    // The stock's index lives until the stock changes, so every search of this dialog walks the same one.
+    const Descendants found = m_stock.descendants().find(m_selector->currentText());
     for (int g = 0; g < 4; ++g)
         m_lists[g]->setRings(found.generations[size_t(g)]);
 }
@@ -165,7 +159,7 @@ void DescendantsDialog::clearInfo()
 
 void DescendantsDialog::showInfo(const QString& ring)
 {
-    const Animal* animal = lastActiveWithRing(m_animals, ring);
+    const Animal* animal = m_stock.lastActive(ring);
     if (!animal)
         return;
     m_infoRing->setText(animal->ringNumber);

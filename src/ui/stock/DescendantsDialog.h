@@ -1,17 +1,13 @@
 #pragma once
 
-#include "core/model/Database.h"
-
 #include <QDialog>
 
-#include <memory>
-
-class DescendantsFinder;
 class QComboBox;
 class QLabel;
 class QPlainTextEdit;
 class QTabWidget;
 class RingList;
+class StockDocument;
 
 // Lists the children, grandchildren, great- and great-great-grandchildren of
 // an animal, each generation on its own tab.
@@ -20,8 +16,7 @@ class DescendantsDialog : public QDialog
     Q_OBJECT
 
 public:
-    DescendantsDialog(const AnimalTable& animals, QWidget* parent = nullptr);
-    ~DescendantsDialog() override;
+    DescendantsDialog(const StockDocument& stock, QWidget* parent = nullptr);
 
     // Opens with the results for ring already shown (from the change dialog).
     void openFor(const QString& ring);
@@ -40,8 +35,7 @@ private:
     void showInfo(const QString& ring);
     void clearInfo();
 
-    const AnimalTable& m_animals;
-    std::unique_ptr<DescendantsFinder> m_finder; // built when the dialog opens
+    const StockDocument& m_stock;
     bool m_prefilled = false;
     QComboBox* m_selector = nullptr;
     QLabel* m_resultsTitle = nullptr;

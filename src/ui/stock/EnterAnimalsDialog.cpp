@@ -1,9 +1,8 @@
 #include "ui/stock/EnterAnimalsDialog.h"
 
-#include "core/files/DataFolder.h"
-#include "core/files/FileOps.h"
 #include "core/model/SpeciesWords.h"
 #include "core/stock/AnimalQueries.h"
+#include "core/stock/StockDocument.h"
 #include "ui/common/AnimalFields.h"
 #include "ui/common/Choices.h"
 #include "ui/common/Messages.h"
@@ -13,7 +12,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -46,7 +44,7 @@ QLabel* greyNote(const QString& text, QWidget* parent)
 
 } // namespace
 
-EnterAnimalsDialog::EnterAnimalsDialog(AnimalTable& animals, QWidget* parent) : QDialog(parent), m_animals(animals)
+EnterAnimalsDialog::EnterAnimalsDialog(StockDocument& stock, QWidget* parent) : QDialog(parent), m_stock(stock)
 {
     setObjectName(QStringLiteral("EnterAnimalsDialog"));
     setWindowTitle(SpeciesWords::Plural + QStringLiteral(" eingeben"));
@@ -232,7 +230,7 @@ void EnterAnimalsDialog::showEvent(QShowEvent* event)
 
 void EnterAnimalsDialog::refill(QComboBox* combo, QString Animal::*field)
 {
-    setChoices(combo, distinctValues(m_animals, field));
+    setChoices(combo, m_stock.distinctValues(field));
 }
 
 void EnterAnimalsDialog::prepareOnShow()
@@ -260,32 +258,25 @@ void EnterAnimalsDialog::prepareOnShow()
 void EnterAnimalsDialog::saveOneAnimal()
 {
     const AnimalInput input = m_fields.input();
-    if (const QString refused = checkNewAnimal(m_animals, input); !refused.isEmpty()) {
+    if (const QString refused = checkNewAnimal(m_stock.animals(), input); !refused.isEmpty()) {
         Messages::current().inform(this, refused);
         return;
     }
-    m_animals.push_back(makeNewAnimal(input, input.ring));
-    const QString ring = m_animals.back().ringNumber;
+    const Animal animal = makeNewAnimal(input, input.ring);
+    m_stock.appendAnimals({animal});
     if (!m_picturePath.isEmpty() && QFileInfo::exists(m_picturePath)) {
-        QDir().mkpath(DataFolder::picturesFolder());
-        const QString failure = copyFileReplacing(m_picturePath, DataFolder::picturePath(ring));
-        if (!failure.isEmpty()) {
-            Messages::current().warn(
-                this,
-                QStringLiteral("Der %1 %2 wurde angelegt, das Bild konnte aber nicht gespeichert werden: %3")
-                    .arg(SpeciesWords::Singular, ring, failure));
-        }
+        if (const QString failure = m_stock.pictures().copyIn(m_picturePath, animal.ringNumber); !failure.isEmpty())
+            Messages::current().warn(this, failure);
     }
     m_picture->clearPicture();
     m_picturePath.clear();
-    emit stockChanged();
     accept();
 }
 
 void EnterAnimalsDialog::createRange()
 {
-    const RangePlan plan
-        = planRingRange(m_animals, {m_rangePrefix->text(), m_rangeFrom->text(), m_rangeTo->text()}, m_fields.input());
+    const RangePlan plan = planRingRange(
+        m_stock.animals(), {m_rangePrefix->text(), m_rangeFrom->text(), m_rangeTo->text()}, m_fields.input());
     if (!plan.message.isEmpty()) {
         Messages::current().inform(this, plan.message);
         return;
@@ -293,16 +284,17 @@ void EnterAnimalsDialog::createRange()
     const AnimalInput input = m_fields.input();
     m_progress->setRange(0, int(plan.rings.size()));
     m_progress->setValue(0);
-    m_animals.reserve(m_animals.size() + size_t(plan.rings.size()));
+    AnimalTable created;
+    created.reserve(size_t(plan.rings.size()));
     for (qsizetype i = 0; i < plan.rings.size(); ++i) {
-        m_animals.push_back(makeNewAnimal(input, plan.rings[i]));
+        created.push_back(makeNewAnimal(input, plan.rings[i]));
         if (i % 64 == 0 || i + 1 == plan.rings.size()) {
             m_progress->setValue(int(i + 1));
             // Repaint the progress, but take no clicks: a second click must not start a second range.
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         }
     }
-    emit stockChanged();
+    m_stock.appendAnimals(std::move(created));
     accept();
 }
 
@@ -311,7 +303,8 @@ void EnterAnimalsDialog::choosePicture()
     const QString path = Prompts::current().openPicture(this, Prompts::pictureFilter());
     if (path.isEmpty())
         return;
-    QDir().mkpath(DataFolder::picturesFolder());
+    if (const QString failure = m_stock.pictures().makeFolder(); !failure.isEmpty())
+        Messages::current().warn(this, failure);
     if (const QString failure = m_picture->showPicture(path, kPictureFrame); !failure.isEmpty()) {
         m_picturePath.clear();
         Messages::current().warn(this, failure);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/model/Database.h"
 #include "core/stock/AnimalEntry.h"
 #include "ui/common/AnimalFields.h"
 
@@ -15,6 +14,7 @@ class QPlainTextEdit;
 class QProgressBar;
 class QSpinBox;
 class QWidget;
+class StockDocument;
 
 // Enters new animals one at a time (with a picture) or as a range of
 // consecutive ring numbers. Series entry keeps chosen fields between openings.
@@ -23,14 +23,10 @@ class EnterAnimalsDialog : public QDialog
     Q_OBJECT
 
 public:
-    EnterAnimalsDialog(AnimalTable& animals, QWidget* parent = nullptr);
+    EnterAnimalsDialog(StockDocument& stock, QWidget* parent = nullptr);
 
     // The picture to be copied with the next saved animal (empty for none).
     const QString& chosenPicture() const { return m_picturePath; }
-
-signals:
-    // Animals were added; the main window's lists must follow.
-    void stockChanged();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -45,7 +41,7 @@ private:
     void choosePicture();
     void updateSeriesVisibility();
 
-    AnimalTable& m_animals;
+    StockDocument& m_stock;
     QString m_picturePath;
 
     AnimalFields m_fields;

@@ -1,7 +1,7 @@
 #include "ui/stock/ParentLinksDialog.h"
 
 #include "core/model/SpeciesWords.h"
-#include "core/stock/AnimalQueries.h"
+#include "core/stock/StockDocument.h"
 #include "ui/common/BreedFilter.h"
 #include "ui/common/Choices.h"
 #include "ui/common/Messages.h"
@@ -38,7 +38,7 @@ QString introText()
 
 } // namespace
 
-ParentLinksDialog::ParentLinksDialog(AnimalTable& animals, QWidget* parent) : QDialog(parent), m_animals(animals)
+ParentLinksDialog::ParentLinksDialog(StockDocument& stock, QWidget* parent) : QDialog(parent), m_stock(stock)
 {
     setObjectName(QStringLiteral("ParentLinksDialog"));
     setWindowTitle(QStringLiteral("Elternbeziehungen"));
@@ -142,7 +142,7 @@ ParentListOptions ParentLinksDialog::options() const
 
 void ParentLinksDialog::rebuildLists()
 {
-    m_filter->setBreeds(distinctValues(m_animals, &Animal::breed));
+    m_filter->setBreeds(m_stock.distinctValues(&Animal::breed));
     fillLists();
 }
 
@@ -150,7 +150,7 @@ void ParentLinksDialog::fillLists()
 {
     m_storedMother->clear();
     m_storedFather->clear();
-    m_lists = buildParentLists(m_animals, options());
+    m_lists = buildParentLists(m_stock.animals(), options());
     m_children->setRings(m_lists.children);
     setChoices(m_mothers, m_lists.mothers);
     setChoices(m_fathers, m_lists.fathers);
@@ -158,7 +158,7 @@ void ParentLinksDialog::fillLists()
 
 void ParentLinksDialog::selectChild(const QString& ring)
 {
-    const Animal* child = lastActiveWithRing(m_animals, ring);
+    const Animal* child = m_stock.lastActive(ring);
     if (!child)
         return;
     m_status->showMessage(QStringLiteral("Wählen Sie nun Mutter und Vater d. ausgew. ") + SpeciesWords::Singular
@@ -184,11 +184,11 @@ void ParentLinksDialog::saveParents()
         const QString mother = m_mothers->currentIndex() >= 0 ? m_mothers->currentText() : QString();
         const QString father = m_fathers->currentIndex() >= 0 ? m_fathers->currentText() : QString();
         // Saving must not silently drop a parent the lists merely hide.
-        const Animal* record = lastActiveWithRing(m_animals, *child);
+        const Animal* record = m_stock.lastActive(*child);
         const QString warning = record ? hiddenParentWarning(*record, m_lists, mother, father) : QString();
         if (!warning.isEmpty() && !Messages::current().askYesNo(this, QStringLiteral("Frage"), warning))
             return;
-        if (::saveParents(m_animals, *child, mother, father)) {
+        if (m_stock.setParents(*child, mother, father)) {
             m_status->showMessage(QStringLiteral("Die Eltern wurden erfolgreich gespeichert."));
             rebuildLists();
         }

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "core/model/Database.h"
 #include "core/stock/ParentLinks.h"
 
 #include <QDialog>
 
 class BreedFilter;
+class StockDocument;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -18,7 +18,7 @@ class ParentLinksDialog : public QDialog
     Q_OBJECT
 
 public:
-    ParentLinksDialog(AnimalTable& animals, QWidget* parent = nullptr);
+    ParentLinksDialog(StockDocument& stock, QWidget* parent = nullptr);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -31,7 +31,7 @@ private:
     void selectChild(const QString& ring);
     void saveParents();
 
-    AnimalTable& m_animals;
+    StockDocument& m_stock;
     ParentLists m_lists;
 
     RingList* m_children = nullptr;

@@ -1,7 +1,8 @@
 #include "ui/stock/SearchDialog.h"
 
 #include "core/model/SpeciesWords.h"
-#include "core/stock/AnimalQueries.h"
+#include "core/stock/StockDocument.h"
+#include "core/stock/StockSearch.h"
 #include "ui/common/Choices.h"
 #include "ui/common/RingList.h"
 
@@ -29,7 +30,7 @@ enum CriterionIndex
 
 } // namespace
 
-SearchDialog::SearchDialog(AnimalTable& animals, QWidget* parent) : QDialog(parent), m_animals(animals)
+SearchDialog::SearchDialog(StockDocument& stock, QWidget* parent) : QDialog(parent), m_stock(stock)
 {
     setObjectName(QStringLiteral("SearchDialog"));
     setWindowTitle(SpeciesWords::Plural + QStringLiteral(" suchen"));
@@ -100,6 +101,11 @@ SearchDialog::SearchDialog(AnimalTable& animals, QWidget* parent) : QDialog(pare
     connect(m_results, &RingList::ringActivated, this, &SearchDialog::pedigreeRequested);
     connect(showAll, &QPushButton::clicked, this,
             [this] { emit showAllFound(m_results->rings(), m_results->selectedRing()); });
+    // A change made from here (through the change dialog) shows in the results at once.
+    connect(&m_stock, &StockDocument::changed, this, [this] {
+        if (isVisible())
+            runSearch();
+    });
     resize(760, 560);
 }
 
@@ -155,14 +161,7 @@ void SearchDialog::prepareOnShow()
     const std::pair<int, QString Animal::*> lists[] = {
         {Breeder, &Animal::breeder}, {Breed, &Animal::breed}, {Colour, &Animal::colour}, {Markings, &Animal::markings}};
     for (const auto& [criterion, field] : lists)
-        setChoices(static_cast<QComboBox*>(m_criteria[criterion].input), distinctValues(m_animals, field));
-    stockChanged();
-}
-
-void SearchDialog::stockChanged()
-{
-    // The alphabetical order is looked up once, so a keystroke costs one pass and no sort.
-    m_order = alphabeticalOrder(m_animals);
+        setChoices(static_cast<QComboBox*>(m_criteria[criterion].input), m_stock.distinctValues(field));
     runSearch();
 }
 
@@ -181,7 +180,8 @@ void SearchDialog::runSearch()
     criteria.markings = text(Markings);
     criteria.breed = text(Breed);
     criteria.sex = selectedSex(m_sex);
-    const QStringList found = searchStock(m_animals, m_order, criteria);
+    // The stock's alphabetical order lives until it changes, so a keystroke costs one pass and no sort.
+    const QStringList found = searchStock(m_stock.animals(), m_stock.alphabeticalOrder(), criteria);
     m_results->setRings(found);
     m_count->setText(QString::number(found.size()) + QLatin1Char(' ') + SpeciesWords::Plural
                      + QStringLiteral(" gefunden..."));

@@ -1,11 +1,9 @@
 #pragma once
 
-#include "core/model/Database.h"
-#include "core/stock/StockSearch.h"
-
 #include <QDialog>
 
 class QCheckBox;
+class StockDocument;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -17,11 +15,9 @@ class SearchDialog : public QDialog
     Q_OBJECT
 
 public:
-    SearchDialog(AnimalTable& animals, QWidget* parent = nullptr);
+    SearchDialog(StockDocument& stock, QWidget* parent = nullptr);
 
     RingList* results() const { return m_results; }
-    // The stock changed while the dialog is open (its order is looked up afresh).
-    void stockChanged();
 
 signals:
     void pedigreeRequested(const QString& ring);
@@ -46,8 +42,7 @@ private:
     void prepareOnShow();
     void runSearch();
 
-    AnimalTable& m_animals;
-    std::vector<qsizetype> m_order;
+    StockDocument& m_stock;
     QList<Criterion> m_criteria; // ring, breeder, year, colour, markings, breed
     QComboBox* m_sex = nullptr;
     RingList* m_results = nullptr;

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// The program's name and version as its windows show them.
+namespace AppInfo {
+
+inline const QString ShortTitle = QStringLiteral("Avelor Abstammungsnachweis");
+inline const QString Version = QStringLiteral("Version 3.39");
+inline const QString MakerNotice = QStringLiteral("© Avelor – freie Software für Züchter");
+
+} // namespace AppInfo

@@ -1,0 +1,68 @@
+#include "core/pictures/PictureStore.h"
+
+#include "core/files/FileOps.h"
+#include "core/files/SafeWrite.h"
+#include "core/model/TextRules.h"
+
+#include <QDir>
+#include <QFile>
+
+PictureStore::PictureStore(QString dataFolder) : m_dataFolder(std::move(dataFolder)) { }
+
+QString PictureStore::folder() const
+{
+    return m_dataFolder + QStringLiteral("Bilder/");
+}
+
+QString PictureStore::pathOf(const QString& ring) const
+{
+    return folder() + safeFileName(ring) + QStringLiteral(".jpg");
+}
+
+bool PictureStore::exists(const QString& ring) const
+{
+    return QFile::exists(pathOf(ring));
+}
+
+QString PictureStore::makeFolder() const
+{
+    if (QDir().mkpath(folder()))
+        return {};
+    return QStringLiteral("Der Bilderordner „%1“ konnte nicht angelegt werden.")
+        .arg(QDir::toNativeSeparators(folder()));
+}
+
+QString PictureStore::copyIn(const QString& source, const QString& ring) const
+{
+    if (QString failure = makeFolder(); !failure.isEmpty())
+        return failure;
+    if (const QString failure = copyFileReplacing(source, pathOf(ring)); !failure.isEmpty())
+        return QStringLiteral("Das Bild für %1 konnte nicht gespeichert werden: %2").arg(ring, failure);
+    return {};
+}
+
+QString PictureStore::rename(const QString& oldRing, const QString& newRing) const
+{
+    const QString from = pathOf(oldRing);
+    const QString to = pathOf(newRing);
+    if (from == to || !QFile::exists(from))
+        return {};
+    if (QFile::exists(to)) {
+        return QStringLiteral("Das Bild von %1 wurde nicht umbenannt, weil es unter %2 schon ein Bild gibt. Bitte "
+                              "prüfen Sie beide Bilder im Ordner „%3“.")
+            .arg(oldRing, newRing, QDir::toNativeSeparators(folder()));
+    }
+    QFile file(from);
+    if (!file.rename(to)) {
+        return QStringLiteral("Das Bild von %1 konnte nicht nach %2 umbenannt werden: %3")
+            .arg(oldRing, newRing, germanFileError(file.error(), file.errorString()));
+    }
+    return {};
+}
+
+QString PictureStore::remove(const QString& ring) const
+{
+    if (const QString failure = removeFileIfExists(pathOf(ring)); !failure.isEmpty())
+        return QStringLiteral("Das Bild von %1 konnte nicht gelöscht werden: %2").arg(ring, failure);
+    return {};
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+// The animals' pictures: one file per animal in the picture folder, named
+// after its ring number (made safe as a file name) with ".jpg". Every
+// operation checks its result; a failure comes back as a German sentence
+// that names the picture, success as an empty text.
+class PictureStore
+{
+public:
+    explicit PictureStore(QString dataFolder); // ends with '/'
+
+    QString folder() const; // ends with '/'
+    QString pathOf(const QString& ring) const;
+    bool exists(const QString& ring) const;
+
+    // Makes the picture folder if it is missing.
+    QString makeFolder() const;
+    // Copies source byte for byte over the ring's picture; the old picture
+    // stays whole when the copy fails.
+    QString copyIn(const QString& source, const QString& ring) const;
+    // Gives the picture of oldRing the name of newRing. Nothing to move is no
+    // failure; a picture already under the new name is never replaced.
+    QString rename(const QString& oldRing, const QString& newRing) const;
+    // Deletes the ring's picture if there is one.
+    QString remove(const QString& ring) const;
+
+private:
+    QString m_dataFolder;
+};

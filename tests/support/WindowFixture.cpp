@@ -1,0 +1,79 @@
+#include "support/WindowFixture.h"
+
+#include "app/Startup.h"
+#include "core/files/DataFolder.h"
+#include "core/stock/StockDocument.h"
+#include "ui/mainwindow/MainWindow.h"
+
+#include <QDialog>
+#include <QDir>
+
+void click(const QObject* parent, const char* name)
+{
+    QTest::mouseClick(child<QPushButton>(parent, name), Qt::LeftButton);
+}
+
+void type(const QObject* parent, const char* name, const QString& text)
+{
+    if (auto* combo = parent->findChild<QComboBox*>(QString::fromLatin1(name)); combo && combo->isEditable()) {
+        combo->setEditText(text);
+        return;
+    }
+    auto* edit = child<QLineEdit>(parent, name);
+    edit->clear();
+    QTest::keyClicks(edit, text);
+}
+
+QStringList entries(const QComboBox* combo)
+{
+    QStringList texts;
+    for (int i = 0; i < combo->count(); ++i)
+        texts << combo->itemText(i);
+    return texts;
+}
+
+void choose(QComboBox* combo, const QString& text)
+{
+    const int index = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0)
+        qFatal("no entry %s", qPrintable(text));
+    combo->setCurrentIndex(index);
+}
+
+TestHome::TestHome(bool makeFolders)
+{
+    qputenv("XDG_DATA_HOME", m_dir.path().toUtf8());
+    if (makeFolders)
+        QDir().mkpath(DataFolder::path() + QStringLiteral("Bilder"));
+}
+
+WindowFixture::WindowFixture(Database db)
+{
+    configureApplication();
+    m_stock = std::make_unique<StockDocument>(std::move(db), DataFiles(DataFolder::path()));
+    m_window = std::make_unique<MainWindow>(*m_stock);
+    m_window->show();
+}
+
+WindowFixture::~WindowFixture() = default;
+
+const AnimalTable& WindowFixture::animals() const
+{
+    return m_stock->animals();
+}
+
+void WindowFixture::change(const std::function<void(Database&)>& edit)
+{
+    Database db = m_stock->data();
+    edit(db);
+    m_stock->replaceAll(std::move(db));
+}
+
+QDialog* WindowFixture::open(const char* button, const char* dialog)
+{
+    click(m_window.get(), button);
+    auto* d = child<QDialog>(m_window.get(), dialog);
+    if (!d->isVisible())
+        qFatal("%s did not open", dialog);
+    return d;
+}
