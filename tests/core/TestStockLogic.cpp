@@ -8,20 +8,11 @@
 #include "core/stock/StockLists.h"
 #include "core/stock/StockSort.h"
 
+#include "support/SampleAnimals.h"
+
 #include <QTest>
 
 namespace {
-
-Animal animal(const QString& ring, Sex sex = Sex::Unknown, int year = 2012, const QString& breed = QString())
-{
-    Animal a;
-    a.ringNumber = ring;
-    a.sex = sex;
-    a.birthYear = year;
-    a.breed = breed;
-    a.active = 1;
-    return a;
-}
 
 AnimalInput completeInput(const QString& ring)
 {
@@ -68,14 +59,14 @@ private slots:
 
     void stockSortOrdersYearsAndPositionsAsText()
     {
-        AnimalTable t = {animal("p0", Sex::Unknown, 2012), animal("p1", Sex::Unknown, 2012),
-                         animal("p2", Sex::Unknown, 2012), animal("p3", Sex::Unknown, 2013)};
+        AnimalTable t = {testAnimal("p0", Sex::Unknown, 2012), testAnimal("p1", Sex::Unknown, 2012),
+                         testAnimal("p2", Sex::Unknown, 2012), testAnimal("p3", Sex::Unknown, 2013)};
         sortStock(t);
         QCOMPARE(ringsOf(t), (QStringList {"p3", "p2", "p1", "p0"}));
 
         AnimalTable twelve;
         for (int i = 0; i < 12; ++i)
-            twelve.push_back(animal(QStringLiteral("p%1").arg(i), Sex::Unknown, i < 9 ? 1990 : 2000));
+            twelve.push_back(testAnimal(QStringLiteral("p%1").arg(i), Sex::Unknown, i < 9 ? 1990 : 2000));
         twelve[4].active = 0;
         sortStock(twelve);
         // "2000 9" > "2000 11" > "2000 10" as text; the deleted record is gone.
@@ -86,9 +77,9 @@ private slots:
 
     void distinctValuesKeepCaseAndEmptyAndMarkLikeTheScan()
     {
-        AnimalTable t = {animal("a", Sex::Unknown, 0, "Timbrado"), animal("b", Sex::Unknown, 0, "timbrado"),
-                         animal("c", Sex::Unknown, 0, ""),         animal("d", Sex::Unknown, 0, "Gloster"),
-                         animal("e", Sex::Unknown, 0, "Timbrado"), animal("f", Sex::Unknown, 0, "Lizard")};
+        AnimalTable t = {testAnimal("a", Sex::Unknown, 0, "Timbrado"), testAnimal("b", Sex::Unknown, 0, "timbrado"),
+                         testAnimal("c", Sex::Unknown, 0, ""),         testAnimal("d", Sex::Unknown, 0, "Gloster"),
+                         testAnimal("e", Sex::Unknown, 0, "Timbrado"), testAnimal("f", Sex::Unknown, 0, "Lizard")};
         t[5].active = 0; // a deleted animal's breed is not offered
         t[3].listedMark = 0;
         const QStringList breeds = distinctValues(t, &Animal::breed);
@@ -103,7 +94,7 @@ private slots:
 
     void pedigreeCandidatesLeaveOutSoldAndDeleted()
     {
-        AnimalTable t = {animal("B-2"), animal("a-1"), animal("C-3"), animal("D-4")};
+        AnimalTable t = {testAnimal("B-2"), testAnimal("a-1"), testAnimal("C-3"), testAnimal("D-4")};
         t[2].sold = 1;
         t[3].active = 0;
         QCOMPARE(pedigreeCandidates(t), (QStringList {"a-1", "B-2"}));
@@ -111,7 +102,7 @@ private slots:
 
     void singleEntryChecksRunInOrder()
     {
-        AnimalTable t = {animal("AB-12")};
+        AnimalTable t = {testAnimal("AB-12")};
         AnimalInput in = completeInput(QStringLiteral("ab-12"));
         QCOMPARE(checkNewAnimal(t, in), QStringLiteral("ACHTUNG:\n\r\n\rDie Ringnr AB-12 ist bereits angelegt."));
         t[0].active = 0; // a deleted animal frees its ring
@@ -192,7 +183,7 @@ private slots:
 
     void rangeWithOneExistingCandidateCreatesNothing()
     {
-        AnimalTable t = {animal("DE-05")};
+        AnimalTable t = {testAnimal("DE-05")};
         const AnimalInput in = completeInput(QString());
         const RangePlan plan = planRingRange(t, {"de-", "01", "10"}, in);
         QCOMPARE(plan.message,
@@ -221,16 +212,16 @@ private slots:
         QVERIFY2(!plan.message.isEmpty(), "cutting would give the same ring twice");
         plan = planRingRange({}, {"ABCDEFGHIJKLMNOPQR", "1", "2"}, in);
         QCOMPARE(plan.rings, (QStringList {"ABCDEFGHIJKLMNOPQR1", "ABCDEFGHIJKLMNOPQR2"}));
-        AnimalTable t = {animal("ABCDEFGHIJKLMNOPQRS0")};
+        AnimalTable t = {testAnimal("ABCDEFGHIJKLMNOPQRS0")};
         plan = planRingRange(t, {"ABCDEFGHIJKLMNOPQRS", "01", "02"}, in);
         QVERIFY(plan.message.startsWith(QStringLiteral("Achtung!")));
     }
 
     void parentListsFollowTheirRules()
     {
-        AnimalTable t = {animal("CHILD", Sex::Unknown, 2012, "G"), animal("MUM", Sex::Female, 2010, "G"),
-                         animal("DAD", Sex::Male, 2010, "T"), animal("OLDMUM", Sex::Female, 2008, "G"),
-                         animal("SOLDDAD", Sex::Male, 2008, "G")};
+        AnimalTable t = {testAnimal("CHILD", Sex::Unknown, 2012, "G"), testAnimal("MUM", Sex::Female, 2010, "G"),
+                         testAnimal("DAD", Sex::Male, 2010, "T"), testAnimal("OLDMUM", Sex::Female, 2008, "G"),
+                         testAnimal("SOLDDAD", Sex::Male, 2008, "G")};
         t[3].active = 0;
         t[4].sold = 1;
         ParentListOptions o;
@@ -255,7 +246,7 @@ private slots:
 
     void soldParentEntryKeepsTheStoredParent()
     {
-        AnimalTable t = {animal("CHILD"), animal("SOLDDAD", Sex::Male), animal("MUM", Sex::Female)};
+        AnimalTable t = {testAnimal("CHILD"), testAnimal("SOLDDAD", Sex::Male), testAnimal("MUM", Sex::Female)};
         t[0].fatherRing = QStringLiteral("SOLDDAD");
         t[1].sold = 1;
         ParentListOptions o;
@@ -283,14 +274,14 @@ private slots:
 
     void anAnimalMayBeItsOwnFather()
     {
-        AnimalTable t = {animal("SELF", Sex::Male)};
+        AnimalTable t = {testAnimal("SELF", Sex::Male)};
         QVERIFY(saveParents(t, QStringLiteral("SELF"), QString(), QStringLiteral("SELF")));
         QCOMPARE(t[0].fatherRing, QStringLiteral("SELF"));
     }
 
     void deletingKeepsChildrenLinksAndEmptiesItsOwn()
     {
-        AnimalTable t = {animal("DAD", Sex::Male), animal("KID")};
+        AnimalTable t = {testAnimal("DAD", Sex::Male), testAnimal("KID")};
         t[0].fatherRing = QStringLiteral("GRANDDAD");
         t[1].fatherRing = QStringLiteral("DAD");
         QVERIFY(markDeleted(t, QStringLiteral("DAD")));
