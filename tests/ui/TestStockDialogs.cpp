@@ -7,6 +7,7 @@
 #include "support/WindowFixture.h"
 #include "ui/common/RingList.h"
 #include "ui/mainwindow/MainWindow.h"
+#include "ui/mainwindow/StockListPanel.h"
 
 #include <QCheckBox>
 #include <QDate>
@@ -238,6 +239,31 @@ private slots:
 
         dialog->reject();
         QVERIFY(!entries(child<QComboBox>(m_f->window(), "animalSelector")).contains("MUM"));
+    }
+
+    // Breed is optional, so the breed lists hold an empty entry; an empty filter box still lists everyone.
+    void anEmptyBreedFilterNeverFilters()
+    {
+        m_f->change([](Database& db) { db.animals.push_back(testAnimal("NOBREED", Sex::Female)); });
+        const QStringList all = {"CHILD", "DAD", "MUM", "NOBREED", "SOLDDAD"};
+        QDialog* links = m_f->open("parentLinksButton", "ParentLinksDialog");
+        QVERIFY(entries(child<QComboBox>(links, "breedFilter")).contains(QString()));
+        QCOMPARE(child<RingList>(links, "childList")->rings(), all);
+        click(links, "clearFilterButton");
+        QCOMPARE(child<RingList>(links, "childList")->rings(), all);
+        links->reject();
+
+        QDialog* remove = m_f->open("deleteAnimalButton", "DeleteAnimalDialog");
+        child<RingList>(remove, "animalList")->selectRing(QStringLiteral("DAD"));
+        click(remove, "deleteButton");
+        QCOMPARE(child<RingList>(remove, "animalList")->rings(), (QStringList {"CHILD", "MUM", "NOBREED", "SOLDDAD"}));
+        remove->reject();
+
+        QDialog* change = m_f->open("changeAnimalButton", "ChangeAnimalDialog");
+        QCOMPARE(child<RingList>(change, "animalList")->count(), 4);
+        change->reject();
+        click(m_f->window(), "showStockListButton");
+        QVERIFY(!child<StockListPanel>(m_f->window(), "StockListPanel")->breedFilter());
     }
 
     void breederDataAreStoredCutOrDiscarded()

@@ -48,20 +48,20 @@ void BreedFilter::setBreeds(const QStringList& breeds)
 
 std::optional<QString> BreedFilter::breed() const
 {
-    return selectedChoice(m_combo);
+    // Animals without a breed put an empty entry into the list; an empty box still means no filter.
+    const QString text = m_combo->currentText();
+    if (text.isEmpty() || m_combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
+        return std::nullopt;
+    return text;
 }
 
-int BreedFilter::selectedIndex() const
+bool BreedFilter::selectBreed(const std::optional<QString>& breed)
 {
-    return breed() ? m_combo->findText(*breed(), Qt::MatchExactly | Qt::MatchCaseSensitive) : -1;
-}
-
-bool BreedFilter::selectIndex(int index)
-{
-    if (index < 0 || index >= m_combo->count())
+    const int index = breed ? m_combo->findText(*breed, Qt::MatchExactly | Qt::MatchCaseSensitive) : -1;
+    if (index < 0)
         return false;
     const QSignalBlocker blocker(m_combo);
     m_combo->setCurrentIndex(index);
-    m_last = breed();
+    m_last = breed;
     return true;
 }

@@ -7,7 +7,8 @@
 class QComboBox;
 
 // "Rassen-Filter:" with its editable list of breeds and "Filter löschen".
-// The filter takes effect only when its text names one of its entries.
+// The filter takes effect only when its text names one of its entries; an
+// empty box never filters, though the list holds the empty breed.
 class BreedFilter : public QWidget
 {
     Q_OBJECT
@@ -18,9 +19,8 @@ public:
     // Replaces the entries; no entry is selected afterwards. Emits nothing.
     void setBreeds(const QStringList& breeds);
     std::optional<QString> breed() const;
-    int selectedIndex() const;
-    // Selects an entry by position without emitting; false when there is none.
-    bool selectIndex(int index);
+    // Selects the entry naming this breed without emitting; false when there is none.
+    bool selectBreed(const std::optional<QString>& breed);
     QComboBox* combo() const { return m_combo; }
 
 signals:

@@ -58,16 +58,6 @@ void clearChoice(QComboBox* combo)
         combo->setEditText(QString());
 }
 
-std::optional<QString> selectedChoice(const QComboBox* combo)
-{
-    const QString text = combo->currentText();
-    if (combo->currentIndex() >= 0 && combo->itemText(combo->currentIndex()) == text)
-        return text;
-    if (combo->isEditable() && combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0)
-        return text;
-    return std::nullopt;
-}
-
 bool selectEntry(QComboBox* combo, const QString& text)
 {
     const QAbstractItemModel* model = combo->model();

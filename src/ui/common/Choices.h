@@ -22,8 +22,6 @@ QComboBox* makeListCombo(QWidget* parent, const QString& objectName);
 void setChoices(QComboBox* combo, const QStringList& entries);
 // No entry selected, empty text.
 void clearChoice(QComboBox* combo);
-// The entry the combo names exactly (selected, or typed to the letter), if any.
-std::optional<QString> selectedChoice(const QComboBox* combo);
 // Selects the last entry equal to text; false (and the selection unchanged) when there is none.
 bool selectEntry(QComboBox* combo, const QString& text);
 

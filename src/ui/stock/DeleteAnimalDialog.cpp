@@ -49,7 +49,7 @@ DeleteAnimalDialog::DeleteAnimalDialog(StockDocument& stock, QWidget* parent) : 
     connect(remove, &QPushButton::clicked, this, &DeleteAnimalDialog::deleteSelected);
     connect(m_filter, &BreedFilter::changed, this, &DeleteAnimalDialog::applyFilter);
     connect(m_filter, &BreedFilter::cleared, this, &DeleteAnimalDialog::prepareOnShow);
-    resize(520, 420);
+    setFixedSize(sizeHint().expandedTo(QSize(520, 420)));
 }
 
 void DeleteAnimalDialog::showEvent(QShowEvent* event)
@@ -88,8 +88,9 @@ void DeleteAnimalDialog::deleteSelected()
         Messages::current().warn(this, failure);
     m_stock.markDeleted(*ring);
 
-    const int filterIndex = m_filter->selectedIndex();
+    // The same breed again, looked up by name: a deletion may have taken the last animal of another.
+    const std::optional<QString> breed = m_filter->breed();
     prepareOnShow();
-    m_filter->selectIndex(filterIndex);
+    m_filter->selectBreed(breed);
     applyFilter();
 }

@@ -91,7 +91,7 @@ ParentLinksDialog::ParentLinksDialog(StockDocument& stock, QWidget* parent) : QD
     connect(m_filterParents, &QCheckBox::toggled, this, &ParentLinksDialog::fillLists);
     connect(m_filter, &BreedFilter::changed, this, &ParentLinksDialog::fillLists);
     connect(m_filter, &BreedFilter::cleared, this, &ParentLinksDialog::rebuildLists);
-    resize(720, 640);
+    setFixedSize(sizeHint().expandedTo(QSize(720, 640)));
 }
 
 QWidget* ParentLinksDialog::buildParentGroup()
@@ -176,7 +176,7 @@ void ParentLinksDialog::selectChild(const QString& ring)
 
 void ParentLinksDialog::saveParents()
 {
-    const int filterIndex = m_filter->selectedIndex();
+    const std::optional<QString> breed = m_filter->breed();
     const std::optional<QString> child = m_children->selectedRing();
     if (!child) {
         Messages::current().inform(this, QStringLiteral("Bitte das Jungtier auswählen."));
@@ -193,6 +193,6 @@ void ParentLinksDialog::saveParents()
             rebuildLists();
         }
     }
-    if (m_filter->selectIndex(filterIndex))
+    if (m_filter->selectBreed(breed))
         fillLists();
 }
