@@ -125,16 +125,25 @@ private slots:
         QCOMPARE(QDir(m_folder).entryList(QDir::Files).size(), 2); // no temporary left
     }
 
-    void strayTemporaryFilesAreRemovedAtStart()
+    // Only what the program provably wrote goes: a breeder's own copies stay byte for byte.
+    void onlyTheProgramsOwnTemporariesAreRemovedAtStart()
     {
         DataFiles files(m_folder);
-        QDir().mkpath(m_folder);
-        put(files.stockPath() + QStringLiteral(".Ab3xYz"), "half");
-        put(files.stockPath() + QStringLiteral(".beschaedigt-20260101-101010"), "keep");
+        const QString stray = files.stockPath() + QStringLiteral(".avelor-tmp-Ab3xYz");
+        put(stray, "half");
+        const QStringList own = {QStringLiteral(".sicher"), QStringLiteral(".kopie1"), QStringLiteral(".Ab3xYz"),
+                                 QStringLiteral(".beschaedigt-20260101-101010")};
+        for (const QString& suffix : own)
+            put(files.stockPath() + suffix, suffix.toUtf8());
+        put(files.pairPath() + QStringLiteral(".backup"), "meins");
         Database db;
         files.load(db);
-        QVERIFY(!QFile::exists(files.stockPath() + QStringLiteral(".Ab3xYz")));
-        QVERIFY(QFile::exists(files.stockPath() + QStringLiteral(".beschaedigt-20260101-101010")));
+        QVERIFY(files.save(db).ok);
+        QVERIFY(!QFile::exists(stray));
+        for (const QString& suffix : own)
+            QCOMPARE(contents(files.stockPath() + suffix), suffix.toUtf8());
+        QCOMPARE(contents(files.pairPath() + QStringLiteral(".backup")), QByteArray("meins"));
+        QCOMPARE(QDir(m_folder).entryList(QDir::Files).size(), 7);
     }
 
 private:

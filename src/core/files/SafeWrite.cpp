@@ -3,9 +3,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
+#include <QTemporaryFile>
 
 #include <cerrno>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -42,6 +45,13 @@ QString translatedSystemText(const QString& text, int errorNumber)
     return text;
 }
 
+mode_t currentUmask()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
 } // namespace
 
 QString germanFileError(QFileDevice::FileError error, const QString& systemText, int errorNumber)
@@ -76,40 +86,56 @@ QString germanFileError(QFileDevice::FileError error, const QString& systemText,
 
 WriteOutcome writeFileSafely(const QString& path, const std::function<bool(QIODevice&)>& writer)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {false, germanFileError(file.error(), file.errorString())};
+    // A link stays a link: the file it points to is replaced.
+    const QFileInfo info(path);
+    const QString target = info.isSymLink() ? info.symLinkTarget() : path;
+    QTemporaryFile file(target + QLatin1String(kTemporaryMarker) + QStringLiteral("XXXXXX"));
+    if (!file.open())
+        return {false, germanFileError(file.error(), file.errorString(), errno)};
 
-    // QSaveFile buffers: a failed write may only show in flush() or error(),
-    // and commit() alone has been seen to report success on a full disk.
-    errno = 0;
-    const bool written = writer(file);
     // A write that stops short leaves only errno to say why (a full disk, a size limit).
+    errno = 0;
+    bool ok = writer(file);
     int errorNumber = errno;
-    const bool flushed = written && file.flush();
-    if (written && !flushed)
+    if (ok && !file.flush()) {
+        ok = false;
         errorNumber = errno;
-    if (!written || !flushed || file.error() != QFileDevice::NoError) {
-        QFileDevice::FileError error = file.error();
-        if (error == QFileDevice::NoError)
-            error = QFileDevice::WriteError;
-        const WriteOutcome outcome {false, germanFileError(error, file.errorString(), errorNumber)};
-        file.cancelWriting();
-        file.commit(); // discards the temporary file
-        return outcome;
     }
-    if (!file.commit())
-        return {false, germanFileError(file.error(), file.errorString())};
+    if (ok && ::fsync(file.handle()) != 0) {
+        ok = false;
+        errorNumber = errno;
+    }
+    if (!ok || file.error() != QFileDevice::NoError) {
+        const QFileDevice::FileError error
+            = file.error() == QFileDevice::NoError ? QFileDevice::WriteError : file.error();
+        return {false, germanFileError(error, file.errorString(), errorNumber)};
+    }
+
+    // The old file's permissions carry over; a new file gets the usual ones, not the temporary's.
+    struct stat old
+    {
+    };
+    mode_t mode = 0666 & ~currentUmask();
+    if (::stat(QFile::encodeName(target).constData(), &old) == 0)
+        mode = old.st_mode & 07777;
+    if (::fchmod(file.handle(), mode) != 0)
+        return {false, germanFileError(QFileDevice::PermissionsError, QString(), errno)};
+    file.close();
+    if (::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(target).constData()) != 0)
+        return {false, germanFileError(QFileDevice::RenameError, QString(), errno)};
+    file.setAutoRemove(false); // it has its final name now
     return {};
 }
 
 void removeStrayTemporaries(const QString& path)
 {
+    // Only names this program gives its temporaries: a breeder's own copies
+    // ("taubenstamm.dat.sicher") stay where they are.
     const QFileInfo info(path);
     QDir dir = info.absoluteDir();
-    // QSaveFile names its temporary file after the target plus a dot and six characters.
     const QRegularExpression pattern(QLatin1Char('^') + QRegularExpression::escape(info.fileName())
-                                     + QStringLiteral("\\.[A-Za-z0-9]{6}$"));
+                                     + QRegularExpression::escape(QLatin1String(kTemporaryMarker))
+                                     + QStringLiteral("[A-Za-z0-9]{6}$"));
     const QStringList names = dir.entryList({info.fileName() + QStringLiteral(".*")}, QDir::Files | QDir::Hidden);
     for (const QString& name : names) {
         if (pattern.match(name).hasMatch())
