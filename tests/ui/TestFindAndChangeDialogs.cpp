@@ -1,4 +1,5 @@
 // Searching, changing animals and finding descendants, clicked through as a breeder would.
+#include "core/pictures/PictureStore.h"
 #include "core/stock/StockDocument.h"
 #include "support/FileHelpers.h"
 #include "support/SampleAnimals.h"
@@ -106,6 +107,76 @@ private slots:
         change->reject();
     }
 
+    // After a save, stored or refused, the same animal is shown under the same breed filter.
+    void aSaveKeepsTheAnimalAndTheFilter()
+    {
+        auto& messages = m_f->messages;
+        QDialog* change = openChangeDialog();
+        auto* list = child<RingList>(change, "animalList");
+        choose(child<QComboBox>(change, "breedFilter"), QStringLiteral("Gloster"));
+        QVERIFY(list->selectRing(QStringLiteral("DE-2012-12")));
+        type(change, "colourCombo", QStringLiteral("grün"));
+        click(change, "saveButton");
+        QCOMPARE(list->selectedRing(), std::optional<QString>(QStringLiteral("DE-2012-12")));
+        QCOMPARE(child<QComboBox>(change, "colourCombo")->currentText(), QStringLiteral("grün"));
+        QCOMPARE(child<QComboBox>(change, "breedFilter")->currentText(), QStringLiteral("Gloster"));
+
+        m_f->window()->showPedigreeOf(QStringLiteral("AT-2014-22"));
+        type(change, "ringEdit", QStringLiteral("DE-2014-21"));
+        click(change, "saveButton");
+        QCOMPARE(messages.last(), QStringLiteral("Diese Ringnummer existiert schon."));
+        QCOMPARE(list->selectedRing(), std::optional<QString>(QStringLiteral("DE-2012-12")));
+        QCOMPARE(child<QLineEdit>(change, "ringEdit")->text(), QStringLiteral("DE-2012-12"));
+        QCOMPARE(child<QComboBox>(change, "breedFilter")->currentText(), QStringLiteral("Gloster"));
+        QVERIFY(!m_f->window()->selectedAnimalRing()); // the main window refreshed too
+        change->reject();
+    }
+
+    // The search lists deleted animals; saving one changes nothing and renames nothing.
+    void aDeletedAnimalFromTheSearchIsNotChanged()
+    {
+        auto& messages = m_f->messages;
+        put(m_f->stock().pictures().pathOf(QStringLiteral("GONE")), "bild");
+        click(m_f->window(), "searchButton");
+        QDialog* search = dialog("SearchDialog");
+        type(search, "ringCriterion", QStringLiteral("GONE"));
+        child<RingList>(search, "resultList")->selectRing(QStringLiteral("GONE"));
+        click(search, "showAllButton");
+        QDialog* change = dialog("ChangeAnimalDialog");
+        type(change, "ringEdit", QStringLiteral("NEU-1"));
+        click(change, "saveButton");
+        QVERIFY(messages.last().contains(QStringLiteral("nichts geändert")));
+        QVERIFY(messages.questions.isEmpty());
+        QVERIFY(m_f->stock().pictures().exists(QStringLiteral("GONE")));
+        QVERIFY(!m_f->stock().pictures().exists(QStringLiteral("NEU-1")));
+        change->reject();
+
+        // Opened again with nothing selected in the search, nothing is selected here either.
+        child<RingList>(search, "resultList")->setRings({QStringLiteral("GONE")});
+        click(search, "showAllButton");
+        QVERIFY(!child<RingList>(change, "animalList")->selectedRing());
+        change->reject();
+        search->reject();
+    }
+
+    void picturesThatCannotBeRenamedOrReadSaySo()
+    {
+        auto& messages = m_f->messages;
+        const PictureStore& pictures = m_f->stock().pictures();
+        put(pictures.pathOf(QStringLiteral("DE-2012-11")), "alt");
+        put(pictures.pathOf(QStringLiteral("DE-2099-99")), "fremd");
+        QDialog* change = openChangeDialog();
+        child<RingList>(change, "animalList")->selectRing(QStringLiteral("DE-2012-11"));
+        QCOMPARE(child<QLabel>(change, "picturePreview")->text(), QStringLiteral("Bild kann nicht angezeigt werden"));
+        type(change, "ringEdit", QStringLiteral("DE-2099-99"));
+        click(change, "saveButton");
+        QCOMPARE(messages.warnings.size(), 1);
+        QVERIFY(messages.warnings[0].contains(QStringLiteral("nicht umbenannt")));
+        QCOMPARE(contents(pictures.pathOf(QStringLiteral("DE-2012-11"))), QByteArray("alt"));
+        QCOMPARE(contents(pictures.pathOf(QStringLiteral("DE-2099-99"))), QByteArray("fremd"));
+        change->reject();
+    }
+
     void aRingChangeCarriesThePictureAndAsksAboutLinks()
     {
         auto& messages = m_f->messages;
@@ -205,7 +276,10 @@ private slots:
         click(m_f->window(), "searchButton");
         auto* results = child<RingList>(dialog("SearchDialog"), "resultList");
         results->selectRing(QStringLiteral("DE-2014-21"));
+        // A single click, or the activation some desktops give it, only selects.
         emit results->activated(results->currentIndex());
+        QVERIFY(!dialog("SearchDialog")->findChild<ReportPreview*>());
+        emit results->doubleClicked(results->currentIndex());
         QCOMPARE(m_f->window()->selectedAnimalRing(), std::optional<QString>(QStringLiteral("DE-2014-21")));
         QVERIFY(dialog("SearchDialog")->findChild<ReportPreview*>());
         QVERIFY(dialog("SearchDialog")->isVisible());
@@ -252,6 +326,7 @@ private slots:
 private:
     const AnimalTable& animals() const { return m_f->animals(); }
     QDialog* dialog(const char* name) { return child<QDialog>(m_f->window(), name); }
+    QDialog* openChangeDialog() { return m_f->open("changeAnimalButton", "ChangeAnimalDialog"); }
 
     std::unique_ptr<WindowFixture> m_f;
 };

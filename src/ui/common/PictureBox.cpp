@@ -9,6 +9,7 @@ PictureBox::PictureBox(QSize frame, QWidget* parent) : QLabel(parent), m_frame(f
     setMinimumSize(frame);
     setMaximumSize(frame);
     setFrameShape(QFrame::StyledPanel);
+    setWordWrap(true);
     setAccessibleName(QStringLiteral("Bild"));
 }
 
@@ -17,8 +18,11 @@ QString PictureBox::showPicture(const QString& path, QSize fit)
     const DecodedPicture picture = decodePicture(path);
     if (picture.image.isNull()) {
         clearPicture();
+        setText(QStringLiteral("Bild kann nicht angezeigt werden"));
+        setToolTip(picture.error);
         return picture.error;
     }
+    setToolTip(QString());
     m_current = fitPicture(picture.image.size(), fit, m_current).boundedTo(m_frame);
     setPixmap(QPixmap::fromImage(picture.image.scaled(m_current, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
     return {};
@@ -27,4 +31,5 @@ QString PictureBox::showPicture(const QString& path, QSize fit)
 void PictureBox::clearPicture()
 {
     clear();
+    setToolTip(QString());
 }

@@ -12,8 +12,9 @@ public:
     // frame: the largest size the box may take.
     PictureBox(QSize frame, QWidget* parent = nullptr);
 
-    // Shows the picture fitted into fit (at most the frame); on an unreadable
-    // file the box is emptied and the German reason returned.
+    // Shows the picture fitted into fit (at most the frame). An unreadable
+    // file leaves a short note in the box, the German reason in its tooltip,
+    // and returns the reason.
     QString showPicture(const QString& path, QSize fit);
     void clearPicture();
     bool hasPicture() const { return !pixmap().isNull(); }

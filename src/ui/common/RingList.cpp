@@ -1,5 +1,6 @@
 #include "ui/common/RingList.h"
 
+#include <QKeyEvent>
 #include <QStringListModel>
 
 RingList::RingList(QWidget* parent) : QListView(parent), m_model(new QStringListModel(this))
@@ -13,8 +14,19 @@ RingList::RingList(QWidget* parent) : QListView(parent), m_model(new QStringList
         if (const auto ring = selectedRing())
             emit ringSelected(*ring);
     });
-    connect(this, &QListView::activated, this,
+    // Not activated(): on desktops set to single-click activation that fires on every click.
+    connect(this, &QListView::doubleClicked, this,
             [this](const QModelIndex& index) { emit ringActivated(index.data().toString()); });
+}
+
+void RingList::keyPressEvent(QKeyEvent* event)
+{
+    const auto ring = selectedRing();
+    if (ring && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        emit ringActivated(*ring);
+        return;
+    }
+    QListView::keyPressEvent(event);
 }
 
 void RingList::setRings(const QStringList& rings)

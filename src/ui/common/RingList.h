@@ -18,9 +18,6 @@ public:
     void setRings(const QStringList& rings);
     QStringList rings() const;
     std::optional<QString> selectedRing() const;
-    std::optional<int> selectedRow() const;
-    // Selects a row if it exists; returns whether it did.
-    bool selectRow(int row);
     // Selects the first entry equal to ring; returns whether there was one.
     bool selectRing(const QString& ring);
     int count() const;
@@ -28,8 +25,14 @@ public:
 signals:
     // The user picked an entry (click or keys), or a program selected one.
     void ringSelected(const QString& ring);
-    void ringActivated(const QString& ring); // double-click or Enter
+    void ringActivated(const QString& ring); // double-click, or Enter on the selected entry
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    std::optional<int> selectedRow() const;
+    bool selectRow(int row);
+
     QStringListModel* m_model;
 };

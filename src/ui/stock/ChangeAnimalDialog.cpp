@@ -52,7 +52,7 @@ ChangeAnimalDialog::ChangeAnimalDialog(StockDocument& stock, QWidget* parent) : 
     m_status = new QStatusBar(this);
     m_status->setSizeGripEnabled(false);
     outer->addWidget(m_status);
-    resize(980, 620);
+    setFixedSize(sizeHint().expandedTo(QSize(980, 620)));
 }
 
 QWidget* ChangeAnimalDialog::buildListColumn()
@@ -159,7 +159,7 @@ QWidget* ChangeAnimalDialog::buildPictureColumn()
 void ChangeAnimalDialog::openNormal()
 {
     m_searchMode = false;
-    m_startOn.reset();
+    m_openingFromSearch = false;
     m_sortChoice->setCurrentIndex(0);
     showModal(this);
 }
@@ -168,7 +168,8 @@ void ChangeAnimalDialog::openSearchResults(const QStringList& results, const std
 {
     m_searchMode = true;
     m_searchResults = results;
-    m_startOn = selected;
+    m_openingFromSearch = true;
+    m_searchSelection = selected;
     showModal(this);
 }
 
@@ -191,7 +192,19 @@ void ChangeAnimalDialog::clearFields()
 
 void ChangeAnimalDialog::prepareOnShow()
 {
-    const std::optional<int> remembered = m_list->selectedRow();
+    // The animal stays selected by its ring, so a list in another order or filter cannot show another one.
+    std::optional<QString> keep = m_list->selectedRing();
+    if (m_openingFromSearch) {
+        keep = m_searchSelection; // nothing selected in the search: nothing selected here
+        m_openingFromSearch = false;
+    }
+    resetFieldsAndLists();
+    if (keep)
+        m_list->selectRing(*keep);
+}
+
+void ChangeAnimalDialog::resetFieldsAndLists()
+{
     clearFields();
     setChoices(m_fields.year, yearList());
     setChoices(m_fields.breeder, m_stock.distinctValues(&Animal::breeder));
@@ -204,13 +217,6 @@ void ChangeAnimalDialog::prepareOnShow()
                                 : SpeciesWords::Plural + QStringLiteral(" ändern"));
     fillList();
     m_status->showMessage(SpeciesWords::Accusative + QStringLiteral(" anklicken um mit dem Ändern zu beginnen."));
-    // Opening from the search starts on the entry chosen there; later the list keeps its place.
-    if (m_startOn) {
-        m_list->selectRing(*m_startOn);
-        m_startOn.reset();
-    } else if (remembered) {
-        m_list->selectRow(*remembered);
-    }
 }
 
 void ChangeAnimalDialog::fillList()
@@ -246,10 +252,8 @@ void ChangeAnimalDialog::selectAnimal(const QString& ring)
 {
     const QString picture = m_stock.pictures().pathOf(ring);
     m_picture->clearPicture();
-    if (QFile::exists(picture)) {
-        if (const QString failure = m_picture->showPicture(picture, kSelectedPictureFit); !failure.isEmpty())
-            m_status->showMessage(failure);
-    }
+    if (QFile::exists(picture))
+        m_picture->showPicture(picture, kSelectedPictureFit); // an unreadable picture says so in its box
     const Animal* animal = m_stock.lastActive(ring);
     if (!animal)
         return;
@@ -275,12 +279,13 @@ void ChangeAnimalDialog::saveChanges()
         return;
     const AnimalEdit edit {m_fields.input(), m_sold->isChecked()};
     const AnimalEditResult result = m_stock.changeAnimal(*selected, edit);
-    if (!result.stored()) {
+    QString shown = *selected;
+    if (result.stored())
+        shown = edit.fields.ring.left(kRingLength);
+    else
         Messages::current().inform(this, result.message);
-        return;
-    }
-    const QString stored = edit.fields.ring.left(kRingLength);
-    if (stored != *selected) {
+    if (result.stored() && shown != *selected) {
+        const QString& stored = shown;
         // The animal keeps its picture; links to its old ring follow only when the breeder says so.
         if (const QString failure = m_stock.pictures().rename(*selected, stored); !failure.isEmpty())
             Messages::current().warn(this, failure);
@@ -294,10 +299,12 @@ void ChangeAnimalDialog::saveChanges()
                     .arg(*selected, stored)))
             m_stock.carryRingChange(*selected, stored);
     }
-    const int filterIndex = m_filter->selectedIndex();
-    prepareOnShow();
-    if (m_filter->selectIndex(filterIndex))
+    // Stored or refused, the lists are built anew with the same breed filter and the same animal shown.
+    const std::optional<QString> breed = m_filter->breed();
+    resetFieldsAndLists();
+    if (m_filter->selectBreed(breed))
         applyFilter();
+    m_list->selectRing(shown);
     emit saveTried();
 }
 
@@ -306,9 +313,7 @@ void ChangeAnimalDialog::choosePicture()
     const std::optional<QString> ring = selectedOrComplain();
     if (!ring)
         return;
-    const QString path = Prompts::current().openPicture(
-        this,
-        QStringLiteral("JPEG-Bilddatei (*.jpg *.jpeg);;Bitmaps (*.bmp);;Alle Bilder (*.jpg *.jpeg *.bmp *.png *.gif)"));
+    const QString path = Prompts::current().openPicture(this, Prompts::pictureFilter());
     if (path.isEmpty())
         return;
     if (const QString failure = m_stock.pictures().copyIn(path, *ring); !failure.isEmpty()) {

@@ -47,6 +47,7 @@ private:
     QWidget* buildFieldColumn();
     QWidget* buildPictureColumn();
     void prepareOnShow();
+    void resetFieldsAndLists();
     void fillList();
     void applyFilter();
     void selectAnimal(const QString& ring);
@@ -59,7 +60,8 @@ private:
     StockDocument& m_stock;
     bool m_searchMode = false;
     QStringList m_searchResults;
-    std::optional<QString> m_startOn; // the entry to select when the dialog opens
+    bool m_openingFromSearch = false;
+    std::optional<QString> m_searchSelection; // selected in the search when the dialog opened
 
     RingList* m_list = nullptr;
     QComboBox* m_sortChoice = nullptr;
