@@ -9,15 +9,18 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QHelpEvent>
 #include <QLibraryInfo>
 #include <QProxyStyle>
+#include <QScreen>
+#include <QToolTip>
 #include <QTranslator>
 
 #include <utility>
 
 namespace {
 
-// Tooltips appear at once and stay 20 seconds.
+// Tooltips appear 1 ms after the pointer comes to rest.
 class TooltipStyle : public QProxyStyle
 {
 public:
@@ -26,9 +29,24 @@ public:
     {
         if (hint == SH_ToolTip_WakeUpDelay)
             return 1;
-        if (hint == SH_ToolTip_FallAsleepDelay)
-            return 20000;
         return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+// ... and stay 20 seconds: Qt hides them after about ten unless told how long to show them.
+class TooltipDuration : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (event->type() != QEvent::ToolTip || !widget || widget->toolTip().isEmpty())
+            return false;
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), widget->toolTip(), widget, {}, 20000);
+        return true;
     }
 };
 
@@ -45,6 +63,7 @@ void configureApplication()
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(translator);
     QApplication::setStyle(new TooltipStyle);
+    qApp->installEventFilter(new TooltipDuration(qApp));
 }
 
 Startup::Startup(int splashDelayMs) : m_splashDelayMs(splashDelayMs) { }
@@ -78,6 +97,8 @@ bool Startup::start()
 void Startup::onSplashFinished()
 {
     m_stock->pictures().makeFolder(); // a failure shows when a picture is stored
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        m_main->move(screen->availableGeometry().center() - m_main->rect().center());
     m_main->show();
     emit mainWindowShown();
 }

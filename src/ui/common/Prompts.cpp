@@ -87,5 +87,7 @@ void Prompts::install(Prompts* prompts)
 
 QString Prompts::pictureFilter()
 {
-    return QStringLiteral("Bilder (*.jpg *.jpeg *.jpe *.bmp *.png *.gif);;Alle Dateien (*)");
+    // Pictures are stored under the animal's ".jpg" name without conversion, so only
+    // JPEG pictures and the bitmaps the decoder also reads are offered.
+    return QStringLiteral("JPEG-Bilder (*.jpg *.jpeg *.JPG *.JPEG);;Bitmaps (*.bmp *.BMP)");
 }

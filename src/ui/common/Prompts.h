@@ -28,6 +28,6 @@ public:
     // Replaces the choosers (tests); nullptr restores them.
     static void install(Prompts* prompts);
 
-    // The picture types the program can show, for the chooser.
+    // The picture types a breeder may choose: JPEG and bitmaps.
     static QString pictureFilter();
 };

@@ -1,6 +1,6 @@
 #include "ui/mainwindow/BackupGroup.h"
 
-#include "ui/mainwindow/LinkLabel.h"
+#include "ui/mainwindow/LinkButton.h"
 
 #include <QGridLayout>
 #include <QPushButton>
@@ -27,8 +27,8 @@ BackupGroup::BackupGroup(QWidget* parent) : QGroupBox(QStringLiteral("Backup-Fun
         grid->addWidget(button, i / 2, i % 2);
         ++i;
     }
-    auto* wipe = new LinkLabel(QStringLiteral("Komplette Datenbank löschen und neu anfangen"), this);
+    auto* wipe = new LinkButton(QStringLiteral("Komplette Datenbank löschen und neu anfangen"), this);
     wipe->setObjectName(QStringLiteral("wipeDatabaseLink"));
-    connect(wipe, &LinkLabel::clicked, this, &BackupGroup::wipeRequested);
+    connect(wipe, &QPushButton::clicked, this, &BackupGroup::wipeRequested);
     grid->addWidget(wipe, 2, 0, 1, 2, Qt::AlignHCenter);
 }

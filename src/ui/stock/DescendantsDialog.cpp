@@ -98,7 +98,7 @@ DescendantsDialog::DescendantsDialog(const StockDocument& stock, QWidget* parent
     });
     m_tabs->hide();
     m_resultsTitle->hide();
-    resize(600, 480);
+    setFixedSize(sizeHint().expandedTo(QSize(600, 480)));
 }
 
 void DescendantsDialog::showEvent(QShowEvent* event)

@@ -106,7 +106,7 @@ SearchDialog::SearchDialog(StockDocument& stock, QWidget* parent) : QDialog(pare
         if (isVisible())
             runSearch();
     });
-    resize(760, 560);
+    setFixedSize(sizeHint().expandedTo(QSize(760, 560)));
 }
 
 void SearchDialog::addTextCriterion(const char* name, const QString& partial, const QString& exact,
