@@ -44,7 +44,7 @@ AnimalFields makeAnimalFields(QWidget* parent, const QString& remarksLabel)
     f.remarks = new QPlainTextEdit(parent);
     f.remarks->setObjectName(QStringLiteral("remarksEdit"));
     f.remarks->setTabChangesFocus(true);
-    f.remarks->setFixedHeight(80);
+    f.remarks->setMinimumHeight(80);
     f.listRemarks = new QLineEdit(parent);
     f.listRemarks->setObjectName(QStringLiteral("listRemarksEdit"));
 

@@ -27,6 +27,9 @@
 namespace {
 
 const QSize kPictureFrame(170, 120);
+// Grid of the dialog: labels, fields, then beside them the picture or the series controls.
+constexpr int kFirstFieldRow = 2;
+constexpr int kSeriesColumn = 3;
 
 QCheckBox* keepBox(QWidget* parent, const char* name)
 {
@@ -70,7 +73,7 @@ void EnterAnimalsDialog::buildFields()
             + QStringLiteral(" anlegen. Füllen Sie dazu \nalle Felder aus und klicken Sie anschließend auf \n\"")
             + SpeciesWords::Singular + QStringLiteral(" anlegen\"."),
         this);
-    grid->addWidget(intro, 0, 0, 1, 3);
+    grid->addWidget(intro, 0, 0, 1, 2, Qt::AlignTop);
 
     m_fields = makeAnimalFields(this, QStringLiteral("Bemerkungen:\n(Punkte etc.)"));
     m_fields.remarks->setStyleSheet(QStringLiteral("font-family: Arial; font-size: 15px;"));
@@ -98,12 +101,14 @@ void EnterAnimalsDialog::buildFields()
     m_fields.listRemarks->setToolTip(QStringLiteral("Die Informationen die Sie hier eintragen erscheinen auf der ")
                                      + SpeciesWords::Plural + QStringLiteral("bestandsliste."));
 
-    int row = 1;
+    int row = kFirstFieldRow;
     for (const AnimalFields::Row& r : std::as_const(m_fields.rows)) {
-        grid->addWidget(r.label, row, 0, Qt::AlignTop);
+        // A label stands on its field's line; the memo's label at its top.
+        grid->addWidget(r.label, row, 0, r.field == m_fields.remarks ? Qt::AlignTop : Qt::AlignVCenter);
         grid->addWidget(r.field, row, 1);
         ++row;
     }
+    grid->setRowStretch(kFirstFieldRow + 7, 1); // the memo takes what height is left
 
     auto* save = new QPushButton(SpeciesWords::Singular + QStringLiteral(" anlegen"), this);
     save->setObjectName(QStringLiteral("saveButton"));
@@ -125,18 +130,22 @@ void EnterAnimalsDialog::buildFields()
     pictureLayout->addWidget(choose);
     pictureLayout->addStretch();
     connect(choose, &QPushButton::clicked, this, &EnterAnimalsDialog::choosePicture);
-    grid->addWidget(m_pictureArea, 1, 2, 7, 2);
+    grid->addWidget(m_pictureArea, kFirstFieldRow, kSeriesColumn, 7, 1);
 
     m_showSeries = new QCheckBox(QStringLiteral("Serieneingabe anzeigen"), this);
     m_showSeries->setObjectName(QStringLiteral("showSeriesBox"));
-    grid->addWidget(m_showSeries, 0, 3, Qt::AlignRight | Qt::AlignTop);
+    grid->addWidget(m_showSeries, 0, kSeriesColumn, Qt::AlignRight | Qt::AlignTop);
     connect(m_showSeries, &QCheckBox::toggled, this, &EnterAnimalsDialog::updateSeriesVisibility);
 }
 
 void EnterAnimalsDialog::buildSeriesColumn()
 {
-    // The series controls stand beside the rows they keep, where the picture is without series entry.
+    // The series controls stand beside the rows they keep, where the picture is without series entry,
+    // framed by their group: the group lies behind them in the grid, one row above and below them.
     auto* grid = static_cast<QGridLayout*>(layout());
+    m_seriesGroup = new QGroupBox(QStringLiteral("Serieneingabe: "), this);
+    grid->addWidget(m_seriesGroup, kFirstFieldRow - 1, kSeriesColumn - 1, 12, 3);
+    m_seriesWidgets.append(m_seriesGroup);
     auto* digits = new QWidget(this);
     auto* digitsRow = new QHBoxLayout(digits);
     digitsRow->setContentsMargins(0, 0, 0, 0);
@@ -149,7 +158,7 @@ void EnterAnimalsDialog::buildSeriesColumn()
     digitsRow->addWidget(m_keepDigits);
     digitsRow->addWidget(new QLabel(QStringLiteral("Stellen nach dem Speichern belassen"), digits));
     digitsRow->addStretch();
-    grid->addWidget(digits, 1, 2, 1, 2);
+    grid->addWidget(digits, kFirstFieldRow, kSeriesColumn);
     m_seriesWidgets.append(digits);
 
     m_keepSex = keepBox(this, "keepSex");
@@ -158,9 +167,9 @@ void EnterAnimalsDialog::buildSeriesColumn()
     m_keepColour = keepBox(this, "keepColour");
     m_keepMarkings = keepBox(this, "keepMarkings");
     m_keepBreed = keepBox(this, "keepBreed");
-    int row = 2;
+    int row = kFirstFieldRow + 1;
     for (QCheckBox* box : {m_keepSex, m_keepYear, m_keepBreeder, m_keepColour, m_keepMarkings, m_keepBreed}) {
-        grid->addWidget(box, row++, 2, 1, 2);
+        grid->addWidget(box, row++, kSeriesColumn);
         m_seriesWidgets.append(box);
     }
 
@@ -209,7 +218,7 @@ void EnterAnimalsDialog::buildSeriesColumn()
     m_progress->setValue(0);
     rangeLayout->addWidget(m_progress, editRow, 0, 1, 2);
     connect(create, &QPushButton::clicked, this, &EnterAnimalsDialog::createRange);
-    grid->addWidget(range, 8, 2, 3, 2);
+    grid->addWidget(range, kFirstFieldRow + 7, kSeriesColumn, 3, 1);
     m_seriesWidgets.append(range);
 }
 
@@ -219,6 +228,13 @@ void EnterAnimalsDialog::updateSeriesVisibility()
     for (QWidget* w : std::as_const(m_seriesWidgets))
         w->setVisible(series);
     m_pictureArea->setVisible(!series);
+    // Room for the group's title above the first row and its frame around the controls.
+    auto* grid = static_cast<QGridLayout*>(layout());
+    const int title = series ? m_seriesGroup->fontMetrics().height() : 0;
+    grid->setRowMinimumHeight(kFirstFieldRow - 1, title);
+    grid->setRowMinimumHeight(kFirstFieldRow + 10, series ? 4 : 0);
+    grid->setColumnMinimumWidth(kSeriesColumn - 1, series ? 4 : 0);
+    grid->setColumnMinimumWidth(kSeriesColumn + 1, series ? 4 : 0);
 }
 
 void EnterAnimalsDialog::showEvent(QShowEvent* event)

@@ -7,6 +7,7 @@
 #include <QList>
 
 class PictureBox;
+class QGroupBox;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -47,6 +48,7 @@ private:
     AnimalFields m_fields;
 
     QWidget* m_pictureArea = nullptr;
+    QGroupBox* m_seriesGroup = nullptr;
     PictureBox* m_picture = nullptr;
     QCheckBox* m_showSeries = nullptr;
     QList<QWidget*> m_seriesWidgets;
