@@ -2,11 +2,11 @@
 
 RingIndex::RingIndex(const AnimalTable& animals)
 {
-    m_last.reserve(qsizetype(animals.size()));
-    m_lastActive.reserve(qsizetype(animals.size()));
+    m_entries.reserve(qsizetype(animals.size()));
     for (size_t i = 0; i < animals.size(); ++i) {
-        m_last.insert(animals[i].ringNumber, qsizetype(i));
+        Entry& entry = m_entries[animals[i].ringNumber];
+        entry.last = qsizetype(i);
         if (animals[i].isActive())
-            m_lastActive.insert(animals[i].ringNumber, qsizetype(i));
+            entry.lastActive = qsizetype(i);
     }
 }

@@ -13,11 +13,15 @@ public:
     explicit RingIndex(const AnimalTable& animals);
 
     // Position of the last record with exactly this ring, or -1.
-    qsizetype lastWith(const QString& ring) const { return m_last.value(ring, -1); }
+    qsizetype lastWith(const QString& ring) const { return m_entries.value(ring).last; }
     // Position of the last active record with exactly this ring, or -1.
-    qsizetype lastActiveWith(const QString& ring) const { return m_lastActive.value(ring, -1); }
+    qsizetype lastActiveWith(const QString& ring) const { return m_entries.value(ring).lastActive; }
 
 private:
-    QHash<QString, qsizetype> m_last;
-    QHash<QString, qsizetype> m_lastActive;
+    struct Entry
+    {
+        qsizetype last = -1;
+        qsizetype lastActive = -1;
+    };
+    QHash<QString, Entry> m_entries;
 };
