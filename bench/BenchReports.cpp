@@ -1,9 +1,12 @@
 // The certificate's fill on a large stock (against the forty-pass scan it
-// replaces) and a certificate written as PDF.
+// replaces), a certificate written as PDF, and the stock list of 100 000
+// animals built, written as PDF and as HTML.
 #include "StockGenerator.h"
+#include "core/files/SafeWrite.h"
 #include "core/stock/RingIndex.h"
 #include "reports/engine/ReportOutput.h"
 #include "reports/layouts/PedigreeReport.h"
+#include "reports/layouts/StockListReport.h"
 #include "support/ScanOracles.h"
 
 #include <QGuiApplication>
@@ -69,8 +72,43 @@ void certificateToPdf(benchmark::State& state)
     report.fill(stock(), youngest().ringNumber, {});
     const QString path = dir.path() + QStringLiteral("/nachweis.pdf");
     for (auto _ : state) {
-        if (!ReportOutput::writePdf({report.page()}, path, QStringLiteral("06.12.2026")).isEmpty())
+        if (!ReportOutput::writePdf(FixedPages({report.page()}), path, QStringLiteral("06.12.2026")).ok())
             state.SkipWithError("PDF not written");
+    }
+}
+
+// The entries of the stock list, sorted by ring number (collator) or by year.
+void stockListBuild(benchmark::State& state)
+{
+    const auto order = state.range(0) ? StockListOrder::ByBirthYear : StockListOrder::ByRing;
+    stock(); // made before the clock runs
+    for (auto _ : state)
+        benchmark::DoNotOptimize(stock().stockListItems(order, StockListLayout::TwoLines, std::nullopt));
+}
+
+void stockListToPdf(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QStringList items = stock().stockListItems(StockListOrder::ByRing, StockListLayout::TwoLines, std::nullopt);
+    const auto pages = stockListPages(items, StockListLayout::TwoLines, stockListTitle(std::nullopt));
+    for (auto _ : state) {
+        if (!ReportOutput::writePdf(*pages, dir.path() + QStringLiteral("/liste.pdf"), QStringLiteral("06.12.2026"))
+                 .ok())
+            state.SkipWithError("PDF not written");
+    }
+    state.counters["pages"] = pages->count();
+}
+
+void stockListHtml(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    stock(); // made before the clock runs
+    for (auto _ : state) {
+        const WriteOutcome written = writeFileSafely(dir.path() + QStringLiteral("/liste.html"), [](QIODevice& device) {
+            return stock().writeStockListHtml(device, StockListOrder::ByRing, QStringLiteral("06.12.26"));
+        });
+        if (!written.ok)
+            state.SkipWithError("HTML not written");
     }
 }
 
@@ -80,6 +118,9 @@ BENCHMARK(fillPedigree)->Unit(benchmark::kMillisecond);
 BENCHMARK(fillPedigreeAfterAChange)->Unit(benchmark::kMillisecond);
 BENCHMARK(resolveByScan)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(certificateToPdf)->Unit(benchmark::kMillisecond);
+BENCHMARK(stockListBuild)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(stockListToPdf)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(stockListHtml)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

@@ -2,15 +2,17 @@
 
 #include "core/files/DataFiles.h"
 #include "core/files/DataFolder.h"
+#include "core/files/SafeWrite.h"
 #include "core/model/Dates.h"
 #include "core/stock/StockDocument.h"
 #include "reports/engine/ReportOutput.h"
 #include "reports/layouts/PedigreeReport.h"
 #include "reports/layouts/RecordSheetReport.h"
+#include "reports/layouts/StockListReport.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QTextStream>
 
 namespace {
@@ -18,61 +20,81 @@ namespace {
 enum Exit
 {
     Done = 0,
-    UnknownRing = 1,
+    NotFound = 1,
     WrongUse = 2,
     FileProblem = 3,
 };
 
-const char* const kUsage = "Aufruf:\n"
-                           "  avelor-export [--data ORDNER] pedigree RING... -o DATEI\n"
-                           "  avelor-export [--data ORDNER] recordsheet RING -o DATEI\n"
-                           "\n"
-                           "Schreibt Abstammungsnachweise (eine Seite je Ring) oder ein Stammblatt.\n"
-                           "DATEI endet auf .pdf oder .png; mehrere Seiten als PNG werden zu\n"
-                           "DATEI-1.png, DATEI-2.png usw. Ohne --data wird der Datenordner des\n"
-                           "Programms gelesen.\n"
-                           "\n"
-                           "Rückgabewerte: 0 erledigt, 1 ein Ring ist nicht im Bestand,\n"
-                           "2 falscher Aufruf, 3 Daten nicht lesbar oder Datei nicht schreibbar.\n";
+const char* const kUsage
+    = "Aufruf:\n"
+      "  avelor-export [--data ORDNER] pedigree RING... -o DATEI\n"
+      "  avelor-export [--data ORDNER] recordsheet RING -o DATEI\n"
+      "  avelor-export [--data ORDNER] stocklist [--by ring|year] [--breed RASSE] [--layout one|two] -o DATEI\n"
+      "\n"
+      "Schreibt Abstammungsnachweise (eine Seite je Ring), ein Stammblatt oder die\n"
+      "Bestandsliste. DATEI endet auf .pdf oder .png, die Bestandsliste auch auf .html;\n"
+      "mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw. Ohne --data wird\n"
+      "der Datenordner des Programms gelesen.\n"
+      "\n"
+      "Rückgabewerte: 0 erledigt, 1 ein Ring ist nicht im Bestand,\n"
+      "2 falscher Aufruf, 3 Daten nicht lesbar oder Datei nicht schreibbar.\n";
+
+// Options that take a value, and the commands with the output types they write.
+const QStringList kValueOptions = {"--data", "-o", "--by", "--breed", "--layout"};
+const QHash<QString, QStringList> kCommands = {
+    {"pedigree", {"pdf", "png"}},
+    {"recordsheet", {"pdf", "png"}},
+    {"stocklist", {"pdf", "png", "html"}},
+};
 
 struct Request
 {
-    QString folder;
     QString command;
-    QStringList rings;
-    QString output;
+    QStringList words; // what follows the command
+    QHash<QString, QString> options;
+
+    QString option(const char* name) const { return options.value(QString::fromLatin1(name)); }
+    QString output() const { return option("-o"); }
+    QString suffix() const { return QFileInfo(output()).suffix().toLower(); }
 };
 
 // Fills the request; an error text when the words are off.
 QString parse(const QStringList& arguments, Request& request)
 {
     for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& word = arguments[i];
-        if (word == QLatin1String("--data") || word == QLatin1String("-o")) {
+        QString word = arguments[i];
+        QString value;
+        if (const qsizetype equals = word.indexOf(QLatin1Char('='));
+            word.startsWith(QLatin1String("--")) && equals > 0) {
+            value = word.mid(equals + 1);
+            word = word.left(equals);
+        } else if (kValueOptions.contains(word)) {
             if (i + 1 >= arguments.size())
                 return QStringLiteral("Nach %1 fehlt eine Angabe.").arg(word);
-            (word == QLatin1String("-o") ? request.output : request.folder) = arguments[++i];
-        } else if (word.startsWith(QLatin1String("--data="))) {
-            request.folder = word.mid(7);
-        } else if (request.command.isEmpty()) {
-            request.command = word;
-        } else {
-            request.rings << word;
+            value = arguments[++i];
         }
+        if (kValueOptions.contains(word))
+            request.options.insert(word, value);
+        else if (word.startsWith(QLatin1Char('-')) && word.size() > 1)
+            return QStringLiteral("Unbekannte Angabe „%1“.").arg(word);
+        else if (request.command.isEmpty())
+            request.command = word;
+        else
+            request.words << word;
     }
-    if (request.command != QLatin1String("pedigree") && request.command != QLatin1String("recordsheet"))
+    if (!kCommands.contains(request.command))
         return QStringLiteral("Unbekannter Befehl „%1“.").arg(request.command);
-    if (request.rings.isEmpty())
+    if (request.command != QLatin1String("stocklist") && request.words.isEmpty())
         return QStringLiteral("Es fehlt die Ringnummer.");
-    if (request.command == QLatin1String("recordsheet") && request.rings.size() != 1)
+    if (request.command == QLatin1String("recordsheet") && request.words.size() != 1)
         return QStringLiteral("Ein Stammblatt wird für genau eine Ringnummer geschrieben.");
-    const QString suffix = QFileInfo(request.output).suffix().toLower();
-    if (request.output.isEmpty() || (suffix != QLatin1String("pdf") && suffix != QLatin1String("png")))
-        return QStringLiteral("Die Ausgabedatei (-o) muss auf .pdf oder .png enden.");
+    const QStringList& types = kCommands.value(request.command);
+    if (request.output().isEmpty() || !types.contains(request.suffix()))
+        return QStringLiteral("Die Ausgabedatei (-o) muss auf .%1 enden.").arg(types.join(QStringLiteral(" oder .")));
     return {};
 }
 
-QString pngName(const QString& output, qsizetype page, qsizetype pages)
+QString pngName(const QString& output, int page, int pages)
 {
     if (pages == 1)
         return output;
@@ -80,6 +102,102 @@ QString pngName(const QString& output, qsizetype page, qsizetype pages)
     return info.path() + QLatin1Char('/') + info.completeBaseName() + QLatin1Char('-') + QString::number(page + 1)
         + QLatin1Char('.') + info.suffix();
 }
+
+class Export
+{
+public:
+    Export(const Request& request, StockDocument& stock, QTextStream& out, QTextStream& err)
+        : m_request(request), m_stock(stock), m_out(out), m_err(err)
+    { }
+
+    int run()
+    {
+        const QString& command = m_request.command;
+        if (command == QLatin1String("stocklist"))
+            return stockList();
+        return certificates(command == QLatin1String("pedigree"));
+    }
+
+private:
+    int certificates(bool pedigree)
+    {
+        PedigreeReport certificate;
+        RecordSheetReport sheet;
+        std::vector<ReportPage> pages;
+        for (const QString& ring : m_request.words) {
+            const PedigreeReport::FillResult filled = certificate.fill(m_stock, ring, {}, &sheet);
+            if (!filled.found) {
+                m_err << QStringLiteral("Die Ringnummer „%1“ ist nicht im Bestand.\n").arg(ring);
+                return NotFound;
+            }
+            if (!filled.error.isEmpty()) {
+                m_err << filled.error << '\n';
+                return FileProblem;
+            }
+            pages.push_back(pedigree ? certificate.page() : sheet.page());
+        }
+        return writePages(FixedPages(std::move(pages)));
+    }
+
+    int stockList()
+    {
+        const QString by = m_request.option("--by");
+        const QString layoutName = m_request.option("--layout");
+        if (!QStringList {"", "ring", "year"}.contains(by) || !QStringList {"", "one", "two"}.contains(layoutName)) {
+            m_err << QStringLiteral("--by nimmt ring oder year, --layout one oder two.\n");
+            return WrongUse;
+        }
+        const StockListOrder order = by == QLatin1String("year") ? StockListOrder::ByBirthYear : StockListOrder::ByRing;
+        if (m_request.suffix() == QLatin1String("html")) {
+            const QString date = QDate::currentDate().toString(QStringLiteral("dd.MM.yy"));
+            return writeFile([&](QIODevice& device) { return m_stock.writeStockListHtml(device, order, date); });
+        }
+        StockListLayout layout = m_stock.printSettings().stockListLayout;
+        if (!layoutName.isEmpty())
+            layout = layoutName == QLatin1String("one") ? StockListLayout::OneLine : StockListLayout::TwoLines;
+        std::optional<QString> breed;
+        if (m_request.options.contains(QStringLiteral("--breed")))
+            breed = m_request.option("--breed");
+        const QStringList items = m_stock.stockListItems(order, layout, breed);
+        return writePages(*stockListPages(items, layout, stockListTitle(breed)));
+    }
+
+    int writePages(const ReportPages& pages)
+    {
+        const QString today = Dates::today();
+        const QString& output = m_request.output();
+        if (m_request.suffix() == QLatin1String("pdf")) {
+            const ReportOutput::Outcome outcome = ReportOutput::writePdf(pages, output, today);
+            return written(output, outcome.error);
+        }
+        for (int i = 0; i < pages.count(); ++i) {
+            const QString name = pngName(output, i, pages.count());
+            if (const int code = written(name, ReportOutput::writePng(pages.page(i), name, 150, today)); code != Done)
+                return code;
+        }
+        return Done;
+    }
+
+    int writeFile(const std::function<bool(QIODevice&)>& writer)
+    {
+        return written(m_request.output(), writeFileSafely(m_request.output(), writer).reason);
+    }
+
+    int written(const QString& name, const QString& failure)
+    {
+        if (!failure.isEmpty()) {
+            m_err << QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden: %2\n").arg(name, failure);
+            return FileProblem;
+        }
+        m_out << QStringLiteral("Geschrieben: %1\n").arg(QDir::toNativeSeparators(name));
+        return Done;
+    }
+
+    const Request& m_request;
+    StockDocument& m_stock;
+    QTextStream& m_out;
+    QTextStream& m_err;
+};
 
 } // namespace
 
@@ -94,7 +212,7 @@ int runExport(const QStringList& arguments, QTextStream& out, QTextStream& err)
         err << wrong << "\n\n" << kUsage;
         return WrongUse;
     }
-    QString folder = request.folder.isEmpty() ? DataFolder::path() : request.folder;
+    QString folder = request.option("--data").isEmpty() ? DataFolder::path() : request.option("--data");
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
 
@@ -111,47 +229,6 @@ int runExport(const QStringList& arguments, QTextStream& out, QTextStream& err)
         err << message << '\n';
     if (loaded.terminate)
         return FileProblem;
-    const StockDocument stock(std::move(db), std::move(files));
-
-    PedigreeReport certificate;
-    RecordSheetReport sheet;
-    std::vector<ReportPage> pages;
-    const CertificateOptions options;
-    for (const QString& ring : std::as_const(request.rings)) {
-        const PedigreeReport::FillResult filled = certificate.fill(stock, ring, options, &sheet);
-        if (!filled.found) {
-            err << QStringLiteral("Die Ringnummer „%1“ ist nicht im Bestand.\n").arg(ring);
-            return UnknownRing;
-        }
-        if (!filled.error.isEmpty()) {
-            err << filled.error << '\n';
-            return FileProblem;
-        }
-        pages.push_back(request.command == QLatin1String("pedigree") ? certificate.page() : sheet.page());
-        pages.back().number = int(pages.size());
-    }
-    for (ReportPage& page : pages)
-        page.count = int(pages.size());
-
-    const QString today = Dates::today();
-    QStringList written;
-    if (QFileInfo(request.output).suffix().toLower() == QLatin1String("pdf")) {
-        if (const QString failure = ReportOutput::writePdf(pages, request.output, today); !failure.isEmpty()) {
-            err << QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden: %2\n").arg(request.output, failure);
-            return FileProblem;
-        }
-        written << request.output;
-    } else {
-        for (size_t i = 0; i < pages.size(); ++i) {
-            const QString name = pngName(request.output, qsizetype(i), qsizetype(pages.size()));
-            if (const QString failure = ReportOutput::writePng(pages[i], name, 150, today); !failure.isEmpty()) {
-                err << QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden: %2\n").arg(name, failure);
-                return FileProblem;
-            }
-            written << name;
-        }
-    }
-    for (const QString& name : std::as_const(written))
-        out << QStringLiteral("Geschrieben: %1\n").arg(QDir::toNativeSeparators(name));
-    return Done;
+    StockDocument stock(std::move(db), std::move(files));
+    return Export(request, stock, out, err).run();
 }

@@ -7,6 +7,7 @@
 #include "reports/engine/ReportOutput.h"
 #include "reports/layouts/PedigreeReport.h"
 #include "support/PedigreeSample.h"
+#include "support/SampleAnimals.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,6 +27,7 @@ struct Word
     QString text;
     double xMm;
     double yMm;
+    int page; // from 1
 };
 
 QList<Word> wordsOf(const QString& pdf)
@@ -34,11 +36,18 @@ QList<Word> wordsOf(const QString& pdf)
     p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
     p.waitForFinished(30000);
     const QString html = QString::fromUtf8(p.readAllStandardOutput());
-    const QRegularExpression word(QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
+    const QRegularExpression word(
+        QStringLiteral("<page |<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
     QList<Word> words;
+    int page = 0;
     for (auto it = word.globalMatch(html); it.hasNext();) {
         const auto m = it.next();
-        words.append({m.captured(3), m.captured(1).toDouble() / kPointsPerMm, m.captured(2).toDouble() / kPointsPerMm});
+        if (m.captured(0) == QLatin1String("<page ")) {
+            ++page;
+            continue;
+        }
+        words.append(
+            {m.captured(3), m.captured(1).toDouble() / kPointsPerMm, m.captured(2).toDouble() / kPointsPerMm, page});
     }
     return words;
 }
@@ -79,7 +88,7 @@ private slots:
         PedigreeReport report;
         QVERIFY(report.fill(*m_stock, kSampleSubject, {}).found);
         const QString pdf = m_dir.path() + QStringLiteral("/nachweis.pdf");
-        QCOMPARE(ReportOutput::writePdf({report.page()}, pdf, QStringLiteral("06.12.2026")), QString());
+        QVERIFY(ReportOutput::writePdf(FixedPages({report.page()}), pdf, QStringLiteral("06.12.2026")).ok());
 
         const QList<Word> words = wordsOf(pdf);
         for (int slot = 1; slot <= 30; ++slot) {
@@ -135,6 +144,35 @@ private slots:
         const QString png = m_dir.path() + QStringLiteral("/blatt.png");
         QCOMPARE(run({"--data", m_folder, "recordsheet", kSampleSubject, "-o", png}), 0);
         QCOMPARE(QImage(png).size(), QSize(1240, 1754)); // A4 at 150 dpi
+    }
+
+    // 120 animals in two lines each: three pages or more, each with its page header.
+    void aLongStockListFlowsOverPagesWithTheHeaderOnEach()
+    {
+        Database db;
+        for (int i = 0; i < 120; ++i)
+            db.animals.push_back(testAnimal(QStringLiteral("DE-%1").arg(i, 3, 10, QLatin1Char('0')), Sex::Male, 2012));
+        const QString folder = m_dir.path() + QStringLiteral("/liste/");
+        QVERIFY(DataFiles(folder).save(db).ok);
+        const QString pdf = m_dir.path() + QStringLiteral("/liste.pdf");
+        QCOMPARE(run({"--data", folder, "stocklist", "--layout", "two", "-o", pdf}), 0);
+        const QList<Word> words = wordsOf(pdf);
+        const int pages
+            = std::max_element(words.begin(), words.end(), [](auto& a, auto& b) { return a.page < b.page; })->page;
+        QVERIFY2(pages >= 3, qPrintable(QString::number(pages)));
+        for (int page = 1; page <= pages; ++page) {
+            auto onPage = [&](const QString& text) {
+                return std::find_if(words.begin(), words.end(),
+                                    [&](const Word& w) { return w.page == page && w.text == text; });
+            };
+            QVERIFY(onPage(QString::number(page)) != words.end());
+            const auto title = onPage(QStringLiteral("Kanarienvögelbestandsliste"));
+            QVERIFY(title != words.end());
+            QVERIFY(title->yMm < 20); // at the top, in the header band
+            QVERIFY(onPage(QStringLiteral("Geschlecht,")) != words.end());
+        }
+        const auto last = std::find_if(words.begin(), words.end(), [](const Word& w) { return w.text == "DE-119"; });
+        QVERIFY(last != words.end() && last->page == pages);
     }
 
     void exportExitCodes()

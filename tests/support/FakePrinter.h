@@ -1,6 +1,8 @@
 #pragma once
 
-#include "reports/engine/PrinterService.h"
+#include "ui/preview/PrinterService.h"
+
+#include <QStringList>
 
 // A printer for tests: records what it is given, or pretends none is set up.
 class FakePrinter : public PrinterService
@@ -9,13 +11,14 @@ public:
     FakePrinter() { PrinterService::install(this); }
     ~FakePrinter() override { PrinterService::install(nullptr); }
 
-    Outcome print(const std::vector<ReportPage>& pages, const QString& documentName) override
+    Outcome print(const ReportPages& pages, const QString& documentName, const PageProgress&) override
     {
         if (!available)
-            return {false, true, {}};
-        printed.insert(printed.end(), pages.begin(), pages.end());
+            return {false, true, false, {}};
+        for (int i = 0; i < pages.count(); ++i)
+            printed.push_back(pages.page(i));
         documents << documentName;
-        return {true, false, {}};
+        return {true, false, false, {}};
     }
 
     bool available = true;

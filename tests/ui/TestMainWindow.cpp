@@ -1,9 +1,11 @@
 // The main window's lists and its own commands.
 #include "core/files/DataFolder.h"
 #include "core/stock/StockDocument.h"
+#include "support/FileHelpers.h"
 #include "support/SampleAnimals.h"
 #include "support/WindowFixture.h"
 #include "ui/mainwindow/MainWindow.h"
+#include "ui/preview/ReportPreview.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -99,6 +101,44 @@ private slots:
         click(w, "cancelStockList");
         QVERIFY(!child(w, "StockListPanel")->isVisible());
         QVERIFY(child(w, "closeButton")->isVisible());
+    }
+
+    void theStockListIsPreviewedPrintedOrSavedAsHtml()
+    {
+        MainWindow* w = m_f->window();
+        click(w, "showStockListButton");
+        choose(child<QComboBox>(w, "breedFilter"), QStringLiteral("Timbrado"));
+        click(w, "sortByRing");
+        QVERIFY(!child(w, "StockListPanel")->isVisible());
+        auto* preview = w->findChild<ReportPreview*>();
+        QVERIFY(preview);
+        preview->close();
+
+        click(w, "printStockListButton");
+        click(w, "sortByYear");
+        QCOMPARE(m_f->printer.printed.size(), size_t(1));
+        const ReportPage& page = m_f->printer.printed[0];
+        QVERIFY(std::any_of(page.elements.begin(), page.elements.end(), [](const ReportElement& e) {
+            const auto* text = std::get_if<TextElement>(&e);
+            return text && text->text() == QLatin1String("Timbrado-Liste"); // the panel keeps its filter
+        }));
+
+        // A cancelled file name writes nothing and leaves the panel open; a name writes the page.
+        click(w, "showStockListButton");
+        child<QComboBox>(w, "stockListOutput")->setCurrentIndex(int(StockListOutput::HtmlFile));
+        click(w, "sortByRing");
+        QCOMPARE(m_f->prompts.askedTitles.last(), QStringLiteral("Geben Sie Ihrer Bestandsliste einen Namen"));
+        QVERIFY(m_f->prompts.proposedPaths.last().endsWith(QStringLiteral("/Taubenbestandsliste.html")));
+        QVERIFY(child(w, "StockListPanel")->isVisible());
+        const QString path = m_f->home() + QStringLiteral("/liste.html");
+        m_f->prompts.fileNames << path;
+        click(w, "sortByRing");
+        QVERIFY(contents(path).startsWith("<html><head><title>Export der Kanarienv\xF6gelbestandsliste"));
+        QCOMPARE(m_f->messages.last(),
+                 QStringLiteral("Die Datei ") + path
+                     + " wurde erfolgreich erstellt und enthält nun alle Kanarienvögel der "
+                       "aktuellen Kanarienvögelbestandsliste.");
+        QVERIFY(!child(w, "StockListPanel")->isVisible());
     }
 
 private:

@@ -71,6 +71,12 @@ void ByteWriter::writeCountedText(const QString& text)
     m_used -= text.size() - n;
 }
 
+void ByteWriter::writeBytes(const char* bytes, qsizetype size)
+{
+    if (size > 0)
+        std::memcpy(reserve(size), bytes, size_t(size));
+}
+
 bool ByteWriter::finish()
 {
     flushBlock();

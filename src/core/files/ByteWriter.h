@@ -7,8 +7,8 @@
 class QIODevice;
 
 // Little-endian writer that collects bytes and hands them to a device in large
-// blocks. Every device write is checked for its full size; after the first
-// failure nothing more is written and ok() stays false.
+// blocks, so a file of any size needs no more memory than a block. Every device write is checked for its full size;
+// after the first failure nothing more is written and ok() stays false.
 class ByteWriter
 {
 public:
@@ -22,6 +22,7 @@ public:
     void writeBoundedText(const QString& text, int maxLength);
     // 4-byte count and one byte per character.
     void writeCountedText(const QString& text);
+    void writeBytes(const char* bytes, qsizetype size);
 
     // Hands the rest to the device. Returns ok().
     bool finish();

@@ -27,6 +27,14 @@ char encodeOne(char32_t cp)
 
 namespace Windows1252 {
 
+std::optional<char> byteOf(char32_t codePoint)
+{
+    const char byte = encodeOne(codePoint);
+    if (byte == '?' && codePoint != U'?')
+        return std::nullopt;
+    return byte;
+}
+
 QString decode(const char* bytes, qsizetype size)
 {
     // Most texts hold no byte of 0x80..0x9F, where Windows-1252 and Latin-1 differ.

@@ -57,6 +57,21 @@ QStringList StockDocument::distinctValues(QString Animal::*field)
     return ::distinctValues(m_db.animals, field);
 }
 
+QStringList StockDocument::stockListItems(StockListOrder order, StockListLayout layout,
+                                          const std::optional<QString>& breed)
+{
+    if (order == StockListOrder::ByBirthYear)
+        markForYearOrder(m_db.animals, breed);
+    return ::stockListItems(m_db.animals, order, layout, breed);
+}
+
+bool StockDocument::writeStockListHtml(QIODevice& device, StockListOrder order, const QString& date)
+{
+    if (order == StockListOrder::ByBirthYear)
+        markForYearOrder(m_db.animals, std::nullopt);
+    return ::writeStockListHtml(device, m_db.animals, order, date);
+}
+
 void StockDocument::appendAnimals(AnimalTable animals)
 {
     if (animals.empty())

@@ -4,6 +4,7 @@
 #include "core/model/Database.h"
 #include "core/pictures/PictureStore.h"
 #include "core/stock/AnimalChange.h"
+#include "core/stocklist/StockList.h"
 
 #include <QObject>
 
@@ -55,6 +56,12 @@ public:
     // Sets the animals' listed marks as the saved file keeps them; that is
     // no change anyone needs to hear of.
     QStringList distinctValues(QString Animal::*field);
+
+    // The numbered entries of the printed stock list, and its HTML page.
+    // The year order leaves the listed marks the saved file keeps, so these
+    // set them too, without a signal.
+    QStringList stockListItems(StockListOrder order, StockListLayout layout, const std::optional<QString>& breed);
+    bool writeStockListHtml(QIODevice& device, StockListOrder order, const QString& date);
 
     void appendAnimals(AnimalTable animals);
     AnimalEditResult changeAnimal(const QString& selectedRing, const AnimalEdit& edit);

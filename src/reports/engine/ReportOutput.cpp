@@ -26,30 +26,36 @@ QImage toImage(const ReportPage& page, double dpi, const QString& printDate)
     return image;
 }
 
-QString writePdf(const std::vector<ReportPage>& pages, const QString& path, const QString& printDate)
+Outcome writePdf(const ReportPages& pages, const QString& path, const QString& printDate, const PageProgress& progress)
 {
-    if (pages.empty())
-        return QStringLiteral("Es gibt keine Seite zum Speichern.");
-    bool painted = false;
+    if (pages.count() == 0)
+        return {false, QStringLiteral("Es gibt keine Seite zum Speichern.")};
+    bool cancelled = false;
     const WriteOutcome outcome = writeFileSafely(path, [&](QIODevice& device) {
         QPdfWriter pdf(&device);
         pdf.setCreator(QStringLiteral("Avelor Abstammungsnachweis"));
         pdf.setResolution(1200);
-        pdf.setPageLayout(QPageLayout(QPageSize(pages.front().size, QPageSize::Millimeter), QPageLayout::Portrait,
+        const ReportPage first = pages.page(0);
+        pdf.setPageLayout(QPageLayout(QPageSize(first.size, QPageSize::Millimeter), QPageLayout::Portrait,
                                       QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
         QPainter painter;
         if (!painter.begin(&pdf))
             return false;
-        for (size_t i = 0; i < pages.size(); ++i) {
+        for (int i = 0; i < pages.count(); ++i) {
+            if (progress && !progress(i, pages.count())) {
+                cancelled = true;
+                break;
+            }
             if (i > 0)
                 pdf.newPage();
-            ReportRenderer::render(painter, pages[i], printDate);
+            ReportRenderer::render(painter, i == 0 ? first : pages.page(i), printDate);
         }
-        painted = painter.end();
-        return painted;
+        return painter.end() && !cancelled;
     });
+    if (cancelled)
+        return {true, {}};
     if (!outcome.ok)
-        return outcome.reason;
+        return {false, outcome.reason};
     return {};
 }
 

@@ -1,11 +1,9 @@
 #pragma once
 
-#include "reports/engine/ReportPage.h"
+#include "reports/engine/ReportPages.h"
 
 #include <QImage>
 #include <QString>
-
-#include <vector>
 
 // Report pages as files: PDF (fonts embedded) and PNG. Files are written
 // through a temporary file, so a failure never leaves half a file.
@@ -14,8 +12,18 @@ namespace ReportOutput {
 // The page as a picture at dpi dots per inch, white behind.
 QImage toImage(const ReportPage& page, double dpi, const QString& printDate);
 
+struct Outcome
+{
+    bool cancelled = false;
+    QString error; // German reason of a failure
+
+    bool ok() const { return !cancelled && error.isEmpty(); }
+};
+
+// A cancelled or failed PDF leaves no file and the previous one untouched.
+Outcome writePdf(const ReportPages& pages, const QString& path, const QString& printDate,
+                 const PageProgress& progress = {});
 // German reason on failure, empty on success.
-QString writePdf(const std::vector<ReportPage>& pages, const QString& path, const QString& printDate);
 QString writePng(const ReportPage& page, const QString& path, double dpi, const QString& printDate);
 
 } // namespace ReportOutput

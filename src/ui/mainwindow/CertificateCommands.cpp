@@ -31,7 +31,8 @@ bool CertificateCommands::fill(const std::optional<QString>& ring)
 void CertificateCommands::showPreview(const ReportPage& page, const QString& title, const QString& fileName)
 {
     // Opened from a modal dialog, the preview belongs to it, so the dialog does not block it.
-    auto* preview = new ReportPreview({page}, title, fileName, frontWindow(m_window));
+    auto* preview
+        = new ReportPreview(std::make_shared<FixedPages>(std::vector {page}), title, fileName, frontWindow(m_window));
     preview->show();
     preview->raise();
 }
@@ -47,7 +48,7 @@ void CertificateCommands::preview(const std::optional<QString>& ring)
 void CertificateCommands::print(const std::optional<QString>& ring)
 {
     if (fill(ring)) {
-        ReportActions::print(m_window, {m_certificate.page()}, QStringLiteral("den Abstammungsnachweis"),
+        ReportActions::print(m_window, FixedPages({m_certificate.page()}), QStringLiteral("den Abstammungsnachweis"),
                              QStringLiteral("Abstammungsnachweis ") + safeFileName(m_ring));
     }
 }

@@ -77,11 +77,9 @@ MainWindow::MainWindow(StockDocument& stock, QWidget* parent) : QWidget(parent),
     grid->addWidget(footer, 4, 0, 1, 2);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 
-    m_stockListPanel = new StockListPanel(this);
-    connect(m_stockListPanel, &StockListPanel::cancelled, this, [this] { m_pages->setCurrentIndex(0); });
+    m_stockListPanel = new StockListPanel(m_stock, this);
+    connect(m_stockListPanel, &StockListPanel::closed, this, [this] { m_pages->setCurrentIndex(0); });
     connect(m_stockListPanel, &StockListPanel::filterCleared, this, &MainWindow::refresh);
-    connect(m_stockListPanel, &StockListPanel::sortByRing, this, &MainWindow::notYetAvailable);
-    connect(m_stockListPanel, &StockListPanel::sortByYear, this, &MainWindow::notYetAvailable);
     m_pages = new QStackedLayout(this);
     m_pages->addWidget(mainPage);
     m_pages->addWidget(m_stockListPanel);
@@ -107,44 +105,17 @@ QWidget* MainWindow::buildCommandColumn()
     {
         QString text;
         const char* name;
-        std::function<void()> command;
+        void (MainWindow::*command)();
     } commands[] = {
-        {QStringLiteral("Züchterdaten"), "breederDataButton",
-         [this] {
-             openBreederData();
-         }},
-        {plural + QStringLiteral(" anlegen"), "enterAnimalsButton",
-         [this] {
-             openEnterAnimals();
-         }},
-        {plural + QStringLiteral(" löschen"), "deleteAnimalButton",
-         [this] {
-             openDeleteAnimal();
-         }},
-        {plural + QStringLiteral(" ändern"), "changeAnimalButton",
-         [this] {
-             openChangeAnimal();
-         }},
-        {plural + QStringLiteral(" suchen"), "searchButton",
-         [this] {
-             openSearch();
-         }},
-        {QStringLiteral("Elternbeziehungen"), "parentLinksButton",
-         [this] {
-             openParentLinks();
-         }},
-        {plural + QStringLiteral("bestandsliste anzeigen"), "showStockListButton",
-         [this] {
-             showStockListPanel(0);
-         }},
-        {plural + QStringLiteral("bestandsliste drucken"), "printStockListButton",
-         [this] {
-             showStockListPanel(1);
-         }},
-        {QStringLiteral("Kinder, Enkel && Urenkel"), "descendantsButton",
-         [this] {
-             openDescendants();
-         }},
+        {QStringLiteral("Züchterdaten"), "breederDataButton", &MainWindow::openBreederData},
+        {plural + QStringLiteral(" anlegen"), "enterAnimalsButton", &MainWindow::openEnterAnimals},
+        {plural + QStringLiteral(" löschen"), "deleteAnimalButton", &MainWindow::openDeleteAnimal},
+        {plural + QStringLiteral(" ändern"), "changeAnimalButton", &MainWindow::openChangeAnimal},
+        {plural + QStringLiteral(" suchen"), "searchButton", &MainWindow::openSearch},
+        {QStringLiteral("Elternbeziehungen"), "parentLinksButton", &MainWindow::openParentLinks},
+        {plural + QStringLiteral("bestandsliste anzeigen"), "showStockListButton", &MainWindow::showStockListPreview},
+        {plural + QStringLiteral("bestandsliste drucken"), "printStockListButton", &MainWindow::showStockListPrint},
+        {QStringLiteral("Kinder, Enkel && Urenkel"), "descendantsButton", &MainWindow::openDescendants},
     };
     for (const auto& command : commands) {
         QPushButton* button = commandButton(command.text, command.name, column);
@@ -216,9 +187,15 @@ void MainWindow::showPedigreeOf(const QString& ring)
     m_pedigree->showPedigreeOf(ring);
 }
 
-void MainWindow::showStockListPanel(int mode)
+void MainWindow::showStockListPreview()
 {
-    m_stockListMode = mode;
+    m_stockListPanel->setDestination(StockListDestination::Preview);
+    m_pages->setCurrentIndex(1);
+}
+
+void MainWindow::showStockListPrint()
+{
+    m_stockListPanel->setDestination(StockListDestination::Printer);
     m_pages->setCurrentIndex(1);
 }
 

@@ -59,7 +59,8 @@ private:
     void followStock(StockDocument::Changes what);
     // The breeding controls and the caption beside the buyer text.
     void applyPrintSettings();
-    void showStockListPanel(int mode);
+    void showStockListPreview();
+    void showStockListPrint();
     void notYetAvailable();
     void openBreederData();
     void openEnterAnimals();
@@ -75,7 +76,6 @@ private:
     StockDocument& m_stock;
     CertificateOptions m_certificateOptions;
     CertificateCommands* m_certificates = nullptr;
-    int m_stockListMode = 0; // 0 preview, 1 printer
 
     QStackedLayout* m_pages = nullptr;
     StockListPanel* m_stockListPanel = nullptr;

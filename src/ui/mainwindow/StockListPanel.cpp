@@ -11,7 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-StockListPanel::StockListPanel(QWidget* parent) : QWidget(parent)
+StockListPanel::StockListPanel(StockDocument& stock, QWidget* parent)
+    : QWidget(parent), m_commands(new StockListCommands(stock, this))
 {
     setObjectName(QStringLiteral("StockListPanel"));
     auto* outer = new QVBoxLayout(this);
@@ -51,9 +52,16 @@ StockListPanel::StockListPanel(QWidget* parent) : QWidget(parent)
     groupLayout->addLayout(buttons);
 
     connect(m_breedFilter, &BreedFilter::cleared, this, &StockListPanel::filterCleared);
-    connect(byRing, &QPushButton::clicked, this, &StockListPanel::sortByRing);
-    connect(byYear, &QPushButton::clicked, this, &StockListPanel::sortByYear);
-    connect(cancel, &QPushButton::clicked, this, &StockListPanel::cancelled);
+    connect(byRing, &QPushButton::clicked, this, [this] { make(StockListOrder::ByRing); });
+    connect(byYear, &QPushButton::clicked, this, [this] { make(StockListOrder::ByBirthYear); });
+    connect(cancel, &QPushButton::clicked, this, &StockListPanel::closed);
+}
+
+void StockListPanel::make(StockListOrder order)
+{
+    // A file name cancelled or a file not written leaves the panel open.
+    if (m_commands->make(order, output(), m_destination, breedFilter()))
+        emit closed();
 }
 
 void StockListPanel::setBreeds(const QStringList& breeds)
@@ -66,7 +74,7 @@ std::optional<QString> StockListPanel::breedFilter() const
     return m_breedFilter->breed();
 }
 
-int StockListPanel::output() const
+StockListOutput StockListPanel::output() const
 {
-    return m_output->currentIndex();
+    return static_cast<StockListOutput>(m_output->currentIndex());
 }

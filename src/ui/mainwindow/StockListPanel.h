@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/stocklist/StockListCommands.h"
+
 #include <QWidget>
 
 #include <optional>
@@ -14,22 +16,27 @@ class StockListPanel : public QWidget
     Q_OBJECT
 
 public:
-    explicit StockListPanel(QWidget* parent = nullptr);
+    StockListPanel(StockDocument& stock, QWidget* parent = nullptr);
+
+    // Where the printed list goes from here on, as the button that opened the panel says.
+    void setDestination(StockListDestination destination) { m_destination = destination; }
 
     // Replaces the filter's entries; no entry is selected afterwards.
     void setBreeds(const QStringList& breeds);
     // The chosen breed, or nothing when the filter names no entry.
     std::optional<QString> breedFilter() const;
-    // 0: the list as a report, 1: an HTML file.
-    int output() const;
+    StockListOutput output() const;
 
 signals:
     void filterCleared();
-    void sortByRing();
-    void sortByYear();
-    void cancelled();
+    // The list was made or "Abbrechen" pressed: the panel is done.
+    void closed();
 
 private:
+    void make(StockListOrder order);
+
+    StockListCommands* m_commands;
+    StockListDestination m_destination = StockListDestination::Preview;
     QComboBox* m_output = nullptr;
     BreedFilter* m_breedFilter = nullptr;
 };

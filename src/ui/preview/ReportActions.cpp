@@ -2,19 +2,21 @@
 
 #include "core/files/SpecialFolder.h"
 #include "core/model/Dates.h"
-#include "reports/engine/PrinterService.h"
 #include "reports/engine/ReportOutput.h"
 #include "ui/common/Messages.h"
 #include "ui/common/Prompts.h"
+#include "ui/preview/OutputProgress.h"
+#include "ui/preview/PrinterService.h"
 
 #include <QDir>
 
 namespace ReportActions {
 
-void print(QWidget* parent, const std::vector<ReportPage>& pages, const QString& title, const QString& fileName)
+void print(QWidget* parent, const ReportPages& pages, const QString& title, const QString& fileName)
 {
-    const PrinterService::Outcome outcome = PrinterService::current().print(pages, fileName);
-    if (outcome.printed)
+    OutputProgress progress(parent, QStringLiteral("Drucke ") + title);
+    const PrinterService::Outcome outcome = PrinterService::current().print(pages, fileName, progress.callback());
+    if (outcome.printed || outcome.cancelled)
         return;
     if (outcome.noPrinter) {
         if (Messages::current().askYesNo(parent, QStringLiteral("Frage"),
@@ -26,7 +28,7 @@ void print(QWidget* parent, const std::vector<ReportPage>& pages, const QString&
     Messages::current().warn(parent, QStringLiteral("Es wurde nichts gedruckt. ") + outcome.error);
 }
 
-bool saveAsPdf(QWidget* parent, const std::vector<ReportPage>& pages, const QString& fileName)
+bool saveAsPdf(QWidget* parent, const ReportPages& pages, const QString& fileName)
 {
     const QString proposed
         = specialFolder(SpecialFolder::Documents) + QLatin1Char('/') + fileName + QStringLiteral(".pdf");
@@ -34,14 +36,14 @@ bool saveAsPdf(QWidget* parent, const std::vector<ReportPage>& pages, const QStr
                                                          QStringLiteral("PDF-Dateien (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return false;
-    const QString failure = ReportOutput::writePdf(pages, path, Dates::today());
-    if (!failure.isEmpty()) {
+    OutputProgress progress(parent, QStringLiteral("Speichere die PDF-Datei"));
+    const ReportOutput::Outcome outcome = ReportOutput::writePdf(pages, path, Dates::today(), progress.callback());
+    if (!outcome.error.isEmpty()) {
         Messages::current().warn(parent,
                                  QStringLiteral("Die Datei „%1“ konnte nicht gespeichert werden: %2")
-                                     .arg(QDir::toNativeSeparators(path), failure));
-        return false;
+                                     .arg(QDir::toNativeSeparators(path), outcome.error));
     }
-    return true;
+    return outcome.ok();
 }
 
 } // namespace ReportActions

@@ -20,7 +20,7 @@ const std::pair<const char*, int> kZooms[] = {{"Ganze Seite", 0}, {"Seitenbreite
 
 } // namespace
 
-ReportPreview::ReportPreview(std::vector<ReportPage> pages, QString title, QString fileName, QWidget* parent)
+ReportPreview::ReportPreview(std::shared_ptr<const ReportPages> pages, QString title, QString fileName, QWidget* parent)
     : QDialog(parent)
     , m_pages(std::move(pages))
     , m_title(std::move(title))
@@ -81,8 +81,8 @@ ReportPreview::ReportPreview(std::vector<ReportPage> pages, QString title, QStri
     connect(m_next, &QPushButton::clicked, this, [this] { showPage(m_current + 1); });
     connect(m_zoomChoice, &QComboBox::currentIndexChanged, this,
             [this] { setZoom(m_zoomChoice->currentData().toInt()); });
-    connect(print, &QPushButton::clicked, this, [this] { ReportActions::print(this, m_pages, m_title, m_fileName); });
-    connect(pdf, &QPushButton::clicked, this, [this] { ReportActions::saveAsPdf(this, m_pages, m_fileName); });
+    connect(print, &QPushButton::clicked, this, [this] { ReportActions::print(this, *m_pages, m_title, m_fileName); });
+    connect(pdf, &QPushButton::clicked, this, [this] { ReportActions::saveAsPdf(this, *m_pages, m_fileName); });
     connect(close, &QPushButton::clicked, this, &QDialog::close);
 
     resize(820, 960);
@@ -91,12 +91,13 @@ ReportPreview::ReportPreview(std::vector<ReportPage> pages, QString title, QStri
 
 void ReportPreview::showPage(int index)
 {
-    if (m_pages.empty() || index < 0 || index >= int(m_pages.size()))
+    if (index < 0 || index >= m_pages->count())
         return;
     m_current = index;
-    m_pageLabel->setText(QStringLiteral("Seite %1 von %2").arg(index + 1).arg(m_pages.size()));
+    m_page = m_pages->page(index);
+    m_pageLabel->setText(QStringLiteral("Seite %1 von %2").arg(index + 1).arg(m_pages->count()));
     m_previous->setEnabled(index > 0);
-    m_next->setEnabled(index + 1 < int(m_pages.size()));
+    m_next->setEnabled(index + 1 < m_pages->count());
     renderCurrent();
 }
 
@@ -113,7 +114,7 @@ double ReportPreview::zoomFactor() const
 {
     if (m_zoom > 0)
         return m_zoom / 100.0;
-    const QSizeF page = m_pages[size_t(m_current)].size * (96.0 / 25.4);
+    const QSizeF page = m_page.size * (96.0 / 25.4);
     const QSize room = m_scroll->viewport()->size() - QSize(24, 24);
     const double width = room.width() / page.width();
     return m_zoom < 0 ? width : qMin(width, room.height() / page.height());
@@ -121,12 +122,10 @@ double ReportPreview::zoomFactor() const
 
 void ReportPreview::renderCurrent()
 {
-    if (m_pages.empty())
-        return;
     // The page is drawn anew at the screen's resolution; nothing is scaled as a bitmap.
     const double ratio = devicePixelRatioF();
     const double dpi = 96.0 * qMax(0.1, zoomFactor()) * ratio;
-    QImage image = ReportOutput::toImage(m_pages[size_t(m_current)], dpi, m_printDate);
+    QImage image = ReportOutput::toImage(m_page, dpi, m_printDate);
     image.setDevicePixelRatio(ratio);
     m_image->setPixmap(QPixmap::fromImage(image));
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "reports/engine/ReportPage.h"
+#include "reports/engine/ReportPages.h"
 
 #include <QDialog>
 
-#include <vector>
+#include <memory>
 
 class QComboBox;
 class QLabel;
@@ -20,7 +20,7 @@ class ReportPreview : public QDialog
 public:
     // title: what the pages are, as messages name it ("den Abstammungsnachweis");
     // fileName: the name proposed for a PDF.
-    ReportPreview(std::vector<ReportPage> pages, QString title, QString fileName, QWidget* parent = nullptr);
+    ReportPreview(std::shared_ptr<const ReportPages> pages, QString title, QString fileName, QWidget* parent = nullptr);
 
     int currentPage() const { return m_current; }
     void showPage(int index);
@@ -34,11 +34,12 @@ private:
     double zoomFactor() const;
     void renderCurrent();
 
-    std::vector<ReportPage> m_pages;
+    std::shared_ptr<const ReportPages> m_pages;
     QString m_title;
     QString m_fileName;
     QString m_printDate;
     int m_current = 0;
+    ReportPage m_page; // the one shown, made when it is turned to
     int m_zoom = 0;
 
     QScrollArea* m_scroll = nullptr;

@@ -1,4 +1,4 @@
-#include "reports/engine/PrinterService.h"
+#include "ui/preview/PrinterService.h"
 
 #include "core/model/Dates.h"
 #include "reports/engine/ReportRenderer.h"
@@ -13,31 +13,34 @@ namespace {
 class SystemPrinter final : public PrinterService
 {
 public:
-    Outcome print(const std::vector<ReportPage>& pages, const QString& documentName) override
+    Outcome print(const ReportPages& pages, const QString& documentName, const PageProgress& progress) override
     {
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();
         if (info.isNull())
-            return {false, true, {}};
+            return {false, true, false, {}};
         QPrinter printer(info, QPrinter::HighResolution);
         printer.setDocName(documentName);
         printer.setFullPage(true);
-        if (!pages.empty()) {
-            printer.setPageLayout(QPageLayout(QPageSize(pages.front().size, QPageSize::Millimeter),
-                                              QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-        }
+        const ReportPage first = pages.page(0);
+        printer.setPageLayout(QPageLayout(QPageSize(first.size, QPageSize::Millimeter), QPageLayout::Portrait,
+                                          QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
         QPainter painter;
         if (!printer.isValid() || !painter.begin(&printer))
-            return {false, false,
+            return {false, false, false,
                     QStringLiteral("Der Drucker „%1“ kann nicht benutzt werden.").arg(info.printerName())};
         const QString today = Dates::today();
-        for (size_t i = 0; i < pages.size(); ++i) {
+        for (int i = 0; i < pages.count(); ++i) {
+            if (progress && !progress(i, pages.count())) {
+                printer.abort();
+                return {false, false, true, {}};
+            }
             if (i > 0 && !printer.newPage())
-                return {false, false, QStringLiteral("Der Drucker hat die nächste Seite nicht angenommen.")};
-            ReportRenderer::render(painter, pages[i], today);
+                return {false, false, false, QStringLiteral("Der Drucker hat die nächste Seite nicht angenommen.")};
+            ReportRenderer::render(painter, i == 0 ? first : pages.page(i), today);
         }
         if (!painter.end() || printer.printerState() == QPrinter::Error)
-            return {false, false, QStringLiteral("Der Druckauftrag ist fehlgeschlagen.")};
-        return {true, false, {}};
+            return {false, false, false, QStringLiteral("Der Druckauftrag ist fehlgeschlagen.")};
+        return {true, false, false, {}};
     }
 };
 

@@ -1,10 +1,8 @@
 #pragma once
 
-#include "reports/engine/ReportPage.h"
+#include "reports/engine/ReportPages.h"
 
 #include <QString>
-
-#include <vector>
 
 // The system's default printer, replaceable by tests.
 class PrinterService
@@ -16,10 +14,11 @@ public:
     {
         bool printed = false;
         bool noPrinter = false; // no printer is set up
+        bool cancelled = false; // the breeder stopped a long print
         QString error; // German, when printing failed
     };
     // Prints the pages straight away, without a dialog.
-    virtual Outcome print(const std::vector<ReportPage>& pages, const QString& documentName) = 0;
+    virtual Outcome print(const ReportPages& pages, const QString& documentName, const PageProgress& progress = {}) = 0;
 
     static PrinterService& current();
     static void install(PrinterService* service);

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "core/model/PrintSettings.h"
+#include "reports/engine/ReportPages.h"
+
+#include <QStringList>
+
+#include <memory>
+
+// The printed stock list: A4 pages with a page header on each (page number,
+// title, date, column headings) and one framed band per entry in a fixed-pitch
+// font, two text lines or one per animal, as many pages as the entries need.
+std::shared_ptr<ReportPages> stockListPages(QStringList items, StockListLayout layout, const QString& title);

@@ -1,0 +1,72 @@
+#include "ui/stocklist/StockListCommands.h"
+
+#include "core/files/SafeWrite.h"
+#include "core/files/SpecialFolder.h"
+#include "core/model/SpeciesWords.h"
+#include "core/stock/StockDocument.h"
+#include "reports/layouts/StockListReport.h"
+#include "ui/common/Messages.h"
+#include "ui/common/Modal.h"
+#include "ui/common/Prompts.h"
+#include "ui/preview/ReportActions.h"
+#include "ui/preview/ReportPreview.h"
+
+#include <QDate>
+#include <QDir>
+#include <QGuiApplication>
+
+StockListCommands::StockListCommands(StockDocument& stock, QWidget* window)
+    : QObject(window), m_stock(stock), m_window(window)
+{ }
+
+bool StockListCommands::make(StockListOrder order, StockListOutput output, StockListDestination destination,
+                             const std::optional<QString>& breed)
+{
+    if (output == StockListOutput::HtmlFile)
+        return htmlFile(order);
+    printedList(order, destination, breed);
+    return true;
+}
+
+void StockListCommands::printedList(StockListOrder order, StockListDestination destination,
+                                    const std::optional<QString>& breed)
+{
+    const StockListLayout layout = m_stock.printSettings().stockListLayout;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const QString title = stockListTitle(breed);
+    const auto pages = stockListPages(m_stock.stockListItems(order, layout, breed), layout, title);
+    QGuiApplication::restoreOverrideCursor();
+    const QString what = QStringLiteral("die Bestandsliste");
+    if (destination == StockListDestination::Printer) {
+        ReportActions::print(m_window, *pages, what, title);
+        return;
+    }
+    auto* preview = new ReportPreview(pages, what, title, frontWindow(m_window));
+    preview->show();
+    preview->raise();
+}
+
+bool StockListCommands::htmlFile(StockListOrder order)
+{
+    const QString proposed = specialFolder(SpecialFolder::Documents) + QStringLiteral("/Taubenbestandsliste.html");
+    const QString path
+        = Prompts::current().saveFileName(m_window, QStringLiteral("Geben Sie Ihrer Bestandsliste einen Namen"),
+                                          proposed, QStringLiteral("*.html"), QStringLiteral("html"));
+    if (path.isEmpty())
+        return false;
+    const QString date = QDate::currentDate().toString(QStringLiteral("dd.MM.yy"));
+    const WriteOutcome written = writeFileSafely(
+        path, [this, order, &date](QIODevice& device) { return m_stock.writeStockListHtml(device, order, date); });
+    if (!written.ok) {
+        Messages::current().warn(m_window,
+                                 QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden: %2")
+                                     .arg(QDir::toNativeSeparators(path), written.reason));
+        return false;
+    }
+    const QString& plural = SpeciesWords::Plural;
+    Messages::current().inform(m_window,
+                               QStringLiteral("Die Datei ") + QDir::toNativeSeparators(path)
+                                   + QStringLiteral(" wurde erfolgreich erstellt und enthält nun alle ") + plural
+                                   + QStringLiteral(" der aktuellen ") + plural + QStringLiteral("bestandsliste."));
+    return true;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "core/stocklist/StockList.h"
+
+#include <QObject>
+
+#include <optional>
+
+class StockDocument;
+class QWidget;
+
+// Where the printed stock list goes: the preview (from which it may be
+// printed) or straight to the printer.
+enum class StockListDestination
+{
+    Preview,
+    Printer,
+};
+
+// "nach Ringnummer" and "nach Geburtsjahr" of the stock-list panel: the
+// printed list in the layout of the print settings, or the HTML page.
+class StockListCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    StockListCommands(StockDocument& stock, QWidget* window);
+
+    // True when the list was shown, printed or saved, so the panel closes;
+    // false when the breeder cancelled the file name or the file failed.
+    bool make(StockListOrder order, StockListOutput output, StockListDestination destination,
+              const std::optional<QString>& breed);
+
+private:
+    void printedList(StockListOrder order, StockListDestination destination, const std::optional<QString>& breed);
+    bool htmlFile(StockListOrder order);
+
+    StockDocument& m_stock;
+    QWidget* m_window;
+};
