@@ -2,6 +2,7 @@
 #include "StockGenerator.h"
 #include "core/stock/StockDocument.h"
 #include "core/stock/StockSort.h"
+#include "ui/breeding/BreedingDialog.h"
 #include "ui/mainwindow/MainWindow.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 
 #include "BenchMain.h"
@@ -78,8 +80,44 @@ void ringRangeOnLargeStock(benchmark::State& state)
     }
 }
 
+// Opening the breeding dialog with 10 000 pairs and 100 000 animals, once
+// after a change of the stock (its cock and hen lists are made) and again.
+void breedingDialogOpens(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    StockDocument stock(generateStock(100000, 10000), DataFiles(dir.path() + QLatin1Char('/')));
+    BreedingDialog dialog(stock);
+    for (auto _ : state) {
+        if (state.range(0)) {
+            state.PauseTiming();
+            stock.appendAnimals({stock.animals().front()});
+            state.ResumeTiming();
+        }
+        dialog.show();
+        state.PauseTiming();
+        dialog.hide();
+        state.ResumeTiming();
+    }
+}
+
+void breedingDialogSwitchesPairs(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    StockDocument stock(generateStock(100000, 10000), DataFiles(dir.path() + QLatin1Char('/')));
+    BreedingDialog dialog(stock);
+    dialog.show();
+    auto* tabs = dialog.findChild<QTabWidget*>(QStringLiteral("breedingTabs"));
+    tabs->setCurrentIndex(1);
+    auto* pairs = dialog.findChild<QComboBox*>(QStringLiteral("pairList"));
+    int pair = 0;
+    for (auto _ : state)
+        pairs->setCurrentIndex(pair++ % 10000);
+}
+
 } // namespace
 
+BENCHMARK(breedingDialogOpens)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(breedingDialogSwitchesPairs)->Unit(benchmark::kMillisecond);
 BENCHMARK(refreshMainWindow)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(sortStock)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(ringRangeOnLargeStock)->Unit(benchmark::kMillisecond)->Iterations(3);

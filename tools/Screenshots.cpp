@@ -1,7 +1,11 @@
 // Pictures of every window, as a breeder sees them, for the look of the
 // dialogs and for the package's screenshots: avelor-screenshots DIR
 #include "app/Startup.h"
+#include "core/breeding/PairSheet.h"
+#include "core/model/Dates.h"
 #include "core/stock/StockDocument.h"
+#include "reports/engine/ReportOutput.h"
+#include "reports/layouts/PairSheetReport.h"
 #include "support/PedigreeSample.h"
 #include "support/WindowFixture.h"
 #include "ui/mainwindow/MainWindow.h"
@@ -10,6 +14,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QDir>
+#include <QTabWidget>
 
 namespace {
 
@@ -22,6 +27,12 @@ Database sampleStock()
 {
     Database db = pedigreeSample();
     db.print.showBreeding = 1;
+    // A pair with a clutch of four, two of them ringed.
+    BreedingPair pair {sampleAncestorRing(1), sampleAncestorRing(2), 3, 45356, {}};
+    Clutch clutch {45380, 45383, 45384, 4, {}};
+    clutch.young = {{kSampleSubject, 45420, 45398}, {}, {}, {}};
+    pair.clutches = {clutch, {}};
+    db.pairs = {pair};
     // A third of the stock without a breed, as hand-kept stocks have it.
     for (size_t i = 0; i < db.animals.size(); i += 3)
         db.animals[i].breed.clear();
@@ -45,6 +56,7 @@ int main(int argc, char** argv)
         {"deleteAnimalButton", "DeleteAnimalDialog"}, {"searchButton", "SearchDialog"},
         {"parentLinksButton", "ParentLinksDialog"},   {"descendantsButton", "DescendantsDialog"},
         {"breederDataButton", "BreederDataDialog"},   {"printSettingsButton", "PrintSettingsDialog"},
+        {"breedingButton", "BreedingDialog"},
     };
     for (const auto& [button, name] : dialogs) {
         click(w, button);
@@ -56,8 +68,20 @@ int main(int argc, char** argv)
             QApplication::processEvents();
             save(dialog, folder, QStringLiteral("EnterAnimalsDialog-series"));
         }
+        if (QString::fromLatin1(name) == QLatin1String("BreedingDialog")) {
+            auto* tabs = child<QTabWidget>(dialog, "breedingTabs");
+            tabs->setCurrentIndex(1);
+            child<QComboBox>(dialog, "pairList")->setCurrentIndex(0);
+            child<QComboBox>(dialog, "clutchList")->setCurrentIndex(0);
+            child<QComboBox>(dialog, "eggList")->setCurrentIndex(1);
+            QApplication::processEvents();
+            save(dialog, folder, QStringLiteral("BreedingDialog-ringing"));
+        }
         dialog->reject();
     }
+    PairSheetReport sheet;
+    sheet.fill(pairSheet(f.stock().animals(), f.stock().pairs()[0]));
+    ReportOutput::toImage(sheet.page(), 100, Dates::today()).save(folder + QStringLiteral("/pair-sheet.png"));
     click(w, "showStockListButton");
     save(w, folder, QStringLiteral("stock-list-panel"));
     return 0;

@@ -6,6 +6,7 @@
 #include "core/model/Dates.h"
 #include "core/stock/StockDocument.h"
 #include "reports/engine/ReportOutput.h"
+#include "reports/layouts/PairSheetReport.h"
 #include "reports/layouts/PedigreeReport.h"
 #include "reports/layouts/RecordSheetReport.h"
 #include "reports/layouts/StockListReport.h"
@@ -30,13 +31,15 @@ const char* const kUsage
       "  avelor-export [--data ORDNER] pedigree RING... -o DATEI\n"
       "  avelor-export [--data ORDNER] recordsheet RING -o DATEI\n"
       "  avelor-export [--data ORDNER] stocklist [--by ring|year] [--breed RASSE] [--layout one|two] -o DATEI\n"
+      "  avelor-export [--data ORDNER] pairsheet N -o DATEI\n"
       "\n"
-      "Schreibt Abstammungsnachweise (eine Seite je Ring), ein Stammblatt oder die\n"
-      "Bestandsliste. DATEI endet auf .pdf oder .png, die Bestandsliste auch auf .html;\n"
+      "Schreibt Abstammungsnachweise (eine Seite je Ring), ein Stammblatt, die\n"
+      "Bestandsliste oder das Blatt des N-ten Zuchtpaares (gezählt ab 1). DATEI endet auf\n"
+      ".pdf oder .png, die Bestandsliste auch auf .html;\n"
       "mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw. Ohne --data wird\n"
       "der Datenordner des Programms gelesen.\n"
       "\n"
-      "Rückgabewerte: 0 erledigt, 1 ein Ring ist nicht im Bestand,\n"
+      "Rückgabewerte: 0 erledigt, 1 ein Ring oder Zuchtpaar ist nicht im Bestand,\n"
       "2 falscher Aufruf, 3 Daten nicht lesbar oder Datei nicht schreibbar.\n";
 
 // Options that take a value, and the commands with the output types they write.
@@ -45,6 +48,7 @@ const QHash<QString, QStringList> kCommands = {
     {"pedigree", {"pdf", "png"}},
     {"recordsheet", {"pdf", "png"}},
     {"stocklist", {"pdf", "png", "html"}},
+    {"pairsheet", {"pdf", "png"}},
 };
 
 struct Request
@@ -84,6 +88,8 @@ QString parse(const QStringList& arguments, Request& request)
     }
     if (!kCommands.contains(request.command))
         return QStringLiteral("Unbekannter Befehl „%1“.").arg(request.command);
+    if (request.command == QLatin1String("pairsheet") && request.words.size() != 1)
+        return QStringLiteral("Es fehlt die Nummer des Zuchtpaares (ab 1).");
     if (request.command != QLatin1String("stocklist") && request.words.isEmpty())
         return QStringLiteral("Es fehlt die Ringnummer.");
     if (request.command == QLatin1String("recordsheet") && request.words.size() != 1)
@@ -115,6 +121,8 @@ public:
         const QString& command = m_request.command;
         if (command == QLatin1String("stocklist"))
             return stockList();
+        if (command == QLatin1String("pairsheet"))
+            return pairSheet();
         return certificates(command == QLatin1String("pedigree"));
     }
 
@@ -160,6 +168,21 @@ private:
             breed = m_request.option("--breed");
         const QStringList items = m_stock.stockListItems(order, layout, breed);
         return writePages(*stockListPages(items, layout, stockListTitle(breed)));
+    }
+
+    int pairSheet()
+    {
+        bool isNumber = false;
+        const int number = m_request.words.first().toInt(&isNumber);
+        if (!isNumber || number < 1 || number > int(m_stock.pairs().size())) {
+            m_err << QStringLiteral("Ein Zuchtpaar %1 gibt es nicht; es gibt %2.\n")
+                         .arg(m_request.words.first())
+                         .arg(m_stock.pairs().size());
+            return NotFound;
+        }
+        PairSheetReport report;
+        report.fill(::pairSheet(m_stock.animals(), m_stock.pairs()[size_t(number - 1)]));
+        return writePages(FixedPages({report.page()}));
     }
 
     int writePages(const ReportPages& pages)

@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QString>
 
+#include <optional>
+
 // Dates are stored as days since 30 December 1899; 0 means none.
 namespace Dates {
 
@@ -13,5 +15,11 @@ double fromDate(const QDate& date);
 QString dayMonthShortYear(double days); // 05.03.14
 QString dayMonthYear(double days); // 05.03.2014
 QString today(); // the date of printing
+// A date as the breeding dialog shows it: empty for none.
+QString shown(double days);
+
+// A date typed as day.month.year; a two-digit year is 1950 to 2049. Nothing
+// for anything else, 31.02.2024 included.
+std::optional<double> parse(const QString& text);
 
 } // namespace Dates

@@ -19,6 +19,7 @@ void StockDocument::notify(Changes what)
     if (what & (Animals | AnimalOrder)) {
         m_ringIndex.reset();
         m_alphabetical.reset();
+        m_pairCandidates.reset();
     }
     if (what & (Animals | AnimalOrder | ParentLinks))
         m_descendants.reset();
@@ -129,6 +130,79 @@ void StockDocument::setPrintSettings(const PrintSettings& print)
         return;
     m_db.print = print;
     notify(Print);
+}
+
+void StockDocument::addPair(BreedingPair pair)
+{
+    m_db.pairs.push_back(std::move(pair));
+    notify(Pairs);
+}
+
+void StockDocument::changePair(int pair, const BreedingPair& values)
+{
+    BreedingPair& p = m_db.pairs.at(size_t(pair));
+    p.cockRing = values.cockRing;
+    p.henRing = values.henRing;
+    p.cageNumber = values.cageNumber;
+    p.breedingStart = values.breedingStart;
+    notify(Pairs);
+}
+
+void StockDocument::removePair(int pair)
+{
+    m_db.pairs.erase(m_db.pairs.begin() + pair);
+    notify(Pairs);
+}
+
+void StockDocument::addClutch(int pair)
+{
+    m_db.pairs.at(size_t(pair)).clutches.emplace_back();
+    notify(Pairs);
+}
+
+void StockDocument::setClutch(int pair, int clutch, Clutch values)
+{
+    m_db.pairs.at(size_t(pair)).clutches.at(size_t(clutch)) = std::move(values);
+    notify(Pairs);
+}
+
+void StockDocument::removeClutch(int pair, int clutch)
+{
+    auto& clutches = m_db.pairs.at(size_t(pair)).clutches;
+    clutches.erase(clutches.begin() + clutch);
+    notify(Pairs);
+}
+
+void StockDocument::ringYoung(int pair, int clutch, int egg, Animal animal, const Youngster& young)
+{
+    Youngster& y = m_db.pairs.at(size_t(pair)).clutches.at(size_t(clutch)).young.at(size_t(egg));
+    m_db.animals.push_back(std::move(animal));
+    y = young;
+    notify(Animals | Pairs);
+}
+
+QStringList StockDocument::clearYoung(int pair, int clutch, int egg)
+{
+    Youngster& y = m_db.pairs.at(size_t(pair)).clutches.at(size_t(clutch)).young.at(size_t(egg));
+    QStringList removed;
+    for (Animal& a : m_db.animals) {
+        if (a.ringNumber != y.ring)
+            continue;
+        a.active = 0;
+        a.fatherRing.clear();
+        a.motherRing.clear();
+        removed << a.ringNumber;
+    }
+    y = {};
+    notify(removed.isEmpty() ? Changes(Pairs) : Animals | ParentLinks | Pairs);
+    return removed;
+}
+
+const PairCandidates& StockDocument::pairCandidates() const
+{
+    if (!m_pairCandidates)
+        m_pairCandidates = std::make_unique<PairCandidates>(::pairCandidates(m_db.animals));
+    return *m_pairCandidates;
 }
 
 void StockDocument::replaceAll(Database db)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/breeding/BreedingRules.h"
 #include "core/files/DataFiles.h"
 #include "core/model/Database.h"
 #include "core/pictures/PictureStore.h"
@@ -72,6 +73,22 @@ public:
     // Newest birth year first; deleted animals leave the table for good.
     void sortStock();
     void setBreederData(const BreederData& breeder);
+
+    // Breeding pairs, addressed by their position in the table as every pair list shows them.
+    void addPair(BreedingPair pair);
+    // The pair's rings, cage and start; its clutches stay.
+    void changePair(int pair, const BreedingPair& values);
+    void removePair(int pair);
+    void addClutch(int pair);
+    void setClutch(int pair, int clutch, Clutch values);
+    void removeClutch(int pair, int clutch);
+    // Rings a young bird: its animal joins the stock and its egg names it, together.
+    void ringYoung(int pair, int clutch, int egg, Animal animal, const Youngster& young);
+    // Takes the egg's bird out of the stock (every animal with its ring) and
+    // clears the egg. The rings of the animals taken out, one per animal.
+    QStringList clearYoung(int pair, int clutch, int egg);
+    // The cocks and hens a pair may have, alphabetical; kept until the stock changes.
+    const PairCandidates& pairCandidates() const;
     void setPrintSettings(const PrintSettings& print);
     void replaceAll(Database db);
 
@@ -90,6 +107,7 @@ private:
     mutable std::unique_ptr<RingIndex> m_ringIndex;
     mutable std::unique_ptr<DescendantsFinder> m_descendants;
     mutable std::unique_ptr<std::vector<qsizetype>> m_alphabetical;
+    mutable std::unique_ptr<PairCandidates> m_pairCandidates;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(StockDocument::Changes)

@@ -3,6 +3,7 @@
 #include "core/model/AppInfo.h"
 #include "core/model/SpeciesWords.h"
 #include "core/stock/StockLists.h"
+#include "ui/breeding/BreedingDialog.h"
 #include "ui/common/Messages.h"
 #include "ui/common/Modal.h"
 #include "ui/common/Prompts.h"
@@ -38,14 +39,6 @@ QPushButton* commandButton(const QString& text, const char* name, QWidget* paren
     return button;
 }
 
-// A dialog made on first use and kept for the whole run, so it keeps its contents between openings.
-template<typename Dialog, typename... Args> Dialog& lazily(std::unique_ptr<Dialog>& slot, Args&&... args)
-{
-    if (!slot)
-        slot = std::make_unique<Dialog>(std::forward<Args>(args)...);
-    return *slot;
-}
-
 } // namespace
 
 MainWindow::MainWindow(StockDocument& stock, QWidget* parent) : QWidget(parent), m_stock(stock)
@@ -64,8 +57,7 @@ MainWindow::MainWindow(StockDocument& stock, QWidget* parent) : QWidget(parent),
     grid->addWidget(buildCommandColumn(), 0, 0, 3, 1);
     grid->addWidget(buildBackupGroup(), 0, 1);
     grid->addWidget(m_pedigree, 1, 1);
-    m_pairGroup = new PairGroup(this);
-    connect(m_pairGroup, &PairGroup::printRequested, this, &MainWindow::notYetAvailable);
+    m_pairGroup = new PairGroup(m_stock, this);
     grid->addWidget(m_pairGroup, 2, 1, Qt::AlignTop);
     grid->setRowStretch(2, 1);
     auto* closeButton = new QPushButton(QStringLiteral("Alles speichern und Programm beenden"), mainPage);
@@ -123,7 +115,7 @@ QWidget* MainWindow::buildCommandColumn()
         layout->addWidget(button);
     }
     m_breedingButton = commandButton(QStringLiteral("Nachwuchsverwaltung"), "breedingButton", column);
-    connect(m_breedingButton, &QPushButton::clicked, this, &MainWindow::notYetAvailable);
+    connect(m_breedingButton, &QPushButton::clicked, this, &MainWindow::openBreeding);
     layout->addWidget(m_breedingButton);
     layout->addStretch();
     column->setMinimumWidth(218);
@@ -219,6 +211,13 @@ void MainWindow::openDeleteAnimal()
     if (!m_deleteDialog)
         connect(&lazily(m_deleteDialog, m_stock, this), &QDialog::finished, this, &MainWindow::refresh);
     showModal(m_deleteDialog.get());
+}
+
+void MainWindow::openBreeding()
+{
+    if (!m_breedingDialog)
+        connect(&lazily(m_breedingDialog, m_stock, this), &QDialog::finished, this, &MainWindow::refresh);
+    showModal(m_breedingDialog.get());
 }
 
 void MainWindow::openParentLinks()

@@ -9,6 +9,7 @@
 #include <optional>
 
 class BreederDataDialog;
+class BreedingDialog;
 class CertificateCommands;
 class ChangeAnimalDialog;
 class DeleteAnimalDialog;
@@ -65,6 +66,7 @@ private:
     void openBreederData();
     void openEnterAnimals();
     void openDeleteAnimal();
+    void openBreeding();
     void openParentLinks();
     void openPrintSettings();
     void openChangeAnimal();
@@ -84,6 +86,7 @@ private:
     PairGroup* m_pairGroup = nullptr;
 
     std::unique_ptr<BreederDataDialog> m_breederDialog;
+    std::unique_ptr<BreedingDialog> m_breedingDialog;
     std::unique_ptr<EnterAnimalsDialog> m_enterDialog;
     std::unique_ptr<DeleteAnimalDialog> m_deleteDialog;
     std::unique_ptr<ParentLinksDialog> m_parentDialog;

@@ -1,12 +1,19 @@
 #include "ui/mainwindow/PairGroup.h"
 
+#include "core/breeding/PairSheet.h"
+#include "core/stock/StockDocument.h"
+#include "reports/layouts/PairSheetReport.h"
 #include "ui/common/Choices.h"
+#include "ui/common/Messages.h"
+#include "ui/common/Modal.h"
+#include "ui/preview/ReportPreview.h"
 
 #include <QComboBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-PairGroup::PairGroup(QWidget* parent) : QGroupBox(QStringLiteral("Zuchtpaar zum Drucken auswählen: "), parent)
+PairGroup::PairGroup(const StockDocument& stock, QWidget* parent)
+    : QGroupBox(QStringLiteral("Zuchtpaar zum Drucken auswählen: "), parent), m_stock(stock)
 {
     setObjectName(QStringLiteral("pairGroup"));
     auto* layout = new QVBoxLayout(this);
@@ -14,7 +21,7 @@ PairGroup::PairGroup(QWidget* parent) : QGroupBox(QStringLiteral("Zuchtpaar zum 
     m_selector->setAccessibleName(QStringLiteral("Zuchtpaar"));
     auto* print = new QPushButton(QStringLiteral("Zuchtpaar drucken"), this);
     print->setObjectName(QStringLiteral("printPairButton"));
-    connect(print, &QPushButton::clicked, this, &PairGroup::printRequested);
+    connect(print, &QPushButton::clicked, this, &PairGroup::previewSheet);
     layout->addWidget(m_selector);
     layout->addWidget(print);
 }
@@ -22,6 +29,21 @@ PairGroup::PairGroup(QWidget* parent) : QGroupBox(QStringLiteral("Zuchtpaar zum 
 void PairGroup::setPairs(const QStringList& captions)
 {
     setChoices(m_selector, captions);
+}
+
+void PairGroup::previewSheet()
+{
+    const std::optional<int> pair = selectedPair();
+    if (!pair) {
+        Messages::current().inform(this, QStringLiteral("Bitte Zuchtpaar auswählen, dass Sie drucken möchten."));
+        return;
+    }
+    PairSheetReport report;
+    report.fill(pairSheet(m_stock.animals(), m_stock.pairs().at(size_t(*pair))));
+    auto* preview = new ReportPreview(std::make_shared<FixedPages>(std::vector {report.page()}),
+                                      QStringLiteral("das Zuchtpaar"), QStringLiteral("Zuchtpaar"), frontWindow(this));
+    preview->show();
+    preview->raise();
 }
 
 std::optional<int> PairGroup::selectedPair() const

@@ -5,23 +5,26 @@
 #include <optional>
 
 class QComboBox;
+class StockDocument;
 
-// "Zuchtpaar zum Drucken auswählen: ": the breeding pair whose sheet is printed.
+// "Zuchtpaar zum Drucken auswählen: ": the breeding pair whose sheet is
+// previewed and printed.
 class PairGroup : public QGroupBox
 {
     Q_OBJECT
 
 public:
-    explicit PairGroup(QWidget* parent = nullptr);
+    explicit PairGroup(const StockDocument& stock, QWidget* parent = nullptr);
 
     // One caption per pair in table order; none is selected afterwards.
     void setPairs(const QStringList& captions);
     // The selected pair's position in the table.
     std::optional<int> selectedPair() const;
 
-signals:
-    void printRequested();
-
 private:
+    // "Zuchtpaar drucken": the selected pair's sheet in the preview.
+    void previewSheet();
+
+    const StockDocument& m_stock;
     QComboBox* m_selector = nullptr;
 };

@@ -1,0 +1,132 @@
+#include "core/breeding/BreedingRules.h"
+
+#include "core/model/Alphabetical.h"
+#include "core/model/Dates.h"
+#include "core/model/SpeciesWords.h"
+#include "core/model/TextRules.h"
+#include "core/stock/AnimalQueries.h"
+
+QString checkPair(const PairInput& input)
+{
+    // Later checks overwrite earlier ones: one message, for the last failure.
+    QString message;
+    if (!Dates::parse(input.breedingStart))
+        message = QStringLiteral("Ungültiges Zuchtbeginn-Datum!");
+    if (!toInt32(input.cage))
+        message = QStringLiteral("Ungültige Heckennummer!");
+    if (!input.cock)
+        message = QStringLiteral("Bitte ") + SpeciesWords::MaleLabel + QStringLiteral(" auswählen!");
+    if (!input.hen)
+        message = QStringLiteral("Bitte ") + SpeciesWords::FemaleLabel + QStringLiteral(" auswählen!");
+    return message;
+}
+
+BreedingPair makePair(const PairInput& input)
+{
+    BreedingPair pair;
+    pair.cockRing = cutTo(input.cock.value_or(QString()), kRingLength);
+    pair.henRing = cutTo(input.hen.value_or(QString()), kRingLength);
+    pair.cageNumber = toInt32(input.cage).value_or(0);
+    pair.breedingStart = Dates::parse(input.breedingStart).value_or(0);
+    return pair;
+}
+
+QStringList clutchCaptions(const BreedingPair& pair)
+{
+    QStringList captions;
+    for (size_t k = 1; k <= pair.clutches.size(); ++k)
+        captions << QStringLiteral("Gelege %1").arg(k);
+    return captions;
+}
+
+QString checkClutch(const ClutchInput& input)
+{
+    QString message;
+    if (!Dates::parse(input.firstEgg))
+        message = QStringLiteral("Ungültiges Datum bei Erstes Ei!");
+    const std::optional<qint32> count = toInt32(input.eggCount);
+    if (!count || *count < 0)
+        message = QStringLiteral("Ungültige Anzahl Eier!");
+    if (!Dates::parse(input.lastEgg))
+        message = QStringLiteral("Ungültiges Datum bei Letztes Ei!");
+    if (!Dates::parse(input.clutchSet))
+        message = QStringLiteral("Ungültiges Datum bei Gelege Gesetzt!");
+    return message;
+}
+
+Clutch savedClutch(Clutch clutch, const ClutchInput& input)
+{
+    clutch.eggCount = toInt32(input.eggCount).value_or(0);
+    clutch.firstEgg = Dates::parse(input.firstEgg).value_or(0);
+    clutch.lastEgg = Dates::parse(input.lastEgg).value_or(0);
+    clutch.clutchSet = Dates::parse(input.clutchSet).value_or(0);
+    clutch.young.resize(size_t(std::max(0, clutch.eggCount)));
+    return clutch;
+}
+
+QString checkYoung(const AnimalTable& animals, const YoungInput& input)
+{
+    int dateFailure = 0;
+    if (!Dates::parse(input.weaned))
+        dateFailure = 1;
+    if (!Dates::parse(input.hatched))
+        dateFailure = 2;
+    if (activeRingExists(animals, input.ring)) {
+        return QStringLiteral("ACHTUNG:\n\r\n\rDie Ringnr ") + upperAscii(input.ring)
+            + QStringLiteral(" ist bereits angelegt.");
+    }
+    if (input.ring.isEmpty())
+        return QStringLiteral("Bitte die Ringnummer angeben.");
+    if (!input.sex)
+        return QStringLiteral("Bitte das Geschlecht angeben.");
+    if (dateFailure == 1)
+        return QStringLiteral("Bitte das abgesetzt-Datum richtig angeben.");
+    if (dateFailure == 2)
+        return QStringLiteral("Bitte das Schlupf-Datum richtig angeben.");
+    return {};
+}
+
+Animal youngAnimal(const YoungInput& input, const QString& cockRing, const QString& henRing, const BreederData& breeder)
+{
+    Animal a;
+    a.ringNumber = cutTo(upperAscii(input.ring), kRingLength);
+    a.sex = input.sex.value_or(Sex::Unknown);
+    a.birthYear = Dates::toDate(Dates::parse(input.hatched).value_or(0)).year();
+    a.breeder = cutTo(breeder.firstName + QLatin1Char(' ') + breeder.lastName, kAnimalTextLength);
+    a.colour = QStringLiteral("unbekannt");
+    a.breed = cutTo(input.breed, kAnimalTextLength);
+    a.remarks = input.remarks;
+    a.fatherRing = cutTo(cockRing, kRingLength);
+    a.motherRing = cutTo(henRing, kRingLength);
+    a.active = 1;
+    a.sold = 0;
+    return a;
+}
+
+Youngster ringedYoungster(const YoungInput& input)
+{
+    return {cutTo(upperAscii(input.ring), kRingLength), Dates::parse(input.weaned).value_or(0),
+            Dates::parse(input.hatched).value_or(0)};
+}
+
+QString eggClearedMessage(const QString& ring)
+{
+    return QStringLiteral("Die Beringung des Ei's wurde gelöscht.\n\r\n\rAußerdem wurde der Vogel mit der Ringnummer ")
+        + ring
+        + QStringLiteral(" und die Elternbeziehungen ebenfalls wieder entfernt.\r\n\r\nEs kann nun eine neue "
+                         "Ringnummer zu diesem Ei angelegt werden.");
+}
+
+PairCandidates pairCandidates(const AnimalTable& animals)
+{
+    PairCandidates candidates;
+    for (const Animal& a : animals) {
+        if (a.sex == Sex::Male)
+            candidates.cocks.append(a.ringNumber);
+        else if (a.sex == Sex::Female)
+            candidates.hens.append(a.ringNumber);
+    }
+    sortAlphabetically(candidates.cocks);
+    sortAlphabetically(candidates.hens);
+    return candidates;
+}

@@ -1,0 +1,98 @@
+#include "core/breeding/PairSheet.h"
+
+#include "core/model/Dates.h"
+
+#include <QHash>
+
+namespace {
+
+QString spaces(int n)
+{
+    return QString(n, QLatin1Char(' '));
+}
+
+// A date in the table: ten characters wide, blank when none was given.
+QString tableDate(double days)
+{
+    return days == 0 ? spaces(10) : Dates::dayMonthYear(days);
+}
+
+QString sexText(Sex sex)
+{
+    switch (sex) {
+    case Sex::Unknown:
+        return QStringLiteral("unbekannt");
+    case Sex::Male:
+        return QStringLiteral("männlich ");
+    case Sex::Female:
+        return QStringLiteral("weiblich ");
+    }
+    return spaces(9);
+}
+
+QString colourText(const Animal& a)
+{
+    return a.colour + QStringLiteral(" (") + a.markings + QLatin1Char(')');
+}
+
+} // namespace
+
+PairSheet pairSheet(const AnimalTable& animals, const BreedingPair& pair)
+{
+    PairSheet sheet;
+    sheet.subtitle = QStringLiteral("für Zuchtpaar ") + pair.cockRing + QStringLiteral(" und ") + pair.henRing;
+    sheet.cockRing = pair.cockRing;
+    sheet.henRing = pair.henRing;
+
+    // One pass over the stock finds the parents and every animal of a young bird's ring, in table order.
+    QHash<QString, std::vector<const Animal*>> young;
+    for (const Clutch& clutch : pair.clutches) {
+        for (const Youngster& y : clutch.young)
+            young.insert(y.ring, {});
+    }
+    for (const Animal& a : animals) {
+        if (!a.isActive())
+            continue;
+        if (a.ringNumber == pair.cockRing) {
+            sheet.cockBreed = a.breed;
+            sheet.cockColour = colourText(a);
+        }
+        if (a.ringNumber == pair.henRing) {
+            sheet.henBreed = a.breed;
+            sheet.henColour = colourText(a);
+        }
+        if (const auto it = young.find(a.ringNumber); it != young.end())
+            it->push_back(&a);
+    }
+
+    for (size_t k = 1; k <= pair.clutches.size(); ++k) {
+        const Clutch& clutch = pair.clutches[k - 1];
+        sheet.clutches += QStringLiteral("Gelege %1:      Erstes Ei          letztes Ei          Anzahl Eier          "
+                                         "Gelege gesetzt\n\r")
+                              .arg(k);
+        sheet.clutches += spaces(15) + tableDate(clutch.firstEgg) + spaces(9) + tableDate(clutch.lastEgg) + spaces(10)
+            + QString::number(clutch.eggCount) + spaces(20) + tableDate(clutch.clutchSet) + QStringLiteral("\r\n\r\n");
+        sheet.young
+            += QStringLiteral("aus Gelege %1: Ringnummer             Geschlecht    Rasse/Art                    "
+                              "       abgesetzt\n\r")
+                   .arg(k);
+        for (const Youngster& y : clutch.young) {
+            const std::vector<const Animal*>& found = young.value(y.ring);
+            if (found.empty()) {
+                // An egg not ringed, or its bird no longer in stock: a line of its own.
+                sheet.young
+                    += spaces(14) + (y.isRinged() ? y.ring : QStringLiteral("nicht beringt")) + QStringLiteral("\r\n");
+                continue;
+            }
+            sheet.young += spaces(14) + y.ring.leftJustified(23, QLatin1Char(' '));
+            for (const Animal* a : found) {
+                sheet.young += sexText(a->sex) + spaces(5) + a->breed.leftJustified(32, QLatin1Char(' ')) + spaces(4)
+                    + tableDate(y.weaned) + QStringLiteral("\r\n");
+                if (!a->remarks.isEmpty())
+                    sheet.young += spaces(14) + QString(a->remarks).replace(QStringLiteral("\r\n"), QStringLiteral(" "))
+                        + QStringLiteral("\r\n");
+            }
+        }
+    }
+    return sheet;
+}

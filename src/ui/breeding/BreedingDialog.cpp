@@ -1,0 +1,364 @@
+#include "ui/breeding/BreedingDialog.h"
+
+#include "core/breeding/BreedingRules.h"
+#include "core/model/Dates.h"
+#include "core/model/SpeciesWords.h"
+#include "core/stock/StockDocument.h"
+#include "core/stock/StockLists.h"
+#include "ui/breeding/RingingGroup.h"
+#include "ui/common/Choices.h"
+#include "ui/common/Messages.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kStartTip = QStringLiteral("Wann wurde die Zucht gestartet?");
+const QString kCageTip = QStringLiteral("Nr des Zuchtkäfigs?");
+const QString kCockTip = QStringLiteral("Wer ist der Vater?");
+const QString kHenTip = QStringLiteral("Wer ist die Mutter?");
+
+template<typename Widget> Widget* named(Widget* widget, const char* name, const QString& tooltip = {})
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setToolTip(tooltip);
+    return widget;
+}
+
+// The start date's edit with its note on the format beside it.
+QWidget* withFormatNote(QLineEdit* edit)
+{
+    auto* row = new QWidget(edit->parentWidget());
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    edit->setParent(row);
+    auto* note = new QLabel(QStringLiteral("<i>im Format TT.MM.JJJJ</i>"), row);
+    layout->addWidget(edit);
+    layout->addWidget(note);
+    layout->addStretch();
+    return row;
+}
+
+// The cock or hen of a pair, as the list shows it (empty for none).
+QString shown(const QComboBox* list)
+{
+    return list->currentIndex() >= 0 ? list->currentText() : QString();
+}
+
+std::optional<QString> chosen(const QComboBox* list)
+{
+    return list->currentIndex() >= 0 ? std::optional(list->currentText()) : std::nullopt;
+}
+
+} // namespace
+
+BreedingDialog::BreedingDialog(StockDocument& stock, QWidget* parent) : QDialog(parent), m_stock(stock)
+{
+    setObjectName(QStringLiteral("BreedingDialog"));
+    setWindowTitle(QStringLiteral("Nachwuchsverwaltung"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(7, 7, 7, 7);
+    auto* intro = new QLabel(
+        QStringLiteral("Hier können Sie Daten zu Zuchtpaaren hinterlegen, Gelege eingeben und das Beringen der "
+                       "Jungvögel vornehmen. Die Daten sind relevant für die Zuchtdatei. Um Hilfe zu erhalten einfach "
+                       "mit der Maus über das entsprechende Feld gehen."),
+        this);
+    intro->setWordWrap(true);
+    intro->setAlignment(Qt::AlignCenter);
+    layout->addWidget(intro);
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("breedingTabs"));
+    m_tabs->addTab(buildNewPairTab(), QStringLiteral("Neues Zuchtpaar anlegen"));
+    m_tabs->addTab(buildPairTab(), QStringLiteral("Zuchtpaar anzeigen/bearbeiten"));
+    layout->addWidget(m_tabs, 1);
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this] { fillLists(true); });
+    // One fixed size that holds the clutch and the egg being ringed.
+    m_clutchGroup->show();
+    m_ringing->showAll(true);
+    layout->activate();
+    setFixedSize(sizeHint().expandedTo(QSize(632, 629)));
+    m_ringing->showAll(false);
+}
+
+QWidget* BreedingDialog::buildNewPairTab()
+{
+    auto* tab = new QWidget(this);
+    auto* form = new QFormLayout(tab);
+    m_newStart = named(new QLineEdit(tab), "newStartEdit", kStartTip);
+    m_newCage = named(new QLineEdit(tab), "newCageEdit", kCageTip);
+    m_newCock = named(makeListCombo(tab, {}), "newCockList", kCockTip);
+    m_newHen = named(makeListCombo(tab, {}), "newHenList", kHenTip);
+    form->addRow(QStringLiteral("Zuchtbeginn:"), withFormatNote(m_newStart));
+    form->addRow(SpeciesWords::CageWord + QLatin1Char(':'), m_newCage);
+    form->addRow(SpeciesWords::MaleLabel + QLatin1Char(':'), m_newCock);
+    form->addRow(SpeciesWords::FemaleLabel + QLatin1Char(':'), m_newHen);
+    auto* create = named(new QPushButton(QStringLiteral("Zuchtpaar anlegen"), tab), "createPairButton",
+                         QStringLiteral("Speichert das aktuell eingegebene Zuchtpaar.\nGelege können im nächsten "
+                                        "Schritt eingegeben\nwerden."));
+    form->addRow(create);
+    connect(create, &QPushButton::clicked, this, &BreedingDialog::createPair);
+    return tab;
+}
+
+QWidget* BreedingDialog::buildPairTab()
+{
+    auto* tab = new QWidget(this);
+    auto* layout = new QVBoxLayout(tab);
+    auto* form = new QFormLayout;
+    m_pairs = named(makeListCombo(tab, {}), "pairList",
+                    QStringLiteral("Welches Zuchtpaar soll angezeigt bzw. bearbeitet werden?"));
+    m_pairs->setMinimumWidth(335);
+    m_start = named(new QLineEdit(tab), "startEdit", kStartTip);
+    m_cage = named(new QLineEdit(tab), "cageEdit", kCageTip);
+    m_cock = named(makeListCombo(tab, {}), "cockList", kCockTip);
+    m_hen = named(makeListCombo(tab, {}), "henList", kHenTip);
+    m_clutches = named(makeListCombo(tab, {}), "clutchList",
+                       QStringLiteral("Keine Gelege auswählbar? \nDann ein neues Gelege anlegen."));
+    m_newClutch = named(new QPushButton(QStringLiteral("Neues Gelege anlegen"), tab), "newClutchButton",
+                        QStringLiteral("Legt ein neues Gelege dieses Zuchtpaares an."));
+    form->addRow(QStringLiteral("Zuchtpaar auswählen:"), m_pairs);
+    form->addRow(QStringLiteral("Zuchtbeginn:"), m_start);
+    form->addRow(SpeciesWords::CageWord + QLatin1Char(':'), m_cage);
+    form->addRow(SpeciesWords::MaleLabel + QLatin1Char(':'), m_cock);
+    form->addRow(SpeciesWords::FemaleLabel + QLatin1Char(':'), m_hen);
+    auto* clutchRow = new QHBoxLayout;
+    clutchRow->addWidget(m_clutches, 1);
+    clutchRow->addWidget(m_newClutch);
+    form->addRow(QStringLiteral("Gelege auswählen:"), clutchRow);
+    layout->addLayout(form);
+    layout->addWidget(buildClutchGroup());
+    m_ringing = new RingingGroup(
+        m_stock,
+        [this] {
+            return std::pair {shown(m_cock), shown(m_hen)};
+        },
+        tab);
+    layout->addWidget(m_ringing);
+    layout->addStretch();
+    auto* buttons = new QHBoxLayout;
+    auto* save = named(new QPushButton(QStringLiteral("Zuchtpaar speichern"), tab), "savePairButton",
+                       QStringLiteral("Speichert die Änderungen zum Zuchtpaar"));
+    auto* remove = named(new QPushButton(QStringLiteral("Zuchtpaar löschen"), tab), "deletePairButton",
+                         QStringLiteral("Löscht das Zuchtpaar sowie deren Gelege und Eier. \nEvtl. daraus "
+                                        "vorgegangene Jungtiere werden dabei \nnicht gelöscht."));
+    buttons->addWidget(save);
+    buttons->addStretch();
+    buttons->addWidget(remove);
+    layout->addLayout(buttons);
+
+    connect(m_pairs, &QComboBox::currentIndexChanged, this, &BreedingDialog::selectPair);
+    connect(m_clutches, &QComboBox::currentIndexChanged, this, &BreedingDialog::selectClutch);
+    connect(m_newClutch, &QPushButton::clicked, this, &BreedingDialog::newClutch);
+    connect(save, &QPushButton::clicked, this, &BreedingDialog::savePair);
+    connect(remove, &QPushButton::clicked, this, &BreedingDialog::deletePair);
+    return tab;
+}
+
+QGroupBox* BreedingDialog::buildClutchGroup()
+{
+    m_clutchGroup = named(new QGroupBox(QStringLiteral("Gelege:"), this), "clutchGroup");
+    auto* form = new QFormLayout(m_clutchGroup);
+    m_eggCount = named(new QLineEdit(m_clutchGroup), "eggCountEdit",
+                       QStringLiteral("Wieviele Eier wurden mit diesem Gelege gelegt?"));
+    m_firstEgg = named(new QLineEdit(m_clutchGroup), "firstEggEdit",
+                       QStringLiteral("Wann wurde das erste Ei, dass durch ein Kunststoffei ersetzt wird gelegt?"));
+    m_lastEgg = named(new QLineEdit(m_clutchGroup), "lastEggEdit",
+                      QStringLiteral("Wann wurde das letzte Ei des Geleges gelegt?"));
+    m_clutchSet = named(new QLineEdit(m_clutchGroup), "clutchSetEdit",
+                        QStringLiteral("Wann wurden die Kunststoffeier durch die Gelege ersetzt (=Brutbeginn)?"));
+    form->addRow(QStringLiteral("Anzahl Eier:"), m_eggCount);
+    form->addRow(QStringLiteral("Datum Erstes Ei:"), m_firstEgg);
+    form->addRow(QStringLiteral("Datum Letztes Ei:"), m_lastEgg);
+    form->addRow(QStringLiteral("Datum Gelege gesetzt:"), m_clutchSet);
+    auto* remove = named(new QPushButton(QStringLiteral("Gelege löschen"), m_clutchGroup), "deleteClutchButton",
+                         QStringLiteral("Löscht das Gelege aus der Datenbank. \nEvtl. eingetragene Eier gehen dabei "
+                                        "verloren.\n\nDie Jungvögel die bei der Beringung angelegt wurden bleiben "
+                                        "erhalten."));
+    auto* save = named(new QPushButton(QStringLiteral("Gelege speichern"), m_clutchGroup), "saveClutchButton",
+                       QStringLiteral("Speichert das Gelege und alle Änderungen darin."));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(remove);
+    buttons->addWidget(save);
+    form->addRow(buttons);
+    connect(save, &QPushButton::clicked, this, &BreedingDialog::saveClutch);
+    connect(remove, &QPushButton::clicked, this, &BreedingDialog::deleteClutch);
+    return m_clutchGroup;
+}
+
+void BreedingDialog::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous())
+        fillLists(false);
+    QDialog::showEvent(event);
+}
+
+void BreedingDialog::fillLists(bool tabChanged)
+{
+    const PairCandidates& candidates = m_stock.pairCandidates();
+    for (QComboBox* cocks : {m_newCock, m_cock})
+        setChoices(cocks, candidates.cocks);
+    for (QComboBox* hens : {m_newHen, m_hen})
+        setChoices(hens, candidates.hens);
+    m_clutchGroup->hide();
+    m_ringing->hide();
+    m_ringing->clearEgg();
+    m_clutches->setEnabled(false);
+    setChoices(m_pairs, pairCaptions(m_stock.pairs()));
+    if (tabChanged) {
+        m_start->clear();
+        m_cage->clear();
+    }
+}
+
+int BreedingDialog::selectedPair() const
+{
+    return m_pairs->currentIndex();
+}
+
+int BreedingDialog::selectedClutch() const
+{
+    return m_clutches->currentIndex();
+}
+
+bool BreedingDialog::pairSelectedOrComplain(const QString& message)
+{
+    if (selectedPair() >= 0)
+        return true;
+    Messages::current().inform(this, message);
+    return false;
+}
+
+void BreedingDialog::createPair()
+{
+    const PairInput input {m_newStart->text(), m_newCage->text(), chosen(m_newCock), chosen(m_newHen)};
+    if (const QString refused = checkPair(input); !refused.isEmpty()) {
+        Messages::current().inform(this, refused);
+        return;
+    }
+    m_stock.addPair(makePair(input));
+    m_newStart->clear();
+    m_newCage->clear();
+    m_newCock->setCurrentIndex(-1);
+    m_newHen->setCurrentIndex(-1);
+    m_tabs->setCurrentIndex(1); // refills the lists
+    Messages::current().inform(
+        this, QStringLiteral("Das Zuchtpaar wurde gespeichert. Wählen Sie es nun aus um Gelege einzugeben."));
+}
+
+void BreedingDialog::selectPair()
+{
+    m_clutchGroup->hide();
+    m_ringing->hide();
+    m_ringing->clearEgg();
+    const int index = selectedPair();
+    if (index < 0)
+        return;
+    const BreedingPair& pair = m_stock.pairs().at(size_t(index));
+    m_start->setText(Dates::dayMonthYear(pair.breedingStart));
+    m_cage->setText(QString::number(pair.cageNumber));
+    // The lists' own look-up: the exact text, letter case ignored; a ring not listed selects nothing.
+    m_cock->setCurrentIndex(m_cock->findText(pair.cockRing, Qt::MatchFixedString));
+    m_hen->setCurrentIndex(m_hen->findText(pair.henRing, Qt::MatchFixedString));
+    m_clutches->setEnabled(!pair.clutches.empty());
+    setChoices(m_clutches, clutchCaptions(pair));
+}
+
+void BreedingDialog::savePair()
+{
+    if (!pairSelectedOrComplain(
+            QStringLiteral("Bitte wählen Sie zunächst das Zuchtpaar aus, das Sie bearbeiten möchten.")))
+        return;
+    const PairInput input {m_start->text(), m_cage->text(), chosen(m_cock), chosen(m_hen)};
+    if (const QString refused = checkPair(input); !refused.isEmpty()) {
+        Messages::current().inform(this, refused);
+        return;
+    }
+    m_stock.changePair(selectedPair(), makePair(input));
+    m_cock->setCurrentIndex(-1);
+    m_hen->setCurrentIndex(-1);
+    fillLists(true);
+    Messages::current().inform(this, QStringLiteral("Das Zuchtpaar wurde gespeichert."));
+}
+
+void BreedingDialog::deletePair()
+{
+    if (!pairSelectedOrComplain(
+            QStringLiteral("Bitte wählen Sie zunächst das Zuchtpaar aus, das Sie löschen möchten.")))
+        return;
+    m_stock.removePair(selectedPair());
+    fillLists(true);
+    m_newClutch->show();
+}
+
+void BreedingDialog::newClutch()
+{
+    if (!pairSelectedOrComplain(
+            QStringLiteral("Wählen Sie zunächst das Zuchtpaar aus, dessen Gelege Sie anlegen möchten.")))
+        return;
+    const int pair = selectedPair();
+    m_stock.addClutch(pair);
+    selectPair();
+    for (QLineEdit* edit : {m_eggCount, m_firstEgg, m_lastEgg, m_clutchSet})
+        edit->clear();
+    m_clutchGroup->show();
+    m_newClutch->hide();
+    m_clutches->setEnabled(true);
+    const QSignalBlocker quiet(m_clutches); // the new clutch is selected without being shown as a saved one
+    m_clutches->setCurrentIndex(m_clutches->count() - 1);
+}
+
+void BreedingDialog::selectClutch()
+{
+    const int clutch = selectedClutch();
+    if (clutch < 0 || selectedPair() < 0) {
+        m_ringing->clearEgg();
+        m_ringing->hide();
+        return;
+    }
+    const Clutch& c = m_stock.pairs().at(size_t(selectedPair())).clutches.at(size_t(clutch));
+    m_eggCount->setText(QString::number(c.eggCount));
+    m_firstEgg->setText(Dates::shown(c.firstEgg));
+    m_lastEgg->setText(Dates::shown(c.lastEgg));
+    m_clutchSet->setText(Dates::shown(c.clutchSet));
+    m_ringing->showClutch(selectedPair(), clutch);
+    m_clutchGroup->show();
+    m_ringing->show();
+}
+
+void BreedingDialog::saveClutch()
+{
+    const int pair = selectedPair();
+    const int clutch = selectedClutch();
+    if (pair < 0 || clutch < 0)
+        return;
+    const ClutchInput input {m_eggCount->text(), m_firstEgg->text(), m_lastEgg->text(), m_clutchSet->text()};
+    if (const QString refused = checkClutch(input); !refused.isEmpty()) {
+        Messages::current().inform(this, refused);
+        return;
+    }
+    m_stock.setClutch(pair, clutch, savedClutch(m_stock.pairs().at(size_t(pair)).clutches.at(size_t(clutch)), input));
+    m_clutchGroup->hide();
+    m_clutches->setCurrentIndex(-1);
+    m_newClutch->show();
+}
+
+void BreedingDialog::deleteClutch()
+{
+    const int pair = selectedPair();
+    const int clutch = selectedClutch();
+    if (pair < 0 || clutch < 0)
+        return;
+    m_stock.removeClutch(pair, clutch);
+    m_clutchGroup->hide();
+    m_ringing->hide();
+    selectPair();
+    m_newClutch->show();
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QDialog>
+
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class RingingGroup;
+class StockDocument;
+
+// "Nachwuchsverwaltung": breeding pairs, their clutches and the ringing of
+// the young. Every change goes to the stock document at once.
+class BreedingDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit BreedingDialog(StockDocument& stock, QWidget* parent = nullptr);
+
+protected:
+    // Each opening fills the lists from the stock.
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QWidget* buildNewPairTab();
+    QWidget* buildPairTab();
+    QGroupBox* buildClutchGroup();
+    void fillLists(bool tabChanged);
+    void createPair();
+    void selectPair();
+    void savePair();
+    void deletePair();
+    void newClutch();
+    void selectClutch();
+    void saveClutch();
+    void deleteClutch();
+    int selectedPair() const;
+    int selectedClutch() const;
+    bool pairSelectedOrComplain(const QString& message);
+
+    StockDocument& m_stock;
+    QTabWidget* m_tabs = nullptr;
+    QLineEdit* m_newStart = nullptr;
+    QLineEdit* m_newCage = nullptr;
+    QComboBox* m_newCock = nullptr;
+    QComboBox* m_newHen = nullptr;
+    QComboBox* m_pairs = nullptr;
+    QLineEdit* m_start = nullptr;
+    QLineEdit* m_cage = nullptr;
+    QComboBox* m_cock = nullptr;
+    QComboBox* m_hen = nullptr;
+    QComboBox* m_clutches = nullptr;
+    QPushButton* m_newClutch = nullptr;
+    QGroupBox* m_clutchGroup = nullptr;
+    QLineEdit* m_eggCount = nullptr;
+    QLineEdit* m_firstEgg = nullptr;
+    QLineEdit* m_lastEgg = nullptr;
+    QLineEdit* m_clutchSet = nullptr;
+    RingingGroup* m_ringing = nullptr;
+};

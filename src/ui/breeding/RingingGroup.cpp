@@ -1,0 +1,178 @@
+#include "ui/breeding/RingingGroup.h"
+
+#include "core/breeding/BreedingRules.h"
+#include "core/model/Dates.h"
+#include "core/model/SpeciesWords.h"
+#include "core/stock/StockDocument.h"
+#include "ui/common/AnimalFields.h"
+#include "ui/common/Choices.h"
+#include "ui/common/Messages.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+template<typename Widget> Widget* named(Widget* widget, const char* name, const QString& tooltip)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setToolTip(tooltip);
+    return widget;
+}
+
+} // namespace
+
+RingingGroup::RingingGroup(StockDocument& stock, std::function<std::pair<QString, QString>()> parents, QWidget* parent)
+    : QGroupBox(QStringLiteral("Beringung des Nachwuchses: "), parent), m_stock(stock), m_parents(std::move(parents))
+{
+    setObjectName(QStringLiteral("ringingGroup"));
+    m_eggs = named(makeListCombo(this, {}), "eggList", QStringLiteral("Ei auswählen um die Beringung vorzunehmen"));
+    m_clearEgg
+        = named(new QPushButton(QStringLiteral("Ei-Infos löschen"), this), "clearEggButton",
+                QStringLiteral("Löscht die Beringungsinformationen zum ausgewählten Ei. \n\nDadurch wird auch der "
+                               "Taube mit dieser Ringnummer gelöscht,\nsowie dessen Elternbeziehungen. Danach "
+                               "kann zu diesem Ei\neine neue Ringnummer vergeben werden."));
+    m_eggPanel = new QWidget(this);
+    m_eggPanel->setObjectName(QStringLiteral("eggPanel"));
+    m_ring = named(new QLineEdit(m_eggPanel), "youngRingEdit",
+                   QStringLiteral("Welche Ringnummer bekommt die Taube aus diesem Ei?"));
+    m_ring->setMaxLength(kRingLength);
+    m_sex = named(makeListCombo(m_eggPanel, {}), "youngSexList",
+                  QStringLiteral("Welches Geschlecht hat die Taube aus diesem Ei?"));
+    setChoices(m_sex, sexWords());
+    m_breed = named(makeChoiceCombo(m_eggPanel, {}), "youngBreedCombo",
+                    QStringLiteral("Welche Art/Rasse hat die Taube dieses Eies?"));
+    m_hatched = named(new QLineEdit(m_eggPanel), "hatchedEdit", QStringLiteral("Wann ist die Taube geschlüpft?"));
+    m_weaned = named(new QLineEdit(m_eggPanel), "weanedEdit", QStringLiteral("Wann ist die Taube abgesetzt worden?"));
+    m_remarks = named(new QPlainTextEdit(m_eggPanel), "youngRemarksEdit",
+                      QStringLiteral("Bemerkungen zur Taube dieses Eies"));
+    m_remarks->setTabChangesFocus(true);
+    m_remarks->setFixedHeight(48);
+    m_cancel = named(new QPushButton(QStringLiteral("Abbruch"), m_eggPanel), "cancelEggButton",
+                     QStringLiteral("Beendet die Eingabe zu Informationen zu diesem Ei und verwirft evtl. vorgenommene "
+                                    "Änderungen."));
+    m_enter = named(
+        new QPushButton(SpeciesWords::Singular
+                            + QStringLiteral(" anlegen und gleich in den Elternbeziehungen eintragen"),
+                        m_eggPanel),
+        "enterYoungButton",
+        QStringLiteral("Die Taube wird damit angelegt (als Jungtaube) \nund das Zuchtpaar wird automatisch bei den "
+                       "\nElternbeziehungen eingetragen."));
+
+    auto* form = new QFormLayout(m_eggPanel);
+    form->setContentsMargins(0, 0, 0, 0);
+    form->addRow(QStringLiteral("bekommt Ringnr:"), m_ring);
+    form->addRow(QStringLiteral("Geschlecht:"), m_sex);
+    form->addRow(QStringLiteral("Art/Rasse:"), m_breed);
+    form->addRow(QStringLiteral("Schlupfdatum:"), m_hatched);
+    form->addRow(QStringLiteral("abgesetzt:"), m_weaned);
+    form->addRow(QStringLiteral("Bemerkungen:"), m_remarks);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_cancel);
+    buttons->addWidget(m_enter, 1);
+    form->addRow(buttons);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(new QLabel(QStringLiteral("Ei Nr:"), this), 0, 0);
+    grid->addWidget(m_eggs, 0, 1);
+    grid->addWidget(m_clearEgg, 0, 2);
+    grid->addWidget(m_eggPanel, 1, 0, 1, 3);
+    grid->setColumnStretch(3, 1);
+    m_eggs->setAccessibleName(QStringLiteral("Ei Nr"));
+
+    keepRingInCapitals(m_ring);
+    connect(m_eggs, &QComboBox::currentIndexChanged, this, &RingingGroup::selectEgg);
+    connect(m_cancel, &QPushButton::clicked, this, &RingingGroup::clearEgg);
+    connect(m_enter, &QPushButton::clicked, this, &RingingGroup::enterYoung);
+    connect(m_clearEgg, &QPushButton::clicked, this, &RingingGroup::clearEggInfo);
+    m_clearEgg->hide();
+    m_eggPanel->hide();
+}
+
+void RingingGroup::showClutch(int pair, int clutch)
+{
+    m_pair = pair;
+    m_clutch = clutch;
+    const qint32 eggs = m_stock.pairs().at(size_t(pair)).clutches.at(size_t(clutch)).eggCount;
+    QStringList numbers;
+    for (int n = 1; n <= eggs; ++n)
+        numbers << QString::number(n); // in numeric order: 10 follows 9
+    setChoices(m_eggs, numbers);
+    m_clearEgg->hide();
+    m_eggPanel->hide();
+}
+
+void RingingGroup::showAll(bool all)
+{
+    setVisible(all);
+    m_eggPanel->setVisible(all);
+}
+
+void RingingGroup::clearEgg()
+{
+    m_eggs->setCurrentIndex(-1);
+    m_eggPanel->hide();
+}
+
+void RingingGroup::setEditable(bool editable)
+{
+    for (QWidget* w :
+         std::initializer_list<QWidget*> {m_ring, m_sex, m_breed, m_hatched, m_weaned, m_remarks, m_enter, m_cancel})
+        w->setEnabled(editable);
+    m_clearEgg->setVisible(!editable);
+}
+
+void RingingGroup::selectEgg()
+{
+    const int egg = m_eggs->currentIndex();
+    if (egg < 0 || m_pair < 0) {
+        m_eggPanel->hide();
+        return;
+    }
+    setChoices(m_breed, m_stock.distinctValues(&Animal::breed));
+    const Youngster& y = m_stock.pairs().at(size_t(m_pair)).clutches.at(size_t(m_clutch)).young.at(size_t(egg));
+    m_ring->setText(y.ring);
+    setEditable(!y.isRinged());
+    m_sex->setCurrentIndex(-1);
+    m_breed->setEditText(QString());
+    m_remarks->clear();
+    m_weaned->setText(y.weaned > 0 ? Dates::dayMonthYear(y.weaned) : QString());
+    m_hatched->setText(y.weaned > 0 ? Dates::dayMonthYear(y.hatched) : QString());
+    if (const Animal* a = m_stock.lastActive(y.ring); a && y.isRinged()) {
+        m_sex->setCurrentIndex(sexIndex(a->sex));
+        m_breed->setEditText(a->breed);
+        m_remarks->setPlainText(a->remarks);
+    }
+    m_eggPanel->show();
+}
+
+void RingingGroup::enterYoung()
+{
+    const int egg = m_eggs->currentIndex();
+    if (egg < 0)
+        return;
+    const YoungInput input {m_ring->text(),    selectedSex(m_sex), m_breed->currentText(),
+                            m_hatched->text(), m_weaned->text(),   m_remarks->toPlainText()};
+    if (const QString refused = checkYoung(m_stock.animals(), input); !refused.isEmpty()) {
+        Messages::current().inform(this, refused);
+        return;
+    }
+    const auto [cock, hen] = m_parents();
+    m_stock.ringYoung(m_pair, m_clutch, egg, youngAnimal(input, cock, hen, m_stock.breeder()), ringedYoungster(input));
+    clearEgg();
+}
+
+void RingingGroup::clearEggInfo()
+{
+    const int egg = m_eggs->currentIndex();
+    if (egg < 0)
+        return;
+    for (const QString& ring : m_stock.clearYoung(m_pair, m_clutch, egg))
+        Messages::current().inform(this, eggClearedMessage(ring));
+    clearEgg();
+}

@@ -1,0 +1,147 @@
+// The breeding dialog clicked through as a breeder rings the young of a clutch.
+#include "core/stock/StockDocument.h"
+#include "reports/layouts/PairSheetReport.h"
+#include "support/SampleAnimals.h"
+#include "support/WindowFixture.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/preview/ReportPreview.h"
+
+#include <QDialog>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+
+class TestBreedingDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        Database db;
+        db.print = PrintSettings::defaults();
+        db.print.showBreeding = 1;
+        db.breeder.firstName = QStringLiteral("Jörg");
+        db.breeder.lastName = QStringLiteral("Weiß");
+        db.animals = {testAnimal("COCK", Sex::Male, 2022, "Gloster"), testAnimal("HEN", Sex::Female, 2022, "Gloster"),
+                      testAnimal("SOLD-COCK", Sex::Male, 2020)};
+        db.animals[2].sold = 1;
+        m_f = std::make_unique<WindowFixture>(std::move(db));
+        m_dialog = m_f->open("breedingButton", "BreedingDialog");
+    }
+
+    void cleanup() { m_f.reset(); }
+
+    void aPairIsCreatedWithTheLastFailingCheckReported()
+    {
+        QCOMPARE(entries(child<QComboBox>(m_dialog, "newCockList")), (QStringList {"COCK", "SOLD-COCK"}));
+        type(m_dialog, "newStartEdit", QStringLiteral("31.02.2024"));
+        click(m_dialog, "createPairButton");
+        QCOMPARE(m_f->messages.last(), QStringLiteral("Bitte Vogel (w) 0.1 auswählen!"));
+        choose(child<QComboBox>(m_dialog, "newCockList"), QStringLiteral("COCK"));
+        choose(child<QComboBox>(m_dialog, "newHenList"), QStringLiteral("HEN"));
+        click(m_dialog, "createPairButton");
+        QCOMPARE(m_f->messages.last(), QStringLiteral("Ungültige Heckennummer!"));
+        type(m_dialog, "newCageEdit", QStringLiteral("3"));
+        click(m_dialog, "createPairButton");
+        QCOMPARE(m_f->messages.last(), QStringLiteral("Ungültiges Zuchtbeginn-Datum!"));
+        createPair();
+        QCOMPARE(m_f->messages.last(),
+                 QStringLiteral("Das Zuchtpaar wurde gespeichert. Wählen Sie es nun aus um Gelege einzugeben."));
+        QCOMPARE(child<QTabWidget>(m_dialog, "breedingTabs")->currentIndex(), 1);
+        QCOMPARE(entries(child<QComboBox>(m_dialog, "pairList")), QStringList {"COCK - HEN vom 05.03.24"});
+    }
+
+    // A breeder's season: a pair, a clutch of four, two young ringed, the sheet printed.
+    void ringingTheYoungEntersThemWithTheirParents()
+    {
+        createPair();
+        choose(child<QComboBox>(m_dialog, "pairList"), QStringLiteral("COCK - HEN vom 05.03.24"));
+        QCOMPARE(child<QLineEdit>(m_dialog, "startEdit")->text(), QStringLiteral("05.03.2024"));
+        QCOMPARE(child<QComboBox>(m_dialog, "cockList")->currentText(), QStringLiteral("COCK"));
+        saveClutch("4");
+        QVERIFY(!child(m_dialog, "clutchGroup")->isVisible());
+        choose(child<QComboBox>(m_dialog, "clutchList"), QStringLiteral("Gelege 1"));
+        QVERIFY(child(m_dialog, "ringingGroup")->isVisible());
+        QCOMPARE(entries(child<QComboBox>(m_dialog, "eggList")), (QStringList {"1", "2", "3", "4"}));
+
+        m_f->messages.clear();
+        ring("1", "de-24-1", 1);
+        QCOMPARE(m_f->messages.texts.size(), 0);
+        QVERIFY(!child(m_dialog, "eggPanel")->isVisible());
+        ring("2", "DE-24-2", 2);
+        const Animal& young = m_f->animals().back();
+        QCOMPARE(young.ringNumber, QStringLiteral("DE-24-2"));
+        QCOMPARE(young.fatherRing, QStringLiteral("COCK"));
+        QCOMPARE(young.motherRing, QStringLiteral("HEN"));
+        QCOMPARE(young.breeder, QStringLiteral("Jörg Weiß"));
+        QCOMPARE(m_f->stock().pairs()[0].clutches[0].young[0].ring, QStringLiteral("DE-24-1"));
+
+        // A ringed egg shows its bird and cannot be edited; "Ei-Infos löschen" frees the ring again.
+        choose(child<QComboBox>(m_dialog, "eggList"), QStringLiteral("1"));
+        QCOMPARE(child<QLineEdit>(m_dialog, "youngRingEdit")->text(), QStringLiteral("DE-24-1"));
+        QCOMPARE(child<QComboBox>(m_dialog, "youngSexList")->currentIndex(), 1);
+        QVERIFY(!child(m_dialog, "cancelEggButton")->isEnabled());
+        click(m_dialog, "clearEggButton");
+        QVERIFY(m_f->messages.last().contains(QStringLiteral("DE-24-1")));
+        QVERIFY(m_f->stock().pairs()[0].clutches[0].young[0].ring.isEmpty());
+        ring("1", "DE-24-1", 1);
+        QCOMPARE(m_f->stock().pairs()[0].clutches[0].young[0].ring, QStringLiteral("DE-24-1"));
+
+        m_dialog->done(0);
+        choose(child<QComboBox>(m_f->window(), "pairSelector"), QStringLiteral("COCK - HEN vom 05.03.24"));
+        click(m_f->window(), "printPairButton");
+        QVERIFY(m_f->window()->findChild<ReportPreview*>());
+        QVERIFY(entries(child<QComboBox>(m_f->window(), "animalSelector")).contains("DE-24-2"));
+    }
+
+    void twelveEggsAreListedInNumericOrder()
+    {
+        createPair();
+        choose(child<QComboBox>(m_dialog, "pairList"), QStringLiteral("COCK - HEN vom 05.03.24"));
+        saveClutch("12");
+        choose(child<QComboBox>(m_dialog, "clutchList"), QStringLiteral("Gelege 1"));
+        QCOMPARE(entries(child<QComboBox>(m_dialog, "eggList")).mid(8, 3), (QStringList {"9", "10", "11"}));
+        ring("10", "E-10", 2);
+        QCOMPARE(m_f->stock().pairs()[0].clutches[0].young[9].ring, QStringLiteral("E-10"));
+    }
+
+private:
+    void createPair()
+    {
+        child<QTabWidget>(m_dialog, "breedingTabs")->setCurrentIndex(0);
+        type(m_dialog, "newStartEdit", QStringLiteral("05.03.2024"));
+        type(m_dialog, "newCageEdit", QStringLiteral("3"));
+        choose(child<QComboBox>(m_dialog, "newCockList"), QStringLiteral("COCK"));
+        choose(child<QComboBox>(m_dialog, "newHenList"), QStringLiteral("HEN"));
+        click(m_dialog, "createPairButton");
+    }
+
+    void saveClutch(const char* eggs)
+    {
+        click(m_dialog, "newClutchButton");
+        QVERIFY(child(m_dialog, "clutchGroup")->isVisible());
+        type(m_dialog, "eggCountEdit", QString::fromLatin1(eggs));
+        type(m_dialog, "firstEggEdit", QStringLiteral("01.04.2024"));
+        type(m_dialog, "lastEggEdit", QStringLiteral("04.04.2024"));
+        type(m_dialog, "clutchSetEdit", QStringLiteral("05.04.2024"));
+        click(m_dialog, "saveClutchButton");
+    }
+
+    void ring(const char* egg, const char* ring, int sex)
+    {
+        choose(child<QComboBox>(m_dialog, "eggList"), QString::fromLatin1(egg));
+        QVERIFY(child(m_dialog, "eggPanel")->isVisible());
+        type(m_dialog, "youngRingEdit", QString::fromLatin1(ring));
+        child<QComboBox>(m_dialog, "youngSexList")->setCurrentIndex(sex);
+        type(m_dialog, "hatchedEdit", QStringLiteral("02.05.2024"));
+        type(m_dialog, "weanedEdit", QStringLiteral("30.05.2024"));
+        click(m_dialog, "enterYoungButton");
+    }
+
+    std::unique_ptr<WindowFixture> m_f;
+    QDialog* m_dialog = nullptr;
+};
+
+QTEST_MAIN(TestBreedingDialog)
+#include "TestBreedingDialog.moc"
