@@ -1,9 +1,12 @@
 // Load and save of large stocks and pair tables, through real files.
 #include "StockGenerator.h"
+#include "core/backup/Backup.h"
 #include "core/files/DataFiles.h"
 #include "core/files/PairFile.h"
 #include "core/files/StockFile.h"
+#include "core/stock/StockDocument.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -55,8 +58,53 @@ void saveAndLoadPairs(benchmark::State& state)
     }
 }
 
+// A stock of 100 000 animals with 2 000 pictures of 100 kB: the data folder
+// for the backup benchmarks.
+struct PictureStock
+{
+    PictureStock() : stock(generateStock(100000, 1000), DataFiles(dir.path() + QStringLiteral("/daten/")))
+    {
+        QDir().mkpath(stock.pictures().folder());
+        const QByteArray picture(100 * 1024, 'j');
+        for (int i = 0; i < 2000; ++i) {
+            QFile file(stock.pictures().pathOf(generatedRing(i)));
+            if (file.open(QIODevice::WriteOnly))
+                file.write(picture);
+        }
+    }
+    QTemporaryDir dir;
+    StockDocument stock;
+};
+
+void backup(benchmark::State& state)
+{
+    PictureStock data;
+    const BackupPlace place = BackupPlace::onDrive(data.dir.path() + QStringLiteral("/stick"));
+    for (auto _ : state) {
+        if (!writeBackup(data.stock.data(), place, data.stock.pictures().folder().chopped(1)).ok())
+            state.SkipWithError("backup failed");
+    }
+}
+
+void restore(benchmark::State& state)
+{
+    PictureStock data;
+    const BackupPlace place = BackupPlace::onDrive(data.dir.path() + QStringLiteral("/stick"));
+    writeBackup(data.stock.data(), place, data.stock.pictures().folder().chopped(1));
+    for (auto _ : state) {
+        const RestoreOutcome outcome = restoreBackup(data.stock, place);
+        if (outcome.result != RestoreOutcome::Result::Restored)
+            state.SkipWithError("restore failed");
+        state.PauseTiming(); // the copy kept of the data before is not part of the next run
+        QDir(outcome.keptAs).removeRecursively();
+        state.ResumeTiming();
+    }
+}
+
 } // namespace
 
+BENCHMARK(backup)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(restore)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(saveStock)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(loadStock)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(saveAndLoadPairs)->Arg(10000)->Unit(benchmark::kMillisecond);

@@ -56,7 +56,8 @@ int main(int argc, char** argv)
         {"deleteAnimalButton", "DeleteAnimalDialog"}, {"searchButton", "SearchDialog"},
         {"parentLinksButton", "ParentLinksDialog"},   {"descendantsButton", "DescendantsDialog"},
         {"breederDataButton", "BreederDataDialog"},   {"printSettingsButton", "PrintSettingsDialog"},
-        {"breedingButton", "BreedingDialog"},
+        {"breedingButton", "BreedingDialog"},         {"usbBackupButton", "UsbBackupDialog"},
+        {"usbRestoreButton", "UsbRestoreDialog"},     {"wipeDatabaseLink", "WipeDatabaseDialog"},
     };
     for (const auto& [button, name] : dialogs) {
         click(w, button);

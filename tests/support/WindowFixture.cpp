@@ -42,7 +42,10 @@ void choose(QComboBox* combo, const QString& text)
 
 TestHome::TestHome(bool makeFolders)
 {
+    // Data, settings and the documents folder (for backups) all lie in the temporary home.
     qputenv("XDG_DATA_HOME", m_dir.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", m_dir.path().toUtf8());
+    qputenv("HOME", m_dir.path().toUtf8());
     if (makeFolders)
         QDir().mkpath(DataFolder::path() + QStringLiteral("Bilder"));
 }

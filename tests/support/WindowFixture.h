@@ -34,8 +34,9 @@ QStringList entries(const QComboBox* combo);
 // Selects the entry with exactly this text, as a click in the list would.
 void choose(QComboBox* combo, const QString& text);
 
-// A fresh, empty home for the program's data (XDG_DATA_HOME) for the
-// lifetime of the object, with the data and picture folders made or not.
+// A fresh, empty home (HOME, XDG_DATA_HOME) for the program's data and its
+// backups, for the lifetime of the object, with the data and picture folders
+// made or not.
 class TestHome
 {
 public:

@@ -1,34 +1,53 @@
 #include "ui/mainwindow/BackupGroup.h"
 
+#include "ui/backup/DiskBackup.h"
+#include "ui/backup/DriveDialog.h"
+#include "ui/backup/WipeDatabaseDialog.h"
+#include "ui/common/Modal.h"
 #include "ui/mainwindow/LinkButton.h"
 
 #include <QGridLayout>
 #include <QPushButton>
 
-BackupGroup::BackupGroup(QWidget* parent) : QGroupBox(QStringLiteral("Backup-Funktion: "), parent)
+BackupGroup::BackupGroup(StockDocument& stock, QWidget* parent)
+    : QGroupBox(QStringLiteral("Backup-Funktion: "), parent), m_stock(stock)
 {
     auto* grid = new QGridLayout(this);
     const struct
     {
         QString text;
         const char* name;
-        void (BackupGroup::*signal)();
+        std::function<void()> command;
     } commands[] = {
-        {QStringLiteral("Backup auf USB-Stick"), "usbBackupButton", &BackupGroup::usbBackupRequested},
-        {QStringLiteral("Backup von USB-Stick holen"), "usbRestoreButton", &BackupGroup::usbRestoreRequested},
-        {QStringLiteral("Schnelles Backup"), "diskBackupButton", &BackupGroup::diskBackupRequested},
-        {QStringLiteral("Schnelles Backup holen"), "diskRestoreButton", &BackupGroup::diskRestoreRequested},
+        {QStringLiteral("Backup auf USB-Stick"), "usbBackupButton",
+         [this] {
+             showModal(&lazily(m_usbBackup, m_stock, window()));
+         }},
+        {QStringLiteral("Backup von USB-Stick holen"), "usbRestoreButton",
+         [this] {
+             showModal(&lazily(m_usbRestore, m_stock, window()));
+         }},
+        {QStringLiteral("Schnelles Backup"), "diskBackupButton",
+         [this] {
+             DiskBackup::backup(window(), m_stock);
+         }},
+        {QStringLiteral("Schnelles Backup holen"), "diskRestoreButton",
+         [this] {
+             DiskBackup::restore(window(), m_stock);
+         }},
     };
     int i = 0;
     for (const auto& command : commands) {
         auto* button = new QPushButton(command.text, this);
         button->setObjectName(QString::fromLatin1(command.name));
-        connect(button, &QPushButton::clicked, this, command.signal);
+        connect(button, &QPushButton::clicked, this, command.command);
         grid->addWidget(button, i / 2, i % 2);
         ++i;
     }
     auto* wipe = new LinkButton(QStringLiteral("Komplette Datenbank löschen und neu anfangen"), this);
     wipe->setObjectName(QStringLiteral("wipeDatabaseLink"));
-    connect(wipe, &QPushButton::clicked, this, &BackupGroup::wipeRequested);
+    connect(wipe, &QPushButton::clicked, this, [this] { lazily(m_wipe, m_stock, window()).open(); });
     grid->addWidget(wipe, 2, 0, 1, 2, Qt::AlignHCenter);
 }
+
+BackupGroup::~BackupGroup() = default;

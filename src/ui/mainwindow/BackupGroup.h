@@ -2,18 +2,26 @@
 
 #include <QGroupBox>
 
-// "Backup-Funktion: ": the four backup commands and the link that wipes the database.
+#include <memory>
+
+class StockDocument;
+class UsbBackupDialog;
+class UsbRestoreDialog;
+class WipeDatabaseDialog;
+
+// "Backup-Funktion: ": the quick backup on the same disk and its restore, the
+// backup to and from a USB stick, and the link that wipes the database.
 class BackupGroup : public QGroupBox
 {
     Q_OBJECT
 
 public:
-    explicit BackupGroup(QWidget* parent = nullptr);
+    explicit BackupGroup(StockDocument& stock, QWidget* parent = nullptr);
+    ~BackupGroup() override;
 
-signals:
-    void usbBackupRequested();
-    void usbRestoreRequested();
-    void diskBackupRequested();
-    void diskRestoreRequested();
-    void wipeRequested();
+private:
+    StockDocument& m_stock;
+    std::unique_ptr<UsbBackupDialog> m_usbBackup;
+    std::unique_ptr<UsbRestoreDialog> m_usbRestore;
+    std::unique_ptr<WipeDatabaseDialog> m_wipe;
 };

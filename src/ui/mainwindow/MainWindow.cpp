@@ -55,7 +55,7 @@ MainWindow::MainWindow(StockDocument& stock, QWidget* parent) : QWidget(parent),
     auto* grid = new QGridLayout(mainPage);
     grid->setContentsMargins(10, 10, 10, 10);
     grid->addWidget(buildCommandColumn(), 0, 0, 3, 1);
-    grid->addWidget(buildBackupGroup(), 0, 1);
+    grid->addWidget(new BackupGroup(m_stock, this), 0, 1);
     grid->addWidget(m_pedigree, 1, 1);
     m_pairGroup = new PairGroup(m_stock, this);
     grid->addWidget(m_pairGroup, 2, 1, Qt::AlignTop);
@@ -122,16 +122,6 @@ QWidget* MainWindow::buildCommandColumn()
     return column;
 }
 
-QWidget* MainWindow::buildBackupGroup()
-{
-    auto* group = new BackupGroup(this);
-    for (auto signal :
-         {&BackupGroup::usbBackupRequested, &BackupGroup::usbRestoreRequested, &BackupGroup::diskBackupRequested,
-          &BackupGroup::diskRestoreRequested, &BackupGroup::wipeRequested})
-        connect(group, signal, this, &MainWindow::notYetAvailable);
-    return group;
-}
-
 void MainWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
@@ -189,11 +179,6 @@ void MainWindow::showStockListPrint()
 {
     m_stockListPanel->setDestination(StockListDestination::Printer);
     m_pages->setCurrentIndex(1);
-}
-
-void MainWindow::notYetAvailable()
-{
-    Messages::current().inform(this, QStringLiteral("Diese Funktion folgt in einer der nächsten Versionen."));
 }
 
 void MainWindow::openBreederData()

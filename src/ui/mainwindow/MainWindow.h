@@ -56,13 +56,11 @@ protected:
 
 private:
     QWidget* buildCommandColumn();
-    QWidget* buildBackupGroup();
     void followStock(StockDocument::Changes what);
     // The breeding controls and the caption beside the buyer text.
     void applyPrintSettings();
     void showStockListPreview();
     void showStockListPrint();
-    void notYetAvailable();
     void openBreederData();
     void openEnterAnimals();
     void openDeleteAnimal();

@@ -4,8 +4,8 @@
 #include "core/model/Dates.h"
 #include "reports/engine/ReportOutput.h"
 #include "ui/common/Messages.h"
+#include "ui/common/ProgressWindow.h"
 #include "ui/common/Prompts.h"
-#include "ui/preview/OutputProgress.h"
 #include "ui/preview/PrinterService.h"
 
 #include <QDir>
@@ -14,7 +14,7 @@ namespace ReportActions {
 
 void print(QWidget* parent, const ReportPages& pages, const QString& title, const QString& fileName)
 {
-    OutputProgress progress(parent, QStringLiteral("Drucke ") + title);
+    ProgressWindow progress(parent, QStringLiteral("Drucke ") + title);
     const PrinterService::Outcome outcome = PrinterService::current().print(pages, fileName, progress.callback());
     if (outcome.printed || outcome.cancelled)
         return;
@@ -36,7 +36,7 @@ bool saveAsPdf(QWidget* parent, const ReportPages& pages, const QString& fileNam
                                                          QStringLiteral("PDF-Dateien (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return false;
-    OutputProgress progress(parent, QStringLiteral("Speichere die PDF-Datei"));
+    ProgressWindow progress(parent, QStringLiteral("Speichere die PDF-Datei"));
     const ReportOutput::Outcome outcome = ReportOutput::writePdf(pages, path, Dates::today(), progress.callback());
     if (!outcome.error.isEmpty()) {
         Messages::current().warn(parent,

@@ -1,20 +1,22 @@
-#include "ui/preview/OutputProgress.h"
+#include "ui/common/ProgressWindow.h"
 
 #include <QCoreApplication>
 #include <QProgressDialog>
 
 namespace {
 
-// Fewer pages than this go out too quickly to need a progress window.
+// Fewer steps than this are done too quickly to need a progress window.
 constexpr int kPagesWorthAWindow = 20;
 
 } // namespace
 
-OutputProgress::OutputProgress(QWidget* parent, const QString& what) : m_parent(parent), m_what(what) { }
+ProgressWindow::ProgressWindow(QWidget* parent, const QString& what, const QString& step)
+    : m_parent(parent), m_what(what), m_step(step)
+{ }
 
-OutputProgress::~OutputProgress() = default;
+ProgressWindow::~ProgressWindow() = default;
 
-PageProgress OutputProgress::callback()
+std::function<bool(int, int)> ProgressWindow::callback()
 {
     return [this](int done, int count) {
         if (count < kPagesWorthAWindow)
@@ -25,7 +27,8 @@ PageProgress OutputProgress::callback()
             m_dialog->setWindowModality(Qt::WindowModal);
             m_dialog->setMinimumDuration(500);
         }
-        m_dialog->setLabelText(m_what + QStringLiteral(" (Seite %1 von %2)").arg(done + 1).arg(count));
+        m_dialog->setLabelText(m_what
+                               + QStringLiteral(" (%1 %2 von %3)").arg(m_step).arg(qMin(done + 1, count)).arg(count));
         m_dialog->setValue(done);
         QCoreApplication::processEvents();
         return !m_dialog->wasCanceled();

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "core/backup/FolderCopy.h"
+#include "core/model/Database.h"
+
+class StockDocument;
+
+// Where a backup lies: a folder with the stock file, the pair file and the
+// copy of the picture folder ("BilderV").
+struct BackupPlace
+{
+    QString folder; // ends with '/'
+    QString stockName;
+    QString pairName;
+
+    QString stockPath() const { return folder + stockName; }
+    QString pairPath() const { return folder + pairName; }
+    QString picturesPath() const { return folder + QStringLiteral("BilderV"); }
+
+    // "Sicherungskopie Kanarienvögel" in the documents folder, files ending .bak.
+    static BackupPlace onDisk();
+    // The root of a drive, the files under the data files' own names.
+    static BackupPlace onDrive(const QString& root);
+};
+
+struct BackupOutcome
+{
+    QString error; // German: a data file was not written; the old backup file stays whole
+    QStringList failedPictures; // German, one line per picture not copied
+    bool cancelled = false;
+
+    bool ok() const { return error.isEmpty() && failedPictures.isEmpty() && !cancelled; }
+};
+
+// Writes the stock and the pairs as they are in memory, each file atomically,
+// then makes the backup's picture folder a copy of `pictures` (none when there
+// is no picture folder).
+BackupOutcome writeBackup(const Database& db, const BackupPlace& place, const QString& pictures,
+                          const CopyProgress& progress = {});
+
+struct RestoreOutcome
+{
+    enum class Result
+    {
+        NoBackup, // no stock file in the backup
+        Restored,
+        Failed, // see problem; what was restored before it stays
+    };
+    Result result = Result::Failed;
+    bool wrongVersion = false; // the stock file is of another version: the stock in memory stays
+    QString problem; // German, for Failed
+    QString keptAs; // where the data as they were before the restore were kept
+    QStringList failedPictures;
+};
+
+// Reads the backup's stock file and pair file, each completely and apart from
+// the data in memory; a file that cannot be read whole changes nothing (a
+// stock read whole before a failing pair file is restored). Before anything
+// in memory is replaced, the data as they were are written beside the data
+// files, and the picture folder is moved aside, so a wrong restore can be
+// undone by hand. The picture folder is replaced only when the backup has one.
+RestoreOutcome restoreBackup(StockDocument& stock, const BackupPlace& place, const CopyProgress& progress = {});
+
+// Empties the stock, the breeder data and the pairs and deletes the picture
+// folder; the print settings stay.
+void wipeDatabase(StockDocument& stock);

@@ -1,0 +1,50 @@
+#include "core/backup/Drives.h"
+
+#include <QFileInfo>
+#include <QStorageInfo>
+
+#include <algorithm>
+
+namespace {
+
+std::function<QList<Drive>(bool)> g_installed;
+
+bool isExternal(const QString& root)
+{
+    for (const char* place : {"/media/", "/run/media/", "/mnt/"}) {
+        if (root.startsWith(QLatin1String(place)) || root == QLatin1String(place).chopped(1))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+namespace Drives {
+
+QList<Drive> mounted(bool writableOnly)
+{
+    if (g_installed)
+        return g_installed(writableOnly);
+    QList<Drive> drives;
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        if (!volume.isValid() || !volume.isReady() || !isExternal(volume.rootPath()))
+            continue;
+        if (writableOnly && (volume.isReadOnly() || !QFileInfo(volume.rootPath()).isWritable()))
+            continue;
+        const QString name = volume.name().isEmpty() ? QFileInfo(volume.rootPath()).fileName() : volume.name();
+        drives.append({volume.rootPath(), name});
+    }
+    // Sticks and disks the desktop mounted first, mounts made by hand after them.
+    std::stable_sort(drives.begin(), drives.end(), [](const Drive& a, const Drive& b) {
+        return !a.root.startsWith(QLatin1String("/mnt")) && b.root.startsWith(QLatin1String("/mnt"));
+    });
+    return drives;
+}
+
+void install(std::function<QList<Drive>(bool)> lookup)
+{
+    g_installed = std::move(lookup);
+}
+
+} // namespace Drives

@@ -1,0 +1,55 @@
+#include "ui/backup/BackupMessages.h"
+
+#include "core/files/DataFiles.h"
+#include "ui/common/Messages.h"
+
+#include <QDir>
+
+namespace {
+
+QString picturesNotCopied(const QStringList& failed)
+{
+    return QStringLiteral("Diese Bilder konnten nicht kopiert werden:\n") + failed.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+namespace BackupMessages {
+
+bool showBackup(QWidget* parent, const BackupOutcome& outcome, const QString& failed)
+{
+    if (outcome.cancelled)
+        return false;
+    if (!outcome.error.isEmpty()) {
+        Messages::current().warn(parent, failed + QStringLiteral("\n\n") + outcome.error);
+        return false;
+    }
+    if (!outcome.failedPictures.isEmpty()) {
+        Messages::current().warn(parent,
+                                 QStringLiteral("Datensicherung wurde durchgeführt.\n\n")
+                                     + picturesNotCopied(outcome.failedPictures));
+        return true;
+    }
+    Messages::current().inform(parent, QStringLiteral("Datensicherung wurde durchgeführt."));
+    return true;
+}
+
+bool showRestore(QWidget* parent, const RestoreOutcome& outcome, const QString& failed)
+{
+    if (outcome.wrongVersion)
+        Messages::current().warn(parent, DataFiles::incompatibleVersionMessage());
+    const QString kept = outcome.keptAs.isEmpty() ? QString()
+                                                  : QStringLiteral("\n\nDie Daten von vorher liegen im Ordner „%1“.")
+                                                        .arg(QDir::toNativeSeparators(outcome.keptAs));
+    if (outcome.result != RestoreOutcome::Result::Restored) {
+        Messages::current().warn(parent, failed + QStringLiteral("\n\n") + outcome.problem + kept);
+        return false;
+    }
+    QString text = QStringLiteral("Datensicherung wurde zurückgeholt.") + kept;
+    if (!outcome.failedPictures.isEmpty())
+        text += QStringLiteral("\n\n") + picturesNotCopied(outcome.failedPictures);
+    Messages::current().inform(parent, text);
+    return true;
+}
+
+} // namespace BackupMessages

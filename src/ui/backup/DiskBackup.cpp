@@ -1,0 +1,49 @@
+#include "ui/backup/DiskBackup.h"
+
+#include "core/backup/Backup.h"
+#include "core/model/SpeciesWords.h"
+#include "core/stock/StockDocument.h"
+#include "ui/backup/BackupMessages.h"
+#include "ui/common/Messages.h"
+#include "ui/common/ProgressWindow.h"
+
+#include <QDir>
+
+namespace DiskBackup {
+
+void backup(QWidget* parent, const StockDocument& stock)
+{
+    const BackupPlace place = BackupPlace::onDisk();
+    Messages::current().inform(
+        parent,
+        QStringLiteral("Es wird nun ein schnelles Backup auf die gleiche Festplatte gemacht auf der auch die "
+                       "reguläre Datenbank des Programms läuft. Dies erfüllt nicht den Zweck eines Backups. "
+                       "Wenn die Festplatte beschädigt werden sollte sind der aktuelle Datenbestand UND das "
+                       "Backup davon betroffen.\n\nDie Sicherungskopie wird im Ordner ")
+            + QDir::toNativeSeparators(place.folder)
+            + QStringLiteral(" gespeichert. Sie sollten diesen Ordner auf eine CD brennen oder die "
+                             "USB-Backup-Funktion weiter oben nutzen."));
+    ProgressWindow progress(parent, QStringLiteral("Die Bilder werden gesichert"), QStringLiteral("Bild"));
+    const BackupOutcome outcome
+        = writeBackup(stock.data(), place, stock.pictures().folder().chopped(1), progress.callback());
+    BackupMessages::showBackup(parent, outcome, QStringLiteral("Die Datensicherung ist fehlgeschlagen."));
+}
+
+void restore(QWidget* parent, StockDocument& stock)
+{
+    if (!Messages::current().askYesNo(
+            parent, QStringLiteral("Sicherheitsabfrage"),
+            QStringLiteral("Beim Rückholen des Backups wird der auf dem Rechner befindliche Stand überschrieben.\n\r"
+                           "Soll das Backup wirklich von der Festplatte zurückgeholt werden?")))
+        return;
+    ProgressWindow progress(parent, QStringLiteral("Die Bilder werden zurückgeholt"), QStringLiteral("Bild"));
+    const RestoreOutcome outcome = restoreBackup(stock, BackupPlace::onDisk(), progress.callback());
+    if (outcome.result == RestoreOutcome::Result::NoBackup) {
+        Messages::current().inform(parent, QStringLiteral("Es wurde kein Backup gefunden."));
+        return;
+    }
+    BackupMessages::showRestore(parent, outcome,
+                                QStringLiteral("Fehler beim Wiederherstellen des Festplatten-Backups"));
+}
+
+} // namespace DiskBackup

@@ -1,0 +1,162 @@
+// Backups and restores of the data files and the pictures, and the wipe.
+#include "core/backup/Backup.h"
+#include "core/files/DataFolder.h"
+#include "core/stock/StockDocument.h"
+#include "support/FileBytes.h"
+#include "support/FileHelpers.h"
+#include "support/SampleAnimals.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestBackup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_home = std::make_unique<QTemporaryDir>();
+        qputenv("HOME", m_home->path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", m_home->path().toUtf8());
+        Database db;
+        db.print = PrintSettings::defaults();
+        db.animals = {testAnimal("A-1"), testAnimal("B-2")};
+        db.pairs = {{QStringLiteral("A-1"), QStringLiteral("B-2"), 1, 45000, {}}};
+        m_stock = std::make_unique<StockDocument>(db, DataFiles(m_home->path() + QStringLiteral("/daten/")));
+        put(picture("A-1"), "bild A");
+    }
+
+    void cleanup() { m_stock.reset(); }
+
+    void theFirstBackupMakesItsFolder()
+    {
+        const BackupPlace place = BackupPlace::onDisk();
+        QCOMPARE(place.folder, m_home->path() + QStringLiteral("/Documents/Sicherungskopie Kanarienvögel/"));
+        QVERIFY(writeBackup(m_stock->data(), place, pictures()).ok());
+        QVERIFY(QFileInfo::exists(place.stockPath()));
+        QCOMPARE(contents(place.picturesPath() + QStringLiteral("/A-1.jpg")), QByteArray("bild A"));
+
+        // An empty database: a stock file of 318 bytes and a pair file of 4.
+        Database empty;
+        QVERIFY(writeBackup(empty, place, QString()).ok());
+        QCOMPARE(QFileInfo(place.stockPath()).size(), 318);
+        QCOMPARE(contents(place.pairPath()), QByteArray(4, '\0'));
+        QVERIFY(!QFileInfo::exists(place.picturesPath())); // no pictures, none backed up
+    }
+
+    // A backup, a change, a restore: the change is gone, pictures included, and the changed data are kept.
+    void aRestoreBringsTheBackupBackAndKeepsWhatItReplaces()
+    {
+        const BackupPlace place = BackupPlace::onDisk();
+        QVERIFY(writeBackup(m_stock->data(), place, pictures()).ok());
+        m_stock->appendAnimals({testAnimal("NEW")});
+        put(picture("NEW"), "neues Bild");
+        const RestoreOutcome outcome = restoreBackup(*m_stock, place);
+        QCOMPARE(outcome.result, RestoreOutcome::Result::Restored);
+        QCOMPARE(m_stock->animals().size(), size_t(2));
+        QVERIFY(!QFileInfo::exists(picture("NEW")));
+        QCOMPARE(contents(picture("A-1")), QByteArray("bild A"));
+        QVERIFY(outcome.keptAs.contains(QStringLiteral("vor Wiederherstellung")));
+        Database kept;
+        DataFiles(outcome.keptAs).load(kept);
+        QCOMPARE(kept.animals.size(), size_t(3));
+        QCOMPARE(contents(outcome.keptAs + QStringLiteral("Bilder/NEW.jpg")), QByteArray("neues Bild"));
+    }
+
+    void withoutABackupNothingHappens()
+    {
+        const RestoreOutcome outcome = restoreBackup(*m_stock, BackupPlace::onDisk());
+        QCOMPARE(outcome.result, RestoreOutcome::Result::NoBackup);
+        QCOMPARE(m_stock->animals().size(), size_t(2));
+    }
+
+    // The stock read whole still counts when the pair file is missing; the pictures stay untouched.
+    void aMissingPairFileRestoresTheStockOnly()
+    {
+        const BackupPlace place = BackupPlace::onDrive(m_home->path() + QStringLiteral("/stick"));
+        Database backup;
+        backup.animals = {testAnimal("OLD")};
+        QVERIFY(writeBackup(backup, place, pictures()).ok());
+        QFile::remove(place.pairPath());
+        put(picture("B-2"), "bild B");
+        const RestoreOutcome outcome = restoreBackup(*m_stock, place);
+        QCOMPARE(outcome.result, RestoreOutcome::Result::Failed);
+        QCOMPARE(m_stock->animals().size(), size_t(1));
+        QCOMPARE(m_stock->pairs().size(), size_t(1));
+        QCOMPARE(contents(picture("B-2")), QByteArray("bild B"));
+    }
+
+    // A backup file cut off anywhere changes nothing in memory.
+    void aTruncatedBackupChangesNothing()
+    {
+        const BackupPlace place = BackupPlace::onDrive(m_home->path() + QStringLiteral("/stick"));
+        Database backup;
+        backup.animals = {testAnimal("OLD"), testAnimal("OLDER")};
+        QVERIFY(writeBackup(backup, place, QString()).ok());
+        const QByteArray whole = contents(place.stockPath());
+        const Database before = m_stock->data();
+        for (qsizetype length = 0; length < whole.size(); length += 7) {
+            put(place.stockPath(), whole.left(length));
+            QCOMPARE(restoreBackup(*m_stock, place).result, RestoreOutcome::Result::Failed);
+            QVERIFY(m_stock->data() == before);
+        }
+    }
+
+    void aBackupWithoutPicturesKeepsTheBreedersPictures()
+    {
+        const BackupPlace place = BackupPlace::onDrive(m_home->path() + QStringLiteral("/stick"));
+        QVERIFY(writeBackup(m_stock->data(), place, QString()).ok());
+        QCOMPARE(restoreBackup(*m_stock, place).result, RestoreOutcome::Result::Restored);
+        QCOMPARE(contents(picture("A-1")), QByteArray("bild A"));
+    }
+
+    // A picture that cannot be copied is named; the data files are written all the same.
+    void aPictureThatCannotBeCopiedIsNamed()
+    {
+        put(picture("GROSS"), QByteArray(200 * 1024, 'x'));
+        const BackupPlace place = BackupPlace::onDrive(m_home->path() + QStringLiteral("/stick"));
+        BackupOutcome outcome;
+        {
+            FileSizeLimit limit(100 * 1024);
+            outcome = writeBackup(m_stock->data(), place, pictures());
+        }
+        QVERIFY(outcome.error.isEmpty());
+        QCOMPARE(outcome.failedPictures.size(), 1);
+        QVERIFY(outcome.failedPictures[0].startsWith(QStringLiteral("GROSS.jpg")));
+        QVERIFY(QFileInfo::exists(place.stockPath()));
+        QCOMPARE(contents(place.picturesPath() + QStringLiteral("/A-1.jpg")), QByteArray("bild A"));
+    }
+
+    void aBackupThatCannotBeWrittenSaysSo()
+    {
+        put(m_home->path() + QStringLiteral("/nur-eine-datei"), "x"); // no folder can be made there
+        const BackupOutcome outcome = writeBackup(
+            m_stock->data(), BackupPlace::onDrive(m_home->path() + QStringLiteral("/nur-eine-datei")), pictures());
+        QVERIFY(!outcome.error.isEmpty());
+    }
+
+    void theWipeKeepsThePrintSettings()
+    {
+        PrintSettings print = m_stock->printSettings();
+        print.headerColour = 0x123456;
+        m_stock->setPrintSettings(print);
+        wipeDatabase(*m_stock);
+        QVERIFY(m_stock->animals().empty() && m_stock->pairs().empty());
+        QCOMPARE(m_stock->breeder(), BreederData {});
+        QCOMPARE(m_stock->printSettings().headerColour, 0x123456u);
+        QVERIFY(!QFileInfo::exists(pictures()));
+    }
+
+private:
+    QString pictures() const { return m_stock->pictures().folder().chopped(1); }
+    QString picture(const char* ring) const { return m_stock->pictures().pathOf(QString::fromLatin1(ring)); }
+
+    std::unique_ptr<QTemporaryDir> m_home;
+    std::unique_ptr<StockDocument> m_stock;
+};
+
+QTEST_GUILESS_MAIN(TestBackup)
+#include "TestBackup.moc"
