@@ -1,7 +1,10 @@
 // A search keystroke and the descendants walk on a stock of 100 000 animals.
 #include "StockGenerator.h"
+#include "core/analysis/DataCheck.h"
+#include "core/analysis/Inbreeding.h"
 #include "core/files/StockFile.h"
 #include "core/stock/DescendantsWalk.h"
+#include "core/stock/RingIndex.h"
 #include "core/stock/StockDocument.h"
 #include "core/stock/StockSearch.h"
 #include "support/ScanOracles.h"
@@ -119,8 +122,47 @@ void searchKeystroke(benchmark::State& state)
     }
 }
 
+// Inbreeding and the data check on a five-generation stock of 100 000 animals.
+const StockDocument& generatedDocument()
+{
+    static const StockDocument stock(generateStock(100000, 1000), DataFiles(QString()));
+    return stock;
+}
+
+void inbreedingOfAll(benchmark::State& state)
+{
+    const StockDocument& stock = generatedDocument();
+    const InbreedingCalculator calculator(stock.animals(), stock.ringIndex());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(calculator.all());
+}
+
+void inbreedingOfOne(benchmark::State& state)
+{
+    const StockDocument& stock = generatedDocument();
+    const InbreedingCalculator calculator(stock.animals(), stock.ringIndex());
+    const auto youngest = qsizetype(stock.animals().size() - 1);
+    const Animal& a = stock.animals().back();
+    for (auto _ : state) {
+        if (state.range(0))
+            benchmark::DoNotOptimize(calculator.ofPair(a.fatherRing, a.motherRing));
+        else
+            benchmark::DoNotOptimize(calculator.of(youngest));
+    }
+}
+
+void dataCheck(benchmark::State& state)
+{
+    const StockDocument& stock = generatedDocument();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(checkData({stock.data(), stock.ringIndex(), QStringLiteral("/nonexistent/"), {}}));
+}
+
 } // namespace
 
+BENCHMARK(inbreedingOfAll)->Unit(benchmark::kMillisecond);
+BENCHMARK(inbreedingOfOne)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(dataCheck)->Unit(benchmark::kMillisecond);
 BENCHMARK(descendantsIndexed)->Unit(benchmark::kMillisecond);
 BENCHMARK(descendantsIndexBuild)->Unit(benchmark::kMillisecond);
 BENCHMARK(descendantsSearchInTheDialog)->Unit(benchmark::kMillisecond);

@@ -1,10 +1,16 @@
 #include "app/ExportTool.h"
 
+#include "core/analysis/DataCheck.h"
+#include "core/analysis/Inbreeding.h"
+#include "core/export/CsvExport.h"
 #include "core/files/DataFiles.h"
 #include "core/files/DataFolder.h"
+#include "core/files/ExtraSettings.h"
 #include "core/files/SafeWrite.h"
 #include "core/model/Dates.h"
+#include "core/stock/RingIndex.h"
 #include "core/stock/StockDocument.h"
+#include "reports/engine/PictureDecoder.h"
 #include "reports/engine/ReportOutput.h"
 #include "reports/layouts/PairSheetReport.h"
 #include "reports/layouts/PedigreeReport.h"
@@ -32,15 +38,24 @@ const char* const kUsage
       "  avelor-export [--data ORDNER] recordsheet RING -o DATEI\n"
       "  avelor-export [--data ORDNER] stocklist [--by ring|year] [--breed RASSE] [--layout one|two] -o DATEI\n"
       "  avelor-export [--data ORDNER] pairsheet N -o DATEI\n"
+      "  avelor-export [--data ORDNER] csv stock|breeding -o DATEI\n"
+      "  avelor-export [--data ORDNER] inbreeding RING...\n"
+      "  avelor-export [--data ORDNER] inbreeding --pair HAHN HENNE\n"
+      "  avelor-export [--data ORDNER] check\n"
+      "  avelor-export --version\n"
       "\n"
       "Schreibt Abstammungsnachweise (eine Seite je Ring), ein Stammblatt, die\n"
       "Bestandsliste oder das Blatt des N-ten Zuchtpaares (gezählt ab 1). DATEI endet auf\n"
-      ".pdf oder .png, die Bestandsliste auch auf .html;\n"
+      ".pdf oder .png, die Bestandsliste auch auf .html; csv schreibt den Bestand oder die\n"
+      "Zuchtdaten für eine Tabellenkalkulation. inbreeding gibt je Ring eine Zeile aus: Ring,\n"
+      "Tabulator, Inzuchtkoeffizient als Dezimalbruch; mit --pair den der Jungen eines Paares.\n"
+      "check meldet Auffälligkeiten im Bestand;"
       "mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw. Ohne --data wird\n"
       "der Datenordner des Programms gelesen.\n"
       "\n"
-      "Rückgabewerte: 0 erledigt, 1 ein Ring oder Zuchtpaar ist nicht im Bestand,\n"
-      "2 falscher Aufruf, 3 Daten nicht lesbar oder Datei nicht schreibbar.\n";
+      "Rückgabewerte: 0 erledigt (check: nichts gefunden), 1 ein Ring oder Zuchtpaar ist\n"
+      "nicht im Bestand (check: etwas gefunden), 2 falscher Aufruf, 3 Daten nicht lesbar\n"
+      "oder Datei nicht schreibbar.\n";
 
 // Options that take a value, and the commands with the output types they write.
 const QStringList kValueOptions = {"--data", "-o", "--by", "--breed", "--layout"};
@@ -49,6 +64,9 @@ const QHash<QString, QStringList> kCommands = {
     {"recordsheet", {"pdf", "png"}},
     {"stocklist", {"pdf", "png", "html"}},
     {"pairsheet", {"pdf", "png"}},
+    {"csv", {"csv"}},
+    {"inbreeding", {}},
+    {"check", {}},
 };
 
 struct Request
@@ -56,6 +74,7 @@ struct Request
     QString command;
     QStringList words; // what follows the command
     QHash<QString, QString> options;
+    bool pair = false;
 
     QString option(const char* name) const { return options.value(QString::fromLatin1(name)); }
     QString output() const { return option("-o"); }
@@ -79,6 +98,8 @@ QString parse(const QStringList& arguments, Request& request)
         }
         if (kValueOptions.contains(word))
             request.options.insert(word, value);
+        else if (word == QLatin1String("--pair"))
+            request.pair = true;
         else if (word.startsWith(QLatin1Char('-')) && word.size() > 1)
             return QStringLiteral("Unbekannte Angabe „%1“.").arg(word);
         else if (request.command.isEmpty())
@@ -88,13 +109,23 @@ QString parse(const QStringList& arguments, Request& request)
     }
     if (!kCommands.contains(request.command))
         return QStringLiteral("Unbekannter Befehl „%1“.").arg(request.command);
-    if (request.command == QLatin1String("pairsheet") && request.words.size() != 1)
+    const QString& command = request.command;
+    if (command == QLatin1String("pairsheet") && request.words.size() != 1)
         return QStringLiteral("Es fehlt die Nummer des Zuchtpaares (ab 1).");
-    if (request.command != QLatin1String("stocklist") && request.words.isEmpty())
+    if (command == QLatin1String("csv")
+        && (request.words.size() != 1 || !QStringList {"stock", "breeding"}.contains(request.words.first())))
+        return QStringLiteral("csv schreibt stock oder breeding.");
+    if (command == QLatin1String("inbreeding") && request.pair && request.words.size() != 2)
+        return QStringLiteral("Nach --pair stehen der Ring des Hahns und der der Henne.");
+    if (command == QLatin1String("check") && !request.words.isEmpty())
+        return QStringLiteral("check nimmt keine weiteren Angaben.");
+    if (command != QLatin1String("stocklist") && command != QLatin1String("check") && request.words.isEmpty())
         return QStringLiteral("Es fehlt die Ringnummer.");
     if (request.command == QLatin1String("recordsheet") && request.words.size() != 1)
         return QStringLiteral("Ein Stammblatt wird für genau eine Ringnummer geschrieben.");
     const QStringList& types = kCommands.value(request.command);
+    if (types.isEmpty())
+        return {}; // writes to the standard output
     if (request.output().isEmpty() || !types.contains(request.suffix()))
         return QStringLiteral("Die Ausgabedatei (-o) muss auf .%1 enden.").arg(types.join(QStringLiteral(" oder .")));
     return {};
@@ -123,6 +154,12 @@ public:
             return stockList();
         if (command == QLatin1String("pairsheet"))
             return pairSheet();
+        if (command == QLatin1String("csv"))
+            return csv();
+        if (command == QLatin1String("inbreeding"))
+            return inbreeding();
+        if (command == QLatin1String("check"))
+            return check();
         return certificates(command == QLatin1String("pedigree"));
     }
 
@@ -132,8 +169,13 @@ private:
         PedigreeReport certificate;
         RecordSheetReport sheet;
         std::vector<ReportPage> pages;
+        // The additions the breeder chose for the certificate in the program.
+        const ExtraSettings extras = ExtraSettings::load();
+        CertificateOptions options;
+        options.showInbreeding = extras.inbreedingOnCertificate;
+        options.markRepeatedAncestors = extras.markRepeatedAncestors;
         for (const QString& ring : m_request.words) {
-            const PedigreeReport::FillResult filled = certificate.fill(m_stock, ring, {}, &sheet);
+            const PedigreeReport::FillResult filled = certificate.fill(m_stock, ring, options, &sheet);
             if (!filled.found) {
                 m_err << QStringLiteral("Die Ringnummer „%1“ ist nicht im Bestand.\n").arg(ring);
                 return NotFound;
@@ -185,6 +227,57 @@ private:
         return writePages(FixedPages({report.page()}));
     }
 
+    int csv()
+    {
+        const QByteArray bytes = m_request.words.first() == QLatin1String("stock")
+            ? stockCsv(m_stock.animals(), csvOrder(m_stock, StockListOrder::ByRing))
+            : breedingCsv(m_stock.pairs());
+        return writeFile([&bytes](QIODevice& device) { return device.write(bytes) == bytes.size(); });
+    }
+
+    // One line per ring: the ring, a tab, F as a decimal fraction with six places.
+    int inbreeding()
+    {
+        const InbreedingCalculator calculator(m_stock.animals(), m_stock.ringIndex());
+        auto line = [this](const QString& what, const Inbreeding& f) {
+            m_out << what << '\t' << QString::number(f.coefficient, 'f', 6) << '\n';
+            if (f.cycleCut)
+                m_err << QStringLiteral("Hinweis zu %1: Ein Tier ist sein eigener Vorfahr; diese Verbindung wurde "
+                                        "übergangen.\n")
+                             .arg(what);
+        };
+        if (m_request.pair) {
+            const QString& cock = m_request.words[0];
+            const QString& hen = m_request.words[1];
+            line(cock + QLatin1Char('\t') + hen, calculator.ofPair(cock, hen));
+            return Done;
+        }
+        int code = Done;
+        for (const QString& ring : m_request.words) {
+            const qsizetype animal = m_stock.ringIndex().lastActiveWith(ring);
+            if (animal < 0) {
+                m_err << QStringLiteral("Die Ringnummer „%1“ ist nicht im Bestand.\n").arg(ring);
+                code = NotFound;
+                continue;
+            }
+            line(ring, calculator.of(animal));
+        }
+        return code;
+    }
+
+    int check()
+    {
+        const QStringList findings
+            = checkData({m_stock.data(), m_stock.ringIndex(), m_stock.pictures().folder(), [](const QString& path) {
+                             return decodePicture(path).error;
+                         }});
+        for (const QString& finding : findings)
+            m_out << finding << '\n';
+        if (findings.isEmpty())
+            m_out << QStringLiteral("Keine Auffälligkeiten gefunden.\n");
+        return findings.isEmpty() ? Done : NotFound;
+    }
+
     int writePages(const ReportPages& pages)
     {
         const QString today = Dates::today();
@@ -230,6 +323,10 @@ int runExport(const QStringList& arguments, QTextStream& out, QTextStream& err)
         out << kUsage;
         return Done;
     }
+    if (arguments.contains(QLatin1String("--version"))) {
+        out << QStringLiteral("avelor-export ") << QStringLiteral(AVELOR_VERSION) << '\n';
+        return Done;
+    }
     Request request;
     if (const QString wrong = parse(arguments, request); !wrong.isEmpty()) {
         err << wrong << "\n\n" << kUsage;
@@ -250,7 +347,8 @@ int runExport(const QStringList& arguments, QTextStream& out, QTextStream& err)
     const DataFiles::StartupResult loaded = files.load(db);
     for (const QString& message : loaded.messages)
         err << message << '\n';
-    if (loaded.terminate)
+    // A check needs the whole stock: what a damaged file lost cannot be checked.
+    if (loaded.terminate || (request.command == QLatin1String("check") && !loaded.messages.isEmpty()))
         return FileProblem;
     StockDocument stock(std::move(db), std::move(files));
     return Export(request, stock, out, err).run();

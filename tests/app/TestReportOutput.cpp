@@ -175,6 +175,30 @@ private slots:
         QVERIFY(last != words.end() && last->page == pages);
     }
 
+    // Machine-readable inbreeding, a CSV file, and the check's exit codes.
+    void inbreedingCsvAndTheCheck()
+    {
+        QString out;
+        QTextStream outStream(&out);
+        QTextStream errStream(stderr);
+        QCOMPARE(runExport({"--data", m_folder, "inbreeding", kSampleSubject, "--pair", sampleAncestorRing(1),
+                            sampleAncestorRing(2)},
+                           outStream, errStream),
+                 2); // --pair takes exactly two rings
+        QCOMPARE(runExport({"--data", m_folder, "inbreeding", kSampleSubject}, outStream, errStream), 0);
+        outStream.flush();
+        QCOMPARE(out, kSampleSubject + QStringLiteral("\t0.000000\n"));
+        const QString csv = m_dir.path() + QStringLiteral("/bestand.csv");
+        QCOMPARE(run({"--data", m_folder, "csv", "stock", "-o", csv}), 0);
+        QVERIFY(QFile(csv).size() > 100);
+        QCOMPARE(run({"--data", m_folder, "check"}), 0); // the sample is clean
+        Database faulty = pedigreeSample();
+        faulty.animals[0].fatherRing = QStringLiteral("NIEMAND");
+        const QString folder = m_dir.path() + QStringLiteral("/fehler/");
+        QVERIFY(DataFiles(folder).save(faulty).ok);
+        QCOMPARE(run({"--data", folder, "check"}), 1);
+    }
+
     void exportExitCodes()
     {
         QString errors;

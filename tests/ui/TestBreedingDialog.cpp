@@ -8,6 +8,7 @@
 
 #include <QDialog>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 
@@ -93,6 +94,24 @@ private slots:
         click(m_f->window(), "printPairButton");
         QVERIFY(m_f->window()->findChild<ReportPreview*>());
         QVERIFY(entries(child<QComboBox>(m_f->window(), "animalSelector")).contains("DE-24-2"));
+    }
+
+    // Half siblings as a pair: their young would have F = 1/8, shown before anything is ringed.
+    void thePairsInbreedingIsShown()
+    {
+        m_dialog->reject();
+        m_f->change([](Database& db) {
+            db.animals = {testAnimal("G1", Sex::Male), testAnimal("G2", Sex::Female), testAnimal("G3", Sex::Female),
+                          testAnimal("COCK", Sex::Male), testAnimal("HEN", Sex::Female)};
+            db.animals[3].fatherRing = db.animals[4].fatherRing = QStringLiteral("G1");
+            db.animals[3].motherRing = QStringLiteral("G2");
+            db.animals[4].motherRing = QStringLiteral("G3");
+        });
+        m_dialog = m_f->open("breedingButton", "BreedingDialog");
+        createPair();
+        choose(child<QComboBox>(m_dialog, "pairList"), QStringLiteral("COCK - HEN vom 05.03.24"));
+        QCOMPARE(child<QLabel>(m_dialog, "pairInbreedingLabel")->text(),
+                 QStringLiteral("Inzuchtkoeffizient der Jungen: 12,5 %"));
     }
 
     void twelveEggsAreListedInNumericOrder()

@@ -6,7 +6,7 @@
 namespace AppInfo {
 
 inline const QString ShortTitle = QStringLiteral("Avelor Abstammungsnachweis");
-inline const QString Version = QStringLiteral("Version 3.39");
+inline const QString Version = QStringLiteral("Version " AVELOR_VERSION);
 inline const QString MakerNotice = QStringLiteral("© Avelor – freie Software für Züchter");
 
 } // namespace AppInfo

@@ -22,6 +22,7 @@ enum class StockListOutput
 {
     PrintedList = 0,
     HtmlFile = 1,
+    CsvFile = 2, // for a spreadsheet: every active animal with every field
 };
 
 // "[U] ", "[M] " or "[W] "; empty for a value no dialog sets.

@@ -1,10 +1,12 @@
 #include "reports/layouts/PedigreeReport.h"
 
+#include "core/analysis/Inbreeding.h"
 #include "core/model/SpeciesWords.h"
 #include "reports/engine/PictureDecoder.h"
 #include "reports/layouts/RecordSheetReport.h"
 
 #include <QFileInfo>
+#include <QHash>
 
 #include <cmath>
 
@@ -110,13 +112,40 @@ void PedigreeReport::build()
                                  {c.x + inset, top + (g == 4 ? 8.4 : 8.9), g == 4 ? 44.7 : 44.5, c.detailsHeight}, 10);
         details.style.wordWrap = true;
         e.push_back(details);
+        TextElement mark = textAt(number(slot, "mark"), c.x + c.width - 1.5, top + 1.5, 8);
+        mark.anchorRight = true;
+        mark.style.bold = true;
+        mark.style.alignment = Qt::AlignRight;
+        e.push_back(mark);
     }
+    // Where the head's first breeder row stands, which is always empty.
+    e.push_back(textAt(QStringLiteral("inbreeding"), 62.4, 30.4, 7));
 
     TextElement foot = textAt(QStringLiteral("foot"), 10.1, 282.0, 6);
     foot.lines
         = QStringList {QStringLiteral("Erstellt mit Avelor Abstammungsnachweis - Internet: ") + SpeciesWords::WebPage};
     e.push_back(foot);
     e.push_back(TextElement::printDate(QStringLiteral("date"), {200.0, 281.0}, 10));
+}
+
+std::array<QString, PedigreeSlots::kCount + 1> PedigreeReport::repeatMarks(const PedigreeSlots& ancestors)
+{
+    std::array<QString, PedigreeSlots::kCount + 1> marks;
+    QHash<qsizetype, int> seen;
+    for (int slot = 1; slot <= PedigreeSlots::kCount; ++slot) {
+        if (!ancestors.empty(slot))
+            ++seen[ancestors.index[slot]];
+    }
+    QHash<qsizetype, QString> letters;
+    for (int slot = 1; slot <= PedigreeSlots::kCount; ++slot) {
+        const qsizetype animal = ancestors.index[slot];
+        if (ancestors.empty(slot) || seen.value(animal) < 2)
+            continue;
+        if (!letters.contains(animal))
+            letters.insert(animal, QString(QChar(char16_t(u'A' + letters.size()))));
+        marks[size_t(slot)] = letters.value(animal);
+    }
+    return marks;
 }
 
 QSize PedigreeReport::pictureFrame(QSize picture, QSize current)
@@ -227,12 +256,24 @@ PedigreeReport::FillResult PedigreeReport::fill(const StockDocument& stock, cons
 
     m_page.rect(QStringLiteral("headFrame"))->outline = storedColour(settings.headerColour);
     m_slots = resolvePedigree(stock.animals(), *subject, stock.ringIndex());
+    QStringList inbreeding;
+    if (options.showInbreeding) {
+        const Inbreeding f
+            = InbreedingCalculator(stock.animals(), stock.ringIndex()).of(stock.ringIndex().lastActiveWith(ring));
+        inbreeding << QStringLiteral("Inzuchtkoeffizient: ") + f.percent()
+                + (f.cycleCut ? QStringLiteral(" (Schleife in den Elternbeziehungen übergangen)") : QString());
+    }
+    m_page.text(QStringLiteral("inbreeding"))->lines = inbreeding;
+    const auto marks = repeatMarks(m_slots);
     for (int slot = 1; slot <= PedigreeSlots::kCount; ++slot) {
         m_page.rect(number(slot, "box"))->outline
             = storedColour(slot % 2 == 1 ? settings.maleColour : settings.femaleColour);
         TextElement* ringField = m_page.text(number(slot, "ring"));
         TextElement* details = m_page.text(number(slot, "details"));
         details->style.pointSize = options.detailFontSize;
+        m_page.text(number(slot, "mark"))->lines = options.markRepeatedAncestors && !marks[size_t(slot)].isEmpty()
+            ? QStringList {marks[size_t(slot)]}
+            : QStringList();
         if (m_slots.empty(slot)) {
             ringField->lines.clear();
             details->lines.clear();

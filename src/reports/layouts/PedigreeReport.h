@@ -13,6 +13,9 @@ struct CertificateOptions
     QStringList buyerLines;
     int detailFontSize = 10; // 4 to 10 points
     int outerGenerationsContent = 0; // 0 breed and breeder, 1 remarks in the outer boxes
+    // Additions a breeder switches on; kept outside the stock file.
+    bool showInbreeding = false; // the subject's inbreeding coefficient, small in the head
+    bool markRepeatedAncestors = false; // the same letter beside every box of an ancestor met more than once
 };
 
 // The pedigree certificate ("Abstammungsnachweis"): one A4 page with the
@@ -36,6 +39,10 @@ public:
 
     const ReportPage& page() const { return m_page; }
     const PedigreeSlots& ancestors() const { return m_slots; }
+
+    // Letters for the ancestors that stand in more than one box, by slot (empty
+    // for the others): the same animal gets the same letter, A for the first met.
+    static std::array<QString, PedigreeSlots::kCount + 1> repeatMarks(const PedigreeSlots& ancestors);
 
     // The detail lines of one ancestor box, by the rules of its generation.
     static QStringList detailLines(const Animal& animal, int generation, const PrintSettings& settings,

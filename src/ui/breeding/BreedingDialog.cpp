@@ -1,8 +1,10 @@
 #include "ui/breeding/BreedingDialog.h"
 
+#include "core/analysis/Inbreeding.h"
 #include "core/breeding/BreedingRules.h"
 #include "core/model/Dates.h"
 #include "core/model/SpeciesWords.h"
+#include "core/stock/RingIndex.h"
 #include "core/stock/StockDocument.h"
 #include "core/stock/StockLists.h"
 #include "ui/breeding/RingingGroup.h"
@@ -129,6 +131,8 @@ QWidget* BreedingDialog::buildPairTab()
     form->addRow(SpeciesWords::CageWord + QLatin1Char(':'), m_cage);
     form->addRow(SpeciesWords::MaleLabel + QLatin1Char(':'), m_cock);
     form->addRow(SpeciesWords::FemaleLabel + QLatin1Char(':'), m_hen);
+    m_pairInbreeding = named(new QLabel(tab), "pairInbreedingLabel");
+    form->addRow(m_pairInbreeding);
     auto* clutchRow = new QHBoxLayout;
     clutchRow->addWidget(m_clutches, 1);
     clutchRow->addWidget(m_newClutch);
@@ -155,6 +159,8 @@ QWidget* BreedingDialog::buildPairTab()
     layout->addLayout(buttons);
 
     connect(m_pairs, &QComboBox::currentIndexChanged, this, &BreedingDialog::selectPair);
+    connect(m_cock, &QComboBox::currentIndexChanged, this, &BreedingDialog::showPairInbreeding);
+    connect(m_hen, &QComboBox::currentIndexChanged, this, &BreedingDialog::showPairInbreeding);
     connect(m_clutches, &QComboBox::currentIndexChanged, this, &BreedingDialog::selectClutch);
     connect(m_newClutch, &QPushButton::clicked, this, &BreedingDialog::newClutch);
     connect(save, &QPushButton::clicked, this, &BreedingDialog::savePair);
@@ -216,6 +222,18 @@ void BreedingDialog::fillLists(bool tabChanged)
         m_start->clear();
         m_cage->clear();
     }
+}
+
+void BreedingDialog::showPairInbreeding()
+{
+    // The young of the cock and hen shown, before anything is ringed.
+    if (m_cock->currentIndex() < 0 || m_hen->currentIndex() < 0) {
+        m_pairInbreeding->clear();
+        return;
+    }
+    const Inbreeding f
+        = InbreedingCalculator(m_stock.animals(), m_stock.ringIndex()).ofPair(shown(m_cock), shown(m_hen));
+    m_pairInbreeding->setText(QStringLiteral("Inzuchtkoeffizient der Jungen: ") + f.percent());
 }
 
 int BreedingDialog::selectedPair() const

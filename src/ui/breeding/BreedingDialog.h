@@ -4,6 +4,7 @@
 
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
@@ -30,6 +31,7 @@ private:
     void fillLists(bool tabChanged);
     void createPair();
     void selectPair();
+    void showPairInbreeding();
     void savePair();
     void deletePair();
     void newClutch();
@@ -51,6 +53,7 @@ private:
     QLineEdit* m_cage = nullptr;
     QComboBox* m_cock = nullptr;
     QComboBox* m_hen = nullptr;
+    QLabel* m_pairInbreeding = nullptr;
     QComboBox* m_clutches = nullptr;
     QPushButton* m_newClutch = nullptr;
     QGroupBox* m_clutchGroup = nullptr;

@@ -1,5 +1,6 @@
 #include "ui/mainwindow/MainWindow.h"
 
+#include "core/files/ExtraSettings.h"
 #include "core/model/AppInfo.h"
 #include "core/model/SpeciesWords.h"
 #include "core/stock/StockLists.h"
@@ -15,6 +16,7 @@
 #include "ui/settings/PrintSettingsDialog.h"
 #include "ui/stock/BreederDataDialog.h"
 #include "ui/stock/ChangeAnimalDialog.h"
+#include "ui/stock/DataCheckDialog.h"
 #include "ui/stock/DeleteAnimalDialog.h"
 #include "ui/stock/DescendantsDialog.h"
 #include "ui/stock/EnterAnimalsDialog.h"
@@ -47,6 +49,9 @@ MainWindow::MainWindow(StockDocument& stock, QWidget* parent) : QWidget(parent),
     setWindowTitle(SpeciesWords::Title);
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
+    const ExtraSettings extras = ExtraSettings::load();
+    m_certificateOptions.showInbreeding = extras.inbreedingOnCertificate;
+    m_certificateOptions.markRepeatedAncestors = extras.markRepeatedAncestors;
     m_certificates = new CertificateCommands(m_stock, m_certificateOptions, this);
     m_pedigree = new PedigreeGroup(*m_certificates, this);
     connect(m_pedigree, &PedigreeGroup::settingsRequested, this, &MainWindow::openPrintSettings);
@@ -79,6 +84,8 @@ MainWindow::MainWindow(StockDocument& stock, QWidget* parent) : QWidget(parent),
     auto* openFolder = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F12), this);
     connect(openFolder, &QShortcut::activated, this,
             [this] { Prompts::current().openFolder(m_stock.files().folder()); });
+    auto* check = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F11), this);
+    connect(check, &QShortcut::activated, this, [this] { showModal(&lazily(m_checkDialog, m_stock, this)); });
     connect(&m_stock, &StockDocument::changed, this, &MainWindow::followStock);
 
     applyPrintSettings();

@@ -13,6 +13,7 @@ class BreedingDialog;
 class CertificateCommands;
 class ChangeAnimalDialog;
 class DeleteAnimalDialog;
+class DataCheckDialog;
 class DescendantsDialog;
 class EnterAnimalsDialog;
 class ParentLinksDialog;
@@ -92,4 +93,5 @@ private:
     std::unique_ptr<ChangeAnimalDialog> m_changeDialog;
     std::unique_ptr<SearchDialog> m_searchDialog;
     std::unique_ptr<DescendantsDialog> m_descendantsDialog;
+    std::unique_ptr<DataCheckDialog> m_checkDialog;
 };

@@ -25,7 +25,8 @@ StockListPanel::StockListPanel(StockDocument& stock, QWidget* parent)
     auto* form = new QFormLayout;
     m_output = new QComboBox(group);
     m_output->setObjectName(QStringLiteral("stockListOutput"));
-    m_output->addItems({QStringLiteral("Liste zum Ausdrucken generieren"), QStringLiteral("Export in HTML-Datei")});
+    m_output->addItems({QStringLiteral("Liste zum Ausdrucken generieren"), QStringLiteral("Export in HTML-Datei"),
+                        QStringLiteral("Export in CSV-Datei (Tabellenkalkulation)")});
     m_output->setCurrentIndex(0);
     auto* outputLabel = new QLabel(QStringLiteral("Ausgabe:"), group);
     outputLabel->setBuddy(m_output);

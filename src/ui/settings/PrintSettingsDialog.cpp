@@ -1,5 +1,6 @@
 #include "ui/settings/PrintSettingsDialog.h"
 
+#include "core/files/ExtraSettings.h"
 #include "core/model/SpeciesWords.h"
 #include "core/stock/StockDocument.h"
 #include "ui/common/Prompts.h"
@@ -93,6 +94,24 @@ PrintSettingsDialog::PrintSettingsDialog(StockDocument& stock, CertificateOption
     m_breeding->setObjectName(QStringLiteral("breedingBox"));
     layout->addWidget(m_breeding);
 
+    // Additions of this program, kept outside the stock file.
+    auto* extras = new QGroupBox(QStringLiteral("Zusätzlich auf dem Abstammungsnachweis:"), this);
+    auto* extrasLayout = new QVBoxLayout(extras);
+    m_inbreeding = new QCheckBox(QStringLiteral("Inzuchtkoeffizient auf dem Abstammungsnachweis"), extras);
+    m_inbreeding->setObjectName(QStringLiteral("inbreedingBox"));
+    m_marks = new QCheckBox(QStringLiteral("Mehrfach vorkommende Ahnen markieren"), extras);
+    m_marks->setObjectName(QStringLiteral("repeatMarksBox"));
+    extrasLayout->addWidget(m_inbreeding);
+    extrasLayout->addWidget(m_marks);
+    layout->addWidget(extras);
+    auto saveExtras = [this] {
+        m_options.showInbreeding = m_inbreeding->isChecked();
+        m_options.markRepeatedAncestors = m_marks->isChecked();
+        ExtraSettings {m_options.showInbreeding, m_options.markRepeatedAncestors}.save();
+    };
+    connect(m_inbreeding, &QCheckBox::toggled, this, saveExtras);
+    connect(m_marks, &QCheckBox::toggled, this, saveExtras);
+
     connect(m_printYear, &QCheckBox::toggled, this,
             [this](bool on) { update([on](PrintSettings& s) { s.printBirthYear = on; }); });
     connect(m_prefixes, &QCheckBox::toggled, this,
@@ -148,9 +167,10 @@ void PrintSettingsDialog::showEvent(QShowEvent* event)
 void PrintSettingsDialog::loadSettings()
 {
     // Showing the stored values must not store anything.
-    const QSignalBlocker blockers[] = {
-        QSignalBlocker(m_printYear), QSignalBlocker(m_prefixes), QSignalBlocker(m_breeding), QSignalBlocker(m_topRight),
-        QSignalBlocker(m_layout),    QSignalBlocker(m_outer),    QSignalBlocker(m_fontSize)};
+    const QSignalBlocker blockers[]
+        = {QSignalBlocker(m_printYear), QSignalBlocker(m_prefixes),   QSignalBlocker(m_breeding),
+           QSignalBlocker(m_topRight),  QSignalBlocker(m_layout),     QSignalBlocker(m_outer),
+           QSignalBlocker(m_fontSize),  QSignalBlocker(m_inbreeding), QSignalBlocker(m_marks)};
     const PrintSettings& settings = m_stock.printSettings();
     m_printYear->setChecked(settings.printBirthYear != 0);
     m_prefixes->setChecked(settings.showPrefixes != 0);
@@ -163,6 +183,8 @@ void PrintSettingsDialog::loadSettings()
     m_layout->setCurrentIndex(index(settings.stockListLayout, 2));
     m_outer->setCurrentIndex(m_options.outerGenerationsContent);
     m_fontSize->setValue(m_options.detailFontSize);
+    m_inbreeding->setChecked(m_options.showInbreeding);
+    m_marks->setChecked(m_options.markRepeatedAncestors);
     for (const auto& [swatch, colour] : std::as_const(m_swatches))
         paintSwatch(swatch, settings.*colour);
 }

@@ -34,6 +34,8 @@ private:
     QCheckBox* m_printYear = nullptr;
     QCheckBox* m_prefixes = nullptr;
     QCheckBox* m_breeding = nullptr;
+    QCheckBox* m_inbreeding = nullptr;
+    QCheckBox* m_marks = nullptr;
     QComboBox* m_topRight = nullptr;
     QComboBox* m_outer = nullptr;
     QComboBox* m_layout = nullptr;

@@ -1,9 +1,11 @@
 #include "ui/stock/ChangeAnimalDialog.h"
 
+#include "core/analysis/Inbreeding.h"
 #include "core/model/Alphabetical.h"
 #include "core/model/SpeciesWords.h"
 #include "core/stock/AnimalChange.h"
 #include "core/stock/AnimalQueries.h"
+#include "core/stock/RingIndex.h"
 #include "core/stock/StockDocument.h"
 #include "core/stock/StockLists.h"
 #include "ui/common/AnimalFields.h"
@@ -118,6 +120,10 @@ QWidget* ChangeAnimalDialog::buildFieldColumn()
     soldRow->addWidget(soldLabel, 1, Qt::AlignTop);
     soldLine->setMinimumHeight(soldLabel->heightForWidth(360));
     form->addRow(soldLine);
+    m_inbreeding = new QLabel(column);
+    m_inbreeding->setObjectName(QStringLiteral("inbreedingLabel"));
+    m_inbreeding->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    form->addRow(m_inbreeding);
 
     auto* save = new QPushButton(SpeciesWords::Singular + QStringLiteral(" ändern"), column);
     save->setObjectName(QStringLiteral("saveButton"));
@@ -188,6 +194,7 @@ void ChangeAnimalDialog::clearFields()
     m_fields.sex->setCurrentIndex(-1);
     m_sold->setChecked(false);
     m_picture->clearPicture();
+    m_inbreeding->clear();
 }
 
 void ChangeAnimalDialog::prepareOnShow()
@@ -259,6 +266,11 @@ void ChangeAnimalDialog::selectAnimal(const QString& ring)
         return;
     m_fields.show(*animal);
     m_sold->setChecked(animal->sold != 0);
+    const Inbreeding f
+        = InbreedingCalculator(m_stock.animals(), m_stock.ringIndex()).of(m_stock.ringIndex().lastActiveWith(ring));
+    m_inbreeding->setText(
+        QStringLiteral("Inzuchtkoeffizient: ") + f.percent()
+        + (f.cycleCut ? QStringLiteral(" (Schleife in den Elternbeziehungen übergangen)") : QString()));
     m_status->showMessage(QStringLiteral("Bitte ") + SpeciesWords::Accusative
                           + QStringLiteral(" ändern und danach auf \"") + SpeciesWords::Singular
                           + QStringLiteral(" ändern\" klicken."));

@@ -10,6 +10,7 @@ class BreedFilter;
 class PictureBox;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QStatusBar;
@@ -68,6 +69,7 @@ private:
     BreedFilter* m_filter = nullptr;
     AnimalFields m_fields;
     QCheckBox* m_sold = nullptr;
+    QLabel* m_inbreeding = nullptr;
     PictureBox* m_picture = nullptr;
     QStatusBar* m_status = nullptr;
 };

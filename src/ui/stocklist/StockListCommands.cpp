@@ -1,5 +1,6 @@
 #include "ui/stocklist/StockListCommands.h"
 
+#include "core/export/CsvExport.h"
 #include "core/files/SafeWrite.h"
 #include "core/files/SpecialFolder.h"
 #include "core/model/SpeciesWords.h"
@@ -24,6 +25,8 @@ bool StockListCommands::make(StockListOrder order, StockListOutput output, Stock
 {
     if (output == StockListOutput::HtmlFile)
         return htmlFile(order);
+    if (output == StockListOutput::CsvFile)
+        return csvFile(order);
     printedList(order, destination, breed);
     return true;
 }
@@ -57,16 +60,37 @@ bool StockListCommands::htmlFile(StockListOrder order)
     const QString date = QDate::currentDate().toString(QStringLiteral("dd.MM.yy"));
     const WriteOutcome written = writeFileSafely(
         path, [this, order, &date](QIODevice& device) { return m_stock.writeStockListHtml(device, order, date); });
+    const QString& plural = SpeciesWords::Plural;
+    return saved(path, written,
+                 QStringLiteral("Die Datei ") + QDir::toNativeSeparators(path)
+                     + QStringLiteral(" wurde erfolgreich erstellt und enthält nun alle ") + plural
+                     + QStringLiteral(" der aktuellen ") + plural + QStringLiteral("bestandsliste."));
+}
+
+bool StockListCommands::csvFile(StockListOrder order)
+{
+    const QString proposed = specialFolder(SpecialFolder::Documents) + QStringLiteral("/Bestand.csv");
+    const QString path = Prompts::current().saveFileName(m_window, QStringLiteral("Bestand als CSV-Datei speichern"),
+                                                         proposed, QStringLiteral("*.csv"), QStringLiteral("csv"));
+    if (path.isEmpty())
+        return false;
+    const QByteArray bytes = stockCsv(m_stock.animals(), csvOrder(m_stock, order));
+    const WriteOutcome written
+        = writeFileSafely(path, [&bytes](QIODevice& device) { return device.write(bytes) == bytes.size(); });
+    return saved(path, written,
+                 QStringLiteral("Die Datei ") + QDir::toNativeSeparators(path)
+                     + QStringLiteral(" wurde erstellt und enthält alle ") + SpeciesWords::Plural
+                     + QStringLiteral(" des Bestands."));
+}
+
+bool StockListCommands::saved(const QString& path, const WriteOutcome& written, const QString& success)
+{
     if (!written.ok) {
         Messages::current().warn(m_window,
                                  QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden: %2")
                                      .arg(QDir::toNativeSeparators(path), written.reason));
         return false;
     }
-    const QString& plural = SpeciesWords::Plural;
-    Messages::current().inform(m_window,
-                               QStringLiteral("Die Datei ") + QDir::toNativeSeparators(path)
-                                   + QStringLiteral(" wurde erfolgreich erstellt und enthält nun alle ") + plural
-                                   + QStringLiteral(" der aktuellen ") + plural + QStringLiteral("bestandsliste."));
+    Messages::current().inform(m_window, success);
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/files/SafeWrite.h"
 #include "core/stocklist/StockList.h"
 
 #include <QObject>
@@ -34,6 +35,9 @@ public:
 private:
     void printedList(StockListOrder order, StockListDestination destination, const std::optional<QString>& breed);
     bool htmlFile(StockListOrder order);
+    bool csvFile(StockListOrder order);
+    // Reports a file written or not; true when it was.
+    bool saved(const QString& path, const WriteOutcome& written, const QString& success);
 
     StockDocument& m_stock;
     QWidget* m_window;

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/model/Database.h"
+
+#include <QStringList>
+
+#include <functional>
+
+class RingIndex;
+
+// What a hand-kept stock collects over the years, each finding one German
+// sentence: parent rings no animal has, active animals sharing a ring (in
+// any letter case), parents born after their children, animals that are
+// their own ancestors, fathers that are female and mothers that are male,
+// pairs and young naming missing animals, pictures without an animal and
+// pictures that cannot be read.
+struct DataCheckInput
+{
+    const Database& db;
+    const RingIndex& index;
+    QString picturesFolder; // ends with '/'
+    // The German reason a picture cannot be shown, or an empty text.
+    std::function<QString(const QString& path)> pictureProblem;
+};
+
+QStringList checkData(const DataCheckInput& input);

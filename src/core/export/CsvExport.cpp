@@ -1,0 +1,115 @@
+#include "core/export/CsvExport.h"
+
+#include "core/model/Dates.h"
+#include "core/stock/StockDocument.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+class CsvLines
+{
+public:
+    CsvLines() { m_text = QStringLiteral("\uFEFF"); }
+
+    void line(const QStringList& fields)
+    {
+        for (qsizetype i = 0; i < fields.size(); ++i) {
+            if (i > 0)
+                m_text += QLatin1Char(';');
+            m_text += quoted(fields[i]);
+        }
+        m_text += QStringLiteral("\r\n");
+    }
+
+    QByteArray bytes() const { return m_text.toUtf8(); }
+
+private:
+    static QString quoted(const QString& field)
+    {
+        if (!field.contains(QLatin1Char(';')) && !field.contains(QLatin1Char('"')) && !field.contains(QLatin1Char('\n'))
+            && !field.contains(QLatin1Char('\r')))
+            return field;
+        return QLatin1Char('"') + QString(field).replace(QStringLiteral("\""), QStringLiteral("\"\""))
+            + QLatin1Char('"');
+    }
+
+    QString m_text;
+};
+
+QString sexWord(Sex sex)
+{
+    switch (sex) {
+    case Sex::Unknown:
+        return QStringLiteral("unbekannt");
+    case Sex::Male:
+        return QStringLiteral("männlich");
+    case Sex::Female:
+        return QStringLiteral("weiblich");
+    }
+    return QString::number(static_cast<qint32>(sex));
+}
+
+QString date(double days)
+{
+    return Dates::shown(days);
+}
+
+} // namespace
+
+QByteArray stockCsv(const AnimalTable& animals, const std::vector<qsizetype>& order)
+{
+    CsvLines csv;
+    csv.line({"Ringnummer", "Geschlecht", "Geburtsjahr", "Züchter", "Farbe", "Zeichnung", "Art/Rasse", "Vater",
+              "Mutter", "Bemerkungen", "Bemerkungen Bestandsliste", "Verkauft"});
+    for (const qsizetype i : order) {
+        const Animal& a = animals[size_t(i)];
+        if (!a.isActive())
+            continue;
+        csv.line({a.ringNumber, sexWord(a.sex), QString::number(a.birthYear), a.breeder, a.colour, a.markings, a.breed,
+                  a.fatherRing, a.motherRing, a.remarks, a.listRemarks,
+                  a.sold ? QStringLiteral("ja") : QStringLiteral("nein")});
+    }
+    return csv.bytes();
+}
+
+std::vector<qsizetype> csvOrder(const StockDocument& stock, StockListOrder order)
+{
+    std::vector<qsizetype> positions = stock.alphabeticalOrder();
+    if (order == StockListOrder::ByBirthYear) {
+        const AnimalTable& animals = stock.animals();
+        std::iota(positions.begin(), positions.end(), qsizetype(0));
+        std::stable_sort(positions.begin(), positions.end(), [&animals](qsizetype a, qsizetype b) {
+            return animals[size_t(a)].birthYear < animals[size_t(b)].birthYear;
+        });
+    }
+    return positions;
+}
+
+QByteArray breedingCsv(const PairTable& pairs)
+{
+    CsvLines csv;
+    csv.line({"Zuchtpaar", "Hahn", "Henne", "Hecke", "Zuchtbeginn", "Gelege", "Erstes Ei", "Letztes Ei",
+              "Gelege gesetzt", "Anzahl Eier", "Ei", "Ring", "Geschlüpft", "Abgesetzt"});
+    for (size_t p = 0; p < pairs.size(); ++p) {
+        const BreedingPair& pair = pairs[p];
+        const QStringList pairFields = {QString::number(p + 1), pair.cockRing, pair.henRing,
+                                        QString::number(pair.cageNumber), date(pair.breedingStart)};
+        if (pair.clutches.empty())
+            csv.line(pairFields + QStringList(9, QString()));
+        for (size_t k = 0; k < pair.clutches.size(); ++k) {
+            const Clutch& clutch = pair.clutches[k];
+            const QStringList clutchFields = pairFields
+                + QStringList {QString::number(k + 1), date(clutch.firstEgg), date(clutch.lastEgg),
+                               date(clutch.clutchSet), QString::number(clutch.eggCount)};
+            if (clutch.young.empty())
+                csv.line(clutchFields + QStringList(4, QString()));
+            for (size_t e = 0; e < clutch.young.size(); ++e) {
+                const Youngster& y = clutch.young[e];
+                csv.line(clutchFields + QStringList {QString::number(e + 1), y.ring, date(y.hatched), date(y.weaned)});
+            }
+        }
+    }
+    return csv.bytes();
+}

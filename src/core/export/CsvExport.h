@@ -1,0 +1,24 @@
+#pragma once
+
+#include "core/model/Database.h"
+#include "core/stocklist/StockList.h"
+
+#include <QByteArray>
+
+#include <vector>
+
+// The stock and the breeding records for a spreadsheet: UTF-8 with a byte
+// order mark, fields separated by semicolons and quoted where they hold a
+// semicolon, a quote or a line break, lines ending CR LF, as German
+// spreadsheet programs read them.
+
+// Every active animal with every field, parents included, in the given order
+// of table positions.
+QByteArray stockCsv(const AnimalTable& animals, const std::vector<qsizetype>& order);
+
+// The table positions of every animal by ring number (alphabetical) or by birth year.
+class StockDocument;
+std::vector<qsizetype> csvOrder(const StockDocument& stock, StockListOrder order);
+
+// One line per egg (per clutch without eggs, per pair without clutches).
+QByteArray breedingCsv(const PairTable& pairs);

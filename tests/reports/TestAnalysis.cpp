@@ -1,0 +1,206 @@
+// The inbreeding coefficient, the marks of repeated ancestors, the CSV export
+// and the check of the data.
+#include "core/analysis/DataCheck.h"
+#include "core/analysis/Inbreeding.h"
+#include "core/export/CsvExport.h"
+#include "core/stock/RingIndex.h"
+#include "core/stock/StockDocument.h"
+#include "reports/layouts/PedigreeReport.h"
+#include "support/FileHelpers.h"
+#include "support/SampleAnimals.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+Animal bird(const char* ring, Sex sex, const char* father = "", const char* mother = "", int year = 2012)
+{
+    Animal a = testAnimal(QString::fromLatin1(ring), sex, year);
+    a.fatherRing = QString::fromLatin1(father);
+    a.motherRing = QString::fromLatin1(mother);
+    return a;
+}
+
+// F of the last animal of the table.
+Inbreeding inbreedingOfLast(const AnimalTable& t)
+{
+    const RingIndex index(t);
+    return InbreedingCalculator(t, index).of(qsizetype(t.size() - 1));
+}
+
+} // namespace
+
+class TestAnalysis : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void textbookPedigrees()
+    {
+        const AnimalTable grandparents = {bird("G1", Sex::Male), bird("G2", Sex::Female), bird("G3", Sex::Female)};
+        AnimalTable fullSibs = grandparents;
+        fullSibs.push_back(bird("S1", Sex::Male, "G1", "G2"));
+        fullSibs.push_back(bird("S2", Sex::Female, "G1", "G2"));
+        fullSibs.push_back(bird("X", Sex::Male, "S1", "S2"));
+        QCOMPARE(inbreedingOfLast(fullSibs).coefficient, 0.25);
+
+        AnimalTable halfSibs = grandparents;
+        halfSibs.push_back(bird("A", Sex::Male, "G1", "G2"));
+        halfSibs.push_back(bird("B", Sex::Female, "G1", "G3"));
+        halfSibs.push_back(bird("X", Sex::Male, "A", "B"));
+        QCOMPARE(inbreedingOfLast(halfSibs).coefficient, 0.125);
+        QCOMPARE(inbreedingOfLast(halfSibs).percent(), QStringLiteral("12,5 %"));
+        const RingIndex index(halfSibs);
+        QCOMPARE(InbreedingCalculator(halfSibs, index).ofPair("A", "B").coefficient, 0.125); // before ringing
+        QCOMPARE(InbreedingCalculator(halfSibs, index).ofPair("A", "UNBEKANNT").coefficient, 0.0);
+
+        AnimalTable parentOffspring = grandparents;
+        parentOffspring.push_back(bird("D", Sex::Female, "G1", "G2"));
+        parentOffspring.push_back(bird("X", Sex::Male, "G1", "D"));
+        QCOMPARE(inbreedingOfLast(parentOffspring).coefficient, 0.25);
+
+        AnimalTable cousins = grandparents;
+        for (const Animal& a : {bird("S1", Sex::Male, "G1", "G2"), bird("S2", Sex::Female, "G1", "G2"),
+                                bird("U1", Sex::Female), bird("U2", Sex::Male), bird("C1", Sex::Male, "S1", "U1"),
+                                bird("C2", Sex::Female, "U2", "S2"), bird("X", Sex::Male, "C1", "C2")})
+            cousins.push_back(a);
+        QCOMPARE(inbreedingOfLast(cousins).coefficient, 0.0625);
+        QCOMPARE(inbreedingOfLast(cousins).percent(), QStringLiteral("6,25 %"));
+        QCOMPARE(inbreedingOfLast(grandparents).coefficient, 0.0); // a founder
+    }
+
+    // Full sibs mated generation after generation: F = 1/4 + F'/2 + F''/4, by hand 0.25, 0.375, 0.5, 0.59375.
+    void repeatedInbreeding()
+    {
+        AnimalTable t = {bird("M0", Sex::Male), bird("F0", Sex::Female)};
+        const double expected[] = {0.25, 0.375, 0.5, 0.59375};
+        for (int g = 1; g <= 5; ++g) {
+            const QByteArray father = "M" + QByteArray::number(g - 1);
+            const QByteArray mother = "F" + QByteArray::number(g - 1);
+            t.push_back(
+                bird(("M" + QByteArray::number(g)).constData(), Sex::Male, father.constData(), mother.constData()));
+            t.push_back(
+                bird(("F" + QByteArray::number(g)).constData(), Sex::Female, father.constData(), mother.constData()));
+            if (g >= 2)
+                QCOMPARE(inbreedingOfLast(t).coefficient, expected[g - 2]);
+        }
+        const RingIndex index(t);
+        const std::vector<double> all = InbreedingCalculator(t, index).all();
+        QCOMPARE(all.back(), 0.59375);
+        QCOMPARE(all[2], 0.0);
+    }
+
+    // An animal that is its own ancestor neither hangs nor crashes; the result says the link was cut.
+    void aCycleIsCutAndSaidSo()
+    {
+        AnimalTable t = {bird("A", Sex::Male, "C"), bird("B", Sex::Female, "A"), bird("C", Sex::Male, "B", "B")};
+        const Inbreeding f = inbreedingOfLast(t);
+        QVERIFY(f.cycleCut);
+        QVERIFY(f.coefficient >= 0.0 && f.coefficient < 1.0);
+        bool cut = false;
+        const RingIndex index(t);
+        InbreedingCalculator(t, index).all(&cut);
+        QVERIFY(cut);
+    }
+
+    // Where rings repeat, the last record with the ring is the parent, as on the certificate.
+    void repeatedRingsTakeTheLastRecord()
+    {
+        AnimalTable t = {bird("G1", Sex::Male),
+                         bird("G2", Sex::Female),
+                         bird("S", Sex::Male),
+                         bird("D", Sex::Female, "G1", "G2"),
+                         bird("S", Sex::Male, "G1", "G2"),
+                         bird("X", Sex::Male, "S", "D")};
+        QCOMPARE(inbreedingOfLast(t).coefficient, 0.25);
+    }
+
+    void repeatedAncestorsGetTheSameLetter()
+    {
+        PedigreeSlots ancestors;
+        ancestors.index[1] = 10;
+        ancestors.index[2] = 11;
+        ancestors.index[3] = 20; // the father's father ...
+        ancestors.index[5] = 20; // ... is the mother's father too
+        ancestors.index[7] = 30;
+        ancestors.index[11] = 30;
+        const auto marks = PedigreeReport::repeatMarks(ancestors);
+        QCOMPARE(marks[3], QStringLiteral("A"));
+        QCOMPARE(marks[5], QStringLiteral("A"));
+        QCOMPARE(marks[7], QStringLiteral("B"));
+        QCOMPARE(marks[11], QStringLiteral("B"));
+        QVERIFY(marks[1].isEmpty() && marks[4].isEmpty());
+    }
+
+    void theStockAsCsvForASpreadsheet()
+    {
+        Database db;
+        db.animals = {bird("b-2", Sex::Female, "A-1", "", 2013), bird("A-1", Sex::Male), bird("GONE", Sex::Male)};
+        db.animals[0].breeder = QStringLiteral("Weiß");
+        db.animals[0].colour = QStringLiteral("grün");
+        db.animals[0].markings.clear();
+        db.animals[0].breed = QStringLiteral("Timbrado");
+        db.animals[0].remarks = QStringLiteral("Zeile 1\r\nZeile 2");
+        db.animals[0].listRemarks = QStringLiteral("\"Perle\" der Zucht");
+        db.animals[0].sold = 1;
+        db.animals[1].breed = QStringLiteral("Gloster");
+        db.animals[1].remarks = QStringLiteral("Gold; 93 Punkte");
+        db.animals[2].active = 0;
+        const StockDocument stock(db, DataFiles(QString()));
+        QCOMPARE(stockCsv(stock.animals(), csvOrder(stock, StockListOrder::ByRing)),
+                 contents(AVELOR_TEST_DATA "/Bestand.csv"));
+
+        BreedingPair pair {QStringLiteral("A-1"), QStringLiteral("b-2"), 4, 45356, {}};
+        pair.clutches = {Clutch {45380, 45383, 45384, 1, {{QStringLiteral("J-1"), 45420, 45398}}}, Clutch {}};
+        const QStringList lines = QString::fromUtf8(breedingCsv({pair, {}})).split(QStringLiteral("\r\n"));
+        QCOMPARE(lines[1],
+                 QStringLiteral("1;A-1;b-2;4;05.03.2024;1;29.03.2024;01.04.2024;02.04.2024;1;1;J-1;16.04.2024;"
+                                "08.05.2024"));
+        QCOMPARE(lines[2], QStringLiteral("1;A-1;b-2;4;05.03.2024;2;;;;0;;;;"));
+        QCOMPARE(lines[3], QStringLiteral("2;;;0;;;;;;;;;;"));
+    }
+
+    void theCheckFindsWhatHandKeptStocksCollect()
+    {
+        QTemporaryDir pictures;
+        Database db;
+        db.animals = {
+            bird("DAD", Sex::Female, "", "", 2015), bird("MUM", Sex::Male),  bird("KID", Sex::Male, "DAD", "MUM", 2012),
+            bird("ORPHAN", Sex::Male, "NOBODY"),    bird("Twin", Sex::Male), bird("TWIN", Sex::Male),
+            bird("LOOP", Sex::Male, "LOOP")};
+        db.pairs = {{QStringLiteral("GHOST"), QStringLiteral("MUM"), 1, 0, {Clutch {0, 0, 0, 1, {{"LOST", 0, 0}}}}}};
+        put(pictures.path() + QStringLiteral("/STRAY.jpg"), "x");
+        put(pictures.path() + QStringLiteral("/KID.jpg"), "kaputt");
+        const RingIndex index(db.animals);
+        const QStringList findings = checkData({db, index, pictures.path() + QLatin1Char('/'), [](const QString& path) {
+                                                    return path.endsWith(QStringLiteral("KID.jpg"))
+                                                        ? QStringLiteral("Das Bild von KID ist kaputt.")
+                                                        : QString();
+                                                }});
+        const QStringList expected = {
+            "Der Vater „DAD“ von „KID“ ist weiblich.",
+            "Vater „DAD“ (Jahrgang 2015) ist jünger als ihr Kind „KID“ (Jahrgang 2012).",
+            "Die Mutter „MUM“ von „KID“ ist männlich.",
+            "Vater „NOBODY“ von „ORPHAN“ gibt es nicht im Bestand.",
+            "2 aktive Tiere tragen dieselbe Ringnummer: Twin, TWIN.",
+            "Diese Tiere sind ihre eigenen Vorfahren: LOOP.",
+            "Zuchtpaar 1: Den Hahn „GHOST“ gibt es nicht im Bestand.",
+            "Zuchtpaar 1, Gelege 1, Ei 1: Den Jungvogel „LOST“ gibt es nicht im Bestand.",
+            "Das Bild „STRAY.jpg“ gehört zu keinem Tier.",
+            "Das Bild von KID ist kaputt.",
+        };
+        for (const QString& finding : expected)
+            QVERIFY2(findings.contains(finding), qPrintable(finding + "\n---\n" + findings.join('\n')));
+        QCOMPARE(findings.size(), expected.size());
+
+        Database clean;
+        clean.animals = {bird("DAD", Sex::Male, "", "", 2010), bird("MUM", Sex::Female, "", "", 2010),
+                         bird("KID", Sex::Male, "DAD", "MUM")};
+        const RingIndex cleanIndex(clean.animals);
+        QVERIFY(checkData({clean, cleanIndex, pictures.path() + QStringLiteral("/leer/"), {}}).isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAnalysis)
+#include "TestAnalysis.moc"
