@@ -6,6 +6,7 @@
 #include "core/stock/StockDocument.h"
 #include "reports/engine/ReportOutput.h"
 #include "reports/layouts/PairSheetReport.h"
+#include "reports/layouts/PedigreeReport.h"
 #include "support/PedigreeSample.h"
 #include "support/WindowFixture.h"
 #include "ui/mainwindow/MainWindow.h"
@@ -14,6 +15,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QDir>
+#include <QPlainTextEdit>
 #include <QTabWidget>
 
 namespace {
@@ -50,6 +52,9 @@ int main(int argc, char** argv)
     WindowFixture f(sampleStock());
     MainWindow* w = f.window();
     w->refresh();
+    // As a breeder has it before printing: a bird chosen, the buyer written in.
+    child<QComboBox>(w, "animalSelector")->setCurrentText(kSampleSubject);
+    child<QPlainTextEdit>(w, "buyerText")->setPlainText(QStringLiteral("Hans Beispiel\nAm Markt 1\n12345 Musterstadt"));
     save(w, folder, QStringLiteral("main-window"));
     const std::pair<const char*, const char*> dialogs[] = {
         {"enterAnimalsButton", "EnterAnimalsDialog"}, {"changeAnimalButton", "ChangeAnimalDialog"},
@@ -83,6 +88,9 @@ int main(int argc, char** argv)
     PairSheetReport sheet;
     sheet.fill(pairSheet(f.stock().animals(), f.stock().pairs()[0]));
     ReportOutput::toImage(sheet.page(), 100, Dates::today()).save(folder + QStringLiteral("/pair-sheet.png"));
+    PedigreeReport certificate;
+    certificate.fill(f.stock(), kSampleSubject, {});
+    ReportOutput::toImage(certificate.page(), 100, Dates::today()).save(folder + QStringLiteral("/certificate.png"));
     click(w, "showStockListButton");
     save(w, folder, QStringLiteral("stock-list-panel"));
     return 0;

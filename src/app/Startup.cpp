@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QHelpEvent>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QProxyStyle>
 #include <QScreen>
@@ -50,6 +51,15 @@ protected:
     }
 };
 
+// The icon the menu shows, in every size the theme has, for every window.
+QIcon programIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1x%1/apps/%2.png").arg(size).arg(AppInfo::DesktopId));
+    return icon;
+}
+
 } // namespace
 
 void configureApplication()
@@ -57,7 +67,10 @@ void configureApplication()
     static bool configured = false;
     if (std::exchange(configured, true))
         return;
+    // The window class (X11) is the application name; the desktop entry's StartupWMClass names it.
     QCoreApplication::setApplicationName(AppInfo::ShortTitle);
+    QGuiApplication::setDesktopFileName(AppInfo::DesktopId);
+    QApplication::setWindowIcon(programIcon());
     auto* translator = new QTranslator(qApp);
     if (translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -11,8 +11,10 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -54,6 +56,20 @@ private slots:
     {
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Ja"));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+    }
+
+    // The menu ties the running windows to its entry by the window class and the desktop id;
+    // a renamed program would show up as a stranger without its icon.
+    void windowsMatchTheDesktopEntry()
+    {
+        QSettings entry(QStringLiteral(AVELOR_PACKAGING "/%1.desktop").arg(QGuiApplication::desktopFileName()),
+                        QSettings::IniFormat);
+        entry.beginGroup(QStringLiteral("Desktop Entry"));
+        QCOMPARE(entry.value("StartupWMClass").toString(), QCoreApplication::applicationName());
+        QCOMPARE(entry.value("Icon").toString(), QGuiApplication::desktopFileName());
+        const QIcon icon = QApplication::windowIcon();
+        QCOMPARE(icon.availableSizes().size(), 8);
+        QCOMPARE(icon.pixmap(16).size(), QSize(16, 16));
     }
 
     void firstStartShowsSplashThenMainWindowAndSavesOnJa()
