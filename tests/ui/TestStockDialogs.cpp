@@ -1,6 +1,5 @@
 // Entering, linking and deleting animals and the breeder data, clicked
 // through the dialogs as a breeder would.
-#include "app/Startup.h"
 #include "core/stock/StockDocument.h"
 #include "support/FileHelpers.h"
 #include "support/SampleAnimals.h"
@@ -286,61 +285,6 @@ private slots:
         QCOMPARE(m_f->stock().data().breeder.phone, QStringLiteral("0221 123"));
         click(m_f->window(), "breederDataButton");
         QCOMPARE(child<QLineEdit>(dialog, "phone")->text(), QStringLiteral("0221 123"));
-    }
-
-    // A new breeder enters three animals (two of them as a range), links the
-    // third to its parents, closes with Ja and finds everything again.
-    void aNewBreedersFirstDay()
-    {
-        m_f.reset();
-        TestHome home(false);
-        ScriptedMessages messages;
-        {
-            Startup startup(0);
-            QVERIFY(startup.start());
-            QTRY_VERIFY(startup.mainWindow()->isVisible());
-            MainWindow* w = startup.mainWindow();
-            click(w, "enterAnimalsButton");
-            auto* dialog = child<QDialog>(w, "EnterAnimalsDialog");
-            child<QCheckBox>(dialog, "showSeriesBox")->setChecked(true);
-            fillAnimal(dialog, QString());
-            child<QComboBox>(dialog, "sexList")->setCurrentIndex(1);
-            type(dialog, "rangePrefix", QStringLiteral("vater-"));
-            type(dialog, "rangeFrom", QStringLiteral("1"));
-            type(dialog, "rangeTo", QStringLiteral("2"));
-            click(dialog, "createRangeButton");
-            click(w, "enterAnimalsButton");
-            fillAnimal(dialog, QStringLiteral("mutter-1"));
-            type(dialog, "breedCombo", QStringLiteral("Timbrado"));
-            click(dialog, "saveButton");
-            click(w, "enterAnimalsButton");
-            fillAnimal(dialog, QStringLiteral("kind-1"));
-            click(dialog, "saveButton");
-
-            click(w, "parentLinksButton");
-            auto* links = child<QDialog>(w, "ParentLinksDialog");
-            child<RingList>(links, "childList")->selectRing(QStringLiteral("KIND-1"));
-            auto* mothers = child<QComboBox>(links, "motherList");
-            auto* fathers = child<QComboBox>(links, "fatherList");
-            mothers->setCurrentIndex(mothers->findText(QStringLiteral("MUTTER-1")));
-            fathers->setCurrentIndex(fathers->findText(QStringLiteral("VATER-2")));
-            click(links, "saveParentsButton");
-            links->reject();
-            messages.answer(true);
-            click(w, "closeButton");
-            QVERIFY2(messages.warnings.isEmpty(), qPrintable(messages.warnings.join('\n')));
-        }
-        Startup again(0);
-        QVERIFY(again.start());
-        QTRY_VERIFY(again.mainWindow()->isVisible());
-        const AnimalTable& stock = again.stock()->animals();
-        QCOMPARE(stock.size(), size_t(4));
-        QCOMPARE(stock[3].ringNumber, QStringLiteral("KIND-1"));
-        QCOMPARE(stock[3].motherRing, QStringLiteral("MUTTER-1"));
-        QCOMPARE(stock[3].fatherRing, QStringLiteral("VATER-2"));
-        QCOMPARE(entries(child<QComboBox>(again.mainWindow(), "animalSelector")),
-                 (QStringList {"KIND-1", "MUTTER-1", "VATER-1", "VATER-2"}));
-        QCOMPARE(entries(child<QComboBox>(again.mainWindow(), "breedFilter")), (QStringList {"Gloster", "Timbrado"}));
     }
 
 private:
