@@ -3,6 +3,7 @@
 // question. Run through scripts/bench-accessibility, which starts the bus and
 // a listener for the events a screen reader asks for.
 #include "StockGenerator.h"
+#include "core/stock/PreferencesStore.h"
 #include "core/stock/StockDocument.h"
 #include "ui/common/Messages.h"
 #include "ui/mainwindow/MainWindow.h"
@@ -42,8 +43,9 @@ void mainWindowShown(benchmark::State& state)
 {
     QTemporaryDir dir;
     StockDocument document(stock(), DataFiles(dir.path() + QLatin1Char('/')));
+    PreferencesStore preferences(dir.path() + QStringLiteral("/Avelor.ini"));
     for (auto _ : state) {
-        auto window = std::make_unique<MainWindow>(document);
+        auto window = std::make_unique<MainWindow>(document, preferences);
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))
             state.SkipWithError("the window did not show");
@@ -60,7 +62,8 @@ void closeToQuestion(benchmark::State& state)
 {
     QTemporaryDir dir;
     StockDocument document(stock(), DataFiles(dir.path() + QLatin1Char('/')));
-    MainWindow window(document);
+    PreferencesStore preferences(dir.path() + QStringLiteral("/Avelor.ini"));
+    MainWindow window(document, preferences);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         state.SkipWithError("the window did not show");

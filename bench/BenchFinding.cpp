@@ -3,7 +3,8 @@
 #include "core/analysis/DataCheck.h"
 #include "core/analysis/Inbreeding.h"
 #include "core/files/StockFile.h"
-#include "core/stock/DescendantsWalk.h"
+#include "core/stock/AnimalQueries.h"
+#include "core/stock/DescendantsFinder.h"
 #include "core/stock/RingIndex.h"
 #include "core/stock/StockDocument.h"
 #include "core/stock/StockSearch.h"
@@ -99,7 +100,7 @@ void descendantsIndexBuild(benchmark::State& state)
 void searchCore(benchmark::State& state)
 {
     const AnimalTable animals = generateStock(100000).animals;
-    const auto order = alphabeticalOrder(animals);
+    const auto order = alphabeticalRingOrder(animals);
     SearchCriteria criteria;
     criteria.ring.text = state.range(0) ? QStringLiteral("12") : QString();
     for (auto _ : state)

@@ -1,5 +1,6 @@
 // The main window's refresh and a ring range on a large stock, through the real widgets.
 #include "StockGenerator.h"
+#include "core/stock/PreferencesStore.h"
 #include "core/stock/StockDocument.h"
 #include "core/stock/StockSort.h"
 #include "ui/breeding/BreedingDialog.h"
@@ -24,13 +25,16 @@ namespace {
 struct Window
 {
     Window(int animals, const QTemporaryDir& dir)
-        : stock(generateStock(animals), DataFiles(dir.path() + QLatin1Char('/'))), window(stock)
+        : stock(generateStock(animals), DataFiles(dir.path() + QLatin1Char('/')))
+        , preferences(dir.path() + QStringLiteral("/Avelor.ini"))
+        , window(stock, preferences)
     {
         window.show();
     }
     MainWindow* operator->() { return &window; }
 
     StockDocument stock;
+    PreferencesStore preferences;
     MainWindow window;
 };
 

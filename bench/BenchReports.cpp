@@ -83,14 +83,13 @@ void stockListBuild(benchmark::State& state)
     const auto order = state.range(0) ? StockListOrder::ByBirthYear : StockListOrder::ByRing;
     stock(); // made before the clock runs
     for (auto _ : state)
-        benchmark::DoNotOptimize(stock().stockListItems(order, StockListLayout::TwoLines, std::nullopt));
+        benchmark::DoNotOptimize(stockListEntries(stock(), {order, StockListLayout::TwoLines, std::nullopt}));
 }
 
 void stockListToPdf(benchmark::State& state)
 {
     QTemporaryDir dir;
-    const QStringList items = stock().stockListItems(StockListOrder::ByRing, StockListLayout::TwoLines, std::nullopt);
-    const auto pages = stockListPages(items, StockListLayout::TwoLines, stockListTitle(std::nullopt));
+    const auto pages = stockListPages(stock(), {StockListOrder::ByRing, StockListLayout::TwoLines, std::nullopt});
     for (auto _ : state) {
         if (!ReportOutput::writePdf(*pages, dir.path() + QStringLiteral("/liste.pdf"), QStringLiteral("06.12.2026"))
                  .ok())
@@ -105,7 +104,7 @@ void stockListHtml(benchmark::State& state)
     stock(); // made before the clock runs
     for (auto _ : state) {
         const WriteOutcome written = writeFileSafely(dir.path() + QStringLiteral("/liste.html"), [](QIODevice& device) {
-            return stock().writeStockListHtml(device, StockListOrder::ByRing, QStringLiteral("06.12.26"));
+            return writeStockListHtml(stock(), device, StockListOrder::ByRing);
         });
         if (!written.ok)
             state.SkipWithError("HTML not written");

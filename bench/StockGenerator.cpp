@@ -50,10 +50,11 @@ Database generateStock(int animals, int pairs, unsigned seed)
             Clutch clutch;
             clutch.firstEgg = pair.breedingStart + 10 * c;
             clutch.lastEgg = clutch.firstEgg + 3;
-            clutch.clutchSet = clutch.lastEgg;
+            clutch.incubationStart = clutch.lastEgg;
             clutch.eggCount = 4;
             for (int y = 0; y < 4; ++y)
-                clutch.young.push_back({QStringLiteral("J-%1-%2-%3").arg(p).arg(c).arg(y), 0, clutch.clutchSet + 14});
+                clutch.young.push_back(
+                    {QStringLiteral("J-%1-%2-%3").arg(p).arg(c).arg(y), 0, clutch.incubationStart + 14});
             pair.clutches.push_back(clutch);
         }
         db.pairs.push_back(std::move(pair));

@@ -5,7 +5,7 @@
 #include "core/export/CsvExport.h"
 #include "core/files/DataFiles.h"
 #include "core/files/DataFolder.h"
-#include "core/files/ExtraSettings.h"
+#include "core/files/Preferences.h"
 #include "core/files/SafeWrite.h"
 #include "core/model/Dates.h"
 #include "core/stock/RingIndex.h"
@@ -170,12 +170,10 @@ private:
         RecordSheetReport sheet;
         std::vector<ReportPage> pages;
         // The additions the breeder chose for the certificate in the program.
-        const ExtraSettings extras = ExtraSettings::load();
-        CertificateOptions options;
-        options.showInbreeding = extras.inbreedingOnCertificate;
-        options.markRepeatedAncestors = extras.markRepeatedAncestors;
+        CertificateRequest request;
+        request.preferences = Preferences::load(Preferences::defaultFile()).certificate;
         for (const QString& ring : m_request.words) {
-            const PedigreeReport::FillResult filled = certificate.fill(m_stock, ring, options, &sheet);
+            const PedigreeReport::FillResult filled = certificate.fill(m_stock, ring, request, &sheet);
             if (!filled.found) {
                 m_err << QStringLiteral("Die Ringnummer „%1“ ist nicht im Bestand.\n").arg(ring);
                 return NotFound;
@@ -197,19 +195,16 @@ private:
             m_err << QStringLiteral("--by nimmt ring oder year, --layout one oder two.\n");
             return WrongUse;
         }
-        const StockListOrder order = by == QLatin1String("year") ? StockListOrder::ByBirthYear : StockListOrder::ByRing;
-        if (m_request.suffix() == QLatin1String("html")) {
-            const QString date = QDate::currentDate().toString(QStringLiteral("dd.MM.yy"));
-            return writeFile([&](QIODevice& device) { return m_stock.writeStockListHtml(device, order, date); });
-        }
-        StockListLayout layout = m_stock.printSettings().stockListLayout;
+        StockListRequest list;
+        list.order = by == QLatin1String("year") ? StockListOrder::ByBirthYear : StockListOrder::ByRing;
+        if (m_request.suffix() == QLatin1String("html"))
+            return writeFile([&](QIODevice& device) { return writeStockListHtml(m_stock, device, list.order); });
+        list.layout = m_stock.printSettings().stockListLayout;
         if (!layoutName.isEmpty())
-            layout = layoutName == QLatin1String("one") ? StockListLayout::OneLine : StockListLayout::TwoLines;
-        std::optional<QString> breed;
+            list.layout = layoutName == QLatin1String("one") ? StockListLayout::OneLine : StockListLayout::TwoLines;
         if (m_request.options.contains(QStringLiteral("--breed")))
-            breed = m_request.option("--breed");
-        const QStringList items = m_stock.stockListItems(order, layout, breed);
-        return writePages(*stockListPages(items, layout, stockListTitle(breed)));
+            list.breed = m_request.option("--breed");
+        return writePages(*stockListPages(m_stock, list));
     }
 
     int pairSheet()
@@ -230,7 +225,8 @@ private:
     int csv()
     {
         const QByteArray bytes = m_request.words.first() == QLatin1String("stock")
-            ? stockCsv(m_stock.animals(), csvOrder(m_stock, StockListOrder::ByRing))
+            ? stockCsv(m_stock.animals(),
+                       csvOrder(m_stock.animals(), m_stock.alphabeticalRingOrder(), StockListOrder::ByRing))
             : breedingCsv(m_stock.pairs());
         return writeFile([&bytes](QIODevice& device) { return device.write(bytes) == bytes.size(); });
     }

@@ -3,6 +3,7 @@
 #include "core/files/DataFolder.h"
 #include "core/model/AppInfo.h"
 #include "core/model/SpeciesWords.h"
+#include "core/stock/PreferencesStore.h"
 #include "ui/common/Messages.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/mainwindow/SplashWindow.h"
@@ -100,7 +101,8 @@ bool Startup::start()
         Messages::current().warn(nullptr, message);
 
     m_stock = std::make_unique<StockDocument>(std::move(db), std::move(files));
-    m_main = std::make_unique<MainWindow>(*m_stock);
+    m_preferences = std::make_unique<PreferencesStore>();
+    m_main = std::make_unique<MainWindow>(*m_stock, *m_preferences);
     connect(m_main.get(), &MainWindow::exitConfirmed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     connect(m_splash.get(), &SplashWindow::finished, this, &Startup::onSplashFinished);
     m_splash->start();
@@ -109,7 +111,7 @@ bool Startup::start()
 
 void Startup::onSplashFinished()
 {
-    m_stock->pictures().makeFolder(); // a failure shows when a picture is stored
+    m_stock->makePictureFolder(); // a failure shows when a picture is stored
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         m_main->move(screen->availableGeometry().center() - m_main->rect().center());
     m_main->show();

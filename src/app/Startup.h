@@ -5,6 +5,7 @@
 #include <memory>
 
 class MainWindow;
+class PreferencesStore;
 class SplashWindow;
 class StockDocument;
 
@@ -23,6 +24,7 @@ public:
     bool start();
 
     StockDocument* stock() const { return m_stock.get(); }
+    PreferencesStore* preferences() const { return m_preferences.get(); }
     MainWindow* mainWindow() const { return m_main.get(); }
     SplashWindow* splashWindow() const { return m_splash.get(); }
 
@@ -35,6 +37,7 @@ private:
     int m_splashDelayMs;
     std::unique_ptr<SplashWindow> m_splash;
     std::unique_ptr<StockDocument> m_stock;
+    std::unique_ptr<PreferencesStore> m_preferences;
     std::unique_ptr<MainWindow> m_main;
 };
 

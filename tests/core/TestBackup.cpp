@@ -143,7 +143,7 @@ private slots:
         PrintSettings print = m_stock->printSettings();
         print.headerColour = 0x123456;
         m_stock->setPrintSettings(print);
-        wipeDatabase(*m_stock);
+        m_stock->wipe();
         QVERIFY(m_stock->animals().empty() && m_stock->pairs().empty());
         QCOMPARE(m_stock->breeder(), BreederData {});
         QCOMPARE(m_stock->printSettings().headerColour, 0x123456u);

@@ -2,6 +2,7 @@
 #include "core/breeding/BreedingRules.h"
 #include "core/breeding/PairSheet.h"
 #include "core/model/Dates.h"
+#include "core/stock/AnimalQueries.h"
 #include "core/stock/StockDocument.h"
 #include "support/SampleAnimals.h"
 
@@ -68,9 +69,9 @@ private slots:
         QCOMPARE(checkClutch(input), QString());
         input.eggCount = QStringLiteral("-1");
         QCOMPARE(checkClutch(input), QStringLiteral("Ungültige Anzahl Eier!"));
-        input.clutchSet.clear();
+        input.incubationStart.clear();
         QCOMPARE(checkClutch(input), QStringLiteral("Ungültiges Datum bei Gelege Gesetzt!"));
-        input.clutchSet = QStringLiteral("05.04.2024");
+        input.incubationStart = QStringLiteral("05.04.2024");
         input.eggCount = QStringLiteral("3");
 
         Clutch clutch = savedClutch({}, input);
@@ -89,11 +90,11 @@ private slots:
                          testAnimal("X", Sex::Unknown)};
         t[0].active = 0;
         t[2].sold = 1;
-        PairCandidates candidates = pairCandidates(t);
+        PairCandidates candidates = pairCandidates(t, alphabeticalRingOrder(t));
         QCOMPARE(candidates.cocks, (QStringList {"c-1", "C-2"}));
         QCOMPARE(candidates.hens, QStringList {"H-1"});
         t[1].sex = Sex::Female; // a cock later entered as a hen is no longer offered as a cock
-        QCOMPARE(pairCandidates(t).cocks, QStringList {"C-2"});
+        QCOMPARE(pairCandidates(t, alphabeticalRingOrder(t)).cocks, QStringList {"C-2"});
     }
 
     void youngChecksInTheirOrder()

@@ -1,7 +1,8 @@
 // The descendants walk, the search and the change rules, without widgets.
 #include "core/stock/AnimalChange.h"
 #include "core/stock/AnimalDeletion.h"
-#include "core/stock/DescendantsWalk.h"
+#include "core/stock/AnimalQueries.h"
+#include "core/stock/DescendantsFinder.h"
 #include "core/stock/StockSearch.h"
 #include "support/SampleAnimals.h"
 #include "support/ScanOracles.h"
@@ -22,7 +23,7 @@ Animal child(const QString& ring, const QString& father, const QString& mother)
 
 QStringList search(const AnimalTable& animals, const SearchCriteria& criteria)
 {
-    return searchStock(animals, alphabeticalOrder(animals), criteria);
+    return searchStock(animals, alphabeticalRingOrder(animals), criteria);
 }
 
 } // namespace

@@ -41,7 +41,7 @@ private slots:
         Clutch clutch;
         clutch.firstEgg = 1.5;
         clutch.lastEgg = 2.0;
-        clutch.clutchSet = 3.0;
+        clutch.incubationStart = 3.0;
         clutch.eggCount = 1;
         clutch.young.push_back({QStringLiteral("J-1"), 41760.0, 41729.0});
         pair.clutches = {Clutch {}, clutch};

@@ -1,7 +1,7 @@
 // The stock document: the one place that changes the data, its signals and
 // the indexes it drops on every change.
 #include "core/pedigree/PedigreeSlots.h"
-#include "core/stock/DescendantsWalk.h"
+#include "core/stock/DescendantsFinder.h"
 #include "core/stock/RingIndex.h"
 #include "core/stock/StockDocument.h"
 #include "support/SampleAnimals.h"
@@ -67,12 +67,12 @@ private slots:
         m_stock->setParents(QStringLiteral("KID"), QString(), QString());
         QCOMPARE(m_stock->descendants().find(QStringLiteral("DAD")).generations[0], QStringList {"KID2"});
 
-        m_stock->markDeleted(QStringLiteral("DAD"));
+        m_stock->deleteAnimal(QStringLiteral("DAD"));
         QVERIFY(!m_stock->lastActive(QStringLiteral("DAD")));
         QCOMPARE(m_stock->ringIndex().lastWith(QStringLiteral("DAD")), 0); // still an ancestor until sorted
         m_stock->sortStock();
         QCOMPARE(m_stock->ringIndex().lastWith(QStringLiteral("DAD")), -1);
-        QCOMPARE(m_stock->alphabeticalOrder().size(), size_t(2));
+        QCOMPARE(m_stock->alphabeticalRingOrder().size(), size_t(2));
 
         AnimalEdit edit;
         edit.fields.ring = QStringLiteral("KID-NEU");

@@ -68,13 +68,13 @@ private slots:
                          listed("GONE", 2012), listed("C-3", 0, "Lizard"), listed("a-0", 2012)};
         t[2].sold = 1;
         t[3].active = 0;
-        const auto byRing = stockListOrder(t, StockListOrder::ByRing, StockListLayout::TwoLines, std::nullopt);
+        const auto byRing = listedPositions(t, StockListOrder::ByRing, StockListLayout::TwoLines, std::nullopt);
         QCOMPARE(ringsOf(t, byRing), (QStringList {"a-0", "A-1", "b-2", "C-3"})); // letter case ignored
         // A year of 0 comes first; within a year the table's order.
-        const auto byYear = stockListOrder(t, StockListOrder::ByBirthYear, StockListLayout::OneLine, std::nullopt);
+        const auto byYear = listedPositions(t, StockListOrder::ByBirthYear, StockListLayout::OneLine, std::nullopt);
         QCOMPARE(ringsOf(t, byYear), (QStringList {"C-3", "A-1", "a-0", "b-2"}));
         const auto lizards
-            = stockListOrder(t, StockListOrder::ByRing, StockListLayout::OneLine, QStringLiteral("Lizard"));
+            = listedPositions(t, StockListOrder::ByRing, StockListLayout::OneLine, QStringLiteral("Lizard"));
         QCOMPARE(ringsOf(t, lizards), QStringList {"C-3"});
         QCOMPARE(stockListTitle(QStringLiteral("Lizard")), QStringLiteral("Lizard-Liste"));
         QCOMPARE(stockListTitle(std::nullopt), QStringLiteral("Kanarienvögelbestandsliste"));
@@ -84,7 +84,7 @@ private slots:
     void oddYearsKeepTheYearOrderQuick()
     {
         AnimalTable t = {listed("MAX", 2147483647), listed("MIN", -2147483647 - 1), listed("NOW", 2024)};
-        const auto order = stockListOrder(t, StockListOrder::ByBirthYear, StockListLayout::OneLine, std::nullopt);
+        const auto order = listedPositions(t, StockListOrder::ByBirthYear, StockListLayout::OneLine, std::nullopt);
         QCOMPARE(ringsOf(t, order), (QStringList {"MIN", "NOW", "MAX"}));
     }
 
@@ -122,7 +122,7 @@ private slots:
             a.listedMark = 1;
         db.animals[2].active = 0;
         StockDocument stock(db, DataFiles(QString()));
-        stock.stockListItems(StockListOrder::ByBirthYear, StockListLayout::OneLine, QStringLiteral("Gloster"));
+        stockListEntries(stock, {StockListOrder::ByBirthYear, StockListLayout::OneLine, QStringLiteral("Gloster")});
         QCOMPARE(stock.animals()[0].listedMark, quint8(0));
         QCOMPARE(stock.animals()[1].listedMark, quint8(1)); // another breed
         QCOMPARE(stock.animals()[2].listedMark, quint8(1)); // deleted

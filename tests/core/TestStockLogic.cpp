@@ -4,8 +4,9 @@
 #include "core/stock/AnimalDeletion.h"
 #include "core/stock/AnimalEntry.h"
 #include "core/stock/AnimalQueries.h"
+#include "core/stock/ListedMarks.h"
 #include "core/stock/ParentLinks.h"
-#include "core/stock/StockLists.h"
+#include "core/stock/SelectorLists.h"
 #include "core/stock/StockSort.h"
 
 #include "support/SampleAnimals.h"
@@ -82,6 +83,8 @@ private slots:
                          testAnimal("e", Sex::Unknown, 0, "Timbrado"), testAnimal("f", Sex::Unknown, 0, "Lizard")};
         t[5].active = 0; // a deleted animal's breed is not offered
         t[3].listedMark = 0;
+        QVERIFY(markListedValues(t, &Animal::breed));
+        QVERIFY(!markListedValues(t, &Animal::breed)); // nothing left to change
         const QStringList breeds = distinctValues(t, &Animal::breed);
         QCOMPARE(breeds.size(), 4);
         QCOMPARE(breeds[0], QString());

@@ -148,8 +148,9 @@ private slots:
         db.animals[1].remarks = QStringLiteral("Gold; 93 Punkte");
         db.animals[2].active = 0;
         const StockDocument stock(db, DataFiles(QString()));
-        QCOMPARE(stockCsv(stock.animals(), csvOrder(stock, StockListOrder::ByRing)),
-                 contents(AVELOR_TEST_DATA "/Bestand.csv"));
+        QCOMPARE(
+            stockCsv(stock.animals(), csvOrder(stock.animals(), stock.alphabeticalRingOrder(), StockListOrder::ByRing)),
+            contents(AVELOR_TEST_DATA "/Bestand.csv"));
 
         BreedingPair pair {QStringLiteral("A-1"), QStringLiteral("b-2"), 4, 45356, {}};
         pair.clutches = {Clutch {45380, 45383, 45384, 1, {{QStringLiteral("J-1"), 45420, 45398}}}, Clutch {}};

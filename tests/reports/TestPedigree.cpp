@@ -47,7 +47,7 @@ private slots:
 
     // Fills the certificate from a stock document over db and the test's data folder.
     PedigreeReport::FillResult fill(PedigreeReport& report, const Database& db, const QString& ring = kSampleSubject,
-                                    const CertificateOptions& options = {}, RecordSheetReport* sheet = nullptr)
+                                    const CertificateRequest& options = {}, RecordSheetReport* sheet = nullptr)
     {
         m_stock = std::make_unique<StockDocument>(db, DataFiles(m_folder));
         return report.fill(*m_stock, ring, options, sheet);
@@ -140,26 +140,28 @@ private slots:
         a.breed = QStringLiteral("Lizard");
         a.birthYear = 2015;
         a.remarks = QStringLiteral("Gold");
+        constexpr auto kBreed = OuterGenerationsContent::BreedAndBreeder;
+        constexpr auto kRemarks = OuterGenerationsContent::Remarks;
         PrintSettings s = PrintSettings::defaults();
         s.printBirthYear = 1;
-        QCOMPARE(PedigreeReport::detailLines(a, 1, s, 0),
+        QCOMPARE(PedigreeReport::detailLines(a, 1, s, kBreed),
                  (QStringList {"Farbe: gelb \"gescheckt\"", "Züchter: Haas", "Art: Lizard", "Jahrgang: 2015", "Gold"}));
-        QCOMPARE(PedigreeReport::detailLines(a, 3, s, 0),
+        QCOMPARE(PedigreeReport::detailLines(a, 3, s, kBreed),
                  (QStringList {"Farbe: gelb \"gescheckt\"", "Züchter: Haas", "Jahrgang: 2015", "Art: Lizard"}));
-        QCOMPARE(PedigreeReport::detailLines(a, 3, s, 1),
+        QCOMPARE(PedigreeReport::detailLines(a, 3, s, kRemarks),
                  (QStringList {"Farbe: gelb \"gescheckt\"", "Züchter: Haas", "Jahrgang: 2015", "Gold"}));
-        QCOMPARE(PedigreeReport::detailLines(a, 4, s, 0), QStringList {"Züchter: Haas"});
-        QCOMPARE(PedigreeReport::detailLines(a, 4, s, 1), QStringList {"Gold"});
+        QCOMPARE(PedigreeReport::detailLines(a, 4, s, kBreed), QStringList {"Züchter: Haas"});
+        QCOMPARE(PedigreeReport::detailLines(a, 4, s, kRemarks), QStringList {"Gold"});
 
         s.showPrefixes = 0;
         s.printBirthYear = 0;
         a.colour.clear();
         a.remarks.clear();
-        QCOMPARE(PedigreeReport::detailLines(a, 2, s, 0), (QStringList {" \"gescheckt\"", "Haas", "Lizard", ""}));
+        QCOMPARE(PedigreeReport::detailLines(a, 2, s, kBreed), (QStringList {" \"gescheckt\"", "Haas", "Lizard", ""}));
         s.printBirthYear = 1;
         a.birthYear = 0;
         a.markings.clear();
-        QCOMPARE(PedigreeReport::detailLines(a, 1, s, 0), (QStringList {"", "Haas", "Lizard", ""}));
+        QCOMPARE(PedigreeReport::detailLines(a, 1, s, kBreed), (QStringList {"", "Haas", "Lizard", ""}));
     }
 
     void subjectLineWithoutPrefixesOrMarkings()
@@ -176,7 +178,9 @@ private slots:
     void topRightContentModes()
     {
         Database db = pedigreeSample();
-        const CertificateOptions options {{"Herrn Müller", "Köln"}, 7, 0};
+        CertificateRequest options;
+        options.buyerLines = QStringList {"Herrn Müller", "Köln"};
+        options.preferences.detailFontSize = 7;
         PedigreeReport report;
         const ReportPage& page = report.page();
 

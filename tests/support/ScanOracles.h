@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/pedigree/PedigreeSlots.h"
-#include "core/stock/DescendantsWalk.h"
+#include "core/stock/DescendantsFinder.h"
 
 // The literal scans the program replaces by indexes: the references the
 // indexed results are tested and measured against.

@@ -2,6 +2,7 @@
 
 #include "app/Startup.h"
 #include "core/files/DataFolder.h"
+#include "core/stock/PreferencesStore.h"
 #include "core/stock/StockDocument.h"
 #include "ui/mainwindow/MainWindow.h"
 
@@ -54,7 +55,8 @@ WindowFixture::WindowFixture(Database db)
 {
     configureApplication();
     m_stock = std::make_unique<StockDocument>(std::move(db), DataFiles(DataFolder::path()));
-    m_window = std::make_unique<MainWindow>(*m_stock);
+    m_preferences = std::make_unique<PreferencesStore>();
+    m_window = std::make_unique<MainWindow>(*m_stock, *m_preferences);
     m_window->show();
 }
 

@@ -15,6 +15,7 @@
 #include <memory>
 
 class MainWindow;
+class PreferencesStore;
 class QDialog;
 class StockDocument;
 
@@ -57,6 +58,7 @@ public:
     ~WindowFixture();
 
     StockDocument& stock() { return *m_stock; }
+    PreferencesStore& preferences() { return *m_preferences; }
     MainWindow* window() { return m_window.get(); }
     const AnimalTable& animals() const;
     QString home() const { return m_home.path(); }
@@ -73,5 +75,6 @@ public:
 private:
     TestHome m_home;
     std::unique_ptr<StockDocument> m_stock;
+    std::unique_ptr<PreferencesStore> m_preferences;
     std::unique_ptr<MainWindow> m_window;
 };

@@ -143,7 +143,7 @@ private:
         type(m_dialog, "eggCountEdit", QString::fromLatin1(eggs));
         type(m_dialog, "firstEggEdit", QStringLiteral("01.04.2024"));
         type(m_dialog, "lastEggEdit", QStringLiteral("04.04.2024"));
-        type(m_dialog, "clutchSetEdit", QStringLiteral("05.04.2024"));
+        type(m_dialog, "incubationStartEdit", QStringLiteral("05.04.2024"));
         click(m_dialog, "saveClutchButton");
     }
 

@@ -1,5 +1,6 @@
 // The certificate buttons of the main window and the print settings.
 #include "app/Startup.h"
+#include "core/stock/PreferencesStore.h"
 #include "core/stock/StockDocument.h"
 #include "support/PedigreeSample.h"
 #include "support/WindowFixture.h"
@@ -119,8 +120,8 @@ private slots:
         QCOMPARE(db.print.stockListLayout, StockListLayout::OneLine);
         child<QSpinBox>(dialog, "fontSizeSpin")->setValue(6);
         child<QComboBox>(dialog, "outerGenerationsChoice")->setCurrentIndex(1);
-        QCOMPARE(m_f->window()->certificateOptions().detailFontSize, 6);
-        QCOMPARE(m_f->window()->certificateOptions().outerGenerationsContent, 1);
+        QCOMPARE(m_f->preferences().certificate().detailFontSize, 6);
+        QCOMPARE(m_f->preferences().certificate().outerGenerations, OuterGenerationsContent::Remarks);
 
         prompts.colours << QColor(1, 2, 3) << std::nullopt;
         click(dialog, "headerColourSwatch");
@@ -147,15 +148,17 @@ private slots:
         PrintSettings print = m_f->stock().printSettings();
         print.femaleColour = 0x00123456;
         m_f->stock().setPrintSettings(print);
-        m_f->window()->certificateOptions().detailFontSize = 5;
+        CertificatePreferences certificate = m_f->preferences().certificate();
+        certificate.detailFontSize = 5;
+        m_f->preferences().setCertificate(certificate);
         messages.answer(true);
         m_f->window()->close();
         Startup again(0);
         QVERIFY(again.start());
         QTRY_VERIFY(again.mainWindow()->isVisible());
         QCOMPARE(again.stock()->printSettings().femaleColour, 0x00123456u);
-        QCOMPARE(again.mainWindow()->certificateOptions().detailFontSize, 10);
-        QCOMPARE(again.mainWindow()->certificateOptions().outerGenerationsContent, 0);
+        QCOMPARE(again.preferences()->certificate().detailFontSize, 10);
+        QCOMPARE(again.preferences()->certificate().outerGenerations, OuterGenerationsContent::BreedAndBreeder);
     }
 
 private:

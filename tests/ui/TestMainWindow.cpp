@@ -6,6 +6,7 @@
 #include "support/WindowFixture.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/preview/ReportPreview.h"
+#include "ui/stocklist/StockListCommands.h"
 
 #include <QGroupBox>
 #include <QLabel>

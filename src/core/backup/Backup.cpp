@@ -1,5 +1,6 @@
 #include "core/backup/Backup.h"
 
+#include "core/files/DataSetNames.h"
 #include "core/files/PairFile.h"
 #include "core/files/SafeWrite.h"
 #include "core/files/SpecialFolder.h"
@@ -25,13 +26,13 @@ bool readWhole(const QString& path, QByteArray& bytes, QString& problem)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         problem = QStringLiteral("„%1“ kann nicht gelesen werden: %2")
-                      .arg(native(path), germanFileError(file.error(), file.errorString()));
+                      .arg(native(path), fileErrorText(file.error(), file.errorString()));
         return false;
     }
     bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         problem = QStringLiteral("„%1“ kann nicht gelesen werden: %2")
-                      .arg(native(path), germanFileError(file.error(), file.errorString()));
+                      .arg(native(path), fileErrorText(file.error(), file.errorString()));
         return false;
     }
     return true;
@@ -48,7 +49,7 @@ BackupPlace BackupPlace::onDisk()
 {
     return {specialFolder(SpecialFolder::Documents) + QStringLiteral("/Sicherungskopie ") + SpeciesWords::Plural
                 + QLatin1Char('/'),
-            QStringLiteral("taubenstamm.bak"), QStringLiteral("zuchtpaare.bak")};
+            DataSetNames::StockBackupFile, DataSetNames::PairBackupFile};
 }
 
 BackupPlace BackupPlace::onDrive(const QString& root)
@@ -56,7 +57,7 @@ BackupPlace BackupPlace::onDrive(const QString& root)
     QString folder = root;
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
-    return {folder, QStringLiteral("taubenstamm.dat"), QStringLiteral("zuchtpaare.dat")};
+    return {folder, DataSetNames::StockFile, DataSetNames::PairFile};
 }
 
 BackupOutcome writeBackup(const Database& db, const BackupPlace& place, const QString& pictures,
@@ -89,6 +90,61 @@ BackupOutcome writeBackup(const Database& db, const BackupPlace& place, const QS
     return outcome;
 }
 
+namespace {
+
+// The two files of a backup, each read whole apart from the data in memory.
+struct BackupContents
+{
+    Database stock; // animals, breeder data and print settings
+    bool wrongVersion = false; // the stock file is of another version: the stock in memory stays
+    PairTable pairs;
+    bool pairsRead = false;
+    QString pairProblem; // why the pairs could not be read
+};
+
+// The stock file and the pair file of a backup. False with the problem set
+// when the stock file cannot be read whole; a pair file that cannot is told in
+// the contents.
+bool readBackup(const BackupPlace& place, BackupContents& contents, QString& problem)
+{
+    QByteArray bytes;
+    if (!readWhole(place.stockPath(), bytes, problem))
+        return false;
+    const StockFile::ReadResult read = StockFile::read(bytes, contents.stock);
+    if (read.status == StockFile::ReadStatus::Damaged) {
+        problem = damaged(place.stockPath(), read.problem);
+        return false;
+    }
+    contents.wrongVersion = read.status == StockFile::ReadStatus::WrongVersion;
+    if (!QFileInfo::exists(place.pairPath())) {
+        contents.pairProblem = QStringLiteral("„%1“ gibt es nicht.").arg(native(place.pairPath()));
+        return true;
+    }
+    if (!readWhole(place.pairPath(), bytes, contents.pairProblem))
+        return true;
+    const PairFile::ReadResult pairRead = PairFile::read(bytes, contents.pairs);
+    contents.pairsRead = pairRead.complete;
+    if (!pairRead.complete)
+        contents.pairProblem = damaged(place.pairPath(), pairRead.problem);
+    return true;
+}
+
+// The data as they are now, written beside the data files before a restore
+// replaces them: the folder they were kept in, or the German reason they could not be.
+QString keepCurrentData(const StockDocument& stock, QString& kept)
+{
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString folder = stock.files().folder() + QStringLiteral("vor Wiederherstellung ") + stamp + QLatin1Char('/');
+    const BackupOutcome safety
+        = writeBackup(stock.data(), {folder, DataSetNames::StockFile, DataSetNames::PairFile}, QString());
+    if (!safety.error.isEmpty())
+        return safety.error;
+    kept = folder;
+    return {};
+}
+
+} // namespace
+
 RestoreOutcome restoreBackup(StockDocument& stock, const BackupPlace& place, const CopyProgress& progress)
 {
     using Result = RestoreOutcome::Result;
@@ -98,86 +154,46 @@ RestoreOutcome restoreBackup(StockDocument& stock, const BackupPlace& place, con
         outcome.problem = QStringLiteral("„%1“ gibt es nicht.").arg(native(place.stockPath()));
         return outcome;
     }
-    QByteArray bytes;
-    if (!readWhole(place.stockPath(), bytes, outcome.problem))
+    BackupContents backup;
+    if (!readBackup(place, backup, outcome.problem))
         return outcome;
-    Database backup;
-    const StockFile::ReadResult read = StockFile::read(bytes, backup);
-    if (read.status == StockFile::ReadStatus::Damaged) {
-        outcome.problem = damaged(place.stockPath(), read.problem);
-        return outcome;
-    }
-    outcome.wrongVersion = read.status == StockFile::ReadStatus::WrongVersion;
-    PairTable pairs;
-    QString pairProblem;
-    bool pairsRead = QFileInfo::exists(place.pairPath()) && readWhole(place.pairPath(), bytes, pairProblem);
-    if (pairsRead) {
-        const PairFile::ReadResult pairRead = PairFile::read(bytes, pairs);
-        pairsRead = pairRead.complete;
-        if (!pairsRead)
-            pairProblem = damaged(place.pairPath(), pairRead.problem);
-    } else if (pairProblem.isEmpty()) {
-        pairProblem = QStringLiteral("„%1“ gibt es nicht.").arg(native(place.pairPath()));
-    }
-    if (outcome.wrongVersion && !pairsRead) {
-        outcome.problem = pairProblem;
+    outcome.wrongVersion = backup.wrongVersion;
+    if (backup.wrongVersion && !backup.pairsRead) {
+        outcome.problem = backup.pairProblem;
         return outcome; // nothing to restore
     }
-
-    // The data as they are now, beside the data files, before anything is replaced.
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    const QString kept = stock.files().folder() + QStringLiteral("vor Wiederherstellung ") + stamp + QLatin1Char('/');
-    const Database before = stock.data();
-    const BackupOutcome safety
-        = writeBackup(before, {kept, QStringLiteral("taubenstamm.dat"), QStringLiteral("zuchtpaare.dat")}, QString());
-    if (!safety.error.isEmpty()) {
+    if (const QString failure = keepCurrentData(stock, outcome.keptAs); !failure.isEmpty()) {
         outcome.problem = QStringLiteral("Die bisherigen Daten konnten nicht gesichert werden, darum wurde nichts "
                                          "zurückgeholt: ")
-            + safety.error;
+            + failure;
         return outcome;
     }
-    outcome.keptAs = kept;
 
-    Database restored = before;
-    if (!outcome.wrongVersion) {
-        restored.animals = std::move(backup.animals);
-        restored.breeder = backup.breeder;
-        restored.print = backup.print;
+    Database restored = stock.data();
+    if (!backup.wrongVersion) {
+        restored.animals = std::move(backup.stock.animals);
+        restored.breeder = backup.stock.breeder;
+        restored.print = backup.stock.print;
     }
-    if (pairsRead)
-        restored.pairs = std::move(pairs);
+    if (backup.pairsRead)
+        restored.pairs = std::move(backup.pairs);
     stock.replaceAll(std::move(restored));
-    if (!pairsRead) {
-        outcome.problem = pairProblem;
+    if (!backup.pairsRead) {
+        outcome.problem = backup.pairProblem;
         return outcome;
     }
 
-    const QString picturesFolder = stock.pictures().folder();
     if (QFileInfo(place.picturesPath()).isDir()) {
         // The pictures as they were stay beside the data, like the data files.
-        QDir().mkpath(kept);
-        const QString moved = moveFolder(picturesFolder.chopped(1), kept + QStringLiteral("Bilder"));
-        if (!moved.isEmpty()) {
-            outcome.problem = moved;
-            return outcome;
-        }
-        const FolderCopy copy = replaceFolder(place.picturesPath(), picturesFolder.chopped(1), progress);
+        const FolderCopy copy
+            = stock.replacePictures(place.picturesPath(), outcome.keptAs + DataSetNames::PictureFolder, progress);
         outcome.failedPictures = copy.failed;
         if (!copy.error.isEmpty() || copy.cancelled) {
             outcome.problem
                 = copy.cancelled ? QStringLiteral("Das Zurückholen der Bilder wurde abgebrochen.") : copy.error;
-            moveFolder(kept + QStringLiteral("Bilder"), picturesFolder.chopped(1)); // the old pictures come back
             return outcome;
         }
     }
     outcome.result = Result::Restored;
     return outcome;
-}
-
-void wipeDatabase(StockDocument& stock)
-{
-    Database empty;
-    empty.print = stock.printSettings();
-    QDir(stock.pictures().folder()).removeRecursively();
-    stock.replaceAll(std::move(empty));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "core/backup/FolderCopy.h"
+#include "core/files/DataSetNames.h"
+#include "core/files/FolderCopy.h"
 #include "core/model/Database.h"
 
 class StockDocument;
@@ -15,7 +16,7 @@ struct BackupPlace
 
     QString stockPath() const { return folder + stockName; }
     QString pairPath() const { return folder + pairName; }
-    QString picturesPath() const { return folder + QStringLiteral("BilderV"); }
+    QString picturesPath() const { return folder + DataSetNames::BackupPictureFolder; }
 
     // "Sicherungskopie Kanarienvögel" in the documents folder, files ending .bak.
     static BackupPlace onDisk();
@@ -60,7 +61,3 @@ struct RestoreOutcome
 // files, and the picture folder is moved aside, so a wrong restore can be
 // undone by hand. The picture folder is replaced only when the backup has one.
 RestoreOutcome restoreBackup(StockDocument& stock, const BackupPlace& place, const CopyProgress& progress = {});
-
-// Empties the stock, the breeder data and the pairs and deletes the picture
-// folder; the print settings stay.
-void wipeDatabase(StockDocument& stock);

@@ -1,6 +1,5 @@
 #include "core/breeding/BreedingRules.h"
 
-#include "core/model/Alphabetical.h"
 #include "core/model/Dates.h"
 #include "core/model/SpeciesWords.h"
 #include "core/model/TextRules.h"
@@ -49,7 +48,7 @@ QString checkClutch(const ClutchInput& input)
         message = QStringLiteral("Ungültige Anzahl Eier!");
     if (!Dates::parse(input.lastEgg))
         message = QStringLiteral("Ungültiges Datum bei Letztes Ei!");
-    if (!Dates::parse(input.clutchSet))
+    if (!Dates::parse(input.incubationStart))
         message = QStringLiteral("Ungültiges Datum bei Gelege Gesetzt!");
     return message;
 }
@@ -59,7 +58,7 @@ Clutch savedClutch(Clutch clutch, const ClutchInput& input)
     clutch.eggCount = toInt32(input.eggCount).value_or(0);
     clutch.firstEgg = Dates::parse(input.firstEgg).value_or(0);
     clutch.lastEgg = Dates::parse(input.lastEgg).value_or(0);
-    clutch.clutchSet = Dates::parse(input.clutchSet).value_or(0);
+    clutch.incubationStart = Dates::parse(input.incubationStart).value_or(0);
     clutch.young.resize(size_t(std::max(0, clutch.eggCount)));
     return clutch;
 }
@@ -117,16 +116,15 @@ QString eggClearedMessage(const QString& ring)
                          "Ringnummer zu diesem Ei angelegt werden.");
 }
 
-PairCandidates pairCandidates(const AnimalTable& animals)
+PairCandidates pairCandidates(const AnimalTable& animals, const std::vector<qsizetype>& alphabetical)
 {
     PairCandidates candidates;
-    for (const Animal& a : animals) {
+    for (const qsizetype i : alphabetical) {
+        const Animal& a = animals[size_t(i)];
         if (a.sex == Sex::Male)
             candidates.cocks.append(a.ringNumber);
         else if (a.sex == Sex::Female)
             candidates.hens.append(a.ringNumber);
     }
-    sortAlphabetically(candidates.cocks);
-    sortAlphabetically(candidates.hens);
     return candidates;
 }

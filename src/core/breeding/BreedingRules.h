@@ -6,7 +6,8 @@
 
 #include <optional>
 
-// The checks and records of the breeding dialog, without its widgets.
+// Breeding pairs, their clutches and the ringing of the young: the checks of
+// what a breeder enters, and the records made from it.
 
 struct PairInput
 {
@@ -29,7 +30,7 @@ struct ClutchInput
     QString eggCount;
     QString firstEgg;
     QString lastEgg;
-    QString clutchSet;
+    QString incubationStart;
 };
 
 // Every check runs; the message of the last that failed, or an empty text.
@@ -64,10 +65,11 @@ Youngster ringedYoungster(const YoungInput& input);
 QString eggClearedMessage(const QString& ring);
 
 // The cocks and hens offered for a pair: every male or female animal, deleted
-// and sold ones too, alphabetical.
+// and sold ones too, alphabetical. `alphabetical` holds the table positions in
+// the alphabetical order of their rings (alphabeticalRingOrder).
 struct PairCandidates
 {
     QStringList cocks;
     QStringList hens;
 };
-PairCandidates pairCandidates(const AnimalTable& animals);
+PairCandidates pairCandidates(const AnimalTable& animals, const std::vector<qsizetype>& alphabetical);

@@ -71,7 +71,8 @@ PairSheet pairSheet(const AnimalTable& animals, const BreedingPair& pair)
                                          "Gelege gesetzt\n\r")
                               .arg(k);
         sheet.clutches += spaces(15) + tableDate(clutch.firstEgg) + spaces(9) + tableDate(clutch.lastEgg) + spaces(10)
-            + QString::number(clutch.eggCount) + spaces(20) + tableDate(clutch.clutchSet) + QStringLiteral("\r\n\r\n");
+            + QString::number(clutch.eggCount) + spaces(20) + tableDate(clutch.incubationStart)
+            + QStringLiteral("\r\n\r\n");
         sheet.young
             += QStringLiteral("aus Gelege %1: Ringnummer             Geschlecht    Rasse/Art                    "
                               "       abgesetzt\n\r")

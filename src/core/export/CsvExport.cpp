@@ -1,7 +1,6 @@
 #include "core/export/CsvExport.h"
 
 #include "core/model/Dates.h"
-#include "core/stock/StockDocument.h"
 
 #include <algorithm>
 #include <numeric>
@@ -74,11 +73,11 @@ QByteArray stockCsv(const AnimalTable& animals, const std::vector<qsizetype>& or
     return csv.bytes();
 }
 
-std::vector<qsizetype> csvOrder(const StockDocument& stock, StockListOrder order)
+std::vector<qsizetype> csvOrder(const AnimalTable& animals, const std::vector<qsizetype>& alphabetical,
+                                StockListOrder order)
 {
-    std::vector<qsizetype> positions = stock.alphabeticalOrder();
+    std::vector<qsizetype> positions = alphabetical;
     if (order == StockListOrder::ByBirthYear) {
-        const AnimalTable& animals = stock.animals();
         std::iota(positions.begin(), positions.end(), qsizetype(0));
         std::stable_sort(positions.begin(), positions.end(), [&animals](qsizetype a, qsizetype b) {
             return animals[size_t(a)].birthYear < animals[size_t(b)].birthYear;
@@ -102,7 +101,7 @@ QByteArray breedingCsv(const PairTable& pairs)
             const Clutch& clutch = pair.clutches[k];
             const QStringList clutchFields = pairFields
                 + QStringList {QString::number(k + 1), date(clutch.firstEgg), date(clutch.lastEgg),
-                               date(clutch.clutchSet), QString::number(clutch.eggCount)};
+                               date(clutch.incubationStart), QString::number(clutch.eggCount)};
             if (clutch.young.empty())
                 csv.line(clutchFields + QStringList(4, QString()));
             for (size_t e = 0; e < clutch.young.size(); ++e) {

@@ -16,9 +16,10 @@
 // of table positions.
 QByteArray stockCsv(const AnimalTable& animals, const std::vector<qsizetype>& order);
 
-// The table positions of every animal by ring number (alphabetical) or by birth year.
-class StockDocument;
-std::vector<qsizetype> csvOrder(const StockDocument& stock, StockListOrder order);
+// The table positions of every animal by ring number or by birth year;
+// `alphabetical` is the stock's alphabetical ring order (alphabeticalRingOrder).
+std::vector<qsizetype> csvOrder(const AnimalTable& animals, const std::vector<qsizetype>& alphabetical,
+                                StockListOrder order);
 
 // One line per egg (per clutch without eggs, per pair without clutches).
 QByteArray breedingCsv(const PairTable& pairs);

@@ -1,5 +1,6 @@
 #include "core/files/DataFiles.h"
 
+#include "core/files/DataSetNames.h"
 #include "core/files/PairFile.h"
 #include "core/files/SafeWrite.h"
 #include "core/files/StockFile.h"
@@ -29,7 +30,7 @@ void readWhole(const QString& path, FileImage& image)
     if (!image.exists)
         return;
     if (!image.file.open(QIODevice::ReadOnly)) {
-        image.error = germanFileError(image.file.error(), image.file.errorString());
+        image.error = fileErrorText(image.file.error(), image.file.errorString());
         return;
     }
     const qint64 size = image.file.size();
@@ -46,7 +47,7 @@ void readWhole(const QString& path, FileImage& image)
     image.bytes = image.copy;
     image.readable = image.file.error() == QFileDevice::NoError;
     if (!image.readable)
-        image.error = germanFileError(image.file.error(), image.file.errorString());
+        image.error = fileErrorText(image.file.error(), image.file.errorString());
 }
 
 QString quoted(const QString& text)
@@ -60,12 +61,12 @@ DataFiles::DataFiles(QString folder) : m_folder(std::move(folder)) { }
 
 QString DataFiles::stockPath() const
 {
-    return m_folder + QStringLiteral("taubenstamm.dat");
+    return m_folder + DataSetNames::StockFile;
 }
 
 QString DataFiles::pairPath() const
 {
-    return m_folder + QStringLiteral("zuchtpaare.dat");
+    return m_folder + DataSetNames::PairFile;
 }
 
 QString DataFiles::incompatibleVersionMessage()
@@ -85,7 +86,7 @@ QString DataFiles::keepDamagedCopy(FileKind kind, QString& failure)
     QFile original(path);
     if (original.copy(copy))
         return copy;
-    failure = germanFileError(original.error(), original.errorString());
+    failure = fileErrorText(original.error(), original.errorString());
     return {};
 }
 

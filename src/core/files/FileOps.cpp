@@ -8,7 +8,7 @@ QString copyFileReplacing(const QString& source, const QString& target)
 {
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
-        return germanFileError(in.error(), in.errorString());
+        return fileErrorText(in.error(), in.errorString());
     bool readFailed = false;
     const WriteOutcome outcome = writeFileSafely(target, [&in, &readFailed](QIODevice& out) {
         char block[64 * 1024];
@@ -25,7 +25,7 @@ QString copyFileReplacing(const QString& source, const QString& target)
         }
     });
     if (readFailed)
-        return germanFileError(in.error(), in.errorString());
+        return fileErrorText(in.error(), in.errorString());
     return outcome.ok ? QString() : outcome.reason;
 }
 
@@ -34,5 +34,5 @@ QString removeFileIfExists(const QString& path)
     QFile file(path);
     if (!file.exists() || file.remove())
         return {};
-    return germanFileError(file.error(), file.errorString());
+    return fileErrorText(file.error(), file.errorString());
 }

@@ -63,7 +63,7 @@ template<typename Visitor, RecordOf<Clutch> C> void visitFields(Visitor& v, C& c
 {
     v.date(clutch.firstEgg);
     v.date(clutch.lastEgg);
-    v.date(clutch.clutchSet);
+    v.date(clutch.incubationStart);
     v.int32(clutch.eggCount);
     v.list(clutch.young);
 }

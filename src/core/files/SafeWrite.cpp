@@ -54,7 +54,7 @@ mode_t currentUmask()
 
 } // namespace
 
-QString germanFileError(QFileDevice::FileError error, const QString& systemText, int errorNumber)
+QString fileErrorText(QFileDevice::FileError error, const QString& systemText, int errorNumber)
 {
     QString what;
     switch (error) {
@@ -91,7 +91,7 @@ WriteOutcome writeFileSafely(const QString& path, const std::function<bool(QIODe
     const QString target = info.isSymLink() ? info.symLinkTarget() : path;
     QTemporaryFile file(target + QLatin1String(kTemporaryMarker) + QStringLiteral("XXXXXX"));
     if (!file.open())
-        return {false, germanFileError(file.error(), file.errorString(), errno)};
+        return {false, fileErrorText(file.error(), file.errorString(), errno)};
 
     // A write that stops short leaves only errno to say why (a full disk, a size limit).
     errno = 0;
@@ -108,7 +108,7 @@ WriteOutcome writeFileSafely(const QString& path, const std::function<bool(QIODe
     if (!ok || file.error() != QFileDevice::NoError) {
         const QFileDevice::FileError error
             = file.error() == QFileDevice::NoError ? QFileDevice::WriteError : file.error();
-        return {false, germanFileError(error, file.errorString(), errorNumber)};
+        return {false, fileErrorText(error, file.errorString(), errorNumber)};
     }
 
     // The old file's permissions carry over; a new file gets the usual ones, not the temporary's.
@@ -119,10 +119,10 @@ WriteOutcome writeFileSafely(const QString& path, const std::function<bool(QIODe
     if (::stat(QFile::encodeName(target).constData(), &old) == 0)
         mode = old.st_mode & 07777;
     if (::fchmod(file.handle(), mode) != 0)
-        return {false, germanFileError(QFileDevice::PermissionsError, QString(), errno)};
+        return {false, fileErrorText(QFileDevice::PermissionsError, QString(), errno)};
     file.close();
     if (::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(target).constData()) != 0)
-        return {false, germanFileError(QFileDevice::RenameError, QString(), errno)};
+        return {false, fileErrorText(QFileDevice::RenameError, QString(), errno)};
     file.setAutoRemove(false); // it has its final name now
     return {};
 }

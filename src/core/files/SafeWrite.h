@@ -25,7 +25,7 @@ WriteOutcome writeFileSafely(const QString& path, const std::function<bool(QIODe
 
 // A German reason for a failed file operation, from Qt's error, its system text
 // and, where known, the errno of the failed call.
-QString germanFileError(QFileDevice::FileError error, const QString& systemText, int errorNumber = 0);
+QString fileErrorText(QFileDevice::FileError error, const QString& systemText, int errorNumber = 0);
 
 // Removes the temporary files a crash in the middle of a save may have left
 // beside path, and nothing else.

@@ -20,7 +20,7 @@ struct Clutch
 {
     double firstEgg = 0.0;
     double lastEgg = 0.0;
-    double clutchSet = 0.0; // incubation started
+    double incubationStart = 0.0; // the clutch was set: incubation began
     qint32 eggCount = 0;
     std::vector<Youngster> young; // one per egg once the clutch is saved
 

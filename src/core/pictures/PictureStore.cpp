@@ -1,5 +1,6 @@
 #include "core/pictures/PictureStore.h"
 
+#include "core/files/DataSetNames.h"
 #include "core/files/FileOps.h"
 #include "core/files/SafeWrite.h"
 #include "core/model/TextRules.h"
@@ -11,7 +12,7 @@ PictureStore::PictureStore(QString dataFolder) : m_dataFolder(std::move(dataFold
 
 QString PictureStore::folder() const
 {
-    return m_dataFolder + QStringLiteral("Bilder/");
+    return m_dataFolder + DataSetNames::PictureFolder + QLatin1Char('/');
 }
 
 QString PictureStore::pathOf(const QString& ring) const
@@ -24,7 +25,7 @@ bool PictureStore::exists(const QString& ring) const
     return QFile::exists(pathOf(ring));
 }
 
-QString PictureStore::makeFolder() const
+QString PictureStore::makeFolder()
 {
     if (QDir().mkpath(folder()))
         return {};
@@ -32,7 +33,7 @@ QString PictureStore::makeFolder() const
         .arg(QDir::toNativeSeparators(folder()));
 }
 
-QString PictureStore::copyIn(const QString& source, const QString& ring) const
+QString PictureStore::copyIn(const QString& source, const QString& ring)
 {
     if (QString failure = makeFolder(); !failure.isEmpty())
         return failure;
@@ -41,7 +42,7 @@ QString PictureStore::copyIn(const QString& source, const QString& ring) const
     return {};
 }
 
-QString PictureStore::rename(const QString& oldRing, const QString& newRing) const
+QString PictureStore::rename(const QString& oldRing, const QString& newRing)
 {
     const QString from = pathOf(oldRing);
     const QString to = pathOf(newRing);
@@ -55,14 +56,32 @@ QString PictureStore::rename(const QString& oldRing, const QString& newRing) con
     QFile file(from);
     if (!file.rename(to)) {
         return QStringLiteral("Das Bild von %1 konnte nicht nach %2 umbenannt werden: %3")
-            .arg(oldRing, newRing, germanFileError(file.error(), file.errorString()));
+            .arg(oldRing, newRing, fileErrorText(file.error(), file.errorString()));
     }
     return {};
 }
 
-QString PictureStore::remove(const QString& ring) const
+QString PictureStore::remove(const QString& ring)
 {
     if (const QString failure = removeFileIfExists(pathOf(ring)); !failure.isEmpty())
         return QStringLiteral("Das Bild von %1 konnte nicht gelöscht werden: %2").arg(ring, failure);
     return {};
+}
+
+FolderCopy PictureStore::replaceAll(const QString& source, const QString& keepOldAs, const CopyProgress& progress)
+{
+    const QString current = folder().chopped(1);
+    FolderCopy copy;
+    copy.error = moveFolder(current, keepOldAs);
+    if (!copy.error.isEmpty())
+        return copy;
+    copy = replaceFolder(source, current, progress);
+    if (!copy.error.isEmpty() || copy.cancelled)
+        moveFolder(keepOldAs, current); // the old pictures come back
+    return copy;
+}
+
+void PictureStore::removeAll()
+{
+    QDir(folder()).removeRecursively();
 }

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "core/files/FolderCopy.h"
+
 #include <QString>
 
 // The animals' pictures: one file per animal in the picture folder, named
 // after its ring number (made safe as a file name) with ".jpg". Every
 // operation checks its result; a failure comes back as a German sentence
-// that names the picture, success as an empty text.
+// that names the picture, success as an empty text. Only the stock document
+// holds a store it may change; everyone else reads through a const one.
 class PictureStore
 {
 public:
@@ -16,15 +19,20 @@ public:
     bool exists(const QString& ring) const;
 
     // Makes the picture folder if it is missing.
-    QString makeFolder() const;
+    QString makeFolder();
     // Copies source byte for byte over the ring's picture; the old picture
     // stays whole when the copy fails.
-    QString copyIn(const QString& source, const QString& ring) const;
+    QString copyIn(const QString& source, const QString& ring);
     // Gives the picture of oldRing the name of newRing. Nothing to move is no
     // failure; a picture already under the new name is never replaced.
-    QString rename(const QString& oldRing, const QString& newRing) const;
+    QString rename(const QString& oldRing, const QString& newRing);
     // Deletes the ring's picture if there is one.
-    QString remove(const QString& ring) const;
+    QString remove(const QString& ring);
+    // Makes the picture folder a copy of `source`, moving the folder as it
+    // was to `keepOldAs`; on failure or cancel the old folder comes back.
+    FolderCopy replaceAll(const QString& source, const QString& keepOldAs, const CopyProgress& progress);
+    // Deletes the picture folder with every picture in it.
+    void removeAll();
 
 private:
     QString m_dataFolder;

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-AnimalEditResult applyAnimalEdit(AnimalTable& animals, const QString& selectedRing, const AnimalEdit& change)
+AnimalEditResult checkAnimalEdit(const AnimalTable& animals, const QString& selectedRing, const AnimalEdit& change)
 {
     using Outcome = AnimalEditResult::Outcome;
     const AnimalInput& edit = change.fields;
@@ -16,25 +16,35 @@ AnimalEditResult applyAnimalEdit(AnimalTable& animals, const QString& selectedRi
         return {Outcome::NotFound,
                 QStringLiteral("Die Ringnummer %1 gehört zu keinem %2 im Bestand mehr (gelöscht). Es wurde nichts "
                                "geändert.")
-                    .arg(selectedRing, SpeciesWords::Singular)};
+                    .arg(selectedRing, SpeciesWords::Singular),
+                {}};
     }
     if (edit.ring != selectedRing) {
         const QString wanted = upperAscii(edit.ring);
         for (const Animal& a : animals) {
             if (a.isActive() && !isChanged(a) && upperAscii(a.ringNumber) == wanted)
-                return {Outcome::Refused, QStringLiteral("Diese Ringnummer existiert schon.")};
+                return {Outcome::Refused, QStringLiteral("Diese Ringnummer existiert schon."), {}};
         }
     }
-    const auto year = toInt32(edit.year);
-    if (!year)
-        return {Outcome::Refused, notAnIntegerMessage(edit.year)};
+    if (!toInt32(edit.year))
+        return {Outcome::Refused, notAnIntegerMessage(edit.year), {}};
+    return {};
+}
+
+AnimalEditResult applyAnimalEdit(AnimalTable& animals, const QString& selectedRing, const AnimalEdit& change)
+{
+    const AnimalEditResult checked = checkAnimalEdit(animals, selectedRing, change);
+    if (!checked.stored())
+        return checked;
+    const AnimalInput& edit = change.fields;
+    const qint32 year = *toInt32(edit.year);
     for (Animal& a : animals) {
-        if (!isChanged(a))
+        if (!a.isActive() || a.ringNumber != selectedRing)
             continue;
-        a.ringNumber = cutTo(edit.ring, kRingLength);
+        a.ringNumber = change.storedRing();
         if (edit.sex)
             a.sex = *edit.sex;
-        a.birthYear = *year;
+        a.birthYear = year;
         a.breeder = cutTo(edit.breeder, kAnimalTextLength);
         a.colour = cutTo(edit.colour, kAnimalTextLength);
         a.markings = cutTo(edit.markings, kAnimalTextLength);

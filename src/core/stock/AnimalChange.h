@@ -3,14 +3,17 @@
 #include "core/model/Database.h"
 #include "core/stock/AnimalEntry.h"
 
-// The save of the change dialog, without its widgets.
+// Changing the stored data of an animal that is in the stock.
 
-// The fields as the enter dialog takes them, and the sold mark. No sex
+// The fields as they are entered for a new animal, and the sold mark. No sex
 // selected keeps the stored sex.
 struct AnimalEdit
 {
     AnimalInput fields;
     bool sold = false;
+
+    // The ring number as it will be stored.
+    QString storedRing() const { return fields.ring.left(kRingLength); }
 };
 
 struct AnimalEditResult
@@ -23,14 +26,18 @@ struct AnimalEditResult
     };
     Outcome outcome = Outcome::Stored;
     QString message; // German, unless stored
+    QString pictureProblem; // German: stored, but the picture could not follow a new ring
 
     bool stored() const { return outcome == Outcome::Stored; }
 };
 
-// Stores the edit in the active animal(s) with the selected ring. No field is
-// required; an empty ring number is stored too. A ring is a duplicate when
-// another active animal has it, compared upper-cased; the animal being
-// changed is never its own duplicate.
+// Whether the edit may be stored in the active animal(s) with the selected
+// ring. No field is required; an empty ring number is stored too. A ring is a
+// duplicate when another active animal has it, compared upper-cased; the
+// animal being changed is never its own duplicate.
+AnimalEditResult checkAnimalEdit(const AnimalTable& animals, const QString& selectedRing, const AnimalEdit& edit);
+
+// Checks the edit, then stores it.
 AnimalEditResult applyAnimalEdit(AnimalTable& animals, const QString& selectedRing, const AnimalEdit& edit);
 
 // How many links name a ring: parents of animals, cocks and hens of pairs,

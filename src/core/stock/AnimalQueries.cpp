@@ -6,10 +6,8 @@
 #include <QDate>
 #include <QSet>
 
-QStringList distinctValues(AnimalTable& animals, QString Animal::*field)
+QStringList distinctValues(const AnimalTable& animals, QString Animal::*field)
 {
-    // One pass to collect, one to mark: the same marks as marking every equal
-    // value per newly listed animal, without its quadratic cost.
     QSet<QString> seen;
     QStringList values;
     for (const Animal& a : animals) {
@@ -18,10 +16,14 @@ QStringList distinctValues(AnimalTable& animals, QString Animal::*field)
             values.append(a.*field);
         }
     }
-    for (Animal& a : animals)
-        a.listedMark = seen.contains(a.*field) ? 1 : 0;
     sortAlphabetically(values);
     return values;
+}
+
+std::vector<qsizetype> alphabeticalRingOrder(const AnimalTable& animals)
+{
+    return alphabeticalPermutation(qsizetype(animals.size()),
+                                   [&animals](qsizetype i) -> const QString& { return animals[size_t(i)].ringNumber; });
 }
 
 std::vector<size_t> activeIndicesOf(const AnimalTable& animals, const QString& ring)

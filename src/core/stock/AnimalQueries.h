@@ -9,9 +9,12 @@
 // Look-ups and lists over the animal table that several windows share.
 
 // Distinct values of a text field over the active animals, in alphabetical
-// order. Leaves ListedMark set exactly on the animals (active or not) whose
-// value equals that of an active animal, as the saved files expect.
-QStringList distinctValues(AnimalTable& animals, QString Animal::*field);
+// order: what a suggestion list offers.
+QStringList distinctValues(const AnimalTable& animals, QString Animal::*field);
+
+// The table positions in the alphabetical order of their ring numbers (all
+// records, deleted ones too).
+std::vector<qsizetype> alphabeticalRingOrder(const AnimalTable& animals);
 
 // Positions of the active animals whose ring number equals ring exactly.
 std::vector<size_t> activeIndicesOf(const AnimalTable& animals, const QString& ring);

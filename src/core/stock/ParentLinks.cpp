@@ -58,19 +58,28 @@ ChildParents parentsOf(const Animal& child, const ParentLists& lists, bool hideS
     return shown;
 }
 
-bool saveParents(AnimalTable& animals, const QString& childRing, const QString& mother, const QString& father)
+bool saveParents(AnimalTable& animals, const QString& childRing, const QString& mother, const QString& father,
+                 bool* changed)
 {
     const QString keep = soldParentEntry();
     bool written = false;
+    bool differs = false;
+    auto store = [&differs](QString& link, const QString& value) {
+        const QString stored = cutTo(value, kRingLength);
+        differs = differs || link != stored;
+        link = stored;
+    };
     for (Animal& a : animals) {
         if (a.active == 0 || a.ringNumber != childRing)
             continue;
         if (mother != keep)
-            a.motherRing = cutTo(mother, kRingLength);
+            store(a.motherRing, mother);
         if (father != keep)
-            a.fatherRing = cutTo(father, kRingLength);
+            store(a.fatherRing, father);
         written = true;
     }
+    if (changed)
+        *changed = differs;
     return written;
 }
 

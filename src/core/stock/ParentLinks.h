@@ -46,5 +46,7 @@ QString hiddenParentWarning(const Animal& child, const ParentLists& lists, const
                             const QString& father);
 
 // Stores mother and father in every active animal with the child's ring; the
-// sold-parent entry keeps the stored parent. True when an animal was written.
-bool saveParents(AnimalTable& animals, const QString& childRing, const QString& mother, const QString& father);
+// sold-parent entry keeps the stored parent. True when an animal was written;
+// `changed` tells whether a stored link became another.
+bool saveParents(AnimalTable& animals, const QString& childRing, const QString& mother, const QString& father,
+                 bool* changed = nullptr);

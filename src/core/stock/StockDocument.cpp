@@ -2,11 +2,13 @@
 
 #include "core/stock/AnimalDeletion.h"
 #include "core/stock/AnimalQueries.h"
-#include "core/stock/DescendantsWalk.h"
+#include "core/stock/DescendantsFinder.h"
+#include "core/stock/ListedMarks.h"
 #include "core/stock/ParentLinks.h"
 #include "core/stock/RingIndex.h"
-#include "core/stock/StockSearch.h"
 #include "core/stock/StockSort.h"
+
+#include <stdexcept>
 
 StockDocument::StockDocument(Database db, DataFiles files, QObject* parent)
     : QObject(parent), m_db(std::move(db)), m_files(std::move(files)), m_pictures(m_files.folder())
@@ -19,7 +21,6 @@ void StockDocument::notify(Changes what)
     if (what & (Animals | AnimalOrder)) {
         m_ringIndex.reset();
         m_alphabetical.reset();
-        m_pairCandidates.reset();
     }
     if (what & (Animals | AnimalOrder | ParentLinks))
         m_descendants.reset();
@@ -40,10 +41,10 @@ const DescendantsFinder& StockDocument::descendants() const
     return *m_descendants;
 }
 
-const std::vector<qsizetype>& StockDocument::alphabeticalOrder() const
+const std::vector<qsizetype>& StockDocument::alphabeticalRingOrder() const
 {
     if (!m_alphabetical)
-        m_alphabetical = std::make_unique<std::vector<qsizetype>>(::alphabeticalOrder(m_db.animals));
+        m_alphabetical = std::make_unique<std::vector<qsizetype>>(::alphabeticalRingOrder(m_db.animals));
     return *m_alphabetical;
 }
 
@@ -53,24 +54,16 @@ const Animal* StockDocument::lastActive(const QString& ring) const
     return i < 0 ? nullptr : &m_db.animals[size_t(i)];
 }
 
-QStringList StockDocument::distinctValues(QString Animal::*field)
+void StockDocument::markListedValues(QString Animal::*field)
 {
-    return ::distinctValues(m_db.animals, field);
+    if (::markListedValues(m_db.animals, field))
+        notify(ListedMarks);
 }
 
-QStringList StockDocument::stockListItems(StockListOrder order, StockListLayout layout,
-                                          const std::optional<QString>& breed)
+void StockDocument::unmarkForYearList(const std::optional<QString>& breed)
 {
-    if (order == StockListOrder::ByBirthYear)
-        markForYearOrder(m_db.animals, breed);
-    return ::stockListItems(m_db.animals, order, layout, breed);
-}
-
-bool StockDocument::writeStockListHtml(QIODevice& device, StockListOrder order, const QString& date)
-{
-    if (order == StockListOrder::ByBirthYear)
-        markForYearOrder(m_db.animals, std::nullopt);
-    return ::writeStockListHtml(device, m_db.animals, order, date);
+    if (::unmarkForYearList(m_db.animals, breed))
+        notify(ListedMarks);
 }
 
 void StockDocument::appendAnimals(AnimalTable animals)
@@ -82,44 +75,80 @@ void StockDocument::appendAnimals(AnimalTable animals)
     notify(Animals);
 }
 
-AnimalEditResult StockDocument::changeAnimal(const QString& selectedRing, const AnimalEdit& edit)
+QString StockDocument::enterAnimal(Animal animal, const QString& picturePath)
 {
-    const AnimalEditResult result = applyAnimalEdit(m_db.animals, selectedRing, edit);
-    if (result.stored())
-        notify(Animals);
+    const QString ring = animal.ringNumber;
+    m_db.animals.push_back(std::move(animal));
+    const QString failure = picturePath.isEmpty() ? QString() : m_pictures.copyIn(picturePath, ring);
+    notify(picturePath.isEmpty() || !failure.isEmpty() ? Changes(Animals) : Animals | Pictures);
+    return failure;
+}
+
+AnimalEditResult StockDocument::changeAnimal(const QString& selectedRing, const AnimalEdit& edit, bool carryLinks)
+{
+    // Only the animals with the selected ring can change; their old state tells whether one did.
+    const std::vector<size_t> edited = activeIndicesOf(m_db.animals, selectedRing);
+    AnimalTable before;
+    for (const size_t i : edited)
+        before.push_back(m_db.animals[i]);
+    AnimalEditResult result = applyAnimalEdit(m_db.animals, selectedRing, edit);
+    if (!result.stored())
+        return result;
+    Changes what;
+    for (size_t k = 0; k < edited.size(); ++k) {
+        if (m_db.animals[edited[k]] != before[k])
+            what |= Animals;
+    }
+    const QString newRing = edit.storedRing();
+    if (newRing != selectedRing) {
+        // The animal keeps its picture under its new ring.
+        const bool hadPicture = m_pictures.exists(selectedRing);
+        result.pictureProblem = m_pictures.rename(selectedRing, newRing);
+        if (hadPicture && result.pictureProblem.isEmpty())
+            what |= Pictures;
+        if (carryLinks && linksTo(m_db, selectedRing) > 0) {
+            ::carryRingChange(m_db, selectedRing, newRing);
+            what |= ParentLinks | Pairs;
+        }
+    }
+    if (what)
+        notify(what);
     return result;
 }
 
-void StockDocument::carryRingChange(const QString& oldRing, const QString& newRing)
+QString StockDocument::deleteAnimal(const QString& ring)
 {
-    ::carryRingChange(m_db, oldRing, newRing);
-    notify(ParentLinks | Pairs);
-}
-
-bool StockDocument::markDeleted(const QString& ring)
-{
-    if (!::markDeleted(m_db.animals, ring))
-        return false;
-    notify(Animals | ParentLinks);
-    return true;
+    const bool hadPicture = m_pictures.exists(ring);
+    const QString failure = m_pictures.remove(ring);
+    Changes what;
+    if (hadPicture && failure.isEmpty())
+        what |= Pictures;
+    if (markDeleted(m_db.animals, ring))
+        what |= Animals | ParentLinks;
+    if (what)
+        notify(what);
+    return failure;
 }
 
 bool StockDocument::setParents(const QString& childRing, const QString& mother, const QString& father)
 {
-    if (!saveParents(m_db.animals, childRing, mother, father))
-        return false;
-    notify(ParentLinks);
-    return true;
+    bool changed = false;
+    const bool written = saveParents(m_db.animals, childRing, mother, father, &changed);
+    if (changed)
+        notify(ParentLinks);
+    return written;
 }
 
 void StockDocument::sortStock()
 {
-    ::sortStock(m_db.animals);
-    notify(AnimalOrder);
+    if (::sortStock(m_db.animals))
+        notify(AnimalOrder);
 }
 
 void StockDocument::setBreederData(const BreederData& breeder)
 {
+    if (breeder == m_db.breeder)
+        return;
     m_db.breeder = breeder;
     notify(Breeder);
 }
@@ -132,6 +161,52 @@ void StockDocument::setPrintSettings(const PrintSettings& print)
     notify(Print);
 }
 
+QString StockDocument::makePictureFolder()
+{
+    return m_pictures.makeFolder();
+}
+
+QString StockDocument::storePicture(const QString& ring, const QString& source)
+{
+    const QString failure = m_pictures.copyIn(source, ring);
+    if (failure.isEmpty())
+        notify(Pictures);
+    return failure;
+}
+
+QString StockDocument::removePicture(const QString& ring)
+{
+    if (!m_pictures.exists(ring))
+        return {};
+    const QString failure = m_pictures.remove(ring);
+    if (failure.isEmpty())
+        notify(Pictures);
+    return failure;
+}
+
+FolderCopy StockDocument::replacePictures(const QString& source, const QString& keepOldAs, const CopyProgress& progress)
+{
+    FolderCopy copy = m_pictures.replaceAll(source, keepOldAs, progress);
+    if (copy.error.isEmpty() && !copy.cancelled)
+        notify(Pictures);
+    return copy;
+}
+
+BreedingPair& StockDocument::pairAt(int pair)
+{
+    if (pair < 0 || size_t(pair) >= m_db.pairs.size())
+        throw std::out_of_range("Dieses Zuchtpaar gibt es nicht mehr.");
+    return m_db.pairs[size_t(pair)];
+}
+
+Clutch& StockDocument::clutchAt(int pair, int clutch)
+{
+    auto& clutches = pairAt(pair).clutches;
+    if (clutch < 0 || size_t(clutch) >= clutches.size())
+        throw std::out_of_range("Dieses Gelege gibt es nicht mehr.");
+    return clutches[size_t(clutch)];
+}
+
 void StockDocument::addPair(BreedingPair pair)
 {
     m_db.pairs.push_back(std::move(pair));
@@ -140,7 +215,10 @@ void StockDocument::addPair(BreedingPair pair)
 
 void StockDocument::changePair(int pair, const BreedingPair& values)
 {
-    BreedingPair& p = m_db.pairs.at(size_t(pair));
+    BreedingPair& p = pairAt(pair);
+    if (p.cockRing == values.cockRing && p.henRing == values.henRing && p.cageNumber == values.cageNumber
+        && p.breedingStart == values.breedingStart)
+        return;
     p.cockRing = values.cockRing;
     p.henRing = values.henRing;
     p.cageNumber = values.cageNumber;
@@ -150,64 +228,80 @@ void StockDocument::changePair(int pair, const BreedingPair& values)
 
 void StockDocument::removePair(int pair)
 {
+    pairAt(pair);
     m_db.pairs.erase(m_db.pairs.begin() + pair);
     notify(Pairs);
 }
 
 void StockDocument::addClutch(int pair)
 {
-    m_db.pairs.at(size_t(pair)).clutches.emplace_back();
+    pairAt(pair).clutches.emplace_back();
     notify(Pairs);
 }
 
 void StockDocument::setClutch(int pair, int clutch, Clutch values)
 {
-    m_db.pairs.at(size_t(pair)).clutches.at(size_t(clutch)) = std::move(values);
+    Clutch& c = clutchAt(pair, clutch);
+    if (c == values)
+        return;
+    c = std::move(values);
     notify(Pairs);
 }
 
 void StockDocument::removeClutch(int pair, int clutch)
 {
-    auto& clutches = m_db.pairs.at(size_t(pair)).clutches;
+    clutchAt(pair, clutch);
+    auto& clutches = pairAt(pair).clutches;
     clutches.erase(clutches.begin() + clutch);
     notify(Pairs);
 }
 
 void StockDocument::ringYoung(int pair, int clutch, int egg, Animal animal, const Youngster& young)
 {
-    Youngster& y = m_db.pairs.at(size_t(pair)).clutches.at(size_t(clutch)).young.at(size_t(egg));
+    auto& eggs = clutchAt(pair, clutch).young;
+    if (egg < 0 || size_t(egg) >= eggs.size())
+        throw std::out_of_range("Dieses Ei gibt es nicht mehr.");
     m_db.animals.push_back(std::move(animal));
-    y = young;
+    eggs[size_t(egg)] = young;
     notify(Animals | Pairs);
 }
 
 QStringList StockDocument::clearYoung(int pair, int clutch, int egg)
 {
-    Youngster& y = m_db.pairs.at(size_t(pair)).clutches.at(size_t(clutch)).young.at(size_t(egg));
+    auto& eggs = clutchAt(pair, clutch).young;
+    if (egg < 0 || size_t(egg) >= eggs.size())
+        throw std::out_of_range("Dieses Ei gibt es nicht mehr.");
+    Youngster& y = eggs[size_t(egg)];
     QStringList removed;
     for (Animal& a : m_db.animals) {
-        if (a.ringNumber != y.ring)
+        if (y.ring.isEmpty() || a.ringNumber != y.ring)
             continue;
         a.active = 0;
         a.fatherRing.clear();
         a.motherRing.clear();
         removed << a.ringNumber;
     }
+    if (y == Youngster() && removed.isEmpty())
+        return removed;
     y = {};
     notify(removed.isEmpty() ? Changes(Pairs) : Animals | ParentLinks | Pairs);
     return removed;
 }
 
-const PairCandidates& StockDocument::pairCandidates() const
-{
-    if (!m_pairCandidates)
-        m_pairCandidates = std::make_unique<PairCandidates>(::pairCandidates(m_db.animals));
-    return *m_pairCandidates;
-}
-
 void StockDocument::replaceAll(Database db)
 {
+    if (db == m_db)
+        return;
     m_db = std::move(db);
+    notify(Everything);
+}
+
+void StockDocument::wipe()
+{
+    Database empty;
+    empty.print = m_db.print;
+    m_pictures.removeAll();
+    m_db = std::move(empty);
     notify(Everything);
 }
 

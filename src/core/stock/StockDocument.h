@@ -1,22 +1,23 @@
 #pragma once
 
-#include "core/breeding/BreedingRules.h"
 #include "core/files/DataFiles.h"
 #include "core/model/Database.h"
 #include "core/pictures/PictureStore.h"
 #include "core/stock/AnimalChange.h"
-#include "core/stocklist/StockList.h"
 
 #include <QObject>
 
 #include <memory>
+#include <optional>
 
 class DescendantsFinder;
 class RingIndex;
 
-// The breeder's data for the whole run, and the only place that changes it.
-// After every change it signals what changed; windows listen and refresh,
-// and the indexes over the stock are dropped, to be built again on next use.
+// The breeder's data for the whole run, and the only place that changes it:
+// the records, the pictures and the listed marks the file keeps. After every
+// change it signals what changed; a call that changes nothing signals
+// nothing. Windows listen and refresh, and the indexes over the stock are
+// dropped, to be built again on next use.
 class StockDocument : public QObject
 {
     Q_OBJECT
@@ -30,7 +31,9 @@ public:
         Pairs = 0x08,
         Breeder = 0x10,
         Print = 0x20,
-        Everything = 0xFF, // replaced as a whole (a restore, a wipe)
+        Pictures = 0x40, // a picture stored, renamed or removed
+        ListedMarks = 0x80, // only the listed marks, which no window shows
+        Everything = 0xFFFF, // replaced as a whole (a restore, a wipe)
     };
     Q_DECLARE_FLAGS(Changes, Change)
 
@@ -43,36 +46,44 @@ public:
     const BreederData& breeder() const { return m_db.breeder; }
     const PrintSettings& printSettings() const { return m_db.print; }
     const PictureStore& pictures() const { return m_pictures; }
-    DataFiles& files() { return m_files; }
+    const DataFiles& files() const { return m_files; }
 
     // Look-ups through indexes that live until the next change.
     const RingIndex& ringIndex() const;
     const DescendantsFinder& descendants() const;
     // Table positions in the alphabetical order of their ring numbers.
-    const std::vector<qsizetype>& alphabeticalOrder() const;
+    const std::vector<qsizetype>& alphabeticalRingOrder() const;
     // The last active animal with exactly this ring, or nullptr.
     const Animal* lastActive(const QString& ring) const;
 
-    // The distinct values of a field over the active animals, alphabetical.
-    // Sets the animals' listed marks as the saved file keeps them; that is
-    // no change anyone needs to hear of.
-    QStringList distinctValues(QString Animal::*field);
-
-    // The numbered entries of the printed stock list, and its HTML page.
-    // The year order leaves the listed marks the saved file keeps, so these
-    // set them too, without a signal.
-    QStringList stockListItems(StockListOrder order, StockListLayout layout, const std::optional<QString>& breed);
-    bool writeStockListHtml(QIODevice& device, StockListOrder order, const QString& date);
+    // The listed marks that offering a field's distinct values leaves.
+    void markListedValues(QString Animal::*field);
+    // The listed marks that the stock list by birth year leaves.
+    void unmarkForYearList(const std::optional<QString>& breed);
 
     void appendAnimals(AnimalTable animals);
-    AnimalEditResult changeAnimal(const QString& selectedRing, const AnimalEdit& edit);
-    // Makes every link to oldRing (parents, pairs, young) name newRing.
-    void carryRingChange(const QString& oldRing, const QString& newRing);
-    bool markDeleted(const QString& ring);
+    // One new animal, and its picture copied from picturePath if one is
+    // given. The German reason the picture was not stored, or an empty text.
+    QString enterAnimal(Animal animal, const QString& picturePath);
+    // Stores the edit in the active animal(s) with the selected ring. A new
+    // ring takes the animal's picture along and, with carryLinks, every link
+    // to the old ring (parents, pairs, young), all in one change.
+    AnimalEditResult changeAnimal(const QString& selectedRing, const AnimalEdit& edit, bool carryLinks = false);
+    // Takes every active animal with the ring out of the stock and deletes
+    // its picture; the German reason the picture stayed, or an empty text.
+    QString deleteAnimal(const QString& ring);
     bool setParents(const QString& childRing, const QString& mother, const QString& father);
     // Newest birth year first; deleted animals leave the table for good.
     void sortStock();
     void setBreederData(const BreederData& breeder);
+    void setPrintSettings(const PrintSettings& print);
+
+    // Pictures, each returning the German reason of a failure or an empty text.
+    QString makePictureFolder();
+    QString storePicture(const QString& ring, const QString& source);
+    QString removePicture(const QString& ring);
+    // The pictures of a restore: the folder as it was moved to keepOldAs.
+    FolderCopy replacePictures(const QString& source, const QString& keepOldAs, const CopyProgress& progress);
 
     // Breeding pairs, addressed by their position in the table as every pair list shows them.
     void addPair(BreedingPair pair);
@@ -87,10 +98,11 @@ public:
     // Takes the egg's bird out of the stock (every animal with its ring) and
     // clears the egg. The rings of the animals taken out, one per animal.
     QStringList clearYoung(int pair, int clutch, int egg);
-    // The cocks and hens a pair may have, alphabetical; kept until the stock changes.
-    const PairCandidates& pairCandidates() const;
-    void setPrintSettings(const PrintSettings& print);
+
     void replaceAll(Database db);
+    // Empties the stock, the breeder data and the pairs and deletes the
+    // pictures; the print settings stay.
+    void wipe();
 
     // Writes both data files.
     DataFiles::SaveResult save();
@@ -100,6 +112,8 @@ signals:
 
 private:
     void notify(Changes what);
+    BreedingPair& pairAt(int pair);
+    Clutch& clutchAt(int pair, int clutch);
 
     Database m_db;
     DataFiles m_files;
@@ -107,7 +121,6 @@ private:
     mutable std::unique_ptr<RingIndex> m_ringIndex;
     mutable std::unique_ptr<DescendantsFinder> m_descendants;
     mutable std::unique_ptr<std::vector<qsizetype>> m_alphabetical;
-    mutable std::unique_ptr<PairCandidates> m_pairCandidates;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(StockDocument::Changes)

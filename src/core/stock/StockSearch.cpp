@@ -1,7 +1,5 @@
 #include "core/stock/StockSearch.h"
 
-#include "core/model/Alphabetical.h"
-
 #include <charconv>
 #include <string>
 #include <string_view>
@@ -48,12 +46,6 @@ struct YearCriterion
 };
 
 } // namespace
-
-std::vector<qsizetype> alphabeticalOrder(const AnimalTable& animals)
-{
-    return alphabeticalPermutation(qsizetype(animals.size()),
-                                   [&animals](qsizetype i) -> const QString& { return animals[size_t(i)].ringNumber; });
-}
 
 QStringList searchStock(const AnimalTable& animals, const std::vector<qsizetype>& order, const SearchCriteria& criteria)
 {

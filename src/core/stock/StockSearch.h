@@ -26,12 +26,8 @@ struct SearchCriteria
     std::optional<Sex> sex; // none: any
 };
 
-// The table positions in the alphabetical order of their ring numbers: the
-// order in which searchStock visits the stock, so its result needs no sorting.
-std::vector<qsizetype> alphabeticalOrder(const AnimalTable& animals);
-
-// searchStock: the ring numbers of every animal (deleted and sold ones included)
-// that meets all criteria, alphabetical. Case-sensitive; the year is compared
-// as decimal text. One pass over the stock without allocating per animal.
+// searchStock, in the alphabetical ring order given (alphabeticalRingOrder): the ring numbers of every animal (deleted
+// and sold ones included) that meets all criteria, alphabetical. Case-sensitive; the year is compared as decimal text.
+// One pass over the stock without allocating per animal.
 QStringList searchStock(const AnimalTable& animals, const std::vector<qsizetype>& order,
                         const SearchCriteria& criteria);

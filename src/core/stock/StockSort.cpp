@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-void sortStock(AnimalTable& animals)
+bool sortStock(AnimalTable& animals)
 {
     // "year position" as ASCII text; a blank sorts before every digit.
     std::vector<std::pair<std::string, size_t>> keys;
@@ -14,10 +14,16 @@ void sortStock(AnimalTable& animals)
             keys.emplace_back(std::to_string(animals[i].birthYear) + ' ' + std::to_string(i), i);
     }
     std::sort(keys.begin(), keys.end());
+    bool reordered = keys.size() != animals.size();
+    for (size_t k = 0; k < keys.size() && !reordered; ++k)
+        reordered = keys[keys.size() - 1 - k].second != k;
+    if (!reordered)
+        return false;
 
     AnimalTable sorted;
     sorted.reserve(keys.size());
     for (auto it = keys.rbegin(); it != keys.rend(); ++it)
         sorted.push_back(std::move(animals[it->second]));
     animals = std::move(sorted);
+    return true;
 }

@@ -4,8 +4,10 @@
 #include "core/files/Windows1252.h"
 #include "core/model/Alphabetical.h"
 #include "core/model/SpeciesWords.h"
+#include "core/stock/StockDocument.h"
 
 #include <QCollator>
+#include <QDate>
 #include <QHash>
 
 #include <algorithm>
@@ -178,8 +180,8 @@ QString stockListTitle(const std::optional<QString>& breed)
     return breed ? *breed + QStringLiteral("-Liste") : SpeciesWords::Plural + QStringLiteral("bestandsliste");
 }
 
-std::vector<qsizetype> stockListOrder(const AnimalTable& animals, StockListOrder order, StockListLayout layout,
-                                      const std::optional<QString>& breed)
+std::vector<qsizetype> listedPositions(const AnimalTable& animals, StockListOrder order, StockListLayout layout,
+                                       const std::optional<QString>& breed)
 {
     if (order == StockListOrder::ByBirthYear)
         return byBirthYear(animals, breed);
@@ -206,7 +208,7 @@ QStringList stockListItems(const AnimalTable& animals, StockListOrder order, Sto
                            const std::optional<QString>& breed)
 {
     QStringList items;
-    for (const qsizetype i : stockListOrder(animals, order, layout, breed))
+    for (const qsizetype i : listedPositions(animals, order, layout, breed))
         items.append(itemText(animals[size_t(i)], layout));
     return numbered(std::move(items));
 }
@@ -241,10 +243,21 @@ bool writeStockListHtml(QIODevice& device, const AnimalTable& animals, StockList
     return html.finish();
 }
 
-void markForYearOrder(AnimalTable& animals, const std::optional<QString>& breed)
+QStringList stockListEntries(StockDocument& stock, const StockListRequest& request)
 {
-    for (Animal& a : animals) {
-        if (a.isActive() && (!breed || a.breed == *breed))
-            a.listedMark = 0;
-    }
+    if (request.order == StockListOrder::ByBirthYear)
+        stock.unmarkForYearList(request.breed);
+    return stockListItems(stock.animals(), request.order, request.layout, request.breed);
+}
+
+bool writeStockListHtml(StockDocument& stock, QIODevice& device, StockListOrder order)
+{
+    if (order == StockListOrder::ByBirthYear)
+        stock.unmarkForYearList(std::nullopt);
+    return writeStockListHtml(device, stock.animals(), order, stockListHtmlDate());
+}
+
+QString stockListHtmlDate()
+{
+    return QDate::currentDate().toString(QStringLiteral("dd.MM.yy"));
 }

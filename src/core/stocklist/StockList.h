@@ -4,9 +4,10 @@
 
 #include <QStringList>
 
-class QIODevice;
-
 #include <optional>
+
+class QIODevice;
+class StockDocument;
 
 // The stock list: every animal in the stock and not sold, one entry each,
 // as a printed list or an HTML page.
@@ -15,14 +16,6 @@ enum class StockListOrder
 {
     ByRing,
     ByBirthYear,
-};
-
-// What the stock-list panel makes of the list.
-enum class StockListOutput
-{
-    PrintedList = 0,
-    HtmlFile = 1,
-    CsvFile = 2, // for a spreadsheet: every active animal with every field
 };
 
 // "[U] ", "[M] " or "[W] "; empty for a value no dialog sets.
@@ -44,8 +37,8 @@ QString stockListTitle(const std::optional<QString>& breed);
 // The animals on the list in their order: by ring number (the shared
 // alphabetical order over their entries' texts) or by birth year (oldest
 // year first, table order within a year), restricted to a breed if one is given.
-std::vector<qsizetype> stockListOrder(const AnimalTable& animals, StockListOrder order, StockListLayout layout,
-                                      const std::optional<QString>& breed);
+std::vector<qsizetype> listedPositions(const AnimalTable& animals, StockListOrder order, StockListLayout layout,
+                                       const std::optional<QString>& breed);
 
 // The numbered entries of the printed list.
 QStringList stockListItems(const AnimalTable& animals, StockListOrder order, StockListLayout layout,
@@ -58,5 +51,21 @@ QStringList stockListItems(const AnimalTable& animals, StockListOrder order, Sto
 // lost. False when the device did not take every byte.
 bool writeStockListHtml(QIODevice& device, const AnimalTable& animals, StockListOrder order, const QString& date);
 
-// The listed marks the year order leaves behind: the saved file keeps them.
-void markForYearOrder(AnimalTable& animals, const std::optional<QString>& breed);
+// What a breeder asks of the printed list.
+struct StockListRequest
+{
+    StockListOrder order = StockListOrder::ByRing;
+    StockListLayout layout = StockListLayout::TwoLines;
+    std::optional<QString> breed;
+};
+
+// The printed list's entries from the stock; the list by birth year leaves
+// the listed marks the saved file keeps, through the document.
+QStringList stockListEntries(StockDocument& stock, const StockListRequest& request);
+
+// The HTML page of the whole stock, dated today; the year order leaves its
+// listed marks as the printed list does.
+bool writeStockListHtml(StockDocument& stock, QIODevice& device, StockListOrder order);
+
+// The date the HTML page gives for today (dd.MM.yy).
+QString stockListHtmlDate();

@@ -46,10 +46,12 @@ QString withPrefix(bool prefixes, const QString& prefix, const QString& text)
 
 PedigreeReport::PedigreeReport()
 {
-    build();
+    buildHead();
+    buildAncestorBoxes();
+    buildFoot();
 }
 
-void PedigreeReport::build()
+void PedigreeReport::buildHead()
 {
     auto& e = m_page.elements;
     RectElement frame;
@@ -92,7 +94,13 @@ void PedigreeReport::build()
     picture.rect = QRectF(152.9, 11.6, layoutPixelsToMm(170), layoutPixelsToMm(120));
     picture.visible = false;
     e.push_back(picture);
+    // Where the head's first breeder row stands, which is always empty.
+    e.push_back(textAt(QStringLiteral("inbreeding"), 62.4, 30.4, 7));
+}
 
+void PedigreeReport::buildAncestorBoxes()
+{
+    auto& e = m_page.elements;
     for (int slot = 1; slot <= PedigreeSlots::kCount; ++slot) {
         const int g = generationOf(slot);
         const Column& c = kColumns[g];
@@ -118,9 +126,11 @@ void PedigreeReport::build()
         mark.style.alignment = Qt::AlignRight;
         e.push_back(mark);
     }
-    // Where the head's first breeder row stands, which is always empty.
-    e.push_back(textAt(QStringLiteral("inbreeding"), 62.4, 30.4, 7));
+}
 
+void PedigreeReport::buildFoot()
+{
+    auto& e = m_page.elements;
     TextElement foot = textAt(QStringLiteral("foot"), 10.1, 282.0, 6);
     foot.lines
         = QStringList {QStringLiteral("Erstellt mit Avelor Abstammungsnachweis - Internet: ") + SpeciesWords::WebPage};
@@ -162,7 +172,7 @@ QSize PedigreeReport::pictureFrame(QSize picture, QSize current)
     return current;
 }
 
-void PedigreeReport::fillTopRight(const StockDocument& stock, const Animal& subject, const CertificateOptions& options,
+void PedigreeReport::fillTopRight(const StockDocument& stock, const Animal& subject, const QStringList& buyerLines,
                                   FillResult& result)
 {
     TextElement* caption = m_page.text(QStringLiteral("topRightCaption"));
@@ -190,11 +200,11 @@ void PedigreeReport::fillTopRight(const StockDocument& stock, const Animal& subj
     picture->image = QImage();
     picture->visible = false;
     caption->lines = mode == TopRightContent::FreeText ? QStringList() : QStringList {QStringLiteral("Verkauft an:")};
-    text->lines = options.buyerLines;
+    text->lines = buyerLines;
 }
 
 QStringList PedigreeReport::detailLines(const Animal& a, int generation, const PrintSettings& settings,
-                                        int outerGenerationsContent)
+                                        OuterGenerationsContent outer)
 {
     const bool prefixes = settings.showPrefixes != 0;
     QStringList lines;
@@ -212,7 +222,7 @@ QStringList PedigreeReport::detailLines(const Animal& a, int generation, const P
     }
     if (generation <= 2) {
         lines << a.remarks;
-    } else if (outerGenerationsContent == 1) {
+    } else if (outer == OuterGenerationsContent::Remarks) {
         lines << a.remarks;
     } else if (generation == 3) {
         if (!a.breed.isEmpty())
@@ -224,26 +234,33 @@ QStringList PedigreeReport::detailLines(const Animal& a, int generation, const P
 }
 
 PedigreeReport::FillResult PedigreeReport::fill(const StockDocument& stock, const QString& ring,
-                                                const CertificateOptions& options, RecordSheetReport* sheet)
+                                                const CertificateRequest& request, RecordSheetReport* sheet)
 {
     FillResult result;
     const Animal* subject = stock.lastActive(ring);
     if (!subject)
         return result;
     result.found = true;
-    const PrintSettings& settings = stock.printSettings();
-    const bool prefixes = settings.showPrefixes != 0;
-
-    fillTopRight(stock, *subject, options, result);
+    fillTopRight(stock, *subject, request.buyerLines, result);
     if (!result.error.isEmpty())
         return result;
-    m_page.text(QStringLiteral("subject1"))->lines = QStringList {QStringLiteral("für ") + subject->ringNumber};
-    m_page.text(QStringLiteral("subject2"))->lines = QStringList {
-        withPrefix(prefixes, QStringLiteral("Farbe: "), subject->colour) + QStringLiteral(" \"") + subject->markings
-        + QStringLiteral("\"    ") + withPrefix(prefixes, QStringLiteral("Art: "), subject->breed)};
-    m_page.text(QStringLiteral("subjectRemarks"))->lines = QStringList {subject->remarks};
+    fillHead(stock, *subject, request);
     if (sheet)
         sheet->fill(*subject);
+    m_slots = resolvePedigree(stock.animals(), *subject, stock.ringIndex());
+    fillAncestors(stock, request.preferences);
+    return result;
+}
+
+void PedigreeReport::fillHead(const StockDocument& stock, const Animal& subject, const CertificateRequest& request)
+{
+    const PrintSettings& settings = stock.printSettings();
+    const bool prefixes = settings.showPrefixes != 0;
+    m_page.text(QStringLiteral("subject1"))->lines = QStringList {QStringLiteral("für ") + subject.ringNumber};
+    m_page.text(QStringLiteral("subject2"))->lines = QStringList {
+        withPrefix(prefixes, QStringLiteral("Farbe: "), subject.colour) + QStringLiteral(" \"") + subject.markings
+        + QStringLiteral("\"    ") + withPrefix(prefixes, QStringLiteral("Art: "), subject.breed)};
+    m_page.text(QStringLiteral("subjectRemarks"))->lines = QStringList {subject.remarks};
 
     const BreederData& b = stock.breeder();
     m_page.text(QStringLiteral("breeder1Left"))->lines.clear();
@@ -253,25 +270,29 @@ PedigreeReport::FillResult PedigreeReport::fill(const StockDocument& stock, cons
     m_page.text(QStringLiteral("breeder3Left"))->lines = QStringList {b.postcodeCity};
     m_page.text(QStringLiteral("breeder3Right"))->lines
         = QStringList {withPrefix(prefixes, QStringLiteral("Tel.: "), b.phone)};
-
     m_page.rect(QStringLiteral("headFrame"))->outline = storedColour(settings.headerColour);
-    m_slots = resolvePedigree(stock.animals(), *subject, stock.ringIndex());
+
     QStringList inbreeding;
-    if (options.showInbreeding) {
-        const Inbreeding f
-            = InbreedingCalculator(stock.animals(), stock.ringIndex()).of(stock.ringIndex().lastActiveWith(ring));
+    if (request.preferences.showInbreeding) {
+        const Inbreeding f = InbreedingCalculator(stock.animals(), stock.ringIndex())
+                                 .of(stock.ringIndex().lastActiveWith(subject.ringNumber));
         inbreeding << QStringLiteral("Inzuchtkoeffizient: ") + f.percent()
                 + (f.cycleCut ? QStringLiteral(" (Schleife in den Elternbeziehungen übergangen)") : QString());
     }
     m_page.text(QStringLiteral("inbreeding"))->lines = inbreeding;
+}
+
+void PedigreeReport::fillAncestors(const StockDocument& stock, const CertificatePreferences& preferences)
+{
+    const PrintSettings& settings = stock.printSettings();
     const auto marks = repeatMarks(m_slots);
     for (int slot = 1; slot <= PedigreeSlots::kCount; ++slot) {
         m_page.rect(number(slot, "box"))->outline
             = storedColour(slot % 2 == 1 ? settings.maleColour : settings.femaleColour);
         TextElement* ringField = m_page.text(number(slot, "ring"));
         TextElement* details = m_page.text(number(slot, "details"));
-        details->style.pointSize = options.detailFontSize;
-        m_page.text(number(slot, "mark"))->lines = options.markRepeatedAncestors && !marks[size_t(slot)].isEmpty()
+        details->style.pointSize = preferences.detailFontSize;
+        m_page.text(number(slot, "mark"))->lines = preferences.markRepeatedAncestors && !marks[size_t(slot)].isEmpty()
             ? QStringList {marks[size_t(slot)]}
             : QStringList();
         if (m_slots.empty(slot)) {
@@ -281,7 +302,6 @@ PedigreeReport::FillResult PedigreeReport::fill(const StockDocument& stock, cons
         }
         const Animal& ancestor = stock.animals()[size_t(m_slots.index[slot])];
         ringField->lines = QStringList {ancestor.ringNumber};
-        details->lines = detailLines(ancestor, generationOf(slot), settings, options.outerGenerationsContent);
+        details->lines = detailLines(ancestor, generationOf(slot), settings, preferences.outerGenerations);
     }
-    return result;
 }

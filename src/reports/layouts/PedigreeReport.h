@@ -1,21 +1,18 @@
 #pragma once
 
+#include "core/files/Preferences.h"
 #include "core/pedigree/PedigreeSlots.h"
 #include "core/stock/StockDocument.h"
 #include "reports/engine/ReportPage.h"
 
 class RecordSheetReport;
 
-// What the certificate takes from the main window and the print-settings
-// dialog besides the stored data. Not saved: each start begins with these.
-struct CertificateOptions
+// What the certificate takes besides the stored data: the preferences and
+// the buyer text typed in the main window.
+struct CertificateRequest
 {
+    CertificatePreferences preferences;
     QStringList buyerLines;
-    int detailFontSize = 10; // 4 to 10 points
-    int outerGenerationsContent = 0; // 0 breed and breeder, 1 remarks in the outer boxes
-    // Additions a breeder switches on; kept outside the stock file.
-    bool showInbreeding = false; // the subject's inbreeding coefficient, small in the head
-    bool markRepeatedAncestors = false; // the same letter beside every box of an ancestor met more than once
 };
 
 // The pedigree certificate ("Abstammungsnachweis"): one A4 page with the
@@ -34,7 +31,7 @@ public:
     // Every field for the subject with this ring (the last active one where
     // rings repeat), and the record sheet's fields. With no such animal
     // nothing changes.
-    FillResult fill(const StockDocument& stock, const QString& ring, const CertificateOptions& options,
+    FillResult fill(const StockDocument& stock, const QString& ring, const CertificateRequest& request,
                     RecordSheetReport* sheet = nullptr);
 
     const ReportPage& page() const { return m_page; }
@@ -46,14 +43,18 @@ public:
 
     // The detail lines of one ancestor box, by the rules of its generation.
     static QStringList detailLines(const Animal& animal, int generation, const PrintSettings& settings,
-                                   int outerGenerationsContent);
+                                   OuterGenerationsContent outer);
     // The frame of a picture of this size, in layout pixels (170 × 120 at most).
     static QSize pictureFrame(QSize picture, QSize current);
 
 private:
-    void build();
-    void fillTopRight(const StockDocument& stock, const Animal& subject, const CertificateOptions& options,
+    void buildHead();
+    void buildAncestorBoxes();
+    void buildFoot();
+    void fillTopRight(const StockDocument& stock, const Animal& subject, const QStringList& buyerLines,
                       FillResult& result);
+    void fillHead(const StockDocument& stock, const Animal& subject, const CertificateRequest& request);
+    void fillAncestors(const StockDocument& stock, const CertificatePreferences& preferences);
 
     ReportPage m_page;
     PedigreeSlots m_slots;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/model/PrintSettings.h"
+#include "core/stocklist/StockList.h"
 #include "reports/engine/ReportPages.h"
 
 #include <QStringList>
@@ -11,3 +12,6 @@
 // title, date, column headings) and one framed band per entry in a fixed-pitch
 // font, two text lines or one per animal, as many pages as the entries need.
 std::shared_ptr<ReportPages> stockListPages(QStringList items, StockListLayout layout, const QString& title);
+
+// The printed list of the stock as the request asks for it, titled after it.
+std::shared_ptr<ReportPages> stockListPages(StockDocument& stock, const StockListRequest& request);

@@ -1,7 +1,7 @@
 #include "ui/backup/WipeDatabaseDialog.h"
 
-#include "core/backup/Backup.h"
 #include "core/model/SpeciesWords.h"
+#include "core/stock/StockDocument.h"
 #include "ui/common/Messages.h"
 #include "ui/common/Modal.h"
 
@@ -66,7 +66,7 @@ void WipeDatabaseDialog::open()
 void WipeDatabaseDialog::confirm()
 {
     if (m_word->text().toLower() == QLatin1String("neu")) {
-        wipeDatabase(m_stock);
+        m_stock.wipe();
         Messages::current().inform(this, QStringLiteral("Die Datenbank wurde gelöscht."));
     }
     accept(); // any other word closes it without a word

@@ -5,11 +5,12 @@
 #include "core/model/Dates.h"
 #include "core/model/SpeciesWords.h"
 #include "core/stock/RingIndex.h"
+#include "core/stock/SelectorLists.h"
 #include "core/stock/StockDocument.h"
-#include "core/stock/StockLists.h"
 #include "ui/breeding/RingingGroup.h"
 #include "ui/common/Choices.h"
 #include "ui/common/Messages.h"
+#include "ui/common/Named.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -27,13 +28,6 @@ const QString kStartTip = QStringLiteral("Wann wurde die Zucht gestartet?");
 const QString kCageTip = QStringLiteral("Nr des Zuchtkäfigs?");
 const QString kCockTip = QStringLiteral("Wer ist der Vater?");
 const QString kHenTip = QStringLiteral("Wer ist die Mutter?");
-
-template<typename Widget> Widget* named(Widget* widget, const char* name, const QString& tooltip = {})
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setToolTip(tooltip);
-    return widget;
-}
 
 // The start date's edit with its note on the format beside it.
 QWidget* withFormatNote(QLineEdit* edit)
@@ -82,6 +76,7 @@ BreedingDialog::BreedingDialog(StockDocument& stock, QWidget* parent) : QDialog(
     m_tabs->addTab(buildPairTab(), QStringLiteral("Zuchtpaar anzeigen/bearbeiten"));
     layout->addWidget(m_tabs, 1);
     connect(m_tabs, &QTabWidget::currentChanged, this, [this] { fillLists(true); });
+    connect(this, &QDialog::finished, this, &BreedingDialog::clearSelectionRequested);
     // One fixed size that holds the clutch and the egg being ringed.
     m_clutchGroup->show();
     m_ringing->showAll(true);
@@ -178,12 +173,12 @@ QGroupBox* BreedingDialog::buildClutchGroup()
                        QStringLiteral("Wann wurde das erste Ei, dass durch ein Kunststoffei ersetzt wird gelegt?"));
     m_lastEgg = named(new QLineEdit(m_clutchGroup), "lastEggEdit",
                       QStringLiteral("Wann wurde das letzte Ei des Geleges gelegt?"));
-    m_clutchSet = named(new QLineEdit(m_clutchGroup), "clutchSetEdit",
-                        QStringLiteral("Wann wurden die Kunststoffeier durch die Gelege ersetzt (=Brutbeginn)?"));
+    m_incubationStart = named(new QLineEdit(m_clutchGroup), "incubationStartEdit",
+                              QStringLiteral("Wann wurden die Kunststoffeier durch die Gelege ersetzt (=Brutbeginn)?"));
     form->addRow(QStringLiteral("Anzahl Eier:"), m_eggCount);
     form->addRow(QStringLiteral("Datum Erstes Ei:"), m_firstEgg);
     form->addRow(QStringLiteral("Datum Letztes Ei:"), m_lastEgg);
-    form->addRow(QStringLiteral("Datum Gelege gesetzt:"), m_clutchSet);
+    form->addRow(QStringLiteral("Datum Gelege gesetzt:"), m_incubationStart);
     auto* remove = named(new QPushButton(QStringLiteral("Gelege löschen"), m_clutchGroup), "deleteClutchButton",
                          QStringLiteral("Löscht das Gelege aus der Datenbank. \nEvtl. eingetragene Eier gehen dabei "
                                         "verloren.\n\nDie Jungvögel die bei der Beringung angelegt wurden bleiben "
@@ -208,7 +203,7 @@ void BreedingDialog::showEvent(QShowEvent* event)
 
 void BreedingDialog::fillLists(bool tabChanged)
 {
-    const PairCandidates& candidates = m_stock.pairCandidates();
+    const PairCandidates candidates = pairCandidates(m_stock.animals(), m_stock.alphabeticalRingOrder());
     for (QComboBox* cocks : {m_newCock, m_cock})
         setChoices(cocks, candidates.cocks);
     for (QComboBox* hens : {m_newHen, m_hen})
@@ -324,7 +319,7 @@ void BreedingDialog::newClutch()
     const int pair = selectedPair();
     m_stock.addClutch(pair);
     selectPair();
-    for (QLineEdit* edit : {m_eggCount, m_firstEgg, m_lastEgg, m_clutchSet})
+    for (QLineEdit* edit : {m_eggCount, m_firstEgg, m_lastEgg, m_incubationStart})
         edit->clear();
     m_clutchGroup->show();
     m_newClutch->hide();
@@ -345,7 +340,7 @@ void BreedingDialog::selectClutch()
     m_eggCount->setText(QString::number(c.eggCount));
     m_firstEgg->setText(Dates::shown(c.firstEgg));
     m_lastEgg->setText(Dates::shown(c.lastEgg));
-    m_clutchSet->setText(Dates::shown(c.clutchSet));
+    m_incubationStart->setText(Dates::shown(c.incubationStart));
     m_ringing->showClutch(selectedPair(), clutch);
     m_clutchGroup->show();
     m_ringing->show();
@@ -357,7 +352,7 @@ void BreedingDialog::saveClutch()
     const int clutch = selectedClutch();
     if (pair < 0 || clutch < 0)
         return;
-    const ClutchInput input {m_eggCount->text(), m_firstEgg->text(), m_lastEgg->text(), m_clutchSet->text()};
+    const ClutchInput input {m_eggCount->text(), m_firstEgg->text(), m_lastEgg->text(), m_incubationStart->text()};
     if (const QString refused = checkClutch(input); !refused.isEmpty()) {
         Messages::current().inform(this, refused);
         return;

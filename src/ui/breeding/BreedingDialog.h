@@ -20,6 +20,10 @@ class BreedingDialog : public QDialog
 public:
     explicit BreedingDialog(StockDocument& stock, QWidget* parent = nullptr);
 
+signals:
+    // Closing the dialog leaves the main window without a selected animal or pair.
+    void clearSelectionRequested();
+
 protected:
     // Each opening fills the lists from the stock.
     void showEvent(QShowEvent* event) override;
@@ -60,6 +64,6 @@ private:
     QLineEdit* m_eggCount = nullptr;
     QLineEdit* m_firstEgg = nullptr;
     QLineEdit* m_lastEgg = nullptr;
-    QLineEdit* m_clutchSet = nullptr;
+    QLineEdit* m_incubationStart = nullptr;
     RingingGroup* m_ringing = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "ui/common/AnimalFields.h"
 #include "ui/common/Choices.h"
 #include "ui/common/Messages.h"
+#include "ui/common/Named.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -15,17 +16,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-
-namespace {
-
-template<typename Widget> Widget* named(Widget* widget, const char* name, const QString& tooltip)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setToolTip(tooltip);
-    return widget;
-}
-
-} // namespace
 
 RingingGroup::RingingGroup(StockDocument& stock, std::function<std::pair<QString, QString>()> parents, QWidget* parent)
     : QGroupBox(QStringLiteral("Beringung des Nachwuchses: "), parent), m_stock(stock), m_parents(std::move(parents))
@@ -134,7 +124,7 @@ void RingingGroup::selectEgg()
         m_eggPanel->hide();
         return;
     }
-    setChoices(m_breed, m_stock.distinctValues(&Animal::breed));
+    setChoices(m_breed, offeredValues(m_stock, &Animal::breed));
     const Youngster& y = m_stock.pairs().at(size_t(m_pair)).clutches.at(size_t(m_clutch)).young.at(size_t(egg));
     m_ring->setText(y.ring);
     setEditable(!y.isRinged());

@@ -2,13 +2,15 @@
 
 #include "core/model/SpeciesWords.h"
 #include "core/model/TextRules.h"
+#include "core/stock/PreferencesStore.h"
 #include "ui/common/Messages.h"
 #include "ui/common/Modal.h"
 #include "ui/preview/ReportActions.h"
 #include "ui/preview/ReportPreview.h"
 
-CertificateCommands::CertificateCommands(const StockDocument& stock, CertificateOptions& options, QWidget* window)
-    : QObject(window), m_stock(stock), m_options(options), m_window(window)
+CertificateCommands::CertificateCommands(const StockDocument& stock, const PreferencesStore& preferences,
+                                         QWidget* window)
+    : QObject(window), m_stock(stock), m_preferences(preferences), m_window(window)
 { }
 
 bool CertificateCommands::fill(const std::optional<QString>& ring)
@@ -18,8 +20,8 @@ bool CertificateCommands::fill(const std::optional<QString>& ring)
                                    QStringLiteral("Bitte ") + SpeciesWords::Accusative + QStringLiteral(" auswählen."));
         return false;
     }
-    m_options.buyerLines = m_buyerLines ? m_buyerLines() : QStringList();
-    const PedigreeReport::FillResult filled = m_certificate.fill(m_stock, *ring, m_options, &m_recordSheet);
+    const CertificateRequest request {m_preferences.certificate(), m_buyerLines ? m_buyerLines() : QStringList()};
+    const PedigreeReport::FillResult filled = m_certificate.fill(m_stock, *ring, request, &m_recordSheet);
     if (!filled.error.isEmpty()) {
         Messages::current().warn(m_window, filled.error);
         return false;

@@ -7,6 +7,7 @@
 
 #include <optional>
 
+class PreferencesStore;
 class QWidget;
 
 // The three certificate buttons of the main window: check the selection,
@@ -16,7 +17,7 @@ class CertificateCommands : public QObject
     Q_OBJECT
 
 public:
-    CertificateCommands(const StockDocument& stock, CertificateOptions& options, QWidget* window);
+    CertificateCommands(const StockDocument& stock, const PreferencesStore& preferences, QWidget* window);
 
     void preview(const std::optional<QString>& ring);
     void print(const std::optional<QString>& ring);
@@ -34,7 +35,7 @@ private:
     void showPreview(const ReportPage& page, const QString& title, const QString& fileName);
 
     const StockDocument& m_stock;
-    CertificateOptions& m_options;
+    const PreferencesStore& m_preferences;
     QWidget* m_window;
     std::function<QStringList()> m_buyerLines;
     PedigreeReport m_certificate;

@@ -1,10 +1,10 @@
 #include "ui/mainwindow/MainWindow.h"
 
-#include "core/files/ExtraSettings.h"
 #include "core/model/AppInfo.h"
 #include "core/model/SpeciesWords.h"
-#include "core/stock/StockLists.h"
+#include "core/stock/SelectorLists.h"
 #include "ui/breeding/BreedingDialog.h"
+#include "ui/common/Choices.h"
 #include "ui/common/Messages.h"
 #include "ui/common/Modal.h"
 #include "ui/common/Prompts.h"
@@ -43,16 +43,14 @@ QPushButton* commandButton(const QString& text, const char* name, QWidget* paren
 
 } // namespace
 
-MainWindow::MainWindow(StockDocument& stock, QWidget* parent) : QWidget(parent), m_stock(stock)
+MainWindow::MainWindow(StockDocument& stock, PreferencesStore& preferences, QWidget* parent)
+    : QWidget(parent), m_stock(stock), m_preferences(preferences)
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(SpeciesWords::Title);
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
-    const ExtraSettings extras = ExtraSettings::load();
-    m_certificateOptions.showInbreeding = extras.inbreedingOnCertificate;
-    m_certificateOptions.markRepeatedAncestors = extras.markRepeatedAncestors;
-    m_certificates = new CertificateCommands(m_stock, m_certificateOptions, this);
+    m_certificates = new CertificateCommands(m_stock, m_preferences, this);
     m_pedigree = new PedigreeGroup(*m_certificates, this);
     connect(m_pedigree, &PedigreeGroup::settingsRequested, this, &MainWindow::openPrintSettings);
 
@@ -141,7 +139,13 @@ void MainWindow::refresh()
     m_pedigree->setRings(pedigreeCandidates(m_stock.animals()));
     applyPrintSettings();
     m_pairGroup->setPairs(pairCaptions(m_stock.pairs()));
-    m_stockListPanel->setBreeds(m_stock.distinctValues(&Animal::breed));
+    m_stockListPanel->setBreeds(offeredValues(m_stock, &Animal::breed));
+}
+
+void MainWindow::clearSelections()
+{
+    m_pedigree->clearSelection();
+    m_pairGroup->clearSelection();
 }
 
 void MainWindow::applyPrintSettings()
@@ -200,15 +204,19 @@ void MainWindow::openEnterAnimals()
 
 void MainWindow::openDeleteAnimal()
 {
-    if (!m_deleteDialog)
-        connect(&lazily(m_deleteDialog, m_stock, this), &QDialog::finished, this, &MainWindow::refresh);
+    if (!m_deleteDialog) {
+        connect(&lazily(m_deleteDialog, m_stock, this), &DeleteAnimalDialog::clearSelectionRequested, this,
+                &MainWindow::clearSelections);
+    }
     showModal(m_deleteDialog.get());
 }
 
 void MainWindow::openBreeding()
 {
-    if (!m_breedingDialog)
-        connect(&lazily(m_breedingDialog, m_stock, this), &QDialog::finished, this, &MainWindow::refresh);
+    if (!m_breedingDialog) {
+        connect(&lazily(m_breedingDialog, m_stock, this), &BreedingDialog::clearSelectionRequested, this,
+                &MainWindow::clearSelections);
+    }
     showModal(m_breedingDialog.get());
 }
 
@@ -220,8 +228,8 @@ void MainWindow::openParentLinks()
 void MainWindow::openPrintSettings()
 {
     if (!m_printSettingsDialog) {
-        auto& dialog = lazily(m_printSettingsDialog, m_stock, m_certificateOptions, this);
-        connect(&dialog, &QDialog::finished, this, &MainWindow::refresh);
+        auto& dialog = lazily(m_printSettingsDialog, m_stock, m_preferences, this);
+        connect(&dialog, &PrintSettingsDialog::clearSelectionRequested, this, &MainWindow::clearSelections);
     }
     showModal(m_printSettingsDialog.get());
 }
@@ -230,7 +238,7 @@ ChangeAnimalDialog& MainWindow::changeDialog()
 {
     if (!m_changeDialog) {
         auto& dialog = lazily(m_changeDialog, m_stock, this);
-        connect(&dialog, &ChangeAnimalDialog::saveTried, this, &MainWindow::refresh);
+        connect(&dialog, &ChangeAnimalDialog::clearSelectionRequested, this, &MainWindow::clearSelections);
         connect(&dialog, &ChangeAnimalDialog::pedigreeRequested, this, &MainWindow::showPedigreeOf);
         connect(&dialog, &ChangeAnimalDialog::descendantsRequested, this,
                 [this](const QString& ring) { descendantsDialog().openFor(ring); });
@@ -249,7 +257,6 @@ DescendantsDialog& MainWindow::descendantsDialog()
 
 void MainWindow::openChangeAnimal()
 {
-    m_stock.sortStock();
     changeDialog().openNormal();
 }
 

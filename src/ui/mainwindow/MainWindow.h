@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/stock/StockDocument.h"
-#include "reports/layouts/PedigreeReport.h"
 
 #include <QWidget>
 
@@ -19,6 +18,7 @@ class EnterAnimalsDialog;
 class ParentLinksDialog;
 class PairGroup;
 class PedigreeGroup;
+class PreferencesStore;
 class PrintSettingsDialog;
 class QPushButton;
 class QStackedLayout;
@@ -33,15 +33,15 @@ class MainWindow : public QWidget
     Q_OBJECT
 
 public:
-    explicit MainWindow(StockDocument& stock, QWidget* parent = nullptr);
+    MainWindow(StockDocument& stock, PreferencesStore& preferences, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     StockDocument& stock() { return m_stock; }
-    CertificateOptions& certificateOptions() { return m_certificateOptions; }
     CertificateCommands& certificateCommands() { return *m_certificates; }
 
     // Fills every list from the data; no animal and no pair is selected afterwards.
     void refresh();
+    void clearSelections();
     std::optional<QString> selectedAnimalRing() const;
     std::optional<int> selectedPair() const;
     // Selects the last entry with exactly this ring (if any), then shows its certificate.
@@ -75,7 +75,7 @@ private:
     DescendantsDialog& descendantsDialog();
 
     StockDocument& m_stock;
-    CertificateOptions m_certificateOptions;
+    PreferencesStore& m_preferences;
     CertificateCommands* m_certificates = nullptr;
 
     QStackedLayout* m_pages = nullptr;

@@ -46,6 +46,11 @@ void PairGroup::previewSheet()
     preview->raise();
 }
 
+void PairGroup::clearSelection()
+{
+    clearChoice(m_selector);
+}
+
 std::optional<int> PairGroup::selectedPair() const
 {
     if (m_selector->currentIndex() < 0)

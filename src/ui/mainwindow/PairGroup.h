@@ -20,6 +20,7 @@ public:
     void setPairs(const QStringList& captions);
     // The selected pair's position in the table.
     std::optional<int> selectedPair() const;
+    void clearSelection();
 
 private:
     // "Zuchtpaar drucken": the selected pair's sheet in the preview.

@@ -73,6 +73,11 @@ void PedigreeGroup::setRings(const QStringList& rings)
     setChoices(m_selector, rings);
 }
 
+void PedigreeGroup::clearSelection()
+{
+    clearChoice(m_selector);
+}
+
 std::optional<QString> PedigreeGroup::selectedRing() const
 {
     if (m_selector->currentIndex() < 0)

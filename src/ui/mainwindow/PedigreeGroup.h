@@ -23,6 +23,7 @@ public:
     // Replaces the animals offered; none is selected afterwards.
     void setRings(const QStringList& rings);
     std::optional<QString> selectedRing() const;
+    void clearSelection();
     // Selects the last entry with exactly this ring (if any), then previews its certificate.
     void showPedigreeOf(const QString& ring);
     // The caption beside the buyer text follows what the certificate shows top right.

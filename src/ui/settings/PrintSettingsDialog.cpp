@@ -1,8 +1,9 @@
 #include "ui/settings/PrintSettingsDialog.h"
 
-#include "core/files/ExtraSettings.h"
 #include "core/model/SpeciesWords.h"
+#include "core/stock/PreferencesStore.h"
 #include "core/stock/StockDocument.h"
+#include "reports/engine/ReportPage.h"
 #include "ui/common/Prompts.h"
 
 #include <QCheckBox>
@@ -32,21 +33,38 @@ QLabel* labelFor(QWidget* buddy, const QString& text)
     return label;
 }
 
+QCheckBox* checkBox(QWidget* parent, const char* name, const QString& text)
+{
+    auto* box = new QCheckBox(text, parent);
+    box->setObjectName(QString::fromLatin1(name));
+    return box;
+}
+
 } // namespace
 
-PrintSettingsDialog::PrintSettingsDialog(StockDocument& stock, CertificateOptions& options, QWidget* parent)
-    : QDialog(parent), m_stock(stock), m_options(options)
+PrintSettingsDialog::PrintSettingsDialog(StockDocument& stock, PreferencesStore& preferences, QWidget* parent)
+    : QDialog(parent), m_stock(stock), m_preferences(preferences)
 {
     setObjectName(QStringLiteral("PrintSettingsDialog"));
     setWindowTitle(QStringLiteral("Einstellungen für den Druck"));
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildCertificateGroup());
+    layout->addWidget(buildStockListLayout());
+    buildColourRows();
+    m_breeding = checkBox(this, "breedingBox", QStringLiteral("Nachwuchsverwaltung anzeigen"));
+    layout->addWidget(m_breeding);
+    layout->addWidget(buildAdditions());
+    connectControls();
+    connect(this, &QDialog::finished, this, &PrintSettingsDialog::clearSelectionRequested);
+    setFixedSize(sizeHint().expandedTo(QSize(370, 0)));
+}
 
+QWidget* PrintSettingsDialog::buildCertificateGroup()
+{
     auto* group = new QGroupBox(QStringLiteral("Druck des Abstammungsnachweises:"), this);
     auto* groupLayout = new QVBoxLayout(group);
-    m_printYear = new QCheckBox(QStringLiteral("Jahrgang auf Abstammungs-Nachweis drucken"), group);
-    m_printYear->setObjectName(QStringLiteral("printYearBox"));
-    m_prefixes = new QCheckBox(QStringLiteral("Prefixe anzeigen (\"Züchter:\", \"Farbe:\", ...)"), group);
-    m_prefixes->setObjectName(QStringLiteral("prefixesBox"));
+    m_printYear = checkBox(group, "printYearBox", QStringLiteral("Jahrgang auf Abstammungs-Nachweis drucken"));
+    m_prefixes = checkBox(group, "prefixesBox", QStringLiteral("Prefixe anzeigen (\"Züchter:\", \"Farbe:\", ...)"));
     m_topRight = listOf(group, "topRightChoice",
                         {QStringLiteral("\"Verkauft an:\" + eingegebenen Text anzeigen"),
                          QStringLiteral("Bild des Vogels anzeigen (sofern vorhanden)"),
@@ -57,7 +75,7 @@ PrintSettingsDialog::PrintSettingsDialog(StockDocument& stock, CertificateOption
     m_fontSize = new QSpinBox(group);
     m_fontSize->setObjectName(QStringLiteral("fontSizeSpin"));
     m_fontSize->setRange(4, 10);
-    m_fontSize->setValue(options.detailFontSize);
+    m_fontSize->setValue(m_preferences.certificate().detailFontSize);
     auto* fontRow = new QHBoxLayout;
     fontRow->addWidget(labelFor(m_fontSize, QStringLiteral("Schriftgröße:")));
     fontRow->addWidget(m_fontSize);
@@ -70,15 +88,25 @@ PrintSettingsDialog::PrintSettingsDialog(StockDocument& stock, CertificateOption
         labelFor(m_outer, QStringLiteral("Bei den Urgroßeltern (UGE) und Ururgroßeltern (UUGE)\nanzeigen:")));
     groupLayout->addWidget(m_outer);
     groupLayout->addLayout(fontRow);
-    layout->addWidget(group);
+    return group;
+}
 
-    m_layout = listOf(this, "stockListLayoutChoice",
+QWidget* PrintSettingsDialog::buildStockListLayout()
+{
+    auto* row = new QWidget(this);
+    auto* layout = new QVBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_layout = listOf(row, "stockListLayoutChoice",
                       {QStringLiteral("Zweizeilig (mehr Informationen)"),
                        QStringLiteral("Einzeilig (übersichtlicher, da kompakter)")});
     layout->addWidget(
         labelFor(m_layout, QStringLiteral("Layout ") + SpeciesWords::Plural + QStringLiteral("bestandsliste:")));
     layout->addWidget(m_layout);
+    return row;
+}
 
+void PrintSettingsDialog::buildColourRows()
+{
     auto* colours = new QFormLayout;
     const std::tuple<const char*, QString, quint32 PrintSettings::*> swatches[] = {
         {"headerColourSwatch", QStringLiteral("Farbe für den Kopf:"), &PrintSettings::headerColour},
@@ -89,29 +117,24 @@ PrintSettingsDialog::PrintSettingsDialog(StockDocument& stock, CertificateOption
         QPushButton* swatch = colourSwatch(name, label, colour);
         colours->addRow(labelFor(swatch, label), swatch);
     }
-    layout->addLayout(colours);
-    m_breeding = new QCheckBox(QStringLiteral("Nachwuchsverwaltung anzeigen"), this);
-    m_breeding->setObjectName(QStringLiteral("breedingBox"));
-    layout->addWidget(m_breeding);
+    static_cast<QVBoxLayout*>(layout())->addLayout(colours);
+}
 
-    // Additions of this program, kept outside the stock file.
-    auto* extras = new QGroupBox(QStringLiteral("Zusätzlich auf dem Abstammungsnachweis:"), this);
-    auto* extrasLayout = new QVBoxLayout(extras);
-    m_inbreeding = new QCheckBox(QStringLiteral("Inzuchtkoeffizient auf dem Abstammungsnachweis"), extras);
-    m_inbreeding->setObjectName(QStringLiteral("inbreedingBox"));
-    m_marks = new QCheckBox(QStringLiteral("Mehrfach vorkommende Ahnen markieren"), extras);
-    m_marks->setObjectName(QStringLiteral("repeatMarksBox"));
-    extrasLayout->addWidget(m_inbreeding);
-    extrasLayout->addWidget(m_marks);
-    layout->addWidget(extras);
-    auto saveExtras = [this] {
-        m_options.showInbreeding = m_inbreeding->isChecked();
-        m_options.markRepeatedAncestors = m_marks->isChecked();
-        ExtraSettings {m_options.showInbreeding, m_options.markRepeatedAncestors}.save();
-    };
-    connect(m_inbreeding, &QCheckBox::toggled, this, saveExtras);
-    connect(m_marks, &QCheckBox::toggled, this, saveExtras);
+QWidget* PrintSettingsDialog::buildAdditions()
+{
+    // Kept outside the stock file, so its format stays as it is.
+    auto* additions = new QGroupBox(QStringLiteral("Zusätzlich auf dem Abstammungsnachweis:"), this);
+    auto* layout = new QVBoxLayout(additions);
+    m_inbreeding
+        = checkBox(additions, "inbreedingBox", QStringLiteral("Inzuchtkoeffizient auf dem Abstammungsnachweis"));
+    m_marks = checkBox(additions, "repeatMarksBox", QStringLiteral("Mehrfach vorkommende Ahnen markieren"));
+    layout->addWidget(m_inbreeding);
+    layout->addWidget(m_marks);
+    return additions;
+}
 
+void PrintSettingsDialog::connectControls()
+{
     connect(m_printYear, &QCheckBox::toggled, this,
             [this](bool on) { update([on](PrintSettings& s) { s.printBirthYear = on; }); });
     connect(m_prefixes, &QCheckBox::toggled, this,
@@ -123,14 +146,13 @@ PrintSettingsDialog::PrintSettingsDialog(StockDocument& stock, CertificateOption
             update([index](PrintSettings& s) { s.stockListLayout = static_cast<StockListLayout>(index); });
     });
     connect(m_topRight, &QComboBox::currentIndexChanged, this, [this](int index) {
-        if (index < 0)
-            return;
-        update([index](PrintSettings& s) { s.topRightContent = static_cast<TopRightContent>(index); });
+        if (index >= 0)
+            update([index](PrintSettings& s) { s.topRightContent = static_cast<TopRightContent>(index); });
     });
-    connect(m_outer, &QComboBox::currentIndexChanged, this,
-            [this](int index) { m_options.outerGenerationsContent = qMax(0, index); });
-    connect(m_fontSize, &QSpinBox::valueChanged, this, [this](int size) { m_options.detailFontSize = size; });
-    setFixedSize(sizeHint().expandedTo(QSize(370, 0)));
+    for (QCheckBox* box : {m_inbreeding, m_marks})
+        connect(box, &QCheckBox::toggled, this, &PrintSettingsDialog::updateCertificate);
+    connect(m_outer, &QComboBox::currentIndexChanged, this, &PrintSettingsDialog::updateCertificate);
+    connect(m_fontSize, &QSpinBox::valueChanged, this, &PrintSettingsDialog::updateCertificate);
 }
 
 QPushButton* PrintSettingsDialog::colourSwatch(const char* name, const QString& label, quint32 PrintSettings::*colour)
@@ -181,10 +203,11 @@ void PrintSettingsDialog::loadSettings()
     };
     m_topRight->setCurrentIndex(index(settings.topRightContent, 3));
     m_layout->setCurrentIndex(index(settings.stockListLayout, 2));
-    m_outer->setCurrentIndex(m_options.outerGenerationsContent);
-    m_fontSize->setValue(m_options.detailFontSize);
-    m_inbreeding->setChecked(m_options.showInbreeding);
-    m_marks->setChecked(m_options.markRepeatedAncestors);
+    const CertificatePreferences& certificate = m_preferences.certificate();
+    m_outer->setCurrentIndex(int(certificate.outerGenerations));
+    m_fontSize->setValue(certificate.detailFontSize);
+    m_inbreeding->setChecked(certificate.showInbreeding);
+    m_marks->setChecked(certificate.markRepeatedAncestors);
     for (const auto& [swatch, colour] : std::as_const(m_swatches))
         paintSwatch(swatch, settings.*colour);
 }
@@ -194,4 +217,14 @@ void PrintSettingsDialog::update(const std::function<void(PrintSettings&)>& chan
     PrintSettings settings = m_stock.printSettings();
     change(settings);
     m_stock.setPrintSettings(settings);
+}
+
+void PrintSettingsDialog::updateCertificate()
+{
+    CertificatePreferences certificate = m_preferences.certificate();
+    certificate.showInbreeding = m_inbreeding->isChecked();
+    certificate.markRepeatedAncestors = m_marks->isChecked();
+    certificate.outerGenerations = static_cast<OuterGenerationsContent>(qMax(0, m_outer->currentIndex()));
+    certificate.detailFontSize = m_fontSize->value();
+    m_preferences.setCertificate(certificate);
 }

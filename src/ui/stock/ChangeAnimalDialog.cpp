@@ -6,8 +6,8 @@
 #include "core/stock/AnimalChange.h"
 #include "core/stock/AnimalQueries.h"
 #include "core/stock/RingIndex.h"
+#include "core/stock/SelectorLists.h"
 #include "core/stock/StockDocument.h"
-#include "core/stock/StockLists.h"
 #include "ui/common/AnimalFields.h"
 #include "ui/common/BreedFilter.h"
 #include "ui/common/Choices.h"
@@ -167,6 +167,7 @@ void ChangeAnimalDialog::openNormal()
     m_searchMode = false;
     m_openingFromSearch = false;
     m_sortChoice->setCurrentIndex(0);
+    m_stock.sortStock();
     showModal(this);
 }
 
@@ -214,11 +215,11 @@ void ChangeAnimalDialog::resetFieldsAndLists()
 {
     clearFields();
     setChoices(m_fields.year, yearList());
-    setChoices(m_fields.breeder, m_stock.distinctValues(&Animal::breeder));
-    setChoices(m_fields.breed, m_stock.distinctValues(&Animal::breed));
-    setChoices(m_fields.colour, m_stock.distinctValues(&Animal::colour));
-    setChoices(m_fields.markings, m_stock.distinctValues(&Animal::markings));
-    m_filter->setBreeds(m_stock.distinctValues(&Animal::breed));
+    setChoices(m_fields.breeder, offeredValues(m_stock, &Animal::breeder));
+    setChoices(m_fields.breed, offeredValues(m_stock, &Animal::breed));
+    setChoices(m_fields.colour, offeredValues(m_stock, &Animal::colour));
+    setChoices(m_fields.markings, offeredValues(m_stock, &Animal::markings));
+    m_filter->setBreeds(offeredValues(m_stock, &Animal::breed));
     setWindowTitle(m_searchMode ? QStringLiteral("Gefundene ") + SpeciesWords::Plural + QStringLiteral(" (")
                            + SpeciesWords::Plural + QStringLiteral(" ändern Modus)")
                                 : SpeciesWords::Plural + QStringLiteral(" ändern"));
@@ -290,26 +291,24 @@ void ChangeAnimalDialog::saveChanges()
     if (!selected)
         return;
     const AnimalEdit edit {m_fields.input(), m_sold->isChecked()};
-    const AnimalEditResult result = m_stock.changeAnimal(*selected, edit);
     QString shown = *selected;
-    if (result.stored())
-        shown = edit.fields.ring.left(kRingLength);
-    else
-        Messages::current().inform(this, result.message);
-    if (result.stored() && shown != *selected) {
-        const QString& stored = shown;
+    const AnimalEditResult checked = checkAnimalEdit(m_stock.animals(), *selected, edit);
+    if (!checked.stored()) {
+        Messages::current().inform(this, checked.message);
+    } else {
         // The animal keeps its picture; links to its old ring follow only when the breeder says so.
-        if (const QString failure = m_stock.pictures().rename(*selected, stored); !failure.isEmpty())
-            Messages::current().warn(this, failure);
-        const int links = linksTo(m_stock.data(), *selected);
-        if (links > 0
+        shown = edit.storedRing();
+        const int links = shown == *selected ? 0 : linksTo(m_stock.data(), *selected);
+        const bool carry = links > 0
             && Messages::current().askYesNo(
                 this, QStringLiteral("Frage"),
                 QStringLiteral("%1 Verweise (Eltern, Zuchtpaare, Jungtiere) nennen noch die bisherige Ringnummer %2. "
                                "Sollen sie auf die neue Ringnummer %3 geändert werden?")
                     .arg(links)
-                    .arg(*selected, stored)))
-            m_stock.carryRingChange(*selected, stored);
+                    .arg(*selected, shown));
+        const AnimalEditResult result = m_stock.changeAnimal(*selected, edit, carry);
+        if (!result.pictureProblem.isEmpty())
+            Messages::current().warn(this, result.pictureProblem);
     }
     // Stored or refused, the lists are built anew with the same breed filter and the same animal shown.
     const std::optional<QString> breed = m_filter->breed();
@@ -317,7 +316,7 @@ void ChangeAnimalDialog::saveChanges()
     if (m_filter->selectBreed(breed))
         applyFilter();
     m_list->selectRing(shown);
-    emit saveTried();
+    emit clearSelectionRequested();
 }
 
 void ChangeAnimalDialog::choosePicture()
@@ -328,7 +327,7 @@ void ChangeAnimalDialog::choosePicture()
     const QString path = Prompts::current().openPicture(this, Prompts::pictureFilter());
     if (path.isEmpty())
         return;
-    if (const QString failure = m_stock.pictures().copyIn(path, *ring); !failure.isEmpty()) {
+    if (const QString failure = m_stock.storePicture(*ring, path); !failure.isEmpty()) {
         Messages::current().warn(this, failure);
         return;
     }
@@ -344,7 +343,7 @@ void ChangeAnimalDialog::deletePicture()
         return;
     if (!m_stock.pictures().exists(*ring))
         return;
-    if (const QString failure = m_stock.pictures().remove(*ring); !failure.isEmpty()) {
+    if (const QString failure = m_stock.removePicture(*ring); !failure.isEmpty()) {
         Messages::current().warn(this, failure);
         return;
     }

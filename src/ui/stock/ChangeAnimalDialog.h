@@ -26,7 +26,8 @@ class ChangeAnimalDialog : public QDialog
 public:
     ChangeAnimalDialog(StockDocument& stock, QWidget* parent = nullptr);
 
-    // Normal mode, sorted by ring number; the caller has sorted the stock.
+    // Normal mode: the stock is sorted first (deleted animals leave it), then
+    // listed by ring number.
     void openNormal();
     // The search's results, starting on the entry selected in the search.
     void openSearchResults(const QStringList& results, const std::optional<QString>& selected);
@@ -35,8 +36,8 @@ public:
     RingList* animalList() const { return m_list; }
 
 signals:
-    // A save was tried, stored or not: the main window refreshes its lists.
-    void saveTried();
+    // A save was tried, stored or not: the main window's selection is outdated.
+    void clearSelectionRequested();
     void pedigreeRequested(const QString& ring);
     void descendantsRequested(const QString& ring);
 

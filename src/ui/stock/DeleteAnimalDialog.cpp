@@ -2,9 +2,10 @@
 
 #include "core/model/Alphabetical.h"
 #include "core/model/SpeciesWords.h"
+#include "core/stock/SelectorLists.h"
 #include "core/stock/StockDocument.h"
-#include "core/stock/StockLists.h"
 #include "ui/common/BreedFilter.h"
+#include "ui/common/Choices.h"
 #include "ui/common/Messages.h"
 #include "ui/common/RingList.h"
 
@@ -47,6 +48,7 @@ DeleteAnimalDialog::DeleteAnimalDialog(StockDocument& stock, QWidget* parent) : 
     grid->setColumnStretch(0, 1);
 
     connect(remove, &QPushButton::clicked, this, &DeleteAnimalDialog::deleteSelected);
+    connect(this, &QDialog::finished, this, &DeleteAnimalDialog::clearSelectionRequested);
     connect(m_filter, &BreedFilter::changed, this, &DeleteAnimalDialog::applyFilter);
     connect(m_filter, &BreedFilter::cleared, this, &DeleteAnimalDialog::prepareOnShow);
     setFixedSize(sizeHint().expandedTo(QSize(520, 420)));
@@ -64,7 +66,7 @@ void DeleteAnimalDialog::prepareOnShow()
     QStringList rings = activeRings(m_stock.animals());
     sortAlphabetically(rings);
     m_list->setRings(rings);
-    m_filter->setBreeds(m_stock.distinctValues(&Animal::breed));
+    m_filter->setBreeds(offeredValues(m_stock, &Animal::breed));
 }
 
 void DeleteAnimalDialog::applyFilter()
@@ -84,9 +86,8 @@ void DeleteAnimalDialog::deleteSelected()
                                        + QStringLiteral(" auswählen, dann auf löschen klicken."));
         return;
     }
-    if (const QString failure = m_stock.pictures().remove(*ring); !failure.isEmpty())
+    if (const QString failure = m_stock.deleteAnimal(*ring); !failure.isEmpty())
         Messages::current().warn(this, failure);
-    m_stock.markDeleted(*ring);
 
     // The same breed again, looked up by name: a deletion may have taken the last animal of another.
     const std::optional<QString> breed = m_filter->breed();

@@ -1,11 +1,10 @@
 #pragma once
 
-class StockDocument;
-
 #include <QDialog>
 
 class BreedFilter;
 class RingList;
+class StockDocument;
 
 // Takes an animal out of the active stock (for instance one that died): the
 // record stays until the next stock sort, its picture is deleted at once.
@@ -15,6 +14,10 @@ class DeleteAnimalDialog : public QDialog
 
 public:
     DeleteAnimalDialog(StockDocument& stock, QWidget* parent = nullptr);
+
+signals:
+    // Closing the dialog leaves the main window without a selected animal.
+    void clearSelectionRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;

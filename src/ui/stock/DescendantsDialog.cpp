@@ -2,9 +2,9 @@
 
 #include "core/model/Alphabetical.h"
 #include "core/model/SpeciesWords.h"
-#include "core/stock/DescendantsWalk.h"
+#include "core/stock/DescendantsFinder.h"
+#include "core/stock/SelectorLists.h"
 #include "core/stock/StockDocument.h"
-#include "core/stock/StockLists.h"
 #include "ui/common/Choices.h"
 #include "ui/common/Messages.h"
 #include "ui/common/Modal.h"

@@ -246,7 +246,7 @@ void EnterAnimalsDialog::showEvent(QShowEvent* event)
 
 void EnterAnimalsDialog::refill(QComboBox* combo, QString Animal::*field)
 {
-    setChoices(combo, m_stock.distinctValues(field));
+    setChoices(combo, offeredValues(m_stock, field));
 }
 
 void EnterAnimalsDialog::prepareOnShow()
@@ -278,12 +278,9 @@ void EnterAnimalsDialog::saveOneAnimal()
         Messages::current().inform(this, refused);
         return;
     }
-    const Animal animal = makeNewAnimal(input, input.ring);
-    m_stock.appendAnimals({animal});
-    if (!m_picturePath.isEmpty() && QFileInfo::exists(m_picturePath)) {
-        if (const QString failure = m_stock.pictures().copyIn(m_picturePath, animal.ringNumber); !failure.isEmpty())
-            Messages::current().warn(this, failure);
-    }
+    const QString picture = QFileInfo::exists(m_picturePath) ? m_picturePath : QString();
+    if (const QString failure = m_stock.enterAnimal(makeNewAnimal(input, input.ring), picture); !failure.isEmpty())
+        Messages::current().warn(this, failure);
     m_picture->clearPicture();
     m_picturePath.clear();
     accept();
@@ -319,7 +316,7 @@ void EnterAnimalsDialog::choosePicture()
     const QString path = Prompts::current().openPicture(this, Prompts::pictureFilter());
     if (path.isEmpty())
         return;
-    if (const QString failure = m_stock.pictures().makeFolder(); !failure.isEmpty())
+    if (const QString failure = m_stock.makePictureFolder(); !failure.isEmpty())
         Messages::current().warn(this, failure);
     if (const QString failure = m_picture->showPicture(path, kPictureFrame); !failure.isEmpty()) {
         m_picturePath.clear();

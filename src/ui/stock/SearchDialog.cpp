@@ -161,7 +161,7 @@ void SearchDialog::prepareOnShow()
     const std::pair<int, QString Animal::*> lists[] = {
         {Breeder, &Animal::breeder}, {Breed, &Animal::breed}, {Colour, &Animal::colour}, {Markings, &Animal::markings}};
     for (const auto& [criterion, field] : lists)
-        setChoices(static_cast<QComboBox*>(m_criteria[criterion].input), m_stock.distinctValues(field));
+        setChoices(static_cast<QComboBox*>(m_criteria[criterion].input), offeredValues(m_stock, field));
     runSearch();
 }
 
@@ -181,7 +181,7 @@ void SearchDialog::runSearch()
     criteria.breed = text(Breed);
     criteria.sex = selectedSex(m_sex);
     // The stock's alphabetical order lives until it changes, so a keystroke costs one pass and no sort.
-    const QStringList found = searchStock(m_stock.animals(), m_stock.alphabeticalOrder(), criteria);
+    const QStringList found = searchStock(m_stock.animals(), m_stock.alphabeticalRingOrder(), criteria);
     m_results->setRings(found);
     m_count->setText(QString::number(found.size()) + QLatin1Char(' ') + SpeciesWords::Plural
                      + QStringLiteral(" gefunden..."));

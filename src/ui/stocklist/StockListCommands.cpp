@@ -12,7 +12,6 @@
 #include "ui/preview/ReportActions.h"
 #include "ui/preview/ReportPreview.h"
 
-#include <QDate>
 #include <QDir>
 #include <QGuiApplication>
 
@@ -34,11 +33,10 @@ bool StockListCommands::make(StockListOrder order, StockListOutput output, Stock
 void StockListCommands::printedList(StockListOrder order, StockListDestination destination,
                                     const std::optional<QString>& breed)
 {
-    const StockListLayout layout = m_stock.printSettings().stockListLayout;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const QString title = stockListTitle(breed);
-    const auto pages = stockListPages(m_stock.stockListItems(order, layout, breed), layout, title);
+    const auto pages = stockListPages(m_stock, {order, m_stock.printSettings().stockListLayout, breed});
     QGuiApplication::restoreOverrideCursor();
+    const QString title = stockListTitle(breed);
     const QString what = QStringLiteral("die Bestandsliste");
     if (destination == StockListDestination::Printer) {
         ReportActions::print(m_window, *pages, what, title);
@@ -57,9 +55,8 @@ bool StockListCommands::htmlFile(StockListOrder order)
                                           proposed, QStringLiteral("*.html"), QStringLiteral("html"));
     if (path.isEmpty())
         return false;
-    const QString date = QDate::currentDate().toString(QStringLiteral("dd.MM.yy"));
     const WriteOutcome written = writeFileSafely(
-        path, [this, order, &date](QIODevice& device) { return m_stock.writeStockListHtml(device, order, date); });
+        path, [this, order](QIODevice& device) { return writeStockListHtml(m_stock, device, order); });
     const QString& plural = SpeciesWords::Plural;
     return saved(path, written,
                  QStringLiteral("Die Datei ") + QDir::toNativeSeparators(path)
@@ -74,7 +71,8 @@ bool StockListCommands::csvFile(StockListOrder order)
                                                          proposed, QStringLiteral("*.csv"), QStringLiteral("csv"));
     if (path.isEmpty())
         return false;
-    const QByteArray bytes = stockCsv(m_stock.animals(), csvOrder(m_stock, order));
+    const QByteArray bytes
+        = stockCsv(m_stock.animals(), csvOrder(m_stock.animals(), m_stock.alphabeticalRingOrder(), order));
     const WriteOutcome written
         = writeFileSafely(path, [&bytes](QIODevice& device) { return device.write(bytes) == bytes.size(); });
     return saved(path, written,

@@ -10,6 +10,14 @@
 class StockDocument;
 class QWidget;
 
+// What the stock-list panel makes of the list: the index of its output choice.
+enum class StockListOutput
+{
+    PrintedList = 0,
+    HtmlFile = 1,
+    CsvFile = 2, // for a spreadsheet: every active animal with every field
+};
+
 // Where the printed stock list goes: the preview (from which it may be
 // printed) or straight to the printer.
 enum class StockListDestination

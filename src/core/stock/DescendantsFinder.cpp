@@ -1,4 +1,4 @@
-#include "core/stock/DescendantsWalk.h"
+#include "core/stock/DescendantsFinder.h"
 
 #include <QHash>
 

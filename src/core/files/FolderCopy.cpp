@@ -1,4 +1,4 @@
-#include "core/backup/FolderCopy.h"
+#include "core/files/FolderCopy.h"
 
 #include "core/files/FileOps.h"
 #include "core/files/SafeWrite.h"

@@ -1,4 +1,4 @@
-#include "core/stock/StockLists.h"
+#include "core/stock/SelectorLists.h"
 
 #include "core/model/Alphabetical.h"
 #include "core/model/Dates.h"

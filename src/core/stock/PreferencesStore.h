@@ -1,0 +1,30 @@
+#pragma once
+
+#include "core/files/Preferences.h"
+
+#include <QObject>
+
+// The one owner of the settings kept outside the stock file: loads them at
+// start, saves them when they change and says so. Dialogs change them here,
+// never through a copy of their own.
+class PreferencesStore : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit PreferencesStore(QString file = Preferences::defaultFile(), QObject* parent = nullptr);
+
+    const Preferences& values() const { return m_values; }
+    const CertificatePreferences& certificate() const { return m_values.certificate; }
+
+    void setCertificate(const CertificatePreferences& certificate);
+
+signals:
+    void changed();
+
+private:
+    void store(const Preferences& values);
+
+    QString m_file;
+    Preferences m_values;
+};
