@@ -169,7 +169,7 @@ private:
         PedigreeReport certificate;
         RecordSheetReport sheet;
         std::vector<ReportPage> pages;
-        // The additions the breeder chose for the certificate in the program.
+        // The certificate as the breeder set it up in the program.
         CertificateRequest request;
         request.preferences = Preferences::load(Preferences::defaultFile()).certificate;
         for (const QString& ring : m_request.words) {

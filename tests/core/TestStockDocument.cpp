@@ -1,25 +1,43 @@
-// The stock document: the one place that changes the data, its signals and
-// the indexes it drops on every change.
-#include "core/pedigree/PedigreeSlots.h"
+// The stock document: the one place that changes the data, what it signals
+// for each change and the indexes it drops on every change.
 #include "core/stock/DescendantsFinder.h"
+#include "core/stock/PreferencesStore.h"
 #include "core/stock/RingIndex.h"
 #include "core/stock/StockDocument.h"
+#include "support/FileHelpers.h"
 #include "support/SampleAnimals.h"
 
+#include <QDir>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
+
 namespace {
 
-Animal child(const QString& ring, const QString& father)
+using Change = std::function<void(StockDocument&)>;
+
+Animal child(const QString& ring, const QString& father, const QString& mother = {})
 {
     Animal a = testAnimal(ring);
     a.fatherRing = father;
+    a.motherRing = mother;
     return a;
 }
 
+AnimalEdit editOf(const Animal& a)
+{
+    AnimalEdit edit;
+    edit.fields = {a.ringNumber, a.sex,        QString::number(a.birthYear), a.breeder, a.colour, a.markings, a.breed,
+                   a.remarks,    a.listRemarks};
+    edit.sold = a.sold != 0;
+    return edit;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Change)
 
 class TestStockDocument : public QObject
 {
@@ -28,32 +46,213 @@ class TestStockDocument : public QObject
 private slots:
     void init()
     {
+        m_dir = std::make_unique<QTemporaryDir>();
         Database db;
-        db.animals = {testAnimal("DAD", Sex::Male, 2010), child("KID", "DAD")};
-        m_stock = std::make_unique<StockDocument>(db, DataFiles(m_dir.path() + QLatin1Char('/')));
+        db.animals
+            = {testAnimal("DAD", Sex::Male, 2010), testAnimal("MUM", Sex::Female, 2011), child("KID", "DAD", "MUM")};
+        Clutch clutch {45380, 45383, 45384, 2, {{QStringLiteral("KID"), 0, 45398}, {}}};
+        db.pairs = {{QStringLiteral("DAD"), QStringLiteral("MUM"), 3, 45356, {clutch}}};
+        m_stock = std::make_unique<StockDocument>(db, DataFiles(m_dir->path() + QLatin1Char('/')));
+        put(m_stock->pictures().pathOf(QStringLiteral("KID")), "bild");
+        put(source(), "neu");
     }
 
-    void everyChangeIsSignalledWithWhatChanged()
+    // Every change function: what it signals, and that a call changing nothing signals nothing.
+    void everyChangeSaysWhatChanged_data()
     {
-        QSignalSpy spy(m_stock.get(), &StockDocument::changed);
-        auto last = [&spy] {
-            return spy.takeLast().at(0).value<StockDocument::Changes>();
+        using D = StockDocument;
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<int>("signalled"); // 0: nothing may be signalled
+        auto row = [](const char* name, Change change, D::Changes what) {
+            QTest::newRow(name) << change << int(what);
         };
-        m_stock->appendAnimals({testAnimal("NEW")});
-        QCOMPARE(last(), StockDocument::Changes(StockDocument::Animals));
-        m_stock->setParents(QStringLiteral("NEW"), QString(), QStringLiteral("DAD"));
-        QCOMPARE(last(), StockDocument::Changes(StockDocument::ParentLinks));
-        m_stock->sortStock();
-        QCOMPARE(last(), StockDocument::Changes(StockDocument::AnimalOrder));
-        PrintSettings print = m_stock->printSettings();
-        m_stock->setPrintSettings(print);
-        QCOMPARE(spy.size(), 0); // the same settings change nothing
-        print.showBreeding = 1;
-        m_stock->setPrintSettings(print);
-        QCOMPARE(last(), StockDocument::Changes(StockDocument::Print));
-        m_stock->replaceAll({});
-        QCOMPARE(last(), StockDocument::Changes(StockDocument::Everything));
-        QVERIFY(m_stock->animals().empty());
+        const D::Changes nothing;
+        const QString kid = QStringLiteral("KID");
+
+        row(
+            "offer values: marks change", [](D& s) { s.markListedValues(&Animal::breed); }, D::ListedMarks);
+        row(
+            "year list: no mark set", [](D& s) { s.unmarkForYearList(std::nullopt); }, nothing);
+        row(
+            "append animals", [](D& s) { s.appendAnimals({testAnimal("NEW")}); }, D::Animals);
+        row(
+            "append none", [](D& s) { s.appendAnimals({}); }, nothing);
+        row(
+            "enter with picture", [this](D& s) { s.enterAnimal(testAnimal("NEW"), source()); },
+            D::Animals | D::Pictures);
+        row(
+            "enter without picture", [](D& s) { s.enterAnimal(testAnimal("NEW"), QString()); }, D::Animals);
+        row(
+            "change an animal",
+            [kid](D& s) {
+                AnimalEdit edit = editOf(*s.lastActive(kid));
+                edit.fields.colour = QStringLiteral("rot");
+                s.changeAnimal(kid, edit);
+            },
+            D::Animals);
+        row(
+            "change to the same values", [kid](D& s) { s.changeAnimal(kid, editOf(*s.lastActive(kid))); }, nothing);
+        row(
+            "change refused",
+            [](D& s) {
+                AnimalEdit edit = editOf(*s.lastActive(QStringLiteral("KID")));
+                edit.fields.ring = QStringLiteral("dad");
+                s.changeAnimal(QStringLiteral("KID"), edit);
+            },
+            nothing);
+        row(
+            "rename with picture, links stay",
+            [](D& s) {
+                AnimalEdit edit = editOf(*s.lastActive(QStringLiteral("KID")));
+                edit.fields.ring = QStringLiteral("KID-2");
+                s.changeAnimal(QStringLiteral("KID"), edit);
+            },
+            D::Animals | D::Pictures);
+        row(
+            "rename carrying links",
+            [](D& s) {
+                AnimalEdit edit = editOf(*s.lastActive(QStringLiteral("DAD")));
+                edit.fields.ring = QStringLiteral("DAD-2");
+                s.changeAnimal(QStringLiteral("DAD"), edit, true);
+            },
+            D::Animals | D::ParentLinks | D::Pairs);
+        row(
+            "delete with picture", [](D& s) { s.deleteAnimal(QStringLiteral("KID")); },
+            D::Animals | D::ParentLinks | D::Pictures);
+        row(
+            "delete unknown", [](D& s) { s.deleteAnimal(QStringLiteral("NOBODY")); }, nothing);
+        row(
+            "set parents", [](D& s) { s.setParents(QStringLiteral("KID"), QString(), QStringLiteral("DAD")); },
+            D::ParentLinks);
+        row(
+            "same parents",
+            [](D& s) { s.setParents(QStringLiteral("KID"), QStringLiteral("MUM"), QStringLiteral("DAD")); }, nothing);
+        row(
+            "sort", [](D& s) { s.sortStock(); }, D::AnimalOrder);
+        row(
+            "breeder data",
+            [](D& s) {
+                BreederData b;
+                b.lastName = QStringLiteral("Weiß");
+                s.setBreederData(b);
+            },
+            D::Breeder);
+        row(
+            "same breeder data", [](D& s) { s.setBreederData(s.breeder()); }, nothing);
+        row(
+            "print settings",
+            [](D& s) {
+                PrintSettings p = s.printSettings();
+                p.showBreeding = 1;
+                s.setPrintSettings(p);
+            },
+            D::Print);
+        row(
+            "same print settings", [](D& s) { s.setPrintSettings(s.printSettings()); }, nothing);
+        row(
+            "store picture", [this](D& s) { s.storePicture(QStringLiteral("DAD"), source()); }, D::Pictures);
+        row(
+            "store unreadable picture", [this](D& s) { s.storePicture(QStringLiteral("DAD"), source() + "x"); },
+            nothing);
+        row(
+            "remove picture", [](D& s) { s.removePicture(QStringLiteral("KID")); }, D::Pictures);
+        row(
+            "remove missing picture", [](D& s) { s.removePicture(QStringLiteral("DAD")); }, nothing);
+        row(
+            "replace pictures", [this](D& s) { s.replacePictures(m_dir->path(), keptPictures(), {}); }, D::Pictures);
+        row(
+            "add pair", [](D& s) { s.addPair({}); }, D::Pairs);
+        row(
+            "change pair",
+            [](D& s) {
+                s.changePair(0, {QStringLiteral("DAD"), QStringLiteral("MUM"), 4, 45356, {}});
+            },
+            D::Pairs);
+        row(
+            "same pair", [](D& s) { s.changePair(0, s.pairs()[0]); }, nothing);
+        row(
+            "remove pair", [](D& s) { s.removePair(0); }, D::Pairs);
+        row(
+            "add clutch", [](D& s) { s.addClutch(0); }, D::Pairs);
+        row(
+            "set clutch",
+            [](D& s) {
+                Clutch c = s.pairs()[0].clutches[0];
+                c.lastEgg += 1;
+                s.setClutch(0, 0, c);
+            },
+            D::Pairs);
+        row(
+            "same clutch", [](D& s) { s.setClutch(0, 0, s.pairs()[0].clutches[0]); }, nothing);
+        row(
+            "remove clutch", [](D& s) { s.removeClutch(0, 0); }, D::Pairs);
+        row(
+            "ring young",
+            [](D& s) {
+                s.ringYoung(0, 0, 1, child("KID-B", "DAD", "MUM"), {"KID-B", 0, 45398});
+            },
+            D::Animals | D::Pairs);
+        row(
+            "clear ringed egg", [](D& s) { s.clearYoung(0, 0, 0); }, D::Animals | D::ParentLinks | D::Pairs);
+        row(
+            "clear empty egg", [](D& s) { s.clearYoung(0, 0, 1); }, nothing);
+        row(
+            "replace all", [](D& s) { s.replaceAll({}); }, D::Everything);
+        row(
+            "replace by the same", [](D& s) { s.replaceAll(s.data()); }, nothing);
+        row(
+            "wipe", [](D& s) { s.wipe(); }, D::Everything);
+    }
+
+    void everyChangeSaysWhatChanged()
+    {
+        QFETCH(Change, change);
+        QFETCH(int, signalled);
+        QSignalSpy spy(m_stock.get(), &StockDocument::changed);
+        change(*m_stock);
+        if (signalled == 0) {
+            QCOMPARE(spy.size(), 0);
+            return;
+        }
+        QCOMPARE(spy.size(), 1);
+        QCOMPARE(int(spy.at(0).at(0).value<StockDocument::Changes>()), signalled);
+    }
+
+    // The changes reach the data and the files on disk.
+    void aRenameCarriesRecordPictureAndLinksTogether()
+    {
+        AnimalEdit edit = editOf(*m_stock->lastActive(QStringLiteral("KID")));
+        edit.fields.ring = QStringLiteral("KID-NEU");
+        QVERIFY(m_stock->changeAnimal(QStringLiteral("KID"), edit, true).stored());
+        QVERIFY(m_stock->pictures().exists(QStringLiteral("KID-NEU")));
+        QVERIFY(!m_stock->pictures().exists(QStringLiteral("KID")));
+        QCOMPARE(m_stock->pairs()[0].clutches[0].young[0].ring, QStringLiteral("KID-NEU"));
+
+        // A picture already under the new name is never replaced; the record changes all the same.
+        put(m_stock->pictures().pathOf(QStringLiteral("DAD-NEU")), "anderes");
+        put(m_stock->pictures().pathOf(QStringLiteral("DAD")), "vater");
+        edit = editOf(*m_stock->lastActive(QStringLiteral("DAD")));
+        edit.fields.ring = QStringLiteral("DAD-NEU");
+        const AnimalEditResult result = m_stock->changeAnimal(QStringLiteral("DAD"), edit);
+        QVERIFY(result.stored());
+        QVERIFY(result.pictureProblem.contains(QStringLiteral("schon ein Bild")));
+        QCOMPARE(contents(m_stock->pictures().pathOf(QStringLiteral("DAD-NEU"))), QByteArray("anderes"));
+        QCOMPARE(m_stock->lastActive(QStringLiteral("KID-NEU"))->fatherRing, QStringLiteral("DAD")); // not carried
+    }
+
+    void aFailedPictureReplacementBringsTheOldPicturesBack()
+    {
+        const FolderCopy copy = m_stock->replacePictures(m_dir->path(), keptPictures(), [](int, int) { return false; });
+        QVERIFY(copy.cancelled);
+        QCOMPARE(contents(m_stock->pictures().pathOf(QStringLiteral("KID"))), QByteArray("bild"));
+    }
+
+    void aPairOrClutchThatIsGoneIsRefused()
+    {
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, m_stock->removePair(1));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, m_stock->setClutch(0, 3, {}));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, m_stock->clearYoung(0, 0, 2));
+        QCOMPARE(m_stock->pairs().size(), size_t(1));
     }
 
     // An index that outlived a change would find the wrong animal or none.
@@ -72,14 +271,32 @@ private slots:
         QCOMPARE(m_stock->ringIndex().lastWith(QStringLiteral("DAD")), 0); // still an ancestor until sorted
         m_stock->sortStock();
         QCOMPARE(m_stock->ringIndex().lastWith(QStringLiteral("DAD")), -1);
-        QCOMPARE(m_stock->alphabeticalRingOrder().size(), size_t(2));
+        QCOMPARE(m_stock->alphabeticalRingOrder().size(), size_t(3));
 
-        AnimalEdit edit;
+        AnimalEdit edit = editOf(*m_stock->lastActive(QStringLiteral("KID")));
         edit.fields.ring = QStringLiteral("KID-NEU");
-        edit.fields.year = QStringLiteral("2012");
         QVERIFY(m_stock->changeAnimal(QStringLiteral("KID"), edit).stored());
         QVERIFY(m_stock->lastActive(QStringLiteral("KID-NEU")));
         QVERIFY(!m_stock->lastActive(QStringLiteral("KID")));
+    }
+
+    // The settings outside the stock file: one owner that saves what is kept and says when they change.
+    void preferencesKeepWhatLastsFromRunToRun()
+    {
+        const QString file = m_dir->path() + QStringLiteral("/Avelor.ini");
+        PreferencesStore preferences(file);
+        QCOMPARE(preferences.values(), Preferences());
+        QSignalSpy spy(&preferences, &PreferencesStore::changed);
+        CertificatePreferences certificate;
+        certificate.showInbreeding = true;
+        certificate.detailFontSize = 6;
+        preferences.setCertificate(certificate);
+        preferences.setCertificate(certificate);
+        QCOMPARE(spy.size(), 1);
+
+        const PreferencesStore again(file);
+        QVERIFY(again.certificate().showInbreeding);
+        QCOMPARE(again.certificate().detailFontSize, 10); // chosen for one run only
     }
 
     void theRingIndexFindsTheLastRecordAsTheScanDoes()
@@ -93,7 +310,10 @@ private slots:
     }
 
 private:
-    QTemporaryDir m_dir;
+    QString source() const { return m_dir->path() + QStringLiteral("/quelle.jpg"); }
+    QString keptPictures() const { return m_dir->path() + QStringLiteral("/alte Bilder"); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<StockDocument> m_stock;
 };
 

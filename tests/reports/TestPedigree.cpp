@@ -261,6 +261,23 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_folder;
     std::unique_ptr<StockDocument> m_stock;
+
+    void repeatedAncestorsGetTheSameLetter()
+    {
+        PedigreeSlots ancestors;
+        ancestors.index[1] = 10;
+        ancestors.index[2] = 11;
+        ancestors.index[3] = 20; // the father's father ...
+        ancestors.index[5] = 20; // ... is the mother's father too
+        ancestors.index[7] = 30;
+        ancestors.index[11] = 30;
+        const auto marks = PedigreeReport::repeatMarks(ancestors);
+        QCOMPARE(marks[3], QStringLiteral("A"));
+        QCOMPARE(marks[5], QStringLiteral("A"));
+        QCOMPARE(marks[7], QStringLiteral("B"));
+        QCOMPARE(marks[11], QStringLiteral("B"));
+        QVERIFY(marks[1].isEmpty() && marks[4].isEmpty());
+    }
 };
 
 QTEST_MAIN(TestPedigree)

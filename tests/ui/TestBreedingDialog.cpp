@@ -114,6 +114,45 @@ private slots:
                  QStringLiteral("Inzuchtkoeffizient der Jungen: 12,5 %"));
     }
 
+    // "Zuchtpaar speichern", "Gelege löschen" and "Zuchtpaar löschen" change the pair table through the document.
+    void pairsAndClutchesAreSavedAndDeletedByTheirButtons()
+    {
+        click(m_dialog, "savePairButton");
+        QCOMPARE(m_f->messages.last(),
+                 QStringLiteral("Bitte wählen Sie zunächst das Zuchtpaar aus, das Sie bearbeiten möchten."));
+        createPair();
+        choose(child<QComboBox>(m_dialog, "pairList"), QStringLiteral("COCK - HEN vom 05.03.24"));
+        saveClutch("3");
+        saveClutch("5");
+        QCOMPARE(m_f->stock().pairs()[0].clutches.size(), size_t(2));
+
+        type(m_dialog, "cageEdit", QStringLiteral("x"));
+        click(m_dialog, "savePairButton");
+        QCOMPARE(m_f->messages.last(), QStringLiteral("Ungültige Heckennummer!"));
+        QCOMPARE(m_f->stock().pairs()[0].cageNumber, 3);
+        type(m_dialog, "cageEdit", QStringLiteral("7"));
+        type(m_dialog, "startEdit", QStringLiteral("06.03.2024"));
+        click(m_dialog, "savePairButton");
+        QCOMPARE(m_f->messages.last(), QStringLiteral("Das Zuchtpaar wurde gespeichert."));
+        const BreedingPair& pair = m_f->stock().pairs()[0];
+        QCOMPARE(pair.cageNumber, 7);
+        QCOMPARE(pair.clutches.size(), size_t(2)); // saving the pair keeps its clutches
+        QCOMPARE(entries(child<QComboBox>(m_f->window(), "pairSelector")), QStringList {"COCK - HEN vom 06.03.24"});
+
+        choose(child<QComboBox>(m_dialog, "pairList"), QStringLiteral("COCK - HEN vom 06.03.24"));
+        choose(child<QComboBox>(m_dialog, "clutchList"), QStringLiteral("Gelege 1"));
+        click(m_dialog, "deleteClutchButton");
+        QCOMPARE(m_f->stock().pairs()[0].clutches.size(), size_t(1));
+        QCOMPARE(m_f->stock().pairs()[0].clutches[0].eggCount, 5); // the second became the first
+        QCOMPARE(entries(child<QComboBox>(m_dialog, "clutchList")), QStringList {"Gelege 1"});
+
+        click(m_dialog, "deletePairButton");
+        QVERIFY(m_f->stock().pairs().empty());
+        QVERIFY(entries(child<QComboBox>(m_dialog, "pairList")).isEmpty());
+        QVERIFY(entries(child<QComboBox>(m_f->window(), "pairSelector")).isEmpty());
+        QCOMPARE(m_f->animals().size(), size_t(3)); // the birds stay
+    }
+
     void twelveEggsAreListedInNumericOrder()
     {
         createPair();

@@ -35,6 +35,42 @@ QString colourText(const Animal& a)
     return a.colour + QStringLiteral(" (") + a.markings + QLatin1Char(')');
 }
 
+// The line of one clutch under its heading.
+QString clutchLines(const Clutch& clutch, size_t number)
+{
+    return QStringLiteral("Gelege %1:      Erstes Ei          letztes Ei          Anzahl Eier          "
+                          "Gelege gesetzt\n\r")
+               .arg(number)
+        + spaces(15) + tableDate(clutch.firstEgg) + spaces(9) + tableDate(clutch.lastEgg) + spaces(10)
+        + QString::number(clutch.eggCount) + spaces(20) + tableDate(clutch.incubationStart)
+        + QStringLiteral("\r\n\r\n");
+}
+
+// The young of one clutch: each egg with every animal of its ring, in table order.
+QString youngLines(const Clutch& clutch, size_t number, const QHash<QString, std::vector<const Animal*>>& animals)
+{
+    QString lines = QStringLiteral("aus Gelege %1: Ringnummer             Geschlecht    Rasse/Art                    "
+                                   "       abgesetzt\n\r")
+                        .arg(number);
+    for (const Youngster& y : clutch.young) {
+        const std::vector<const Animal*>& found = animals.value(y.ring);
+        if (found.empty()) {
+            // An egg not ringed, or its bird no longer in stock: a line of its own.
+            lines += spaces(14) + (y.isRinged() ? y.ring : QStringLiteral("nicht beringt")) + QStringLiteral("\r\n");
+            continue;
+        }
+        lines += spaces(14) + y.ring.leftJustified(23, QLatin1Char(' '));
+        for (const Animal* a : found) {
+            lines += sexText(a->sex) + spaces(5) + a->breed.leftJustified(32, QLatin1Char(' ')) + spaces(4)
+                + tableDate(y.weaned) + QStringLiteral("\r\n");
+            if (!a->remarks.isEmpty())
+                lines += spaces(14) + QString(a->remarks).replace(QStringLiteral("\r\n"), QStringLiteral(" "))
+                    + QStringLiteral("\r\n");
+        }
+    }
+    return lines;
+}
+
 } // namespace
 
 PairSheet pairSheet(const AnimalTable& animals, const BreedingPair& pair)
@@ -66,34 +102,8 @@ PairSheet pairSheet(const AnimalTable& animals, const BreedingPair& pair)
     }
 
     for (size_t k = 1; k <= pair.clutches.size(); ++k) {
-        const Clutch& clutch = pair.clutches[k - 1];
-        sheet.clutches += QStringLiteral("Gelege %1:      Erstes Ei          letztes Ei          Anzahl Eier          "
-                                         "Gelege gesetzt\n\r")
-                              .arg(k);
-        sheet.clutches += spaces(15) + tableDate(clutch.firstEgg) + spaces(9) + tableDate(clutch.lastEgg) + spaces(10)
-            + QString::number(clutch.eggCount) + spaces(20) + tableDate(clutch.incubationStart)
-            + QStringLiteral("\r\n\r\n");
-        sheet.young
-            += QStringLiteral("aus Gelege %1: Ringnummer             Geschlecht    Rasse/Art                    "
-                              "       abgesetzt\n\r")
-                   .arg(k);
-        for (const Youngster& y : clutch.young) {
-            const std::vector<const Animal*>& found = young.value(y.ring);
-            if (found.empty()) {
-                // An egg not ringed, or its bird no longer in stock: a line of its own.
-                sheet.young
-                    += spaces(14) + (y.isRinged() ? y.ring : QStringLiteral("nicht beringt")) + QStringLiteral("\r\n");
-                continue;
-            }
-            sheet.young += spaces(14) + y.ring.leftJustified(23, QLatin1Char(' '));
-            for (const Animal* a : found) {
-                sheet.young += sexText(a->sex) + spaces(5) + a->breed.leftJustified(32, QLatin1Char(' ')) + spaces(4)
-                    + tableDate(y.weaned) + QStringLiteral("\r\n");
-                if (!a->remarks.isEmpty())
-                    sheet.young += spaces(14) + QString(a->remarks).replace(QStringLiteral("\r\n"), QStringLiteral(" "))
-                        + QStringLiteral("\r\n");
-            }
-        }
+        sheet.clutches += clutchLines(pair.clutches[k - 1], k);
+        sheet.young += youngLines(pair.clutches[k - 1], k, young);
     }
     return sheet;
 }

@@ -6,7 +6,8 @@
 
 #include <optional>
 
-// The checks and records of the enter-animals dialog, without its widgets.
+// Entering new animals: the checks of one animal and of a range of ring
+// numbers, and the records made from them.
 
 struct AnimalInput
 {

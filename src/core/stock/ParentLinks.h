@@ -6,7 +6,8 @@
 
 #include <optional>
 
-// The lists and the save of the parent-links dialog, without its widgets.
+// Linking an animal to its father and mother: who may be chosen as child,
+// mother and father, and storing the choice.
 
 struct ParentListOptions
 {

@@ -22,50 +22,12 @@ RingingGroup::RingingGroup(StockDocument& stock, std::function<std::pair<QString
 {
     setObjectName(QStringLiteral("ringingGroup"));
     m_eggs = named(makeListCombo(this, {}), "eggList", QStringLiteral("Ei auswählen um die Beringung vorzunehmen"));
-    m_clearEgg
-        = named(new QPushButton(QStringLiteral("Ei-Infos löschen"), this), "clearEggButton",
-                QStringLiteral("Löscht die Beringungsinformationen zum ausgewählten Ei. \n\nDadurch wird auch der "
-                               "Taube mit dieser Ringnummer gelöscht,\nsowie dessen Elternbeziehungen. Danach "
-                               "kann zu diesem Ei\neine neue Ringnummer vergeben werden."));
-    m_eggPanel = new QWidget(this);
-    m_eggPanel->setObjectName(QStringLiteral("eggPanel"));
-    m_ring = named(new QLineEdit(m_eggPanel), "youngRingEdit",
-                   QStringLiteral("Welche Ringnummer bekommt die Taube aus diesem Ei?"));
-    m_ring->setMaxLength(kRingLength);
-    m_sex = named(makeListCombo(m_eggPanel, {}), "youngSexList",
-                  QStringLiteral("Welches Geschlecht hat die Taube aus diesem Ei?"));
-    setChoices(m_sex, sexWords());
-    m_breed = named(makeChoiceCombo(m_eggPanel, {}), "youngBreedCombo",
-                    QStringLiteral("Welche Art/Rasse hat die Taube dieses Eies?"));
-    m_hatched = named(new QLineEdit(m_eggPanel), "hatchedEdit", QStringLiteral("Wann ist die Taube geschlüpft?"));
-    m_weaned = named(new QLineEdit(m_eggPanel), "weanedEdit", QStringLiteral("Wann ist die Taube abgesetzt worden?"));
-    m_remarks = named(new QPlainTextEdit(m_eggPanel), "youngRemarksEdit",
-                      QStringLiteral("Bemerkungen zur Taube dieses Eies"));
-    m_remarks->setTabChangesFocus(true);
-    m_remarks->setFixedHeight(48);
-    m_cancel = named(new QPushButton(QStringLiteral("Abbruch"), m_eggPanel), "cancelEggButton",
-                     QStringLiteral("Beendet die Eingabe zu Informationen zu diesem Ei und verwirft evtl. vorgenommene "
-                                    "Änderungen."));
-    m_enter = named(
-        new QPushButton(SpeciesWords::Singular
-                            + QStringLiteral(" anlegen und gleich in den Elternbeziehungen eintragen"),
-                        m_eggPanel),
-        "enterYoungButton",
-        QStringLiteral("Die Taube wird damit angelegt (als Jungtaube) \nund das Zuchtpaar wird automatisch bei den "
-                       "\nElternbeziehungen eingetragen."));
-
-    auto* form = new QFormLayout(m_eggPanel);
-    form->setContentsMargins(0, 0, 0, 0);
-    form->addRow(QStringLiteral("bekommt Ringnr:"), m_ring);
-    form->addRow(QStringLiteral("Geschlecht:"), m_sex);
-    form->addRow(QStringLiteral("Art/Rasse:"), m_breed);
-    form->addRow(QStringLiteral("Schlupfdatum:"), m_hatched);
-    form->addRow(QStringLiteral("abgesetzt:"), m_weaned);
-    form->addRow(QStringLiteral("Bemerkungen:"), m_remarks);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_cancel);
-    buttons->addWidget(m_enter, 1);
-    form->addRow(buttons);
+    m_clearEgg = named(new QPushButton(QStringLiteral("Ei-Infos löschen"), this), "clearEggButton",
+                       QStringLiteral("Löscht die Beringungsinformationen zum ausgewählten Ei. \n\nDadurch wird auch ")
+                           + SpeciesWords::Accusative
+                           + QStringLiteral(" mit dieser Ringnummer gelöscht,\nsamt seinen Elternbeziehungen. Danach "
+                                            "kann zu diesem Ei\neine neue Ringnummer vergeben werden."));
+    buildEggPanel();
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel(QStringLiteral("Ei Nr:"), this), 0, 0);
@@ -82,6 +44,49 @@ RingingGroup::RingingGroup(StockDocument& stock, std::function<std::pair<QString
     connect(m_clearEgg, &QPushButton::clicked, this, &RingingGroup::clearEggInfo);
     m_clearEgg->hide();
     m_eggPanel->hide();
+}
+
+void RingingGroup::buildEggPanel()
+{
+    // The bird of this egg, named as the vocabulary of the build names it.
+    const QString ofTheBird = QLatin1Char(' ') + SpeciesWords::Genitive + QStringLiteral(" aus diesem Ei");
+    m_eggPanel = new QWidget(this);
+    m_eggPanel->setObjectName(QStringLiteral("eggPanel"));
+    m_ring = named(new QLineEdit(m_eggPanel), "youngRingEdit", QStringLiteral("Ringnummer") + ofTheBird);
+    m_ring->setMaxLength(kRingLength);
+    m_sex = named(makeListCombo(m_eggPanel, {}), "youngSexList", QStringLiteral("Geschlecht") + ofTheBird);
+    setChoices(m_sex, sexWords());
+    m_breed = named(makeChoiceCombo(m_eggPanel, {}), "youngBreedCombo", QStringLiteral("Art/Rasse") + ofTheBird);
+    m_hatched = named(new QLineEdit(m_eggPanel), "hatchedEdit", QStringLiteral("Schlupfdatum") + ofTheBird);
+    m_weaned = named(new QLineEdit(m_eggPanel), "weanedEdit", QStringLiteral("Absetzdatum") + ofTheBird);
+    m_remarks
+        = named(new QPlainTextEdit(m_eggPanel), "youngRemarksEdit",
+                QStringLiteral("Bemerkungen über ") + SpeciesWords::Accusative + QStringLiteral(" aus diesem Ei"));
+    m_remarks->setTabChangesFocus(true);
+    m_remarks->setFixedHeight(48);
+    m_cancel = named(new QPushButton(QStringLiteral("Abbruch"), m_eggPanel), "cancelEggButton",
+                     QStringLiteral("Beendet die Eingabe zu Informationen zu diesem Ei und verwirft evtl. vorgenommene "
+                                    "Änderungen."));
+    m_enter = named(new QPushButton(SpeciesWords::Singular
+                                        + QStringLiteral(" anlegen und gleich in den Elternbeziehungen eintragen"),
+                                    m_eggPanel),
+                    "enterYoungButton",
+                    QStringLiteral("Legt ") + SpeciesWords::Accusative
+                        + QStringLiteral(" aus diesem Ei im Bestand an \nund trägt das Zuchtpaar automatisch bei den "
+                                         "\nElternbeziehungen ein."));
+
+    auto* form = new QFormLayout(m_eggPanel);
+    form->setContentsMargins(0, 0, 0, 0);
+    form->addRow(QStringLiteral("bekommt Ringnr:"), m_ring);
+    form->addRow(QStringLiteral("Geschlecht:"), m_sex);
+    form->addRow(QStringLiteral("Art/Rasse:"), m_breed);
+    form->addRow(QStringLiteral("Schlupfdatum:"), m_hatched);
+    form->addRow(QStringLiteral("abgesetzt:"), m_weaned);
+    form->addRow(QStringLiteral("Bemerkungen:"), m_remarks);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_cancel);
+    buttons->addWidget(m_enter, 1);
+    form->addRow(buttons);
 }
 
 void RingingGroup::showClutch(int pair, int clutch)

@@ -29,6 +29,7 @@ public:
     void showAll(bool all);
 
 private:
+    void buildEggPanel();
     void selectEgg();
     void enterYoung();
     void clearEggInfo();

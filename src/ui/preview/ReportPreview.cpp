@@ -31,7 +31,29 @@ ReportPreview::ReportPreview(std::shared_ptr<const ReportPages> pages, QString t
     setWindowTitle(QStringLiteral("Druckvorschau"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    QLayout* bar = buildToolBar();
 
+    m_image = new QLabel;
+    m_image->setObjectName(QStringLiteral("pageImage"));
+    m_image->setAccessibleName(QStringLiteral("Seite"));
+    m_image->setAlignment(Qt::AlignCenter);
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("pageArea"));
+    m_scroll->setAccessibleName(QStringLiteral("Vorschau"));
+    m_scroll->setWidget(m_image);
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setAlignment(Qt::AlignCenter);
+    m_scroll->setBackgroundRole(QPalette::Dark);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(bar);
+    layout->addWidget(m_scroll, 1);
+    resize(820, 960);
+    showPage(0);
+}
+
+QLayout* ReportPreview::buildToolBar()
+{
     auto* bar = new QHBoxLayout;
     m_previous = new QPushButton(QStringLiteral("◀ Vorige Seite"), this);
     m_previous->setObjectName(QStringLiteral("previousPage"));
@@ -61,22 +83,6 @@ ReportPreview::ReportPreview(std::shared_ptr<const ReportPages> pages, QString t
     bar->addWidget(pdf);
     bar->addWidget(close);
 
-    m_image = new QLabel;
-    m_image->setObjectName(QStringLiteral("pageImage"));
-    m_image->setAccessibleName(QStringLiteral("Seite"));
-    m_image->setAlignment(Qt::AlignCenter);
-    m_scroll = new QScrollArea(this);
-    m_scroll->setObjectName(QStringLiteral("pageArea"));
-    m_scroll->setAccessibleName(QStringLiteral("Vorschau"));
-    m_scroll->setWidget(m_image);
-    m_scroll->setWidgetResizable(true);
-    m_scroll->setAlignment(Qt::AlignCenter);
-    m_scroll->setBackgroundRole(QPalette::Dark);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(bar);
-    layout->addWidget(m_scroll, 1);
-
     connect(m_previous, &QPushButton::clicked, this, [this] { showPage(m_current - 1); });
     connect(m_next, &QPushButton::clicked, this, [this] { showPage(m_current + 1); });
     connect(m_zoomChoice, &QComboBox::currentIndexChanged, this,
@@ -84,9 +90,7 @@ ReportPreview::ReportPreview(std::shared_ptr<const ReportPages> pages, QString t
     connect(print, &QPushButton::clicked, this, [this] { ReportActions::print(this, *m_pages, m_title, m_fileName); });
     connect(pdf, &QPushButton::clicked, this, [this] { ReportActions::saveAsPdf(this, *m_pages, m_fileName); });
     connect(close, &QPushButton::clicked, this, &QDialog::close);
-
-    resize(820, 960);
-    showPage(0);
+    return bar;
 }
 
 void ReportPreview::showPage(int index)

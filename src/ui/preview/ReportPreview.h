@@ -31,6 +31,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    QLayout* buildToolBar();
     double zoomFactor() const;
     void renderCurrent();
 

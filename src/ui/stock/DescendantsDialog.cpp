@@ -43,7 +43,24 @@ DescendantsDialog::DescendantsDialog(const StockDocument& stock, QWidget* parent
     titleFont.setUnderline(true);
     m_resultsTitle->setFont(titleFont);
     grid->addWidget(m_resultsTitle, 2, 0, 1, 2);
+    grid->addWidget(buildResultTabs(), 3, 0);
+    grid->addWidget(buildInfoBox(), 3, 1);
+    grid->setColumnStretch(0, 1);
 
+    connect(searchButton, &QPushButton::clicked, this, &DescendantsDialog::search);
+    connect(m_selector, &QComboBox::activated, this, [this] {
+        m_tabs->hide();
+        m_resultsTitle->hide();
+        clearInfo();
+        search();
+    });
+    m_tabs->hide();
+    m_resultsTitle->hide();
+    setFixedSize(sizeHint().expandedTo(QSize(600, 480)));
+}
+
+QTabWidget* DescendantsDialog::buildResultTabs()
+{
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("resultTabs"));
     const std::pair<QString, QString> tabs[] = {
@@ -66,8 +83,11 @@ DescendantsDialog::DescendantsDialog(const StockDocument& stock, QWidget* parent
         connect(m_lists[g], &RingList::ringSelected, this, &DescendantsDialog::showInfo);
         connect(m_lists[g], &RingList::ringActivated, this, &DescendantsDialog::pedigreeRequested);
     }
-    grid->addWidget(m_tabs, 3, 0);
+    return m_tabs;
+}
 
+QWidget* DescendantsDialog::buildInfoBox()
+{
     auto* info = new QGroupBox(QStringLiteral("Infos zur Auswahl:"), this);
     auto* infoLayout = new QVBoxLayout(info);
     m_infoRing = new QLabel(info);
@@ -86,19 +106,7 @@ DescendantsDialog::DescendantsDialog(const StockDocument& stock, QWidget* parent
     m_infoRemarks->setPalette(display);
     for (QWidget* w : std::initializer_list<QWidget*> {m_infoRing, m_infoBreeder, m_infoColour, m_infoRemarks})
         infoLayout->addWidget(w);
-    grid->addWidget(info, 3, 1);
-    grid->setColumnStretch(0, 1);
-
-    connect(searchButton, &QPushButton::clicked, this, &DescendantsDialog::search);
-    connect(m_selector, &QComboBox::activated, this, [this] {
-        m_tabs->hide();
-        m_resultsTitle->hide();
-        clearInfo();
-        search();
-    });
-    m_tabs->hide();
-    m_resultsTitle->hide();
-    setFixedSize(sizeHint().expandedTo(QSize(600, 480)));
+    return info;
 }
 
 void DescendantsDialog::showEvent(QShowEvent* event)

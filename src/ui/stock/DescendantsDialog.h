@@ -30,6 +30,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QTabWidget* buildResultTabs();
+    QWidget* buildInfoBox();
     void prepareOnShow();
     void search();
     void showInfo(const QString& ring);

@@ -66,7 +66,6 @@ EnterAnimalsDialog::EnterAnimalsDialog(StockDocument& stock, QWidget* parent) : 
 
 void EnterAnimalsDialog::buildFields()
 {
-    const QString& genitive = SpeciesWords::Genitive;
     auto* grid = new QGridLayout(this);
     auto* intro = new QLabel(
         QStringLiteral("Hier können Sie neue ") + SpeciesWords::Plural
@@ -77,29 +76,7 @@ void EnterAnimalsDialog::buildFields()
 
     m_fields = makeAnimalFields(this, QStringLiteral("Bemerkungen:\n(Punkte etc.)"));
     m_fields.remarks->setStyleSheet(QStringLiteral("font-family: Arial; font-size: 15px;"));
-
-    m_fields.ring->setToolTip(QStringLiteral("Geben Sie hier die Ringnummer ") + genitive + QStringLiteral(" an."));
-    m_fields.sex->setToolTip(
-        QStringLiteral("Geben Sie hier das Geschlecht ") + genitive
-        + QStringLiteral(" an. Sollte dieses noch nicht bekannt sein, dann wählen Sie bitte \"unbekannt\" aus."));
-    m_fields.year->setToolTip(
-        QStringLiteral("Geben Sie hier das Geburtsjahr ") + genitive
-        + QStringLiteral(" an. Auch wenn das Jahr bspw. in der Ringnummer enthalten ist ist diese Angabe für das "
-                         "Sortieren nach Geburtsjahr trotzdem wichtig."));
-    m_fields.breeder->setToolTip(QStringLiteral("Wer ist der Züchter ") + genitive + QStringLiteral("?"));
-    m_fields.colour->setToolTip(
-        QStringLiteral("Geben Sie hier die Farbe ") + genitive
-        + QStringLiteral(" an. Die Zeichnung (einfarbig, gepunktet, etc.) können Sie weiter unten festlegen."));
-    m_fields.markings->setToolTip(QStringLiteral("Geben Sie hier die Zeichnung ") + genitive
-                                  + QStringLiteral(" (z.B. einfarbig oder gescheckt) an."));
-    m_fields.breed->setToolTip(QStringLiteral("Geben Sie hier die Rasse / Art ") + genitive
-                               + QStringLiteral(" (z.B. Jungvogel oder Zuchtweibchen) an."));
-    m_fields.remarks->setToolTip(
-        QStringLiteral("Hier können Sie verschiedenste Dinge ") + genitive
-        + QStringLiteral(" eintragen. Das können erreichte Punkte, Medallien, Tod, usw. sein. Diese Infos werden auf "
-                         "dem Abstammungsnachweis gedruckt."));
-    m_fields.listRemarks->setToolTip(QStringLiteral("Die Informationen die Sie hier eintragen erscheinen auf der ")
-                                     + SpeciesWords::Plural + QStringLiteral("bestandsliste."));
+    describeFields();
 
     int row = kFirstFieldRow;
     for (const AnimalFields::Row& r : std::as_const(m_fields.rows)) {
@@ -138,6 +115,33 @@ void EnterAnimalsDialog::buildFields()
     connect(m_showSeries, &QCheckBox::toggled, this, &EnterAnimalsDialog::updateSeriesVisibility);
 }
 
+void EnterAnimalsDialog::describeFields()
+{
+    const QString& genitive = SpeciesWords::Genitive;
+    m_fields.ring->setToolTip(QStringLiteral("Geben Sie hier die Ringnummer ") + genitive + QStringLiteral(" an."));
+    m_fields.sex->setToolTip(
+        QStringLiteral("Geben Sie hier das Geschlecht ") + genitive
+        + QStringLiteral(" an. Sollte dieses noch nicht bekannt sein, dann wählen Sie bitte \"unbekannt\" aus."));
+    m_fields.year->setToolTip(
+        QStringLiteral("Geben Sie hier das Geburtsjahr ") + genitive
+        + QStringLiteral(" an. Auch wenn das Jahr bspw. in der Ringnummer enthalten ist ist diese Angabe für das "
+                         "Sortieren nach Geburtsjahr trotzdem wichtig."));
+    m_fields.breeder->setToolTip(QStringLiteral("Wer ist der Züchter ") + genitive + QStringLiteral("?"));
+    m_fields.colour->setToolTip(
+        QStringLiteral("Geben Sie hier die Farbe ") + genitive
+        + QStringLiteral(" an. Die Zeichnung (einfarbig, gepunktet, etc.) können Sie weiter unten festlegen."));
+    m_fields.markings->setToolTip(QStringLiteral("Geben Sie hier die Zeichnung ") + genitive
+                                  + QStringLiteral(" (z.B. einfarbig oder gescheckt) an."));
+    m_fields.breed->setToolTip(QStringLiteral("Geben Sie hier die Rasse / Art ") + genitive
+                               + QStringLiteral(" (z.B. Jungvogel oder Zuchtweibchen) an."));
+    m_fields.remarks->setToolTip(
+        QStringLiteral("Hier können Sie verschiedenste Dinge ") + genitive
+        + QStringLiteral(" eintragen. Das können erreichte Punkte, Medallien, Tod, usw. sein. Diese Infos werden auf "
+                         "dem Abstammungsnachweis gedruckt."));
+    m_fields.listRemarks->setToolTip(QStringLiteral("Die Informationen die Sie hier eintragen erscheinen auf der ")
+                                     + SpeciesWords::Plural + QStringLiteral("bestandsliste."));
+}
+
 void EnterAnimalsDialog::buildSeriesColumn()
 {
     // The series controls stand beside the rows they keep, where the picture is without series entry,
@@ -172,7 +176,13 @@ void EnterAnimalsDialog::buildSeriesColumn()
         grid->addWidget(box, row++, kSeriesColumn);
         m_seriesWidgets.append(box);
     }
+    QWidget* range = buildRangeGroup();
+    grid->addWidget(range, kFirstFieldRow + 7, kSeriesColumn, 3, 1);
+    m_seriesWidgets.append(range);
+}
 
+QWidget* EnterAnimalsDialog::buildRangeGroup()
+{
     auto* range = new QGroupBox(QStringLiteral("Serieneingabe mit fortlaufender Ringnummer: "), this);
     auto* rangeLayout = new QGridLayout(range);
     auto* explanation = new QLabel(QStringLiteral("Sie haben z.B. 20 fortlaufende Ringnummern? Kein Problem! Einfach "
@@ -218,8 +228,7 @@ void EnterAnimalsDialog::buildSeriesColumn()
     m_progress->setValue(0);
     rangeLayout->addWidget(m_progress, editRow, 0, 1, 2);
     connect(create, &QPushButton::clicked, this, &EnterAnimalsDialog::createRange);
-    grid->addWidget(range, kFirstFieldRow + 7, kSeriesColumn, 3, 1);
-    m_seriesWidgets.append(range);
+    return range;
 }
 
 void EnterAnimalsDialog::updateSeriesVisibility()

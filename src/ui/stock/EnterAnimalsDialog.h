@@ -35,6 +35,8 @@ protected:
 private:
     void buildFields();
     void buildSeriesColumn();
+    void describeFields();
+    QWidget* buildRangeGroup();
     void prepareOnShow();
     void refill(QComboBox* combo, QString Animal::*field);
     void saveOneAnimal();

@@ -49,6 +49,27 @@ SearchDialog::SearchDialog(StockDocument& stock, QWidget* parent) : QDialog(pare
 
     auto* columns = new QHBoxLayout;
     outer->addLayout(columns, 1);
+    columns->addLayout(buildResultColumn(), 1);
+    columns->addWidget(buildCriteriaForm(), 2);
+
+    auto* showAll
+        = new QPushButton(QStringLiteral("Alle gefundene ") + SpeciesWords::Plural + QStringLiteral(" anzeigen"), this);
+    showAll->setObjectName(QStringLiteral("showAllButton"));
+    outer->addWidget(showAll);
+
+    connect(m_results, &RingList::ringActivated, this, &SearchDialog::pedigreeRequested);
+    connect(showAll, &QPushButton::clicked, this,
+            [this] { emit showAllFound(m_results->rings(), m_results->selectedRing()); });
+    // A change made from here (through the change dialog) shows in the results at once.
+    connect(&m_stock, &StockDocument::changed, this, [this] {
+        if (isVisible())
+            runSearch();
+    });
+    setFixedSize(sizeHint().expandedTo(QSize(760, 560)));
+}
+
+QLayout* SearchDialog::buildResultColumn()
+{
     auto* left = new QVBoxLayout;
     m_results = new RingList(this);
     m_results->setObjectName(QStringLiteral("resultList"));
@@ -60,11 +81,13 @@ SearchDialog::SearchDialog(StockDocument& stock, QWidget* parent) : QDialog(pare
     left->addWidget(m_results, 1);
     left->addWidget(m_count);
     left->addWidget(new QLabel(QStringLiteral("Ein Doppelklick zeigt den Abstammungsnachweis an."), this));
-    columns->addLayout(left, 1);
+    return left;
+}
 
+QWidget* SearchDialog::buildCriteriaForm()
+{
     m_form = new QWidget(this);
     auto* grid = new QGridLayout(m_form);
-    columns->addWidget(m_form, 2);
     addTextCriterion("ringCriterion", QStringLiteral("Ring-Nr (auch Teile davon):"), QStringLiteral("Ring-Nr lautet:"),
                      QStringLiteral("Ring-Nr muß genau so sein."), false);
     addTextCriterion("breederCriterion", QStringLiteral("Züchter (auch Teile davon):"), QStringLiteral("Züchter ist:"),
@@ -90,23 +113,9 @@ SearchDialog::SearchDialog(StockDocument& stock, QWidget* parent) : QDialog(pare
     addTextCriterion("breedCriterion", QStringLiteral("Rasse (auch Teile davon):"), QStringLiteral("Rasse ist:"),
                      QStringLiteral("Rasse muß genau so sein."), true);
     grid->setRowStretch(grid->rowCount(), 1);
-
-    auto* showAll
-        = new QPushButton(QStringLiteral("Alle gefundene ") + SpeciesWords::Plural + QStringLiteral(" anzeigen"), this);
-    showAll->setObjectName(QStringLiteral("showAllButton"));
-    outer->addWidget(showAll);
-
     connect(m_sex, &QComboBox::currentIndexChanged, this, &SearchDialog::runSearch);
     connect(clearSex, &QPushButton::clicked, this, [this] { m_sex->setCurrentIndex(-1); });
-    connect(m_results, &RingList::ringActivated, this, &SearchDialog::pedigreeRequested);
-    connect(showAll, &QPushButton::clicked, this,
-            [this] { emit showAllFound(m_results->rings(), m_results->selectedRing()); });
-    // A change made from here (through the change dialog) shows in the results at once.
-    connect(&m_stock, &StockDocument::changed, this, [this] {
-        if (isVisible())
-            runSearch();
-    });
-    setFixedSize(sizeHint().expandedTo(QSize(760, 560)));
+    return m_form;
 }
 
 void SearchDialog::addTextCriterion(const char* name, const QString& partial, const QString& exact,

@@ -36,6 +36,8 @@ private:
         QString partialLabel;
         QString exactLabel;
     };
+    QLayout* buildResultColumn();
+    QWidget* buildCriteriaForm();
     void addTextCriterion(const char* name, const QString& partial, const QString& exact, const QString& exactBox,
                           bool combo);
     QString inputText(int criterion) const;

@@ -5,7 +5,6 @@
 #include "core/export/CsvExport.h"
 #include "core/stock/RingIndex.h"
 #include "core/stock/StockDocument.h"
-#include "reports/layouts/PedigreeReport.h"
 #include "support/FileHelpers.h"
 #include "support/SampleAnimals.h"
 
@@ -114,23 +113,6 @@ private slots:
                          bird("S", Sex::Male, "G1", "G2"),
                          bird("X", Sex::Male, "S", "D")};
         QCOMPARE(inbreedingOfLast(t).coefficient, 0.25);
-    }
-
-    void repeatedAncestorsGetTheSameLetter()
-    {
-        PedigreeSlots ancestors;
-        ancestors.index[1] = 10;
-        ancestors.index[2] = 11;
-        ancestors.index[3] = 20; // the father's father ...
-        ancestors.index[5] = 20; // ... is the mother's father too
-        ancestors.index[7] = 30;
-        ancestors.index[11] = 30;
-        const auto marks = PedigreeReport::repeatMarks(ancestors);
-        QCOMPARE(marks[3], QStringLiteral("A"));
-        QCOMPARE(marks[5], QStringLiteral("A"));
-        QCOMPARE(marks[7], QStringLiteral("B"));
-        QCOMPARE(marks[11], QStringLiteral("B"));
-        QVERIFY(marks[1].isEmpty() && marks[4].isEmpty());
     }
 
     void theStockAsCsvForASpreadsheet()
