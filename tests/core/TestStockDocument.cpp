@@ -70,7 +70,7 @@ private slots:
         const QString kid = QStringLiteral("KID");
 
         row(
-            "offer values: marks change", [](D& s) { s.markListedValues(&Animal::breed); }, D::ListedMarks);
+            "offer values: marks change", [](D& s) { s.offerValues(&Animal::breed); }, D::ListedMarks);
         row(
             "year list: no mark set", [](D& s) { s.unmarkForYearList(std::nullopt); }, nothing);
         row(

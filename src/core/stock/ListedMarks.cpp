@@ -2,16 +2,19 @@
 
 #include <QSet>
 
-bool markListedValues(AnimalTable& animals, QString Animal::*field)
+bool markListedValues(AnimalTable& animals, QString Animal::*field, QStringList* offered)
 {
-    QSet<QString> offered;
+    QSet<QString> values;
     for (const Animal& a : animals) {
-        if (a.active == 1)
-            offered.insert(a.*field);
+        if (a.active == 1 && !values.contains(a.*field)) {
+            values.insert(a.*field);
+            if (offered)
+                offered->append(a.*field);
+        }
     }
     bool changed = false;
     for (Animal& a : animals) {
-        const quint8 mark = offered.contains(a.*field) ? 1 : 0;
+        const quint8 mark = values.contains(a.*field) ? 1 : 0;
         changed = changed || a.listedMark != mark;
         a.listedMark = mark;
     }

@@ -1,5 +1,6 @@
 #include "core/stock/StockDocument.h"
 
+#include "core/model/Alphabetical.h"
 #include "core/stock/AnimalDeletion.h"
 #include "core/stock/AnimalQueries.h"
 #include "core/stock/DescendantsFinder.h"
@@ -54,10 +55,14 @@ const Animal* StockDocument::lastActive(const QString& ring) const
     return i < 0 ? nullptr : &m_db.animals[size_t(i)];
 }
 
-void StockDocument::markListedValues(QString Animal::*field)
+QStringList StockDocument::offerValues(QString Animal::*field)
 {
-    if (::markListedValues(m_db.animals, field))
+    QStringList values;
+    const bool changed = markListedValues(m_db.animals, field, &values);
+    sortAlphabetically(values);
+    if (changed)
         notify(ListedMarks);
+    return values;
 }
 
 void StockDocument::unmarkForYearList(const std::optional<QString>& breed)

@@ -56,8 +56,10 @@ public:
     // The last active animal with exactly this ring, or nullptr.
     const Animal* lastActive(const QString& ring) const;
 
-    // The listed marks that offering a field's distinct values leaves.
-    void markListedValues(QString Animal::*field);
+    // The distinct values of a field over the active animals, alphabetical,
+    // offered in a suggestion list. Offering them leaves the listed marks the
+    // saved file keeps (a ListedMarks change).
+    QStringList offerValues(QString Animal::*field);
     // The listed marks that the stock list by birth year leaves.
     void unmarkForYearList(const std::optional<QString>& breed);
 

@@ -1,8 +1,5 @@
 #include "ui/common/Choices.h"
 
-#include "core/stock/AnimalQueries.h"
-#include "core/stock/StockDocument.h"
-
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
@@ -89,10 +86,4 @@ std::optional<Sex> selectedSex(const QComboBox* combo)
     if (combo->currentIndex() < 0)
         return std::nullopt;
     return static_cast<Sex>(combo->currentIndex());
-}
-
-QStringList offeredValues(StockDocument& stock, QString Animal::*field)
-{
-    stock.markListedValues(field);
-    return distinctValues(stock.animals(), field);
 }

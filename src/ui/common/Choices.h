@@ -9,7 +9,6 @@
 
 class QComboBox;
 class QWidget;
-class StockDocument;
 
 // Drop-down lists shared by every window. Entries are handed over already in
 // their order (alphabetical where the list is); the combo never reorders.
@@ -25,11 +24,6 @@ void setChoices(QComboBox* combo, const QStringList& entries);
 void clearChoice(QComboBox* combo);
 // Selects the last entry equal to text; false (and the selection unchanged) when there is none.
 bool selectEntry(QComboBox* combo, const QString& text);
-
-// The distinct values of a field over the active animals, alphabetical, as a
-// suggestion list offers them. Offering them leaves the animals' listed marks
-// as the saved file keeps them (through the stock document).
-QStringList offeredValues(StockDocument& stock, QString Animal::*field);
 
 // The three sex words in the order of their stored values 0, 1, 2.
 QStringList sexWords();

@@ -139,7 +139,7 @@ void MainWindow::refresh()
     m_pedigree->setRings(pedigreeCandidates(m_stock.animals()));
     applyPrintSettings();
     m_pairGroup->setPairs(pairCaptions(m_stock.pairs()));
-    m_stockListPanel->setBreeds(offeredValues(m_stock, &Animal::breed));
+    m_stockListPanel->setBreeds(m_stock.offerValues(&Animal::breed));
 }
 
 void MainWindow::clearSelections()

@@ -255,7 +255,7 @@ void EnterAnimalsDialog::showEvent(QShowEvent* event)
 
 void EnterAnimalsDialog::refill(QComboBox* combo, QString Animal::*field)
 {
-    setChoices(combo, offeredValues(m_stock, field));
+    setChoices(combo, m_stock.offerValues(field));
 }
 
 void EnterAnimalsDialog::prepareOnShow()

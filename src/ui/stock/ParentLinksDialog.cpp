@@ -142,7 +142,7 @@ ParentListOptions ParentLinksDialog::options() const
 
 void ParentLinksDialog::rebuildLists()
 {
-    m_filter->setBreeds(offeredValues(m_stock, &Animal::breed));
+    m_filter->setBreeds(m_stock.offerValues(&Animal::breed));
     fillLists();
 }
 
