@@ -144,6 +144,21 @@ private slots:
         QCOMPARE(lines[3], QStringLiteral("2;;;0;;;;;;;;;;"));
     }
 
+    // A text a spreadsheet would run as a formula is written as text; numbers stay numbers.
+    void formulaTextsAreDefused()
+    {
+        AnimalTable t = {bird("=1+2", Sex::Male, "+49", "-X", -3), bird("@SUM(A1)", Sex::Female)};
+        t[0].breeder = QStringLiteral("\tHaas");
+        t[0].remarks = QStringLiteral("\r=HYPERLINK(\"x\")");
+        t[1].colour = QStringLiteral("gelb=rot"); // only the start counts
+        const QStringList lines = QString::fromUtf8(stockCsv(t, {0, 1})).split(QStringLiteral("\r\n"));
+        QVERIFY(lines[1].startsWith(QStringLiteral("'=1+2;männlich;-3;'\tHaas;")));
+        QVERIFY(lines[1].contains(QStringLiteral(";'+49;'-X;\"'\r=HYPERLINK(\"\"x\"\")\";")));
+        QVERIFY(lines[2].startsWith(QStringLiteral("'@SUM(A1);weiblich;2012;Müller;gelb=rot;")));
+        BreedingPair pair {QStringLiteral("-C"), QStringLiteral("H"), 1, 0, {}};
+        QVERIFY(QString::fromUtf8(breedingCsv({pair})).contains(QStringLiteral("\r\n1;'-C;H;1;")));
+    }
+
     void theCheckFindsWhatHandKeptStocksCollect()
     {
         QTemporaryDir pictures;
@@ -163,7 +178,7 @@ private slots:
                                                 }});
         const QStringList expected = {
             "Der Vater „DAD“ von „KID“ ist weiblich.",
-            "Vater „DAD“ (Jahrgang 2015) ist jünger als ihr Kind „KID“ (Jahrgang 2012).",
+            "Vater „DAD“ (Jahrgang 2015) ist jünger als sein Kind „KID“ (Jahrgang 2012).",
             "Die Mutter „MUM“ von „KID“ ist männlich.",
             "Vater „NOBODY“ von „ORPHAN“ gibt es nicht im Bestand.",
             "2 aktive Tiere tragen dieselbe Ringnummer: Twin, TWIN.",

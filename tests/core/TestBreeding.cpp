@@ -69,6 +69,13 @@ private slots:
         QCOMPARE(checkClutch(input), QString());
         input.eggCount = QStringLiteral("-1");
         QCOMPARE(checkClutch(input), QStringLiteral("Ungültige Anzahl Eier!"));
+        input.eggCount = QString::number(kMaxEggsPerClutch);
+        QCOMPARE(checkClutch(input), QString());
+        // A slip of the keyboard must not make a clutch of gigabytes.
+        for (const char* slip : {"31", "100000000"}) {
+            input.eggCount = QString::fromLatin1(slip);
+            QCOMPARE(checkClutch(input), QStringLiteral("Ungültige Anzahl Eier!"));
+        }
         input.incubationStart.clear();
         QCOMPARE(checkClutch(input), QStringLiteral("Ungültiges Datum bei Gelege Gesetzt!"));
         input.incubationStart = QStringLiteral("05.04.2024");
@@ -146,7 +153,7 @@ private slots:
     {
         AnimalTable animals = {testAnimal("COCK", Sex::Male, 2020, "Gloster"), testAnimal("J-1", Sex::Female)};
         animals[1].breed = QStringLiteral("Gloster Corona");
-        animals[1].remarks = QStringLiteral("Schau\r\nSieger");
+        animals[1].remarks = QStringLiteral("Schau\r\nSieger\nKöln\rGold");
         BreedingPair pair = makePair(validPair());
         Clutch clutch = savedClutch({}, {"2", "01.04.2024", "02.04.2024", "03.04.2024"});
         clutch.young[0] = {QStringLiteral("J-1"), *Dates::parse(QStringLiteral("30.05.2024")), 0};
@@ -166,7 +173,7 @@ private slots:
         QCOMPARE(young[0].indexOf(QStringLiteral("weiblich")), 37);
         QCOMPARE(young[0].indexOf(QStringLiteral("Gloster Corona")), 51);
         QCOMPARE(young[0].indexOf(QStringLiteral("30.05.2024")), 87);
-        QCOMPARE(young[1], QString(14, QLatin1Char(' ')) + "Schau Sieger");
+        QCOMPARE(young[1], QString(14, QLatin1Char(' ')) + "Schau Sieger Köln Gold"); // any line break, one space
         QCOMPARE(young[2], QString(14, QLatin1Char(' ')) + "nicht beringt"); // egg 2, on its own line
     }
 };

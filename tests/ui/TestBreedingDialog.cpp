@@ -112,6 +112,41 @@ private slots:
         choose(child<QComboBox>(m_dialog, "pairList"), QStringLiteral("COCK - HEN vom 05.03.24"));
         QCOMPARE(child<QLabel>(m_dialog, "pairInbreedingLabel")->text(),
                  QStringLiteral("Inzuchtkoeffizient der Jungen: 12,5 %"));
+
+        // The figure belongs to the pair shown: gone with the pair, the tab or the dialog.
+        click(m_dialog, "deletePairButton");
+        QVERIFY(child<QLabel>(m_dialog, "pairInbreedingLabel")->text().isEmpty());
+        createPair();
+        choose(child<QComboBox>(m_dialog, "pairList"), QStringLiteral("COCK - HEN vom 05.03.24"));
+        child<QTabWidget>(m_dialog, "breedingTabs")->setCurrentIndex(0);
+        child<QTabWidget>(m_dialog, "breedingTabs")->setCurrentIndex(1);
+        QVERIFY(child<QLabel>(m_dialog, "pairInbreedingLabel")->text().isEmpty());
+        choose(child<QComboBox>(m_dialog, "pairList"), QStringLiteral("COCK - HEN vom 05.03.24"));
+        m_dialog->reject();
+        m_dialog = m_f->open("breedingButton", "BreedingDialog");
+        QVERIFY(child<QLabel>(m_dialog, "pairInbreedingLabel")->text().isEmpty());
+    }
+
+    // A pair file may hold another egg count than young records, even a huge one: the eggs
+    // offered are the records it holds, and choosing one works.
+    void aClutchIsRingedByTheRecordsItHolds()
+    {
+        m_dialog->reject();
+        m_f->change([](Database& db) {
+            Clutch clutch {45380, 45383, 45384, 100000000, {{}, {QStringLiteral("HEN"), 0, 45398}}};
+            db.pairs = {{QStringLiteral("COCK"), QStringLiteral("HEN"), 3, 45356, {clutch}}};
+        });
+        m_dialog = m_f->open("breedingButton", "BreedingDialog");
+        child<QTabWidget>(m_dialog, "breedingTabs")->setCurrentIndex(1);
+        choose(child<QComboBox>(m_dialog, "pairList"), QStringLiteral("COCK - HEN vom 05.03.24"));
+        choose(child<QComboBox>(m_dialog, "clutchList"), QStringLiteral("Gelege 1"));
+        QCOMPARE(entries(child<QComboBox>(m_dialog, "eggList")), (QStringList {"1", "2"}));
+        ring("1", "DE-1", 1);
+        QCOMPARE(m_f->stock().pairs()[0].clutches[0].young[0].ring, QStringLiteral("DE-1"));
+        type(m_dialog, "eggCountEdit", QStringLiteral("100000000"));
+        click(m_dialog, "saveClutchButton");
+        QCOMPARE(m_f->messages.last(), QStringLiteral("Ungültige Anzahl Eier!"));
+        QCOMPARE(m_f->stock().pairs()[0].clutches[0].young.size(), size_t(2));
     }
 
     // "Zuchtpaar speichern", "Gelege löschen" and "Zuchtpaar löschen" change the pair table through the document.

@@ -129,7 +129,7 @@ private slots:
         child<QComboBox>(w, "stockListOutput")->setCurrentIndex(int(StockListOutput::HtmlFile));
         click(w, "sortByRing");
         QCOMPARE(m_f->prompts.askedTitles.last(), QStringLiteral("Geben Sie Ihrer Bestandsliste einen Namen"));
-        QVERIFY(m_f->prompts.proposedPaths.last().endsWith(QStringLiteral("/Taubenbestandsliste.html")));
+        QVERIFY(m_f->prompts.proposedPaths.last().endsWith(QStringLiteral("/Kanarienvögelbestandsliste.html")));
         QVERIFY(child(w, "StockListPanel")->isVisible());
         const QString path = m_f->home() + QStringLiteral("/liste.html");
         m_f->prompts.fileNames << path;

@@ -39,10 +39,10 @@ void checkParents(const DataCheckInput& in, QStringList& findings)
                 findings
                     << QStringLiteral("Die Mutter %1 von %2 ist männlich.").arg(quoted(ring), quoted(child.ringNumber));
             if (parent.birthYear > 0 && child.birthYear > 0 && parent.birthYear > child.birthYear) {
-                findings << QStringLiteral("%1 %2 (Jahrgang %3) ist jünger als ihr Kind %4 (Jahrgang %5).")
+                findings << QStringLiteral("%1 %2 (Jahrgang %3) ist jünger als %4 Kind %5 (Jahrgang %6).")
                                 .arg(role, quoted(ring))
                                 .arg(parent.birthYear)
-                                .arg(quoted(child.ringNumber))
+                                .arg(father ? QStringLiteral("sein") : QStringLiteral("ihr"), quoted(child.ringNumber))
                                 .arg(child.birthYear);
             }
         }

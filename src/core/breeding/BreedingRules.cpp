@@ -44,7 +44,7 @@ QString checkClutch(const ClutchInput& input)
     if (!Dates::parse(input.firstEgg))
         message = QStringLiteral("Ungültiges Datum bei Erstes Ei!");
     const std::optional<qint32> count = toInt32(input.eggCount);
-    if (!count || *count < 0)
+    if (!count || *count < 0 || *count > kMaxEggsPerClutch)
         message = QStringLiteral("Ungültige Anzahl Eier!");
     if (!Dates::parse(input.lastEgg))
         message = QStringLiteral("Ungültiges Datum bei Letztes Ei!");

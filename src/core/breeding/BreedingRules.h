@@ -33,8 +33,13 @@ struct ClutchInput
     QString incubationStart;
 };
 
+// The most eggs a clutch may have: far more than any bird lays (a canary
+// lays three to six), so only a slip of the keyboard is refused.
+inline constexpr qint32 kMaxEggsPerClutch = 30;
+
 // Every check runs; the message of the last that failed, or an empty text.
-// A negative egg count is refused like a text that is no number.
+// A negative egg count, or one above kMaxEggsPerClutch, is refused like a
+// text that is no number.
 QString checkClutch(const ClutchInput& input);
 // The clutch with the typed values and its young resized to the egg count:
 // the young of the first eggs kept, new eggs unringed, surplus ones dropped.

@@ -3,6 +3,7 @@
 #include "core/model/Dates.h"
 
 #include <QHash>
+#include <QRegularExpression>
 
 namespace {
 
@@ -35,6 +36,13 @@ QString colourText(const Animal& a)
     return a.colour + QStringLiteral(" (") + a.markings + QLatin1Char(')');
 }
 
+// A remark on one line of the table: every line break (CR LF, LF or CR) becomes one space.
+QString oneLine(const QString& text)
+{
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\n|\r"));
+    return QString(text).replace(lineBreak, QStringLiteral(" "));
+}
+
 // The line of one clutch under its heading.
 QString clutchLines(const Clutch& clutch, size_t number)
 {
@@ -64,8 +72,7 @@ QString youngLines(const Clutch& clutch, size_t number, const QHash<QString, std
             lines += sexText(a->sex) + spaces(5) + a->breed.leftJustified(32, QLatin1Char(' ')) + spaces(4)
                 + tableDate(y.weaned) + QStringLiteral("\r\n");
             if (!a->remarks.isEmpty())
-                lines += spaces(14) + QString(a->remarks).replace(QStringLiteral("\r\n"), QStringLiteral(" "))
-                    + QStringLiteral("\r\n");
+                lines += spaces(14) + oneLine(a->remarks) + QStringLiteral("\r\n");
         }
     }
     return lines;

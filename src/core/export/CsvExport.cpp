@@ -37,6 +37,17 @@ private:
     QString m_text;
 };
 
+// A breeder's text as a cell: one that a spreadsheet would run as a formula
+// (starting with =, +, -, @, a tab or a carriage return) gets a leading
+// apostrophe, which spreadsheets show as plain text.
+QString text(const QString& value)
+{
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    if (!value.isEmpty() && formulaStarts.contains(value.front()))
+        return QLatin1Char('\'') + value;
+    return value;
+}
+
 QString sexWord(Sex sex)
 {
     switch (sex) {
@@ -66,9 +77,9 @@ QByteArray stockCsv(const AnimalTable& animals, const std::vector<qsizetype>& or
         const Animal& a = animals[size_t(i)];
         if (!a.isActive())
             continue;
-        csv.line({a.ringNumber, sexWord(a.sex), QString::number(a.birthYear), a.breeder, a.colour, a.markings, a.breed,
-                  a.fatherRing, a.motherRing, a.remarks, a.listRemarks,
-                  a.sold ? QStringLiteral("ja") : QStringLiteral("nein")});
+        csv.line({text(a.ringNumber), sexWord(a.sex), QString::number(a.birthYear), text(a.breeder), text(a.colour),
+                  text(a.markings), text(a.breed), text(a.fatherRing), text(a.motherRing), text(a.remarks),
+                  text(a.listRemarks), a.sold ? QStringLiteral("ja") : QStringLiteral("nein")});
     }
     return csv.bytes();
 }
@@ -93,7 +104,7 @@ QByteArray breedingCsv(const PairTable& pairs)
               "Gelege gesetzt", "Anzahl Eier", "Ei", "Ring", "Geschlüpft", "Abgesetzt"});
     for (size_t p = 0; p < pairs.size(); ++p) {
         const BreedingPair& pair = pairs[p];
-        const QStringList pairFields = {QString::number(p + 1), pair.cockRing, pair.henRing,
+        const QStringList pairFields = {QString::number(p + 1), text(pair.cockRing), text(pair.henRing),
                                         QString::number(pair.cageNumber), date(pair.breedingStart)};
         if (pair.clutches.empty())
             csv.line(pairFields + QStringList(9, QString()));
@@ -106,7 +117,8 @@ QByteArray breedingCsv(const PairTable& pairs)
                 csv.line(clutchFields + QStringList(4, QString()));
             for (size_t e = 0; e < clutch.young.size(); ++e) {
                 const Youngster& y = clutch.young[e];
-                csv.line(clutchFields + QStringList {QString::number(e + 1), y.ring, date(y.hatched), date(y.weaned)});
+                csv.line(clutchFields
+                         + QStringList {QString::number(e + 1), text(y.ring), date(y.hatched), date(y.weaned)});
             }
         }
     }

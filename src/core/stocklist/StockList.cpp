@@ -123,7 +123,7 @@ void htmlHead(HtmlBytes& html, StockListOrder order, const QString& date)
              "width=\"98%\"><tr><td colspan=\"7\" align=\"center\" bgcolor=\"#ffffff\"><font size=\"5\">");
     html.text(plural).raw("bestandsliste</font></td></tr><tr><td colspan=\"7\" align=\"center\" "
                           "bgcolor=\"#ffffff\"><font size=\"2\">erstellt am ");
-    html.text(date).raw(" mit <a href=\"").text(SpeciesWords::WebPage).raw("\">");
+    html.text(date).raw(" mit <a href=\"").text(SpeciesWords::WebAddress).raw("\">");
     html.text(QStringLiteral("Avelor Abstammungsnachweis für ") + plural).raw("</a></font></td></tr><tr>");
     for (const char* word : {"Lfd. Nr", "Ring-Nr", "Farbe", "Geburtsjahr", "Art/Rasse", "Bemerkungen", "Geschlecht"})
         html.raw("<td align=\"center\" bgcolor=\"#ffffff\"><b>").raw(word).raw("</b></td>");

@@ -84,9 +84,9 @@ QString RecordSheetReport::sexWord(Sex sex)
     case Sex::Unknown:
         return QStringLiteral("unbekannt");
     case Sex::Male:
-        return QStringLiteral("Tauber (m)");
+        return SpeciesWords::MaleSex;
     case Sex::Female:
-        return QStringLiteral("Täubin (w)");
+        return SpeciesWords::FemaleSex;
     }
     return {}; // a value the file held but no dialog sets
 }

@@ -13,7 +13,7 @@ public:
     void fill(const Animal& animal);
     const ReportPage& page() const { return m_page; }
 
-    // "unbekannt", "Tauber (m)", "Täubin (w)"; empty for any other value.
+    // "unbekannt", or the sex words of the build's vocabulary; empty for any other value.
     static QString sexWord(Sex sex);
 
 private:

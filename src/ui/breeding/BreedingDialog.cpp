@@ -217,6 +217,7 @@ void BreedingDialog::fillLists(bool tabChanged)
         m_start->clear();
         m_cage->clear();
     }
+    showPairInbreeding(); // no cock and hen chosen any more: no figure
 }
 
 void BreedingDialog::showPairInbreeding()
@@ -282,6 +283,7 @@ void BreedingDialog::selectPair()
     m_hen->setCurrentIndex(m_hen->findText(pair.henRing, Qt::MatchFixedString));
     m_clutches->setEnabled(!pair.clutches.empty());
     setChoices(m_clutches, clutchCaptions(pair));
+    showPairInbreeding();
 }
 
 void BreedingDialog::savePair()

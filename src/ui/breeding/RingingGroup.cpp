@@ -93,9 +93,10 @@ void RingingGroup::showClutch(int pair, int clutch)
 {
     m_pair = pair;
     m_clutch = clutch;
-    const qint32 eggs = m_stock.pairs().at(size_t(pair)).clutches.at(size_t(clutch)).eggCount;
+    // One entry per young record the clutch holds: a file may hold another egg count than records.
+    const size_t eggs = m_stock.pairs().at(size_t(pair)).clutches.at(size_t(clutch)).young.size();
     QStringList numbers;
-    for (int n = 1; n <= eggs; ++n)
+    for (size_t n = 1; n <= eggs; ++n)
         numbers << QString::number(n); // in numeric order: 10 follows 9
     setChoices(m_eggs, numbers);
     m_clearEgg->hide();

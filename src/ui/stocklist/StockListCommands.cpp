@@ -49,7 +49,8 @@ void StockListCommands::printedList(StockListOrder order, StockListDestination d
 
 bool StockListCommands::htmlFile(StockListOrder order)
 {
-    const QString proposed = specialFolder(SpecialFolder::Documents) + QStringLiteral("/Taubenbestandsliste.html");
+    const QString proposed = specialFolder(SpecialFolder::Documents) + QLatin1Char('/') + SpeciesWords::Plural
+        + QStringLiteral("bestandsliste.html");
     const QString path
         = Prompts::current().saveFileName(m_window, QStringLiteral("Geben Sie Ihrer Bestandsliste einen Namen"),
                                           proposed, QStringLiteral("*.html"), QStringLiteral("html"));
