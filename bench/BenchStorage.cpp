@@ -4,13 +4,20 @@
 #include "core/files/DataFiles.h"
 #include "core/files/PairFile.h"
 #include "core/files/StockFile.h"
+#include "core/stock/BackgroundSave.h"
 #include "core/stock/StockDocument.h"
+
+#include "BenchMain.h"
+
+#include <QCoreApplication>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -101,11 +108,49 @@ void restore(benchmark::State& state)
     }
 }
 
+// What the editing thread waits for one save in the background: the copy of
+// the data and the start of the saving thread. The save itself runs beside it.
+void backgroundSaveWait(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    StockDocument stock(generateStock(int(state.range(0))), DataFiles(dir.path() + QLatin1Char('/')));
+    BackgroundSave saving(stock, 0);
+    BreederData breeder;
+    for (auto _ : state) {
+        state.PauseTiming();
+        breeder.phone = breeder.phone == QLatin1String("1") ? QStringLiteral("2") : QStringLiteral("1");
+        stock.setBreederData(breeder); // a change: the timer is running
+        state.ResumeTiming();
+        QCoreApplication::processEvents(); // the timer fires: copy, then the thread starts
+        state.PauseTiming();
+        if (!saving.saving())
+            state.SkipWithError("no save started");
+        saving.finish();
+        state.ResumeTiming();
+    }
+}
+
+double maximum(const std::vector<double>& values)
+{
+    return *std::max_element(values.begin(), values.end());
+}
+
 } // namespace
 
+BENCHMARK(backgroundSaveWait)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(15)
+    ->ComputeStatistics("max", maximum)
+    ->ReportAggregatesOnly();
 BENCHMARK(backup)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(restore)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(saveStock)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(loadStock)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(saveAndLoadPairs)->Arg(10000)->Unit(benchmark::kMillisecond);
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    return runBenchmarks<QCoreApplication>(argc, argv);
+}

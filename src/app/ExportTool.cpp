@@ -242,21 +242,25 @@ private:
                                         "übergangen.\n")
                              .arg(what);
         };
+        int code = Done;
+        auto known = [this, &code](const QString& ring) {
+            if (m_stock.ringIndex().lastActiveWith(ring) >= 0)
+                return true;
+            m_err << QStringLiteral("Die Ringnummer „%1“ ist nicht im Bestand.\n").arg(ring);
+            code = NotFound;
+            return false;
+        };
         if (m_request.pair) {
+            // A misspelt ring must not look like an unrelated bird.
             const QString& cock = m_request.words[0];
             const QString& hen = m_request.words[1];
-            line(cock + QLatin1Char('\t') + hen, calculator.ofPair(cock, hen));
-            return Done;
+            if (known(cock) & known(hen))
+                line(cock + QLatin1Char('\t') + hen, calculator.ofPair(cock, hen));
+            return code;
         }
-        int code = Done;
         for (const QString& ring : m_request.words) {
-            const qsizetype animal = m_stock.ringIndex().lastActiveWith(ring);
-            if (animal < 0) {
-                m_err << QStringLiteral("Die Ringnummer „%1“ ist nicht im Bestand.\n").arg(ring);
-                code = NotFound;
-                continue;
-            }
-            line(ring, calculator.of(animal));
+            if (known(ring))
+                line(ring, calculator.of(m_stock.ringIndex().lastActiveWith(ring)));
         }
         return code;
     }
@@ -332,7 +336,8 @@ int runExport(const QStringList& arguments, QTextStream& out, QTextStream& err)
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
 
-    // The same reading as the program's start: a damaged file is reported and kept as a copy.
+    // The same reading as the program's start, but only reading: a damaged file is reported, and
+    // nothing in the data folder is written or deleted, whether the program runs or not.
     DataFiles files(folder);
     if (!QFileInfo::exists(files.stockPath())) {
         err << QStringLiteral("Die Bestandsdatei „%1“ gibt es nicht.\n")
@@ -340,7 +345,7 @@ int runExport(const QStringList& arguments, QTextStream& out, QTextStream& err)
         return FileProblem;
     }
     Database db;
-    const DataFiles::StartupResult loaded = files.load(db);
+    const DataFiles::StartupResult loaded = files.load(db, DataFiles::Access::ReadOnly);
     for (const QString& message : loaded.messages)
         err << message << '\n';
     // A check needs the whole stock: what a damaged file lost cannot be checked.

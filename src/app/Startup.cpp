@@ -1,8 +1,10 @@
 #include "app/Startup.h"
 
 #include "core/files/DataFolder.h"
+#include "core/files/DataFolderLock.h"
 #include "core/model/AppInfo.h"
 #include "core/model/SpeciesWords.h"
+#include "core/stock/BackgroundSave.h"
 #include "core/stock/PreferencesStore.h"
 #include "ui/common/Messages.h"
 #include "ui/mainwindow/MainWindow.h"
@@ -80,7 +82,7 @@ void configureApplication()
     qApp->installEventFilter(new TooltipDuration(qApp));
 }
 
-Startup::Startup(int splashDelayMs) : m_splashDelayMs(splashDelayMs) { }
+Startup::Startup(int splashDelayMs, int saveDelayMs) : m_splashDelayMs(splashDelayMs), m_saveDelayMs(saveDelayMs) { }
 
 Startup::~Startup() = default;
 
@@ -90,6 +92,12 @@ bool Startup::start()
 
     const QString folder = DataFolder::path();
     QDir().mkpath(folder); // one level: the user's data folder itself always exists
+    // Two programs on the same data would each save over the other's changes.
+    m_lock = std::make_unique<DataFolderLock>(folder);
+    if (!m_lock->tryLock()) {
+        Messages::current().warn(nullptr, DataFolderLock::alreadyOpenMessage());
+        return false;
+    }
     DataFiles files(folder);
     Database db;
     const DataFiles::StartupResult loaded = files.load(db);
@@ -101,9 +109,17 @@ bool Startup::start()
         Messages::current().warn(nullptr, message);
 
     m_stock = std::make_unique<StockDocument>(std::move(db), std::move(files));
+    m_saving = std::make_unique<BackgroundSave>(*m_stock, m_saveDelayMs);
     m_preferences = std::make_unique<PreferencesStore>();
     m_main = std::make_unique<MainWindow>(*m_stock, *m_preferences);
     connect(m_main.get(), &MainWindow::exitConfirmed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    connect(m_saving.get(), &BackgroundSave::failed, m_main.get(), [this](const QString& message) {
+        Messages::current().warn(m_main.get(),
+                                 message
+                                     + QStringLiteral("\n\nDie Änderungen bleiben im Programm erhalten; "
+                                                      "Avelor versucht es gleich noch einmal und "
+                                                      "speichert in jedem Fall beim Beenden."));
+    });
     connect(m_splash.get(), &SplashWindow::finished, this, &Startup::onSplashFinished);
     m_splash->start();
     return true;

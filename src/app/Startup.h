@@ -4,6 +4,8 @@
 
 #include <memory>
 
+class BackgroundSave;
+class DataFolderLock;
 class MainWindow;
 class PreferencesStore;
 class SplashWindow;
@@ -16,7 +18,8 @@ class Startup : public QObject
     Q_OBJECT
 
 public:
-    explicit Startup(int splashDelayMs = 3500);
+    // saveDelayMs: how long after the last change the data are saved in the background.
+    explicit Startup(int splashDelayMs = 3500, int saveDelayMs = 1000);
     ~Startup() override;
 
     // Loads the data and shows the splash. False when the program must end at
@@ -25,6 +28,7 @@ public:
 
     StockDocument* stock() const { return m_stock.get(); }
     PreferencesStore* preferences() const { return m_preferences.get(); }
+    BackgroundSave* backgroundSave() const { return m_saving.get(); }
     MainWindow* mainWindow() const { return m_main.get(); }
     SplashWindow* splashWindow() const { return m_splash.get(); }
 
@@ -35,8 +39,11 @@ private:
     void onSplashFinished();
 
     int m_splashDelayMs;
+    int m_saveDelayMs;
+    std::unique_ptr<DataFolderLock> m_lock;
     std::unique_ptr<SplashWindow> m_splash;
     std::unique_ptr<StockDocument> m_stock;
+    std::unique_ptr<BackgroundSave> m_saving;
     std::unique_ptr<PreferencesStore> m_preferences;
     std::unique_ptr<MainWindow> m_main;
 };

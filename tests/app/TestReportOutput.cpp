@@ -3,6 +3,10 @@
 // and the command-line export.
 #include "app/ExportTool.h"
 #include "core/files/DataFiles.h"
+#include "core/files/FileSystem.h"
+#include "core/files/PairFile.h"
+#include "core/files/SafeWrite.h"
+#include "core/files/StockFile.h"
 #include "core/stock/StockDocument.h"
 #include "reports/engine/ReportOutput.h"
 #include "reports/layouts/PedigreeReport.h"
@@ -17,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
+#include <QThread>
 
 namespace {
 
@@ -212,6 +217,52 @@ private slots:
         QCOMPARE(run({"stammbaum", "A", "-o", out}), 2);
         QCOMPARE(run({"--data", m_dir.path() + "/nirgends", "pedigree", "A", "-o", out}, &errors), 3);
         QVERIFY(errors.contains(QStringLiteral("taubenstamm.dat")));
+        // A misspelt ring of a pair must not look like an unrelated bird.
+        QCOMPARE(run({"--data", m_folder, "inbreeding", "--pair", sampleAncestorRing(1), "UNBEKANNT"}, &errors), 1);
+        QVERIFY(errors.contains(QStringLiteral("„UNBEKANNT“ ist nicht im Bestand")));
+    }
+
+    // The export only reads: beside a running program it deletes and writes nothing in the data
+    // folder, not even a copy of a damaged file, and it reads both files of one save.
+    void theExportOnlyReadsAndWaitsForARunningSave()
+    {
+        const QString folder = m_dir.path() + QStringLiteral("/laufend/");
+        DataFiles files(folder);
+        // Read from two saves, the pair's cock would be missing from the stock.
+        Database before = pedigreeSample();
+        before.animals.push_back(testAnimal("ALT-1", Sex::Male));
+        before.pairs = {{QStringLiteral("ALT-1"), sampleAncestorRing(2), 1, 45000, {}}};
+        QVERIFY(files.save(before).ok);
+        const QString temporary = files.stockPath() + QStringLiteral(".avelor-tmp-abc123");
+        QFile(temporary).open(QIODevice::WriteOnly); // the temporary of a save that runs
+        const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+
+        // While a save holds its lock, the export waits; then it reads the new stock and the new pairs together.
+        Database after = pedigreeSample();
+        after.animals.push_back(testAnimal("NEU-1", Sex::Male));
+        after.pairs = {{QStringLiteral("NEU-1"), sampleAncestorRing(2), 1, 45000, {}}};
+        int checked = -1;
+        auto* exportRun = QThread::create([&] { checked = run({"--data", folder, "check"}); });
+        {
+            const FileLock saving(folder + QStringLiteral(".avelor-speichern"), FileLock::Mode::Exclusive, false);
+            QVERIFY(saving.held());
+            exportRun->start();
+            QVERIFY(!exportRun->wait(300));
+            QVERIFY(writeFileSafely(files.stockPath(), [&](QIODevice& d) { return StockFile::write(d, after); }).ok);
+            QVERIFY(
+                writeFileSafely(files.pairPath(), [&](QIODevice& d) { return PairFile::write(d, after.pairs); }).ok);
+        }
+        QVERIFY(exportRun->wait(10000));
+        delete exportRun;
+        QCOMPARE(checked, 0); // nothing missing: both files of the same save
+
+        QFile::resize(files.stockPath(), 600); // damaged
+        QString errors;
+        QCOMPARE(run({"--data", folder, "csv", "stock", "-o", m_dir.path() + QStringLiteral("/teil.csv")}, &errors), 0);
+        QVERIFY(errors.contains(QStringLiteral("beschädigt")));
+        QVERIFY(!errors.contains(QStringLiteral("aufbewahrt")));
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), entries);
+        QVERIFY(QFile::exists(temporary));
     }
 
 private:

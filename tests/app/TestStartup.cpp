@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 #include "core/files/DataFolder.h"
+#include "core/files/DataFolderLock.h"
 #include "core/pictures/PictureStore.h"
 #include "core/stock/StockDocument.h"
 #include "support/FileBytes.h"
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QIcon>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -29,6 +31,15 @@ QString stockFile()
 QString pairFile()
 {
     return DataFolder::path() + QStringLiteral("zuchtpaare.dat");
+}
+
+// Every file of a folder (not its sub-folders) with its bytes.
+QMap<QString, QByteArray> folderContents(const QString& folder)
+{
+    QMap<QString, QByteArray> files;
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
+        files.insert(name, contents(folder + name));
+    return files;
 }
 
 } // namespace
@@ -171,6 +182,44 @@ private slots:
         QVERIFY(startup.mainWindow()->isVisible());
         QVERIFY(!QFile::exists(stockFile()));
         QVERIFY(!QFile::exists(pairFile()));
+    }
+
+    // Two programs on one data folder would save over each other's changes.
+    void aSecondStartOnTheSameDataRefusesAndTouchesNothing()
+    {
+        ScriptedMessages messages;
+        Startup first(0);
+        QVERIFY(first.start());
+        QTRY_VERIFY(first.mainWindow()->isVisible());
+        put(stockFile() + QStringLiteral(".avelor-tmp-abc123"), "ein Speichern, das gerade läuft");
+        const QMap<QString, QByteArray> before = folderContents(DataFolder::path());
+
+        Startup second(0);
+        QVERIFY(!second.start());
+        QCOMPARE(messages.warnings, QStringList {DataFolderLock::alreadyOpenMessage()});
+        QVERIFY(!second.mainWindow());
+        QCOMPARE(folderContents(DataFolder::path()), before);
+    }
+
+    // A program killed after an edit (a crash, a power cut) has saved the edit in the background, and
+    // the lock it left is taken over by the next start without a question.
+    void anEditSurvivesAKillAndTheLockIsTakenOver()
+    {
+        QProcess program;
+        program.start(QStringLiteral(AVELOR_EDIT_THEN_WAIT), {QStringLiteral("VOR-DEM-ABSTURZ")});
+        QVERIFY(program.waitForStarted());
+        QByteArray said;
+        QTRY_VERIFY_WITH_TIMEOUT((said += program.readAllStandardOutput()).contains("eingegeben"), 20000);
+        QTest::qWait(3200); // the breeder's edit is more than three seconds old
+        program.kill();
+        QVERIFY(program.waitForFinished());
+        QVERIFY(QFile::exists(DataFolder::path() + QStringLiteral(".avelor-sperre")));
+
+        ScriptedMessages messages;
+        Startup again(0);
+        QVERIFY(again.start());
+        QVERIFY(messages.texts.isEmpty());
+        QVERIFY(again.stock()->lastActive(QStringLiteral("VOR-DEM-ABSTURZ")));
     }
 
     void damagedFilesAreReportedBeforeTheSplash()

@@ -138,6 +138,59 @@ private slots:
         QVERIFY(!outcome.error.isEmpty());
     }
 
+    // Cancelled while the pictures are copied, a backup leaves the previous backup whole, and a
+    // restore leaves the data and the pictures as they were.
+    void aCancelledPictureCopyChangesNothing()
+    {
+        const BackupPlace place = BackupPlace::onDrive(m_home->path() + QStringLiteral("/stick"));
+        QVERIFY(writeBackup(m_stock->data(), place, pictures()).ok());
+        const QByteArray stockBefore = contents(place.stockPath());
+        const QByteArray pairsBefore = contents(place.pairPath());
+        const Database before = m_stock->data();
+        m_stock->appendAnimals({testAnimal("NEW")});
+        put(picture("NEW"), "neues Bild");
+        put(picture("ZZ"), "noch ein Bild");
+        const auto cancelAtSecond = [](int done, int) {
+            return done < 1;
+        };
+
+        const BackupOutcome backup = writeBackup(m_stock->data(), place, pictures(), cancelAtSecond);
+        QVERIFY(backup.cancelled);
+        QCOMPARE(contents(place.stockPath()), stockBefore);
+        QCOMPARE(contents(place.pairPath()), pairsBefore);
+        QCOMPARE(QDir(place.picturesPath()).entryList(QDir::Files), QStringList {"A-1.jpg"});
+
+        const Database changed = m_stock->data();
+        const RestoreOutcome restore = restoreBackup(*m_stock, place, [](int, int) { return false; });
+        QCOMPARE(restore.result, RestoreOutcome::Result::Failed);
+        QVERIFY(restore.problem.contains(QStringLiteral("abgebrochen")));
+        QVERIFY(m_stock->data() == changed);
+        QCOMPARE(contents(picture("NEW")), QByteArray("neues Bild"));
+        QVERIFY(m_stock->data() != before);
+    }
+
+    // Restores in quick succession each keep their safety copy; only the newest few stay.
+    void safetyCopiesNeverCollideAndTheOldestGo()
+    {
+        const BackupPlace place = BackupPlace::onDrive(m_home->path() + QStringLiteral("/stick"));
+        QVERIFY(writeBackup(m_stock->data(), place, QString()).ok());
+        QStringList kept;
+        for (int i = 0; i < kKeptSafetyCopies + 2; ++i) {
+            m_stock->appendAnimals({testAnimal(QByteArray("N-") + QByteArray::number(i))});
+            const RestoreOutcome outcome = restoreBackup(*m_stock, place);
+            QCOMPARE(outcome.result, RestoreOutcome::Result::Restored);
+            QVERIFY(!kept.contains(outcome.keptAs));
+            kept << outcome.keptAs;
+        }
+        const QStringList left
+            = QDir(m_stock->files().folder()).entryList({QStringLiteral("vor Wiederherstellung *")}, QDir::Dirs);
+        QCOMPARE(left.size(), kKeptSafetyCopies);
+        Database newest;
+        DataFiles(kept.last()).load(newest, DataFiles::Access::ReadOnly);
+        QVERIFY(std::any_of(newest.animals.begin(), newest.animals.end(),
+                            [](const Animal& a) { return a.ringNumber == QStringLiteral("N-6"); }));
+    }
+
     void theWipeKeepsThePrintSettings()
     {
         PrintSettings print = m_stock->printSettings();

@@ -125,6 +125,57 @@ private slots:
         QCOMPARE(QDir(m_folder).entryList(QDir::Files).size(), 2); // no temporary left
     }
 
+    // The stock file is replaced only together with the pair file: a save that fails on the
+    // pairs leaves both files of the previous save.
+    void bothFilesOrNeither()
+    {
+        DataFiles files(m_folder);
+        Database db;
+        db.animals = {Animal {}};
+        QVERIFY(files.save(db).ok);
+        const QByteArray stockBefore = contents(files.stockPath());
+        db.animals[0].ringNumber = QStringLiteral("NEU");
+        db.pairs.assign(20000, BreedingPair {}); // about 1 MB, the stock file far less
+        DataFiles::SaveResult saved;
+        {
+            FileSizeLimit limit(64 * 1024);
+            saved = files.save(db);
+        }
+        QVERIFY(!saved.ok);
+        QVERIFY(saved.message.contains(files.pairPath()));
+        QCOMPARE(contents(files.stockPath()), stockBefore);
+        QCOMPARE(contents(files.pairPath()), QByteArray(4, '\0'));
+    }
+
+    // A save in the background that ends after a newer one must not put older data back.
+    void anOlderSaveNeverOverwritesANewerOne()
+    {
+        DataFiles files(m_folder);
+        const DataFiles sharing = files; // the background save's copy shares the state
+        Database newer;
+        newer.animals = {Animal {}};
+        QVERIFY(files.save(newer, 7).ok);
+        QVERIFY(sharing.save(Database {}, 6).ok);
+        Database read;
+        files.load(read);
+        QCOMPARE(read.animals.size(), size_t(1));
+        QVERIFY(sharing.save(Database {}, 8).ok);
+        files.load(read);
+        QVERIFY(read.animals.empty());
+    }
+
+    // A picture copy stopped between its two renames left the old pictures aside: they come back.
+    void anInterruptedPictureSwapIsUndoneAtStart()
+    {
+        const QString pictures = m_folder + QStringLiteral("Bilder");
+        put(pictures + QStringLiteral(".avelor-tmp-old/A.jpg"), "alt");
+        put(pictures + QStringLiteral(".avelor-tmp-Qw3rTy/A.jpg"), "halb kopiert");
+        Database db;
+        DataFiles(m_folder).load(db);
+        QCOMPARE(contents(pictures + QStringLiteral("/A.jpg")), QByteArray("alt"));
+        QCOMPARE(QDir(m_folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList {"Bilder"});
+    }
+
     // Only what the program provably wrote goes: a breeder's own copies stay byte for byte.
     void onlyTheProgramsOwnTemporariesAreRemovedAtStart()
     {

@@ -26,7 +26,7 @@ private slots:
         m_f = std::make_unique<WindowFixture>(std::move(db));
         m_stick = m_f->home() + QStringLiteral("/media/STICK");
         QDir().mkpath(m_stick);
-        Drives::install([this](bool) { return QList<Drive> {{m_stick, QStringLiteral("STICK")}}; });
+        Drives::install([this] { return QList<Drive> {{m_stick, QStringLiteral("STICK")}}; });
     }
 
     void cleanup()
@@ -85,6 +85,31 @@ private slots:
             QStringLiteral("Fehler bei der Datensicherung auf USB-Stick oder externer Festplatte.")));
         QVERIFY(backup->isVisible());
         backup->reject();
+    }
+
+    // A write-protected stick is offered, so the breeder learns why a backup fails; with no drive
+    // at all the button says so and cannot be pressed.
+    void writeProtectedAndMissingDrivesAreShown()
+    {
+        put(m_stick + QStringLiteral("-ro"), "schreibgeschützt"); // a root nothing can be written to
+        Drives::install([this] {
+            return QList<Drive> {{m_stick + QStringLiteral("-ro"), QStringLiteral("RO"), true}};
+        });
+        QDialog* backup = m_f->open("usbBackupButton", "UsbBackupDialog");
+        QVERIFY(entries(child<QComboBox>(backup, "driveSelector"))[0].endsWith(QStringLiteral(", schreibgeschützt)")));
+        click(backup, "runButton");
+        QVERIFY(m_f->messages.last().startsWith(
+            QStringLiteral("Fehler bei der Datensicherung auf USB-Stick oder externer Festplatte.")));
+        QVERIFY(
+            m_f->messages.last().endsWith(QStringLiteral("Die bisherige Datensicherung ist unverändert geblieben.")));
+        backup->reject();
+
+        Drives::install([] { return QList<Drive> {}; });
+        QDialog* restore = m_f->open("usbRestoreButton", "UsbRestoreDialog");
+        auto* run = child<QPushButton>(restore, "runButton");
+        QVERIFY(!run->isEnabled());
+        QCOMPARE(run->text(), QStringLiteral("Kein USB-Stick und keine externe Festplatte gefunden"));
+        restore->reject();
     }
 
     // "neu" in any letter case wipes; anything else closes without a word.

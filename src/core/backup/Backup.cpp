@@ -12,6 +12,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
+
+#include <algorithm>
 
 namespace {
 
@@ -63,30 +66,44 @@ BackupPlace BackupPlace::onDrive(const QString& root)
 BackupOutcome writeBackup(const Database& db, const BackupPlace& place, const QString& pictures,
                           const CopyProgress& progress)
 {
+    // Every part is made aside first and put in place only when all are complete: a backup that fails
+    // or is cancelled leaves the previous one whole.
     BackupOutcome outcome;
-    QDir().mkpath(place.folder);
-    const WriteOutcome stock
-        = writeFileSafely(place.stockPath(), [&db](QIODevice& device) { return StockFile::write(device, db); });
-    if (!stock.ok) {
-        outcome.error
-            = QStringLiteral("„%1“ konnte nicht geschrieben werden: %2").arg(native(place.stockPath()), stock.reason);
+    if (!QDir().mkpath(place.folder)) {
+        outcome.error = QStringLiteral("Der Ordner „%1“ konnte nicht angelegt werden.").arg(native(place.folder));
         return outcome;
     }
-    const WriteOutcome pairs
-        = writeFileSafely(place.pairPath(), [&db](QIODevice& device) { return PairFile::write(device, db.pairs); });
-    if (!pairs.ok) {
-        outcome.error
-            = QStringLiteral("„%1“ konnte nicht geschrieben werden: %2").arg(native(place.pairPath()), pairs.reason);
+    auto notWritten = [&outcome](const QString& path, const QString& reason) {
+        outcome.error = QStringLiteral("„%1“ konnte nicht geschrieben werden: %2").arg(native(path), reason);
         return outcome;
+    };
+    PendingFile stock(place.stockPath());
+    if (const WriteOutcome written = stock.write([&db](QIODevice& d) { return StockFile::write(d, db); }); !written.ok)
+        return notWritten(place.stockPath(), written.reason);
+    PendingFile pairs(place.pairPath());
+    if (const WriteOutcome written = pairs.write([&db](QIODevice& d) { return PairFile::write(d, db.pairs); });
+        !written.ok)
+        return notWritten(place.pairPath(), written.reason);
+    const bool withPictures = QFileInfo(pictures).isDir();
+    PendingFolder pictureCopy(place.picturesPath());
+    if (withPictures) {
+        const FolderCopy copy = pictureCopy.copyFrom(pictures, progress);
+        outcome.cancelled = copy.cancelled;
+        outcome.error = copy.error;
+        outcome.failedPictures = copy.failed;
+        if (!copy.completed())
+            return outcome;
+        if (const QString failure = pictureCopy.commit(); !failure.isEmpty()) {
+            outcome.error = failure;
+            return outcome;
+        }
     }
-    if (!QFileInfo(pictures).isDir()) {
+    if (const WriteOutcome replaced = stock.commit(); !replaced.ok)
+        return notWritten(place.stockPath(), replaced.reason);
+    if (const WriteOutcome replaced = pairs.commit(); !replaced.ok)
+        return notWritten(place.pairPath(), replaced.reason);
+    if (!withPictures)
         QDir(place.picturesPath()).removeRecursively(); // no pictures: none in the backup either
-        return outcome;
-    }
-    const FolderCopy copy = replaceFolder(pictures, place.picturesPath(), progress);
-    outcome.cancelled = copy.cancelled;
-    outcome.error = copy.error;
-    outcome.failedPictures = copy.failed;
     return outcome;
 }
 
@@ -129,17 +146,49 @@ bool readBackup(const BackupPlace& place, BackupContents& contents, QString& pro
     return true;
 }
 
+const QString kSafetyCopyPrefix = QStringLiteral("vor Wiederherstellung ");
+
+// The older safety copies go, so that restores do not fill the disk; the newest stay.
+void removeOldSafetyCopies(const QString& dataFolder)
+{
+    static const QRegularExpression name(QLatin1Char('^') + kSafetyCopyPrefix
+                                         + QStringLiteral("\\d{8}-\\d{6}(-\\d+)?$"));
+    QDir folder(dataFolder);
+    QStringList copies = folder.entryList({kSafetyCopyPrefix + QLatin1Char('*')}, QDir::Dirs | QDir::NoDotAndDotDot);
+    copies.removeIf([](const QString& copy) { return !name.match(copy).hasMatch(); });
+    std::sort(copies.begin(), copies.end(), [](const QString& a, const QString& b) {
+        // Oldest first: by time, and the same second by its running number.
+        const QString stampA = a.mid(kSafetyCopyPrefix.size(), 15);
+        const QString stampB = b.mid(kSafetyCopyPrefix.size(), 15);
+        if (stampA != stampB)
+            return stampA < stampB;
+        return a.mid(kSafetyCopyPrefix.size() + 16).toInt() < b.mid(kSafetyCopyPrefix.size() + 16).toInt();
+    });
+    for (qsizetype i = 0; i + kKeptSafetyCopies < copies.size(); ++i)
+        QDir(folder.filePath(copies[i])).removeRecursively();
+}
+
 // The data as they are now, written beside the data files before a restore
 // replaces them: the folder they were kept in, or the German reason they could not be.
 QString keepCurrentData(const StockDocument& stock, QString& kept)
 {
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    const QString folder = stock.files().folder() + QStringLiteral("vor Wiederherstellung ") + stamp + QLatin1Char('/');
+    // Restores within one second are numbered on from the highest number that second has.
+    const QString stamp = kSafetyCopyPrefix + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    int last = 0;
+    for (const QString& name : QDir(stock.files().folder()).entryList({stamp + QLatin1Char('*')}, QDir::Dirs)) {
+        if (name == stamp)
+            last = std::max(last, 1);
+        else if (name.startsWith(stamp + QLatin1Char('-')))
+            last = std::max(last, name.mid(stamp.size() + 1).toInt());
+    }
+    const QString folder = stock.files().folder() + stamp
+        + (last == 0 ? QString() : QLatin1Char('-') + QString::number(last + 1)) + QLatin1Char('/');
     const BackupOutcome safety
         = writeBackup(stock.data(), {folder, DataSetNames::StockFile, DataSetNames::PairFile}, QString());
     if (!safety.error.isEmpty())
         return safety.error;
     kept = folder;
+    removeOldSafetyCopies(stock.files().folder());
     return {};
 }
 
@@ -169,6 +218,19 @@ RestoreOutcome restoreBackup(StockDocument& stock, const BackupPlace& place, con
         return outcome;
     }
 
+    // The pictures first: a copy cancelled or failed leaves pictures and data as they were. The
+    // pictures as they were stay beside the data, like the data files.
+    if (backup.pairsRead && QFileInfo(place.picturesPath()).isDir()) {
+        const FolderCopy copy
+            = stock.replacePictures(place.picturesPath(), outcome.keptAs + DataSetNames::PictureFolder, progress);
+        outcome.failedPictures = copy.failed;
+        if (!copy.completed()) {
+            outcome.problem
+                = (copy.cancelled ? QStringLiteral("Das Zurückholen der Bilder wurde abgebrochen.") : copy.error)
+                + QStringLiteral(" Die Daten und Bilder sind unverändert geblieben.");
+            return outcome;
+        }
+    }
     Database restored = stock.data();
     if (!backup.wrongVersion) {
         restored.animals = std::move(backup.stock.animals);
@@ -181,18 +243,6 @@ RestoreOutcome restoreBackup(StockDocument& stock, const BackupPlace& place, con
     if (!backup.pairsRead) {
         outcome.problem = backup.pairProblem;
         return outcome;
-    }
-
-    if (QFileInfo(place.picturesPath()).isDir()) {
-        // The pictures as they were stay beside the data, like the data files.
-        const FolderCopy copy
-            = stock.replacePictures(place.picturesPath(), outcome.keptAs + DataSetNames::PictureFolder, progress);
-        outcome.failedPictures = copy.failed;
-        if (!copy.error.isEmpty() || copy.cancelled) {
-            outcome.problem
-                = copy.cancelled ? QStringLiteral("Das Zurückholen der Bilder wurde abgebrochen.") : copy.error;
-            return outcome;
-        }
     }
     outcome.result = Result::Restored;
     return outcome;

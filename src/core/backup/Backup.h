@@ -24,6 +24,9 @@ struct BackupPlace
     static BackupPlace onDrive(const QString& root);
 };
 
+// How many copies of the data as they were before a restore are kept beside the data files.
+inline constexpr int kKeptSafetyCopies = 5;
+
 struct BackupOutcome
 {
     QString error; // German: a data file was not written; the old backup file stays whole
@@ -33,9 +36,10 @@ struct BackupOutcome
     bool ok() const { return error.isEmpty() && failedPictures.isEmpty() && !cancelled; }
 };
 
-// Writes the stock and the pairs as they are in memory, each file atomically,
-// then makes the backup's picture folder a copy of `pictures` (none when there
-// is no picture folder).
+// Writes the stock and the pairs as they are in memory and makes the backup's
+// picture folder a copy of `pictures` (none when there is no picture folder).
+// All three are made aside and put in place together at the end, so a backup
+// that fails or is cancelled leaves the previous backup whole.
 BackupOutcome writeBackup(const Database& db, const BackupPlace& place, const QString& pictures,
                           const CopyProgress& progress = {});
 
@@ -57,7 +61,9 @@ struct RestoreOutcome
 // Reads the backup's stock file and pair file, each completely and apart from
 // the data in memory; a file that cannot be read whole changes nothing (a
 // stock read whole before a failing pair file is restored). Before anything
-// in memory is replaced, the data as they were are written beside the data
-// files, and the picture folder is moved aside, so a wrong restore can be
-// undone by hand. The picture folder is replaced only when the backup has one.
+// is replaced, the data as they were are written beside the data files (the
+// newest kKeptSafetyCopies of these stay), and the pictures as they were are
+// moved there, so a wrong restore can be undone by hand. The pictures come
+// first: a picture copy that fails or is cancelled changes nothing. The
+// picture folder is replaced only when the backup has one.
 RestoreOutcome restoreBackup(StockDocument& stock, const BackupPlace& place, const CopyProgress& progress = {});

@@ -7,7 +7,7 @@
 
 namespace {
 
-std::function<QList<Drive>(bool)> g_installed;
+std::function<QList<Drive>()> g_installed;
 
 bool isExternal(const QString& root)
 {
@@ -22,18 +22,16 @@ bool isExternal(const QString& root)
 
 namespace Drives {
 
-QList<Drive> mounted(bool writableOnly)
+QList<Drive> mounted()
 {
     if (g_installed)
-        return g_installed(writableOnly);
+        return g_installed();
     QList<Drive> drives;
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
         if (!volume.isValid() || !volume.isReady() || !isExternal(volume.rootPath()))
             continue;
-        if (writableOnly && (volume.isReadOnly() || !QFileInfo(volume.rootPath()).isWritable()))
-            continue;
         const QString name = volume.name().isEmpty() ? QFileInfo(volume.rootPath()).fileName() : volume.name();
-        drives.append({volume.rootPath(), name});
+        drives.append({volume.rootPath(), name, volume.isReadOnly() || !QFileInfo(volume.rootPath()).isWritable()});
     }
     // Sticks and disks the desktop mounted first, mounts made by hand after them.
     std::stable_sort(drives.begin(), drives.end(), [](const Drive& a, const Drive& b) {
@@ -42,7 +40,7 @@ QList<Drive> mounted(bool writableOnly)
     return drives;
 }
 
-void install(std::function<QList<Drive>(bool)> lookup)
+void install(std::function<QList<Drive>()> lookup)
 {
     g_installed = std::move(lookup);
 }

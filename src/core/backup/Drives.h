@@ -11,6 +11,7 @@ struct Drive
 {
     QString root;
     QString name;
+    bool readOnly = false; // listed all the same: a restore from it works, a backup says why it fails
 
     bool operator==(const Drive&) const = default;
 };
@@ -18,10 +19,10 @@ struct Drive
 namespace Drives {
 
 // The removable and external volumes mounted now (under /media, /run/media
-// or /mnt), the writable ones only when asked.
-QList<Drive> mounted(bool writableOnly);
+// or /mnt), read-only ones too.
+QList<Drive> mounted();
 
 // Replaces the look-up (tests); nullptr restores it.
-void install(std::function<QList<Drive>(bool writableOnly)> lookup);
+void install(std::function<QList<Drive>()> lookup);
 
 } // namespace Drives

@@ -1,6 +1,7 @@
 #include "core/files/DataFiles.h"
 
 #include "core/files/DataSetNames.h"
+#include "core/files/FileSystem.h"
 #include "core/files/PairFile.h"
 #include "core/files/SafeWrite.h"
 #include "core/files/StockFile.h"
@@ -9,6 +10,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+
+#include <mutex>
 
 namespace {
 
@@ -57,7 +60,17 @@ QString quoted(const QString& text)
 
 } // namespace
 
-DataFiles::DataFiles(QString folder) : m_folder(std::move(folder)) { }
+// What every copy of one DataFiles shares.
+struct DataFiles::State
+{
+    std::mutex saving;
+    // A damaged file that could not be copied must not be replaced by what was read of it.
+    bool stockNeedsCopy = false;
+    bool pairsNeedCopy = false;
+    quint64 savedGeneration = 0;
+};
+
+DataFiles::DataFiles(QString folder) : m_folder(std::move(folder)), m_state(std::make_shared<State>()) { }
 
 QString DataFiles::stockPath() const
 {
@@ -69,6 +82,17 @@ QString DataFiles::pairPath() const
     return m_folder + DataSetNames::PairFile;
 }
 
+QString DataFiles::pathOf(FileKind kind) const
+{
+    return kind == FileKind::Stock ? stockPath() : pairPath();
+}
+
+QString DataFiles::saveLockPath() const
+{
+    // Saves hold it alone, a reader beside the program shares it: no reader meets one file of a save without the other.
+    return m_folder + QStringLiteral(".avelor-speichern");
+}
+
 QString DataFiles::incompatibleVersionMessage()
 {
     return QStringLiteral("Ihre Version der Datenbank ist mit dieser Version nicht kompatibel. Bitte kontaktieren "
@@ -76,9 +100,9 @@ QString DataFiles::incompatibleVersionMessage()
         + SpeciesWords::WebPage + QStringLiteral(". Die Daten können dann ins neue Format konvertiert werden.");
 }
 
-QString DataFiles::keepDamagedCopy(FileKind kind, QString& failure)
+QString DataFiles::keepDamagedCopy(FileKind kind, QString& failure) const
 {
-    const QString path = kind == FileKind::Stock ? stockPath() : pairPath();
+    const QString path = pathOf(kind);
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString copy = path + QStringLiteral(".beschaedigt-") + stamp;
     for (int n = 2; QFile::exists(copy); ++n)
@@ -90,15 +114,16 @@ QString DataFiles::keepDamagedCopy(FileKind kind, QString& failure)
     return {};
 }
 
-QString DataFiles::damagedMessage(FileKind kind, const QString& problem, const QString& detail)
+QString DataFiles::damagedMessage(FileKind kind, const QString& problem, const QString& detail, Access access) const
 {
-    const QString path = kind == FileKind::Stock ? stockPath() : pairPath();
-    QString text = QStringLiteral("Die Datei ") + quoted(path)
+    QString text = QStringLiteral("Die Datei ") + quoted(pathOf(kind))
         + QStringLiteral(" ist beschädigt und konnte nicht vollständig gelesen werden (") + problem
         + QStringLiteral(").\n\n") + detail;
+    if (access == Access::ReadOnly)
+        return text; // a reader leaves the file to the program, which keeps the copy
     QString failure;
     const QString copy = keepDamagedCopy(kind, failure);
-    bool& needsCopy = kind == FileKind::Stock ? m_stockNeedsCopy : m_pairsNeedCopy;
+    bool& needsCopy = kind == FileKind::Stock ? m_state->stockNeedsCopy : m_state->pairsNeedCopy;
     needsCopy = copy.isEmpty();
     if (copy.isEmpty()) {
         text += QStringLiteral("\n\nEine Kopie der Originaldatei konnte nicht angelegt werden: ") + failure
@@ -110,11 +135,19 @@ QString DataFiles::damagedMessage(FileKind kind, const QString& problem, const Q
     return text;
 }
 
-DataFiles::StartupResult DataFiles::load(Database& db)
+DataFiles::StartupResult DataFiles::load(Database& db, Access access)
 {
     StartupResult result;
+    // A reader waits for a running save, so both files come from the same one.
+    std::unique_ptr<FileLock> consistent;
+    if (access == Access::ReadOnly)
+        consistent = std::make_unique<FileLock>(saveLockPath(), FileLock::Mode::Shared, false);
     FileImage stock;
     readWhole(stockPath(), stock);
+    FileImage pairs;
+    readWhole(pairPath(), pairs);
+    consistent.reset(); // the files stay readable as they were, mapped or copied
+
     if (!stock.exists) {
         db.animals.clear();
         db.breeder = {};
@@ -134,17 +167,18 @@ DataFiles::StartupResult DataFiles::load(Database& db)
                                        .arg(db.animals.size())
                                        .arg(read.declaredCount)
                                        .arg(SpeciesWords::Plural);
-            result.messages << damagedMessage(FileKind::Stock, read.problem, detail);
+            result.messages << damagedMessage(FileKind::Stock, read.problem, detail, access);
         }
     }
 
-    // Only now that this run will keep the files: leftovers of a save a crash interrupted.
-    removeStrayTemporaries(stockPath());
-    removeStrayTemporaries(pairPath());
+    if (access == Access::Owner) {
+        // Only now that this run will keep the files: what an interrupted save or restore left behind.
+        removeStrayTemporaries(stockPath());
+        removeStrayTemporaries(pairPath());
+        removeStrayTemporaries(m_folder + DataSetNames::PictureFolder);
+    }
 
     // A damaged pair file gives an empty pair table.
-    FileImage pairs;
-    readWhole(pairPath(), pairs);
     db.pairs.clear();
     if (pairs.exists) {
         const PairFile::ReadResult read
@@ -154,52 +188,61 @@ DataFiles::StartupResult DataFiles::load(Database& db)
             result.messages << damagedMessage(
                 FileKind::Pairs, read.problem,
                 QStringLiteral("Die Zuchtpaare wurden nicht geladen; das Programm beginnt mit einer leeren "
-                               "Zuchtpaar-Liste."));
+                               "Zuchtpaar-Liste."),
+                access);
         }
     }
     return result;
 }
 
-DataFiles::SaveResult DataFiles::save(const Database& db)
+DataFiles::SaveResult DataFiles::keepCopyBeforeSaving(FileKind kind) const
 {
+    bool& needsCopy = kind == FileKind::Stock ? m_state->stockNeedsCopy : m_state->pairsNeedCopy;
+    if (!needsCopy)
+        return {};
+    QString failure;
+    if (keepDamagedCopy(kind, failure).isEmpty()) {
+        return {false,
+                QStringLiteral("Die Datei ") + quoted(pathOf(kind))
+                    + QStringLiteral(" wurde nicht gespeichert, weil von der beim Start beschädigten Datei "
+                                     "keine Kopie angelegt werden kann: ")
+                    + failure};
+    }
+    needsCopy = false;
+    return {};
+}
+
+DataFiles::SaveResult DataFiles::save(const Database& db, quint64 generation) const
+{
+    const std::lock_guard<std::mutex> oneAtATime(m_state->saving);
+    if (generation > 0 && generation < m_state->savedGeneration)
+        return {}; // newer data are on disk already
     // A folder removed while the program ran is made again rather than losing the data.
     QDir().mkpath(m_folder);
-    const struct
-    {
-        FileKind kind;
-        QString path;
-        bool* needsCopy;
-        std::function<bool(QIODevice&)> writer;
-    } files[] = {
-        {FileKind::Stock, stockPath(), &m_stockNeedsCopy,
-         [&db](QIODevice& d) {
-             return StockFile::write(d, db);
-         }},
-        {FileKind::Pairs, pairPath(), &m_pairsNeedCopy,
-         [&db](QIODevice& d) {
-             return PairFile::write(d, db.pairs);
-         }},
-    };
-    for (const auto& file : files) {
-        if (*file.needsCopy) {
-            QString failure;
-            if (keepDamagedCopy(file.kind, failure).isEmpty()) {
-                return {
-                    false,
-                    QStringLiteral("Die Datei ") + quoted(file.path)
-                        + QStringLiteral(" wurde nicht gespeichert, weil von der beim Start beschädigten Datei keine "
-                                         "Kopie angelegt werden kann: ")
-                        + failure};
-            }
-            *file.needsCopy = false;
-        }
-        const WriteOutcome outcome = writeFileSafely(file.path, file.writer);
-        if (!outcome.ok) {
-            return {false,
-                    QStringLiteral("Die Datei ") + quoted(file.path)
-                        + QStringLiteral(" konnte nicht gespeichert werden: ") + outcome.reason
-                        + QStringLiteral("\n\nDie bisherige Datei ist unverändert geblieben.")};
-        }
+    for (const FileKind kind : {FileKind::Stock, FileKind::Pairs}) {
+        if (SaveResult kept = keepCopyBeforeSaving(kind); !kept.ok)
+            return kept;
     }
+    auto failed = [](const QString& path, const QString& reason) {
+        return SaveResult {false,
+                           QStringLiteral("Die Datei ") + quoted(path)
+                               + QStringLiteral(" konnte nicht gespeichert werden: ") + reason
+                               + QStringLiteral("\n\nDie bisherige Datei ist unverändert geblieben.")};
+    };
+    PendingFile stock(stockPath());
+    if (const WriteOutcome written = stock.write([&db](QIODevice& d) { return StockFile::write(d, db); }); !written.ok)
+        return failed(stockPath(), written.reason);
+    PendingFile pairs(pairPath());
+    if (const WriteOutcome written = pairs.write([&db](QIODevice& d) { return PairFile::write(d, db.pairs); });
+        !written.ok)
+        return failed(pairPath(), written.reason);
+
+    // Both files are complete: they replace the old ones together, while no reader looks.
+    const FileLock alone(saveLockPath(), FileLock::Mode::Exclusive, true);
+    if (const WriteOutcome replaced = stock.commit(); !replaced.ok)
+        return failed(stockPath(), replaced.reason);
+    if (const WriteOutcome replaced = pairs.commit(); !replaced.ok)
+        return failed(pairPath(), replaced.reason);
+    m_state->savedGeneration = std::max(m_state->savedGeneration, generation);
     return {};
 }

@@ -5,8 +5,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 // Loading and saving the two data files of a data folder, with the safety
-// rules around them: atomic saves, damaged files kept as a copy and reported.
+// rules around them: atomic saves of both files together, damaged files kept
+// as a copy and reported. Copies of a DataFiles share their state, and
+// saves may come from any thread: they run one after the other.
 class DataFiles
 {
 public:
@@ -16,23 +20,34 @@ public:
     QString stockPath() const;
     QString pairPath() const;
 
+    enum class Access
+    {
+        // The program, holding the folder's lock: it keeps a copy of a
+        // damaged file and clears away what an interrupted save left.
+        Owner,
+        // A reader beside a running program (avelor-export): writes and
+        // deletes nothing, and reads both files of one save.
+        ReadOnly,
+    };
+
     struct StartupResult
     {
         bool terminate = false; // wrong format version: end at once, save nothing
         QStringList messages; // German, to show in order
     };
     // Reads the stock file, then the pair file. A missing stock file gives an
-    // empty stock with the first start's settings; a damaged file is kept as
-    // a copy and reported.
-    StartupResult load(Database& db);
+    // empty stock with the first start's settings; a damaged file is reported.
+    StartupResult load(Database& db, Access access = Access::Owner);
 
     struct SaveResult
     {
         bool ok = true;
         QString message; // German, names the file and the reason
     };
-    // The stock file, then the pair file; stops at the first failure.
-    SaveResult save(const Database& db);
+    // The stock file and the pair file, each written whole before either
+    // replaces its old file. `generation` counts the changes of the data: a
+    // save of data older than those already saved writes nothing.
+    SaveResult save(const Database& db, quint64 generation = 0) const;
 
     static QString incompatibleVersionMessage();
 
@@ -42,11 +57,13 @@ private:
         Stock,
         Pairs
     };
-    QString keepDamagedCopy(FileKind kind, QString& failure);
-    QString damagedMessage(FileKind kind, const QString& problem, const QString& detail);
+    struct State;
+    QString pathOf(FileKind kind) const;
+    QString keepDamagedCopy(FileKind kind, QString& failure) const;
+    QString damagedMessage(FileKind kind, const QString& problem, const QString& detail, Access access) const;
+    SaveResult keepCopyBeforeSaving(FileKind kind) const;
+    QString saveLockPath() const;
 
     QString m_folder;
-    // A damaged file that could not be copied must not be replaced by what was read of it.
-    bool m_stockNeedsCopy = false;
-    bool m_pairsNeedCopy = false;
+    std::shared_ptr<State> m_state;
 };

@@ -16,49 +16,74 @@ QString native(const QString& path)
 
 } // namespace
 
-FolderCopy replaceFolder(const QString& source, const QString& target, const CopyProgress& progress)
+PendingFolder::PendingFolder(QString target) : m_target(std::move(target)) { }
+
+PendingFolder::~PendingFolder() = default;
+
+FolderCopy PendingFolder::copyFrom(const QString& source, const CopyProgress& progress)
 {
     FolderCopy result;
-    const QFileInfo targetInfo(target);
+    const QFileInfo targetInfo(m_target);
     QDir().mkpath(targetInfo.absolutePath());
     // The new copy grows beside the target under a name of the program's own.
-    QTemporaryDir fresh(targetInfo.absoluteFilePath() + QLatin1String(kTemporaryMarker) + QStringLiteral("XXXXXX"));
-    if (!fresh.isValid()) {
-        result.error = QStringLiteral("Der Ordner „%1“ konnte nicht angelegt werden.").arg(native(target));
+    m_fresh = std::make_unique<QTemporaryDir>(targetInfo.absoluteFilePath() + QLatin1String(kTemporaryMarker)
+                                              + QStringLiteral("XXXXXX"));
+    if (!m_fresh->isValid()) {
+        m_fresh.reset();
+        result.error = QStringLiteral("Der Ordner „%1“ konnte nicht angelegt werden.").arg(native(m_target));
         return result;
     }
     const QStringList names = QDir(source).entryList(QDir::Files | QDir::Hidden, QDir::Name);
     for (qsizetype i = 0; i < names.size(); ++i) {
         if (progress && !progress(int(i), int(names.size()))) {
+            m_fresh.reset(); // the temporary copy goes
             result.cancelled = true;
-            return result; // the temporary copy goes with `fresh`
+            return result;
         }
-        const QString failure = copyFileReplacing(source + QLatin1Char('/') + names[i], fresh.filePath(names[i]));
+        const QString failure = copyFileReplacing(source + QLatin1Char('/') + names[i], m_fresh->filePath(names[i]));
         if (!failure.isEmpty())
             result.failed << names[i] + QStringLiteral(": ") + failure;
     }
-    // Swap: the old target aside, the copy in, the old one gone.
-    const QString old = targetInfo.absoluteFilePath() + QLatin1String(kTemporaryMarker) + QStringLiteral("old");
-    QDir(old).removeRecursively();
-    if (QFileInfo::exists(target) && !QDir().rename(target, old)) {
-        result.error = QStringLiteral("Der Ordner „%1“ konnte nicht ersetzt werden.").arg(native(target));
-        return result;
-    }
-    if (!QDir().rename(fresh.path(), target)) {
-        QDir().rename(old, target);
-        result.error = QStringLiteral("Der Ordner „%1“ konnte nicht ersetzt werden.").arg(native(target));
-        return result;
-    }
-    fresh.setAutoRemove(false);
-    QDir(old).removeRecursively();
     if (progress)
         progress(int(names.size()), int(names.size()));
     return result;
 }
 
-QString moveFolder(const QString& from, const QString& to)
+QString PendingFolder::commit(const QString& keepOldAs)
 {
-    if (!QFileInfo::exists(from) || QDir().rename(from, to))
+    if (!m_fresh)
+        return QStringLiteral("Der Ordner „%1“ konnte nicht ersetzt werden.").arg(native(m_target));
+    // Swap: the old target aside, the copy in, the old one gone or kept.
+    const QString old
+        = QFileInfo(m_target).absoluteFilePath() + QLatin1String(kTemporaryMarker) + QStringLiteral("old");
+    QDir(old).removeRecursively();
+    if (QFileInfo::exists(m_target) && !QDir().rename(m_target, old))
+        return QStringLiteral("Der Ordner „%1“ konnte nicht ersetzt werden.").arg(native(m_target));
+    if (!QDir().rename(m_fresh->path(), m_target)) {
+        QDir().rename(old, m_target);
+        return QStringLiteral("Der Ordner „%1“ konnte nicht ersetzt werden.").arg(native(m_target));
+    }
+    m_fresh->setAutoRemove(false);
+    m_fresh.reset();
+    if (keepOldAs.isEmpty() || !QFileInfo::exists(old)) {
+        QDir(old).removeRecursively();
         return {};
-    return QStringLiteral("Der Ordner „%1“ konnte nicht nach „%2“ verschoben werden.").arg(native(from), native(to));
+    }
+    QDir().mkpath(QFileInfo(keepOldAs).absolutePath());
+    if (!QDir().rename(old, keepOldAs)) {
+        return QStringLiteral("Der bisherige Ordner „%1“ konnte nicht nach „%2“ verschoben werden; er liegt noch "
+                              "unter „%3“.")
+            .arg(native(m_target), native(keepOldAs), native(old));
+    }
+    return {};
+}
+
+FolderCopy replaceFolder(const QString& source, const QString& target, const CopyProgress& progress,
+                         const QString& keepOldAs)
+{
+    PendingFolder pending(target);
+    FolderCopy copy = pending.copyFrom(source, progress);
+    if (copy.completed())
+        copy.error = pending.commit(keepOldAs);
+    return copy;
 }

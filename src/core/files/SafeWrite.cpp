@@ -1,14 +1,13 @@
 #include "core/files/SafeWrite.h"
 
+#include "core/files/FileSystem.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryFile>
 
 #include <cerrno>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -22,7 +21,9 @@ struct SystemText
 // The system's texts arrive in the C library's language; these are the ones a save can meet.
 constexpr SystemText kSystemTexts[] = {
     {ENOSPC, "No space left on device", "Kein Speicherplatz mehr auf dem Gerät"},
+#ifdef EDQUOT
     {EDQUOT, "Disk quota exceeded", "Speicherplatzkontingent überschritten"},
+#endif
     {EFBIG, "File too large", "Datei zu groß"},
     {EACCES, "Permission denied", "Zugriff verweigert"},
     {EROFS, "Read-only file system", "Dateisystem nur lesbar"},
@@ -43,13 +44,6 @@ QString translatedSystemText(const QString& text, int errorNumber)
     if (text.isEmpty() || text == QLatin1String("Unknown error"))
         return {};
     return text;
-}
-
-mode_t currentUmask()
-{
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return mask;
 }
 
 } // namespace
@@ -84,12 +78,19 @@ QString fileErrorText(QFileDevice::FileError error, const QString& systemText, i
     return what + QStringLiteral(" (") + system + QStringLiteral(").");
 }
 
-WriteOutcome writeFileSafely(const QString& path, const std::function<bool(QIODevice&)>& writer)
+PendingFile::PendingFile(const QString& path)
 {
     // A link stays a link: the file it points to is replaced.
     const QFileInfo info(path);
-    const QString target = info.isSymLink() ? info.symLinkTarget() : path;
-    QTemporaryFile file(target + QLatin1String(kTemporaryMarker) + QStringLiteral("XXXXXX"));
+    m_target = info.isSymLink() ? info.symLinkTarget() : path;
+}
+
+PendingFile::~PendingFile() = default;
+
+WriteOutcome PendingFile::write(const std::function<bool(QIODevice&)>& writer)
+{
+    m_file = std::make_unique<QTemporaryFile>(m_target + QLatin1String(kTemporaryMarker) + QStringLiteral("XXXXXX"));
+    QTemporaryFile& file = *m_file;
     if (!file.open())
         return {false, fileErrorText(file.error(), file.errorString(), errno)};
 
@@ -101,44 +102,65 @@ WriteOutcome writeFileSafely(const QString& path, const std::function<bool(QIODe
         ok = false;
         errorNumber = errno;
     }
-    if (ok && ::fsync(file.handle()) != 0) {
-        ok = false;
-        errorNumber = errno;
+    if (ok) {
+        errorNumber = FileSystem::syncToDisk(file);
+        ok = errorNumber == 0;
     }
     if (!ok || file.error() != QFileDevice::NoError) {
         const QFileDevice::FileError error
             = file.error() == QFileDevice::NoError ? QFileDevice::WriteError : file.error();
-        return {false, fileErrorText(error, file.errorString(), errorNumber)};
+        const QString reason = fileErrorText(error, file.errorString(), errorNumber);
+        m_file.reset();
+        return {false, reason};
     }
-
-    // The old file's permissions carry over; a new file gets the usual ones, not the temporary's.
-    struct stat old
-    {
-    };
-    mode_t mode = 0666 & ~currentUmask();
-    if (::stat(QFile::encodeName(target).constData(), &old) == 0)
-        mode = old.st_mode & 07777;
-    if (::fchmod(file.handle(), mode) != 0)
-        return {false, fileErrorText(QFileDevice::PermissionsError, QString(), errno)};
+    if (const int failed = FileSystem::carryPermissions(file, m_target); failed != 0) {
+        m_file.reset();
+        return {false, fileErrorText(QFileDevice::PermissionsError, QString(), failed)};
+    }
     file.close();
-    if (::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(target).constData()) != 0)
-        return {false, fileErrorText(QFileDevice::RenameError, QString(), errno)};
-    file.setAutoRemove(false); // it has its final name now
     return {};
+}
+
+WriteOutcome PendingFile::commit()
+{
+    if (!m_file)
+        return {false, fileErrorText(QFileDevice::WriteError, QString())};
+    if (const int failed = FileSystem::replace(m_file->fileName(), m_target); failed != 0)
+        return {false, fileErrorText(QFileDevice::RenameError, QString(), failed)};
+    m_file->setAutoRemove(false); // it has its final name now
+    m_file.reset();
+    return {};
+}
+
+WriteOutcome writeFileSafely(const QString& path, const std::function<bool(QIODevice&)>& writer)
+{
+    PendingFile file(path);
+    if (WriteOutcome written = file.write(writer); !written.ok)
+        return written;
+    return file.commit();
 }
 
 void removeStrayTemporaries(const QString& path)
 {
-    // Only names this program gives its temporaries: a breeder's own copies
-    // ("taubenstamm.dat.sicher") stay where they are.
     const QFileInfo info(path);
     QDir dir = info.absoluteDir();
+    // A folder copy stopped between its two renames left the old folder aside: it comes back.
+    const QString setAside = path + QLatin1String(kTemporaryMarker) + QStringLiteral("old");
+    if (!info.exists() && QFileInfo(setAside).isDir())
+        dir.rename(setAside, path);
+    // Only names this program gives its temporaries: a breeder's own copies
+    // ("taubenstamm.dat.sicher") stay where they are.
     const QRegularExpression pattern(QLatin1Char('^') + QRegularExpression::escape(info.fileName())
                                      + QRegularExpression::escape(QLatin1String(kTemporaryMarker))
-                                     + QStringLiteral("[A-Za-z0-9]{6}$"));
-    const QStringList names = dir.entryList({info.fileName() + QStringLiteral(".*")}, QDir::Files | QDir::Hidden);
+                                     + QStringLiteral("([A-Za-z0-9]{6}|old)$"));
+    const QStringList names = dir.entryList({info.fileName() + QStringLiteral(".*")},
+                                            QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
     for (const QString& name : names) {
-        if (pattern.match(name).hasMatch())
+        if (!pattern.match(name).hasMatch())
+            continue;
+        if (QFileInfo(dir.filePath(name)).isDir())
+            QDir(dir.filePath(name)).removeRecursively();
+        else
             dir.remove(name);
     }
 }

@@ -4,8 +4,10 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class QIODevice;
+class QTemporaryFile;
 
 struct WriteOutcome
 {
@@ -17,16 +19,35 @@ struct WriteOutcome
 // replace: a name no breeder gives a copy of their own.
 inline constexpr char kTemporaryMarker[] = ".avelor-tmp-";
 
-// Writes a file through a temporary file beside it that replaces the old one
-// only when every byte was written, flushed and synced. On any failure the
-// old file is untouched and the temporary removed. writer returns false when
-// the device refused bytes.
+// A file written whole into a temporary file beside its place, flushed and
+// synced, that replaces the old file only when committed. Dropped without a
+// commit, it leaves the old file as it was and takes the temporary along.
+class PendingFile
+{
+public:
+    explicit PendingFile(const QString& path);
+    ~PendingFile();
+    PendingFile(const PendingFile&) = delete;
+    PendingFile& operator=(const PendingFile&) = delete;
+
+    // writer returns false when the device refused bytes.
+    WriteOutcome write(const std::function<bool(QIODevice&)>& writer);
+    // Puts the written file in the old one's place.
+    WriteOutcome commit();
+
+private:
+    QString m_target;
+    std::unique_ptr<QTemporaryFile> m_file;
+};
+
+// Writes a file through a PendingFile and commits it: the old file is
+// replaced only when every byte was written, flushed and synced.
 WriteOutcome writeFileSafely(const QString& path, const std::function<bool(QIODevice&)>& writer);
 
 // A German reason for a failed file operation, from Qt's error, its system text
 // and, where known, the errno of the failed call.
 QString fileErrorText(QFileDevice::FileError error, const QString& systemText, int errorNumber = 0);
 
-// Removes the temporary files a crash in the middle of a save may have left
-// beside path, and nothing else.
+// Removes the temporary files and folders a crash in the middle of a save or
+// a folder copy may have left beside path, and nothing else.
 void removeStrayTemporaries(const QString& path);

@@ -70,15 +70,7 @@ QString PictureStore::remove(const QString& ring)
 
 FolderCopy PictureStore::replaceAll(const QString& source, const QString& keepOldAs, const CopyProgress& progress)
 {
-    const QString current = folder().chopped(1);
-    FolderCopy copy;
-    copy.error = moveFolder(current, keepOldAs);
-    if (!copy.error.isEmpty())
-        return copy;
-    copy = replaceFolder(source, current, progress);
-    if (!copy.error.isEmpty() || copy.cancelled)
-        moveFolder(keepOldAs, current); // the old pictures come back
-    return copy;
+    return replaceFolder(source, folder().chopped(1), progress, keepOldAs);
 }
 
 void PictureStore::removeAll()

@@ -29,7 +29,7 @@ public:
     // Deletes the ring's picture if there is one.
     QString remove(const QString& ring);
     // Makes the picture folder a copy of `source`, moving the folder as it
-    // was to `keepOldAs`; on failure or cancel the old folder comes back.
+    // was to `keepOldAs`; a failed or cancelled copy changes nothing.
     FolderCopy replaceAll(const QString& source, const QString& keepOldAs, const CopyProgress& progress);
     // Deletes the picture folder with every picture in it.
     void removeAll();

@@ -19,6 +19,7 @@ StockDocument::~StockDocument() = default;
 
 void StockDocument::notify(Changes what)
 {
+    ++m_generation;
     if (what & (Animals | AnimalOrder)) {
         m_ringIndex.reset();
         m_alphabetical.reset();
@@ -312,5 +313,5 @@ void StockDocument::wipe()
 
 DataFiles::SaveResult StockDocument::save()
 {
-    return m_files.save(m_db);
+    return m_files.save(m_db, m_generation);
 }

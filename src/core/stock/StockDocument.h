@@ -106,6 +106,8 @@ public:
     // pictures; the print settings stay.
     void wipe();
 
+    // Counts the changes: every signalled change makes it one higher.
+    quint64 generation() const { return m_generation; }
     // Writes both data files.
     DataFiles::SaveResult save();
 
@@ -123,6 +125,7 @@ private:
     mutable std::unique_ptr<RingIndex> m_ringIndex;
     mutable std::unique_ptr<DescendantsFinder> m_descendants;
     mutable std::unique_ptr<std::vector<qsizetype>> m_alphabetical;
+    quint64 m_generation = 1;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(StockDocument::Changes)

@@ -18,10 +18,14 @@ namespace BackupMessages {
 
 bool showBackup(QWidget* parent, const BackupOutcome& outcome, const QString& failed)
 {
-    if (outcome.cancelled)
+    const QString unchanged = QStringLiteral("Die bisherige Datensicherung ist unverändert geblieben.");
+    if (outcome.cancelled) {
+        Messages::current().inform(parent, QStringLiteral("Die Datensicherung wurde abgebrochen.\n\n") + unchanged);
         return false;
+    }
     if (!outcome.error.isEmpty()) {
-        Messages::current().warn(parent, failed + QStringLiteral("\n\n") + outcome.error);
+        Messages::current().warn(parent,
+                                 failed + QStringLiteral("\n\n") + outcome.error + QStringLiteral("\n\n") + unchanged);
         return false;
     }
     if (!outcome.failedPictures.isEmpty()) {

@@ -16,10 +16,9 @@
 
 DriveDialog::DriveDialog(StockDocument& stock, QWidget* parent) : QDialog(parent), m_stock(stock) { }
 
-void DriveDialog::build(const QString& caption, const QString& text, bool writableOnly)
+void DriveDialog::build(const QString& caption, const QString& text)
 {
     setWindowTitle(caption);
-    m_writableOnly = writableOnly;
     auto* layout = new QVBoxLayout(this);
     auto* intro = new QLabel(text, this);
     intro->setWordWrap(true);
@@ -52,10 +51,12 @@ void DriveDialog::build(const QString& caption, const QString& text, bool writab
 void DriveDialog::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous()) {
-        m_drives = Drives::mounted(m_writableOnly);
+        m_drives = Drives::mounted();
         QStringList names;
-        for (const Drive& drive : std::as_const(m_drives))
-            names << drive.name + QStringLiteral(" (") + QDir::toNativeSeparators(drive.root) + QLatin1Char(')');
+        for (const Drive& drive : std::as_const(m_drives)) {
+            names << drive.name + QStringLiteral(" (") + QDir::toNativeSeparators(drive.root)
+                    + (drive.readOnly ? QStringLiteral(", schreibgeschützt)") : QStringLiteral(")"));
+        }
         setChoices(m_selector, names);
         m_selector->setCurrentIndex(m_drives.isEmpty() ? -1 : 0);
         updateButton();
@@ -66,7 +67,10 @@ void DriveDialog::showEvent(QShowEvent* event)
 void DriveDialog::updateButton()
 {
     const int index = m_selector->currentIndex();
-    m_button->setText(buttonCaption(index >= 0 && index < m_drives.size() ? m_drives[index].name : QString()));
+    const bool chosen = index >= 0 && index < m_drives.size();
+    m_button->setEnabled(chosen);
+    m_button->setText(chosen ? buttonCaption(m_drives[index].name)
+                             : QStringLiteral("Kein USB-Stick und keine externe Festplatte gefunden"));
 }
 
 UsbBackupDialog::UsbBackupDialog(StockDocument& stock, QWidget* parent) : DriveDialog(stock, parent)
@@ -75,8 +79,7 @@ UsbBackupDialog::UsbBackupDialog(StockDocument& stock, QWidget* parent) : DriveD
     build(QStringLiteral("Backup auf USB-Stick oder ext. Festplatte"),
           QStringLiteral("Mit dieser Funktion können Sie Ihr Backup auf einen USB-Stick oder eine externe Festplatte "
                          "speichern.\n\nWählen Sie einfach das Laufwerk aus auf welches das Backup gespeichert werden "
-                         "soll.\n\nSie benötigen Schreibrechte auf dem ausgewählten Laufwerk."),
-          true);
+                         "soll.\n\nSie benötigen Schreibrechte auf dem ausgewählten Laufwerk."));
     setFixedSize(sizeHint().expandedTo(QSize(374, 252)));
 }
 
@@ -100,8 +103,7 @@ UsbRestoreDialog::UsbRestoreDialog(StockDocument& stock, QWidget* parent) : Driv
     build(QStringLiteral("Backup von USB-Stick oder ext. Festplatte holen"),
           QStringLiteral("Mit dieser Funktion können Sie Ihr Backup von einem USB-Stick oder einer externen "
                          "Festplatte holen.\n\nWählen Sie einfach das Laufwerk aus auf welchem sich das Backup "
-                         "befindet.\n\nSie benötigen Leserechte auf dem ausgewählten Laufwerk."),
-          false);
+                         "befindet.\n\nSie benötigen Leserechte auf dem ausgewählten Laufwerk."));
     setFixedSize(sizeHint().expandedTo(QSize(417, 256)));
 }
 

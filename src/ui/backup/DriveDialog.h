@@ -19,7 +19,7 @@ public:
 
 protected:
     // The dialog's own texts and work, given by each of the two.
-    void build(const QString& caption, const QString& text, bool writableOnly);
+    void build(const QString& caption, const QString& text);
     virtual QString buttonCaption(const QString& drive) const = 0;
     // Runs the backup or the restore on a drive; true when the dialog may close.
     virtual bool run(const Drive& drive) = 0;
@@ -31,7 +31,6 @@ protected:
 private:
     void updateButton();
 
-    bool m_writableOnly = false;
     QList<Drive> m_drives;
     QComboBox* m_selector = nullptr;
     QPushButton* m_button = nullptr;

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+
+class QFileDevice;
+
+// The few file-system calls Qt does not offer, one implementation per
+// system (POSIX and Windows). Failures come back as an errno value, so that
+// one table turns them into German reasons on both systems.
+namespace FileSystem {
+
+// Forces what was written to the file onto the disk: 0 or the error number.
+int syncToDisk(QFileDevice& file);
+
+// Gives the file that will replace `target` the permissions of the old file
+// (or, for a new one, the usual ones rather than a temporary file's own):
+// 0 or the error number.
+int carryPermissions(QFileDevice& file, const QString& target);
+
+// Puts `from` in the place of `to` in one step, replacing it, and makes the
+// change durable: 0 or the error number.
+int replace(const QString& from, const QString& to);
+
+} // namespace FileSystem
+
+// An advisory lock on a file that other programs also lock by this means:
+// many readers together (Shared) or one writer alone (Exclusive). Waits
+// until it is granted; held until the object goes.
+class FileLock
+{
+public:
+    enum class Mode
+    {
+        Shared,
+        Exclusive,
+    };
+    // With `create`, a missing file is made; without, a missing file means no lock.
+    FileLock(const QString& path, Mode mode, bool create);
+    ~FileLock();
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+    bool held() const { return m_held; }
+
+private:
+    qintptr m_handle = -1;
+    bool m_held = false;
+};

@@ -1,0 +1,81 @@
+#include "core/files/FileSystem.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+mode_t currentUmask()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
+QByteArray native(const QString& path)
+{
+    return QFile::encodeName(path);
+}
+
+} // namespace
+
+namespace FileSystem {
+
+int syncToDisk(QFileDevice& file)
+{
+    return ::fsync(file.handle()) == 0 ? 0 : errno;
+}
+
+int carryPermissions(QFileDevice& file, const QString& target)
+{
+    struct stat old
+    {
+    };
+    mode_t mode = 0666 & ~currentUmask();
+    if (::stat(native(target).constData(), &old) == 0)
+        mode = old.st_mode & 07777;
+    return ::fchmod(file.handle(), mode) == 0 ? 0 : errno;
+}
+
+int replace(const QString& from, const QString& to)
+{
+    if (::rename(native(from).constData(), native(to).constData()) != 0)
+        return errno;
+    // The new name itself must reach the disk: sync the folder that holds it.
+    const QByteArray folder = native(QFileInfo(to).absolutePath());
+    const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return 0;
+}
+
+} // namespace FileSystem
+
+FileLock::FileLock(const QString& path, Mode mode, bool create)
+{
+    const int flags = (create ? O_RDWR | O_CREAT : O_RDONLY) | O_CLOEXEC;
+    const int fd = ::open(native(path).constData(), flags, 0644);
+    if (fd < 0)
+        return;
+    m_handle = fd;
+    int result = 0;
+    do {
+        result = ::flock(fd, mode == Mode::Shared ? LOCK_SH : LOCK_EX);
+    } while (result != 0 && errno == EINTR);
+    m_held = result == 0;
+}
+
+FileLock::~FileLock()
+{
+    if (m_handle >= 0)
+        ::close(int(m_handle)); // releases the lock
+}

@@ -1,0 +1,70 @@
+#include "core/stock/BackgroundSave.h"
+
+#include "core/stock/StockDocument.h"
+
+#include <QThread>
+
+BackgroundSave::BackgroundSave(StockDocument& stock, int delayMs, QObject* parent)
+    : QObject(parent), m_stock(stock), m_files(stock.files()), m_delayMs(delayMs), m_savedGeneration(stock.generation())
+{
+    m_delay.setSingleShot(true);
+    connect(&m_delay, &QTimer::timeout, this, &BackgroundSave::start);
+    // Every change starts the wait anew: a save follows the last of a quick series of changes.
+    connect(&m_stock, &StockDocument::changed, this, [this] { m_delay.start(m_delayMs); });
+}
+
+BackgroundSave::~BackgroundSave()
+{
+    finish();
+}
+
+void BackgroundSave::finish()
+{
+    m_delay.stop();
+    if (!m_thread)
+        return;
+    m_thread->wait();
+    done();
+}
+
+void BackgroundSave::start()
+{
+    if (m_thread) {
+        m_delay.start(m_delayMs); // one at a time: the next follows this one
+        return;
+    }
+    const quint64 generation = m_stock.generation();
+    if (generation == m_savedGeneration)
+        return;
+    // The copy shares its texts with the data (Qt's implicit sharing), so it costs little and
+    // the thread reads data that nothing changes under it.
+    auto copy = std::make_shared<const Database>(m_stock.data());
+    QThread* thread = QThread::create([this, copy, generation] { m_result = m_files.save(*copy, generation); });
+    thread->setObjectName(QStringLiteral("Speichern"));
+    connect(thread, &QThread::finished, this, [this, thread] {
+        if (thread == m_thread)
+            done();
+    });
+    m_thread = thread;
+    m_savedGeneration = generation;
+    m_thread->start(QThread::LowPriority);
+}
+
+void BackgroundSave::done()
+{
+    if (!m_thread)
+        return;
+    m_thread->wait();
+    delete m_thread;
+    m_thread = nullptr;
+    if (!m_result.ok) {
+        // Tried again before long (a stick pulled, a disk that filled up); the close saves in any case.
+        m_savedGeneration = 0;
+        m_delay.start(kRetryMs);
+        if (!std::exchange(m_failing, true))
+            emit failed(m_result.message);
+        return;
+    }
+    m_failing = false;
+    emit saved();
+}
