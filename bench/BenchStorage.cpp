@@ -88,7 +88,7 @@ void backup(benchmark::State& state)
     PictureStock data;
     const BackupPlace place = BackupPlace::onDrive(data.dir.path() + QStringLiteral("/stick"));
     for (auto _ : state) {
-        if (!writeBackup(data.stock.data(), place, data.stock.pictures().folder().chopped(1)).ok())
+        if (!writeBackup(data.stock, place).ok())
             state.SkipWithError("backup failed");
     }
 }
@@ -97,7 +97,7 @@ void restore(benchmark::State& state)
 {
     PictureStock data;
     const BackupPlace place = BackupPlace::onDrive(data.dir.path() + QStringLiteral("/stick"));
-    writeBackup(data.stock.data(), place, data.stock.pictures().folder().chopped(1));
+    writeBackup(data.stock, place);
     for (auto _ : state) {
         const RestoreOutcome outcome = restoreBackup(data.stock, place);
         if (outcome.result != RestoreOutcome::Result::Restored)

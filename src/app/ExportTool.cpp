@@ -5,6 +5,7 @@
 #include "core/export/CsvExport.h"
 #include "core/files/DataFiles.h"
 #include "core/files/DataFolder.h"
+#include "core/files/DataSetNames.h"
 #include "core/files/Preferences.h"
 #include "core/files/SafeWrite.h"
 #include "core/model/Dates.h"
@@ -351,6 +352,10 @@ int runExport(const QStringList& arguments, QTextStream& out, QTextStream& err)
     // A check needs the whole stock: what a damaged file lost cannot be checked.
     if (loaded.terminate || (request.command == QLatin1String("check") && !loaded.messages.isEmpty()))
         return FileProblem;
-    StockDocument stock(std::move(db), std::move(files));
+    auto records = std::make_unique<RecordsDatabase>();
+    if (const auto opened = records->open(folder + DataSetNames::RecordsFile, RecordsDatabase::Access::ReadOnly);
+        !opened.message.isEmpty())
+        err << opened.message << '\n';
+    StockDocument stock(std::move(db), std::move(files), std::move(records));
     return Export(request, stock, out, err).run();
 }

@@ -2,6 +2,7 @@
 
 #include "core/files/DataFolder.h"
 #include "core/files/DataFolderLock.h"
+#include "core/files/DataSetNames.h"
 #include "core/model/AppInfo.h"
 #include "core/model/SpeciesWords.h"
 #include "core/stock/BackgroundSave.h"
@@ -107,8 +108,12 @@ bool Startup::start()
     }
     for (const QString& message : loaded.messages)
         Messages::current().warn(nullptr, message);
+    auto records = std::make_unique<RecordsDatabase>();
+    if (const auto opened = records->open(folder + DataSetNames::RecordsFile, RecordsDatabase::Access::Owner);
+        !opened.message.isEmpty())
+        Messages::current().warn(nullptr, opened.message);
 
-    m_stock = std::make_unique<StockDocument>(std::move(db), std::move(files));
+    m_stock = std::make_unique<StockDocument>(std::move(db), std::move(files), std::move(records));
     m_saving = std::make_unique<BackgroundSave>(*m_stock, m_saveDelayMs);
     m_preferences = std::make_unique<PreferencesStore>();
     m_main = std::make_unique<MainWindow>(*m_stock, *m_preferences);

@@ -2,6 +2,7 @@
 #include "core/files/DataFolder.h"
 #include "core/files/DataFolderLock.h"
 #include "core/pictures/PictureStore.h"
+#include "core/records/RecordsDatabase.h"
 #include "core/stock/StockDocument.h"
 #include "support/FileBytes.h"
 #include "support/FileHelpers.h"
@@ -220,6 +221,24 @@ private slots:
         QVERIFY(again.start());
         QVERIFY(messages.texts.isEmpty());
         QVERIFY(again.stock()->lastActive(QStringLiteral("VOR-DEM-ABSTURZ")));
+    }
+
+    // A show result is committed when it is made: killed the moment after, it is there.
+    void aShowResultSurvivesAKillAtOnce()
+    {
+        QProcess program;
+        program.start(QStringLiteral(AVELOR_EDIT_THEN_WAIT), {QStringLiteral("SCHAU-1"), QStringLiteral("schau")});
+        QVERIFY(program.waitForStarted());
+        QByteArray said;
+        QTRY_VERIFY_WITH_TIMEOUT((said += program.readAllStandardOutput()).contains("eingegeben"), 20000);
+        program.kill();
+        QVERIFY(program.waitForFinished());
+        RecordsDatabase records;
+        QVERIFY(records.open(DataFolder::path() + QStringLiteral("zusatzdaten.db"), RecordsDatabase::Access::ReadOnly)
+                    .message.isEmpty());
+        const std::vector<ShowResult> results = records.showResults(QStringLiteral("SCHAU-1"));
+        QCOMPARE(results.size(), size_t(1));
+        QCOMPARE(results[0].halfPoints, 185);
     }
 
     void damagedFilesAreReportedBeforeTheSplash()

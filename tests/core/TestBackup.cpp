@@ -35,13 +35,13 @@ private slots:
     {
         const BackupPlace place = BackupPlace::onDisk();
         QCOMPARE(place.folder, m_home->path() + QStringLiteral("/Documents/Sicherungskopie Kanarienvögel/"));
-        QVERIFY(writeBackup(m_stock->data(), place, pictures()).ok());
+        QVERIFY(writeBackup(*m_stock, place).ok());
         QVERIFY(QFileInfo::exists(place.stockPath()));
         QCOMPARE(contents(place.picturesPath() + QStringLiteral("/A-1.jpg")), QByteArray("bild A"));
 
         // An empty database: a stock file of 318 bytes and a pair file of 4.
         Database empty;
-        QVERIFY(writeBackup(empty, place, QString()).ok());
+        QVERIFY(writeBackup(empty, RecordsDatabase(), place, QString()).ok());
         QCOMPARE(QFileInfo(place.stockPath()).size(), 318);
         QCOMPARE(contents(place.pairPath()), QByteArray(4, '\0'));
         QVERIFY(!QFileInfo::exists(place.picturesPath())); // no pictures, none backed up
@@ -51,7 +51,7 @@ private slots:
     void aRestoreBringsTheBackupBackAndKeepsWhatItReplaces()
     {
         const BackupPlace place = BackupPlace::onDisk();
-        QVERIFY(writeBackup(m_stock->data(), place, pictures()).ok());
+        QVERIFY(writeBackup(*m_stock, place).ok());
         m_stock->appendAnimals({testAnimal("NEW")});
         put(picture("NEW"), "neues Bild");
         const RestoreOutcome outcome = restoreBackup(*m_stock, place);
@@ -79,7 +79,7 @@ private slots:
         const BackupPlace place = BackupPlace::onDrive(m_home->path() + QStringLiteral("/stick"));
         Database backup;
         backup.animals = {testAnimal("OLD")};
-        QVERIFY(writeBackup(backup, place, pictures()).ok());
+        QVERIFY(writeBackup(backup, RecordsDatabase(), place, pictures()).ok());
         QFile::remove(place.pairPath());
         put(picture("B-2"), "bild B");
         const RestoreOutcome outcome = restoreBackup(*m_stock, place);
@@ -95,7 +95,7 @@ private slots:
         const BackupPlace place = BackupPlace::onDrive(m_home->path() + QStringLiteral("/stick"));
         Database backup;
         backup.animals = {testAnimal("OLD"), testAnimal("OLDER")};
-        QVERIFY(writeBackup(backup, place, QString()).ok());
+        QVERIFY(writeBackup(backup, RecordsDatabase(), place, QString()).ok());
         const QByteArray whole = contents(place.stockPath());
         const Database before = m_stock->data();
         for (qsizetype length = 0; length < whole.size(); length += 7) {
@@ -108,7 +108,7 @@ private slots:
     void aBackupWithoutPicturesKeepsTheBreedersPictures()
     {
         const BackupPlace place = BackupPlace::onDrive(m_home->path() + QStringLiteral("/stick"));
-        QVERIFY(writeBackup(m_stock->data(), place, QString()).ok());
+        QVERIFY(writeBackup(m_stock->data(), RecordsDatabase(), place, QString()).ok());
         QCOMPARE(restoreBackup(*m_stock, place).result, RestoreOutcome::Result::Restored);
         QCOMPARE(contents(picture("A-1")), QByteArray("bild A"));
     }
@@ -121,7 +121,7 @@ private slots:
         BackupOutcome outcome;
         {
             FileSizeLimit limit(100 * 1024);
-            outcome = writeBackup(m_stock->data(), place, pictures());
+            outcome = writeBackup(*m_stock, place);
         }
         QVERIFY(outcome.error.isEmpty());
         QCOMPARE(outcome.failedPictures.size(), 1);
@@ -133,8 +133,8 @@ private slots:
     void aBackupThatCannotBeWrittenSaysSo()
     {
         put(m_home->path() + QStringLiteral("/nur-eine-datei"), "x"); // no folder can be made there
-        const BackupOutcome outcome = writeBackup(
-            m_stock->data(), BackupPlace::onDrive(m_home->path() + QStringLiteral("/nur-eine-datei")), pictures());
+        const BackupOutcome outcome
+            = writeBackup(*m_stock, BackupPlace::onDrive(m_home->path() + QStringLiteral("/nur-eine-datei")));
         QVERIFY(!outcome.error.isEmpty());
     }
 
@@ -143,7 +143,7 @@ private slots:
     void aCancelledPictureCopyChangesNothing()
     {
         const BackupPlace place = BackupPlace::onDrive(m_home->path() + QStringLiteral("/stick"));
-        QVERIFY(writeBackup(m_stock->data(), place, pictures()).ok());
+        QVERIFY(writeBackup(*m_stock, place).ok());
         const QByteArray stockBefore = contents(place.stockPath());
         const QByteArray pairsBefore = contents(place.pairPath());
         const Database before = m_stock->data();
@@ -154,7 +154,7 @@ private slots:
             return done < 1;
         };
 
-        const BackupOutcome backup = writeBackup(m_stock->data(), place, pictures(), cancelAtSecond);
+        const BackupOutcome backup = writeBackup(*m_stock, place, cancelAtSecond);
         QVERIFY(backup.cancelled);
         QCOMPARE(contents(place.stockPath()), stockBefore);
         QCOMPARE(contents(place.pairPath()), pairsBefore);
@@ -173,7 +173,7 @@ private slots:
     void safetyCopiesNeverCollideAndTheOldestGo()
     {
         const BackupPlace place = BackupPlace::onDrive(m_home->path() + QStringLiteral("/stick"));
-        QVERIFY(writeBackup(m_stock->data(), place, QString()).ok());
+        QVERIFY(writeBackup(m_stock->data(), RecordsDatabase(), place, QString()).ok());
         QStringList kept;
         for (int i = 0; i < kKeptSafetyCopies + 2; ++i) {
             m_stock->appendAnimals({testAnimal(QByteArray("N-") + QByteArray::number(i))});

@@ -1,11 +1,13 @@
 #include "core/backup/Backup.h"
 
 #include "core/files/DataSetNames.h"
+#include "core/files/FileSystem.h"
 #include "core/files/PairFile.h"
 #include "core/files/SafeWrite.h"
 #include "core/files/SpecialFolder.h"
 #include "core/files/StockFile.h"
 #include "core/model/SpeciesWords.h"
+#include "core/records/RecordsDatabase.h"
 #include "core/stock/StockDocument.h"
 
 #include <QDateTime>
@@ -13,6 +15,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QScopeGuard>
 
 #include <algorithm>
 
@@ -52,7 +55,7 @@ BackupPlace BackupPlace::onDisk()
 {
     return {specialFolder(SpecialFolder::Documents) + QStringLiteral("/Sicherungskopie ") + SpeciesWords::Plural
                 + QLatin1Char('/'),
-            DataSetNames::StockBackupFile, DataSetNames::PairBackupFile};
+            DataSetNames::StockBackupFile, DataSetNames::PairBackupFile, DataSetNames::RecordsBackupFile};
 }
 
 BackupPlace BackupPlace::onDrive(const QString& root)
@@ -60,11 +63,11 @@ BackupPlace BackupPlace::onDrive(const QString& root)
     QString folder = root;
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
-    return {folder, DataSetNames::StockFile, DataSetNames::PairFile};
+    return {folder, DataSetNames::StockFile, DataSetNames::PairFile, DataSetNames::RecordsFile};
 }
 
-BackupOutcome writeBackup(const Database& db, const BackupPlace& place, const QString& pictures,
-                          const CopyProgress& progress)
+BackupOutcome writeBackup(const Database& db, const RecordsDatabase& records, const BackupPlace& place,
+                          const QString& pictures, const CopyProgress& progress)
 {
     // Every part is made aside first and put in place only when all are complete: a backup that fails
     // or is cancelled leaves the previous one whole.
@@ -84,6 +87,13 @@ BackupOutcome writeBackup(const Database& db, const BackupPlace& place, const QS
     if (const WriteOutcome written = pairs.write([&db](QIODevice& d) { return PairFile::write(d, db.pairs); });
         !written.ok)
         return notWritten(place.pairPath(), written.reason);
+    // The records' copy waits under a name of its own until everything else is in place.
+    const QString recordsCopy = place.recordsPath() + QLatin1String(kTemporaryMarker) + QStringLiteral("neu");
+    const auto dropRecordsCopy = qScopeGuard([&recordsCopy] { QFile::remove(recordsCopy); });
+    if (const QString failure = records.copyTo(recordsCopy); !failure.isEmpty()) {
+        outcome.error = failure;
+        return outcome;
+    }
     const bool withPictures = QFileInfo(pictures).isDir();
     PendingFolder pictureCopy(place.picturesPath());
     if (withPictures) {
@@ -102,9 +112,16 @@ BackupOutcome writeBackup(const Database& db, const BackupPlace& place, const QS
         return notWritten(place.stockPath(), replaced.reason);
     if (const WriteOutcome replaced = pairs.commit(); !replaced.ok)
         return notWritten(place.pairPath(), replaced.reason);
+    if (const int failed = FileSystem::replace(recordsCopy, place.recordsPath()); failed != 0)
+        return notWritten(place.recordsPath(), fileErrorText(QFileDevice::RenameError, QString(), failed));
     if (!withPictures)
         QDir(place.picturesPath()).removeRecursively(); // no pictures: none in the backup either
     return outcome;
+}
+
+BackupOutcome writeBackup(const StockDocument& stock, const BackupPlace& place, const CopyProgress& progress)
+{
+    return writeBackup(stock.data(), stock.records(), place, stock.pictures().folder().chopped(1), progress);
 }
 
 namespace {
@@ -184,7 +201,8 @@ QString keepCurrentData(const StockDocument& stock, QString& kept)
     const QString folder = stock.files().folder() + stamp
         + (last == 0 ? QString() : QLatin1Char('-') + QString::number(last + 1)) + QLatin1Char('/');
     const BackupOutcome safety
-        = writeBackup(stock.data(), {folder, DataSetNames::StockFile, DataSetNames::PairFile}, QString());
+        = writeBackup(stock.data(), stock.records(),
+                      {folder, DataSetNames::StockFile, DataSetNames::PairFile, DataSetNames::RecordsFile}, QString());
     if (!safety.error.isEmpty())
         return safety.error;
     kept = folder;
@@ -210,6 +228,14 @@ RestoreOutcome restoreBackup(StockDocument& stock, const BackupPlace& place, con
     if (backup.wrongVersion && !backup.pairsRead) {
         outcome.problem = backup.pairProblem;
         return outcome; // nothing to restore
+    }
+    // Records that cannot be read whole stop the restore before anything changes.
+    const bool withRecords = backup.pairsRead && QFileInfo::exists(place.recordsPath());
+    if (withRecords) {
+        if (const QString refused = RecordsDatabase::checkCopy(place.recordsPath()); !refused.isEmpty()) {
+            outcome.problem = refused;
+            return outcome;
+        }
     }
     if (const QString failure = keepCurrentData(stock, outcome.keptAs); !failure.isEmpty()) {
         outcome.problem = QStringLiteral("Die bisherigen Daten konnten nicht gesichert werden, darum wurde nichts "
@@ -243,6 +269,12 @@ RestoreOutcome restoreBackup(StockDocument& stock, const BackupPlace& place, con
     if (!backup.pairsRead) {
         outcome.problem = backup.pairProblem;
         return outcome;
+    }
+    if (withRecords) {
+        if (const QString failure = stock.replaceRecords(place.recordsPath()); !failure.isEmpty()) {
+            outcome.problem = failure;
+            return outcome;
+        }
     }
     outcome.result = Result::Restored;
     return outcome;

@@ -4,6 +4,7 @@
 #include "core/files/FolderCopy.h"
 #include "core/model/Database.h"
 
+class RecordsDatabase;
 class StockDocument;
 
 // Where a backup lies: a folder with the stock file, the pair file and the
@@ -13,9 +14,11 @@ struct BackupPlace
     QString folder; // ends with '/'
     QString stockName;
     QString pairName;
+    QString recordsName;
 
     QString stockPath() const { return folder + stockName; }
     QString pairPath() const { return folder + pairName; }
+    QString recordsPath() const { return folder + recordsName; }
     QString picturesPath() const { return folder + DataSetNames::BackupPictureFolder; }
 
     // "Sicherungskopie Kanarienvögel" in the documents folder, files ending .bak.
@@ -36,12 +39,16 @@ struct BackupOutcome
     bool ok() const { return error.isEmpty() && failedPictures.isEmpty() && !cancelled; }
 };
 
-// Writes the stock and the pairs as they are in memory and makes the backup's
-// picture folder a copy of `pictures` (none when there is no picture folder).
-// All three are made aside and put in place together at the end, so a backup
-// that fails or is cancelled leaves the previous backup whole.
-BackupOutcome writeBackup(const Database& db, const BackupPlace& place, const QString& pictures,
-                          const CopyProgress& progress = {});
+// Writes the stock and the pairs as they are in memory, a consistent copy of
+// the records, and makes the backup's picture folder a copy of `pictures`
+// (none when there is no picture folder). All are made aside and put in
+// place together at the end, so a backup that fails or is cancelled leaves
+// the previous backup whole.
+BackupOutcome writeBackup(const Database& db, const RecordsDatabase& records, const BackupPlace& place,
+                          const QString& pictures, const CopyProgress& progress = {});
+
+// The backup of everything the document holds, pictures included.
+BackupOutcome writeBackup(const StockDocument& stock, const BackupPlace& place, const CopyProgress& progress = {});
 
 struct RestoreOutcome
 {
@@ -65,5 +72,5 @@ struct RestoreOutcome
 // newest kKeptSafetyCopies of these stay), and the pictures as they were are
 // moved there, so a wrong restore can be undone by hand. The pictures come
 // first: a picture copy that fails or is cancelled changes nothing. The
-// picture folder is replaced only when the backup has one.
+// picture folder and the records are replaced only when the backup has them.
 RestoreOutcome restoreBackup(StockDocument& stock, const BackupPlace& place, const CopyProgress& progress = {});

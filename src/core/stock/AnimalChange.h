@@ -1,16 +1,18 @@
 #pragma once
 
+#include "core/model/BirdRecords.h"
 #include "core/model/Database.h"
 #include "core/stock/AnimalEntry.h"
 
 // Changing the stored data of an animal that is in the stock.
 
-// The fields as they are entered for a new animal, and the sold mark. No sex
-// selected keeps the stored sex.
+// The fields as they are entered for a new animal, the sold mark and, where
+// the breeder saw them, the whereabouts. No sex selected keeps the stored sex.
 struct AnimalEdit
 {
     AnimalInput fields;
     bool sold = false;
+    std::optional<Whereabouts> whereabouts;
 
     // The ring number as it will be stored.
     QString storedRing() const { return fields.ring.left(kRingLength); }

@@ -1,6 +1,7 @@
 #include "core/stock/StockDocument.h"
 
 #include "core/model/Alphabetical.h"
+#include "core/records/RecordsDatabase.h"
 #include "core/stock/AnimalDeletion.h"
 #include "core/stock/AnimalQueries.h"
 #include "core/stock/DescendantsFinder.h"
@@ -11,8 +12,12 @@
 
 #include <stdexcept>
 
-StockDocument::StockDocument(Database db, DataFiles files, QObject* parent)
-    : QObject(parent), m_db(std::move(db)), m_files(std::move(files)), m_pictures(m_files.folder())
+StockDocument::StockDocument(Database db, DataFiles files, std::unique_ptr<RecordsDatabase> records, QObject* parent)
+    : QObject(parent)
+    , m_db(std::move(db))
+    , m_files(std::move(files))
+    , m_pictures(m_files.folder())
+    , m_records(records ? std::move(records) : std::make_unique<RecordsDatabase>())
 { }
 
 StockDocument::~StockDocument() = default;
@@ -90,22 +95,47 @@ QString StockDocument::enterAnimal(Animal animal, const QString& picturePath)
     return failure;
 }
 
-AnimalEditResult StockDocument::changeAnimal(const QString& selectedRing, const AnimalEdit& edit, bool carryLinks)
+AnimalEditResult StockDocument::changeAnimal(const QString& selectedRing, const AnimalEdit& requested, bool carryLinks)
 {
+    AnimalEditResult result = checkAnimalEdit(m_db.animals, selectedRing, requested);
+    if (!result.stored())
+        return result;
+    // The records first: they are the part that can fail on the disk, and then nothing changes.
+    AnimalEdit edit = requested;
+    const QString newRing = edit.storedRing();
+    Changes what;
+    std::optional<Whereabouts> whereabouts = edit.whereabouts;
+    if (whereabouts) {
+        whereabouts->ring = newRing;
+        const Animal* current = lastActive(selectedRing);
+        if (current && current->sold != 0 && !edit.sold)
+            whereabouts->status = WhereaboutsStatus::InStock; // the mark unticked brings the bird back
+        edit.sold = edit.sold || !whereabouts->inStock(); // gone in any way: the mark is set
+        Whereabouts stored = m_records->whereabouts(selectedRing).value_or(Whereabouts());
+        stored.ring = newRing;
+        if (whereabouts == stored)
+            whereabouts.reset(); // nothing new to store (a rename carries it)
+        else
+            what |= Records;
+    }
+    const bool recordsMove = newRing != selectedRing && m_records->hasRecords(selectedRing);
+    if (recordsMove || whereabouts) {
+        if (const QString failure = m_records->changeBird(selectedRing, newRing, whereabouts); !failure.isEmpty())
+            return {AnimalEditResult::Outcome::Refused, failure, {}};
+        if (recordsMove)
+            what |= Records;
+    }
+
     // Only the animals with the selected ring can change; their old state tells whether one did.
     const std::vector<size_t> edited = activeIndicesOf(m_db.animals, selectedRing);
     AnimalTable before;
     for (const size_t i : edited)
         before.push_back(m_db.animals[i]);
-    AnimalEditResult result = applyAnimalEdit(m_db.animals, selectedRing, edit);
-    if (!result.stored())
-        return result;
-    Changes what;
+    applyAnimalEdit(m_db.animals, selectedRing, edit);
     for (size_t k = 0; k < edited.size(); ++k) {
         if (m_db.animals[edited[k]] != before[k])
             what |= Animals;
     }
-    const QString newRing = edit.storedRing();
     if (newRing != selectedRing) {
         // The animal keeps its picture under its new ring.
         const bool hadPicture = m_pictures.exists(selectedRing);
@@ -125,14 +155,54 @@ AnimalEditResult StockDocument::changeAnimal(const QString& selectedRing, const 
 QString StockDocument::deleteAnimal(const QString& ring)
 {
     const bool hadPicture = m_pictures.exists(ring);
-    const QString failure = m_pictures.remove(ring);
+    QStringList failures;
+    failures << m_pictures.remove(ring);
     Changes what;
-    if (hadPicture && failure.isEmpty())
+    if (hadPicture && failures.last().isEmpty())
         what |= Pictures;
-    if (markDeleted(m_db.animals, ring))
+    if (markDeleted(m_db.animals, ring)) {
         what |= Animals | ParentLinks;
+        // The bird left the stock: its records go with it.
+        if (m_records->hasRecords(ring)) {
+            failures << m_records->removeRing(ring);
+            what |= Records;
+        }
+    }
     if (what)
         notify(what);
+    failures.removeAll(QString());
+    return failures.join(QStringLiteral("\n\n"));
+}
+
+QString StockDocument::addShowResult(ShowResult& result)
+{
+    const QString failure = m_records->addShowResult(result);
+    if (failure.isEmpty())
+        notify(Records);
+    return failure;
+}
+
+QString StockDocument::changeShowResult(const ShowResult& result)
+{
+    const QString failure = m_records->changeShowResult(result);
+    if (failure.isEmpty())
+        notify(Records);
+    return failure;
+}
+
+QString StockDocument::removeShowResult(qint64 id)
+{
+    const QString failure = m_records->removeShowResult(id);
+    if (failure.isEmpty())
+        notify(Records);
+    return failure;
+}
+
+QString StockDocument::replaceRecords(const QString& copy)
+{
+    const QString failure = m_records->replaceFrom(copy);
+    if (failure.isEmpty())
+        notify(Records);
     return failure;
 }
 
@@ -289,8 +359,13 @@ QStringList StockDocument::clearYoung(int pair, int clutch, int egg)
     }
     if (y == Youngster() && removed.isEmpty())
         return removed;
+    Changes what = removed.isEmpty() ? Changes(Pairs) : Animals | ParentLinks | Pairs;
+    if (!removed.isEmpty() && m_records->hasRecords(y.ring)) {
+        m_records->removeRing(y.ring); // else the data check would name them
+        what |= Records;
+    }
     y = {};
-    notify(removed.isEmpty() ? Changes(Pairs) : Animals | ParentLinks | Pairs);
+    notify(what);
     return removed;
 }
 
@@ -307,6 +382,7 @@ void StockDocument::wipe()
     Database empty;
     empty.print = m_db.print;
     m_pictures.removeAll();
+    m_records->clear();
     m_db = std::move(empty);
     notify(Everything);
 }

@@ -3,6 +3,7 @@
 #include "core/files/DataFiles.h"
 #include "core/model/Database.h"
 #include "core/pictures/PictureStore.h"
+#include "core/records/RecordsDatabase.h"
 #include "core/stock/AnimalChange.h"
 
 #include <QObject>
@@ -33,11 +34,14 @@ public:
         Print = 0x20,
         Pictures = 0x40, // a picture stored, renamed or removed
         ListedMarks = 0x80, // only the listed marks, which no window shows
+        Records = 0x100, // whereabouts or show results
         Everything = 0xFFFF, // replaced as a whole (a restore, a wipe)
     };
     Q_DECLARE_FLAGS(Changes, Change)
 
-    StockDocument(Database db, DataFiles files, QObject* parent = nullptr);
+    // Without records of its own the document keeps them in memory.
+    StockDocument(Database db, DataFiles files, std::unique_ptr<RecordsDatabase> records = {},
+                  QObject* parent = nullptr);
     ~StockDocument() override;
 
     const Database& data() const { return m_db; }
@@ -47,6 +51,7 @@ public:
     const PrintSettings& printSettings() const { return m_db.print; }
     const PictureStore& pictures() const { return m_pictures; }
     const DataFiles& files() const { return m_files; }
+    const RecordsDatabase& records() const { return *m_records; }
 
     // Look-ups through indexes that live until the next change.
     const RingIndex& ringIndex() const;
@@ -68,12 +73,22 @@ public:
     // given. The German reason the picture was not stored, or an empty text.
     QString enterAnimal(Animal animal, const QString& picturePath);
     // Stores the edit in the active animal(s) with the selected ring. A new
-    // ring takes the animal's picture along and, with carryLinks, every link
-    // to the old ring (parents, pairs, young), all in one change.
+    // ring takes the animal's picture and records along and, with carryLinks,
+    // every link to the old ring (parents, pairs, young), all in one change.
+    // Whereabouts other than "im Bestand" set the sold mark; an unticked sold
+    // mark makes them "im Bestand". Records that cannot be stored refuse the
+    // whole change.
     AnimalEditResult changeAnimal(const QString& selectedRing, const AnimalEdit& edit, bool carryLinks = false);
     // Takes every active animal with the ring out of the stock and deletes
-    // its picture; the German reason the picture stayed, or an empty text.
+    // its picture and records; the German reason something stayed, or an empty text.
     QString deleteAnimal(const QString& ring);
+
+    // Show results, each returning the German reason of a failure or an empty text.
+    QString addShowResult(ShowResult& result);
+    QString changeShowResult(const ShowResult& result);
+    QString removeShowResult(qint64 id);
+    // The records of a backup replace those here.
+    QString replaceRecords(const QString& copy);
     bool setParents(const QString& childRing, const QString& mother, const QString& father);
     // Newest birth year first; deleted animals leave the table for good.
     void sortStock();
@@ -122,6 +137,7 @@ private:
     Database m_db;
     DataFiles m_files;
     PictureStore m_pictures;
+    std::unique_ptr<RecordsDatabase> m_records;
     mutable std::unique_ptr<RingIndex> m_ringIndex;
     mutable std::unique_ptr<DescendantsFinder> m_descendants;
     mutable std::unique_ptr<std::vector<qsizetype>> m_alphabetical;

@@ -24,8 +24,7 @@ void backup(QWidget* parent, const StockDocument& stock)
             + QStringLiteral(" gespeichert. Sie sollten diesen Ordner auf eine CD brennen oder die "
                              "USB-Backup-Funktion weiter oben nutzen."));
     ProgressWindow progress(parent, QStringLiteral("Die Bilder werden gesichert"), QStringLiteral("Bild"));
-    const BackupOutcome outcome
-        = writeBackup(stock.data(), place, stock.pictures().folder().chopped(1), progress.callback());
+    const BackupOutcome outcome = writeBackup(stock, place, progress.callback());
     BackupMessages::showBackup(parent, outcome, QStringLiteral("Die Datensicherung ist fehlgeschlagen."));
 }
 

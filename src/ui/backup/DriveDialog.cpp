@@ -91,8 +91,7 @@ QString UsbBackupDialog::buttonCaption(const QString& drive) const
 bool UsbBackupDialog::run(const Drive& drive)
 {
     ProgressWindow progress(this, QStringLiteral("Die Bilder werden gesichert"), QStringLiteral("Bild"));
-    const BackupOutcome outcome = writeBackup(m_stock.data(), BackupPlace::onDrive(drive.root),
-                                              m_stock.pictures().folder().chopped(1), progress.callback());
+    const BackupOutcome outcome = writeBackup(m_stock, BackupPlace::onDrive(drive.root), progress.callback());
     return BackupMessages::showBackup(
         this, outcome, QStringLiteral("Fehler bei der Datensicherung auf USB-Stick oder externer Festplatte."));
 }

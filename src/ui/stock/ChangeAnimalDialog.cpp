@@ -290,7 +290,7 @@ void ChangeAnimalDialog::saveChanges()
     const std::optional<QString> selected = selectedOrComplain();
     if (!selected)
         return;
-    const AnimalEdit edit {m_fields.input(), m_sold->isChecked()};
+    const AnimalEdit edit {m_fields.input(), m_sold->isChecked(), std::nullopt};
     QString shown = *selected;
     const AnimalEditResult checked = checkAnimalEdit(m_stock.animals(), *selected, edit);
     if (!checked.stored()) {

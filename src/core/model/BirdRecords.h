@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include <optional>
+
+// What the breeder keeps about a bird beyond the stock file, keyed by its
+// ring number as everything else is.
+
+// What became of a bird.
+enum class WhereaboutsStatus : int
+{
+    InStock = 0, // "im Bestand"
+    Sold = 1, // "verkauft"
+    GivenAway = 2, // "abgegeben"
+    Died = 3, // "verstorben"
+    FlewOff = 4, // "entflogen"
+};
+
+struct Whereabouts
+{
+    QString ring;
+    WhereaboutsStatus status = WhereaboutsStatus::InStock;
+    QDate date; // null: not given
+    QString buyerName; // sold or given away
+    QString buyerAddress; // several lines
+    std::optional<qint64> priceCents; // sold only
+    QString note;
+
+    bool inStock() const { return status == WhereaboutsStatus::InStock; }
+    bool hasBuyer() const { return status == WhereaboutsStatus::Sold || status == WhereaboutsStatus::GivenAway; }
+    bool operator==(const Whereabouts&) const = default;
+};
+
+// One bird judged at one show. German show cards give at most 100 points, in halves.
+struct ShowResult
+{
+    qint64 id = 0; // given by the database; 0 for one not yet stored
+    QString ring;
+    QDate date;
+    QString show;
+    QString showClass;
+    int halfPoints = 0; // 0 to 200: points times two
+    QString award; // award or placing, as written on the card
+    std::optional<int> collection; // the entries with the same number at one show form a collection
+
+    double points() const { return halfPoints / 2.0; }
+    bool operator==(const ShowResult&) const = default;
+};
+
+namespace BirdRecordWords {
+
+// "im Bestand", "verkauft", ... as breeders write them.
+QString statusWord(WhereaboutsStatus status);
+// Points as a German card shows them: "92" or "92,5".
+QString points(int halfPoints);
+
+} // namespace BirdRecordWords

@@ -1,0 +1,556 @@
+#include "core/records/RecordsDatabase.h"
+
+#include "core/files/FileSystem.h"
+#include "core/files/SafeWrite.h"
+#include "core/records/SqlStatement.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <sqlite3.h>
+
+#include <iterator>
+
+namespace {
+
+// Migration k takes a file of version k to version k + 1. Published migrations never change.
+const char* const kMigrations[] = {
+    // 0 -> 1: whereabouts and show results, each row belonging to a ring. A ring
+    // renamed or removed in the bird table takes its rows along.
+    R"sql(
+    CREATE TABLE bird (ring TEXT PRIMARY KEY NOT NULL) WITHOUT ROWID;
+    CREATE TABLE whereabouts (
+        ring TEXT PRIMARY KEY NOT NULL REFERENCES bird(ring) ON UPDATE CASCADE ON DELETE CASCADE,
+        status INTEGER NOT NULL CHECK (status BETWEEN 0 AND 4),
+        date TEXT NOT NULL DEFAULT '',
+        buyer_name TEXT NOT NULL DEFAULT '',
+        buyer_address TEXT NOT NULL DEFAULT '',
+        price_cents INTEGER CHECK (price_cents IS NULL OR price_cents >= 0),
+        note TEXT NOT NULL DEFAULT ''
+    ) WITHOUT ROWID;
+    CREATE TABLE show_result (
+        id INTEGER PRIMARY KEY,
+        ring TEXT NOT NULL REFERENCES bird(ring) ON UPDATE CASCADE ON DELETE CASCADE,
+        date TEXT NOT NULL,
+        show TEXT NOT NULL,
+        class TEXT NOT NULL DEFAULT '',
+        half_points INTEGER NOT NULL CHECK (half_points BETWEEN 0 AND 200),
+        award TEXT NOT NULL DEFAULT '',
+        collection INTEGER CHECK (collection IS NULL OR collection > 0)
+    );
+    CREATE INDEX show_result_by_ring ON show_result(ring);
+    CREATE INDEX show_result_by_show ON show_result(show, date);
+    )sql",
+};
+static_assert(std::size(kMigrations) == RecordsDatabase::kSchemaVersion);
+
+QString isoDate(const QDate& date)
+{
+    return date.isValid() ? date.toString(Qt::ISODate) : QString();
+}
+
+QDate fromIso(const QString& text)
+{
+    return QDate::fromString(text, Qt::ISODate);
+}
+
+QString native(const QString& path)
+{
+    return QStringLiteral("„") + QDir::toNativeSeparators(path) + QStringLiteral("“");
+}
+
+bool exec(sqlite3* db, const char* sql)
+{
+    return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+int schemaVersion(sqlite3* db, bool* readable)
+{
+    SqlStatement version(db, "PRAGMA user_version");
+    *readable = version.next();
+    return *readable ? int(version.number(0)) : -1;
+}
+
+// PRAGMA quick_check: "ok", or what it found.
+QString quickCheck(sqlite3* db)
+{
+    SqlStatement check(db, "PRAGMA quick_check");
+    if (!check.next())
+        return QString::fromUtf8(sqlite3_errmsg(db));
+    const QString answer = check.text(0);
+    return answer == QLatin1String("ok") ? QString() : answer;
+}
+
+void configure(sqlite3* db)
+{
+    sqlite3_busy_timeout(db, 5000);
+    exec(db, "PRAGMA foreign_keys = ON");
+    exec(db, "PRAGMA synchronous = FULL");
+}
+
+Whereabouts whereaboutsFrom(const SqlStatement& row)
+{
+    Whereabouts w;
+    w.ring = row.text(0);
+    w.status = static_cast<WhereaboutsStatus>(row.number(1));
+    w.date = fromIso(row.text(2));
+    w.buyerName = row.text(3);
+    w.buyerAddress = row.text(4);
+    if (!row.isNull(5))
+        w.priceCents = row.number(5);
+    w.note = row.text(6);
+    return w;
+}
+
+ShowResult showResultFrom(const SqlStatement& row)
+{
+    ShowResult r;
+    r.id = row.number(0);
+    r.ring = row.text(1);
+    r.date = fromIso(row.text(2));
+    r.show = row.text(3);
+    r.showClass = row.text(4);
+    r.halfPoints = int(row.number(5));
+    r.award = row.text(6);
+    if (!row.isNull(7))
+        r.collection = int(row.number(7));
+    return r;
+}
+
+constexpr char kWhereaboutsColumns[] = "ring, status, date, buyer_name, buyer_address, price_cents, note";
+constexpr char kShowColumns[] = "id, ring, date, show, class, half_points, award, collection";
+
+} // namespace
+
+// One change: everything in it is stored together or not at all.
+class RecordsDatabase::Transaction
+{
+public:
+    explicit Transaction(sqlite3* db) : m_db(db), m_open(db && exec(db, "BEGIN IMMEDIATE")) { }
+    ~Transaction()
+    {
+        if (m_open)
+            exec(m_db, "ROLLBACK");
+    }
+    bool open() const { return m_open; }
+    bool commit()
+    {
+        m_open = !exec(m_db, "COMMIT");
+        return !m_open;
+    }
+
+private:
+    sqlite3* m_db;
+    bool m_open;
+};
+
+RecordsDatabase::RecordsDatabase()
+{
+    openInMemory();
+}
+
+void RecordsDatabase::openInMemory()
+{
+    close();
+    QString problem;
+    if (sqlite3_open_v2(":memory:", &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK
+        || (configure(m_db), !migrate(problem)))
+        close();
+}
+
+RecordsDatabase::~RecordsDatabase()
+{
+    close();
+}
+
+void RecordsDatabase::close()
+{
+    sqlite3_close_v2(m_db);
+    m_db = nullptr;
+}
+
+bool RecordsDatabase::migrate(QString& problem)
+{
+    bool readable = false;
+    for (int version = schemaVersion(m_db, &readable); version < kSchemaVersion; ++version) {
+        Transaction step(m_db);
+        const QByteArray setVersion = "PRAGMA user_version = " + QByteArray::number(version + 1);
+        if (!step.open() || !exec(m_db, kMigrations[version]) || !exec(m_db, setVersion.constData())
+            || !step.commit()) {
+            problem = QString::fromUtf8(sqlite3_errmsg(m_db));
+            return false;
+        }
+    }
+    return true;
+}
+
+RecordsDatabase::OpenResult RecordsDatabase::open(const QString& path, Access access)
+{
+    close();
+    m_path = path;
+    const bool exists = QFileInfo::exists(path);
+    if (!exists && access == Access::ReadOnly) {
+        openInMemory(); // nothing recorded yet
+        return {};
+    }
+    const int flags = access == Access::Owner ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READONLY;
+    const QByteArray file = QFile::encodeName(path);
+    QString problem;
+    if (sqlite3_open_v2(file.constData(), &m_db, flags, nullptr) != SQLITE_OK) {
+        problem = QString::fromUtf8(sqlite3_errmsg(m_db));
+        close();
+    } else {
+        configure(m_db);
+        bool readable = false;
+        const int version = schemaVersion(m_db, &readable);
+        if (readable && version > kSchemaVersion) {
+            close();
+            return {false,
+                    QStringLiteral("Die Zusatzdaten (Verbleib und Ausstellungsergebnisse) in %1 stammen von "
+                                   "einer neueren Avelor-Version. Diese Version kann sie weder lesen noch "
+                                   "ändern; die Datei bleibt unverändert. Bitte verwenden Sie die neuere "
+                                   "Version des Programms.")
+                        .arg(native(path))};
+        }
+        problem = readable ? quickCheck(m_db) : QString::fromUtf8(sqlite3_errmsg(m_db));
+        if (problem.isEmpty() && access == Access::Owner && !migrate(problem))
+            problem = QStringLiteral("Aktualisierung fehlgeschlagen: ") + problem;
+        if (!problem.isEmpty())
+            close();
+    }
+    if (problem.isEmpty())
+        return {};
+
+    QString text = QStringLiteral("Die Zusatzdaten (Verbleib und Ausstellungsergebnisse) in %1 sind beschädigt und "
+                                  "konnten nicht gelesen werden (%2).")
+                       .arg(native(path), problem);
+    if (access == Access::ReadOnly)
+        return {false, text};
+    // Set aside, never overwritten: the breeder or a helper may still rescue what it holds.
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString aside = path + QStringLiteral(".beschaedigt-") + stamp;
+    for (int n = 2; QFileInfo::exists(aside); ++n)
+        aside = path + QStringLiteral(".beschaedigt-") + stamp + QLatin1Char('-') + QString::number(n);
+    if (!QFile::rename(path, aside)) {
+        return {false,
+                text
+                    + QStringLiteral("\n\nDie Datei konnte nicht beiseitegelegt werden; die Zusatzdaten "
+                                     "sind in diesem Programmlauf nicht verfügbar.")};
+    }
+    QFile::rename(path + QStringLiteral("-journal"), aside + QStringLiteral("-journal"));
+    text += QStringLiteral("\n\nDie Datei wurde unverändert aufbewahrt als %1. Das Programm beginnt mit leeren "
+                           "Zusatzdaten.")
+                .arg(native(aside));
+    if (sqlite3_open_v2(file.constData(), &m_db, flags, nullptr) != SQLITE_OK) {
+        close();
+        return {false, text};
+    }
+    configure(m_db);
+    if (!migrate(problem)) {
+        close();
+        return {false, text};
+    }
+    return {true, text};
+}
+
+QString RecordsDatabase::failure(const QString& what) const
+{
+    if (!m_db)
+        return QStringLiteral("Die Zusatzdaten sind in diesem Programmlauf nicht verfügbar; %1 wurde nicht "
+                              "gespeichert.")
+            .arg(what);
+    return QStringLiteral("%1 konnte nicht gespeichert werden: %2").arg(what, QString::fromUtf8(sqlite3_errmsg(m_db)));
+}
+
+std::optional<Whereabouts> RecordsDatabase::whereabouts(const QString& ring) const
+{
+    if (!m_db)
+        return std::nullopt;
+    SqlStatement query(m_db,
+                       "SELECT ring, status, date, buyer_name, buyer_address, price_cents, note FROM whereabouts "
+                       "WHERE ring = ?");
+    query.bind(1, ring);
+    if (!query.next())
+        return std::nullopt;
+    return whereaboutsFrom(query);
+}
+
+std::vector<Whereabouts> RecordsDatabase::departures() const
+{
+    std::vector<Whereabouts> found;
+    if (!m_db)
+        return found;
+    SqlStatement query(m_db,
+                       "SELECT ring, status, date, buyer_name, buyer_address, price_cents, note FROM whereabouts "
+                       "WHERE status <> 0 ORDER BY date, ring");
+    while (query.next())
+        found.push_back(whereaboutsFrom(query));
+    return found;
+}
+
+std::vector<ShowResult> RecordsDatabase::showResults(const QString& ring) const
+{
+    std::vector<ShowResult> found;
+    if (!m_db)
+        return found;
+    SqlStatement query(m_db,
+                       "SELECT id, ring, date, show, class, half_points, award, collection FROM show_result "
+                       "WHERE ring = ? ORDER BY date, id");
+    query.bind(1, ring);
+    while (query.next())
+        found.push_back(showResultFrom(query));
+    return found;
+}
+
+std::vector<ShowResult> RecordsDatabase::allShowResults() const
+{
+    std::vector<ShowResult> found;
+    if (!m_db)
+        return found;
+    SqlStatement query(m_db,
+                       "SELECT id, ring, date, show, class, half_points, award, collection FROM show_result "
+                       "ORDER BY date, ring, id");
+    while (query.next())
+        found.push_back(showResultFrom(query));
+    return found;
+}
+
+QStringList RecordsDatabase::shows() const
+{
+    QStringList found;
+    if (!m_db)
+        return found;
+    SqlStatement query(m_db, "SELECT show FROM show_result GROUP BY show ORDER BY max(date) DESC, show");
+    while (query.next())
+        found << query.text(0);
+    return found;
+}
+
+QStringList RecordsDatabase::rings() const
+{
+    QStringList found;
+    if (!m_db)
+        return found;
+    SqlStatement query(m_db, "SELECT ring FROM whereabouts UNION SELECT ring FROM show_result ORDER BY 1");
+    while (query.next())
+        found << query.text(0);
+    return found;
+}
+
+bool RecordsDatabase::storeWhereabouts(const Whereabouts& w)
+{
+    SqlStatement bird(m_db, "INSERT OR IGNORE INTO bird (ring) VALUES (?)");
+    SqlStatement store(m_db,
+                       "INSERT OR REPLACE INTO whereabouts (ring, status, date, buyer_name, buyer_address, "
+                       "price_cents, note) VALUES (?, ?, ?, ?, ?, ?, ?)");
+    store.bind(1, w.ring).bind(2, qint64(w.status)).bind(3, isoDate(w.date)).bind(4, w.buyerName);
+    store.bind(5, w.buyerAddress).bind(6, w.priceCents).bind(7, w.note);
+    return bird.bind(1, w.ring).run() && store.run();
+}
+
+bool RecordsDatabase::hasRecords(const QString& ring) const
+{
+    if (!m_db)
+        return false;
+    SqlStatement query(m_db,
+                       "SELECT EXISTS (SELECT 1 FROM whereabouts WHERE ring = ?1) OR EXISTS (SELECT 1 FROM "
+                       "show_result WHERE ring = ?1)");
+    return query.bind(1, ring).next() && query.number(0) != 0;
+}
+
+QString RecordsDatabase::setWhereabouts(const Whereabouts& w)
+{
+    const QString what = QStringLiteral("Der Verbleib von %1").arg(w.ring);
+    Transaction change(m_db);
+    if (!change.open() || !storeWhereabouts(w) || !change.commit())
+        return failure(what);
+    return {};
+}
+
+QString RecordsDatabase::addShowResult(ShowResult& r)
+{
+    const QString what = QStringLiteral("Das Ausstellungsergebnis von %1").arg(r.ring);
+    Transaction change(m_db);
+    if (!change.open())
+        return failure(what);
+    SqlStatement bird(m_db, "INSERT OR IGNORE INTO bird (ring) VALUES (?)");
+    SqlStatement store(m_db,
+                       "INSERT INTO show_result (ring, date, show, class, half_points, award, collection) "
+                       "VALUES (?, ?, ?, ?, ?, ?, ?)");
+    store.bind(1, r.ring).bind(2, isoDate(r.date)).bind(3, r.show).bind(4, r.showClass);
+    store.bind(5, qint64(r.halfPoints)).bind(6, r.award);
+    store.bind(7, r.collection ? std::optional<qint64>(*r.collection) : std::nullopt);
+    if (!bird.bind(1, r.ring).run() || !store.run())
+        return failure(what);
+    const qint64 id = sqlite3_last_insert_rowid(m_db);
+    if (!change.commit())
+        return failure(what);
+    r.id = id;
+    return {};
+}
+
+QString RecordsDatabase::changeShowResult(const ShowResult& r)
+{
+    const QString what = QStringLiteral("Das Ausstellungsergebnis von %1").arg(r.ring);
+    Transaction change(m_db);
+    if (!change.open())
+        return failure(what);
+    SqlStatement store(m_db,
+                       "UPDATE show_result SET date = ?, show = ?, class = ?, half_points = ?, award = ?, "
+                       "collection = ? WHERE id = ?");
+    store.bind(1, isoDate(r.date)).bind(2, r.show).bind(3, r.showClass).bind(4, qint64(r.halfPoints));
+    store.bind(5, r.award).bind(6, r.collection ? std::optional<qint64>(*r.collection) : std::nullopt);
+    store.bind(7, r.id);
+    if (!store.run() || !change.commit())
+        return failure(what);
+    return {};
+}
+
+QString RecordsDatabase::removeShowResult(qint64 id)
+{
+    const QString what = QStringLiteral("Das Löschen des Ausstellungsergebnisses");
+    Transaction change(m_db);
+    SqlStatement remove(m_db, "DELETE FROM show_result WHERE id = ?");
+    if (!change.open() || !remove.bind(1, id).run() || !change.commit())
+        return failure(what);
+    return {};
+}
+
+bool RecordsDatabase::moveRecords(const QString& from, const QString& to)
+{
+    SqlStatement has(m_db, "SELECT 1 FROM bird WHERE ring = ?");
+    if (from == to || !has.bind(1, from).next())
+        return has.prepared(); // nothing recorded under the old ring
+    // The renamed bird's records win: any the new ring already had go first where only one may be.
+    SqlStatement target(m_db, "INSERT OR IGNORE INTO bird (ring) VALUES (?)");
+    SqlStatement replaced(m_db,
+                          "DELETE FROM whereabouts WHERE ring = ?2 AND EXISTS (SELECT 1 FROM whereabouts WHERE ring "
+                          "= ?1)");
+    SqlStatement moveWhereabouts(m_db, "UPDATE whereabouts SET ring = ?2 WHERE ring = ?1");
+    SqlStatement moveShows(m_db, "UPDATE show_result SET ring = ?2 WHERE ring = ?1");
+    SqlStatement old(m_db, "DELETE FROM bird WHERE ring = ?");
+    for (SqlStatement* step : {&replaced, &moveWhereabouts, &moveShows})
+        step->bind(1, from).bind(2, to);
+    return target.bind(1, to).run() && replaced.run() && moveWhereabouts.run() && moveShows.run()
+        && old.bind(1, from).run();
+}
+
+QString RecordsDatabase::renameRing(const QString& from, const QString& to)
+{
+    return changeBird(from, to, std::nullopt);
+}
+
+QString RecordsDatabase::changeBird(const QString& from, const QString& to,
+                                    const std::optional<Whereabouts>& whereabouts)
+{
+    const QString what = QStringLiteral("Die Zusatzdaten von %1").arg(to);
+    Transaction change(m_db);
+    if (!change.open() || !moveRecords(from, to) || (whereabouts && !storeWhereabouts(*whereabouts))
+        || !change.commit())
+        return failure(what);
+    return {};
+}
+
+QString RecordsDatabase::removeRing(const QString& ring)
+{
+    const QString what = QStringLiteral("Das Löschen der Zusatzdaten von %1").arg(ring);
+    Transaction change(m_db);
+    SqlStatement remove(m_db, "DELETE FROM bird WHERE ring = ?");
+    if (!change.open() || !remove.bind(1, ring).run() || !change.commit())
+        return failure(what);
+    return {};
+}
+
+QString RecordsDatabase::clear()
+{
+    const QString what = QStringLiteral("Das Löschen der Zusatzdaten");
+    Transaction change(m_db);
+    if (!change.open() || !exec(m_db, "DELETE FROM bird") || !change.commit())
+        return failure(what);
+    return {};
+}
+
+QString RecordsDatabase::copyTo(const QString& path) const
+{
+    const QString what = QStringLiteral("Die Kopie der Zusatzdaten %1").arg(native(path));
+    if (!m_db)
+        return failure(what);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QTemporaryFile aside(path + QLatin1String(kTemporaryMarker) + QStringLiteral("XXXXXX"));
+    if (!aside.open())
+        return QStringLiteral("%1 konnte nicht angelegt werden: %2")
+            .arg(what, fileErrorText(aside.error(), aside.errorString()));
+    aside.close();
+    sqlite3* copy = nullptr;
+    const QByteArray file = QFile::encodeName(aside.fileName());
+    QString problem;
+    if (sqlite3_open_v2(file.constData(), &copy, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
+        exec(copy, "PRAGMA synchronous = FULL");
+        sqlite3_backup* backup = sqlite3_backup_init(copy, "main", m_db, "main");
+        if (!backup || sqlite3_backup_step(backup, -1) != SQLITE_DONE)
+            problem = QString::fromUtf8(sqlite3_errmsg(copy));
+        sqlite3_backup_finish(backup);
+    } else {
+        problem = QString::fromUtf8(sqlite3_errmsg(copy));
+    }
+    if (sqlite3_close(copy) != SQLITE_OK && problem.isEmpty())
+        problem = QStringLiteral("die Datei ließ sich nicht schließen");
+    if (!problem.isEmpty())
+        return QStringLiteral("%1 konnte nicht geschrieben werden: %2").arg(what, problem);
+    if (const int failed = FileSystem::replace(aside.fileName(), path); failed != 0)
+        return QStringLiteral("%1 konnte nicht geschrieben werden: %2")
+            .arg(what, fileErrorText(QFileDevice::RenameError, QString(), failed));
+    aside.setAutoRemove(false);
+    return {};
+}
+
+QString RecordsDatabase::checkCopy(const QString& path)
+{
+    sqlite3* copy = nullptr;
+    QString problem;
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &copy, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        problem = QString::fromUtf8(sqlite3_errmsg(copy));
+    } else {
+        bool readable = false;
+        const int version = schemaVersion(copy, &readable);
+        if (!readable)
+            problem = QString::fromUtf8(sqlite3_errmsg(copy));
+        else if (version > kSchemaVersion)
+            problem = QStringLiteral("sie stammen von einer neueren Avelor-Version");
+        else
+            problem = quickCheck(copy);
+    }
+    sqlite3_close(copy);
+    if (problem.isEmpty())
+        return {};
+    return QStringLiteral("Die Zusatzdaten in %1 können nicht gelesen werden (%2).").arg(native(path), problem);
+}
+
+QString RecordsDatabase::replaceFrom(const QString& path)
+{
+    if (QString refused = checkCopy(path); !refused.isEmpty())
+        return refused;
+    const QString what = QStringLiteral("Das Zurückholen der Zusatzdaten");
+    if (!m_db)
+        return failure(what);
+    sqlite3* copy = nullptr;
+    QString problem;
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &copy, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        // One step copies every page within one transaction of this database.
+        sqlite3_backup* backup = sqlite3_backup_init(m_db, "main", copy, "main");
+        if (!backup || sqlite3_backup_step(backup, -1) != SQLITE_DONE)
+            problem = QString::fromUtf8(sqlite3_errmsg(m_db));
+        sqlite3_backup_finish(backup);
+    } else {
+        problem = QString::fromUtf8(sqlite3_errmsg(copy));
+    }
+    sqlite3_close(copy);
+    if (problem.isEmpty() && !migrate(problem))
+        problem = QStringLiteral("Aktualisierung fehlgeschlagen: ") + problem;
+    if (!problem.isEmpty())
+        return QStringLiteral("%1 ist fehlgeschlagen: %2").arg(what, problem);
+    return {};
+}

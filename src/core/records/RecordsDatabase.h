@@ -1,0 +1,95 @@
+#pragma once
+
+#include "core/model/BirdRecords.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+struct sqlite3;
+
+// The records a bird has beyond the stock file (whereabouts, show results),
+// in an SQLite file beside the data files. Every change is one transaction,
+// committed when it is made, so the records survive a crash on their own.
+// The file keeps its schema version; a file of an older version is brought
+// up to date when it is opened, one step at a time, and nothing is lost.
+class RecordsDatabase
+{
+public:
+    // The schema this program writes. Version 1 held whereabouts and show results.
+    static constexpr int kSchemaVersion = 1;
+
+    enum class Access
+    {
+        Owner, // the program: creates, migrates, sets a damaged file aside
+        ReadOnly, // avelor-export: reads an existing file, writes nothing
+    };
+
+    struct OpenResult
+    {
+        bool available = true; // false: records can be neither read nor changed in this run
+        QString message; // German: what the breeder is told (a damaged file kept aside, a newer version)
+    };
+
+    // An empty database in memory, for a stock without a data folder.
+    RecordsDatabase();
+    ~RecordsDatabase();
+    RecordsDatabase(const RecordsDatabase&) = delete;
+    RecordsDatabase& operator=(const RecordsDatabase&) = delete;
+
+    // Opens the file instead of the database in memory. A damaged or
+    // unreadable file is reported, kept aside under a new name and replaced
+    // by an empty one (Owner) or left alone (ReadOnly); a file of a newer
+    // version is refused and left untouched.
+    OpenResult open(const QString& path, Access access);
+    bool available() const { return m_db != nullptr; }
+    const QString& path() const { return m_path; }
+
+    std::optional<Whereabouts> whereabouts(const QString& ring) const;
+    // Every record whose status is not "im Bestand".
+    std::vector<Whereabouts> departures() const;
+    std::vector<ShowResult> showResults(const QString& ring) const;
+    std::vector<ShowResult> allShowResults() const;
+    // The shows that were entered, by date, newest first, each once.
+    QStringList shows() const;
+    // Every ring that has a record of any kind.
+    QStringList rings() const;
+    bool hasRecords(const QString& ring) const;
+
+    // Each change returns an empty text or the German reason it was not stored.
+    QString setWhereabouts(const Whereabouts& whereabouts);
+    QString addShowResult(ShowResult& result); // sets its id
+    QString changeShowResult(const ShowResult& result);
+    QString removeShowResult(qint64 id);
+    // The records of one ring go to another (a ring renamed): those of the
+    // bird renamed win over any the new ring had.
+    QString renameRing(const QString& from, const QString& to);
+    // A bird changed at once: its ring renamed (when `to` differs) and its
+    // whereabouts stored under the new ring (when given), in one transaction.
+    QString changeBird(const QString& from, const QString& to, const std::optional<Whereabouts>& whereabouts);
+    QString removeRing(const QString& ring);
+    QString clear();
+
+    // A consistent copy into a file of its own (SQLite's backup), made aside
+    // and put in place whole.
+    QString copyTo(const QString& path) const;
+    // Replaces every record by those of a copy; a copy that cannot be read
+    // whole, or is of a newer version, changes nothing.
+    QString replaceFrom(const QString& path);
+    // Whether a file is a copy that replaceFrom takes: an empty text or the German reason.
+    static QString checkCopy(const QString& path);
+
+private:
+    class Transaction;
+    QString failure(const QString& what) const;
+    // Parts of a change, run inside its transaction; false on an SQLite error.
+    bool moveRecords(const QString& from, const QString& to);
+    bool storeWhereabouts(const Whereabouts& whereabouts);
+    bool migrate(QString& problem);
+    void openInMemory();
+    void close();
+
+    sqlite3* m_db = nullptr;
+    QString m_path;
+};

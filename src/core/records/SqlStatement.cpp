@@ -1,0 +1,74 @@
+#include "core/records/SqlStatement.h"
+
+#include <sqlite3.h>
+
+SqlStatement::SqlStatement(sqlite3* db, const char* sql)
+{
+    if (sqlite3_prepare_v2(db, sql, -1, &m_statement, nullptr) != SQLITE_OK)
+        m_statement = nullptr;
+}
+
+SqlStatement::~SqlStatement()
+{
+    sqlite3_finalize(m_statement);
+}
+
+SqlStatement& SqlStatement::bind(int index, const QString& text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    if (m_statement)
+        sqlite3_bind_text(m_statement, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+    return *this;
+}
+
+SqlStatement& SqlStatement::bind(int index, qint64 number)
+{
+    if (m_statement)
+        sqlite3_bind_int64(m_statement, index, number);
+    return *this;
+}
+
+SqlStatement& SqlStatement::bind(int index, std::optional<qint64> number)
+{
+    if (!m_statement)
+        return *this;
+    if (number)
+        sqlite3_bind_int64(m_statement, index, *number);
+    else
+        sqlite3_bind_null(m_statement, index);
+    return *this;
+}
+
+bool SqlStatement::next()
+{
+    if (!m_statement || m_done || m_failed)
+        return false;
+    const int result = sqlite3_step(m_statement);
+    if (result == SQLITE_ROW)
+        return true;
+    m_done = result == SQLITE_DONE;
+    m_failed = !m_done;
+    return false;
+}
+
+bool SqlStatement::run()
+{
+    while (next()) { }
+    return m_done;
+}
+
+QString SqlStatement::text(int column) const
+{
+    const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
+    return bytes ? QString::fromUtf8(bytes, sqlite3_column_bytes(m_statement, column)) : QString();
+}
+
+qint64 SqlStatement::number(int column) const
+{
+    return sqlite3_column_int64(m_statement, column);
+}
+
+bool SqlStatement::isNull(int column) const
+{
+    return sqlite3_column_type(m_statement, column) == SQLITE_NULL;
+}

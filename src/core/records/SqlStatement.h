@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// One prepared SQLite statement, finalised when it goes. Texts are UTF-8.
+class SqlStatement
+{
+public:
+    SqlStatement(sqlite3* db, const char* sql);
+    ~SqlStatement();
+    SqlStatement(const SqlStatement&) = delete;
+    SqlStatement& operator=(const SqlStatement&) = delete;
+
+    bool prepared() const { return m_statement != nullptr; }
+
+    // Parameters count from 1.
+    SqlStatement& bind(int index, const QString& text);
+    SqlStatement& bind(int index, qint64 number);
+    SqlStatement& bind(int index, std::optional<qint64> number); // nothing binds NULL
+
+    // True while a row is there; done() tells whether the statement ran to its end.
+    bool next();
+    bool done() const { return m_done; }
+    // Runs a statement that returns no rows; true when it succeeded.
+    bool run();
+
+    QString text(int column) const;
+    qint64 number(int column) const;
+    bool isNull(int column) const;
+
+private:
+    sqlite3_stmt* m_statement = nullptr;
+    bool m_done = false;
+    bool m_failed = false;
+};

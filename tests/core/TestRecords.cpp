@@ -1,0 +1,212 @@
+// The records beyond the stock file: their database, its versions and what
+// the stock document does with them.
+#include "core/backup/Backup.h"
+#include "core/records/RecordsDatabase.h"
+#include "core/records/ShowFigures.h"
+#include "core/stock/StockDocument.h"
+#include "support/FileHelpers.h"
+#include "support/SampleAnimals.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+ShowResult result(const char* ring, int halfPoints, std::optional<int> collection = {},
+                  const QDate& date = QDate(2026, 11, 14))
+{
+    return {0,
+            QString::fromLatin1(ring),
+            date,
+            QStringLiteral("Bundesschau"),
+            QStringLiteral("Gloster"),
+            halfPoints,
+            {},
+            collection};
+}
+
+Whereabouts sold(const char* ring)
+{
+    Whereabouts w;
+    w.ring = QString::fromLatin1(ring);
+    w.status = WhereaboutsStatus::Sold;
+    w.date = QDate(2026, 12, 1);
+    w.buyerName = QStringLiteral("Hans Käufer");
+    w.buyerAddress = QStringLiteral("Am Markt 1\n12345 Musterstadt");
+    w.priceCents = 4550;
+    return w;
+}
+
+AnimalEdit editOf(const Animal& a)
+{
+    AnimalEdit edit;
+    edit.fields = {a.ringNumber, a.sex,        QString::number(a.birthYear), a.breeder, a.colour, a.markings, a.breed,
+                   a.remarks,    a.listRemarks};
+    edit.sold = a.sold != 0;
+    return edit;
+}
+
+} // namespace
+
+class TestRecords : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_folder = m_dir->path() + QLatin1Char('/');
+    }
+
+    // A file written by the first version opens with everything it held.
+    void aFileOfVersionOneIsBroughtUpToDate()
+    {
+        const QString path = m_folder + QStringLiteral("zusatzdaten.db");
+        QVERIFY(QFile::copy(AVELOR_TEST_DATA "/zusatzdaten-v1.db", path));
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        RecordsDatabase db;
+        const auto opened = db.open(path, RecordsDatabase::Access::Owner);
+        QVERIFY2(opened.available && opened.message.isEmpty(), qPrintable(opened.message));
+        const std::optional<Whereabouts> w = db.whereabouts(QStringLiteral("DE-06165-2020-0001"));
+        QVERIFY(w);
+        QCOMPARE(w->buyerName, QStringLiteral("Jörg Käufer"));
+        QCOMPARE(w->priceCents, std::optional<qint64>(4550));
+        QCOMPARE(w->date, QDate(2024, 3, 5));
+        const std::vector<ShowResult> all = db.allShowResults();
+        QCOMPARE(all.size(), size_t(3));
+        QCOMPARE(all[0].points(), 92.5);
+        const auto totals = collectionTotals(all);
+        QCOMPARE(totals.size(), size_t(1));
+        QCOMPARE(totals[0].entries, 2);
+        QCOMPARE(totals[0].halfPoints, 185 + 181);
+        QCOMPARE(BirdRecordWords::points(totals[0].halfPoints), QStringLiteral("183"));
+
+        // What version one read, this one reads after the update, and it stays updated.
+        RecordsDatabase again;
+        QVERIFY(again.open(path, RecordsDatabase::Access::Owner).message.isEmpty());
+        QCOMPARE(again.allShowResults(), all);
+    }
+
+    // A damaged file is set aside and never overwritten; one of a newer version is refused untouched.
+    void damagedAndNewerFilesAreNeverOverwritten()
+    {
+        const QString path = m_folder + QStringLiteral("zusatzdaten.db");
+        put(path, QByteArray("Das ist keine SQLite-Datei, sondern ein beschädigtes Stück Text.").repeated(100));
+        const QByteArray damaged = contents(path);
+        RecordsDatabase db;
+        const auto opened = db.open(path, RecordsDatabase::Access::Owner);
+        QVERIFY(opened.available);
+        QVERIFY(opened.message.contains(QStringLiteral("beschädigt")));
+        const QStringList aside = QDir(m_folder).entryList({QStringLiteral("zusatzdaten.db.beschaedigt-*")});
+        QCOMPARE(aside.size(), 1);
+        QCOMPARE(contents(m_folder + aside[0]), damaged);
+        QVERIFY(db.allShowResults().empty());
+        ShowResult r = result("R-1", 180);
+        QVERIFY(db.addShowResult(r).isEmpty());
+
+        RecordsDatabase newer;
+        QVERIFY(newer.open(path, RecordsDatabase::Access::Owner).available);
+        QVERIFY(newer.setWhereabouts(sold("R-1")).isEmpty());
+        QVERIFY(QFile::copy(path, m_folder + QStringLiteral("neu.db")));
+        {
+            RecordsDatabase future;
+            future.open(m_folder + QStringLiteral("neu.db"), RecordsDatabase::Access::Owner);
+        }
+        // Made by a later program: its version is above ours.
+        put(m_folder + QStringLiteral("neu.db"), [&] {
+            QByteArray bytes = contents(m_folder + QStringLiteral("neu.db"));
+            bytes[63] = char(RecordsDatabase::kSchemaVersion + 1); // the header's user version, big-endian
+            return bytes;
+        }());
+        const QByteArray before = contents(m_folder + QStringLiteral("neu.db"));
+        RecordsDatabase refused;
+        const auto result = refused.open(m_folder + QStringLiteral("neu.db"), RecordsDatabase::Access::Owner);
+        QVERIFY(!result.available);
+        QVERIFY(result.message.contains(QStringLiteral("neueren Avelor-Version")));
+        QVERIFY(!refused.setWhereabouts(sold("R-2")).isEmpty());
+        QCOMPARE(contents(m_folder + QStringLiteral("neu.db")), before);
+    }
+
+    // The sold mark and the whereabouts stay in step both ways, and a rename or a removal carries the records.
+    void theDocumentKeepsRecordsAndStockInStep()
+    {
+        Database data;
+        data.animals = {testAnimal("A-1", Sex::Male), testAnimal("B-2", Sex::Female)};
+        StockDocument stock(data, DataFiles(m_folder));
+
+        AnimalEdit edit = editOf(*stock.lastActive(QStringLiteral("A-1")));
+        edit.whereabouts = sold("A-1");
+        QVERIFY(stock.changeAnimal(QStringLiteral("A-1"), edit).stored());
+        QCOMPARE(stock.lastActive(QStringLiteral("A-1"))->sold, quint8(1)); // sold or gone: the mark is set
+        QCOMPARE(stock.records().whereabouts(QStringLiteral("A-1"))->buyerName, QStringLiteral("Hans Käufer"));
+
+        edit.sold = false; // unticked in the change dialog: back in the stock
+        QVERIFY(stock.changeAnimal(QStringLiteral("A-1"), edit).stored());
+        QCOMPARE(stock.lastActive(QStringLiteral("A-1"))->sold, quint8(0));
+        QCOMPARE(stock.records().whereabouts(QStringLiteral("A-1"))->status, WhereaboutsStatus::InStock);
+
+        ShowResult shown = result("A-1", 181, 1);
+        QVERIFY(stock.addShowResult(shown).isEmpty());
+        edit.fields.ring = QStringLiteral("A-1-NEU");
+        edit.whereabouts.reset();
+        QVERIFY(stock.changeAnimal(QStringLiteral("A-1"), edit).stored());
+        QVERIFY(stock.records().showResults(QStringLiteral("A-1")).empty());
+        QCOMPARE(stock.records().showResults(QStringLiteral("A-1-NEU")).size(), size_t(1));
+        QVERIFY(stock.records().whereabouts(QStringLiteral("A-1-NEU")));
+
+        QVERIFY(stock.deleteAnimal(QStringLiteral("A-1-NEU")).isEmpty());
+        QVERIFY(stock.records().rings().isEmpty());
+    }
+
+    // Backups carry the records, and a restore brings them back with a safety copy of those it replaces.
+    void backupsCarryTheRecords()
+    {
+        QVERIFY(qputenv("HOME", m_dir->path().toUtf8()));
+        Database data;
+        data.animals = {testAnimal("A-1")};
+        StockDocument stock(data, DataFiles(m_folder + QStringLiteral("daten/")));
+        ShowResult first = result("A-1", 180);
+        QVERIFY(stock.addShowResult(first).isEmpty());
+        const BackupPlace place = BackupPlace::onDrive(m_folder + QStringLiteral("stick"));
+        QVERIFY(writeBackup(stock, place).ok());
+        ShowResult later = result("A-1", 190);
+        QVERIFY(stock.addShowResult(later).isEmpty());
+
+        const RestoreOutcome outcome = restoreBackup(stock, place);
+        QCOMPARE(outcome.result, RestoreOutcome::Result::Restored);
+        QCOMPARE(stock.records().showResults(QStringLiteral("A-1")).size(), size_t(1));
+        RecordsDatabase kept;
+        QVERIFY(kept.open(outcome.keptAs + QStringLiteral("zusatzdaten.db"), RecordsDatabase::Access::ReadOnly)
+                    .message.isEmpty());
+        QCOMPARE(kept.showResults(QStringLiteral("A-1")).size(), size_t(2));
+
+        // A copy that cannot be read stops the restore before anything changes.
+        put(place.recordsPath(), "kaputt");
+        stock.appendAnimals({testAnimal("B-2")});
+        QCOMPARE(restoreBackup(stock, place).result, RestoreOutcome::Result::Failed);
+        QCOMPARE(stock.animals().size(), size_t(2));
+        stock.wipe();
+        QVERIFY(stock.records().rings().isEmpty());
+    }
+
+    void theBestResultAndHalfPoints()
+    {
+        const std::vector<ShowResult> results
+            = {result("A", 185, {}, QDate(2025, 1, 1)), result("A", 187, {}, QDate(2024, 1, 1)),
+               result("A", 187, {}, QDate(2025, 6, 1))};
+        QCOMPARE(bestResult(results)->date, QDate(2025, 6, 1));
+        QCOMPARE(BirdRecordWords::points(187), QStringLiteral("93,5"));
+        QCOMPARE(BirdRecordWords::points(200), QStringLiteral("100"));
+        QVERIFY(!bestResult({}));
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_folder;
+};
+
+QTEST_GUILESS_MAIN(TestRecords)
+#include "TestRecords.moc"
