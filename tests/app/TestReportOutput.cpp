@@ -7,9 +7,11 @@
 #include "core/files/PairFile.h"
 #include "core/files/SafeWrite.h"
 #include "core/files/StockFile.h"
+#include "core/records/RecordsDatabase.h"
 #include "core/stock/StockDocument.h"
 #include "reports/engine/ReportOutput.h"
 #include "reports/layouts/PedigreeReport.h"
+#include "support/FileHelpers.h"
 #include "support/PedigreeSample.h"
 #include "support/SampleAnimals.h"
 
@@ -220,6 +222,57 @@ private slots:
         // A misspelt ring of a pair must not look like an unrelated bird.
         QCOMPARE(run({"--data", m_folder, "inbreeding", "--pair", sampleAncestorRing(1), "UNBEKANNT"}, &errors), 1);
         QVERIFY(errors.contains(QStringLiteral("„UNBEKANNT“ ist nicht im Bestand")));
+    }
+
+    // Show results and sales as tab-separated lines, by date, then ring.
+    void showsAndSalesAsLines()
+    {
+        const QString folder = m_dir.path() + QStringLiteral("/schauen/");
+        QVERIFY(DataFiles(folder).save(pedigreeSample()).ok);
+        {
+            RecordsDatabase records;
+            QVERIFY(records.open(folder + QStringLiteral("zusatzdaten.db"), RecordsDatabase::Access::Owner)
+                        .message.isEmpty());
+            for (ShowResult r :
+                 {ShowResult {0, "B-2", QDate(2026, 11, 14), "Bundesschau", "Gloster", 181, "", 1},
+                  ShowResult {0, "A-1", QDate(2026, 11, 14), "Bundesschau", "Gloster", 185, "Gold", 1},
+                  ShowResult {0, "A-1", QDate(2025, 10, 4), "Kreisschau", "Gloster", 180, "1. Platz", {}}})
+                QVERIFY(records.addShowResult(r).isEmpty());
+            Whereabouts sold;
+            sold.ring = QStringLiteral("A-1");
+            sold.status = WhereaboutsStatus::Sold;
+            sold.date = QDate(2026, 12, 1);
+            sold.buyerName = QStringLiteral("Hans Käufer");
+            sold.priceCents = 4505;
+            QVERIFY(records.setWhereabouts(sold).isEmpty());
+            sold.ring = QStringLiteral("B-2");
+            sold.status = WhereaboutsStatus::Died;
+            sold.date = QDate(2025, 1, 2);
+            sold.buyerName.clear();
+            sold.priceCents.reset();
+            QVERIFY(records.setWhereabouts(sold).isEmpty());
+        }
+        auto lines = [&](const QStringList& arguments) {
+            QString out;
+            QTextStream stream(&out);
+            QTextStream errors(stderr);
+            const int code = runExport(QStringList {"--data", folder} + arguments, stream, errors);
+            stream.flush();
+            return std::pair {code, out};
+        };
+        QCOMPARE(lines({"shows"}).second,
+                 QStringLiteral("2025-10-04\tA-1\tKreisschau\tGloster\t90.0\t1. Platz\t\n"
+                                "2026-11-14\tA-1\tBundesschau\tGloster\t92.5\tGold\t1\n"
+                                "2026-11-14\tB-2\tBundesschau\tGloster\t90.5\t\t1\n"));
+        QCOMPARE(lines({"shows", "--year", "2025"}).second.count(QLatin1Char('\n')), 1);
+        QCOMPARE(lines({"sales"}).second,
+                 QStringLiteral("2025-01-02\tB-2\tverstorben\t\t\n"
+                                "2026-12-01\tA-1\tverkauft\tHans Käufer\t45.05\n"));
+        QCOMPARE(lines({"sales", "--year", "zwanzig"}).first, 2);
+        const QString csv = m_dir.path() + QStringLiteral("/schauen.csv");
+        QCOMPARE(run({"--data", folder, "csv", "shows", "-o", csv}), 0);
+        QVERIFY(QString::fromUtf8(contents(csv))
+                    .contains(QStringLiteral("14.11.2026;A-1;Bundesschau;Gloster;92,5;Gold;1;183\r\n")));
     }
 
     // The export only reads: beside a running program it deletes and writes nothing in the data

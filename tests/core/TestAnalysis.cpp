@@ -171,11 +171,15 @@ private slots:
         put(pictures.path() + QStringLiteral("/STRAY.jpg"), "x");
         put(pictures.path() + QStringLiteral("/KID.jpg"), "kaputt");
         const RingIndex index(db.animals);
-        const QStringList findings = checkData({db, index, pictures.path() + QLatin1Char('/'), [](const QString& path) {
+        const QStringList findings = checkData({db,
+                                                index,
+                                                pictures.path() + QLatin1Char('/'),
+                                                [](const QString& path) {
                                                     return path.endsWith(QStringLiteral("KID.jpg"))
                                                         ? QStringLiteral("Das Bild von KID ist kaputt.")
                                                         : QString();
-                                                }});
+                                                },
+                                                {"KID", "VERKAUFT-UND-WEG"}});
         const QStringList expected = {
             "Der Vater „DAD“ von „KID“ ist weiblich.",
             "Vater „DAD“ (Jahrgang 2015) ist jünger als sein Kind „KID“ (Jahrgang 2012).",
@@ -187,6 +191,8 @@ private slots:
             "Zuchtpaar 1, Gelege 1, Ei 1: Den Jungvogel „LOST“ gibt es nicht im Bestand.",
             "Das Bild „STRAY.jpg“ gehört zu keinem Tier.",
             "Das Bild von KID ist kaputt.",
+            "Zu „VERKAUFT-UND-WEG“ gibt es Verbleib oder Ausstellungsergebnisse, aber kein Tier im Bestand trägt "
+            "diese Ringnummer.",
         };
         for (const QString& finding : expected)
             QVERIFY2(findings.contains(finding), qPrintable(finding + "\n---\n" + findings.join('\n')));
@@ -196,7 +202,7 @@ private slots:
         clean.animals = {bird("DAD", Sex::Male, "", "", 2010), bird("MUM", Sex::Female, "", "", 2010),
                          bird("KID", Sex::Male, "DAD", "MUM")};
         const RingIndex cleanIndex(clean.animals);
-        QVERIFY(checkData({clean, cleanIndex, pictures.path() + QStringLiteral("/leer/"), {}}).isEmpty());
+        QVERIFY(checkData({clean, cleanIndex, pictures.path() + QStringLiteral("/leer/"), {}, {}}).isEmpty());
     }
 };
 

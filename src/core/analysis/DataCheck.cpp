@@ -2,6 +2,7 @@
 
 #include "core/model/TextRules.h"
 #include "core/stock/RingIndex.h"
+#include "core/stock/StockDocument.h"
 
 #include <QDir>
 #include <QHash>
@@ -184,6 +185,12 @@ void checkPictures(const DataCheckInput& in, QStringList& findings)
 
 } // namespace
 
+QStringList checkStock(const StockDocument& stock, const std::function<QString(const QString& path)>& pictureProblem)
+{
+    return checkData(
+        {stock.data(), stock.ringIndex(), stock.pictures().folder(), pictureProblem, stock.records().rings()});
+}
+
 QStringList checkData(const DataCheckInput& input)
 {
     QStringList findings;
@@ -192,5 +199,11 @@ QStringList checkData(const DataCheckInput& input)
     checkCycles(input, findings);
     checkPairs(input, findings);
     checkPictures(input, findings);
+    for (const QString& ring : input.recordRings) {
+        if (input.index.lastActiveWith(ring) < 0)
+            findings << QStringLiteral("Zu %1 gibt es Verbleib oder Ausstellungsergebnisse, aber kein Tier im Bestand "
+                                       "trägt diese Ringnummer.")
+                            .arg(quoted(ring));
+    }
     return findings;
 }

@@ -12,8 +12,8 @@ class RingIndex;
 // sentence: parent rings no animal has, active animals sharing a ring (in
 // any letter case), parents born after their children, animals that are
 // their own ancestors, fathers that are female and mothers that are male,
-// pairs and young naming missing animals, pictures without an animal and
-// pictures that cannot be read.
+// pairs and young naming missing animals, pictures without an animal,
+// pictures that cannot be read and records of rings no bird in the stock has.
 struct DataCheckInput
 {
     const Database& db;
@@ -21,6 +21,12 @@ struct DataCheckInput
     QString picturesFolder; // ends with '/'
     // The German reason a picture cannot be shown, or an empty text.
     std::function<QString(const QString& path)> pictureProblem;
+    // The rings that have records beyond the stock file (whereabouts, show results).
+    QStringList recordRings;
 };
 
 QStringList checkData(const DataCheckInput& input);
+
+// The check of everything the document holds.
+class StockDocument;
+QStringList checkStock(const StockDocument& stock, const std::function<QString(const QString& path)>& pictureProblem);

@@ -1,6 +1,9 @@
 #include "core/export/CsvExport.h"
 
 #include "core/model/Dates.h"
+#include "core/records/ShowFigures.h"
+
+#include <QHash>
 
 #include <algorithm>
 #include <numeric>
@@ -66,20 +69,54 @@ QString date(double days)
     return Dates::shown(days);
 }
 
+QStringList whereaboutsFields(const Whereabouts* w)
+{
+    if (!w)
+        return QStringList(6, QString());
+    return {BirdRecordWords::statusWord(w->status),
+            w->date.isValid() ? w->date.toString(QStringLiteral("dd.MM.yyyy")) : QString(),
+            text(w->buyerName),
+            text(w->buyerAddress),
+            w->priceCents ? BirdRecordWords::price(*w->priceCents) : QString(),
+            text(w->note)};
+}
+
 } // namespace
 
-QByteArray stockCsv(const AnimalTable& animals, const std::vector<qsizetype>& order)
+QByteArray stockCsv(const AnimalTable& animals, const std::vector<qsizetype>& order,
+                    const std::vector<Whereabouts>& whereabouts)
 {
+    QHash<QString, const Whereabouts*> byRing;
+    for (const Whereabouts& w : whereabouts)
+        byRing.insert(w.ring, &w);
     CsvLines csv;
     csv.line({"Ringnummer", "Geschlecht", "Geburtsjahr", "Züchter", "Farbe", "Zeichnung", "Art/Rasse", "Vater",
-              "Mutter", "Bemerkungen", "Bemerkungen Bestandsliste", "Verkauft"});
+              "Mutter", "Bemerkungen", "Bemerkungen Bestandsliste", "Verkauft", "Verbleib", "Verbleib seit", "Käufer",
+              "Anschrift des Käufers", "Preis (€)", "Notiz zum Verbleib"});
     for (const qsizetype i : order) {
         const Animal& a = animals[size_t(i)];
         if (!a.isActive())
             continue;
-        csv.line({text(a.ringNumber), sexWord(a.sex), QString::number(a.birthYear), text(a.breeder), text(a.colour),
-                  text(a.markings), text(a.breed), text(a.fatherRing), text(a.motherRing), text(a.remarks),
-                  text(a.listRemarks), a.sold ? QStringLiteral("ja") : QStringLiteral("nein")});
+        csv.line(QStringList {text(a.ringNumber), sexWord(a.sex), QString::number(a.birthYear), text(a.breeder),
+                              text(a.colour), text(a.markings), text(a.breed), text(a.fatherRing), text(a.motherRing),
+                              text(a.remarks), text(a.listRemarks),
+                              a.sold ? QStringLiteral("ja") : QStringLiteral("nein")}
+                 + whereaboutsFields(byRing.value(a.ringNumber)));
+    }
+    return csv.bytes();
+}
+
+QByteArray showsCsv(const std::vector<ShowResult>& results)
+{
+    CsvLines csv;
+    csv.line({"Datum", "Ringnummer", "Schau", "Klasse", "Punkte", "Auszeichnung/Platz", "Kollektion",
+              "Punkte der Kollektion"});
+    for (const ShowResult& r : results) {
+        const std::optional<CollectionTotal> collection = collectionOf(r, results);
+        csv.line({date(Dates::fromDate(r.date)), text(r.ring), text(r.show), text(r.showClass),
+                  BirdRecordWords::points(r.halfPoints), text(r.award),
+                  r.collection ? QString::number(*r.collection) : QString(),
+                  collection ? BirdRecordWords::points(collection->halfPoints) : QString()});
     }
     return csv.bytes();
 }

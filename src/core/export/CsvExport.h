@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/model/BirdRecords.h"
 #include "core/model/Database.h"
 #include "core/stocklist/StockList.h"
 
@@ -12,9 +13,13 @@
 // semicolon, a quote or a line break, lines ending CR LF, as German
 // spreadsheet programs read them.
 
-// Every active animal with every field, parents included, in the given order
-// of table positions.
-QByteArray stockCsv(const AnimalTable& animals, const std::vector<qsizetype>& order);
+// Every active animal with every field, parents included, and its whereabouts
+// where it has any, in the given order of table positions.
+QByteArray stockCsv(const AnimalTable& animals, const std::vector<qsizetype>& order,
+                    const std::vector<Whereabouts>& whereabouts = {});
+
+// Every show result, by date, then ring, with the sum of its collection.
+QByteArray showsCsv(const std::vector<ShowResult>& results);
 
 // The table positions of every animal by ring number or by birth year;
 // `alphabetical` is the stock's alphabetical ring order (alphabeticalRingOrder).

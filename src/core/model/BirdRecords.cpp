@@ -1,5 +1,7 @@
 #include "core/model/BirdRecords.h"
 
+#include <QRegularExpression>
+
 namespace BirdRecordWords {
 
 QString statusWord(WhereaboutsStatus status)
@@ -22,6 +24,23 @@ QString statusWord(WhereaboutsStatus status)
 QString points(int halfPoints)
 {
     return QString::number(halfPoints / 2) + (halfPoints % 2 ? QStringLiteral(",5") : QString());
+}
+
+QString price(qint64 cents)
+{
+    return QStringLiteral("%1,%2").arg(cents / 100).arg(cents % 100, 2, 10, QLatin1Char('0'));
+}
+
+std::optional<qint64> parsePrice(const QString& text)
+{
+    static const QRegularExpression form(QStringLiteral("^\\s*(\\d{1,9})(?:[,.](\\d{1,2}))?\\s*$"));
+    const QRegularExpressionMatch m = form.match(text);
+    if (!m.hasMatch())
+        return std::nullopt;
+    QString cents = m.captured(2);
+    while (cents.size() < 2)
+        cents += QLatin1Char('0');
+    return m.captured(1).toLongLong() * 100 + cents.toLongLong();
 }
 
 } // namespace BirdRecordWords

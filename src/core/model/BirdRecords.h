@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 // What the breeder keeps about a bird beyond the stock file, keyed by its
 // ring number as everything else is.
@@ -55,5 +56,9 @@ namespace BirdRecordWords {
 QString statusWord(WhereaboutsStatus status);
 // Points as a German card shows them: "92" or "92,5".
 QString points(int halfPoints);
+// A price in euro as German texts write it: "45,50".
+QString price(qint64 cents);
+// A price typed as "45", "45,5", "45,50" or "45.50"; nothing for anything else.
+std::optional<qint64> parsePrice(const QString& text);
 
 } // namespace BirdRecordWords

@@ -291,6 +291,19 @@ std::vector<Whereabouts> RecordsDatabase::departures() const
     return found;
 }
 
+std::vector<Whereabouts> RecordsDatabase::allWhereabouts() const
+{
+    std::vector<Whereabouts> found;
+    if (!m_db)
+        return found;
+    SqlStatement query(m_db,
+                       "SELECT ring, status, date, buyer_name, buyer_address, price_cents, note FROM whereabouts "
+                       "ORDER BY ring");
+    while (query.next())
+        found.push_back(whereaboutsFrom(query));
+    return found;
+}
+
 std::vector<ShowResult> RecordsDatabase::showResults(const QString& ring) const
 {
     std::vector<ShowResult> found;

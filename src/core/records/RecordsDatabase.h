@@ -47,8 +47,9 @@ public:
     const QString& path() const { return m_path; }
 
     std::optional<Whereabouts> whereabouts(const QString& ring) const;
-    // Every record whose status is not "im Bestand".
+    // Every record whose status is not "im Bestand", by date, then ring.
     std::vector<Whereabouts> departures() const;
+    std::vector<Whereabouts> allWhereabouts() const;
     std::vector<ShowResult> showResults(const QString& ring) const;
     std::vector<ShowResult> allShowResults() const;
     // The shows that were entered, by date, newest first, each once.

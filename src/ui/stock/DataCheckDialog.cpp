@@ -32,10 +32,7 @@ DataCheckDialog::DataCheckDialog(const StockDocument& stock, QWidget* parent) : 
 void DataCheckDialog::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous()) {
-        const QStringList findings
-            = checkData({m_stock.data(), m_stock.ringIndex(), m_stock.pictures().folder(), [](const QString& path) {
-                             return decodePicture(path).error;
-                         }});
+        const QStringList findings = checkStock(m_stock, [](const QString& path) { return decodePicture(path).error; });
         m_summary->setText(findings.isEmpty() ? QStringLiteral("Keine Auffälligkeiten gefunden.")
                                               : QStringLiteral("%1 Auffälligkeiten gefunden:").arg(findings.size()));
         m_findings->setPlainText(findings.join(QLatin1Char('\n')));

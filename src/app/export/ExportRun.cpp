@@ -1,0 +1,80 @@
+#include "app/export/ExportRun.h"
+
+#include "core/files/SafeWrite.h"
+#include "core/model/Dates.h"
+#include "reports/engine/ReportOutput.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace {
+
+QString pngName(const QString& output, int page, int pages)
+{
+    if (pages == 1)
+        return output;
+    const QFileInfo info(output);
+    return info.path() + QLatin1Char('/') + info.completeBaseName() + QLatin1Char('-') + QString::number(page + 1)
+        + QLatin1Char('.') + info.suffix();
+}
+
+} // namespace
+
+QString ExportRequest::output() const
+{
+    return option("-o");
+}
+
+QString ExportRequest::suffix() const
+{
+    return QFileInfo(output()).suffix().toLower();
+}
+
+int ExportRun::writePages(const ReportPages& pages)
+{
+    const QString today = Dates::today();
+    const QString& output = request.output();
+    if (request.suffix() == QLatin1String("pdf"))
+        return written(output, ReportOutput::writePdf(pages, output, today).error);
+    for (int i = 0; i < pages.count(); ++i) {
+        const QString name = pngName(output, i, pages.count());
+        if (const int code = written(name, ReportOutput::writePng(pages.page(i), name, 150, today)); code != Done)
+            return code;
+    }
+    return Done;
+}
+
+int ExportRun::writeFile(const std::function<bool(QIODevice&)>& writer)
+{
+    return written(request.output(), writeFileSafely(request.output(), writer).reason);
+}
+
+int ExportRun::writeBytes(const QByteArray& bytes)
+{
+    return writeFile([&bytes](QIODevice& device) { return device.write(bytes) == bytes.size(); });
+}
+
+bool ExportRun::year(std::optional<int>& year)
+{
+    if (!request.has("--year"))
+        return true;
+    bool number = false;
+    const int value = request.option("--year").toInt(&number);
+    if (!number || value < 1 || value > 9999) {
+        err << QStringLiteral("--year nimmt ein Jahr, etwa 2026.\n");
+        return false;
+    }
+    year = value;
+    return true;
+}
+
+int ExportRun::written(const QString& name, const QString& failure)
+{
+    if (!failure.isEmpty()) {
+        err << QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden: %2\n").arg(name, failure);
+        return FileProblem;
+    }
+    out << QStringLiteral("Geschrieben: %1\n").arg(QDir::toNativeSeparators(name));
+    return Done;
+}

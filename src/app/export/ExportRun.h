@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QHash>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+class QIODevice;
+class QTextStream;
+class ReportPages;
+class StockDocument;
+
+// The exit codes of avelor-export.
+enum ExportExit
+{
+    Done = 0,
+    NotFound = 1, // a ring or a pair is not in the stock (check: something was found)
+    WrongUse = 2,
+    FileProblem = 3,
+};
+
+// What was asked for on the command line.
+struct ExportRequest
+{
+    QString command;
+    QStringList words; // what follows the command
+    QHash<QString, QString> options;
+    bool pair = false;
+
+    QString option(const char* name) const { return options.value(QString::fromLatin1(name)); }
+    bool has(const char* name) const { return options.contains(QString::fromLatin1(name)); }
+    QString output() const;
+    QString suffix() const;
+};
+
+// One run of a command: the request, the stock it reads, where it writes.
+class ExportRun
+{
+public:
+    ExportRun(const ExportRequest& request, StockDocument& stock, QTextStream& out, QTextStream& err)
+        : request(request), stock(stock), out(out), err(err)
+    { }
+
+    // The pages as PDF, or as one PNG per page (NAME-1.png, NAME-2.png, ... when there are several).
+    int writePages(const ReportPages& pages);
+    // The output file, written safely.
+    int writeFile(const std::function<bool(QIODevice&)>& writer);
+    int writeBytes(const QByteArray& bytes);
+    // "--year Y" as a number, or none; false (with the message written) when it is no year.
+    bool year(std::optional<int>& year);
+
+    const ExportRequest& request;
+    StockDocument& stock;
+    QTextStream& out;
+    QTextStream& err;
+
+private:
+    int written(const QString& name, const QString& failure);
+};
+
+// The commands, each checking its words and options (an error text or empty) and running.
+struct ExportCommand
+{
+    const char* name;
+    QStringList outputTypes; // the file types of -o; none: writes to the standard output
+    std::function<QString(const ExportRequest&)> check;
+    std::function<int(ExportRun&)> run;
+};
+
+// The commands that write printouts: pedigree, recordsheet, stocklist, pairsheet.
+QList<ExportCommand> reportCommands();
+// The commands that write tables and lists: csv, inbreeding, check, shows, sales.
+QList<ExportCommand> tableCommands();

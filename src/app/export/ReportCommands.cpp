@@ -1,0 +1,105 @@
+// The commands that write printouts to PDF or PNG.
+#include "app/export/ExportRun.h"
+
+#include "core/files/Preferences.h"
+#include "core/stock/StockDocument.h"
+#include "reports/layouts/PairSheetReport.h"
+#include "reports/layouts/PedigreeReport.h"
+#include "reports/layouts/RecordSheetReport.h"
+#include "reports/layouts/StockListReport.h"
+
+#include <QTextStream>
+
+namespace {
+
+QString oneRingOrMore(const ExportRequest& request)
+{
+    return request.words.isEmpty() ? QStringLiteral("Es fehlt die Ringnummer.") : QString();
+}
+
+int certificates(ExportRun& run, bool pedigree)
+{
+    PedigreeReport certificate;
+    RecordSheetReport sheet;
+    std::vector<ReportPage> pages;
+    // The certificate as the breeder set it up in the program.
+    CertificateRequest request;
+    request.preferences = Preferences::load(Preferences::defaultFile()).certificate;
+    for (const QString& ring : run.request.words) {
+        const PedigreeReport::FillResult filled = certificate.fill(run.stock, ring, request, &sheet);
+        if (!filled.found) {
+            run.err << QStringLiteral("Die Ringnummer „%1“ ist nicht im Bestand.\n").arg(ring);
+            return NotFound;
+        }
+        if (!filled.error.isEmpty()) {
+            run.err << filled.error << '\n';
+            return FileProblem;
+        }
+        pages.push_back(pedigree ? certificate.page() : sheet.page());
+    }
+    return run.writePages(FixedPages(std::move(pages)));
+}
+
+int stockList(ExportRun& run)
+{
+    const QString by = run.request.option("--by");
+    const QString layoutName = run.request.option("--layout");
+    if (!QStringList {"", "ring", "year"}.contains(by) || !QStringList {"", "one", "two"}.contains(layoutName)) {
+        run.err << QStringLiteral("--by nimmt ring oder year, --layout one oder two.\n");
+        return WrongUse;
+    }
+    StockListRequest list;
+    list.order = by == QLatin1String("year") ? StockListOrder::ByBirthYear : StockListOrder::ByRing;
+    if (run.request.suffix() == QLatin1String("html"))
+        return run.writeFile([&](QIODevice& device) { return writeStockListHtml(run.stock, device, list.order); });
+    list.layout = run.stock.printSettings().stockListLayout;
+    if (!layoutName.isEmpty())
+        list.layout = layoutName == QLatin1String("one") ? StockListLayout::OneLine : StockListLayout::TwoLines;
+    if (run.request.has("--breed"))
+        list.breed = run.request.option("--breed");
+    return run.writePages(*stockListPages(run.stock, list));
+}
+
+int printPairSheet(ExportRun& run)
+{
+    bool isNumber = false;
+    const int number = run.request.words.first().toInt(&isNumber);
+    if (!isNumber || number < 1 || number > int(run.stock.pairs().size())) {
+        run.err << QStringLiteral("Ein Zuchtpaar %1 gibt es nicht; es gibt %2.\n")
+                       .arg(run.request.words.first())
+                       .arg(run.stock.pairs().size());
+        return NotFound;
+    }
+    PairSheetReport report;
+    report.fill(::pairSheet(run.stock.animals(), run.stock.pairs()[size_t(number - 1)]));
+    return run.writePages(FixedPages({report.page()}));
+}
+
+} // namespace
+
+QList<ExportCommand> reportCommands()
+{
+    return {
+        ExportCommand {"pedigree", QStringList {"pdf", "png"}, oneRingOrMore,
+                       [](ExportRun& run) {
+                           return certificates(run, true);
+                       }},
+        ExportCommand {"recordsheet", QStringList {"pdf", "png"},
+                       [](const ExportRequest& r) {
+                           return r.words.size() == 1
+                               ? QString()
+                               : QStringLiteral("Ein Stammblatt wird für genau eine Ringnummer geschrieben.");
+                       },
+                       [](ExportRun& run) {
+                           return certificates(run, false);
+                       }},
+        ExportCommand {"stocklist", QStringList {"pdf", "png", "html"}, [](const ExportRequest&) { return QString(); },
+                       stockList},
+        ExportCommand {"pairsheet", QStringList {"pdf", "png"},
+                       [](const ExportRequest& r) {
+                           return r.words.size() == 1 ? QString()
+                                                      : QStringLiteral("Es fehlt die Nummer des Zuchtpaares (ab 1).");
+                       },
+                       printPairSheet},
+    };
+}

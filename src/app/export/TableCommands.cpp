@@ -1,0 +1,146 @@
+// The commands that write tables: CSV files, and tab-separated lines on the standard output.
+#include "app/export/ExportRun.h"
+
+#include "core/analysis/DataCheck.h"
+#include "core/analysis/Inbreeding.h"
+#include "core/export/CsvExport.h"
+#include "core/stock/RingIndex.h"
+#include "core/stock/StockDocument.h"
+#include "reports/engine/PictureDecoder.h"
+
+#include <QTextStream>
+
+namespace {
+
+int csv(ExportRun& run)
+{
+    const QString& what = run.request.words.first();
+    const StockDocument& stock = run.stock;
+    if (what == QLatin1String("stock")) {
+        return run.writeBytes(stockCsv(stock.animals(),
+                                       csvOrder(stock.animals(), stock.alphabeticalRingOrder(), StockListOrder::ByRing),
+                                       stock.records().allWhereabouts()));
+    }
+    if (what == QLatin1String("shows"))
+        return run.writeBytes(showsCsv(stock.records().allShowResults()));
+    return run.writeBytes(breedingCsv(stock.pairs()));
+}
+
+// One line per ring: the ring, a tab, F as a decimal fraction with six places.
+int inbreeding(ExportRun& run)
+{
+    const StockDocument& stock = run.stock;
+    const InbreedingCalculator calculator(stock.animals(), stock.ringIndex());
+    auto line = [&run](const QString& what, const Inbreeding& f) {
+        run.out << what << '\t' << QString::number(f.coefficient, 'f', 6) << '\n';
+        if (f.cycleCut)
+            run.err << QStringLiteral("Hinweis zu %1: Ein Tier ist sein eigener Vorfahr; diese Verbindung wurde "
+                                      "übergangen.\n")
+                           .arg(what);
+    };
+    int code = Done;
+    auto known = [&](const QString& ring) {
+        if (stock.ringIndex().lastActiveWith(ring) >= 0)
+            return true;
+        run.err << QStringLiteral("Die Ringnummer „%1“ ist nicht im Bestand.\n").arg(ring);
+        code = NotFound;
+        return false;
+    };
+    if (run.request.pair) {
+        // A misspelt ring must not look like an unrelated bird: both are looked up, then told.
+        const QString& cock = run.request.words[0];
+        const QString& hen = run.request.words[1];
+        const bool cockKnown = known(cock);
+        if (known(hen) && cockKnown)
+            line(cock + QLatin1Char('\t') + hen, calculator.ofPair(cock, hen));
+        return code;
+    }
+    for (const QString& ring : run.request.words) {
+        if (known(ring))
+            line(ring, calculator.of(stock.ringIndex().lastActiveWith(ring)));
+    }
+    return code;
+}
+
+int check(ExportRun& run)
+{
+    const QStringList findings = checkStock(run.stock, [](const QString& path) { return decodePicture(path).error; });
+    for (const QString& finding : findings)
+        run.out << finding << '\n';
+    if (findings.isEmpty())
+        run.out << QStringLiteral("Keine Auffälligkeiten gefunden.\n");
+    return findings.isEmpty() ? Done : NotFound;
+}
+
+QString isoDate(const QDate& date)
+{
+    return date.isValid() ? date.toString(Qt::ISODate) : QString();
+}
+
+// date, ring, show, class, points (one decimal, a point), award, collection number
+int shows(ExportRun& run)
+{
+    std::optional<int> year;
+    if (!run.year(year))
+        return WrongUse;
+    for (const ShowResult& r : run.stock.records().allShowResults()) {
+        if (year && r.date.year() != *year)
+            continue;
+        run.out << isoDate(r.date) << '\t' << r.ring << '\t' << r.show << '\t' << r.showClass << '\t'
+                << QString::number(r.points(), 'f', 1) << '\t' << r.award << '\t'
+                << (r.collection ? QString::number(*r.collection) : QString()) << '\n';
+    }
+    return Done;
+}
+
+// date, ring, status word, buyer name, price (two decimals, a point) or empty
+int sales(ExportRun& run)
+{
+    std::optional<int> year;
+    if (!run.year(year))
+        return WrongUse;
+    for (const Whereabouts& w : run.stock.records().departures()) {
+        if (year && w.date.year() != *year)
+            continue;
+        run.out
+            << isoDate(w.date) << '\t' << w.ring << '\t' << BirdRecordWords::statusWord(w.status) << '\t' << w.buyerName
+            << '\t'
+            << (w.priceCents
+                    ? QStringLiteral("%1.%2").arg(*w.priceCents / 100).arg(*w.priceCents % 100, 2, 10, QLatin1Char('0'))
+                    : QString())
+            << '\n';
+    }
+    return Done;
+}
+
+QString noWords(const ExportRequest& request)
+{
+    return request.words.isEmpty() ? QString()
+                                   : QStringLiteral("%1 nimmt keine weiteren Angaben.").arg(request.command);
+}
+
+} // namespace
+
+QList<ExportCommand> tableCommands()
+{
+    return {
+        ExportCommand {"csv", QStringList {"csv"},
+                       [](const ExportRequest& r) {
+                           return r.words.size() == 1
+                                   && QStringList {"stock", "breeding", "shows"}.contains(r.words.first())
+                               ? QString()
+                               : QStringLiteral("csv schreibt stock, breeding oder shows.");
+                       },
+                       csv},
+        ExportCommand {"inbreeding", QStringList {},
+                       [](const ExportRequest& r) {
+                           if (r.pair && r.words.size() != 2)
+                               return QStringLiteral("Nach --pair stehen der Ring des Hahns und der der Henne.");
+                           return r.words.isEmpty() ? QStringLiteral("Es fehlt die Ringnummer.") : QString();
+                       },
+                       inbreeding},
+        ExportCommand {"check", QStringList {}, noWords, check},
+        ExportCommand {"shows", QStringList {}, noWords, shows},
+        ExportCommand {"sales", QStringList {}, noWords, sales},
+    };
+}
