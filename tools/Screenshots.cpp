@@ -9,12 +9,14 @@
 #include "reports/layouts/PedigreeReport.h"
 #include "support/PedigreeSample.h"
 #include "support/WindowFixture.h"
+#include "ui/common/RingList.h"
 #include "ui/mainwindow/MainWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QDir>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 
@@ -41,6 +43,61 @@ Database sampleStock()
     return db;
 }
 
+// A sale and a season of shows, as the change dialog and the show window list them.
+void addRecords(StockDocument& stock)
+{
+    AnimalEdit sale;
+    const Animal& sold = *stock.lastActive(sampleAncestorRing(3));
+    sale.fields = {sold.ringNumber, sold.sex,     QString::number(sold.birthYear),
+                   sold.breeder,    sold.colour,  sold.markings,
+                   sold.breed,      sold.remarks, sold.listRemarks};
+    sale.sold = true;
+    Whereabouts w;
+    w.status = WhereaboutsStatus::Sold;
+    w.date = QDate(2026, 12, 1);
+    w.buyerName = QStringLiteral("Hans Beispiel");
+    w.buyerAddress = QStringLiteral("Am Markt 1\n12345 Musterstadt");
+    w.priceCents = 4500;
+    sale.whereabouts = w;
+    stock.changeAnimal(sold.ringNumber, sale);
+    const std::tuple<QString, QDate, const char*, int, std::optional<int>, const char*> results[] = {
+        {kSampleSubject, QDate(2026, 11, 14), "Bundesschau", 185, 1, "Gold"},
+        {sampleAncestorRing(1), QDate(2026, 11, 14), "Bundesschau", 182, 1, ""},
+        {sampleAncestorRing(2), QDate(2026, 11, 14), "Bundesschau", 181, 1, ""},
+        {sampleAncestorRing(4), QDate(2026, 11, 14), "Bundesschau", 179, 1, ""},
+        {kSampleSubject, QDate(2026, 10, 4), "Kreisschau Köln", 183, {}, "1. Platz"},
+        {kSampleSubject, QDate(2025, 12, 20), "Landesschau", 178, {}, ""},
+    };
+    for (const auto& [ring, date, show, points, collection, award] : results) {
+        ShowResult r {0,
+                      ring,
+                      date,
+                      QString::fromUtf8(show),
+                      QStringLiteral("Gloster Corona"),
+                      points,
+                      QString::fromUtf8(award),
+                      collection};
+        stock.addShowResult(r);
+    }
+}
+
+// The change dialog's tabs beyond the first, with the subject chosen.
+void saveChangeDialogTabs(QDialog* dialog, const QString& folder)
+{
+    child<RingList>(dialog, "animalList")->selectRing(kSampleSubject);
+    auto* tabs = child<QTabWidget>(dialog, "animalTabs");
+    for (const auto& [tab, name] : {std::pair {1, "ChangeAnimalDialog-whereabouts"}, {2, "ChangeAnimalDialog-shows"}}) {
+        if (tab == 1)
+            child<RingList>(dialog, "animalList")->selectRing(sampleAncestorRing(3));
+        else
+            child<RingList>(dialog, "animalList")->selectRing(kSampleSubject);
+        tabs->setCurrentIndex(tab);
+        QApplication::processEvents();
+        save(dialog, folder, QString::fromLatin1(name));
+    }
+    tabs->setCurrentIndex(0);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -50,6 +107,7 @@ int main(int argc, char** argv)
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(folder);
     WindowFixture f(sampleStock());
+    addRecords(f.stock());
     MainWindow* w = f.window();
     w->refresh();
     // As a breeder has it before printing: a bird chosen, the buyer written in.
@@ -74,6 +132,8 @@ int main(int argc, char** argv)
             QApplication::processEvents();
             save(dialog, folder, QStringLiteral("EnterAnimalsDialog-series"));
         }
+        if (QString::fromLatin1(name) == QLatin1String("ChangeAnimalDialog"))
+            saveChangeDialogTabs(dialog, folder);
         if (QString::fromLatin1(name) == QLatin1String("BreedingDialog")) {
             auto* tabs = child<QTabWidget>(dialog, "breedingTabs");
             tabs->setCurrentIndex(1);
@@ -91,6 +151,14 @@ int main(int argc, char** argv)
     PedigreeReport certificate;
     certificate.fill(f.stock(), kSampleSubject, {});
     ReportOutput::toImage(certificate.page(), 100, Dates::today()).save(folder + QStringLiteral("/certificate.png"));
+    const std::pair<const char*, const char*> windows[] = {{"showsAction", "ShowsWindow"}};
+    for (const auto& [action, name] : windows) {
+        child<QAction>(child<QMenu>(w, "moreMenu"), action)->trigger();
+        auto* window = child<QDialog>(w, name);
+        QApplication::processEvents();
+        save(window, folder, QString::fromLatin1(name));
+        window->reject();
+    }
     click(w, "showStockListButton");
     save(w, folder, QStringLiteral("stock-list-panel"));
     return 0;

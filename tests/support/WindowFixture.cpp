@@ -22,7 +22,12 @@ void type(const QObject* parent, const char* name, const QString& text)
     }
     auto* edit = child<QLineEdit>(parent, name);
     edit->clear();
-    QTest::keyClicks(edit, text);
+    // Key clicks know ASCII only; other characters arrive as typed text, as an input method gives them.
+    const bool ascii = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+    if (ascii)
+        QTest::keyClicks(edit, text);
+    else
+        edit->insert(text);
 }
 
 QStringList entries(const QComboBox* combo)

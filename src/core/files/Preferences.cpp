@@ -6,6 +6,7 @@ namespace {
 
 const QString kShowInbreeding = QStringLiteral("Abstammungsnachweis/Inzucht");
 const QString kMarkRepeatedAncestors = QStringLiteral("Abstammungsnachweis/Ahnenmarken");
+const QString kBestShowResult = QStringLiteral("Stammblatt/BestesAusstellungsergebnis");
 
 } // namespace
 
@@ -15,6 +16,7 @@ Preferences Preferences::load(const QString& file)
     Preferences p;
     p.certificate.showInbreeding = settings.value(kShowInbreeding, false).toBool();
     p.certificate.markRepeatedAncestors = settings.value(kMarkRepeatedAncestors, false).toBool();
+    p.certificate.bestShowResultOnRecordSheet = settings.value(kBestShowResult, false).toBool();
     return p;
 }
 
@@ -23,6 +25,7 @@ bool Preferences::save(const QString& file) const
     QSettings settings(file, QSettings::IniFormat);
     settings.setValue(kShowInbreeding, certificate.showInbreeding);
     settings.setValue(kMarkRepeatedAncestors, certificate.markRepeatedAncestors);
+    settings.setValue(kBestShowResult, certificate.bestShowResultOnRecordSheet);
     settings.sync();
     return settings.status() == QSettings::NoError;
 }

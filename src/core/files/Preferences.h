@@ -18,6 +18,7 @@ struct CertificatePreferences
     // Kept from run to run.
     bool showInbreeding = false; // the subject's inbreeding coefficient, small in the head
     bool markRepeatedAncestors = false; // the same letter beside every box of an ancestor met more than once
+    bool bestShowResultOnRecordSheet = false;
 
     bool operator==(const CertificatePreferences&) const = default;
 };

@@ -331,6 +331,20 @@ std::vector<ShowResult> RecordsDatabase::allShowResults() const
     return found;
 }
 
+std::vector<ShowResult> RecordsDatabase::resultsOfShow(const QString& show) const
+{
+    std::vector<ShowResult> found;
+    if (!m_db)
+        return found;
+    SqlStatement query(m_db,
+                       "SELECT id, ring, date, show, class, half_points, award, collection FROM show_result "
+                       "WHERE show = ? ORDER BY date, ring, id");
+    query.bind(1, show);
+    while (query.next())
+        found.push_back(showResultFrom(query));
+    return found;
+}
+
 QStringList RecordsDatabase::shows() const
 {
     QStringList found;

@@ -52,6 +52,8 @@ public:
     std::vector<Whereabouts> allWhereabouts() const;
     std::vector<ShowResult> showResults(const QString& ring) const;
     std::vector<ShowResult> allShowResults() const;
+    // Every entry of a show, by date, then ring.
+    std::vector<ShowResult> resultsOfShow(const QString& show) const;
     // The shows that were entered, by date, newest first, each once.
     QStringList shows() const;
     // Every ring that has a record of any kind.

@@ -2,6 +2,7 @@
 
 #include "core/analysis/Inbreeding.h"
 #include "core/model/SpeciesWords.h"
+#include "core/records/ShowFigures.h"
 #include "reports/engine/PictureDecoder.h"
 #include "reports/layouts/RecordSheetReport.h"
 
@@ -245,8 +246,12 @@ PedigreeReport::FillResult PedigreeReport::fill(const StockDocument& stock, cons
     if (!result.error.isEmpty())
         return result;
     fillHead(stock, *subject, request);
-    if (sheet)
-        sheet->fill(*subject);
+    if (sheet) {
+        std::optional<ShowResult> best;
+        if (request.preferences.bestShowResultOnRecordSheet)
+            best = bestResult(stock.records().showResults(subject->ringNumber));
+        sheet->fill(*subject, best ? RecordSheetReport::bestResultLine(*best) : QString());
+    }
     m_slots = resolvePedigree(stock.animals(), *subject, stock.ringIndex());
     fillAncestors(stock, request.preferences);
     return result;

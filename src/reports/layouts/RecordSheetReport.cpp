@@ -73,6 +73,8 @@ RecordSheetReport::RecordSheetReport()
     e.push_back(fixedText(QStringLiteral("listRemarks"), {10.1, 102.4, 76.7, 56.4}, 14));
     e.push_back(text(QStringLiteral("remarksCaption"), 102.7, 78.1, 10, QStringLiteral("Sonstige Bemerkungen")));
     e.push_back(fixedText(QStringLiteral("remarks"), {102.7, 83.9, 77.8, 72.8}, 12));
+    // Below the boxes, printed only when the breeder wants it.
+    e.push_back(text(QStringLiteral("bestResult"), 10.1, 163.3, 10));
     e.push_back(
         text(QStringLiteral("foot1"), 141.8, 172.2, 6, QStringLiteral("Erstellt mit Avelor Abstammungsnachweis")));
     e.push_back(text(QStringLiteral("foot2"), 154.3, 174.9, 6, QStringLiteral("Internet: ") + SpeciesWords::WebPage));
@@ -91,8 +93,20 @@ QString RecordSheetReport::sexWord(Sex sex)
     return {}; // a value the file held but no dialog sets
 }
 
-void RecordSheetReport::fill(const Animal& animal)
+QString RecordSheetReport::bestResultLine(const ShowResult& r)
 {
+    QString line
+        = QStringLiteral("Bestes Ausstellungsergebnis: %1 Punkte, %2, %3")
+              .arg(BirdRecordWords::points(r.halfPoints), r.show, r.date.toString(QStringLiteral("dd.MM.yyyy")));
+    if (!r.award.isEmpty())
+        line += QStringLiteral(", ") + r.award;
+    return line;
+}
+
+void RecordSheetReport::fill(const Animal& animal, const QString& bestShowResult)
+{
+    m_page.text(QStringLiteral("bestResult"))->lines
+        = bestShowResult.isEmpty() ? QStringList() : QStringList {bestShowResult};
     const std::pair<const char*, QString> values[] = {
         {"ring", animal.ringNumber},         {"sex", sexWord(animal.sex)}, {"year", QString::number(animal.birthYear)},
         {"listRemarks", animal.listRemarks}, {"remarks", animal.remarks},  {"colour", animal.colour},

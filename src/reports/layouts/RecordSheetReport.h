@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/model/BirdRecords.h"
 #include "core/model/Database.h"
 #include "reports/engine/ReportPage.h"
 
@@ -10,11 +11,14 @@ class RecordSheetReport
 public:
     RecordSheetReport();
 
-    void fill(const Animal& animal);
+    // The animal's data and, where given, its best show result in one line.
+    void fill(const Animal& animal, const QString& bestShowResult = {});
     const ReportPage& page() const { return m_page; }
 
     // "unbekannt", or the sex words of the build's vocabulary; empty for any other value.
     static QString sexWord(Sex sex);
+    // "Bestes Ausstellungsergebnis: 92,5 Punkte, Bundesschau, 14.11.2026, Gold".
+    static QString bestResultLine(const ShowResult& result);
 
 private:
     ReportPage m_page;

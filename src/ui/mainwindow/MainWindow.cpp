@@ -14,6 +14,7 @@
 #include "ui/mainwindow/PedigreeGroup.h"
 #include "ui/mainwindow/StockListPanel.h"
 #include "ui/settings/PrintSettingsDialog.h"
+#include "ui/shows/ShowsWindow.h"
 #include "ui/stock/BreederDataDialog.h"
 #include "ui/stock/ChangeAnimalDialog.h"
 #include "ui/stock/DataCheckDialog.h"
@@ -26,6 +27,7 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStackedLayout>
@@ -52,6 +54,12 @@ MainWindow::MainWindow(StockDocument& stock, PreferencesStore& preferences, QWid
                    | Qt::WindowCloseButtonHint);
     m_certificates = new CertificateCommands(m_stock, m_preferences, this);
     m_pedigree = new PedigreeGroup(*m_certificates, this);
+    m_pedigree->setBuyerLookup([this](const QString& ring) {
+        const std::optional<Whereabouts> w = m_stock.records().whereabouts(ring);
+        if (!w || !w->hasBuyer() || w->buyerName.isEmpty())
+            return QStringList();
+        return QStringList {w->buyerName} + w->buyerAddress.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    });
     connect(m_pedigree, &PedigreeGroup::settingsRequested, this, &MainWindow::openPrintSettings);
 
     auto* mainPage = new QWidget(this);
@@ -122,9 +130,41 @@ QWidget* MainWindow::buildCommandColumn()
     m_breedingButton = commandButton(QStringLiteral("Nachwuchsverwaltung"), "breedingButton", column);
     connect(m_breedingButton, &QPushButton::clicked, this, &MainWindow::openBreeding);
     layout->addWidget(m_breedingButton);
+    layout->addWidget(buildMoreButton(column));
     layout->addStretch();
     column->setMinimumWidth(218);
     return column;
+}
+
+QPushButton* MainWindow::buildMoreButton(QWidget* parent)
+{
+    // The windows beyond the described ones share one button, so the main window keeps its shape.
+    QPushButton* more = commandButton(QStringLiteral("Saison und Auswertungen"), "moreButton", parent);
+    auto* menu = new QMenu(more);
+    menu->setObjectName(QStringLiteral("moreMenu"));
+    const struct
+    {
+        QString text;
+        const char* name;
+        void (MainWindow::*command)();
+    } windows[] = {
+        {QStringLiteral("&Ausstellungsergebnisse…"), "showsAction", &MainWindow::openShows},
+    };
+    for (const auto& window : windows) {
+        QAction* action = menu->addAction(window.text, this, window.command);
+        action->setObjectName(QString::fromLatin1(window.name));
+    }
+    more->setMenu(menu);
+    return more;
+}
+
+void MainWindow::openShows()
+{
+    if (!m_showsWindow) {
+        auto& window = lazily(m_showsWindow, m_stock, this);
+        connect(&window, &ShowsWindow::pedigreeRequested, this, &MainWindow::showPedigreeOf);
+    }
+    showModal(m_showsWindow.get());
 }
 
 void MainWindow::showEvent(QShowEvent* event)

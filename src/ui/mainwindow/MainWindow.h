@@ -23,6 +23,7 @@ class PrintSettingsDialog;
 class QPushButton;
 class QStackedLayout;
 class SearchDialog;
+class ShowsWindow;
 class StockListPanel;
 
 // The program's hub: one button per task, the animal and pair selectors and
@@ -57,6 +58,7 @@ protected:
 
 private:
     QWidget* buildCommandColumn();
+    QPushButton* buildMoreButton(QWidget* parent);
     void followStock(StockDocument::Changes what);
     // The breeding controls and the caption beside the buyer text.
     void applyPrintSettings();
@@ -71,6 +73,7 @@ private:
     void openChangeAnimal();
     void openSearch();
     void openDescendants();
+    void openShows();
     ChangeAnimalDialog& changeDialog();
     DescendantsDialog& descendantsDialog();
 
@@ -94,4 +97,5 @@ private:
     std::unique_ptr<SearchDialog> m_searchDialog;
     std::unique_ptr<DescendantsDialog> m_descendantsDialog;
     std::unique_ptr<DataCheckDialog> m_checkDialog;
+    std::unique_ptr<ShowsWindow> m_showsWindow;
 };

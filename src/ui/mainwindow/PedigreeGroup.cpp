@@ -66,6 +66,19 @@ PedigreeGroup::PedigreeGroup(CertificateCommands& commands, QWidget* parent)
         grid->addWidget(button, b.row, b.column, 1, b.span);
     }
     grid->setColumnStretch(1, 1);
+    connect(m_selector, &QComboBox::currentIndexChanged, this, &PedigreeGroup::offerBuyer);
+}
+
+void PedigreeGroup::offerBuyer()
+{
+    const std::optional<QString> ring = selectedRing();
+    if (!ring || !m_buyerOf || m_topRight != TopRightContent::BuyerText)
+        return;
+    const QString current = m_buyerText->toPlainText();
+    if (!current.isEmpty() && current != m_offered)
+        return; // what the breeder typed stays
+    m_offered = m_buyerOf(*ring).join(QLatin1Char('\n'));
+    m_buyerText->setPlainText(m_offered);
 }
 
 void PedigreeGroup::setRings(const QStringList& rings)
@@ -93,6 +106,7 @@ void PedigreeGroup::showPedigreeOf(const QString& ring)
 
 void PedigreeGroup::setTopRightContent(TopRightContent content)
 {
+    m_topRight = content;
     m_buyerLabel->setText(content == TopRightContent::FreeText ? QStringLiteral("Freier Text:")
                                                                : QStringLiteral("Käuferdaten:"));
 }

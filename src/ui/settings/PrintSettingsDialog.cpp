@@ -128,8 +128,11 @@ QWidget* PrintSettingsDialog::buildAdditions()
     m_inbreeding
         = checkBox(additions, "inbreedingBox", QStringLiteral("Inzuchtkoeffizient auf dem Abstammungsnachweis"));
     m_marks = checkBox(additions, "repeatMarksBox", QStringLiteral("Mehrfach vorkommende Ahnen markieren"));
+    m_bestShowResult
+        = checkBox(additions, "bestShowResultBox", QStringLiteral("Bestes Ausstellungsergebnis auf dem Stammblatt"));
     layout->addWidget(m_inbreeding);
     layout->addWidget(m_marks);
+    layout->addWidget(m_bestShowResult);
     return additions;
 }
 
@@ -149,7 +152,7 @@ void PrintSettingsDialog::connectControls()
         if (index >= 0)
             update([index](PrintSettings& s) { s.topRightContent = static_cast<TopRightContent>(index); });
     });
-    for (QCheckBox* box : {m_inbreeding, m_marks})
+    for (QCheckBox* box : {m_inbreeding, m_marks, m_bestShowResult})
         connect(box, &QCheckBox::toggled, this, &PrintSettingsDialog::updateCertificate);
     connect(m_outer, &QComboBox::currentIndexChanged, this, &PrintSettingsDialog::updateCertificate);
     connect(m_fontSize, &QSpinBox::valueChanged, this, &PrintSettingsDialog::updateCertificate);
@@ -190,9 +193,10 @@ void PrintSettingsDialog::loadSettings()
 {
     // Showing the stored values must not store anything.
     const QSignalBlocker blockers[]
-        = {QSignalBlocker(m_printYear), QSignalBlocker(m_prefixes),   QSignalBlocker(m_breeding),
-           QSignalBlocker(m_topRight),  QSignalBlocker(m_layout),     QSignalBlocker(m_outer),
-           QSignalBlocker(m_fontSize),  QSignalBlocker(m_inbreeding), QSignalBlocker(m_marks)};
+        = {QSignalBlocker(m_printYear),     QSignalBlocker(m_prefixes),   QSignalBlocker(m_breeding),
+           QSignalBlocker(m_topRight),      QSignalBlocker(m_layout),     QSignalBlocker(m_outer),
+           QSignalBlocker(m_fontSize),      QSignalBlocker(m_inbreeding), QSignalBlocker(m_marks),
+           QSignalBlocker(m_bestShowResult)};
     const PrintSettings& settings = m_stock.printSettings();
     m_printYear->setChecked(settings.printBirthYear != 0);
     m_prefixes->setChecked(settings.showPrefixes != 0);
@@ -208,6 +212,7 @@ void PrintSettingsDialog::loadSettings()
     m_fontSize->setValue(certificate.detailFontSize);
     m_inbreeding->setChecked(certificate.showInbreeding);
     m_marks->setChecked(certificate.markRepeatedAncestors);
+    m_bestShowResult->setChecked(certificate.bestShowResultOnRecordSheet);
     for (const auto& [swatch, colour] : std::as_const(m_swatches))
         paintSwatch(swatch, settings.*colour);
 }
@@ -224,6 +229,7 @@ void PrintSettingsDialog::updateCertificate()
     CertificatePreferences certificate = m_preferences.certificate();
     certificate.showInbreeding = m_inbreeding->isChecked();
     certificate.markRepeatedAncestors = m_marks->isChecked();
+    certificate.bestShowResultOnRecordSheet = m_bestShowResult->isChecked();
     certificate.outerGenerations = static_cast<OuterGenerationsContent>(qMax(0, m_outer->currentIndex()));
     certificate.detailFontSize = m_fontSize->value();
     m_preferences.setCertificate(certificate);

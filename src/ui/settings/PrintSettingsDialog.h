@@ -50,6 +50,7 @@ private:
     QCheckBox* m_breeding = nullptr;
     QCheckBox* m_inbreeding = nullptr;
     QCheckBox* m_marks = nullptr;
+    QCheckBox* m_bestShowResult = nullptr;
     QComboBox* m_topRight = nullptr;
     QComboBox* m_outer = nullptr;
     QComboBox* m_layout = nullptr;

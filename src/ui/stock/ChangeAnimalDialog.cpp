@@ -16,6 +16,8 @@
 #include "ui/common/PictureBox.h"
 #include "ui/common/Prompts.h"
 #include "ui/common/RingList.h"
+#include "ui/stock/ShowResultsPanel.h"
+#include "ui/stock/WhereaboutsPanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,6 +30,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -97,47 +100,70 @@ QWidget* ChangeAnimalDialog::buildListColumn()
 QWidget* ChangeAnimalDialog::buildFieldColumn()
 {
     auto* column = new QWidget(this);
-    auto* form = new QFormLayout(column);
-    m_fields = makeAnimalFields(column);
-    for (const AnimalFields::Row& r : std::as_const(m_fields.rows))
-        form->addRow(r.label, r.field);
-    // The long caption wraps in a label beside the box.
-    m_sold = new QCheckBox(column);
-    m_sold->setObjectName(QStringLiteral("soldBox"));
-    m_sold->setAccessibleName(SpeciesWords::Singular + QStringLiteral(" verkauft oder gelöscht"));
-    auto* soldLabel = new QLabel(
-        SpeciesWords::Singular + QStringLiteral(" verkauft oder gelöscht (wird in der Auswahlliste, der ")
-            + SpeciesWords::Plural
-            + QStringLiteral("bestandsliste und in den Elternbeziehungen nicht mehr zur Auswahl angeboten.)"),
-        column);
-    soldLabel->setWordWrap(true);
-    soldLabel->setMinimumWidth(360);
-    soldLabel->setBuddy(m_sold);
-    auto* soldLine = new QWidget(column);
-    auto* soldRow = new QHBoxLayout(soldLine);
-    soldRow->setContentsMargins(0, 0, 0, 0);
-    soldRow->addWidget(m_sold, 0, Qt::AlignTop);
-    soldRow->addWidget(soldLabel, 1, Qt::AlignTop);
-    soldLine->setMinimumHeight(soldLabel->heightForWidth(360));
-    form->addRow(soldLine);
-    m_inbreeding = new QLabel(column);
-    m_inbreeding->setObjectName(QStringLiteral("inbreedingLabel"));
-    m_inbreeding->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    form->addRow(m_inbreeding);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_tabs = new QTabWidget(column);
+    m_tabs->setObjectName(QStringLiteral("animalTabs"));
+    m_tabs->addTab(buildDataTab(), QStringLiteral("&Stammdaten"));
+    m_whereabouts = new WhereaboutsPanel(m_tabs);
+    m_tabs->addTab(m_whereabouts, QStringLiteral("&Verbleib"));
+    m_shows = new ShowResultsPanel(m_stock, m_tabs);
+    m_tabs->addTab(m_shows, QStringLiteral("&Ausstellungen"));
+    layout->addWidget(m_tabs, 1);
 
     auto* save = new QPushButton(SpeciesWords::Singular + QStringLiteral(" ändern"), column);
     save->setObjectName(QStringLiteral("saveButton"));
     save->setDefault(true);
     auto* descendants = new QPushButton(QStringLiteral("Nachkommen anzeigen"), column);
     descendants->setObjectName(QStringLiteral("descendantsButton"));
-    form->addRow(save);
-    form->addRow(descendants);
+    layout->addWidget(save);
+    layout->addWidget(descendants);
     connect(save, &QPushButton::clicked, this, &ChangeAnimalDialog::saveChanges);
     connect(descendants, &QPushButton::clicked, this, [this] {
         if (const auto ring = selectedOrComplain())
             emit descendantsRequested(*ring);
     });
+    // The sold mark and the whereabouts say the same: a bird gone in any way is marked, an unmarked one is here.
+    connect(m_whereabouts, &WhereaboutsPanel::statusChanged, this,
+            [this](WhereaboutsStatus status) { m_sold->setChecked(status != WhereaboutsStatus::InStock); });
+    connect(m_sold, &QCheckBox::toggled, this, [this](bool sold) {
+        if (!sold)
+            m_whereabouts->setStatus(WhereaboutsStatus::InStock);
+    });
     return column;
+}
+
+QWidget* ChangeAnimalDialog::buildDataTab()
+{
+    auto* tab = new QWidget(this);
+    auto* form = new QFormLayout(tab);
+    m_fields = makeAnimalFields(tab);
+    for (const AnimalFields::Row& r : std::as_const(m_fields.rows))
+        form->addRow(r.label, r.field);
+    // The long caption wraps in a label beside the box.
+    m_sold = new QCheckBox(tab);
+    m_sold->setObjectName(QStringLiteral("soldBox"));
+    m_sold->setAccessibleName(SpeciesWords::Singular + QStringLiteral(" verkauft oder gelöscht"));
+    auto* soldLabel = new QLabel(
+        SpeciesWords::Singular + QStringLiteral(" verkauft oder gelöscht (wird in der Auswahlliste, der ")
+            + SpeciesWords::Plural
+            + QStringLiteral("bestandsliste und in den Elternbeziehungen nicht mehr zur Auswahl angeboten.)"),
+        tab);
+    soldLabel->setWordWrap(true);
+    soldLabel->setMinimumWidth(360);
+    soldLabel->setBuddy(m_sold);
+    auto* soldLine = new QWidget(tab);
+    auto* soldRow = new QHBoxLayout(soldLine);
+    soldRow->setContentsMargins(0, 0, 0, 0);
+    soldRow->addWidget(m_sold, 0, Qt::AlignTop);
+    soldRow->addWidget(soldLabel, 1, Qt::AlignTop);
+    soldLine->setMinimumHeight(soldLabel->heightForWidth(360));
+    form->addRow(soldLine);
+    m_inbreeding = new QLabel(tab);
+    m_inbreeding->setObjectName(QStringLiteral("inbreedingLabel"));
+    m_inbreeding->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    form->addRow(m_inbreeding);
+    return tab;
 }
 
 QWidget* ChangeAnimalDialog::buildPictureColumn()
@@ -196,6 +222,8 @@ void ChangeAnimalDialog::clearFields()
     m_sold->setChecked(false);
     m_picture->clearPicture();
     m_inbreeding->clear();
+    m_whereabouts->clear();
+    m_shows->setRing(std::nullopt);
 }
 
 void ChangeAnimalDialog::prepareOnShow()
@@ -266,7 +294,12 @@ void ChangeAnimalDialog::selectAnimal(const QString& ring)
     if (!animal)
         return;
     m_fields.show(*animal);
-    m_sold->setChecked(animal->sold != 0);
+    m_whereabouts->show(ring, m_stock.records().whereabouts(ring));
+    {
+        const QSignalBlocker quiet(m_sold); // showing the mark changes no whereabouts
+        m_sold->setChecked(animal->sold != 0);
+    }
+    m_shows->setRing(ring);
     const Inbreeding f
         = InbreedingCalculator(m_stock.animals(), m_stock.ringIndex()).of(m_stock.ringIndex().lastActiveWith(ring));
     m_inbreeding->setText(
@@ -290,7 +323,13 @@ void ChangeAnimalDialog::saveChanges()
     const std::optional<QString> selected = selectedOrComplain();
     if (!selected)
         return;
-    const AnimalEdit edit {m_fields.input(), m_sold->isChecked(), std::nullopt};
+    QString problem;
+    const std::optional<Whereabouts> whereabouts = m_whereabouts->input(problem);
+    if (!problem.isEmpty()) {
+        Messages::current().inform(this, problem);
+        return;
+    }
+    const AnimalEdit edit {m_fields.input(), m_sold->isChecked(), whereabouts};
     QString shown = *selected;
     const AnimalEditResult checked = checkAnimalEdit(m_stock.animals(), *selected, edit);
     if (!checked.stored()) {

@@ -15,6 +15,9 @@ class QLineEdit;
 class QPlainTextEdit;
 class QStatusBar;
 class RingList;
+class ShowResultsPanel;
+class QTabWidget;
+class WhereaboutsPanel;
 class StockDocument;
 
 // Changes an animal's data, its sold mark and its picture. Lists the whole
@@ -47,6 +50,7 @@ protected:
 private:
     QWidget* buildListColumn();
     QWidget* buildFieldColumn();
+    QWidget* buildDataTab();
     QWidget* buildPictureColumn();
     void prepareOnShow();
     void resetFieldsAndLists();
@@ -69,6 +73,9 @@ private:
     QComboBox* m_sortChoice = nullptr;
     BreedFilter* m_filter = nullptr;
     AnimalFields m_fields;
+    QTabWidget* m_tabs = nullptr;
+    WhereaboutsPanel* m_whereabouts = nullptr;
+    ShowResultsPanel* m_shows = nullptr;
     QCheckBox* m_sold = nullptr;
     QLabel* m_inbreeding = nullptr;
     PictureBox* m_picture = nullptr;

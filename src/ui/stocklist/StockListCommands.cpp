@@ -73,7 +73,8 @@ bool StockListCommands::csvFile(StockListOrder order)
     if (path.isEmpty())
         return false;
     const QByteArray bytes
-        = stockCsv(m_stock.animals(), csvOrder(m_stock.animals(), m_stock.alphabeticalRingOrder(), order));
+        = stockCsv(m_stock.animals(), csvOrder(m_stock.animals(), m_stock.alphabeticalRingOrder(), order),
+                   m_stock.records().allWhereabouts());
     const WriteOutcome written
         = writeFileSafely(path, [&bytes](QIODevice& device) { return device.write(bytes) == bytes.size(); });
     return saved(path, written,

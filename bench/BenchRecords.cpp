@@ -1,0 +1,126 @@
+// The records beyond the stock file at 100 000 animals with 200 000 show results: opening the
+// database at start, a bird's records in the change dialog, one result added and committed.
+#include "StockGenerator.h"
+#include "core/records/RecordsDatabase.h"
+#include "core/stock/StockDocument.h"
+#include "ui/stock/ShowResultsPanel.h"
+#include "ui/stock/WhereaboutsPanel.h"
+
+#include "BenchMain.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <sqlite3.h>
+
+namespace {
+
+constexpr int kAnimals = 100000;
+constexpr int kResults = 200000;
+
+// A database file of the current version filled in one transaction (the program commits each
+// change alone, which would take a night for 200 000 rows).
+const QString& recordsFile()
+{
+    static QTemporaryDir dir;
+    static const QString path = [] {
+        const QString file = dir.path() + QStringLiteral("/zusatzdaten.db");
+        {
+            RecordsDatabase schema;
+            schema.open(file, RecordsDatabase::Access::Owner);
+        }
+        sqlite3* db = nullptr;
+        sqlite3_open(QFile::encodeName(file).constData(), &db);
+        sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+        sqlite3_stmt* bird = nullptr;
+        sqlite3_stmt* result = nullptr;
+        sqlite3_prepare_v2(db, "INSERT OR IGNORE INTO bird (ring) VALUES (?)", -1, &bird, nullptr);
+        sqlite3_prepare_v2(db,
+                           "INSERT INTO show_result (ring, date, show, class, half_points, award, collection) "
+                           "VALUES (?, ?, ?, 'Gloster', ?, '', ?)",
+                           -1, &result, nullptr);
+        for (int i = 0; i < kResults; ++i) {
+            const QByteArray ring = generatedRing(i % kAnimals).toUtf8();
+            const QByteArray date = QStringLiteral("20%1-11-14").arg(10 + i % 15).toUtf8();
+            const QByteArray show = QStringLiteral("Schau %1").arg(i % 300).toUtf8();
+            sqlite3_bind_text(bird, 1, ring.constData(), -1, SQLITE_TRANSIENT);
+            sqlite3_step(bird);
+            sqlite3_reset(bird);
+            sqlite3_bind_text(result, 1, ring.constData(), -1, SQLITE_TRANSIENT);
+            sqlite3_bind_text(result, 2, date.constData(), -1, SQLITE_TRANSIENT);
+            sqlite3_bind_text(result, 3, show.constData(), -1, SQLITE_TRANSIENT);
+            sqlite3_bind_int(result, 4, 170 + i % 30);
+            if (i % 5 == 0)
+                sqlite3_bind_int(result, 5, 1 + i % 3);
+            else
+                sqlite3_bind_null(result, 5);
+            sqlite3_step(result);
+            sqlite3_reset(result);
+        }
+        sqlite3_finalize(bird);
+        sqlite3_finalize(result);
+        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+        return file;
+    }();
+    return path;
+}
+
+StockDocument& document()
+{
+    static QTemporaryDir dir;
+    static StockDocument stock = [] {
+        auto records = std::make_unique<RecordsDatabase>();
+        records->open(recordsFile(), RecordsDatabase::Access::Owner);
+        return StockDocument(generateStock(kAnimals), DataFiles(dir.path() + QLatin1Char('/')), std::move(records));
+    }();
+    return stock;
+}
+
+// What the start adds: the database opened, checked and brought up to date.
+void recordsOpenAtStart(benchmark::State& state)
+{
+    recordsFile();
+    for (auto _ : state) {
+        RecordsDatabase records;
+        if (!records.open(recordsFile(), RecordsDatabase::Access::Owner).message.isEmpty())
+            state.SkipWithError("not opened");
+    }
+}
+
+// Choosing a bird in the change dialog: its whereabouts and its results with their collections.
+void recordsOfABirdInTheDialog(benchmark::State& state)
+{
+    StockDocument& stock = document();
+    WhereaboutsPanel whereabouts;
+    ShowResultsPanel shows(stock);
+    int i = 0;
+    for (auto _ : state) {
+        const QString ring = generatedRing(i++ % kAnimals);
+        whereabouts.show(ring, stock.records().whereabouts(ring));
+        shows.setRing(ring);
+    }
+}
+
+// One result added: a transaction committed to the disk (fsync included).
+void addAShowResult(benchmark::State& state)
+{
+    StockDocument& stock = document();
+    for (auto _ : state) {
+        ShowResult r {0, generatedRing(7), QDate(2026, 11, 14), QStringLiteral("Bundesschau"), {}, 185, {}, {}};
+        if (!stock.addShowResult(r).isEmpty())
+            state.SkipWithError("not stored");
+    }
+}
+
+} // namespace
+
+BENCHMARK(recordsOpenAtStart)->Unit(benchmark::kMillisecond);
+BENCHMARK(recordsOfABirdInTheDialog)->Unit(benchmark::kMillisecond);
+BENCHMARK(addAShowResult)->Unit(benchmark::kMillisecond)->Iterations(50);
+
+int main(int argc, char** argv)
+{
+    return runBenchmarks<QApplication>(argc, argv);
+}

@@ -1,0 +1,120 @@
+#include "ui/shows/ShowsWindow.h"
+
+#include "core/export/CsvExport.h"
+#include "core/files/SafeWrite.h"
+#include "core/files/SpecialFolder.h"
+#include "core/model/SpeciesWords.h"
+#include "core/records/ShowFigures.h"
+#include "core/stock/StockDocument.h"
+#include "ui/common/Choices.h"
+#include "ui/common/Messages.h"
+#include "ui/common/Named.h"
+#include "ui/common/Prompts.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+ShowsWindow::ShowsWindow(const StockDocument& stock, QWidget* parent) : QDialog(parent), m_stock(stock)
+{
+    setObjectName(QStringLiteral("ShowsWindow"));
+    setWindowTitle(QStringLiteral("Ausstellungsergebnisse"));
+    m_show = named(makeListCombo(this, {}), "showChoice", QStringLiteral("Die Schau, deren Ergebnisse gezeigt werden"));
+    m_table = named(new QTableWidget(0, 6, this), "showEntries",
+                    QStringLiteral("Ein Doppelklick zeigt den Abstammungsnachweis des Vogels"));
+    m_table->setAccessibleName(QStringLiteral("Ergebnisse der Schau"));
+    m_table->setHorizontalHeaderLabels({QStringLiteral("Datum"), QStringLiteral("Ringnummer"), QStringLiteral("Klasse"),
+                                        QStringLiteral("Punkte"), QStringLiteral("Auszeichnung/Platz"),
+                                        QStringLiteral("Kollektion")});
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->setSortingEnabled(true);
+    m_collections = named(new QLabel(this), "collectionTotals");
+    m_collections->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("&Schau:"), m_show);
+    auto* save
+        = named(new QPushButton(QStringLiteral("Alle Ergebnisse als &CSV-Datei speichern…"), this),
+                "saveShowsCsvButton", QStringLiteral("Für eine Tabellenkalkulation, jede Schau mit jedem Vogel"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(m_table, 1);
+    layout->addWidget(m_collections);
+    layout->addWidget(save, 0, Qt::AlignLeft);
+    connect(save, &QPushButton::clicked, this, &ShowsWindow::saveCsv);
+    connect(m_show, &QComboBox::currentIndexChanged, this, &ShowsWindow::showEntries);
+    connect(m_table, &QTableWidget::cellDoubleClicked, this,
+            [this](int row) { emit pedigreeRequested(m_table->item(row, 1)->text()); });
+    resize(720, 480);
+}
+
+void ShowsWindow::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous()) {
+        setChoices(m_show, m_stock.records().shows());
+        m_show->setCurrentIndex(m_show->count() > 0 ? 0 : -1); // the latest show first
+        showEntries();
+    }
+    QDialog::showEvent(event);
+}
+
+void ShowsWindow::saveCsv()
+{
+    const QString proposed = specialFolder(SpecialFolder::Documents) + QStringLiteral("/Ausstellungsergebnisse.csv");
+    const QString path = Prompts::current().saveFileName(this, QStringLiteral("Ausstellungsergebnisse speichern"),
+                                                         proposed, QStringLiteral("*.csv"), QStringLiteral("csv"));
+    if (path.isEmpty())
+        return;
+    const QByteArray bytes = showsCsv(m_stock.records().allShowResults());
+    const WriteOutcome written
+        = writeFileSafely(path, [&bytes](QIODevice& device) { return device.write(bytes) == bytes.size(); });
+    if (!written.ok) {
+        Messages::current().warn(this,
+                                 QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden: %2")
+                                     .arg(QDir::toNativeSeparators(path), written.reason));
+        return;
+    }
+    Messages::current().inform(this,
+                               QStringLiteral("Die Datei %1 wurde erstellt.").arg(QDir::toNativeSeparators(path)));
+}
+
+void ShowsWindow::showEntries()
+{
+    const std::vector<ShowResult> entries = m_show->currentIndex() < 0
+        ? std::vector<ShowResult> {}
+        : m_stock.records().resultsOfShow(m_show->currentText());
+    m_table->setSortingEnabled(false);
+    m_table->setRowCount(int(entries.size()));
+    for (int row = 0; row < int(entries.size()); ++row) {
+        const ShowResult& r = entries[size_t(row)];
+        const QString cells[] = {r.date.toString(QStringLiteral("dd.MM.yyyy")),
+                                 r.ring,
+                                 r.showClass,
+                                 BirdRecordWords::points(r.halfPoints),
+                                 r.award,
+                                 r.collection ? QString::number(*r.collection) : QString()};
+        for (int column = 0; column < 6; ++column)
+            m_table->setItem(row, column, new QTableWidgetItem(cells[column]));
+    }
+    m_table->setSortingEnabled(true);
+    m_table->resizeColumnsToContents();
+    QStringList totals;
+    for (const CollectionTotal& t : collectionTotals(entries)) {
+        totals << QStringLiteral("Kollektion %1 (%2): %3 %4, zusammen %5 Punkte")
+                      .arg(t.collection)
+                      .arg(t.date.toString(QStringLiteral("dd.MM.yyyy")))
+                      .arg(t.entries)
+                      .arg(SpeciesWords::Plural)
+                      .arg(BirdRecordWords::points(t.halfPoints));
+    }
+    m_collections->setText(totals.isEmpty() ? QStringLiteral("Keine Kollektion auf dieser Schau.")
+                                            : totals.join(QLatin1Char('\n')));
+}

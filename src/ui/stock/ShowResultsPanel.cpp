@@ -1,0 +1,141 @@
+#include "ui/stock/ShowResultsPanel.h"
+
+#include "core/records/ShowFigures.h"
+#include "core/stock/StockDocument.h"
+#include "ui/common/Messages.h"
+#include "ui/common/Modal.h"
+#include "ui/common/Named.h"
+#include "ui/stock/ShowResultDialog.h"
+
+#include <QHBoxLayout>
+#include <QHash>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+ShowResultsPanel::ShowResultsPanel(StockDocument& stock, QWidget* parent) : QWidget(parent), m_stock(stock)
+{
+    setObjectName(QStringLiteral("showResultsPanel"));
+    m_table = named(new QTableWidget(0, 6, this), "showResultsTable");
+    m_table->setAccessibleName(QStringLiteral("Ausstellungsergebnisse"));
+    m_table->setHorizontalHeaderLabels({QStringLiteral("Datum"), QStringLiteral("Schau"), QStringLiteral("Klasse"),
+                                        QStringLiteral("Punkte"), QStringLiteral("Auszeichnung/Platz"),
+                                        QStringLiteral("Kollektion")});
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_best = named(new QLabel(this), "bestShowResult");
+    m_add = named(new QPushButton(QStringLiteral("&Neues Ergebnis…"), this), "addShowResultButton");
+    m_change = named(new QPushButton(QStringLiteral("Ä&ndern…"), this), "changeShowResultButton");
+    m_remove = named(new QPushButton(QStringLiteral("&Löschen"), this), "removeShowResultButton");
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_add);
+    buttons->addWidget(m_change);
+    buttons->addWidget(m_remove);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_table, 1);
+    layout->addWidget(m_best);
+    layout->addLayout(buttons);
+
+    connect(m_add, &QPushButton::clicked, this, [this] {
+        ShowResult fresh;
+        fresh.ring = m_ring.value_or(QString());
+        fresh.date = QDate::currentDate();
+        openEntry(fresh);
+    });
+    connect(m_change, &QPushButton::clicked, this, [this] {
+        if (const ShowResult* r = selected())
+            openEntry(*r);
+    });
+    connect(m_table, &QTableWidget::cellDoubleClicked, this, [this] {
+        if (const ShowResult* r = selected())
+            openEntry(*r);
+    });
+    connect(m_remove, &QPushButton::clicked, this, &ShowResultsPanel::removeSelected);
+    setRing(std::nullopt);
+}
+
+ShowResultsPanel::~ShowResultsPanel() = default;
+
+void ShowResultsPanel::setRing(const std::optional<QString>& ring)
+{
+    m_ring = ring;
+    for (QWidget* w : std::initializer_list<QWidget*> {m_add, m_change, m_remove})
+        w->setEnabled(ring.has_value());
+    fill();
+}
+
+void ShowResultsPanel::fill()
+{
+    m_results = m_ring ? m_stock.records().showResults(*m_ring) : std::vector<ShowResult> {};
+    m_table->setRowCount(int(m_results.size()));
+    QHash<QString, std::vector<ShowResult>> shows; // every entry of each show this bird was at
+    for (const ShowResult& r : m_results) {
+        if (r.collection && !shows.contains(r.show))
+            shows.insert(r.show, m_stock.records().resultsOfShow(r.show));
+    }
+    for (int row = 0; row < int(m_results.size()); ++row) {
+        const ShowResult& r = m_results[size_t(row)];
+        QString collection;
+        if (const std::optional<CollectionTotal> total = collectionOf(r, shows.value(r.show))) {
+            collection = QStringLiteral("Nr. %1: %2 Punkte aus %3")
+                             .arg(total->collection)
+                             .arg(BirdRecordWords::points(total->halfPoints))
+                             .arg(total->entries);
+        }
+        const QString cells[] = {r.date.toString(QStringLiteral("dd.MM.yyyy")), r.show,  r.showClass,
+                                 BirdRecordWords::points(r.halfPoints),         r.award, collection};
+        for (int column = 0; column < 6; ++column)
+            m_table->setItem(row, column, new QTableWidgetItem(cells[column]));
+    }
+    m_table->resizeColumnsToContents();
+    const std::optional<ShowResult> best = bestResult(m_results);
+    m_best->setText(best ? QStringLiteral("Bestes Ergebnis: %1 Punkte, %2 am %3")
+                               .arg(BirdRecordWords::points(best->halfPoints), best->show,
+                                    best->date.toString(QStringLiteral("dd.MM.yyyy")))
+                         : QString());
+}
+
+const ShowResult* ShowResultsPanel::selected()
+{
+    const int row = m_table->currentRow();
+    if (row < 0 || row >= int(m_results.size()) || m_table->selectedItems().isEmpty()) {
+        Messages::current().inform(this, QStringLiteral("Bitte zuerst ein Ergebnis in der Liste anklicken."));
+        return nullptr;
+    }
+    return &m_results[size_t(row)];
+}
+
+void ShowResultsPanel::openEntry(const ShowResult& result)
+{
+    if (!m_entry) {
+        m_entry = std::make_unique<ShowResultDialog>(this);
+        connect(m_entry.get(), &ShowResultDialog::confirmed, this, &ShowResultsPanel::store);
+    }
+    m_entry->edit(result, m_stock.records().shows());
+    showModal(m_entry.get());
+}
+
+void ShowResultsPanel::store(const ShowResult& result)
+{
+    ShowResult stored = result;
+    const QString failure = stored.id == 0 ? m_stock.addShowResult(stored) : m_stock.changeShowResult(stored);
+    if (!failure.isEmpty())
+        Messages::current().warn(this, failure);
+    fill();
+}
+
+void ShowResultsPanel::removeSelected()
+{
+    const ShowResult* r = selected();
+    if (!r)
+        return;
+    if (const QString failure = m_stock.removeShowResult(r->id); !failure.isEmpty())
+        Messages::current().warn(this, failure);
+    fill();
+}
