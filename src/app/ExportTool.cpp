@@ -25,6 +25,9 @@ const char* const kUsage
       "  avelor-export [--data ORDNER] check\n"
       "  avelor-export [--data ORDNER] shows [--year JAHR]\n"
       "  avelor-export [--data ORDNER] sales [--year JAHR]\n"
+      "  avelor-export [--data ORDNER] due [--date JJJJ-MM-TT] [--days N]\n"
+      "  avelor-export [--data ORDNER] season JAHR\n"
+      "  avelor-export [--data ORDNER] mates RING [--breed RASSE] [--limit N]\n"
       "  avelor-export --version\n"
       "\n"
       "Schreibt Abstammungsnachweise (eine Seite je Ring), ein Stammblatt, die\n"
@@ -34,7 +37,9 @@ const char* const kUsage
       "gibt je Ring eine Zeile aus: Ring, Tabulator, Inzuchtkoeffizient als Dezimalbruch;\n"
       "mit --pair den der Jungen eines Paares. check meldet Auffälligkeiten im Bestand.\n"
       "shows gibt je Ausstellungsergebnis, sales je abgegebenem Vogel eine Zeile mit\n"
-      "Tabulatoren aus. Mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw.\n"
+      "Tabulatoren aus; due die fälligen Arbeiten der Zucht, season die Zahlen der Paare\n"
+      "eines Jahres, mates die Partner eines Vogels, die am wenigsten verwandten zuerst.\n"
+      "Mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw.\n"
       "Ohne --data wird der Datenordner des Programms gelesen; es wird dort nie etwas\n"
       "geschrieben. Mehr in der Handbuchseite: man avelor-export\n"
       "\n"
@@ -43,11 +48,12 @@ const char* const kUsage
       "oder Datei nicht schreibbar.\n";
 
 // Options that take a value.
-const QStringList kValueOptions = {"--data", "-o", "--by", "--breed", "--layout", "--year"};
+const QStringList kValueOptions
+    = {"--data", "-o", "--by", "--breed", "--layout", "--year", "--date", "--days", "--limit"};
 
 QList<ExportCommand> commands()
 {
-    return reportCommands() + tableCommands();
+    return reportCommands() + tableCommands() + seasonCommands();
 }
 
 // Fills the request; an error text when the words are off.

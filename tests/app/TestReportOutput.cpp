@@ -7,6 +7,7 @@
 #include "core/files/PairFile.h"
 #include "core/files/SafeWrite.h"
 #include "core/files/StockFile.h"
+#include "core/model/Dates.h"
 #include "core/records/RecordsDatabase.h"
 #include "core/stock/StockDocument.h"
 #include "reports/engine/ReportOutput.h"
@@ -84,6 +85,7 @@ private slots:
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QFAIL("pdftotext (poppler-utils) is needed; scripts/deps installs it");
         QVERIFY(m_dir.isValid());
+        qputenv("XDG_CONFIG_HOME", m_dir.path().toUtf8()); // the export reads the breeder's settings: none here
         m_folder = m_dir.path() + QStringLiteral("/data/");
         DataFiles files(m_folder);
         QVERIFY(files.save(pedigreeSample()).ok);
@@ -273,6 +275,44 @@ private slots:
         QCOMPARE(run({"--data", folder, "csv", "shows", "-o", csv}), 0);
         QVERIFY(QString::fromUtf8(contents(csv))
                     .contains(QStringLiteral("14.11.2026;A-1;Bundesschau;Gloster;92,5;Gold;1;183\r\n")));
+    }
+
+    // What is due, a season's figures and the mates of a bird, as tab-separated lines.
+    void dueSeasonAndMatesAsLines()
+    {
+        const QString folder = m_dir.path() + QStringLiteral("/saison/");
+        Database db = pedigreeSample();
+        const double set = Dates::fromDate(QDate(2026, 4, 1));
+        Clutch clutch {set - 3, set - 1, set, 2, {{}, {QString(), 0, set + 13}}}; // egg 2 hatched on 14 April
+        db.pairs = {{sampleAncestorRing(1), sampleAncestorRing(2), 3, set - 20, {clutch}}};
+        QVERIFY(DataFiles(folder).save(db).ok);
+        auto lines = [&](const QStringList& arguments) {
+            QString out;
+            QTextStream stream(&out);
+            QString err;
+            QTextStream errors(&err);
+            const int code = runExport(QStringList {"--data", folder} + arguments, stream, errors);
+            stream.flush();
+            return std::pair {code, out};
+        };
+        const QString pair = QStringLiteral("3\t") + sampleAncestorRing(1) + QLatin1Char('\t') + sampleAncestorRing(2);
+        QCOMPARE(lines({"due", "--date", "2026-04-20", "--days", "15"}).second,
+                 QStringLiteral("2026-04-20\tBeringen\t%1\t1\t2\t\n2026-05-05\tAbsetzen\t%1\t1\t2\t\n").arg(pair));
+        QCOMPARE(lines({"due", "--date", "2026-05-10"}).second,
+                 QStringLiteral("2026-05-05\tBeringen\t%1\t1\t2\tüberfällig\n"
+                                "2026-05-05\tAbsetzen\t%1\t1\t2\tüberfällig\n")
+                     .arg(pair)
+                     .replace(QStringLiteral("05-05\tBeringen"), QStringLiteral("04-20\tBeringen")));
+        QCOMPARE(lines({"season", "2026"}).second,
+                 QStringLiteral("Paar\t%1\t1\t2\t1\t0\t0\t0.5000\t0.0000\nSumme\t\t\t\t1\t2\t1\t0\t0\t0.5000\t0.0000\n")
+                     .arg(pair));
+        QCOMPARE(lines({"season", "2025"}).second, QStringLiteral("Summe\t\t\t\t0\t0\t0\t0\t0\t\t\n"));
+        // The subject's mother is a hen of the stock: the closest mate, named and with the highest F.
+        const auto mates = lines({"mates", kSampleSubject});
+        QCOMPARE(mates.first, 0);
+        QVERIFY(mates.second.trimmed().split('\n').last().endsWith(QStringLiteral("\tMutter")));
+        QCOMPARE(lines({"mates", kSampleSubject, "--limit", "2"}).second.count('\n'), 2);
+        QCOMPARE(lines({"mates", "NIEMAND"}).first, 1);
     }
 
     // The export only reads: beside a running program it deletes and writes nothing in the data

@@ -72,3 +72,5 @@ struct ExportCommand
 QList<ExportCommand> reportCommands();
 // The commands that write tables and lists: csv, inbreeding, check, shows, sales.
 QList<ExportCommand> tableCommands();
+// The commands of the breeding season: due, season, mates.
+QList<ExportCommand> seasonCommands();

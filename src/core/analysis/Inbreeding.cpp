@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <numeric>
-#include <unordered_map>
 
 QString Inbreeding::percent() const
 {
@@ -22,54 +21,7 @@ InbreedingCalculator::InbreedingCalculator(const AnimalTable& animals, const Rin
     : m_animals(animals), m_index(index)
 { }
 
-InbreedingCalculator::Pedigree InbreedingCalculator::ordered(const std::vector<qsizetype>& start) const
-{
-    // Depth-first over the parents; an ancestor met again while it is still
-    // being visited closes a cycle, and that link is cut.
-    Pedigree pedigree;
-    std::unordered_map<qsizetype, qsizetype> place; // animal -> place in the order; -2 while open
-    std::unordered_map<qsizetype, Parents> links; // animal -> parent animals kept
-    place.reserve(start.size() * 8);
-    auto parentOf = [this](qsizetype animal, int which) {
-        const QString& ring = which == 0 ? m_animals[size_t(animal)].fatherRing : m_animals[size_t(animal)].motherRing;
-        return ring.isEmpty() ? qsizetype(-1) : m_index.lastWith(ring);
-    };
-    std::vector<std::pair<qsizetype, int>> stack; // animal, parents looked at so far
-    for (const qsizetype root : start) {
-        if (root < 0 || place.count(root))
-            continue;
-        stack.push_back({root, 0});
-        place[root] = -2;
-        while (!stack.empty()) {
-            auto& [animal, next] = stack.back();
-            if (next == 2) {
-                const Parents& p = links[animal];
-                place[animal] = qsizetype(pedigree.animals.size());
-                pedigree.animals.push_back(animal);
-                pedigree.parents.push_back({p.father < 0 ? -1 : place[p.father], p.mother < 0 ? -1 : place[p.mother]});
-                stack.pop_back();
-                continue;
-            }
-            const int which = next++;
-            const qsizetype parent = parentOf(animal, which);
-            if (parent < 0)
-                continue;
-            const auto known = place.find(parent);
-            if (known != place.end() && known->second == -2) {
-                pedigree.cycleCut = true;
-                continue;
-            }
-            (which == 0 ? links[animal].father : links[animal].mother) = parent;
-            if (known == place.end()) {
-                place[parent] = -2;
-                stack.push_back({parent, 0});
-            }
-        }
-    }
-    return pedigree;
-}
-
-std::vector<double> InbreedingCalculator::coefficients(const std::vector<Parents>& parents)
+std::vector<double> InbreedingCalculator::coefficients(const std::vector<ParentPlaces>& parents)
 {
     // Meuwissen and Luo (1992): F(i) = sum over the ancestors k of i of L(k)² d(k) − 1,
     // where L holds the contributions of the ancestors and d(k) the Mendelian
@@ -120,7 +72,7 @@ Inbreeding InbreedingCalculator::of(qsizetype animal) const
     Inbreeding result;
     if (animal < 0)
         return result;
-    const Pedigree pedigree = ordered({animal});
+    const PedigreeOrder pedigree = orderParentsFirst(m_animals, m_index, {animal});
     result.cycleCut = pedigree.cycleCut;
     result.coefficient = coefficients(pedigree.parents).back(); // the animal comes last, after its ancestors
     return result;
@@ -134,13 +86,9 @@ Inbreeding InbreedingCalculator::ofPair(const QString& cockRing, const QString& 
     const qsizetype hen = henRing.isEmpty() ? -1 : m_index.lastWith(henRing);
     if (cock < 0 || hen < 0)
         return result;
-    Pedigree pedigree = ordered({cock, hen});
+    PedigreeOrder pedigree = orderParentsFirst(m_animals, m_index, {cock, hen});
     result.cycleCut = pedigree.cycleCut;
-    const auto placeOf = [&pedigree](qsizetype animal) {
-        return qsizetype(std::find(pedigree.animals.begin(), pedigree.animals.end(), animal)
-                         - pedigree.animals.begin());
-    };
-    pedigree.parents.push_back({placeOf(cock), placeOf(hen)});
+    pedigree.parents.push_back({pedigree.placeOf(cock), pedigree.placeOf(hen)});
     result.coefficient = coefficients(pedigree.parents).back();
     return result;
 }
@@ -149,7 +97,7 @@ std::vector<double> InbreedingCalculator::all(bool* cycleCut) const
 {
     std::vector<qsizetype> everyone(m_animals.size());
     std::iota(everyone.begin(), everyone.end(), qsizetype(0));
-    const Pedigree pedigree = ordered(everyone);
+    const PedigreeOrder pedigree = orderParentsFirst(m_animals, m_index, everyone);
     if (cycleCut)
         *cycleCut = pedigree.cycleCut;
     const std::vector<double> byPlace = coefficients(pedigree.parents);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/analysis/PedigreeOrder.h"
 #include "core/model/Animal.h"
 
 #include <QString>
@@ -34,24 +35,8 @@ public:
     std::vector<double> all(bool* cycleCut = nullptr) const;
 
 private:
-    struct Parents
-    {
-        qsizetype father = -1;
-        qsizetype mother = -1;
-    };
-    // The ancestors of the given animals (themselves included) with parents
-    // listed before children, each with its parents' places in that order;
-    // links that would close a cycle are cut. Only the animals met are
-    // touched, so one animal's F costs its ancestors, not the whole stock.
-    struct Pedigree
-    {
-        std::vector<qsizetype> animals; // parents first
-        std::vector<Parents> parents; // places in `animals`, -1 for unknown
-        bool cycleCut = false;
-    };
-    Pedigree ordered(const std::vector<qsizetype>& start) const;
     // Meuwissen and Luo over a pedigree in which parents come first.
-    static std::vector<double> coefficients(const std::vector<Parents>& parents);
+    static std::vector<double> coefficients(const std::vector<ParentPlaces>& parents);
 
     const AnimalTable& m_animals;
     const RingIndex& m_index;

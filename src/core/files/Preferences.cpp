@@ -7,6 +7,14 @@ namespace {
 const QString kShowInbreeding = QStringLiteral("Abstammungsnachweis/Inzucht");
 const QString kMarkRepeatedAncestors = QStringLiteral("Abstammungsnachweis/Ahnenmarken");
 const QString kBestShowResult = QStringLiteral("Stammblatt/BestesAusstellungsergebnis");
+// The calendar's days, each with the default it falls back to.
+const std::pair<QString, int CalendarDays::*> kCalendarDays[] = {
+    {QStringLiteral("Zuchtkalender/Schieren"), &CalendarDays::candling},
+    {QStringLiteral("Zuchtkalender/Schlupf"), &CalendarDays::hatching},
+    {QStringLiteral("Zuchtkalender/Beringen"), &CalendarDays::ringing},
+    {QStringLiteral("Zuchtkalender/Absetzen"), &CalendarDays::weaning},
+    {QStringLiteral("Zuchtkalender/Vorschau"), &CalendarDays::lookAhead},
+};
 
 } // namespace
 
@@ -17,6 +25,12 @@ Preferences Preferences::load(const QString& file)
     p.certificate.showInbreeding = settings.value(kShowInbreeding, false).toBool();
     p.certificate.markRepeatedAncestors = settings.value(kMarkRepeatedAncestors, false).toBool();
     p.certificate.bestShowResultOnRecordSheet = settings.value(kBestShowResult, false).toBool();
+    for (const auto& [key, day] : kCalendarDays) {
+        bool number = false;
+        const int value = settings.value(key).toInt(&number);
+        if (number && value >= 0 && value <= 365)
+            p.calendar.*day = value;
+    }
     return p;
 }
 
@@ -26,6 +40,8 @@ bool Preferences::save(const QString& file) const
     settings.setValue(kShowInbreeding, certificate.showInbreeding);
     settings.setValue(kMarkRepeatedAncestors, certificate.markRepeatedAncestors);
     settings.setValue(kBestShowResult, certificate.bestShowResultOnRecordSheet);
+    for (const auto& [key, day] : kCalendarDays)
+        settings.setValue(key, calendar.*day);
     settings.sync();
     return settings.status() == QSettings::NoError;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/model/CalendarDays.h"
+
 #include <QString>
 
 // What the certificate's outermost boxes show besides the ring.
@@ -28,6 +30,7 @@ struct CertificatePreferences
 struct Preferences
 {
     CertificatePreferences certificate;
+    CalendarDays calendar;
 
     bool operator==(const Preferences&) const = default;
 

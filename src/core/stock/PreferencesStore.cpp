@@ -11,6 +11,13 @@ void PreferencesStore::setCertificate(const CertificatePreferences& certificate)
     store(values);
 }
 
+void PreferencesStore::setCalendar(const CalendarDays& calendar)
+{
+    Preferences values = m_values;
+    values.calendar = calendar;
+    store(values);
+}
+
 void PreferencesStore::store(const Preferences& values)
 {
     if (values == m_values)

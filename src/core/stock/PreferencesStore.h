@@ -16,8 +16,10 @@ public:
 
     const Preferences& values() const { return m_values; }
     const CertificatePreferences& certificate() const { return m_values.certificate; }
+    const CalendarDays& calendar() const { return m_values.calendar; }
 
     void setCertificate(const CertificatePreferences& certificate);
+    void setCalendar(const CalendarDays& calendar);
 
 signals:
     void changed();
