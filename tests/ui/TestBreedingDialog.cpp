@@ -108,6 +108,13 @@ private slots:
             db.animals[4].motherRing = QStringLiteral("G3");
         });
         m_dialog = m_f->open("breedingButton", "BreedingDialog");
+        // Half siblings are close: pairing them is asked about, and "Nein" pairs nothing.
+        createPair();
+        QCOMPARE(m_f->messages.questions.last(),
+                 QStringLiteral("Frage: Hahn COCK und Henne HEN sind eng verwandt (Halbgeschwister): Die Jungen hätten "
+                                "einen Inzuchtkoeffizienten von 12,5 %.\n\nTrotzdem als Zuchtpaar speichern?"));
+        QVERIFY(m_f->stock().pairs().empty());
+        m_f->messages.answer(true);
         createPair();
         choose(child<QComboBox>(m_dialog, "pairList"), QStringLiteral("COCK - HEN vom 05.03.24"));
         QCOMPARE(child<QLabel>(m_dialog, "pairInbreedingLabel")->text(),
@@ -116,6 +123,7 @@ private slots:
         // The figure belongs to the pair shown: gone with the pair, the tab or the dialog.
         click(m_dialog, "deletePairButton");
         QVERIFY(child<QLabel>(m_dialog, "pairInbreedingLabel")->text().isEmpty());
+        m_f->messages.answer(true);
         createPair();
         choose(child<QComboBox>(m_dialog, "pairList"), QStringLiteral("COCK - HEN vom 05.03.24"));
         child<QTabWidget>(m_dialog, "breedingTabs")->setCurrentIndex(0);

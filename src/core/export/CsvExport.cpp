@@ -134,6 +134,19 @@ std::vector<qsizetype> csvOrder(const AnimalTable& animals, const std::vector<qs
     return positions;
 }
 
+QByteArray tableCsv(const QStringList& headings, const std::vector<QStringList>& rows)
+{
+    CsvLines csv;
+    csv.line(headings);
+    for (const QStringList& row : rows) {
+        QStringList cells;
+        for (const QString& cell : row)
+            cells << text(cell);
+        csv.line(cells);
+    }
+    return csv.bytes();
+}
+
 QByteArray breedingCsv(const PairTable& pairs)
 {
     CsvLines csv;

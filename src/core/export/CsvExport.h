@@ -26,5 +26,8 @@ QByteArray showsCsv(const std::vector<ShowResult>& results);
 std::vector<qsizetype> csvOrder(const AnimalTable& animals, const std::vector<qsizetype>& alphabetical,
                                 StockListOrder order);
 
+// Any table of texts: a line of headings, then one line per row.
+QByteArray tableCsv(const QStringList& headings, const std::vector<QStringList>& rows);
+
 // One line per egg (per clutch without eggs, per pair without clutches).
 QByteArray breedingCsv(const PairTable& pairs);

@@ -55,8 +55,8 @@ std::vector<DueTask> dueTasks(const PairTable& pairs, const CalendarDays& days, 
             auto add = [&](const QDate& date, BreedingTask task, std::optional<int> egg) {
                 // Every task offered is not done yet: overdue before today, due up to `until`.
                 if (date <= until)
-                    tasks.push_back({date, task, int(p), pair.cageNumber, pair.cockRing, pair.henRing, int(c), egg,
-                                     date < today});
+                    tasks.push_back(
+                        {date, task, int(p), pair.cageNumber, pair.cockRing, pair.henRing, int(c), egg, date < today});
             };
             const QDate expectedHatch = start->addDays(days.hatching);
             const bool anyHatched = std::any_of(clutch.young.begin(), clutch.young.end(), hasHatched);

@@ -40,5 +40,4 @@ std::optional<QDate> incubationStart(const Clutch& clutch);
 
 // The tasks not yet done that are overdue (before today) or due up to and
 // including `until`, by date, then cage (then pair, clutch, egg and task).
-std::vector<DueTask> dueTasks(const PairTable& pairs, const CalendarDays& days, const QDate& today,
-                              const QDate& until);
+std::vector<DueTask> dueTasks(const PairTable& pairs, const CalendarDays& days, const QDate& today, const QDate& until);

@@ -39,8 +39,7 @@ MateRanking rankMates(const StockDocument& stock, const MateSearch& search)
     return ranking;
 }
 
-std::optional<MateCandidate> closeRelation(const StockDocument& stock, const QString& cockRing,
-                                          const QString& henRing)
+std::optional<MateCandidate> closeRelation(const StockDocument& stock, const QString& cockRing, const QString& henRing)
 {
     const qsizetype cock = stock.ringIndex().lastWith(cockRing);
     const qsizetype hen = stock.ringIndex().lastWith(henRing);

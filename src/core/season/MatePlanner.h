@@ -40,5 +40,4 @@ MateRanking rankMates(const StockDocument& stock, const MateSearch& search);
 
 // How closely a cock and a hen about to be paired are related: the
 // relationship and F of their young, or nothing when they are not close.
-std::optional<MateCandidate> closeRelation(const StockDocument& stock, const QString& cockRing,
-                                          const QString& henRing);
+std::optional<MateCandidate> closeRelation(const StockDocument& stock, const QString& cockRing, const QString& henRing);

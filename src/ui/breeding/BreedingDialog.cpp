@@ -4,6 +4,7 @@
 #include "core/breeding/BreedingRules.h"
 #include "core/model/Dates.h"
 #include "core/model/SpeciesWords.h"
+#include "core/season/MatePlanner.h"
 #include "core/stock/RingIndex.h"
 #include "core/stock/SelectorLists.h"
 #include "core/stock/StockDocument.h"
@@ -13,6 +14,7 @@
 #include "ui/common/Named.h"
 
 #include <QComboBox>
+#include <QDate>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -250,6 +252,36 @@ bool BreedingDialog::pairSelectedOrComplain(const QString& message)
     return false;
 }
 
+void BreedingDialog::showPair(int pair)
+{
+    m_tabs->setCurrentIndex(1);
+    if (pair >= 0 && pair < m_pairs->count())
+        m_pairs->setCurrentIndex(pair);
+}
+
+void BreedingDialog::prepareNewPair(const QString& cockRing, const QString& henRing)
+{
+    m_tabs->setCurrentIndex(0);
+    selectEntry(m_newCock, cockRing);
+    selectEntry(m_newHen, henRing);
+    m_newStart->setText(QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
+    m_newCage->setFocus();
+}
+
+bool BreedingDialog::acceptRelation(const PairInput& input)
+{
+    const std::optional<MateCandidate> close = closeRelation(m_stock, *input.cock, *input.hen);
+    if (!close)
+        return true;
+    const QString how = close->relationship.isEmpty() ? QStringLiteral("eng verwandt")
+                                                      : QStringLiteral("eng verwandt (%1)").arg(close->relationship);
+    return Messages::current().askYesNo(
+        this, QStringLiteral("Frage"),
+        QStringLiteral("Hahn %1 und Henne %2 sind %3: Die Jungen hätten einen Inzuchtkoeffizienten von %4.\n\n"
+                       "Trotzdem als Zuchtpaar speichern?")
+            .arg(*input.cock, *input.hen, how, Inbreeding {close->inbreeding, false}.percent()));
+}
+
 void BreedingDialog::createPair()
 {
     const PairInput input {m_newStart->text(), m_newCage->text(), chosen(m_newCock), chosen(m_newHen)};
@@ -257,6 +289,8 @@ void BreedingDialog::createPair()
         Messages::current().inform(this, refused);
         return;
     }
+    if (!acceptRelation(input))
+        return;
     m_stock.addPair(makePair(input));
     m_newStart->clear();
     m_newCage->clear();
@@ -296,6 +330,10 @@ void BreedingDialog::savePair()
         Messages::current().inform(this, refused);
         return;
     }
+    const BreedingPair& stored = m_stock.pairs().at(size_t(selectedPair()));
+    const bool newPartners = stored.cockRing != *input.cock || stored.henRing != *input.hen;
+    if (newPartners && !acceptRelation(input))
+        return;
     m_stock.changePair(selectedPair(), makePair(input));
     m_cock->setCurrentIndex(-1);
     m_hen->setCurrentIndex(-1);

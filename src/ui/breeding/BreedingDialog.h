@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+struct PairInput;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -19,6 +20,11 @@ class BreedingDialog : public QDialog
 
 public:
     explicit BreedingDialog(StockDocument& stock, QWidget* parent = nullptr);
+
+    // Shows a pair of the table on the second tab (from the breeding calendar).
+    void showPair(int pair);
+    // The first tab with cock and hen chosen and today as the start (from the mate planner).
+    void prepareNewPair(const QString& cockRing, const QString& henRing);
 
 signals:
     // Closing the dialog leaves the main window without a selected animal or pair.
@@ -45,6 +51,8 @@ private:
     int selectedPair() const;
     int selectedClutch() const;
     bool pairSelectedOrComplain(const QString& message);
+    // Asks before a close relation is paired; true when the pair may be stored.
+    bool acceptRelation(const PairInput& input);
 
     StockDocument& m_stock;
     QTabWidget* m_tabs = nullptr;

@@ -13,6 +13,9 @@
 #include "ui/mainwindow/PairGroup.h"
 #include "ui/mainwindow/PedigreeGroup.h"
 #include "ui/mainwindow/StockListPanel.h"
+#include "ui/season/BreedingCalendarWindow.h"
+#include "ui/season/MatePlannerWindow.h"
+#include "ui/season/SeasonStatisticsWindow.h"
 #include "ui/settings/PrintSettingsDialog.h"
 #include "ui/shows/ShowsWindow.h"
 #include "ui/stock/BreederDataDialog.h"
@@ -148,6 +151,9 @@ QPushButton* MainWindow::buildMoreButton(QWidget* parent)
         const char* name;
         void (MainWindow::*command)();
     } windows[] = {
+        {QStringLiteral("&Zuchtkalender…"), "calendarAction", &MainWindow::openCalendar},
+        {QStringLiteral("Zucht&statistik…"), "statisticsAction", &MainWindow::openStatistics},
+        {QStringLiteral("&Partnersuche…"), "matesAction", &MainWindow::openMatePlanner},
         {QStringLiteral("&Ausstellungsergebnisse…"), "showsAction", &MainWindow::openShows},
     };
     for (const auto& window : windows) {
@@ -165,6 +171,35 @@ void MainWindow::openShows()
         connect(&window, &ShowsWindow::pedigreeRequested, this, &MainWindow::showPedigreeOf);
     }
     showModal(m_showsWindow.get());
+}
+
+void MainWindow::openCalendar()
+{
+    if (!m_calendarWindow) {
+        auto& window = lazily(m_calendarWindow, m_stock, m_preferences, this);
+        connect(&window, &BreedingCalendarWindow::pairRequested, this, [this](int pair) {
+            openBreeding();
+            m_breedingDialog->showPair(pair);
+        });
+    }
+    showModal(m_calendarWindow.get());
+}
+
+void MainWindow::openStatistics()
+{
+    showModal(&lazily(m_statisticsWindow, m_stock, this));
+}
+
+void MainWindow::openMatePlanner()
+{
+    if (!m_matePlanner) {
+        auto& window = lazily(m_matePlanner, m_stock, this);
+        connect(&window, &MatePlannerWindow::pairRequested, this, [this](const QString& cock, const QString& hen) {
+            openBreeding();
+            m_breedingDialog->prepareNewPair(cock, hen);
+        });
+    }
+    showModal(m_matePlanner.get());
 }
 
 void MainWindow::showEvent(QShowEvent* event)

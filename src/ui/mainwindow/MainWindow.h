@@ -22,7 +22,10 @@ class PreferencesStore;
 class PrintSettingsDialog;
 class QPushButton;
 class QStackedLayout;
+class BreedingCalendarWindow;
+class MatePlannerWindow;
 class SearchDialog;
+class SeasonStatisticsWindow;
 class ShowsWindow;
 class StockListPanel;
 
@@ -74,6 +77,9 @@ private:
     void openSearch();
     void openDescendants();
     void openShows();
+    void openCalendar();
+    void openStatistics();
+    void openMatePlanner();
     ChangeAnimalDialog& changeDialog();
     DescendantsDialog& descendantsDialog();
 
@@ -98,4 +104,7 @@ private:
     std::unique_ptr<DescendantsDialog> m_descendantsDialog;
     std::unique_ptr<DataCheckDialog> m_checkDialog;
     std::unique_ptr<ShowsWindow> m_showsWindow;
+    std::unique_ptr<BreedingCalendarWindow> m_calendarWindow;
+    std::unique_ptr<SeasonStatisticsWindow> m_statisticsWindow;
+    std::unique_ptr<MatePlannerWindow> m_matePlanner;
 };

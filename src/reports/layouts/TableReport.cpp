@@ -1,0 +1,78 @@
+#include "reports/layouts/TableReport.h"
+
+namespace {
+
+constexpr double kWidth = 190.0;
+constexpr double kHeaderHeight = 24.0;
+constexpr double kRowHeight = 5.5;
+
+std::vector<ReportElement> header(const ReportTable& table, int pageNumber)
+{
+    std::vector<ReportElement> e;
+    TextElement title = TextElement::fixed(QString(), {0, 0, 150, 9}, 18);
+    title.style.bold = true;
+    title.lines = QStringList {table.title};
+    e.push_back(title);
+    e.push_back(TextElement::printDate(QString(), {kWidth, 0.5}, 9));
+    TextElement page = TextElement::fixed(QString(), {150, 5, 40, 5}, 9);
+    page.style.alignment = Qt::AlignRight;
+    page.lines = QStringList {QStringLiteral("Seite %1").arg(pageNumber)};
+    e.push_back(page);
+    TextElement subtitle = TextElement::fixed(QString(), {0, 10, kWidth, 5}, 10);
+    subtitle.lines = QStringList {table.subtitle};
+    e.push_back(subtitle);
+    double x = 0;
+    for (const ReportTable::Column& c : table.columns) {
+        TextElement heading = TextElement::fixed(QString(), {x + 0.8, 17.5, c.width - 1.6, 5}, 9);
+        heading.style.bold = true;
+        heading.style.alignment = c.alignment;
+        heading.lines = QStringList {c.heading};
+        e.push_back(heading);
+        x += c.width;
+    }
+    LineElement rule;
+    rule.from = {0, kHeaderHeight - 0.5};
+    rule.to = {kWidth, kHeaderHeight - 0.5};
+    rule.width = 0.4;
+    e.push_back(rule);
+    return e;
+}
+
+std::vector<ReportElement> row(const ReportTable& table, int index)
+{
+    std::vector<ReportElement> e;
+    const QStringList& cells = table.rows[size_t(index)];
+    const bool marked = size_t(index) < table.marked.size() && table.marked[size_t(index)];
+    double x = 0;
+    for (size_t c = 0; c < table.columns.size(); ++c) {
+        const ReportTable::Column& column = table.columns[c];
+        TextElement cell = TextElement::fixed(QString(), {x + 0.8, 0.6, column.width - 1.6, kRowHeight - 0.6}, 9);
+        cell.style.alignment = column.alignment;
+        cell.style.bold = marked;
+        cell.lines = QStringList {cells.value(qsizetype(c))};
+        e.push_back(cell);
+        x += column.width;
+    }
+    LineElement rule;
+    rule.from = {0, kRowHeight};
+    rule.to = {kWidth, kRowHeight};
+    rule.colour = QColor(160, 160, 160);
+    rule.width = 0.15;
+    e.push_back(rule);
+    return e;
+}
+
+} // namespace
+
+std::shared_ptr<ReportPages> tablePages(ReportTable table)
+{
+    BandedPages::Layout page;
+    page.margins = QMarginsF(10, 10, 10, 10);
+    page.headerHeight = kHeaderHeight;
+    page.detailHeight = kRowHeight;
+    const int count = int(table.rows.size());
+    auto shared = std::make_shared<const ReportTable>(std::move(table));
+    return std::make_shared<BandedPages>(
+        page, [shared](int number) { return header(*shared, number); },
+        [shared](int index) { return row(*shared, index); }, count);
+}

@@ -1,0 +1,137 @@
+#include "ui/season/BreedingCalendarWindow.h"
+
+#include "core/season/SeasonTables.h"
+#include "core/stock/PreferencesStore.h"
+#include "core/stock/StockDocument.h"
+#include "ui/common/Modal.h"
+#include "ui/common/Named.h"
+#include "ui/preview/ReportPreview.h"
+#include "ui/season/SeasonTableWidget.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+const std::pair<const char*, int CalendarDays::*> kDayFields[] = {
+    {"candlingDays", &CalendarDays::candling},   {"hatchingDays", &CalendarDays::hatching},
+    {"ringingDays", &CalendarDays::ringing},     {"weaningDays", &CalendarDays::weaning},
+    {"lookAheadDays", &CalendarDays::lookAhead},
+};
+
+} // namespace
+
+BreedingCalendarWindow::BreedingCalendarWindow(const StockDocument& stock, PreferencesStore& preferences,
+                                               QWidget* parent)
+    : QDialog(parent), m_stock(stock), m_preferences(preferences), m_today(QDate::currentDate())
+{
+    setObjectName(QStringLiteral("BreedingCalendarWindow"));
+    setWindowTitle(QStringLiteral("Zuchtkalender"));
+    m_table = named(new SeasonTableWidget(this), "calendarTable",
+                    QStringLiteral("Ein Doppelklick öffnet das Zuchtpaar in der Nachwuchsverwaltung"));
+    m_table->setAccessibleName(QStringLiteral("Fällige Arbeiten"));
+    m_summary = named(new QLabel(this), "calendarSummary");
+    auto* printButton = named(new QPushButton(QStringLiteral("&Drucken…"), this), "printCalendarButton");
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildDays());
+    layout->addWidget(m_summary);
+    layout->addWidget(m_table, 1);
+    layout->addWidget(printButton, 0, Qt::AlignLeft);
+    connect(printButton, &QPushButton::clicked, this, &BreedingCalendarWindow::print);
+    connect(m_table, &SeasonTableWidget::rowActivated, this, [this](int row) {
+        const int task = m_table->entryOf(row);
+        if (task >= 0 && size_t(task) < m_tasks.size())
+            emit pairRequested(m_tasks[size_t(task)].pair);
+    });
+    connect(&m_stock, &StockDocument::changed, this, [this](StockDocument::Changes what) {
+        if (isVisible() && (what & StockDocument::Pairs))
+            fill();
+    });
+    resize(820, 560);
+}
+
+QWidget* BreedingCalendarWindow::buildDays()
+{
+    auto* group = new QGroupBox(QStringLiteral("Gerechnet wird mit"), this);
+    auto* grid = new QGridLayout(group);
+    const QString captions[]
+        = {QStringLiteral("&Schieren nach Brutbeginn:"), QStringLiteral("Sch&lupf nach Brutbeginn:"),
+           QStringLiteral("&Beringen nach dem Schlupf:"), QStringLiteral("&Absetzen nach dem Schlupf:"),
+           QStringLiteral("&Vorschau:")};
+    int i = 0;
+    for (const auto& [name, field] : kDayFields) {
+        auto* days = named(new QSpinBox(group), name);
+        days->setRange(0, 365);
+        days->setSuffix(QStringLiteral(" Tage"));
+        auto* label = new QLabel(captions[i], group);
+        label->setBuddy(days);
+        grid->addWidget(label, i % 3, (i / 3) * 2);
+        grid->addWidget(days, i % 3, (i / 3) * 2 + 1);
+        connect(days, &QSpinBox::valueChanged, this, &BreedingCalendarWindow::storeDays);
+        m_days << days;
+        ++i;
+    }
+    grid->setColumnStretch(4, 1);
+    return group;
+}
+
+void BreedingCalendarWindow::setToday(const QDate& today)
+{
+    m_today = today;
+    fill();
+}
+
+void BreedingCalendarWindow::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous()) {
+        const CalendarDays& days = m_preferences.calendar();
+        for (int i = 0; i < m_days.size(); ++i) {
+            const QSignalBlocker quiet(m_days[i]);
+            m_days[i]->setValue(days.*(kDayFields[i].second));
+        }
+        fill();
+    }
+    QDialog::showEvent(event);
+}
+
+void BreedingCalendarWindow::storeDays()
+{
+    CalendarDays days;
+    for (int i = 0; i < m_days.size(); ++i)
+        days.*(kDayFields[i].second) = m_days[i]->value();
+    m_preferences.setCalendar(days);
+    fill();
+}
+
+void BreedingCalendarWindow::fill()
+{
+    const CalendarDays& days = m_preferences.calendar();
+    m_tasks = dueTasks(m_stock.pairs(), days, m_today, m_today.addDays(days.lookAhead));
+    std::vector<int> keys(m_tasks.size());
+    std::iota(keys.begin(), keys.end(), 0);
+    m_table->show(calendarTable(m_tasks, m_today), keys);
+    const auto overdue = std::count_if(m_tasks.begin(), m_tasks.end(), [](const DueTask& t) { return t.overdue; });
+    m_summary->setText(QStringLiteral("Stand %1: %2 überfällig, %3 bis zum %4 fällig.")
+                           .arg(m_today.toString(QStringLiteral("dd.MM.yyyy")))
+                           .arg(overdue)
+                           .arg(qsizetype(m_tasks.size()) - overdue)
+                           .arg(m_today.addDays(days.lookAhead).toString(QStringLiteral("dd.MM.yyyy"))));
+}
+
+void BreedingCalendarWindow::print()
+{
+    auto pages = seasonPages(m_table->shown(), QStringLiteral("Zuchtkalender"), m_summary->text(),
+                             {22, 22, 14, 38, 38, 16, 10, 30});
+    auto* preview = new ReportPreview(pages, QStringLiteral("den Zuchtkalender"), QStringLiteral("Zuchtkalender"),
+                                      frontWindow(this));
+    preview->show();
+    preview->raise();
+}
