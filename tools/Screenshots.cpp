@@ -11,6 +11,8 @@
 #include "support/WindowFixture.h"
 #include "ui/common/RingList.h"
 #include "ui/mainwindow/MainWindow.h"
+#include "ui/season/BreedingCalendarWindow.h"
+#include "ui/season/MatePlannerWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -35,7 +37,10 @@ Database sampleStock()
     BreedingPair pair {sampleAncestorRing(1), sampleAncestorRing(2), 3, 45356, {}};
     Clutch clutch {45380, 45383, 45384, 4, {}};
     clutch.young = {{kSampleSubject, 45420, 45398}, {}, {}, {}};
-    pair.clutches = {clutch, {}};
+    // A second clutch sat on since 12 May, not yet candled.
+    Clutch second {45421, 45423, 45424, 4, {}};
+    second.young = {{}, {}, {}, {}};
+    pair.clutches = {clutch, second};
     db.pairs = {pair};
     // A third of the stock without a breed, as hand-kept stocks have it.
     for (size_t i = 0; i < db.animals.size(); i += 3)
@@ -151,10 +156,17 @@ int main(int argc, char** argv)
     PedigreeReport certificate;
     certificate.fill(f.stock(), kSampleSubject, {});
     ReportOutput::toImage(certificate.page(), 100, Dates::today()).save(folder + QStringLiteral("/certificate.png"));
-    const std::pair<const char*, const char*> windows[] = {{"showsAction", "ShowsWindow"}};
+    const std::pair<const char*, const char*> windows[] = {{"showsAction", "ShowsWindow"},
+                                                           {"calendarAction", "BreedingCalendarWindow"},
+                                                           {"statisticsAction", "SeasonStatisticsWindow"},
+                                                           {"matesAction", "MatePlannerWindow"}};
     for (const auto& [action, name] : windows) {
         child<QAction>(child<QMenu>(w, "moreMenu"), action)->trigger();
         auto* window = child<QDialog>(w, name);
+        if (auto* planner = qobject_cast<MatePlannerWindow*>(window))
+            planner->choose(kSampleSubject);
+        if (auto* calendar = qobject_cast<BreedingCalendarWindow*>(window))
+            calendar->setToday(QDate(2024, 5, 20)); // the second clutch is due
         QApplication::processEvents();
         save(window, folder, QString::fromLatin1(name));
         window->reject();
