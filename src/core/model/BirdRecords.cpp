@@ -43,4 +43,21 @@ std::optional<qint64> parsePrice(const QString& text)
     return m.captured(1).toLongLong() * 100 + cents.toLongLong();
 }
 
+QString factorStateWord(FactorState state)
+{
+    switch (state) {
+    case FactorState::Unknown:
+        return QStringLiteral("unbekannt");
+    case FactorState::Absent:
+        return QStringLiteral("nicht vorhanden");
+    case FactorState::Carrier:
+        return QStringLiteral("spalterbig");
+    case FactorState::Visual:
+        return QStringLiteral("sichtbar");
+    case FactorState::DoubleFactor:
+        return QStringLiteral("doppelfaktorig");
+    }
+    return {};
+}
+
 } // namespace BirdRecordWords

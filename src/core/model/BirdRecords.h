@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QString>
 
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -50,6 +51,20 @@ struct ShowResult
     bool operator==(const ShowResult&) const = default;
 };
 
+// What the breeder knows of one colour factor of a bird.
+enum class FactorState : int
+{
+    Unknown = 0, // not entered
+    Absent = 1, // "nicht vorhanden"
+    Carrier = 2, // "spalterbig": carried hidden
+    Visual = 3, // "sichtbar"; for a dominant factor: one copy
+    DoubleFactor = 4, // "doppelfaktorig": a dominant factor twice
+};
+
+// The colour factors entered for a bird, by the factor's key ("braun",
+// "opal", ...); factors not entered are left out.
+using FactorStates = std::map<QString, FactorState>;
+
 namespace BirdRecordWords {
 
 // "im Bestand", "verkauft", ... as breeders write them.
@@ -60,5 +75,7 @@ QString points(int halfPoints);
 QString price(qint64 cents);
 // A price typed as "45", "45,5", "45,50" or "45.50"; nothing for anything else.
 std::optional<qint64> parsePrice(const QString& text);
+// "unbekannt", "nicht vorhanden", "spalterbig", "sichtbar", "doppelfaktorig".
+QString factorStateWord(FactorState state);
 
 } // namespace BirdRecordWords

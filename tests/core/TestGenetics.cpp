@@ -1,0 +1,243 @@
+// The colour calculator against published mating tables, the factor notation,
+// and the factor table file itself.
+#include "core/genetics/ColourCalculator.h"
+
+#include <QtTest>
+
+namespace {
+
+const FactorTable& table()
+{
+    return FactorTable::canary();
+}
+
+ExpectedYoung young(const QString& cockSpec, const QString& henSpec, double crossover = 0.0)
+{
+    QString problem;
+    const std::optional<BirdFactors> cock = parseFactors(table(), true, cockSpec, problem);
+    const std::optional<BirdFactors> hen = parseFactors(table(), false, henSpec, problem);
+    std::optional<BirdGenes> cockGenes = cock ? genesOf(table(), *cock, problem) : std::nullopt;
+    std::optional<BirdGenes> henGenes = hen ? genesOf(table(), *hen, problem) : std::nullopt;
+    if (!cockGenes || !henGenes)
+        qFatal("%s", qPrintable(problem));
+    return expectedYoung(table(), *cockGenes, *henGenes, crossover);
+}
+
+// Every kind as "Hahn Schwarz /braun 0.25", sorted, for comparing whole tables.
+QStringList kinds(const ExpectedYoung& result)
+{
+    QStringList lines;
+    for (const YoungKind& k : result.kinds)
+        lines << QStringLiteral("%1 %2%3 %4")
+                     .arg(k.male ? QStringLiteral("Hahn") : QStringLiteral("Henne"), k.colour,
+                          k.carried.isEmpty() ? QString() : QStringLiteral(" /") + k.carried)
+                     .arg(k.share, 0, 'f', 4);
+    lines.sort();
+    return lines;
+}
+
+// The share of all young with a visual factor, whatever else they have.
+double showing(const ExpectedYoung& result, const QString& key)
+{
+    double sum = 0;
+    for (const YoungKind& k : result.kinds)
+        if (k.visual.contains(key))
+            sum += k.share;
+    return sum;
+}
+
+} // namespace
+
+class TestGenetics : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void tableFileIsComplete()
+    {
+        // Every factor the command line names, each locus with its source.
+        for (const char* key :
+             {"braun", "achat", "satinet", "pastell", "grauflügel", "elfenbein", "weiss-rezessiv", "opal", "onyx",
+              "phaeo", "topas", "eumo", "kobalt", "weiss-dominant", "haube", "intensiv", "jaspis"})
+            QVERIFY2(table().find(QString::fromUtf8(key)) >= 0, key);
+        for (const ColourLocus& locus : table().loci())
+            QVERIFY2(!locus.source.isEmpty(), qPrintable(locus.key));
+        QCOMPARE(table().linkedLoci().size(), size_t(2));
+        QVERIFY(table().crossover() > 0 && table().crossover() < 0.5);
+        QString problem;
+        QVERIFY(
+            !FactorTable::fromJson("{\"loci\": [{\"key\": \"x\", \"inheritance\": \"autosomal rezessiv\", "
+                                   "\"source\": \"s\", \"dominance\": \"wild > y\", \"alleles\": [{\"key\": \"x\"}]}]}",
+                                   problem));
+    }
+
+    // A sex-linked recessive factor in every pairing of one factor: the
+    // tables of canarybreeder.co.nz ("Sex-linked tables", genetics
+    // masterclass) and K. Wirick, "Canary Notes: Sex-Linked or Recessive".
+    void sexLinkedRecessive_data()
+    {
+        QTest::addColumn<QString>("cock");
+        QTest::addColumn<QString>("hen");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("visual cock, normal hen")
+            << "braun"
+            << "" << QStringList {"Hahn Schwarz /braun 0.5000", "Henne Braun 0.5000"};
+        QTest::newRow("normal cock, visual hen")
+            << ""
+            << "braun" << QStringList {"Hahn Schwarz /braun 0.5000", "Henne Schwarz 0.5000"};
+        QTest::newRow("carrier cock, normal hen") << "/braun"
+                                                  << ""
+                                                  << QStringList {"Hahn Schwarz /braun 0.2500", "Hahn Schwarz 0.2500",
+                                                                  "Henne Braun 0.2500", "Henne Schwarz 0.2500"};
+        QTest::newRow("carrier cock, visual hen") << "/braun"
+                                                  << "braun"
+                                                  << QStringList {"Hahn Braun 0.2500", "Hahn Schwarz /braun 0.2500",
+                                                                  "Henne Braun 0.2500", "Henne Schwarz 0.2500"};
+        QTest::newRow("visual cock, visual hen") << "braun"
+                                                 << "braun" << QStringList {"Hahn Braun 0.5000", "Henne Braun 0.5000"};
+        // Agate shows over satinet, its allele (DKB, "Die Vererbung beim Kanarienvogel", p. 56).
+        QTest::newRow("agate carrying satinet, satinet hen")
+            << "achat,/satinet"
+            << "satinet"
+            << QStringList {"Hahn Achat /satinet 0.2500", "Hahn Achat-Satinet 0.2500", "Henne Achat 0.2500",
+                            "Henne Achat-Satinet 0.2500"};
+    }
+
+    void sexLinkedRecessive()
+    {
+        QFETCH(QString, cock);
+        QFETCH(QString, hen);
+        QFETCH(QStringList, expected);
+        const ExpectedYoung result = young(cock, hen);
+        QCOMPARE(kinds(result), expected);
+        QCOMPARE(result.deadInEgg, 0.0);
+    }
+
+    // Two autosomal recessive loci inherit independently: each 1:2:1 as in
+    // the recessive table of vogelliebhaber-bocholt.de ("Normal/Rezessiv ×
+    // Normal/Rezessiv = 25 % Rezessiv, 50 % Normal/Rezessiv, 25 % Normal"),
+    // so both show in 1/16 of the young.
+    void twoAutosomalRecessives()
+    {
+        const ExpectedYoung result = young("/opal,/phaeo", "/opal,/phaeo");
+        QCOMPARE(result.kinds.size(), size_t(18)); // 9 genotypes, both sexes
+        QVERIFY(qFuzzyCompare(showing(result, "opal"), 0.25));
+        QVERIFY(qFuzzyCompare(showing(result, "phaeo"), 0.25));
+        double both = 0, hiddenBoth = 0;
+        for (const YoungKind& k : result.kinds) {
+            if (k.visual == QStringList {"opal", "phaeo"})
+                both += k.share;
+            if (k.visual.isEmpty() && k.carried == QLatin1String("opal,phaeo"))
+                hiddenBoth += k.share;
+        }
+        QVERIFY(qFuzzyCompare(both, 1.0 / 16));
+        QVERIFY(qFuzzyCompare(hiddenBoth, 4.0 / 16));
+        // Opal and onyx are alleles: an opal × onyx pairing gives intermediate young only.
+        const ExpectedYoung alleles = young("opal", "onyx");
+        QCOMPARE(alleles.kinds.size(), size_t(2));
+        QCOMPARE(alleles.kinds.front().visual, (QStringList {"opal", "onyx"}));
+    }
+
+    // Haube × Haube: "50 % Haube, 25 % Glattkopf, 25 % doppelfaktorige, die
+    // bereits im Ei absterben" (finkenwelt.de, Kanarien – Genetik); dominant
+    // white carries the same lethal factor: a quarter dies in the egg, two
+    // thirds of the rest are white.
+    void lethalDominants()
+    {
+        for (const char* factor : {"weiss-dominant", "haube"}) {
+            const ExpectedYoung result = young(factor, factor);
+            QVERIFY(qFuzzyCompare(result.deadInEgg, 0.25));
+            QVERIFY(qFuzzyCompare(showing(result, factor), 2.0 / 3));
+            QCOMPARE(result.warnings.size(), 1);
+            QVERIFY(result.warnings.front().startsWith(QStringLiteral("25,0 % der befruchteten Eier sterben ab")));
+        }
+        // Double intensive birds live; jaspis shows single and double factor apart.
+        QCOMPARE(young("intensiv", "intensiv").deadInEgg, 0.0);
+        const ExpectedYoung jaspis = young("jaspis", "jaspis");
+        QCOMPARE(
+            kinds(jaspis),
+            (QStringList {"Hahn Schwarz 0.1250", "Hahn Schwarz Jaspis doppelfaktorig 0.1250",
+                          "Hahn Schwarz Jaspis einfaktorig 0.2500", "Henne Schwarz 0.1250",
+                          "Henne Schwarz Jaspis doppelfaktorig 0.1250", "Henne Schwarz Jaspis einfaktorig 0.2500"}));
+    }
+
+    // Brown and agate on one Z: an isabel cock gives isabel daughters and
+    // sons carrying both together; a cock carrying both passes them on
+    // together or, at the crossing-over rate, apart, and the phase decides
+    // which (I. Onsman, MUTAVI, "Crossing-Over Value of Two Sex-linked loci
+    // (cin and ino ag) in the Canary"; ornis-diepholz.hpage.com, "Das
+    // Crossing-Over": it shows first in the daughters).
+    void linkedLoci()
+    {
+        QCOMPARE(kinds(young("braun,achat", "")),
+                 (QStringList {"Hahn Schwarz /braun+achat 0.5000", "Henne Isabell 0.5000"}));
+        const double r = 0.3;
+        const auto daughters = [](const ExpectedYoung& result) {
+            QStringList lines;
+            for (const YoungKind& k : result.kinds)
+                if (!k.male)
+                    lines << QStringLiteral("%1 %2").arg(k.colour).arg(k.share, 0, 'f', 4);
+            lines.sort();
+            return lines;
+        };
+        QCOMPARE(daughters(young("/braun+achat", "", r)),
+                 (QStringList {"Achat 0.0750", "Braun 0.0750", "Isabell 0.1750", "Schwarz 0.1750"}));
+        QCOMPARE(daughters(young("/braun,/achat", "", r)),
+                 (QStringList {"Achat 0.1750", "Braun 0.1750", "Isabell 0.0750", "Schwarz 0.0750"}));
+        // Sons of an isabel hen show isabel only from a recombined chromosome of their father.
+        double isabelSons = 0;
+        for (const YoungKind& k : young("/braun,/achat", "braun,achat", r).kinds)
+            if (k.male && k.colour == QLatin1String("Isabell"))
+                isabelSons += k.share;
+        QVERIFY(qFuzzyCompare(isabelSons, 0.5 * r / 2));
+        // Without a phase given, both count half: as if the loci were not linked.
+        QString problem;
+        BirdFactors cock = *parseFactors(table(), true, "/braun+achat", problem);
+        cock.phase = LinkagePhase::Unknown;
+        const BirdGenes genes = *genesOf(table(), cock, problem);
+        const BirdGenes hen = *genesOf(table(), BirdFactors::none(table(), false), problem);
+        const ExpectedYoung unknown = expectedYoung(table(), genes, hen, r);
+        QCOMPARE(daughters(unknown),
+                 (QStringList {"Achat 0.1250", "Braun 0.1250", "Isabell 0.1250", "Schwarz 0.1250"}));
+        QVERIFY(unknown.warnings.join(QString()).contains(QStringLiteral("braun und achat")));
+    }
+
+    void factorNotation_data()
+    {
+        QTest::addColumn<bool>("male");
+        QTest::addColumn<QString>("spec");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("hen hides a sex-linked factor") << false << "/braun"
+                                                       << "Eine Henne kann braun nicht verdeckt";
+        QTest::newRow("unknown name") << true << "blau"
+                                      << "Unbekannte Anlage „blau“. Bekannt sind: braun, achat";
+        QTest::newRow("satinet over agate") << true << "satinet,/achat"
+                                            << "Ein Vogel, der achat trägt, zeigt nicht satinet";
+        QTest::newRow("two alleles shown") << true << "achat,satinet"
+                                           << "liegen am selben Genort";
+        QTest::newRow("hidden dominant") << true << "/haube"
+                                         << "haube ist dominant";
+        QTest::newRow("recessive twice over") << true << "opal,opal"
+                                              << "";
+        QTest::newRow("red ground is not calculated") << true << "rotgrund"
+                                                      << "Unbekannte Anlage";
+    }
+
+    void factorNotation()
+    {
+        QFETCH(bool, male);
+        QFETCH(QString, spec);
+        QFETCH(QString, problem);
+        QString found;
+        const std::optional<BirdFactors> factors = parseFactors(table(), male, spec, found);
+        if (factors)
+            genesOf(table(), *factors, found);
+        if (problem.isEmpty())
+            QVERIFY2(found.isEmpty(), qPrintable(found));
+        else
+            QVERIFY2(found.contains(problem), qPrintable(found));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGenetics)
+#include "TestGenetics.moc"
