@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -84,10 +85,15 @@ private slots:
         QCOMPARE(totals[0].halfPoints, 185 + 181);
         QCOMPARE(BirdRecordWords::points(totals[0].halfPoints), QStringLiteral("183"));
 
+        // Colour factors, new in version two, can be stored at once.
+        QVERIFY(
+            db.changeBird(w->ring, w->ring, {std::nullopt, FactorStates {{"opal", FactorState::Carrier}}}).isEmpty());
+
         // What version one read, this one reads after the update, and it stays updated.
         RecordsDatabase again;
         QVERIFY(again.open(path, RecordsDatabase::Access::Owner).message.isEmpty());
         QCOMPARE(again.allShowResults(), all);
+        QCOMPARE(again.colourFactors(w->ring), (FactorStates {{"opal", FactorState::Carrier}}));
     }
 
     // A damaged file is set aside and never overwritten; one of a newer version is refused untouched.
@@ -150,12 +156,22 @@ private slots:
 
         ShowResult shown = result("A-1", 181, 1);
         QVERIFY(stock.addShowResult(shown).isEmpty());
+        // Factors set to "unbekannt" are not stored; the rest go with the rename.
+        const FactorStates factors {{"braun", FactorState::Visual}, {"opal", FactorState::Carrier}};
+        edit.factors = factors;
+        (*edit.factors)["topas"] = FactorState::Unknown;
         edit.fields.ring = QStringLiteral("A-1-NEU");
         edit.whereabouts.reset();
+        QSignalSpy changed(&stock, &StockDocument::changed);
         QVERIFY(stock.changeAnimal(QStringLiteral("A-1"), edit).stored());
         QVERIFY(stock.records().showResults(QStringLiteral("A-1")).empty());
         QCOMPARE(stock.records().showResults(QStringLiteral("A-1-NEU")).size(), size_t(1));
         QVERIFY(stock.records().whereabouts(QStringLiteral("A-1-NEU")));
+        QCOMPARE(stock.records().colourFactors(QStringLiteral("A-1-NEU")), factors);
+        QVERIFY(stock.records().colourFactors(QStringLiteral("A-1")).empty());
+        QCOMPARE(changed.size(), 1);
+        QVERIFY(stock.changeAnimal(QStringLiteral("A-1-NEU"), edit).stored());
+        QCOMPARE(changed.size(), 1); // the same factors again change nothing
 
         QVERIFY(stock.deleteAnimal(QStringLiteral("A-1-NEU")).isEmpty());
         QVERIFY(stock.records().rings().isEmpty());

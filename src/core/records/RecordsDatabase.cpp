@@ -44,6 +44,15 @@ const char* const kMigrations[] = {
     CREATE INDEX show_result_by_ring ON show_result(ring);
     CREATE INDEX show_result_by_show ON show_result(show, date);
     )sql",
+    // 1 -> 2: the colour factors entered for a bird; a factor not entered has no row.
+    R"sql(
+    CREATE TABLE colour_factor (
+        ring TEXT NOT NULL REFERENCES bird(ring) ON UPDATE CASCADE ON DELETE CASCADE,
+        factor TEXT NOT NULL,
+        state INTEGER NOT NULL CHECK (state BETWEEN 1 AND 4),
+        PRIMARY KEY (ring, factor)
+    ) WITHOUT ROWID;
+    )sql",
 };
 static_assert(std::size(kMigrations) == RecordsDatabase::kSchemaVersion);
 
@@ -361,7 +370,9 @@ QStringList RecordsDatabase::rings() const
     QStringList found;
     if (!m_db)
         return found;
-    SqlStatement query(m_db, "SELECT ring FROM whereabouts UNION SELECT ring FROM show_result ORDER BY 1");
+    SqlStatement query(m_db,
+                       "SELECT ring FROM whereabouts UNION SELECT ring FROM show_result UNION SELECT ring FROM "
+                       "colour_factor ORDER BY 1");
     while (query.next())
         found << query.text(0);
     return found;
@@ -378,13 +389,52 @@ bool RecordsDatabase::storeWhereabouts(const Whereabouts& w)
     return bird.bind(1, w.ring).run() && store.run();
 }
 
+FactorStates RecordsDatabase::colourFactors(const QString& ring) const
+{
+    FactorStates found;
+    if (!m_db)
+        return found;
+    SqlStatement query(m_db, "SELECT factor, state FROM colour_factor WHERE ring = ?");
+    query.bind(1, ring);
+    while (query.next())
+        found[query.text(0)] = FactorState(query.number(1));
+    return found;
+}
+
+QHash<QString, FactorStates> RecordsDatabase::allColourFactors() const
+{
+    QHash<QString, FactorStates> found;
+    if (!m_db)
+        return found;
+    SqlStatement query(m_db, "SELECT ring, factor, state FROM colour_factor");
+    while (query.next())
+        found[query.text(0)][query.text(1)] = FactorState(query.number(2));
+    return found;
+}
+
+bool RecordsDatabase::storeFactors(const QString& ring, const FactorStates& factors)
+{
+    SqlStatement bird(m_db, "INSERT OR IGNORE INTO bird (ring) VALUES (?)");
+    SqlStatement clear(m_db, "DELETE FROM colour_factor WHERE ring = ?");
+    if (!bird.bind(1, ring).run() || !clear.bind(1, ring).run())
+        return false;
+    for (const auto& [factor, state] : factors) {
+        if (state == FactorState::Unknown)
+            continue;
+        SqlStatement store(m_db, "INSERT INTO colour_factor (ring, factor, state) VALUES (?, ?, ?)");
+        if (!store.bind(1, ring).bind(2, factor).bind(3, qint64(state)).run())
+            return false;
+    }
+    return true;
+}
+
 bool RecordsDatabase::hasRecords(const QString& ring) const
 {
     if (!m_db)
         return false;
     SqlStatement query(m_db,
                        "SELECT EXISTS (SELECT 1 FROM whereabouts WHERE ring = ?1) OR EXISTS (SELECT 1 FROM "
-                       "show_result WHERE ring = ?1)");
+                       "show_result WHERE ring = ?1) OR EXISTS (SELECT 1 FROM colour_factor WHERE ring = ?1)");
     return query.bind(1, ring).next() && query.number(0) != 0;
 }
 
@@ -458,25 +508,28 @@ bool RecordsDatabase::moveRecords(const QString& from, const QString& to)
                           "= ?1)");
     SqlStatement moveWhereabouts(m_db, "UPDATE whereabouts SET ring = ?2 WHERE ring = ?1");
     SqlStatement moveShows(m_db, "UPDATE show_result SET ring = ?2 WHERE ring = ?1");
+    SqlStatement replacedFactors(m_db,
+                                 "DELETE FROM colour_factor WHERE ring = ?2 AND EXISTS (SELECT 1 FROM colour_factor "
+                                 "WHERE ring = ?1)");
+    SqlStatement moveFactors(m_db, "UPDATE colour_factor SET ring = ?2 WHERE ring = ?1");
     SqlStatement old(m_db, "DELETE FROM bird WHERE ring = ?");
-    for (SqlStatement* step : {&replaced, &moveWhereabouts, &moveShows})
+    for (SqlStatement* step : {&replaced, &moveWhereabouts, &moveShows, &replacedFactors, &moveFactors})
         step->bind(1, from).bind(2, to);
     return target.bind(1, to).run() && replaced.run() && moveWhereabouts.run() && moveShows.run()
-        && old.bind(1, from).run();
+        && replacedFactors.run() && moveFactors.run() && old.bind(1, from).run();
 }
 
 QString RecordsDatabase::renameRing(const QString& from, const QString& to)
 {
-    return changeBird(from, to, std::nullopt);
+    return changeBird(from, to, {});
 }
 
-QString RecordsDatabase::changeBird(const QString& from, const QString& to,
-                                    const std::optional<Whereabouts>& whereabouts)
+QString RecordsDatabase::changeBird(const QString& from, const QString& to, const BirdRecordChange& bird)
 {
     const QString what = QStringLiteral("Die Zusatzdaten von %1").arg(to);
     Transaction change(m_db);
-    if (!change.open() || !moveRecords(from, to) || (whereabouts && !storeWhereabouts(*whereabouts))
-        || !change.commit())
+    if (!change.open() || !moveRecords(from, to) || (bird.whereabouts && !storeWhereabouts(*bird.whereabouts))
+        || (bird.factors && !storeFactors(to, *bird.factors)) || !change.commit())
         return failure(what);
     return {};
 }

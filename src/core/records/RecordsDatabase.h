@@ -2,12 +2,20 @@
 
 #include "core/model/BirdRecords.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
 #include <vector>
 
 struct sqlite3;
+
+// What changes in one bird's records when the breeder stores it; nothing given, nothing changes.
+struct BirdRecordChange
+{
+    std::optional<Whereabouts> whereabouts;
+    std::optional<FactorStates> factors; // replaces all factors entered before
+};
 
 // The records a bird has beyond the stock file (whereabouts, show results),
 // in an SQLite file beside the data files. Every change is one transaction,
@@ -17,8 +25,9 @@ struct sqlite3;
 class RecordsDatabase
 {
 public:
-    // The schema this program writes. Version 1 held whereabouts and show results.
-    static constexpr int kSchemaVersion = 1;
+    // The schema this program writes. Version 1 held whereabouts and show results,
+    // version 2 added the colour factors.
+    static constexpr int kSchemaVersion = 2;
 
     enum class Access
     {
@@ -56,6 +65,9 @@ public:
     std::vector<ShowResult> resultsOfShow(const QString& show) const;
     // The shows that were entered, by date, newest first, each once.
     QStringList shows() const;
+    FactorStates colourFactors(const QString& ring) const;
+    // The factors of every bird that has any, by ring.
+    QHash<QString, FactorStates> allColourFactors() const;
     // Every ring that has a record of any kind.
     QStringList rings() const;
     bool hasRecords(const QString& ring) const;
@@ -69,8 +81,8 @@ public:
     // bird renamed win over any the new ring had.
     QString renameRing(const QString& from, const QString& to);
     // A bird changed at once: its ring renamed (when `to` differs) and its
-    // whereabouts stored under the new ring (when given), in one transaction.
-    QString changeBird(const QString& from, const QString& to, const std::optional<Whereabouts>& whereabouts);
+    // records stored under the new ring, in one transaction.
+    QString changeBird(const QString& from, const QString& to, const BirdRecordChange& change);
     QString removeRing(const QString& ring);
     QString clear();
 
@@ -89,6 +101,7 @@ private:
     // Parts of a change, run inside its transaction; false on an SQLite error.
     bool moveRecords(const QString& from, const QString& to);
     bool storeWhereabouts(const Whereabouts& whereabouts);
+    bool storeFactors(const QString& ring, const FactorStates& factors);
     bool migrate(QString& problem);
     void openInMemory();
     void close();

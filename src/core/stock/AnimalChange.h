@@ -13,6 +13,7 @@ struct AnimalEdit
     AnimalInput fields;
     bool sold = false;
     std::optional<Whereabouts> whereabouts;
+    std::optional<FactorStates> factors; // replaces the colour factors entered before
 
     // The ring number as it will be stored.
     QString storedRing() const { return fields.ring.left(kRingLength); }

@@ -118,9 +118,18 @@ AnimalEditResult StockDocument::changeAnimal(const QString& selectedRing, const 
         else
             what |= Records;
     }
+    std::optional<FactorStates> factors = edit.factors;
+    if (factors) {
+        std::erase_if(*factors, [](const auto& entry) { return entry.second == FactorState::Unknown; });
+        if (*factors == m_records->colourFactors(selectedRing))
+            factors.reset();
+        else
+            what |= Records;
+    }
     const bool recordsMove = newRing != selectedRing && m_records->hasRecords(selectedRing);
-    if (recordsMove || whereabouts) {
-        if (const QString failure = m_records->changeBird(selectedRing, newRing, whereabouts); !failure.isEmpty())
+    if (recordsMove || whereabouts || factors) {
+        if (const QString failure = m_records->changeBird(selectedRing, newRing, {whereabouts, factors});
+            !failure.isEmpty())
             return {AnimalEditResult::Outcome::Refused, failure, {}};
         if (recordsMove)
             what |= Records;

@@ -34,7 +34,7 @@ public:
         Print = 0x20,
         Pictures = 0x40, // a picture stored, renamed or removed
         ListedMarks = 0x80, // only the listed marks, which no window shows
-        Records = 0x100, // whereabouts or show results
+        Records = 0x100, // whereabouts, show results or colour factors
         Everything = 0xFFFF, // replaced as a whole (a restore, a wipe)
     };
     Q_DECLARE_FLAGS(Changes, Change)
