@@ -168,6 +168,19 @@ private slots:
             bird("ORPHAN", Sex::Male, "NOBODY"),    bird("Twin", Sex::Male), bird("TWIN", Sex::Male),
             bird("LOOP", Sex::Male, "LOOP")};
         db.pairs = {{QStringLiteral("GHOST"), QStringLiteral("MUM"), 1, 0, {Clutch {0, 0, 0, 1, {{"LOST", 0, 0}}}}}};
+        // Colour factors against the parents: a brown son of a father free of brown, a
+        // son entered free of opal whose father shows it, a hen hiding a sex-linked factor.
+        db.animals.insert(db.animals.end(),
+                          {bird("FREI", Sex::Male), bird("BRAUNE", Sex::Female),
+                           bird("BRAUNSOHN", Sex::Male, "FREI", "BRAUNE"), bird("OPAL", Sex::Male),
+                           bird("FREISOHN", Sex::Male, "OPAL"), bird("HENNE", Sex::Female)});
+        for (const auto& [ring, colour] :
+             {std::pair("BRAUNE", "Braun"), {"BRAUNSOHN", "Braun"}, {"OPAL", "Schwarz Opal"}})
+            db.animals[size_t(RingIndex(db.animals).lastWith(QString::fromLatin1(ring)))].colour
+                = QString::fromLatin1(colour);
+        const QHash<QString, FactorStates> factors = {{"FREI", {{"braun", FactorState::Absent}}},
+                                                      {"FREISOHN", {{"opal", FactorState::Absent}}},
+                                                      {"HENNE", {{"braun", FactorState::Carrier}}}};
         put(pictures.path() + QStringLiteral("/STRAY.jpg"), "x");
         put(pictures.path() + QStringLiteral("/KID.jpg"), "kaputt");
         const RingIndex index(db.animals);
@@ -179,7 +192,8 @@ private slots:
                                                         ? QStringLiteral("Das Bild von KID ist kaputt.")
                                                         : QString();
                                                 },
-                                                {"KID", "VERKAUFT-UND-WEG"}});
+                                                {"KID", "VERKAUFT-UND-WEG"},
+                                                factors});
         const QStringList expected = {
             "Der Vater „DAD“ von „KID“ ist weiblich.",
             "Vater „DAD“ (Jahrgang 2015) ist jünger als sein Kind „KID“ (Jahrgang 2012).",
@@ -191,8 +205,12 @@ private slots:
             "Zuchtpaar 1, Gelege 1, Ei 1: Den Jungvogel „LOST“ gibt es nicht im Bestand.",
             "Das Bild „STRAY.jpg“ gehört zu keinem Tier.",
             "Das Bild von KID ist kaputt.",
-            "Zu „VERKAUFT-UND-WEG“ gibt es Verbleib oder Ausstellungsergebnisse, aber kein Tier im Bestand trägt "
-            "diese Ringnummer.",
+            "Zu „VERKAUFT-UND-WEG“ gibt es Zusatzdaten (Verbleib, Ausstellungen oder Erbanlagen), aber kein Tier im "
+            "Bestand trägt diese Ringnummer.",
+            "„BRAUNSOHN“ zeigt braun, aber sein Vater „FREI“ ist als frei von braun eingetragen.",
+            "„FREISOHN“ ist als frei von opal eingetragen, aber sein Vater „OPAL“ zeigt opal.",
+            "Die Erbanlagen von „HENNE“ widersprechen sich: Eine Henne kann braun nicht verdeckt tragen: es wird "
+            "geschlechtsgebunden vererbt.",
         };
         for (const QString& finding : expected)
             QVERIFY2(findings.contains(finding), qPrintable(finding + "\n---\n" + findings.join('\n')));

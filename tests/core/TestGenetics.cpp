@@ -1,6 +1,9 @@
 // The colour calculator against published mating tables, the factor notation,
 // and the factor table file itself.
 #include "core/genetics/ColourCalculator.h"
+#include "core/genetics/PedigreeReading.h"
+#include "core/stock/RingIndex.h"
+#include "support/SampleAnimals.h"
 
 #include <QtTest>
 
@@ -44,6 +47,27 @@ double showing(const ExpectedYoung& result, const QString& key)
         if (k.visual.contains(key))
             sum += k.share;
     return sum;
+}
+
+Animal bird(const char* ring, Sex sex, const char* colour, const char* father = "", const char* mother = "")
+{
+    Animal a = testAnimal(QString::fromUtf8(ring), sex);
+    a.colour = QString::fromUtf8(colour);
+    a.fatherRing = QString::fromUtf8(father);
+    a.motherRing = QString::fromUtf8(mother);
+    return a;
+}
+
+// The findings of every bird, as "RING: text" lines.
+QStringList read(const AnimalTable& animals, const QHash<QString, FactorStates>& entered)
+{
+    const RingIndex index(animals);
+    PedigreeReading reading(animals, index, entered);
+    QStringList lines;
+    for (qsizetype a = 0; a < qsizetype(animals.size()); ++a)
+        for (const FactorFinding& f : reading.findings(a))
+            lines << animals[size_t(a)].ringNumber + QStringLiteral(": ") + f.text(reading.table());
+    return lines;
 }
 
 } // namespace
@@ -200,6 +224,66 @@ private slots:
         QCOMPARE(daughters(unknown),
                  (QStringList {"Achat 0.1250", "Braun 0.1250", "Isabell 0.1250", "Schwarz 0.1250"}));
         QVERIFY(unknown.warnings.join(QString()).contains(QStringLiteral("braun und achat")));
+    }
+
+    // Pedigrees made for the reading: proven from a parent, proven from a
+    // young, likely at 50 % and 67 %, and what follows a generation down.
+    void theReadingOfPedigrees()
+    {
+        const AnimalTable animals = {
+            bird("BRAUNE", Sex::Female, "Braun"), // shown by her colour
+            bird("VATER", Sex::Male, "Schwarz"),
+            bird("SOHN", Sex::Male, "Schwarz", "VATER", "BRAUNE"),
+            bird("TOCHTER", Sex::Female, "Schwarz", "VATER", "BRAUNE"), // a hen carries nothing hidden
+            bird("OPALVATER", Sex::Male, "Schwarz"), // entered as carrier
+            bird("OPALMUTTER", Sex::Female, "Schwarz"), // entered as carrier
+            bird("HALB", Sex::Male, "Schwarz", "OPALVATER", "BRAUNE"),
+            bird("ZWEI", Sex::Female, "Schwarz", "OPALVATER", "OPALMUTTER"),
+            bird("ENKEL", Sex::Male, "Schwarz", "HALB", ""),
+            bird("HENNE", Sex::Female, "gelb"),
+            bird("HAHN", Sex::Male, "gelb"),
+            bird("OPALJUNGES", Sex::Female, "Schwarz Opal", "HAHN", "HENNE"),
+            bird("ISABELLSOHN", Sex::Male, "Schwarz", "", "ISABELLE"),
+            bird("ISABELLE", Sex::Female, "Isabell-Satinet"),
+        };
+        const QHash<QString, FactorStates> entered = {
+            {"OPALVATER", {{"opal", FactorState::Carrier}}},
+            {"OPALMUTTER", {{"opal", FactorState::Carrier}}},
+            {"ZWEI", {{"phaeo", FactorState::Absent}}},
+        };
+        QCOMPARE(read(animals, entered),
+                 (QStringList {"SOHN: sicher spalterbig für braun: Mutter braun",
+                               "HALB: sicher spalterbig für braun: Mutter braun",
+                               "HALB: spalterbig für opal: 50 %, Vater spalterbig",
+                               "ZWEI: spalterbig für opal: 67 %, Vater und Mutter spalterbig",
+                               "ENKEL: spalterbig für braun: 50 %, Vater spalterbig",
+                               "ENKEL: spalterbig für opal: 25 %, Vater zu 50 % spalterbig",
+                               "HENNE: sicher spalterbig für opal: Junges „OPALJUNGES“ opal",
+                               "HAHN: sicher spalterbig für opal: Junges „OPALJUNGES“ opal",
+                               "ISABELLSOHN: sicher spalterbig für braun: Mutter braun",
+                               "ISABELLSOHN: sicher spalterbig für satinet: Mutter satinet"}));
+    }
+
+    // A brown hen's son, paired with a black hen, gives brown daughters; an
+    // isabel hen's son carries brown and agate on her Z, together.
+    void theReadingFeedsTheCalculator()
+    {
+        const AnimalTable animals
+            = {bird("BRAUNE", Sex::Female, "Braun"), bird("SOHN", Sex::Male, "Schwarz", "", "BRAUNE"),
+               bird("SCHWARZE", Sex::Female, "Schwarz"), bird("ISABELLE", Sex::Female, "Isabell"),
+               bird("PASSE", Sex::Male, "Schwarz", "", "ISABELLE")};
+        const RingIndex index(animals);
+        PedigreeReading reading(animals, index, {});
+        QString problem;
+        const BirdGenes hen = *genesOf(table(), reading.factorsOf(2, false), problem);
+        const ExpectedYoung young
+            = expectedYoung(table(), *genesOf(table(), reading.factorsOf(1, false), problem), hen, table().crossover());
+        QCOMPARE(kinds(young),
+                 (QStringList {"Hahn Schwarz /braun 0.2500", "Hahn Schwarz 0.2500", "Henne Braun 0.2500",
+                               "Henne Schwarz 0.2500"}));
+        const BirdFactors passe = reading.factorsOf(4, false);
+        QCOMPARE(passe.phase, LinkagePhase::Coupled);
+        QVERIFY(genesOf(table(), passe, problem)->unknownPhase.isEmpty());
     }
 
     void factorNotation_data()

@@ -1,5 +1,7 @@
 #include "core/analysis/DataCheck.h"
 
+#include "core/genetics/ColourCheck.h"
+#include "core/genetics/PedigreeReading.h"
 #include "core/model/TextRules.h"
 #include "core/stock/RingIndex.h"
 #include "core/stock/StockDocument.h"
@@ -187,8 +189,8 @@ void checkPictures(const DataCheckInput& in, QStringList& findings)
 
 QStringList checkStock(const StockDocument& stock, const std::function<QString(const QString& path)>& pictureProblem)
 {
-    return checkData(
-        {stock.data(), stock.ringIndex(), stock.pictures().folder(), pictureProblem, stock.records().rings()});
+    return checkData({stock.data(), stock.ringIndex(), stock.pictures().folder(), pictureProblem,
+                      stock.records().rings(), stock.records().allColourFactors()});
 }
 
 QStringList checkData(const DataCheckInput& input)
@@ -201,9 +203,13 @@ QStringList checkData(const DataCheckInput& input)
     checkPictures(input, findings);
     for (const QString& ring : input.recordRings) {
         if (input.index.lastActiveWith(ring) < 0)
-            findings << QStringLiteral("Zu %1 gibt es Verbleib oder Ausstellungsergebnisse, aber kein Tier im Bestand "
-                                       "trägt diese Ringnummer.")
+            findings << QStringLiteral("Zu %1 gibt es Zusatzdaten (Verbleib, Ausstellungen oder Erbanlagen), aber kein "
+                                       "Tier im Bestand trägt diese Ringnummer.")
                             .arg(quoted(ring));
+    }
+    if (!input.colourFactors.isEmpty()) {
+        PedigreeReading reading(input.db.animals, input.index, input.colourFactors);
+        findings << checkColourFactors(reading);
     }
     return findings;
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "core/model/BirdRecords.h"
 #include "core/model/Database.h"
+
+#include <QHash>
 
 #include <QStringList>
 
@@ -13,7 +16,8 @@ class RingIndex;
 // any letter case), parents born after their children, animals that are
 // their own ancestors, fathers that are female and mothers that are male,
 // pairs and young naming missing animals, pictures without an animal,
-// pictures that cannot be read and records of rings no bird in the stock has.
+// pictures that cannot be read, records of rings no bird in the stock has and
+// colour factors that contradict one another or the parents' records.
 struct DataCheckInput
 {
     const Database& db;
@@ -21,8 +25,10 @@ struct DataCheckInput
     QString picturesFolder; // ends with '/'
     // The German reason a picture cannot be shown, or an empty text.
     std::function<QString(const QString& path)> pictureProblem;
-    // The rings that have records beyond the stock file (whereabouts, show results).
+    // The rings that have records beyond the stock file (whereabouts, show results, colour factors).
     QStringList recordRings;
+    // The colour factors entered, by ring: checked against one another and the parents'.
+    QHash<QString, FactorStates> colourFactors;
 };
 
 QStringList checkData(const DataCheckInput& input);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/analysis/PedigreeOrder.h"
+#include "core/stock/PedigreeOrder.h"
 #include "core/model/Animal.h"
 
 #include <QString>

@@ -1,4 +1,4 @@
-#include "core/analysis/PedigreeOrder.h"
+#include "core/stock/PedigreeOrder.h"
 
 #include "core/stock/RingIndex.h"
 
