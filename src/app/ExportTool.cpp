@@ -28,6 +28,8 @@ const char* const kUsage
       "  avelor-export [--data ORDNER] due [--date JJJJ-MM-TT] [--days N]\n"
       "  avelor-export [--data ORDNER] season JAHR\n"
       "  avelor-export [--data ORDNER] mates RING [--breed RASSE] [--limit N]\n"
+      "  avelor-export [--data ORDNER] colours --pair HAHN HENNE [--crossover ANTEIL] [--phase coupling|repulsion]\n"
+      "  avelor-export colours --cock ANLAGEN --hen ANLAGEN [--crossover ANTEIL]\n"
       "  avelor-export --version\n"
       "\n"
       "Schreibt Abstammungsnachweise (eine Seite je Ring), ein Stammblatt, die\n"
@@ -39,6 +41,8 @@ const char* const kUsage
       "shows gibt je Ausstellungsergebnis, sales je abgegebenem Vogel eine Zeile mit\n"
       "Tabulatoren aus; due die fälligen Arbeiten der Zucht, season die Zahlen der Paare\n"
       "eines Jahres, mates die Partner eines Vogels, die am wenigsten verwandten zuerst.\n"
+      "colours gibt je Art Junge eines Paares eine Zeile aus: Hahn oder Henne, Anteil,\n"
+      "sichtbare und verdeckte Anlagen, Farbe; ANLAGEN wie \"braun,/opal\" (\"/\": spalterbig).\n"
       "Mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw.\n"
       "Ohne --data wird der Datenordner des Programms gelesen; es wird dort nie etwas\n"
       "geschrieben. Mehr in der Handbuchseite: man avelor-export\n"
@@ -48,12 +52,12 @@ const char* const kUsage
       "oder Datei nicht schreibbar.\n";
 
 // Options that take a value.
-const QStringList kValueOptions
-    = {"--data", "-o", "--by", "--breed", "--layout", "--year", "--date", "--days", "--limit"};
+const QStringList kValueOptions = {"--data", "-o",      "--by",   "--breed", "--layout",    "--year", "--date",
+                                   "--days", "--limit", "--cock", "--hen",   "--crossover", "--phase"};
 
 QList<ExportCommand> commands()
 {
-    return reportCommands() + tableCommands() + seasonCommands();
+    return reportCommands() + tableCommands() + seasonCommands() + colourCommands();
 }
 
 // Fills the request; an error text when the words are off.
@@ -120,6 +124,11 @@ int runExport(const QStringList& arguments, QTextStream& out, QTextStream& err)
     QString folder = request.option("--data").isEmpty() ? DataFolder::path() : request.option("--data");
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
+    if (command.needsStock && !command.needsStock(request)) {
+        StockDocument none {Database(), DataFiles(folder)};
+        ExportRun run(request, none, out, err);
+        return command.run(run);
+    }
 
     // The same reading as the program's start, but only reading: a damaged file is reported, and
     // nothing in the data folder is written or deleted, whether the program runs or not.

@@ -73,6 +73,25 @@ int run(const QStringList& arguments, QString* errors = nullptr)
     return code;
 }
 
+struct Lines
+{
+    int code = 0;
+    QString out;
+    QString err;
+};
+
+// A command's exit code and what it writes.
+Lines exportLines(const QString& folder, const QStringList& arguments)
+{
+    Lines lines;
+    QTextStream out(&lines.out);
+    QTextStream err(&lines.err);
+    lines.code = runExport(QStringList {"--data", folder} + arguments, out, err);
+    out.flush();
+    err.flush();
+    return lines;
+}
+
 } // namespace
 
 class TestReportOutput : public QObject
@@ -255,12 +274,8 @@ private slots:
             QVERIFY(records.setWhereabouts(sold).isEmpty());
         }
         auto lines = [&](const QStringList& arguments) {
-            QString out;
-            QTextStream stream(&out);
-            QTextStream errors(stderr);
-            const int code = runExport(QStringList {"--data", folder} + arguments, stream, errors);
-            stream.flush();
-            return std::pair {code, out};
+            const Lines written = exportLines(folder, arguments);
+            return std::pair {written.code, written.out};
         };
         QCOMPARE(lines({"shows"}).second,
                  QStringLiteral("2025-10-04\tA-1\tKreisschau\tGloster\t90.0\t1. Platz\t\n"
@@ -287,13 +302,8 @@ private slots:
         db.pairs = {{sampleAncestorRing(1), sampleAncestorRing(2), 3, set - 20, {clutch}}};
         QVERIFY(DataFiles(folder).save(db).ok);
         auto lines = [&](const QStringList& arguments) {
-            QString out;
-            QTextStream stream(&out);
-            QString err;
-            QTextStream errors(&err);
-            const int code = runExport(QStringList {"--data", folder} + arguments, stream, errors);
-            stream.flush();
-            return std::pair {code, out};
+            const Lines written = exportLines(folder, arguments);
+            return std::pair {written.code, written.out};
         };
         const QString pair = QStringLiteral("3\t") + sampleAncestorRing(1) + QLatin1Char('\t') + sampleAncestorRing(2);
         QCOMPARE(lines({"due", "--date", "2026-04-20", "--days", "15"}).second,
@@ -313,6 +323,54 @@ private slots:
         QVERIFY(mates.second.trimmed().split('\n').last().endsWith(QStringLiteral("\tMutter")));
         QCOMPARE(lines({"mates", kSampleSubject, "--limit", "2"}).second.count('\n'), 2);
         QCOMPARE(lines({"mates", "NIEMAND"}).first, 1);
+    }
+
+    // The young of a pair by their colours, from factors typed in (no stock
+    // needed) or from the stock's records and pedigree.
+    void coloursAsLines()
+    {
+        const QString nowhere = m_dir.path() + QStringLiteral("/keine-daten/");
+        Lines byHand = exportLines(nowhere, {"colours", "--cock", "braun,/opal", "--hen", "achat"});
+        QCOMPARE(byHand.code, 0);
+        QCOMPARE(byHand.out,
+                 QStringLiteral("Hahn\t0.250000\t\tbraun,achat\tSchwarz\n"
+                                "Hahn\t0.250000\t\tbraun,achat,opal\tSchwarz\n"
+                                "Henne\t0.250000\tbraun\t\tBraun\n"
+                                "Henne\t0.250000\tbraun\topal\tBraun\n"));
+        byHand = exportLines(nowhere, {"colours", "--cock", "haube", "--hen", "haube,intensiv"});
+        QVERIFY(byHand.out.endsWith(QStringLiteral("\nabgestorben\t0.250000\n")));
+        QVERIFY(byHand.err.contains(QStringLiteral("haube ist nicht lebensfähig")));
+        byHand = exportLines(nowhere, {"colours", "--cock", "blau", "--hen", ""});
+        QCOMPARE(byHand.code, 2);
+        QVERIFY(byHand.err.contains(QStringLiteral("Bekannt sind: braun, achat, satinet")));
+        QCOMPARE(exportLines(nowhere, {"colours", "--cock", "", "--hen", "", "--crossover", "0.7"}).code, 2);
+        QCOMPARE(exportLines(nowhere, {"colours", "--pair", "A"}).code, 2);
+
+        // A brown hen's son with a black hen; a cock whose brown and agate lie in an unknown phase.
+        const QString folder = m_dir.path() + QStringLiteral("/farben/");
+        Database db;
+        db.animals = {testAnimal("BRAUNE", Sex::Female), testAnimal("SOHN", Sex::Male),
+                      testAnimal("SCHWARZE", Sex::Female), testAnimal("DOPPELT", Sex::Male)};
+        db.animals[0].colour = QStringLiteral("Braun");
+        db.animals[1].motherRing = QStringLiteral("BRAUNE");
+        QVERIFY(DataFiles(folder).save(db).ok);
+        {
+            RecordsDatabase records;
+            QVERIFY(records.open(folder + QStringLiteral("zusatzdaten.db"), RecordsDatabase::Access::Owner)
+                        .message.isEmpty());
+            const FactorStates both {{"braun", FactorState::Carrier}, {"achat", FactorState::Carrier}};
+            QVERIFY(records.changeBird("DOPPELT", "DOPPELT", {std::nullopt, both}).isEmpty());
+        }
+        const Lines pair = exportLines(folder, {"colours", "--pair", "SOHN", "SCHWARZE"});
+        QCOMPARE(pair.code, 0);
+        QVERIFY(pair.out.contains(QStringLiteral("Henne\t0.250000\tbraun\t\tBraun\n")));
+        QCOMPARE(exportLines(folder, {"colours", "--pair", "SOHN", "NIEMAND"}).code, 1);
+        const Lines unknownPhase = exportLines(folder, {"colours", "--pair", "DOPPELT", "SCHWARZE"});
+        QCOMPARE(unknownPhase.code, 2);
+        QVERIFY(unknownPhase.err.contains(QStringLiteral("--phase coupling")));
+        const Lines coupled = exportLines(
+            folder, {"colours", "--pair", "DOPPELT", "SCHWARZE", "--phase", "coupling", "--crossover", "0"});
+        QVERIFY(coupled.out.contains(QStringLiteral("Henne\t0.250000\tbraun,achat\t\tIsabell\n")));
     }
 
     // The export only reads: beside a running program it deletes and writes nothing in the data

@@ -66,6 +66,8 @@ struct ExportCommand
     QStringList outputTypes; // the file types of -o; none: writes to the standard output
     std::function<QString(const ExportRequest&)> check;
     std::function<int(ExportRun&)> run;
+    // Whether the command reads the stock; none: it always does.
+    std::function<bool(const ExportRequest&)> needsStock = {};
 };
 
 // The commands that write printouts: pedigree, recordsheet, stocklist, pairsheet.
@@ -74,3 +76,5 @@ QList<ExportCommand> reportCommands();
 QList<ExportCommand> tableCommands();
 // The commands of the breeding season: due, season, mates.
 QList<ExportCommand> seasonCommands();
+// The colours of a pair's young: colours.
+QList<ExportCommand> colourCommands();

@@ -1,0 +1,128 @@
+// The colours the young of a pair will have: from the stock's records and pedigree, or from factors typed in.
+#include "app/export/ExportRun.h"
+
+#include "core/genetics/ColourCalculator.h"
+#include "core/genetics/PedigreeReading.h"
+#include "core/stock/RingIndex.h"
+#include "core/stock/StockDocument.h"
+
+#include <QTextStream>
+
+namespace {
+
+bool byHand(const ExportRequest& r)
+{
+    return r.has("--cock") || r.has("--hen");
+}
+
+QString checkRequest(const ExportRequest& r)
+{
+    if (r.pair == byHand(r))
+        return QStringLiteral("colours nimmt entweder --pair HAHN HENNE oder --cock ANLAGEN und --hen ANLAGEN.");
+    if (r.pair && r.words.size() != 2)
+        return QStringLiteral("colours --pair nimmt genau zwei Ringnummern: Hahn und Henne.");
+    if (!r.pair && (!r.has("--cock") || !r.has("--hen") || !r.words.isEmpty()))
+        return QStringLiteral("colours nimmt --cock ANLAGEN und --hen ANLAGEN, etwa --cock \"braun,/opal\" --hen "
+                              "\"achat\".");
+    if (r.has("--phase") && r.option("--phase") != QLatin1String("coupling")
+        && r.option("--phase") != QLatin1String("repulsion"))
+        return QStringLiteral("--phase nimmt coupling (auf einem Z-Chromosom) oder repulsion (auf je einem).");
+    return {};
+}
+
+std::optional<double> crossover(ExportRun& run)
+{
+    if (!run.request.has("--crossover"))
+        return FactorTable::canary().crossover();
+    bool ok = false;
+    const double rate
+        = QString(run.request.option("--crossover")).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+    if (!ok || rate < 0 || rate > 0.5) {
+        run.err << QStringLiteral("--crossover nimmt einen Anteil von 0 bis 0.5, etwa 0.33.\n");
+        return std::nullopt;
+    }
+    return rate;
+}
+
+// The factors of the pair's birds as the records and the pedigree give them.
+std::optional<std::pair<BirdFactors, BirdFactors>> fromStock(ExportRun& run, int& exit)
+{
+    const RingIndex& index = run.stock.ringIndex();
+    std::array<qsizetype, 2> birds {};
+    for (int i = 0; i < 2; ++i) {
+        birds[size_t(i)] = index.lastActiveWith(run.request.words[i]);
+        if (birds[size_t(i)] < 0) {
+            run.err << QStringLiteral("Den Ring „%1“ gibt es nicht im Bestand.\n").arg(run.request.words[i]);
+            exit = NotFound;
+            return std::nullopt;
+        }
+    }
+    PedigreeReading reading(run.stock.animals(), index, run.stock.records().allColourFactors());
+    BirdFactors cock = reading.factorsOf(birds[0], false);
+    BirdFactors hen = reading.factorsOf(birds[1], false);
+    cock.male = true;
+    hen.male = false;
+    return std::pair(cock, hen);
+}
+
+std::optional<std::pair<BirdFactors, BirdFactors>> fromSpecs(ExportRun& run)
+{
+    const FactorTable& table = FactorTable::canary();
+    QString problem;
+    std::optional<BirdFactors> cock = parseFactors(table, true, run.request.option("--cock"), problem);
+    std::optional<BirdFactors> hen
+        = cock ? parseFactors(table, false, run.request.option("--hen"), problem) : std::nullopt;
+    if (!hen) {
+        run.err << problem << '\n';
+        return std::nullopt;
+    }
+    return std::pair(*cock, *hen);
+}
+
+// Hahn or Henne, share of the young that live, visual, carried, colour; then "abgestorben" and the share of the eggs.
+int colours(ExportRun& run)
+{
+    const FactorTable& table = FactorTable::canary();
+    const std::optional<double> rate = crossover(run);
+    if (!rate)
+        return WrongUse;
+    int exit = WrongUse;
+    std::optional<std::pair<BirdFactors, BirdFactors>> pair = run.request.pair ? fromStock(run, exit) : fromSpecs(run);
+    if (!pair)
+        return exit;
+    if (run.request.has("--phase"))
+        pair->first.phase = run.request.option("--phase") == QLatin1String("coupling") ? LinkagePhase::Coupled
+                                                                                       : LinkagePhase::Repulsion;
+    QString problem;
+    const std::optional<BirdGenes> cock = genesOf(table, pair->first, problem);
+    const std::optional<BirdGenes> hen = cock ? genesOf(table, pair->second, problem) : std::nullopt;
+    if (!hen) {
+        run.err << (cock ? QStringLiteral("Henne: ") : QStringLiteral("Hahn: ")) << problem << '\n';
+        return WrongUse;
+    }
+    if (!cock->unknownPhase.isEmpty()) {
+        run.err << QStringLiteral("Ob %1 beim Hahn auf einem Z-Chromosom liegen oder auf je einem, ist unbekannt; "
+                                  "bitte mit --phase coupling oder --phase repulsion angeben.\n")
+                       .arg(cock->unknownPhase);
+        return WrongUse;
+    }
+    const ExpectedYoung young = expectedYoung(table, *cock, *hen, *rate);
+    for (const YoungKind& kind : young.kinds)
+        run.out << youngLine(kind) << '\n';
+    if (young.deadInEgg > 0)
+        run.out << "abgestorben\t" << QString::number(young.deadInEgg, 'f', 6) << '\n';
+    for (const QString& warning : young.warnings)
+        run.err << warning << '\n';
+    return Done;
+}
+
+} // namespace
+
+QList<ExportCommand> colourCommands()
+{
+    ExportCommand command {"colours", QStringList {}, checkRequest, colours};
+    command.needsStock = [](const ExportRequest& r) {
+        return !byHand(r);
+    };
+    return {command};
+}
