@@ -9,7 +9,9 @@
 #include "reports/layouts/PedigreeReport.h"
 #include "support/PedigreeSample.h"
 #include "support/WindowFixture.h"
+#include "ui/common/Choices.h"
 #include "ui/common/RingList.h"
+#include "ui/genetics/ColourWindow.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/season/BreedingCalendarWindow.h"
 #include "ui/season/MatePlannerWindow.h"
@@ -42,6 +44,13 @@ Database sampleStock()
     second.young = {{}, {}, {}, {}};
     pair.clutches = {clutch, second};
     db.pairs = {pair};
+    // A brown mother and an opal grandmother: the subject carries brown for sure and opal likely.
+    for (auto& a : db.animals) {
+        if (a.ringNumber == sampleAncestorRing(2))
+            a.colour = QStringLiteral("Braun");
+        if (a.ringNumber == sampleAncestorRing(4))
+            a.colour = QStringLiteral("Schwarz Opal");
+    }
     // A third of the stock without a breed, as hand-kept stocks have it.
     for (size_t i = 0; i < db.animals.size(); i += 3)
         db.animals[i].breed.clear();
@@ -91,7 +100,9 @@ void saveChangeDialogTabs(QDialog* dialog, const QString& folder)
 {
     child<RingList>(dialog, "animalList")->selectRing(kSampleSubject);
     auto* tabs = child<QTabWidget>(dialog, "animalTabs");
-    for (const auto& [tab, name] : {std::pair {1, "ChangeAnimalDialog-whereabouts"}, {2, "ChangeAnimalDialog-shows"}}) {
+    for (const auto& [tab, name] : {std::pair {1, "ChangeAnimalDialog-whereabouts"},
+                                    {2, "ChangeAnimalDialog-shows"},
+                                    {3, "ChangeAnimalDialog-genetics"}}) {
         if (tab == 1)
             child<RingList>(dialog, "animalList")->selectRing(sampleAncestorRing(3));
         else
@@ -147,6 +158,12 @@ int main(int argc, char** argv)
             child<QComboBox>(dialog, "eggList")->setCurrentIndex(1);
             QApplication::processEvents();
             save(dialog, folder, QStringLiteral("BreedingDialog-ringing"));
+            // A new pair: the subject, who carries brown, with a hen; the colours of their young below.
+            tabs->setCurrentIndex(0);
+            selectEntry(child<QComboBox>(dialog, "newCockList"), kSampleSubject);
+            selectEntry(child<QComboBox>(dialog, "newHenList"), sampleAncestorRing(6));
+            QApplication::processEvents();
+            save(dialog, folder, QStringLiteral("BreedingDialog-colours"));
         }
         dialog->reject();
     }
@@ -159,12 +176,15 @@ int main(int argc, char** argv)
     const std::pair<const char*, const char*> windows[] = {{"showsAction", "ShowsWindow"},
                                                            {"calendarAction", "BreedingCalendarWindow"},
                                                            {"statisticsAction", "SeasonStatisticsWindow"},
-                                                           {"matesAction", "MatePlannerWindow"}};
+                                                           {"matesAction", "MatePlannerWindow"},
+                                                           {"coloursAction", "ColourWindow"}};
     for (const auto& [action, name] : windows) {
         child<QAction>(child<QMenu>(w, "moreMenu"), action)->trigger();
         auto* window = child<QDialog>(w, name);
         if (auto* planner = qobject_cast<MatePlannerWindow*>(window))
             planner->choose(kSampleSubject);
+        if (auto* colours = qobject_cast<ColourWindow*>(window))
+            colours->choosePair(kSampleSubject, sampleAncestorRing(6));
         if (auto* calendar = qobject_cast<BreedingCalendarWindow*>(window))
             calendar->setToday(QDate(2024, 5, 20)); // the second clutch is due
         QApplication::processEvents();

@@ -1,8 +1,7 @@
 // The colours the young of a pair will have: from the stock's records and pedigree, or from factors typed in.
 #include "app/export/ExportRun.h"
 
-#include "core/genetics/ColourCalculator.h"
-#include "core/genetics/PedigreeReading.h"
+#include "core/genetics/StockColours.h"
 #include "core/stock/RingIndex.h"
 #include "core/stock/StockDocument.h"
 
@@ -57,12 +56,9 @@ std::optional<std::pair<BirdFactors, BirdFactors>> fromStock(ExportRun& run, int
             return std::nullopt;
         }
     }
-    PedigreeReading reading(run.stock.animals(), index, run.stock.records().allColourFactors());
-    BirdFactors cock = reading.factorsOf(birds[0], false);
-    BirdFactors hen = reading.factorsOf(birds[1], false);
-    cock.male = true;
-    hen.male = false;
-    return std::pair(cock, hen);
+    StockColours colours(run.stock);
+    PedigreeReading& reading = colours.reading();
+    return std::pair(reading.factorsOf(birds[0], false), reading.factorsOf(birds[1], false));
 }
 
 std::optional<std::pair<BirdFactors, BirdFactors>> fromSpecs(ExportRun& run)
@@ -82,10 +78,11 @@ std::optional<std::pair<BirdFactors, BirdFactors>> fromSpecs(ExportRun& run)
 // Hahn or Henne, share of the young that live, visual, carried, colour; then "abgestorben" and the share of the eggs.
 int colours(ExportRun& run)
 {
-    const FactorTable& table = FactorTable::canary();
+    PairingOptions options;
     const std::optional<double> rate = crossover(run);
     if (!rate)
         return WrongUse;
+    options.crossover = *rate;
     int exit = WrongUse;
     std::optional<std::pair<BirdFactors, BirdFactors>> pair = run.request.pair ? fromStock(run, exit) : fromSpecs(run);
     if (!pair)
@@ -93,20 +90,18 @@ int colours(ExportRun& run)
     if (run.request.has("--phase"))
         pair->first.phase = run.request.option("--phase") == QLatin1String("coupling") ? LinkagePhase::Coupled
                                                                                        : LinkagePhase::Repulsion;
-    QString problem;
-    const std::optional<BirdGenes> cock = genesOf(table, pair->first, problem);
-    const std::optional<BirdGenes> hen = cock ? genesOf(table, pair->second, problem) : std::nullopt;
-    if (!hen) {
-        run.err << (cock ? QStringLiteral("Henne: ") : QStringLiteral("Hahn: ")) << problem << '\n';
+    const Pairing pairing = calculatePairing(pair->first, pair->second, options);
+    if (!pairing.young) {
+        run.err << pairing.problem << '\n';
         return WrongUse;
     }
-    if (!cock->unknownPhase.isEmpty()) {
+    if (!pairing.unknownPhase.isEmpty()) {
         run.err << QStringLiteral("Ob %1 beim Hahn auf einem Z-Chromosom liegen oder auf je einem, ist unbekannt; "
                                   "bitte mit --phase coupling oder --phase repulsion angeben.\n")
-                       .arg(cock->unknownPhase);
+                       .arg(pairing.unknownPhase);
         return WrongUse;
     }
-    const ExpectedYoung young = expectedYoung(table, *cock, *hen, *rate);
+    const ExpectedYoung& young = *pairing.young;
     for (const YoungKind& kind : young.kinds)
         run.out << youngLine(kind) << '\n';
     if (young.deadInEgg > 0)

@@ -10,16 +10,17 @@
 
 namespace {
 
+const std::pair<const char*, Inheritance> kInheritances[] = {
+    {"geschlechtsgebunden rezessiv", Inheritance::SexLinkedRecessive},
+    {"autosomal rezessiv", Inheritance::AutosomalRecessive},
+    {"autosomal dominant", Inheritance::AutosomalDominant},
+    {"autosomal unvollständig dominant", Inheritance::IncompleteDominant},
+    {"kein einfacher Erbgang", Inheritance::NotSimple},
+};
+
 std::optional<Inheritance> inheritanceOf(const QString& text)
 {
-    static const std::pair<const char*, Inheritance> kinds[] = {
-        {"geschlechtsgebunden rezessiv", Inheritance::SexLinkedRecessive},
-        {"autosomal rezessiv", Inheritance::AutosomalRecessive},
-        {"autosomal dominant", Inheritance::AutosomalDominant},
-        {"autosomal unvollständig dominant", Inheritance::IncompleteDominant},
-        {"kein einfacher Erbgang", Inheritance::NotSimple},
-    };
-    for (const auto& [word, kind] : kinds)
+    for (const auto& [word, kind] : kInheritances)
         if (text == QString::fromUtf8(word))
             return kind;
     return std::nullopt;
@@ -56,6 +57,14 @@ QStringList texts(const QJsonValue& value)
 }
 
 } // namespace
+
+QString inheritanceWord(Inheritance inheritance)
+{
+    for (const auto& [word, kind] : kInheritances)
+        if (kind == inheritance)
+            return QString::fromUtf8(word);
+    return {};
+}
 
 const FactorTable& FactorTable::canary()
 {

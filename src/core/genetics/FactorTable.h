@@ -20,6 +20,9 @@ enum class Inheritance
     NotSimple, // several genes: named and warned about, never calculated
 };
 
+// "geschlechtsgebunden rezessiv", "autosomal dominant", ...: as the table file writes it.
+QString inheritanceWord(Inheritance inheritance);
+
 // One mutant allele: what the breeder enters and the calculator reports.
 struct ColourFactor
 {

@@ -2,6 +2,7 @@
 
 #include "core/analysis/Inbreeding.h"
 #include "core/breeding/BreedingRules.h"
+#include "core/genetics/StockColours.h"
 #include "core/model/Dates.h"
 #include "core/model/SpeciesWords.h"
 #include "core/season/MatePlanner.h"
@@ -12,6 +13,7 @@
 #include "ui/common/Choices.h"
 #include "ui/common/Messages.h"
 #include "ui/common/Named.h"
+#include "ui/genetics/ExpectedYoungView.h"
 
 #include <QComboBox>
 #include <QDate>
@@ -58,7 +60,8 @@ std::optional<QString> chosen(const QComboBox* list)
 
 } // namespace
 
-BreedingDialog::BreedingDialog(StockDocument& stock, QWidget* parent) : QDialog(parent), m_stock(stock)
+BreedingDialog::BreedingDialog(StockDocument& stock, QWidget* parent)
+    : QDialog(parent), m_stock(stock), m_colours(std::make_unique<StockColours>(stock))
 {
     setObjectName(QStringLiteral("BreedingDialog"));
     setWindowTitle(QStringLiteral("Nachwuchsverwaltung"));
@@ -87,6 +90,8 @@ BreedingDialog::BreedingDialog(StockDocument& stock, QWidget* parent) : QDialog(
     m_ringing->showAll(false);
 }
 
+BreedingDialog::~BreedingDialog() = default;
+
 QWidget* BreedingDialog::buildNewPairTab()
 {
     auto* tab = new QWidget(this);
@@ -103,7 +108,13 @@ QWidget* BreedingDialog::buildNewPairTab()
                          QStringLiteral("Speichert das aktuell eingegebene Zuchtpaar.\nGelege können im nächsten "
                                         "Schritt eingegeben\nwerden."));
     form->addRow(create);
+    // What colours the young will have, as soon as both birds are chosen.
+    m_newYoung = new ExpectedYoungView(tab);
+    form->addRow(new QLabel(QStringLiteral("Farben der Jungen:"), tab));
+    form->addRow(m_newYoung);
     connect(create, &QPushButton::clicked, this, &BreedingDialog::createPair);
+    connect(m_newCock, &QComboBox::currentIndexChanged, this, &BreedingDialog::showNewPairColours);
+    connect(m_newHen, &QComboBox::currentIndexChanged, this, &BreedingDialog::showNewPairColours);
     return tab;
 }
 
@@ -129,7 +140,18 @@ QWidget* BreedingDialog::buildPairTab()
     form->addRow(SpeciesWords::MaleLabel + QLatin1Char(':'), m_cock);
     form->addRow(SpeciesWords::FemaleLabel + QLatin1Char(':'), m_hen);
     m_pairInbreeding = named(new QLabel(tab), "pairInbreedingLabel");
-    form->addRow(m_pairInbreeding);
+    auto* colours = named(new QPushButton(QStringLiteral("Farben der &Jungen…"), tab), "pairColoursButton",
+                          QStringLiteral("Zeigt, welche Farben die Jungen dieses Paares erwarten lassen"));
+    auto* inbreedingRow = new QHBoxLayout;
+    inbreedingRow->addWidget(m_pairInbreeding, 1);
+    inbreedingRow->addWidget(colours);
+    form->addRow(inbreedingRow);
+    connect(colours, &QPushButton::clicked, this, [this] {
+        if (m_cock->currentIndex() < 0 || m_hen->currentIndex() < 0)
+            Messages::current().inform(this, QStringLiteral("Bitte zuerst Hahn und Henne wählen."));
+        else
+            emit coloursRequested(shown(m_cock), shown(m_hen));
+    });
     auto* clutchRow = new QHBoxLayout;
     clutchRow->addWidget(m_clutches, 1);
     clutchRow->addWidget(m_newClutch);
@@ -220,6 +242,16 @@ void BreedingDialog::fillLists(bool tabChanged)
         m_cage->clear();
     }
     showPairInbreeding(); // no cock and hen chosen any more: no figure
+    showNewPairColours();
+}
+
+void BreedingDialog::showNewPairColours()
+{
+    if (m_newCock->currentIndex() < 0 || m_newHen->currentIndex() < 0) {
+        m_newYoung->clear(QStringLiteral("Sind Hahn und Henne gewählt, stehen hier die Farben ihrer Jungen."));
+        return;
+    }
+    m_newYoung->show(m_colours->pair(shown(m_newCock), shown(m_newHen), {}));
 }
 
 void BreedingDialog::showPairInbreeding()

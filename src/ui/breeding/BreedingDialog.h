@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <memory>
+
 struct PairInput;
 class QComboBox;
 class QGroupBox;
@@ -9,7 +11,9 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
+class ExpectedYoungView;
 class RingingGroup;
+class StockColours;
 class StockDocument;
 
 // "Nachwuchsverwaltung": breeding pairs, their clutches and the ringing of
@@ -20,6 +24,7 @@ class BreedingDialog : public QDialog
 
 public:
     explicit BreedingDialog(StockDocument& stock, QWidget* parent = nullptr);
+    ~BreedingDialog() override;
 
     // Shows a pair of the table on the second tab (from the breeding calendar).
     void showPair(int pair);
@@ -29,6 +34,8 @@ public:
 signals:
     // Closing the dialog leaves the main window without a selected animal or pair.
     void clearSelectionRequested();
+    // The colour window for the pair shown.
+    void coloursRequested(const QString& cockRing, const QString& henRing);
 
 protected:
     // Each opening fills the lists from the stock.
@@ -42,6 +49,7 @@ private:
     void createPair();
     void selectPair();
     void showPairInbreeding();
+    void showNewPairColours();
     void savePair();
     void deletePair();
     void newClutch();
@@ -60,6 +68,8 @@ private:
     QLineEdit* m_newCage = nullptr;
     QComboBox* m_newCock = nullptr;
     QComboBox* m_newHen = nullptr;
+    ExpectedYoungView* m_newYoung = nullptr;
+    std::unique_ptr<StockColours> m_colours;
     QComboBox* m_pairs = nullptr;
     QLineEdit* m_start = nullptr;
     QLineEdit* m_cage = nullptr;

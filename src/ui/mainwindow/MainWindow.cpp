@@ -8,6 +8,7 @@
 #include "ui/common/Messages.h"
 #include "ui/common/Modal.h"
 #include "ui/common/Prompts.h"
+#include "ui/genetics/ColourWindow.h"
 #include "ui/mainwindow/BackupGroup.h"
 #include "ui/mainwindow/CertificateCommands.h"
 #include "ui/mainwindow/PairGroup.h"
@@ -154,6 +155,7 @@ QPushButton* MainWindow::buildMoreButton(QWidget* parent)
         {QStringLiteral("&Zuchtkalender…"), "calendarAction", &MainWindow::openCalendar},
         {QStringLiteral("Zucht&statistik…"), "statisticsAction", &MainWindow::openStatistics},
         {QStringLiteral("&Partnersuche…"), "matesAction", &MainWindow::openMatePlanner},
+        {QStringLiteral("&Farbvererbung…"), "coloursAction", &MainWindow::openColours},
         {QStringLiteral("&Ausstellungsergebnisse…"), "showsAction", &MainWindow::openShows},
     };
     for (const auto& window : windows) {
@@ -200,6 +202,11 @@ void MainWindow::openMatePlanner()
         });
     }
     showModal(m_matePlanner.get());
+}
+
+void MainWindow::openColours()
+{
+    showModal(&lazily(m_colourWindow, m_stock, this));
 }
 
 void MainWindow::showEvent(QShowEvent* event)
@@ -289,8 +296,12 @@ void MainWindow::openDeleteAnimal()
 void MainWindow::openBreeding()
 {
     if (!m_breedingDialog) {
-        connect(&lazily(m_breedingDialog, m_stock, this), &BreedingDialog::clearSelectionRequested, this,
-                &MainWindow::clearSelections);
+        auto& dialog = lazily(m_breedingDialog, m_stock, this);
+        connect(&dialog, &BreedingDialog::clearSelectionRequested, this, &MainWindow::clearSelections);
+        connect(&dialog, &BreedingDialog::coloursRequested, this, [this](const QString& cock, const QString& hen) {
+            lazily(m_colourWindow, m_stock, this).choosePair(cock, hen);
+            openColours();
+        });
     }
     showModal(m_breedingDialog.get());
 }

@@ -24,6 +24,7 @@ class QPushButton;
 class QStackedLayout;
 class BreedingCalendarWindow;
 class MatePlannerWindow;
+class ColourWindow;
 class SearchDialog;
 class SeasonStatisticsWindow;
 class ShowsWindow;
@@ -80,6 +81,7 @@ private:
     void openCalendar();
     void openStatistics();
     void openMatePlanner();
+    void openColours();
     ChangeAnimalDialog& changeDialog();
     DescendantsDialog& descendantsDialog();
 
@@ -107,4 +109,5 @@ private:
     std::unique_ptr<BreedingCalendarWindow> m_calendarWindow;
     std::unique_ptr<SeasonStatisticsWindow> m_statisticsWindow;
     std::unique_ptr<MatePlannerWindow> m_matePlanner;
+    std::unique_ptr<ColourWindow> m_colourWindow;
 };

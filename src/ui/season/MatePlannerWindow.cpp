@@ -1,6 +1,7 @@
 #include "ui/season/MatePlannerWindow.h"
 
 #include "core/analysis/Inbreeding.h"
+#include "core/genetics/StockColours.h"
 #include "core/model/SpeciesWords.h"
 #include "core/stock/StockDocument.h"
 #include "ui/common/BreedFilter.h"
@@ -18,10 +19,12 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-void MateTableModel::setCandidates(std::vector<MateCandidate> candidates)
+void MateTableModel::setCandidates(std::vector<MateCandidate> candidates, ColoursOf colours)
 {
     beginResetModel();
     m_candidates = std::move(candidates);
+    m_coloursOf = std::move(colours);
+    m_colours.clear();
     endResetModel();
 }
 
@@ -37,7 +40,7 @@ int MateTableModel::rowCount(const QModelIndex& parent) const
 
 int MateTableModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : 3;
+    return parent.isValid() ? 0 : 4;
 }
 
 QVariant MateTableModel::data(const QModelIndex& index, int role) const
@@ -51,8 +54,14 @@ QVariant MateTableModel::data(const QModelIndex& index, int role) const
             return c->ring;
         case 1:
             return Inbreeding {c->inbreeding, false}.percent();
-        default:
+        case 2:
             return c->relationship;
+        default:
+            if (!m_coloursOf)
+                return {};
+            if (!m_colours.contains(index.row()))
+                m_colours.insert(index.row(), m_coloursOf(*c));
+            return m_colours.value(index.row());
         }
     }
     if (role == Qt::BackgroundRole && c->close)
@@ -69,12 +78,13 @@ QVariant MateTableModel::headerData(int section, Qt::Orientation orientation, in
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    const QString headings[]
-        = {QStringLiteral("Ringnummer"), QStringLiteral("Inzucht der Jungen"), QStringLiteral("Verwandtschaft")};
-    return section >= 0 && section < 3 ? headings[section] : QVariant();
+    const QString headings[] = {QStringLiteral("Ringnummer"), QStringLiteral("Inzucht der Jungen"),
+                                QStringLiteral("Verwandtschaft"), QStringLiteral("Farben der Jungen")};
+    return section >= 0 && section < 4 ? headings[section] : QVariant();
 }
 
-MatePlannerWindow::MatePlannerWindow(StockDocument& stock, QWidget* parent) : QDialog(parent), m_stock(stock)
+MatePlannerWindow::MatePlannerWindow(StockDocument& stock, QWidget* parent)
+    : QDialog(parent), m_stock(stock), m_colours(std::make_unique<StockColours>(stock))
 {
     setObjectName(QStringLiteral("MatePlannerWindow"));
     setWindowTitle(QStringLiteral("Partnersuche"));
@@ -108,6 +118,8 @@ MatePlannerWindow::MatePlannerWindow(StockDocument& stock, QWidget* parent) : QD
     connect(m_table, &QTableView::doubleClicked, this, &MatePlannerWindow::pairChosen);
     resize(620, 600);
 }
+
+MatePlannerWindow::~MatePlannerWindow() = default;
 
 void MatePlannerWindow::showEvent(QShowEvent* event)
 {
@@ -152,9 +164,16 @@ void MatePlannerWindow::rank()
         ranking.problem.isEmpty()
             ? QStringLiteral("%1 mögliche Partner, die am wenigsten verwandten zuerst.").arg(ranking.candidates.size())
             : ranking.problem);
-    m_model->setCandidates(ranking.candidates);
+    const QString chosen = m_bird->currentText();
+    const bool chosenIsCock = m_stock.lastActive(chosen) && m_stock.lastActive(chosen)->sex == Sex::Male;
+    m_model->setCandidates(ranking.candidates, [this, chosen, chosenIsCock](const MateCandidate& mate) {
+        const Pairing pairing
+            = chosenIsCock ? m_colours->pair(chosen, mate.ring, {}) : m_colours->pair(mate.ring, chosen, {});
+        return pairing.young ? colourSummary(*pairing.young) : pairing.problem;
+    });
     m_table->resizeColumnToContents(0);
     m_table->resizeColumnToContents(1);
+    m_table->resizeColumnToContents(2);
 }
 
 void MatePlannerWindow::pairChosen()

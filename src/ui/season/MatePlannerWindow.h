@@ -4,11 +4,16 @@
 
 #include <QAbstractTableModel>
 #include <QDialog>
+#include <QHash>
+
+#include <functional>
+#include <memory>
 
 class BreedFilter;
 class QComboBox;
 class QLabel;
 class QTableView;
+class StockColours;
 class StockDocument;
 
 // The candidates of a ranking as a table the view asks for row by row, so
@@ -20,7 +25,9 @@ class MateTableModel : public QAbstractTableModel
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    void setCandidates(std::vector<MateCandidate> candidates);
+    // The colours of the young with a candidate, worked out only for the rows shown.
+    using ColoursOf = std::function<QString(const MateCandidate&)>;
+    void setCandidates(std::vector<MateCandidate> candidates, ColoursOf colours = {});
     const MateCandidate* candidate(int row) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -30,6 +37,8 @@ public:
 
 private:
     std::vector<MateCandidate> m_candidates;
+    ColoursOf m_coloursOf;
+    mutable QHash<int, QString> m_colours; // by row
 };
 
 // "Partnersuche": every bird of the other sex that could be paired with the
@@ -41,6 +50,7 @@ class MatePlannerWindow : public QDialog
 
 public:
     explicit MatePlannerWindow(StockDocument& stock, QWidget* parent = nullptr);
+    ~MatePlannerWindow() override;
 
     // Opens with this bird chosen (from another window).
     void choose(const QString& ring);
@@ -64,4 +74,5 @@ private:
     QTableView* m_table = nullptr;
     MateTableModel* m_model = nullptr;
     QLabel* m_summary = nullptr;
+    std::unique_ptr<StockColours> m_colours;
 };

@@ -1,6 +1,7 @@
 #include "ui/stock/ChangeAnimalDialog.h"
 
 #include "core/analysis/Inbreeding.h"
+#include "core/genetics/StockColours.h"
 #include "core/model/Alphabetical.h"
 #include "core/model/SpeciesWords.h"
 #include "core/stock/AnimalChange.h"
@@ -16,6 +17,7 @@
 #include "ui/common/PictureBox.h"
 #include "ui/common/Prompts.h"
 #include "ui/common/RingList.h"
+#include "ui/genetics/GeneticsPanel.h"
 #include "ui/stock/ShowResultsPanel.h"
 #include "ui/stock/WhereaboutsPanel.h"
 
@@ -45,7 +47,8 @@ QString noSelectionMessage()
 
 } // namespace
 
-ChangeAnimalDialog::ChangeAnimalDialog(StockDocument& stock, QWidget* parent) : QDialog(parent), m_stock(stock)
+ChangeAnimalDialog::ChangeAnimalDialog(StockDocument& stock, QWidget* parent)
+    : QDialog(parent), m_stock(stock), m_colours(std::make_unique<StockColours>(stock))
 {
     setObjectName(QStringLiteral("ChangeAnimalDialog"));
     auto* outer = new QVBoxLayout(this);
@@ -109,6 +112,8 @@ QWidget* ChangeAnimalDialog::buildFieldColumn()
     m_tabs->addTab(m_whereabouts, QStringLiteral("&Verbleib"));
     m_shows = new ShowResultsPanel(m_stock, m_tabs);
     m_tabs->addTab(m_shows, QStringLiteral("&Ausstellungen"));
+    m_genetics = new GeneticsPanel(m_tabs);
+    m_tabs->addTab(m_genetics, QStringLiteral("&Erbanlagen"));
     layout->addWidget(m_tabs, 1);
 
     auto* save = new QPushButton(SpeciesWords::Singular + QStringLiteral(" ändern"), column);
@@ -130,6 +135,9 @@ QWidget* ChangeAnimalDialog::buildFieldColumn()
         if (!sold)
             m_whereabouts->setStatus(WhereaboutsStatus::InStock);
     });
+    // A hen hides no sex-linked factor: the choices follow the sex.
+    connect(m_fields.sex, &QComboBox::currentIndexChanged, this,
+            [this] { m_genetics->setMale(selectedSex(m_fields.sex) != Sex::Female); });
     return column;
 }
 
@@ -197,6 +205,8 @@ void ChangeAnimalDialog::openNormal()
     showModal(this);
 }
 
+ChangeAnimalDialog::~ChangeAnimalDialog() = default;
+
 void ChangeAnimalDialog::openSearchResults(const QStringList& results, const std::optional<QString>& selected)
 {
     m_searchMode = true;
@@ -224,6 +234,7 @@ void ChangeAnimalDialog::clearFields()
     m_inbreeding->clear();
     m_whereabouts->clear();
     m_shows->setRing(std::nullopt);
+    m_genetics->clear();
 }
 
 void ChangeAnimalDialog::prepareOnShow()
@@ -300,6 +311,8 @@ void ChangeAnimalDialog::selectAnimal(const QString& ring)
         m_sold->setChecked(animal->sold != 0);
     }
     m_shows->setRing(ring);
+    m_genetics->show(m_colours->reading(), m_stock.ringIndex().lastActiveWith(ring),
+                     m_stock.records().colourFactors(ring), animal->sex != Sex::Female);
     const Inbreeding f
         = InbreedingCalculator(m_stock.animals(), m_stock.ringIndex()).of(m_stock.ringIndex().lastActiveWith(ring));
     m_inbreeding->setText(
@@ -329,7 +342,11 @@ void ChangeAnimalDialog::saveChanges()
         Messages::current().inform(this, problem);
         return;
     }
-    const AnimalEdit edit {m_fields.input(), m_sold->isChecked(), whereabouts};
+    if (const QString factors = m_genetics->problem(); !factors.isEmpty()) {
+        Messages::current().inform(this, QStringLiteral("Die Erbanlagen passen nicht zusammen: ") + factors);
+        return;
+    }
+    const AnimalEdit edit {m_fields.input(), m_sold->isChecked(), whereabouts, m_genetics->input()};
     QString shown = *selected;
     const AnimalEditResult checked = checkAnimalEdit(m_stock.animals(), *selected, edit);
     if (!checked.stored()) {

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+#include <memory>
 #include <optional>
 
 class BreedFilter;
@@ -18,6 +19,8 @@ class RingList;
 class ShowResultsPanel;
 class QTabWidget;
 class WhereaboutsPanel;
+class GeneticsPanel;
+class StockColours;
 class StockDocument;
 
 // Changes an animal's data, its sold mark and its picture. Lists the whole
@@ -28,6 +31,7 @@ class ChangeAnimalDialog : public QDialog
 
 public:
     ChangeAnimalDialog(StockDocument& stock, QWidget* parent = nullptr);
+    ~ChangeAnimalDialog() override;
 
     // Normal mode: the stock is sorted first (deleted animals leave it), then
     // listed by ring number.
@@ -76,6 +80,8 @@ private:
     QTabWidget* m_tabs = nullptr;
     WhereaboutsPanel* m_whereabouts = nullptr;
     ShowResultsPanel* m_shows = nullptr;
+    GeneticsPanel* m_genetics = nullptr;
+    std::unique_ptr<StockColours> m_colours;
     QCheckBox* m_sold = nullptr;
     QLabel* m_inbreeding = nullptr;
     PictureBox* m_picture = nullptr;

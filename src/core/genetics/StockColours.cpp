@@ -1,0 +1,81 @@
+#include "core/genetics/StockColours.h"
+
+#include "core/stock/RingIndex.h"
+#include "core/stock/StockDocument.h"
+
+#include <algorithm>
+#include <map>
+
+StockColours::StockColours(const StockDocument& stock) : m_stock(stock) { }
+
+StockColours::~StockColours() = default;
+
+PedigreeReading& StockColours::reading()
+{
+    if (!m_reading || m_generation != m_stock.generation()) {
+        m_reading = std::make_unique<PedigreeReading>(m_stock.animals(), m_stock.ringIndex(),
+                                                      m_stock.records().allColourFactors());
+        m_generation = m_stock.generation();
+    }
+    return *m_reading;
+}
+
+Pairing calculatePairing(BirdFactors cock, BirdFactors hen, const PairingOptions& options)
+{
+    cock.male = true;
+    hen.male = false;
+    if (options.cockPhase && cock.phase == LinkagePhase::Unknown)
+        cock.phase = *options.cockPhase;
+    Pairing pairing;
+    pairing.cock = cock;
+    pairing.hen = hen;
+    const FactorTable& table = FactorTable::canary();
+    QString problem;
+    const std::optional<BirdGenes> cockGenes = genesOf(table, cock, problem);
+    if (!cockGenes) {
+        pairing.problem = QStringLiteral("Hahn: ") + problem;
+        return pairing;
+    }
+    const std::optional<BirdGenes> henGenes = genesOf(table, hen, problem);
+    if (!henGenes) {
+        pairing.problem = QStringLiteral("Henne: ") + problem;
+        return pairing;
+    }
+    pairing.unknownPhase = cockGenes->unknownPhase;
+    pairing.young = expectedYoung(table, *cockGenes, *henGenes, options.crossover);
+    return pairing;
+}
+
+Pairing StockColours::pair(qsizetype cock, qsizetype hen, const PairingOptions& options)
+{
+    PedigreeReading& r = reading();
+    return calculatePairing(r.factorsOf(cock, options.withLikely), r.factorsOf(hen, options.withLikely), options);
+}
+
+Pairing StockColours::pair(const QString& cockRing, const QString& henRing, const PairingOptions& options)
+{
+    const qsizetype cock = m_stock.ringIndex().lastActiveWith(cockRing);
+    const qsizetype hen = m_stock.ringIndex().lastActiveWith(henRing);
+    if (cock < 0 || hen < 0) {
+        Pairing none;
+        none.problem = QStringLiteral("Den Ring „%1“ gibt es nicht im Bestand.").arg(cock < 0 ? cockRing : henRing);
+        return none;
+    }
+    return pair(cock, hen, options);
+}
+
+QString colourSummary(const ExpectedYoung& young)
+{
+    std::map<QString, double> byColour;
+    for (const YoungKind& kind : young.kinds)
+        byColour[kind.colour] += kind.share;
+    std::vector<std::pair<QString, double>> sorted(byColour.begin(), byColour.end());
+    std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
+    QStringList parts;
+    for (const auto& [colour, share] : sorted)
+        parts << QStringLiteral("%1 %2 %").arg(colour).arg(qRound(share * 100));
+    QString summary = parts.join(QStringLiteral(", "));
+    if (young.deadInEgg > 0)
+        summary += QStringLiteral("; %1 % sterben im Ei").arg(qRound(young.deadInEgg * 100));
+    return summary;
+}
