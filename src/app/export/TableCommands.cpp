@@ -17,9 +17,7 @@ int csv(ExportRun& run)
     const QString& what = run.request.words.first();
     const StockDocument& stock = run.stock;
     if (what == QLatin1String("stock")) {
-        return run.writeBytes(stockCsv(stock.animals(),
-                                       csvOrder(stock.animals(), stock.alphabeticalRingOrder(), StockListOrder::ByRing),
-                                       stock.records().allWhereabouts()));
+        return run.writeBytes(stockCsv(stock, StockListOrder::ByRing));
     }
     if (what == QLatin1String("shows"))
         return run.writeBytes(showsCsv(stock.records().allShowResults()));

@@ -1,7 +1,9 @@
 #include "core/export/CsvExport.h"
 
+#include "core/genetics/PedigreeReading.h"
 #include "core/model/Dates.h"
 #include "core/records/ShowFigures.h"
+#include "core/stock/StockDocument.h"
 
 #include <QHash>
 
@@ -84,15 +86,32 @@ QStringList whereaboutsFields(const Whereabouts* w)
 } // namespace
 
 QByteArray stockCsv(const AnimalTable& animals, const std::vector<qsizetype>& order,
-                    const std::vector<Whereabouts>& whereabouts)
+                    const std::vector<Whereabouts>& whereabouts, const CsvGenetics& genetics)
 {
     QHash<QString, const Whereabouts*> byRing;
     for (const Whereabouts& w : whereabouts)
         byRing.insert(w.ring, &w);
     CsvLines csv;
-    csv.line({"Ringnummer", "Geschlecht", "Geburtsjahr", "Züchter", "Farbe", "Zeichnung", "Art/Rasse", "Vater",
-              "Mutter", "Bemerkungen", "Bemerkungen Bestandsliste", "Verkauft", "Verbleib", "Verbleib seit", "Käufer",
-              "Anschrift des Käufers", "Preis (€)", "Notiz zum Verbleib"});
+    csv.line({"Ringnummer",
+              "Geschlecht",
+              "Geburtsjahr",
+              "Züchter",
+              "Farbe",
+              "Zeichnung",
+              "Art/Rasse",
+              "Vater",
+              "Mutter",
+              "Bemerkungen",
+              "Bemerkungen Bestandsliste",
+              "Verkauft",
+              "Verbleib",
+              "Verbleib seit",
+              "Käufer",
+              "Anschrift des Käufers",
+              "Preis (€)",
+              "Notiz zum Verbleib",
+              "Erbanlagen",
+              "Erbanlagen laut Stammbaum"});
     for (const qsizetype i : order) {
         const Animal& a = animals[size_t(i)];
         if (!a.isActive())
@@ -101,9 +120,25 @@ QByteArray stockCsv(const AnimalTable& animals, const std::vector<qsizetype>& or
                               text(a.colour), text(a.markings), text(a.breed), text(a.fatherRing), text(a.motherRing),
                               text(a.remarks), text(a.listRemarks),
                               a.sold ? QStringLiteral("ja") : QStringLiteral("nein")}
-                 + whereaboutsFields(byRing.value(a.ringNumber)));
+                 + whereaboutsFields(byRing.value(a.ringNumber))
+                 + (genetics ? QStringList {genetics(i).first, genetics(i).second} : QStringList(2, QString())));
     }
     return csv.bytes();
+}
+
+QByteArray stockCsv(const StockDocument& stock, StockListOrder order)
+{
+    const QHash<QString, FactorStates> entered = stock.records().allColourFactors();
+    PedigreeReading reading(stock.animals(), stock.ringIndex(), entered);
+    const CsvGenetics genetics = [&](qsizetype animal) {
+        QStringList found;
+        for (const FactorFinding& f : reading.findings(animal))
+            found << f.text(reading.table());
+        return std::pair {writtenFactors(reading.table(), entered.value(stock.animals()[size_t(animal)].ringNumber)),
+                          found.join(QStringLiteral("; "))};
+    };
+    return stockCsv(stock.animals(), csvOrder(stock.animals(), stock.alphabeticalRingOrder(), order),
+                    stock.records().allWhereabouts(), genetics);
 }
 
 QByteArray showsCsv(const std::vector<ShowResult>& results)

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 
+#include <functional>
 #include <vector>
 
 // The stock and the breeding records for a spreadsheet: UTF-8 with a byte
@@ -13,10 +14,16 @@
 // semicolon, a quote or a line break, lines ending CR LF, as German
 // spreadsheet programs read them.
 
-// Every active animal with every field, parents included, and its whereabouts
-// where it has any, in the given order of table positions.
+// Every active animal with every field, parents included, its whereabouts
+// where it has any and its colour factors (those entered, and what the
+// pedigree says) where `genetics` gives them, in the given order of table positions.
+using CsvGenetics = std::function<std::pair<QString, QString>(qsizetype animal)>;
 QByteArray stockCsv(const AnimalTable& animals, const std::vector<qsizetype>& order,
-                    const std::vector<Whereabouts>& whereabouts = {});
+                    const std::vector<Whereabouts>& whereabouts = {}, const CsvGenetics& genetics = {});
+
+// The same for everything a stock document holds.
+class StockDocument;
+QByteArray stockCsv(const StockDocument& stock, StockListOrder order);
 
 // Every show result, by date, then ring, with the sum of its collection.
 QByteArray showsCsv(const std::vector<ShowResult>& results);

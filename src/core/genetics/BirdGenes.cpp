@@ -208,6 +208,33 @@ std::optional<BirdGenes> genesOf(const FactorTable& table, const BirdFactors& bi
     return genes;
 }
 
+QString writtenFactors(const FactorTable& table, const FactorStates& factors)
+{
+    QStringList words;
+    for (const ColourFactor& factor : table.factors()) {
+        const auto it = factors.find(factor.key);
+        if (it == factors.end())
+            continue;
+        switch (it->second) {
+        case FactorState::Visual:
+            words << factor.key;
+            break;
+        case FactorState::DoubleFactor:
+            words << factor.key << factor.key;
+            break;
+        case FactorState::Carrier:
+            words << QLatin1Char('/') + factor.key;
+            break;
+        case FactorState::Absent:
+            words << QStringLiteral("ohne ") + factor.key;
+            break;
+        case FactorState::Unknown:
+            break;
+        }
+    }
+    return words.join(QStringLiteral(", "));
+}
+
 std::optional<BirdFactors> parseFactors(const FactorTable& table, bool male, const QString& spec, QString& problem)
 {
     BirdFactors bird = BirdFactors::none(table, male);

@@ -69,3 +69,6 @@ std::optional<BirdGenes> genesOf(const FactorTable& table, const BirdFactors& bi
 // "/braun,/achat" one on each; "jaspis,jaspis" is a double factor. Empty:
 // none of the factors.
 std::optional<BirdFactors> parseFactors(const FactorTable& table, bool male, const QString& spec, QString& problem);
+
+// Factors entered, written as breeders write them: "braun, /opal, jaspis, jaspis, ohne topas".
+QString writtenFactors(const FactorTable& table, const FactorStates& factors);

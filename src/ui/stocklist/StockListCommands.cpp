@@ -72,9 +72,7 @@ bool StockListCommands::csvFile(StockListOrder order)
                                                          proposed, QStringLiteral("*.csv"), QStringLiteral("csv"));
     if (path.isEmpty())
         return false;
-    const QByteArray bytes
-        = stockCsv(m_stock.animals(), csvOrder(m_stock.animals(), m_stock.alphabeticalRingOrder(), order),
-                   m_stock.records().allWhereabouts());
+    const QByteArray bytes = stockCsv(m_stock, order);
     const WriteOutcome written
         = writeFileSafely(path, [&bytes](QIODevice& device) { return device.write(bytes) == bytes.size(); });
     return saved(path, written,
