@@ -51,15 +51,3 @@ BENCHMARK(calendar)->Unit(benchmark::kMillisecond);
 BENCHMARK(statistics)->Unit(benchmark::kMillisecond);
 BENCHMARK(matePlanner)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();
-namespace {
-void calendarTasksOnly(benchmark::State& state)
-{
-    const PairTable& pairs = document().pairs();
-    const QDate today(2024, 5, 1);
-    size_t n = 0;
-    for (auto _ : state)
-        n = dueTasks(pairs, CalendarDays {}, today, today.addDays(14)).size();
-    state.counters["tasks"] = double(n);
-}
-} // namespace
-BENCHMARK(calendarTasksOnly)->Unit(benchmark::kMillisecond);

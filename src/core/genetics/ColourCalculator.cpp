@@ -168,6 +168,41 @@ BlockLook look(const FactorTable& table, const std::vector<int>& block, const Ou
     return look;
 }
 
+// Every combination of the blocks' looks, one kind of young each: blocks
+// hold different factors, so no two combinations look alike.
+void addKinds(bool son, const std::vector<std::vector<BlockLook>>& looks, std::vector<YoungKind>& kinds, double& living)
+{
+    // A block with one look (nothing, or the same for all) adds no combinations; it is taken in once.
+    size_t count = 1;
+    for (const std::vector<BlockLook>& blockLooks : looks)
+        count *= blockLooks.size(); // none at all where every young of this sex dies in the egg
+    kinds.reserve(kinds.size() + count);
+    std::vector<size_t> choice(looks.size(), 0); // mixed-radix counter over all blocks
+    for (size_t n = 0; n < count; ++n) {
+        YoungKind kind;
+        kind.male = son;
+        kind.share = 0.5;
+        QStringList carried;
+        QStringList words;
+        for (size_t b = 0; b < looks.size(); ++b) {
+            const BlockLook& l = looks[b][choice[b]];
+            kind.share *= l.weight;
+            kind.visual += l.visual;
+            carried += l.carried;
+            words += l.colourWords;
+        }
+        kind.carried = carried.join(QLatin1Char(','));
+        kind.colour = words.join(QLatin1Char(' '));
+        living += kind.share;
+        kinds.push_back(std::move(kind));
+        for (size_t b = looks.size(); b-- > 0;) {
+            if (++choice[b] < looks[b].size())
+                break;
+            choice[b] = 0;
+        }
+    }
+}
+
 QString percent(double share)
 {
     return QLocale(QLocale::German).toString(share * 100, 'f', 1) + QStringLiteral(" %");
@@ -180,7 +215,6 @@ ExpectedYoung expectedYoung(const FactorTable& table, const BirdGenes& cock, con
     ExpectedYoung result;
     crossover = std::clamp(crossover, 0.0, 0.5);
     QStringList lethalNames;
-    std::map<QString, YoungKind> kinds; // merged by sex, visual and carried
     double living = 0.0;
     for (const bool son : {true, false}) {
         // The young of one sex, block by block: every combination of the blocks' outcomes.
@@ -200,31 +234,15 @@ ExpectedYoung expectedYoung(const FactorTable& table, const BirdGenes& cock, con
                             lethalNames << table.factor(factor).name;
             std::vector<BlockLook> blockLooks;
             for (const Outcome& o : young)
-                blockLooks.push_back(look(table, block, o));
+                addMerged(blockLooks, look(table, block, o), [](const BlockLook& a, const BlockLook& b) {
+                    return a.visual == b.visual && a.carried == b.carried;
+                });
             looks.push_back(std::move(blockLooks));
         }
-        std::vector<BlockLook> combined {BlockLook {{}, {}, {}, 0.5}};
-        for (const std::vector<BlockLook>& blockLooks : looks) {
-            std::vector<BlockLook> next;
-            next.reserve(combined.size() * blockLooks.size());
-            for (const BlockLook& a : combined)
-                for (const BlockLook& b : blockLooks)
-                    next.push_back({a.visual + b.visual, a.carried + b.carried, a.colourWords + b.colourWords,
-                                    a.weight * b.weight});
-            combined = std::move(next);
-        }
-        for (const BlockLook& c : combined) {
-            living += c.weight;
-            const QString carried = c.carried.join(QLatin1Char(','));
-            const QString key = QString::number(son) + c.visual.join(QLatin1Char(',')) + QLatin1Char('|') + carried;
-            YoungKind& kind = kinds[key];
-            kind = {son, kind.share + c.weight, c.visual, carried, c.colourWords.join(QLatin1Char(' '))};
-        }
+        addKinds(son, looks, result.kinds, living);
     }
-    for (auto& [key, kind] : kinds) {
+    for (YoungKind& kind : result.kinds)
         kind.share = living > 0 ? kind.share / living : 0.0;
-        result.kinds.push_back(kind);
-    }
     std::sort(result.kinds.begin(), result.kinds.end(), [](const YoungKind& a, const YoungKind& b) {
         if (a.male != b.male)
             return a.male;

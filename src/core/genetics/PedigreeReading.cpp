@@ -46,6 +46,23 @@ PedigreeReading::PedigreeReading(const AnimalTable& animals, const RingIndex& in
         const ColourLocus& locus = table.locusOf(f);
         if (locus.simple() && !locus.dominant())
             m_recessive |= 1U << f;
+        if (locus.sexLinked())
+            m_sexLinked |= 1U << f;
+    }
+    for (auto it = m_entered.cbegin(); it != m_entered.cend(); ++it) {
+        Known k;
+        for (const auto& [key, state] : *it) {
+            const int f = table.find(key);
+            if (f < 0)
+                continue;
+            if (state == FactorState::Visual || state == FactorState::DoubleFactor)
+                k.shown |= 1U << f;
+            else if (state == FactorState::Carrier)
+                k.carrier |= 1U << f;
+            else if (state == FactorState::Absent)
+                k.absent |= 1U << f;
+        }
+        m_known.insert(it.key(), k);
     }
 }
 
@@ -93,20 +110,8 @@ quint32 PedigreeReading::colourMask(qsizetype animal) const
 
 quint32 PedigreeReading::shownMask(qsizetype animal) const
 {
-    quint32 mask = colourMask(animal);
-    const auto it = m_entered.constFind(m_animals[size_t(animal)].ringNumber);
-    if (it == m_entered.constEnd())
-        return mask;
-    for (const auto& [key, state] : *it) {
-        const int f = m_table.find(key);
-        if (f < 0)
-            continue;
-        if (state == FactorState::Visual || state == FactorState::DoubleFactor)
-            mask |= 1U << f;
-        else if (state != FactorState::Unknown)
-            mask &= ~(1U << f);
-    }
-    return mask;
+    const Known k = known(animal);
+    return (colourMask(animal) & ~(k.carrier | k.absent)) | k.shown;
 }
 
 bool PedigreeReading::shows(qsizetype animal, int factor) const
@@ -124,29 +129,44 @@ std::vector<int> PedigreeReading::shownByColour(qsizetype animal) const
     return shown;
 }
 
+std::vector<std::pair<int, double>> PedigreeReading::passesOf(qsizetype animal,
+                                                              const std::vector<FactorFinding>& findings) const
+{
+    std::vector<std::pair<int, double>> passes;
+    const quint32 shown = shownMask(animal);
+    const Known k = known(animal);
+    const bool hen = m_animals[size_t(animal)].sex != Sex::Male;
+    for (int f = 0; f < int(m_table.factors().size()); ++f) {
+        if (!has(m_recessive, f))
+            continue;
+        if (has(shown, f))
+            passes.emplace_back(f, 1.0);
+        else if (hen && has(m_sexLinked, f))
+            continue; // a hen hides no sex-linked factor
+        else if (has(k.carrier, f))
+            passes.emplace_back(f, 0.5);
+    }
+    for (const FactorFinding& finding : findings)
+        passes.emplace_back(finding.factor, finding.chance / 2);
+    return passes;
+}
+
 double PedigreeReading::passes(qsizetype animal, int factor) const
 {
     if (animal < 0)
         return 0.0;
-    if (shows(animal, factor))
-        return 1.0;
-    const bool hen = m_animals[size_t(animal)].sex != Sex::Male;
-    if (hen && m_table.locusOf(factor).sexLinked())
-        return 0.0; // a hen hides no sex-linked factor
-    switch (entered(animal, factor)) {
-    case FactorState::Carrier:
-        return 0.5;
-    case FactorState::Absent:
-        return 0.0;
-    default:
-        break;
-    }
     const auto it = m_readings.find(animal);
-    if (it == m_readings.end())
+    if (it == m_readings.end() && !m_done[size_t(animal)]) {
+        // Not read (a link cut to break a cycle): what was entered or shows.
+        for (const auto& [f, chance] : passesOf(animal, {}))
+            if (f == factor)
+                return chance;
         return 0.0;
-    for (const FactorFinding& f : it->second.findings)
-        if (f.factor == factor)
-            return f.chance / 2;
+    }
+    if (it != m_readings.end())
+        for (const auto& [f, chance] : it->second.passes)
+            if (f == factor)
+                return chance;
     return 0.0;
 }
 
@@ -165,11 +185,21 @@ void PedigreeReading::buildYoungIndex()
     m_youngIndexed = true;
     for (qsizetype c = 0; c < qsizetype(m_animals.size()); ++c) {
         const Animal& young = m_animals[size_t(c)];
-        if (!young.isActive() || !(shownMask(c) & m_recessive))
+        if (!young.isActive())
             continue;
-        for (const QString* ring : {&young.fatherRing, &young.motherRing})
-            if (!ring->isEmpty())
-                m_youngShowing[*ring].push_back(c);
+        const quint32 shown = shownMask(c) & m_recessive;
+        if (!shown)
+            continue;
+        if (!young.fatherRing.isEmpty()) {
+            Young& y = m_youngShowing[young.fatherRing];
+            y.young.push_back(c);
+            y.shownAsFather |= shown;
+        }
+        if (!young.motherRing.isEmpty()) {
+            Young& y = m_youngShowing[young.motherRing];
+            y.young.push_back(c);
+            y.shownAsMother |= shown;
+        }
     }
 }
 
@@ -179,11 +209,13 @@ std::vector<qsizetype> PedigreeReading::youngShowing(qsizetype animal, int facto
         buildYoungIndex();
     std::vector<qsizetype> found;
     const Animal& parent = m_animals[size_t(animal)];
-    for (qsizetype c : m_youngShowing.value(parent.ringNumber)) {
-        const Animal& young = m_animals[size_t(c)];
-        const bool father = young.fatherRing == parent.ringNumber;
+    const auto it = m_youngShowing.constFind(parent.ringNumber);
+    if (it == m_youngShowing.constEnd())
+        return found;
+    for (qsizetype c : it->young) {
+        const bool father = m_animals[size_t(c)].fatherRing == parent.ringNumber;
         // A sex-linked factor a young shows proves only its father a carrier.
-        if (shows(c, factor) && (father || !m_table.locusOf(factor).sexLinked()))
+        if (shows(c, factor) && (father || !has(m_sexLinked, factor)))
             found.push_back(c);
     }
     return found;
@@ -192,16 +224,33 @@ std::vector<qsizetype> PedigreeReading::youngShowing(qsizetype animal, int facto
 void PedigreeReading::read(qsizetype animal)
 {
     m_done[size_t(animal)] = true;
+    if (!m_youngIndexed)
+        buildYoungIndex();
     const Animal& a = m_animals[size_t(animal)];
     const qsizetype father = parentOf(animal, true);
     const qsizetype mother = parentOf(animal, false);
-    Reading reading;
-    for (int f = 0; f < int(m_table.factors().size()); ++f) {
-        if (!has(m_recessive, f) || shows(animal, f) || entered(animal, f) != FactorState::Unknown)
+    // Only factors a parent passes on or a young shows can be said of the bird.
+    quint32 candidates = 0;
+    for (const qsizetype parent : {father, mother}) {
+        if (parent < 0)
             continue;
-        const bool sexLinked = m_table.locusOf(f).sexLinked();
-        if (sexLinked && a.sex != Sex::Male)
-            continue; // a hen shows what she has; of a bird of unknown sex nothing follows
+        if (const auto it = m_readings.find(parent); it != m_readings.end())
+            for (const auto& [f, chance] : it->second.passes)
+                candidates |= 1U << f;
+        else if (!m_done[size_t(parent)])
+            for (const auto& [f, chance] : passesOf(parent, {}))
+                candidates |= 1U << f;
+    }
+    if (const auto it = m_youngShowing.constFind(a.ringNumber); it != m_youngShowing.constEnd())
+        candidates |= it->shownAsFather | (it->shownAsMother & ~m_sexLinked);
+    const Known k = known(animal);
+    candidates &= m_recessive & ~shownMask(animal) & ~(k.carrier | k.absent);
+    if (a.sex != Sex::Male)
+        candidates &= ~m_sexLinked; // a hen shows what she has; of a bird of unknown sex nothing follows
+    Reading reading;
+    for (int f = 0; candidates; ++f, candidates >>= 1) {
+        if (!(candidates & 1U))
+            continue;
         const double fromFather = passes(father, f);
         const double fromMother = passes(mother, f);
         FactorFinding finding {f, true, 1.0, {}};
@@ -233,7 +282,8 @@ void PedigreeReading::read(qsizetype animal)
         }
         reading.findings.push_back(finding);
     }
-    if (!reading.findings.empty())
+    reading.passes = passesOf(animal, reading.findings);
+    if (!reading.findings.empty() || !reading.passes.empty())
         m_readings[animal] = std::move(reading);
 }
 

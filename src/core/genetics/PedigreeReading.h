@@ -46,7 +46,7 @@ public:
     FactorState entered(qsizetype animal, int factor) const;
     bool hasEntries(qsizetype animal) const
     {
-        return animal >= 0 && m_entered.contains(m_animals[size_t(animal)].ringNumber);
+        return animal >= 0 && m_known.contains(m_animals[size_t(animal)].ringNumber);
     }
     // Entered as visual (or double), or shown by the colour field where nothing is entered.
     bool shows(qsizetype animal, int factor) const;
@@ -65,13 +65,29 @@ public:
 private:
     struct Reading
     {
-        std::vector<std::pair<int, double>> passes; // factor -> chance a gamete carries it
+        std::vector<std::pair<int, double>> passes; // factor -> chance a gamete carries it, where not 0
         std::vector<FactorFinding> findings;
     };
+    // The states entered for a bird, one bit per factor.
+    struct Known
+    {
+        quint32 shown = 0; // visual or double
+        quint32 carrier = 0;
+        quint32 absent = 0;
+    };
+    // The young of a parent that show a recessive factor, and which factors they show.
+    struct Young
+    {
+        std::vector<qsizetype> young;
+        quint32 shownAsFather = 0;
+        quint32 shownAsMother = 0;
+    };
 
+    Known known(qsizetype animal) const { return m_known.value(m_animals[size_t(animal)].ringNumber); }
     quint32 colourMask(qsizetype animal) const;
     quint32 shownMask(qsizetype animal) const;
     double passes(qsizetype animal, int factor) const;
+    std::vector<std::pair<int, double>> passesOf(qsizetype animal, const std::vector<FactorFinding>& findings) const;
     void read(qsizetype animal);
     void readInOrder(const std::vector<qsizetype>& start);
     void buildYoungIndex();
@@ -81,10 +97,12 @@ private:
     const RingIndex& m_index;
     QHash<QString, FactorStates> m_entered;
     const FactorTable& m_table;
+    QHash<QString, Known> m_known; // by ring
     quint32 m_recessive = 0; // factors that can be carried hidden
+    quint32 m_sexLinked = 0;
     std::vector<bool> m_done;
     std::unordered_map<qsizetype, Reading> m_readings; // only those with something to say
     mutable QHash<QString, quint32> m_colourCache;
     bool m_youngIndexed = false;
-    QHash<QString, std::vector<qsizetype>> m_youngShowing; // parent ring -> young showing a recessive factor
+    QHash<QString, Young> m_youngShowing; // by the parent's ring
 };
