@@ -104,7 +104,7 @@ private slots:
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QFAIL("pdftotext (poppler-utils) is needed; scripts/deps installs it");
         QVERIFY(m_dir.isValid());
-        qputenv("XDG_CONFIG_HOME", m_dir.path().toUtf8()); // the export reads the breeder's settings: none here
+        useTestHome(m_dir.path()); // the export reads the breeder's settings: none here
         m_folder = m_dir.path() + QStringLiteral("/data/");
         DataFiles files(m_folder);
         QVERIFY(files.save(pedigreeSample()).ok);

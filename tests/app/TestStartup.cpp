@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
 #include <QProcess>
@@ -173,15 +174,20 @@ private slots:
         db.animals.assign(1000, a);
         startup.stock()->replaceAll(db);
         {
+#ifdef Q_OS_WIN
+            // Windows limits no file's size per process: a folder where the stock file belongs fails the save too.
+            QVERIFY(QDir().mkpath(stockFile()));
+#else
             FileSizeLimit limit(4096);
+#endif
             startup.mainWindow()->close();
         }
 
         QCOMPARE(messages.warnings.size(), 1);
-        QVERIFY(messages.warnings[0].contains(stockFile()));
+        QVERIFY(messages.warnings[0].contains(QDir::toNativeSeparators(stockFile())));
         QVERIFY(messages.questions.isEmpty());
         QVERIFY(startup.mainWindow()->isVisible());
-        QVERIFY(!QFile::exists(stockFile()));
+        QVERIFY(!QFileInfo(stockFile()).isFile());
         QVERIFY(!QFile::exists(pairFile()));
     }
 

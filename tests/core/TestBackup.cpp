@@ -19,8 +19,7 @@ private slots:
     void init()
     {
         m_home = std::make_unique<QTemporaryDir>();
-        qputenv("HOME", m_home->path().toUtf8());
-        qputenv("XDG_CONFIG_HOME", m_home->path().toUtf8());
+        useTestHome(m_home->path());
         Database db;
         db.print = PrintSettings::defaults();
         db.animals = {testAnimal("A-1"), testAnimal("B-2")};

@@ -180,7 +180,7 @@ private slots:
     // Backups carry the records, and a restore brings them back with a safety copy of those it replaces.
     void backupsCarryTheRecords()
     {
-        QVERIFY(qputenv("HOME", m_dir->path().toUtf8()));
+        useTestHome(m_dir->path());
         Database data;
         data.animals = {testAnimal("A-1")};
         StockDocument stock(data, DataFiles(m_folder + QStringLiteral("daten/")));

@@ -20,6 +20,13 @@ void put(const QString& path, const QByteArray& bytes)
     QCOMPARE(f.write(bytes), bytes.size());
 }
 
+void useTestHome(const QString& path)
+{
+    for (const char* variable : {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "AVELOR_HOME"})
+        qputenv(variable, path.toUtf8());
+}
+
+#ifndef Q_OS_WIN
 FileSizeLimit::FileSizeLimit(rlim_t bytes)
 {
     std::signal(SIGXFSZ, SIG_IGN);
@@ -33,3 +40,4 @@ FileSizeLimit::~FileSizeLimit()
 {
     setrlimit(RLIMIT_FSIZE, &m_old);
 }
+#endif

@@ -3,13 +3,20 @@
 #include <QByteArray>
 #include <QString>
 
+#ifndef Q_OS_WIN
 #include <sys/resource.h>
+#endif
 
 // A file's bytes, or nothing when it cannot be read.
 QByteArray contents(const QString& path);
 // Writes bytes to a file (making its folder), failing the test when that does not work.
 void put(const QString& path, const QByteArray& bytes);
 
+// Makes a folder the user's home for this process and those it starts: data,
+// settings and documents lie in it (HOME and XDG_* here, AVELOR_HOME on Windows).
+void useTestHome(const QString& path);
+
+#ifndef Q_OS_WIN
 // Lets writes beyond `bytes` fail as on a full disk, for the lifetime of the object.
 class FileSizeLimit
 {
@@ -20,3 +27,4 @@ public:
 private:
     rlimit m_old {};
 };
+#endif

@@ -4,6 +4,7 @@
 #include "core/files/DataFolder.h"
 #include "core/stock/PreferencesStore.h"
 #include "core/stock/StockDocument.h"
+#include "support/FileHelpers.h"
 #include "ui/mainwindow/MainWindow.h"
 
 #include <QDialog>
@@ -49,9 +50,7 @@ void choose(QComboBox* combo, const QString& text)
 TestHome::TestHome(bool makeFolders)
 {
     // Data, settings and the documents folder (for backups) all lie in the temporary home.
-    qputenv("XDG_DATA_HOME", m_dir.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", m_dir.path().toUtf8());
-    qputenv("HOME", m_dir.path().toUtf8());
+    useTestHome(m_dir.path());
     if (makeFolders)
         QDir().mkpath(DataFolder::path() + QStringLiteral("Bilder"));
 }

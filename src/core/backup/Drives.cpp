@@ -1,43 +1,19 @@
 #include "core/backup/Drives.h"
 
-#include <QFileInfo>
-#include <QStorageInfo>
-
-#include <algorithm>
-
 namespace {
 
 std::function<QList<Drive>()> g_installed;
-
-bool isExternal(const QString& root)
-{
-    for (const char* place : {"/media/", "/run/media/", "/mnt/"}) {
-        if (root.startsWith(QLatin1String(place)) || root == QLatin1String(place).chopped(1))
-            return true;
-    }
-    return false;
-}
 
 } // namespace
 
 namespace Drives {
 
+// The system's own look-up, one per system.
+QList<Drive> systemDrives();
+
 QList<Drive> mounted()
 {
-    if (g_installed)
-        return g_installed();
-    QList<Drive> drives;
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        if (!volume.isValid() || !volume.isReady() || !isExternal(volume.rootPath()))
-            continue;
-        const QString name = volume.name().isEmpty() ? QFileInfo(volume.rootPath()).fileName() : volume.name();
-        drives.append({volume.rootPath(), name, volume.isReadOnly() || !QFileInfo(volume.rootPath()).isWritable()});
-    }
-    // Sticks and disks the desktop mounted first, mounts made by hand after them.
-    std::stable_sort(drives.begin(), drives.end(), [](const Drive& a, const Drive& b) {
-        return !a.root.startsWith(QLatin1String("/mnt")) && b.root.startsWith(QLatin1String("/mnt"));
-    });
-    return drives;
+    return g_installed ? g_installed() : systemDrives();
 }
 
 void install(std::function<QList<Drive>()> lookup)

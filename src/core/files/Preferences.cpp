@@ -1,5 +1,7 @@
 #include "core/files/Preferences.h"
 
+#include "core/files/SpecialFolder.h"
+
 #include <QSettings>
 
 namespace {
@@ -48,7 +50,12 @@ bool Preferences::save(const QString& file) const
 
 QString Preferences::defaultFile()
 {
+#ifdef Q_OS_WIN
+    // Where QSettings puts them on Windows too, but through the one look-up of the special folders.
+    return specialFolder(SpecialFolder::AppData) + QStringLiteral("/Avelor/Avelor.ini");
+#else
     // Where QSettings puts the user's settings of "Avelor": XDG_CONFIG_HOME honoured.
     return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Avelor"), QStringLiteral("Avelor"))
         .fileName();
+#endif
 }

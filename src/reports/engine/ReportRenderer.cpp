@@ -1,5 +1,7 @@
 #include "reports/engine/ReportRenderer.h"
 
+#include "reports/engine/PrintFonts.h"
+
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
@@ -22,6 +24,7 @@ struct DeviceScale
 
 QFont fontOf(const TextStyle& style)
 {
+    useBundledPrintFonts();
     QFont font(style.family);
     font.setPointSizeF(style.pointSize);
     font.setBold(style.bold);

@@ -53,10 +53,8 @@ void DriveDialog::showEvent(QShowEvent* event)
     if (!event->spontaneous()) {
         m_drives = Drives::mounted();
         QStringList names;
-        for (const Drive& drive : std::as_const(m_drives)) {
-            names << drive.name + QStringLiteral(" (") + QDir::toNativeSeparators(drive.root)
-                    + (drive.readOnly ? QStringLiteral(", schreibgeschützt)") : QStringLiteral(")"));
-        }
+        for (const Drive& drive : std::as_const(m_drives))
+            names << Drives::describe(drive);
         setChoices(m_selector, names);
         m_selector->setCurrentIndex(m_drives.isEmpty() ? -1 : 0);
         updateButton();
