@@ -26,6 +26,10 @@
 #include <QTextStream>
 #include <QThread>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace {
 
 constexpr double kPointsPerMm = 72.0 / 25.4;
@@ -38,12 +42,66 @@ struct Word
     int page; // from 1
 };
 
-QList<Word> wordsOf(const QString& pdf)
+#ifdef Q_OS_WIN
+// Under Wine the Linux pdftotext reads the PDF back, given the file's Linux path,
+// which Wine's kernel32 names. Outside Wine there is none: empty.
+QString linuxPath(const QString& path)
+{
+    using UnixName = char*(CDECL*)(LPCWSTR);
+    const auto unixName = reinterpret_cast<UnixName>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    if (!unixName)
+        return {};
+    char* name = unixName(reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(path).utf16()));
+    const QString found = name ? QString::fromUtf8(name) : QString();
+    HeapFree(GetProcessHeap(), 0, name);
+    return found;
+}
+
+bool canReadPdfs()
+{
+    return !linuxPath(QDir::tempPath()).isEmpty() && QFile::exists(QStringLiteral("Z:/usr/bin/pdftotext"));
+}
+#else
+bool canReadPdfs()
+{
+    return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
+}
+#endif
+
+// What one of poppler's tools prints about a PDF (pdftotext, pdffonts, pdfinfo).
+QString popplerOutput(const QString& tool, QStringList options, const QString& pdf, const QStringList& after = {})
 {
     QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+#ifdef Q_OS_WIN
+    // Wine runs the Linux tool, whose output a file carries back.
+    const QString out = pdf + QStringLiteral(".") + tool + QStringLiteral(".txt");
+    options << linuxPath(pdf) << after;
+    for (QString& word : options)
+        word = QLatin1Char('\'') + word + QLatin1Char('\'');
+    // The file appears whole when the tool is done (start.exe may return before).
+    const QString unixOut = linuxPath(out);
+    p.start(QStringLiteral("start.exe"),
+            {QStringLiteral("/wait"), QStringLiteral("/unix"), QStringLiteral("/bin/sh"), QStringLiteral("-c"),
+             QStringLiteral("/usr/bin/%1 %2 > '%3.part'; mv '%3.part' '%3'")
+                 .arg(tool, options.join(QLatin1Char(' ')), unixOut)});
     p.waitForFinished(30000);
-    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+    for (int waited = 0; waited < 300 && !QFile::exists(out); ++waited)
+        QThread::msleep(100);
+    const QString text = QString::fromUtf8(contents(out));
+    QFile::remove(out);
+    return text;
+#else
+    p.start(tool, options << pdf << after);
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+#endif
+}
+
+QList<Word> wordsOf(const QString& pdf)
+{
+    const QString html
+        = popplerOutput(QStringLiteral("pdftotext"), {QStringLiteral("-bbox")}, pdf, {QStringLiteral("-")});
     const QRegularExpression word(
         QStringLiteral("<page |<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
     QList<Word> words;
@@ -101,7 +159,7 @@ class TestReportOutput : public QObject
 private slots:
     void initTestCase()
     {
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        if (!canReadPdfs())
             QFAIL("pdftotext (poppler-utils) is needed; scripts/deps installs it");
         QVERIFY(m_dir.isValid());
         useTestHome(m_dir.path()); // the export reads the breeder's settings: none here
@@ -128,10 +186,7 @@ private slots:
             QVERIFY2(std::abs(found->xMm - (box.x() + 1.7)) <= 1.0, qPrintable(ring));
             QVERIFY2(std::abs(found->yMm - (box.y() + 1.5)) <= 1.0, qPrintable(ring));
         }
-        QProcess fonts;
-        fonts.start(QStringLiteral("pdffonts"), {pdf});
-        fonts.waitForFinished(30000);
-        const QStringList rows = QString::fromUtf8(fonts.readAllStandardOutput()).split(QLatin1Char('\n')).mid(2);
+        const QStringList rows = popplerOutput(QStringLiteral("pdffonts"), {}, pdf).split(QLatin1Char('\n')).mid(2);
         int embedded = 0;
         for (const QString& row : rows) {
             if (row.trimmed().isEmpty())
@@ -164,10 +219,7 @@ private slots:
     {
         const QString pdf = m_dir.path() + QStringLiteral("/saison.pdf");
         QCOMPARE(run({"--data", m_folder, "pedigree", kSampleSubject, sampleAncestorRing(1), "-o", pdf}), 0);
-        QProcess info;
-        info.start(QStringLiteral("pdfinfo"), {pdf});
-        info.waitForFinished(30000);
-        QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression("Pages:\\s+2")));
+        QVERIFY(popplerOutput(QStringLiteral("pdfinfo"), {}, pdf).contains(QRegularExpression("Pages:\\s+2")));
 
         const QString png = m_dir.path() + QStringLiteral("/blatt.png");
         QCOMPARE(run({"--data", m_folder, "recordsheet", kSampleSubject, "-o", png}), 0);

@@ -119,7 +119,11 @@ private slots:
         const BackupPlace place = BackupPlace::onDrive(m_home->path() + QStringLiteral("/stick"));
         BackupOutcome outcome;
         {
+#ifdef Q_OS_WIN
+            HeldFile held(picture("GROSS"));
+#else
             FileSizeLimit limit(100 * 1024);
+#endif
             outcome = writeBackup(*m_stock, place);
         }
         QVERIFY(outcome.error.isEmpty());
@@ -203,8 +207,14 @@ private slots:
     }
 
 private:
-    QString pictures() const { return m_stock->pictures().folder().chopped(1); }
-    QString picture(const char* ring) const { return m_stock->pictures().pathOf(QString::fromLatin1(ring)); }
+    QString pictures() const
+    {
+        return m_stock->pictures().folder().chopped(1);
+    }
+    QString picture(const char* ring) const
+    {
+        return m_stock->pictures().pathOf(QString::fromLatin1(ring));
+    }
 
     std::unique_ptr<QTemporaryDir> m_home;
     std::unique_ptr<StockDocument> m_stock;

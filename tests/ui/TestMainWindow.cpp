@@ -36,7 +36,12 @@ private slots:
         MainWindow* w = m_f->window();
         QCOMPARE(w->windowTitle(), QStringLiteral("Avelor Abstammungsnachweis für Kanarienvögel"));
         auto* selector = child<QComboBox>(w, "animalSelector");
-        QCOMPARE(entries(selector), (QStringList {"A-1", "b-2", "B-2"}));
+        QStringList listed = entries(selector);
+        // Wine's CompareString tells "b" from "B" even when told to ignore case (Windows does
+        // not): there the two may change places.
+        if (runningUnderWine() && listed == QStringList {"A-1", "B-2", "b-2"})
+            listed.swapItemsAt(1, 2);
+        QCOMPARE(listed, (QStringList {"A-1", "b-2", "B-2"}));
         QCOMPARE(selector->currentIndex(), -1);
         QVERIFY(!w->selectedAnimalRing());
         QCOMPARE(entries(child<QComboBox>(w, "pairSelector")),
@@ -136,7 +141,7 @@ private slots:
         click(w, "sortByRing");
         QVERIFY(contents(path).startsWith("<html><head><title>Export der Kanarienv\xF6gelbestandsliste"));
         QCOMPARE(m_f->messages.last(),
-                 QStringLiteral("Die Datei ") + path
+                 QStringLiteral("Die Datei ") + QDir::toNativeSeparators(path)
                      + " wurde erfolgreich erstellt und enthält nun alle Kanarienvögel der "
                        "aktuellen Kanarienvögelbestandsliste.");
         QVERIFY(!child(w, "StockListPanel")->isVisible());

@@ -237,12 +237,33 @@ DataFiles::SaveResult DataFiles::save(const Database& db, quint64 generation) co
         !written.ok)
         return failed(pairPath(), written.reason);
 
-    // Both files are complete: they replace the old ones together, while no reader looks.
+    // Both files are complete: they replace the old ones together, while no reader looks. The
+    // old stock file waits aside until the pair file is in place too (on Windows a file held
+    // open by another program cannot be replaced); should that fail, it goes back.
     const FileLock alone(saveLockPath(), FileLock::Mode::Exclusive, true);
-    if (const WriteOutcome replaced = stock.commit(); !replaced.ok)
+    const QString aside = stockPath() + QLatin1String(kTemporaryMarker) + QStringLiteral("old");
+    const bool hadStock = QFileInfo(stockPath()).isFile();
+    if (hadStock) {
+        QFile::remove(aside);
+        if (const int moved = FileSystem::replace(stockPath(), aside); moved != 0)
+            return failed(stockPath(), fileErrorText(QFileDevice::RenameError, QString(), moved));
+    }
+    auto putBack = [&] {
+        if (hadStock)
+            FileSystem::replace(aside, stockPath());
+        else
+            QFile::remove(stockPath());
+    };
+    if (const WriteOutcome replaced = stock.commit(); !replaced.ok) {
+        putBack();
         return failed(stockPath(), replaced.reason);
-    if (const WriteOutcome replaced = pairs.commit(); !replaced.ok)
+    }
+    if (const WriteOutcome replaced = pairs.commit(); !replaced.ok) {
+        putBack();
         return failed(pairPath(), replaced.reason);
+    }
+    if (hadStock)
+        QFile::remove(aside);
     m_state->savedGeneration = std::max(m_state->savedGeneration, generation);
     return {};
 }

@@ -125,11 +125,27 @@ WriteOutcome PendingFile::commit()
 {
     if (!m_file)
         return {false, fileErrorText(QFileDevice::WriteError, QString())};
-    if (const int failed = FileSystem::replace(m_file->fileName(), m_target); failed != 0)
-        return {false, fileErrorText(QFileDevice::RenameError, QString(), failed)};
-    m_file->setAutoRemove(false); // it has its final name now
+    // A temporary file keeps its handle until it goes, and Windows renames no open file:
+    // the object goes first, the file stays, and a failed rename removes it here.
+    const QString written = m_file->fileName();
+    m_file->setAutoRemove(false);
     m_file.reset();
+    if (const int failed = FileSystem::replace(written, m_target); failed != 0) {
+        QFile::remove(written);
+        return {false, fileErrorText(QFileDevice::RenameError, QString(), failed)};
+    }
     return {};
+}
+
+QString makeTemporaryBeside(const QString& target, QString& problem)
+{
+    QTemporaryFile file(target + QLatin1String(kTemporaryMarker) + QStringLiteral("XXXXXX"));
+    if (!file.open()) {
+        problem = fileErrorText(file.error(), file.errorString(), errno);
+        return {};
+    }
+    file.setAutoRemove(false);
+    return file.fileName(); // the object goes, and with it the handle
 }
 
 WriteOutcome writeFileSafely(const QString& path, const std::function<bool(QIODevice&)>& writer)
@@ -144,9 +160,9 @@ void removeStrayTemporaries(const QString& path)
 {
     const QFileInfo info(path);
     QDir dir = info.absoluteDir();
-    // A folder copy stopped between its two renames left the old folder aside: it comes back.
+    // A folder copy or a save stopped between its two renames left the old one aside: it comes back.
     const QString setAside = path + QLatin1String(kTemporaryMarker) + QStringLiteral("old");
-    if (!info.exists() && QFileInfo(setAside).isDir())
+    if (!info.exists() && QFileInfo::exists(setAside))
         dir.rename(setAside, path);
     // Only names this program gives its temporaries: a breeder's own copies
     // ("taubenstamm.dat.sicher") stay where they are.

@@ -44,6 +44,11 @@ private:
 // replaced only when every byte was written, flushed and synced.
 WriteOutcome writeFileSafely(const QString& path, const std::function<bool(QIODevice&)>& writer);
 
+// A new empty file beside `target` with a temporary name, closed (Windows
+// renames no open file), for a writer that opens it by name. Its path, or an
+// empty text with the German reason in `problem`.
+QString makeTemporaryBeside(const QString& target, QString& problem);
+
 // A German reason for a failed file operation, from Qt's error, its system text
 // and, where known, the errno of the failed call.
 QString fileErrorText(QFileDevice::FileError error, const QString& systemText, int errorNumber = 0);

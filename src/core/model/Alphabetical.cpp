@@ -15,10 +15,34 @@ const QCollator& alphabeticalCollator()
     return collator;
 }
 
+namespace {
+
+// Some systems make no sort keys (Wine's LCMapStringW); there texts are compared pair by pair.
+bool sortKeysWork()
+{
+    static const bool work = [] {
+        const QCollator& c = alphabeticalCollator();
+        const QString a = QStringLiteral("a");
+        const QString b = QStringLiteral("B");
+        return c.sortKey(a).compare(c.sortKey(b)) < 0 && c.sortKey(b).compare(c.sortKey(a)) > 0;
+    }();
+    return work;
+}
+
+} // namespace
+
 std::vector<qsizetype> alphabeticalPermutation(qsizetype count, const std::function<const QString&(qsizetype)>& textAt)
 {
-    // Sort keys make a long list (the whole stock) several times faster than compare().
     const QCollator& collator = alphabeticalCollator();
+    if (!sortKeysWork()) {
+        std::vector<qsizetype> order(static_cast<size_t>(count));
+        for (qsizetype i = 0; i < count; ++i)
+            order[size_t(i)] = i;
+        std::stable_sort(order.begin(), order.end(),
+                         [&](qsizetype a, qsizetype b) { return collator.compare(textAt(a), textAt(b)) < 0; });
+        return order;
+    }
+    // Sort keys make a long list (the whole stock) several times faster than compare().
     std::vector<std::pair<QCollatorSortKey, qsizetype>> keys;
     keys.reserve(size_t(count));
     for (qsizetype i = 0; i < count; ++i)

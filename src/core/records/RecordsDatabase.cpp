@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
 #include <sqlite3.h>
 
@@ -55,6 +54,12 @@ const char* const kMigrations[] = {
     )sql",
 };
 static_assert(std::size(kMigrations) == RecordsDatabase::kSchemaVersion);
+
+// SQLite takes file names in UTF-8 on every system (on Windows it converts them itself).
+QByteArray sqliteName(const QString& path)
+{
+    return QDir::toNativeSeparators(path).toUtf8();
+}
 
 QString isoDate(const QDate& date)
 {
@@ -206,7 +211,7 @@ RecordsDatabase::OpenResult RecordsDatabase::open(const QString& path, Access ac
         return {};
     }
     const int flags = access == Access::Owner ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READONLY;
-    const QByteArray file = QFile::encodeName(path);
+    const QByteArray file = sqliteName(path);
     QString problem;
     if (sqlite3_open_v2(file.constData(), &m_db, flags, nullptr) != SQLITE_OK) {
         problem = QString::fromUtf8(sqlite3_errmsg(m_db));
@@ -559,14 +564,12 @@ QString RecordsDatabase::copyTo(const QString& path) const
     if (!m_db)
         return failure(what);
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QTemporaryFile aside(path + QLatin1String(kTemporaryMarker) + QStringLiteral("XXXXXX"));
-    if (!aside.open())
-        return QStringLiteral("%1 konnte nicht angelegt werden: %2")
-            .arg(what, fileErrorText(aside.error(), aside.errorString()));
-    aside.close();
-    sqlite3* copy = nullptr;
-    const QByteArray file = QFile::encodeName(aside.fileName());
     QString problem;
+    const QString aside = makeTemporaryBeside(path, problem);
+    if (aside.isEmpty())
+        return QStringLiteral("%1 konnte nicht angelegt werden: %2").arg(what, problem);
+    sqlite3* copy = nullptr;
+    const QByteArray file = sqliteName(aside);
     if (sqlite3_open_v2(file.constData(), &copy, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
         exec(copy, "PRAGMA synchronous = FULL");
         sqlite3_backup* backup = sqlite3_backup_init(copy, "main", m_db, "main");
@@ -578,12 +581,15 @@ QString RecordsDatabase::copyTo(const QString& path) const
     }
     if (sqlite3_close(copy) != SQLITE_OK && problem.isEmpty())
         problem = QStringLiteral("die Datei ließ sich nicht schließen");
-    if (!problem.isEmpty())
+    if (!problem.isEmpty()) {
+        QFile::remove(aside);
         return QStringLiteral("%1 konnte nicht geschrieben werden: %2").arg(what, problem);
-    if (const int failed = FileSystem::replace(aside.fileName(), path); failed != 0)
+    }
+    if (const int failed = FileSystem::replace(aside, path); failed != 0) {
+        QFile::remove(aside);
         return QStringLiteral("%1 konnte nicht geschrieben werden: %2")
             .arg(what, fileErrorText(QFileDevice::RenameError, QString(), failed));
-    aside.setAutoRemove(false);
+    }
     return {};
 }
 
@@ -591,7 +597,7 @@ QString RecordsDatabase::checkCopy(const QString& path)
 {
     sqlite3* copy = nullptr;
     QString problem;
-    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &copy, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(sqliteName(path).constData(), &copy, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
         problem = QString::fromUtf8(sqlite3_errmsg(copy));
     } else {
         bool readable = false;
@@ -618,7 +624,7 @@ QString RecordsDatabase::replaceFrom(const QString& path)
         return failure(what);
     sqlite3* copy = nullptr;
     QString problem;
-    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &copy, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+    if (sqlite3_open_v2(sqliteName(path).constData(), &copy, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
         // One step copies every page within one transaction of this database.
         sqlite3_backup* backup = sqlite3_backup_init(m_db, "main", copy, "main");
         if (!backup || sqlite3_backup_step(backup, -1) != SQLITE_DONE)
