@@ -1,0 +1,83 @@
+; The setup program of Avelor for Windows, made by scripts/build-windows:
+;   makensis -DVERSION=3.39 -DSTAGE=<folder with the program> -DOUTFILE=<setup.exe> -DICON=<avelor.ico> avelor.nsi
+; Installs into Program Files with a start-menu entry and an uninstaller. The
+; breeder's data lie in the application-data folder and are never touched here.
+Unicode true
+SetCompressor /SOLID lzma
+
+!include "MUI2.nsh"
+!include "x64.nsh"
+
+!define PRODUCT "Avelor Abstammungsnachweis"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Avelor"
+
+Name "${PRODUCT} ${VERSION}"
+OutFile "${OUTFILE}"
+InstallDir "$PROGRAMFILES64\Avelor"
+InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
+RequestExecutionLevel admin
+BrandingText "${PRODUCT} ${VERSION}"
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_ABORTWARNING
+!define MUI_FINISHPAGE_RUN "$INSTDIR\avelor.exe"
+!define MUI_FINISHPAGE_RUN_TEXT "${PRODUCT} starten"
+!insertmacro MUI_PAGE_WELCOME
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "German"
+
+Function .onInit
+    ${IfNot} ${RunningX64}
+        MessageBox MB_ICONSTOP "Avelor braucht ein 64-Bit-Windows."
+        Abort
+    ${EndIf}
+    SetRegView 64
+FunctionEnd
+
+Function un.onInit
+    SetRegView 64
+FunctionEnd
+
+Section "Avelor"
+    SetOutPath "$INSTDIR"
+    File /r "${STAGE}\*.*"
+    WriteUninstaller "$INSTDIR\Deinstallieren.exe"
+
+    CreateDirectory "$SMPROGRAMS\Avelor"
+    CreateShortcut "$SMPROGRAMS\Avelor\${PRODUCT}.lnk" "$INSTDIR\avelor.exe"
+    CreateShortcut "$SMPROGRAMS\Avelor\Avelor deinstallieren.lnk" "$INSTDIR\Deinstallieren.exe"
+
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\avelor.exe"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Deinstallieren.exe"'
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Deinstallieren.exe" /S'
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+SectionEnd
+
+; Only what the setup put there goes: a folder the breeder chose that holds other files keeps them.
+Section "Uninstall"
+    Delete "$SMPROGRAMS\Avelor\${PRODUCT}.lnk"
+    Delete "$SMPROGRAMS\Avelor\Avelor deinstallieren.lnk"
+    RMDir "$SMPROGRAMS\Avelor"
+
+    Delete "$INSTDIR\avelor.exe"
+    Delete "$INSTDIR\avelor-export.exe"
+    Delete "$INSTDIR\*.dll"
+    Delete "$INSTDIR\qt.conf"
+    Delete "$INSTDIR\LIZENZ.txt"
+    RMDir /r "$INSTDIR\plugins"
+    RMDir /r "$INSTDIR\translations"
+    RMDir /r "$INSTDIR\fonts"
+    Delete "$INSTDIR\Deinstallieren.exe"
+    RMDir "$INSTDIR"
+
+    DeleteRegKey HKLM "${UNINSTALL_KEY}"
+SectionEnd
