@@ -2,7 +2,8 @@
 ;   makensis -DVERSION=3.39 -DSTAGE=<folder with the program> -DOUTFILE=<setup.exe> -DICON=<avelor.ico> avelor.nsi
 ; Installs into Program Files with a start-menu entry and an uninstaller. The
 ; breeder's data lie in the application-data folder and are never touched here.
-Unicode true
+; A 64-bit setup program for a 64-bit program (it runs where Wine has no 32-bit part either).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 
 !include "MUI2.nsh"
@@ -44,6 +45,7 @@ Function un.onInit
 FunctionEnd
 
 Section "Avelor"
+    SetShellVarContext all ; the start-menu entry for every user, as the program is
     SetOutPath "$INSTDIR"
     File /r "${STAGE}\*.*"
     WriteUninstaller "$INSTDIR\Deinstallieren.exe"
@@ -64,6 +66,7 @@ SectionEnd
 
 ; Only what the setup put there goes: a folder the breeder chose that holds other files keeps them.
 Section "Uninstall"
+    SetShellVarContext all
     Delete "$SMPROGRAMS\Avelor\${PRODUCT}.lnk"
     Delete "$SMPROGRAMS\Avelor\Avelor deinstallieren.lnk"
     RMDir "$SMPROGRAMS\Avelor"
