@@ -1,4 +1,5 @@
 // The rules behind the stock dialogs, tested without widgets.
+#include "core/model/Alphabetical.h"
 #include "core/model/TextRules.h"
 #include "core/pictures/PictureFit.h"
 #include "core/stock/AnimalDeletion.h"
@@ -11,6 +12,8 @@
 
 #include "support/SampleAnimals.h"
 
+#include <QCollator>
+#include <QRandomGenerator>
 #include <QTest>
 
 namespace {
@@ -93,6 +96,35 @@ private slots:
         QVERIFY(!breeds.contains(QStringLiteral("Lizard")));
         for (const Animal& a : t)
             QCOMPARE(a.listedMark, quint8(a.ringNumber == QLatin1String("f") ? 0 : 1));
+    }
+
+    // The quick order of plain rings says what the German collator says, pair for pair,
+    // and a list that holds other characters goes to the collator as a whole.
+    void plainRingsSortAsTheCollatorSortsThem()
+    {
+        const QString alphabet = QStringLiteral("aAbBzZ0189 -./");
+        QRandomGenerator random(42);
+        auto text = [&] {
+            QString t;
+            for (int n = int(random.bounded(7)); n > 0; --n)
+                t += alphabet[int(random.bounded(alphabet.size()))];
+            return t;
+        };
+        const QCollator& collator = alphabeticalCollator();
+        for (int i = 0; i < 20000; ++i) {
+            const QString a = text();
+            const QString b = text();
+            const int expected = collator.compare(a, b);
+            QVERIFY2(comparePlainly(a, b)
+                         == (expected < 0       ? -1
+                                 : expected > 0 ? 1
+                                                : 0),
+                     qPrintable(QStringLiteral("„%1“ / „%2“").arg(a, b)));
+        }
+        QCOMPARE(comparePlainly(QStringLiteral("Ä-1"), QStringLiteral("A-1")), 2);
+        QStringList mixed = {"b-2", "Ä-1", "A-1", "B-2", "ä-0"};
+        sortAlphabetically(mixed);
+        QCOMPARE(mixed, (QStringList {"ä-0", "A-1", "Ä-1", "b-2", "B-2"}));
     }
 
     void pedigreeCandidatesLeaveOutSoldAndDeleted()

@@ -3,15 +3,86 @@
 #include <QCollator>
 
 #include <algorithm>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <thread>
 #include <vector>
+
+namespace {
+
+QCollator germanCollator()
+{
+    QCollator c(QLocale(QLocale::German, QLocale::Germany));
+    c.setCaseSensitivity(Qt::CaseInsensitive);
+    return c;
+}
+
+// Ring numbers are mostly plain ASCII. For texts of letters, digits, space,
+// '-', '.' and '/' only, the German collation with case ignored orders them
+// by these weights, one per character, a shorter text before a longer one
+// that begins with it; texts equal so are equal to the collator too (a test
+// checks this against the collator). Any other character: no key.
+std::optional<std::string> plainKey(const QString& text)
+{
+    std::string key;
+    key.reserve(size_t(text.size()));
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u >= 'a' && u <= 'z')
+            key.push_back(char(20 + u - 'a'));
+        else if (u >= 'A' && u <= 'Z')
+            key.push_back(char(20 + u - 'A'));
+        else if (u >= '0' && u <= '9')
+            key.push_back(char(10 + u - '0'));
+        else if (u == ' ')
+            key.push_back(1);
+        else if (u == '-')
+            key.push_back(2);
+        else if (u == '.')
+            key.push_back(3);
+        else if (u == '/')
+            key.push_back(4);
+        else
+            return std::nullopt;
+    }
+    return key;
+}
+
+// The whole list by plain keys, or nothing when a text has none.
+std::optional<std::vector<qsizetype>> plainOrder(qsizetype count,
+                                                 const std::function<const QString&(qsizetype)>& textAt)
+{
+    std::vector<std::pair<std::string, qsizetype>> keys;
+    keys.reserve(size_t(count));
+    for (qsizetype i = 0; i < count; ++i) {
+        std::optional<std::string> key = plainKey(textAt(i));
+        if (!key)
+            return std::nullopt;
+        keys.emplace_back(std::move(*key), i);
+    }
+    std::stable_sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<qsizetype> order;
+    order.reserve(keys.size());
+    for (const auto& key : keys)
+        order.push_back(key.second);
+    return order;
+}
+
+} // namespace
+
+int comparePlainly(const QString& a, const QString& b)
+{
+    const std::optional<std::string> ka = plainKey(a);
+    const std::optional<std::string> kb = plainKey(b);
+    if (!ka || !kb)
+        return 2;
+    return ka->compare(*kb) < 0 ? -1 : ka->compare(*kb) > 0 ? 1 : 0;
+}
 
 const QCollator& alphabeticalCollator()
 {
-    static const QCollator collator = [] {
-        QCollator c(QLocale(QLocale::German, QLocale::Germany));
-        c.setCaseSensitivity(Qt::CaseInsensitive);
-        return c;
-    }();
+    static const QCollator collator = germanCollator();
     return collator;
 }
 
@@ -33,6 +104,8 @@ bool sortKeysWork()
 
 std::vector<qsizetype> alphabeticalPermutation(qsizetype count, const std::function<const QString&(qsizetype)>& textAt)
 {
+    if (std::optional<std::vector<qsizetype>> plain = plainOrder(count, textAt))
+        return std::move(*plain);
     const QCollator& collator = alphabeticalCollator();
     if (!sortKeysWork()) {
         std::vector<qsizetype> order(static_cast<size_t>(count));
@@ -43,10 +116,26 @@ std::vector<qsizetype> alphabeticalPermutation(qsizetype count, const std::funct
         return order;
     }
     // Sort keys make a long list (the whole stock) several times faster than compare().
+    // A long list gets them from two threads, each with a collator of its own.
     std::vector<std::pair<QCollatorSortKey, qsizetype>> keys;
     keys.reserve(size_t(count));
-    for (qsizetype i = 0; i < count; ++i)
+    const qsizetype half = count >= 50000 ? count / 2 : count;
+    std::vector<std::pair<QCollatorSortKey, qsizetype>> secondHalf;
+    std::thread helper;
+    if (half < count) {
+        secondHalf.reserve(size_t(count - half));
+        helper = std::thread([&] {
+            const QCollator own = germanCollator(); // copies would share one ICU collator
+            for (qsizetype i = half; i < count; ++i)
+                secondHalf.emplace_back(own.sortKey(textAt(i)), i);
+        });
+    }
+    for (qsizetype i = 0; i < half; ++i)
         keys.emplace_back(collator.sortKey(textAt(i)), i);
+    if (helper.joinable()) {
+        helper.join();
+        std::move(secondHalf.begin(), secondHalf.end(), std::back_inserter(keys));
+    }
     std::stable_sort(keys.begin(), keys.end(),
                      [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
     std::vector<qsizetype> order;

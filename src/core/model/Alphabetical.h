@@ -13,5 +13,10 @@ const QCollator& alphabeticalCollator();
 // Sorts by that order; texts equal but for case keep their order among themselves.
 void sortAlphabetically(QStringList& texts);
 
+// The quick path of that order for plain ASCII texts (letters, digits, space,
+// '-', '.', '/'): -1, 0 or 1 as the collator would say, 2 when a text has any
+// other character. Exposed so that tests hold it against the collator.
+int comparePlainly(const QString& a, const QString& b);
+
 // The positions 0 to count-1 in the alphabetical order of textAt(position).
 std::vector<qsizetype> alphabeticalPermutation(qsizetype count, const std::function<const QString&(qsizetype)>& textAt);
