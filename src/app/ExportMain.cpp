@@ -1,9 +1,12 @@
 #include "app/ExportTool.h"
 
+#include "core/stock/StockDocument.h"
+
 #include <QGuiApplication>
 #include <QTextStream>
 
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char** argv)
 {
@@ -13,5 +16,11 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return runExport(app.arguments().mid(1), out, err);
+    std::unique_ptr<StockDocument> stock;
+    const int code = runExport(app.arguments().mid(1), out, err, stock);
+    // Everything is written (files safely, and closed); the system frees the memory at once.
+    out.flush();
+    err.flush();
+    std::fflush(nullptr);
+    std::_Exit(code);
 }

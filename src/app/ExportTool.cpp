@@ -107,6 +107,12 @@ QString parse(const QStringList& arguments, ExportRequest& request, ExportComman
 
 int runExport(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
+    std::unique_ptr<StockDocument> stock;
+    return runExport(arguments, out, err, stock);
+}
+
+int runExport(const QStringList& arguments, QTextStream& out, QTextStream& err, std::unique_ptr<StockDocument>& keep)
+{
     if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
         out << kUsage;
         return Done;
@@ -149,7 +155,7 @@ int runExport(const QStringList& arguments, QTextStream& out, QTextStream& err)
     if (const auto opened = records->open(folder + DataSetNames::RecordsFile, RecordsDatabase::Access::ReadOnly);
         !opened.message.isEmpty())
         err << opened.message << '\n';
-    StockDocument stock(std::move(db), std::move(files), std::move(records));
-    ExportRun run(request, stock, out, err);
+    keep = std::make_unique<StockDocument>(std::move(db), std::move(files), std::move(records));
+    ExportRun run(request, *keep, out, err);
     return command.run(run);
 }

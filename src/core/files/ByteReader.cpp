@@ -64,7 +64,13 @@ bool ByteReader::readDouble(double& value)
     return true;
 }
 
-bool ByteReader::readBoundedText(QString& text, int maxLength)
+bool ByteReader::skip(qsizetype n)
+{
+    const char* at = nullptr;
+    return take(n, at);
+}
+
+bool ByteReader::readBoundedText(QString& text, int maxLength, TextCache* cache)
 {
     const char* at = nullptr;
     if (!take(1 + maxLength, at))
@@ -75,7 +81,18 @@ bool ByteReader::readBoundedText(QString& text, int maxLength)
         fail(QStringLiteral("Textlänge %1 über dem Höchstwert %2").arg(length).arg(maxLength));
         return false;
     }
+    if (!cache) {
+        text = Windows1252::decode(at + 1, length);
+        return true;
+    }
+    const std::string_view bytes(at + 1, size_t(length));
+    if (const auto it = cache->find(bytes); it != cache->end()) {
+        text = it->second;
+        return true;
+    }
     text = Windows1252::decode(at + 1, length);
+    if (cache->size() < kTextCacheLimit) // texts that hardly repeat would only fill it
+        cache->emplace(bytes, text);
     return true;
 }
 

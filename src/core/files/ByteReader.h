@@ -3,6 +3,14 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <string_view>
+#include <unordered_map>
+
+// Texts read before, by their bytes: a text that repeats (a breeder, a colour)
+// is kept once and shared.
+using TextCache = std::unordered_map<std::string_view, QString>;
+inline constexpr size_t kTextCacheLimit = 65536;
+
 // Little-endian reader over a file image that never reads past its end.
 // The first failure sticks: every later read fails too, and problem() says
 // where and why, in German, for the message to the user.
@@ -21,7 +29,9 @@ public:
     bool readU8(quint8& value);
     bool readDouble(double& value);
     // A length byte and a buffer of maxLength bytes; a length above maxLength fails.
-    bool readBoundedText(QString& text, int maxLength);
+    bool readBoundedText(QString& text, int maxLength, TextCache* cache = nullptr);
+    // Passes over n bytes.
+    bool skip(qsizetype n);
     // A 4-byte character count and that many bytes.
     bool readCountedText(QString& text);
     // A count of items of at least minItemSize bytes each: a negative count or

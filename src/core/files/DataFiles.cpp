@@ -11,7 +11,10 @@
 #include <QDir>
 #include <QFile>
 
+#include <QThread>
+
 #include <mutex>
+#include <thread>
 
 namespace {
 
@@ -229,13 +232,21 @@ DataFiles::SaveResult DataFiles::save(const Database& db, quint64 generation) co
                                + QStringLiteral(" konnte nicht gespeichert werden: ") + reason
                                + QStringLiteral("\n\nDie bisherige Datei ist unverändert geblieben.")};
     };
+    // The two files are written side by side, the pairs on a helper thread.
     PendingFile stock(stockPath());
-    if (const WriteOutcome written = stock.write([&db](QIODevice& d) { return StockFile::write(d, db); }); !written.ok)
-        return failed(stockPath(), written.reason);
     PendingFile pairs(pairPath());
-    if (const WriteOutcome written = pairs.write([&db](QIODevice& d) { return PairFile::write(d, db.pairs); });
-        !written.ok)
-        return failed(pairPath(), written.reason);
+    WriteOutcome pairsWritten;
+    QThread* const saver = QThread::currentThread();
+    std::thread pairWriter([&] {
+        pairsWritten = pairs.write([&db](QIODevice& d) { return PairFile::write(d, db.pairs); });
+        pairs.handTo(saver);
+    });
+    const WriteOutcome stockWritten = stock.write([&db](QIODevice& d) { return StockFile::write(d, db); });
+    pairWriter.join();
+    if (!stockWritten.ok)
+        return failed(stockPath(), stockWritten.reason);
+    if (!pairsWritten.ok)
+        return failed(pairPath(), pairsWritten.reason);
 
     // Both files are complete: they replace the old ones together, while no reader looks. The
     // old stock file waits aside until the pair file is in place too (on Windows a file held

@@ -8,7 +8,8 @@
 class FieldReader
 {
 public:
-    explicit FieldReader(ByteReader& reader) : m_r(reader) { }
+    // With a cache, the texts of an animal's repeating fields (breeder, colour, markings, breed) are shared.
+    explicit FieldReader(ByteReader& reader, TextCache* cache = nullptr) : m_r(reader), m_cache(cache) { }
 
     void int32(qint32& value) { m_r.readI32(value); }
     void uint32(quint32& value) { m_r.readU32(value); }
@@ -20,7 +21,10 @@ public:
         if (m_r.readI32(raw))
             value = static_cast<E>(raw);
     }
-    void boundedText(QString& text, int maxLength) { m_r.readBoundedText(text, maxLength); }
+    void boundedText(QString& text, int maxLength)
+    {
+        m_r.readBoundedText(text, maxLength, maxLength == kAnimalTextLength ? m_cache : nullptr);
+    }
     void countedText(QString& text)
     {
         m_textsReached = m_textsReached || m_r.ok();
@@ -45,5 +49,6 @@ public:
 
 private:
     ByteReader& m_r;
+    TextCache* m_cache;
     bool m_textsReached = false;
 };

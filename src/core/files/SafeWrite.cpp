@@ -121,6 +121,12 @@ WriteOutcome PendingFile::write(const std::function<bool(QIODevice&)>& writer)
     return {};
 }
 
+void PendingFile::handTo(QThread* thread)
+{
+    if (m_file)
+        m_file->moveToThread(thread);
+}
+
 WriteOutcome PendingFile::commit()
 {
     if (!m_file)

@@ -8,6 +8,7 @@
 
 class QIODevice;
 class QTemporaryFile;
+class QThread;
 
 struct WriteOutcome
 {
@@ -34,6 +35,8 @@ public:
     WriteOutcome write(const std::function<bool(QIODevice&)>& writer);
     // Puts the written file in the old one's place.
     WriteOutcome commit();
+    // Written on a helper thread, the file is handed to the thread that commits it.
+    void handTo(QThread* thread);
 
 private:
     QString m_target;

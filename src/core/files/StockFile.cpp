@@ -3,6 +3,80 @@
 #include "core/files/FieldReader.h"
 #include "core/files/FieldWriter.h"
 
+#include <QtEndian>
+
+#include <algorithm>
+#include <thread>
+
+namespace {
+
+// Below this many animals one thread reads them as fast.
+constexpr qint32 kParallelFrom = 20000;
+
+// Where each animal record starts, found without decoding it: a fixed part,
+// then two counted texts. Empty when the bytes do not hold `count` whole
+// records; the careful reading then finds and reports what is wrong.
+std::vector<qsizetype> recordStarts(QByteArrayView bytes, qsizetype pos, qint32 count)
+{
+    const qsizetype fixed = minimumSize<Animal>() - 8; // without the two counts
+    std::vector<qsizetype> starts;
+    starts.reserve(size_t(count) + 1);
+    for (qint32 i = 0; i < count; ++i) {
+        starts.push_back(pos);
+        pos += fixed;
+        for (int text = 0; text < 2; ++text) {
+            if (pos > bytes.size() - 4)
+                return {};
+            const qint32 n = qFromLittleEndian<qint32>(bytes.data() + pos);
+            pos += 4;
+            if (n < 0 || n > bytes.size() - pos)
+                return {};
+            pos += n;
+        }
+    }
+    starts.push_back(pos);
+    return starts;
+}
+
+// Decodes the animals [first, last); false when a field is off.
+bool decodeAnimals(QByteArrayView bytes, const std::vector<qsizetype>& starts, size_t first, size_t last,
+                   AnimalTable& animals)
+{
+    ByteReader r(bytes.data() + starts[first], starts[last] - starts[first]);
+    TextCache shared;
+    for (size_t i = first; i < last && r.ok(); ++i) {
+        FieldReader fields(r, &shared);
+        visitFields(fields, animals[i]);
+    }
+    return r.ok();
+}
+
+// Large stocks are decoded by several threads, each a part of the records.
+// False (and nothing read) when a record is off: the careful reading follows.
+bool readAnimalsInParallel(QByteArrayView bytes, ByteReader& r, qint32 count, AnimalTable& animals)
+{
+    const std::vector<qsizetype> starts = recordStarts(bytes, r.position(), count);
+    if (starts.empty())
+        return false;
+    animals.resize(size_t(count));
+    const size_t parts = std::clamp<size_t>(std::thread::hardware_concurrency(), 1, 8);
+    std::vector<char> fine(parts, 0);
+    std::vector<std::thread> helpers;
+    for (size_t p = 1; p < parts; ++p)
+        helpers.emplace_back(
+            [&, p] { fine[p] = decodeAnimals(bytes, starts, count * p / parts, count * (p + 1) / parts, animals); });
+    fine[0] = decodeAnimals(bytes, starts, 0, count / parts, animals);
+    for (std::thread& helper : helpers)
+        helper.join();
+    if (std::find(fine.begin(), fine.end(), 0) != fine.end()) {
+        animals.clear();
+        return false;
+    }
+    return r.skip(starts.back() - r.position());
+}
+
+} // namespace
+
 namespace StockFile {
 
 qsizetype minimumAnimalSize()
@@ -27,12 +101,13 @@ ReadResult read(QByteArrayView bytes, Database& db)
         if (count < 0)
             r.fail(QStringLiteral("negative Anzahl %1").arg(count));
     }
-    if (r.ok()) {
+    if (r.ok() && !(count >= kParallelFrom && readAnimalsInParallel(bytes, r, count, db.animals))) {
         // Never trust the count for the allocation: the bytes left bound it.
         db.animals.reserve(static_cast<size_t>(qMin<qsizetype>(count, r.remaining() / minimumAnimalSize())));
+        TextCache shared;
         for (qint32 i = 0; i < count && r.ok(); ++i) {
             Animal animal;
-            FieldReader fields(r);
+            FieldReader fields(r, &shared);
             visitFields(fields, animal);
             // An animal whose remarks are cut off is kept with what could be read.
             if (fields.textsReached())
