@@ -156,7 +156,8 @@ void dataCheck(benchmark::State& state)
 {
     const StockDocument& stock = generatedDocument();
     for (auto _ : state)
-        benchmark::DoNotOptimize(checkData({stock.data(), stock.ringIndex(), QStringLiteral("/nonexistent/"), {}, {}}));
+        benchmark::DoNotOptimize(
+            checkData({stock.data(), stock.ringIndex(), QStringLiteral("/nonexistent/"), {}, {}, {}}));
 }
 
 } // namespace

@@ -58,6 +58,23 @@ void fillPedigreeAfterAChange(benchmark::State& state)
     }
 }
 
+// After a new animal the ring index is made anew; a change of fields keeps it (above).
+void fillPedigreeAfterANewAnimal(benchmark::State& state)
+{
+    PedigreeReport report;
+    const QString subject = youngest().ringNumber; // before any animal is added after it
+    int added = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Animal a;
+        a.ringNumber = QStringLiteral("NEU-%1").arg(++added);
+        a.active = 1;
+        stock().appendAnimals({a});
+        state.ResumeTiming();
+        report.fill(stock(), subject, {});
+    }
+}
+
 void resolveByScan(benchmark::State& state)
 {
     const AnimalTable& animals = stock().animals();
@@ -117,6 +134,7 @@ void stockListHtml(benchmark::State& state)
 
 BENCHMARK(fillPedigree)->Unit(benchmark::kMillisecond);
 BENCHMARK(fillPedigreeAfterAChange)->Unit(benchmark::kMillisecond);
+BENCHMARK(fillPedigreeAfterANewAnimal)->Unit(benchmark::kMillisecond);
 BENCHMARK(resolveByScan)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(certificateToPdf)->Unit(benchmark::kMillisecond);
 BENCHMARK(stockListBuild)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

@@ -261,8 +261,13 @@ private slots:
         QCOMPARE(m_stock->descendants().find(QStringLiteral("DAD")).generations[0], QStringList {"KID"});
         QCOMPARE(m_stock->lastActive(QStringLiteral("KID"))->fatherRing, QStringLiteral("DAD"));
 
-        m_stock->appendAnimals({child("KID2", "DAD")});
+        m_stock->ringIndex(); // made now: appended animals are taken into it
+        m_stock->appendAnimals({child("KID2", "DAD"), child("KID", "")});
         QCOMPARE(m_stock->descendants().find(QStringLiteral("DAD")).generations[0], (QStringList {"KID", "KID2"}));
+        QCOMPARE(m_stock->ringIndex().lastWith(QStringLiteral("KID")), qsizetype(m_stock->animals().size() - 1));
+        QCOMPARE(m_stock->lastActive(QStringLiteral("KID"))->fatherRing, QString()); // the newest record wins
+        QVERIFY(m_stock->deleteAnimal(QStringLiteral("KID")).isEmpty()); // both records with the ring go
+        m_stock->appendAnimals({child("KID", "DAD")});
         m_stock->setParents(QStringLiteral("KID"), QString(), QString());
         QCOMPARE(m_stock->descendants().find(QStringLiteral("DAD")).generations[0], QStringList {"KID2"});
 

@@ -1,24 +1,10 @@
 #include "core/stock/DescendantsFinder.h"
 
+#include "core/stock/RingHash.h"
+
 #include <QHash>
 
 #include <vector>
-
-namespace {
-
-// FNV-1a over the ring's characters: ring numbers are short, and this is
-// several times cheaper than the general string hash.
-quint32 ringHash(const QString& ring)
-{
-    quint32 h = 2166136261u;
-    for (const QChar c : ring) {
-        h ^= c.unicode();
-        h *= 16777619u;
-    }
-    return h ^ (h >> 15);
-}
-
-} // namespace
 
 // Parent ring -> the records linking to it, in table order; a record whose
 // father and mother are both that ring stands there twice. Links are bucketed

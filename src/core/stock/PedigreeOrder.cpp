@@ -82,8 +82,8 @@ PedigreeOrder orderParentsFirst(const AnimalTable& animals, const RingIndex& ind
                 stack.pop_back();
                 place.set(animal, qsizetype(order.animals.size()));
                 order.animals.push_back(animal);
-                order.parents.push_back({links.father < 0 ? -1 : place.get(links.father),
-                                         links.mother < 0 ? -1 : place.get(links.mother)});
+                order.parents.push_back(
+                    {links.father < 0 ? -1 : place.get(links.father), links.mother < 0 ? -1 : place.get(links.mother)});
                 continue;
             }
             const int which = visit.next++;

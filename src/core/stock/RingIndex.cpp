@@ -1,12 +1,64 @@
 #include "core/stock/RingIndex.h"
 
-RingIndex::RingIndex(const AnimalTable& animals)
+#include "core/stock/RingHash.h"
+
+RingIndex::RingIndex(const AnimalTable& animals) : m_animals(animals)
 {
-    m_entries.reserve(qsizetype(animals.size()));
-    for (size_t i = 0; i < animals.size(); ++i) {
-        Entry& entry = m_entries[animals[i].ringNumber];
-        entry.last = qsizetype(i);
-        if (animals[i].isActive())
-            entry.lastActive = qsizetype(i);
+    size_t capacity = 16;
+    while (capacity < animals.size() * 2)
+        capacity *= 2;
+    m_slots.resize(capacity);
+    m_mask = quint32(capacity - 1);
+    for (size_t i = 0; i < animals.size(); ++i)
+        insert(i);
+}
+
+void RingIndex::insert(size_t position)
+{
+    const QString& ring = m_animals[position].ringNumber;
+    const quint32 hash = ringHash(ring);
+    for (quint32 s = hash & m_mask;; s = (s + 1) & m_mask) {
+        Slot& slot = m_slots[s];
+        if (slot.last < 0 || (slot.hash == hash && m_animals[size_t(slot.last)].ringNumber == ring)) {
+            m_used += slot.last < 0;
+            slot.hash = hash;
+            slot.last = qint32(position);
+            if (m_animals[position].isActive())
+                slot.lastActive = qint32(position);
+            return;
+        }
     }
+}
+
+bool RingIndex::addAppended(size_t first)
+{
+    if (m_animals.size() * 2 > m_slots.size())
+        return false; // past half full the probes grow long
+    for (size_t i = first; i < m_animals.size(); ++i)
+        insert(i);
+    return true;
+}
+
+const RingIndex::Slot* RingIndex::find(const QString& ring) const
+{
+    const quint32 hash = ringHash(ring);
+    for (quint32 s = hash & m_mask;; s = (s + 1) & m_mask) {
+        const Slot& slot = m_slots[s];
+        if (slot.last < 0)
+            return nullptr;
+        if (slot.hash == hash && m_animals[size_t(slot.last)].ringNumber == ring)
+            return &slot;
+    }
+}
+
+qsizetype RingIndex::lastWith(const QString& ring) const
+{
+    const Slot* slot = find(ring);
+    return slot ? slot->last : -1;
+}
+
+qsizetype RingIndex::lastActiveWith(const QString& ring) const
+{
+    const Slot* slot = find(ring);
+    return slot ? slot->lastActive : -1;
 }

@@ -2,26 +2,37 @@
 
 #include "core/model/Animal.h"
 
-#include <QHash>
+#include <vector>
 
 // Ring number -> the last record in table order that has it (deleted records
-// included), and the last active one. Built once for a table; the stock
-// document drops it whenever the table changes.
+// included), and the last active one. Built once for a table in one pass (an
+// open-addressing table of positions, no allocation per ring); the stock
+// document drops it whenever the table changes. The table must outlive it.
 class RingIndex
 {
 public:
     explicit RingIndex(const AnimalTable& animals);
 
     // Position of the last record with exactly this ring, or -1.
-    qsizetype lastWith(const QString& ring) const { return m_entries.value(ring).last; }
+    qsizetype lastWith(const QString& ring) const;
     // Position of the last active record with exactly this ring, or -1.
-    qsizetype lastActiveWith(const QString& ring) const { return m_entries.value(ring).lastActive; }
+    qsizetype lastActiveWith(const QString& ring) const;
+    // Takes in records appended to the table since, from `first` on. False
+    // when the table would grow too full: the index must then be made anew.
+    bool addAppended(size_t first);
 
 private:
-    struct Entry
+    struct Slot
     {
-        qsizetype last = -1;
-        qsizetype lastActive = -1;
+        quint32 hash = 0;
+        qint32 last = -1; // -1: an empty slot
+        qint32 lastActive = -1;
     };
-    QHash<QString, Entry> m_entries;
+    const Slot* find(const QString& ring) const;
+    void insert(size_t position);
+
+    const AnimalTable& m_animals;
+    std::vector<Slot> m_slots;
+    quint32 m_mask = 0;
+    size_t m_used = 0;
 };

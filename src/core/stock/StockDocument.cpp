@@ -22,16 +22,24 @@ StockDocument::StockDocument(Database db, DataFiles files, std::unique_ptr<Recor
 
 StockDocument::~StockDocument() = default;
 
-void StockDocument::notify(Changes what)
+void StockDocument::notify(Changes what, int kept)
 {
     ++m_generation;
-    if (what & (Animals | AnimalOrder)) {
+    const bool animals = what & (Animals | AnimalOrder);
+    if ((what & AnimalOrder) || (animals && !(kept & KeepRingIndex)))
         m_ringIndex.reset();
+    if ((what & AnimalOrder) || (animals && kept != KeepAll)) {
         m_alphabetical.reset();
+        m_descendants.reset();
     }
-    if (what & (Animals | AnimalOrder | ParentLinks))
+    if (what & ParentLinks)
         m_descendants.reset();
     emit changed(what);
+}
+
+int StockDocument::keepRingIndexAfterAppending(size_t first)
+{
+    return m_ringIndex && m_ringIndex->addAppended(first) ? KeepRingIndex : KeepNone;
 }
 
 const RingIndex& StockDocument::ringIndex() const
@@ -81,9 +89,10 @@ void StockDocument::appendAnimals(AnimalTable animals)
 {
     if (animals.empty())
         return;
+    const size_t first = m_db.animals.size();
     m_db.animals.reserve(m_db.animals.size() + animals.size());
     std::move(animals.begin(), animals.end(), std::back_inserter(m_db.animals));
-    notify(Animals);
+    notify(Animals, keepRingIndexAfterAppending(first));
 }
 
 QString StockDocument::enterAnimal(Animal animal, const QString& picturePath)
@@ -91,7 +100,8 @@ QString StockDocument::enterAnimal(Animal animal, const QString& picturePath)
     const QString ring = animal.ringNumber;
     m_db.animals.push_back(std::move(animal));
     const QString failure = picturePath.isEmpty() ? QString() : m_pictures.copyIn(picturePath, ring);
-    notify(picturePath.isEmpty() || !failure.isEmpty() ? Changes(Animals) : Animals | Pictures);
+    notify(picturePath.isEmpty() || !failure.isEmpty() ? Changes(Animals) : Animals | Pictures,
+           keepRingIndexAfterAppending(m_db.animals.size() - 1));
     return failure;
 }
 
@@ -156,8 +166,9 @@ AnimalEditResult StockDocument::changeAnimal(const QString& selectedRing, const 
             what |= ParentLinks | Pairs;
         }
     }
+    // Fields changed in place under the same ring leave every index as it was.
     if (what)
-        notify(what);
+        notify(what, newRing == selectedRing ? KeepAll : KeepNone);
     return result;
 }
 

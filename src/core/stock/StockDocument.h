@@ -130,7 +130,16 @@ signals:
     void changed(StockDocument::Changes what);
 
 private:
-    void notify(Changes what);
+    // Which indexes a change of the animals leaves valid.
+    enum KeptIndexes
+    {
+        KeepNone = 0,
+        KeepRingIndex = 0x1, // brought up to date by the change itself
+        KeepAll = 0x7, // no ring, active mark, parent link or position changed
+    };
+    void notify(Changes what, int kept = KeepNone);
+    // The animals from `first` on were appended: the ring index takes them in.
+    int keepRingIndexAfterAppending(size_t first);
     BreedingPair& pairAt(int pair);
     Clutch& clutchAt(int pair, int clutch);
 
