@@ -58,8 +58,20 @@ qsizetype encodeInto(const QString& text, char* out, qsizetype capacity)
 {
     const qsizetype n = text.size();
     const QChar* in = text.constData();
-    qsizetype written = 0;
-    for (qsizetype i = 0; i < n && written < capacity; ++i) {
+    // Plain ASCII eight at a time: one byte per character, no table.
+    qsizetype i = 0;
+    const qsizetype plain = qMin(n, capacity);
+    for (; i + 8 <= plain; i += 8) {
+        char16_t any = 0;
+        for (int k = 0; k < 8; ++k)
+            any |= in[i + k].unicode();
+        if (any >= 0x80)
+            break;
+        for (int k = 0; k < 8; ++k)
+            out[i + k] = static_cast<char>(in[i + k].unicode());
+    }
+    qsizetype written = i;
+    for (; i < n && written < capacity; ++i) {
         const char16_t u = in[i].unicode();
         if (u < 0x80) {
             out[written++] = static_cast<char>(u);
