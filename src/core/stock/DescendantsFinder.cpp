@@ -80,7 +80,8 @@ struct Generations
     Descendants found;
     std::array<QHash<quint32, qsizetype>, 4> listed; // ring hash -> first position with that hash
 
-    void add(const QString& ring, quint32 h, int generation)
+    // False when the ring was listed in this generation already.
+    bool add(const QString& ring, quint32 h, int generation)
     {
         QStringList& list = found.generations[size_t(generation - 1)];
         if (generation > 1) {
@@ -89,12 +90,13 @@ struct Generations
             if (it != seen.constEnd()) {
                 // The same hash: the same ring, or (rarely) another ring with that hash.
                 if (list[it.value()] == ring || list.indexOf(ring, it.value()) >= 0)
-                    return;
+                    return false;
             } else {
                 seen.insert(h, list.size());
             }
         }
         list.append(ring);
+        return true;
     }
 };
 
@@ -107,8 +109,9 @@ void walk(const AnimalTable& animals, const Index& index, const QString& parent,
     index.forEachChild(parent, parentHash, [&](qsizetype i) {
         const QString& ring = animals[size_t(i)].ringNumber;
         const quint32 h = ringHash(ring);
-        result.add(ring, h, generation);
-        if (generation < 4)
+        // A ring met again in the same generation was walked from there the first time:
+        // its descendants are listed already, each generation keeping each ring once.
+        if (result.add(ring, h, generation) && generation < 4)
             walk(animals, index, ring, h, generation + 1, result);
     });
 }
