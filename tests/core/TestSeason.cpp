@@ -63,7 +63,10 @@ private slots:
         late.clutches = {Clutch {0, day(2026, 12, 27), day(2026, 12, 28), 3, {egg(), egg(), egg()}}};
         BreedingPair early {QStringLiteral("C2"), QStringLiteral("H2"), 1, 0, {}};
         // Last egg on 27 January, never set: incubation from the last egg. Hatched and ringed young.
-        early.clutches = {Clutch {0, day(2026, 1, 27), 0, 4,
+        early.clutches = {Clutch {0,
+                                  day(2026, 1, 27),
+                                  0,
+                                  4,
                                   {egg(day(2026, 2, 9)), egg(day(2026, 2, 9), "R-1"), egg(0, "R-2"),
                                    egg(day(2026, 2, 10), "R-3", day(2026, 3, 2))}},
                           Clutch {}, // never saved: no eggs, no tasks
@@ -72,16 +75,16 @@ private slots:
         const CalendarDays days;
 
         QCOMPARE(lines(dueTasks(pairs, days, QDate(2026, 12, 30), QDate(2027, 1, 13))),
-                 (QStringList {"2026-02-15 Beringen 1/1/1 überfällig", "2026-03-02 Absetzen 1/1/1 überfällig",
-                               "2026-03-02 Absetzen 1/1/2 überfällig",
-                               "2026-03-02 Absetzen 1/1/3 überfällig", // ringed, hatch unknown: from the expected hatch, 9 Feb
-                               "2027-01-03 Schieren 2/1", "2027-01-10 Schlupf 2/1"}));
+                 (QStringList {
+                     "2026-02-15 Beringen 1/1/1 überfällig", "2026-03-02 Absetzen 1/1/1 überfällig",
+                     "2026-03-02 Absetzen 1/1/2 überfällig",
+                     "2026-03-02 Absetzen 1/1/3 überfällig", // ringed, hatch unknown: from the expected hatch, 9 Feb
+                     "2027-01-03 Schieren 2/1", "2027-01-10 Schlupf 2/1"}));
 
         // The hatch day has come: no candling any more; a hatched egg makes the hatch done.
         PairTable later = pairs;
         later[0].clutches[0].young[1].hatched = day(2027, 1, 10);
-        QCOMPARE(lines(dueTasks(later, days, QDate(2027, 1, 10), QDate(2027, 1, 10)))
-                     .filter(QStringLiteral(" 2/")),
+        QCOMPARE(lines(dueTasks(later, days, QDate(2027, 1, 10), QDate(2027, 1, 10))).filter(QStringLiteral(" 2/")),
                  QStringList {}); // ringing on the 16th and weaning later are not due yet
         QCOMPARE(lines(dueTasks(later, days, QDate(2027, 1, 10), QDate(2027, 2, 1))).filter(QStringLiteral(" 2/")),
                  (QStringList {"2027-01-16 Beringen 2/1/2", "2027-01-31 Absetzen 2/1/2"}));
@@ -98,7 +101,10 @@ private slots:
     void seasonFiguresAsCountedByHand()
     {
         BreedingPair first {QStringLiteral("C1"), QStringLiteral("H1"), 1, day(2026, 3, 1), {}};
-        first.clutches = {Clutch {day(2026, 3, 20), 0, 0, 4,
+        first.clutches = {Clutch {day(2026, 3, 20),
+                                  0,
+                                  0,
+                                  4,
                                   {egg(day(2026, 4, 5), "R-1", day(2026, 4, 30)), egg(day(2026, 4, 5), "R-2"),
                                    egg(0, "R-3"), egg()}}, // a ringed young without hatching date counts as hatched
                           Clutch {}}; // never saved: not counted
@@ -131,12 +137,24 @@ private slots:
         // G1 x G2 -> F (father), U (uncle), S; F x M -> X (cock) and XS (full sister), XH (half sister by F x M2);
         // X x Y -> K (daughter), K -> GK (granddaughter); U -> C (cousin); S x ... -> N? (niece of X is child of XS)
         const AnimalTable t = {
-            bird("G1", Sex::Male),          bird("G2", Sex::Female),          bird("F", Sex::Male, "G1", "G2"),
-            bird("U", Sex::Male, "G1", "G2"), bird("A", Sex::Female, "G1", "G2"), bird("M", Sex::Female),
-            bird("M2", Sex::Female),        bird("X", Sex::Male, "F", "M"),    bird("XS", Sex::Female, "F", "M"),
-            bird("XH", Sex::Female, "F", "M2"), bird("Y", Sex::Female),        bird("K", Sex::Female, "X", "Y"),
-            bird("Z", Sex::Male),           bird("GK", Sex::Female, "Z", "K"), bird("C", Sex::Female, "U", "Y"),
-            bird("NI", Sex::Female, "Z", "XS"), bird("FREMD", Sex::Female),    bird("KS", Sex::Male, "X", "Y"),
+            bird("G1", Sex::Male),
+            bird("G2", Sex::Female),
+            bird("F", Sex::Male, "G1", "G2"),
+            bird("U", Sex::Male, "G1", "G2"),
+            bird("A", Sex::Female, "G1", "G2"),
+            bird("M", Sex::Female),
+            bird("M2", Sex::Female),
+            bird("X", Sex::Male, "F", "M"),
+            bird("XS", Sex::Female, "F", "M"),
+            bird("XH", Sex::Female, "F", "M2"),
+            bird("Y", Sex::Female),
+            bird("K", Sex::Female, "X", "Y"),
+            bird("Z", Sex::Male),
+            bird("GK", Sex::Female, "Z", "K"),
+            bird("C", Sex::Female, "U", "Y"),
+            bird("NI", Sex::Female, "Z", "XS"),
+            bird("FREMD", Sex::Female),
+            bird("KS", Sex::Male, "X", "Y"),
         };
         const RingIndex index(t);
         const RelationshipFinder find(t, index);
@@ -163,7 +181,8 @@ private slots:
         std::mt19937 random(7);
         Database db;
         for (int i = 0; i < 400; ++i) {
-            Animal a = testAnimal(QStringLiteral("R%1").arg(i, 3, 10, QLatin1Char('0')), i % 2 ? Sex::Female : Sex::Male);
+            Animal a
+                = testAnimal(QStringLiteral("R%1").arg(i, 3, 10, QLatin1Char('0')), i % 2 ? Sex::Female : Sex::Male);
             if (i >= 40) { // parents from the generations before, so the pedigree has loops of kinship
                 a.fatherRing = QStringLiteral("R%1").arg(2 * int(random() % (i / 2)), 3, 10, QLatin1Char('0'));
                 a.motherRing = QStringLiteral("R%1").arg(2 * int(random() % (i / 2)) + 1, 3, 10, QLatin1Char('0'));
@@ -186,7 +205,8 @@ private slots:
         }
         QVERIFY(ranking.candidates.back().inbreeding > 0.1);
 
-        QVERIFY(rankMates(stock, {QStringLiteral("NIEMAND"), std::nullopt}).problem.contains(QStringLiteral("nicht im Bestand")));
+        QVERIFY(rankMates(stock, {QStringLiteral("NIEMAND"), std::nullopt})
+                    .problem.contains(QStringLiteral("nicht im Bestand")));
         Database unknown;
         unknown.animals = {testAnimal("U")};
         QVERIFY(rankMates(StockDocument(unknown, DataFiles(QString())), {QStringLiteral("U"), std::nullopt})

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/stock/PedigreeOrder.h"
 #include "core/model/Animal.h"
+#include "core/stock/PedigreeOrder.h"
 
 #include <QString>
 

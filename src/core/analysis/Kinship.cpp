@@ -21,8 +21,8 @@ public:
         if (const auto it = m_known.find(key); it != m_known.end())
             return it->second;
         const ParentPlaces& p = m_parents[size_t(u)];
-        const double f = u == v ? 0.5 * (1.0 + (*this)(p.father, p.mother))
-                                : 0.5 * ((*this)(p.father, v) + (*this)(p.mother, v));
+        const double f
+            = u == v ? 0.5 * (1.0 + (*this)(p.father, p.mother)) : 0.5 * ((*this)(p.father, v) + (*this)(p.mother, v));
         m_known.emplace(key, f);
         return f;
     }
@@ -66,7 +66,9 @@ std::vector<double> KinshipCalculator::withAll(qsizetype animal) const
     }
     PairKinship pairs(m_order.parents);
     std::vector<double> withX(n, 0.0);
-    auto of = [&withX](qsizetype place) { return place < 0 ? 0.0 : withX[size_t(place)]; };
+    auto of = [&withX](qsizetype place) {
+        return place < 0 ? 0.0 : withX[size_t(place)];
+    };
     for (size_t q = 0; q < n; ++q) {
         const ParentPlaces& p = m_order.parents[q];
         withX[q] = ancestry[q] ? pairs(x, qsizetype(q)) : 0.5 * (of(p.father) + of(p.mother));

@@ -11,7 +11,9 @@ RelationshipFinder::Parents RelationshipFinder::parentsOf(qsizetype animal) cons
     if (animal < 0)
         return {};
     const Animal& a = m_animals[size_t(animal)];
-    auto find = [this](const QString& ring) { return ring.isEmpty() ? qsizetype(-1) : m_index.lastWith(ring); };
+    auto find = [this](const QString& ring) {
+        return ring.isEmpty() ? qsizetype(-1) : m_index.lastWith(ring);
+    };
     return {find(a.fatherRing), find(a.motherRing)};
 }
 
