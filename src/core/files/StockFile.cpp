@@ -19,6 +19,9 @@ constexpr qint32 kParallelFrom = 20000;
 std::vector<qsizetype> recordStarts(QByteArrayView bytes, qsizetype pos, qint32 count)
 {
     const qsizetype fixed = minimumSize<Animal>() - 8; // without the two counts
+    // A count the bytes left cannot hold is never allocated for.
+    if (count > (bytes.size() - pos) / minimumSize<Animal>())
+        return {};
     std::vector<qsizetype> starts;
     starts.reserve(size_t(count) + 1);
     for (qint32 i = 0; i < count; ++i) {
