@@ -2,6 +2,7 @@
 
 #include "core/files/FileSystem.h"
 #include "core/files/SafeWrite.h"
+#include "core/records/RecordsSchema.h"
 #include "core/records/SqlStatement.h"
 
 #include <QDateTime>
@@ -11,49 +12,9 @@
 
 #include <sqlite3.h>
 
-#include <iterator>
+#include <type_traits>
 
 namespace {
-
-// Migration k takes a file of version k to version k + 1. Published migrations never change.
-const char* const kMigrations[] = {
-    // 0 -> 1: whereabouts and show results, each row belonging to a ring. A ring
-    // renamed or removed in the bird table takes its rows along.
-    R"sql(
-    CREATE TABLE bird (ring TEXT PRIMARY KEY NOT NULL) WITHOUT ROWID;
-    CREATE TABLE whereabouts (
-        ring TEXT PRIMARY KEY NOT NULL REFERENCES bird(ring) ON UPDATE CASCADE ON DELETE CASCADE,
-        status INTEGER NOT NULL CHECK (status BETWEEN 0 AND 4),
-        date TEXT NOT NULL DEFAULT '',
-        buyer_name TEXT NOT NULL DEFAULT '',
-        buyer_address TEXT NOT NULL DEFAULT '',
-        price_cents INTEGER CHECK (price_cents IS NULL OR price_cents >= 0),
-        note TEXT NOT NULL DEFAULT ''
-    ) WITHOUT ROWID;
-    CREATE TABLE show_result (
-        id INTEGER PRIMARY KEY,
-        ring TEXT NOT NULL REFERENCES bird(ring) ON UPDATE CASCADE ON DELETE CASCADE,
-        date TEXT NOT NULL,
-        show TEXT NOT NULL,
-        class TEXT NOT NULL DEFAULT '',
-        half_points INTEGER NOT NULL CHECK (half_points BETWEEN 0 AND 200),
-        award TEXT NOT NULL DEFAULT '',
-        collection INTEGER CHECK (collection IS NULL OR collection > 0)
-    );
-    CREATE INDEX show_result_by_ring ON show_result(ring);
-    CREATE INDEX show_result_by_show ON show_result(show, date);
-    )sql",
-    // 1 -> 2: the colour factors entered for a bird; a factor not entered has no row.
-    R"sql(
-    CREATE TABLE colour_factor (
-        ring TEXT NOT NULL REFERENCES bird(ring) ON UPDATE CASCADE ON DELETE CASCADE,
-        factor TEXT NOT NULL,
-        state INTEGER NOT NULL CHECK (state BETWEEN 1 AND 4),
-        PRIMARY KEY (ring, factor)
-    ) WITHOUT ROWID;
-    )sql",
-};
-static_assert(std::size(kMigrations) == RecordsDatabase::kSchemaVersion);
 
 // SQLite takes file names in UTF-8 on every system (on Windows it converts them itself).
 QByteArray sqliteName(const QString& path)
@@ -76,33 +37,11 @@ QString native(const QString& path)
     return QStringLiteral("„") + QDir::toNativeSeparators(path) + QStringLiteral("“");
 }
 
-bool exec(sqlite3* db, const char* sql)
-{
-    return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
-}
-
-int schemaVersion(sqlite3* db, bool* readable)
-{
-    SqlStatement version(db, "PRAGMA user_version");
-    *readable = version.next();
-    return *readable ? int(version.number(0)) : -1;
-}
-
-// PRAGMA quick_check: "ok", or what it found.
-QString quickCheck(sqlite3* db)
-{
-    SqlStatement check(db, "PRAGMA quick_check");
-    if (!check.next())
-        return QString::fromUtf8(sqlite3_errmsg(db));
-    const QString answer = check.text(0);
-    return answer == QLatin1String("ok") ? QString() : answer;
-}
-
 void configure(sqlite3* db)
 {
     sqlite3_busy_timeout(db, 5000);
-    exec(db, "PRAGMA foreign_keys = ON");
-    exec(db, "PRAGMA synchronous = FULL");
+    runSql(db, "PRAGMA foreign_keys = ON");
+    runSql(db, "PRAGMA synchronous = FULL");
 }
 
 Whereabouts whereaboutsFrom(const SqlStatement& row)
@@ -134,32 +73,53 @@ ShowResult showResultFrom(const SqlStatement& row)
     return r;
 }
 
-constexpr char kWhereaboutsColumns[] = "ring, status, date, buyer_name, buyer_address, price_cents, note";
-constexpr char kShowColumns[] = "id, ring, date, show, class, half_points, award, collection";
+// Copies every page of one database into another in one step, within one
+// transaction of the target: empty, or SQLite's reason.
+QString copyPages(sqlite3* from, sqlite3* to)
+{
+    QString problem;
+    sqlite3_backup* backup = sqlite3_backup_init(to, "main", from, "main");
+    if (!backup || sqlite3_backup_step(backup, -1) != SQLITE_DONE)
+        problem = sqliteError(to);
+    sqlite3_backup_finish(backup);
+    return problem;
+}
+
+QString firstText(const SqlStatement& row)
+{
+    return row.text(0);
+}
+
+QByteArray whereaboutsQuery(const char* condition)
+{
+    return QByteArrayLiteral(
+               "SELECT ring, status, date, buyer_name, buyer_address, price_cents, note FROM whereabouts ")
+        + condition;
+}
+
+QByteArray showResultQuery(const char* condition)
+{
+    return QByteArrayLiteral("SELECT id, ring, date, show, class, half_points, award, collection FROM show_result ")
+        + condition;
+}
+
+// Every row of a query as read(row); the parameters are bound in order from 1.
+// No database, no rows.
+template<typename Read, typename... Parameters>
+auto rowsOf(sqlite3* db, const QByteArray& sql, Read read, const Parameters&... parameters)
+{
+    std::vector<std::invoke_result_t<Read, const SqlStatement&>> found;
+    if (!db)
+        return found;
+    SqlStatement query(db, sql.constData());
+    int index = 0;
+    (query.bind(++index, parameters), ...);
+    while (query.next())
+        found.push_back(read(query));
+    return found;
+}
 
 } // namespace
-
-// One change: everything in it is stored together or not at all.
-class RecordsDatabase::Transaction
-{
-public:
-    explicit Transaction(sqlite3* db) : m_db(db), m_open(db && exec(db, "BEGIN IMMEDIATE")) { }
-    ~Transaction()
-    {
-        if (m_open)
-            exec(m_db, "ROLLBACK");
-    }
-    bool open() const { return m_open; }
-    bool commit()
-    {
-        m_open = !exec(m_db, "COMMIT");
-        return !m_open;
-    }
-
-private:
-    sqlite3* m_db;
-    bool m_open;
-};
 
 RecordsDatabase::RecordsDatabase()
 {
@@ -171,7 +131,7 @@ void RecordsDatabase::openInMemory()
     close();
     QString problem;
     if (sqlite3_open_v2(":memory:", &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK
-        || (configure(m_db), !migrate(problem)))
+        || (configure(m_db), !migrateSchema(m_db, problem)))
         close();
 }
 
@@ -184,21 +144,6 @@ void RecordsDatabase::close()
 {
     sqlite3_close_v2(m_db);
     m_db = nullptr;
-}
-
-bool RecordsDatabase::migrate(QString& problem)
-{
-    bool readable = false;
-    for (int version = schemaVersion(m_db, &readable); version < kSchemaVersion; ++version) {
-        Transaction step(m_db);
-        const QByteArray setVersion = "PRAGMA user_version = " + QByteArray::number(version + 1);
-        if (!step.open() || !exec(m_db, kMigrations[version]) || !exec(m_db, setVersion.constData())
-            || !step.commit()) {
-            problem = QString::fromUtf8(sqlite3_errmsg(m_db));
-            return false;
-        }
-    }
-    return true;
 }
 
 RecordsDatabase::OpenResult RecordsDatabase::open(const QString& path, Access access)
@@ -214,12 +159,12 @@ RecordsDatabase::OpenResult RecordsDatabase::open(const QString& path, Access ac
     const QByteArray file = sqliteName(path);
     QString problem;
     if (sqlite3_open_v2(file.constData(), &m_db, flags, nullptr) != SQLITE_OK) {
-        problem = QString::fromUtf8(sqlite3_errmsg(m_db));
+        problem = sqliteError(m_db);
         close();
     } else {
         configure(m_db);
         bool readable = false;
-        const int version = schemaVersion(m_db, &readable);
+        const int version = schemaVersionOf(m_db, &readable);
         if (readable && version > kSchemaVersion) {
             close();
             return {false,
@@ -229,8 +174,8 @@ RecordsDatabase::OpenResult RecordsDatabase::open(const QString& path, Access ac
                                    "Version des Programms.")
                         .arg(native(path))};
         }
-        problem = readable ? quickCheck(m_db) : QString::fromUtf8(sqlite3_errmsg(m_db));
-        if (problem.isEmpty() && access == Access::Owner && !migrate(problem))
+        problem = readable ? quickCheck(m_db) : sqliteError(m_db);
+        if (problem.isEmpty() && access == Access::Owner && !migrateSchema(m_db, problem))
             problem = QStringLiteral("Aktualisierung fehlgeschlagen: ") + problem;
         if (!problem.isEmpty())
             close();
@@ -263,7 +208,7 @@ RecordsDatabase::OpenResult RecordsDatabase::open(const QString& path, Access ac
         return {false, text};
     }
     configure(m_db);
-    if (!migrate(problem)) {
+    if (!migrateSchema(m_db, problem)) {
         close();
         return {false, text};
     }
@@ -276,111 +221,54 @@ QString RecordsDatabase::failure(const QString& what) const
         return QStringLiteral("Die Zusatzdaten sind in diesem Programmlauf nicht verfügbar; %1 wurde nicht "
                               "gespeichert.")
             .arg(what);
-    return QStringLiteral("%1 konnte nicht gespeichert werden: %2").arg(what, QString::fromUtf8(sqlite3_errmsg(m_db)));
+    return QStringLiteral("%1 konnte nicht gespeichert werden: %2").arg(what, sqliteError(m_db));
 }
 
 std::optional<Whereabouts> RecordsDatabase::whereabouts(const QString& ring) const
 {
-    if (!m_db)
-        return std::nullopt;
-    SqlStatement query(m_db,
-                       "SELECT ring, status, date, buyer_name, buyer_address, price_cents, note FROM whereabouts "
-                       "WHERE ring = ?");
-    query.bind(1, ring);
-    if (!query.next())
-        return std::nullopt;
-    return whereaboutsFrom(query);
+    const auto found = rowsOf(m_db, whereaboutsQuery("WHERE ring = ?"), whereaboutsFrom, ring);
+    return found.empty() ? std::nullopt : std::optional<Whereabouts>(found.front());
 }
 
 std::vector<Whereabouts> RecordsDatabase::departures() const
 {
-    std::vector<Whereabouts> found;
-    if (!m_db)
-        return found;
-    SqlStatement query(m_db,
-                       "SELECT ring, status, date, buyer_name, buyer_address, price_cents, note FROM whereabouts "
-                       "WHERE status <> 0 ORDER BY date, ring");
-    while (query.next())
-        found.push_back(whereaboutsFrom(query));
-    return found;
+    return rowsOf(m_db, whereaboutsQuery("WHERE status <> 0 ORDER BY date, ring"), whereaboutsFrom);
 }
 
 std::vector<Whereabouts> RecordsDatabase::allWhereabouts() const
 {
-    std::vector<Whereabouts> found;
-    if (!m_db)
-        return found;
-    SqlStatement query(m_db,
-                       "SELECT ring, status, date, buyer_name, buyer_address, price_cents, note FROM whereabouts "
-                       "ORDER BY ring");
-    while (query.next())
-        found.push_back(whereaboutsFrom(query));
-    return found;
+    return rowsOf(m_db, whereaboutsQuery("ORDER BY ring"), whereaboutsFrom);
 }
 
 std::vector<ShowResult> RecordsDatabase::showResults(const QString& ring) const
 {
-    std::vector<ShowResult> found;
-    if (!m_db)
-        return found;
-    SqlStatement query(m_db,
-                       "SELECT id, ring, date, show, class, half_points, award, collection FROM show_result "
-                       "WHERE ring = ? ORDER BY date, id");
-    query.bind(1, ring);
-    while (query.next())
-        found.push_back(showResultFrom(query));
-    return found;
+    return rowsOf(m_db, showResultQuery("WHERE ring = ? ORDER BY date, id"), showResultFrom, ring);
 }
 
 std::vector<ShowResult> RecordsDatabase::allShowResults() const
 {
-    std::vector<ShowResult> found;
-    if (!m_db)
-        return found;
-    SqlStatement query(m_db,
-                       "SELECT id, ring, date, show, class, half_points, award, collection FROM show_result "
-                       "ORDER BY date, ring, id");
-    while (query.next())
-        found.push_back(showResultFrom(query));
-    return found;
+    return rowsOf(m_db, showResultQuery("ORDER BY date, ring, id"), showResultFrom);
 }
 
 std::vector<ShowResult> RecordsDatabase::resultsOfShow(const QString& show) const
 {
-    std::vector<ShowResult> found;
-    if (!m_db)
-        return found;
-    SqlStatement query(m_db,
-                       "SELECT id, ring, date, show, class, half_points, award, collection FROM show_result "
-                       "WHERE show = ? ORDER BY date, ring, id");
-    query.bind(1, show);
-    while (query.next())
-        found.push_back(showResultFrom(query));
-    return found;
+    return rowsOf(m_db, showResultQuery("WHERE show = ? ORDER BY date, ring, id"), showResultFrom, show);
 }
 
 QStringList RecordsDatabase::shows() const
 {
-    QStringList found;
-    if (!m_db)
-        return found;
-    SqlStatement query(m_db, "SELECT show FROM show_result GROUP BY show ORDER BY max(date) DESC, show");
-    while (query.next())
-        found << query.text(0);
-    return found;
+    const auto found
+        = rowsOf(m_db, "SELECT show FROM show_result GROUP BY show ORDER BY max(date) DESC, show", firstText);
+    return QStringList(found.begin(), found.end());
 }
 
 QStringList RecordsDatabase::rings() const
 {
-    QStringList found;
-    if (!m_db)
-        return found;
-    SqlStatement query(m_db,
-                       "SELECT ring FROM whereabouts UNION SELECT ring FROM show_result UNION SELECT ring FROM "
-                       "colour_factor ORDER BY 1");
-    while (query.next())
-        found << query.text(0);
-    return found;
+    const auto found = rowsOf(m_db,
+                              "SELECT ring FROM whereabouts UNION SELECT ring FROM show_result UNION SELECT ring FROM "
+                              "colour_factor ORDER BY 1",
+                              firstText);
+    return QStringList(found.begin(), found.end());
 }
 
 bool RecordsDatabase::storeWhereabouts(const Whereabouts& w)
@@ -446,7 +334,7 @@ bool RecordsDatabase::hasRecords(const QString& ring) const
 QString RecordsDatabase::setWhereabouts(const Whereabouts& w)
 {
     const QString what = QStringLiteral("Der Verbleib von %1").arg(w.ring);
-    Transaction change(m_db);
+    SqlTransaction change(m_db);
     if (!change.open() || !storeWhereabouts(w) || !change.commit())
         return failure(what);
     return {};
@@ -455,7 +343,7 @@ QString RecordsDatabase::setWhereabouts(const Whereabouts& w)
 QString RecordsDatabase::addShowResult(ShowResult& r)
 {
     const QString what = QStringLiteral("Das Ausstellungsergebnis von %1").arg(r.ring);
-    Transaction change(m_db);
+    SqlTransaction change(m_db);
     if (!change.open())
         return failure(what);
     SqlStatement bird(m_db, "INSERT OR IGNORE INTO bird (ring) VALUES (?)");
@@ -477,7 +365,7 @@ QString RecordsDatabase::addShowResult(ShowResult& r)
 QString RecordsDatabase::changeShowResult(const ShowResult& r)
 {
     const QString what = QStringLiteral("Das Ausstellungsergebnis von %1").arg(r.ring);
-    Transaction change(m_db);
+    SqlTransaction change(m_db);
     if (!change.open())
         return failure(what);
     SqlStatement store(m_db,
@@ -494,7 +382,7 @@ QString RecordsDatabase::changeShowResult(const ShowResult& r)
 QString RecordsDatabase::removeShowResult(qint64 id)
 {
     const QString what = QStringLiteral("Das Löschen des Ausstellungsergebnisses");
-    Transaction change(m_db);
+    SqlTransaction change(m_db);
     SqlStatement remove(m_db, "DELETE FROM show_result WHERE id = ?");
     if (!change.open() || !remove.bind(1, id).run() || !change.commit())
         return failure(what);
@@ -532,7 +420,7 @@ QString RecordsDatabase::renameRing(const QString& from, const QString& to)
 QString RecordsDatabase::changeBird(const QString& from, const QString& to, const BirdRecordChange& bird)
 {
     const QString what = QStringLiteral("Die Zusatzdaten von %1").arg(to);
-    Transaction change(m_db);
+    SqlTransaction change(m_db);
     if (!change.open() || !moveRecords(from, to) || (bird.whereabouts && !storeWhereabouts(*bird.whereabouts))
         || (bird.factors && !storeFactors(to, *bird.factors)) || !change.commit())
         return failure(what);
@@ -542,7 +430,7 @@ QString RecordsDatabase::changeBird(const QString& from, const QString& to, cons
 QString RecordsDatabase::removeRing(const QString& ring)
 {
     const QString what = QStringLiteral("Das Löschen der Zusatzdaten von %1").arg(ring);
-    Transaction change(m_db);
+    SqlTransaction change(m_db);
     SqlStatement remove(m_db, "DELETE FROM bird WHERE ring = ?");
     if (!change.open() || !remove.bind(1, ring).run() || !change.commit())
         return failure(what);
@@ -552,8 +440,8 @@ QString RecordsDatabase::removeRing(const QString& ring)
 QString RecordsDatabase::clear()
 {
     const QString what = QStringLiteral("Das Löschen der Zusatzdaten");
-    Transaction change(m_db);
-    if (!change.open() || !exec(m_db, "DELETE FROM bird") || !change.commit())
+    SqlTransaction change(m_db);
+    if (!change.open() || !runSql(m_db, "DELETE FROM bird") || !change.commit())
         return failure(what);
     return {};
 }
@@ -571,13 +459,10 @@ QString RecordsDatabase::copyTo(const QString& path) const
     sqlite3* copy = nullptr;
     const QByteArray file = sqliteName(aside);
     if (sqlite3_open_v2(file.constData(), &copy, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
-        exec(copy, "PRAGMA synchronous = FULL");
-        sqlite3_backup* backup = sqlite3_backup_init(copy, "main", m_db, "main");
-        if (!backup || sqlite3_backup_step(backup, -1) != SQLITE_DONE)
-            problem = QString::fromUtf8(sqlite3_errmsg(copy));
-        sqlite3_backup_finish(backup);
+        runSql(copy, "PRAGMA synchronous = FULL");
+        problem = copyPages(m_db, copy);
     } else {
-        problem = QString::fromUtf8(sqlite3_errmsg(copy));
+        problem = sqliteError(copy);
     }
     if (sqlite3_close(copy) != SQLITE_OK && problem.isEmpty())
         problem = QStringLiteral("die Datei ließ sich nicht schließen");
@@ -598,12 +483,12 @@ QString RecordsDatabase::checkCopy(const QString& path)
     sqlite3* copy = nullptr;
     QString problem;
     if (sqlite3_open_v2(sqliteName(path).constData(), &copy, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
-        problem = QString::fromUtf8(sqlite3_errmsg(copy));
+        problem = sqliteError(copy);
     } else {
         bool readable = false;
-        const int version = schemaVersion(copy, &readable);
+        const int version = schemaVersionOf(copy, &readable);
         if (!readable)
-            problem = QString::fromUtf8(sqlite3_errmsg(copy));
+            problem = sqliteError(copy);
         else if (version > kSchemaVersion)
             problem = QStringLiteral("sie stammen von einer neueren Avelor-Version");
         else
@@ -625,16 +510,12 @@ QString RecordsDatabase::replaceFrom(const QString& path)
     sqlite3* copy = nullptr;
     QString problem;
     if (sqlite3_open_v2(sqliteName(path).constData(), &copy, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
-        // One step copies every page within one transaction of this database.
-        sqlite3_backup* backup = sqlite3_backup_init(m_db, "main", copy, "main");
-        if (!backup || sqlite3_backup_step(backup, -1) != SQLITE_DONE)
-            problem = QString::fromUtf8(sqlite3_errmsg(m_db));
-        sqlite3_backup_finish(backup);
+        problem = copyPages(copy, m_db);
     } else {
-        problem = QString::fromUtf8(sqlite3_errmsg(copy));
+        problem = sqliteError(copy);
     }
     sqlite3_close(copy);
-    if (problem.isEmpty() && !migrate(problem))
+    if (problem.isEmpty() && !migrateSchema(m_db, problem))
         problem = QStringLiteral("Aktualisierung fehlgeschlagen: ") + problem;
     if (!problem.isEmpty())
         return QStringLiteral("%1 ist fehlgeschlagen: %2").arg(what, problem);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/model/BirdRecords.h"
+#include "core/records/RecordsSchema.h"
 
 #include <QHash>
 #include <QString>
@@ -25,9 +26,8 @@ struct BirdRecordChange
 class RecordsDatabase
 {
 public:
-    // The schema this program writes. Version 1 held whereabouts and show results,
-    // version 2 added the colour factors.
-    static constexpr int kSchemaVersion = 2;
+    // The schema this program writes.
+    static constexpr int kSchemaVersion = kRecordsSchemaVersion;
 
     enum class Access
     {
@@ -96,13 +96,11 @@ public:
     static QString checkCopy(const QString& path);
 
 private:
-    class Transaction;
     QString failure(const QString& what) const;
     // Parts of a change, run inside its transaction; false on an SQLite error.
     bool moveRecords(const QString& from, const QString& to);
     bool storeWhereabouts(const Whereabouts& whereabouts);
     bool storeFactors(const QString& ring, const FactorStates& factors);
-    bool migrate(QString& problem);
     void openInMemory();
     void close();
 

@@ -72,3 +72,27 @@ bool SqlStatement::isNull(int column) const
 {
     return sqlite3_column_type(m_statement, column) == SQLITE_NULL;
 }
+
+bool runSql(sqlite3* db, const char* sql)
+{
+    return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+QString sqliteError(sqlite3* db)
+{
+    return QString::fromUtf8(sqlite3_errmsg(db));
+}
+
+SqlTransaction::SqlTransaction(sqlite3* db) : m_db(db), m_open(db && runSql(db, "BEGIN IMMEDIATE")) { }
+
+SqlTransaction::~SqlTransaction()
+{
+    if (m_open)
+        runSql(m_db, "ROLLBACK");
+}
+
+bool SqlTransaction::commit()
+{
+    m_open = !runSql(m_db, "COMMIT");
+    return !m_open;
+}

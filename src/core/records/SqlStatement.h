@@ -38,3 +38,26 @@ private:
     bool m_done = false;
     bool m_failed = false;
 };
+
+// Runs SQL that returns no rows; true when all of it succeeded.
+bool runSql(sqlite3* db, const char* sql);
+// SQLite's own words for the last error of a connection.
+QString sqliteError(sqlite3* db);
+
+// One change: everything in it is stored together or not at all. Rolled back
+// unless committed.
+class SqlTransaction
+{
+public:
+    explicit SqlTransaction(sqlite3* db);
+    ~SqlTransaction();
+    SqlTransaction(const SqlTransaction&) = delete;
+    SqlTransaction& operator=(const SqlTransaction&) = delete;
+
+    bool open() const { return m_open; }
+    bool commit();
+
+private:
+    sqlite3* m_db;
+    bool m_open;
+};
