@@ -9,7 +9,9 @@
 
 #include <QCheckBox>
 #include <QDialog>
+#include <QDir>
 #include <QDoubleSpinBox>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -150,6 +152,18 @@ private slots:
         QCOMPARE(child<QTableWidget>(shows, "showEntries")->rowCount(), 4);
         QCOMPARE(child<QLabel>(shows, "collectionTotals")->text(),
                  QStringLiteral("Kollektion 1 (14.11.2026): 4 Kanarienvögel, zusammen 364 Punkte"));
+
+        // Saved for a spreadsheet where the breeder chooses; a place that cannot be written is said so.
+        const QString csv = m_f->home() + QStringLiteral("/schauen.csv");
+        m_f->prompts.fileNames = {csv, m_f->home() + QStringLiteral("/fehlt/schauen.csv")};
+        click(shows, "saveShowsCsvButton");
+        QCOMPARE(m_f->messages.last(),
+                 QStringLiteral("Die Datei %1 wurde erstellt.").arg(QDir::toNativeSeparators(csv)));
+        QFile written(csv);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll().count("Bundesschau"), 4);
+        click(shows, "saveShowsCsvButton");
+        QVERIFY(m_f->messages.warnings.last().contains(QStringLiteral("konnte nicht geschrieben werden")));
 
         // And the best one on the record sheet, when the breeder wants it there.
         CertificatePreferences certificate = m_f->preferences().certificate();

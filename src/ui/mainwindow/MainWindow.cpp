@@ -142,7 +142,7 @@ QWidget* MainWindow::buildCommandColumn()
 
 QPushButton* MainWindow::buildMoreButton(QWidget* parent)
 {
-    // The windows beyond the described ones share one button, so the main window keeps its shape.
+    // The season, shows and colour windows share one button, so the main window keeps its shape.
     QPushButton* more = commandButton(QStringLiteral("Saison und Auswertungen"), "moreButton", parent);
     auto* menu = new QMenu(more);
     menu->setObjectName(QStringLiteral("moreMenu"));

@@ -1,18 +1,14 @@
 #include "ui/season/SeasonStatisticsWindow.h"
 
 #include "core/export/CsvExport.h"
-#include "core/files/SafeWrite.h"
-#include "core/files/SpecialFolder.h"
 #include "core/stock/StockDocument.h"
-#include "ui/common/Messages.h"
+#include "ui/common/FileSaving.h"
 #include "ui/common/Modal.h"
 #include "ui/common/Named.h"
-#include "ui/common/Prompts.h"
 #include "ui/preview/ReportPreview.h"
 #include "ui/season/SeasonTableWidget.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -103,21 +99,8 @@ void SeasonStatisticsWindow::print()
 
 void SeasonStatisticsWindow::saveCsv()
 {
-    const QString proposed = specialFolder(SpecialFolder::Documents) + QStringLiteral("/Zuchtstatistik.csv");
-    const QString path = Prompts::current().saveFileName(this, QStringLiteral("Zuchtstatistik speichern"), proposed,
-                                                         QStringLiteral("*.csv"), QStringLiteral("csv"));
-    if (path.isEmpty())
-        return;
-    const SeasonTable table = current()->shown();
-    const QByteArray bytes = tableCsv(table.headings, table.rows);
-    const WriteOutcome written
-        = writeFileSafely(path, [&bytes](QIODevice& device) { return device.write(bytes) == bytes.size(); });
-    if (!written.ok) {
-        Messages::current().warn(this,
-                                 QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden: %2")
-                                     .arg(QDir::toNativeSeparators(path), written.reason));
-        return;
-    }
-    Messages::current().inform(this,
-                               QStringLiteral("Die Datei %1 wurde erstellt.").arg(QDir::toNativeSeparators(path)));
+    saveCsvFile(this, QStringLiteral("Zuchtstatistik speichern"), QStringLiteral("Zuchtstatistik.csv"), [this] {
+        const SeasonTable table = current()->shown();
+        return tableCsv(table.headings, table.rows);
+    });
 }

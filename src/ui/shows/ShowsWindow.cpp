@@ -1,18 +1,14 @@
 #include "ui/shows/ShowsWindow.h"
 
 #include "core/export/CsvExport.h"
-#include "core/files/SafeWrite.h"
-#include "core/files/SpecialFolder.h"
 #include "core/model/SpeciesWords.h"
 #include "core/records/ShowFigures.h"
 #include "core/stock/StockDocument.h"
 #include "ui/common/Choices.h"
-#include "ui/common/Messages.h"
+#include "ui/common/FileSaving.h"
 #include "ui/common/Named.h"
-#include "ui/common/Prompts.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -68,22 +64,8 @@ void ShowsWindow::showEvent(QShowEvent* event)
 
 void ShowsWindow::saveCsv()
 {
-    const QString proposed = specialFolder(SpecialFolder::Documents) + QStringLiteral("/Ausstellungsergebnisse.csv");
-    const QString path = Prompts::current().saveFileName(this, QStringLiteral("Ausstellungsergebnisse speichern"),
-                                                         proposed, QStringLiteral("*.csv"), QStringLiteral("csv"));
-    if (path.isEmpty())
-        return;
-    const QByteArray bytes = showsCsv(m_stock.records().allShowResults());
-    const WriteOutcome written
-        = writeFileSafely(path, [&bytes](QIODevice& device) { return device.write(bytes) == bytes.size(); });
-    if (!written.ok) {
-        Messages::current().warn(this,
-                                 QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden: %2")
-                                     .arg(QDir::toNativeSeparators(path), written.reason));
-        return;
-    }
-    Messages::current().inform(this,
-                               QStringLiteral("Die Datei %1 wurde erstellt.").arg(QDir::toNativeSeparators(path)));
+    saveCsvFile(this, QStringLiteral("Ausstellungsergebnisse speichern"), QStringLiteral("Ausstellungsergebnisse.csv"),
+                [this] { return showsCsv(m_stock.records().allShowResults()); });
 }
 
 void ShowsWindow::showEntries()

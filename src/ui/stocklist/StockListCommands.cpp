@@ -6,7 +6,7 @@
 #include "core/model/SpeciesWords.h"
 #include "core/stock/StockDocument.h"
 #include "reports/layouts/StockListReport.h"
-#include "ui/common/Messages.h"
+#include "ui/common/FileSaving.h"
 #include "ui/common/Modal.h"
 #include "ui/common/Prompts.h"
 #include "ui/preview/ReportActions.h"
@@ -59,36 +59,17 @@ bool StockListCommands::htmlFile(StockListOrder order)
     const WriteOutcome written = writeFileSafely(
         path, [this, order](QIODevice& device) { return writeStockListHtml(m_stock, device, order); });
     const QString& plural = SpeciesWords::Plural;
-    return saved(path, written,
-                 QStringLiteral("Die Datei ") + QDir::toNativeSeparators(path)
-                     + QStringLiteral(" wurde erfolgreich erstellt und enthält nun alle ") + plural
-                     + QStringLiteral(" der aktuellen ") + plural + QStringLiteral("bestandsliste."));
+    return reportWritten(m_window, path, written,
+                         QStringLiteral("Die Datei ") + QDir::toNativeSeparators(path)
+                             + QStringLiteral(" wurde erfolgreich erstellt und enthält nun alle ") + plural
+                             + QStringLiteral(" der aktuellen ") + plural + QStringLiteral("bestandsliste."));
 }
 
 bool StockListCommands::csvFile(StockListOrder order)
 {
-    const QString proposed = specialFolder(SpecialFolder::Documents) + QStringLiteral("/Bestand.csv");
-    const QString path = Prompts::current().saveFileName(m_window, QStringLiteral("Bestand als CSV-Datei speichern"),
-                                                         proposed, QStringLiteral("*.csv"), QStringLiteral("csv"));
-    if (path.isEmpty())
-        return false;
-    const QByteArray bytes = stockCsv(m_stock, order);
-    const WriteOutcome written
-        = writeFileSafely(path, [&bytes](QIODevice& device) { return device.write(bytes) == bytes.size(); });
-    return saved(path, written,
-                 QStringLiteral("Die Datei ") + QDir::toNativeSeparators(path)
-                     + QStringLiteral(" wurde erstellt und enthält alle ") + SpeciesWords::Plural
-                     + QStringLiteral(" des Bestands."));
-}
-
-bool StockListCommands::saved(const QString& path, const WriteOutcome& written, const QString& success)
-{
-    if (!written.ok) {
-        Messages::current().warn(m_window,
-                                 QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden: %2")
-                                     .arg(QDir::toNativeSeparators(path), written.reason));
-        return false;
-    }
-    Messages::current().inform(m_window, success);
-    return true;
+    return saveCsvFile(
+        m_window, QStringLiteral("Bestand als CSV-Datei speichern"), QStringLiteral("Bestand.csv"),
+        [this, order] { return stockCsv(m_stock, order); },
+        QStringLiteral("Die Datei %1 wurde erstellt und enthält alle ") + SpeciesWords::Plural
+            + QStringLiteral(" des Bestands."));
 }

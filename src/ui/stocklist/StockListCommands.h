@@ -45,7 +45,6 @@ private:
     bool htmlFile(StockListOrder order);
     bool csvFile(StockListOrder order);
     // Reports a file written or not; true when it was.
-    bool saved(const QString& path, const WriteOutcome& written, const QString& success);
 
     StockDocument& m_stock;
     QWidget* m_window;

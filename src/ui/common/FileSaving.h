@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+struct WriteOutcome;
+
+// Tells the breeder how writing a chosen file went: the success text, or
+// why it failed. True when it was written.
+bool reportWritten(QWidget* parent, const QString& path, const WriteOutcome& written, const QString& success);
+
+// Asks where to save a CSV file (proposed as `fileName` in the documents
+// folder), writes what content() gives safely and tells how it went.
+// `success` takes the path as %1. False when nothing was written.
+bool saveCsvFile(QWidget* parent, const QString& title, const QString& fileName,
+                 const std::function<QByteArray()>& content,
+                 const QString& success = QStringLiteral("Die Datei %1 wurde erstellt."));
