@@ -40,15 +40,6 @@ Whereabouts sold(const char* ring)
     return w;
 }
 
-AnimalEdit editOf(const Animal& a)
-{
-    AnimalEdit edit;
-    edit.fields = {a.ringNumber, a.sex,        QString::number(a.birthYear), a.breeder, a.colour, a.markings, a.breed,
-                   a.remarks,    a.listRemarks};
-    edit.sold = a.sold != 0;
-    return edit;
-}
-
 } // namespace
 
 class TestRecords : public QObject

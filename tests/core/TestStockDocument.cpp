@@ -26,15 +26,6 @@ Animal child(const QString& ring, const QString& father, const QString& mother =
     return a;
 }
 
-AnimalEdit editOf(const Animal& a)
-{
-    AnimalEdit edit;
-    edit.fields = {a.ringNumber, a.sex,        QString::number(a.birthYear), a.breeder, a.colour, a.markings, a.breed,
-                   a.remarks,    a.listRemarks};
-    edit.sold = a.sold != 0;
-    return edit;
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Change)
