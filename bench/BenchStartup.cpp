@@ -1,7 +1,7 @@
 // The program's start and close as the breeder meets them, with 100 000 and
 // 1 000 000 animals: from the start until the main window shows (the splash
 // left out), and from closing the main window until the question, both files
-// written.
+// written; and one certificate written by avelor-export, the whole process.
 #include "StockGenerator.h"
 #include "app/Startup.h"
 #include "core/files/DataFiles.h"
@@ -11,6 +11,7 @@
 #include "ui/mainwindow/MainWindow.h"
 
 #include <QApplication>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -65,9 +66,24 @@ void closeToQuestion(benchmark::State& state)
     startup.reset(); // the loop has ended: no longer timed
 }
 
+// The process reads the stock, writes one PDF and ends: what a script calling it waits for.
+void exportPedigree(benchmark::State& state)
+{
+    const QString home = homeWith(int(state.range(0)));
+    const QString pdf = home + QStringLiteral("/nachweis.pdf");
+    const QString ring = generatedRing(int(state.range(0)) - 1); // four generations of ancestors
+    for (auto _ : state) {
+        QProcess tool;
+        tool.start(QStringLiteral(AVELOR_EXPORT_TOOL), {QStringLiteral("pedigree"), ring, QStringLiteral("-o"), pdf});
+        if (!tool.waitForFinished(60000) || tool.exitCode() != 0)
+            state.SkipWithError("avelor-export failed");
+    }
+}
+
 } // namespace
 
 BENCHMARK(startToMainWindow)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(exportPedigree)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(closeToQuestion)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char** argv)
