@@ -9,14 +9,24 @@ RingIndex::RingIndex(const AnimalTable& animals) : m_animals(animals)
         capacity *= 2;
     m_slots.resize(capacity);
     m_mask = quint32(capacity - 1);
+    // The hashes first, so that each insert finds the slot of a ring a few
+    // places ahead already on its way from memory: a large stock's table is
+    // far larger than the caches, and waiting for each slot in turn was most
+    // of the build.
+    std::vector<quint32> hashes(animals.size());
     for (size_t i = 0; i < animals.size(); ++i)
-        insert(i);
+        hashes[i] = ringHash(animals[i].ringNumber);
+    constexpr size_t kAhead = 8;
+    for (size_t i = 0; i < animals.size(); ++i) {
+        if (i + kAhead < animals.size())
+            __builtin_prefetch(&m_slots[hashes[i + kAhead] & m_mask]);
+        insert(i, hashes[i]);
+    }
 }
 
-void RingIndex::insert(size_t position)
+void RingIndex::insert(size_t position, quint32 hash)
 {
     const QString& ring = m_animals[position].ringNumber;
-    const quint32 hash = ringHash(ring);
     for (quint32 s = hash & m_mask;; s = (s + 1) & m_mask) {
         Slot& slot = m_slots[s];
         if (slot.last < 0 || (slot.hash == hash && m_animals[size_t(slot.last)].ringNumber == ring)) {
@@ -35,7 +45,7 @@ bool RingIndex::addAppended(size_t first)
     if (m_animals.size() * 2 > m_slots.size())
         return false; // past half full the probes grow long
     for (size_t i = first; i < m_animals.size(); ++i)
-        insert(i);
+        insert(i, ringHash(m_animals[i].ringNumber));
     return true;
 }
 

@@ -29,7 +29,7 @@ private:
         qint32 lastActive = -1;
     };
     const Slot* find(const QString& ring) const;
-    void insert(size_t position);
+    void insert(size_t position, quint32 hash);
 
     const AnimalTable& m_animals;
     std::vector<Slot> m_slots;
