@@ -27,15 +27,45 @@ QByteArray defaultTail()
     return f.bytes;
 }
 
-// Where the sample's second animal starts: the first one's fixed fields, then
-// its two counted texts.
+// Where an animal starts: each one before it is its fixed fields, then two counted texts.
+qsizetype animalAt(const QByteArray& bytes, int index)
+{
+    qsizetype at = 8;
+    for (int i = 0; i < index; ++i) {
+        at += 214;
+        for (int text = 0; text < 2; ++text)
+            at += 4 + qFromLittleEndian<qint32>(bytes.constData() + at);
+    }
+    return at;
+}
+
 qsizetype secondAnimal()
 {
-    const QByteArray bytes = SampleFiles::stock(false);
-    qsizetype at = 8 + 214;
-    for (int text = 0; text < 2; ++text)
-        at += 4 + qFromLittleEndian<qint32>(bytes.constData() + at);
-    return at;
+    return animalAt(SampleFiles::stock(false), 1);
+}
+
+// A stock large enough to be read by several threads, its texts of many lengths.
+Database largeStock()
+{
+    Database db;
+    db.print = PrintSettings::defaults();
+    const QStringList colours = {QStringLiteral("gelb"), QStringLiteral("rotbraun mit Weiß"), QString()};
+    for (int i = 0; i < 25000; ++i) {
+        Animal a;
+        a.ringNumber = QStringLiteral("R-%1").arg(i);
+        a.sex = i % 2 ? Sex::Female : Sex::Male;
+        a.birthYear = 2000 + i % 25;
+        a.colour = colours[i % 3];
+        a.remarks = QString(i % 40, QChar(u'ä'));
+        a.listRemarks = i % 5 ? QString() : QStringLiteral("Liste %1").arg(i);
+        a.active = i % 11 != 0;
+        if (a.active && i >= 2) {
+            a.fatherRing = QStringLiteral("R-%1").arg(i - 2);
+            a.motherRing = QStringLiteral("R-%1").arg(i - 1);
+        }
+        db.animals.push_back(a);
+    }
+    return db;
 }
 
 } // namespace
@@ -186,6 +216,40 @@ private slots:
             for (size_t i = 0; i + 1 < db.animals.size(); ++i)
                 QCOMPARE(db.animals[i], complete.animals[i]);
         }
+    }
+
+    // Large stocks are decoded by several threads at once: the same animals as
+    // written, and damage anywhere read as the careful reading reads it.
+    void largeStockReadsAsWritten()
+    {
+        const Database db = largeStock();
+        const QByteArray bytes = written(db);
+        Database back;
+        QCOMPARE(StockFile::read(bytes, back).status, StockFile::ReadStatus::Complete);
+        QVERIFY(back.animals == db.animals);
+        QCOMPARE(back.print, db.print);
+
+        auto keepsWhatCameBefore = [&db](const Database& read, size_t damagedAt) {
+            QVERIFY(read.animals.size() >= damagedAt);
+            for (size_t i = 0; i < damagedAt; ++i)
+                QVERIFY2(read.animals[i] == db.animals[i], qPrintable(QString::number(i)));
+        };
+        // A ring too long for its field: the record starts are whole, one record is not.
+        QByteArray longRing = bytes;
+        longRing[animalAt(bytes, 20000)] = 21;
+        Database damaged;
+        QCOMPARE(StockFile::read(longRing, damaged).status, StockFile::ReadStatus::Damaged);
+        keepsWhatCameBefore(damaged, 20000);
+        // Cut off in the middle, and one animal more declared than written.
+        Database cut;
+        QCOMPARE(StockFile::read(QByteArrayView(bytes.constData(), animalAt(bytes, 12345) + 100), cut).status,
+                 StockFile::ReadStatus::Damaged);
+        keepsWhatCameBefore(cut, 12345);
+        QByteArray oneMore = bytes;
+        qToLittleEndian<qint32>(25001, oneMore.data() + 4);
+        Database more;
+        QCOMPARE(StockFile::read(oneMore, more).status, StockFile::ReadStatus::Damaged);
+        keepsWhatCameBefore(more, 25000);
     }
 
     void everyFailedWriteIsNoticed()
