@@ -9,6 +9,7 @@
 #include "core/stock/ParentLinks.h"
 #include "core/stock/SelectorLists.h"
 #include "core/stock/StockSort.h"
+#include "support/FileHelpers.h"
 
 #include "support/SampleAnimals.h"
 
@@ -111,7 +112,10 @@ private slots:
             return t;
         };
         const QCollator& collator = alphabeticalCollator();
-        for (int i = 0; i < 20000; ++i) {
+#ifdef Q_OS_LINUX
+        QVERIFY(plainOrderIsTheCollatorsOrder()); // ICU's German order: the quick path is taken
+#endif
+        for (int i = 0; plainOrderIsTheCollatorsOrder() && i < 20000; ++i) {
             const QString a = text();
             const QString b = text();
             const int expected = collator.compare(a, b);
@@ -121,6 +125,16 @@ private slots:
                                                 : 0),
                      qPrintable(QStringLiteral("„%1“ / „%2“").arg(a, b)));
         }
+        // Quick path or not, a list comes out in the collator's order.
+        QStringList list;
+        for (int i = 0; i < 2000; ++i)
+            list << text();
+        sortAlphabetically(list);
+        // Wine's CompareStringEx is not transitive where it passes over spaces and
+        // punctuation, so no sort gives neighbours it calls in order; Windows' is.
+        for (qsizetype i = 1; !runningUnderWine() && i < list.size(); ++i)
+            QVERIFY2(collator.compare(list[i - 1], list[i]) <= 0,
+                     qPrintable(QStringLiteral("„%1“ / „%2“").arg(list[i - 1], list[i])));
         QCOMPARE(comparePlainly(QStringLiteral("Ä-1"), QStringLiteral("A-1")), 2);
         QStringList mixed = {"b-2", "Ä-1", "A-1", "B-2", "ä-0"};
         sortAlphabetically(mixed);

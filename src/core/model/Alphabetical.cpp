@@ -102,10 +102,41 @@ bool sortKeysWork()
 
 } // namespace
 
+bool plainOrderIsTheCollatorsOrder()
+{
+    // Every text of up to two plain characters, in plain order: the collator
+    // must put each after the one before it (or call them equal) just so.
+    // ICU's German collation does; Windows' own, for one, passes over hyphens.
+    static const bool agrees = [] {
+        const QString alphabet = QStringLiteral(" -./0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
+        QStringList texts = {QString()};
+        for (const QChar c : alphabet) {
+            texts << QString(c);
+            for (const QChar d : alphabet)
+                texts << QString(c) + d;
+        }
+        const std::vector<qsizetype> order
+            = *plainOrder(texts.size(), [&texts](qsizetype i) -> const QString& { return texts[i]; });
+        const QCollator& collator = alphabeticalCollator();
+        for (size_t i = 1; i < order.size(); ++i) {
+            const QString& before = texts[order[i - 1]];
+            const QString& after = texts[order[i]];
+            const int plain = comparePlainly(before, after);
+            const int system = collator.compare(before, after);
+            if ((plain == 0) != (system == 0) || system > 0)
+                return false;
+        }
+        return true;
+    }();
+    return agrees;
+}
+
 std::vector<qsizetype> alphabeticalPermutation(qsizetype count, const std::function<const QString&(qsizetype)>& textAt)
 {
-    if (std::optional<std::vector<qsizetype>> plain = plainOrder(count, textAt))
-        return std::move(*plain);
+    if (plainOrderIsTheCollatorsOrder()) {
+        if (std::optional<std::vector<qsizetype>> plain = plainOrder(count, textAt))
+            return std::move(*plain);
+    }
     const QCollator& collator = alphabeticalCollator();
     if (!sortKeysWork()) {
         std::vector<qsizetype> order(static_cast<size_t>(count));

@@ -17,6 +17,9 @@ void sortAlphabetically(QStringList& texts);
 // '-', '.', '/'): -1, 0 or 1 as the collator would say, 2 when a text has any
 // other character. Exposed so that tests hold it against the collator.
 int comparePlainly(const QString& a, const QString& b);
+// Whether the system's collator orders plain texts as comparePlainly does; the
+// quick path is taken only where it does.
+bool plainOrderIsTheCollatorsOrder();
 
 // The positions 0 to count-1 in the alphabetical order of textAt(position).
 std::vector<qsizetype> alphabeticalPermutation(qsizetype count, const std::function<const QString&(qsizetype)>& textAt);
