@@ -1,12 +1,9 @@
 #include "core/records/RecordsDatabase.h"
 
-#include "core/files/FileSystem.h"
-#include "core/files/SafeWrite.h"
 #include "core/records/RecordsSchema.h"
 #include "core/records/SqlStatement.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -16,12 +13,6 @@
 
 namespace {
 
-// SQLite takes file names in UTF-8 on every system (on Windows it converts them itself).
-QByteArray sqliteName(const QString& path)
-{
-    return QDir::toNativeSeparators(path).toUtf8();
-}
-
 QString isoDate(const QDate& date)
 {
     return date.isValid() ? date.toString(Qt::ISODate) : QString();
@@ -30,11 +21,6 @@ QString isoDate(const QDate& date)
 QDate fromIso(const QString& text)
 {
     return QDate::fromString(text, Qt::ISODate);
-}
-
-QString native(const QString& path)
-{
-    return QStringLiteral("„") + QDir::toNativeSeparators(path) + QStringLiteral("“");
 }
 
 void configure(sqlite3* db)
@@ -71,18 +57,6 @@ ShowResult showResultFrom(const SqlStatement& row)
     if (!row.isNull(7))
         r.collection = int(row.number(7));
     return r;
-}
-
-// Copies every page of one database into another in one step, within one
-// transaction of the target: empty, or SQLite's reason.
-QString copyPages(sqlite3* from, sqlite3* to)
-{
-    QString problem;
-    sqlite3_backup* backup = sqlite3_backup_init(to, "main", from, "main");
-    if (!backup || sqlite3_backup_step(backup, -1) != SQLITE_DONE)
-        problem = sqliteError(to);
-    sqlite3_backup_finish(backup);
-    return problem;
 }
 
 QString firstText(const SqlStatement& row)
@@ -156,7 +130,7 @@ RecordsDatabase::OpenResult RecordsDatabase::open(const QString& path, Access ac
         return {};
     }
     const int flags = access == Access::Owner ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READONLY;
-    const QByteArray file = sqliteName(path);
+    const QByteArray file = sqliteFileName(path);
     QString problem;
     if (sqlite3_open_v2(file.constData(), &m_db, flags, nullptr) != SQLITE_OK) {
         problem = sqliteError(m_db);
@@ -172,7 +146,7 @@ RecordsDatabase::OpenResult RecordsDatabase::open(const QString& path, Access ac
                                    "einer neueren Avelor-Version. Diese Version kann sie weder lesen noch "
                                    "ändern; die Datei bleibt unverändert. Bitte verwenden Sie die neuere "
                                    "Version des Programms.")
-                        .arg(native(path))};
+                        .arg(quotedPath(path))};
         }
         problem = readable ? quickCheck(m_db) : sqliteError(m_db);
         if (problem.isEmpty() && access == Access::Owner && !migrateSchema(m_db, problem))
@@ -185,7 +159,7 @@ RecordsDatabase::OpenResult RecordsDatabase::open(const QString& path, Access ac
 
     QString text = QStringLiteral("Die Zusatzdaten (Verbleib und Ausstellungsergebnisse) in %1 sind beschädigt und "
                                   "konnten nicht gelesen werden (%2).")
-                       .arg(native(path), problem);
+                       .arg(quotedPath(path), problem);
     if (access == Access::ReadOnly)
         return {false, text};
     // Set aside, never overwritten: the breeder or a helper may still rescue what it holds.
@@ -202,7 +176,7 @@ RecordsDatabase::OpenResult RecordsDatabase::open(const QString& path, Access ac
     QFile::rename(path + QStringLiteral("-journal"), aside + QStringLiteral("-journal"));
     text += QStringLiteral("\n\nDie Datei wurde unverändert aufbewahrt als %1. Das Programm beginnt mit leeren "
                            "Zusatzdaten.")
-                .arg(native(aside));
+                .arg(quotedPath(aside));
     if (sqlite3_open_v2(file.constData(), &m_db, flags, nullptr) != SQLITE_OK) {
         close();
         return {false, text};
@@ -443,81 +417,5 @@ QString RecordsDatabase::clear()
     SqlTransaction change(m_db);
     if (!change.open() || !runSql(m_db, "DELETE FROM bird") || !change.commit())
         return failure(what);
-    return {};
-}
-
-QString RecordsDatabase::copyTo(const QString& path) const
-{
-    const QString what = QStringLiteral("Die Kopie der Zusatzdaten %1").arg(native(path));
-    if (!m_db)
-        return failure(what);
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QString problem;
-    const QString aside = makeTemporaryBeside(path, problem);
-    if (aside.isEmpty())
-        return QStringLiteral("%1 konnte nicht angelegt werden: %2").arg(what, problem);
-    sqlite3* copy = nullptr;
-    const QByteArray file = sqliteName(aside);
-    if (sqlite3_open_v2(file.constData(), &copy, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
-        runSql(copy, "PRAGMA synchronous = FULL");
-        problem = copyPages(m_db, copy);
-    } else {
-        problem = sqliteError(copy);
-    }
-    if (sqlite3_close(copy) != SQLITE_OK && problem.isEmpty())
-        problem = QStringLiteral("die Datei ließ sich nicht schließen");
-    if (!problem.isEmpty()) {
-        QFile::remove(aside);
-        return QStringLiteral("%1 konnte nicht geschrieben werden: %2").arg(what, problem);
-    }
-    if (const int failed = FileSystem::replace(aside, path); failed != 0) {
-        QFile::remove(aside);
-        return QStringLiteral("%1 konnte nicht geschrieben werden: %2")
-            .arg(what, fileErrorText(QFileDevice::RenameError, QString(), failed));
-    }
-    return {};
-}
-
-QString RecordsDatabase::checkCopy(const QString& path)
-{
-    sqlite3* copy = nullptr;
-    QString problem;
-    if (sqlite3_open_v2(sqliteName(path).constData(), &copy, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
-        problem = sqliteError(copy);
-    } else {
-        bool readable = false;
-        const int version = schemaVersionOf(copy, &readable);
-        if (!readable)
-            problem = sqliteError(copy);
-        else if (version > kSchemaVersion)
-            problem = QStringLiteral("sie stammen von einer neueren Avelor-Version");
-        else
-            problem = quickCheck(copy);
-    }
-    sqlite3_close(copy);
-    if (problem.isEmpty())
-        return {};
-    return QStringLiteral("Die Zusatzdaten in %1 können nicht gelesen werden (%2).").arg(native(path), problem);
-}
-
-QString RecordsDatabase::replaceFrom(const QString& path)
-{
-    if (QString refused = checkCopy(path); !refused.isEmpty())
-        return refused;
-    const QString what = QStringLiteral("Das Zurückholen der Zusatzdaten");
-    if (!m_db)
-        return failure(what);
-    sqlite3* copy = nullptr;
-    QString problem;
-    if (sqlite3_open_v2(sqliteName(path).constData(), &copy, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
-        problem = copyPages(copy, m_db);
-    } else {
-        problem = sqliteError(copy);
-    }
-    sqlite3_close(copy);
-    if (problem.isEmpty() && !migrateSchema(m_db, problem))
-        problem = QStringLiteral("Aktualisierung fehlgeschlagen: ") + problem;
-    if (!problem.isEmpty())
-        return QStringLiteral("%1 ist fehlgeschlagen: %2").arg(what, problem);
     return {};
 }

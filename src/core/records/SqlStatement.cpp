@@ -1,5 +1,7 @@
 #include "core/records/SqlStatement.h"
 
+#include <QDir>
+
 #include <sqlite3.h>
 
 SqlStatement::SqlStatement(sqlite3* db, const char* sql)
@@ -95,4 +97,14 @@ bool SqlTransaction::commit()
 {
     m_open = !runSql(m_db, "COMMIT");
     return !m_open;
+}
+
+QByteArray sqliteFileName(const QString& path)
+{
+    return QDir::toNativeSeparators(path).toUtf8();
+}
+
+QString quotedPath(const QString& path)
+{
+    return QStringLiteral("„") + QDir::toNativeSeparators(path) + QStringLiteral("“");
 }

@@ -39,6 +39,11 @@ private:
     bool m_failed = false;
 };
 
+// A file name as SQLite takes it: UTF-8 on every system (on Windows it converts it itself).
+QByteArray sqliteFileName(const QString& path);
+// A path as the records' messages name it: in the system's form, in German quotes.
+QString quotedPath(const QString& path);
+
 // Runs SQL that returns no rows; true when all of it succeeded.
 bool runSql(sqlite3* db, const char* sql);
 // SQLite's own words for the last error of a connection.

@@ -1,0 +1,106 @@
+#include "core/records/RecordsDatabase.h"
+
+#include "core/files/FileSystem.h"
+#include "core/files/SafeWrite.h"
+#include "core/records/RecordsSchema.h"
+#include "core/records/SqlStatement.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+// Copies of the records file for backups, and a restore from one.
+
+namespace {
+
+// Copies every page of one database into another in one step, within one
+// transaction of the target: empty, or SQLite's reason.
+QString copyPages(sqlite3* from, sqlite3* to)
+{
+    QString problem;
+    sqlite3_backup* backup = sqlite3_backup_init(to, "main", from, "main");
+    if (!backup || sqlite3_backup_step(backup, -1) != SQLITE_DONE)
+        problem = sqliteError(to);
+    sqlite3_backup_finish(backup);
+    return problem;
+}
+
+} // namespace
+
+QString RecordsDatabase::copyTo(const QString& path) const
+{
+    const QString what = QStringLiteral("Die Kopie der Zusatzdaten %1").arg(quotedPath(path));
+    if (!m_db)
+        return failure(what);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QString problem;
+    const QString aside = makeTemporaryBeside(path, problem);
+    if (aside.isEmpty())
+        return QStringLiteral("%1 konnte nicht angelegt werden: %2").arg(what, problem);
+    sqlite3* copy = nullptr;
+    const QByteArray file = sqliteFileName(aside);
+    if (sqlite3_open_v2(file.constData(), &copy, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
+        runSql(copy, "PRAGMA synchronous = FULL");
+        problem = copyPages(m_db, copy);
+    } else {
+        problem = sqliteError(copy);
+    }
+    if (sqlite3_close(copy) != SQLITE_OK && problem.isEmpty())
+        problem = QStringLiteral("die Datei ließ sich nicht schließen");
+    if (!problem.isEmpty()) {
+        QFile::remove(aside);
+        return QStringLiteral("%1 konnte nicht geschrieben werden: %2").arg(what, problem);
+    }
+    if (const int failed = FileSystem::replace(aside, path); failed != 0) {
+        QFile::remove(aside);
+        return QStringLiteral("%1 konnte nicht geschrieben werden: %2")
+            .arg(what, fileErrorText(QFileDevice::RenameError, QString(), failed));
+    }
+    return {};
+}
+
+QString RecordsDatabase::checkCopy(const QString& path)
+{
+    sqlite3* copy = nullptr;
+    QString problem;
+    if (sqlite3_open_v2(sqliteFileName(path).constData(), &copy, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        problem = sqliteError(copy);
+    } else {
+        bool readable = false;
+        const int version = schemaVersionOf(copy, &readable);
+        if (!readable)
+            problem = sqliteError(copy);
+        else if (version > kSchemaVersion)
+            problem = QStringLiteral("sie stammen von einer neueren Avelor-Version");
+        else
+            problem = quickCheck(copy);
+    }
+    sqlite3_close(copy);
+    if (problem.isEmpty())
+        return {};
+    return QStringLiteral("Die Zusatzdaten in %1 können nicht gelesen werden (%2).").arg(quotedPath(path), problem);
+}
+
+QString RecordsDatabase::replaceFrom(const QString& path)
+{
+    if (QString refused = checkCopy(path); !refused.isEmpty())
+        return refused;
+    const QString what = QStringLiteral("Das Zurückholen der Zusatzdaten");
+    if (!m_db)
+        return failure(what);
+    sqlite3* copy = nullptr;
+    QString problem;
+    if (sqlite3_open_v2(sqliteFileName(path).constData(), &copy, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        problem = copyPages(copy, m_db);
+    } else {
+        problem = sqliteError(copy);
+    }
+    sqlite3_close(copy);
+    if (problem.isEmpty() && !migrateSchema(m_db, problem))
+        problem = QStringLiteral("Aktualisierung fehlgeschlagen: ") + problem;
+    if (!problem.isEmpty())
+        return QStringLiteral("%1 ist fehlgeschlagen: %2").arg(what, problem);
+    return {};
+}
