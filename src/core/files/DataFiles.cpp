@@ -4,14 +4,13 @@
 #include "core/files/FileSystem.h"
 #include "core/files/PairFile.h"
 #include "core/files/SafeWrite.h"
+#include "core/files/SaveJournal.h"
 #include "core/files/StockFile.h"
 #include "core/model/SpeciesWords.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-
-#include <QThread>
 
 #include <mutex>
 #include <thread>
@@ -103,6 +102,14 @@ QString DataFiles::incompatibleVersionMessage()
         + SpeciesWords::WebPage + QStringLiteral(". Die Daten können dann ins neue Format konvertiert werden.");
 }
 
+QString DataFiles::unreadableMessage(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Die Datei %1 ist vorhanden, kann aber nicht gelesen werden: %2\n\nAn ihr wurde nichts "
+                          "geändert. Bitte prüfen Sie, ob Sie diese Datei lesen dürfen (Zugriffsrechte) und ob der "
+                          "Datenträger in Ordnung ist.")
+        .arg(quoted(path), reason);
+}
+
 QString DataFiles::keepDamagedCopy(FileKind kind, QString& failure) const
 {
     const QString path = pathOf(kind);
@@ -141,24 +148,44 @@ QString DataFiles::damagedMessage(FileKind kind, const QString& problem, const Q
 DataFiles::StartupResult DataFiles::load(Database& db, Access access)
 {
     StartupResult result;
+    const SaveJournal journal(m_folder);
+    bool recovered = false;
+    if (access == Access::Owner) {
+        // What an interrupted save left is made whole before anything is read.
+        const FileLock alone(saveLockPath(), FileLock::Mode::Exclusive, true);
+        const QString problem = journal.recover();
+        recovered = problem.isEmpty();
+        if (!recovered)
+            result.messages << problem
+                    + QStringLiteral("\n\nDas Programm arbeitet mit den zuletzt vollständig gespeicherten Daten und "
+                                     "versucht es beim nächsten Speichern noch einmal.");
+    }
     // A reader waits for a running save, so both files come from the same one.
     std::unique_ptr<FileLock> consistent;
     if (access == Access::ReadOnly)
         consistent = std::make_unique<FileLock>(saveLockPath(), FileLock::Mode::Shared, false);
+    const SaveJournal::Files where = journal.current();
     FileImage stock;
-    readWhole(stockPath(), stock);
+    readWhole(where.stock, stock);
     FileImage pairs;
-    readWhole(pairPath(), pairs);
+    readWhole(where.pairs, pairs);
     consistent.reset(); // the files stay readable as they were, mapped or copied
+    // A file that is there but cannot be read is not guessed at: nothing is read, nothing changes.
+    for (const auto& [image, path] : {std::pair(&stock, stockPath()), std::pair(&pairs, pairPath())}) {
+        if (image->exists && !image->readable) {
+            result.terminate = true;
+            result.messages << unreadableMessage(path, image->error);
+        }
+    }
+    if (result.terminate)
+        return result;
 
     if (!stock.exists) {
         db.animals.clear();
         db.breeder = {};
         db.print = PrintSettings::defaults();
     } else {
-        const StockFile::ReadResult read = stock.readable
-            ? StockFile::read(stock.bytes, db)
-            : StockFile::ReadResult {StockFile::ReadStatus::Damaged, stock.error, 0};
+        const StockFile::ReadResult read = StockFile::read(stock.bytes, db);
         if (read.status == StockFile::ReadStatus::WrongVersion) {
             result.terminate = true;
             result.messages << incompatibleVersionMessage();
@@ -174,7 +201,7 @@ DataFiles::StartupResult DataFiles::load(Database& db, Access access)
         }
     }
 
-    if (access == Access::Owner) {
+    if (recovered) {
         // Only now that this run will keep the files: what an interrupted save or restore left behind.
         removeStrayTemporaries(stockPath());
         removeStrayTemporaries(pairPath());
@@ -184,8 +211,7 @@ DataFiles::StartupResult DataFiles::load(Database& db, Access access)
     // A damaged pair file gives an empty pair table.
     db.pairs.clear();
     if (pairs.exists) {
-        const PairFile::ReadResult read
-            = pairs.readable ? PairFile::read(pairs.bytes, db.pairs) : PairFile::ReadResult {false, pairs.error};
+        const PairFile::ReadResult read = PairFile::read(pairs.bytes, db.pairs);
         if (!read.complete) {
             db.pairs.clear();
             result.messages << damagedMessage(
@@ -232,49 +258,31 @@ DataFiles::SaveResult DataFiles::save(const Database& db, quint64 generation) co
                                + QStringLiteral(" konnte nicht gespeichert werden: ") + reason
                                + QStringLiteral("\n\nDie bisherige Datei ist unverändert geblieben.")};
     };
+    const SaveJournal journal(m_folder);
+    {
+        // A save interrupted before is finished first: its new files are what is on disk.
+        const FileLock alone(saveLockPath(), FileLock::Mode::Exclusive, true);
+        if (const QString problem = journal.recover(); !problem.isEmpty())
+            return {false, problem};
+    }
     // The two files are written side by side, the pairs on a helper thread.
-    PendingFile stock(stockPath());
-    PendingFile pairs(pairPath());
     WriteOutcome pairsWritten;
-    QThread* const saver = QThread::currentThread();
     std::thread pairWriter([&] {
-        pairsWritten = pairs.write([&db](QIODevice& d) { return PairFile::write(d, db.pairs); });
-        pairs.handTo(saver);
+        pairsWritten = writeSyncedFile(journal.newPairPath(), pairPath(),
+                                       [&db](QIODevice& d) { return PairFile::write(d, db.pairs); });
     });
-    const WriteOutcome stockWritten = stock.write([&db](QIODevice& d) { return StockFile::write(d, db); });
+    const WriteOutcome stockWritten
+        = writeSyncedFile(journal.newStockPath(), stockPath(), [&db](QIODevice& d) { return StockFile::write(d, db); });
     pairWriter.join();
-    if (!stockWritten.ok)
-        return failed(stockPath(), stockWritten.reason);
-    if (!pairsWritten.ok)
-        return failed(pairPath(), pairsWritten.reason);
-
-    // Both files are complete: they replace the old ones together, while no reader looks. The
-    // old stock file waits aside until the pair file is in place too (on Windows a file held
-    // open by another program cannot be replaced); should that fail, it goes back.
+    if (!stockWritten.ok || !pairsWritten.ok) {
+        FileSystem::remove(journal.newStockPath());
+        FileSystem::remove(journal.newPairPath());
+        return stockWritten.ok ? failed(pairPath(), pairsWritten.reason) : failed(stockPath(), stockWritten.reason);
+    }
+    // Both files are complete: they replace the old ones together, while no reader looks.
     const FileLock alone(saveLockPath(), FileLock::Mode::Exclusive, true);
-    const QString aside = stockPath() + QLatin1String(kTemporaryMarker) + QStringLiteral("old");
-    const bool hadStock = QFileInfo(stockPath()).isFile();
-    if (hadStock) {
-        QFile::remove(aside);
-        if (const int moved = FileSystem::replace(stockPath(), aside); moved != 0)
-            return failed(stockPath(), fileErrorText(QFileDevice::RenameError, QString(), moved));
-    }
-    auto putBack = [&] {
-        if (hadStock)
-            FileSystem::replace(aside, stockPath());
-        else
-            QFile::remove(stockPath());
-    };
-    if (const WriteOutcome replaced = stock.commit(); !replaced.ok) {
-        putBack();
-        return failed(stockPath(), replaced.reason);
-    }
-    if (const WriteOutcome replaced = pairs.commit(); !replaced.ok) {
-        putBack();
-        return failed(pairPath(), replaced.reason);
-    }
-    if (hadStock)
-        QFile::remove(aside);
+    if (const QString problem = journal.commit(); !problem.isEmpty())
+        return {false, problem};
     m_state->savedGeneration = std::max(m_state->savedGeneration, generation);
     return {};
 }

@@ -32,11 +32,13 @@ public:
 
     struct StartupResult
     {
-        bool terminate = false; // wrong format version: end at once, save nothing
+        // A wrong format version or a file that cannot be read: end at once, save nothing.
+        bool terminate = false;
         QStringList messages; // German, to show in order
     };
     // Reads the stock file, then the pair file. A missing stock file gives an
     // empty stock with the first start's settings; a damaged file is reported.
+    // The program (Owner) first makes whole what an interrupted save left.
     StartupResult load(Database& db, Access access = Access::Owner);
 
     struct SaveResult
@@ -50,6 +52,8 @@ public:
     SaveResult save(const Database& db, quint64 generation = 0) const;
 
     static QString incompatibleVersionMessage();
+    // A file that is there but cannot be read (permissions, a failing disk).
+    static QString unreadableMessage(const QString& path, const QString& reason);
 
 private:
     enum class FileKind

@@ -21,6 +21,17 @@ int carryPermissions(QFileDevice& file, const QString& target);
 // change durable: 0 or the error number.
 int replace(const QString& from, const QString& to);
 
+// Removes a file and makes that durable: 0 (also when there was none) or the error number.
+int remove(const QString& path);
+
+// Tests stop a save after each of its steps, as a crash would: the observer
+// hears of every step that changed the disk, once it is done, and may end the
+// process there. None is set in the program.
+using StepObserver = void (*)(const char* step, const QString& path);
+void setStepObserver(StepObserver observer);
+// Tells the observer of a step done outside these functions (a file written).
+void stepDone(const char* step, const QString& path);
+
 } // namespace FileSystem
 
 // An advisory lock on a file that other programs also lock by this means:
@@ -34,15 +45,23 @@ public:
         Shared,
         Exclusive,
     };
+    enum class Wait
+    {
+        UntilGranted,
+        No, // tried once: held() tells
+    };
     // With `create`, a missing file is made; without, a missing file means no lock.
-    FileLock(const QString& path, Mode mode, bool create);
+    FileLock(const QString& path, Mode mode, bool create, Wait wait = Wait::UntilGranted);
     ~FileLock();
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
 
     bool held() const { return m_held; }
+    // Why the file could not be opened: 0, or the error number (the lock itself refused is 0).
+    int openError() const { return m_openError; }
 
 private:
     qintptr m_handle = -1;
     bool m_held = false;
+    int m_openError = 0;
 };

@@ -24,13 +24,28 @@ QByteArray native(const QString& path)
     return QFile::encodeName(path);
 }
 
+// A new or vanished name must itself reach the disk: the folder that holds it is synced.
+void syncFolderOf(const QString& path)
+{
+    const QByteArray folder = native(QFileInfo(path).absolutePath());
+    const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+        FileSystem::stepDone("folder synced", path);
+    }
+}
+
 } // namespace
 
 namespace FileSystem {
 
 int syncToDisk(QFileDevice& file)
 {
-    return ::fsync(file.handle()) == 0 ? 0 : errno;
+    if (::fsync(file.handle()) != 0)
+        return errno;
+    stepDone("synced", file.fileName());
+    return 0;
 }
 
 int carryPermissions(QFileDevice& file, const QString& target)
@@ -48,28 +63,35 @@ int replace(const QString& from, const QString& to)
 {
     if (::rename(native(from).constData(), native(to).constData()) != 0)
         return errno;
-    // The new name itself must reach the disk: sync the folder that holds it.
-    const QByteArray folder = native(QFileInfo(to).absolutePath());
-    const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
+    stepDone("renamed", to);
+    syncFolderOf(to);
+    return 0;
+}
+
+int remove(const QString& path)
+{
+    if (::unlink(native(path).constData()) != 0)
+        return errno == ENOENT ? 0 : errno;
+    stepDone("removed", path);
+    syncFolderOf(path);
     return 0;
 }
 
 } // namespace FileSystem
 
-FileLock::FileLock(const QString& path, Mode mode, bool create)
+FileLock::FileLock(const QString& path, Mode mode, bool create, Wait wait)
 {
     const int flags = (create ? O_RDWR | O_CREAT : O_RDONLY) | O_CLOEXEC;
     const int fd = ::open(native(path).constData(), flags, 0644);
-    if (fd < 0)
+    if (fd < 0) {
+        m_openError = errno;
         return;
+    }
     m_handle = fd;
+    const int operation = (mode == Mode::Shared ? LOCK_SH : LOCK_EX) | (wait == Wait::No ? LOCK_NB : 0);
     int result = 0;
     do {
-        result = ::flock(fd, mode == Mode::Shared ? LOCK_SH : LOCK_EX);
+        result = ::flock(fd, operation);
     } while (result != 0 && errno == EINTR);
     m_held = result == 0;
 }

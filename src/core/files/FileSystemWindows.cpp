@@ -49,7 +49,10 @@ namespace FileSystem {
 
 int syncToDisk(QFileDevice& file)
 {
-    return FlushFileBuffers(handleOf(file)) ? 0 : errnoOf(GetLastError());
+    if (!FlushFileBuffers(handleOf(file)))
+        return errnoOf(GetLastError());
+    stepDone("synced", file.fileName());
+    return 0;
 }
 
 int carryPermissions(QFileDevice&, const QString&)
@@ -59,23 +62,38 @@ int carryPermissions(QFileDevice&, const QString&)
 
 int replace(const QString& from, const QString& to)
 {
-    if (MoveFileExW(native(from).c_str(), native(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return 0;
-    return errnoOf(GetLastError());
+    if (!MoveFileExW(native(from).c_str(), native(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return errnoOf(GetLastError());
+    stepDone("renamed", to);
+    return 0;
+}
+
+int remove(const QString& path)
+{
+    if (!DeleteFileW(native(path).c_str())) {
+        const DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? 0 : errnoOf(error);
+    }
+    stepDone("removed", path);
+    return 0;
 }
 
 } // namespace FileSystem
 
-FileLock::FileLock(const QString& path, Mode mode, bool create)
+FileLock::FileLock(const QString& path, Mode mode, bool create, Wait wait)
 {
     const HANDLE file = CreateFileW(native(path).c_str(), create ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     create ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    if (file == INVALID_HANDLE_VALUE) {
+        m_openError = errnoOf(GetLastError());
         return;
+    }
     m_handle = reinterpret_cast<qintptr>(file);
     OVERLAPPED whole {};
-    m_held = LockFileEx(file, mode == Mode::Exclusive ? LOCKFILE_EXCLUSIVE_LOCK : 0, 0, MAXDWORD, MAXDWORD, &whole);
+    const DWORD flags
+        = (mode == Mode::Exclusive ? LOCKFILE_EXCLUSIVE_LOCK : 0) | (wait == Wait::No ? LOCKFILE_FAIL_IMMEDIATELY : 0);
+    m_held = LockFileEx(file, flags, 0, MAXDWORD, MAXDWORD, &whole);
 }
 
 FileLock::~FileLock()

@@ -78,22 +78,11 @@ QString fileErrorText(QFileDevice::FileError error, const QString& systemText, i
     return what + QStringLiteral(" (") + system + QStringLiteral(").");
 }
 
-PendingFile::PendingFile(const QString& path)
+namespace {
+
+// Writes into an open file, flushes and syncs it and gives it the permissions of `target`.
+WriteOutcome finishWriting(QFileDevice& file, const QString& target, const std::function<bool(QIODevice&)>& writer)
 {
-    // A link stays a link: the file it points to is replaced.
-    const QFileInfo info(path);
-    m_target = info.isSymLink() ? info.symLinkTarget() : path;
-}
-
-PendingFile::~PendingFile() = default;
-
-WriteOutcome PendingFile::write(const std::function<bool(QIODevice&)>& writer)
-{
-    m_file = std::make_unique<QTemporaryFile>(m_target + QLatin1String(kTemporaryMarker) + QStringLiteral("XXXXXX"));
-    QTemporaryFile& file = *m_file;
-    if (!file.open())
-        return {false, fileErrorText(file.error(), file.errorString(), errno)};
-
     // A write that stops short leaves only errno to say why (a full disk, a size limit).
     errno = 0;
     bool ok = writer(file);
@@ -103,28 +92,59 @@ WriteOutcome PendingFile::write(const std::function<bool(QIODevice&)>& writer)
         errorNumber = errno;
     }
     if (ok) {
+        FileSystem::stepDone("written", file.fileName());
         errorNumber = FileSystem::syncToDisk(file);
         ok = errorNumber == 0;
     }
     if (!ok || file.error() != QFileDevice::NoError) {
         const QFileDevice::FileError error
             = file.error() == QFileDevice::NoError ? QFileDevice::WriteError : file.error();
-        const QString reason = fileErrorText(error, file.errorString(), errorNumber);
-        m_file.reset();
-        return {false, reason};
+        return {false, fileErrorText(error, file.errorString(), errorNumber)};
     }
-    if (const int failed = FileSystem::carryPermissions(file, m_target); failed != 0) {
-        m_file.reset();
+    if (const int failed = FileSystem::carryPermissions(file, target); failed != 0)
         return {false, fileErrorText(QFileDevice::PermissionsError, QString(), failed)};
-    }
     file.close();
     return {};
 }
 
-void PendingFile::handTo(QThread* thread)
+} // namespace
+
+QString replacedFile(const QString& path)
 {
-    if (m_file)
-        m_file->moveToThread(thread);
+    const QFileInfo info(path);
+    return info.isSymLink() ? info.symLinkTarget() : path;
+}
+
+PendingFile::PendingFile(const QString& path) : m_target(replacedFile(path)) { }
+
+PendingFile::~PendingFile() = default;
+
+WriteOutcome PendingFile::write(const std::function<bool(QIODevice&)>& writer)
+{
+    m_file = std::make_unique<QTemporaryFile>(m_target + QLatin1String(kTemporaryMarker) + QStringLiteral("XXXXXX"));
+    if (!m_file->open()) {
+        const WriteOutcome failed {false, fileErrorText(m_file->error(), m_file->errorString(), errno)};
+        m_file.reset();
+        return failed;
+    }
+    const WriteOutcome written = finishWriting(*m_file, m_target, writer);
+    if (!written.ok)
+        m_file.reset();
+    return written;
+}
+
+WriteOutcome writeSyncedFile(const QString& path, const QString& target, const std::function<bool(QIODevice&)>& writer)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return {false, fileErrorText(file.error(), file.errorString(), errno)};
+    FileSystem::stepDone("created", path);
+    const WriteOutcome written = finishWriting(file, target, writer);
+    if (!written.ok) {
+        file.close();
+        FileSystem::remove(path);
+    }
+    return written;
 }
 
 WriteOutcome PendingFile::commit()
@@ -137,7 +157,7 @@ WriteOutcome PendingFile::commit()
     m_file->setAutoRemove(false);
     m_file.reset();
     if (const int failed = FileSystem::replace(written, m_target); failed != 0) {
-        QFile::remove(written);
+        FileSystem::remove(written);
         return {false, fileErrorText(QFileDevice::RenameError, QString(), failed)};
     }
     return {};

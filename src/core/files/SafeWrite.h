@@ -8,7 +8,6 @@
 
 class QIODevice;
 class QTemporaryFile;
-class QThread;
 
 struct WriteOutcome
 {
@@ -35,8 +34,6 @@ public:
     WriteOutcome write(const std::function<bool(QIODevice&)>& writer);
     // Puts the written file in the old one's place.
     WriteOutcome commit();
-    // Written on a helper thread, the file is handed to the thread that commits it.
-    void handTo(QThread* thread);
 
 private:
     QString m_target;
@@ -46,6 +43,14 @@ private:
 // Writes a file through a PendingFile and commits it: the old file is
 // replaced only when every byte was written, flushed and synced.
 WriteOutcome writeFileSafely(const QString& path, const std::function<bool(QIODevice&)>& writer);
+
+// Writes `path` whole (made anew), flushed and synced, with the permissions
+// `target` has (or a new file's usual ones), for a caller that puts it in
+// place itself. A failed write leaves no file behind.
+WriteOutcome writeSyncedFile(const QString& path, const QString& target, const std::function<bool(QIODevice&)>& writer);
+
+// The file a write to `path` replaces: a link stays a link, and the file it points to is replaced.
+QString replacedFile(const QString& path);
 
 // A new empty file beside `target` with a temporary name, closed (Windows
 // renames no open file), for a writer that opens it by name. Its path, or an
