@@ -96,7 +96,7 @@ bool Startup::start()
     // Two programs on the same data would each save over the other's changes.
     m_lock = std::make_unique<DataFolderLock>(folder);
     if (!m_lock->tryLock()) {
-        Messages::current().warn(nullptr, DataFolderLock::alreadyOpenMessage());
+        Messages::current().warn(nullptr, m_lock->refusal());
         return false;
     }
     DataFiles files(folder);
@@ -108,6 +108,8 @@ bool Startup::start()
     }
     for (const QString& message : loaded.messages)
         Messages::current().warn(nullptr, message);
+    if (const QString warning = DataFolder::lowSpaceWarning(folder); !warning.isEmpty())
+        Messages::current().warn(nullptr, warning);
     auto records = std::make_unique<RecordsDatabase>();
     if (const auto opened = records->open(folder + DataSetNames::RecordsFile, RecordsDatabase::Access::Owner);
         !opened.message.isEmpty())

@@ -218,6 +218,40 @@ private slots:
         QCOMPARE(folderContents(DataFolder::path()), before);
     }
 
+    // What a power cut can leave of the lock file (nothing, half a line, garbage) holds no
+    // lock: only a program that runs does. A folder Avelor may not change, and one on a full
+    // disk, are told as what they are.
+    void onlyARunningProgramHoldsTheLock()
+    {
+        const QString lockFile = DataFolder::path() + QStringLiteral(".avelor-sperre");
+        for (const QByteArray& left : {QByteArray(), QByteArray("12"), QByteArray("\xff\x00\x13garbage\n\n\n", 13)}) {
+            put(lockFile, left);
+            ScriptedMessages messages;
+            Startup startup(0);
+            QVERIFY(startup.start());
+            QVERIFY2(messages.texts.isEmpty(), qPrintable(messages.texts.join('|')));
+        }
+
+        QVERIFY(QFile::remove(lockFile));
+        const NoAccess readOnly(DataFolder::path(), NoAccess::What::ChangeFolder);
+        if (!readOnly.works())
+            QSKIP("Folders cannot be made read-only here");
+        ScriptedMessages messages;
+        Startup startup(0);
+        QVERIFY(!startup.start());
+        QCOMPARE(messages.warnings.size(), 1);
+        QVERIFY2(messages.warnings[0].contains(QStringLiteral("schreibgeschützt")), qPrintable(messages.warnings[0]));
+        QVERIFY(!QFile::exists(lockFile));
+    }
+
+    void aDiskWithoutRoomForASaveIsTold()
+    {
+        put(stockFile(), SampleFiles::stock(true));
+        QVERIFY(DataFolder::lowSpaceWarning(DataFolder::path()).isEmpty());
+        const QString warning = DataFolder::lowSpaceWarning(DataFolder::path(), 1000);
+        QVERIFY(warning.contains(QStringLiteral("kaum noch Platz frei (0,0 MB)")));
+    }
+
     // A program killed after an edit (a crash, a power cut) has saved the edit in the background, and
     // the lock it left is taken over by the next start without a question.
     void anEditSurvivesAKillAndTheLockIsTakenOver()

@@ -102,6 +102,31 @@ private slots:
         QCOMPARE(contents(m_folder + copies[0]), cut);
     }
 
+    // A file there but not readable (permissions) is not guessed at: the start ends, the export
+    // fails, and neither calls it damaged or copies it.
+    void anUnreadableFileEndsTheStartAndStaysAsItIs()
+    {
+        DataFiles files(m_folder);
+        Database db;
+        db.animals = {Animal {}};
+        QVERIFY(files.save(db).ok);
+        for (const QString& path : {files.stockPath(), files.pairPath()}) {
+            const QStringList before = QDir(m_folder).entryList(QDir::Files | QDir::Hidden);
+            const NoAccess unreadable(path, NoAccess::What::ReadFile);
+            QVERIFY(unreadable.works());
+            for (const DataFiles::Access access : {DataFiles::Access::Owner, DataFiles::Access::ReadOnly}) {
+                Database read;
+                const DataFiles::StartupResult loaded = files.load(read, access);
+                QVERIFY(loaded.terminate);
+                QCOMPARE(loaded.messages.size(), 1);
+                QVERIFY2(loaded.messages[0].contains(QStringLiteral("kann aber nicht gelesen werden")),
+                         qPrintable(loaded.messages[0]));
+                QVERIFY(loaded.messages[0].contains(QDir::toNativeSeparators(path)));
+                QCOMPARE(QDir(m_folder).entryList(QDir::Files | QDir::Hidden), before);
+            }
+        }
+    }
+
     void failedSaveKeepsThePreviousFiles()
     {
         DataFiles files(m_folder);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
+#include <QPair>
 #include <QString>
 
 #ifndef Q_OS_WIN
@@ -18,6 +20,34 @@ bool runningUnderWine();
 // Makes a folder the user's home for this process and those it starts: data,
 // settings and documents lie in it (HOME and XDG_* here, AVELOR_HOME on Windows).
 void useTestHome(const QString& path);
+
+// Takes this process's right to read a file, or to change a folder, away for
+// the lifetime of the object, as a breeder's system may. On Linux by its mode
+// (and, run as root, whom modes do not stop, by acting as the user "nobody"
+// meanwhile); on Windows a file is held open without sharing, and a folder
+// cannot be made read-only (the object then does nothing: `works()` says so).
+class NoAccess
+{
+public:
+    enum class What
+    {
+        ReadFile,
+        ChangeFolder,
+    };
+    NoAccess(const QString& path, What what);
+    ~NoAccess();
+    NoAccess(const NoAccess&) = delete;
+    NoAccess& operator=(const NoAccess&) = delete;
+
+    bool works() const { return m_works; }
+
+private:
+    QString m_path;
+    bool m_works = false;
+    void* m_handle = nullptr;
+    QList<QPair<QByteArray, unsigned>> m_modes; // to put back
+    bool m_actingAsNobody = false;
+};
 
 #ifdef Q_OS_WIN
 // Holds a file open without sharing, as a virus scanner may: while the object

@@ -9,4 +9,9 @@ namespace DataFolder {
 
 QString path(); // ends with '/'
 
+// A save writes both data files anew beside the old ones: a German warning
+// when the folder's disk has less room left than that (and a little more),
+// or an empty text. `spare` is the room the caller knows to be there.
+QString lowSpaceWarning(const QString& folder, qint64 spare = -1);
+
 } // namespace DataFolder

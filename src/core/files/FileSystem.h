@@ -57,6 +57,8 @@ public:
     FileLock& operator=(const FileLock&) = delete;
 
     bool held() const { return m_held; }
+    // Writes what the file holds, through the handle that holds the lock: true when all of it was written.
+    bool replaceContents(const QByteArray& bytes);
     // Why the file could not be opened: 0, or the error number (the lock itself refused is 0).
     int openError() const { return m_openError; }
 

@@ -96,6 +96,13 @@ FileLock::FileLock(const QString& path, Mode mode, bool create, Wait wait)
     m_held = result == 0;
 }
 
+bool FileLock::replaceContents(const QByteArray& bytes)
+{
+    const int fd = int(m_handle);
+    return fd >= 0 && ::ftruncate(fd, 0) == 0
+        && ::pwrite(fd, bytes.constData(), size_t(bytes.size()), 0) == bytes.size();
+}
+
 FileLock::~FileLock()
 {
     if (m_handle >= 0)

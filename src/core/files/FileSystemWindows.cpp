@@ -96,6 +96,15 @@ FileLock::FileLock(const QString& path, Mode mode, bool create, Wait wait)
     m_held = LockFileEx(file, flags, 0, MAXDWORD, MAXDWORD, &whole);
 }
 
+bool FileLock::replaceContents(const QByteArray& bytes)
+{
+    const auto file = reinterpret_cast<HANDLE>(m_handle);
+    DWORD written = 0;
+    return m_handle != -1 && SetFilePointer(file, 0, nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER
+        && WriteFile(file, bytes.constData(), DWORD(bytes.size()), &written, nullptr) && SetEndOfFile(file)
+        && written == DWORD(bytes.size());
+}
+
 FileLock::~FileLock()
 {
     if (m_handle != -1)
