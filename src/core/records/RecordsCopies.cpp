@@ -2,6 +2,7 @@
 
 #include "core/files/FileSystem.h"
 #include "core/files/SafeWrite.h"
+#include "core/records/RecordsCheck.h"
 #include "core/records/RecordsSchema.h"
 #include "core/records/SqlStatement.h"
 
@@ -12,22 +13,6 @@
 #include <sqlite3.h>
 
 // Copies of the records file for backups, and a restore from one.
-
-namespace {
-
-// Copies every page of one database into another in one step, within one
-// transaction of the target: empty, or SQLite's reason.
-QString copyPages(sqlite3* from, sqlite3* to)
-{
-    QString problem;
-    sqlite3_backup* backup = sqlite3_backup_init(to, "main", from, "main");
-    if (!backup || sqlite3_backup_step(backup, -1) != SQLITE_DONE)
-        problem = sqliteError(to);
-    sqlite3_backup_finish(backup);
-    return problem;
-}
-
-} // namespace
 
 QString RecordsDatabase::copyTo(const QString& path) const
 {
@@ -43,7 +28,7 @@ QString RecordsDatabase::copyTo(const QString& path) const
     const QByteArray file = sqliteFileName(aside);
     if (sqlite3_open_v2(file.constData(), &copy, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
         runSql(copy, "PRAGMA synchronous = FULL");
-        problem = copyPages(m_db, copy);
+        problem = copyDatabase(m_db, copy);
     } else {
         problem = sqliteError(copy);
     }
@@ -63,19 +48,19 @@ QString RecordsDatabase::copyTo(const QString& path) const
 
 QString RecordsDatabase::checkCopy(const QString& path)
 {
+    if (const RecordsCheck header = checkRecordsHeader(path); !header.usable())
+        return QStringLiteral("Die Zusatzdaten in %1 können nicht gelesen werden (%2).")
+            .arg(quotedPath(path), header.detail);
     sqlite3* copy = nullptr;
     QString problem;
     if (sqlite3_open_v2(sqliteFileName(path).constData(), &copy, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
         problem = sqliteError(copy);
     } else {
-        bool readable = false;
-        const int version = schemaVersionOf(copy, &readable);
-        if (!readable)
-            problem = sqliteError(copy);
-        else if (version > kSchemaVersion)
-            problem = QStringLiteral("sie stammen von einer neueren Avelor-Version");
-        else
-            problem = quickCheck(copy);
+        sqlite3_extended_result_codes(copy, 1);
+        sqlite3_busy_timeout(copy, kReaderWaitMs);
+        const RecordsCheck check = checkRecords(copy, false);
+        if (!check.usable())
+            problem = check.detail;
     }
     sqlite3_close(copy);
     if (problem.isEmpty())
@@ -93,7 +78,7 @@ QString RecordsDatabase::replaceFrom(const QString& path)
     sqlite3* copy = nullptr;
     QString problem;
     if (sqlite3_open_v2(sqliteFileName(path).constData(), &copy, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
-        problem = copyPages(copy, m_db);
+        problem = copyDatabase(copy, m_db);
     } else {
         problem = sqliteError(copy);
     }

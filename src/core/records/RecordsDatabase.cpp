@@ -1,5 +1,6 @@
 #include "core/records/RecordsDatabase.h"
 
+#include "core/records/RecordsCheck.h"
 #include "core/records/RecordsSchema.h"
 #include "core/records/SqlStatement.h"
 
@@ -23,9 +24,10 @@ QDate fromIso(const QString& text)
     return QDate::fromString(text, Qt::ISODate);
 }
 
-void configure(sqlite3* db)
+void configure(sqlite3* db, int waitMs)
 {
-    sqlite3_busy_timeout(db, 5000);
+    sqlite3_extended_result_codes(db, 1);
+    sqlite3_busy_timeout(db, waitMs);
     runSql(db, "PRAGMA foreign_keys = ON");
     runSql(db, "PRAGMA synchronous = FULL");
 }
@@ -78,9 +80,9 @@ QByteArray showResultQuery(const char* condition)
 }
 
 // Every row of a query as read(row); the parameters are bound in order from 1.
-// No database, no rows.
+// No database, no rows. A query that fails leaves its reason in `problem`.
 template<typename Read, typename... Parameters>
-auto rowsOf(sqlite3* db, const QByteArray& sql, Read read, const Parameters&... parameters)
+auto rowsOf(sqlite3* db, QString& problem, const QByteArray& sql, Read read, const Parameters&... parameters)
 {
     std::vector<std::invoke_result_t<Read, const SqlStatement&>> found;
     if (!db)
@@ -90,6 +92,8 @@ auto rowsOf(sqlite3* db, const QByteArray& sql, Read read, const Parameters&... 
     (query.bind(++index, parameters), ...);
     while (query.next())
         found.push_back(read(query));
+    if (query.failed())
+        problem = sqliteError(db);
     return found;
 }
 
@@ -105,7 +109,7 @@ void RecordsDatabase::openInMemory()
     close();
     QString problem;
     if (sqlite3_open_v2(":memory:", &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK
-        || (configure(m_db), !migrateSchema(m_db, problem)))
+        || (configure(m_db, kOwnerWaitMs), !migrateSchema(m_db, problem)))
         close();
 }
 
@@ -120,73 +124,203 @@ void RecordsDatabase::close()
     m_db = nullptr;
 }
 
+namespace {
+
+QString stampedAside(const QString& path, const QString& kind)
+{
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString aside = path + kind + stamp;
+    for (int n = 2; QFileInfo::exists(aside); ++n)
+        aside = path + kind + stamp + QLatin1Char('-') + QString::number(n);
+    return aside;
+}
+
+// The files SQLite keeps beside a database while it changes it.
+const QString kSideFiles[] = {QStringLiteral("-wal"), QStringLiteral("-journal"), QStringLiteral("-shm")};
+
+QString recordsIn(const QString& path)
+{
+    return QStringLiteral("Die Zusatzdaten (Verbleib, Ausstellungsergebnisse, Erbanlagen) in %1").arg(quotedPath(path));
+}
+
+QString refusal(const QString& path, const RecordsCheck& check, RecordsDatabase::Access access)
+{
+    using Verdict = RecordsCheck::Verdict;
+    const bool owner = access == RecordsDatabase::Access::Owner;
+    const QString untouched = owner ? QStringLiteral(" Die Datei bleibt unverändert; die Zusatzdaten sind in diesem "
+                                                     "Programmlauf nicht verfügbar.")
+                                    : QStringLiteral(" Die Datei bleibt unverändert.");
+    switch (check.verdict) {
+    case Verdict::Locked:
+        return QStringLiteral("%1 werden gerade von einem anderen Programm benutzt (%2).%3 Bitte beenden Sie das "
+                              "andere Programm und versuchen Sie es danach noch einmal.")
+            .arg(recordsIn(path), check.detail, untouched);
+    case Verdict::Unreadable:
+        return QStringLiteral("%1 können nicht gelesen werden: %2.%3 Bitte prüfen Sie, ob Sie diese Datei lesen "
+                              "und ändern dürfen (Zugriffsrechte) und ob der Datenträger in Ordnung ist.")
+            .arg(recordsIn(path), check.detail, untouched);
+    case Verdict::Interrupted:
+        return QStringLiteral("%1 wurden mitten in einer Änderung verlassen; diese Änderung nimmt Avelor beim "
+                              "nächsten Start zurück.%2 Bitte starten Sie Avelor einmal und versuchen Sie es danach "
+                              "noch einmal.")
+            .arg(recordsIn(path), untouched);
+    case Verdict::UnknownVersion:
+        if (check.version > RecordsDatabase::kSchemaVersion)
+            return QStringLiteral("%1 stammen von einer neueren Avelor-Version. Diese Version kann sie weder lesen "
+                                  "noch ändern.%2 Bitte verwenden Sie die neuere Version des Programms.")
+                .arg(recordsIn(path), untouched);
+        return QStringLiteral("%1 geben eine Version an, die es nicht gibt (%2); Avelor kann sie weder lesen noch "
+                              "ändern.%3")
+            .arg(recordsIn(path))
+            .arg(check.version)
+            .arg(untouched);
+    case Verdict::Foreign:
+        return QStringLiteral("Die Datei %1 enthält keine Zusatzdaten von Avelor: %2.%3 Wird die Datei nicht mehr "
+                              "gebraucht, benennen Sie sie um oder verschieben Sie sie; dann legt Avelor beim "
+                              "nächsten Start eine neue an.")
+            .arg(quotedPath(path), check.detail, untouched);
+    case Verdict::Damaged:
+        return QStringLiteral("%1 sind beschädigt und konnten nicht gelesen werden (%2).")
+            .arg(recordsIn(path), check.detail);
+    case Verdict::Sound:
+    case Verdict::Empty:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
 RecordsDatabase::OpenResult RecordsDatabase::open(const QString& path, Access access)
 {
+    using Verdict = RecordsCheck::Verdict;
     close();
     m_path = path;
-    const bool exists = QFileInfo::exists(path);
-    if (!exists && access == Access::ReadOnly) {
-        openInMemory(); // nothing recorded yet
-        return {};
-    }
-    const int flags = access == Access::Owner ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READONLY;
-    const QByteArray file = sqliteFileName(path);
-    QString problem;
-    if (sqlite3_open_v2(file.constData(), &m_db, flags, nullptr) != SQLITE_OK) {
-        problem = sqliteError(m_db);
-        close();
-    } else {
-        configure(m_db);
-        bool readable = false;
-        const int version = schemaVersionOf(m_db, &readable);
-        if (readable && version > kSchemaVersion) {
-            close();
-            return {false,
-                    QStringLiteral("Die Zusatzdaten (Verbleib und Ausstellungsergebnisse) in %1 stammen von "
-                                   "einer neueren Avelor-Version. Diese Version kann sie weder lesen noch "
-                                   "ändern; die Datei bleibt unverändert. Bitte verwenden Sie die neuere "
-                                   "Version des Programms.")
-                        .arg(quotedPath(path))};
+    m_readProblem.clear();
+    const bool owner = access == Access::Owner;
+    if (!QFileInfo::exists(path)) {
+        if (!owner) {
+            openInMemory(); // nothing recorded yet
+            return {};
         }
-        problem = readable ? quickCheck(m_db) : sqliteError(m_db);
-        if (problem.isEmpty() && access == Access::Owner && !migrateSchema(m_db, problem))
-            problem = QStringLiteral("Aktualisierung fehlgeschlagen: ") + problem;
-        if (!problem.isEmpty())
-            close();
+        return create(path, QString());
     }
-    if (problem.isEmpty())
+    RecordsCheck check = checkRecordsHeader(path);
+    if (check.verdict == Verdict::Sound) {
+        const int flags = owner ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY;
+        if (sqlite3_open_v2(sqliteFileName(path).constData(), &m_db, flags, nullptr) != SQLITE_OK) {
+            check = {Verdict::Unreadable, 0, sqliteError(m_db)};
+        } else {
+            configure(m_db, owner ? kOwnerWaitMs : kReaderWaitMs);
+            check = checkRecords(m_db, owner);
+        }
+    }
+    switch (check.verdict) {
+    case Verdict::Empty:
+        // No bytes: what SQLite leaves of a file it made and never wrote to.
+        close();
+        if (!owner) {
+            openInMemory();
+            return {};
+        }
+        return create(path, QString());
+    case Verdict::Sound:
+        if (check.version < kSchemaVersion)
+            return bringUpToDate(path, access);
         return {};
+    case Verdict::Damaged:
+        break;
+    default:
+        close();
+        return {false, refusal(path, check, access)};
+    }
 
-    QString text = QStringLiteral("Die Zusatzdaten (Verbleib und Ausstellungsergebnisse) in %1 sind beschädigt und "
-                                  "konnten nicht gelesen werden (%2).")
-                       .arg(quotedPath(path), problem);
-    if (access == Access::ReadOnly)
+    QString text = refusal(path, check, access);
+    if (!owner) {
+        close();
         return {false, text};
-    // Set aside, never overwritten: the breeder or a helper may still rescue what it holds.
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString aside = path + QStringLiteral(".beschaedigt-") + stamp;
-    for (int n = 2; QFileInfo::exists(aside); ++n)
-        aside = path + QStringLiteral(".beschaedigt-") + stamp + QLatin1Char('-') + QString::number(n);
-    if (!QFile::rename(path, aside)) {
+    }
+    // Set aside, never overwritten: the breeder or a helper may still rescue what it holds. The
+    // files SQLite keeps beside it hold committed changes too and go along, first, so that no
+    // new file could ever meet them.
+    if (m_db)
+        sqlite3_db_config(m_db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    close();
+    const QString aside = stampedAside(path, QStringLiteral(".beschaedigt-"));
+    bool allMoved = true;
+    for (const QString& side : kSideFiles) {
+        if (QFileInfo::exists(path + side))
+            allMoved = QFile::rename(path + side, aside + side) && allMoved;
+    }
+    if (!allMoved || !QFile::rename(path, aside)) {
         return {false,
                 text
                     + QStringLiteral("\n\nDie Datei konnte nicht beiseitegelegt werden; die Zusatzdaten "
                                      "sind in diesem Programmlauf nicht verfügbar.")};
     }
-    QFile::rename(path + QStringLiteral("-journal"), aside + QStringLiteral("-journal"));
     text += QStringLiteral("\n\nDie Datei wurde unverändert aufbewahrt als %1. Das Programm beginnt mit leeren "
                            "Zusatzdaten.")
                 .arg(quotedPath(aside));
-    if (sqlite3_open_v2(file.constData(), &m_db, flags, nullptr) != SQLITE_OK) {
-        close();
-        return {false, text};
+    OpenResult created = create(path, text);
+    created.message = text + (created.available ? QString() : QStringLiteral("\n\n") + created.message);
+    return created;
+}
+
+RecordsDatabase::OpenResult RecordsDatabase::create(const QString& path, const QString& told)
+{
+    // Files SQLite kept beside a database that is gone must not be taken for the new one's.
+    for (const QString& side : kSideFiles) {
+        if (QFileInfo::exists(path + side)
+            && !QFile::rename(path + side, stampedAside(path, QStringLiteral(".verwaist-")) + side)) {
+            return {false,
+                    QStringLiteral("%1 können nicht angelegt werden, weil daneben noch %2 liegt und sich nicht "
+                                   "beiseitelegen lässt. Die Zusatzdaten sind in diesem Programmlauf nicht verfügbar.")
+                        .arg(recordsIn(path), quotedPath(path + side))};
+        }
     }
-    configure(m_db);
-    if (!migrateSchema(m_db, problem)) {
-        close();
-        return {false, text};
+    QString problem;
+    if (sqlite3_open_v2(sqliteFileName(path).constData(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr)
+        != SQLITE_OK) {
+        problem = sqliteError(m_db);
+    } else {
+        configure(m_db, kOwnerWaitMs);
+        migrateSchema(m_db, problem);
     }
-    return {true, text};
+    if (problem.isEmpty())
+        return {true, told};
+    close();
+    return {false,
+            QStringLiteral("%1 können nicht angelegt werden: %2. Die Zusatzdaten sind in diesem Programmlauf nicht "
+                           "verfügbar.")
+                .arg(recordsIn(path), problem)};
+}
+
+RecordsDatabase::OpenResult RecordsDatabase::bringUpToDate(const QString& path, Access access)
+{
+    QString problem;
+    if (access == Access::ReadOnly) {
+        // A reader changes no file: it brings a copy in memory up to date.
+        sqlite3* memory = nullptr;
+        if (sqlite3_open_v2(":memory:", &memory, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK)
+            problem = copyDatabase(m_db, memory);
+        else
+            problem = sqliteError(memory);
+        close();
+        m_db = memory;
+        if (problem.isEmpty()) {
+            configure(m_db, kReaderWaitMs);
+            migrateSchema(m_db, problem);
+        }
+    } else {
+        migrateSchema(m_db, problem);
+    }
+    if (problem.isEmpty())
+        return {};
+    close();
+    return {false,
+            QStringLiteral("%1 konnten nicht auf den Stand dieser Version gebracht werden: %2. Die Datei bleibt, wie "
+                           "sie war; die Zusatzdaten sind in diesem Programmlauf nicht verfügbar.")
+                .arg(recordsIn(path), problem)};
 }
 
 QString RecordsDatabase::failure(const QString& what) const
@@ -200,45 +334,45 @@ QString RecordsDatabase::failure(const QString& what) const
 
 std::optional<Whereabouts> RecordsDatabase::whereabouts(const QString& ring) const
 {
-    const auto found = rowsOf(m_db, whereaboutsQuery("WHERE ring = ?"), whereaboutsFrom, ring);
+    const auto found = rowsOf(m_db, m_readProblem, whereaboutsQuery("WHERE ring = ?"), whereaboutsFrom, ring);
     return found.empty() ? std::nullopt : std::optional<Whereabouts>(found.front());
 }
 
 std::vector<Whereabouts> RecordsDatabase::departures() const
 {
-    return rowsOf(m_db, whereaboutsQuery("WHERE status <> 0 ORDER BY date, ring"), whereaboutsFrom);
+    return rowsOf(m_db, m_readProblem, whereaboutsQuery("WHERE status <> 0 ORDER BY date, ring"), whereaboutsFrom);
 }
 
 std::vector<Whereabouts> RecordsDatabase::allWhereabouts() const
 {
-    return rowsOf(m_db, whereaboutsQuery("ORDER BY ring"), whereaboutsFrom);
+    return rowsOf(m_db, m_readProblem, whereaboutsQuery("ORDER BY ring"), whereaboutsFrom);
 }
 
 std::vector<ShowResult> RecordsDatabase::showResults(const QString& ring) const
 {
-    return rowsOf(m_db, showResultQuery("WHERE ring = ? ORDER BY date, id"), showResultFrom, ring);
+    return rowsOf(m_db, m_readProblem, showResultQuery("WHERE ring = ? ORDER BY date, id"), showResultFrom, ring);
 }
 
 std::vector<ShowResult> RecordsDatabase::allShowResults() const
 {
-    return rowsOf(m_db, showResultQuery("ORDER BY date, ring, id"), showResultFrom);
+    return rowsOf(m_db, m_readProblem, showResultQuery("ORDER BY date, ring, id"), showResultFrom);
 }
 
 std::vector<ShowResult> RecordsDatabase::resultsOfShow(const QString& show) const
 {
-    return rowsOf(m_db, showResultQuery("WHERE show = ? ORDER BY date, ring, id"), showResultFrom, show);
+    return rowsOf(m_db, m_readProblem, showResultQuery("WHERE show = ? ORDER BY date, ring, id"), showResultFrom, show);
 }
 
 QStringList RecordsDatabase::shows() const
 {
-    const auto found
-        = rowsOf(m_db, "SELECT show FROM show_result GROUP BY show ORDER BY max(date) DESC, show", firstText);
+    const auto found = rowsOf(m_db, m_readProblem,
+                              "SELECT show FROM show_result GROUP BY show ORDER BY max(date) DESC, show", firstText);
     return QStringList(found.begin(), found.end());
 }
 
 QStringList RecordsDatabase::rings() const
 {
-    const auto found = rowsOf(m_db,
+    const auto found = rowsOf(m_db, m_readProblem,
                               "SELECT ring FROM whereabouts UNION SELECT ring FROM show_result UNION SELECT ring FROM "
                               "colour_factor ORDER BY 1",
                               firstText);
@@ -265,6 +399,8 @@ FactorStates RecordsDatabase::colourFactors(const QString& ring) const
     query.bind(1, ring);
     while (query.next())
         found[query.text(0)] = FactorState(query.number(1));
+    if (query.failed())
+        m_readProblem = sqliteError(m_db);
     return found;
 }
 
@@ -276,6 +412,8 @@ QHash<QString, FactorStates> RecordsDatabase::allColourFactors() const
     SqlStatement query(m_db, "SELECT ring, factor, state FROM colour_factor");
     while (query.next())
         found[query.text(0)][query.text(1)] = FactorState(query.number(2));
+    if (query.failed())
+        m_readProblem = sqliteError(m_db);
     return found;
 }
 
@@ -302,7 +440,10 @@ bool RecordsDatabase::hasRecords(const QString& ring) const
     SqlStatement query(m_db,
                        "SELECT EXISTS (SELECT 1 FROM whereabouts WHERE ring = ?1) OR EXISTS (SELECT 1 FROM "
                        "show_result WHERE ring = ?1) OR EXISTS (SELECT 1 FROM colour_factor WHERE ring = ?1)");
-    return query.bind(1, ring).next() && query.number(0) != 0;
+    const bool found = query.bind(1, ring).next() && query.number(0) != 0;
+    if (query.failed())
+        m_readProblem = sqliteError(m_db);
+    return found;
 }
 
 QString RecordsDatabase::setWhereabouts(const Whereabouts& w)

@@ -47,13 +47,23 @@ public:
     RecordsDatabase(const RecordsDatabase&) = delete;
     RecordsDatabase& operator=(const RecordsDatabase&) = delete;
 
-    // Opens the file instead of the database in memory. A damaged or
-    // unreadable file is reported, kept aside under a new name and replaced
-    // by an empty one (Owner) or left alone (ReadOnly); a file of a newer
-    // version is refused and left untouched.
+    // Opens the file instead of the database in memory, or refuses it and
+    // never guesses: a locked or unreadable file, one of an unknown version
+    // and one whose tables are not ours are left untouched; only a file that
+    // SQLite finds damaged is kept aside under a new name (with the files
+    // SQLite keeps beside it) and replaced by an empty one (Owner), or left
+    // alone (ReadOnly). A file of an older version is brought up to date
+    // (ReadOnly: a copy in memory).
     OpenResult open(const QString& path, Access access);
     bool available() const { return m_db != nullptr; }
     const QString& path() const { return m_path; }
+    // Why a read since the file was opened returned less than the file holds
+    // (another program holding it too long, a failing disk); empty when none did.
+    const QString& readProblem() const { return m_readProblem; }
+
+    // How long a change or a reader waits for another program's lock.
+    static constexpr int kOwnerWaitMs = 2000;
+    static constexpr int kReaderWaitMs = 1000;
 
     std::optional<Whereabouts> whereabouts(const QString& ring) const;
     // Every record whose status is not "im Bestand", by date, then ring.
@@ -102,8 +112,11 @@ private:
     bool storeWhereabouts(const Whereabouts& whereabouts);
     bool storeFactors(const QString& ring, const FactorStates& factors);
     void openInMemory();
+    OpenResult create(const QString& path, const QString& told);
+    OpenResult bringUpToDate(const QString& path, Access access);
     void close();
 
     sqlite3* m_db = nullptr;
     QString m_path;
+    mutable QString m_readProblem;
 };

@@ -3,6 +3,9 @@
 #include "core/records/SqlStatement.h"
 
 #include <QByteArray>
+#include <QStringList>
+
+#include <sqlite3.h>
 
 #include <iterator>
 
@@ -60,7 +63,16 @@ int schemaVersionOf(sqlite3* db, bool* readable)
 bool migrateSchema(sqlite3* db, QString& problem)
 {
     bool readable = false;
-    for (int version = schemaVersionOf(db, &readable); version < kRecordsSchemaVersion; ++version) {
+    const int found = schemaVersionOf(db, &readable);
+    if (!readable) {
+        problem = sqliteError(db);
+        return false;
+    }
+    if (found < 0 || found > kRecordsSchemaVersion) {
+        problem = QStringLiteral("unbekannte Version %1").arg(found);
+        return false;
+    }
+    for (int version = found; version < kRecordsSchemaVersion; ++version) {
         SqlTransaction step(db);
         const QByteArray setVersion = "PRAGMA user_version = " + QByteArray::number(version + 1);
         if (!step.open() || !runSql(db, kMigrations[version]) || !runSql(db, setVersion.constData())
@@ -72,11 +84,77 @@ bool migrateSchema(sqlite3* db, QString& problem)
     return true;
 }
 
-QString quickCheck(sqlite3* db)
+namespace {
+
+// The tables and indexes of a database, each as "type name", and every table's columns.
+QStringList schemaOf(sqlite3* db, bool& readable)
 {
-    SqlStatement check(db, "PRAGMA quick_check");
-    if (!check.next())
+    QStringList found;
+    SqlStatement objects(db,
+                         "SELECT type, name FROM sqlite_schema WHERE name NOT LIKE 'sqlite\\_%' ESCAPE '\\' "
+                         "ORDER BY type, name");
+    QStringList tables;
+    while (objects.next()) {
+        found << objects.text(0) + QLatin1Char(' ') + objects.text(1);
+        if (objects.text(0) == QLatin1String("table"))
+            tables << objects.text(1);
+    }
+    readable = !objects.failed();
+    for (const QString& table : tables) {
+        SqlStatement columns(db,
+                             "SELECT name, type, \"notnull\", ifnull(dflt_value, ''), pk FROM pragma_table_info(?)");
+        columns.bind(1, table);
+        while (columns.next()) {
+            found << QStringLiteral("column %1.%2 %3 notnull=%4 default=%5 key=%6")
+                         .arg(table, columns.text(0), columns.text(1), columns.text(2), columns.text(3),
+                              columns.text(4));
+        }
+        readable = readable && !columns.failed();
+    }
+    return found;
+}
+
+QString describe(const QString& entry)
+{
+    const QStringList words = entry.split(QLatin1Char(' '));
+    if (words[0] == QLatin1String("table"))
+        return QStringLiteral("Tabelle „%1“").arg(words.value(1));
+    if (words[0] == QLatin1String("index"))
+        return QStringLiteral("Index „%1“").arg(words.value(1));
+    if (words[0] == QLatin1String("column"))
+        return QStringLiteral("Spalte „%1“").arg(words.value(1));
+    return QStringLiteral("„%1“").arg(words.value(1));
+}
+
+} // namespace
+
+QString schemaDifference(sqlite3* db, int version, bool* fileReadable)
+{
+    *fileReadable = true;
+    if (version < 0 || version > kRecordsSchemaVersion)
+        return QStringLiteral("unbekannte Version %1").arg(version);
+    sqlite3* reference = nullptr;
+    sqlite3_open_v2(":memory:", &reference, SQLITE_OPEN_READWRITE, nullptr);
+    bool built = reference != nullptr;
+    for (int step = 0; built && step < version; ++step)
+        built = runSql(reference, kMigrations[step]);
+    bool readable = false;
+    const QStringList expected = built ? schemaOf(reference, readable) : QStringList();
+    sqlite3_close(reference);
+    if (!built || !readable)
+        return QStringLiteral("der Aufbau der Version %1 ließ sich nicht herstellen").arg(version);
+    const QStringList actual = schemaOf(db, readable);
+    if (!readable) {
+        *fileReadable = false;
         return sqliteError(db);
-    const QString answer = check.text(0);
-    return answer == QLatin1String("ok") ? QString() : answer;
+    }
+    for (const QString& entry : actual) {
+        if (!expected.contains(entry))
+            return QStringLiteral("%1 gehört nicht zu Version %2 der Zusatzdaten").arg(describe(entry)).arg(version);
+    }
+    for (const QString& entry : expected) {
+        if (!actual.contains(entry))
+            return QStringLiteral("%1 fehlt").arg(describe(entry));
+    }
+    return {};
 }

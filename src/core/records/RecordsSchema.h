@@ -10,8 +10,11 @@ constexpr int kRecordsSchemaVersion = 2;
 
 // The version a file says it has; *readable is false when it could not be read.
 int schemaVersionOf(sqlite3* db, bool* readable);
-// Brings a file up to kRecordsSchemaVersion, one transaction a step, so an
-// interrupted update leaves a file of some whole version. False with SQLite's reason.
+// Brings a file of a known version up to kRecordsSchemaVersion, one
+// transaction a step, so an interrupted update leaves a file of some whole
+// version. False with the German reason.
 bool migrateSchema(sqlite3* db, QString& problem);
-// SQLite's quick check: empty when the file is sound, otherwise what it found.
-QString quickCheck(sqlite3* db);
+// How the tables, columns and indexes of a file differ from those of
+// `version` as this program makes them: empty when they are the same.
+// *readable is false when the file's own schema could not be read.
+QString schemaDifference(sqlite3* db, int version, bool* readable);

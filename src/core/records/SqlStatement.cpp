@@ -80,9 +80,60 @@ bool runSql(sqlite3* db, const char* sql)
     return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
+QString sqliteErrorOf(int resultCode, const char* detail)
+{
+    const char* german = nullptr;
+    switch (resultCode & 0xFF) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        german = "die Datei wird gerade von einem anderen Programm benutzt";
+        break;
+    case SQLITE_READONLY:
+        german = (resultCode == SQLITE_READONLY_ROLLBACK) ? "eine unterbrochene Änderung wartet darauf, zurückgenommen "
+                                                            "zu werden"
+                                                          : "die Datei darf nicht geändert werden";
+        break;
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        german = "keine Berechtigung";
+        break;
+    case SQLITE_CANTOPEN:
+        german = "die Datei kann nicht geöffnet werden";
+        break;
+    case SQLITE_IOERR:
+        german = "Lese- oder Schreibfehler des Datenträgers";
+        break;
+    case SQLITE_FULL:
+        german = "der Datenträger ist voll";
+        break;
+    case SQLITE_CORRUPT:
+        german = "die Datei ist beschädigt";
+        break;
+    case SQLITE_NOTADB:
+        german = "die Datei ist keine Datenbank";
+        break;
+    case SQLITE_NOMEM:
+        german = "nicht genug Arbeitsspeicher";
+        break;
+    case SQLITE_CONSTRAINT:
+        german = "ein Wert verletzt eine Regel der Datenbank";
+        break;
+    case SQLITE_ERROR:
+        german = "die Datenbank hat einen Fehler gemeldet";
+        break;
+    default:
+        german = "Fehler der Datenbank";
+        break;
+    }
+    const QString english = QString::fromUtf8(detail ? detail : sqlite3_errstr(resultCode));
+    return QString::fromUtf8(german) + QStringLiteral(" (SQLite: ") + english + QLatin1Char(')');
+}
+
 QString sqliteError(sqlite3* db)
 {
-    return QString::fromUtf8(sqlite3_errmsg(db));
+    if (!db)
+        return sqliteErrorOf(SQLITE_NOMEM);
+    return sqliteErrorOf(sqlite3_extended_errcode(db), sqlite3_errmsg(db));
 }
 
 SqlTransaction::SqlTransaction(sqlite3* db) : m_db(db), m_open(db && runSql(db, "BEGIN IMMEDIATE")) { }
@@ -107,4 +158,16 @@ QByteArray sqliteFileName(const QString& path)
 QString quotedPath(const QString& path)
 {
     return QStringLiteral("„") + QDir::toNativeSeparators(path) + QStringLiteral("“");
+}
+
+QString copyDatabase(sqlite3* from, sqlite3* to)
+{
+    QString problem;
+    sqlite3_backup* backup = sqlite3_backup_init(to, "main", from, "main");
+    if (!backup || sqlite3_backup_step(backup, -1) != SQLITE_DONE)
+        problem = sqliteError(to);
+    const int finished = sqlite3_backup_finish(backup);
+    if (problem.isEmpty() && finished != SQLITE_OK)
+        problem = sqliteError(to);
+    return problem;
 }

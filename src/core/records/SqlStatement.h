@@ -17,6 +17,8 @@ public:
     SqlStatement& operator=(const SqlStatement&) = delete;
 
     bool prepared() const { return m_statement != nullptr; }
+    // Not prepared, or a step ended in an error rather than with the last row.
+    bool failed() const { return !m_statement || m_failed; }
 
     // Parameters count from 1.
     SqlStatement& bind(int index, const QString& text);
@@ -46,8 +48,14 @@ QString quotedPath(const QString& path);
 
 // Runs SQL that returns no rows; true when all of it succeeded.
 bool runSql(sqlite3* db, const char* sql);
-// SQLite's own words for the last error of a connection.
+// The last error of a connection in German, with SQLite's own words after it.
 QString sqliteError(sqlite3* db);
+// The same for a result code, where no connection holds it.
+QString sqliteErrorOf(int resultCode, const char* detail = nullptr);
+
+// Copies every page of one database into another in one step (SQLite's
+// backup), within one transaction of the target: empty, or the German reason.
+QString copyDatabase(sqlite3* from, sqlite3* to);
 
 // One change: everything in it is stored together or not at all. Rolled back
 // unless committed.
