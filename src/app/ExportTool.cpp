@@ -4,12 +4,16 @@
 #include "core/files/DataFiles.h"
 #include "core/files/DataFolder.h"
 #include "core/files/DataSetNames.h"
+#include "core/files/FileSystem.h"
+#include "core/files/SafeWrite.h"
 #include "core/records/RecordsDatabase.h"
 #include "core/stock/StockDocument.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
+
+#include <cerrno>
 
 namespace {
 
@@ -63,29 +67,47 @@ QList<ExportCommand> commands()
 // Fills the request; an error text when the words are off.
 QString parse(const QStringList& arguments, ExportRequest& request, ExportCommand& command)
 {
+    QStringList given; // every option, in the order given
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         QString word = arguments[i];
         QString value;
+        bool withValue = false;
         if (const qsizetype equals = word.indexOf(QLatin1Char('='));
             word.startsWith(QLatin1String("--")) && equals > 0) {
             value = word.mid(equals + 1);
             word = word.left(equals);
+            withValue = true;
         } else if (kValueOptions.contains(word)) {
             if (i + 1 >= arguments.size())
                 return QStringLiteral("Nach %1 fehlt eine Angabe.").arg(word);
             value = arguments[++i];
+            withValue = true;
         }
-        if (kValueOptions.contains(word))
+        const bool option = kValueOptions.contains(word) || word == QLatin1String("--pair");
+        if (option && given.contains(word))
+            return QStringLiteral("%1 ist mehrfach angegeben.").arg(word);
+        if (kValueOptions.contains(word)) {
+            // No factors at all is a bird's factors too; every other option needs its value.
+            const bool mayBeEmpty = word == QLatin1String("--cock") || word == QLatin1String("--hen");
+            if (value.trimmed().isEmpty() && !mayBeEmpty)
+                return QStringLiteral("Nach %1 fehlt eine Angabe.").arg(word);
             request.options.insert(word, value);
-        else if (word == QLatin1String("--pair"))
+        } else if (word == QLatin1String("--pair")) {
+            if (withValue)
+                return QStringLiteral("--pair nimmt keinen Wert; die zwei Ringnummern folgen dem Befehl.");
             request.pair = true;
-        else if (word.startsWith(QLatin1Char('-')) && word.size() > 1)
+        } else if (word.startsWith(QLatin1Char('-')) && word.size() > 1) {
             return QStringLiteral("Unbekannte Angabe „%1“.").arg(word);
-        else if (request.command.isEmpty())
+        } else if (request.command.isEmpty()) {
             request.command = word;
-        else
+        } else {
             request.words << word;
+        }
+        if (option)
+            given << word;
     }
+    if (request.command.isEmpty())
+        return QStringLiteral("Es fehlt der Befehl.");
     const QList<ExportCommand> known = commands();
     const auto it = std::find_if(known.begin(), known.end(), [&request](const ExportCommand& c) {
         return request.command == QLatin1String(c.name);
@@ -93,6 +115,15 @@ QString parse(const QStringList& arguments, ExportRequest& request, ExportComman
     if (it == known.end())
         return QStringLiteral("Unbekannter Befehl „%1“.").arg(request.command);
     command = *it;
+    // An option a command does not take would be ignored without a word: it is refused.
+    QStringList taken = command.options;
+    taken << QStringLiteral("--data");
+    if (!command.outputTypes.isEmpty())
+        taken << QStringLiteral("-o");
+    for (const QString& option : given) {
+        if (!taken.contains(option))
+            return QStringLiteral("%1 nimmt die Angabe %2 nicht.").arg(request.command, option);
+    }
     if (const QString wrong = command.check(request); !wrong.isEmpty())
         return wrong;
     if (command.outputTypes.isEmpty())
@@ -101,6 +132,36 @@ QString parse(const QStringList& arguments, ExportRequest& request, ExportComman
         return QStringLiteral("Die Ausgabedatei (-o) muss auf .%1 enden.")
             .arg(command.outputTypes.join(QStringLiteral(" oder .")));
     return {};
+}
+
+QString native(const QString& path)
+{
+    return QDir::toNativeSeparators(QDir::cleanPath(path));
+}
+
+// Why a data folder cannot be read, or an empty text.
+QString folderProblem(const QString& folder, const QString& stockPath)
+{
+    switch (FileSystem::statError(folder)) {
+    case 0:
+        break;
+    case ENOENT:
+        return QStringLiteral("Den Datenordner „%1“ gibt es nicht.").arg(native(folder));
+    default:
+        return QStringLiteral("Der Datenordner „%1“ kann nicht gelesen werden: %2")
+            .arg(native(folder), fileErrorText(QFileDevice::ReadError, QString(), FileSystem::statError(folder)));
+    }
+    if (!QFileInfo(folder).isDir())
+        return QStringLiteral("„%1“ ist kein Ordner.").arg(native(folder));
+    switch (const int error = FileSystem::statError(stockPath)) {
+    case 0:
+        return {};
+    case ENOENT:
+        return QStringLiteral("Die Bestandsdatei „%1“ gibt es nicht.").arg(native(stockPath));
+    default:
+        return QStringLiteral("Der Datenordner „%1“ kann nicht gelesen werden: %2")
+            .arg(native(folder), fileErrorText(QFileDevice::ReadError, QString(), error));
+    }
 }
 
 } // namespace
@@ -127,7 +188,7 @@ int runExport(const QStringList& arguments, QTextStream& out, QTextStream& err, 
         err << wrong << "\n\n" << kUsage;
         return WrongUse;
     }
-    QString folder = request.option("--data").isEmpty() ? DataFolder::path() : request.option("--data");
+    QString folder = request.has("--data") ? request.option("--data") : DataFolder::path();
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
     if (command.needsStock && !command.needsStock(request)) {
@@ -139,9 +200,8 @@ int runExport(const QStringList& arguments, QTextStream& out, QTextStream& err, 
     // The same reading as the program's start, but only reading: a damaged file is reported, and
     // nothing in the data folder is written or deleted, whether the program runs or not.
     DataFiles files(folder);
-    if (!QFileInfo::exists(files.stockPath())) {
-        err << QStringLiteral("Die Bestandsdatei „%1“ gibt es nicht.\n")
-                   .arg(QDir::toNativeSeparators(files.stockPath()));
+    if (const QString problem = folderProblem(folder, files.stockPath()); !problem.isEmpty()) {
+        err << problem << '\n';
         return FileProblem;
     }
     Database db;
@@ -151,11 +211,19 @@ int runExport(const QStringList& arguments, QTextStream& out, QTextStream& err, 
     // A check needs the whole stock: what a damaged file lost cannot be checked.
     if (loaded.terminate || (request.command == QLatin1String("check") && !loaded.messages.isEmpty()))
         return FileProblem;
+    // Records only for the commands that show them: what cannot be read fails those, and no other.
     auto records = std::make_unique<RecordsDatabase>();
-    if (const auto opened = records->open(folder + DataSetNames::RecordsFile, RecordsDatabase::Access::ReadOnly);
-        !opened.message.isEmpty())
-        err << opened.message << '\n';
+    if (command.needsRecords && command.needsRecords(request)) {
+        const auto opened = records->open(folder + DataSetNames::RecordsFile, RecordsDatabase::Access::ReadOnly);
+        if (!opened.available) {
+            err << opened.message << '\n';
+            return FileProblem;
+        }
+    }
     keep = std::make_unique<StockDocument>(std::move(db), std::move(files), std::move(records));
     ExportRun run(request, *keep, out, err);
-    return command.run(run);
+    const int code = command.run(run);
+    if (code == Done && !run.recordsIntact())
+        return FileProblem;
+    return code;
 }

@@ -291,7 +291,8 @@ private slots:
         QCOMPARE(run({"--data", m_folder, "recordsheet", "A", "B", "-o", out}), 2);
         QCOMPARE(run({"stammbaum", "A", "-o", out}), 2);
         QCOMPARE(run({"--data", m_dir.path() + "/nirgends", "pedigree", "A", "-o", out}, &errors), 3);
-        QVERIFY(errors.contains(QStringLiteral("taubenstamm.dat")));
+        QVERIFY(errors.contains(QStringLiteral("Den Datenordner")));
+        QVERIFY(errors.contains(QStringLiteral("nirgends“ gibt es nicht")));
         // A misspelt ring of a pair must not look like an unrelated bird.
         QCOMPARE(run({"--data", m_folder, "inbreeding", "--pair", sampleAncestorRing(1), "UNBEKANNT"}, &errors), 1);
         QVERIFY(errors.contains(QStringLiteral("„UNBEKANNT“ ist nicht im Bestand")));

@@ -175,13 +175,17 @@ private slots:
         db.animals.insert(db.animals.end(),
                           {bird("FREI", Sex::Male), bird("BRAUNE", Sex::Female),
                            bird("BRAUNSOHN", Sex::Male, "FREI", "BRAUNE"), bird("OPAL", Sex::Male),
-                           bird("FREISOHN", Sex::Male, "OPAL"), bird("HENNE", Sex::Female)});
-        for (const auto& [ring, colour] :
-             {std::pair("BRAUNE", "Braun"), {"BRAUNSOHN", "Braun"}, {"OPAL", "Schwarz Opal"}})
+                           bird("FREISOHN", Sex::Male, "OPAL"), bird("HENNE", Sex::Female),
+                           bird("OPALMUTTER", Sex::Female), bird("TOCHTER", Sex::Female, "", "OPALMUTTER")});
+        for (const auto& [ring, colour] : {std::pair("BRAUNE", "Braun"),
+                                           {"BRAUNSOHN", "Braun"},
+                                           {"OPAL", "Schwarz Opal"},
+                                           {"OPALMUTTER", "Schwarz Opal"}})
             db.animals[size_t(RingIndex(db.animals).lastWith(QString::fromLatin1(ring)))].colour
                 = QString::fromLatin1(colour);
         const QHash<QString, FactorStates> factors = {{"FREI", {{"braun", FactorState::Absent}}},
                                                       {"FREISOHN", {{"opal", FactorState::Absent}}},
+                                                      {"TOCHTER", {{"opal", FactorState::Absent}}},
                                                       {"HENNE", {{"braun", FactorState::Carrier}}}};
         put(pictures.path() + QStringLiteral("/STRAY.jpg"), "x");
         put(pictures.path() + QStringLiteral("/KID.jpg"), "kaputt");
@@ -211,6 +215,7 @@ private slots:
             "Bestand trägt diese Ringnummer.",
             "„BRAUNSOHN“ zeigt braun, aber sein Vater „FREI“ ist als frei von braun eingetragen.",
             "„FREISOHN“ ist als frei von opal eingetragen, aber sein Vater „OPAL“ zeigt opal.",
+            "„TOCHTER“ ist als frei von opal eingetragen, aber ihre Mutter „OPALMUTTER“ zeigt opal.",
             "Die Erbanlagen von „HENNE“ widersprechen sich: Eine Henne kann braun nicht verdeckt tragen: es wird "
             "geschlechtsgebunden vererbt.",
         };

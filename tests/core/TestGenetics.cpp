@@ -303,6 +303,16 @@ private slots:
                                          << "haube ist dominant";
         QTest::newRow("recessive twice over") << true << "opal,opal"
                                               << "";
+        QTest::newRow("three times") << true << "opal,opal,opal"
+                                     << "„opal“ ist mehr als zweimal angegeben";
+        QTest::newRow("a name left out") << false << "opal+"
+                                         << "In „opal+“ fehlt der Name einer Anlage";
+        QTest::newRow("visual and hidden") << true << "/opal,opal"
+                                           << "zugleich sichtbar und spalterbig";
+        QTest::newRow("hidden twice") << true << "/opal,/opal"
+                                      << "„opal“ ist doppelt angegeben";
+        QTest::newRow("a parent that cannot live") << true << "weiss-dominant,weiss-dominant"
+                                                   << "Doppelfaktorig dominant weiß ist nicht lebensfähig";
         QTest::newRow("red ground is not calculated") << true << "rotgrund"
                                                       << "Unbekannte Anlage";
     }

@@ -20,6 +20,8 @@ QString checkRequest(const ExportRequest& r)
         return QStringLiteral("colours nimmt entweder --pair HAHN HENNE oder --cock ANLAGEN und --hen ANLAGEN.");
     if (r.pair && r.words.size() != 2)
         return QStringLiteral("colours --pair nimmt genau zwei Ringnummern: Hahn und Henne.");
+    if (r.pair && r.words[0] == r.words[1])
+        return QStringLiteral("Hahn und Henne müssen zwei verschiedene Ringnummern sein.");
     if (!r.pair && (!r.has("--cock") || !r.has("--hen") || !r.words.isEmpty()))
         return QStringLiteral("colours nimmt --cock ANLAGEN und --hen ANLAGEN, etwa --cock \"braun,/opal\" --hen "
                               "\"achat\".");
@@ -36,7 +38,7 @@ std::optional<double> crossover(ExportRun& run)
     bool ok = false;
     const double rate
         = QString(run.request.option("--crossover")).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
-    if (!ok || rate < 0 || rate > 0.5) {
+    if (!ok || !(rate >= 0 && rate <= 0.5)) { // the negation lets no NaN through
         run.err << QStringLiteral("--crossover nimmt einen Anteil von 0 bis 0.5, etwa 0.33.\n");
         return std::nullopt;
     }
@@ -55,6 +57,17 @@ std::optional<std::pair<BirdFactors, BirdFactors>> fromStock(ExportRun& run, int
             exit = NotFound;
             return std::nullopt;
         }
+    }
+    // Hen first is a slip of the order, not a question for the factors.
+    const Sex cock = run.stock.animals()[size_t(birds[0])].sex;
+    const Sex hen = run.stock.animals()[size_t(birds[1])].sex;
+    if (cock == Sex::Female || hen == Sex::Male) {
+        run.err << QStringLiteral("colours --pair nimmt zuerst den Hahn, dann die Henne; „%1“ ist als %2 "
+                                  "eingetragen.\n")
+                       .arg(cock == Sex::Female ? run.request.words[0] : run.request.words[1],
+                            cock == Sex::Female ? QStringLiteral("Henne") : QStringLiteral("Hahn"));
+        exit = WrongUse;
+        return std::nullopt;
     }
     StockColours colours(run.stock);
     PedigreeReading& reading = colours.reading();
@@ -115,9 +128,14 @@ int colours(ExportRun& run)
 
 QList<ExportCommand> colourCommands()
 {
-    ExportCommand command {"colours", QStringList {}, checkRequest, colours};
-    command.needsStock = [](const ExportRequest& r) {
-        return !byHand(r);
-    };
-    return {command};
+    return {ExportCommand {.name = "colours",
+                           .outputTypes = {},
+                           .check = checkRequest,
+                           .run = colours,
+                           .options = {"--pair", "--cock", "--hen", "--crossover", "--phase"},
+                           .needsStock = [](const ExportRequest& r) { return !byHand(r); },
+                           .needsRecords =
+                               [](const ExportRequest& r) {
+                                   return !byHand(r);
+                               }}};
 }

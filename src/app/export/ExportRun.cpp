@@ -2,6 +2,7 @@
 
 #include "core/files/SafeWrite.h"
 #include "core/model/Dates.h"
+#include "core/stock/StockDocument.h"
 #include "reports/engine/ReportOutput.h"
 
 #include <QDir>
@@ -31,8 +32,28 @@ QString ExportRequest::suffix() const
     return QFileInfo(output()).suffix().toLower();
 }
 
+std::optional<int> yearOf(const QString& text)
+{
+    bool number = false;
+    const int value = text.toInt(&number);
+    if (!number || value < 1 || value > 9999)
+        return std::nullopt;
+    return value;
+}
+
+bool ExportRun::recordsIntact()
+{
+    const QString& problem = stock.records().readProblem();
+    if (problem.isEmpty())
+        return true;
+    err << QStringLiteral("Die Zusatzdaten konnten nicht vollständig gelesen werden: %1\n").arg(problem);
+    return false;
+}
+
 int ExportRun::writePages(const ReportPages& pages)
 {
+    if (!recordsIntact())
+        return FileProblem;
     const QString today = Dates::today();
     const QString& output = request.output();
     if (request.suffix() == QLatin1String("pdf"))
@@ -47,6 +68,8 @@ int ExportRun::writePages(const ReportPages& pages)
 
 int ExportRun::writeFile(const std::function<bool(QIODevice&)>& writer)
 {
+    if (!recordsIntact())
+        return FileProblem;
     return written(request.output(), writeFileSafely(request.output(), writer).reason);
 }
 
@@ -59,14 +82,10 @@ bool ExportRun::year(std::optional<int>& year)
 {
     if (!request.has("--year"))
         return true;
-    bool number = false;
-    const int value = request.option("--year").toInt(&number);
-    if (!number || value < 1 || value > 9999) {
-        err << QStringLiteral("--year nimmt ein Jahr, etwa 2026.\n");
-        return false;
-    }
-    year = value;
-    return true;
+    year = yearOf(request.option("--year"));
+    if (!year)
+        err << QStringLiteral("--year nimmt ein Jahr von 1 bis 9999, etwa 2026.\n");
+    return year.has_value();
 }
 
 int ExportRun::written(const QString& name, const QString& failure)

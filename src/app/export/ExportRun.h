@@ -49,6 +49,8 @@ public:
     int writeBytes(const QByteArray& bytes);
     // "--year Y" as a number, or none; false (with the message written) when it is no year.
     bool year(std::optional<int>& year);
+    // False, with the reason written, when the records came back short of what the file holds.
+    bool recordsIntact();
 
     const ExportRequest& request;
     StockDocument& stock;
@@ -59,6 +61,9 @@ private:
     int written(const QString& name, const QString& failure);
 };
 
+// A year as avelor-export takes it (1 to 9999), or none.
+std::optional<int> yearOf(const QString& text);
+
 // The commands, each checking its words and options (an error text or empty) and running.
 struct ExportCommand
 {
@@ -66,8 +71,12 @@ struct ExportCommand
     QStringList outputTypes; // the file types of -o; none: writes to the standard output
     std::function<QString(const ExportRequest&)> check;
     std::function<int(ExportRun&)> run;
+    // The options it takes besides --data (and -o where it writes a file), "--pair" among them.
+    QStringList options = {};
     // Whether the command reads the stock; none: it always does.
     std::function<bool(const ExportRequest&)> needsStock = {};
+    // Whether it reads the records (whereabouts, show results, colour factors); none: it does not.
+    std::function<bool(const ExportRequest&)> needsRecords = {};
 };
 
 // The commands that write printouts: pedigree, recordsheet, stocklist, pairsheet.

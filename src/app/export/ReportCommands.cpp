@@ -44,10 +44,6 @@ int stockList(ExportRun& run)
 {
     const QString by = run.request.option("--by");
     const QString layoutName = run.request.option("--layout");
-    if (!QStringList {"", "ring", "year"}.contains(by) || !QStringList {"", "one", "two"}.contains(layoutName)) {
-        run.err << QStringLiteral("--by nimmt ring oder year, --layout one oder two.\n");
-        return WrongUse;
-    }
     StockListRequest list;
     list.order = by == QLatin1String("year") ? StockListOrder::ByBirthYear : StockListOrder::ByRing;
     if (run.request.suffix() == QLatin1String("html"))
@@ -80,26 +76,49 @@ int printPairSheet(ExportRun& run)
 QList<ExportCommand> reportCommands()
 {
     return {
-        ExportCommand {"pedigree", QStringList {"pdf", "png"}, oneRingOrMore,
-                       [](ExportRun& run) {
-                           return certificates(run, true);
-                       }},
-        ExportCommand {"recordsheet", QStringList {"pdf", "png"},
-                       [](const ExportRequest& r) {
-                           return r.words.size() == 1
-                               ? QString()
-                               : QStringLiteral("Ein Stammblatt wird für genau eine Ringnummer geschrieben.");
-                       },
-                       [](ExportRun& run) {
-                           return certificates(run, false);
-                       }},
-        ExportCommand {"stocklist", QStringList {"pdf", "png", "html"}, [](const ExportRequest&) { return QString(); },
-                       stockList},
-        ExportCommand {"pairsheet", QStringList {"pdf", "png"},
-                       [](const ExportRequest& r) {
-                           return r.words.size() == 1 ? QString()
-                                                      : QStringLiteral("Es fehlt die Nummer des Zuchtpaares (ab 1).");
-                       },
-                       printPairSheet},
+        ExportCommand {.name = "pedigree",
+                       .outputTypes = QStringList {"pdf", "png"},
+                       .check = oneRingOrMore,
+                       .run =
+                           [](ExportRun& run) {
+                               return certificates(run, true);
+                           }},
+        ExportCommand {.name = "recordsheet",
+                       .outputTypes = QStringList {"pdf", "png"},
+                       .check =
+                           [](const ExportRequest& r) {
+                               return r.words.size() == 1
+                                   ? QString()
+                                   : QStringLiteral("Ein Stammblatt wird für genau eine Ringnummer geschrieben.");
+                           },
+                       .run = [](ExportRun& run) { return certificates(run, false); },
+                       // The sheet shows the bird's best show result.
+                       .needsRecords =
+                           [](const ExportRequest&) {
+                               return true;
+                           }},
+        ExportCommand {.name = "stocklist",
+                       .outputTypes = QStringList {"pdf", "png", "html"},
+                       .check =
+                           [](const ExportRequest& r) {
+                               if (!QStringList {"", "ring", "year"}.contains(r.option("--by"))
+                                   || !QStringList {"", "one", "two"}.contains(r.option("--layout")))
+                                   return QStringLiteral("--by nimmt ring oder year, --layout one oder two.");
+                               return r.words.isEmpty() ? QString()
+                                                        : QStringLiteral("stocklist nimmt keine weiteren Angaben.");
+                           },
+                       .run = stockList,
+                       .options = {"--by", "--breed", "--layout"}},
+        ExportCommand {.name = "pairsheet",
+                       .outputTypes = QStringList {"pdf", "png"},
+                       .check =
+                           [](const ExportRequest& r) {
+                               bool number = false;
+                               const int n = r.words.value(0).toInt(&number);
+                               return r.words.size() == 1 && number && n >= 1
+                                   ? QString()
+                                   : QStringLiteral("pairsheet nimmt die Nummer eines Zuchtpaares, gezählt ab 1.");
+                           },
+                       .run = printPairSheet},
     };
 }

@@ -63,12 +63,7 @@ void figures(QTextStream& out, const BreedingFigures& f)
 // "Paar", cage, cock, hen, the figures; then "Summe" and the season's totals in the same columns.
 int season(ExportRun& run)
 {
-    bool ok = false;
-    const int year = run.request.words.first().toInt(&ok);
-    if (!ok) {
-        run.err << QStringLiteral("season nimmt ein Jahr, etwa 2026.\n");
-        return WrongUse;
-    }
+    const int year = *yearOf(run.request.words.first());
     BreedingFigures total;
     for (const PairFigures& p : pairFigures(run.stock.pairs(), year)) {
         const BreedingPair& pair = run.stock.pairs()[size_t(p.pair)];
@@ -114,19 +109,31 @@ QString exactly(const ExportRequest& request, int words, const QString& wrong)
 QList<ExportCommand> seasonCommands()
 {
     return {
-        ExportCommand {"due", QStringList {},
-                       [](const ExportRequest& r) {
-                           return exactly(r, 0,
-                                          QStringLiteral("due nimmt keine weiteren Angaben als --date und --days."));
-                       },
-                       due},
-        ExportCommand {
-            "season", QStringList {},
-            [](const ExportRequest& r) { return exactly(r, 1, QStringLiteral("season nimmt genau ein Jahr.")); },
-            season},
-        ExportCommand {
-            "mates", QStringList {},
-            [](const ExportRequest& r) { return exactly(r, 1, QStringLiteral("mates nimmt genau eine Ringnummer.")); },
-            mates},
+        ExportCommand {.name = "due",
+                       .outputTypes = {},
+                       .check =
+                           [](const ExportRequest& r) {
+                               return exactly(
+                                   r, 0, QStringLiteral("due nimmt keine weiteren Angaben als --date und --days."));
+                           },
+                       .run = due,
+                       .options = {"--date", "--days"}},
+        ExportCommand {.name = "season",
+                       .outputTypes = {},
+                       .check =
+                           [](const ExportRequest& r) {
+                               return r.words.size() == 1 && yearOf(r.words.first())
+                                   ? QString()
+                                   : QStringLiteral("season nimmt genau ein Jahr von 1 bis 9999, etwa 2026.");
+                           },
+                       .run = season},
+        ExportCommand {.name = "mates",
+                       .outputTypes = {},
+                       .check =
+                           [](const ExportRequest& r) {
+                               return exactly(r, 1, QStringLiteral("mates nimmt genau eine Ringnummer."));
+                           },
+                       .run = mates,
+                       .options = {"--breed", "--limit"}},
     };
 }

@@ -63,6 +63,8 @@ int inbreeding(ExportRun& run)
 int check(ExportRun& run)
 {
     const QStringList findings = checkStock(run.stock, [](const QString& path) { return decodePicture(path).error; });
+    if (!run.recordsIntact())
+        return FileProblem;
     for (const QString& finding : findings)
         run.out << finding << '\n';
     if (findings.isEmpty())
@@ -81,7 +83,10 @@ int shows(ExportRun& run)
     std::optional<int> year;
     if (!run.year(year))
         return WrongUse;
-    for (const ShowResult& r : run.stock.records().allShowResults()) {
+    const std::vector<ShowResult> results = run.stock.records().allShowResults();
+    if (!run.recordsIntact())
+        return FileProblem;
+    for (const ShowResult& r : results) {
         if (year && r.date.year() != *year)
             continue;
         run.out << isoDate(r.date) << '\t' << r.ring << '\t' << r.show << '\t' << r.showClass << '\t'
@@ -97,7 +102,10 @@ int sales(ExportRun& run)
     std::optional<int> year;
     if (!run.year(year))
         return WrongUse;
-    for (const Whereabouts& w : run.stock.records().departures()) {
+    const std::vector<Whereabouts> departures = run.stock.records().departures();
+    if (!run.recordsIntact())
+        return FileProblem;
+    for (const Whereabouts& w : departures) {
         if (year && w.date.year() != *year)
             continue;
         run.out
@@ -117,28 +125,54 @@ QString noWords(const ExportRequest& request)
                                    : QStringLiteral("%1 nimmt keine weiteren Angaben.").arg(request.command);
 }
 
+bool always(const ExportRequest&)
+{
+    return true;
+}
+
 } // namespace
 
 QList<ExportCommand> tableCommands()
 {
     return {
-        ExportCommand {"csv", QStringList {"csv"},
-                       [](const ExportRequest& r) {
-                           return r.words.size() == 1
-                                   && QStringList {"stock", "breeding", "shows"}.contains(r.words.first())
-                               ? QString()
-                               : QStringLiteral("csv schreibt stock, breeding oder shows.");
-                       },
-                       csv},
-        ExportCommand {"inbreeding", QStringList {},
-                       [](const ExportRequest& r) {
-                           if (r.pair && r.words.size() != 2)
-                               return QStringLiteral("Nach --pair stehen der Ring des Hahns und der der Henne.");
-                           return r.words.isEmpty() ? QStringLiteral("Es fehlt die Ringnummer.") : QString();
-                       },
-                       inbreeding},
-        ExportCommand {"check", QStringList {}, noWords, check},
-        ExportCommand {"shows", QStringList {}, noWords, shows},
-        ExportCommand {"sales", QStringList {}, noWords, sales},
+        ExportCommand {.name = "csv",
+                       .outputTypes = QStringList {"csv"},
+                       .check =
+                           [](const ExportRequest& r) {
+                               return r.words.size() == 1
+                                       && QStringList {"stock", "breeding", "shows"}.contains(r.words.first())
+                                   ? QString()
+                                   : QStringLiteral("csv schreibt stock, breeding oder shows.");
+                           },
+                       .run = csv,
+                       .needsRecords =
+                           [](const ExportRequest& r) {
+                               return r.words.first() != QLatin1String("breeding");
+                           }},
+        ExportCommand {.name = "inbreeding",
+                       .outputTypes = QStringList {},
+                       .check =
+                           [](const ExportRequest& r) {
+                               if (r.pair && r.words.size() != 2)
+                                   return QStringLiteral("Nach --pair stehen der Ring des Hahns und der der Henne.");
+                               if (r.pair && r.words[0] == r.words[1])
+                                   return QStringLiteral("Hahn und Henne müssen zwei verschiedene Ringnummern sein.");
+                               return r.words.isEmpty() ? QStringLiteral("Es fehlt die Ringnummer.") : QString();
+                           },
+                       .run = inbreeding,
+                       .options = {"--pair"}},
+        ExportCommand {.name = "check", .outputTypes = {}, .check = noWords, .run = check, .needsRecords = always},
+        ExportCommand {.name = "shows",
+                       .outputTypes = {},
+                       .check = noWords,
+                       .run = shows,
+                       .options = {"--year"},
+                       .needsRecords = always},
+        ExportCommand {.name = "sales",
+                       .outputTypes = {},
+                       .check = noWords,
+                       .run = sales,
+                       .options = {"--year"},
+                       .needsRecords = always},
     };
 }

@@ -21,6 +21,10 @@ int carryPermissions(QFileDevice& file, const QString& target);
 // change durable: 0 or the error number.
 int replace(const QString& from, const QString& to);
 
+// Whether a file or folder is there: 0, or why not as an error number
+// (ENOENT: it is not; EACCES: a folder on the way may not be read).
+int statError(const QString& path);
+
 // Removes a file and makes that durable: 0 (also when there was none) or the error number.
 int remove(const QString& path);
 

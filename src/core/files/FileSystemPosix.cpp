@@ -68,6 +68,14 @@ int replace(const QString& from, const QString& to)
     return 0;
 }
 
+int statError(const QString& path)
+{
+    struct stat info
+    {
+    };
+    return ::stat(native(path).constData(), &info) == 0 ? 0 : errno;
+}
+
 int remove(const QString& path)
 {
     if (::unlink(native(path).constData()) != 0)

@@ -68,6 +68,11 @@ int replace(const QString& from, const QString& to)
     return 0;
 }
 
+int statError(const QString& path)
+{
+    return GetFileAttributesW(native(path).c_str()) != INVALID_FILE_ATTRIBUTES ? 0 : errnoOf(GetLastError());
+}
+
 int remove(const QString& path)
 {
     if (!DeleteFileW(native(path).c_str())) {

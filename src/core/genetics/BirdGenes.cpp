@@ -239,6 +239,8 @@ std::optional<BirdFactors> parseFactors(const FactorTable& table, bool male, con
 {
     BirdFactors bird = BirdFactors::none(table, male);
     std::vector<int> group(table.factors().size(), -1); // the "+" group a hidden factor was written in
+    std::vector<int> visible(table.factors().size(), 0); // how often each was written as visible
+    std::vector<bool> carried(table.factors().size(), false); // written hidden
     int groups = 0;
     for (const QString& word : spec.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         QString token = word.trimmed();
@@ -250,20 +252,44 @@ std::optional<BirdFactors> parseFactors(const FactorTable& table, bool male, con
         ++groups;
         for (const QString& part : token.split(QLatin1Char('+'))) {
             const QString key = part.trimmed().toLower();
+            if (key.isEmpty()) {
+                problem = QStringLiteral("In „%1“ fehlt der Name einer Anlage.").arg(word.trimmed());
+                return std::nullopt;
+            }
             const int factor = table.find(key);
             if (factor < 0 || !table.locusOf(factor).simple()) {
                 problem = QStringLiteral("Unbekannte Anlage „%1“. Bekannt sind: %2.")
                               .arg(part.trimmed(), table.calculatedKeys());
                 return std::nullopt;
             }
+            const ColourLocus& locus = table.locusOf(factor);
             FactorState& state = bird.states[size_t(factor)];
+            if (hidden ? visible[size_t(factor)] > 0 : carried[size_t(factor)]) {
+                problem = QStringLiteral("„%1“ ist zugleich sichtbar und spalterbig angegeben.").arg(key);
+                return std::nullopt;
+            }
+            if (hidden && carried[size_t(factor)]) {
+                problem = QStringLiteral("„%1“ ist doppelt angegeben.").arg(key);
+                return std::nullopt;
+            }
+            // Twice is two copies: a double factor of a dominant one, the visual bird of a recessive one.
+            if (visible[size_t(factor)] >= 2) {
+                problem = QStringLiteral("„%1“ ist mehr als zweimal angegeben.").arg(key);
+                return std::nullopt;
+            }
             if (hidden) {
+                carried[size_t(factor)] = true;
                 state = FactorState::Carrier;
                 group[size_t(factor)] = groups;
-            } else if (state == FactorState::Visual && table.locusOf(factor).dominant()) {
-                state = FactorState::DoubleFactor;
-            } else if (state != FactorState::DoubleFactor) {
-                state = FactorState::Visual;
+            } else {
+                const bool twice = ++visible[size_t(factor)] == 2;
+                state = twice && locus.dominant() ? FactorState::DoubleFactor : FactorState::Visual;
+                if (state == FactorState::DoubleFactor && locus.lethal[size_t(table.factor(factor).allele)]) {
+                    problem = QStringLiteral("Doppelfaktorig %1 ist nicht lebensfähig; ein solcher Vogel kann kein "
+                                             "Elterntier sein.")
+                                  .arg(table.factor(factor).name);
+                    return std::nullopt;
+                }
             }
         }
     }

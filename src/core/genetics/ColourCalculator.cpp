@@ -251,10 +251,12 @@ ExpectedYoung expectedYoung(const FactorTable& table, const BirdGenes& cock, con
         return std::tie(a.colour, a.carried) < std::tie(b.colour, b.carried);
     });
     result.deadInEgg = std::max(0.0, 1.0 - living);
-    if (result.deadInEgg > 1e-12)
+    if (result.deadInEgg > 1e-12 && !lethalNames.isEmpty())
         result.warnings << QStringLiteral("%1 der befruchteten Eier sterben ab: doppelfaktorig %2 ist nicht "
                                           "lebensfähig.")
                                .arg(percent(result.deadInEgg), lethalNames.join(QStringLiteral(" und ")));
+    else if (result.deadInEgg > 1e-12)
+        result.warnings << QStringLiteral("%1 der befruchteten Eier sterben ab.").arg(percent(result.deadInEgg));
     QStringList notSimple = cock.notSimple;
     for (const QString& name : hen.notSimple)
         if (!notSimple.contains(name))

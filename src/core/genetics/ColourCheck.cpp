@@ -17,8 +17,14 @@ struct Family
 
     const Animal& animal(qsizetype a) const { return animals[size_t(a)]; }
     QString ring(qsizetype a) const { return quoted(animal(a).ringNumber); }
-    QString his() const { return animal(young).sex == Sex::Female ? QStringLiteral("ihr") : QStringLiteral("sein"); }
-    QString role(bool father) const { return father ? QStringLiteral("Vater") : QStringLiteral("Mutter"); }
+    // "sein Vater", "ihre Mutter", ...: the young's parent as the finding names it.
+    QString parent(bool father) const
+    {
+        const bool daughter = animal(young).sex == Sex::Female;
+        if (father)
+            return daughter ? QStringLiteral("ihr Vater") : QStringLiteral("sein Vater");
+        return daughter ? QStringLiteral("ihre Mutter") : QStringLiteral("seine Mutter");
+    }
     bool absent(qsizetype a, int factor) const { return reading.entered(a, factor) == FactorState::Absent; }
 };
 
@@ -56,11 +62,11 @@ void checkAgainstParents(const Family& f, int factor, QStringList& findings)
         // A sex-linked factor comes to a daughter from her father only.
         const bool passesOn = isFather || !locus.sexLinked() || son;
         if (shows && passesOn && f.absent(parent, factor))
-            findings << QStringLiteral("%1 zeigt %2, aber %3 %4 %5 ist als frei von %2 eingetragen.")
-                            .arg(f.ring(f.young), name, f.his(), f.role(isFather), f.ring(parent));
+            findings << QStringLiteral("%1 zeigt %2, aber %3 %4 ist als frei von %2 eingetragen.")
+                            .arg(f.ring(f.young), name, f.parent(isFather), f.ring(parent));
         if (passesOn && f.absent(f.young, factor) && f.reading.shows(parent, factor))
-            findings << QStringLiteral("%1 ist als frei von %2 eingetragen, aber %3 %4 %5 zeigt %2.")
-                            .arg(f.ring(f.young), name, f.his(), f.role(isFather), f.ring(parent));
+            findings << QStringLiteral("%1 ist als frei von %2 eingetragen, aber %3 %4 zeigt %2.")
+                            .arg(f.ring(f.young), name, f.parent(isFather), f.ring(parent));
     }
 }
 

@@ -1,0 +1,212 @@
+// avelor-export called wrongly, or on records it cannot read: it says what
+// is wrong and ends with the exit code that says so, never with success.
+#include "app/ExportTool.h"
+#include "core/files/DataFiles.h"
+#include "core/records/RecordsDatabase.h"
+#include "support/FileHelpers.h"
+#include "support/PedigreeSample.h"
+#include "support/SampleAnimals.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+
+#include <sqlite3.h>
+
+namespace {
+
+struct Outcome
+{
+    int code = 0;
+    QString out;
+    QString err;
+};
+
+Outcome runWith(const QStringList& arguments)
+{
+    Outcome outcome;
+    QTextStream out(&outcome.out);
+    QTextStream err(&outcome.err);
+    outcome.code = runExport(arguments, out, err);
+    out.flush();
+    err.flush();
+    return outcome;
+}
+
+} // namespace
+
+class TestExportCalls : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        useTestHome(m_dir.path());
+        m_folder = m_dir.path() + QStringLiteral("/data/");
+        Database db = pedigreeSample();
+        db.animals.push_back(testAnimal(QStringLiteral("HAHN"), Sex::Male));
+        db.animals.push_back(testAnimal(QStringLiteral("HENNE"), Sex::Female));
+        QVERIFY(DataFiles(m_folder).save(db).ok);
+        RecordsDatabase records;
+        QVERIFY(records.open(m_folder + QStringLiteral("zusatzdaten.db"), RecordsDatabase::Access::Owner)
+                    .message.isEmpty());
+        ShowResult r {0, kSampleSubject, QDate(2026, 11, 14), QStringLiteral("Bundesschau"), {}, 180, {}, {}};
+        QVERIFY(records.addShowResult(r).isEmpty());
+    }
+
+    void wrongCallsSayWhatIsWrong_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("said");
+        const QString pdf = m_dir.path() + QStringLiteral("/x.pdf");
+        QTest::newRow("no command") << QStringList {} << 2 << "Es fehlt der Befehl";
+        QTest::newRow("an option the command does not take")
+            << QStringList {"check", "-o", pdf} << 2 << "check nimmt die Angabe -o nicht";
+        QTest::newRow("--pair where none is taken")
+            << QStringList {"shows", "--pair"} << 2 << "nimmt die Angabe --pair";
+        QTest::newRow("an empty folder") << QStringList {"--data=", "check"} << 2 << "Nach --data fehlt eine Angabe";
+        QTest::newRow("an option twice") << QStringList {"shows", "--year", "2025", "--year", "2026"} << 2
+                                         << "--year ist mehrfach angegeben";
+        QTest::newRow("crossover not a number")
+            << QStringList {"colours", "--cock", "braun", "--hen", "", "--crossover", "nan"} << 2
+            << "--crossover nimmt einen Anteil von 0 bis 0.5";
+        QTest::newRow("crossover beyond a half")
+            << QStringList {"colours", "--cock", "", "--hen", "", "--crossover", "inf"} << 2 << "--crossover";
+        QTest::newRow("a factor without a name")
+            << QStringList {"colours", "--cock", "braun+", "--hen", ""} << 2 << "fehlt der Name einer Anlage";
+        QTest::newRow("a factor three times")
+            << QStringList {"colours", "--cock", "", "--hen", "opal,opal,opal"} << 2 << "mehr als zweimal";
+        QTest::newRow("season year 0") << QStringList {"season", "0"} << 2 << "season nimmt genau ein Jahr";
+        QTest::newRow("season year 99999") << QStringList {"season", "99999"} << 2 << "von 1 bis 9999";
+        QTest::newRow("inbreeding of a bird with itself")
+            << QStringList {"inbreeding", "--pair", "HAHN", "HAHN"} << 2 << "zwei verschiedene Ringnummern";
+        QTest::newRow("a pair sheet by name") << QStringList {"pairsheet", "abc", "-o", pdf} << 2 << "gezählt ab 1";
+        QTest::newRow("a pair sheet of a pair that is not there")
+            << QStringList {"pairsheet", "99", "-o", pdf} << 1 << "Ein Zuchtpaar 99 gibt es nicht";
+        QTest::newRow("hen before cock") << QStringList {"colours", "--pair", "HENNE", "HAHN"} << 2
+                                         << "zuerst den Hahn, dann die Henne; „HENNE“ ist als Henne";
+        QTest::newRow("a stock list by colour")
+            << QStringList {"stocklist", "--by", "farbe", "-o", pdf} << 2 << "--by nimmt ring oder year";
+    }
+
+    void wrongCallsSayWhatIsWrong()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, code);
+        QFETCH(QString, said);
+        const bool ownFolder = std::any_of(arguments.begin(), arguments.end(),
+                                           [](const QString& a) { return a.startsWith(QLatin1String("--data")); });
+        const Outcome outcome = runWith((ownFolder ? QStringList {} : QStringList {"--data", m_folder}) + arguments);
+        QCOMPARE(outcome.code, code);
+        QVERIFY2(outcome.err.contains(said), qPrintable(outcome.err));
+        QVERIFY(!QFile::exists(m_dir.path() + QStringLiteral("/x.pdf")));
+    }
+
+    // A folder or stock file that is missing, and one that may not be read, are told apart.
+    void aFolderThatCannotBeReadIsNotCalledMissing()
+    {
+        const Outcome missing = runWith({"--data", m_dir.path() + QStringLiteral("/nirgends"), "check"});
+        QCOMPARE(missing.code, 3);
+        QVERIFY2(missing.err.contains(QStringLiteral("nirgends“ gibt es nicht")), qPrintable(missing.err));
+
+        const QString folder = copyOfData(QStringLiteral("gesperrt"));
+        const NoAccess locked(folder + QStringLiteral("taubenstamm.dat"), NoAccess::What::ReadFile);
+        QVERIFY(locked.works());
+        const Outcome unreadable = runWith({"--data", folder, "check"});
+        QCOMPARE(unreadable.code, 3);
+        QVERIFY2(unreadable.err.contains(QStringLiteral("kann aber nicht gelesen werden")), qPrintable(unreadable.err));
+        QVERIFY(!unreadable.err.contains(QStringLiteral("beschädigt")));
+    }
+
+    // Records that cannot be read fail every command that shows them, with the reason; the
+    // commands that need none go on. A lock is waited on for about a second.
+    void recordsThatCannotBeReadFailTheCommandsThatNeedThem()
+    {
+        const QString csv = m_dir.path() + QStringLiteral("/bestand.csv");
+        const QString pdf = m_dir.path() + QStringLiteral("/nachweis.pdf");
+        auto expectRefused = [&](const QString& folder, const QString& reason) {
+            for (const QStringList& call :
+                 {QStringList {"shows"}, QStringList {"sales"}, QStringList {"check"},
+                  QStringList {"csv", "stock", "-o", csv}, QStringList {"colours", "--pair", "HAHN", "HENNE"}}) {
+                const Outcome outcome = runWith(QStringList {"--data", folder} + call);
+                QVERIFY2(outcome.code == 3, qPrintable(call.join(' ') + ": " + outcome.err));
+                QVERIFY2(outcome.err.contains(reason), qPrintable(outcome.err));
+                QVERIFY(outcome.out.isEmpty());
+                QVERIFY(!QFile::exists(csv));
+            }
+            QCOMPARE(runWith({"--data", folder, "pedigree", kSampleSubject, "-o", pdf}).code, 0);
+        };
+
+        const QString damaged = copyOfData(QStringLiteral("beschaedigt"));
+        put(damaged + QStringLiteral("zusatzdaten.db"), QByteArray(8192, 'x'));
+        expectRefused(damaged, QStringLiteral("beschädigt"));
+
+        const QString locked = copyOfData(QStringLiteral("belegt"));
+        sqlite3* other = nullptr;
+        sqlite3_open(QFile::encodeName(locked + QStringLiteral("zusatzdaten.db")).constData(), &other);
+        QCOMPARE(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+        QElapsedTimer waited;
+        waited.start();
+        const Outcome shows = runWith({"--data", locked, "shows"});
+        QVERIFY(waited.elapsed() < 2500);
+        QCOMPARE(shows.code, 3);
+        QVERIFY(shows.err.contains(QStringLiteral("gerade von einem anderen Programm benutzt")));
+        sqlite3_close(other);
+
+        // Killed in the middle of a change, the program leaves a journal that only it may take
+        // back: the reader says so and leaves it, and calls nothing damaged.
+        const QString interrupted = copyOfData(QStringLiteral("unterbrochen"));
+        {
+            sqlite3* writer = nullptr;
+            const QString file = m_folder + QStringLiteral("zusatzdaten.db");
+            sqlite3_open(QFile::encodeName(file).constData(), &writer);
+            sqlite3_exec(writer,
+                         "PRAGMA cache_size = 1; BEGIN; INSERT INTO bird VALUES ('X'); "
+                         "INSERT INTO show_result (ring, date, show, half_points) SELECT 'X', '2026-01-01', "
+                         "hex(randomblob(500)), 100 FROM (WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT "
+                         "i + 1 FROM n WHERE i < 2000) SELECT i FROM n)",
+                         nullptr, nullptr, nullptr);
+            QVERIFY(QFile::exists(file + QStringLiteral("-journal")));
+            for (const QString& name : {QStringLiteral("zusatzdaten.db"), QStringLiteral("zusatzdaten.db-journal")}) {
+                QFile::remove(interrupted + name);
+                QVERIFY(QFile::copy(m_folder + name, interrupted + name));
+            }
+            sqlite3_exec(writer, "ROLLBACK", nullptr, nullptr, nullptr);
+            sqlite3_close(writer);
+        }
+        const QByteArray journal = contents(interrupted + QStringLiteral("zusatzdaten.db-journal"));
+        expectRefused(interrupted, QStringLiteral("mitten in einer Änderung verlassen"));
+        QCOMPARE(contents(interrupted + QStringLiteral("zusatzdaten.db-journal")), journal);
+        QVERIFY(QDir(interrupted).entryList({QStringLiteral("*beschaedigt*")}).isEmpty());
+        // The program takes the change back, and the reader then reads the records as they were.
+        {
+            RecordsDatabase program;
+            QVERIFY(program.open(interrupted + QStringLiteral("zusatzdaten.db"), RecordsDatabase::Access::Owner)
+                        .message.isEmpty());
+            QCOMPARE(program.allShowResults().size(), size_t(1));
+        }
+        QCOMPARE(runWith({"--data", interrupted, "shows"}).code, 0);
+    }
+
+private:
+    QString copyOfData(const QString& name)
+    {
+        const QString folder = m_dir.path() + QLatin1Char('/') + name + QLatin1Char('/');
+        QDir().mkpath(folder);
+        for (const QString& file : QDir(m_folder).entryList(QDir::Files))
+            QFile::copy(m_folder + file, folder + file);
+        return folder;
+    }
+
+    QTemporaryDir m_dir;
+    QString m_folder;
+};
+
+QTEST_MAIN(TestExportCalls)
+#include "TestExportCalls.moc"
