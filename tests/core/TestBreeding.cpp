@@ -37,8 +37,9 @@ private slots:
         QCOMPARE(Dates::toDate(*Dates::parse(QStringLiteral("5.3.24"))), QDate(2024, 3, 5));
         QCOMPARE(Dates::toDate(*Dates::parse(QStringLiteral("05.03.1999"))), QDate(1999, 3, 5));
         QCOMPARE(Dates::toDate(*Dates::parse(QStringLiteral("1.1.50"))), QDate(1950, 1, 1));
-        for (const char* wrong : {"31.02.2024", "", "05/03/2024", "5.3.", "1.13.2024", "x.3.2024"})
-            QVERIFY2(!Dates::parse(QString::fromLatin1(wrong)), wrong);
+        for (const char* wrong : {"31.02.2024", "", "05/03/2024", "5.3.", "1.13.2024", "x.3.2024", "+1.3.2024",
+                                  "1.-3.2024", "1.3.024", "1. 3.2024", "1.1.1899", "1.3.\xd9\xa2\xd9\xa4"})
+            QVERIFY2(!Dates::parse(QString::fromUtf8(wrong)), wrong);
     }
 
     // Every check runs; only the last failure is reported.

@@ -1,6 +1,7 @@
 #include "core/model/Dates.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -41,19 +42,18 @@ QString shown(double days)
 
 std::optional<double> parse(const QString& text)
 {
-    const QStringList parts = text.trimmed().split(QLatin1Char('.'));
-    if (parts.size() != 3 || parts[2].isEmpty())
+    // Digits only: no sign, no blanks inside, no digits of other scripts.
+    static const QRegularExpression form(QStringLiteral("^([0-9]{1,2})\\.([0-9]{1,2})\\.([0-9]{2}|[0-9]{4})$"));
+    const QRegularExpressionMatch match = form.match(text.trimmed());
+    if (!match.hasMatch())
         return std::nullopt;
-    bool dayOk = false;
-    bool monthOk = false;
-    bool yearOk = false;
-    const int day = parts[0].toInt(&dayOk);
-    const int month = parts[1].toInt(&monthOk);
-    int year = parts[2].toInt(&yearOk);
-    if (!dayOk || !monthOk || !yearOk || parts[2].size() > 4 || parts[0].size() > 2 || parts[1].size() > 2)
-        return std::nullopt;
-    if (parts[2].size() <= 2)
+    const int day = match.captured(1).toInt();
+    const int month = match.captured(2).toInt();
+    int year = match.captured(3).toInt();
+    if (match.capturedLength(3) == 2)
         year += year < 50 ? 2000 : 1900;
+    else if (year < 1900)
+        return std::nullopt; // before the first day the files can hold
     const QDate date(year, month, day);
     if (!date.isValid())
         return std::nullopt;

@@ -18,8 +18,9 @@ QString today(); // the date of printing
 // A date as the breeding dialog shows it: empty for none.
 QString shown(double days);
 
-// A date typed as day.month.year; a two-digit year is 1950 to 2049. Nothing
-// for anything else, 31.02.2024 included.
+// A date typed as day.month.year in digits; a two-digit year is 1950 to
+// 2049, a four-digit one from 1900 on. Nothing for anything else, 31.02.2024
+// and signs included.
 std::optional<double> parse(const QString& text);
 
 } // namespace Dates

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QStringList>
 
+#include <vector>
+
 #include <sqlite3.h>
 
 #include <iterator>
@@ -126,6 +128,28 @@ QString describe(const QString& entry)
     return QStringLiteral("„%1“").arg(words.value(1));
 }
 
+// The schema of every version as the migrations make it, built once in memory.
+const std::vector<QStringList>& schemasByVersion()
+{
+    static const std::vector<QStringList> schemas = [] {
+        std::vector<QStringList> built;
+        sqlite3* reference = nullptr;
+        sqlite3_open_v2(":memory:", &reference, SQLITE_OPEN_READWRITE, nullptr);
+        for (int version = 0; version <= kRecordsSchemaVersion; ++version) {
+            bool readable = false;
+            if (version > 0 && !runSql(reference, kMigrations[version - 1]))
+                break;
+            const QStringList schema = schemaOf(reference, readable);
+            if (!readable)
+                break;
+            built.push_back(schema);
+        }
+        sqlite3_close(reference);
+        return built;
+    }();
+    return schemas;
+}
+
 } // namespace
 
 QString schemaDifference(sqlite3* db, int version, bool* fileReadable)
@@ -133,16 +157,10 @@ QString schemaDifference(sqlite3* db, int version, bool* fileReadable)
     *fileReadable = true;
     if (version < 0 || version > kRecordsSchemaVersion)
         return QStringLiteral("unbekannte Version %1").arg(version);
-    sqlite3* reference = nullptr;
-    sqlite3_open_v2(":memory:", &reference, SQLITE_OPEN_READWRITE, nullptr);
-    bool built = reference != nullptr;
-    for (int step = 0; built && step < version; ++step)
-        built = runSql(reference, kMigrations[step]);
-    bool readable = false;
-    const QStringList expected = built ? schemaOf(reference, readable) : QStringList();
-    sqlite3_close(reference);
-    if (!built || !readable)
+    if (size_t(version) >= schemasByVersion().size())
         return QStringLiteral("der Aufbau der Version %1 ließ sich nicht herstellen").arg(version);
+    const QStringList& expected = schemasByVersion()[size_t(version)];
+    bool readable = false;
     const QStringList actual = schemaOf(db, readable);
     if (!readable) {
         *fileReadable = false;
