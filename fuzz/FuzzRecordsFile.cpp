@@ -58,7 +58,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     db.open(folder + QStringLiteral("vorlage.db"), RecordsDatabase::Access::Owner);
     ShowResult result {0, QStringLiteral("R-1"), QDate(2026, 11, 14), QStringLiteral("Schau"), {}, 180, {}, 1};
     db.addShowResult(result);
-    db.changeBird(QStringLiteral("R-1"), QStringLiteral("R-1"), {std::nullopt, FactorStates {{"opal", FactorState::Carrier}}});
+    db.changeBird(QStringLiteral("R-1"), QStringLiteral("R-1"),
+                  {std::nullopt, FactorStates {{"opal", FactorState::Carrier}}});
     soundFile = bytesOf(folder + QStringLiteral("vorlage.db"));
     return 0;
 }
@@ -90,7 +91,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QStringList aside = QDir(folder).entryList({QStringLiteral("zusatzdaten.db.beschaedigt-*")}, QDir::Files);
     QByteArray kept;
     for (const QString& name : aside)
-        if (!name.endsWith(QLatin1String("-journal")) && !name.endsWith(QLatin1String("-wal")) && !name.endsWith(QLatin1String("-shm")))
+        if (!name.endsWith(QLatin1String("-journal")) && !name.endsWith(QLatin1String("-wal"))
+            && !name.endsWith(QLatin1String("-shm")))
             kept = bytesOf(folder + name);
     if (!aside.isEmpty() && kept != bytes)
         std::abort(); // set aside, but not as it was
