@@ -6,6 +6,7 @@
 #include "core/files/DataSetNames.h"
 #include "core/files/FileSystem.h"
 #include "core/files/SafeWrite.h"
+#include "core/files/SaveJournal.h"
 #include "core/records/RecordsDatabase.h"
 #include "core/stock/StockDocument.h"
 
@@ -200,7 +201,8 @@ int runExport(const QStringList& arguments, QTextStream& out, QTextStream& err, 
     // The same reading as the program's start, but only reading: a damaged file is reported, and
     // nothing in the data folder is written or deleted, whether the program runs or not.
     DataFiles files(folder);
-    if (const QString problem = folderProblem(folder, files.stockPath()); !problem.isEmpty()) {
+    // Where an interrupted save left the stock, the repair at the next start will look too.
+    if (const QString problem = folderProblem(folder, SaveJournal(folder).current().stock); !problem.isEmpty()) {
         err << problem << '\n';
         return FileProblem;
     }

@@ -124,6 +124,20 @@ private slots:
         QVERIFY(!unreadable.err.contains(QStringLiteral("beschädigt")));
     }
 
+    // A save of the running program stopped between its renames: the stock file is aside, none in
+    // its place. The export reads the stock the next start will put back, and changes nothing.
+    void aSaveStoppedBetweenItsRenamesIsReadAsTheRepairWillLeaveIt()
+    {
+        const QString folder = copyOfData(QStringLiteral("unterbrochen-gespeichert"));
+        QVERIFY(QFile::rename(folder + QStringLiteral("taubenstamm.dat"),
+                              folder + QStringLiteral("taubenstamm.dat.avelor-tmp-old")));
+        const QStringList before = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+        const Outcome found = runWith({"--data", folder, "inbreeding", "HAHN"});
+        QVERIFY2(found.code == 0, qPrintable(found.err));
+        QVERIFY(found.out.startsWith(QStringLiteral("HAHN\t")));
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), before);
+    }
+
     // Records that cannot be read fail every command that shows them, with the reason; the
     // commands that need none go on. A lock is waited on for about a second.
     void recordsThatCannotBeReadFailTheCommandsThatNeedThem()
