@@ -142,7 +142,9 @@ private slots:
         QCOMPARE(young.motherRing, QStringLiteral("HEN"));
         QCOMPARE(stock.pairs()[0].clutches[0].young[1].ring, QStringLiteral("DE-9"));
 
-        QCOMPARE(stock.clearYoung(0, 0, 1), QStringList {"DE-9"});
+        QStringList removed;
+        QCOMPARE(stock.clearYoung(0, 0, 1, &removed), QString());
+        QCOMPARE(removed, QStringList {"DE-9"});
         QCOMPARE(stock.animals().back().active, quint8(0));
         QVERIFY(stock.animals().back().fatherRing.isEmpty());
         QCOMPARE(stock.pairs()[0].clutches[0].young[1], Youngster {});

@@ -1,5 +1,8 @@
 // The stock document: the one place that changes the data, what it signals
-// for each change and the indexes it drops on every change.
+// for each change, how each change is taken back and made again, and the
+// indexes it drops on every change.
+#include "core/files/DataSetNames.h"
+#include "core/stock/BackgroundSave.h"
 #include "core/stock/DescendantsFinder.h"
 #include "core/stock/PreferencesStore.h"
 #include "core/stock/RingIndex.h"
@@ -8,9 +11,12 @@
 #include "support/SampleAnimals.h"
 
 #include <QDir>
+#include <QMap>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sqlite3.h>
 
 #include <functional>
 
@@ -25,6 +31,33 @@ Animal child(const QString& ring, const QString& father, const QString& mother =
     a.motherRing = mother;
     return a;
 }
+
+// Everything a change can reach, as it is on the disk.
+struct Stored
+{
+    QByteArray stockFile;
+    QByteArray pairFile;
+    std::vector<BirdRecordSet> records;
+    QMap<QString, QByteArray> pictures;
+    bool operator==(const Stored&) const = default;
+};
+
+// A write lock of another program on the records file, released when it goes.
+class RecordsHeld
+{
+public:
+    explicit RecordsHeld(const QString& path)
+    {
+        sqlite3_open(QFile::encodeName(path).constData(), &m_db);
+        sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    }
+    ~RecordsHeld() { sqlite3_close(m_db); }
+    RecordsHeld(const RecordsHeld&) = delete;
+    RecordsHeld& operator=(const RecordsHeld&) = delete;
+
+private:
+    sqlite3* m_db = nullptr;
+};
 
 } // namespace
 
@@ -43,19 +76,48 @@ private slots:
             = {testAnimal("DAD", Sex::Male, 2010), testAnimal("MUM", Sex::Female, 2011), child("KID", "DAD", "MUM")};
         Clutch clutch {45380, 45383, 45384, 2, {{QStringLiteral("KID"), 0, 45398}, {}}};
         db.pairs = {{QStringLiteral("DAD"), QStringLiteral("MUM"), 3, 45356, {clutch}}};
-        m_stock = std::make_unique<StockDocument>(db, DataFiles(m_dir->path() + QLatin1Char('/')));
+        auto records = std::make_unique<RecordsDatabase>();
+        QVERIFY(records->open(recordsPath(), RecordsDatabase::Access::Owner).available);
+        Whereabouts sold {QStringLiteral("KID"),
+                          WhereaboutsStatus::Sold,
+                          QDate(2025, 10, 3),
+                          QStringLiteral("Weber"),
+                          QStringLiteral("Am Hang 2\nKassel"),
+                          4500,
+                          {}};
+        QCOMPARE(records->setWhereabouts(sold), QString());
+        for (const int points : {181, 186}) {
+            ShowResult shown {0,
+                              QStringLiteral("KID"),
+                              QDate(2025, 11, 8),
+                              QStringLiteral("Bundesschau"),
+                              QStringLiteral("A1"),
+                              points,
+                              {},
+                              {}};
+            QCOMPARE(records->addShowResult(shown), QString());
+        }
+        QCOMPARE(records->changeBird(QStringLiteral("KID"), QStringLiteral("KID"),
+                                     {std::nullopt, FactorStates {{QStringLiteral("opal"), FactorState::Carrier}}}),
+                 QString());
+        m_stock = std::make_unique<StockDocument>(db, DataFiles(m_dir->path() + QLatin1Char('/')), std::move(records));
         put(m_stock->pictures().pathOf(QStringLiteral("KID")), "bild");
         put(source(), "neu");
     }
 
-    // Every change function: what it signals, and that a call changing nothing signals nothing.
+    // Every change function: what it signals, that a call changing nothing
+    // signals nothing and is not kept, and that undo brings back every byte
+    // of the data files, the records and the pictures, and redo the change.
     void everyChangeSaysWhatChanged_data()
     {
         using D = StockDocument;
         QTest::addColumn<Change>("change");
         QTest::addColumn<int>("signalled"); // 0: nothing may be signalled
-        auto row = [](const char* name, Change change, D::Changes what) {
-            QTest::newRow(name) << change << int(what);
+        QTest::addColumn<bool>("undoable");
+        // Not the program's own steps (suggestions, a sort) nor a restore or wipe, which keep copies of their own.
+        const QStringList notUndoable {"offer values: marks change", "sort", "replace pictures", "replace all", "wipe"};
+        auto row = [notUndoable](const char* name, Change change, D::Changes what) {
+            QTest::newRow(name) << change << int(what) << (what && !notUndoable.contains(QLatin1String(name)));
         };
         const D::Changes nothing;
         const QString kid = QStringLiteral("KID");
@@ -98,7 +160,7 @@ private slots:
                 edit.fields.ring = QStringLiteral("KID-2");
                 s.changeAnimal(QStringLiteral("KID"), edit);
             },
-            D::Animals | D::Pictures);
+            D::Animals | D::Pictures | D::Records);
         row(
             "rename carrying links",
             [](D& s) {
@@ -108,10 +170,45 @@ private slots:
             },
             D::Animals | D::ParentLinks | D::Pairs);
         row(
-            "delete with picture", [](D& s) { s.deleteAnimal(QStringLiteral("KID")); },
-            D::Animals | D::ParentLinks | D::Pictures);
+            "delete with picture and records", [](D& s) { s.deleteAnimal(QStringLiteral("KID")); },
+            D::Animals | D::ParentLinks | D::Pictures | D::Records);
         row(
             "delete unknown", [](D& s) { s.deleteAnimal(QStringLiteral("NOBODY")); }, nothing);
+        row(
+            "whereabouts",
+            [kid](D& s) {
+                AnimalEdit edit = editOf(*s.lastActive(kid));
+                edit.whereabouts = Whereabouts {kid, WhereaboutsStatus::Died, QDate(2026, 1, 2), {}, {}, {}, {}};
+                s.changeAnimal(kid, edit);
+            },
+            D::Animals | D::Records);
+        row(
+            "colour factors",
+            [kid](D& s) {
+                AnimalEdit edit = editOf(*s.lastActive(kid));
+                edit.factors = FactorStates {{QStringLiteral("opal"), FactorState::Visual}};
+                s.changeAnimal(kid, edit);
+            },
+            D::Records);
+        row(
+            "add show result",
+            [](D& s) {
+                ShowResult r {0, QStringLiteral("DAD"), QDate(2024, 12, 1), QStringLiteral("Kreisschau"), {}, 180, {},
+                              2};
+                s.addShowResult(r);
+            },
+            D::Records);
+        row(
+            "change show result",
+            [kid](D& s) {
+                ShowResult r = s.records().showResults(kid).front();
+                r.award = QStringLiteral("Silber");
+                s.changeShowResult(r);
+            },
+            D::Records);
+        row(
+            "remove show result", [kid](D& s) { s.removeShowResult(s.records().showResults(kid).front().id); },
+            D::Records);
         row(
             "set parents", [](D& s) { s.setParents(QStringLiteral("KID"), QString(), QStringLiteral("DAD")); },
             D::ParentLinks);
@@ -184,7 +281,8 @@ private slots:
             },
             D::Animals | D::Pairs);
         row(
-            "clear ringed egg", [](D& s) { s.clearYoung(0, 0, 0); }, D::Animals | D::ParentLinks | D::Pairs);
+            "clear ringed egg", [](D& s) { s.clearYoung(0, 0, 0); },
+            D::Animals | D::ParentLinks | D::Pairs | D::Records);
         row(
             "clear empty egg", [](D& s) { s.clearYoung(0, 0, 1); }, nothing);
         row(
@@ -199,14 +297,115 @@ private slots:
     {
         QFETCH(Change, change);
         QFETCH(int, signalled);
+        QFETCH(bool, undoable);
+        const Stored before = stored();
         QSignalSpy spy(m_stock.get(), &StockDocument::changed);
+        auto signalledOnce = [&] {
+            const bool once = spy.size() == 1 && int(spy.at(0).at(0).value<StockDocument::Changes>()) == signalled;
+            spy.clear();
+            return once;
+        };
         change(*m_stock);
         if (signalled == 0) {
             QCOMPARE(spy.size(), 0);
+            QVERIFY(!m_stock->history().canUndo());
             return;
         }
-        QCOMPARE(spy.size(), 1);
-        QCOMPARE(int(spy.at(0).at(0).value<StockDocument::Changes>()), signalled);
+        QVERIFY(signalledOnce());
+        QCOMPARE(m_stock->history().canUndo(), undoable);
+        if (!undoable)
+            return;
+
+        const Stored after = stored();
+        QCOMPARE(m_stock->undo(), QString());
+        QVERIFY(signalledOnce());
+        QVERIFY(stored() == before);
+        QVERIFY(!m_stock->history().canUndo());
+        QCOMPARE(m_stock->redo(), QString());
+        QVERIFY(signalledOnce());
+        QVERIFY(stored() == after);
+    }
+
+    void aSortTheProgramMakesIsTakenBackWithTheStepBeforeIt()
+    {
+        const AnimalTable table = m_stock->animals();
+        m_stock->appendAnimals({testAnimal("NEU", Sex::Male, 2030)});
+        m_stock->sortStock();
+        QCOMPARE(m_stock->animals().front().ringNumber, QStringLiteral("NEU"));
+        QCOMPARE(m_stock->history().steps(), size_t(1));
+        QCOMPARE(m_stock->history().undoText(), QStringLiteral("Kanarienvogel NEU angelegt"));
+        QCOMPARE(m_stock->undo(), QString());
+        QVERIFY(m_stock->animals() == table);
+        QCOMPARE(m_stock->redo(), QString());
+        QCOMPARE(m_stock->animals().front().ringNumber, QStringLiteral("NEU"));
+        QCOMPARE(m_stock->animals().size(), size_t(4));
+    }
+
+    // A records write that fails leaves both stores as they were and says why,
+    // whether it is the change itself or taking it back.
+    void aRefusedRecordsWriteChangesNeitherStore()
+    {
+        ShowResult r {0, QStringLiteral("MUM"), QDate(2024, 12, 1), QStringLiteral("Kreisschau"), {}, 178, {}, {}};
+        QCOMPARE(m_stock->addShowResult(r), QString());
+        const Stored before = stored();
+        {
+            const RecordsHeld held(recordsPath());
+            AnimalEdit edit = editOf(*m_stock->lastActive(QStringLiteral("KID")));
+            edit.fields.ring = QStringLiteral("KID-NEU");
+            edit.fields.colour = QStringLiteral("rot");
+            const AnimalEditResult result = m_stock->changeAnimal(QStringLiteral("KID"), edit, true);
+            QCOMPARE(result.outcome, AnimalEditResult::Outcome::Refused);
+            QVERIFY2(result.message.contains(QStringLiteral("nicht gespeichert")), qPrintable(result.message));
+            QVERIFY(!m_stock->deleteAnimal(QStringLiteral("KID")).isEmpty());
+            const QString failure = m_stock->undo();
+            QVERIFY2(failure.startsWith(QStringLiteral("„Ausstellungsergebnis von MUM eingetragen“ konnte nicht "
+                                                       "rückgängig gemacht werden")),
+                     qPrintable(failure));
+        }
+        QVERIFY(stored() == before);
+        QCOMPARE(m_stock->history().steps(), size_t(1));
+        QCOMPARE(m_stock->undo(), QString()); // free again: now it goes
+        QVERIFY(m_stock->records().showResults(QStringLiteral("MUM")).empty());
+    }
+
+    // The background save writes the data files only for what they hold, and
+    // what undo brought back reaches the disk like any change.
+    void theBackgroundSaveWritesWhatTheDataFilesHold()
+    {
+        BackgroundSave saving(*m_stock, 0);
+        QSignalSpy saved(&saving, &BackgroundSave::saved);
+        ShowResult r {0, QStringLiteral("DAD"), QDate(2024, 12, 1), QStringLiteral("Kreisschau"), {}, 180, {}, {}};
+        QCOMPARE(m_stock->addShowResult(r), QString());
+        QTest::qWait(100);
+        QCOMPARE(saved.size(), 0);
+        QVERIFY(!QFile::exists(m_stock->files().stockPath()));
+
+        QVERIFY(m_stock->deleteAnimal(QStringLiteral("KID")).isEmpty());
+        QVERIFY(saved.wait());
+        QCOMPARE(m_stock->undo(), QString());
+        QVERIFY(saved.wait());
+        Database onDisk;
+        DataFiles(m_dir->path() + QLatin1Char('/')).load(onDisk);
+        QVERIFY(onDisk.animals == m_stock->animals());
+        QVERIFY(onDisk.animals[2].isActive());
+    }
+
+    void theHistoryKeepsTheNewestSteps()
+    {
+        BreederData breeder;
+        for (size_t i = 0; i < UndoHistory::kMaxSteps + 3; ++i) {
+            breeder.lastName = QString::number(i);
+            m_stock->setBreederData(breeder);
+        }
+        QCOMPARE(m_stock->history().steps(), UndoHistory::kMaxSteps);
+        QVERIFY(m_stock->history().memory() > 0);
+        while (m_stock->history().canUndo())
+            QCOMPARE(m_stock->undo(), QString());
+        QCOMPARE(m_stock->breeder().lastName, QStringLiteral("2"));
+        QCOMPARE(m_stock->history().redoText(), QStringLiteral("Züchterdaten geändert"));
+
+        m_stock->wipe(); // keeps a copy of its own: nothing before it comes back
+        QVERIFY(!m_stock->history().canUndo() && !m_stock->history().canRedo());
     }
 
     // The changes reach the data and the files on disk.
@@ -307,6 +506,21 @@ private slots:
 
 private:
     QString source() const { return m_dir->path() + QStringLiteral("/quelle.jpg"); }
+    QString recordsPath() const { return m_dir->path() + QLatin1Char('/') + DataSetNames::RecordsFile; }
+
+    Stored stored() const
+    {
+        Stored now;
+        m_stock->save();
+        now.stockFile = contents(m_stock->files().stockPath());
+        now.pairFile = contents(m_stock->files().pairPath());
+        for (const char* ring : {"DAD", "MUM", "KID", "KID-2", "DAD-2", "NEW", "KID-B"})
+            now.records.push_back(m_stock->records().recordsOf(QString::fromLatin1(ring)));
+        const QDir pictures(m_stock->pictures().folder());
+        for (const QString& name : pictures.entryList(QDir::Files))
+            now.pictures[name] = contents(pictures.filePath(name));
+        return now;
+    }
     QString keptPictures() const { return m_dir->path() + QStringLiteral("/alte Bilder"); }
 
     std::unique_ptr<QTemporaryDir> m_dir;

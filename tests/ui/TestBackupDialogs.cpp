@@ -126,7 +126,9 @@ private slots:
             click(wipe, "okButton");
             QVERIFY(!wipe->isVisible());
         }
-        QCOMPARE(m_f->messages.texts, QStringList {"Die Datenbank wurde gelöscht."});
+        QCOMPARE(m_f->messages.texts,
+                 QStringList {"Die Datenbank wurde gelöscht. Was bis dahin geändert wurde, lässt sich nicht mehr "
+                              "rückgängig machen."});
         QVERIFY(entries(child<QComboBox>(m_f->window(), "animalSelector")).isEmpty());
         QVERIFY(entries(child<QComboBox>(m_f->window(), "pairSelector")).isEmpty());
         m_f->messages.answer(true);

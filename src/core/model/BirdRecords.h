@@ -65,6 +65,19 @@ enum class FactorState : int
 // "opal", ...); factors not entered are left out.
 using FactorStates = std::map<QString, FactorState>;
 
+// Everything recorded under one ring, exactly as it is stored: what taking a
+// change back puts in place again.
+struct BirdRecordSet
+{
+    QString ring;
+    bool listed = false; // the ring has a row of its own, even with nothing else
+    std::optional<Whereabouts> whereabouts;
+    std::vector<ShowResult> showResults; // with their ids
+    FactorStates factors;
+
+    bool operator==(const BirdRecordSet&) const = default;
+};
+
 namespace BirdRecordWords {
 
 // "im Bestand", "verkauft", ... as breeders write them.

@@ -68,6 +68,27 @@ QString PictureStore::remove(const QString& ring)
     return {};
 }
 
+std::optional<QByteArray> PictureStore::bytesOf(const QString& ring) const
+{
+    QFile file(pathOf(ring));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+
+QString PictureStore::put(const QString& ring, const std::optional<QByteArray>& bytes)
+{
+    if (!bytes)
+        return remove(ring);
+    if (QString failure = makeFolder(); !failure.isEmpty())
+        return failure;
+    const WriteOutcome written
+        = writeFileSafely(pathOf(ring), [&](QIODevice& out) { return out.write(*bytes) == bytes->size(); });
+    if (!written.ok)
+        return QStringLiteral("Das Bild für %1 konnte nicht gespeichert werden: %2").arg(ring, written.reason);
+    return {};
+}
+
 FolderCopy PictureStore::replaceAll(const QString& source, const QString& keepOldAs, const CopyProgress& progress)
 {
     return replaceFolder(source, folder().chopped(1), progress, keepOldAs);

@@ -2,7 +2,10 @@
 
 #include "core/files/FolderCopy.h"
 
+#include <QByteArray>
 #include <QString>
+
+#include <optional>
 
 // The animals' pictures: one file per animal in the picture folder, named
 // after its ring number (made safe as a file name) with ".jpg". Every
@@ -31,6 +34,11 @@ public:
     // Makes the picture folder a copy of `source`, moving the folder as it
     // was to `keepOldAs`; a failed or cancelled copy changes nothing.
     FolderCopy replaceAll(const QString& source, const QString& keepOldAs, const CopyProgress& progress);
+    // The picture's bytes as they are on the disk, or nothing when the ring has none.
+    std::optional<QByteArray> bytesOf(const QString& ring) const;
+    // Makes the ring's picture exactly these bytes (written whole before it
+    // replaces the old one), or removes it when there are none.
+    QString put(const QString& ring, const std::optional<QByteArray>& bytes);
     // Deletes the picture folder with every picture in it.
     void removeAll();
 

@@ -370,6 +370,12 @@ QStringList RecordsDatabase::shows() const
     return QStringList(found.begin(), found.end());
 }
 
+QString RecordsDatabase::ringOfShowResult(qint64 id) const
+{
+    const auto found = rowsOf(m_db, m_readProblem, "SELECT ring FROM show_result WHERE id = ?", firstText, id);
+    return found.empty() ? QString() : found.front();
+}
+
 QStringList RecordsDatabase::rings() const
 {
     const auto found = rowsOf(m_db, m_readProblem,
@@ -455,20 +461,24 @@ QString RecordsDatabase::setWhereabouts(const Whereabouts& w)
     return {};
 }
 
+bool RecordsDatabase::storeShowResult(const ShowResult& r, bool withId)
+{
+    SqlStatement bird(m_db, "INSERT OR IGNORE INTO bird (ring) VALUES (?)");
+    SqlStatement store(m_db,
+                       "INSERT INTO show_result (ring, date, show, class, half_points, award, collection, id) "
+                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
+    store.bind(1, r.ring).bind(2, isoDate(r.date)).bind(3, r.show).bind(4, r.showClass);
+    store.bind(5, qint64(r.halfPoints)).bind(6, r.award);
+    store.bind(7, r.collection ? std::optional<qint64>(*r.collection) : std::nullopt);
+    store.bind(8, withId ? std::optional<qint64>(r.id) : std::nullopt); // NULL: SQLite gives the next id
+    return bird.bind(1, r.ring).run() && store.run();
+}
+
 QString RecordsDatabase::addShowResult(ShowResult& r)
 {
     const QString what = QStringLiteral("Das Ausstellungsergebnis von %1").arg(r.ring);
     SqlTransaction change(m_db);
-    if (!change.open())
-        return failure(what);
-    SqlStatement bird(m_db, "INSERT OR IGNORE INTO bird (ring) VALUES (?)");
-    SqlStatement store(m_db,
-                       "INSERT INTO show_result (ring, date, show, class, half_points, award, collection) "
-                       "VALUES (?, ?, ?, ?, ?, ?, ?)");
-    store.bind(1, r.ring).bind(2, isoDate(r.date)).bind(3, r.show).bind(4, r.showClass);
-    store.bind(5, qint64(r.halfPoints)).bind(6, r.award);
-    store.bind(7, r.collection ? std::optional<qint64>(*r.collection) : std::nullopt);
-    if (!bird.bind(1, r.ring).run() || !store.run())
+    if (!change.open() || !storeShowResult(r, false))
         return failure(what);
     const qint64 id = sqlite3_last_insert_rowid(m_db);
     if (!change.commit())
@@ -527,11 +537,6 @@ bool RecordsDatabase::moveRecords(const QString& from, const QString& to)
         && replacedFactors.run() && moveFactors.run() && old.bind(1, from).run();
 }
 
-QString RecordsDatabase::renameRing(const QString& from, const QString& to)
-{
-    return changeBird(from, to, {});
-}
-
 QString RecordsDatabase::changeBird(const QString& from, const QString& to, const BirdRecordChange& bird)
 {
     const QString what = QStringLiteral("Die Zusatzdaten von %1").arg(to);
@@ -548,6 +553,54 @@ QString RecordsDatabase::removeRing(const QString& ring)
     SqlTransaction change(m_db);
     SqlStatement remove(m_db, "DELETE FROM bird WHERE ring = ?");
     if (!change.open() || !remove.bind(1, ring).run() || !change.commit())
+        return failure(what);
+    return {};
+}
+
+BirdRecordSet RecordsDatabase::recordsOf(const QString& ring) const
+{
+    BirdRecordSet set;
+    set.ring = ring;
+    if (!m_db)
+        return set;
+    SqlStatement listed(m_db, "SELECT 1 FROM bird WHERE ring = ?");
+    set.listed = listed.bind(1, ring).next();
+    if (listed.failed())
+        m_readProblem = sqliteError(m_db);
+    set.whereabouts = whereabouts(ring);
+    set.showResults = rowsOf(m_db, m_readProblem, showResultQuery("WHERE ring = ? ORDER BY id"), showResultFrom, ring);
+    set.factors = colourFactors(ring);
+    return set;
+}
+
+QString RecordsDatabase::restore(const std::vector<BirdRecordSet>& sets)
+{
+    const QString what = QStringLiteral("Das Zurücksetzen der Zusatzdaten");
+    SqlTransaction change(m_db);
+    if (!change.open())
+        return failure(what);
+    // Every ring emptied first: a show result keeps its id when it goes back from one ring to another.
+    for (const BirdRecordSet& set : sets) {
+        SqlStatement remove(m_db, "DELETE FROM bird WHERE ring = ?");
+        if (!remove.bind(1, set.ring).run())
+            return failure(what);
+    }
+    for (const BirdRecordSet& set : sets) {
+        if (set.listed) {
+            SqlStatement bird(m_db, "INSERT INTO bird (ring) VALUES (?)");
+            if (!bird.bind(1, set.ring).run())
+                return failure(what);
+        }
+        if (set.whereabouts && !storeWhereabouts(*set.whereabouts))
+            return failure(what);
+        for (const ShowResult& r : set.showResults) {
+            if (!storeShowResult(r, true))
+                return failure(what);
+        }
+        if (!set.factors.empty() && !storeFactors(set.ring, set.factors))
+            return failure(what);
+    }
+    if (!change.commit())
         return failure(what);
     return {};
 }

@@ -75,26 +75,30 @@ public:
     std::vector<ShowResult> resultsOfShow(const QString& show) const;
     // The shows that were entered, by date, newest first, each once.
     QStringList shows() const;
+    // The ring of the stored show result with this id; empty when there is none.
+    QString ringOfShowResult(qint64 id) const;
     FactorStates colourFactors(const QString& ring) const;
     // The factors of every bird that has any, by ring.
     QHash<QString, FactorStates> allColourFactors() const;
     // Every ring that has a record of any kind.
     QStringList rings() const;
     bool hasRecords(const QString& ring) const;
+    // Everything stored under a ring, to be put back by restore().
+    BirdRecordSet recordsOf(const QString& ring) const;
 
     // Each change returns an empty text or the German reason it was not stored.
     QString setWhereabouts(const Whereabouts& whereabouts);
     QString addShowResult(ShowResult& result); // sets its id
     QString changeShowResult(const ShowResult& result);
     QString removeShowResult(qint64 id);
-    // The records of one ring go to another (a ring renamed): those of the
-    // bird renamed win over any the new ring had.
-    QString renameRing(const QString& from, const QString& to);
     // A bird changed at once: its ring renamed (when `to` differs) and its
     // records stored under the new ring, in one transaction.
     QString changeBird(const QString& from, const QString& to, const BirdRecordChange& change);
     QString removeRing(const QString& ring);
     QString clear();
+    // Makes each ring's records exactly what the set holds (none, when the
+    // set is empty), all rings in one transaction.
+    QString restore(const std::vector<BirdRecordSet>& sets);
 
     // A consistent copy into a file of its own (SQLite's backup), made aside
     // and put in place whole.
@@ -111,6 +115,7 @@ private:
     bool moveRecords(const QString& from, const QString& to);
     bool storeWhereabouts(const Whereabouts& whereabouts);
     bool storeFactors(const QString& ring, const FactorStates& factors);
+    bool storeShowResult(const ShowResult& result, bool withId);
     void openInMemory();
     OpenResult create(const QString& path, const QString& told);
     OpenResult bringUpToDate(const QString& path, Access access);

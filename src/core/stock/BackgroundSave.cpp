@@ -5,7 +5,11 @@
 #include <QThread>
 
 BackgroundSave::BackgroundSave(StockDocument& stock, int delayMs, QObject* parent)
-    : QObject(parent), m_stock(stock), m_files(stock.files()), m_delayMs(delayMs), m_savedGeneration(stock.generation())
+    : QObject(parent)
+    , m_stock(stock)
+    , m_files(stock.files())
+    , m_delayMs(delayMs)
+    , m_savedGeneration(stock.filesGeneration())
 {
     m_delay.setSingleShot(true);
     connect(&m_delay, &QTimer::timeout, this, &BackgroundSave::start);
@@ -33,7 +37,8 @@ void BackgroundSave::start()
         m_delay.start(m_delayMs); // one at a time: the next follows this one
         return;
     }
-    const quint64 generation = m_stock.generation();
+    // The records and pictures are stored as they change: only what the data files hold is saved here.
+    const quint64 generation = m_stock.filesGeneration();
     if (generation == m_savedGeneration)
         return;
     // The copy shares its texts with the data (Qt's implicit sharing), so it costs little and

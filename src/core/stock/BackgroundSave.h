@@ -10,7 +10,8 @@
 class QThread;
 class StockDocument;
 
-// Saving as you go: a short time after the last change, both data files are
+// Saving as you go: a short time after the last change of what the data
+// files hold (a change of the records or pictures alone writes none), both data files are
 // written again (the same atomic save as at close) on a thread of their own,
 // from a copy of the data taken at that moment, so editing never waits for
 // the disk. A crash or a power cut then loses seconds, not an evening.

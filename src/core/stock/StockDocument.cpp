@@ -1,6 +1,7 @@
 #include "core/stock/StockDocument.h"
 
 #include "core/model/Alphabetical.h"
+#include "core/model/SpeciesWords.h"
 #include "core/records/RecordsDatabase.h"
 #include "core/stock/AnimalDeletion.h"
 #include "core/stock/AnimalQueries.h"
@@ -10,6 +11,7 @@
 #include "core/stock/RingIndex.h"
 #include "core/stock/StockSort.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 StockDocument::StockDocument(Database db, DataFiles files, std::unique_ptr<RecordsDatabase> records, QObject* parent)
@@ -22,9 +24,27 @@ StockDocument::StockDocument(Database db, DataFiles files, std::unique_ptr<Recor
 
 StockDocument::~StockDocument() = default;
 
+namespace {
+
+// What the two data files hold; the rest lives in the records database and the picture folder.
+constexpr StockDocument::Changes kFileChanges = StockDocument::Animals | StockDocument::AnimalOrder
+    | StockDocument::ParentLinks | StockDocument::Pairs | StockDocument::Breeder | StockDocument::Print
+    | StockDocument::ListedMarks;
+
+auto activeWith(const QString& ring)
+{
+    return [ring](const Animal& a) {
+        return a.active != 0 && a.ringNumber == ring;
+    };
+}
+
+} // namespace
+
 void StockDocument::notify(Changes what, int kept)
 {
     ++m_generation;
+    if (what & kFileChanges)
+        ++m_filesGeneration;
     const bool animals = what & (Animals | AnimalOrder);
     if ((what & AnimalOrder) || (animals && !(kept & KeepRingIndex)))
         m_ringIndex.reset();
@@ -35,6 +55,61 @@ void StockDocument::notify(Changes what, int kept)
     if (what & ParentLinks)
         m_descendants.reset();
     emit changed(what);
+}
+
+void StockDocument::record(StockChange change, Changes what, int kept)
+{
+    change.addTouched(quint32(what));
+    if (change.settle(stores())) {
+        m_history.push(std::move(change));
+        emit historyChanged();
+    }
+    if (what)
+        notify(what, kept);
+}
+
+void StockDocument::clearHistory()
+{
+    if (!m_history.canUndo() && !m_history.canRedo())
+        return;
+    m_history.clear();
+    emit historyChanged();
+}
+
+QString StockDocument::undo()
+{
+    if (!m_history.canUndo())
+        return {};
+    UndoHistory::Step& step = m_history.nextUndo();
+    for (size_t i = step.parts.size(); i-- > 0;) {
+        if (QString failure = step.parts[i].revert(stores()); !failure.isEmpty()) {
+            for (size_t k = i + 1; k < step.parts.size(); ++k)
+                step.parts[k].apply(stores());
+            return tr("„%1“ konnte nicht rückgängig gemacht werden: %2").arg(step.text(), failure);
+        }
+    }
+    m_history.undone();
+    notify(Changes::fromInt(int(step.touched())));
+    emit historyChanged();
+    return {};
+}
+
+QString StockDocument::redo()
+{
+    if (!m_history.canRedo())
+        return {};
+    UndoHistory::Step& step = m_history.nextRedo();
+    for (size_t i = 0; i < step.parts.size(); ++i) {
+        if (QString failure = step.parts[i].apply(stores()); !failure.isEmpty()) {
+            for (size_t k = i; k-- > 0;)
+                step.parts[k].revert(stores());
+            return tr("„%1“ konnte nicht wiederholt werden: %2").arg(step.text(), failure);
+        }
+    }
+    m_history.redone();
+    notify(Changes::fromInt(int(step.touched())));
+    emit historyChanged();
+    return {};
 }
 
 int StockDocument::keepRingIndexAfterAppending(size_t first)
@@ -89,18 +164,29 @@ void StockDocument::appendAnimals(AnimalTable animals)
 {
     if (animals.empty())
         return;
+    StockChange change(animals.size() == 1
+                           ? tr("%1 %2 angelegt").arg(SpeciesWords::Singular, animals.front().ringNumber)
+                           : tr("%1 %2 angelegt, %3 bis %4")
+                                 .arg(QString::number(animals.size()), SpeciesWords::Plural, animals.front().ringNumber,
+                                      animals.back().ringNumber),
+                       0);
+    change.keepAppended(m_db.animals);
     const size_t first = m_db.animals.size();
     m_db.animals.reserve(m_db.animals.size() + animals.size());
     std::move(animals.begin(), animals.end(), std::back_inserter(m_db.animals));
-    notify(Animals, keepRingIndexAfterAppending(first));
+    record(std::move(change), Animals, keepRingIndexAfterAppending(first));
 }
 
 QString StockDocument::enterAnimal(Animal animal, const QString& picturePath)
 {
     const QString ring = animal.ringNumber;
+    StockChange change(tr("%1 %2 angelegt").arg(SpeciesWords::Singular, ring), 0);
+    change.keepAppended(m_db.animals);
+    if (!picturePath.isEmpty())
+        change.keepPicture(m_pictures, ring);
     m_db.animals.push_back(std::move(animal));
     const QString failure = picturePath.isEmpty() ? QString() : m_pictures.copyIn(picturePath, ring);
-    notify(picturePath.isEmpty() || !failure.isEmpty() ? Changes(Animals) : Animals | Pictures,
+    record(std::move(change), picturePath.isEmpty() || !failure.isEmpty() ? Changes(Animals) : Animals | Pictures,
            keepRingIndexAfterAppending(m_db.animals.size() - 1));
     return failure;
 }
@@ -113,6 +199,18 @@ AnimalEditResult StockDocument::changeAnimal(const QString& selectedRing, const 
     // The records first: they are the part that can fail on the disk, and then nothing changes.
     AnimalEdit edit = requested;
     const QString newRing = edit.storedRing();
+    StockChange change(tr("%1 %2 geändert").arg(SpeciesWords::Singular, newRing), 0);
+    for (const QString& ring : {selectedRing, newRing}) {
+        change.keepRecords(*m_records, ring);
+        change.keepPicture(m_pictures, ring);
+    }
+    change.keepAnimalsWhere(m_db.animals, activeWith(selectedRing));
+    if (carryLinks && newRing != selectedRing) {
+        change.keepAnimalsWhere(m_db.animals, [&](const Animal& a) {
+            return a.fatherRing == selectedRing || a.motherRing == selectedRing;
+        });
+        change.keepPairs(m_db.pairs);
+    }
     Changes what;
     std::optional<Whereabouts> whereabouts = edit.whereabouts;
     if (whereabouts) {
@@ -167,94 +265,119 @@ AnimalEditResult StockDocument::changeAnimal(const QString& selectedRing, const 
         }
     }
     // Fields changed in place under the same ring leave every index as it was.
-    if (what)
-        notify(what, newRing == selectedRing ? KeepAll : KeepNone);
+    record(std::move(change), what, newRing == selectedRing ? KeepAll : KeepNone);
     return result;
 }
 
 QString StockDocument::deleteAnimal(const QString& ring)
 {
-    const bool hadPicture = m_pictures.exists(ring);
-    QStringList failures;
-    failures << m_pictures.remove(ring);
+    StockChange change(tr("%1 %2 gelöscht").arg(SpeciesWords::Singular, ring), 0);
+    change.keepAnimalsWhere(m_db.animals, activeWith(ring));
+    change.keepRecords(*m_records, ring);
+    change.keepPicture(m_pictures, ring);
     Changes what;
-    if (hadPicture && failures.last().isEmpty())
-        what |= Pictures;
-    if (markDeleted(m_db.animals, ring)) {
-        what |= Animals | ParentLinks;
-        // The bird left the stock: its records go with it.
-        if (m_records->hasRecords(ring)) {
-            failures << m_records->removeRing(ring);
-            what |= Records;
-        }
+    // The bird leaves the stock with its records, or not at all: the records are the part that can fail.
+    const bool inStock = lastActive(ring) != nullptr;
+    if (inStock && m_records->hasRecords(ring)) {
+        if (QString failure = m_records->removeRing(ring); !failure.isEmpty())
+            return failure;
+        what |= Records;
     }
-    if (what)
-        notify(what);
-    failures.removeAll(QString());
-    return failures.join(QStringLiteral("\n\n"));
+    const bool hadPicture = m_pictures.exists(ring);
+    const QString pictureFailure = m_pictures.remove(ring);
+    if (hadPicture && pictureFailure.isEmpty())
+        what |= Pictures;
+    if (markDeleted(m_db.animals, ring))
+        what |= Animals | ParentLinks;
+    record(std::move(change), what);
+    return pictureFailure;
 }
 
 QString StockDocument::addShowResult(ShowResult& result)
 {
+    StockChange change(tr("Ausstellungsergebnis von %1 eingetragen").arg(result.ring), 0);
+    change.keepRecords(*m_records, result.ring);
     const QString failure = m_records->addShowResult(result);
     if (failure.isEmpty())
-        notify(Records);
+        record(std::move(change), Records);
     return failure;
 }
 
 QString StockDocument::changeShowResult(const ShowResult& result)
 {
+    StockChange change(tr("Ausstellungsergebnis von %1 geändert").arg(result.ring), 0);
+    change.keepRecords(*m_records, result.ring);
     const QString failure = m_records->changeShowResult(result);
     if (failure.isEmpty())
-        notify(Records);
+        record(std::move(change), Records);
     return failure;
 }
 
 QString StockDocument::removeShowResult(qint64 id)
 {
+    const QString ring = m_records->ringOfShowResult(id);
+    StockChange change(tr("Ausstellungsergebnis von %1 gelöscht").arg(ring), 0);
+    change.keepRecords(*m_records, ring);
     const QString failure = m_records->removeShowResult(id);
     if (failure.isEmpty())
-        notify(Records);
+        record(std::move(change), Records);
     return failure;
 }
 
 QString StockDocument::replaceRecords(const QString& copy)
 {
     const QString failure = m_records->replaceFrom(copy);
-    if (failure.isEmpty())
+    if (failure.isEmpty()) {
+        clearHistory();
         notify(Records);
+    }
     return failure;
 }
 
 bool StockDocument::setParents(const QString& childRing, const QString& mother, const QString& father)
 {
+    StockChange change(tr("Eltern von %1 gespeichert").arg(childRing), 0);
+    change.keepAnimalsWhere(m_db.animals, activeWith(childRing));
     bool changed = false;
     const bool written = saveParents(m_db.animals, childRing, mother, father, &changed);
-    if (changed)
-        notify(ParentLinks);
+    record(std::move(change), changed ? Changes(ParentLinks) : Changes());
     return written;
 }
 
 void StockDocument::sortStock()
 {
-    if (::sortStock(m_db.animals))
-        notify(AnimalOrder);
+    std::optional<std::vector<quint32>> order = stockSortOrder(m_db.animals);
+    if (!order)
+        return;
+    // The program sorts on its own (a window opened): no step of its own, but
+    // taken back with the step before it, whose positions it moved.
+    StockChange change(tr("Bestand sortiert"), AnimalOrder);
+    change.sortAndKeep(m_db.animals, std::move(*order));
+    const bool hadRedo = m_history.canRedo();
+    m_history.attach(std::move(change));
+    if (hadRedo)
+        emit historyChanged();
+    notify(AnimalOrder);
 }
 
 void StockDocument::setBreederData(const BreederData& breeder)
 {
     if (breeder == m_db.breeder)
         return;
+    StockChange change(tr("Züchterdaten geändert"), 0);
+    change.keepBreeder(m_db.breeder);
     m_db.breeder = breeder;
-    notify(Breeder);
+    record(std::move(change), Breeder);
 }
 
 void StockDocument::setPrintSettings(const PrintSettings& print)
 {
     if (print == m_db.print)
         return;
+    StockChange change(tr("Druckeinstellungen geändert"), 0);
+    change.keepPrint(m_db.print);
     m_db.print = print;
-    notify(Print);
+    record(std::move(change), Print);
 }
 
 QString StockDocument::makePictureFolder()
@@ -264,9 +387,11 @@ QString StockDocument::makePictureFolder()
 
 QString StockDocument::storePicture(const QString& ring, const QString& source)
 {
+    StockChange change(tr("Bild von %1 gespeichert").arg(ring), 0);
+    change.keepPicture(m_pictures, ring);
     const QString failure = m_pictures.copyIn(source, ring);
     if (failure.isEmpty())
-        notify(Pictures);
+        record(std::move(change), Pictures);
     return failure;
 }
 
@@ -274,17 +399,21 @@ QString StockDocument::removePicture(const QString& ring)
 {
     if (!m_pictures.exists(ring))
         return {};
+    StockChange change(tr("Bild von %1 entfernt").arg(ring), 0);
+    change.keepPicture(m_pictures, ring);
     const QString failure = m_pictures.remove(ring);
     if (failure.isEmpty())
-        notify(Pictures);
+        record(std::move(change), Pictures);
     return failure;
 }
 
 FolderCopy StockDocument::replacePictures(const QString& source, const QString& keepOldAs, const CopyProgress& progress)
 {
     FolderCopy copy = m_pictures.replaceAll(source, keepOldAs, progress);
-    if (copy.error.isEmpty() && !copy.cancelled)
+    if (copy.error.isEmpty() && !copy.cancelled) {
+        clearHistory();
         notify(Pictures);
+    }
     return copy;
 }
 
@@ -305,8 +434,10 @@ Clutch& StockDocument::clutchAt(int pair, int clutch)
 
 void StockDocument::addPair(BreedingPair pair)
 {
+    StockChange change(tr("Zuchtpaar %1 × %2 angelegt").arg(pair.cockRing, pair.henRing), 0);
+    change.keepPairs(m_db.pairs);
     m_db.pairs.push_back(std::move(pair));
-    notify(Pairs);
+    record(std::move(change), Pairs);
 }
 
 void StockDocument::changePair(int pair, const BreedingPair& values)
@@ -315,78 +446,103 @@ void StockDocument::changePair(int pair, const BreedingPair& values)
     if (p.cockRing == values.cockRing && p.henRing == values.henRing && p.cageNumber == values.cageNumber
         && p.breedingStart == values.breedingStart)
         return;
+    StockChange change(tr("Zuchtpaar %1 × %2 geändert").arg(values.cockRing, values.henRing), 0);
+    change.keepPairs(m_db.pairs);
     p.cockRing = values.cockRing;
     p.henRing = values.henRing;
     p.cageNumber = values.cageNumber;
     p.breedingStart = values.breedingStart;
-    notify(Pairs);
+    record(std::move(change), Pairs);
 }
 
 void StockDocument::removePair(int pair)
 {
-    pairAt(pair);
+    const BreedingPair& p = pairAt(pair);
+    StockChange change(tr("Zuchtpaar %1 × %2 gelöscht").arg(p.cockRing, p.henRing), 0);
+    change.keepPairs(m_db.pairs);
     m_db.pairs.erase(m_db.pairs.begin() + pair);
-    notify(Pairs);
+    record(std::move(change), Pairs);
 }
 
 void StockDocument::addClutch(int pair)
 {
+    pairAt(pair);
+    StockChange change(tr("Gelege angelegt"), 0);
+    change.keepPairs(m_db.pairs);
     pairAt(pair).clutches.emplace_back();
-    notify(Pairs);
+    record(std::move(change), Pairs);
 }
 
 void StockDocument::setClutch(int pair, int clutch, Clutch values)
 {
-    Clutch& c = clutchAt(pair, clutch);
-    if (c == values)
+    if (clutchAt(pair, clutch) == values)
         return;
-    c = std::move(values);
-    notify(Pairs);
+    StockChange change(tr("Gelege geändert"), 0);
+    change.keepPairs(m_db.pairs);
+    clutchAt(pair, clutch) = std::move(values);
+    record(std::move(change), Pairs);
 }
 
 void StockDocument::removeClutch(int pair, int clutch)
 {
     clutchAt(pair, clutch);
+    StockChange change(tr("Gelege gelöscht"), 0);
+    change.keepPairs(m_db.pairs);
     auto& clutches = pairAt(pair).clutches;
     clutches.erase(clutches.begin() + clutch);
-    notify(Pairs);
+    record(std::move(change), Pairs);
+}
+
+Youngster& StockDocument::youngAt(int pair, int clutch, int egg)
+{
+    auto& eggs = clutchAt(pair, clutch).young;
+    if (egg < 0 || size_t(egg) >= eggs.size())
+        throw std::out_of_range("Dieses Ei gibt es nicht mehr.");
+    return eggs[size_t(egg)];
 }
 
 void StockDocument::ringYoung(int pair, int clutch, int egg, Animal animal, const Youngster& young)
 {
-    auto& eggs = clutchAt(pair, clutch).young;
-    if (egg < 0 || size_t(egg) >= eggs.size())
-        throw std::out_of_range("Dieses Ei gibt es nicht mehr.");
+    youngAt(pair, clutch, egg);
+    StockChange change(tr("Jungvogel %1 beringt").arg(young.ring), 0);
+    change.keepAppended(m_db.animals);
+    change.keepPairs(m_db.pairs);
     m_db.animals.push_back(std::move(animal));
-    eggs[size_t(egg)] = young;
-    notify(Animals | Pairs);
+    youngAt(pair, clutch, egg) = young;
+    record(std::move(change), Animals | Pairs);
 }
 
-QStringList StockDocument::clearYoung(int pair, int clutch, int egg)
+QString StockDocument::clearYoung(int pair, int clutch, int egg, QStringList* removed)
 {
-    auto& eggs = clutchAt(pair, clutch).young;
-    if (egg < 0 || size_t(egg) >= eggs.size())
-        throw std::out_of_range("Dieses Ei gibt es nicht mehr.");
-    Youngster& y = eggs[size_t(egg)];
-    QStringList removed;
+    const Youngster& y = youngAt(pair, clutch, egg);
+    const QString ring = y.ring;
+    const bool taken = !ring.isEmpty()
+        && std::any_of(m_db.animals.begin(), m_db.animals.end(), [&](const Animal& a) { return a.ringNumber == ring; });
+    if (y == Youngster() && !taken)
+        return {};
+    StockChange change(ring.isEmpty() ? tr("Angaben zum Ei gelöscht") : tr("Jungvogel %1 entfernt").arg(ring), 0);
+    change.keepPairs(m_db.pairs);
+    change.keepRecords(*m_records, ring);
+    change.keepAnimalsWhere(m_db.animals, [&](const Animal& a) { return taken && a.ringNumber == ring; });
+    Changes what = taken ? Animals | ParentLinks | Pairs : Changes(Pairs);
+    // Else the data check would name them; a refusal leaves the egg and its bird as they were.
+    if (taken && m_records->hasRecords(ring)) {
+        if (QString failure = m_records->removeRing(ring); !failure.isEmpty())
+            return failure;
+        what |= Records;
+    }
     for (Animal& a : m_db.animals) {
-        if (y.ring.isEmpty() || a.ringNumber != y.ring)
+        if (!taken || a.ringNumber != ring)
             continue;
         a.active = 0;
         a.fatherRing.clear();
         a.motherRing.clear();
-        removed << a.ringNumber;
+        if (removed)
+            *removed << a.ringNumber;
     }
-    if (y == Youngster() && removed.isEmpty())
-        return removed;
-    Changes what = removed.isEmpty() ? Changes(Pairs) : Animals | ParentLinks | Pairs;
-    if (!removed.isEmpty() && m_records->hasRecords(y.ring)) {
-        m_records->removeRing(y.ring); // else the data check would name them
-        what |= Records;
-    }
-    y = {};
-    notify(what);
-    return removed;
+    youngAt(pair, clutch, egg) = {};
+    record(std::move(change), what);
+    return {};
 }
 
 void StockDocument::replaceAll(Database db)
@@ -394,20 +550,25 @@ void StockDocument::replaceAll(Database db)
     if (db == m_db)
         return;
     m_db = std::move(db);
+    clearHistory();
     notify(Everything);
 }
 
-void StockDocument::wipe()
+QString StockDocument::wipe()
 {
+    // The records first: they are the part that can refuse, and then nothing is gone.
+    if (QString failure = m_records->clear(); !failure.isEmpty())
+        return failure;
     Database empty;
     empty.print = m_db.print;
     m_pictures.removeAll();
-    m_records->clear();
     m_db = std::move(empty);
+    clearHistory();
     notify(Everything);
+    return {};
 }
 
 DataFiles::SaveResult StockDocument::save()
 {
-    return m_files.save(m_db, m_generation);
+    return m_files.save(m_db, m_filesGeneration);
 }

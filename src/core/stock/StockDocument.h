@@ -5,6 +5,7 @@
 #include "core/pictures/PictureStore.h"
 #include "core/records/RecordsDatabase.h"
 #include "core/stock/AnimalChange.h"
+#include "core/stock/UndoHistory.h"
 
 #include <QObject>
 
@@ -18,7 +19,9 @@ class RingIndex;
 // the records, the pictures and the listed marks the file keeps. After every
 // change it signals what changed; a call that changes nothing signals
 // nothing. Windows listen and refresh, and the indexes over the stock are
-// dropped, to be built again on next use.
+// dropped, to be built again on next use. Every change the breeder makes is
+// kept in the undo history, to be taken back and made again; a restore and
+// a wipe, which keep a copy of their own, empty it.
 class StockDocument : public QObject
 {
     Q_OBJECT
@@ -68,6 +71,7 @@ public:
     // The listed marks that the stock list by birth year leaves.
     void unmarkForYearList(const std::optional<QString>& breed);
 
+    // Animals entered together (a range): one step.
     void appendAnimals(AnimalTable animals);
     // One new animal, and its picture copied from picturePath if one is
     // given. The German reason the picture was not stored, or an empty text.
@@ -113,21 +117,34 @@ public:
     // Rings a young bird: its animal joins the stock and its egg names it, together.
     void ringYoung(int pair, int clutch, int egg, Animal animal, const Youngster& young);
     // Takes the egg's bird out of the stock (every animal with its ring) and
-    // clears the egg. The rings of the animals taken out, one per animal.
-    QStringList clearYoung(int pair, int clutch, int egg);
+    // clears the egg; `removed` gets the rings of the animals taken out, one
+    // per animal. Records that cannot be removed refuse the whole change:
+    // their German reason, or an empty text.
+    QString clearYoung(int pair, int clutch, int egg, QStringList* removed = nullptr);
 
     void replaceAll(Database db);
-    // Empties the stock, the breeder data and the pairs and deletes the
-    // pictures; the print settings stay.
-    void wipe();
+    // Empties the stock, the breeder data, the pairs and the records and
+    // deletes the pictures; the print settings stay. Records that cannot be
+    // cleared change nothing: their German reason, or an empty text.
+    QString wipe();
+
+    const UndoHistory& history() const { return m_history; }
+    // Take back the last step, make again the last one taken back: an empty
+    // text, or the German reason nothing changed.
+    QString undo();
+    QString redo();
 
     // Counts the changes: every signalled change makes it one higher.
     quint64 generation() const { return m_generation; }
+    // Counts the changes of what the two data files hold (not the records or pictures).
+    quint64 filesGeneration() const { return m_filesGeneration; }
     // Writes both data files.
     DataFiles::SaveResult save();
 
 signals:
     void changed(StockDocument::Changes what);
+    // What undo and redo would do is different now.
+    void historyChanged();
 
 private:
     // Which indexes a change of the animals leaves valid.
@@ -138,10 +155,16 @@ private:
         KeepAll = 0x7, // no ring, active mark, parent link or position changed
     };
     void notify(Changes what, int kept = KeepNone);
+    StockStores stores() { return {m_db, *m_records, m_pictures}; }
+    // Keeps a change that changed anything in the history. Signals `what`,
+    // which the change also says it touched.
+    void record(StockChange change, Changes what, int kept = KeepNone);
+    void clearHistory();
     // The animals from `first` on were appended: the ring index takes them in.
     int keepRingIndexAfterAppending(size_t first);
     BreedingPair& pairAt(int pair);
     Clutch& clutchAt(int pair, int clutch);
+    Youngster& youngAt(int pair, int clutch, int egg);
 
     Database m_db;
     DataFiles m_files;
@@ -150,7 +173,9 @@ private:
     mutable std::unique_ptr<RingIndex> m_ringIndex;
     mutable std::unique_ptr<DescendantsFinder> m_descendants;
     mutable std::unique_ptr<std::vector<qsizetype>> m_alphabetical;
+    UndoHistory m_history;
     quint64 m_generation = 1;
+    quint64 m_filesGeneration = 1;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(StockDocument::Changes)

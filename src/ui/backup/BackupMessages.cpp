@@ -3,6 +3,7 @@
 #include "core/files/DataFiles.h"
 #include "ui/common/Messages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace {
@@ -49,7 +50,10 @@ bool showRestore(QWidget* parent, const RestoreOutcome& outcome, const QString& 
         Messages::current().warn(parent, failed + QStringLiteral("\n\n") + outcome.problem + kept);
         return false;
     }
-    QString text = QStringLiteral("Datensicherung wurde zurückgeholt.") + kept;
+    QString text = QCoreApplication::translate("BackupMessages",
+                                               "Datensicherung wurde zurückgeholt. Was bis dahin geändert wurde, "
+                                               "lässt sich nicht mehr rückgängig machen.")
+        + kept;
     if (!outcome.failedPictures.isEmpty())
         text += QStringLiteral("\n\n") + picturesNotCopied(outcome.failedPictures);
     Messages::current().inform(parent, text);

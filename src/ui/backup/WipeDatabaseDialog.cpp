@@ -66,8 +66,12 @@ void WipeDatabaseDialog::open()
 void WipeDatabaseDialog::confirm()
 {
     if (m_word->text().toLower() == QLatin1String("neu")) {
-        m_stock.wipe();
-        Messages::current().inform(this, QStringLiteral("Die Datenbank wurde gelöscht."));
+        if (const QString failure = m_stock.wipe(); !failure.isEmpty())
+            Messages::current().warn(this, failure);
+        else
+            Messages::current().inform(this,
+                                       tr("Die Datenbank wurde gelöscht. Was bis dahin geändert wurde, "
+                                          "lässt sich nicht mehr rückgängig machen."));
     }
     accept(); // any other word closes it without a word
 }

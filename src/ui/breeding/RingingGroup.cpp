@@ -168,7 +168,12 @@ void RingingGroup::clearEggInfo()
     const int egg = m_eggs->currentIndex();
     if (egg < 0)
         return;
-    for (const QString& ring : m_stock.clearYoung(m_pair, m_clutch, egg))
+    QStringList removed;
+    if (const QString failure = m_stock.clearYoung(m_pair, m_clutch, egg, &removed); !failure.isEmpty()) {
+        Messages::current().warn(this, failure);
+        return;
+    }
+    for (const QString& ring : removed)
         Messages::current().inform(this, eggClearedMessage(ring));
     clearEgg();
 }

@@ -363,8 +363,13 @@ void ChangeAnimalDialog::saveChanges()
                     .arg(links)
                     .arg(*selected, shown));
         const AnimalEditResult result = m_stock.changeAnimal(*selected, edit, carry);
-        if (!result.pictureProblem.isEmpty())
+        if (!result.stored()) {
+            // The records refused: nothing was stored, the animal stays under its ring.
+            shown = *selected;
+            Messages::current().warn(this, result.message);
+        } else if (!result.pictureProblem.isEmpty()) {
             Messages::current().warn(this, result.pictureProblem);
+        }
     }
     // Stored or refused, the lists are built anew with the same breed filter and the same animal shown.
     const std::optional<QString> breed = m_filter->breed();

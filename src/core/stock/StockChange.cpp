@@ -1,0 +1,233 @@
+#include "core/stock/StockChange.h"
+
+#include "core/pictures/PictureStore.h"
+#include "core/records/RecordsDatabase.h"
+#include "core/stock/StockSort.h"
+
+#include <algorithm>
+
+namespace {
+
+size_t textBytes(const QString& text)
+{
+    return size_t(text.capacity()) * sizeof(QChar);
+}
+
+// Rough, but of the right size: the history is bounded by it.
+size_t animalBytes(const Animal& a)
+{
+    size_t bytes = sizeof(Animal);
+    for (const QString* text :
+         {&a.ringNumber, &a.breeder, &a.colour, &a.breed, &a.markings, &a.remarks, &a.listRemarks, &a.fatherRing,
+          &a.motherRing})
+        bytes += textBytes(*text);
+    return bytes;
+}
+
+size_t recordBytes(const BirdRecordSet& set)
+{
+    size_t bytes = sizeof(BirdRecordSet) + textBytes(set.ring);
+    if (set.whereabouts)
+        bytes += sizeof(Whereabouts) + textBytes(set.whereabouts->buyerAddress) + textBytes(set.whereabouts->note);
+    bytes += set.showResults.size() * (sizeof(ShowResult) + 64);
+    bytes += set.factors.size() * 64;
+    return bytes;
+}
+
+} // namespace
+
+StockChange::StockChange(QString text, quint32 touched) : m_text(std::move(text)), m_touched(touched) { }
+
+bool StockChange::empty() const
+{
+    return m_animals.empty() && !m_appends && !m_order && !m_pairs && !m_breeder && !m_print
+        && m_recordsBefore.empty() && m_pictures.empty();
+}
+
+void StockChange::keepAnimal(const AnimalTable& animals, size_t position)
+{
+    const bool kept = std::any_of(m_animals.begin(), m_animals.end(),
+                                  [position](const auto& slot) { return slot.first == position; });
+    if (!kept)
+        m_animals.emplace_back(position, animals[position]);
+}
+
+void StockChange::keepAnimalsWhere(const AnimalTable& animals, const std::function<bool(const Animal&)>& reached)
+{
+    for (size_t i = 0; i < animals.size(); ++i) {
+        if (reached(animals[i]))
+            keepAnimal(animals, i);
+    }
+}
+
+void StockChange::keepAppended(const AnimalTable& animals)
+{
+    m_appends = true;
+    m_appendedFrom = animals.size();
+}
+
+void StockChange::sortAndKeep(AnimalTable& animals, std::vector<quint32> order)
+{
+    m_order = std::move(order);
+    reorderStock(animals, *m_order, m_dropped);
+    measure();
+}
+
+void StockChange::keepPairs(const PairTable& pairs)
+{
+    m_pairs = pairs;
+}
+
+void StockChange::keepBreeder(const BreederData& breeder)
+{
+    m_breeder = breeder;
+}
+
+void StockChange::keepPrint(const PrintSettings& print)
+{
+    m_print = print;
+}
+
+void StockChange::keepRecords(const RecordsDatabase& records, const QString& ring)
+{
+    const bool kept = std::any_of(m_recordsBefore.begin(), m_recordsBefore.end(),
+                                  [&](const BirdRecordSet& set) { return set.ring == ring; });
+    if (!kept)
+        m_recordsBefore.push_back(records.recordsOf(ring));
+}
+
+void StockChange::keepPicture(const PictureStore& pictures, const QString& ring)
+{
+    for (const PictureState& kept : m_pictures) {
+        if (kept.ring == ring)
+            return;
+    }
+    std::optional<QByteArray> bytes = pictures.bytesOf(ring);
+    // A picture that is there but cannot be read is left alone by an undo rather than removed.
+    if (bytes || !pictures.exists(ring))
+        m_pictures.push_back({ring, std::move(bytes), std::nullopt});
+}
+
+bool StockChange::settle(const StockStores& stores)
+{
+    const AnimalTable& animals = stores.db.animals;
+    std::erase_if(m_animals, [&](const auto& slot) { return animals[slot.first] == slot.second; });
+    if (m_appends && animals.size() == m_appendedFrom)
+        m_appends = false;
+    if (m_appends) {
+        for (size_t i = m_appendedFrom; i < animals.size(); ++i)
+            m_appendedBytes += animalBytes(animals[i]);
+    }
+    if (m_pairs && *m_pairs == stores.db.pairs)
+        m_pairs.reset();
+    if (m_breeder && *m_breeder == stores.db.breeder)
+        m_breeder.reset();
+    if (m_print && *m_print == stores.db.print)
+        m_print.reset();
+
+    std::vector<BirdRecordSet> before;
+    for (BirdRecordSet& set : m_recordsBefore) {
+        BirdRecordSet now = stores.records.recordsOf(set.ring);
+        if (now == set)
+            continue;
+        before.push_back(std::move(set));
+        m_recordsAfter.push_back(std::move(now));
+    }
+    m_recordsBefore = std::move(before);
+
+    for (PictureState& picture : m_pictures)
+        picture.after = stores.pictures.bytesOf(picture.ring);
+    std::erase_if(m_pictures, [](const PictureState& picture) { return picture.before == picture.after; });
+    measure();
+    return !empty();
+}
+
+void StockChange::measure()
+{
+    size_t bytes = sizeof(StockChange) + textBytes(m_text);
+    for (const auto& slot : m_animals)
+        bytes += sizeof(slot) + animalBytes(slot.second);
+    bytes += m_appendedBytes;
+    if (m_order)
+        bytes += m_order->size() * sizeof(quint32);
+    for (const auto& [position, animal] : m_dropped)
+        bytes += sizeof(position) + animalBytes(animal);
+    if (m_pairs)
+        bytes += m_pairs->size() * (sizeof(BreedingPair) + 4 * sizeof(Clutch) + 24 * sizeof(Youngster));
+    for (const BirdRecordSet& set : m_recordsBefore)
+        bytes += recordBytes(set);
+    for (const BirdRecordSet& set : m_recordsAfter)
+        bytes += recordBytes(set);
+    for (const PictureState& picture : m_pictures)
+        bytes += size_t(picture.before.value_or(QByteArray()).size() + picture.after.value_or(QByteArray()).size());
+    m_memory = bytes;
+}
+
+QString StockChange::restoreOutside(const StockStores& stores, bool toBefore)
+{
+    if (!m_recordsBefore.empty()) {
+        if (QString failure = stores.records.restore(toBefore ? m_recordsBefore : m_recordsAfter); !failure.isEmpty())
+            return failure;
+    }
+    for (size_t i = 0; i < m_pictures.size(); ++i) {
+        const PictureState& picture = m_pictures[i];
+        QString failure = stores.pictures.put(picture.ring, toBefore ? picture.before : picture.after);
+        if (failure.isEmpty())
+            continue;
+        // Both or neither: what was put back already goes as it was.
+        for (size_t k = 0; k < i; ++k)
+            stores.pictures.put(m_pictures[k].ring, toBefore ? m_pictures[k].after : m_pictures[k].before);
+        if (!m_recordsBefore.empty())
+            stores.records.restore(toBefore ? m_recordsAfter : m_recordsBefore);
+        return failure;
+    }
+    return {};
+}
+
+void StockChange::swapInMemory(Database& db, bool toBefore)
+{
+    AnimalTable& animals = db.animals;
+    if (toBefore) {
+        for (auto& [position, animal] : m_animals)
+            std::swap(animals[position], animal);
+        if (m_appends) {
+            m_appended.assign(std::make_move_iterator(animals.begin() + qsizetype(m_appendedFrom)),
+                              std::make_move_iterator(animals.end()));
+            animals.resize(m_appendedFrom);
+        }
+        if (m_order)
+            restoreStockOrder(animals, *m_order, m_dropped);
+    } else {
+        if (m_order)
+            reorderStock(animals, *m_order, m_dropped);
+        if (m_appends) {
+            animals.insert(animals.end(), std::make_move_iterator(m_appended.begin()),
+                           std::make_move_iterator(m_appended.end()));
+            m_appended.clear();
+        }
+        for (auto& [position, animal] : m_animals)
+            std::swap(animals[position], animal);
+    }
+    if (m_pairs)
+        std::swap(db.pairs, *m_pairs);
+    if (m_breeder)
+        std::swap(db.breeder, *m_breeder);
+    if (m_print)
+        std::swap(db.print, *m_print);
+}
+
+QString StockChange::revert(const StockStores& stores)
+{
+    if (QString failure = restoreOutside(stores, true); !failure.isEmpty())
+        return failure;
+    swapInMemory(stores.db, true);
+    return {};
+}
+
+QString StockChange::apply(const StockStores& stores)
+{
+    if (QString failure = restoreOutside(stores, false); !failure.isEmpty())
+        return failure;
+    swapInMemory(stores.db, false);
+    return {};
+}

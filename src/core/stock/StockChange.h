@@ -1,0 +1,95 @@
+#pragma once
+
+#include "core/model/BirdRecords.h"
+#include "core/model/Database.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+class PictureStore;
+class RecordsDatabase;
+
+// The stores one change of the breeder's data reaches.
+struct StockStores
+{
+    Database& db;
+    RecordsDatabase& records;
+    PictureStore& pictures;
+};
+
+// One change as it was made, able to take itself back and to be made again:
+// the state before of everything the change reached (animals by position,
+// the animals it appended, the order of a sort, the pairs, the breeder data,
+// the print settings) and, for the records and pictures, the state before
+// and after. The document keeps what a change will reach before it makes
+// it, then settles: what stayed equal is dropped, and a change that changed
+// nothing is not recorded at all.
+class StockChange
+{
+public:
+    StockChange() = default;
+    StockChange(QString text, quint32 touched);
+
+    const QString& text() const { return m_text; }
+    // What the change reached, as the document's change flags.
+    quint32 touched() const { return m_touched; }
+    void addTouched(quint32 touched) { m_touched |= touched; }
+    bool empty() const;
+    // What the change holds in memory, roughly, in bytes.
+    size_t memory() const { return m_memory; }
+
+    // Before the change: what it may reach.
+    void keepAnimal(const AnimalTable& animals, size_t position);
+    void keepAnimalsWhere(const AnimalTable& animals, const std::function<bool(const Animal&)>& reached);
+    void keepAppended(const AnimalTable& animals); // what is appended from the current end on
+    // Sorts the table into the order (old positions, as stockSortOrder gives
+    // them), keeping what takes the sort back.
+    void sortAndKeep(AnimalTable& animals, std::vector<quint32> order);
+    void keepPairs(const PairTable& pairs);
+    void keepBreeder(const BreederData& breeder);
+    void keepPrint(const PrintSettings& print);
+    void keepRecords(const RecordsDatabase& records, const QString& ring);
+    void keepPicture(const PictureStore& pictures, const QString& ring);
+
+    // After the change: drops what stayed as it was and reads the records and
+    // pictures as they are now. False when nothing changed.
+    bool settle(const StockStores& stores);
+
+    // Each returns an empty text or the German reason the change could not be
+    // taken back (or made again); then nothing changed.
+    QString revert(const StockStores& stores);
+    QString apply(const StockStores& stores);
+
+private:
+    struct PictureState
+    {
+        QString ring;
+        std::optional<QByteArray> before;
+        std::optional<QByteArray> after;
+    };
+    // The records and pictures to one side, the rest swapped with what is stored now.
+    QString restoreOutside(const StockStores& stores, bool toBefore);
+    void swapInMemory(Database& db, bool toBefore);
+    void measure();
+
+    QString m_text;
+    quint32 m_touched = 0;
+    std::vector<std::pair<size_t, Animal>> m_animals; // the other state of each position
+    size_t m_appendedFrom = 0;
+    bool m_appends = false;
+    AnimalTable m_appended; // held while the change is taken back
+    size_t m_appendedBytes = 0;
+    std::optional<std::vector<quint32>> m_order;
+    std::vector<std::pair<quint32, Animal>> m_dropped; // by the sort, held while it stands
+    std::optional<PairTable> m_pairs;
+    std::optional<BreederData> m_breeder;
+    std::optional<PrintSettings> m_print;
+    std::vector<BirdRecordSet> m_recordsBefore;
+    std::vector<BirdRecordSet> m_recordsAfter;
+    std::vector<PictureState> m_pictures;
+    size_t m_memory = 0;
+};
