@@ -14,6 +14,7 @@
 #include "ui/mainwindow/PairGroup.h"
 #include "ui/mainwindow/PedigreeGroup.h"
 #include "ui/mainwindow/StockListPanel.h"
+#include "ui/mainwindow/UndoButtons.h"
 #include "ui/season/BreedingCalendarWindow.h"
 #include "ui/season/MatePlannerWindow.h"
 #include "ui/season/SeasonStatisticsWindow.h"
@@ -135,6 +136,7 @@ QWidget* MainWindow::buildCommandColumn()
     connect(m_breedingButton, &QPushButton::clicked, this, &MainWindow::openBreeding);
     layout->addWidget(m_breedingButton);
     layout->addWidget(buildMoreButton(column));
+    layout->addWidget(new UndoButtons(m_stock, this));
     layout->addStretch();
     column->setMinimumWidth(218);
     return column;
