@@ -15,6 +15,8 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 
+#include <optional>
+
 #include "BenchMain.h"
 
 #include <benchmark/benchmark.h>
@@ -84,6 +86,55 @@ void ringRangeOnLargeStock(benchmark::State& state)
     }
 }
 
+// Undo and redo of a range of 1 000 birds entered into 100 000, with the main
+// window following (1) or the document alone (0); the history's memory as a counter.
+void undoRedoRange(benchmark::State& state, bool undo)
+{
+    QTemporaryDir dir;
+    std::optional<Window> window;
+    std::optional<StockDocument> alone;
+    if (state.range(0))
+        window.emplace(100000, dir);
+    else
+        alone.emplace(generateStock(100000), DataFiles(dir.path() + QLatin1Char('/')));
+    StockDocument& stock = window ? window->stock : *alone;
+    AnimalTable range;
+    for (int i = 1; i <= 1000; ++i) {
+        Animal a = stock.animals().front();
+        a.ringNumber = QStringLiteral("NEU-%1").arg(i, 5, 10, QLatin1Char('0'));
+        range.push_back(a);
+    }
+    stock.appendAnimals(range);
+    state.counters["history_bytes"] = double(stock.history().memory());
+    for (auto _ : state) {
+        if (undo) {
+            stock.undo();
+            state.PauseTiming();
+            stock.redo();
+        } else {
+            state.PauseTiming();
+            stock.undo();
+            state.ResumeTiming();
+            stock.redo();
+            state.PauseTiming();
+        }
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    if (stock.animals().size() != 101000)
+        state.SkipWithError("range not back");
+}
+
+void undoRange(benchmark::State& state)
+{
+    undoRedoRange(state, true);
+}
+
+void redoRange(benchmark::State& state)
+{
+    undoRedoRange(state, false);
+}
+
 // Opening the breeding dialog with 10 000 pairs and 100 000 animals, once
 // after a change of the stock (its cock and hen lists are made) and again.
 void breedingDialogOpens(benchmark::State& state)
@@ -123,6 +174,8 @@ void breedingDialogSwitchesPairs(benchmark::State& state)
 BENCHMARK(breedingDialogOpens)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 BENCHMARK(breedingDialogSwitchesPairs)->Unit(benchmark::kMillisecond);
 BENCHMARK(refreshMainWindow)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(undoRange)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(redoRange)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(sortStock)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(ringRangeOnLargeStock)->Unit(benchmark::kMillisecond)->Iterations(3);
 

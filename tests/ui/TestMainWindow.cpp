@@ -4,6 +4,7 @@
 #include "support/FileHelpers.h"
 #include "support/SampleAnimals.h"
 #include "support/WindowFixture.h"
+#include "ui/common/RingList.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/preview/ReportPreview.h"
 #include "ui/stocklist/StockListCommands.h"
@@ -94,6 +95,51 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(w));
         QTest::keyClick(w, Qt::Key_F12, Qt::AltModifier);
         QCOMPARE(m_f->prompts.openedFolders, QStringList {DataFolder::path()});
+    }
+
+    // As a new user tries it: a bird with its picture and show results
+    // deleted by mistake comes back whole with Ctrl+Z, and Ctrl+Y deletes it again.
+    void aDeletedBirdComesBackWhole()
+    {
+        StockDocument& stock = m_f->stock();
+        const QString ring = QStringLiteral("A-1");
+        put(stock.pictures().pathOf(ring), "bild");
+        for (const int points : {180, 184, 189}) {
+            ShowResult shown {0, ring, QDate(2025, 11, 8), QStringLiteral("Bundesschau"), {}, points, {}, {}};
+            QCOMPARE(stock.addShowResult(shown), QString());
+        }
+        const std::vector<ShowResult> results = stock.records().showResults(ring);
+        MainWindow* w = m_f->window();
+        auto* undo = child<QPushButton>(w, "undoButton");
+        auto* redo = child<QPushButton>(w, "redoButton");
+        QCOMPARE(undo->toolTip(), QStringLiteral("Rückgängig: Ausstellungsergebnis von A-1 eingetragen"));
+        QVERIFY(!redo->isEnabled());
+
+        QDialog* dialog = m_f->open("deleteAnimalButton", "DeleteAnimalDialog");
+        child<RingList>(dialog, "animalList")->selectRing(ring);
+        click(dialog, "deleteButton");
+        dialog->reject();
+        QVERIFY(!stock.lastActive(ring));
+        QCOMPARE(undo->toolTip(), QStringLiteral("Rückgängig: Kanarienvogel A-1 gelöscht"));
+        QCOMPARE(undo->accessibleDescription(), undo->toolTip());
+
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(stock.lastActive(ring));
+        QCOMPARE(contents(stock.pictures().pathOf(ring)), QByteArray("bild"));
+        QVERIFY(stock.records().showResults(ring) == results);
+        QVERIFY(entries(child<QComboBox>(w, "animalSelector")).contains(ring));
+        QCOMPARE(redo->toolTip(), QStringLiteral("Wiederholen: Kanarienvogel A-1 gelöscht"));
+
+        QTest::keyClick(w, Qt::Key_Y, Qt::ControlModifier);
+        QVERIFY(!stock.lastActive(ring));
+        QVERIFY(stock.records().showResults(ring).empty());
+        QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier); // nothing left to do again
+        QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier);
+        click(w, "redoButton");
+        QVERIFY(!stock.lastActive(ring));
+        QVERIFY(m_f->messages.texts.isEmpty());
     }
 
     void stockListPanelCoversTheWindowUntilCancelled()

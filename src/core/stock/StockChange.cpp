@@ -17,9 +17,8 @@ size_t textBytes(const QString& text)
 size_t animalBytes(const Animal& a)
 {
     size_t bytes = sizeof(Animal);
-    for (const QString* text :
-         {&a.ringNumber, &a.breeder, &a.colour, &a.breed, &a.markings, &a.remarks, &a.listRemarks, &a.fatherRing,
-          &a.motherRing})
+    for (const QString* text : {&a.ringNumber, &a.breeder, &a.colour, &a.breed, &a.markings, &a.remarks, &a.listRemarks,
+                                &a.fatherRing, &a.motherRing})
         bytes += textBytes(*text);
     return bytes;
 }
@@ -40,8 +39,8 @@ StockChange::StockChange(QString text, quint32 touched) : m_text(std::move(text)
 
 bool StockChange::empty() const
 {
-    return m_animals.empty() && !m_appends && !m_order && !m_pairs && !m_breeder && !m_print
-        && m_recordsBefore.empty() && m_pictures.empty();
+    return m_animals.empty() && !m_appends && !m_order && !m_pairs && !m_breeder && !m_print && m_recordsBefore.empty()
+        && m_pictures.empty();
 }
 
 void StockChange::keepAnimal(const AnimalTable& animals, size_t position)

@@ -41,7 +41,8 @@ UndoButtons::UndoButtons(StockDocument& stock, QWidget* parent) : QWidget(parent
     for (const QKeySequence& keys : QKeySequence::keyBindings(QKeySequence::Undo))
         connect(new QShortcut(keys, window), &QShortcut::activated, this, &UndoButtons::undo);
     QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
-    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
         if (!redoKeys.contains(keys))
             redoKeys << keys;
     }
