@@ -33,9 +33,9 @@ public:
     qint64 asked = 0;
 };
 
-const Database& stock()
+const StockData& stock()
 {
-    static const Database db = generateStock(100000, 1000);
+    static const StockData db = generateStock(100000, 1000);
     return db;
 }
 

@@ -47,12 +47,12 @@ const AnimalTable& familyStock()
             parents = generation;
         }
         // Through the file and back, so the texts lie in memory as after a real start.
-        Database db;
+        StockData db;
         db.animals = std::move(t);
         QBuffer file;
         file.open(QIODevice::WriteOnly);
         StockFile::write(file, db);
-        Database loaded;
+        StockData loaded;
         StockFile::read(file.data(), loaded);
         return loaded.animals;
     }();

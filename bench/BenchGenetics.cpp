@@ -42,7 +42,7 @@ void pairWithTenSplitLoci(benchmark::State& state)
 // The generated stock with colours that show factors and factors entered, as a kept stock has them.
 struct Stock
 {
-    Database db;
+    StockData db;
     QHash<QString, FactorStates> entered;
 
     Stock() : db(generateStock(100000))

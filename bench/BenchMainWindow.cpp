@@ -50,7 +50,7 @@ void refreshMainWindow(benchmark::State& state)
 
 void sortStock(benchmark::State& state)
 {
-    const Database db = generateStock(int(state.range(0)));
+    const StockData db = generateStock(int(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
         AnimalTable animals = db.animals;

@@ -25,7 +25,7 @@ void saveStock(benchmark::State& state)
 {
     QTemporaryDir dir;
     DataFiles files(dir.path() + QLatin1Char('/'));
-    const Database db = generateStock(int(state.range(0)));
+    const StockData db = generateStock(int(state.range(0)));
     for (auto _ : state) {
         if (!files.save(db).ok)
             state.SkipWithError("save failed");
@@ -39,7 +39,7 @@ void loadStock(benchmark::State& state)
     DataFiles files(dir.path() + QLatin1Char('/'));
     files.save(generateStock(int(state.range(0))));
     for (auto _ : state) {
-        auto db = std::make_unique<Database>();
+        auto db = std::make_unique<StockData>();
         DataFiles reader(dir.path() + QLatin1Char('/'));
         const auto result = reader.load(*db);
         if (!result.messages.isEmpty() || db->animals.size() != size_t(state.range(0)))
@@ -55,10 +55,10 @@ void saveAndLoadPairs(benchmark::State& state)
 {
     QTemporaryDir dir;
     DataFiles files(dir.path() + QLatin1Char('/'));
-    const Database db = generateStock(1000, int(state.range(0)));
+    const StockData db = generateStock(1000, int(state.range(0)));
     for (auto _ : state) {
         files.save(db);
-        Database back;
+        StockData back;
         files.load(back);
         if (back.pairs.size() != db.pairs.size())
             state.SkipWithError("pairs lost");

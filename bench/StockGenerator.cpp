@@ -7,7 +7,7 @@ QString generatedRing(int i)
     return QStringLiteral("DE-%1-%2").arg(1000 + i % 977).arg(i, 7, 10, QLatin1Char('0'));
 }
 
-Database generateStock(int animals, int pairs, unsigned seed)
+StockData generateStock(int animals, int pairs, unsigned seed)
 {
     std::mt19937 random(seed);
     static const QString breeds[]
@@ -15,7 +15,7 @@ Database generateStock(int animals, int pairs, unsigned seed)
            QStringLiteral("Border"), QStringLiteral("Lizard")};
     static const QString colours[]
         = {QStringLiteral("gelb"), QStringLiteral("rot"), QStringLiteral("grün"), QStringLiteral("weiß")};
-    Database db;
+    StockData db;
     db.print = PrintSettings::defaults();
     db.animals.resize(static_cast<size_t>(animals));
     // Five generations of equal size; the first has no known parents.

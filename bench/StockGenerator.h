@@ -1,11 +1,11 @@
 #pragma once
 
-#include "core/model/Database.h"
+#include "core/model/StockData.h"
 
 // Generates a stock of the given size for benchmarks: remarks on every
 // animal, parents linked over five generations (each animal's parents come
 // from the generation before it), a few breeds, breeders and colours.
-Database generateStock(int animals, int pairs = 0, unsigned seed = 1);
+StockData generateStock(int animals, int pairs = 0, unsigned seed = 1);
 
 // The ring number the generator gives animal i.
 QString generatedRing(int i);

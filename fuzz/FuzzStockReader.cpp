@@ -9,7 +9,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    Database db;
+    StockData db;
     const auto result = StockFile::read(QByteArrayView(data, qsizetype(size)), db);
     if (result.status == StockFile::ReadStatus::Damaged && result.problem.isEmpty())
         std::abort();
@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     buffer.open(QIODevice::WriteOnly);
     if (!StockFile::write(buffer, db))
         std::abort();
-    Database again;
+    StockData again;
     if (StockFile::read(buffer.data(), again).status != StockFile::ReadStatus::Complete)
         std::abort();
     if (again.animals != db.animals || again.breeder != db.breeder || !(again.print == db.print))

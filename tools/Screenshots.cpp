@@ -31,9 +31,9 @@ void save(QWidget* window, const QString& folder, const QString& name)
     window->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
-Database sampleStock()
+StockData sampleStock()
 {
-    Database db = pedigreeSample();
+    StockData db = pedigreeSample();
     db.print.showBreeding = 1;
     // A pair with a clutch of four, two of them ringed.
     BreedingPair pair {sampleAncestorRing(1), sampleAncestorRing(2), 3, 45356, {}};

@@ -193,7 +193,7 @@ int runExport(const QStringList& arguments, QTextStream& out, QTextStream& err, 
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
     if (command.needsStock && !command.needsStock(request)) {
-        StockDocument none {Database(), DataFiles(folder)};
+        StockDocument none {StockData(), DataFiles(folder)};
         ExportRun run(request, none, out, err);
         return command.run(run);
     }
@@ -206,7 +206,7 @@ int runExport(const QStringList& arguments, QTextStream& out, QTextStream& err, 
         err << problem << '\n';
         return FileProblem;
     }
-    Database db;
+    StockData db;
     const DataFiles::StartupResult loaded = files.load(db, DataFiles::Access::ReadOnly);
     for (const QString& message : loaded.messages)
         err << message << '\n';

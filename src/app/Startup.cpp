@@ -100,7 +100,7 @@ bool Startup::start()
         return false;
     }
     DataFiles files(folder);
-    Database db;
+    StockData db;
     const DataFiles::StartupResult loaded = files.load(db);
     if (loaded.terminate) {
         Messages::current().warn(nullptr, loaded.messages.join(QStringLiteral("\n\n")));

@@ -48,7 +48,7 @@ private slots:
         QVERIFY(m_dir.isValid());
         useTestHome(m_dir.path());
         m_folder = m_dir.path() + QStringLiteral("/data/");
-        Database db = pedigreeSample();
+        StockData db = pedigreeSample();
         db.animals.push_back(testAnimal(QStringLiteral("HAHN"), Sex::Male));
         db.animals.push_back(testAnimal(QStringLiteral("HENNE"), Sex::Female));
         QVERIFY(DataFiles(m_folder).save(db).ok);

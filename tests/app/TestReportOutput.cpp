@@ -229,7 +229,7 @@ private slots:
     // 120 animals in two lines each: three pages or more, each with its page header.
     void aLongStockListFlowsOverPagesWithTheHeaderOnEach()
     {
-        Database db;
+        StockData db;
         for (int i = 0; i < 120; ++i)
             db.animals.push_back(testAnimal(QStringLiteral("DE-%1").arg(i, 3, 10, QLatin1Char('0')), Sex::Male, 2012));
         const QString folder = m_dir.path() + QStringLiteral("/liste/");
@@ -272,7 +272,7 @@ private slots:
         QCOMPARE(run({"--data", m_folder, "csv", "stock", "-o", csv}), 0);
         QVERIFY(QFile(csv).size() > 100);
         QCOMPARE(run({"--data", m_folder, "check"}), 0); // the sample is clean
-        Database faulty = pedigreeSample();
+        StockData faulty = pedigreeSample();
         faulty.animals[0].fatherRing = QStringLiteral("NIEMAND");
         const QString folder = m_dir.path() + QStringLiteral("/fehler/");
         QVERIFY(DataFiles(folder).save(faulty).ok);
@@ -349,7 +349,7 @@ private slots:
     void dueSeasonAndMatesAsLines()
     {
         const QString folder = m_dir.path() + QStringLiteral("/saison/");
-        Database db = pedigreeSample();
+        StockData db = pedigreeSample();
         const double set = Dates::fromDate(QDate(2026, 4, 1));
         Clutch clutch {set - 3, set - 1, set, 2, {{}, {QString(), 0, set + 13}}}; // egg 2 hatched on 14 April
         db.pairs = {{sampleAncestorRing(1), sampleAncestorRing(2), 3, set - 20, {clutch}}};
@@ -401,7 +401,7 @@ private slots:
 
         // A brown hen's son with a black hen; a cock whose brown and agate lie in an unknown phase.
         const QString folder = m_dir.path() + QStringLiteral("/farben/");
-        Database db;
+        StockData db;
         db.animals = {testAnimal("BRAUNE", Sex::Female), testAnimal("SOHN", Sex::Male),
                       testAnimal("SCHWARZE", Sex::Female), testAnimal("DOPPELT", Sex::Male)};
         db.animals[0].colour = QStringLiteral("Braun");
@@ -433,7 +433,7 @@ private slots:
         const QString folder = m_dir.path() + QStringLiteral("/laufend/");
         DataFiles files(folder);
         // Read from two saves, the pair's cock would be missing from the stock.
-        Database before = pedigreeSample();
+        StockData before = pedigreeSample();
         before.animals.push_back(testAnimal("ALT-1", Sex::Male));
         before.pairs = {{QStringLiteral("ALT-1"), sampleAncestorRing(2), 1, 45000, {}}};
         QVERIFY(files.save(before).ok);
@@ -442,7 +442,7 @@ private slots:
         const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 
         // While a save holds its lock, the export waits; then it reads the new stock and the new pairs together.
-        Database after = pedigreeSample();
+        StockData after = pedigreeSample();
         after.animals.push_back(testAnimal("NEU-1", Sex::Male));
         after.pairs = {{QStringLiteral("NEU-1"), sampleAncestorRing(2), 1, 45000, {}}};
         int checked = -1;

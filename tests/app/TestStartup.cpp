@@ -172,7 +172,7 @@ private slots:
         Startup startup(0);
         QVERIFY(startup.start());
         QTRY_VERIFY(startup.mainWindow()->isVisible());
-        Database db;
+        StockData db;
         Animal a;
         a.ringNumber = QStringLiteral("R");
         a.remarks = QString(500, QLatin1Char('x'));

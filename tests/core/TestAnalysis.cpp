@@ -117,7 +117,7 @@ private slots:
 
     void theStockAsCsvForASpreadsheet()
     {
-        Database db;
+        StockData db;
         db.animals = {bird("b-2", Sex::Female, "A-1", "", 2013), bird("A-1", Sex::Male), bird("GONE", Sex::Male)};
         db.animals[0].breeder = QStringLiteral("Weiß");
         db.animals[0].colour = QStringLiteral("grün");
@@ -164,7 +164,7 @@ private slots:
     void theCheckFindsWhatHandKeptStocksCollect()
     {
         QTemporaryDir pictures;
-        Database db;
+        StockData db;
         db.animals = {
             bird("DAD", Sex::Female, "", "", 2015), bird("MUM", Sex::Male),  bird("KID", Sex::Male, "DAD", "MUM", 2012),
             bird("ORPHAN", Sex::Male, "NOBODY"),    bird("Twin", Sex::Male), bird("TWIN", Sex::Male),
@@ -223,7 +223,7 @@ private slots:
             QVERIFY2(findings.contains(finding), qPrintable(finding + "\n---\n" + findings.join('\n')));
         QCOMPARE(findings.size(), expected.size());
 
-        Database clean;
+        StockData clean;
         clean.animals = {bird("DAD", Sex::Male, "", "", 2010), bird("MUM", Sex::Female, "", "", 2010),
                          bird("KID", Sex::Male, "DAD", "MUM")};
         const RingIndex cleanIndex(clean.animals);

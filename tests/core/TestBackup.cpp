@@ -20,7 +20,7 @@ private slots:
     {
         m_home = std::make_unique<QTemporaryDir>();
         useTestHome(m_home->path());
-        Database db;
+        StockData db;
         db.print = PrintSettings::defaults();
         db.animals = {testAnimal("A-1"), testAnimal("B-2")};
         db.pairs = {{QStringLiteral("A-1"), QStringLiteral("B-2"), 1, 45000, {}}};
@@ -39,7 +39,7 @@ private slots:
         QCOMPARE(contents(place.picturesPath() + QStringLiteral("/A-1.jpg")), QByteArray("bild A"));
 
         // An empty database: a stock file of 318 bytes and a pair file of 4.
-        Database empty;
+        StockData empty;
         QVERIFY(writeBackup(empty, RecordsDatabase(), place, QString()).ok());
         QCOMPARE(QFileInfo(place.stockPath()).size(), 318);
         QCOMPARE(contents(place.pairPath()), QByteArray(4, '\0'));
@@ -59,7 +59,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(picture("NEW")));
         QCOMPARE(contents(picture("A-1")), QByteArray("bild A"));
         QVERIFY(outcome.keptAs.contains(QStringLiteral("vor Wiederherstellung")));
-        Database kept;
+        StockData kept;
         DataFiles(outcome.keptAs).load(kept);
         QCOMPARE(kept.animals.size(), size_t(3));
         QCOMPARE(contents(outcome.keptAs + QStringLiteral("Bilder/NEW.jpg")), QByteArray("neues Bild"));
@@ -76,7 +76,7 @@ private slots:
     void aMissingPairFileRestoresTheStockOnly()
     {
         const BackupPlace place = BackupPlace::onDrive(m_home->path() + QStringLiteral("/stick"));
-        Database backup;
+        StockData backup;
         backup.animals = {testAnimal("OLD")};
         QVERIFY(writeBackup(backup, RecordsDatabase(), place, pictures()).ok());
         QFile::remove(place.pairPath());
@@ -92,11 +92,11 @@ private slots:
     void aTruncatedBackupChangesNothing()
     {
         const BackupPlace place = BackupPlace::onDrive(m_home->path() + QStringLiteral("/stick"));
-        Database backup;
+        StockData backup;
         backup.animals = {testAnimal("OLD"), testAnimal("OLDER")};
         QVERIFY(writeBackup(backup, RecordsDatabase(), place, QString()).ok());
         const QByteArray whole = contents(place.stockPath());
-        const Database before = m_stock->data();
+        const StockData before = m_stock->data();
         for (qsizetype length = 0; length < whole.size(); length += 7) {
             put(place.stockPath(), whole.left(length));
             QCOMPARE(restoreBackup(*m_stock, place).result, RestoreOutcome::Result::Failed);
@@ -149,7 +149,7 @@ private slots:
         QVERIFY(writeBackup(*m_stock, place).ok());
         const QByteArray stockBefore = contents(place.stockPath());
         const QByteArray pairsBefore = contents(place.pairPath());
-        const Database before = m_stock->data();
+        const StockData before = m_stock->data();
         m_stock->appendAnimals({testAnimal("NEW")});
         put(picture("NEW"), "neues Bild");
         put(picture("ZZ"), "noch ein Bild");
@@ -163,7 +163,7 @@ private slots:
         QCOMPARE(contents(place.pairPath()), pairsBefore);
         QCOMPARE(QDir(place.picturesPath()).entryList(QDir::Files), QStringList {"A-1.jpg"});
 
-        const Database changed = m_stock->data();
+        const StockData changed = m_stock->data();
         const RestoreOutcome restore = restoreBackup(*m_stock, place, [](int, int) { return false; });
         QCOMPARE(restore.result, RestoreOutcome::Result::Failed);
         QVERIFY(restore.problem.contains(QStringLiteral("abgebrochen")));
@@ -188,7 +188,7 @@ private slots:
         const QStringList left
             = QDir(m_stock->files().folder()).entryList({QStringLiteral("vor Wiederherstellung *")}, QDir::Dirs);
         QCOMPARE(left.size(), kKeptSafetyCopies);
-        Database newest;
+        StockData newest;
         DataFiles(kept.last()).load(newest, DataFiles::Access::ReadOnly);
         QVERIFY(std::any_of(newest.animals.begin(), newest.animals.end(),
                             [](const Animal& a) { return a.ringNumber == QStringLiteral("N-6"); }));

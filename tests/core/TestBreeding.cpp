@@ -124,7 +124,7 @@ private slots:
 
     void aRingedYoungBirdJoinsTheStockWithItsParents()
     {
-        Database db;
+        StockData db;
         db.animals = {testAnimal("COCK", Sex::Male), testAnimal("HEN", Sex::Female)};
         db.pairs = {makePair(validPair())};
         StockDocument stock(db, DataFiles(QString()));

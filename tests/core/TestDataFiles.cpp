@@ -30,7 +30,7 @@ private slots:
     void firstStartUsesDefaultsAndWritesOnlyWhenSaving()
     {
         DataFiles files(m_folder);
-        Database db;
+        StockData db;
         const auto result = files.load(db);
         QVERIFY(!result.terminate);
         QVERIFY(result.messages.isEmpty());
@@ -50,7 +50,7 @@ private slots:
         QByteArray bytes = SampleFiles::stock(true);
         bytes[0] = '\xA4';
         put(files.stockPath(), bytes);
-        Database db;
+        StockData db;
         const auto result = files.load(db);
         QVERIFY(result.terminate);
         QCOMPARE(result.messages.size(), 1);
@@ -70,7 +70,7 @@ private slots:
         const QByteArray cut = full.left(8 + 222 + 100);
         put(files.stockPath(), cut);
         put(files.pairPath(), SampleFiles::pairs(true));
-        Database db;
+        StockData db;
         const auto result = files.load(db);
         QVERIFY(!result.terminate);
         QCOMPARE(result.messages.size(), 1);
@@ -92,7 +92,7 @@ private slots:
         QDir().mkpath(m_folder);
         const QByteArray cut = SampleFiles::pairs(true).left(100);
         put(files.pairPath(), cut);
-        Database db;
+        StockData db;
         const auto result = files.load(db);
         QCOMPARE(result.messages.size(), 1);
         QVERIFY(result.messages[0].contains(QDir::toNativeSeparators(files.pairPath())));
@@ -107,7 +107,7 @@ private slots:
     void anUnreadableFileEndsTheStartAndStaysAsItIs()
     {
         DataFiles files(m_folder);
-        Database db;
+        StockData db;
         db.animals = {Animal {}};
         QVERIFY(files.save(db).ok);
         for (const QString& path : {files.stockPath(), files.pairPath()}) {
@@ -115,7 +115,7 @@ private slots:
             const NoAccess unreadable(path, NoAccess::What::ReadFile);
             QVERIFY(unreadable.works());
             for (const DataFiles::Access access : {DataFiles::Access::Owner, DataFiles::Access::ReadOnly}) {
-                Database read;
+                StockData read;
                 const DataFiles::StartupResult loaded = files.load(read, access);
                 QVERIFY(loaded.terminate);
                 QCOMPARE(loaded.messages.size(), 1);
@@ -130,7 +130,7 @@ private slots:
     void failedSaveKeepsThePreviousFiles()
     {
         DataFiles files(m_folder);
-        Database db;
+        StockData db;
         files.load(db);
         QVERIFY(files.save(db).ok);
         const QByteArray before = contents(files.stockPath());
@@ -163,7 +163,7 @@ private slots:
     void bothFilesOrNeither()
     {
         DataFiles files(m_folder);
-        Database db;
+        StockData db;
         db.animals = {Animal {}};
         QVERIFY(files.save(db).ok);
         const QByteArray stockBefore = contents(files.stockPath());
@@ -198,14 +198,14 @@ private slots:
     {
         DataFiles files(m_folder);
         const DataFiles sharing = files; // the background save's copy shares the state
-        Database newer;
+        StockData newer;
         newer.animals = {Animal {}};
         QVERIFY(files.save(newer, 7).ok);
-        QVERIFY(sharing.save(Database {}, 6).ok);
-        Database read;
+        QVERIFY(sharing.save(StockData {}, 6).ok);
+        StockData read;
         files.load(read);
         QCOMPARE(read.animals.size(), size_t(1));
-        QVERIFY(sharing.save(Database {}, 8).ok);
+        QVERIFY(sharing.save(StockData {}, 8).ok);
         files.load(read);
         QVERIFY(read.animals.empty());
     }
@@ -216,7 +216,7 @@ private slots:
         const QString pictures = m_folder + QStringLiteral("Bilder");
         put(pictures + QStringLiteral(".avelor-tmp-old/A.jpg"), "alt");
         put(pictures + QStringLiteral(".avelor-tmp-Qw3rTy/A.jpg"), "halb kopiert");
-        Database db;
+        StockData db;
         DataFiles(m_folder).load(db);
         QCOMPARE(contents(pictures + QStringLiteral("/A.jpg")), QByteArray("alt"));
         QCOMPARE(QDir(m_folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList {"Bilder"});
@@ -233,7 +233,7 @@ private slots:
         for (const QString& suffix : own)
             put(files.stockPath() + suffix, suffix.toUtf8());
         put(files.pairPath() + QStringLiteral(".backup"), "meins");
-        Database db;
+        StockData db;
         files.load(db);
         QVERIFY(files.save(db).ok);
         QVERIFY(!QFile::exists(stray));

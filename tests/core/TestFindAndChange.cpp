@@ -184,7 +184,7 @@ private slots:
 
     void aChangedRingCanBeCarriedIntoLinks()
     {
-        Database db;
+        StockData db;
         db.animals = {testAnimal("OLD"), child("KID", "OLD", "M")};
         BreedingPair pair;
         pair.cockRing = QStringLiteral("OLD");

@@ -23,9 +23,9 @@ QByteArray saveAndStop(const QString& folder, const char* what, int stopAfter, i
     return helper.readAllStandardOutput().trimmed();
 }
 
-Database oldData()
+StockData oldData()
 {
-    Database db;
+    StockData db;
     db.animals = {testAnimal(QStringLiteral("ALT-1")), testAnimal(QStringLiteral("ALT-2"))};
     BreedingPair pair;
     pair.cageNumber = 7;
@@ -34,7 +34,7 @@ Database oldData()
 }
 
 // What the files say: "old", "new", or what is wrong.
-QString whichData(const Database& db)
+QString whichData(const StockData& db)
 {
     const bool newBird = std::any_of(db.animals.begin(), db.animals.end(),
                                      [](const Animal& a) { return a.ringNumber == QLatin1String("NEU"); });
@@ -94,7 +94,7 @@ private slots:
 
             // A reader beside the program already sees whole data and changes nothing.
             const QStringList leftOver = filesIn(folder);
-            Database seenByReader;
+            StockData seenByReader;
             QVERIFY(DataFiles(folder).load(seenByReader, DataFiles::Access::ReadOnly).messages.isEmpty());
             QCOMPARE(filesIn(folder), leftOver);
             const QString readerSaw = whichData(seenByReader);
@@ -107,12 +107,12 @@ private slots:
             for (int repairStop = 1; repairStop < repairSteps; ++repairStop) {
                 copyFolder(folder, copy);
                 saveAndStop(copy, "load", repairStop, exit);
-                Database repaired;
+                StockData repaired;
                 QVERIFY(DataFiles(copy).load(repaired).messages.isEmpty());
                 QVERIFY2(whichData(repaired) == readerSaw, qPrintable(state + QString::number(repairStop)));
             }
 
-            Database db;
+            StockData db;
             const DataFiles::StartupResult loaded = DataFiles(folder).load(db);
             QVERIFY2(loaded.messages.isEmpty(), qPrintable(state + loaded.messages.join(' ')));
             const QString found = whichData(db);
@@ -123,7 +123,7 @@ private slots:
 
             db.animals.push_back(testAnimal(QStringLiteral("DANACH")));
             QVERIFY(DataFiles(folder).save(db).ok);
-            Database after;
+            StockData after;
             DataFiles(folder).load(after);
             QCOMPARE(after.animals.size(), db.animals.size());
         }
@@ -138,11 +138,11 @@ private slots:
         DataFiles files(m_folder);
         QVERIFY(QFile::rename(files.stockPath(), files.stockPath() + QStringLiteral(".avelor-tmp-old")));
         put(files.stockPath() + QStringLiteral(".avelor-tmp-Xy12Ab"), "die neue Datei, unvollständig");
-        Database db;
+        StockData db;
         QVERIFY(files.load(db).messages.isEmpty());
         QCOMPARE(whichData(db), QStringLiteral("old"));
         QVERIFY(files.save(db).ok);
-        Database again;
+        StockData again;
         files.load(again);
         QCOMPARE(again.animals.size(), size_t(2));
         QCOMPARE(filesIn(m_folder), (QStringList {".avelor-speichern", "taubenstamm.dat", "zuchtpaare.dat"}));
@@ -160,7 +160,7 @@ private slots:
             put(journal.newStockPath(), "kurz");
             put(journal.newPairPath(), QByteArray(4, '\0'));
             put(m_folder + SaveJournal::markerName(), marker);
-            Database db;
+            StockData db;
             QVERIFY(files.load(db).messages.isEmpty());
             QCOMPARE(whichData(db), QStringLiteral("old"));
             QCOMPARE(contents(files.stockPath()), stockBefore);

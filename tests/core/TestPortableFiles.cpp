@@ -19,7 +19,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString folder = dir.path() + QStringLiteral("/daten/");
-        Database db;
+        StockData db;
         db.print = PrintSettings::defaults();
         StockDocument stock(db, DataFiles(folder));
 

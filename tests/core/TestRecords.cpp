@@ -130,7 +130,7 @@ private slots:
     // The sold mark and the whereabouts stay in step both ways, and a rename or a removal carries the records.
     void theDocumentKeepsRecordsAndStockInStep()
     {
-        Database data;
+        StockData data;
         data.animals = {testAnimal("A-1", Sex::Male), testAnimal("B-2", Sex::Female)};
         StockDocument stock(data, DataFiles(m_folder));
 
@@ -172,7 +172,7 @@ private slots:
     void backupsCarryTheRecords()
     {
         useTestHome(m_dir->path());
-        Database data;
+        StockData data;
         data.animals = {testAnimal("A-1")};
         StockDocument stock(data, DataFiles(m_folder + QStringLiteral("daten/")));
         ShowResult first = result("A-1", 180);

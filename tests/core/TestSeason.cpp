@@ -179,7 +179,7 @@ private slots:
     void thePlannerRanksByTheYoungsInbreeding()
     {
         std::mt19937 random(7);
-        Database db;
+        StockData db;
         for (int i = 0; i < 400; ++i) {
             Animal a
                 = testAnimal(QStringLiteral("R%1").arg(i, 3, 10, QLatin1Char('0')), i % 2 ? Sex::Female : Sex::Male);
@@ -207,7 +207,7 @@ private slots:
 
         QVERIFY(rankMates(stock, {QStringLiteral("NIEMAND"), std::nullopt})
                     .problem.contains(QStringLiteral("nicht im Bestand")));
-        Database unknown;
+        StockData unknown;
         unknown.animals = {testAnimal("U")};
         QVERIFY(rankMates(StockDocument(unknown, DataFiles(QString())), {QStringLiteral("U"), std::nullopt})
                     .problem.contains(QStringLiteral("unbekannt")));

@@ -71,7 +71,7 @@ private slots:
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
-        Database db;
+        StockData db;
         db.animals
             = {testAnimal("DAD", Sex::Male, 2010), testAnimal("MUM", Sex::Female, 2011), child("KID", "DAD", "MUM")};
         Clutch clutch {45380, 45383, 45384, 2, {{QStringLiteral("KID"), 0, 45398}, {}}};
@@ -384,7 +384,7 @@ private slots:
         QVERIFY(saved.wait());
         QCOMPARE(m_stock->undo(), QString());
         QVERIFY(saved.wait());
-        Database onDisk;
+        StockData onDisk;
         DataFiles(m_dir->path() + QLatin1Char('/')).load(onDisk);
         QVERIFY(onDisk.animals == m_stock->animals());
         QVERIFY(onDisk.animals[2].isActive());

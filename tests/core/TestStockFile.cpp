@@ -8,7 +8,7 @@
 
 namespace {
 
-QByteArray written(const Database& db)
+QByteArray written(const StockData& db)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -45,9 +45,9 @@ qsizetype secondAnimal()
 }
 
 // A stock large enough to be read by several threads, its texts of many lengths.
-Database largeStock()
+StockData largeStock()
 {
-    Database db;
+    StockData db;
     db.print = PrintSettings::defaults();
     const QStringList colours = {QStringLiteral("gelb"), QStringLiteral("rotbraun mit Weiß"), QString()};
     for (int i = 0; i < 25000; ++i) {
@@ -77,13 +77,13 @@ class TestStockFile : public QObject
 private slots:
     void emptyStockIsHeaderAndTail()
     {
-        Database db;
+        StockData db;
         db.print = PrintSettings::defaults();
         const QByteArray bytes = written(db);
         QCOMPARE(bytes.size(), 318);
         QCOMPARE(bytes, FileBytes().i32(100003).i32(0).bytes + defaultTail());
 
-        Database back;
+        StockData back;
         QCOMPARE(StockFile::read(bytes, back).status, StockFile::ReadStatus::Complete);
         QVERIFY(back.animals.empty());
         QCOMPARE(back.print, PrintSettings::defaults());
@@ -91,7 +91,7 @@ private slots:
 
     void animalFieldsInFileOrder()
     {
-        Database db;
+        StockData db;
         Animal a;
         a.ringNumber = QStringLiteral("DE-06165-2012-000123");
         a.sex = Sex::Female;
@@ -126,13 +126,13 @@ private slots:
 
     void textsAreCutAndUnmappableCharactersBecomeQuestionMarks()
     {
-        Database db;
+        StockData db;
         Animal a;
         a.ringNumber = QStringLiteral("123456789012345678901234");
         a.breeder = QString(35, QLatin1Char('x'));
         a.remarks = QStringLiteral("a\u4E2Db\U0001F426c");
         db.animals.push_back(a);
-        Database back;
+        StockData back;
         QCOMPARE(StockFile::read(written(db), back).status, StockFile::ReadStatus::Complete);
         QCOMPARE(back.animals.at(0).ringNumber, QStringLiteral("12345678901234567890"));
         QCOMPARE(back.animals.at(0).breeder, QString(30, QLatin1Char('x')));
@@ -141,7 +141,7 @@ private slots:
 
     void sampleComesBackAsTheProgramWritesIt()
     {
-        Database db;
+        StockData db;
         QCOMPARE(StockFile::read(SampleFiles::stock(true), db).status, StockFile::ReadStatus::Complete);
         QCOMPARE(db.animals.size(), size_t(SampleFiles::kAnimals));
         const Animal& first = db.animals.at(0);
@@ -161,7 +161,7 @@ private slots:
     {
         QByteArray bytes = SampleFiles::stock(false);
         bytes[0] = 0x24;
-        Database db;
+        StockData db;
         db.print = PrintSettings::defaults();
         QCOMPARE(StockFile::read(bytes, db).status, StockFile::ReadStatus::WrongVersion);
         QVERIFY(db.animals.empty());
@@ -189,12 +189,12 @@ private slots:
         QFETCH(int, animalsKept);
         QByteArray bytes = SampleFiles::stock(false);
         bytes.replace(offset, patch.size(), patch);
-        Database db;
+        StockData db;
         const StockFile::ReadResult result = StockFile::read(bytes, db);
         QCOMPARE(result.status, StockFile::ReadStatus::Damaged);
         QVERIFY(!result.problem.isEmpty());
         // Animals before the damage are kept as they were.
-        Database complete;
+        StockData complete;
         StockFile::read(SampleFiles::stock(false), complete);
         QVERIFY(int(db.animals.size()) >= animalsKept);
         for (int i = 0; i < animalsKept; ++i)
@@ -206,10 +206,10 @@ private slots:
     void everyTruncationIsReportedAndKeepsWhatWasRead()
     {
         const QByteArray full = SampleFiles::stock(false);
-        Database complete;
+        StockData complete;
         StockFile::read(full, complete);
         for (qsizetype length = 0; length < full.size(); ++length) {
-            Database db;
+            StockData db;
             const auto result = StockFile::read(QByteArrayView(full.constData(), length), db);
             QVERIFY2(result.status == StockFile::ReadStatus::Damaged, qPrintable(QString::number(length)));
             QVERIFY(db.animals.size() <= complete.animals.size());
@@ -222,14 +222,14 @@ private slots:
     // written, and damage anywhere read as the careful reading reads it.
     void largeStockReadsAsWritten()
     {
-        const Database db = largeStock();
+        const StockData db = largeStock();
         const QByteArray bytes = written(db);
-        Database back;
+        StockData back;
         QCOMPARE(StockFile::read(bytes, back).status, StockFile::ReadStatus::Complete);
         QVERIFY(back.animals == db.animals);
         QCOMPARE(back.print, db.print);
 
-        auto keepsWhatCameBefore = [&db](const Database& read, size_t damagedAt) {
+        auto keepsWhatCameBefore = [&db](const StockData& read, size_t damagedAt) {
             QVERIFY(read.animals.size() >= damagedAt);
             for (size_t i = 0; i < damagedAt; ++i)
                 QVERIFY2(read.animals[i] == db.animals[i], qPrintable(QString::number(i)));
@@ -237,24 +237,24 @@ private slots:
         // A ring too long for its field: the record starts are whole, one record is not.
         QByteArray longRing = bytes;
         longRing[animalAt(bytes, 20000)] = 21;
-        Database damaged;
+        StockData damaged;
         QCOMPARE(StockFile::read(longRing, damaged).status, StockFile::ReadStatus::Damaged);
         keepsWhatCameBefore(damaged, 20000);
         // Cut off in the middle, and one animal more declared than written.
-        Database cut;
+        StockData cut;
         QCOMPARE(StockFile::read(QByteArrayView(bytes.constData(), animalAt(bytes, 12345) + 100), cut).status,
                  StockFile::ReadStatus::Damaged);
         keepsWhatCameBefore(cut, 12345);
         QByteArray oneMore = bytes;
         qToLittleEndian<qint32>(25001, oneMore.data() + 4);
-        Database more;
+        StockData more;
         QCOMPARE(StockFile::read(oneMore, more).status, StockFile::ReadStatus::Damaged);
         keepsWhatCameBefore(more, 25000);
     }
 
     void everyFailedWriteIsNoticed()
     {
-        Database db;
+        StockData db;
         Animal a;
         a.ringNumber = QStringLiteral("R");
         a.remarks = QString(200, QLatin1Char('r'));

@@ -116,7 +116,7 @@ private slots:
     // The year order leaves the listed marks of the active animals at 0, as the saved file keeps them.
     void theYearOrderClearsTheListedMarks()
     {
-        Database db;
+        StockData db;
         db.animals = {listed("A", 2012), listed("B", 2012, "Lizard"), listed("GONE", 2012)};
         for (Animal& a : db.animals)
             a.listedMark = 1;

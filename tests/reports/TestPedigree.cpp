@@ -46,7 +46,7 @@ private slots:
     }
 
     // Fills the certificate from a stock document over db and the test's data folder.
-    PedigreeReport::FillResult fill(PedigreeReport& report, const Database& db, const QString& ring = kSampleSubject,
+    PedigreeReport::FillResult fill(PedigreeReport& report, const StockData& db, const QString& ring = kSampleSubject,
                                     const CertificateRequest& options = {}, RecordSheetReport* sheet = nullptr)
     {
         m_stock = std::make_unique<StockDocument>(db, DataFiles(m_folder));
@@ -57,7 +57,7 @@ private slots:
 
     void allFourGenerationsFillTheirBoxes()
     {
-        const Database db = pedigreeSample();
+        const StockData db = pedigreeSample();
         PedigreeReport report;
         RecordSheetReport sheet;
         const auto filled = fill(report, db, kSampleSubject, {}, &sheet);
@@ -77,7 +77,7 @@ private slots:
 
     void missingParentsCyclesDeletedAndRepeatedRings()
     {
-        Database db = pedigreeSample();
+        StockData db = pedigreeSample();
         auto& a = db.animals;
         a[1].fatherRing = QStringLiteral("NOT-IN-STOCK"); // slot 1 loses its parents and their line
         a[2].active = 0; // slot 2 deleted: still an ancestor
@@ -166,7 +166,7 @@ private slots:
 
     void subjectLineWithoutPrefixesOrMarkings()
     {
-        Database db = pedigreeSample();
+        StockData db = pedigreeSample();
         db.print.showPrefixes = 0;
         db.animals[0].markings.clear();
         PedigreeReport report;
@@ -177,7 +177,7 @@ private slots:
 
     void topRightContentModes()
     {
-        Database db = pedigreeSample();
+        StockData db = pedigreeSample();
         CertificateRequest options;
         options.buyerLines = QStringList {"Herrn Müller", "Köln"};
         options.preferences.detailFontSize = 7;
@@ -220,7 +220,7 @@ private slots:
 
     void anUnreadablePictureStopsTheFillWithAMessage()
     {
-        Database db = pedigreeSample();
+        StockData db = pedigreeSample();
         db.print.topRightContent = TopRightContent::Picture;
         QFile broken(picturePath());
         QVERIFY(broken.open(QIODevice::WriteOnly));
@@ -234,7 +234,7 @@ private slots:
 
     void anUnknownOrDeletedSubjectChangesNothing()
     {
-        Database db = pedigreeSample();
+        StockData db = pedigreeSample();
         PedigreeReport report;
         fill(report, db);
         db.animals[0].active = 0;

@@ -6,9 +6,9 @@ QString sampleAncestorRing(int slot)
     return QStringLiteral("A%1-06165-%2").arg(slot, 2, 10, QLatin1Char('0')).arg(2020 - 2 * generation);
 }
 
-Database pedigreeSample()
+StockData pedigreeSample()
 {
-    Database db;
+    StockData db;
     db.print = PrintSettings::defaults();
     db.print.printBirthYear = 1;
     db.breeder = {QStringLiteral("Jörg"),       QStringLiteral("Weiß"),        QStringLiteral("Am Vogelsang 3"),

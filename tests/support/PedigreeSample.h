@@ -1,11 +1,11 @@
 #pragma once
 
-#include "core/model/Database.h"
+#include "core/model/StockData.h"
 
 // A stock with one animal ("DE-06165-2020-0001") whose 30 ancestors over four
 // generations are all known, the breeder's address and print settings, as a
 // breeder would have them. Ancestor k is named "A<k>-…" after its slot.
-Database pedigreeSample();
+StockData pedigreeSample();
 
 // The ring number the sample gives the ancestor in slot k (1 to 30).
 QString sampleAncestorRing(int slot);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/model/Database.h"
+#include "core/model/StockData.h"
 #include "core/stock/AnimalChange.h"
 
 // An active animal with the fields the entry dialog requires filled in.

@@ -40,7 +40,7 @@ int main(int argc, char** argv)
     if (stopAfter == 0)
         return 9;
     DataFiles files(folder);
-    Database db;
+    StockData db;
     if (!saving) {
         stepsLeft = stopAfter;
         FileSystem::setStepObserver(stopAtTheLimit);

@@ -55,7 +55,7 @@ TestHome::TestHome(bool makeFolders)
         QDir().mkpath(DataFolder::path() + QStringLiteral("Bilder"));
 }
 
-WindowFixture::WindowFixture(Database db)
+WindowFixture::WindowFixture(StockData db)
 {
     configureApplication();
     m_stock = std::make_unique<StockDocument>(std::move(db), DataFiles(DataFolder::path()));
@@ -71,9 +71,9 @@ const AnimalTable& WindowFixture::animals() const
     return m_stock->animals();
 }
 
-void WindowFixture::change(const std::function<void(Database&)>& edit)
+void WindowFixture::change(const std::function<void(StockData&)>& edit)
 {
-    Database db = m_stock->data();
+    StockData db = m_stock->data();
     edit(db);
     m_stock->replaceAll(std::move(db));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/model/Database.h"
+#include "core/model/StockData.h"
 #include "support/FakePrinter.h"
 #include "support/ScriptedMessages.h"
 #include "support/ScriptedPrompts.h"
@@ -54,7 +54,7 @@ private:
 class WindowFixture
 {
 public:
-    explicit WindowFixture(Database db = {});
+    explicit WindowFixture(StockData db = {});
     ~WindowFixture();
 
     StockDocument& stock() { return *m_stock; }
@@ -64,7 +64,7 @@ public:
     QString home() const { return m_home.path(); }
 
     // Changes the data as a restore would, through the document.
-    void change(const std::function<void(Database&)>& edit);
+    void change(const std::function<void(StockData&)>& edit);
     // Clicks a main-window button and returns the dialog it opened.
     QDialog* open(const char* button, const char* dialog);
 

@@ -18,7 +18,7 @@ class TestBackupDialogs : public QObject
 private slots:
     void init()
     {
-        Database db;
+        StockData db;
         db.print = PrintSettings::defaults();
         db.print.showBreeding = 1;
         db.animals = {testAnimal("A-1"), testAnimal("B-2")};

@@ -19,7 +19,7 @@ class TestBreedingDialog : public QObject
 private slots:
     void init()
     {
-        Database db;
+        StockData db;
         db.print = PrintSettings::defaults();
         db.print.showBreeding = 1;
         db.breeder.firstName = QStringLiteral("Jörg");
@@ -100,7 +100,7 @@ private slots:
     void thePairsInbreedingIsShown()
     {
         m_dialog->reject();
-        m_f->change([](Database& db) {
+        m_f->change([](StockData& db) {
             db.animals = {testAnimal("G1", Sex::Male), testAnimal("G2", Sex::Female), testAnimal("G3", Sex::Female),
                           testAnimal("COCK", Sex::Male), testAnimal("HEN", Sex::Female)};
             db.animals[3].fatherRing = db.animals[4].fatherRing = QStringLiteral("G1");
@@ -140,7 +140,7 @@ private slots:
     void aClutchIsRingedByTheRecordsItHolds()
     {
         m_dialog->reject();
-        m_f->change([](Database& db) {
+        m_f->change([](StockData& db) {
             Clutch clutch {45380, 45383, 45384, 100000000, {{}, {QStringLiteral("HEN"), 0, 45398}}};
             db.pairs = {{QStringLiteral("COCK"), QStringLiteral("HEN"), 3, 45356, {clutch}}};
         });

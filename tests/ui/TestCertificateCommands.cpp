@@ -103,7 +103,7 @@ private slots:
     void printSettingsTakeEffectAtOnce()
     {
         auto& prompts = m_f->prompts;
-        const Database& db = m_f->stock().data();
+        const StockData& db = m_f->stock().data();
         click(m_f->window(), "printSettingsButton");
         auto* dialog = child<QDialog>(m_f->window(), "PrintSettingsDialog");
         QVERIFY(dialog->isVisible());

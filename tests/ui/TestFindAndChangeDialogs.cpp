@@ -39,7 +39,7 @@ class TestFindAndChangeDialogs : public QObject
 private slots:
     void init()
     {
-        Database db;
+        StockData db;
         db.print = PrintSettings::defaults();
         // Grandparents, their son and daughter, and two grandchildren; one deleted animal.
         db.animals = {linked("DE-2010-01", Sex::Male, 2010, "", ""),

@@ -45,7 +45,7 @@ class TestGeneticsWindows : public QObject
 private slots:
     void init()
     {
-        Database db;
+        StockData db;
         db.animals = {bird("BRAUNE", Sex::Female, "Braun"), bird("SOHN", Sex::Male, "Schwarz", "BRAUNE"),
                       bird("SCHWARZE", Sex::Female, "Schwarz")};
         m_f = std::make_unique<WindowFixture>(std::move(db));

@@ -19,7 +19,7 @@ class TestMainWindow : public QObject
 private slots:
     void init()
     {
-        Database db;
+        StockData db;
         db.print = PrintSettings::defaults();
         db.animals = {testAnimal("b-2", Sex::Male, 2012, "Timbrado"), testAnimal("A-1", Sex::Female, 2013, "timbrado"),
                       testAnimal("SOLD", Sex::Male, 2010, ""), testAnimal("GONE", Sex::Female, 2010, "Gloster"),

@@ -26,7 +26,7 @@ class TestRecordDialogs : public QObject
 private slots:
     void init()
     {
-        Database db;
+        StockData db;
         db.print = PrintSettings::defaults();
         db.animals = {testAnimal("DE-1", Sex::Male, 2024, "Gloster"), testAnimal("DE-2", Sex::Female, 2024, "Gloster"),
                       testAnimal("DE-3", Sex::Male, 2024, "Gloster"), testAnimal("DE-4", Sex::Female, 2024, "Gloster")};
@@ -84,7 +84,7 @@ private slots:
         m_dialog->reject();
         // A bird given away still gets a certificate when chosen by hand (the selector lists unsold ones).
         auto* buyer = child<QPlainTextEdit>(m_f->window(), "buyerText");
-        m_f->change([](Database& db) { // listed again, whereabouts kept
+        m_f->change([](StockData& db) { // listed again, whereabouts kept
             for (Animal& a : db.animals)
                 a.sold = 0;
         });

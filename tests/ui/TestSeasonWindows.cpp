@@ -34,7 +34,7 @@ class TestSeasonWindows : public QObject
 private slots:
     void init()
     {
-        Database db;
+        StockData db;
         db.print = PrintSettings::defaults();
         db.print.showBreeding = 1;
         // A cock with two full sisters among the hens, and two unrelated hens.

@@ -42,7 +42,7 @@ class TestStockDialogs : public QObject
 private slots:
     void init()
     {
-        Database db;
+        StockData db;
         db.print = PrintSettings::defaults();
         db.animals
             = {testAnimal("CHILD", Sex::Male, 2014, "Gloster"), testAnimal("MUM", Sex::Female, 2012, "Gloster"),
@@ -191,7 +191,7 @@ private slots:
     void savingAsksBeforeDroppingAHiddenParent()
     {
         auto& messages = m_f->messages;
-        m_f->change([](Database& db) {
+        m_f->change([](StockData& db) {
             db.animals[1].active = 0; // the stored mother was deleted
             db.animals[0].motherRing = QStringLiteral("MUM");
         });
@@ -215,7 +215,7 @@ private slots:
         QFile picture(m_f->stock().pictures().pathOf(QStringLiteral("MUM")));
         QVERIFY(picture.open(QIODevice::WriteOnly));
         picture.close();
-        m_f->change([](Database& db) {
+        m_f->change([](StockData& db) {
             db.animals[1].fatherRing = QStringLiteral("DAD");
             db.animals[0].motherRing = QStringLiteral("MUM");
         });
@@ -243,7 +243,7 @@ private slots:
     // Breed is optional, so the breed lists hold an empty entry; an empty filter box still lists everyone.
     void anEmptyBreedFilterNeverFilters()
     {
-        m_f->change([](Database& db) { db.animals.push_back(testAnimal("NOBREED", Sex::Female)); });
+        m_f->change([](StockData& db) { db.animals.push_back(testAnimal("NOBREED", Sex::Female)); });
         const QStringList all = {"CHILD", "DAD", "MUM", "NOBREED", "SOLDDAD"};
         QDialog* links = m_f->open("parentLinksButton", "ParentLinksDialog");
         QVERIFY(entries(child<QComboBox>(links, "breedFilter")).contains(QString()));

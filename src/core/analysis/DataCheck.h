@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/model/BirdRecords.h"
-#include "core/model/Database.h"
+#include "core/model/StockData.h"
 
 #include <QHash>
 
@@ -20,7 +20,7 @@ class RingIndex;
 // colour factors that contradict one another or the parents' records.
 struct DataCheckInput
 {
-    const Database& db;
+    const StockData& db;
     const RingIndex& index;
     QString picturesFolder; // ends with '/'
     // The German reason a picture cannot be shown, or an empty text.

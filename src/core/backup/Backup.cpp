@@ -66,7 +66,7 @@ BackupPlace BackupPlace::onDrive(const QString& root)
     return {folder, DataSetNames::StockFile, DataSetNames::PairFile, DataSetNames::RecordsFile};
 }
 
-BackupOutcome writeBackup(const Database& db, const RecordsDatabase& records, const BackupPlace& place,
+BackupOutcome writeBackup(const StockData& db, const RecordsDatabase& records, const BackupPlace& place,
                           const QString& pictures, const CopyProgress& progress)
 {
     // Every part is made aside first and put in place only when all are complete: a backup that fails
@@ -129,7 +129,7 @@ namespace {
 // The two files of a backup, each read whole apart from the data in memory.
 struct BackupContents
 {
-    Database stock; // animals, breeder data and print settings
+    StockData stock; // animals, breeder data and print settings
     bool wrongVersion = false; // the stock file is of another version: the stock in memory stays
     PairTable pairs;
     bool pairsRead = false;
@@ -257,7 +257,7 @@ RestoreOutcome restoreBackup(StockDocument& stock, const BackupPlace& place, con
             return outcome;
         }
     }
-    Database restored = stock.data();
+    StockData restored = stock.data();
     if (!backup.wrongVersion) {
         restored.animals = std::move(backup.stock.animals);
         restored.breeder = backup.stock.breeder;

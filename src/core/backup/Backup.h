@@ -2,7 +2,7 @@
 
 #include "core/files/DataSetNames.h"
 #include "core/files/FolderCopy.h"
-#include "core/model/Database.h"
+#include "core/model/StockData.h"
 
 class RecordsDatabase;
 class StockDocument;
@@ -44,7 +44,7 @@ struct BackupOutcome
 // (none when there is no picture folder). All are made aside and put in
 // place together at the end, so a backup that fails or is cancelled leaves
 // the previous backup whole.
-BackupOutcome writeBackup(const Database& db, const RecordsDatabase& records, const BackupPlace& place,
+BackupOutcome writeBackup(const StockData& db, const RecordsDatabase& records, const BackupPlace& place,
                           const QString& pictures, const CopyProgress& progress = {});
 
 // The backup of everything the document holds, pictures included.

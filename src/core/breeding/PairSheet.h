@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/model/Database.h"
+#include "core/model/StockData.h"
 
 // The variable texts of a breeding pair's sheet. The clutch and young tables
 // are texts with fixed column widths for a fixed-pitch font; their line ends

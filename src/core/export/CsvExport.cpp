@@ -76,7 +76,7 @@ QStringList whereaboutsFields(const Whereabouts* w)
     if (!w)
         return QStringList(6, QString());
     return {BirdRecordWords::statusWord(w->status),
-            w->date.isValid() ? w->date.toString(QStringLiteral("dd.MM.yyyy")) : QString(),
+            Dates::text(w->date),
             text(w->buyerName),
             text(w->buyerAddress),
             w->priceCents ? BirdRecordWords::price(*w->priceCents) : QString(),

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/model/BirdRecords.h"
-#include "core/model/Database.h"
+#include "core/model/StockData.h"
 #include "core/stocklist/StockList.h"
 
 #include <QByteArray>

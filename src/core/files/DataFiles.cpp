@@ -145,7 +145,7 @@ QString DataFiles::damagedMessage(FileKind kind, const QString& problem, const Q
     return text;
 }
 
-DataFiles::StartupResult DataFiles::load(Database& db, Access access)
+DataFiles::StartupResult DataFiles::load(StockData& db, Access access)
 {
     StartupResult result;
     const SaveJournal journal(m_folder);
@@ -241,7 +241,7 @@ DataFiles::SaveResult DataFiles::keepCopyBeforeSaving(FileKind kind) const
     return {};
 }
 
-DataFiles::SaveResult DataFiles::save(const Database& db, quint64 generation) const
+DataFiles::SaveResult DataFiles::save(const StockData& db, quint64 generation) const
 {
     const std::lock_guard<std::mutex> oneAtATime(m_state->saving);
     if (generation > 0 && generation < m_state->savedGeneration)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/model/Database.h"
+#include "core/model/StockData.h"
 
 #include <QString>
 #include <QStringList>
@@ -39,7 +39,7 @@ public:
     // Reads the stock file, then the pair file. A missing stock file gives an
     // empty stock with the first start's settings; a damaged file is reported.
     // The program (Owner) first makes whole what an interrupted save left.
-    StartupResult load(Database& db, Access access = Access::Owner);
+    StartupResult load(StockData& db, Access access = Access::Owner);
 
     struct SaveResult
     {
@@ -49,7 +49,7 @@ public:
     // The stock file and the pair file, each written whole before either
     // replaces its old file. `generation` counts the changes of the data: a
     // save of data older than those already saved writes nothing.
-    SaveResult save(const Database& db, quint64 generation = 0) const;
+    SaveResult save(const StockData& db, quint64 generation = 0) const;
 
     static QString incompatibleVersionMessage();
     // A file that is there but cannot be read (permissions, a failing disk).

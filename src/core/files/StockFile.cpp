@@ -87,7 +87,7 @@ qsizetype minimumAnimalSize()
     return minimumSize<Animal>();
 }
 
-ReadResult read(QByteArrayView bytes, Database& db)
+ReadResult read(QByteArrayView bytes, StockData& db)
 {
     ReadResult result;
     ByteReader r(bytes.data(), bytes.size());
@@ -133,7 +133,7 @@ ReadResult read(QByteArrayView bytes, Database& db)
     return result;
 }
 
-bool write(QIODevice& device, const Database& db)
+bool write(QIODevice& device, const StockData& db)
 {
     ByteWriter w(device);
     FieldWriter fields(w);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/model/Database.h"
+#include "core/model/StockData.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -33,9 +33,9 @@ struct ReadResult
 // Fills animals, breeder data and print settings. On damage the animals read
 // so far (the last one perhaps without its remarks) stay, and settings not reached keep
 // what they held. Deleted animals come back without parent links.
-ReadResult read(QByteArrayView bytes, Database& db);
+ReadResult read(QByteArrayView bytes, StockData& db);
 
 // Writes the whole stock; false when the device did not take every byte.
-bool write(QIODevice& device, const Database& db);
+bool write(QIODevice& device, const StockData& db);
 
 } // namespace StockFile

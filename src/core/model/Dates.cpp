@@ -30,9 +30,23 @@ QString dayMonthShortYear(double days)
     return toDate(days).toString(QStringLiteral("dd.MM.yy"));
 }
 
+namespace {
+const QString kDateForm = QStringLiteral("dd.MM.yyyy");
+}
+
+QString text(const QDate& date)
+{
+    return date.toString(kDateForm);
+}
+
+QDate fromText(const QString& text)
+{
+    return QDate::fromString(text, kDateForm);
+}
+
 QString dayMonthYear(double days)
 {
-    return toDate(days).toString(QStringLiteral("dd.MM.yyyy"));
+    return text(toDate(days));
 }
 
 QString shown(double days)
@@ -62,7 +76,7 @@ std::optional<double> parse(const QString& text)
 
 QString today()
 {
-    return QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
+    return text(QDate::currentDate());
 }
 
 } // namespace Dates

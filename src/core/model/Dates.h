@@ -11,6 +11,12 @@ namespace Dates {
 QDate toDate(double days);
 double fromDate(const QDate& date);
 
+// The one German form of a date, 05.03.2014, whatever the machine's locale;
+// empty for an invalid date.
+QString text(const QDate& date);
+// A date in that form exactly; invalid for anything else.
+QDate fromText(const QString& text);
+
 // German short forms, whatever the machine's locale.
 QString dayMonthShortYear(double days); // 05.03.14
 QString dayMonthYear(double days); // 05.03.2014

@@ -10,6 +10,8 @@ inline const QString Singular = QStringLiteral("Kanarienvogel");
 inline const QString Genitive = QStringLiteral("des Kanarienvogels");
 inline const QString Accusative = QStringLiteral("den Kanarienvogel");
 inline const QString Plural = QStringLiteral("Kanarienvögel");
+// The list of all of them, as the program writes it.
+inline const QString StockList = QStringLiteral("Kanarienvögelbestandsliste");
 inline const QString Title = QStringLiteral("Avelor Abstammungsnachweis für Kanarienvögel");
 inline const QString WebPage = QStringLiteral("avelor.example.org");
 // The web page as a link opens it.

@@ -1,5 +1,6 @@
 #include "core/season/SeasonTables.h"
 
+#include "core/model/Dates.h"
 #include <QHash>
 #include <QLocale>
 
@@ -50,7 +51,7 @@ SeasonTable calendarTable(const std::vector<DueTask>& tasks, const QDate& today)
     auto dateText = [&dates](const QDate& date) {
         auto it = dates.find(date.toJulianDay());
         if (it == dates.end())
-            it = dates.insert(date.toJulianDay(), date.toString(QStringLiteral("dd.MM.yyyy")));
+            it = dates.insert(date.toJulianDay(), Dates::text(date));
         return *it;
     };
     const QString words[] = {taskWord(BreedingTask::Candling), taskWord(BreedingTask::Hatching),

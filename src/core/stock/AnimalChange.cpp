@@ -56,7 +56,7 @@ AnimalEditResult applyAnimalEdit(AnimalTable& animals, const QString& selectedRi
     return {};
 }
 
-int linksTo(const Database& db, const QString& ring)
+int linksTo(const StockData& db, const QString& ring)
 {
     if (ring.isEmpty())
         return 0;
@@ -73,7 +73,7 @@ int linksTo(const Database& db, const QString& ring)
     return links;
 }
 
-void carryRingChange(Database& db, const QString& oldRing, const QString& newRing)
+void carryRingChange(StockData& db, const QString& oldRing, const QString& newRing)
 {
     if (oldRing.isEmpty())
         return;

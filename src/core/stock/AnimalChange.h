@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/model/BirdRecords.h"
-#include "core/model/Database.h"
+#include "core/model/StockData.h"
 #include "core/stock/AnimalEntry.h"
 
 // Changing the stored data of an animal that is in the stock.
@@ -45,7 +45,7 @@ AnimalEditResult applyAnimalEdit(AnimalTable& animals, const QString& selectedRi
 
 // How many links name a ring: parents of animals, cocks and hens of pairs,
 // rings of young.
-int linksTo(const Database& db, const QString& ring);
+int linksTo(const StockData& db, const QString& ring);
 
 // Makes every such link name the new ring instead.
-void carryRingChange(Database& db, const QString& oldRing, const QString& newRing);
+void carryRingChange(StockData& db, const QString& oldRing, const QString& newRing);

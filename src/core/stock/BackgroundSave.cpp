@@ -43,7 +43,7 @@ void BackgroundSave::start()
         return;
     // The copy shares its texts with the data (Qt's implicit sharing), so it costs little and
     // the thread reads data that nothing changes under it.
-    auto copy = std::make_shared<const Database>(m_stock.data());
+    auto copy = std::make_shared<const StockData>(m_stock.data());
     QThread* thread = QThread::create([this, copy, generation] { m_result = m_files.save(*copy, generation); });
     thread->setObjectName(QStringLiteral("Speichern"));
     connect(thread, &QThread::finished, this, [this, thread] {

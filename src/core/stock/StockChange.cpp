@@ -183,7 +183,7 @@ QString StockChange::restoreOutside(const StockStores& stores, bool toBefore)
     return {};
 }
 
-void StockChange::swapInMemory(Database& db, bool toBefore)
+void StockChange::swapInMemory(StockData& db, bool toBefore)
 {
     AnimalTable& animals = db.animals;
     if (toBefore) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/model/BirdRecords.h"
-#include "core/model/Database.h"
+#include "core/model/StockData.h"
 
 #include <QByteArray>
 #include <QString>
@@ -16,7 +16,7 @@ class RecordsDatabase;
 // The stores one change of the breeder's data reaches.
 struct StockStores
 {
-    Database& db;
+    StockData& db;
     RecordsDatabase& records;
     PictureStore& pictures;
 };
@@ -73,7 +73,7 @@ private:
     };
     // The records and pictures to one side, the rest swapped with what is stored now.
     QString restoreOutside(const StockStores& stores, bool toBefore);
-    void swapInMemory(Database& db, bool toBefore);
+    void swapInMemory(StockData& db, bool toBefore);
     void measure();
 
     QString m_text;

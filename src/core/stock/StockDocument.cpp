@@ -14,7 +14,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-StockDocument::StockDocument(Database db, DataFiles files, std::unique_ptr<RecordsDatabase> records, QObject* parent)
+StockDocument::StockDocument(StockData db, DataFiles files, std::unique_ptr<RecordsDatabase> records, QObject* parent)
     : QObject(parent)
     , m_db(std::move(db))
     , m_files(std::move(files))
@@ -545,7 +545,7 @@ QString StockDocument::clearYoung(int pair, int clutch, int egg, QStringList* re
     return {};
 }
 
-void StockDocument::replaceAll(Database db)
+void StockDocument::replaceAll(StockData db)
 {
     if (db == m_db)
         return;
@@ -559,7 +559,7 @@ QString StockDocument::wipe()
     // The records first: they are the part that can refuse, and then nothing is gone.
     if (QString failure = m_records->clear(); !failure.isEmpty())
         return failure;
-    Database empty;
+    StockData empty;
     empty.print = m_db.print;
     m_pictures.removeAll();
     m_db = std::move(empty);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/files/DataFiles.h"
-#include "core/model/Database.h"
+#include "core/model/StockData.h"
 #include "core/pictures/PictureStore.h"
 #include "core/records/RecordsDatabase.h"
 #include "core/stock/AnimalChange.h"
@@ -43,11 +43,11 @@ public:
     Q_DECLARE_FLAGS(Changes, Change)
 
     // Without records of its own the document keeps them in memory.
-    StockDocument(Database db, DataFiles files, std::unique_ptr<RecordsDatabase> records = {},
+    StockDocument(StockData db, DataFiles files, std::unique_ptr<RecordsDatabase> records = {},
                   QObject* parent = nullptr);
     ~StockDocument() override;
 
-    const Database& data() const { return m_db; }
+    const StockData& data() const { return m_db; }
     const AnimalTable& animals() const { return m_db.animals; }
     const PairTable& pairs() const { return m_db.pairs; }
     const BreederData& breeder() const { return m_db.breeder; }
@@ -122,7 +122,7 @@ public:
     // their German reason, or an empty text.
     QString clearYoung(int pair, int clutch, int egg, QStringList* removed = nullptr);
 
-    void replaceAll(Database db);
+    void replaceAll(StockData db);
     // Empties the stock, the breeder data, the pairs and the records and
     // deletes the pictures; the print settings stay. Records that cannot be
     // cleared change nothing: their German reason, or an empty text.
@@ -166,7 +166,7 @@ private:
     Clutch& clutchAt(int pair, int clutch);
     Youngster& youngAt(int pair, int clutch, int egg);
 
-    Database m_db;
+    StockData m_db;
     DataFiles m_files;
     PictureStore m_pictures;
     std::unique_ptr<RecordsDatabase> m_records;

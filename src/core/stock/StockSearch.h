@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/model/Database.h"
+#include "core/model/StockData.h"
 
 #include <QStringList>
 

@@ -116,13 +116,14 @@ void htmlRow(HtmlBytes& html, const Animal& a, int number)
 void htmlHead(HtmlBytes& html, StockListOrder order, const QString& date)
 {
     const QString& plural = SpeciesWords::Plural;
-    html.raw("<html><head><title>Export der ").text(plural).raw("bestandsliste");
+    html.raw("<html><head><title>Export der ").text(SpeciesWords::StockList);
     html.raw(order == StockListOrder::ByRing ? " sortiert nach Ringnummer" : " sortiert nach Geburtsdatum");
     html.raw("</title><style type=\"text/css\"> <!--body {color: #000000;font-family: Arial;--->"
              "</style></head><body><table cellspacing=\"1\" cellpadding=\"3\" bgcolor=\"#000000\" "
              "width=\"98%\"><tr><td colspan=\"7\" align=\"center\" bgcolor=\"#ffffff\"><font size=\"5\">");
-    html.text(plural).raw("bestandsliste</font></td></tr><tr><td colspan=\"7\" align=\"center\" "
-                          "bgcolor=\"#ffffff\"><font size=\"2\">erstellt am ");
+    html.text(SpeciesWords::StockList)
+        .raw("</font></td></tr><tr><td colspan=\"7\" align=\"center\" "
+             "bgcolor=\"#ffffff\"><font size=\"2\">erstellt am ");
     html.text(date).raw(" mit <a href=\"").text(SpeciesWords::WebAddress).raw("\">");
     html.text(QStringLiteral("Avelor Abstammungsnachweis für ") + plural).raw("</a></font></td></tr><tr>");
     for (const char* word : {"Lfd. Nr", "Ring-Nr", "Farbe", "Geburtsjahr", "Art/Rasse", "Bemerkungen", "Geschlecht"})
@@ -177,7 +178,7 @@ QStringList numbered(QStringList items)
 
 QString stockListTitle(const std::optional<QString>& breed)
 {
-    return breed ? *breed + QStringLiteral("-Liste") : SpeciesWords::Plural + QStringLiteral("bestandsliste");
+    return breed ? *breed + QStringLiteral("-Liste") : SpeciesWords::StockList;
 }
 
 std::vector<qsizetype> listedPositions(const AnimalTable& animals, StockListOrder order, StockListLayout layout,

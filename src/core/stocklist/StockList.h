@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/model/Database.h"
+#include "core/model/StockData.h"
 
 #include <QStringList>
 
@@ -31,7 +31,7 @@ QString itemText(const Animal& animal, StockListLayout layout);
 // "0001   " and the like before each entry, counted from 1.
 QStringList numbered(QStringList items);
 
-// The title: the breed filtered on + "-Liste", or the plural + "bestandsliste".
+// The title: the breed filtered on + "-Liste", or the word for the whole list.
 QString stockListTitle(const std::optional<QString>& breed);
 
 // The animals on the list in their order: by ring number (the shared

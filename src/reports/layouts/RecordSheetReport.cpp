@@ -1,5 +1,6 @@
 #include "reports/layouts/RecordSheetReport.h"
 
+#include "core/model/Dates.h"
 #include "core/model/SpeciesWords.h"
 
 namespace {
@@ -69,7 +70,7 @@ RecordSheetReport::RecordSheetReport()
     e.push_back(text(QStringLiteral("yearCaption"), 10.1, 78.1, 10, QStringLiteral("Geburtsjahr:")));
     e.push_back(text(QStringLiteral("year"), 10.1, 83.9, 14));
     e.push_back(text(QStringLiteral("listRemarksCaption"), 10.1, 96.6, 10,
-                     QStringLiteral("Bemerkung ") + SpeciesWords::Plural + QStringLiteral("bestandsliste:")));
+                     QStringLiteral("Bemerkung ") + SpeciesWords::StockList + QStringLiteral(":")));
     e.push_back(fixedText(QStringLiteral("listRemarks"), {10.1, 102.4, 76.7, 56.4}, 14));
     e.push_back(text(QStringLiteral("remarksCaption"), 102.7, 78.1, 10, QStringLiteral("Sonstige Bemerkungen")));
     e.push_back(fixedText(QStringLiteral("remarks"), {102.7, 83.9, 77.8, 72.8}, 12));
@@ -95,9 +96,8 @@ QString RecordSheetReport::sexWord(Sex sex)
 
 QString RecordSheetReport::bestResultLine(const ShowResult& r)
 {
-    QString line
-        = QStringLiteral("Bestes Ausstellungsergebnis: %1 Punkte, %2, %3")
-              .arg(BirdRecordWords::points(r.halfPoints), r.show, r.date.toString(QStringLiteral("dd.MM.yyyy")));
+    QString line = QStringLiteral("Bestes Ausstellungsergebnis: %1 Punkte, %2, %3")
+                       .arg(BirdRecordWords::points(r.halfPoints), r.show, Dates::text(r.date));
     if (!r.award.isEmpty())
         line += QStringLiteral(", ") + r.award;
     return line;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/model/BirdRecords.h"
-#include "core/model/Database.h"
+#include "core/model/StockData.h"
 #include "reports/engine/ReportPage.h"
 
 // The record sheet ("Stammblatt"): one animal's data in four framed boxes,

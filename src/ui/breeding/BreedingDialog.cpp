@@ -296,7 +296,7 @@ void BreedingDialog::prepareNewPair(const QString& cockRing, const QString& henR
     m_tabs->setCurrentIndex(0);
     selectEntry(m_newCock, cockRing);
     selectEntry(m_newHen, henRing);
-    m_newStart->setText(QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
+    m_newStart->setText(Dates::text(QDate::currentDate()));
     m_newCage->setFocus();
 }
 

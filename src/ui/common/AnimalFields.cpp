@@ -1,7 +1,7 @@
 #include "ui/common/AnimalFields.h"
 
-#include "core/model/Database.h"
 #include "core/model/SpeciesWords.h"
+#include "core/model/StockData.h"
 #include "core/model/TextRules.h"
 #include "ui/common/Choices.h"
 
@@ -57,8 +57,7 @@ AnimalFields makeAnimalFields(QWidget* parent, const QString& remarksLabel)
         {QStringLiteral("Zeichnung:"), f.markings},
         {QStringLiteral("Art/Rasse:"), f.breed},
         {remarksLabel, f.remarks},
-        {QStringLiteral("Bemerkungen für die \n") + SpeciesWords::Plural + QStringLiteral("bestandsliste:"),
-         f.listRemarks},
+        {QStringLiteral("Bemerkungen für die \n") + SpeciesWords::StockList + QStringLiteral(":"), f.listRemarks},
     };
     for (const auto& [text, field] : rows) {
         auto* label = new QLabel(text, parent);

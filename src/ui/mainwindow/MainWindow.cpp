@@ -123,8 +123,9 @@ QWidget* MainWindow::buildCommandColumn()
         {plural + QStringLiteral(" ändern"), "changeAnimalButton", &MainWindow::openChangeAnimal},
         {plural + QStringLiteral(" suchen"), "searchButton", &MainWindow::openSearch},
         {QStringLiteral("Elternbeziehungen"), "parentLinksButton", &MainWindow::openParentLinks},
-        {plural + QStringLiteral("bestandsliste anzeigen"), "showStockListButton", &MainWindow::showStockListPreview},
-        {plural + QStringLiteral("bestandsliste drucken"), "printStockListButton", &MainWindow::showStockListPrint},
+        {SpeciesWords::StockList + QStringLiteral(" anzeigen"), "showStockListButton",
+         &MainWindow::showStockListPreview},
+        {SpeciesWords::StockList + QStringLiteral(" drucken"), "printStockListButton", &MainWindow::showStockListPrint},
         {QStringLiteral("Kinder, Enkel && Urenkel"), "descendantsButton", &MainWindow::openDescendants},
     };
     for (const auto& command : commands) {

@@ -17,7 +17,7 @@ StockListPanel::StockListPanel(StockDocument& stock, QWidget* parent)
     setObjectName(QStringLiteral("StockListPanel"));
     auto* outer = new QVBoxLayout(this);
     auto* group = new QGroupBox(
-        QStringLiteral("Wie soll die ") + SpeciesWords::Plural + QStringLiteral("bestandsliste sortiert sein?"), this);
+        QStringLiteral("Wie soll die ") + SpeciesWords::StockList + QStringLiteral(" sortiert sein?"), this);
     outer->addStretch();
     outer->addWidget(group);
     outer->addStretch();

@@ -1,5 +1,6 @@
 #include "ui/season/BreedingCalendarWindow.h"
 
+#include "core/model/Dates.h"
 #include "core/season/SeasonTables.h"
 #include "core/stock/PreferencesStore.h"
 #include "core/stock/StockDocument.h"
@@ -120,10 +121,10 @@ void BreedingCalendarWindow::fill()
     m_table->show(calendarTable(m_tasks, m_today), keys);
     const auto overdue = std::count_if(m_tasks.begin(), m_tasks.end(), [](const DueTask& t) { return t.overdue; });
     m_summary->setText(QStringLiteral("Stand %1: %2 überfällig, %3 bis zum %4 fällig.")
-                           .arg(m_today.toString(QStringLiteral("dd.MM.yyyy")))
+                           .arg(Dates::text(m_today))
                            .arg(overdue)
                            .arg(qsizetype(m_tasks.size()) - overdue)
-                           .arg(m_today.addDays(days.lookAhead).toString(QStringLiteral("dd.MM.yyyy"))));
+                           .arg(Dates::text(m_today.addDays(days.lookAhead))));
 }
 
 void BreedingCalendarWindow::print()

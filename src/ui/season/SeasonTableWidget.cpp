@@ -1,5 +1,6 @@
 #include "ui/season/SeasonTableWidget.h"
 
+#include "core/model/Dates.h"
 #include "reports/layouts/TableReport.h"
 
 #include <QBrush>
@@ -15,7 +16,7 @@ namespace {
 // What a cell means for sorting: a number, a date (as its day number), or text.
 std::optional<double> numberOf(const QString& text)
 {
-    if (const QDate date = QDate::fromString(text, QStringLiteral("dd.MM.yyyy")); date.isValid())
+    if (const QDate date = Dates::fromText(text); date.isValid())
         return double(date.toJulianDay());
     QString number = text;
     number.remove(QStringLiteral(" %")).replace(QLatin1Char(','), QLatin1Char('.'));

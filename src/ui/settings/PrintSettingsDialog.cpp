@@ -99,8 +99,7 @@ QWidget* PrintSettingsDialog::buildStockListLayout()
     m_layout = listOf(row, "stockListLayoutChoice",
                       {QStringLiteral("Zweizeilig (mehr Informationen)"),
                        QStringLiteral("Einzeilig (übersichtlicher, da kompakter)")});
-    layout->addWidget(
-        labelFor(m_layout, QStringLiteral("Layout ") + SpeciesWords::Plural + QStringLiteral("bestandsliste:")));
+    layout->addWidget(labelFor(m_layout, QStringLiteral("Layout ") + SpeciesWords::StockList + QStringLiteral(":")));
     layout->addWidget(m_layout);
     return row;
 }

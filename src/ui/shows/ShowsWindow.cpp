@@ -1,6 +1,7 @@
 #include "ui/shows/ShowsWindow.h"
 
 #include "core/export/CsvExport.h"
+#include "core/model/Dates.h"
 #include "core/model/SpeciesWords.h"
 #include "core/records/ShowFigures.h"
 #include "core/stock/StockDocument.h"
@@ -77,7 +78,7 @@ void ShowsWindow::showEntries()
     m_table->setRowCount(int(entries.size()));
     for (int row = 0; row < int(entries.size()); ++row) {
         const ShowResult& r = entries[size_t(row)];
-        const QString cells[] = {r.date.toString(QStringLiteral("dd.MM.yyyy")),
+        const QString cells[] = {Dates::text(r.date),
                                  r.ring,
                                  r.showClass,
                                  BirdRecordWords::points(r.halfPoints),
@@ -92,7 +93,7 @@ void ShowsWindow::showEntries()
     for (const CollectionTotal& t : collectionTotals(entries)) {
         totals << QStringLiteral("Kollektion %1 (%2): %3 %4, zusammen %5 Punkte")
                       .arg(t.collection)
-                      .arg(t.date.toString(QStringLiteral("dd.MM.yyyy")))
+                      .arg(Dates::text(t.date))
                       .arg(t.entries)
                       .arg(SpeciesWords::Plural)
                       .arg(BirdRecordWords::points(t.halfPoints));

@@ -152,11 +152,11 @@ QWidget* ChangeAnimalDialog::buildDataTab()
     m_sold = new QCheckBox(tab);
     m_sold->setObjectName(QStringLiteral("soldBox"));
     m_sold->setAccessibleName(SpeciesWords::Singular + QStringLiteral(" verkauft oder gelöscht"));
-    auto* soldLabel = new QLabel(
-        SpeciesWords::Singular + QStringLiteral(" verkauft oder gelöscht (wird in der Auswahlliste, der ")
-            + SpeciesWords::Plural
-            + QStringLiteral("bestandsliste und in den Elternbeziehungen nicht mehr zur Auswahl angeboten.)"),
-        tab);
+    auto* soldLabel
+        = new QLabel(SpeciesWords::Singular + QStringLiteral(" verkauft oder gelöscht (wird in der Auswahlliste, der ")
+                         + SpeciesWords::StockList
+                         + QStringLiteral(" und in den Elternbeziehungen nicht mehr zur Auswahl angeboten.)"),
+                     tab);
     soldLabel->setWordWrap(true);
     soldLabel->setMinimumWidth(360);
     soldLabel->setBuddy(m_sold);

@@ -139,7 +139,7 @@ void EnterAnimalsDialog::describeFields()
         + QStringLiteral(" eintragen. Das können erreichte Punkte, Medallien, Tod, usw. sein. Diese Infos werden auf "
                          "dem Abstammungsnachweis gedruckt."));
     m_fields.listRemarks->setToolTip(QStringLiteral("Die Informationen die Sie hier eintragen erscheinen auf der ")
-                                     + SpeciesWords::Plural + QStringLiteral("bestandsliste."));
+                                     + SpeciesWords::StockList + QStringLiteral("."));
 }
 
 void EnterAnimalsDialog::buildSeriesColumn()

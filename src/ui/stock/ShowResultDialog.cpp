@@ -51,7 +51,7 @@ ShowResultDialog::ShowResultDialog(QWidget* parent) : QDialog(parent)
 void ShowResultDialog::edit(const ShowResult& result, const QStringList& knownShows)
 {
     m_result = result;
-    m_date->setText(result.date.isValid() ? result.date.toString(QStringLiteral("dd.MM.yyyy")) : QString());
+    m_date->setText(Dates::text(result.date));
     setChoices(m_show, knownShows);
     m_show->setEditText(result.show);
     m_class->setText(result.showClass);

@@ -1,5 +1,6 @@
 #include "ui/stock/ShowResultsPanel.h"
 
+#include "core/model/Dates.h"
 #include "core/records/ShowFigures.h"
 #include "core/stock/StockDocument.h"
 #include "ui/common/Messages.h"
@@ -88,16 +89,15 @@ void ShowResultsPanel::fill()
                              .arg(BirdRecordWords::points(total->halfPoints))
                              .arg(total->entries);
         }
-        const QString cells[] = {r.date.toString(QStringLiteral("dd.MM.yyyy")), r.show,  r.showClass,
-                                 BirdRecordWords::points(r.halfPoints),         r.award, collection};
+        const QString cells[]
+            = {Dates::text(r.date), r.show, r.showClass, BirdRecordWords::points(r.halfPoints), r.award, collection};
         for (int column = 0; column < 6; ++column)
             m_table->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
     m_table->resizeColumnsToContents();
     const std::optional<ShowResult> best = bestResult(m_results);
     m_best->setText(best ? QStringLiteral("Bestes Ergebnis: %1 Punkte, %2 am %3")
-                               .arg(BirdRecordWords::points(best->halfPoints), best->show,
-                                    best->date.toString(QStringLiteral("dd.MM.yyyy")))
+                               .arg(BirdRecordWords::points(best->halfPoints), best->show, Dates::text(best->date))
                          : QString());
 }
 

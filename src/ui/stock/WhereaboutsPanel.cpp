@@ -80,7 +80,7 @@ void WhereaboutsPanel::show(const QString& ring, const std::optional<Whereabouts
     const Whereabouts w = stored.value_or(Whereabouts());
     const QSignalBlocker quiet(m_status); // showing is no change of the breeder's
     setStatus(w.status);
-    m_date->setText(w.date.isValid() ? w.date.toString(QStringLiteral("dd.MM.yyyy")) : QString());
+    m_date->setText(Dates::text(w.date));
     m_buyerName->setText(w.buyerName);
     m_buyerAddress->setPlainText(w.buyerAddress);
     m_price->setText(w.priceCents ? BirdRecordWords::price(*w.priceCents) : QString());

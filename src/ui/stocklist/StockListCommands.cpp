@@ -49,8 +49,8 @@ void StockListCommands::printedList(StockListOrder order, StockListDestination d
 
 bool StockListCommands::htmlFile(StockListOrder order)
 {
-    const QString proposed = specialFolder(SpecialFolder::Documents) + QLatin1Char('/') + SpeciesWords::Plural
-        + QStringLiteral("bestandsliste.html");
+    const QString proposed = specialFolder(SpecialFolder::Documents) + QLatin1Char('/') + SpeciesWords::StockList
+        + QStringLiteral(".html");
     const QString path
         = Prompts::current().saveFileName(m_window, QStringLiteral("Geben Sie Ihrer Bestandsliste einen Namen"),
                                           proposed, QStringLiteral("*.html"), QStringLiteral("html"));
@@ -62,7 +62,7 @@ bool StockListCommands::htmlFile(StockListOrder order)
     return reportWritten(m_window, path, written,
                          QStringLiteral("Die Datei ") + QDir::toNativeSeparators(path)
                              + QStringLiteral(" wurde erfolgreich erstellt und enthält nun alle ") + plural
-                             + QStringLiteral(" der aktuellen ") + plural + QStringLiteral("bestandsliste."));
+                             + QStringLiteral(" der aktuellen ") + SpeciesWords::StockList + QStringLiteral("."));
 }
 
 bool StockListCommands::csvFile(StockListOrder order)

@@ -6,12 +6,12 @@
 #include "core/model/PrintSettings.h"
 
 // Everything the breeder keeps, as the two data files hold it.
-struct Database
+struct StockData
 {
     AnimalTable animals;
     PairTable pairs;
     BreederData breeder;
     PrintSettings print;
 
-    bool operator==(const Database&) const = default;
+    bool operator==(const StockData&) const = default;
 };
