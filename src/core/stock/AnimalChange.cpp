@@ -36,21 +36,13 @@ AnimalEditResult applyAnimalEdit(AnimalTable& animals, const QString& selectedRi
     const AnimalEditResult checked = checkAnimalEdit(animals, selectedRing, change);
     if (!checked.stored())
         return checked;
-    const AnimalInput& edit = change.fields;
-    const qint32 year = *toInt32(edit.year);
     for (Animal& a : animals) {
         if (!a.isActive() || a.ringNumber != selectedRing)
             continue;
         a.ringNumber = change.storedRing();
-        if (edit.sex)
-            a.sex = *edit.sex;
-        a.birthYear = year;
-        a.breeder = cutTo(edit.breeder, kAnimalTextLength);
-        a.colour = cutTo(edit.colour, kAnimalTextLength);
-        a.markings = cutTo(edit.markings, kAnimalTextLength);
-        a.breed = cutTo(edit.breed, kAnimalTextLength);
-        a.remarks = edit.remarks;
-        a.listRemarks = edit.listRemarks;
+        if (change.fields.sex)
+            a.sex = *change.fields.sex;
+        copyEnteredFields(change.fields, a);
         a.sold = change.sold ? 1 : 0;
     }
     return {};

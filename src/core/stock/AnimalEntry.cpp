@@ -53,11 +53,8 @@ QString checkNewAnimal(const AnimalTable& animals, const AnimalInput& input)
     return checkSharedFields(input);
 }
 
-Animal makeNewAnimal(const AnimalInput& input, const QString& ring)
+void copyEnteredFields(const AnimalInput& input, Animal& a)
 {
-    Animal a;
-    a.ringNumber = cutTo(upperAscii(ring), kRingLength);
-    a.sex = input.sex.value_or(Sex::Unknown);
     a.birthYear = toInt32(input.year).value_or(0);
     a.breeder = cutTo(input.breeder, kAnimalTextLength);
     a.colour = cutTo(input.colour, kAnimalTextLength);
@@ -65,6 +62,14 @@ Animal makeNewAnimal(const AnimalInput& input, const QString& ring)
     a.breed = cutTo(input.breed, kAnimalTextLength);
     a.remarks = input.remarks;
     a.listRemarks = input.listRemarks;
+}
+
+Animal makeNewAnimal(const AnimalInput& input, const QString& ring)
+{
+    Animal a;
+    a.ringNumber = cutTo(upperAscii(ring), kRingLength);
+    a.sex = input.sex.value_or(Sex::Unknown);
+    copyEnteredFields(input, a);
     a.active = 1;
     a.sold = 0;
     return a;

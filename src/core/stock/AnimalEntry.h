@@ -25,6 +25,10 @@ struct AnimalInput
 // The message of the first check that fails when one animal is saved, or an empty text.
 QString checkNewAnimal(const AnimalTable& animals, const AnimalInput& input);
 
+// The typed year and texts into an animal, each text cut to its field: the
+// one copy for a new animal and a changed one alike.
+void copyEnteredFields(const AnimalInput& input, Animal& animal);
+
 // The record of a new animal with this ring: upper-cased (a to z), texts cut
 // to their fields. The input must have passed its checks.
 Animal makeNewAnimal(const AnimalInput& input, const QString& ring);
