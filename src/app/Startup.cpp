@@ -118,6 +118,7 @@ bool Startup::start()
     m_stock = std::make_unique<StockDocument>(std::move(db), std::move(files), std::move(records));
     m_saving = std::make_unique<BackgroundSave>(*m_stock, m_saveDelayMs);
     m_preferences = std::make_unique<PreferencesStore>();
+    m_preferences->keepHistoryIn(*m_stock);
     m_main = std::make_unique<MainWindow>(*m_stock, *m_preferences);
     connect(m_main.get(), &MainWindow::exitConfirmed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     connect(m_saving.get(), &BackgroundSave::failed, m_main.get(), [this](const QString& message) {

@@ -492,6 +492,18 @@ private slots:
         const PreferencesStore again(file);
         QVERIFY(again.certificate().showInbreeding);
         QCOMPARE(again.certificate().detailFontSize, 10); // chosen for one run only
+
+        // Kept in the document's history, taken back like any change, the file too.
+        preferences.keepHistoryIn(*m_stock);
+        CalendarDays days = preferences.calendar();
+        days.lookAhead += 3;
+        preferences.setCalendar(days);
+        QCOMPARE(m_stock->history().undoText(), QStringLiteral("Tage des Zuchtkalenders geändert"));
+        QCOMPARE(m_stock->undo(), QString());
+        QCOMPARE(spy.size(), 3);
+        QCOMPARE(PreferencesStore(file).calendar(), CalendarDays());
+        QCOMPARE(m_stock->redo(), QString());
+        QCOMPARE(PreferencesStore(file).calendar(), days);
     }
 
     void theRingIndexFindsTheLastRecordAsTheScanDoes()

@@ -60,6 +60,7 @@ WindowFixture::WindowFixture(StockData db)
     configureApplication();
     m_stock = std::make_unique<StockDocument>(std::move(db), DataFiles(DataFolder::path()));
     m_preferences = std::make_unique<PreferencesStore>();
+    m_preferences->keepHistoryIn(*m_stock);
     m_window = std::make_unique<MainWindow>(*m_stock, *m_preferences);
     m_window->show();
 }

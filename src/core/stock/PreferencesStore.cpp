@@ -1,5 +1,9 @@
 #include "core/stock/PreferencesStore.h"
 
+#include "core/stock/StockDocument.h"
+
+#include <QPointer>
+
 PreferencesStore::PreferencesStore(QString file, QObject* parent)
     : QObject(parent), m_file(std::move(file)), m_values(Preferences::load(m_file))
 { }
@@ -8,14 +12,28 @@ void PreferencesStore::setCertificate(const CertificatePreferences& certificate)
 {
     Preferences values = m_values;
     values.certificate = certificate;
-    store(values);
+    change(values, tr("Einstellungen des Abstammungsnachweises geändert"));
 }
 
 void PreferencesStore::setCalendar(const CalendarDays& calendar)
 {
     Preferences values = m_values;
     values.calendar = calendar;
+    change(values, tr("Tage des Zuchtkalenders geändert"));
+}
+
+void PreferencesStore::change(const Preferences& values, const QString& text)
+{
+    if (values == m_values)
+        return;
+    const Preferences before = m_values;
     store(values);
+    if (!m_stock)
+        return;
+    m_stock->keepSettingChange(text, [self = QPointer<PreferencesStore>(this), before, values](bool toBefore) {
+        if (self)
+            self->store(toBefore ? before : values);
+    });
 }
 
 void PreferencesStore::store(const Preferences& values)

@@ -4,9 +4,12 @@
 
 #include <QObject>
 
+class StockDocument;
+
 // The one owner of the settings kept outside the stock file: loads them at
 // start, saves them when they change and says so. Dialogs change them here,
-// never through a copy of their own.
+// never through a copy of their own. Given a document, every change is a
+// step of its undo history.
 class PreferencesStore : public QObject
 {
     Q_OBJECT
@@ -18,6 +21,8 @@ public:
     const CertificatePreferences& certificate() const { return m_values.certificate; }
     const CalendarDays& calendar() const { return m_values.calendar; }
 
+    void keepHistoryIn(StockDocument& stock) { m_stock = &stock; }
+
     void setCertificate(const CertificatePreferences& certificate);
     void setCalendar(const CalendarDays& calendar);
 
@@ -25,8 +30,10 @@ signals:
     void changed();
 
 private:
+    void change(const Preferences& values, const QString& text);
     void store(const Preferences& values);
 
     QString m_file;
+    StockDocument* m_stock = nullptr;
     Preferences m_values;
 };

@@ -40,7 +40,7 @@ StockChange::StockChange(QString text, quint32 touched) : m_text(std::move(text)
 bool StockChange::empty() const
 {
     return m_animals.empty() && !m_appends && !m_order && !m_pairs && !m_breeder && !m_print && m_recordsBefore.empty()
-        && m_pictures.empty();
+        && m_pictures.empty() && !m_outside;
 }
 
 void StockChange::keepAnimal(const AnimalTable& animals, size_t position)
@@ -105,6 +105,11 @@ void StockChange::keepPicture(const PictureStore& pictures, const QString& ring)
     // A picture that is there but cannot be read is left alone by an undo rather than removed.
     if (bytes || !pictures.exists(ring))
         m_pictures.push_back({ring, std::move(bytes), std::nullopt});
+}
+
+void StockChange::keepOutside(std::function<void(bool toBefore)> swap)
+{
+    m_outside = std::move(swap);
 }
 
 bool StockChange::settle(const StockStores& stores)
@@ -180,6 +185,8 @@ QString StockChange::restoreOutside(const StockStores& stores, bool toBefore)
             stores.records.restore(toBefore ? m_recordsAfter : m_recordsBefore);
         return failure;
     }
+    if (m_outside)
+        m_outside(toBefore);
     return {};
 }
 

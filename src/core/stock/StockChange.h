@@ -54,6 +54,8 @@ public:
     void keepPrint(const PrintSettings& print);
     void keepRecords(const RecordsDatabase& records, const QString& ring);
     void keepPicture(const PictureStore& pictures, const QString& ring);
+    // A change kept elsewhere (a setting): `swap` puts the state before or after in place.
+    void keepOutside(std::function<void(bool toBefore)> swap);
 
     // After the change: drops what stayed as it was and reads the records and
     // pictures as they are now. False when nothing changed.
@@ -91,5 +93,6 @@ private:
     std::vector<BirdRecordSet> m_recordsBefore;
     std::vector<BirdRecordSet> m_recordsAfter;
     std::vector<PictureState> m_pictures;
+    std::function<void(bool toBefore)> m_outside;
     size_t m_memory = 0;
 };

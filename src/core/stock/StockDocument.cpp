@@ -68,6 +68,15 @@ void StockDocument::record(StockChange change, Changes what, int kept)
         notify(what, kept);
 }
 
+void StockDocument::keepSettingChange(const QString& text, std::function<void(bool toBefore)> swap)
+{
+    StockChange change(text, Settings);
+    change.keepOutside(std::move(swap));
+    m_history.push(std::move(change));
+    emit historyChanged();
+    notify(Settings);
+}
+
 void StockDocument::clearHistory()
 {
     if (!m_history.canUndo() && !m_history.canRedo())

@@ -9,6 +9,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -38,6 +39,7 @@ public:
         Pictures = 0x40, // a picture stored, renamed or removed
         ListedMarks = 0x80, // only the listed marks, which no window shows
         Records = 0x100, // whereabouts, show results or colour factors
+        Settings = 0x200, // the settings kept outside the data files
         Everything = 0xFFFF, // replaced as a whole (a restore, a wipe)
     };
     Q_DECLARE_FLAGS(Changes, Change)
@@ -129,6 +131,9 @@ public:
     QString wipe();
 
     const UndoHistory& history() const { return m_history; }
+    // A setting changed by its owner: kept as a step like the document's own,
+    // `swap` putting the setting before or after back in place.
+    void keepSettingChange(const QString& text, std::function<void(bool toBefore)> swap);
     // Take back the last step, make again the last one taken back: an empty
     // text, or the German reason nothing changed.
     QString undo();
