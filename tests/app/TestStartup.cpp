@@ -291,6 +291,41 @@ private slots:
         QCOMPARE(results[0].halfPoints, 185);
     }
 
+    // A bird deleted by mistake and brought back with "Rückgängig" is there,
+    // whole, after the program was closed and started again.
+    void aDeletionTakenBackStaysBackAfterARestart()
+    {
+        const QString ring = QStringLiteral("ZURUECK-1");
+        {
+            ScriptedMessages messages;
+            messages.answer(true);
+            Startup startup(0);
+            QVERIFY(startup.start());
+            QTRY_VERIFY(startup.mainWindow()->isVisible());
+            StockDocument& stock = *startup.stock();
+            Animal bird;
+            bird.ringNumber = ring;
+            bird.birthYear = 2025;
+            bird.active = 1;
+            stock.appendAnimals({bird});
+            put(stock.pictures().pathOf(ring), "bild");
+            for (const int points : {180, 184, 189}) {
+                ShowResult shown {0, ring, QDate(2025, 11, 8), QStringLiteral("Bundesschau"), {}, points, {}, {}};
+                QCOMPARE(stock.addShowResult(shown), QString());
+            }
+            QCOMPARE(stock.deleteAnimal(ring), QString());
+            startup.mainWindow()->findChild<QPushButton*>(QStringLiteral("undoButton"))->click();
+            startup.mainWindow()->close();
+            QVERIFY(messages.warnings.isEmpty());
+        }
+        ScriptedMessages messages;
+        Startup again(0);
+        QVERIFY(again.start());
+        QVERIFY(again.stock()->lastActive(ring));
+        QCOMPARE(contents(again.stock()->pictures().pathOf(ring)), QByteArray("bild"));
+        QCOMPARE(again.stock()->records().showResults(ring).size(), size_t(3));
+    }
+
     void damagedFilesAreReportedBeforeTheSplash()
     {
         put(stockFile(), SampleFiles::stock(true).left(500));
