@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     ShowResult result {0, QStringLiteral("R-1"), QDate(2026, 11, 14), QStringLiteral("Schau"), {}, 180, {}, 1};
     db.addShowResult(result);
     db.changeBird(QStringLiteral("R-1"), QStringLiteral("R-1"),
-                  {std::nullopt, FactorStates {{"opal", FactorState::Carrier}}});
+                  {.factors = FactorStates {{"opal", FactorState::Carrier}}});
     soundFile = bytesOf(folder + QStringLiteral("vorlage.db"));
     return 0;
 }

@@ -131,8 +131,7 @@ private slots:
         db.animals[2].active = 0;
         // A-1 is entered as opal: his daughter carries it for sure.
         auto records = std::make_unique<RecordsDatabase>();
-        QVERIFY(
-            records->changeBird("A-1", "A-1", {std::nullopt, FactorStates {{"opal", FactorState::Visual}}}).isEmpty());
+        QVERIFY(records->changeBird("A-1", "A-1", {.factors = FactorStates {{"opal", FactorState::Visual}}}).isEmpty());
         const StockDocument stock(db, DataFiles(QString()), std::move(records));
         QCOMPARE(stockCsv(stock, StockListOrder::ByRing), contents(AVELOR_TEST_DATA "/Bestand.csv"));
 

@@ -77,8 +77,7 @@ private slots:
         QCOMPARE(BirdRecordWords::points(totals[0].halfPoints), QStringLiteral("183"));
 
         // Colour factors, new in version two, can be stored at once.
-        QVERIFY(
-            db.changeBird(w->ring, w->ring, {std::nullopt, FactorStates {{"opal", FactorState::Carrier}}}).isEmpty());
+        QVERIFY(db.changeBird(w->ring, w->ring, {.factors = FactorStates {{"opal", FactorState::Carrier}}}).isEmpty());
 
         // What version one read, this one reads after the update, and it stays updated.
         RecordsDatabase again;
@@ -197,6 +196,30 @@ private slots:
         QCOMPARE(stock.animals().size(), size_t(2));
         stock.wipe();
         QVERIFY(stock.records().rings().isEmpty());
+    }
+
+    // What undo puts back goes back whole or not at all, and a refusal names SQLite's reason.
+    void aRestoreThatCannotBeStoredChangesNothing()
+    {
+        RecordsDatabase db;
+        ShowResult r {0, QStringLiteral("A"), QDate(2025, 1, 4), QStringLiteral("Schau"), {}, 180, {}, {}};
+        QCOMPARE(db.addShowResult(r), QString());
+        const BirdRecordSet a = db.recordsOf(QStringLiteral("A"));
+        BirdRecordSet b = a;
+        b.ring = QStringLiteral("B");
+        b.showResults[0].ring = b.ring; // the same id under two rings: refused
+        const QString failure = db.restore({b, db.recordsOf(QStringLiteral("C")), a});
+        QVERIFY2(failure.contains(QStringLiteral("UNIQUE")), qPrintable(failure));
+        QVERIFY(db.recordsOf(QStringLiteral("A")) == a);
+        QVERIFY(!db.hasRecords(QStringLiteral("B")));
+
+        QCOMPARE(db.restore({db.recordsOf(QStringLiteral("C"))}), QString());
+        BirdRecordSet none;
+        none.ring = QStringLiteral("A");
+        QCOMPARE(db.restore({none}), QString());
+        QVERIFY(!db.hasRecords(QStringLiteral("A")));
+        QCOMPARE(db.restore({a}), QString());
+        QVERIFY(db.recordsOf(QStringLiteral("A")) == a);
     }
 
     void theBestResultAndHalfPoints()

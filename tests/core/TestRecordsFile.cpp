@@ -332,7 +332,7 @@ private:
                           {}};
             QVERIFY(db.addShowResult(r).isEmpty());
             QVERIFY(
-                db.changeBird(r.ring, r.ring, {std::nullopt, FactorStates {{"opal", FactorState::Carrier}}}).isEmpty());
+                db.changeBird(r.ring, r.ring, {.factors = FactorStates {{"opal", FactorState::Carrier}}}).isEmpty());
         }
     }
 

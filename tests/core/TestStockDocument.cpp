@@ -98,7 +98,7 @@ private slots:
             QCOMPARE(records->addShowResult(shown), QString());
         }
         QCOMPARE(records->changeBird(QStringLiteral("KID"), QStringLiteral("KID"),
-                                     {std::nullopt, FactorStates {{QStringLiteral("opal"), FactorState::Carrier}}}),
+                                     {.factors = FactorStates {{QStringLiteral("opal"), FactorState::Carrier}}}),
                  QString());
         m_stock = std::make_unique<StockDocument>(db, DataFiles(m_dir->path() + QLatin1Char('/')), std::move(records));
         put(m_stock->pictures().pathOf(QStringLiteral("KID")), "bild");
@@ -190,6 +190,25 @@ private slots:
                 s.changeAnimal(kid, edit);
             },
             D::Records);
+        row(
+            "show results with the bird",
+            [kid](D& s) {
+                AnimalEdit edit = editOf(*s.lastActive(kid));
+                edit.showResults = s.records().showResults(kid);
+                edit.showResults->front().halfPoints = 190;
+                edit.showResults->push_back(
+                    {0, kid, QDate(2026, 1, 9), QStringLiteral("Vereinsschau"), {}, 176, {}, {}});
+                s.changeAnimal(kid, edit);
+            },
+            D::Records);
+        row(
+            "the same show results",
+            [kid](D& s) {
+                AnimalEdit edit = editOf(*s.lastActive(kid));
+                edit.showResults = s.records().showResults(kid);
+                s.changeAnimal(kid, edit);
+            },
+            nothing);
         row(
             "add show result",
             [](D& s) {

@@ -124,7 +124,9 @@ private slots:
             child<QSpinBox>(entry, "showCollection")->setValue(e.collection);
             click(entry, "okButton");
             QVERIFY(!entry->isVisible());
+            click(m_dialog, "saveButton"); // stored with the bird's other fields, as one step
         }
+        QCOMPARE(m_f->stock().history().undoText(), QStringLiteral("Kanarienvogel DE-1 geändert"));
         select("DE-1");
         auto* table = child<QTableWidget>(m_dialog, "showResultsTable");
         QCOMPARE(table->rowCount(), 3);
@@ -142,6 +144,15 @@ private slots:
         table->selectRow(0);
         click(m_dialog, "removeShowResultButton");
         QCOMPARE(table->rowCount(), 2);
+        QCOMPARE(m_f->stock().records().showResults(QStringLiteral("DE-1")).size(), size_t(3)); // not yet stored
+        select("DE-2");
+        select("DE-1"); // another bird chosen: what was not stored is gone, as in every field
+        QCOMPARE(table->rowCount(), 3);
+        table->selectRow(0);
+        click(m_dialog, "removeShowResultButton");
+        click(m_dialog, "saveButton");
+        QCOMPARE(m_f->stock().records().showResults(QStringLiteral("DE-1")).size(), size_t(2));
+        QVERIFY(m_f->messages.texts.isEmpty());
         m_dialog->reject();
 
         // Per show: the collection's sum beside its entries.

@@ -461,6 +461,22 @@ QString RecordsDatabase::setWhereabouts(const Whereabouts& w)
     return {};
 }
 
+bool RecordsDatabase::storeShowResults(const QString& ring, const std::vector<ShowResult>& results)
+{
+    SqlStatement clear(m_db, "DELETE FROM show_result WHERE ring = ?");
+    if (!clear.bind(1, ring).run())
+        return false;
+    // Those with an id first: a new one must not take the id of one that comes back.
+    for (const bool withId : {true, false}) {
+        for (ShowResult r : results) {
+            r.ring = ring;
+            if ((r.id != 0) == withId && !storeShowResult(r, withId))
+                return false;
+        }
+    }
+    return true;
+}
+
 bool RecordsDatabase::storeShowResult(const ShowResult& r, bool withId)
 {
     SqlStatement bird(m_db, "INSERT OR IGNORE INTO bird (ring) VALUES (?)");
@@ -542,7 +558,8 @@ QString RecordsDatabase::changeBird(const QString& from, const QString& to, cons
     const QString what = QStringLiteral("Die Zusatzdaten von %1").arg(to);
     SqlTransaction change(m_db);
     if (!change.open() || !moveRecords(from, to) || (bird.whereabouts && !storeWhereabouts(*bird.whereabouts))
-        || (bird.factors && !storeFactors(to, *bird.factors)) || !change.commit())
+        || (bird.factors && !storeFactors(to, *bird.factors))
+        || (bird.showResults && !storeShowResults(to, *bird.showResults)) || !change.commit())
         return failure(what);
     return {};
 }

@@ -14,8 +14,9 @@ struct sqlite3;
 // What changes in one bird's records when the breeder stores it; nothing given, nothing changes.
 struct BirdRecordChange
 {
-    std::optional<Whereabouts> whereabouts;
-    std::optional<FactorStates> factors; // replaces all factors entered before
+    std::optional<Whereabouts> whereabouts {};
+    std::optional<FactorStates> factors {}; // replaces all factors entered before
+    std::optional<std::vector<ShowResult>> showResults {}; // replace all; those with an id keep it
 };
 
 // The records a bird has beyond the stock file (whereabouts, show results),
@@ -116,6 +117,7 @@ private:
     bool storeWhereabouts(const Whereabouts& whereabouts);
     bool storeFactors(const QString& ring, const FactorStates& factors);
     bool storeShowResult(const ShowResult& result, bool withId);
+    bool storeShowResults(const QString& ring, const std::vector<ShowResult>& results);
     void openInMemory();
     OpenResult create(const QString& path, const QString& told);
     OpenResult bringUpToDate(const QString& path, Access access);

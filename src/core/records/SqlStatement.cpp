@@ -4,6 +4,20 @@
 
 #include <sqlite3.h>
 
+namespace {
+
+// The last step that failed on each thread: a statement finalised after it
+// (one that succeeded) sets its connection's error back to "not an error".
+struct StepFailure
+{
+    sqlite3* db = nullptr;
+    int code = SQLITE_OK;
+    QByteArray message;
+};
+thread_local StepFailure t_lastFailure;
+
+} // namespace
+
 SqlStatement::SqlStatement(sqlite3* db, const char* sql)
 {
     if (sqlite3_prepare_v2(db, sql, -1, &m_statement, nullptr) != SQLITE_OK)
@@ -50,6 +64,10 @@ bool SqlStatement::next()
         return true;
     m_done = result == SQLITE_DONE;
     m_failed = !m_done;
+    if (m_failed) {
+        sqlite3* db = sqlite3_db_handle(m_statement);
+        t_lastFailure = {db, sqlite3_extended_errcode(db), QByteArray(sqlite3_errmsg(db))};
+    }
     return false;
 }
 
@@ -133,7 +151,10 @@ QString sqliteError(sqlite3* db)
 {
     if (!db)
         return sqliteErrorOf(SQLITE_NOMEM);
-    return sqliteErrorOf(sqlite3_extended_errcode(db), sqlite3_errmsg(db));
+    const int code = sqlite3_extended_errcode(db);
+    if (code == SQLITE_OK && t_lastFailure.db == db && t_lastFailure.code != SQLITE_OK)
+        return sqliteErrorOf(t_lastFailure.code, t_lastFailure.message.constData());
+    return sqliteErrorOf(code, sqlite3_errmsg(db));
 }
 
 SqlTransaction::SqlTransaction(sqlite3* db) : m_db(db), m_open(db && runSql(db, "BEGIN IMMEDIATE")) { }

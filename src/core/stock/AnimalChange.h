@@ -14,6 +14,7 @@ struct AnimalEdit
     bool sold = false;
     std::optional<Whereabouts> whereabouts;
     std::optional<FactorStates> factors; // replaces the colour factors entered before
+    std::optional<std::vector<ShowResult>> showResults; // replaces the bird's results; new ones have id 0
 
     // The ring number as it will be stored.
     QString storedRing() const { return fields.ring.left(kRingLength); }

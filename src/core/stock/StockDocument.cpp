@@ -243,9 +243,16 @@ AnimalEditResult StockDocument::changeAnimal(const QString& selectedRing, const 
         else
             what |= Records;
     }
+    std::optional<std::vector<ShowResult>> shows = edit.showResults;
+    if (shows) {
+        if (*shows == m_records->showResults(selectedRing))
+            shows.reset();
+        else
+            what |= Records;
+    }
     const bool recordsMove = newRing != selectedRing && m_records->hasRecords(selectedRing);
-    if (recordsMove || whereabouts || factors) {
-        if (const QString failure = m_records->changeBird(selectedRing, newRing, {whereabouts, factors});
+    if (recordsMove || whereabouts || factors || shows) {
+        if (const QString failure = m_records->changeBird(selectedRing, newRing, {whereabouts, factors, shows});
             !failure.isEmpty())
             return {AnimalEditResult::Outcome::Refused, failure, {}};
         if (recordsMove)

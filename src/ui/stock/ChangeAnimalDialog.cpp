@@ -346,7 +346,7 @@ void ChangeAnimalDialog::saveChanges()
         Messages::current().inform(this, QStringLiteral("Die Erbanlagen passen nicht zusammen: ") + factors);
         return;
     }
-    const AnimalEdit edit {m_fields.input(), m_sold->isChecked(), whereabouts, m_genetics->input()};
+    const AnimalEdit edit {m_fields.input(), m_sold->isChecked(), whereabouts, m_genetics->input(), m_shows->input()};
     QString shown = *selected;
     const AnimalEditResult checked = checkAnimalEdit(m_stock.animals(), *selected, edit);
     if (!checked.stored()) {

@@ -16,6 +16,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 ShowResultsPanel::ShowResultsPanel(StockDocument& stock, QWidget* parent) : QWidget(parent), m_stock(stock)
 {
     setObjectName(QStringLiteral("showResultsPanel"));
@@ -44,19 +46,20 @@ ShowResultsPanel::ShowResultsPanel(StockDocument& stock, QWidget* parent) : QWid
     layout->addLayout(buttons);
 
     connect(m_add, &QPushButton::clicked, this, [this] {
+        m_editedRow = -1;
         ShowResult fresh;
         fresh.ring = m_ring.value_or(QString());
         fresh.date = QDate::currentDate();
         openEntry(fresh);
     });
-    connect(m_change, &QPushButton::clicked, this, [this] {
-        if (const ShowResult* r = selected())
+    auto change = [this] {
+        if (const ShowResult* r = selected()) {
+            m_editedRow = m_table->currentRow();
             openEntry(*r);
-    });
-    connect(m_table, &QTableWidget::cellDoubleClicked, this, [this] {
-        if (const ShowResult* r = selected())
-            openEntry(*r);
-    });
+        }
+    };
+    connect(m_change, &QPushButton::clicked, this, change);
+    connect(m_table, &QTableWidget::cellDoubleClicked, this, change);
     connect(m_remove, &QPushButton::clicked, this, &ShowResultsPanel::removeSelected);
     setRing(std::nullopt);
 }
@@ -68,17 +71,34 @@ void ShowResultsPanel::setRing(const std::optional<QString>& ring)
     m_ring = ring;
     for (QWidget* w : std::initializer_list<QWidget*> {m_add, m_change, m_remove})
         w->setEnabled(ring.has_value());
+    m_stored = m_ring ? m_stock.records().showResults(*m_ring) : std::vector<ShowResult> {};
+    m_results = m_stored;
     fill();
+}
+
+std::optional<std::vector<ShowResult>> ShowResultsPanel::input() const
+{
+    if (!m_ring || m_results == m_stored)
+        return std::nullopt;
+    return m_results;
 }
 
 void ShowResultsPanel::fill()
 {
-    m_results = m_ring ? m_stock.records().showResults(*m_ring) : std::vector<ShowResult> {};
+    std::stable_sort(m_results.begin(), m_results.end(),
+                     [](const ShowResult& a, const ShowResult& b) { return a.date < b.date; });
     m_table->setRowCount(int(m_results.size()));
-    QHash<QString, std::vector<ShowResult>> shows; // every entry of each show this bird was at
+    QHash<QString, std::vector<ShowResult>> shows; // every entry of each show this bird was at, as shown here
     for (const ShowResult& r : m_results) {
-        if (r.collection && !shows.contains(r.show))
-            shows.insert(r.show, m_stock.records().resultsOfShow(r.show));
+        if (!r.collection || shows.contains(r.show))
+            continue;
+        std::vector<ShowResult> entries = m_stock.records().resultsOfShow(r.show);
+        std::erase_if(entries, [this](const ShowResult& e) { return e.ring == m_ring; });
+        for (const ShowResult& own : m_results) {
+            if (own.show == r.show)
+                entries.push_back(own);
+        }
+        shows.insert(r.show, entries);
     }
     for (int row = 0; row < int(m_results.size()); ++row) {
         const ShowResult& r = m_results[size_t(row)];
@@ -115,18 +135,18 @@ void ShowResultsPanel::openEntry(const ShowResult& result)
 {
     if (!m_entry) {
         m_entry = std::make_unique<ShowResultDialog>(this);
-        connect(m_entry.get(), &ShowResultDialog::confirmed, this, &ShowResultsPanel::store);
+        connect(m_entry.get(), &ShowResultDialog::confirmed, this, &ShowResultsPanel::take);
     }
     m_entry->edit(result, m_stock.records().shows());
     showModal(m_entry.get());
 }
 
-void ShowResultsPanel::store(const ShowResult& result)
+void ShowResultsPanel::take(const ShowResult& result)
 {
-    ShowResult stored = result;
-    const QString failure = stored.id == 0 ? m_stock.addShowResult(stored) : m_stock.changeShowResult(stored);
-    if (!failure.isEmpty())
-        Messages::current().warn(this, failure);
+    if (m_editedRow >= 0 && m_editedRow < int(m_results.size()))
+        m_results[size_t(m_editedRow)] = result;
+    else
+        m_results.push_back(result);
     fill();
 }
 
@@ -135,7 +155,6 @@ void ShowResultsPanel::removeSelected()
     const ShowResult* r = selected();
     if (!r)
         return;
-    if (const QString failure = m_stock.removeShowResult(r->id); !failure.isEmpty())
-        Messages::current().warn(this, failure);
+    m_results.erase(m_results.begin() + (r - m_results.data()));
     fill();
 }
