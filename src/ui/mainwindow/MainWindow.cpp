@@ -8,18 +8,14 @@
 #include "ui/common/Messages.h"
 #include "ui/common/Modal.h"
 #include "ui/common/Prompts.h"
-#include "ui/genetics/ColourWindow.h"
 #include "ui/mainwindow/BackupGroup.h"
 #include "ui/mainwindow/CertificateCommands.h"
+#include "ui/mainwindow/MoreWindowsButton.h"
 #include "ui/mainwindow/PairGroup.h"
 #include "ui/mainwindow/PedigreeGroup.h"
 #include "ui/mainwindow/StockListPanel.h"
 #include "ui/mainwindow/UndoButtons.h"
-#include "ui/season/BreedingCalendarWindow.h"
-#include "ui/season/MatePlannerWindow.h"
-#include "ui/season/SeasonStatisticsWindow.h"
 #include "ui/settings/PrintSettingsDialog.h"
-#include "ui/shows/ShowsWindow.h"
 #include "ui/stock/BreederDataDialog.h"
 #include "ui/stock/ChangeAnimalDialog.h"
 #include "ui/stock/DataCheckDialog.h"
@@ -32,7 +28,6 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
-#include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStackedLayout>
@@ -145,71 +140,19 @@ QWidget* MainWindow::buildCommandColumn()
 
 QPushButton* MainWindow::buildMoreButton(QWidget* parent)
 {
-    // The season, shows and colour windows share one button, so the main window keeps its shape.
-    QPushButton* more = commandButton(QStringLiteral("Saison und Auswertungen"), "moreButton", parent);
-    auto* menu = new QMenu(more);
-    menu->setObjectName(QStringLiteral("moreMenu"));
-    const struct
-    {
-        QString text;
-        const char* name;
-        void (MainWindow::*command)();
-    } windows[] = {
-        {QStringLiteral("&Zuchtkalender…"), "calendarAction", &MainWindow::openCalendar},
-        {QStringLiteral("Zucht&statistik…"), "statisticsAction", &MainWindow::openStatistics},
-        {QStringLiteral("&Partnersuche…"), "matesAction", &MainWindow::openMatePlanner},
-        {QStringLiteral("&Farbvererbung…"), "coloursAction", &MainWindow::openColours},
-        {QStringLiteral("&Ausstellungsergebnisse…"), "showsAction", &MainWindow::openShows},
-    };
-    for (const auto& window : windows) {
-        QAction* action = menu->addAction(window.text, this, window.command);
-        action->setObjectName(QString::fromLatin1(window.name));
-    }
-    more->setMenu(menu);
+    auto* more = new MoreWindowsButton(m_stock, m_preferences, this);
+    more->setParent(parent);
+    m_more = more;
+    connect(more, &MoreWindowsButton::pedigreeRequested, this, &MainWindow::showPedigreeOf);
+    connect(more, &MoreWindowsButton::pairRequested, this, [this](int pair) {
+        openBreeding();
+        m_breedingDialog->showPair(pair);
+    });
+    connect(more, &MoreWindowsButton::newPairRequested, this, [this](const QString& cock, const QString& hen) {
+        openBreeding();
+        m_breedingDialog->prepareNewPair(cock, hen);
+    });
     return more;
-}
-
-void MainWindow::openShows()
-{
-    if (!m_showsWindow) {
-        auto& window = lazily(m_showsWindow, m_stock, this);
-        connect(&window, &ShowsWindow::pedigreeRequested, this, &MainWindow::showPedigreeOf);
-    }
-    showModal(m_showsWindow.get());
-}
-
-void MainWindow::openCalendar()
-{
-    if (!m_calendarWindow) {
-        auto& window = lazily(m_calendarWindow, m_stock, m_preferences, this);
-        connect(&window, &BreedingCalendarWindow::pairRequested, this, [this](int pair) {
-            openBreeding();
-            m_breedingDialog->showPair(pair);
-        });
-    }
-    showModal(m_calendarWindow.get());
-}
-
-void MainWindow::openStatistics()
-{
-    showModal(&lazily(m_statisticsWindow, m_stock, this));
-}
-
-void MainWindow::openMatePlanner()
-{
-    if (!m_matePlanner) {
-        auto& window = lazily(m_matePlanner, m_stock, this);
-        connect(&window, &MatePlannerWindow::pairRequested, this, [this](const QString& cock, const QString& hen) {
-            openBreeding();
-            m_breedingDialog->prepareNewPair(cock, hen);
-        });
-    }
-    showModal(m_matePlanner.get());
-}
-
-void MainWindow::openColours()
-{
-    showModal(&lazily(m_colourWindow, m_stock, this));
 }
 
 void MainWindow::showEvent(QShowEvent* event)
@@ -301,10 +244,8 @@ void MainWindow::openBreeding()
     if (!m_breedingDialog) {
         auto& dialog = lazily(m_breedingDialog, m_stock, this);
         connect(&dialog, &BreedingDialog::clearSelectionRequested, this, &MainWindow::clearSelections);
-        connect(&dialog, &BreedingDialog::coloursRequested, this, [this](const QString& cock, const QString& hen) {
-            lazily(m_colourWindow, m_stock, this).choosePair(cock, hen);
-            openColours();
-        });
+        connect(&dialog, &BreedingDialog::coloursRequested, this,
+                [this](const QString& cock, const QString& hen) { m_more->showColoursOf(cock, hen); });
     }
     showModal(m_breedingDialog.get());
 }

@@ -16,18 +16,14 @@ class DataCheckDialog;
 class DescendantsDialog;
 class EnterAnimalsDialog;
 class ParentLinksDialog;
+class MoreWindowsButton;
 class PairGroup;
 class PedigreeGroup;
 class PreferencesStore;
 class PrintSettingsDialog;
 class QPushButton;
 class QStackedLayout;
-class BreedingCalendarWindow;
-class MatePlannerWindow;
-class ColourWindow;
 class SearchDialog;
-class SeasonStatisticsWindow;
-class ShowsWindow;
 class StockListPanel;
 
 // The program's hub: one button per task, the animal and pair selectors and
@@ -77,11 +73,6 @@ private:
     void openChangeAnimal();
     void openSearch();
     void openDescendants();
-    void openShows();
-    void openCalendar();
-    void openStatistics();
-    void openMatePlanner();
-    void openColours();
     ChangeAnimalDialog& changeDialog();
     DescendantsDialog& descendantsDialog();
 
@@ -94,6 +85,7 @@ private:
     PedigreeGroup* m_pedigree = nullptr;
     QPushButton* m_breedingButton = nullptr;
     PairGroup* m_pairGroup = nullptr;
+    MoreWindowsButton* m_more = nullptr;
 
     std::unique_ptr<BreederDataDialog> m_breederDialog;
     std::unique_ptr<BreedingDialog> m_breedingDialog;
@@ -105,9 +97,4 @@ private:
     std::unique_ptr<SearchDialog> m_searchDialog;
     std::unique_ptr<DescendantsDialog> m_descendantsDialog;
     std::unique_ptr<DataCheckDialog> m_checkDialog;
-    std::unique_ptr<ShowsWindow> m_showsWindow;
-    std::unique_ptr<BreedingCalendarWindow> m_calendarWindow;
-    std::unique_ptr<SeasonStatisticsWindow> m_statisticsWindow;
-    std::unique_ptr<MatePlannerWindow> m_matePlanner;
-    std::unique_ptr<ColourWindow> m_colourWindow;
 };
