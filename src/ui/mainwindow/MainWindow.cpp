@@ -10,6 +10,7 @@
 #include "ui/common/Prompts.h"
 #include "ui/mainwindow/BackupGroup.h"
 #include "ui/mainwindow/CertificateCommands.h"
+#include "ui/mainwindow/CommandButton.h"
 #include "ui/mainwindow/MoreWindowsButton.h"
 #include "ui/mainwindow/PairGroup.h"
 #include "ui/mainwindow/PedigreeGroup.h"
@@ -32,18 +33,6 @@
 #include <QShortcut>
 #include <QStackedLayout>
 #include <QVBoxLayout>
-
-namespace {
-
-QPushButton* commandButton(const QString& text, const char* name, QWidget* parent)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setMinimumHeight(32);
-    return button;
-}
-
-} // namespace
 
 MainWindow::MainWindow(StockDocument& stock, PreferencesStore& preferences, QWidget* parent)
     : QWidget(parent), m_stock(stock), m_preferences(preferences)

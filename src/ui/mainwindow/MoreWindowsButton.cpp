@@ -2,6 +2,7 @@
 
 #include "ui/common/Modal.h"
 #include "ui/genetics/ColourWindow.h"
+#include "ui/mainwindow/CommandButton.h"
 #include "ui/season/BreedingCalendarWindow.h"
 #include "ui/season/MatePlannerWindow.h"
 #include "ui/season/SeasonStatisticsWindow.h"
@@ -16,7 +17,7 @@ MoreWindowsButton::MoreWindowsButton(StockDocument& stock, PreferencesStore& pre
     , m_mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("moreButton"));
-    setMinimumHeight(32);
+    setMinimumHeight(kCommandButtonHeight);
     auto* menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("moreMenu"));
     const struct

@@ -2,20 +2,13 @@
 
 #include "core/stock/StockDocument.h"
 #include "ui/common/Messages.h"
+#include "ui/mainwindow/CommandButton.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QShortcut>
 
 namespace {
-
-QPushButton* historyButton(const QString& text, const char* name, QWidget* parent)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setMinimumHeight(32);
-    return button;
-}
 
 void describe(QPushButton* button, const QString& what)
 {
@@ -30,8 +23,8 @@ UndoButtons::UndoButtons(StockDocument& stock, QWidget* parent) : QWidget(parent
 {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_undo = historyButton(tr("Rückgängig"), "undoButton", this);
-    m_redo = historyButton(tr("Wiederholen"), "redoButton", this);
+    m_undo = commandButton(tr("Rückgängig"), "undoButton", this);
+    m_redo = commandButton(tr("Wiederholen"), "redoButton", this);
     layout->addWidget(m_undo);
     layout->addWidget(m_redo);
     connect(m_undo, &QPushButton::clicked, this, &UndoButtons::undo);
