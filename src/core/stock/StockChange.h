@@ -32,7 +32,7 @@ class StockChange
 {
 public:
     StockChange() = default;
-    StockChange(QString text, quint32 touched);
+    explicit StockChange(QString text, quint32 touched = 0);
 
     const QString& text() const { return m_text; }
     // What the change reached, as the document's change flags.

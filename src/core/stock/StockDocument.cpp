@@ -177,8 +177,7 @@ void StockDocument::appendAnimals(AnimalTable animals)
                            ? tr("%1 %2 angelegt").arg(SpeciesWords::Singular, animals.front().ringNumber)
                            : tr("%1 %2 angelegt, %3 bis %4")
                                  .arg(QString::number(animals.size()), SpeciesWords::Plural, animals.front().ringNumber,
-                                      animals.back().ringNumber),
-                       0);
+                                      animals.back().ringNumber));
     change.keepAppended(m_db.animals);
     const size_t first = m_db.animals.size();
     m_db.animals.reserve(m_db.animals.size() + animals.size());
@@ -189,7 +188,7 @@ void StockDocument::appendAnimals(AnimalTable animals)
 QString StockDocument::enterAnimal(Animal animal, const QString& picturePath)
 {
     const QString ring = animal.ringNumber;
-    StockChange change(tr("%1 %2 angelegt").arg(SpeciesWords::Singular, ring), 0);
+    StockChange change(tr("%1 %2 angelegt").arg(SpeciesWords::Singular, ring));
     change.keepAppended(m_db.animals);
     if (!picturePath.isEmpty())
         change.keepPicture(m_pictures, ring);
@@ -208,7 +207,7 @@ AnimalEditResult StockDocument::changeAnimal(const QString& selectedRing, const 
     // The records first: they are the part that can fail on the disk, and then nothing changes.
     AnimalEdit edit = requested;
     const QString newRing = edit.storedRing();
-    StockChange change(tr("%1 %2 geändert").arg(SpeciesWords::Singular, newRing), 0);
+    StockChange change(tr("%1 %2 geändert").arg(SpeciesWords::Singular, newRing));
     for (const QString& ring : {selectedRing, newRing}) {
         change.keepRecords(*m_records, ring);
         change.keepPicture(m_pictures, ring);
@@ -287,7 +286,7 @@ AnimalEditResult StockDocument::changeAnimal(const QString& selectedRing, const 
 
 QString StockDocument::deleteAnimal(const QString& ring)
 {
-    StockChange change(tr("%1 %2 gelöscht").arg(SpeciesWords::Singular, ring), 0);
+    StockChange change(tr("%1 %2 gelöscht").arg(SpeciesWords::Singular, ring));
     change.keepAnimalsWhere(m_db.animals, activeWith(ring));
     change.keepRecords(*m_records, ring);
     change.keepPicture(m_pictures, ring);
@@ -311,7 +310,7 @@ QString StockDocument::deleteAnimal(const QString& ring)
 
 QString StockDocument::addShowResult(ShowResult& result)
 {
-    StockChange change(tr("Ausstellungsergebnis von %1 eingetragen").arg(result.ring), 0);
+    StockChange change(tr("Ausstellungsergebnis von %1 eingetragen").arg(result.ring));
     change.keepRecords(*m_records, result.ring);
     const QString failure = m_records->addShowResult(result);
     if (failure.isEmpty())
@@ -321,7 +320,7 @@ QString StockDocument::addShowResult(ShowResult& result)
 
 QString StockDocument::changeShowResult(const ShowResult& result)
 {
-    StockChange change(tr("Ausstellungsergebnis von %1 geändert").arg(result.ring), 0);
+    StockChange change(tr("Ausstellungsergebnis von %1 geändert").arg(result.ring));
     change.keepRecords(*m_records, result.ring);
     const QString failure = m_records->changeShowResult(result);
     if (failure.isEmpty())
@@ -332,7 +331,7 @@ QString StockDocument::changeShowResult(const ShowResult& result)
 QString StockDocument::removeShowResult(qint64 id)
 {
     const QString ring = m_records->ringOfShowResult(id);
-    StockChange change(tr("Ausstellungsergebnis von %1 gelöscht").arg(ring), 0);
+    StockChange change(tr("Ausstellungsergebnis von %1 gelöscht").arg(ring));
     change.keepRecords(*m_records, ring);
     const QString failure = m_records->removeShowResult(id);
     if (failure.isEmpty())
@@ -352,7 +351,7 @@ QString StockDocument::replaceRecords(const QString& copy)
 
 bool StockDocument::setParents(const QString& childRing, const QString& mother, const QString& father)
 {
-    StockChange change(tr("Eltern von %1 gespeichert").arg(childRing), 0);
+    StockChange change(tr("Eltern von %1 gespeichert").arg(childRing));
     change.keepAnimalsWhere(m_db.animals, activeWith(childRing));
     bool changed = false;
     const bool written = saveParents(m_db.animals, childRing, mother, father, &changed);
@@ -380,7 +379,7 @@ void StockDocument::setBreederData(const BreederData& breeder)
 {
     if (breeder == m_db.breeder)
         return;
-    StockChange change(tr("Züchterdaten geändert"), 0);
+    StockChange change(tr("Züchterdaten geändert"));
     change.keepBreeder(m_db.breeder);
     m_db.breeder = breeder;
     record(std::move(change), Breeder);
@@ -390,7 +389,7 @@ void StockDocument::setPrintSettings(const PrintSettings& print)
 {
     if (print == m_db.print)
         return;
-    StockChange change(tr("Druckeinstellungen geändert"), 0);
+    StockChange change(tr("Druckeinstellungen geändert"));
     change.keepPrint(m_db.print);
     m_db.print = print;
     record(std::move(change), Print);
@@ -403,7 +402,7 @@ QString StockDocument::makePictureFolder()
 
 QString StockDocument::storePicture(const QString& ring, const QString& source)
 {
-    StockChange change(tr("Bild von %1 gespeichert").arg(ring), 0);
+    StockChange change(tr("Bild von %1 gespeichert").arg(ring));
     change.keepPicture(m_pictures, ring);
     const QString failure = m_pictures.copyIn(source, ring);
     if (failure.isEmpty())
@@ -415,7 +414,7 @@ QString StockDocument::removePicture(const QString& ring)
 {
     if (!m_pictures.exists(ring))
         return {};
-    StockChange change(tr("Bild von %1 entfernt").arg(ring), 0);
+    StockChange change(tr("Bild von %1 entfernt").arg(ring));
     change.keepPicture(m_pictures, ring);
     const QString failure = m_pictures.remove(ring);
     if (failure.isEmpty())
@@ -450,7 +449,7 @@ Clutch& StockDocument::clutchAt(int pair, int clutch)
 
 void StockDocument::addPair(BreedingPair pair)
 {
-    StockChange change(tr("Zuchtpaar %1 × %2 angelegt").arg(pair.cockRing, pair.henRing), 0);
+    StockChange change(tr("Zuchtpaar %1 × %2 angelegt").arg(pair.cockRing, pair.henRing));
     change.keepPairs(m_db.pairs);
     m_db.pairs.push_back(std::move(pair));
     record(std::move(change), Pairs);
@@ -462,7 +461,7 @@ void StockDocument::changePair(int pair, const BreedingPair& values)
     if (p.cockRing == values.cockRing && p.henRing == values.henRing && p.cageNumber == values.cageNumber
         && p.breedingStart == values.breedingStart)
         return;
-    StockChange change(tr("Zuchtpaar %1 × %2 geändert").arg(values.cockRing, values.henRing), 0);
+    StockChange change(tr("Zuchtpaar %1 × %2 geändert").arg(values.cockRing, values.henRing));
     change.keepPairs(m_db.pairs);
     p.cockRing = values.cockRing;
     p.henRing = values.henRing;
@@ -474,7 +473,7 @@ void StockDocument::changePair(int pair, const BreedingPair& values)
 void StockDocument::removePair(int pair)
 {
     const BreedingPair& p = pairAt(pair);
-    StockChange change(tr("Zuchtpaar %1 × %2 gelöscht").arg(p.cockRing, p.henRing), 0);
+    StockChange change(tr("Zuchtpaar %1 × %2 gelöscht").arg(p.cockRing, p.henRing));
     change.keepPairs(m_db.pairs);
     m_db.pairs.erase(m_db.pairs.begin() + pair);
     record(std::move(change), Pairs);
@@ -483,7 +482,7 @@ void StockDocument::removePair(int pair)
 void StockDocument::addClutch(int pair)
 {
     pairAt(pair);
-    StockChange change(tr("Gelege angelegt"), 0);
+    StockChange change(tr("Gelege angelegt"));
     change.keepPairs(m_db.pairs);
     pairAt(pair).clutches.emplace_back();
     record(std::move(change), Pairs);
@@ -493,7 +492,7 @@ void StockDocument::setClutch(int pair, int clutch, Clutch values)
 {
     if (clutchAt(pair, clutch) == values)
         return;
-    StockChange change(tr("Gelege geändert"), 0);
+    StockChange change(tr("Gelege geändert"));
     change.keepPairs(m_db.pairs);
     clutchAt(pair, clutch) = std::move(values);
     record(std::move(change), Pairs);
@@ -502,7 +501,7 @@ void StockDocument::setClutch(int pair, int clutch, Clutch values)
 void StockDocument::removeClutch(int pair, int clutch)
 {
     clutchAt(pair, clutch);
-    StockChange change(tr("Gelege gelöscht"), 0);
+    StockChange change(tr("Gelege gelöscht"));
     change.keepPairs(m_db.pairs);
     auto& clutches = pairAt(pair).clutches;
     clutches.erase(clutches.begin() + clutch);
@@ -520,7 +519,7 @@ Youngster& StockDocument::youngAt(int pair, int clutch, int egg)
 void StockDocument::ringYoung(int pair, int clutch, int egg, Animal animal, const Youngster& young)
 {
     youngAt(pair, clutch, egg);
-    StockChange change(tr("Jungvogel %1 beringt").arg(young.ring), 0);
+    StockChange change(tr("Jungvogel %1 beringt").arg(young.ring));
     change.keepAppended(m_db.animals);
     change.keepPairs(m_db.pairs);
     m_db.animals.push_back(std::move(animal));
@@ -536,7 +535,7 @@ QString StockDocument::clearYoung(int pair, int clutch, int egg, QStringList* re
         && std::any_of(m_db.animals.begin(), m_db.animals.end(), [&](const Animal& a) { return a.ringNumber == ring; });
     if (y == Youngster() && !taken)
         return {};
-    StockChange change(ring.isEmpty() ? tr("Angaben zum Ei gelöscht") : tr("Jungvogel %1 entfernt").arg(ring), 0);
+    StockChange change(ring.isEmpty() ? tr("Angaben zum Ei gelöscht") : tr("Jungvogel %1 entfernt").arg(ring));
     change.keepPairs(m_db.pairs);
     change.keepRecords(*m_records, ring);
     change.keepAnimalsWhere(m_db.animals, [&](const Animal& a) { return taken && a.ringNumber == ring; });
