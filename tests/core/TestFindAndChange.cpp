@@ -26,6 +26,15 @@ QStringList search(const AnimalTable& animals, const SearchCriteria& criteria)
     return searchStock(animals, alphabeticalRingOrder(animals), criteria);
 }
 
+// What the document does with an edit, without its files: check, then store.
+AnimalEditResult applyAnimalEdit(AnimalTable& animals, const QString& selectedRing, const AnimalEdit& edit)
+{
+    const AnimalEditResult checked = checkAnimalEdit(animals, selectedRing, edit);
+    if (checked.stored())
+        writeAnimalEdit(animals, selectedRing, edit);
+    return checked;
+}
+
 } // namespace
 
 class TestFindAndChange : public QObject

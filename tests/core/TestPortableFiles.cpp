@@ -49,7 +49,7 @@ private slots:
         edit.fields = {father.ringNumber, Sex::Male,    QStringLiteral("2024"),      father.breeder,    father.colour,
                        father.markings,   father.breed, QStringLiteral("umbenannt"), father.listRemarks};
         edit.fields.ring = QStringLiteral("DE-0001-2024-N");
-        QVERIFY(stock.changeAnimal(father.ringNumber, edit, true).stored());
+        QVERIFY(stock.changeAnimal(father.ringNumber, edit, [](int) { return true; }).stored());
         QVERIFY(stock.deleteAnimal(QStringLiteral("WEG")).isEmpty());
         stock.sortStock();
         QVERIFY(stock.save().ok);

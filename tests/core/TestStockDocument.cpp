@@ -2,6 +2,7 @@
 // for each change, how each change is taken back and made again, and the
 // indexes it drops on every change.
 #include "core/files/DataSetNames.h"
+#include "core/genetics/StockColours.h"
 #include "core/stock/BackgroundSave.h"
 #include "core/stock/DescendantsFinder.h"
 #include "core/stock/PreferencesStore.h"
@@ -166,7 +167,7 @@ private slots:
             [](D& s) {
                 AnimalEdit edit = editOf(*s.lastActive(QStringLiteral("DAD")));
                 edit.fields.ring = QStringLiteral("DAD-2");
-                s.changeAnimal(QStringLiteral("DAD"), edit, true);
+                s.changeAnimal(QStringLiteral("DAD"), edit, [](int) { return true; });
             },
             D::Animals | D::ParentLinks | D::Pairs);
         row(
@@ -372,8 +373,9 @@ private slots:
             AnimalEdit edit = editOf(*m_stock->lastActive(QStringLiteral("KID")));
             edit.fields.ring = QStringLiteral("KID-NEU");
             edit.fields.colour = QStringLiteral("rot");
-            const AnimalEditResult result = m_stock->changeAnimal(QStringLiteral("KID"), edit, true);
-            QCOMPARE(result.outcome, AnimalEditResult::Outcome::Refused);
+            const AnimalEditResult result
+                = m_stock->changeAnimal(QStringLiteral("KID"), edit, [](int) { return true; });
+            QCOMPARE(result.outcome, AnimalEditResult::Outcome::RecordsRefused);
             QVERIFY2(result.message.contains(QStringLiteral("nicht gespeichert")), qPrintable(result.message));
             QVERIFY(!m_stock->deleteAnimal(QStringLiteral("KID")).isEmpty());
             const QString failure = m_stock->undo();
@@ -432,7 +434,7 @@ private slots:
     {
         AnimalEdit edit = editOf(*m_stock->lastActive(QStringLiteral("KID")));
         edit.fields.ring = QStringLiteral("KID-NEU");
-        QVERIFY(m_stock->changeAnimal(QStringLiteral("KID"), edit, true).stored());
+        QVERIFY(m_stock->changeAnimal(QStringLiteral("KID"), edit, [](int) { return true; }).stored());
         QVERIFY(m_stock->pictures().exists(QStringLiteral("KID-NEU")));
         QVERIFY(!m_stock->pictures().exists(QStringLiteral("KID")));
         QCOMPARE(m_stock->pairs()[0].clutches[0].young[0].ring, QStringLiteral("KID-NEU"));
@@ -492,6 +494,33 @@ private slots:
         QVERIFY(m_stock->changeAnimal(QStringLiteral("KID"), edit).stored());
         QVERIFY(m_stock->lastActive(QStringLiteral("KID-NEU")));
         QVERIFY(!m_stock->lastActive(QStringLiteral("KID")));
+    }
+
+    // One colour reading for every window: kept over changes it does not read, made again after those it does.
+    void theColourReadingFollowsWhatItReads()
+    {
+        const qsizetype dad = m_stock->ringIndex().lastActiveWith(QStringLiteral("DAD"));
+        PedigreeReading* reading = &colourReading(*m_stock);
+        QVERIFY(!reading->hasEntries(dad));
+        QVERIFY(reading->hasEntries(m_stock->ringIndex().lastActiveWith(QStringLiteral("KID"))));
+        PrintSettings print = m_stock->printSettings();
+        print.showPrefixes = !print.showPrefixes;
+        m_stock->setPrintSettings(print);
+        BreederData breeder;
+        breeder.firstName = QStringLiteral("Erna");
+        m_stock->setBreederData(breeder);
+        QCOMPARE(&colourReading(*m_stock), reading);
+
+        AnimalEdit edit = editOf(*m_stock->lastActive(QStringLiteral("DAD")));
+        edit.factors = FactorStates {{QStringLiteral("opal"), FactorState::Visual}};
+        QVERIFY(m_stock->changeAnimal(QStringLiteral("DAD"), edit).stored());
+        QVERIFY(colourReading(*m_stock).hasEntries(dad));
+        QCOMPARE(m_stock->undo(), QString());
+        QVERIFY(!colourReading(*m_stock).hasEntries(dad));
+        edit.fields.colour = QStringLiteral("opal");
+        edit.factors.reset();
+        QVERIFY(m_stock->changeAnimal(QStringLiteral("DAD"), edit).stored());
+        QVERIFY(colourReading(*m_stock).shows(dad, FactorTable::canary().find(QStringLiteral("opal"))));
     }
 
     // The settings outside the stock file: one owner that saves what is kept and says when they change.

@@ -105,6 +105,35 @@ private slots:
         change->reject();
     }
 
+    // Ctrl+Z in the dialog takes its save back and shows the bird as it was; in a text field it edits the text.
+    void theChangeDialogTakesItsSaveBack()
+    {
+        QDialog* change = openChangeDialog();
+        auto* list = child<RingList>(change, "animalList");
+        auto* colour = child<QComboBox>(change, "colourCombo");
+        choose(child<QComboBox>(change, "breedFilter"), QStringLiteral("Gloster"));
+        QVERIFY(list->selectRing(QStringLiteral("DE-2012-12")));
+        const QString before = colour->currentText();
+        type(change, "colourCombo", QStringLiteral("grün"));
+        click(change, "saveButton");
+        change->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(change));
+
+        colour->setFocus();
+        QTest::keyClick(colour->lineEdit(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(m_f->stock().lastActive(QStringLiteral("DE-2012-12"))->colour, QStringLiteral("grün"));
+
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(m_f->stock().lastActive(QStringLiteral("DE-2012-12"))->colour, before);
+        QCOMPARE(colour->currentText(), before);
+        QCOMPARE(list->selectedRing(), std::optional<QString>(QStringLiteral("DE-2012-12")));
+        QCOMPARE(child<QComboBox>(change, "breedFilter")->currentText(), QStringLiteral("Gloster"));
+        QTest::keyClick(list, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(colour->currentText(), QStringLiteral("grün"));
+        change->reject();
+    }
+
     // After a save, stored or refused, the same animal is shown under the same breed filter.
     void aSaveKeepsTheAnimalAndTheFilter()
     {

@@ -118,6 +118,15 @@ private slots:
         QDialog* dialog = m_f->open("deleteAnimalButton", "DeleteAnimalDialog");
         child<RingList>(dialog, "animalList")->selectRing(ring);
         click(dialog, "deleteButton");
+        // Taken back and done again in the dialog itself, whose list follows.
+        auto* list = child<RingList>(dialog, "animalList");
+        dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(stock.lastActive(ring));
+        QVERIFY(list->rings().contains(ring));
+        QTest::keyClick(list, Qt::Key_Y, Qt::ControlModifier);
+        QVERIFY(!list->rings().contains(ring));
         dialog->reject();
         QVERIFY(!stock.lastActive(ring));
         QCOMPARE(undo->toolTip(), QStringLiteral("Rückgängig: Kanarienvogel A-1 gelöscht"));

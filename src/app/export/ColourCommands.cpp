@@ -69,8 +69,7 @@ std::optional<std::pair<BirdFactors, BirdFactors>> fromStock(ExportRun& run, int
         exit = WrongUse;
         return std::nullopt;
     }
-    StockColours colours(run.stock);
-    PedigreeReading& reading = colours.reading();
+    PedigreeReading& reading = colourReading(run.stock);
     return std::pair(reading.factorsOf(birds[0], false), reading.factorsOf(birds[1], false));
 }
 

@@ -116,12 +116,12 @@ QByteArray stockCsv(const AnimalTable& animals, const std::vector<qsizetype>& or
         const Animal& a = animals[size_t(i)];
         if (!a.isActive())
             continue;
+        const auto [entered, found] = genetics ? genetics(i) : std::pair<QString, QString>();
         csv.line(QStringList {text(a.ringNumber), sexWord(a.sex), QString::number(a.birthYear), text(a.breeder),
                               text(a.colour), text(a.markings), text(a.breed), text(a.fatherRing), text(a.motherRing),
                               text(a.remarks), text(a.listRemarks),
                               a.sold ? QStringLiteral("ja") : QStringLiteral("nein")}
-                 + whereaboutsFields(byRing.value(a.ringNumber))
-                 + (genetics ? QStringList {genetics(i).first, genetics(i).second} : QStringList(2, QString())));
+                 + whereaboutsFields(byRing.value(a.ringNumber)) + QStringList {entered, found});
     }
     return csv.bytes();
 }

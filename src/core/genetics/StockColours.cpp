@@ -6,18 +6,16 @@
 #include <algorithm>
 #include <map>
 
-StockColours::StockColours(const StockDocument& stock) : m_stock(stock) { }
-
-StockColours::~StockColours() = default;
-
-PedigreeReading& StockColours::reading()
+PedigreeReading& colourReading(const StockDocument& stock)
 {
-    if (!m_reading || m_generation != m_stock.generation()) {
-        m_reading = std::make_unique<PedigreeReading>(m_stock.animals(), m_stock.ringIndex(),
-                                                      m_stock.records().allColourFactors());
-        m_generation = m_stock.generation();
-    }
-    return *m_reading;
+    // What the reading takes in: the animals' colours, rings and parents (and
+    // the ring index over them), and the factors in the records.
+    constexpr StockDocument::Changes dependsOn
+        = StockDocument::Animals | StockDocument::AnimalOrder | StockDocument::ParentLinks | StockDocument::Records;
+    return stock.derived<PedigreeReading>(dependsOn, [&stock] {
+        return std::make_unique<PedigreeReading>(stock.animals(), stock.ringIndex(),
+                                                 stock.records().allColourFactors());
+    });
 }
 
 Pairing calculatePairing(BirdFactors cock, BirdFactors hen, const PairingOptions& options)
@@ -46,22 +44,23 @@ Pairing calculatePairing(BirdFactors cock, BirdFactors hen, const PairingOptions
     return pairing;
 }
 
-Pairing StockColours::pair(qsizetype cock, qsizetype hen, const PairingOptions& options)
+Pairing pairBirds(const StockDocument& stock, qsizetype cock, qsizetype hen, const PairingOptions& options)
 {
-    PedigreeReading& r = reading();
+    PedigreeReading& r = colourReading(stock);
     return calculatePairing(r.factorsOf(cock, options.withLikely), r.factorsOf(hen, options.withLikely), options);
 }
 
-Pairing StockColours::pair(const QString& cockRing, const QString& henRing, const PairingOptions& options)
+Pairing pairBirds(const StockDocument& stock, const QString& cockRing, const QString& henRing,
+                  const PairingOptions& options)
 {
-    const qsizetype cock = m_stock.ringIndex().lastActiveWith(cockRing);
-    const qsizetype hen = m_stock.ringIndex().lastActiveWith(henRing);
+    const qsizetype cock = stock.ringIndex().lastActiveWith(cockRing);
+    const qsizetype hen = stock.ringIndex().lastActiveWith(henRing);
     if (cock < 0 || hen < 0) {
         Pairing none;
         none.problem = QStringLiteral("Den Ring „%1“ gibt es nicht im Bestand.").arg(cock < 0 ? cockRing : henRing);
         return none;
     }
-    return pair(cock, hen, options);
+    return pairBirds(stock, cock, hen, options);
 }
 
 QString colourSummary(const ExpectedYoung& young)

@@ -24,25 +24,16 @@ struct Pairing
     QString unknownPhase; // "braun und achat": the cock's phase was counted half each way
 };
 
-// The colour genetics of a stock document: the reading of its pedigree,
-// made again when the stock or its records have changed since.
-class StockColours
-{
-public:
-    explicit StockColours(const StockDocument& stock);
-    ~StockColours();
-
-    PedigreeReading& reading();
-    // The young of two birds of the stock, by table position.
-    Pairing pair(qsizetype cock, qsizetype hen, const PairingOptions& options);
-    // The same for birds given by ring; a ring not in the stock gives a problem.
-    Pairing pair(const QString& cockRing, const QString& henRing, const PairingOptions& options);
-
-private:
-    const StockDocument& m_stock;
-    std::unique_ptr<PedigreeReading> m_reading;
-    quint64 m_generation = 0;
-};
+// The reading of the stock's pedigree and entered colour factors: one for
+// every window, kept on the document and made again after a change of the
+// animals, their order or parents, or the records (not, say, of the print
+// settings). Valid until the document's next change.
+PedigreeReading& colourReading(const StockDocument& stock);
+// The young of two birds of the stock, by table position.
+Pairing pairBirds(const StockDocument& stock, qsizetype cock, qsizetype hen, const PairingOptions& options);
+// The same for birds given by ring; a ring not in the stock gives a problem.
+Pairing pairBirds(const StockDocument& stock, const QString& cockRing, const QString& henRing,
+                  const PairingOptions& options);
 
 // Two birds' factors put together, with the pair's young.
 Pairing calculatePairing(BirdFactors cock, BirdFactors hen, const PairingOptions& options);

@@ -31,11 +31,8 @@ AnimalEditResult checkAnimalEdit(const AnimalTable& animals, const QString& sele
     return {};
 }
 
-AnimalEditResult applyAnimalEdit(AnimalTable& animals, const QString& selectedRing, const AnimalEdit& change)
+void writeAnimalEdit(AnimalTable& animals, const QString& selectedRing, const AnimalEdit& change)
 {
-    const AnimalEditResult checked = checkAnimalEdit(animals, selectedRing, change);
-    if (!checked.stored())
-        return checked;
     for (Animal& a : animals) {
         if (!a.isActive() || a.ringNumber != selectedRing)
             continue;
@@ -45,7 +42,6 @@ AnimalEditResult applyAnimalEdit(AnimalTable& animals, const QString& selectedRi
         copyEnteredFields(change.fields, a);
         a.sold = change.sold ? 1 : 0;
     }
-    return {};
 }
 
 int linksTo(const StockData& db, const QString& ring)

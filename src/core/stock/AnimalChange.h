@@ -27,6 +27,7 @@ struct AnimalEditResult
         Stored,
         Refused, // a duplicate ring or a year that is no number
         NotFound, // no active animal has the selected ring (it was deleted)
+        RecordsRefused, // the records database could not store its part: nothing changed
     };
     Outcome outcome = Outcome::Stored;
     QString message; // German, unless stored
@@ -41,8 +42,8 @@ struct AnimalEditResult
 // animal being changed is never its own duplicate.
 AnimalEditResult checkAnimalEdit(const AnimalTable& animals, const QString& selectedRing, const AnimalEdit& edit);
 
-// Checks the edit, then stores it.
-AnimalEditResult applyAnimalEdit(AnimalTable& animals, const QString& selectedRing, const AnimalEdit& edit);
+// Stores an edit that checkAnimalEdit allowed.
+void writeAnimalEdit(AnimalTable& animals, const QString& selectedRing, const AnimalEdit& edit);
 
 // How many links name a ring: parents of animals, cocks and hens of pairs,
 // rings of young.

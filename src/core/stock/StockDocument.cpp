@@ -54,6 +54,10 @@ void StockDocument::notify(Changes what, int kept)
     }
     if (what & ParentLinks)
         m_descendants.reset();
+    for (auto& [type, slot] : m_derived) {
+        if (what & slot.dependsOn)
+            slot.value.reset();
+    }
     emit changed(what);
 }
 
@@ -199,21 +203,24 @@ QString StockDocument::enterAnimal(Animal animal, const QString& picturePath)
     return failure;
 }
 
-AnimalEditResult StockDocument::changeAnimal(const QString& selectedRing, const AnimalEdit& requested, bool carryLinks)
+AnimalEditResult StockDocument::changeAnimal(const QString& selectedRing, const AnimalEdit& requested,
+                                             const CarryLinks& carryLinks)
 {
     AnimalEditResult result = checkAnimalEdit(m_db.animals, selectedRing, requested);
     if (!result.stored())
         return result;
-    // The records first: they are the part that can fail on the disk, and then nothing changes.
     AnimalEdit edit = requested;
     const QString newRing = edit.storedRing();
+    const int links = newRing == selectedRing ? 0 : linksTo(m_db, selectedRing);
+    const bool carry = links > 0 && carryLinks && carryLinks(links);
+    // The records first: they are the part that can fail on the disk, and then nothing changes.
     StockChange change(tr("%1 %2 geändert").arg(SpeciesWords::Singular, newRing));
     for (const QString& ring : {selectedRing, newRing}) {
         change.keepRecords(*m_records, ring);
         change.keepPicture(m_pictures, ring);
     }
     change.keepAnimalsWhere(m_db.animals, activeWith(selectedRing));
-    if (carryLinks && newRing != selectedRing) {
+    if (carry) {
         change.keepAnimalsWhere(m_db.animals, [&](const Animal& a) {
             return a.fatherRing == selectedRing || a.motherRing == selectedRing;
         });
@@ -253,7 +260,7 @@ AnimalEditResult StockDocument::changeAnimal(const QString& selectedRing, const 
     if (recordsMove || whereabouts || factors || shows) {
         if (const QString failure = m_records->changeBird(selectedRing, newRing, {whereabouts, factors, shows});
             !failure.isEmpty())
-            return {AnimalEditResult::Outcome::Refused, failure, {}};
+            return {AnimalEditResult::Outcome::RecordsRefused, failure, {}};
         if (recordsMove)
             what |= Records;
     }
@@ -263,7 +270,7 @@ AnimalEditResult StockDocument::changeAnimal(const QString& selectedRing, const 
     AnimalTable before;
     for (const size_t i : edited)
         before.push_back(m_db.animals[i]);
-    applyAnimalEdit(m_db.animals, selectedRing, edit);
+    writeAnimalEdit(m_db.animals, selectedRing, edit);
     for (size_t k = 0; k < edited.size(); ++k) {
         if (m_db.animals[edited[k]] != before[k])
             what |= Animals;
@@ -274,7 +281,7 @@ AnimalEditResult StockDocument::changeAnimal(const QString& selectedRing, const 
         result.pictureProblem = m_pictures.rename(selectedRing, newRing);
         if (hadPicture && result.pictureProblem.isEmpty())
             what |= Pictures;
-        if (carryLinks && linksTo(m_db, selectedRing) > 0) {
+        if (carry) {
             ::carryRingChange(m_db, selectedRing, newRing);
             what |= ParentLinks | Pairs;
         }

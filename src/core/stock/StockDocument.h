@@ -12,6 +12,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <typeindex>
+#include <unordered_map>
 
 class DescendantsFinder;
 class RingIndex;
@@ -78,13 +80,16 @@ public:
     // One new animal, and its picture copied from picturePath if one is
     // given. The German reason the picture was not stored, or an empty text.
     QString enterAnimal(Animal animal, const QString& picturePath);
-    // Stores the edit in the active animal(s) with the selected ring. A new
-    // ring takes the animal's picture and records along and, with carryLinks,
-    // every link to the old ring (parents, pairs, young), all in one change.
-    // Whereabouts other than "im Bestand" set the sold mark; an unticked sold
-    // mark makes them "im Bestand". Records that cannot be stored refuse the
-    // whole change.
-    AnimalEditResult changeAnimal(const QString& selectedRing, const AnimalEdit& edit, bool carryLinks = false);
+    // Checks the edit and stores it in the active animal(s) with the selected
+    // ring. A new ring takes the animal's picture and records along and, when
+    // carryLinks answers yes for the number of links to the old ring (parents,
+    // pairs, young; asked only for an edit that will be stored), those links
+    // too, all in one change. Whereabouts other than "im Bestand" set the sold
+    // mark; an unticked sold mark makes them "im Bestand". Records that cannot
+    // be stored refuse the whole change.
+    using CarryLinks = std::function<bool(int links)>;
+    AnimalEditResult changeAnimal(const QString& selectedRing, const AnimalEdit& edit,
+                                  const CarryLinks& carryLinks = {});
     // Takes every active animal with the ring out of the stock and deletes
     // its picture and records; the German reason something stayed, or an empty text.
     QString deleteAnimal(const QString& ring);
@@ -139,6 +144,21 @@ public:
     QString undo();
     QString redo();
 
+    // Something a feature above the document works out from the whole stock
+    // (the colour reading of the pedigree), kept here once for every window
+    // and made again by `make` after a change of one of the kinds in
+    // `dependsOn`. One per type.
+    template<typename Derived>
+    Derived& derived(Changes dependsOn, const std::function<std::unique_ptr<Derived>()>& make) const
+    {
+        DerivedSlot& slot = m_derived[std::type_index(typeid(Derived))];
+        if (!slot.value) {
+            slot.dependsOn = dependsOn;
+            slot.value = std::shared_ptr<Derived>(make());
+        }
+        return *static_cast<Derived*>(slot.value.get());
+    }
+
     // Counts the changes: every signalled change makes it one higher.
     quint64 generation() const { return m_generation; }
     // Counts the changes of what the two data files hold (not the records or pictures).
@@ -178,6 +198,12 @@ private:
     mutable std::unique_ptr<RingIndex> m_ringIndex;
     mutable std::unique_ptr<DescendantsFinder> m_descendants;
     mutable std::unique_ptr<std::vector<qsizetype>> m_alphabetical;
+    struct DerivedSlot
+    {
+        Changes dependsOn;
+        std::shared_ptr<void> value; // type-erased, yet destroyed as what it is
+    };
+    mutable std::unordered_map<std::type_index, DerivedSlot> m_derived;
     UndoHistory m_history;
     quint64 m_generation = 1;
     quint64 m_filesGeneration = 1;

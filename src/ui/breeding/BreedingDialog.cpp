@@ -13,6 +13,7 @@
 #include "ui/common/Choices.h"
 #include "ui/common/Messages.h"
 #include "ui/common/Named.h"
+#include "ui/common/UndoShortcuts.h"
 #include "ui/genetics/ExpectedYoungView.h"
 
 #include <QComboBox>
@@ -60,8 +61,7 @@ std::optional<QString> chosen(const QComboBox* list)
 
 } // namespace
 
-BreedingDialog::BreedingDialog(StockDocument& stock, QWidget* parent)
-    : QDialog(parent), m_stock(stock), m_colours(std::make_unique<StockColours>(stock))
+BreedingDialog::BreedingDialog(StockDocument& stock, QWidget* parent) : QDialog(parent), m_stock(stock)
 {
     setObjectName(QStringLiteral("BreedingDialog"));
     setWindowTitle(QStringLiteral("Nachwuchsverwaltung"));
@@ -82,6 +82,17 @@ BreedingDialog::BreedingDialog(StockDocument& stock, QWidget* parent)
     layout->addWidget(m_tabs, 1);
     connect(m_tabs, &QTabWidget::currentChanged, this, [this] { fillLists(true); });
     connect(this, &QDialog::finished, this, &BreedingDialog::clearSelectionRequested);
+    new UndoShortcuts(m_stock, this, [this] {
+        // The same pair and clutch stay shown while they exist, so a taken-back change is seen at once.
+        const int pair = selectedPair();
+        const int clutch = selectedClutch();
+        fillLists(false);
+        if (pair < 0 || pair >= m_pairs->count())
+            return;
+        m_pairs->setCurrentIndex(pair);
+        if (clutch >= 0 && clutch < m_clutches->count())
+            m_clutches->setCurrentIndex(clutch);
+    });
     // One fixed size that holds the clutch and the egg being ringed.
     m_clutchGroup->show();
     m_ringing->showAll(true);
@@ -251,7 +262,7 @@ void BreedingDialog::showNewPairColours()
         m_newYoung->clear(QStringLiteral("Sind Hahn und Henne gewählt, stehen hier die Farben ihrer Jungen."));
         return;
     }
-    m_newYoung->show(m_colours->pair(shown(m_newCock), shown(m_newHen), {}));
+    m_newYoung->show(pairBirds(m_stock, shown(m_newCock), shown(m_newHen), {}));
 }
 
 void BreedingDialog::showPairInbreeding()

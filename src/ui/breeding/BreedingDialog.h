@@ -13,7 +13,6 @@ class QPushButton;
 class QTabWidget;
 class ExpectedYoungView;
 class RingingGroup;
-class StockColours;
 class StockDocument;
 
 // "Nachwuchsverwaltung": breeding pairs, their clutches and the ringing of
@@ -69,7 +68,6 @@ private:
     QComboBox* m_newCock = nullptr;
     QComboBox* m_newHen = nullptr;
     ExpectedYoungView* m_newYoung = nullptr;
-    std::unique_ptr<StockColours> m_colours;
     QComboBox* m_pairs = nullptr;
     QLineEdit* m_start = nullptr;
     QLineEdit* m_cage = nullptr;

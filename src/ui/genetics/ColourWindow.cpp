@@ -24,8 +24,7 @@ const QString kByHand = QStringLiteral("(Anlagen von Hand)");
 
 } // namespace
 
-ColourWindow::ColourWindow(StockDocument& stock, QWidget* parent)
-    : QDialog(parent), m_stock(stock), m_colours(std::make_unique<StockColours>(stock))
+ColourWindow::ColourWindow(StockDocument& stock, QWidget* parent) : QDialog(parent), m_stock(stock)
 {
     setObjectName(QStringLiteral("ColourWindow"));
     setWindowTitle(QStringLiteral("Farbvererbung"));
@@ -155,7 +154,7 @@ void ColourWindow::showBird(Side& side, bool male)
         side.findings->setText(QStringLiteral("Anlagen von Hand: bitte oben wählen."));
         return;
     }
-    PedigreeReading& reading = m_colours->reading();
+    PedigreeReading& reading = colourReading(m_stock);
     // The bird's factors as the calculator takes them: entered, shown by its colour, proven.
     const BirdFactors bird = reading.factorsOf(animal, false);
     FactorStates states;
@@ -175,7 +174,7 @@ BirdFactors ColourWindow::factorsOf(const Side& side, bool male)
     const qsizetype animal
         = side.bird->currentIndex() > 0 ? m_stock.ringIndex().lastActiveWith(side.bird->currentText()) : qsizetype(-1);
     if (animal >= 0)
-        return m_colours->reading().factorsOf(animal, m_likely->isChecked());
+        return colourReading(m_stock).factorsOf(animal, m_likely->isChecked());
     const FactorTable& table = FactorTable::canary();
     BirdFactors bird = BirdFactors::none(table, male);
     for (const auto& [key, state] : side.factors->factors())

@@ -45,7 +45,6 @@ private:
     void calculate();
 
     StockDocument& m_stock;
-    std::unique_ptr<StockColours> m_colours;
     Side m_cock;
     Side m_hen;
     QDoubleSpinBox* m_crossover = nullptr;

@@ -3,10 +3,7 @@
 #include "core/model/AppInfo.h"
 #include "core/model/SpeciesWords.h"
 #include "core/stock/SelectorLists.h"
-#include "ui/breeding/BreedingDialog.h"
-#include "ui/common/Choices.h"
 #include "ui/common/Messages.h"
-#include "ui/common/Modal.h"
 #include "ui/common/Prompts.h"
 #include "ui/mainwindow/BackupGroup.h"
 #include "ui/mainwindow/CertificateCommands.h"
@@ -15,16 +12,8 @@
 #include "ui/mainwindow/PairGroup.h"
 #include "ui/mainwindow/PedigreeGroup.h"
 #include "ui/mainwindow/StockListPanel.h"
+#include "ui/mainwindow/TaskDialogs.h"
 #include "ui/mainwindow/UndoButtons.h"
-#include "ui/settings/PrintSettingsDialog.h"
-#include "ui/stock/BreederDataDialog.h"
-#include "ui/stock/ChangeAnimalDialog.h"
-#include "ui/stock/DataCheckDialog.h"
-#include "ui/stock/DeleteAnimalDialog.h"
-#include "ui/stock/DescendantsDialog.h"
-#include "ui/stock/EnterAnimalsDialog.h"
-#include "ui/stock/ParentLinksDialog.h"
-#include "ui/stock/SearchDialog.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -42,6 +31,9 @@ MainWindow::MainWindow(StockDocument& stock, PreferencesStore& preferences, QWid
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
     m_certificates = new CertificateCommands(m_stock, m_preferences, this);
+    m_dialogs = new TaskDialogs(m_stock, m_preferences, this);
+    connect(m_dialogs, &TaskDialogs::selectionsCleared, this, &MainWindow::clearSelections);
+    connect(m_dialogs, &TaskDialogs::pedigreeRequested, this, &MainWindow::showPedigreeOf);
     m_pedigree = new PedigreeGroup(*m_certificates, this);
     m_pedigree->setBuyerLookup([this](const QString& ring) {
         const std::optional<Whereabouts> w = m_stock.records().whereabouts(ring);
@@ -49,7 +41,7 @@ MainWindow::MainWindow(StockDocument& stock, PreferencesStore& preferences, QWid
             return QStringList();
         return QStringList {w->buyerName} + w->buyerAddress.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     });
-    connect(m_pedigree, &PedigreeGroup::settingsRequested, this, &MainWindow::openPrintSettings);
+    connect(m_pedigree, &PedigreeGroup::settingsRequested, m_dialogs, &TaskDialogs::openPrintSettings);
 
     auto* mainPage = new QWidget(this);
     auto* grid = new QGridLayout(mainPage);
@@ -80,7 +72,7 @@ MainWindow::MainWindow(StockDocument& stock, PreferencesStore& preferences, QWid
     connect(openFolder, &QShortcut::activated, this,
             [this] { Prompts::current().openFolder(m_stock.files().folder()); });
     auto* check = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F11), this);
-    connect(check, &QShortcut::activated, this, [this] { showModal(&lazily(m_checkDialog, m_stock, this)); });
+    connect(check, &QShortcut::activated, m_dialogs, &TaskDialogs::openDataCheck);
     connect(&m_stock, &StockDocument::changed, this, &MainWindow::followStock);
 
     applyPrintSettings();
@@ -95,22 +87,49 @@ QWidget* MainWindow::buildCommandColumn()
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     const QString& plural = SpeciesWords::Plural;
+    TaskDialogs* d = m_dialogs;
     const struct
     {
         QString text;
         const char* name;
-        void (MainWindow::*command)();
+        std::function<void()> command;
     } commands[] = {
-        {QStringLiteral("Züchterdaten"), "breederDataButton", &MainWindow::openBreederData},
-        {plural + QStringLiteral(" anlegen"), "enterAnimalsButton", &MainWindow::openEnterAnimals},
-        {plural + QStringLiteral(" löschen"), "deleteAnimalButton", &MainWindow::openDeleteAnimal},
-        {plural + QStringLiteral(" ändern"), "changeAnimalButton", &MainWindow::openChangeAnimal},
-        {plural + QStringLiteral(" suchen"), "searchButton", &MainWindow::openSearch},
-        {QStringLiteral("Elternbeziehungen"), "parentLinksButton", &MainWindow::openParentLinks},
+        {QStringLiteral("Züchterdaten"), "breederDataButton",
+         [d] {
+             d->openBreederData();
+         }},
+        {plural + QStringLiteral(" anlegen"), "enterAnimalsButton",
+         [d] {
+             d->openEnterAnimals();
+         }},
+        {plural + QStringLiteral(" löschen"), "deleteAnimalButton",
+         [d] {
+             d->openDeleteAnimal();
+         }},
+        {plural + QStringLiteral(" ändern"), "changeAnimalButton",
+         [d] {
+             d->openChangeAnimal();
+         }},
+        {plural + QStringLiteral(" suchen"), "searchButton",
+         [d] {
+             d->openSearch();
+         }},
+        {QStringLiteral("Elternbeziehungen"), "parentLinksButton",
+         [d] {
+             d->openParentLinks();
+         }},
         {SpeciesWords::StockList + QStringLiteral(" anzeigen"), "showStockListButton",
-         &MainWindow::showStockListPreview},
-        {SpeciesWords::StockList + QStringLiteral(" drucken"), "printStockListButton", &MainWindow::showStockListPrint},
-        {QStringLiteral("Kinder, Enkel && Urenkel"), "descendantsButton", &MainWindow::openDescendants},
+         [this] {
+             showStockList(StockListDestination::Preview);
+         }},
+        {SpeciesWords::StockList + QStringLiteral(" drucken"), "printStockListButton",
+         [this] {
+             showStockList(StockListDestination::Printer);
+         }},
+        {QStringLiteral("Kinder, Enkel && Urenkel"), "descendantsButton",
+         [d] {
+             d->openDescendants();
+         }},
     };
     for (const auto& command : commands) {
         QPushButton* button = commandButton(command.text, command.name, column);
@@ -118,7 +137,7 @@ QWidget* MainWindow::buildCommandColumn()
         layout->addWidget(button);
     }
     m_breedingButton = commandButton(QStringLiteral("Nachwuchsverwaltung"), "breedingButton", column);
-    connect(m_breedingButton, &QPushButton::clicked, this, &MainWindow::openBreeding);
+    connect(m_breedingButton, &QPushButton::clicked, m_dialogs, &TaskDialogs::openBreeding);
     layout->addWidget(m_breedingButton);
     layout->addWidget(buildMoreButton(column));
     layout->addWidget(new UndoButtons(m_stock, this));
@@ -131,16 +150,10 @@ QPushButton* MainWindow::buildMoreButton(QWidget* parent)
 {
     auto* more = new MoreWindowsButton(m_stock, m_preferences, this);
     more->setParent(parent);
-    m_more = more;
     connect(more, &MoreWindowsButton::pedigreeRequested, this, &MainWindow::showPedigreeOf);
-    connect(more, &MoreWindowsButton::pairRequested, this, [this](int pair) {
-        openBreeding();
-        m_breedingDialog->showPair(pair);
-    });
-    connect(more, &MoreWindowsButton::newPairRequested, this, [this](const QString& cock, const QString& hen) {
-        openBreeding();
-        m_breedingDialog->prepareNewPair(cock, hen);
-    });
+    connect(more, &MoreWindowsButton::pairRequested, m_dialogs, &TaskDialogs::openPair);
+    connect(more, &MoreWindowsButton::newPairRequested, m_dialogs, &TaskDialogs::openNewPair);
+    connect(m_dialogs, &TaskDialogs::coloursRequested, more, &MoreWindowsButton::showColoursOf);
     return more;
 }
 
@@ -197,104 +210,10 @@ void MainWindow::showPedigreeOf(const QString& ring)
     m_pedigree->showPedigreeOf(ring);
 }
 
-void MainWindow::showStockListPreview()
+void MainWindow::showStockList(StockListDestination destination)
 {
-    m_stockListPanel->setDestination(StockListDestination::Preview);
+    m_stockListPanel->setDestination(destination);
     m_pages->setCurrentIndex(1);
-}
-
-void MainWindow::showStockListPrint()
-{
-    m_stockListPanel->setDestination(StockListDestination::Printer);
-    m_pages->setCurrentIndex(1);
-}
-
-void MainWindow::openBreederData()
-{
-    lazily(m_breederDialog, m_stock, this).showStoredData();
-}
-
-void MainWindow::openEnterAnimals()
-{
-    showModal(&lazily(m_enterDialog, m_stock, this));
-}
-
-void MainWindow::openDeleteAnimal()
-{
-    if (!m_deleteDialog) {
-        connect(&lazily(m_deleteDialog, m_stock, this), &DeleteAnimalDialog::clearSelectionRequested, this,
-                &MainWindow::clearSelections);
-    }
-    showModal(m_deleteDialog.get());
-}
-
-void MainWindow::openBreeding()
-{
-    if (!m_breedingDialog) {
-        auto& dialog = lazily(m_breedingDialog, m_stock, this);
-        connect(&dialog, &BreedingDialog::clearSelectionRequested, this, &MainWindow::clearSelections);
-        connect(&dialog, &BreedingDialog::coloursRequested, this,
-                [this](const QString& cock, const QString& hen) { m_more->showColoursOf(cock, hen); });
-    }
-    showModal(m_breedingDialog.get());
-}
-
-void MainWindow::openParentLinks()
-{
-    showModal(&lazily(m_parentDialog, m_stock, this));
-}
-
-void MainWindow::openPrintSettings()
-{
-    if (!m_printSettingsDialog) {
-        auto& dialog = lazily(m_printSettingsDialog, m_stock, m_preferences, this);
-        connect(&dialog, &PrintSettingsDialog::clearSelectionRequested, this, &MainWindow::clearSelections);
-    }
-    showModal(m_printSettingsDialog.get());
-}
-
-ChangeAnimalDialog& MainWindow::changeDialog()
-{
-    if (!m_changeDialog) {
-        auto& dialog = lazily(m_changeDialog, m_stock, this);
-        connect(&dialog, &ChangeAnimalDialog::clearSelectionRequested, this, &MainWindow::clearSelections);
-        connect(&dialog, &ChangeAnimalDialog::pedigreeRequested, this, &MainWindow::showPedigreeOf);
-        connect(&dialog, &ChangeAnimalDialog::descendantsRequested, this,
-                [this](const QString& ring) { descendantsDialog().openFor(ring); });
-    }
-    return *m_changeDialog;
-}
-
-DescendantsDialog& MainWindow::descendantsDialog()
-{
-    if (!m_descendantsDialog) {
-        auto& dialog = lazily(m_descendantsDialog, m_stock, this);
-        connect(&dialog, &DescendantsDialog::pedigreeRequested, this, &MainWindow::showPedigreeOf);
-    }
-    return *m_descendantsDialog;
-}
-
-void MainWindow::openChangeAnimal()
-{
-    changeDialog().openNormal();
-}
-
-void MainWindow::openSearch()
-{
-    if (!m_searchDialog) {
-        auto& dialog = lazily(m_searchDialog, m_stock, this);
-        connect(&dialog, &SearchDialog::pedigreeRequested, this, &MainWindow::showPedigreeOf);
-        connect(&dialog, &SearchDialog::showAllFound, this,
-                [this](const QStringList& rings, const std::optional<QString>& selected) {
-                    changeDialog().openSearchResults(rings, selected);
-                });
-    }
-    showModal(m_searchDialog.get());
-}
-
-void MainWindow::openDescendants()
-{
-    showModal(&descendantsDialog());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

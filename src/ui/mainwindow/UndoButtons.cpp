@@ -1,12 +1,11 @@
 #include "ui/mainwindow/UndoButtons.h"
 
 #include "core/stock/StockDocument.h"
-#include "ui/common/Messages.h"
+#include "ui/common/UndoShortcuts.h"
 #include "ui/mainwindow/CommandButton.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QShortcut>
 
 namespace {
 
@@ -27,35 +26,12 @@ UndoButtons::UndoButtons(StockDocument& stock, QWidget* parent) : QWidget(parent
     m_redo = commandButton(tr("Wiederholen"), "redoButton", this);
     layout->addWidget(m_undo);
     layout->addWidget(m_redo);
-    connect(m_undo, &QPushButton::clicked, this, &UndoButtons::undo);
-    connect(m_redo, &QPushButton::clicked, this, &UndoButtons::redo);
-
-    QWidget* window = parent ? parent->window() : this;
-    for (const QKeySequence& keys : QKeySequence::keyBindings(QKeySequence::Undo))
-        connect(new QShortcut(keys, window), &QShortcut::activated, this, &UndoButtons::undo);
-    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
-    for (const QKeySequence& keys :
-         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
-        if (!redoKeys.contains(keys))
-            redoKeys << keys;
-    }
-    for (const QKeySequence& keys : redoKeys)
-        connect(new QShortcut(keys, window), &QShortcut::activated, this, &UndoButtons::redo);
+    m_shortcuts = new UndoShortcuts(stock, parent ? parent->window() : this);
+    connect(m_undo, &QPushButton::clicked, m_shortcuts, &UndoShortcuts::undo);
+    connect(m_redo, &QPushButton::clicked, m_shortcuts, &UndoShortcuts::redo);
 
     connect(&m_stock, &StockDocument::historyChanged, this, &UndoButtons::follow);
     follow();
-}
-
-void UndoButtons::undo()
-{
-    if (const QString failure = m_stock.undo(); !failure.isEmpty())
-        Messages::current().warn(window(), failure);
-}
-
-void UndoButtons::redo()
-{
-    if (const QString failure = m_stock.redo(); !failure.isEmpty())
-        Messages::current().warn(window(), failure);
 }
 
 void UndoButtons::follow()

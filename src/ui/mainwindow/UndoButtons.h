@@ -4,10 +4,11 @@
 
 class QPushButton;
 class StockDocument;
+class UndoShortcuts;
 
 // "Rückgängig" and "Wiederholen" with what each would do in its tooltip and
-// accessible description, and the usual shortcuts (Ctrl+Z; Ctrl+Y and
-// Ctrl+Shift+Z) on the window they sit in. They follow the document's history.
+// accessible description, and the usual shortcuts on the window they sit in.
+// They follow the document's history.
 class UndoButtons : public QWidget
 {
     Q_OBJECT
@@ -15,13 +16,11 @@ class UndoButtons : public QWidget
 public:
     explicit UndoButtons(StockDocument& stock, QWidget* parent);
 
-    void undo();
-    void redo();
-
 private:
     void follow();
 
     StockDocument& m_stock;
     QPushButton* m_undo = nullptr;
     QPushButton* m_redo = nullptr;
+    UndoShortcuts* m_shortcuts = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "core/stock/StockDocument.h"
 #include "ui/common/Modal.h"
 #include "ui/common/Named.h"
+#include "ui/common/UndoShortcuts.h"
 #include "ui/preview/ReportPreview.h"
 #include "ui/season/SeasonTableWidget.h"
 
@@ -30,8 +31,7 @@ const std::pair<const char*, int CalendarDays::*> kDayFields[] = {
 
 } // namespace
 
-BreedingCalendarWindow::BreedingCalendarWindow(const StockDocument& stock, PreferencesStore& preferences,
-                                               QWidget* parent)
+BreedingCalendarWindow::BreedingCalendarWindow(StockDocument& stock, PreferencesStore& preferences, QWidget* parent)
     : QDialog(parent), m_stock(stock), m_preferences(preferences), m_today(QDate::currentDate())
 {
     setObjectName(QStringLiteral("BreedingCalendarWindow"));
@@ -53,9 +53,14 @@ BreedingCalendarWindow::BreedingCalendarWindow(const StockDocument& stock, Prefe
             emit pairRequested(m_tasks[size_t(task)].pair);
     });
     connect(&m_stock, &StockDocument::changed, this, [this](StockDocument::Changes what) {
-        if (isVisible() && (what & StockDocument::Pairs))
+        if (!isVisible())
+            return;
+        if (what & StockDocument::Settings)
+            loadDays();
+        if (what & (StockDocument::Pairs | StockDocument::Settings))
             fill();
     });
+    new UndoShortcuts(m_stock, this);
     resize(820, 560);
 }
 
@@ -93,14 +98,19 @@ void BreedingCalendarWindow::setToday(const QDate& today)
 void BreedingCalendarWindow::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous()) {
-        const CalendarDays& days = m_preferences.calendar();
-        for (int i = 0; i < m_days.size(); ++i) {
-            const QSignalBlocker quiet(m_days[i]);
-            m_days[i]->setValue(days.*(kDayFields[i].second));
-        }
+        loadDays();
         fill();
     }
     QDialog::showEvent(event);
+}
+
+void BreedingCalendarWindow::loadDays()
+{
+    const CalendarDays& days = m_preferences.calendar();
+    for (int i = 0; i < m_days.size(); ++i) {
+        const QSignalBlocker quiet(m_days[i]); // showing the stored days stores nothing
+        m_days[i]->setValue(days.*(kDayFields[i].second));
+    }
 }
 
 void BreedingCalendarWindow::storeDays()

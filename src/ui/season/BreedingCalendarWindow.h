@@ -18,7 +18,7 @@ class BreedingCalendarWindow : public QDialog
     Q_OBJECT
 
 public:
-    BreedingCalendarWindow(const StockDocument& stock, PreferencesStore& preferences, QWidget* parent = nullptr);
+    BreedingCalendarWindow(StockDocument& stock, PreferencesStore& preferences, QWidget* parent = nullptr);
 
     // The day the calendar is reckoned for; today unless a test says otherwise.
     void setToday(const QDate& today);
@@ -31,11 +31,12 @@ protected:
 
 private:
     QWidget* buildDays();
+    void loadDays();
     void storeDays();
     void fill();
     void print();
 
-    const StockDocument& m_stock;
+    StockDocument& m_stock;
     PreferencesStore& m_preferences;
     QDate m_today;
     std::vector<DueTask> m_tasks;

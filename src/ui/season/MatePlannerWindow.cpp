@@ -83,8 +83,7 @@ QVariant MateTableModel::headerData(int section, Qt::Orientation orientation, in
     return section >= 0 && section < 4 ? headings[section] : QVariant();
 }
 
-MatePlannerWindow::MatePlannerWindow(StockDocument& stock, QWidget* parent)
-    : QDialog(parent), m_stock(stock), m_colours(std::make_unique<StockColours>(stock))
+MatePlannerWindow::MatePlannerWindow(StockDocument& stock, QWidget* parent) : QDialog(parent), m_stock(stock)
 {
     setObjectName(QStringLiteral("MatePlannerWindow"));
     setWindowTitle(QStringLiteral("Partnersuche"));
@@ -168,7 +167,7 @@ void MatePlannerWindow::rank()
     const bool chosenIsCock = m_stock.lastActive(chosen) && m_stock.lastActive(chosen)->sex == Sex::Male;
     m_model->setCandidates(ranking.candidates, [this, chosen, chosenIsCock](const MateCandidate& mate) {
         const Pairing pairing
-            = chosenIsCock ? m_colours->pair(chosen, mate.ring, {}) : m_colours->pair(mate.ring, chosen, {});
+            = chosenIsCock ? pairBirds(m_stock, chosen, mate.ring, {}) : pairBirds(m_stock, mate.ring, chosen, {});
         return pairing.young ? colourSummary(*pairing.young) : pairing.problem;
     });
     m_table->resizeColumnToContents(0);

@@ -13,7 +13,6 @@ class BreedFilter;
 class QComboBox;
 class QLabel;
 class QTableView;
-class StockColours;
 class StockDocument;
 
 // The candidates of a ranking as a table the view asks for row by row, so
@@ -74,5 +73,4 @@ private:
     QTableView* m_table = nullptr;
     MateTableModel* m_model = nullptr;
     QLabel* m_summary = nullptr;
-    std::unique_ptr<StockColours> m_colours;
 };

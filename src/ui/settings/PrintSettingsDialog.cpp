@@ -5,6 +5,7 @@
 #include "core/stock/StockDocument.h"
 #include "reports/engine/ReportPage.h"
 #include "ui/common/Prompts.h"
+#include "ui/common/UndoShortcuts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -56,6 +57,7 @@ PrintSettingsDialog::PrintSettingsDialog(StockDocument& stock, PreferencesStore&
     layout->addWidget(buildAdditions());
     connectControls();
     connect(this, &QDialog::finished, this, &PrintSettingsDialog::clearSelectionRequested);
+    new UndoShortcuts(m_stock, this, [this] { loadSettings(); });
     setFixedSize(sizeHint().expandedTo(QSize(370, 0)));
 }
 

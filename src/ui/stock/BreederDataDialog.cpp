@@ -2,6 +2,7 @@
 
 #include "core/model/TextRules.h"
 #include "core/stock/StockDocument.h"
+#include "ui/common/UndoShortcuts.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -49,13 +50,24 @@ BreederDataDialog::BreederDataDialog(StockDocument& stock, QWidget* parent) : QD
     save->setDefault(true);
     layout->addWidget(save, 0, Qt::AlignRight);
     connect(save, &QPushButton::clicked, this, &BreederDataDialog::save);
+    // Open beside the main window, it shows what an undo there brought back.
+    connect(&m_stock, &StockDocument::changed, this, [this](StockDocument::Changes what) {
+        if (what & StockDocument::Breeder)
+            loadStoredData();
+    });
+    new UndoShortcuts(m_stock, this);
     setFixedSize(sizeHint().expandedTo(QSize(360, 0)));
+}
+
+void BreederDataDialog::loadStoredData()
+{
+    for (int i = 0; i < 7; ++i)
+        m_fields[i]->setText(*fieldOf(m_stock.breeder(), i));
 }
 
 void BreederDataDialog::showStoredData()
 {
-    for (int i = 0; i < 7; ++i)
-        m_fields[i]->setText(*fieldOf(m_stock.breeder(), i));
+    loadStoredData();
     show();
     raise();
     activateWindow();

@@ -18,6 +18,7 @@ public:
     void showStoredData();
 
 private:
+    void loadStoredData();
     void save();
 
     StockDocument& m_stock;

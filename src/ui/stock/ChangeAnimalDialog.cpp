@@ -17,6 +17,7 @@
 #include "ui/common/PictureBox.h"
 #include "ui/common/Prompts.h"
 #include "ui/common/RingList.h"
+#include "ui/common/UndoShortcuts.h"
 #include "ui/genetics/GeneticsPanel.h"
 #include "ui/stock/ShowResultsPanel.h"
 #include "ui/stock/WhereaboutsPanel.h"
@@ -47,8 +48,7 @@ QString noSelectionMessage()
 
 } // namespace
 
-ChangeAnimalDialog::ChangeAnimalDialog(StockDocument& stock, QWidget* parent)
-    : QDialog(parent), m_stock(stock), m_colours(std::make_unique<StockColours>(stock))
+ChangeAnimalDialog::ChangeAnimalDialog(StockDocument& stock, QWidget* parent) : QDialog(parent), m_stock(stock)
 {
     setObjectName(QStringLiteral("ChangeAnimalDialog"));
     auto* outer = new QVBoxLayout(this);
@@ -60,6 +60,10 @@ ChangeAnimalDialog::ChangeAnimalDialog(StockDocument& stock, QWidget* parent)
     m_status = new QStatusBar(this);
     m_status->setSizeGripEnabled(false);
     outer->addWidget(m_status);
+    new UndoShortcuts(m_stock, this, [this] {
+        rebuildShowing(m_list->selectedRing());
+        emit clearSelectionRequested();
+    });
     setFixedSize(sizeHint().expandedTo(QSize(980, 620)));
 }
 
@@ -311,7 +315,7 @@ void ChangeAnimalDialog::selectAnimal(const QString& ring)
         m_sold->setChecked(animal->sold != 0);
     }
     m_shows->setRing(ring);
-    m_genetics->show(m_colours->reading(), m_stock.ringIndex().lastActiveWith(ring),
+    m_genetics->show(colourReading(m_stock), m_stock.ringIndex().lastActiveWith(ring),
                      m_stock.records().colourFactors(ring), animal->sex != Sex::Female);
     const Inbreeding f
         = InbreedingCalculator(m_stock.animals(), m_stock.ringIndex()).of(m_stock.ringIndex().lastActiveWith(ring));
@@ -347,37 +351,39 @@ void ChangeAnimalDialog::saveChanges()
         return;
     }
     const AnimalEdit edit {m_fields.input(), m_sold->isChecked(), whereabouts, m_genetics->input(), m_shows->input()};
-    QString shown = *selected;
-    const AnimalEditResult checked = checkAnimalEdit(m_stock.animals(), *selected, edit);
-    if (!checked.stored()) {
-        Messages::current().inform(this, checked.message);
-    } else {
-        // The animal keeps its picture; links to its old ring follow only when the breeder says so.
-        shown = edit.storedRing();
-        const int links = shown == *selected ? 0 : linksTo(m_stock.data(), *selected);
-        const bool carry = links > 0
-            && Messages::current().askYesNo(
-                this, QStringLiteral("Frage"),
-                QStringLiteral("%1 Verweise (Eltern, Zuchtpaare, Jungtiere) nennen noch die bisherige Ringnummer %2. "
-                               "Sollen sie auf die neue Ringnummer %3 geändert werden?")
-                    .arg(links)
-                    .arg(*selected, shown));
-        const AnimalEditResult result = m_stock.changeAnimal(*selected, edit, carry);
-        if (!result.stored()) {
-            // The records refused: nothing was stored, the animal stays under its ring.
-            shown = *selected;
-            Messages::current().warn(this, result.message);
-        } else if (!result.pictureProblem.isEmpty()) {
+    // The animal keeps its picture; links to its old ring follow only when the breeder says so.
+    const QString newRing = edit.storedRing();
+    const AnimalEditResult result = m_stock.changeAnimal(*selected, edit, [&](int links) {
+        return Messages::current().askYesNo(
+            this, QStringLiteral("Frage"),
+            QStringLiteral("%1 Verweise (Eltern, Zuchtpaare, Jungtiere) nennen noch die bisherige Ringnummer %2. "
+                           "Sollen sie auf die neue Ringnummer %3 geändert werden?")
+                .arg(links)
+                .arg(*selected, newRing));
+    });
+    // Refused, the animal stays under its ring: a wrong entry is told plainly, a records failure warned of.
+    const QString shown = result.stored() ? newRing : *selected;
+    if (result.outcome == AnimalEditResult::Outcome::Stored) {
+        if (!result.pictureProblem.isEmpty())
             Messages::current().warn(this, result.pictureProblem);
-        }
+    } else if (result.outcome == AnimalEditResult::Outcome::RecordsRefused) {
+        Messages::current().warn(this, result.message);
+    } else {
+        Messages::current().inform(this, result.message);
     }
-    // Stored or refused, the lists are built anew with the same breed filter and the same animal shown.
+    rebuildShowing(shown);
+    emit clearSelectionRequested();
+}
+
+void ChangeAnimalDialog::rebuildShowing(const std::optional<QString>& ring)
+{
+    // The lists are built anew with the same breed filter and the same animal shown, if it is still there.
     const std::optional<QString> breed = m_filter->breed();
     resetFieldsAndLists();
     if (m_filter->selectBreed(breed))
         applyFilter();
-    m_list->selectRing(shown);
-    emit clearSelectionRequested();
+    if (ring)
+        m_list->selectRing(*ring);
 }
 
 void ChangeAnimalDialog::choosePicture()

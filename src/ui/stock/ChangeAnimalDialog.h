@@ -20,7 +20,6 @@ class ShowResultsPanel;
 class QTabWidget;
 class WhereaboutsPanel;
 class GeneticsPanel;
-class StockColours;
 class StockDocument;
 
 // Changes an animal's data, its sold mark and its picture. Lists the whole
@@ -63,6 +62,7 @@ private:
     void selectAnimal(const QString& ring);
     void clearFields();
     void saveChanges();
+    void rebuildShowing(const std::optional<QString>& ring);
     void choosePicture();
     void deletePicture();
     std::optional<QString> selectedOrComplain();
@@ -81,7 +81,6 @@ private:
     WhereaboutsPanel* m_whereabouts = nullptr;
     ShowResultsPanel* m_shows = nullptr;
     GeneticsPanel* m_genetics = nullptr;
-    std::unique_ptr<StockColours> m_colours;
     QCheckBox* m_sold = nullptr;
     QLabel* m_inbreeding = nullptr;
     PictureBox* m_picture = nullptr;

@@ -8,6 +8,7 @@
 #include "ui/common/Choices.h"
 #include "ui/common/Messages.h"
 #include "ui/common/RingList.h"
+#include "ui/common/UndoShortcuts.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -48,6 +49,7 @@ DeleteAnimalDialog::DeleteAnimalDialog(StockDocument& stock, QWidget* parent) : 
     grid->setColumnStretch(0, 1);
 
     connect(remove, &QPushButton::clicked, this, &DeleteAnimalDialog::deleteSelected);
+    new UndoShortcuts(m_stock, this, [this] { reloadKeepingBreed(); });
     connect(this, &QDialog::finished, this, &DeleteAnimalDialog::clearSelectionRequested);
     connect(m_filter, &BreedFilter::changed, this, &DeleteAnimalDialog::applyFilter);
     connect(m_filter, &BreedFilter::cleared, this, &DeleteAnimalDialog::prepareOnShow);
@@ -88,7 +90,11 @@ void DeleteAnimalDialog::deleteSelected()
     }
     if (const QString failure = m_stock.deleteAnimal(*ring); !failure.isEmpty())
         Messages::current().warn(this, failure);
+    reloadKeepingBreed();
+}
 
+void DeleteAnimalDialog::reloadKeepingBreed()
+{
     // The same breed again, looked up by name: a deletion may have taken the last animal of another.
     const std::optional<QString> breed = m_filter->breed();
     prepareOnShow();

@@ -26,6 +26,7 @@ private:
     void prepareOnShow();
     void applyFilter();
     void deleteSelected();
+    void reloadKeepingBreed();
 
     StockDocument& m_stock;
     RingList* m_list = nullptr;

@@ -8,6 +8,7 @@
 #include "ui/common/Messages.h"
 #include "ui/common/PictureBox.h"
 #include "ui/common/Prompts.h"
+#include "ui/common/UndoShortcuts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -53,6 +54,8 @@ EnterAnimalsDialog::EnterAnimalsDialog(StockDocument& stock, QWidget* parent) : 
     setWindowTitle(SpeciesWords::Plural + QStringLiteral(" eingeben"));
     buildFields();
     buildSeriesColumn();
+    // The form holds nothing stored: an entry taken back only leaves the stock.
+    new UndoShortcuts(m_stock, this);
     // One fixed size that holds the fields with and without series entry.
     QSize size;
     for (bool series : {true, false}) {

@@ -6,6 +6,7 @@
 #include "ui/common/Choices.h"
 #include "ui/common/Messages.h"
 #include "ui/common/RingList.h"
+#include "ui/common/UndoShortcuts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -86,6 +87,15 @@ ParentLinksDialog::ParentLinksDialog(StockDocument& stock, QWidget* parent) : QD
     outer->addWidget(m_status);
 
     connect(m_children, &RingList::ringSelected, this, &ParentLinksDialog::selectChild);
+    new UndoShortcuts(m_stock, this, [this] {
+        const std::optional<QString> breed = m_filter->breed();
+        const std::optional<QString> child = m_children->selectedRing();
+        rebuildLists();
+        if (m_filter->selectBreed(breed))
+            fillLists();
+        if (child)
+            m_children->selectRing(*child);
+    });
     connect(m_hideSold, &QCheckBox::toggled, this, &ParentLinksDialog::rebuildLists);
     connect(m_showDeleted, &QCheckBox::toggled, this, &ParentLinksDialog::rebuildLists);
     connect(m_filterParents, &QCheckBox::toggled, this, &ParentLinksDialog::fillLists);
