@@ -124,7 +124,7 @@ private slots:
         const QString kid = QStringLiteral("KID");
 
         row(
-            "offer values: marks change", [](D& s) { s.offerValues(&Animal::breed); }, D::ListedMarks);
+            "offer values: marks change", [](D& s) { s.markOffered(&Animal::breed); }, D::ListedMarks);
         row(
             "year list: no mark set", [](D& s) { s.unmarkForYearList(std::nullopt); }, nothing);
         row(

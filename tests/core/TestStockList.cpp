@@ -122,7 +122,7 @@ private slots:
             a.listedMark = 1;
         db.animals[2].active = 0;
         StockDocument stock(db, DataFiles(QString()));
-        stockListEntries(stock, {StockListOrder::ByBirthYear, StockListLayout::OneLine, QStringLiteral("Gloster")});
+        markListed(stock, {StockListOrder::ByBirthYear, StockListLayout::OneLine, QStringLiteral("Gloster")});
         QCOMPARE(stock.animals()[0].listedMark, quint8(0));
         QCOMPARE(stock.animals()[1].listedMark, quint8(1)); // another breed
         QCOMPARE(stock.animals()[2].listedMark, quint8(1)); // deleted

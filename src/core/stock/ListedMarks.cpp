@@ -2,15 +2,12 @@
 
 #include <QSet>
 
-bool markListedValues(AnimalTable& animals, QString Animal::*field, QStringList* offered)
+bool markListedValues(AnimalTable& animals, QString Animal::*field)
 {
     QSet<QString> values;
     for (const Animal& a : animals) {
-        if (a.active == 1 && !values.contains(a.*field)) {
+        if (a.active == 1)
             values.insert(a.*field);
-            if (offered)
-                offered->append(a.*field);
-        }
     }
     bool changed = false;
     for (Animal& a : animals) {

@@ -11,8 +11,7 @@
 
 // Offering the distinct values of a field: marked are the animals (active or
 // not) whose value equals that of an active animal; every other one unmarked.
-// The values offered, in table order of their first animal, go to `offered`.
-bool markListedValues(AnimalTable& animals, QString Animal::*field, QStringList* offered = nullptr);
+bool markListedValues(AnimalTable& animals, QString Animal::*field);
 
 // Making the stock list by birth year: the active animals (of the breed, if
 // one is given) are unmarked.

@@ -1,6 +1,5 @@
 #include "core/stock/StockDocument.h"
 
-#include "core/model/Alphabetical.h"
 #include "core/model/SpeciesWords.h"
 #include "core/records/RecordsDatabase.h"
 #include "core/stock/AnimalDeletion.h"
@@ -157,14 +156,15 @@ const Animal* StockDocument::lastActive(const QString& ring) const
     return i < 0 ? nullptr : &m_db.animals[size_t(i)];
 }
 
-QStringList StockDocument::offerValues(QString Animal::*field)
+QStringList StockDocument::offerValues(QString Animal::*field) const
 {
-    QStringList values;
-    const bool changed = markListedValues(m_db.animals, field, &values);
-    sortAlphabetically(values);
-    if (changed)
+    return distinctValues(m_db.animals, field);
+}
+
+void StockDocument::markOffered(QString Animal::*field)
+{
+    if (markListedValues(m_db.animals, field))
         notify(ListedMarks);
-    return values;
 }
 
 void StockDocument::unmarkForYearList(const std::optional<QString>& breed)

@@ -69,10 +69,13 @@ public:
     const Animal* lastActive(const QString& ring) const;
 
     // The distinct values of a field over the active animals, alphabetical,
-    // offered in a suggestion list. Offering them leaves the listed marks the
-    // saved file keeps (a ListedMarks change).
-    QStringList offerValues(QString Animal::*field);
-    // The listed marks that the stock list by birth year leaves.
+    // offered in a suggestion list.
+    QStringList offerValues(QString Animal::*field) const;
+    // The listed marks the stock file keeps, set as offering a field's values
+    // and making the stock list by birth year have always left them, so that
+    // a saved file has the bytes it always had. A ListedMarks change, never a
+    // step of the history.
+    void markOffered(QString Animal::*field);
     void unmarkForYearList(const std::optional<QString>& breed);
 
     // Animals entered together (a range): one step.

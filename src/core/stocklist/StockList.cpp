@@ -244,18 +244,20 @@ bool writeStockListHtml(QIODevice& device, const AnimalTable& animals, StockList
     return html.finish();
 }
 
-QStringList stockListEntries(StockDocument& stock, const StockListRequest& request)
+QStringList stockListEntries(const StockDocument& stock, const StockListRequest& request)
 {
-    if (request.order == StockListOrder::ByBirthYear)
-        stock.unmarkForYearList(request.breed);
     return stockListItems(stock.animals(), request.order, request.layout, request.breed);
 }
 
-bool writeStockListHtml(StockDocument& stock, QIODevice& device, StockListOrder order)
+bool writeStockListHtml(const StockDocument& stock, QIODevice& device, StockListOrder order)
 {
-    if (order == StockListOrder::ByBirthYear)
-        stock.unmarkForYearList(std::nullopt);
     return writeStockListHtml(device, stock.animals(), order, stockListHtmlDate());
+}
+
+void markListed(StockDocument& stock, const StockListRequest& request)
+{
+    if (request.order == StockListOrder::ByBirthYear)
+        stock.unmarkForYearList(request.breed);
 }
 
 QString stockListHtmlDate()

@@ -59,13 +59,15 @@ struct StockListRequest
     std::optional<QString> breed;
 };
 
-// The printed list's entries from the stock; the list by birth year leaves
-// the listed marks the saved file keeps, through the document.
-QStringList stockListEntries(StockDocument& stock, const StockListRequest& request);
+// The printed list's entries from the stock.
+QStringList stockListEntries(const StockDocument& stock, const StockListRequest& request);
 
-// The HTML page of the whole stock, dated today; the year order leaves its
-// listed marks as the printed list does.
-bool writeStockListHtml(StockDocument& stock, QIODevice& device, StockListOrder order);
+// The HTML page of the whole stock, dated today.
+bool writeStockListHtml(const StockDocument& stock, QIODevice& device, StockListOrder order);
+
+// The listed marks in the stock file as making the list (printed or HTML)
+// has always left them: the list by birth year clears those of its animals.
+void markListed(StockDocument& stock, const StockListRequest& request);
 
 // The date the HTML page gives for today (dd.MM.yy).
 QString stockListHtmlDate();

@@ -80,7 +80,7 @@ std::shared_ptr<ReportPages> stockListPages(QStringList items, StockListLayout l
         count);
 }
 
-std::shared_ptr<ReportPages> stockListPages(StockDocument& stock, const StockListRequest& request)
+std::shared_ptr<ReportPages> stockListPages(const StockDocument& stock, const StockListRequest& request)
 {
     return stockListPages(stockListEntries(stock, request), request.layout, stockListTitle(request.breed));
 }

@@ -14,4 +14,4 @@
 std::shared_ptr<ReportPages> stockListPages(QStringList items, StockListLayout layout, const QString& title);
 
 // The printed list of the stock as the request asks for it, titled after it.
-std::shared_ptr<ReportPages> stockListPages(StockDocument& stock, const StockListRequest& request);
+std::shared_ptr<ReportPages> stockListPages(const StockDocument& stock, const StockListRequest& request);

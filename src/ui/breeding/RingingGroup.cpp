@@ -130,7 +130,7 @@ void RingingGroup::selectEgg()
         m_eggPanel->hide();
         return;
     }
-    setChoices(m_breed, m_stock.offerValues(&Animal::breed));
+    setChoices(m_breed, offeredFrom(m_stock, &Animal::breed));
     const Youngster& y = m_stock.pairs().at(size_t(m_pair)).clutches.at(size_t(m_clutch)).young.at(size_t(egg));
     m_ring->setText(y.ring);
     setEditable(!y.isRinged());

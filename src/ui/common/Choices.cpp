@@ -1,5 +1,7 @@
 #include "ui/common/Choices.h"
 
+#include "core/stock/StockDocument.h"
+
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
@@ -86,4 +88,10 @@ std::optional<Sex> selectedSex(const QComboBox* combo)
     if (combo->currentIndex() < 0)
         return std::nullopt;
     return static_cast<Sex>(combo->currentIndex());
+}
+
+QStringList offeredFrom(StockDocument& stock, QString Animal::*field)
+{
+    stock.markOffered(field);
+    return stock.offerValues(field);
 }

@@ -9,6 +9,7 @@
 
 class QComboBox;
 class QWidget;
+class StockDocument;
 
 // Drop-down lists shared by every window. Entries are handed over already in
 // their order (alphabetical where the list is); the combo never reorders.
@@ -24,6 +25,10 @@ void setChoices(QComboBox* combo, const QStringList& entries);
 void clearChoice(QComboBox* combo);
 // Selects the last entry equal to text; false (and the selection unchanged) when there is none.
 bool selectEntry(QComboBox* combo, const QString& text);
+
+// The stock's values of a field for a suggestion list, leaving the listed
+// marks in the stock file as offering them always has.
+QStringList offeredFrom(StockDocument& stock, QString Animal::*field);
 
 // The three sex words in the order of their stored values 0, 1, 2.
 QStringList sexWords();

@@ -3,6 +3,7 @@
 #include "core/model/AppInfo.h"
 #include "core/model/SpeciesWords.h"
 #include "core/stock/SelectorLists.h"
+#include "ui/common/Choices.h"
 #include "ui/common/Messages.h"
 #include "ui/common/Prompts.h"
 #include "ui/mainwindow/BackupGroup.h"
@@ -169,7 +170,7 @@ void MainWindow::refresh()
     m_pedigree->setRings(pedigreeCandidates(m_stock.animals()));
     applyPrintSettings();
     m_pairGroup->setPairs(pairCaptions(m_stock.pairs()));
-    m_stockListPanel->setBreeds(m_stock.offerValues(&Animal::breed));
+    m_stockListPanel->setBreeds(offeredFrom(m_stock, &Animal::breed));
 }
 
 void MainWindow::clearSelections()

@@ -138,7 +138,7 @@ void MatePlannerWindow::fillBirds()
     }
     const QString kept = m_bird->currentText();
     setChoices(m_bird, rings);
-    m_breed->setBreeds(m_stock.offerValues(&Animal::breed));
+    m_breed->setBreeds(offeredFrom(m_stock, &Animal::breed));
     if (!kept.isEmpty())
         selectEntry(m_bird, kept);
     rank();

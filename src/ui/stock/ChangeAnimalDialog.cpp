@@ -258,11 +258,11 @@ void ChangeAnimalDialog::resetFieldsAndLists()
 {
     clearFields();
     setChoices(m_fields.year, yearList());
-    setChoices(m_fields.breeder, m_stock.offerValues(&Animal::breeder));
-    setChoices(m_fields.breed, m_stock.offerValues(&Animal::breed));
-    setChoices(m_fields.colour, m_stock.offerValues(&Animal::colour));
-    setChoices(m_fields.markings, m_stock.offerValues(&Animal::markings));
-    m_filter->setBreeds(m_stock.offerValues(&Animal::breed));
+    setChoices(m_fields.breeder, offeredFrom(m_stock, &Animal::breeder));
+    setChoices(m_fields.breed, offeredFrom(m_stock, &Animal::breed));
+    setChoices(m_fields.colour, offeredFrom(m_stock, &Animal::colour));
+    setChoices(m_fields.markings, offeredFrom(m_stock, &Animal::markings));
+    m_filter->setBreeds(offeredFrom(m_stock, &Animal::breed));
     setWindowTitle(m_searchMode ? QStringLiteral("Gefundene ") + SpeciesWords::Plural + QStringLiteral(" (")
                            + SpeciesWords::Plural + QStringLiteral(" ändern Modus)")
                                 : SpeciesWords::Plural + QStringLiteral(" ändern"));

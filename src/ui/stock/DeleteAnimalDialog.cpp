@@ -68,7 +68,7 @@ void DeleteAnimalDialog::prepareOnShow()
     QStringList rings = activeRings(m_stock.animals());
     sortAlphabetically(rings);
     m_list->setRings(rings);
-    m_filter->setBreeds(m_stock.offerValues(&Animal::breed));
+    m_filter->setBreeds(offeredFrom(m_stock, &Animal::breed));
 }
 
 void DeleteAnimalDialog::applyFilter()

@@ -258,7 +258,7 @@ void EnterAnimalsDialog::showEvent(QShowEvent* event)
 
 void EnterAnimalsDialog::refill(QComboBox* combo, QString Animal::*field)
 {
-    setChoices(combo, m_stock.offerValues(field));
+    setChoices(combo, offeredFrom(m_stock, field));
 }
 
 void EnterAnimalsDialog::prepareOnShow()

@@ -152,7 +152,7 @@ ParentListOptions ParentLinksDialog::options() const
 
 void ParentLinksDialog::rebuildLists()
 {
-    m_filter->setBreeds(m_stock.offerValues(&Animal::breed));
+    m_filter->setBreeds(offeredFrom(m_stock, &Animal::breed));
     fillLists();
 }
 

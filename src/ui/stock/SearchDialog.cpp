@@ -170,7 +170,7 @@ void SearchDialog::prepareOnShow()
     const std::pair<int, QString Animal::*> lists[] = {
         {Breeder, &Animal::breeder}, {Breed, &Animal::breed}, {Colour, &Animal::colour}, {Markings, &Animal::markings}};
     for (const auto& [criterion, field] : lists)
-        setChoices(static_cast<QComboBox*>(m_criteria[criterion].input), m_stock.offerValues(field));
+        setChoices(static_cast<QComboBox*>(m_criteria[criterion].input), offeredFrom(m_stock, field));
     runSearch();
 }
 

@@ -34,7 +34,9 @@ void StockListCommands::printedList(StockListOrder order, StockListDestination d
                                     const std::optional<QString>& breed)
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto pages = stockListPages(m_stock, {order, m_stock.printSettings().stockListLayout, breed});
+    const StockListRequest request {order, m_stock.printSettings().stockListLayout, breed};
+    markListed(m_stock, request);
+    const auto pages = stockListPages(m_stock, request);
     QGuiApplication::restoreOverrideCursor();
     const QString title = stockListTitle(breed);
     const QString what = QStringLiteral("die Bestandsliste");
@@ -56,6 +58,7 @@ bool StockListCommands::htmlFile(StockListOrder order)
                                           proposed, QStringLiteral("*.html"), QStringLiteral("html"));
     if (path.isEmpty())
         return false;
+    markListed(m_stock, {order, {}, std::nullopt});
     const WriteOutcome written = writeFileSafely(
         path, [this, order](QIODevice& device) { return writeStockListHtml(m_stock, device, order); });
     const QString& plural = SpeciesWords::Plural;
