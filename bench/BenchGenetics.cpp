@@ -14,8 +14,8 @@ void pair(benchmark::State& state, const char* cockFactors, const char* henFacto
 {
     const FactorTable& table = FactorTable::canary();
     QString problem;
-    const BirdFactors cock = *parseFactors(table, true, QString::fromUtf8(cockFactors), problem);
-    const BirdFactors hen = *parseFactors(table, false, QString::fromUtf8(henFactors), problem);
+    const AnimalFactors cock = *parseFactors(table, true, QString::fromUtf8(cockFactors), problem);
+    const AnimalFactors hen = *parseFactors(table, false, QString::fromUtf8(henFactors), problem);
     size_t kinds = 0;
     for (auto _ : state) {
         const ExpectedYoung young
@@ -83,7 +83,7 @@ void readingOfAllAnimals(benchmark::State& state)
 }
 
 // One bird's reading in a stock read for the first time: what a window pays on opening.
-void readingOfOneBird(benchmark::State& state)
+void readingOfOneAnimal(benchmark::State& state)
 {
     const Stock& s = stock();
     const RingIndex index(s.db.animals);
@@ -110,6 +110,6 @@ void checkOfAllAnimals(benchmark::State& state)
 BENCHMARK(pairWithTenLoci)->Unit(benchmark::kMillisecond);
 BENCHMARK(pairWithTenSplitLoci)->Unit(benchmark::kMillisecond);
 BENCHMARK(readingOfAllAnimals)->Unit(benchmark::kMillisecond);
-BENCHMARK(readingOfOneBird)->Unit(benchmark::kMillisecond);
+BENCHMARK(readingOfOneAnimal)->Unit(benchmark::kMillisecond);
 BENCHMARK(checkOfAllAnimals)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

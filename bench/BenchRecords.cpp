@@ -33,9 +33,9 @@ const QString& recordsFile()
         sqlite3* db = nullptr;
         sqlite3_open(QFile::encodeName(file).constData(), &db);
         sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
-        sqlite3_stmt* bird = nullptr;
+        sqlite3_stmt* ringRow = nullptr;
         sqlite3_stmt* result = nullptr;
-        sqlite3_prepare_v2(db, "INSERT OR IGNORE INTO bird (ring) VALUES (?)", -1, &bird, nullptr);
+        sqlite3_prepare_v2(db, "INSERT OR IGNORE INTO bird (ring) VALUES (?)", -1, &ringRow, nullptr);
         sqlite3_prepare_v2(db,
                            "INSERT INTO show_result (ring, date, show, class, half_points, award, collection) "
                            "VALUES (?, ?, ?, 'Gloster', ?, '', ?)",
@@ -44,9 +44,9 @@ const QString& recordsFile()
             const QByteArray ring = generatedRing(i % kAnimals).toUtf8();
             const QByteArray date = QStringLiteral("20%1-11-14").arg(10 + i % 15).toUtf8();
             const QByteArray show = QStringLiteral("Schau %1").arg(i % 300).toUtf8();
-            sqlite3_bind_text(bird, 1, ring.constData(), -1, SQLITE_TRANSIENT);
-            sqlite3_step(bird);
-            sqlite3_reset(bird);
+            sqlite3_bind_text(ringRow, 1, ring.constData(), -1, SQLITE_TRANSIENT);
+            sqlite3_step(ringRow);
+            sqlite3_reset(ringRow);
             sqlite3_bind_text(result, 1, ring.constData(), -1, SQLITE_TRANSIENT);
             sqlite3_bind_text(result, 2, date.constData(), -1, SQLITE_TRANSIENT);
             sqlite3_bind_text(result, 3, show.constData(), -1, SQLITE_TRANSIENT);
@@ -58,7 +58,7 @@ const QString& recordsFile()
             sqlite3_step(result);
             sqlite3_reset(result);
         }
-        sqlite3_finalize(bird);
+        sqlite3_finalize(ringRow);
         sqlite3_finalize(result);
         sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
         sqlite3_close(db);
@@ -90,7 +90,7 @@ void recordsOpenAtStart(benchmark::State& state)
 }
 
 // Choosing a bird in the change dialog: its whereabouts and its results with their collections.
-void recordsOfABirdInTheDialog(benchmark::State& state)
+void recordsOfAnAnimalInTheDialog(benchmark::State& state)
 {
     StockDocument& stock = document();
     WhereaboutsPanel whereabouts;
@@ -117,7 +117,7 @@ void addAShowResult(benchmark::State& state)
 } // namespace
 
 BENCHMARK(recordsOpenAtStart)->Unit(benchmark::kMillisecond);
-BENCHMARK(recordsOfABirdInTheDialog)->Unit(benchmark::kMillisecond);
+BENCHMARK(recordsOfAnAnimalInTheDialog)->Unit(benchmark::kMillisecond);
 BENCHMARK(addAShowResult)->Unit(benchmark::kMillisecond)->Iterations(50);
 
 int main(int argc, char** argv)

@@ -28,8 +28,8 @@ void statistics(benchmark::State& state)
     const PairTable& pairs = document().pairs();
     for (auto _ : state) {
         benchmark::DoNotOptimize(pairStatisticsTable(pairs, std::nullopt));
-        benchmark::DoNotOptimize(birdStatisticsTable(pairs, true));
-        benchmark::DoNotOptimize(birdStatisticsTable(pairs, false));
+        benchmark::DoNotOptimize(animalStatisticsTable(pairs, true));
+        benchmark::DoNotOptimize(animalStatisticsTable(pairs, false));
     }
 }
 

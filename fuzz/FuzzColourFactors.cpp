@@ -1,7 +1,7 @@
 // The colour factors as breeders type them (the cock's, a line break, the
 // hen's) and a colour text read as factors: every spec is understood or
 // refused with a reason, and understood pairs give young whose shares add up.
-#include "core/genetics/BirdGenes.h"
+#include "core/genetics/AnimalGenes.h"
 #include "core/genetics/ColourCalculator.h"
 #include "core/genetics/PedigreeReading.h"
 #include "core/stock/RingIndex.h"
@@ -12,22 +12,22 @@
 
 namespace {
 
-std::optional<BirdGenes> genes(const FactorTable& table, bool male, const QString& spec)
+std::optional<AnimalGenes> genes(const FactorTable& table, bool male, const QString& spec)
 {
     QString problem;
-    const std::optional<BirdFactors> factors = parseFactors(table, male, spec, problem);
+    const std::optional<AnimalFactors> factors = parseFactors(table, male, spec, problem);
     if (!factors) {
         if (problem.isEmpty())
             std::abort(); // refused without a reason
         return std::nullopt;
     }
-    std::optional<BirdGenes> found = genesOf(table, *factors, problem);
+    std::optional<AnimalGenes> found = genesOf(table, *factors, problem);
     if (!found && problem.isEmpty())
         std::abort();
     return found;
 }
 
-void checkYoung(const FactorTable& table, const BirdGenes& cock, const BirdGenes& hen, double crossover)
+void checkYoung(const FactorTable& table, const AnimalGenes& cock, const AnimalGenes& hen, double crossover)
 {
     const ExpectedYoung young = expectedYoung(table, cock, hen, crossover);
     double total = 0;
@@ -54,8 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const qsizetype split = text.indexOf(QLatin1Char('\n'));
     const QString cockSpec = split < 0 ? text : text.left(split);
     const QString henSpec = split < 0 ? QString() : text.mid(split + 1);
-    const std::optional<BirdGenes> cock = genes(table, true, cockSpec);
-    const std::optional<BirdGenes> hen = genes(table, false, henSpec);
+    const std::optional<AnimalGenes> cock = genes(table, true, cockSpec);
+    const std::optional<AnimalGenes> hen = genes(table, false, henSpec);
     if (cock && hen)
         checkYoung(table, *cock, *hen, crossover);
 

@@ -58,8 +58,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     db.open(folder + QStringLiteral("vorlage.db"), RecordsDatabase::Access::Owner);
     ShowResult result {0, QStringLiteral("R-1"), QDate(2026, 11, 14), QStringLiteral("Schau"), {}, 180, {}, 1};
     db.addShowResult(result);
-    db.changeBird(QStringLiteral("R-1"), QStringLiteral("R-1"),
-                  {.factors = FactorStates {{"opal", FactorState::Carrier}}});
+    db.changeRecordsOf(QStringLiteral("R-1"), QStringLiteral("R-1"),
+                       {.factors = FactorStates {{"opal", FactorState::Carrier}}});
     soundFile = bytesOf(folder + QStringLiteral("vorlage.db"));
     return 0;
 }

@@ -412,7 +412,7 @@ private slots:
             QVERIFY(records.open(folder + QStringLiteral("zusatzdaten.db"), RecordsDatabase::Access::Owner)
                         .message.isEmpty());
             const FactorStates both {{"braun", FactorState::Carrier}, {"achat", FactorState::Carrier}};
-            QVERIFY(records.changeBird("DOPPELT", "DOPPELT", {.factors = both}).isEmpty());
+            QVERIFY(records.changeRecordsOf("DOPPELT", "DOPPELT", {.factors = both}).isEmpty());
         }
         const Lines pair = exportLines(folder, {"colours", "--pair", "SOHN", "SCHWARZE"});
         QCOMPARE(pair.code, 0);

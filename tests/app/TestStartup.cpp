@@ -303,11 +303,11 @@ private slots:
             QVERIFY(startup.start());
             QTRY_VERIFY(startup.mainWindow()->isVisible());
             StockDocument& stock = *startup.stock();
-            Animal bird;
-            bird.ringNumber = ring;
-            bird.birthYear = 2025;
-            bird.active = 1;
-            stock.appendAnimals({bird});
+            Animal animal;
+            animal.ringNumber = ring;
+            animal.birthYear = 2025;
+            animal.active = 1;
+            stock.appendAnimals({animal});
             put(stock.pictures().pathOf(ring), "bild");
             for (const int points : {180, 184, 189}) {
                 ShowResult shown {0, ring, QDate(2025, 11, 8), QStringLiteral("Bundesschau"), {}, points, {}, {}};

@@ -13,7 +13,7 @@
 
 namespace {
 
-Animal bird(const char* ring, Sex sex, const char* father = "", const char* mother = "", int year = 2012)
+Animal animal(const char* ring, Sex sex, const char* father = "", const char* mother = "", int year = 2012)
 {
     Animal a = testAnimal(QString::fromLatin1(ring), sex, year);
     a.fatherRing = QString::fromLatin1(father);
@@ -37,17 +37,18 @@ class TestAnalysis : public QObject
 private slots:
     void textbookPedigrees()
     {
-        const AnimalTable grandparents = {bird("G1", Sex::Male), bird("G2", Sex::Female), bird("G3", Sex::Female)};
+        const AnimalTable grandparents
+            = {animal("G1", Sex::Male), animal("G2", Sex::Female), animal("G3", Sex::Female)};
         AnimalTable fullSibs = grandparents;
-        fullSibs.push_back(bird("S1", Sex::Male, "G1", "G2"));
-        fullSibs.push_back(bird("S2", Sex::Female, "G1", "G2"));
-        fullSibs.push_back(bird("X", Sex::Male, "S1", "S2"));
+        fullSibs.push_back(animal("S1", Sex::Male, "G1", "G2"));
+        fullSibs.push_back(animal("S2", Sex::Female, "G1", "G2"));
+        fullSibs.push_back(animal("X", Sex::Male, "S1", "S2"));
         QCOMPARE(inbreedingOfLast(fullSibs).coefficient, 0.25);
 
         AnimalTable halfSibs = grandparents;
-        halfSibs.push_back(bird("A", Sex::Male, "G1", "G2"));
-        halfSibs.push_back(bird("B", Sex::Female, "G1", "G3"));
-        halfSibs.push_back(bird("X", Sex::Male, "A", "B"));
+        halfSibs.push_back(animal("A", Sex::Male, "G1", "G2"));
+        halfSibs.push_back(animal("B", Sex::Female, "G1", "G3"));
+        halfSibs.push_back(animal("X", Sex::Male, "A", "B"));
         QCOMPARE(inbreedingOfLast(halfSibs).coefficient, 0.125);
         QCOMPARE(inbreedingOfLast(halfSibs).percent(), QStringLiteral("12,5 %"));
         const RingIndex index(halfSibs);
@@ -55,14 +56,14 @@ private slots:
         QCOMPARE(InbreedingCalculator(halfSibs, index).ofPair("A", "UNBEKANNT").coefficient, 0.0);
 
         AnimalTable parentOffspring = grandparents;
-        parentOffspring.push_back(bird("D", Sex::Female, "G1", "G2"));
-        parentOffspring.push_back(bird("X", Sex::Male, "G1", "D"));
+        parentOffspring.push_back(animal("D", Sex::Female, "G1", "G2"));
+        parentOffspring.push_back(animal("X", Sex::Male, "G1", "D"));
         QCOMPARE(inbreedingOfLast(parentOffspring).coefficient, 0.25);
 
         AnimalTable cousins = grandparents;
-        for (const Animal& a : {bird("S1", Sex::Male, "G1", "G2"), bird("S2", Sex::Female, "G1", "G2"),
-                                bird("U1", Sex::Female), bird("U2", Sex::Male), bird("C1", Sex::Male, "S1", "U1"),
-                                bird("C2", Sex::Female, "U2", "S2"), bird("X", Sex::Male, "C1", "C2")})
+        for (const Animal& a : {animal("S1", Sex::Male, "G1", "G2"), animal("S2", Sex::Female, "G1", "G2"),
+                                animal("U1", Sex::Female), animal("U2", Sex::Male), animal("C1", Sex::Male, "S1", "U1"),
+                                animal("C2", Sex::Female, "U2", "S2"), animal("X", Sex::Male, "C1", "C2")})
             cousins.push_back(a);
         QCOMPARE(inbreedingOfLast(cousins).coefficient, 0.0625);
         QCOMPARE(inbreedingOfLast(cousins).percent(), QStringLiteral("6,25 %"));
@@ -72,15 +73,15 @@ private slots:
     // Full sibs mated generation after generation: F = 1/4 + F'/2 + F''/4, by hand 0.25, 0.375, 0.5, 0.59375.
     void repeatedInbreeding()
     {
-        AnimalTable t = {bird("M0", Sex::Male), bird("F0", Sex::Female)};
+        AnimalTable t = {animal("M0", Sex::Male), animal("F0", Sex::Female)};
         const double expected[] = {0.25, 0.375, 0.5, 0.59375};
         for (int g = 1; g <= 5; ++g) {
             const QByteArray father = "M" + QByteArray::number(g - 1);
             const QByteArray mother = "F" + QByteArray::number(g - 1);
             t.push_back(
-                bird(("M" + QByteArray::number(g)).constData(), Sex::Male, father.constData(), mother.constData()));
+                animal(("M" + QByteArray::number(g)).constData(), Sex::Male, father.constData(), mother.constData()));
             t.push_back(
-                bird(("F" + QByteArray::number(g)).constData(), Sex::Female, father.constData(), mother.constData()));
+                animal(("F" + QByteArray::number(g)).constData(), Sex::Female, father.constData(), mother.constData()));
             if (g >= 2)
                 QCOMPARE(inbreedingOfLast(t).coefficient, expected[g - 2]);
         }
@@ -93,7 +94,7 @@ private slots:
     // An animal that is its own ancestor neither hangs nor crashes; the result says the link was cut.
     void aCycleIsCutAndSaidSo()
     {
-        AnimalTable t = {bird("A", Sex::Male, "C"), bird("B", Sex::Female, "A"), bird("C", Sex::Male, "B", "B")};
+        AnimalTable t = {animal("A", Sex::Male, "C"), animal("B", Sex::Female, "A"), animal("C", Sex::Male, "B", "B")};
         const Inbreeding f = inbreedingOfLast(t);
         QVERIFY(f.cycleCut);
         QVERIFY(f.coefficient >= 0.0 && f.coefficient < 1.0);
@@ -106,19 +107,19 @@ private slots:
     // Where rings repeat, the last record with the ring is the parent, as on the certificate.
     void repeatedRingsTakeTheLastRecord()
     {
-        AnimalTable t = {bird("G1", Sex::Male),
-                         bird("G2", Sex::Female),
-                         bird("S", Sex::Male),
-                         bird("D", Sex::Female, "G1", "G2"),
-                         bird("S", Sex::Male, "G1", "G2"),
-                         bird("X", Sex::Male, "S", "D")};
+        AnimalTable t = {animal("G1", Sex::Male),
+                         animal("G2", Sex::Female),
+                         animal("S", Sex::Male),
+                         animal("D", Sex::Female, "G1", "G2"),
+                         animal("S", Sex::Male, "G1", "G2"),
+                         animal("X", Sex::Male, "S", "D")};
         QCOMPARE(inbreedingOfLast(t).coefficient, 0.25);
     }
 
     void theStockAsCsvForASpreadsheet()
     {
         StockData db;
-        db.animals = {bird("b-2", Sex::Female, "A-1", "", 2013), bird("A-1", Sex::Male), bird("GONE", Sex::Male)};
+        db.animals = {animal("b-2", Sex::Female, "A-1", "", 2013), animal("A-1", Sex::Male), animal("GONE", Sex::Male)};
         db.animals[0].breeder = QStringLiteral("Weiß");
         db.animals[0].colour = QStringLiteral("grün");
         db.animals[0].markings.clear();
@@ -131,7 +132,8 @@ private slots:
         db.animals[2].active = 0;
         // A-1 is entered as opal: his daughter carries it for sure.
         auto records = std::make_unique<RecordsDatabase>();
-        QVERIFY(records->changeBird("A-1", "A-1", {.factors = FactorStates {{"opal", FactorState::Visual}}}).isEmpty());
+        QVERIFY(records->changeRecordsOf("A-1", "A-1", {.factors = FactorStates {{"opal", FactorState::Visual}}})
+                    .isEmpty());
         const StockDocument stock(db, DataFiles(QString()), std::move(records));
         QCOMPARE(stockCsv(stock, StockListOrder::ByRing), contents(AVELOR_TEST_DATA "/Bestand.csv"));
 
@@ -148,7 +150,7 @@ private slots:
     // A text a spreadsheet would run as a formula is written as text; numbers stay numbers.
     void formulaTextsAreDefused()
     {
-        AnimalTable t = {bird("=1+2", Sex::Male, "+49", "-X", -3), bird("@SUM(A1)", Sex::Female)};
+        AnimalTable t = {animal("=1+2", Sex::Male, "+49", "-X", -3), animal("@SUM(A1)", Sex::Female)};
         t[0].breeder = QStringLiteral("\tHaas");
         t[0].remarks = QStringLiteral("\r=HYPERLINK(\"x\")");
         t[1].colour = QStringLiteral("gelb=rot"); // only the start counts
@@ -164,18 +166,21 @@ private slots:
     {
         QTemporaryDir pictures;
         StockData db;
-        db.animals = {
-            bird("DAD", Sex::Female, "", "", 2015), bird("MUM", Sex::Male),  bird("KID", Sex::Male, "DAD", "MUM", 2012),
-            bird("ORPHAN", Sex::Male, "NOBODY"),    bird("Twin", Sex::Male), bird("TWIN", Sex::Male),
-            bird("LOOP", Sex::Male, "LOOP")};
+        db.animals = {animal("DAD", Sex::Female, "", "", 2015),
+                      animal("MUM", Sex::Male),
+                      animal("KID", Sex::Male, "DAD", "MUM", 2012),
+                      animal("ORPHAN", Sex::Male, "NOBODY"),
+                      animal("Twin", Sex::Male),
+                      animal("TWIN", Sex::Male),
+                      animal("LOOP", Sex::Male, "LOOP")};
         db.pairs = {{QStringLiteral("GHOST"), QStringLiteral("MUM"), 1, 0, {Clutch {0, 0, 0, 1, {{"LOST", 0, 0}}}}}};
         // Colour factors against the parents: a brown son of a father free of brown, a
         // son entered free of opal whose father shows it, a hen hiding a sex-linked factor.
         db.animals.insert(db.animals.end(),
-                          {bird("FREI", Sex::Male), bird("BRAUNE", Sex::Female),
-                           bird("BRAUNSOHN", Sex::Male, "FREI", "BRAUNE"), bird("OPAL", Sex::Male),
-                           bird("FREISOHN", Sex::Male, "OPAL"), bird("HENNE", Sex::Female),
-                           bird("OPALMUTTER", Sex::Female), bird("TOCHTER", Sex::Female, "", "OPALMUTTER")});
+                          {animal("FREI", Sex::Male), animal("BRAUNE", Sex::Female),
+                           animal("BRAUNSOHN", Sex::Male, "FREI", "BRAUNE"), animal("OPAL", Sex::Male),
+                           animal("FREISOHN", Sex::Male, "OPAL"), animal("HENNE", Sex::Female),
+                           animal("OPALMUTTER", Sex::Female), animal("TOCHTER", Sex::Female, "", "OPALMUTTER")});
         for (const auto& [ring, colour] : {std::pair("BRAUNE", "Braun"),
                                            {"BRAUNSOHN", "Braun"},
                                            {"OPAL", "Schwarz Opal"},
@@ -223,8 +228,8 @@ private slots:
         QCOMPARE(findings.size(), expected.size());
 
         StockData clean;
-        clean.animals = {bird("DAD", Sex::Male, "", "", 2010), bird("MUM", Sex::Female, "", "", 2010),
-                         bird("KID", Sex::Male, "DAD", "MUM")};
+        clean.animals = {animal("DAD", Sex::Male, "", "", 2010), animal("MUM", Sex::Female, "", "", 2010),
+                         animal("KID", Sex::Male, "DAD", "MUM")};
         const RingIndex cleanIndex(clean.animals);
         QVERIFY(checkData({clean, cleanIndex, pictures.path() + QStringLiteral("/leer/"), {}, {}, {}}).isEmpty());
     }

@@ -122,7 +122,7 @@ private slots:
         QCOMPARE(checkYoung(t, y), QStringLiteral("Bitte das Schlupf-Datum richtig angeben."));
     }
 
-    void aRingedYoungBirdJoinsTheStockWithItsParents()
+    void aRingedYoungAnimalJoinsTheStockWithItsParents()
     {
         StockData db;
         db.animals = {testAnimal("COCK", Sex::Male), testAnimal("HEN", Sex::Female)};

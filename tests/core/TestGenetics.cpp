@@ -17,10 +17,10 @@ const FactorTable& table()
 ExpectedYoung young(const QString& cockSpec, const QString& henSpec, double crossover = 0.0)
 {
     QString problem;
-    const std::optional<BirdFactors> cock = parseFactors(table(), true, cockSpec, problem);
-    const std::optional<BirdFactors> hen = parseFactors(table(), false, henSpec, problem);
-    std::optional<BirdGenes> cockGenes = cock ? genesOf(table(), *cock, problem) : std::nullopt;
-    std::optional<BirdGenes> henGenes = hen ? genesOf(table(), *hen, problem) : std::nullopt;
+    const std::optional<AnimalFactors> cock = parseFactors(table(), true, cockSpec, problem);
+    const std::optional<AnimalFactors> hen = parseFactors(table(), false, henSpec, problem);
+    std::optional<AnimalGenes> cockGenes = cock ? genesOf(table(), *cock, problem) : std::nullopt;
+    std::optional<AnimalGenes> henGenes = hen ? genesOf(table(), *hen, problem) : std::nullopt;
     if (!cockGenes || !henGenes)
         qFatal("%s", qPrintable(problem));
     return expectedYoung(table(), *cockGenes, *henGenes, crossover);
@@ -49,7 +49,7 @@ double showing(const ExpectedYoung& result, const QString& key)
     return sum;
 }
 
-Animal bird(const char* ring, Sex sex, const char* colour, const char* father = "", const char* mother = "")
+Animal animal(const char* ring, Sex sex, const char* colour, const char* father = "", const char* mother = "")
 {
     Animal a = testAnimal(QString::fromUtf8(ring), sex);
     a.colour = QString::fromUtf8(colour);
@@ -216,10 +216,10 @@ private slots:
         QVERIFY(qFuzzyCompare(isabelSons, 0.5 * r / 2));
         // Without a phase given, both count half: as if the loci were not linked.
         QString problem;
-        BirdFactors cock = *parseFactors(table(), true, "/braun+achat", problem);
+        AnimalFactors cock = *parseFactors(table(), true, "/braun+achat", problem);
         cock.phase = LinkagePhase::Unknown;
-        const BirdGenes genes = *genesOf(table(), cock, problem);
-        const BirdGenes hen = *genesOf(table(), BirdFactors::none(table(), false), problem);
+        const AnimalGenes genes = *genesOf(table(), cock, problem);
+        const AnimalGenes hen = *genesOf(table(), AnimalFactors::none(table(), false), problem);
         const ExpectedYoung unknown = expectedYoung(table(), genes, hen, r);
         QCOMPARE(daughters(unknown),
                  (QStringList {"Achat 0.1250", "Braun 0.1250", "Isabell 0.1250", "Schwarz 0.1250"}));
@@ -231,20 +231,20 @@ private slots:
     void theReadingOfPedigrees()
     {
         const AnimalTable animals = {
-            bird("BRAUNE", Sex::Female, "Braun"), // shown by her colour
-            bird("VATER", Sex::Male, "Schwarz"),
-            bird("SOHN", Sex::Male, "Schwarz", "VATER", "BRAUNE"),
-            bird("TOCHTER", Sex::Female, "Schwarz", "VATER", "BRAUNE"), // a hen carries nothing hidden
-            bird("OPALVATER", Sex::Male, "Schwarz"), // entered as carrier
-            bird("OPALMUTTER", Sex::Female, "Schwarz"), // entered as carrier
-            bird("HALB", Sex::Male, "Schwarz", "OPALVATER", "BRAUNE"),
-            bird("ZWEI", Sex::Female, "Schwarz", "OPALVATER", "OPALMUTTER"),
-            bird("ENKEL", Sex::Male, "Schwarz", "HALB", ""),
-            bird("HENNE", Sex::Female, "gelb"),
-            bird("HAHN", Sex::Male, "gelb"),
-            bird("OPALJUNGES", Sex::Female, "Schwarz Opal", "HAHN", "HENNE"),
-            bird("ISABELLSOHN", Sex::Male, "Schwarz", "", "ISABELLE"),
-            bird("ISABELLE", Sex::Female, "Isabell-Satinet"),
+            animal("BRAUNE", Sex::Female, "Braun"), // shown by her colour
+            animal("VATER", Sex::Male, "Schwarz"),
+            animal("SOHN", Sex::Male, "Schwarz", "VATER", "BRAUNE"),
+            animal("TOCHTER", Sex::Female, "Schwarz", "VATER", "BRAUNE"), // a hen carries nothing hidden
+            animal("OPALVATER", Sex::Male, "Schwarz"), // entered as carrier
+            animal("OPALMUTTER", Sex::Female, "Schwarz"), // entered as carrier
+            animal("HALB", Sex::Male, "Schwarz", "OPALVATER", "BRAUNE"),
+            animal("ZWEI", Sex::Female, "Schwarz", "OPALVATER", "OPALMUTTER"),
+            animal("ENKEL", Sex::Male, "Schwarz", "HALB", ""),
+            animal("HENNE", Sex::Female, "gelb"),
+            animal("HAHN", Sex::Male, "gelb"),
+            animal("OPALJUNGES", Sex::Female, "Schwarz Opal", "HAHN", "HENNE"),
+            animal("ISABELLSOHN", Sex::Male, "Schwarz", "", "ISABELLE"),
+            animal("ISABELLE", Sex::Female, "Isabell-Satinet"),
         };
         const QHash<QString, FactorStates> entered = {
             {"OPALVATER", {{"opal", FactorState::Carrier}}},
@@ -269,19 +269,19 @@ private slots:
     void theReadingFeedsTheCalculator()
     {
         const AnimalTable animals
-            = {bird("BRAUNE", Sex::Female, "Braun"), bird("SOHN", Sex::Male, "Schwarz", "", "BRAUNE"),
-               bird("SCHWARZE", Sex::Female, "Schwarz"), bird("ISABELLE", Sex::Female, "Isabell"),
-               bird("PASSE", Sex::Male, "Schwarz", "", "ISABELLE")};
+            = {animal("BRAUNE", Sex::Female, "Braun"), animal("SOHN", Sex::Male, "Schwarz", "", "BRAUNE"),
+               animal("SCHWARZE", Sex::Female, "Schwarz"), animal("ISABELLE", Sex::Female, "Isabell"),
+               animal("PASSE", Sex::Male, "Schwarz", "", "ISABELLE")};
         const RingIndex index(animals);
         PedigreeReading reading(animals, index, {});
         QString problem;
-        const BirdGenes hen = *genesOf(table(), reading.factorsOf(2, false), problem);
+        const AnimalGenes hen = *genesOf(table(), reading.factorsOf(2, false), problem);
         const ExpectedYoung young
             = expectedYoung(table(), *genesOf(table(), reading.factorsOf(1, false), problem), hen, table().crossover());
         QCOMPARE(kinds(young),
                  (QStringList {"Hahn Schwarz /braun 0.2500", "Hahn Schwarz 0.2500", "Henne Braun 0.2500",
                                "Henne Schwarz 0.2500"}));
-        const BirdFactors passe = reading.factorsOf(4, false);
+        const AnimalFactors passe = reading.factorsOf(4, false);
         QCOMPARE(passe.phase, LinkagePhase::Coupled);
         QVERIFY(genesOf(table(), passe, problem)->unknownPhase.isEmpty());
     }
@@ -323,7 +323,7 @@ private slots:
         QFETCH(QString, spec);
         QFETCH(QString, problem);
         QString found;
-        const std::optional<BirdFactors> factors = parseFactors(table(), male, spec, found);
+        const std::optional<AnimalFactors> factors = parseFactors(table(), male, spec, found);
         if (factors)
             genesOf(table(), *factors, found);
         if (problem.isEmpty())

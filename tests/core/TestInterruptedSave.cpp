@@ -36,16 +36,16 @@ StockData oldData()
 // What the files say: "old", "new", or what is wrong.
 QString whichData(const StockData& db)
 {
-    const bool newBird = std::any_of(db.animals.begin(), db.animals.end(),
-                                     [](const Animal& a) { return a.ringNumber == QLatin1String("NEU"); });
+    const bool newAnimal = std::any_of(db.animals.begin(), db.animals.end(),
+                                       [](const Animal& a) { return a.ringNumber == QLatin1String("NEU"); });
     const bool newPair
         = std::any_of(db.pairs.begin(), db.pairs.end(), [](const BreedingPair& p) { return p.cageNumber == 4711; });
-    const bool oldAll = db.animals.size() == 2 + size_t(newBird) && db.pairs.size() == 1 + size_t(newPair);
+    const bool oldAll = db.animals.size() == 2 + size_t(newAnimal) && db.pairs.size() == 1 + size_t(newPair);
     if (!oldAll)
         return QStringLiteral("%1 birds, %2 pairs").arg(db.animals.size()).arg(db.pairs.size());
-    if (newBird != newPair)
-        return newBird ? QStringLiteral("new stock, old pairs") : QStringLiteral("old stock, new pairs");
-    return newBird ? QStringLiteral("new") : QStringLiteral("old");
+    if (newAnimal != newPair)
+        return newAnimal ? QStringLiteral("new stock, old pairs") : QStringLiteral("old stock, new pairs");
+    return newAnimal ? QStringLiteral("new") : QStringLiteral("old");
 }
 
 QStringList filesIn(const QString& folder)

@@ -74,10 +74,11 @@ private slots:
         QCOMPARE(totals.size(), size_t(1));
         QCOMPARE(totals[0].entries, 2);
         QCOMPARE(totals[0].halfPoints, 185 + 181);
-        QCOMPARE(BirdRecordWords::points(totals[0].halfPoints), QStringLiteral("183"));
+        QCOMPARE(AnimalRecordWords::points(totals[0].halfPoints), QStringLiteral("183"));
 
         // Colour factors, new in version two, can be stored at once.
-        QVERIFY(db.changeBird(w->ring, w->ring, {.factors = FactorStates {{"opal", FactorState::Carrier}}}).isEmpty());
+        QVERIFY(
+            db.changeRecordsOf(w->ring, w->ring, {.factors = FactorStates {{"opal", FactorState::Carrier}}}).isEmpty());
 
         // What version one read, this one reads after the update, and it stays updated.
         RecordsDatabase again;
@@ -204,8 +205,8 @@ private slots:
         RecordsDatabase db;
         ShowResult r {0, QStringLiteral("A"), QDate(2025, 1, 4), QStringLiteral("Schau"), {}, 180, {}, {}};
         QCOMPARE(db.addShowResult(r), QString());
-        const BirdRecordSet a = db.recordsOf(QStringLiteral("A"));
-        BirdRecordSet b = a;
+        const AnimalRecordSet a = db.recordsOf(QStringLiteral("A"));
+        AnimalRecordSet b = a;
         b.ring = QStringLiteral("B");
         b.showResults[0].ring = b.ring; // the same id under two rings: refused
         const QString failure = db.restore({b, db.recordsOf(QStringLiteral("C")), a});
@@ -214,7 +215,7 @@ private slots:
         QVERIFY(!db.hasRecords(QStringLiteral("B")));
 
         QCOMPARE(db.restore({db.recordsOf(QStringLiteral("C"))}), QString());
-        BirdRecordSet none;
+        AnimalRecordSet none;
         none.ring = QStringLiteral("A");
         QCOMPARE(db.restore({none}), QString());
         QVERIFY(!db.hasRecords(QStringLiteral("A")));
@@ -228,8 +229,8 @@ private slots:
             = {result("A", 185, {}, QDate(2025, 1, 1)), result("A", 187, {}, QDate(2024, 1, 1)),
                result("A", 187, {}, QDate(2025, 6, 1))};
         QCOMPARE(bestResult(results)->date, QDate(2025, 6, 1));
-        QCOMPARE(BirdRecordWords::points(187), QStringLiteral("93,5"));
-        QCOMPARE(BirdRecordWords::points(200), QStringLiteral("100"));
+        QCOMPARE(AnimalRecordWords::points(187), QStringLiteral("93,5"));
+        QCOMPARE(AnimalRecordWords::points(200), QStringLiteral("100"));
         QVERIFY(!bestResult({}));
     }
 

@@ -331,8 +331,8 @@ private:
                           {},
                           {}};
             QVERIFY(db.addShowResult(r).isEmpty());
-            QVERIFY(
-                db.changeBird(r.ring, r.ring, {.factors = FactorStates {{"opal", FactorState::Carrier}}}).isEmpty());
+            QVERIFY(db.changeRecordsOf(r.ring, r.ring, {.factors = FactorStates {{"opal", FactorState::Carrier}}})
+                        .isEmpty());
         }
     }
 

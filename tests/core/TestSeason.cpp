@@ -26,7 +26,7 @@ Youngster egg(double hatched = 0, const char* ring = "", double weaned = 0)
     return {QString::fromLatin1(ring), weaned, hatched};
 }
 
-Animal bird(const char* ring, Sex sex, const char* father = "", const char* mother = "")
+Animal animal(const char* ring, Sex sex, const char* father = "", const char* mother = "")
 {
     Animal a = testAnimal(QString::fromLatin1(ring), sex);
     a.fatherRing = QString::fromLatin1(father);
@@ -125,7 +125,7 @@ private slots:
         QVERIFY(!seasonOf(none));
 
         // A cock in three pairs over two seasons; each hen for her own.
-        const BirdTotals totals = birdTotals(pairs);
+        const AnimalTotals totals = animalTotals(pairs);
         QCOMPARE(totals.cocks.value("C1"), (BreedingFigures {3, 7, 4, 3, 2}));
         QCOMPARE(totals.hens.value("H1"), (BreedingFigures {2, 5, 4, 3, 2}));
         QCOMPARE(totals.hens.value("H3"), BreedingFigures {});
@@ -137,24 +137,24 @@ private slots:
         // G1 x G2 -> F (father), U (uncle), S; F x M -> X (cock) and XS (full sister), XH (half sister by F x M2);
         // X x Y -> K (daughter), K -> GK (granddaughter); U -> C (cousin); S x ... -> N? (niece of X is child of XS)
         const AnimalTable t = {
-            bird("G1", Sex::Male),
-            bird("G2", Sex::Female),
-            bird("F", Sex::Male, "G1", "G2"),
-            bird("U", Sex::Male, "G1", "G2"),
-            bird("A", Sex::Female, "G1", "G2"),
-            bird("M", Sex::Female),
-            bird("M2", Sex::Female),
-            bird("X", Sex::Male, "F", "M"),
-            bird("XS", Sex::Female, "F", "M"),
-            bird("XH", Sex::Female, "F", "M2"),
-            bird("Y", Sex::Female),
-            bird("K", Sex::Female, "X", "Y"),
-            bird("Z", Sex::Male),
-            bird("GK", Sex::Female, "Z", "K"),
-            bird("C", Sex::Female, "U", "Y"),
-            bird("NI", Sex::Female, "Z", "XS"),
-            bird("FREMD", Sex::Female),
-            bird("KS", Sex::Male, "X", "Y"),
+            animal("G1", Sex::Male),
+            animal("G2", Sex::Female),
+            animal("F", Sex::Male, "G1", "G2"),
+            animal("U", Sex::Male, "G1", "G2"),
+            animal("A", Sex::Female, "G1", "G2"),
+            animal("M", Sex::Female),
+            animal("M2", Sex::Female),
+            animal("X", Sex::Male, "F", "M"),
+            animal("XS", Sex::Female, "F", "M"),
+            animal("XH", Sex::Female, "F", "M2"),
+            animal("Y", Sex::Female),
+            animal("K", Sex::Female, "X", "Y"),
+            animal("Z", Sex::Male),
+            animal("GK", Sex::Female, "Z", "K"),
+            animal("C", Sex::Female, "U", "Y"),
+            animal("NI", Sex::Female, "Z", "XS"),
+            animal("FREMD", Sex::Female),
+            animal("KS", Sex::Male, "X", "Y"),
         };
         const RingIndex index(t);
         const RelationshipFinder find(t, index);

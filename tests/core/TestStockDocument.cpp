@@ -38,7 +38,7 @@ struct Stored
 {
     QByteArray stockFile;
     QByteArray pairFile;
-    std::vector<BirdRecordSet> records;
+    std::vector<AnimalRecordSet> records;
     QMap<QString, QByteArray> pictures;
     bool operator==(const Stored&) const = default;
 };
@@ -98,8 +98,8 @@ private slots:
                               {}};
             QCOMPARE(records->addShowResult(shown), QString());
         }
-        QCOMPARE(records->changeBird(QStringLiteral("KID"), QStringLiteral("KID"),
-                                     {.factors = FactorStates {{QStringLiteral("opal"), FactorState::Carrier}}}),
+        QCOMPARE(records->changeRecordsOf(QStringLiteral("KID"), QStringLiteral("KID"),
+                                          {.factors = FactorStates {{QStringLiteral("opal"), FactorState::Carrier}}}),
                  QString());
         m_stock = std::make_unique<StockDocument>(db, DataFiles(m_dir->path() + QLatin1Char('/')), std::move(records));
         put(m_stock->pictures().pathOf(QStringLiteral("KID")), "bild");

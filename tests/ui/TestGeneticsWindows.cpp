@@ -16,7 +16,7 @@
 
 namespace {
 
-Animal bird(const char* ring, Sex sex, const char* colour, const char* mother = "")
+Animal animal(const char* ring, Sex sex, const char* colour, const char* mother = "")
 {
     Animal a = testAnimal(QString::fromLatin1(ring), sex);
     a.colour = QString::fromUtf8(colour);
@@ -46,8 +46,8 @@ private slots:
     void init()
     {
         StockData db;
-        db.animals = {bird("BRAUNE", Sex::Female, "Braun"), bird("SOHN", Sex::Male, "Schwarz", "BRAUNE"),
-                      bird("SCHWARZE", Sex::Female, "Schwarz")};
+        db.animals = {animal("BRAUNE", Sex::Female, "Braun"), animal("SOHN", Sex::Male, "Schwarz", "BRAUNE"),
+                      animal("SCHWARZE", Sex::Female, "Schwarz")};
         m_f = std::make_unique<WindowFixture>(std::move(db));
     }
 
@@ -92,7 +92,7 @@ private slots:
     }
 
     // Birds of the stock or factors typed in; the phase is asked for only where it matters.
-    void theColourWindowCombinesBirdsAndFactorsByHand()
+    void theColourWindowCombinesAnimalsAndFactorsByHand()
     {
         child<QAction>(child<QMenu>(m_f->window(), "moreMenu"), "coloursAction")->trigger();
         auto* window = child<ColourWindow>(m_f->window(), "ColourWindow");
@@ -118,7 +118,7 @@ private slots:
     {
         child<QAction>(child<QMenu>(m_f->window(), "moreMenu"), "matesAction")->trigger();
         auto* planner = child<MatePlannerWindow>(m_f->window(), "MatePlannerWindow");
-        choose(child<QComboBox>(planner, "mateBirdChoice"), QStringLiteral("SOHN"));
+        choose(child<QComboBox>(planner, "mateAnimalChoice"), QStringLiteral("SOHN"));
         const MateTableModel* model = planner->model();
         for (int row = 0; row < model->rowCount(); ++row)
             if (model->candidate(row)->ring == QLatin1String("SCHWARZE"))

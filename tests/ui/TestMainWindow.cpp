@@ -99,7 +99,7 @@ private slots:
 
     // As a new user tries it: a bird with its picture and show results
     // deleted by mistake comes back whole with Ctrl+Z, and Ctrl+Y deletes it again.
-    void aDeletedBirdComesBackWhole()
+    void aDeletedAnimalComesBackWhole()
     {
         StockDocument& stock = m_f->stock();
         const QString ring = QStringLiteral("A-1");

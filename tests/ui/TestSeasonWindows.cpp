@@ -17,7 +17,7 @@
 
 namespace {
 
-Animal bird(const char* ring, Sex sex, const char* father = "", const char* mother = "")
+Animal animal(const char* ring, Sex sex, const char* father = "", const char* mother = "")
 {
     Animal a = testAnimal(QString::fromLatin1(ring), sex, 2025, QStringLiteral("Gloster"));
     a.fatherRing = QString::fromLatin1(father);
@@ -38,13 +38,13 @@ private slots:
         db.print = PrintSettings::defaults();
         db.print.showBreeding = 1;
         // A cock with two full sisters among the hens, and two unrelated hens.
-        db.animals = {bird("VATER", Sex::Male),
-                      bird("MUTTER", Sex::Female),
-                      bird("HAHN", Sex::Male, "VATER", "MUTTER"),
-                      bird("SCHWESTER-1", Sex::Female, "VATER", "MUTTER"),
-                      bird("SCHWESTER-2", Sex::Female, "VATER", "MUTTER"),
-                      bird("FREMD-B", Sex::Female),
-                      bird("FREMD-A", Sex::Female)};
+        db.animals = {animal("VATER", Sex::Male),
+                      animal("MUTTER", Sex::Female),
+                      animal("HAHN", Sex::Male, "VATER", "MUTTER"),
+                      animal("SCHWESTER-1", Sex::Female, "VATER", "MUTTER"),
+                      animal("SCHWESTER-2", Sex::Female, "VATER", "MUTTER"),
+                      animal("FREMD-B", Sex::Female),
+                      animal("FREMD-A", Sex::Female)};
         m_f = std::make_unique<WindowFixture>(std::move(db));
     }
 
@@ -54,7 +54,7 @@ private slots:
     void thePlannerPairsTheLeastRelatedHenInOneStep()
     {
         auto* planner = open<MatePlannerWindow>("matesAction", "MatePlannerWindow");
-        choose(child<QComboBox>(planner, "mateBirdChoice"), QStringLiteral("HAHN"));
+        choose(child<QComboBox>(planner, "mateAnimalChoice"), QStringLiteral("HAHN"));
         const MateTableModel* model = planner->model();
         QCOMPARE(model->rowCount(), 5); // every hen, its mother included
         QCOMPARE(model->candidate(0)->ring, QStringLiteral("FREMD-A"));

@@ -46,21 +46,21 @@ std::optional<double> crossover(ExportRun& run)
 }
 
 // The factors of the pair's birds as the records and the pedigree give them.
-std::optional<std::pair<BirdFactors, BirdFactors>> fromStock(ExportRun& run, int& exit)
+std::optional<std::pair<AnimalFactors, AnimalFactors>> fromStock(ExportRun& run, int& exit)
 {
     const RingIndex& index = run.stock.ringIndex();
-    std::array<qsizetype, 2> birds {};
+    std::array<qsizetype, 2> animals {};
     for (int i = 0; i < 2; ++i) {
-        birds[size_t(i)] = index.lastActiveWith(run.request.words[i]);
-        if (birds[size_t(i)] < 0) {
+        animals[size_t(i)] = index.lastActiveWith(run.request.words[i]);
+        if (animals[size_t(i)] < 0) {
             run.err << QStringLiteral("Den Ring „%1“ gibt es nicht im Bestand.\n").arg(run.request.words[i]);
             exit = NotFound;
             return std::nullopt;
         }
     }
     // Hen first is a slip of the order, not a question for the factors.
-    const Sex cock = run.stock.animals()[size_t(birds[0])].sex;
-    const Sex hen = run.stock.animals()[size_t(birds[1])].sex;
+    const Sex cock = run.stock.animals()[size_t(animals[0])].sex;
+    const Sex hen = run.stock.animals()[size_t(animals[1])].sex;
     if (cock == Sex::Female || hen == Sex::Male) {
         run.err << QStringLiteral("colours --pair nimmt zuerst den Hahn, dann die Henne; „%1“ ist als %2 "
                                   "eingetragen.\n")
@@ -70,15 +70,15 @@ std::optional<std::pair<BirdFactors, BirdFactors>> fromStock(ExportRun& run, int
         return std::nullopt;
     }
     PedigreeReading& reading = colourReading(run.stock);
-    return std::pair(reading.factorsOf(birds[0], false), reading.factorsOf(birds[1], false));
+    return std::pair(reading.factorsOf(animals[0], false), reading.factorsOf(animals[1], false));
 }
 
-std::optional<std::pair<BirdFactors, BirdFactors>> fromSpecs(ExportRun& run)
+std::optional<std::pair<AnimalFactors, AnimalFactors>> fromSpecs(ExportRun& run)
 {
     const FactorTable& table = FactorTable::canary();
     QString problem;
-    std::optional<BirdFactors> cock = parseFactors(table, true, run.request.option("--cock"), problem);
-    std::optional<BirdFactors> hen
+    std::optional<AnimalFactors> cock = parseFactors(table, true, run.request.option("--cock"), problem);
+    std::optional<AnimalFactors> hen
         = cock ? parseFactors(table, false, run.request.option("--hen"), problem) : std::nullopt;
     if (!hen) {
         run.err << problem << '\n';
@@ -96,7 +96,8 @@ int colours(ExportRun& run)
         return WrongUse;
     options.crossover = *rate;
     int exit = WrongUse;
-    std::optional<std::pair<BirdFactors, BirdFactors>> pair = run.request.pair ? fromStock(run, exit) : fromSpecs(run);
+    std::optional<std::pair<AnimalFactors, AnimalFactors>> pair
+        = run.request.pair ? fromStock(run, exit) : fromSpecs(run);
     if (!pair)
         return exit;
     if (run.request.has("--phase"))

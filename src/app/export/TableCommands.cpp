@@ -109,8 +109,8 @@ int sales(ExportRun& run)
         if (year && w.date.year() != *year)
             continue;
         run.out
-            << isoDate(w.date) << '\t' << w.ring << '\t' << BirdRecordWords::statusWord(w.status) << '\t' << w.buyerName
-            << '\t'
+            << isoDate(w.date) << '\t' << w.ring << '\t' << AnimalRecordWords::statusWord(w.status) << '\t'
+            << w.buyerName << '\t'
             << (w.priceCents
                     ? QStringLiteral("%1.%2").arg(*w.priceCents / 100).arg(*w.priceCents % 100, 2, 10, QLatin1Char('0'))
                     : QString())

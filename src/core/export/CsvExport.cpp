@@ -75,11 +75,11 @@ QStringList whereaboutsFields(const Whereabouts* w)
 {
     if (!w)
         return QStringList(6, QString());
-    return {BirdRecordWords::statusWord(w->status),
+    return {AnimalRecordWords::statusWord(w->status),
             Dates::text(w->date),
             text(w->buyerName),
             text(w->buyerAddress),
-            w->priceCents ? BirdRecordWords::price(*w->priceCents) : QString(),
+            w->priceCents ? AnimalRecordWords::price(*w->priceCents) : QString(),
             text(w->note)};
 }
 
@@ -149,9 +149,9 @@ QByteArray showsCsv(const std::vector<ShowResult>& results)
     for (const ShowResult& r : results) {
         const std::optional<CollectionTotal> collection = collectionOf(r, results);
         csv.line({date(Dates::fromDate(r.date)), text(r.ring), text(r.show), text(r.showClass),
-                  BirdRecordWords::points(r.halfPoints), text(r.award),
+                  AnimalRecordWords::points(r.halfPoints), text(r.award),
                   r.collection ? QString::number(*r.collection) : QString(),
-                  collection ? BirdRecordWords::points(collection->halfPoints) : QString()});
+                  collection ? AnimalRecordWords::points(collection->halfPoints) : QString()});
     }
     return csv.bytes();
 }

@@ -41,17 +41,17 @@ template<typename T, typename Same> void addMerged(std::vector<T>& list, T item,
         it->weight += item.weight;
 }
 
-std::vector<Gamete> gametes(const BirdGenes& bird, size_t block, size_t loci, bool sexLinked, double crossover)
+std::vector<Gamete> gametes(const AnimalGenes& animal, size_t block, size_t loci, bool sexLinked, double crossover)
 {
     std::vector<Gamete> result;
     const auto add = [&result](Haplotype h, double w) {
         if (w > 0)
             addMerged(result, Gamete {h, w}, [](const Gamete& a, const Gamete& b) { return a.alleles == b.alleles; });
     };
-    for (const BlockGenotype& g : bird.blocks[block]) {
+    for (const BlockGenotype& g : animal.blocks[block]) {
         const Haplotype first {g.loci[0].first, g.loci[1].first};
         const Haplotype second {g.loci[0].second, g.loci[1].second};
-        if (sexLinked && !bird.male) {
+        if (sexLinked && !animal.male) {
             add(first, g.weight); // her one Z, to her sons
         } else if (loci == 2) {
             add(first, g.weight * (1 - crossover) / 2);
@@ -210,7 +210,7 @@ QString percent(double share)
 
 } // namespace
 
-ExpectedYoung expectedYoung(const FactorTable& table, const BirdGenes& cock, const BirdGenes& hen, double crossover)
+ExpectedYoung expectedYoung(const FactorTable& table, const AnimalGenes& cock, const AnimalGenes& hen, double crossover)
 {
     ExpectedYoung result;
     crossover = std::clamp(crossover, 0.0, 0.5);

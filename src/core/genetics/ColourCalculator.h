@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/genetics/BirdGenes.h"
+#include "core/genetics/AnimalGenes.h"
 
 // The young a cock and a hen may have, by their colour factors.
 
@@ -23,7 +23,8 @@ struct ExpectedYoung
 };
 
 // `crossover` is the chance that a cock's linked loci part, from 0 to 0.5.
-ExpectedYoung expectedYoung(const FactorTable& table, const BirdGenes& cock, const BirdGenes& hen, double crossover);
+ExpectedYoung expectedYoung(const FactorTable& table, const AnimalGenes& cock, const AnimalGenes& hen,
+                            double crossover);
 
 // "Hahn" or "Henne", the share with six decimals, visual, carried, colour: one line as avelor-export writes it.
 QString youngLine(const YoungKind& kind);

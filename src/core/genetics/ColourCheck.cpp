@@ -30,7 +30,7 @@ struct Family
 
 void checkEntries(const Family& f, QStringList& findings)
 {
-    BirdFactors entered = BirdFactors::none(f.reading.table(), f.animal(f.young).sex != Sex::Female);
+    AnimalFactors entered = AnimalFactors::none(f.reading.table(), f.animal(f.young).sex != Sex::Female);
     bool any = false;
     for (int factor = 0; factor < int(f.reading.table().factors().size()); ++factor) {
         entered.states[size_t(factor)] = f.reading.entered(f.young, factor);

@@ -320,30 +320,30 @@ const std::vector<FactorFinding>& PedigreeReading::findings(qsizetype animal)
     return it == m_readings.end() ? none : it->second.findings;
 }
 
-BirdFactors PedigreeReading::factorsOf(qsizetype animal, bool withLikely)
+AnimalFactors PedigreeReading::factorsOf(qsizetype animal, bool withLikely)
 {
     const Animal& a = m_animals[size_t(animal)];
-    BirdFactors bird = BirdFactors::none(m_table, a.sex != Sex::Female);
+    AnimalFactors factors = AnimalFactors::none(m_table, a.sex != Sex::Female);
     const quint32 shown = shownMask(animal);
     for (int f = 0; f < int(m_table.factors().size()); ++f) {
         const FactorState state = entered(animal, f);
         if (state != FactorState::Unknown)
-            bird.states[size_t(f)] = state;
+            factors.states[size_t(f)] = state;
         else if (has(shown, f))
-            bird.states[size_t(f)] = FactorState::Visual;
+            factors.states[size_t(f)] = FactorState::Visual;
     }
     for (const FactorFinding& finding : findings(animal)) {
         if (finding.proven)
-            bird.states[size_t(finding.factor)] = FactorState::Carrier;
+            factors.states[size_t(finding.factor)] = FactorState::Carrier;
         else if (withLikely)
-            bird.likely[size_t(finding.factor)] = finding.chance;
+            factors.likely[size_t(finding.factor)] = finding.chance;
     }
     // The mother gave a son one of his Z chromosomes as she has it: the
     // hidden alleles of the linked loci lie on it together, or one on it.
     std::vector<int> hidden;
     for (int l : m_table.linkedLoci())
         for (int f : m_table.loci()[size_t(l)].factors)
-            if (bird.state(f) == FactorState::Carrier)
+            if (factors.state(f) == FactorState::Carrier)
                 hidden.push_back(f);
     const qsizetype mother = parentOf(animal, false);
     if (hidden.size() == 2 && mother >= 0) {
@@ -354,9 +354,9 @@ BirdFactors PedigreeReading::factorsOf(qsizetype animal, bool withLikely)
             for (int f : m_table.loci()[size_t(l)].factors)
                 motherKnown = motherKnown || has(colourMask(mother), f) || entered(mother, f) != FactorState::Unknown;
         if (first && second)
-            bird.phase = LinkagePhase::Coupled;
+            factors.phase = LinkagePhase::Coupled;
         else if (first != second && motherKnown)
-            bird.phase = LinkagePhase::Repulsion;
+            factors.phase = LinkagePhase::Repulsion;
     }
-    return bird;
+    return factors;
 }

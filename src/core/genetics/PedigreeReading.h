@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/genetics/BirdGenes.h"
+#include "core/genetics/AnimalGenes.h"
 #include "core/model/Animal.h"
 
 #include <QHash>
@@ -56,7 +56,7 @@ public:
     // What the calculator takes: entered and shown factors, proven carriers
     // as carriers, likely ones at their chance when asked for, and the phase
     // of the linked loci where the mother tells it.
-    BirdFactors factorsOf(qsizetype animal, bool withLikely);
+    AnimalFactors factorsOf(qsizetype animal, bool withLikely);
     // The place of a parent in the table, -1 for none.
     qsizetype parentOf(qsizetype animal, bool father) const;
     // The young with this parent that show the factor.

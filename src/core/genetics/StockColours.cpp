@@ -18,7 +18,7 @@ PedigreeReading& colourReading(const StockDocument& stock)
     });
 }
 
-Pairing calculatePairing(BirdFactors cock, BirdFactors hen, const PairingOptions& options)
+Pairing calculatePairing(AnimalFactors cock, AnimalFactors hen, const PairingOptions& options)
 {
     cock.male = true;
     hen.male = false;
@@ -29,12 +29,12 @@ Pairing calculatePairing(BirdFactors cock, BirdFactors hen, const PairingOptions
     pairing.hen = hen;
     const FactorTable& table = FactorTable::canary();
     QString problem;
-    const std::optional<BirdGenes> cockGenes = genesOf(table, cock, problem);
+    const std::optional<AnimalGenes> cockGenes = genesOf(table, cock, problem);
     if (!cockGenes) {
         pairing.problem = QStringLiteral("Hahn: ") + problem;
         return pairing;
     }
-    const std::optional<BirdGenes> henGenes = genesOf(table, hen, problem);
+    const std::optional<AnimalGenes> henGenes = genesOf(table, hen, problem);
     if (!henGenes) {
         pairing.problem = QStringLiteral("Henne: ") + problem;
         return pairing;
@@ -44,14 +44,14 @@ Pairing calculatePairing(BirdFactors cock, BirdFactors hen, const PairingOptions
     return pairing;
 }
 
-Pairing pairBirds(const StockDocument& stock, qsizetype cock, qsizetype hen, const PairingOptions& options)
+Pairing pairAnimals(const StockDocument& stock, qsizetype cock, qsizetype hen, const PairingOptions& options)
 {
     PedigreeReading& r = colourReading(stock);
     return calculatePairing(r.factorsOf(cock, options.withLikely), r.factorsOf(hen, options.withLikely), options);
 }
 
-Pairing pairBirds(const StockDocument& stock, const QString& cockRing, const QString& henRing,
-                  const PairingOptions& options)
+Pairing pairAnimals(const StockDocument& stock, const QString& cockRing, const QString& henRing,
+                    const PairingOptions& options)
 {
     const qsizetype cock = stock.ringIndex().lastActiveWith(cockRing);
     const qsizetype hen = stock.ringIndex().lastActiveWith(henRing);
@@ -60,7 +60,7 @@ Pairing pairBirds(const StockDocument& stock, const QString& cockRing, const QSt
         none.problem = QStringLiteral("Den Ring „%1“ gibt es nicht im Bestand.").arg(cock < 0 ? cockRing : henRing);
         return none;
     }
-    return pairBirds(stock, cock, hen, options);
+    return pairAnimals(stock, cock, hen, options);
 }
 
 QString colourSummary(const ExpectedYoung& young)

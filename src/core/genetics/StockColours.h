@@ -17,8 +17,8 @@ struct PairingOptions
 
 struct Pairing
 {
-    BirdFactors cock;
-    BirdFactors hen;
+    AnimalFactors cock;
+    AnimalFactors hen;
     std::optional<ExpectedYoung> young; // none when the factors contradict one another
     QString problem; // German: why there is no result
     QString unknownPhase; // "braun und achat": the cock's phase was counted half each way
@@ -30,13 +30,13 @@ struct Pairing
 // settings). Valid until the document's next change.
 PedigreeReading& colourReading(const StockDocument& stock);
 // The young of two birds of the stock, by table position.
-Pairing pairBirds(const StockDocument& stock, qsizetype cock, qsizetype hen, const PairingOptions& options);
+Pairing pairAnimals(const StockDocument& stock, qsizetype cock, qsizetype hen, const PairingOptions& options);
 // The same for birds given by ring; a ring not in the stock gives a problem.
-Pairing pairBirds(const StockDocument& stock, const QString& cockRing, const QString& henRing,
-                  const PairingOptions& options);
+Pairing pairAnimals(const StockDocument& stock, const QString& cockRing, const QString& henRing,
+                    const PairingOptions& options);
 
 // Two birds' factors put together, with the pair's young.
-Pairing calculatePairing(BirdFactors cock, BirdFactors hen, const PairingOptions& options);
+Pairing calculatePairing(AnimalFactors cock, AnimalFactors hen, const PairingOptions& options);
 
 // The colours of the young in a few words, the most frequent first: "Braun 50 %, Schwarz 50 %".
 QString colourSummary(const ExpectedYoung& young);

@@ -387,13 +387,13 @@ QStringList RecordsDatabase::rings() const
 
 bool RecordsDatabase::storeWhereabouts(const Whereabouts& w)
 {
-    SqlStatement bird(m_db, "INSERT OR IGNORE INTO bird (ring) VALUES (?)");
+    SqlStatement ringRow(m_db, "INSERT OR IGNORE INTO bird (ring) VALUES (?)");
     SqlStatement store(m_db,
                        "INSERT OR REPLACE INTO whereabouts (ring, status, date, buyer_name, buyer_address, "
                        "price_cents, note) VALUES (?, ?, ?, ?, ?, ?, ?)");
     store.bind(1, w.ring).bind(2, qint64(w.status)).bind(3, isoDate(w.date)).bind(4, w.buyerName);
     store.bind(5, w.buyerAddress).bind(6, w.priceCents).bind(7, w.note);
-    return bird.bind(1, w.ring).run() && store.run();
+    return ringRow.bind(1, w.ring).run() && store.run();
 }
 
 FactorStates RecordsDatabase::colourFactors(const QString& ring) const
@@ -425,9 +425,9 @@ QHash<QString, FactorStates> RecordsDatabase::allColourFactors() const
 
 bool RecordsDatabase::storeFactors(const QString& ring, const FactorStates& factors)
 {
-    SqlStatement bird(m_db, "INSERT OR IGNORE INTO bird (ring) VALUES (?)");
+    SqlStatement ringRow(m_db, "INSERT OR IGNORE INTO bird (ring) VALUES (?)");
     SqlStatement clear(m_db, "DELETE FROM colour_factor WHERE ring = ?");
-    if (!bird.bind(1, ring).run() || !clear.bind(1, ring).run())
+    if (!ringRow.bind(1, ring).run() || !clear.bind(1, ring).run())
         return false;
     for (const auto& [factor, state] : factors) {
         if (state == FactorState::Unknown)
@@ -479,7 +479,7 @@ bool RecordsDatabase::storeShowResults(const QString& ring, const std::vector<Sh
 
 bool RecordsDatabase::storeShowResult(const ShowResult& r, bool withId)
 {
-    SqlStatement bird(m_db, "INSERT OR IGNORE INTO bird (ring) VALUES (?)");
+    SqlStatement ringRow(m_db, "INSERT OR IGNORE INTO bird (ring) VALUES (?)");
     SqlStatement store(m_db,
                        "INSERT INTO show_result (ring, date, show, class, half_points, award, collection, id) "
                        "VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
@@ -487,7 +487,7 @@ bool RecordsDatabase::storeShowResult(const ShowResult& r, bool withId)
     store.bind(5, qint64(r.halfPoints)).bind(6, r.award);
     store.bind(7, r.collection ? std::optional<qint64>(*r.collection) : std::nullopt);
     store.bind(8, withId ? std::optional<qint64>(r.id) : std::nullopt); // NULL: SQLite gives the next id
-    return bird.bind(1, r.ring).run() && store.run();
+    return ringRow.bind(1, r.ring).run() && store.run();
 }
 
 QString RecordsDatabase::addShowResult(ShowResult& r)
@@ -553,13 +553,13 @@ bool RecordsDatabase::moveRecords(const QString& from, const QString& to)
         && replacedFactors.run() && moveFactors.run() && old.bind(1, from).run();
 }
 
-QString RecordsDatabase::changeBird(const QString& from, const QString& to, const BirdRecordChange& bird)
+QString RecordsDatabase::changeRecordsOf(const QString& from, const QString& to, const AnimalRecordChange& wanted)
 {
     const QString what = QStringLiteral("Die Zusatzdaten von %1").arg(to);
     SqlTransaction change(m_db);
-    if (!change.open() || !moveRecords(from, to) || (bird.whereabouts && !storeWhereabouts(*bird.whereabouts))
-        || (bird.factors && !storeFactors(to, *bird.factors))
-        || (bird.showResults && !storeShowResults(to, *bird.showResults)) || !change.commit())
+    if (!change.open() || !moveRecords(from, to) || (wanted.whereabouts && !storeWhereabouts(*wanted.whereabouts))
+        || (wanted.factors && !storeFactors(to, *wanted.factors))
+        || (wanted.showResults && !storeShowResults(to, *wanted.showResults)) || !change.commit())
         return failure(what);
     return {};
 }
@@ -574,9 +574,9 @@ QString RecordsDatabase::removeRing(const QString& ring)
     return {};
 }
 
-BirdRecordSet RecordsDatabase::recordsOf(const QString& ring) const
+AnimalRecordSet RecordsDatabase::recordsOf(const QString& ring) const
 {
-    BirdRecordSet set;
+    AnimalRecordSet set;
     set.ring = ring;
     if (!m_db)
         return set;
@@ -590,22 +590,22 @@ BirdRecordSet RecordsDatabase::recordsOf(const QString& ring) const
     return set;
 }
 
-QString RecordsDatabase::restore(const std::vector<BirdRecordSet>& sets)
+QString RecordsDatabase::restore(const std::vector<AnimalRecordSet>& sets)
 {
     const QString what = QStringLiteral("Das Zurücksetzen der Zusatzdaten");
     SqlTransaction change(m_db);
     if (!change.open())
         return failure(what);
     // Every ring emptied first: a show result keeps its id when it goes back from one ring to another.
-    for (const BirdRecordSet& set : sets) {
+    for (const AnimalRecordSet& set : sets) {
         SqlStatement remove(m_db, "DELETE FROM bird WHERE ring = ?");
         if (!remove.bind(1, set.ring).run())
             return failure(what);
     }
-    for (const BirdRecordSet& set : sets) {
+    for (const AnimalRecordSet& set : sets) {
         if (set.listed) {
-            SqlStatement bird(m_db, "INSERT INTO bird (ring) VALUES (?)");
-            if (!bird.bind(1, set.ring).run())
+            SqlStatement ringRow(m_db, "INSERT INTO bird (ring) VALUES (?)");
+            if (!ringRow.bind(1, set.ring).run())
                 return failure(what);
         }
         if (set.whereabouts && !storeWhereabouts(*set.whereabouts))

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/model/BirdRecords.h"
+#include "core/model/AnimalRecords.h"
 #include "core/records/RecordsSchema.h"
 
 #include <QHash>
@@ -12,7 +12,7 @@
 struct sqlite3;
 
 // What changes in one bird's records when the breeder stores it; nothing given, nothing changes.
-struct BirdRecordChange
+struct AnimalRecordChange
 {
     std::optional<Whereabouts> whereabouts {};
     std::optional<FactorStates> factors {}; // replaces all factors entered before
@@ -85,7 +85,7 @@ public:
     QStringList rings() const;
     bool hasRecords(const QString& ring) const;
     // Everything stored under a ring, to be put back by restore().
-    BirdRecordSet recordsOf(const QString& ring) const;
+    AnimalRecordSet recordsOf(const QString& ring) const;
 
     // Each change returns an empty text or the German reason it was not stored.
     QString setWhereabouts(const Whereabouts& whereabouts);
@@ -94,12 +94,12 @@ public:
     QString removeShowResult(qint64 id);
     // A bird changed at once: its ring renamed (when `to` differs) and its
     // records stored under the new ring, in one transaction.
-    QString changeBird(const QString& from, const QString& to, const BirdRecordChange& change);
+    QString changeRecordsOf(const QString& from, const QString& to, const AnimalRecordChange& change);
     QString removeRing(const QString& ring);
     QString clear();
     // Makes each ring's records exactly what the set holds (none, when the
     // set is empty), all rings in one transaction.
-    QString restore(const std::vector<BirdRecordSet>& sets);
+    QString restore(const std::vector<AnimalRecordSet>& sets);
 
     // A consistent copy into a file of its own (SQLite's backup), made aside
     // and put in place whole.

@@ -72,9 +72,9 @@ std::vector<int> seasons(const PairTable& pairs)
     return years;
 }
 
-BirdTotals birdTotals(const PairTable& pairs)
+AnimalTotals animalTotals(const PairTable& pairs)
 {
-    BirdTotals totals;
+    AnimalTotals totals;
     for (const BreedingPair& pair : pairs) {
         const BreedingFigures f = figuresOf(pair);
         totals.cocks[pair.cockRing] += f;

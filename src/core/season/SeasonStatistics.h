@@ -45,9 +45,9 @@ std::vector<PairFigures> pairFigures(const PairTable& pairs, std::optional<int> 
 std::vector<int> seasons(const PairTable& pairs);
 
 // Totals per bird over every pair it was in, all seasons: by cock ring and by hen ring.
-struct BirdTotals
+struct AnimalTotals
 {
     QMap<QString, BreedingFigures> cocks;
     QMap<QString, BreedingFigures> hens;
 };
-BirdTotals birdTotals(const PairTable& pairs);
+AnimalTotals animalTotals(const PairTable& pairs);

@@ -93,13 +93,13 @@ SeasonTable pairStatisticsTable(const PairTable& pairs, std::optional<int> seaso
     return table;
 }
 
-SeasonTable birdStatisticsTable(const PairTable& pairs, bool cocks)
+SeasonTable animalStatisticsTable(const PairTable& pairs, bool cocks)
 {
     SeasonTable table;
     table.headings = QStringList {cocks ? QStringLiteral("Hahn") : QStringLiteral("Henne")} + kFigureHeadings;
-    const BirdTotals totals = birdTotals(pairs);
-    const QMap<QString, BreedingFigures>& birds = cocks ? totals.cocks : totals.hens;
-    for (auto it = birds.cbegin(); it != birds.cend(); ++it) {
+    const AnimalTotals totals = animalTotals(pairs);
+    const QMap<QString, BreedingFigures>& animals = cocks ? totals.cocks : totals.hens;
+    for (auto it = animals.cbegin(); it != animals.cend(); ++it) {
         table.rows.push_back(QStringList {it.key()} + figureCells(it.value()));
         table.marked.push_back(false);
     }

@@ -23,7 +23,7 @@ SeasonTable calendarTable(const std::vector<DueTask>& tasks, const QDate& today)
 SeasonTable pairStatisticsTable(const PairTable& pairs, std::optional<int> season);
 
 // Per cock or per hen over every pair it was in: Ring, Paare... the figures and both rates.
-SeasonTable birdStatisticsTable(const PairTable& pairs, bool cocks);
+SeasonTable animalStatisticsTable(const PairTable& pairs, bool cocks);
 
 // A rate as German text: "75 %", "66,7 %"; empty for none.
 QString ratePercent(std::optional<double> rate);

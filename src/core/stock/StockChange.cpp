@@ -23,9 +23,9 @@ size_t animalBytes(const Animal& a)
     return bytes;
 }
 
-size_t recordBytes(const BirdRecordSet& set)
+size_t recordBytes(const AnimalRecordSet& set)
 {
-    size_t bytes = sizeof(BirdRecordSet) + textBytes(set.ring);
+    size_t bytes = sizeof(AnimalRecordSet) + textBytes(set.ring);
     if (set.whereabouts)
         bytes += sizeof(Whereabouts) + textBytes(set.whereabouts->buyerAddress) + textBytes(set.whereabouts->note);
     bytes += set.showResults.size() * (sizeof(ShowResult) + 64);
@@ -90,7 +90,7 @@ void StockChange::keepPrint(const PrintSettings& print)
 void StockChange::keepRecords(const RecordsDatabase& records, const QString& ring)
 {
     const bool kept = std::any_of(m_recordsBefore.begin(), m_recordsBefore.end(),
-                                  [&](const BirdRecordSet& set) { return set.ring == ring; });
+                                  [&](const AnimalRecordSet& set) { return set.ring == ring; });
     if (!kept)
         m_recordsBefore.push_back(records.recordsOf(ring));
 }
@@ -129,9 +129,9 @@ bool StockChange::settle(const StockStores& stores)
     if (m_print && *m_print == stores.db.print)
         m_print.reset();
 
-    std::vector<BirdRecordSet> before;
-    for (BirdRecordSet& set : m_recordsBefore) {
-        BirdRecordSet now = stores.records.recordsOf(set.ring);
+    std::vector<AnimalRecordSet> before;
+    for (AnimalRecordSet& set : m_recordsBefore) {
+        AnimalRecordSet now = stores.records.recordsOf(set.ring);
         if (now == set)
             continue;
         before.push_back(std::move(set));
@@ -158,9 +158,9 @@ void StockChange::measure()
         bytes += sizeof(position) + animalBytes(animal);
     if (m_pairs)
         bytes += m_pairs->size() * (sizeof(BreedingPair) + 4 * sizeof(Clutch) + 24 * sizeof(Youngster));
-    for (const BirdRecordSet& set : m_recordsBefore)
+    for (const AnimalRecordSet& set : m_recordsBefore)
         bytes += recordBytes(set);
-    for (const BirdRecordSet& set : m_recordsAfter)
+    for (const AnimalRecordSet& set : m_recordsAfter)
         bytes += recordBytes(set);
     for (const PictureState& picture : m_pictures)
         bytes += size_t(picture.before.value_or(QByteArray()).size() + picture.after.value_or(QByteArray()).size());

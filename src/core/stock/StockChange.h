@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/model/BirdRecords.h"
+#include "core/model/AnimalRecords.h"
 #include "core/model/StockData.h"
 
 #include <QByteArray>
@@ -90,8 +90,8 @@ private:
     std::optional<PairTable> m_pairs;
     std::optional<BreederData> m_breeder;
     std::optional<PrintSettings> m_print;
-    std::vector<BirdRecordSet> m_recordsBefore;
-    std::vector<BirdRecordSet> m_recordsAfter;
+    std::vector<AnimalRecordSet> m_recordsBefore;
+    std::vector<AnimalRecordSet> m_recordsAfter;
     std::vector<PictureState> m_pictures;
     std::function<void(bool toBefore)> m_outside;
     size_t m_memory = 0;

@@ -258,7 +258,7 @@ AnimalEditResult StockDocument::changeAnimal(const QString& selectedRing, const 
     }
     const bool recordsMove = newRing != selectedRing && m_records->hasRecords(selectedRing);
     if (recordsMove || whereabouts || factors || shows) {
-        if (const QString failure = m_records->changeBird(selectedRing, newRing, {whereabouts, factors, shows});
+        if (const QString failure = m_records->changeRecordsOf(selectedRing, newRing, {whereabouts, factors, shows});
             !failure.isEmpty())
             return {AnimalEditResult::Outcome::RecordsRefused, failure, {}};
         if (recordsMove)

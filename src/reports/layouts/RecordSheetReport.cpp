@@ -97,7 +97,7 @@ QString RecordSheetReport::sexWord(Sex sex)
 QString RecordSheetReport::bestResultLine(const ShowResult& r)
 {
     QString line = QStringLiteral("Bestes Ausstellungsergebnis: %1 Punkte, %2, %3")
-                       .arg(BirdRecordWords::points(r.halfPoints), r.show, Dates::text(r.date));
+                       .arg(AnimalRecordWords::points(r.halfPoints), r.show, Dates::text(r.date));
     if (!r.award.isEmpty())
         line += QStringLiteral(", ") + r.award;
     return line;

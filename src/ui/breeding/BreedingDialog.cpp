@@ -262,7 +262,7 @@ void BreedingDialog::showNewPairColours()
         m_newYoung->clear(QStringLiteral("Sind Hahn und Henne gewählt, stehen hier die Farben ihrer Jungen."));
         return;
     }
-    m_newYoung->show(pairBirds(m_stock, shown(m_newCock), shown(m_newHen), {}));
+    m_newYoung->show(pairAnimals(m_stock, shown(m_newCock), shown(m_newHen), {}));
 }
 
 void BreedingDialog::showPairInbreeding()

@@ -49,16 +49,16 @@ RingingGroup::RingingGroup(StockDocument& stock, std::function<std::pair<QString
 void RingingGroup::buildEggPanel()
 {
     // The bird of this egg, named as the vocabulary of the build names it.
-    const QString ofTheBird = QLatin1Char(' ') + SpeciesWords::Genitive + QStringLiteral(" aus diesem Ei");
+    const QString ofTheAnimal = QLatin1Char(' ') + SpeciesWords::Genitive + QStringLiteral(" aus diesem Ei");
     m_eggPanel = new QWidget(this);
     m_eggPanel->setObjectName(QStringLiteral("eggPanel"));
-    m_ring = named(new QLineEdit(m_eggPanel), "youngRingEdit", QStringLiteral("Ringnummer") + ofTheBird);
+    m_ring = named(new QLineEdit(m_eggPanel), "youngRingEdit", QStringLiteral("Ringnummer") + ofTheAnimal);
     m_ring->setMaxLength(kRingLength);
-    m_sex = named(makeListCombo(m_eggPanel, {}), "youngSexList", QStringLiteral("Geschlecht") + ofTheBird);
+    m_sex = named(makeListCombo(m_eggPanel, {}), "youngSexList", QStringLiteral("Geschlecht") + ofTheAnimal);
     setChoices(m_sex, sexWords());
-    m_breed = named(makeChoiceCombo(m_eggPanel, {}), "youngBreedCombo", QStringLiteral("Art/Rasse") + ofTheBird);
-    m_hatched = named(new QLineEdit(m_eggPanel), "hatchedEdit", QStringLiteral("Schlupfdatum") + ofTheBird);
-    m_weaned = named(new QLineEdit(m_eggPanel), "weanedEdit", QStringLiteral("Absetzdatum") + ofTheBird);
+    m_breed = named(makeChoiceCombo(m_eggPanel, {}), "youngBreedCombo", QStringLiteral("Art/Rasse") + ofTheAnimal);
+    m_hatched = named(new QLineEdit(m_eggPanel), "hatchedEdit", QStringLiteral("Schlupfdatum") + ofTheAnimal);
+    m_weaned = named(new QLineEdit(m_eggPanel), "weanedEdit", QStringLiteral("Absetzdatum") + ofTheAnimal);
     m_remarks
         = named(new QPlainTextEdit(m_eggPanel), "youngRemarksEdit",
                 QStringLiteral("Bemerkungen über ") + SpeciesWords::Accusative + QStringLiteral(" aus diesem Ei"));

@@ -28,12 +28,12 @@ ColourWindow::ColourWindow(StockDocument& stock, QWidget* parent) : QDialog(pare
 {
     setObjectName(QStringLiteral("ColourWindow"));
     setWindowTitle(QStringLiteral("Farbvererbung"));
-    auto* birds = new QWidget(this);
-    auto* sides = new QVBoxLayout(birds);
+    auto* animals = new QWidget(this);
+    auto* sides = new QVBoxLayout(animals);
     sides->addWidget(buildSide(m_cock, true));
     sides->addWidget(buildSide(m_hen, false));
     auto* scroll = new QScrollArea(this);
-    scroll->setWidget(birds);
+    scroll->setWidget(animals);
     scroll->setWidgetResizable(true);
 
     const FactorTable& table = FactorTable::canary();
@@ -69,7 +69,7 @@ ColourWindow::ColourWindow(StockDocument& stock, QWidget* parent) : QDialog(pare
     connect(m_likely, &QCheckBox::toggled, this, &ColourWindow::calculate);
     connect(&m_stock, &StockDocument::changed, this, [this] {
         if (isVisible())
-            fillBirds();
+            fillAnimals();
     });
     resize(1180, 720);
 }
@@ -79,10 +79,10 @@ ColourWindow::~ColourWindow() = default;
 QWidget* ColourWindow::buildSide(Side& side, bool male)
 {
     auto* group = new QGroupBox(male ? QStringLiteral("Hahn") : QStringLiteral("Henne"), this);
-    side.bird = named(makeListCombo(group, male ? QStringLiteral("cockChoice") : QStringLiteral("henChoice")),
-                      male ? "cockChoice" : "henChoice",
-                      QStringLiteral("Ein Vogel aus dem Bestand, oder „%1“ für Anlagen zum Eintragen").arg(kByHand));
-    side.bird->setAccessibleName(male ? QStringLiteral("Hahn") : QStringLiteral("Henne"));
+    side.animal = named(makeListCombo(group, male ? QStringLiteral("cockChoice") : QStringLiteral("henChoice")),
+                        male ? "cockChoice" : "henChoice",
+                        QStringLiteral("Ein Vogel aus dem Bestand, oder „%1“ für Anlagen zum Eintragen").arg(kByHand));
+    side.animal->setAccessibleName(male ? QStringLiteral("Hahn") : QStringLiteral("Henne"));
     side.factors = new FactorStatesEditor(group);
     side.factors->setObjectName(male ? QStringLiteral("cockFactors") : QStringLiteral("henFactors"));
     side.factors->setFactors({}, male);
@@ -90,13 +90,13 @@ QWidget* ColourWindow::buildSide(Side& side, bool male)
     side.findings->setWordWrap(true);
     side.findings->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* form = new QFormLayout;
-    form->addRow(male ? QStringLiteral("&Hahn:") : QStringLiteral("H&enne:"), side.bird);
+    form->addRow(male ? QStringLiteral("&Hahn:") : QStringLiteral("H&enne:"), side.animal);
     auto* layout = new QVBoxLayout(group);
     layout->addLayout(form);
     layout->addWidget(side.factors);
     layout->addWidget(side.findings);
-    connect(side.bird, &QComboBox::currentIndexChanged, this, [this, &side, male] {
-        showBird(side, male);
+    connect(side.animal, &QComboBox::currentIndexChanged, this, [this, &side, male] {
+        showAnimal(side, male);
         calculate();
     });
     connect(side.factors, &FactorStatesEditor::changed, this, &ColourWindow::calculate);
@@ -106,11 +106,11 @@ QWidget* ColourWindow::buildSide(Side& side, bool male)
 void ColourWindow::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous())
-        fillBirds();
+        fillAnimals();
     QDialog::showEvent(event);
 }
 
-void ColourWindow::fillBirds()
+void ColourWindow::fillAnimals()
 {
     QStringList cocks {kByHand};
     QStringList hens {kByHand};
@@ -124,14 +124,14 @@ void ColourWindow::fillBirds()
             hens << a.ringNumber;
     }
     for (auto [side, rings] : {std::pair(&m_cock, &cocks), std::pair(&m_hen, &hens)}) {
-        const QString kept = side->bird->currentText();
+        const QString kept = side->animal->currentText();
         {
-            const QSignalBlocker quiet(side->bird);
-            setChoices(side->bird, *rings);
-            if (kept.isEmpty() || !selectEntry(side->bird, kept))
-                side->bird->setCurrentIndex(0);
+            const QSignalBlocker quiet(side->animal);
+            setChoices(side->animal, *rings);
+            if (kept.isEmpty() || !selectEntry(side->animal, kept))
+                side->animal->setCurrentIndex(0);
         }
-        showBird(*side, side == &m_cock);
+        showAnimal(*side, side == &m_cock);
     }
     calculate();
 }
@@ -139,16 +139,17 @@ void ColourWindow::fillBirds()
 void ColourWindow::choosePair(const QString& cockRing, const QString& henRing)
 {
     if (!isVisible())
-        fillBirds();
+        fillAnimals();
     for (auto [side, ring] : {std::pair(&m_cock, cockRing), std::pair(&m_hen, henRing)})
-        if (ring.isEmpty() || !selectEntry(side->bird, ring))
-            side->bird->setCurrentIndex(0);
+        if (ring.isEmpty() || !selectEntry(side->animal, ring))
+            side->animal->setCurrentIndex(0);
 }
 
-void ColourWindow::showBird(Side& side, bool male)
+void ColourWindow::showAnimal(Side& side, bool male)
 {
-    const qsizetype animal
-        = side.bird->currentIndex() > 0 ? m_stock.ringIndex().lastActiveWith(side.bird->currentText()) : qsizetype(-1);
+    const qsizetype animal = side.animal->currentIndex() > 0
+        ? m_stock.ringIndex().lastActiveWith(side.animal->currentText())
+        : qsizetype(-1);
     side.factors->setEnabled(animal < 0);
     if (animal < 0) {
         side.findings->setText(QStringLiteral("Anlagen von Hand: bitte oben wählen."));
@@ -156,11 +157,11 @@ void ColourWindow::showBird(Side& side, bool male)
     }
     PedigreeReading& reading = colourReading(m_stock);
     // The bird's factors as the calculator takes them: entered, shown by its colour, proven.
-    const BirdFactors bird = reading.factorsOf(animal, false);
+    const AnimalFactors known = reading.factorsOf(animal, false);
     FactorStates states;
     for (int f = 0; f < int(reading.table().factors().size()); ++f)
-        if (bird.state(f) != FactorState::Unknown)
-            states[reading.table().factor(f).key] = bird.state(f);
+        if (known.state(f) != FactorState::Unknown)
+            states[reading.table().factor(f).key] = known.state(f);
     side.factors->setFactors(states, male);
     QStringList lines;
     for (const FactorFinding& finding : reading.findings(animal))
@@ -169,18 +170,19 @@ void ColourWindow::showBird(Side& side, bool male)
                                            : lines.join(QLatin1Char('\n')));
 }
 
-BirdFactors ColourWindow::factorsOf(const Side& side, bool male)
+AnimalFactors ColourWindow::factorsOf(const Side& side, bool male)
 {
-    const qsizetype animal
-        = side.bird->currentIndex() > 0 ? m_stock.ringIndex().lastActiveWith(side.bird->currentText()) : qsizetype(-1);
+    const qsizetype animal = side.animal->currentIndex() > 0
+        ? m_stock.ringIndex().lastActiveWith(side.animal->currentText())
+        : qsizetype(-1);
     if (animal >= 0)
         return colourReading(m_stock).factorsOf(animal, m_likely->isChecked());
     const FactorTable& table = FactorTable::canary();
-    BirdFactors bird = BirdFactors::none(table, male);
+    AnimalFactors byHand = AnimalFactors::none(table, male);
     for (const auto& [key, state] : side.factors->factors())
         if (const int f = table.find(key); f >= 0)
-            bird.states[size_t(f)] = state;
-    return bird;
+            byHand.states[size_t(f)] = state;
+    return byHand;
 }
 
 void ColourWindow::calculate()
@@ -190,10 +192,10 @@ void ColourWindow::calculate()
     options.crossover = m_crossover->value() / 100;
     if (m_phase->currentData().isValid())
         options.cockPhase = LinkagePhase(m_phase->currentData().toInt());
-    const BirdFactors cock = factorsOf(m_cock, true);
+    const AnimalFactors cock = factorsOf(m_cock, true);
     // The phase is asked for only where it matters and the pedigree does not tell it.
     QString problem;
-    const std::optional<BirdGenes> genes = genesOf(FactorTable::canary(), cock, problem);
+    const std::optional<AnimalGenes> genes = genesOf(FactorTable::canary(), cock, problem);
     m_phase->setEnabled(genes && !genes->unknownPhase.isEmpty());
     m_young->show(calculatePairing(cock, factorsOf(m_hen, false), options));
 }

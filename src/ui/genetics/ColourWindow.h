@@ -34,14 +34,14 @@ protected:
 private:
     struct Side
     {
-        QComboBox* bird = nullptr;
+        QComboBox* animal = nullptr;
         FactorStatesEditor* factors = nullptr;
         QLabel* findings = nullptr;
     };
     QWidget* buildSide(Side& side, bool male);
-    void fillBirds();
-    void showBird(Side& side, bool male);
-    BirdFactors factorsOf(const Side& side, bool male);
+    void fillAnimals();
+    void showAnimal(Side& side, bool male);
+    AnimalFactors factorsOf(const Side& side, bool male);
     void calculate();
 
     StockDocument& m_stock;

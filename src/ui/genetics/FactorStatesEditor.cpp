@@ -57,7 +57,7 @@ void FactorStatesEditor::offer(int factor, FactorState keep)
     if (std::find(states.begin(), states.end(), keep) == states.end())
         states.push_back(keep); // entered before: shown, and the check on storing says why it cannot be
     for (const FactorState state : states)
-        choice->addItem(BirdRecordWords::factorStateWord(state), int(state));
+        choice->addItem(AnimalRecordWords::factorStateWord(state), int(state));
     choice->setCurrentIndex(choice->findData(int(keep)));
 }
 

@@ -68,11 +68,11 @@ FactorStates GeneticsPanel::input() const
 QString GeneticsPanel::problem() const
 {
     const FactorTable& table = FactorTable::canary();
-    BirdFactors bird = BirdFactors::none(table, m_male);
+    AnimalFactors entered = AnimalFactors::none(table, m_male);
     for (const auto& [key, state] : m_editor->factors())
         if (const int f = table.find(key); f >= 0)
-            bird.states[size_t(f)] = state;
+            entered.states[size_t(f)] = state;
     QString problem;
-    genesOf(table, bird, problem);
+    genesOf(table, entered, problem);
     return problem;
 }

@@ -87,8 +87,8 @@ MatePlannerWindow::MatePlannerWindow(StockDocument& stock, QWidget* parent) : QD
 {
     setObjectName(QStringLiteral("MatePlannerWindow"));
     setWindowTitle(QStringLiteral("Partnersuche"));
-    m_bird = named(makeListCombo(this, {}), "mateBirdChoice",
-                   QStringLiteral("Der Hahn oder die Henne, für die ein Partner gesucht wird"));
+    m_animal = named(makeListCombo(this, {}), "mateAnimalChoice",
+                     QStringLiteral("Der Hahn oder die Henne, für die ein Partner gesucht wird"));
     m_breed = new BreedFilter(this, QStringLiteral("Nur Rasse:"));
     m_model = new MateTableModel(this);
     m_table = named(new QTableView(this), "mateTable",
@@ -103,14 +103,14 @@ MatePlannerWindow::MatePlannerWindow(StockDocument& stock, QWidget* parent) : QD
     auto* pair = named(new QPushButton(QStringLiteral("Als &Zuchtpaar anlegen…"), this), "makePairButton",
                        QStringLiteral("Öffnet die Nachwuchsverwaltung mit beiden Vögeln als neues Zuchtpaar"));
     auto* form = new QFormLayout;
-    form->addRow(SpeciesWords::Singular + QStringLiteral(":"), m_bird);
+    form->addRow(SpeciesWords::Singular + QStringLiteral(":"), m_animal);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(m_breed);
     layout->addWidget(m_summary);
     layout->addWidget(m_table, 1);
     layout->addWidget(pair, 0, Qt::AlignLeft);
-    connect(m_bird, &QComboBox::currentIndexChanged, this, &MatePlannerWindow::rank);
+    connect(m_animal, &QComboBox::currentIndexChanged, this, &MatePlannerWindow::rank);
     connect(m_breed, &BreedFilter::changed, this, &MatePlannerWindow::rank);
     connect(m_breed, &BreedFilter::cleared, this, &MatePlannerWindow::rank);
     connect(pair, &QPushButton::clicked, this, &MatePlannerWindow::pairChosen);
@@ -123,11 +123,11 @@ MatePlannerWindow::~MatePlannerWindow() = default;
 void MatePlannerWindow::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous())
-        fillBirds();
+        fillAnimals();
     QDialog::showEvent(event);
 }
 
-void MatePlannerWindow::fillBirds()
+void MatePlannerWindow::fillAnimals()
 {
     // The birds that may be paired: in the stock, not sold, of known sex.
     QStringList rings;
@@ -136,38 +136,38 @@ void MatePlannerWindow::fillBirds()
         if (a.isActive() && a.sold == 0 && (a.sex == Sex::Male || a.sex == Sex::Female))
             rings << a.ringNumber;
     }
-    const QString kept = m_bird->currentText();
-    setChoices(m_bird, rings);
+    const QString kept = m_animal->currentText();
+    setChoices(m_animal, rings);
     m_breed->setBreeds(offeredFrom(m_stock, &Animal::breed));
     if (!kept.isEmpty())
-        selectEntry(m_bird, kept);
+        selectEntry(m_animal, kept);
     rank();
 }
 
 void MatePlannerWindow::choose(const QString& ring)
 {
     if (!isVisible())
-        fillBirds();
-    selectEntry(m_bird, ring);
+        fillAnimals();
+    selectEntry(m_animal, ring);
 }
 
 void MatePlannerWindow::rank()
 {
-    if (m_bird->currentIndex() < 0) {
+    if (m_animal->currentIndex() < 0) {
         m_model->setCandidates({});
         m_summary->setText(QStringLiteral("Bitte ") + SpeciesWords::Accusative + QStringLiteral(" wählen."));
         return;
     }
-    const MateRanking ranking = rankMates(m_stock, {m_bird->currentText(), m_breed->breed()});
+    const MateRanking ranking = rankMates(m_stock, {m_animal->currentText(), m_breed->breed()});
     m_summary->setText(
         ranking.problem.isEmpty()
             ? QStringLiteral("%1 mögliche Partner, die am wenigsten verwandten zuerst.").arg(ranking.candidates.size())
             : ranking.problem);
-    const QString chosen = m_bird->currentText();
+    const QString chosen = m_animal->currentText();
     const bool chosenIsCock = m_stock.lastActive(chosen) && m_stock.lastActive(chosen)->sex == Sex::Male;
     m_model->setCandidates(ranking.candidates, [this, chosen, chosenIsCock](const MateCandidate& mate) {
         const Pairing pairing
-            = chosenIsCock ? pairBirds(m_stock, chosen, mate.ring, {}) : pairBirds(m_stock, mate.ring, chosen, {});
+            = chosenIsCock ? pairAnimals(m_stock, chosen, mate.ring, {}) : pairAnimals(m_stock, mate.ring, chosen, {});
         return pairing.young ? colourSummary(*pairing.young) : pairing.problem;
     });
     m_table->resizeColumnToContents(0);
@@ -178,11 +178,11 @@ void MatePlannerWindow::rank()
 void MatePlannerWindow::pairChosen()
 {
     const MateCandidate* mate = m_model->candidate(m_table->currentIndex().row());
-    if (!mate || m_bird->currentIndex() < 0) {
+    if (!mate || m_animal->currentIndex() < 0) {
         Messages::current().inform(this, QStringLiteral("Bitte zuerst einen Partner in der Liste anklicken."));
         return;
     }
-    const QString chosen = m_bird->currentText();
+    const QString chosen = m_animal->currentText();
     const bool chosenIsCock = m_stock.lastActive(chosen) && m_stock.lastActive(chosen)->sex == Sex::Male;
     emit pairRequested(chosenIsCock ? chosen : mate->ring, chosenIsCock ? mate->ring : chosen);
 }

@@ -63,12 +63,12 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void fillBirds();
+    void fillAnimals();
     void rank();
     void pairChosen();
 
     StockDocument& m_stock;
-    QComboBox* m_bird = nullptr;
+    QComboBox* m_animal = nullptr;
     BreedFilter* m_breed = nullptr;
     QTableView* m_table = nullptr;
     MateTableModel* m_model = nullptr;

@@ -68,8 +68,8 @@ void SeasonStatisticsWindow::fill()
 {
     const int year = m_season->currentData().toInt();
     m_pairs->show(pairStatisticsTable(m_stock.pairs(), year == 0 ? std::nullopt : std::optional<int>(year)));
-    m_cocks->show(birdStatisticsTable(m_stock.pairs(), true));
-    m_hens->show(birdStatisticsTable(m_stock.pairs(), false));
+    m_cocks->show(animalStatisticsTable(m_stock.pairs(), true));
+    m_hens->show(animalStatisticsTable(m_stock.pairs(), false));
 }
 
 SeasonTableWidget* SeasonStatisticsWindow::current() const

@@ -81,7 +81,7 @@ void ShowsWindow::showEntries()
         const QString cells[] = {Dates::text(r.date),
                                  r.ring,
                                  r.showClass,
-                                 BirdRecordWords::points(r.halfPoints),
+                                 AnimalRecordWords::points(r.halfPoints),
                                  r.award,
                                  r.collection ? QString::number(*r.collection) : QString()};
         for (int column = 0; column < 6; ++column)
@@ -96,7 +96,7 @@ void ShowsWindow::showEntries()
                       .arg(Dates::text(t.date))
                       .arg(t.entries)
                       .arg(SpeciesWords::Plural)
-                      .arg(BirdRecordWords::points(t.halfPoints));
+                      .arg(AnimalRecordWords::points(t.halfPoints));
     }
     m_collections->setText(totals.isEmpty() ? QStringLiteral("Keine Kollektion auf dieser Schau.")
                                             : totals.join(QLatin1Char('\n')));

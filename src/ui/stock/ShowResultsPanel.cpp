@@ -106,18 +106,18 @@ void ShowResultsPanel::fill()
         if (const std::optional<CollectionTotal> total = collectionOf(r, shows.value(r.show))) {
             collection = QStringLiteral("Nr. %1: %2 Punkte aus %3")
                              .arg(total->collection)
-                             .arg(BirdRecordWords::points(total->halfPoints))
+                             .arg(AnimalRecordWords::points(total->halfPoints))
                              .arg(total->entries);
         }
         const QString cells[]
-            = {Dates::text(r.date), r.show, r.showClass, BirdRecordWords::points(r.halfPoints), r.award, collection};
+            = {Dates::text(r.date), r.show, r.showClass, AnimalRecordWords::points(r.halfPoints), r.award, collection};
         for (int column = 0; column < 6; ++column)
             m_table->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
     m_table->resizeColumnsToContents();
     const std::optional<ShowResult> best = bestResult(m_results);
     m_best->setText(best ? QStringLiteral("Bestes Ergebnis: %1 Punkte, %2 am %3")
-                               .arg(BirdRecordWords::points(best->halfPoints), best->show, Dates::text(best->date))
+                               .arg(AnimalRecordWords::points(best->halfPoints), best->show, Dates::text(best->date))
                          : QString());
 }
 

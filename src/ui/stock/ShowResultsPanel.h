@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/model/BirdRecords.h"
+#include "core/model/AnimalRecords.h"
 
 #include <QWidget>
 

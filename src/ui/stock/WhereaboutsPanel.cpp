@@ -22,7 +22,7 @@ WhereaboutsPanel::WhereaboutsPanel(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("whereaboutsPanel"));
     m_status = named(new QComboBox(this), "whereaboutsStatus", QStringLiteral("Was aus dem Vogel geworden ist"));
     for (const WhereaboutsStatus status : kStatuses)
-        m_status->addItem(BirdRecordWords::statusWord(status));
+        m_status->addItem(AnimalRecordWords::statusWord(status));
     m_date = named(new QLineEdit(this), "whereaboutsDate",
                    QStringLiteral("Seit wann, im Format TT.MM.JJJJ; leer, wenn unbekannt"));
     m_date->setPlaceholderText(QStringLiteral("TT.MM.JJJJ"));
@@ -83,7 +83,7 @@ void WhereaboutsPanel::show(const QString& ring, const std::optional<Whereabouts
     m_date->setText(Dates::text(w.date));
     m_buyerName->setText(w.buyerName);
     m_buyerAddress->setPlainText(w.buyerAddress);
-    m_price->setText(w.priceCents ? BirdRecordWords::price(*w.priceCents) : QString());
+    m_price->setText(w.priceCents ? AnimalRecordWords::price(*w.priceCents) : QString());
     m_note->setText(w.note);
     enableFields();
 }
@@ -107,7 +107,7 @@ std::optional<Whereabouts> WhereaboutsPanel::input(QString& problem) const
         w.buyerAddress = m_buyerAddress->toPlainText().trimmed();
     }
     if (w.status == WhereaboutsStatus::Sold && !m_price->text().trimmed().isEmpty()) {
-        w.priceCents = BirdRecordWords::parsePrice(m_price->text());
+        w.priceCents = AnimalRecordWords::parsePrice(m_price->text());
         if (!w.priceCents) {
             problem = QStringLiteral("Ungültiger Preis! Bitte den Betrag in Euro angeben, etwa 45,50.");
             return std::nullopt;

@@ -1,8 +1,8 @@
-#include "core/model/BirdRecords.h"
+#include "core/model/AnimalRecords.h"
 
 #include <QRegularExpression>
 
-namespace BirdRecordWords {
+namespace AnimalRecordWords {
 
 QString statusWord(WhereaboutsStatus status)
 {
@@ -60,4 +60,4 @@ QString factorStateWord(FactorState state)
     return {};
 }
 
-} // namespace BirdRecordWords
+} // namespace AnimalRecordWords

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/genetics/FactorTable.h"
-#include "core/model/BirdRecords.h"
+#include "core/model/AnimalRecords.h"
 
 #include <QtGlobal>
 
@@ -20,7 +20,7 @@ enum class LinkagePhase
     Repulsion,
 };
 
-struct BirdFactors
+struct AnimalFactors
 {
     bool male = true;
     std::vector<FactorState> states; // per factor of the table; unknown counts as absent
@@ -28,7 +28,7 @@ struct BirdFactors
     LinkagePhase phase = LinkagePhase::Unknown;
 
     // A bird with none of the factors: black, no mutation.
-    static BirdFactors none(const FactorTable& table, bool male);
+    static AnimalFactors none(const FactorTable& table, bool male);
     FactorState state(int factor) const { return states[size_t(factor)]; }
 };
 
@@ -52,7 +52,7 @@ struct BlockGenotype
     double weight = 1.0;
 };
 
-struct BirdGenes
+struct AnimalGenes
 {
     bool male = true;
     std::vector<std::vector<BlockGenotype>> blocks; // per block of the table, its possible genotypes
@@ -62,13 +62,13 @@ struct BirdGenes
 };
 
 // The genes of a bird, or nothing with the German reason its factors contradict one another.
-std::optional<BirdGenes> genesOf(const FactorTable& table, const BirdFactors& bird, QString& problem);
+std::optional<AnimalGenes> genesOf(const FactorTable& table, const AnimalFactors& animal, QString& problem);
 
 // Factors as breeders write them, comma-separated: "braun,/opal" is visual
 // brown carrying opal; "/braun+achat" carries both on one Z chromosome,
 // "/braun,/achat" one on each; "jaspis,jaspis" is a double factor. Empty:
 // none of the factors.
-std::optional<BirdFactors> parseFactors(const FactorTable& table, bool male, const QString& spec, QString& problem);
+std::optional<AnimalFactors> parseFactors(const FactorTable& table, bool male, const QString& spec, QString& problem);
 
 // Factors entered, written as breeders write them: "braun, /opal, jaspis, jaspis, ohne topas".
 QString writtenFactors(const FactorTable& table, const FactorStates& factors);

@@ -67,7 +67,7 @@ using FactorStates = std::map<QString, FactorState>;
 
 // Everything recorded under one ring, exactly as it is stored: what taking a
 // change back puts in place again.
-struct BirdRecordSet
+struct AnimalRecordSet
 {
     QString ring;
     bool listed = false; // the ring has a row of its own, even with nothing else
@@ -75,10 +75,10 @@ struct BirdRecordSet
     std::vector<ShowResult> showResults; // with their ids
     FactorStates factors;
 
-    bool operator==(const BirdRecordSet&) const = default;
+    bool operator==(const AnimalRecordSet&) const = default;
 };
 
-namespace BirdRecordWords {
+namespace AnimalRecordWords {
 
 // "im Bestand", "verkauft", ... as breeders write them.
 QString statusWord(WhereaboutsStatus status);
@@ -91,4 +91,4 @@ std::optional<qint64> parsePrice(const QString& text);
 // "unbekannt", "nicht vorhanden", "spalterbig", "sichtbar", "doppelfaktorig".
 QString factorStateWord(FactorState state);
 
-} // namespace BirdRecordWords
+} // namespace AnimalRecordWords

@@ -1,4 +1,4 @@
-#include "core/genetics/BirdGenes.h"
+#include "core/genetics/AnimalGenes.h"
 
 #include <algorithm>
 
@@ -19,12 +19,12 @@ struct LocusFacts
     std::vector<std::pair<int, double>> likely;
 };
 
-LocusFacts factsAt(const FactorTable& table, const ColourLocus& locus, const BirdFactors& bird)
+LocusFacts factsAt(const FactorTable& table, const ColourLocus& locus, const AnimalFactors& animal)
 {
     LocusFacts facts;
     for (int factor : locus.factors) {
         const int allele = table.factor(factor).allele;
-        switch (bird.state(factor)) {
+        switch (animal.state(factor)) {
         case FactorState::Visual:
             facts.visual.push_back(allele);
             break;
@@ -35,8 +35,8 @@ LocusFacts factsAt(const FactorTable& table, const ColourLocus& locus, const Bir
             facts.hidden.push_back(allele);
             break;
         case FactorState::Unknown:
-            if (!bird.likely.empty() && bird.likely[size_t(factor)] > 0)
-                facts.likely.emplace_back(allele, bird.likely[size_t(factor)]);
+            if (!animal.likely.empty() && animal.likely[size_t(factor)] > 0)
+                facts.likely.emplace_back(allele, animal.likely[size_t(factor)]);
             break;
         case FactorState::Absent:
             break;
@@ -70,7 +70,7 @@ std::optional<std::vector<LocusOption>> dominantLocus(const FactorTable& table, 
 }
 
 std::optional<std::vector<LocusOption>> recessiveLocus(const FactorTable& table, const ColourLocus& locus,
-                                                       const BirdFactors& bird, LocusFacts facts, QString& problem)
+                                                       const AnimalFactors& animal, LocusFacts facts, QString& problem)
 {
     const auto name = [&](int allele) {
         return nameOf(table, locus, allele);
@@ -80,7 +80,7 @@ std::optional<std::vector<LocusOption>> recessiveLocus(const FactorTable& table,
                       .arg(name(facts.twice.front()));
         return std::nullopt;
     }
-    if (!bird.male && locus.sexLinked()) {
+    if (!animal.male && locus.sexLinked()) {
         if (!facts.hidden.empty()) {
             problem = QStringLiteral("Eine Henne kann %1 nicht verdeckt tragen: es wird geschlechtsgebunden vererbt.")
                           .arg(name(facts.hidden.front()));
@@ -142,35 +142,35 @@ bool heterozygous(const AllelePair& p)
 
 } // namespace
 
-BirdFactors BirdFactors::none(const FactorTable& table, bool male)
+AnimalFactors AnimalFactors::none(const FactorTable& table, bool male)
 {
-    BirdFactors bird;
-    bird.male = male;
-    bird.states.assign(table.factors().size(), FactorState::Unknown);
-    bird.likely.assign(table.factors().size(), 0.0);
-    return bird;
+    AnimalFactors animal;
+    animal.male = male;
+    animal.states.assign(table.factors().size(), FactorState::Unknown);
+    animal.likely.assign(table.factors().size(), 0.0);
+    return animal;
 }
 
-std::optional<BirdGenes> genesOf(const FactorTable& table, const BirdFactors& bird, QString& problem)
+std::optional<AnimalGenes> genesOf(const FactorTable& table, const AnimalFactors& animal, QString& problem)
 {
-    BirdGenes genes;
-    genes.male = bird.male;
+    AnimalGenes genes;
+    genes.male = animal.male;
     for (const ColourLocus& locus : table.loci()) {
         if (locus.simple())
             continue;
         for (int factor : locus.factors)
-            if (bird.state(factor) != FactorState::Unknown && bird.state(factor) != FactorState::Absent)
+            if (animal.state(factor) != FactorState::Unknown && animal.state(factor) != FactorState::Absent)
                 genes.notSimple << table.factor(factor).name;
     }
     for (const std::vector<int>& block : table.blocks()) {
         std::vector<std::vector<LocusOption>> perLocus;
         for (int l : block) {
             const ColourLocus& locus = table.loci()[size_t(l)];
-            const LocusFacts facts = factsAt(table, locus, bird);
+            const LocusFacts facts = factsAt(table, locus, animal);
             genes.likelyTaken = genes.likelyTaken || !facts.likely.empty();
             std::optional<std::vector<LocusOption>> options = locus.dominant()
                 ? dominantLocus(table, locus, facts, problem)
-                : recessiveLocus(table, locus, bird, facts, problem);
+                : recessiveLocus(table, locus, animal, facts, problem);
             if (!options)
                 return std::nullopt;
             perLocus.push_back(std::move(*options));
@@ -186,10 +186,10 @@ std::optional<BirdGenes> genesOf(const FactorTable& table, const BirdFactors& bi
                 for (const LocusOption& b : perLocus[1]) {
                     const AllelePair turned {b.pair.second, b.pair.first};
                     const double weight = a.weight * b.weight;
-                    if (!bird.male || !heterozygous(a.pair) || !heterozygous(b.pair)
-                        || bird.phase == LinkagePhase::Coupled) {
+                    if (!animal.male || !heterozygous(a.pair) || !heterozygous(b.pair)
+                        || animal.phase == LinkagePhase::Coupled) {
                         genotypes.push_back({{a.pair, b.pair}, weight});
-                    } else if (bird.phase == LinkagePhase::Repulsion) {
+                    } else if (animal.phase == LinkagePhase::Repulsion) {
                         genotypes.push_back({{a.pair, turned}, weight});
                     } else {
                         genotypes.push_back({{a.pair, b.pair}, weight / 2});
@@ -235,9 +235,9 @@ QString writtenFactors(const FactorTable& table, const FactorStates& factors)
     return words.join(QStringLiteral(", "));
 }
 
-std::optional<BirdFactors> parseFactors(const FactorTable& table, bool male, const QString& spec, QString& problem)
+std::optional<AnimalFactors> parseFactors(const FactorTable& table, bool male, const QString& spec, QString& problem)
 {
-    BirdFactors bird = BirdFactors::none(table, male);
+    AnimalFactors animal = AnimalFactors::none(table, male);
     std::vector<int> group(table.factors().size(), -1); // the "+" group a hidden factor was written in
     std::vector<int> visible(table.factors().size(), 0); // how often each was written as visible
     std::vector<bool> carried(table.factors().size(), false); // written hidden
@@ -263,7 +263,7 @@ std::optional<BirdFactors> parseFactors(const FactorTable& table, bool male, con
                 return std::nullopt;
             }
             const ColourLocus& locus = table.locusOf(factor);
-            FactorState& state = bird.states[size_t(factor)];
+            FactorState& state = animal.states[size_t(factor)];
             if (hidden ? visible[size_t(factor)] > 0 : carried[size_t(factor)]) {
                 problem = QStringLiteral("„%1“ ist zugleich sichtbar und spalterbig angegeben.").arg(key);
                 return std::nullopt;
@@ -297,9 +297,9 @@ std::optional<BirdFactors> parseFactors(const FactorTable& table, bool male, con
     std::vector<int> hiddenGroups;
     for (int l : table.linkedLoci())
         for (int factor : table.loci()[size_t(l)].factors)
-            if (bird.state(factor) == FactorState::Carrier)
+            if (animal.state(factor) == FactorState::Carrier)
                 hiddenGroups.push_back(group[size_t(factor)]);
     if (hiddenGroups.size() == 2)
-        bird.phase = hiddenGroups[0] == hiddenGroups[1] ? LinkagePhase::Coupled : LinkagePhase::Repulsion;
-    return bird;
+        animal.phase = hiddenGroups[0] == hiddenGroups[1] ? LinkagePhase::Coupled : LinkagePhase::Repulsion;
+    return animal;
 }
