@@ -10,6 +10,8 @@
 #include "core/stock/RingIndex.h"
 #include "core/stock/StockSort.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -187,6 +189,32 @@ void StockDocument::appendAnimals(AnimalTable animals)
     m_db.animals.reserve(m_db.animals.size() + animals.size());
     std::move(animals.begin(), animals.end(), std::back_inserter(m_db.animals));
     record(std::move(change), Animals, keepRingIndexAfterAppending(first));
+}
+
+void StockDocument::importAnimals(const QString& text, AnimalTable added, const std::vector<Animal>& updated)
+{
+    StockChange change(text);
+    QHash<QString, const Animal*> byRing;
+    for (const Animal& a : updated)
+        byRing.insert(a.ringNumber, &a);
+    change.keepAnimalsWhere(m_db.animals,
+                            [&](const Animal& a) { return a.isActive() && byRing.contains(a.ringNumber); });
+    for (Animal& a : m_db.animals) {
+        if (const Animal* with = a.isActive() ? byRing.value(a.ringNumber) : nullptr) {
+            // The fields a file fills; the marks the file format keeps stay as they are.
+            const quint8 active = a.active;
+            const quint8 listed = a.listedMark;
+            const auto reserved = a.reserved;
+            a = *with;
+            a.active = active;
+            a.listedMark = listed;
+            a.reserved = reserved;
+        }
+    }
+    change.keepAppended(m_db.animals);
+    m_db.animals.reserve(m_db.animals.size() + added.size());
+    std::move(added.begin(), added.end(), std::back_inserter(m_db.animals));
+    record(std::move(change), Animals | ParentLinks);
 }
 
 QString StockDocument::enterAnimal(Animal animal, const QString& picturePath)

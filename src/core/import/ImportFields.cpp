@@ -1,0 +1,187 @@
+#include "core/import/ImportFields.h"
+
+#include <QCoreApplication>
+#include <QHash>
+
+#include <utility>
+
+namespace {
+
+// Lower case without spaces, dots, hyphens and the like: "Ring-Nr." is "ringnr".
+QString key(const QString& text)
+{
+    QString k;
+    for (const QChar c : text.toLower())
+        if (c.isLetterOrNumber())
+            k += c;
+    return k;
+}
+
+const QHash<QString, ImportField>& headerNames()
+{
+    static const QHash<QString, ImportField> names = [] {
+        const std::pair<ImportField, const char*> known[] = {
+            {ImportField::Ring, "Ringnummer"},
+            {ImportField::Ring, "Ring"},
+            {ImportField::Ring, "Ring-Nr."},
+            {ImportField::Ring, "Ringnr"},
+            {ImportField::Ring, "Ring Nummer"},
+            {ImportField::Ring, "Kennring"},
+            {ImportField::Sex, "Geschlecht"},
+            {ImportField::Sex, "Geschl."},
+            {ImportField::Sex, "Sex"},
+            {ImportField::Sex, "M/W"},
+            {ImportField::Sex, "1.0/0.1"},
+            {ImportField::Year, "Geburtsjahr"},
+            {ImportField::Year, "Jahr"},
+            {ImportField::Year, "Jahrgang"},
+            {ImportField::Year, "Schlupfjahr"},
+            {ImportField::Breeder, "Züchter"},
+            {ImportField::Breeder, "Zuechter"},
+            {ImportField::Breeder, "Züchternummer"},
+            {ImportField::Colour, "Farbe"},
+            {ImportField::Colour, "Farbschlag"},
+            {ImportField::Markings, "Zeichnung"},
+            {ImportField::Breed, "Art/Rasse"},
+            {ImportField::Breed, "Rasse"},
+            {ImportField::Breed, "Art"},
+            {ImportField::Father, "Vater"},
+            {ImportField::Father, "Vater-Ring"},
+            {ImportField::Father, "Ring Vater"},
+            {ImportField::Father, "Vater Ringnummer"},
+            {ImportField::Mother, "Mutter"},
+            {ImportField::Mother, "Mutter-Ring"},
+            {ImportField::Mother, "Ring Mutter"},
+            {ImportField::Mother, "Mutter Ringnummer"},
+            {ImportField::Remarks, "Bemerkungen"},
+            {ImportField::Remarks, "Bemerkung"},
+            {ImportField::ListRemarks, "Bemerkungen Bestandsliste"},
+            {ImportField::Sold, "Verkauft"},
+            {ImportField::Sold, "abgegeben"},
+        };
+        QHash<QString, ImportField> byKey;
+        for (const auto& [field, name] : known)
+            byKey.insert(key(QString::fromUtf8(name)), field);
+        return byKey;
+    }();
+    return names;
+}
+
+} // namespace
+
+const std::vector<ImportField>& importFields()
+{
+    static const std::vector<ImportField> fields = {
+        ImportField::Ring,   ImportField::Sex,      ImportField::Year,        ImportField::Breeder,
+        ImportField::Colour, ImportField::Markings, ImportField::Breed,       ImportField::Father,
+        ImportField::Mother, ImportField::Remarks,  ImportField::ListRemarks, ImportField::Sold,
+    };
+    return fields;
+}
+
+QString importFieldName(ImportField field)
+{
+    switch (field) {
+    case ImportField::Ignored:
+        return QCoreApplication::translate("ImportFields", "nicht übernehmen");
+    case ImportField::Ring:
+        return QCoreApplication::translate("ImportFields", "Ringnummer");
+    case ImportField::Sex:
+        return QCoreApplication::translate("ImportFields", "Geschlecht");
+    case ImportField::Year:
+        return QCoreApplication::translate("ImportFields", "Geburtsjahr");
+    case ImportField::Breeder:
+        return QCoreApplication::translate("ImportFields", "Züchter");
+    case ImportField::Colour:
+        return QCoreApplication::translate("ImportFields", "Farbe");
+    case ImportField::Markings:
+        return QCoreApplication::translate("ImportFields", "Zeichnung");
+    case ImportField::Breed:
+        return QCoreApplication::translate("ImportFields", "Art/Rasse");
+    case ImportField::Father:
+        return QCoreApplication::translate("ImportFields", "Vater");
+    case ImportField::Mother:
+        return QCoreApplication::translate("ImportFields", "Mutter");
+    case ImportField::Remarks:
+        return QCoreApplication::translate("ImportFields", "Bemerkungen");
+    case ImportField::ListRemarks:
+        return QCoreApplication::translate("ImportFields", "Bemerkungen Bestandsliste");
+    case ImportField::Sold:
+        return QCoreApplication::translate("ImportFields", "Verkauft");
+    }
+    return {};
+}
+
+ImportField fieldOfHeader(const QString& header)
+{
+    return headerNames().value(key(header), ImportField::Ignored);
+}
+
+std::vector<ImportField> mapColumns(const QStringList& header)
+{
+    std::vector<ImportField> mapping;
+    QList<ImportField> taken;
+    for (const QString& name : header) {
+        ImportField field = fieldOfHeader(name);
+        if (taken.contains(field))
+            field = ImportField::Ignored;
+        if (field != ImportField::Ignored)
+            taken << field;
+        mapping.push_back(field);
+    }
+    return mapping;
+}
+
+QString cellText(const QString& cell)
+{
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    if (cell.size() >= 2 && cell[0] == QLatin1Char('\'') && formulaStarts.contains(cell[1]))
+        return cell.mid(1);
+    return cell;
+}
+
+std::optional<Sex> sexOfText(const QString& text)
+{
+    static const QHash<QString, Sex> words = [] {
+        QHash<QString, Sex> w;
+        for (const char* male : {"1.0", "1,0", "m", "männlich", "maennlich", "hahn", "male", "1"})
+            w.insert(QString::fromUtf8(male), Sex::Male);
+        for (const char* female : {"0.1", "0,1", "w", "weiblich", "henne", "female", "f", "2"})
+            w.insert(QString::fromUtf8(female), Sex::Female);
+        for (const char* unknown : {"", "unbekannt", "?", "0", "0.0", "0,0"})
+            w.insert(QString::fromUtf8(unknown), Sex::Unknown);
+        return w;
+    }();
+    const auto found = words.constFind(text.trimmed().toLower());
+    if (found == words.constEnd())
+        return std::nullopt;
+    return *found;
+}
+
+std::optional<qint32> yearOfText(const QString& text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty())
+        return 0;
+    bool ok = false;
+    const int year = t.toInt(&ok);
+    if (!ok)
+        return std::nullopt;
+    if (t.size() == 2 && year >= 0)
+        return 2000 + year;
+    if (year == 0 || (year >= 1900 && year <= 2100))
+        return year;
+    return std::nullopt;
+}
+
+std::optional<bool> soldOfText(const QString& text)
+{
+    const QString t = text.trimmed().toLower();
+    if (t.isEmpty() || t == QLatin1String("nein") || t == QLatin1String("0") || t == QLatin1String("n")
+        || t == QLatin1String("no"))
+        return false;
+    if (t == QLatin1String("ja") || t == QLatin1String("x") || t == QLatin1String("1") || t == QLatin1String("j")
+        || t == QLatin1String("yes"))
+        return true;
+    return std::nullopt;
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "core/import/CsvReader.h"
+#include "core/import/ImportFields.h"
+#include "core/model/Animal.h"
+
+#include <QStringList>
+
+#include <vector>
+
+class RingIndex;
+class StockDocument;
+
+// Bringing animals in from a spreadsheet: what each row would do to the
+// stock, worked out before anything changes, and then done as one step.
+
+struct ImportOptions
+{
+    bool overwrite = true; // a filled cell replaces a stored value; otherwise only empty fields are filled
+};
+
+struct ImportRow
+{
+    enum class Status
+    {
+        New,
+        Changed,
+        Unchanged,
+        Error,
+    };
+    int line = 0; // in the file, the header's being 1
+    Status status = Status::Error;
+    QString ring;
+    QStringList changedFields; // names of the fields a known animal gets from the file
+    QString problem; // German: why the row cannot be imported
+    QStringList notes; // German: texts cut to their field
+    Animal animal; // the animal as it will be stored
+};
+
+struct ImportPlan
+{
+    std::vector<ImportRow> rows;
+    QStringList unknownParents; // rings named as parents, found neither in the stock nor in the file
+
+    int count(ImportRow::Status status) const;
+    bool hasErrors() const { return count(ImportRow::Status::Error) > 0; }
+    // "3 neu, 1 geändert, 0 unverändert, 0 fehlerhaft"
+    QString summary() const;
+};
+
+ImportPlan planStockImport(const AnimalTable& animals, const RingIndex& index, const CsvTable& table,
+                           const std::vector<ImportField>& mapping, const ImportOptions& options = {});
+
+// The plan's new and changed animals into the stock as one step of the
+// history; nothing when a row has an error. False when nothing was done.
+bool importStock(StockDocument& stock, const ImportPlan& plan);

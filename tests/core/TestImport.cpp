@@ -1,0 +1,188 @@
+// Bringing a stock in from a spreadsheet: reading the file as spreadsheets
+// write it, understanding the columns and values, what each row would do,
+// and the import itself as one step.
+#include "core/export/CsvExport.h"
+#include "core/import/CsvReader.h"
+#include "core/import/ImportFields.h"
+#include "core/import/StockImport.h"
+#include "core/stock/RingIndex.h"
+#include "core/stock/StockDocument.h"
+#include "support/SampleAnimals.h"
+
+#include <QTest>
+
+namespace {
+
+ImportPlan plan(const StockDocument& stock, const QByteArray& csv, const ImportOptions& options = {})
+{
+    const CsvTable table = readCsv(csv);
+    return planStockImport(stock.animals(), stock.ringIndex(), table, mapColumns(table.header), options);
+}
+
+StockDocument emptyStock()
+{
+    return StockDocument(StockData(), DataFiles(QString()));
+}
+
+} // namespace
+
+class TestImport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readsWhatSpreadsheetsWrite_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("encoding");
+        QTest::addColumn<QString>("separator");
+        const QByteArray body
+            = "Ring;Züchter;Bemerkungen\r\nA-1;Müller;\"zwei\r\nZeilen; mit \"\"Anführung\"\"\"\r\n\r\n"
+              "B-2;Schäfer;€\n";
+        QTest::newRow("UTF-8 with BOM, semicolons") << QByteArray("\xEF\xBB\xBF" + body) << 0 << ";";
+        QTest::newRow("UTF-8, commas") << QByteArray(body).replace(';', ',') << 0 << ",";
+        QByteArray ansi = QByteArray(body).replace(';', '\t');
+        ansi.replace("ü", "\xFC").replace("ä", "\xE4").replace("€", "\x80");
+        QTest::newRow("Windows-1252, tabs") << ansi << 1 << "\t";
+    }
+
+    void readsWhatSpreadsheetsWrite()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, encoding);
+        QFETCH(QString, separator);
+        const CsvTable table = readCsv(bytes);
+        QCOMPARE(int(table.encoding), encoding);
+        QCOMPARE(QString(table.separator), separator);
+        QCOMPARE(table.header, (QStringList {"Ring", "Züchter", "Bemerkungen"}));
+        QCOMPARE(table.rows.size(), size_t(2)); // the blank line is no row
+        QString remarks = QStringLiteral("zwei\r\nZeilen; mit \"Anführung\"");
+        if (separator != QLatin1String(";"))
+            remarks.replace(QLatin1Char(';'), separator.front());
+        QCOMPARE(table.rows[0], (QStringList {"A-1", "Müller", remarks}));
+        QCOMPARE(table.rows[1], (QStringList {"B-2", "Schäfer", "€"}));
+        QCOMPARE(table.lines, (std::vector<int> {2, 5})); // the quoted break is a line of the file
+    }
+
+    void understandsHeadersAndValuesAsBreedersWriteThem()
+    {
+        const QStringList header {"Ring-Nr.", "Geschl.", "Jahrgang", "Vater-Ring", "Mutter", "Notiz", "Ringnummer"};
+        const std::vector<ImportField> expected {ImportField::Ring,   ImportField::Sex,    ImportField::Year,
+                                                 ImportField::Father, ImportField::Mother, ImportField::Ignored,
+                                                 ImportField::Ignored}; // a field's second column is not taken
+        QVERIFY(mapColumns(header) == expected);
+        for (ImportField field : importFields())
+            QCOMPARE(fieldOfHeader(importFieldName(field)), field); // the program's own headers
+
+        for (const char* male : {"1.0", "m", "M", "Hahn", "männlich"})
+            QCOMPARE(sexOfText(QString::fromUtf8(male)), std::optional(Sex::Male));
+        for (const char* female : {"0.1", "w", "W", "Henne", "weiblich"})
+            QCOMPARE(sexOfText(QString::fromUtf8(female)), std::optional(Sex::Female));
+        QCOMPARE(sexOfText(QStringLiteral("unbekannt")), std::optional(Sex::Unknown));
+        QVERIFY(!sexOfText(QStringLiteral("Weibchen?")));
+        QCOMPARE(yearOfText(QStringLiteral("2024")), std::optional<qint32>(2024));
+        QCOMPARE(yearOfText(QStringLiteral(" 24 ")), std::optional<qint32>(2024));
+        QVERIFY(!yearOfText(QStringLiteral("1850")) && !yearOfText(QStringLiteral("zwei")));
+        for (const char* yes : {"ja", "x", "X", "1"})
+            QCOMPARE(soldOfText(QString::fromUtf8(yes)), std::optional(true));
+        for (const char* no : {"nein", "0", ""})
+            QCOMPARE(soldOfText(QString::fromUtf8(no)), std::optional(false));
+        QVERIFY(!soldOfText(QStringLiteral("vielleicht")));
+        QCOMPARE(cellText(QStringLiteral("'=1+1")), QStringLiteral("=1+1"));
+        QCOMPARE(cellText(QStringLiteral("'-12")), QStringLiteral("-12"));
+        QCOMPARE(cellText(QStringLiteral("'s Vogel")), QStringLiteral("'s Vogel"));
+    }
+
+    // Each row says what it would do; a wrong one says why, in its line of the file.
+    void eachRowTellsWhatItWouldDo()
+    {
+        StockData db;
+        db.animals = {testAnimal("OLD", Sex::Male, 2020), testAnimal("SAME", Sex::Female, 2021)};
+        StockDocument stock(db, DataFiles(QString()));
+        const QByteArray csv = "Ring;Geschlecht;Jahr;Farbe;Vater;Mutter\n"
+                               "NEU;1.0;24;rot;OLD;FREMD\n" // 2
+                               "OLD;;;grün;;\n" // 3
+                               "SAME;w;2021;gelb;;\n" // 4
+                               ";m;2020;;;\n" // 5
+                               "VIEL-ZU-LANGE-RINGNUMMER;m;;;;\n" // 6
+                               "X1;Weibchen;;;;\n" // 7
+                               "X2;m;1850;;;\n" // 8
+                               "NEU;m;2024;;;\n" // 9
+                               "KREIS-A;m;;;KREIS-B;\n" // 10
+                               "KREIS-B;m;;;KREIS-A;\n" // 11
+                               "LANG;m;;Dunkelgelb mit sehr viel Schimmel;;\n"; // 12
+        const ImportPlan p = plan(stock, csv);
+        using S = ImportRow::Status;
+        const std::vector<std::pair<int, S>> expected = {
+            {2, S::New},   {3, S::Changed}, {4, S::Unchanged}, {5, S::Error},  {6, S::Error}, {7, S::Error},
+            {8, S::Error}, {9, S::Error},   {10, S::Error},    {11, S::Error}, {12, S::New},
+        };
+        QCOMPARE(p.rows.size(), expected.size());
+        for (size_t i = 0; i < expected.size(); ++i) {
+            QCOMPARE(p.rows[i].line, expected[i].first);
+            QCOMPARE(p.rows[i].status, expected[i].second);
+        }
+        QCOMPARE(p.rows[0].animal.birthYear, 2024);
+        QCOMPARE(p.rows[1].changedFields, QStringList {"Farbe"});
+        QCOMPARE(p.rows[3].problem, QStringLiteral("Die Ringnummer ist leer."));
+        QVERIFY(p.rows[4].problem.contains(QStringLiteral("länger als 20 Zeichen")));
+        QVERIFY(p.rows[5].problem.contains(QStringLiteral("„Weibchen“ ist unbekannt")));
+        QVERIFY(p.rows[6].problem.contains(QStringLiteral("1850")));
+        QCOMPARE(p.rows[7].problem, QStringLiteral("Die Ringnummer NEU steht schon in Zeile 2."));
+        QCOMPARE(p.rows[8].problem, QStringLiteral("KREIS-A würde sein eigener Vorfahr."));
+        QCOMPARE(p.rows[10].notes, QStringList {"Farbe auf 30 Zeichen gekürzt: „Dunkelgelb mit sehr viel Schim“"});
+        QCOMPARE(p.unknownParents, QStringList {"FREMD"});
+        QCOMPARE(p.summary(), QStringLiteral("2 neu, 1 geändert, 1 unverändert, 7 fehlerhaft"));
+        QVERIFY(!importStock(stock, p)); // nothing while a row is wrong
+        QCOMPARE(stock.animals().size(), size_t(2));
+    }
+
+    void filledFieldsOverwriteOrKeepAsChosen()
+    {
+        StockData db;
+        db.animals = {testAnimal("A-1", Sex::Male, 2020)};
+        db.animals[0].breed.clear();
+        StockDocument stock(db, DataFiles(QString()));
+        const QByteArray csv = "Ringnummer;Farbe;Art/Rasse;Züchter\nA-1;rot;Gloster;\n";
+        const ImportPlan over = plan(stock, csv);
+        QCOMPARE(over.rows[0].changedFields, (QStringList {"Farbe", "Art/Rasse"})); // the empty Züchter is no change
+        const ImportPlan keep = plan(stock, csv, {.overwrite = false});
+        QCOMPARE(keep.rows[0].changedFields, QStringList {"Art/Rasse"}); // only the empty field is filled
+        QVERIFY(importStock(stock, keep));
+        QCOMPARE(stock.animals()[0].colour, QStringLiteral("gelb"));
+        QCOMPARE(stock.animals()[0].breed, QStringLiteral("Gloster"));
+        QCOMPARE(stock.animals()[0].breeder, QStringLiteral("Müller"));
+    }
+
+    // The program's own CSV brought into an empty stock gives the same animals, and the same CSV again.
+    void theProgramsOwnCsvComesBackWhole()
+    {
+        StockData db;
+        db.animals = {testAnimal("DE-1", Sex::Male, 2020, "Gloster"), testAnimal("DE-2", Sex::Female, 2021),
+                      testAnimal("de-3", Sex::Unknown, 0)};
+        db.animals[2].fatherRing = QStringLiteral("DE-1");
+        db.animals[2].motherRing = QStringLiteral("DE-2");
+        db.animals[2].remarks = QStringLiteral("=lieb;\n\"zahm\"");
+        db.animals[2].listRemarks = QStringLiteral("-12 °C");
+        db.animals[1].sold = 1;
+        StockDocument source(db, DataFiles(QString()));
+        const QByteArray csv = stockCsv(source, StockListOrder::ByRing);
+
+        StockDocument target = emptyStock();
+        const ImportPlan p = plan(target, csv);
+        QCOMPARE(p.summary(), QStringLiteral("3 neu, 0 geändert, 0 unverändert, 0 fehlerhaft"));
+        QVERIFY(importStock(target, p));
+        for (const Animal& a : source.animals())
+            QCOMPARE(*target.lastActive(a.ringNumber), a);
+        QCOMPARE(stockCsv(target, StockListOrder::ByRing), csv);
+        QCOMPARE(plan(target, csv).summary(), QStringLiteral("0 neu, 0 geändert, 3 unverändert, 0 fehlerhaft"));
+
+        // One step: undo takes the whole import back.
+        QCOMPARE(target.history().undoText(), QStringLiteral("Bestand importiert: 3 neu, 0 geändert"));
+        QCOMPARE(target.undo(), QString());
+        QVERIFY(target.animals().empty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestImport)
+#include "TestImport.moc"
