@@ -73,6 +73,7 @@ Section "Uninstall"
 
     Delete "$INSTDIR\avelor.exe"
     Delete "$INSTDIR\avelor-export.exe"
+    Delete "$INSTDIR\avelor-import.exe"
     Delete "$INSTDIR\*.dll"
     Delete "$INSTDIR\qt.conf"
     Delete "$INSTDIR\LIZENZ.txt"

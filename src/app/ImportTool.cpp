@@ -1,0 +1,163 @@
+#include "app/ImportTool.h"
+
+#include "core/files/DataFolder.h"
+#include "core/files/DataFolderLock.h"
+#include "core/import/StockImport.h"
+#include "core/model/AppInfo.h"
+#include "core/stock/RingIndex.h"
+#include "core/stock/StockDocument.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTextStream>
+
+namespace {
+
+enum ImportExit
+{
+    Imported = 0,
+    RowErrors = 1,
+    WrongUse = 2,
+    FileProblem = 3,
+    FolderInUse = 4,
+};
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("ImportTool", text);
+}
+
+QString usage()
+{
+    return tr("Aufruf:\n"
+              "  avelor-import [--data ORDNER] [--dry-run] [--keep] DATEI...\n"
+              "  avelor-import --version\n"
+              "\n"
+              "Liest Tabellen (CSV, etwa aus einer Tabellenkalkulation oder aus avelor-export csv stock)\n"
+              "in den Bestand ein: neue Ringnummern kommen hinzu, bekannte bekommen die Felder, die die\n"
+              "Datei füllt. Die Spalten werden an ihren Überschriften erkannt. Je Zeile mit einem\n"
+              "Problem eine Zeile \"Zeile N: …\", zuletzt die Zusammenfassung. Hat eine Zeile einen\n"
+              "Fehler, wird nichts eingelesen.\n"
+              "  --dry-run  nur prüfen, nichts schreiben\n"
+              "  --keep     gespeicherte Werte behalten, wo die Datei andere hat (sonst überschreiben)\n"
+              "Ohne --data wird der Datenordner des Programms benutzt; während das Programm ihn\n"
+              "geöffnet hat, wird nichts eingelesen. Mehr in der Handbuchseite: man avelor-import\n"
+              "\n"
+              "Rückgabewerte: 0 alles eingelesen, 1 eine Zeile war fehlerhaft (nichts eingelesen),\n"
+              "2 falscher Aufruf, 3 Daten oder Datei nicht lesbar oder nicht schreibbar, 4 Datenordner\n"
+              "wird gerade benutzt.\n");
+}
+
+struct Request
+{
+    QString folder;
+    bool dryRun = false;
+    bool keep = false;
+    QStringList files;
+};
+
+std::optional<Request> parse(const QStringList& arguments, QString& problem)
+{
+    Request r;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (a == QLatin1String("--data")) {
+            if (++i >= arguments.size()) {
+                problem = tr("--data nimmt einen Ordner.");
+                return std::nullopt;
+            }
+            r.folder = arguments[i];
+        } else if (a == QLatin1String("--dry-run")) {
+            r.dryRun = true;
+        } else if (a == QLatin1String("--keep")) {
+            r.keep = true;
+        } else if (a.startsWith(QLatin1String("--"))) {
+            problem = tr("Unbekannte Option %1.").arg(a);
+            return std::nullopt;
+        } else {
+            r.files << a;
+        }
+    }
+    if (r.files.isEmpty()) {
+        problem = tr("Keine Datei zum Einlesen angegeben.");
+        return std::nullopt;
+    }
+    if (r.folder.isEmpty())
+        r.folder = DataFolder::path();
+    if (!r.folder.endsWith(QLatin1Char('/')))
+        r.folder += QLatin1Char('/');
+    return r;
+}
+
+} // namespace
+
+int runImport(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
+        out << usage();
+        return Imported;
+    }
+    if (arguments.contains(QLatin1String("--version"))) {
+        out << QStringLiteral("avelor-import ") << AppInfo::Version << '\n';
+        return Imported;
+    }
+    QString problem;
+    const std::optional<Request> request = parse(arguments, problem);
+    if (!request) {
+        err << problem << "\n\n" << usage();
+        return WrongUse;
+    }
+    // The program holds the folder while it runs: two writers would save over each other.
+    DataFolderLock lock(request->folder);
+    if (!lock.tryLock()) {
+        err << lock.refusal() << '\n';
+        return FolderInUse;
+    }
+    DataFiles files(request->folder);
+    StockData db;
+    const DataFiles::StartupResult loaded = files.load(db);
+    for (const QString& message : loaded.messages)
+        err << message << '\n';
+    // A damaged stock is never saved over with what could be read of it.
+    if (loaded.terminate || !loaded.messages.isEmpty())
+        return FileProblem;
+    StockDocument stock(std::move(db), std::move(files));
+
+    ImportPlan total;
+    for (const QString& path : request->files) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            err << tr("Die Datei %1 kann nicht gelesen werden: %2").arg(path, file.errorString()) << '\n';
+            return FileProblem;
+        }
+        const CsvTable table = readCsv(file.readAll());
+        const ImportPlan plan = planStockImport(stock.animals(), stock.ringIndex(), table, mapColumns(table.header),
+                                                {.overwrite = !request->keep});
+        const QString prefix = request->files.size() > 1 ? path + QStringLiteral(": ") : QString();
+        for (const ImportRow& row : plan.rows) {
+            if (!row.problem.isEmpty())
+                out << prefix << tr("Zeile %1: %2").arg(row.line).arg(row.problem) << '\n';
+            for (const QString& note : row.notes)
+                out << prefix << tr("Zeile %1: %2").arg(row.line).arg(note) << '\n';
+        }
+        if (!plan.unknownParents.isEmpty())
+            out << prefix
+                << tr("Eltern, die weder im Bestand noch in der Datei stehen: %1")
+                       .arg(plan.unknownParents.join(QStringLiteral(", ")))
+                << '\n';
+        // Later files see what the earlier ones bring, as they would one after the other.
+        if (!plan.hasErrors())
+            importStock(stock, plan);
+        total.rows.insert(total.rows.end(), plan.rows.begin(), plan.rows.end());
+    }
+    out << total.summary() << '\n';
+    if (total.hasErrors())
+        return RowErrors;
+    if (request->dryRun)
+        return Imported;
+    if (const DataFiles::SaveResult saved = stock.save(); !saved.ok) {
+        err << saved.message << '\n';
+        return FileProblem;
+    }
+    return Imported;
+}

@@ -1,0 +1,114 @@
+// avelor-import as a script calls it: what it prints, its exit codes, and
+// that it writes the data folder only when every row is right and the
+// folder is free.
+#include "app/ImportTool.h"
+#include "core/files/DataFiles.h"
+#include "core/files/DataFolderLock.h"
+#include "support/FileHelpers.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+
+namespace {
+
+struct Outcome
+{
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+} // namespace
+
+class TestImportTool : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_folder = m_dir->path() + QStringLiteral("/daten/");
+        QDir().mkpath(m_folder);
+    }
+
+    void importsSavesAndTellsWhatItDid()
+    {
+        const QString csv = file("bestand.csv", "Ring;Geschl.;Jahr;Vater\nA-1;1.0;2020;\nB-2;0.1;21;A-1\n");
+        Outcome dry = run({"--dry-run", csv});
+        QCOMPARE(dry.code, 0);
+        QCOMPARE(dry.out, QStringLiteral("2 neu, 0 geändert, 0 unverändert, 0 fehlerhaft\n"));
+        QVERIFY(!QFile::exists(m_folder + QStringLiteral("taubenstamm.dat")));
+
+        QCOMPARE(run({csv}).code, 0);
+        QCOMPARE(stock().animals.size(), size_t(2));
+        QCOMPARE(stock().animals[1].fatherRing, QStringLiteral("A-1"));
+        QCOMPARE(stock().animals[1].birthYear, 2021);
+
+        const QString update = file("neu.csv", "Ring;Jahr\nA-1;2019\n");
+        QCOMPARE(run({"--keep", update}).out, QStringLiteral("0 neu, 0 geändert, 1 unverändert, 0 fehlerhaft\n"));
+        QCOMPARE(run({update}).out, QStringLiteral("0 neu, 1 geändert, 0 unverändert, 0 fehlerhaft\n"));
+        QCOMPARE(stock().animals[0].birthYear, 2019);
+    }
+
+    void aWrongRowImportsNothing()
+    {
+        QVERIFY(DataFiles(m_folder).save(StockData()).ok);
+        const QByteArray before = contents(m_folder + QStringLiteral("taubenstamm.dat"));
+        const QString csv = file("fehler.csv", "Ring,Geschlecht\nA-1,m\nA-2,Weibchen\n");
+        const Outcome o = run({csv});
+        QCOMPARE(o.code, 1);
+        QCOMPARE(o.out,
+                 QStringLiteral("Zeile 3: Das Geschlecht „Weibchen“ ist unbekannt (erwartet: 1.0 oder 0.1, m "
+                                "oder w, Hahn oder Henne).\n1 neu, 0 geändert, 0 unverändert, 1 fehlerhaft\n"));
+        QCOMPARE(contents(m_folder + QStringLiteral("taubenstamm.dat")), before);
+    }
+
+    void refusesWhatItCannotDo()
+    {
+        QCOMPARE(run({}).code, 2);
+        QCOMPARE(run({"--unbekannt", "x.csv"}).code, 2);
+        QCOMPARE(run({m_dir->path() + QStringLiteral("/fehlt.csv")}).code, 3);
+
+        const QString csv = file("bestand.csv", "Ring\nA-1\n");
+        DataFolderLock program(m_folder);
+        QVERIFY(program.tryLock());
+        const Outcome held = run({csv});
+        QCOMPARE(held.code, 4);
+        QCOMPARE(held.err.trimmed(), DataFolderLock::alreadyOpenMessage());
+        QVERIFY(!QFile::exists(m_folder + QStringLiteral("taubenstamm.dat")));
+    }
+
+private:
+    Outcome run(const QStringList& arguments)
+    {
+        Outcome o;
+        QTextStream out(&o.out);
+        QTextStream err(&o.err);
+        o.code = runImport(QStringList {"--data", m_folder} + arguments, out, err);
+        out.flush();
+        err.flush();
+        return o;
+    }
+
+    QString file(const char* name, const QByteArray& bytes) const
+    {
+        const QString path = m_dir->path() + QLatin1Char('/') + QString::fromUtf8(name);
+        put(path, bytes);
+        return path;
+    }
+
+    StockData stock() const
+    {
+        StockData db;
+        DataFiles(m_folder).load(db, DataFiles::Access::ReadOnly);
+        return db;
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_folder;
+};
+
+QTEST_GUILESS_MAIN(TestImportTool)
+#include "TestImportTool.moc"
