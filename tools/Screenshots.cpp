@@ -20,6 +20,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTabWidget>
@@ -191,6 +192,22 @@ int main(int argc, char** argv)
         save(window, folder, QString::fromLatin1(name));
         window->reject();
     }
+    // An import as a breeder's spreadsheet starts it: German headers, one row that needs a look.
+    const QString csv = folder + QStringLiteral("/import-sample.csv");
+    QFile sample(csv);
+    if (sample.open(QIODevice::WriteOnly))
+        sample.write("Ring-Nr.;Geschl.;Jahrgang;Farbe;Vater;Mutter;Notiz\r\n"
+                     "DE-06165-2026-0101;0.1;26;gelb;DE-06165-2020-0001;DE-06165-2019-0077;zahm\r\n"
+                     "DE-06165-2026-0102;1.0;26;rot;DE-06165-2020-0001;;\r\n"
+                     "DE-06165-2026-0103;Weibchen;26;;;;\r\n");
+    sample.close();
+    f.prompts.openedFiles << csv;
+    click(w, "importStockLink");
+    auto* import = child<QDialog>(w, "ImportStockDialog");
+    QApplication::processEvents();
+    save(import, folder, QStringLiteral("ImportStockDialog"));
+    import->reject();
+    QFile::remove(csv);
     click(w, "showStockListButton");
     save(w, folder, QStringLiteral("stock-list-panel"));
     return 0;

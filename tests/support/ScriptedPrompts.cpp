@@ -16,6 +16,13 @@ QString ScriptedPrompts::openPicture(QWidget*, const QString& filter)
     return pictures.isEmpty() ? QString() : pictures.takeFirst();
 }
 
+QString ScriptedPrompts::openFileName(QWidget*, const QString& title, const QString& filter)
+{
+    askedTitles << title;
+    askedFilters << filter;
+    return openedFiles.isEmpty() ? QString() : openedFiles.takeFirst();
+}
+
 QString ScriptedPrompts::saveFileName(QWidget*, const QString& title, const QString& proposedPath,
                                       const QString& filter, const QString&)
 {

@@ -14,6 +14,7 @@ public:
     ~ScriptedPrompts() override;
 
     QString openPicture(QWidget* parent, const QString& filter) override;
+    QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& proposedPath, const QString& filter,
                          const QString& defaultSuffix) override;
     std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) override;
@@ -21,6 +22,7 @@ public:
 
     QStringList pictures; // answers of openPicture, in order; empty = cancelled
     QStringList fileNames; // answers of saveFileName
+    QStringList openedFiles; // answers of openFileName
     QList<std::optional<QColor>> colours;
     QStringList openedFolders;
     QStringList askedFilters;

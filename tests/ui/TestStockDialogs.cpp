@@ -15,8 +15,11 @@
 #include <QImage>
 #include <QLabel>
 #include <QListView>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -53,6 +56,45 @@ private slots:
     }
 
     void cleanup() { m_f.reset(); }
+
+    // A spreadsheet of a breeder: columns recognised or chosen, each row's outcome shown, one step in.
+    void aSpreadsheetComesInAsOneStep()
+    {
+        QTemporaryDir dir;
+        const QString csv = dir.path() + QStringLiteral("/liste.csv");
+        put(csv, "Ring-Nr.,Geschl.,Jahr,Kommentar\r\nNEU-1,0.1,25,zahm\r\nMUM,w,2013,\r\nNEU-2,Weibchen,,\r\n");
+        m_f->prompts.openedFiles << csv;
+        click(m_f->window(), "importStockLink");
+        auto* dialog = m_f->window()->findChild<QDialog*>(QStringLiteral("ImportStockDialog"));
+        QVERIFY(dialog && dialog->isVisible());
+        auto* preview = child<QTableView>(dialog, "importPreview");
+        const auto outcome = [preview](int row) {
+            return preview->model()->index(row, 2).data().toString();
+        };
+        QCOMPARE(outcome(0), QStringLiteral("neu"));
+        QCOMPARE(outcome(1), QStringLiteral("ändert Geburtsjahr"));
+        QCOMPARE(outcome(2),
+                 QStringLiteral("Fehler: Das Geschlecht „Weibchen“ ist unbekannt (erwartet: 1.0 oder 0.1, "
+                                "m oder w, Hahn oder Henne)."));
+        QVERIFY(!child<QPushButton>(dialog, "importButton")->isEnabled());
+
+        // The sex column left out, the wrong row is right; the comment goes to the remarks.
+        auto* columns = child<QTableWidget>(dialog, "importColumns");
+        choose(static_cast<QComboBox*>(columns->cellWidget(1, 2)), QStringLiteral("nicht übernehmen"));
+        choose(static_cast<QComboBox*>(columns->cellWidget(3, 2)), QStringLiteral("Bemerkungen"));
+        QCOMPARE(child<QLabel>(dialog, "importSummary")->text(),
+                 QStringLiteral("2 neu, 1 geändert, 0 unverändert, 0 fehlerhaft"));
+        click(dialog, "importButton");
+        QCOMPARE(m_f->stock().lastActive(QStringLiteral("NEU-1"))->remarks, QStringLiteral("zahm"));
+        QCOMPARE(m_f->stock().lastActive(QStringLiteral("MUM"))->birthYear, 2013);
+        QVERIFY(m_f->messages.last().startsWith(QStringLiteral("Der Bestand wurde importiert")));
+        QCOMPARE(outcome(0), QStringLiteral("unverändert"));
+
+        QCOMPARE(m_f->stock().undo(), QString());
+        QVERIFY(!m_f->stock().lastActive(QStringLiteral("NEU-1")));
+        QCOMPARE(m_f->stock().lastActive(QStringLiteral("MUM"))->birthYear, 2012);
+        dialog->reject();
+    }
 
     void enteringAnAnimalUpperCasesAndRefreshes()
     {

@@ -48,6 +48,16 @@ public:
         return choosePictureWithPreview(parent, filter);
     }
 
+    QString openFileName(QWidget* parent, const QString& title, const QString& filter) override
+    {
+        QFileDialog dialog(parent, title, QString(), filter);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().constFirst();
+    }
+
     QString saveFileName(QWidget* parent, const QString& title, const QString& proposedPath, const QString& filter,
                          const QString& defaultSuffix) override
     {

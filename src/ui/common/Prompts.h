@@ -16,6 +16,8 @@ public:
 
     // A picture file with a preview; empty when cancelled.
     virtual QString openPicture(QWidget* parent, const QString& filter) = 0;
+    // A file to read; empty when cancelled.
+    virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
     // A file name to save under; empty when cancelled.
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& proposedPath,
                                  const QString& filter, const QString& defaultSuffix)

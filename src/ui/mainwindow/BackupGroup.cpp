@@ -5,6 +5,7 @@
 #include "ui/backup/WipeDatabaseDialog.h"
 #include "ui/common/Modal.h"
 #include "ui/mainwindow/LinkButton.h"
+#include "ui/stock/ImportStockDialog.h"
 
 #include <QGridLayout>
 #include <QPushButton>
@@ -48,6 +49,14 @@ BackupGroup::BackupGroup(StockDocument& stock, QWidget* parent)
     wipe->setObjectName(QStringLiteral("wipeDatabaseLink"));
     connect(wipe, &QPushButton::clicked, this, [this] { lazily(m_wipe, m_stock, window()).open(); });
     grid->addWidget(wipe, 2, 0, 1, 2, Qt::AlignHCenter);
+    auto* import = new LinkButton(tr("Bestand importieren…"), this);
+    import->setObjectName(QStringLiteral("importStockLink"));
+    connect(import, &QPushButton::clicked, this, [this] {
+        ImportStockDialog& dialog = lazily(m_import, m_stock, window());
+        if (dialog.chooseFile())
+            showModal(&dialog);
+    });
+    grid->addWidget(import, 3, 0, 1, 2, Qt::AlignHCenter);
 }
 
 BackupGroup::~BackupGroup() = default;

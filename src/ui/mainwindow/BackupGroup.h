@@ -4,13 +4,15 @@
 
 #include <memory>
 
+class ImportStockDialog;
 class StockDocument;
 class UsbBackupDialog;
 class UsbRestoreDialog;
 class WipeDatabaseDialog;
 
 // "Backup-Funktion: ": the quick backup on the same disk and its restore, the
-// backup to and from a USB stick, and the link that wipes the database.
+// backup to and from a USB stick, the link that wipes the database and the
+// one that imports a stock from a spreadsheet.
 class BackupGroup : public QGroupBox
 {
     Q_OBJECT
@@ -24,4 +26,5 @@ private:
     std::unique_ptr<UsbBackupDialog> m_usbBackup;
     std::unique_ptr<UsbRestoreDialog> m_usbRestore;
     std::unique_ptr<WipeDatabaseDialog> m_wipe;
+    std::unique_ptr<ImportStockDialog> m_import;
 };
