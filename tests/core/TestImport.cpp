@@ -137,6 +137,21 @@ private slots:
         QCOMPARE(stock.animals().size(), size_t(2));
     }
 
+    // Every animal on a loop of parent links is its own ancestor, also one the loop reaches by a side way.
+    void everyAnimalOnALoopIsRefused()
+    {
+        StockData db;
+        db.animals = {testAnimal("X-B"), testAnimal("FREI")};
+        db.animals[0].fatherRing = QStringLiteral("X-A"); // closes the loop once the file is in
+        StockDocument stock(db, DataFiles(QString()));
+        const ImportPlan p = plan(stock, "Ring;Vater;Mutter\nX-A;X-B;X-C\nX-C;X-B;\nKIND;X-A;FREI\nSELBST;SELBST;\n");
+        using S = ImportRow::Status;
+        QCOMPARE(p.rows[0].status, S::Error);
+        QCOMPARE(p.rows[1].status, S::Error); // X-C to X-B to X-A to X-C
+        QCOMPARE(p.rows[2].status, S::New); // below the loop, not on it
+        QCOMPARE(p.rows[3].problem, QStringLiteral("SELBST würde sein eigener Vorfahr."));
+    }
+
     void filledFieldsOverwriteOrKeepAsChosen()
     {
         StockData db;

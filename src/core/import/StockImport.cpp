@@ -93,7 +93,9 @@ QString readRow(const Cells& cells, const ImportOptions& options, bool known, Im
     return {};
 }
 
-// Rows whose animal would be among its own ancestors, once the file's parents are in.
+// Rows whose animal would be among its own ancestors, once the file's
+// parents are in: those on a loop of parent links, found as the strongly
+// connected components of the links (Tarjan), in time linear in the stock.
 void markAncestorLoops(const AnimalTable& animals, ImportPlan& plan)
 {
     QHash<QString, std::pair<QString, QString>> parents;
@@ -103,24 +105,64 @@ void markAncestorLoops(const AnimalTable& animals, ImportPlan& plan)
     for (const ImportRow& row : plan.rows)
         if (row.status != ImportRow::Status::Error)
             parents.insert(row.ring, {row.animal.fatherRing, row.animal.motherRing});
-    for (ImportRow& row : plan.rows) {
-        if (row.status == ImportRow::Status::Error)
+
+    QSet<QString> onLoop;
+    QHash<QString, int> order; // when a ring was reached
+    QHash<QString, int> low; // the earliest ring still open that it leads back to
+    QStringList open;
+    QSet<QString> isOpen;
+    struct Frame
+    {
+        QString ring;
+        int next = 0; // 0 father, 1 mother, 2 done
+    };
+    std::vector<Frame> frames;
+    auto reach = [&](const QString& ring) {
+        order.insert(ring, int(order.size()));
+        low.insert(ring, order.value(ring));
+        open << ring;
+        isOpen.insert(ring);
+        frames.push_back({ring, 0});
+    };
+    for (const ImportRow& row : plan.rows) {
+        if (row.status == ImportRow::Status::Error || order.contains(row.ring))
             continue;
-        QSet<QString> seen;
-        QStringList open {row.animal.fatherRing, row.animal.motherRing};
-        while (!open.isEmpty()) {
-            const QString ring = open.takeLast();
-            if (ring.isEmpty() || seen.contains(ring))
+        reach(row.ring);
+        while (!frames.empty()) {
+            Frame& top = frames.back();
+            if (top.next < 2) {
+                const auto& links = parents[top.ring];
+                const QString parent = top.next++ == 0 ? links.first : links.second;
+                if (parent == top.ring)
+                    onLoop.insert(parent);
+                if (parent.isEmpty() || !parents.contains(parent))
+                    continue;
+                if (!order.contains(parent))
+                    reach(parent); // `top` is not used after this
+                else if (isOpen.contains(parent))
+                    low[top.ring] = std::min(low[top.ring], order.value(parent));
                 continue;
-            if (ring == row.ring) {
-                row.status = ImportRow::Status::Error;
-                row.problem = tr("%1 würde sein eigener Vorfahr.").arg(row.ring);
-                break;
             }
-            seen.insert(ring);
-            const auto found = parents.constFind(ring);
-            if (found != parents.constEnd())
-                open << found->first << found->second;
+            const QString ring = top.ring;
+            frames.pop_back();
+            if (!frames.empty())
+                low[frames.back().ring] = std::min(low[frames.back().ring], low[ring]);
+            if (low[ring] != order[ring])
+                continue;
+            QStringList component;
+            do {
+                component << open.takeLast();
+                isOpen.remove(component.back());
+            } while (component.back() != ring);
+            if (component.size() > 1)
+                for (const QString& r : std::as_const(component))
+                    onLoop.insert(r);
+        }
+    }
+    for (ImportRow& row : plan.rows) {
+        if (row.status != ImportRow::Status::Error && onLoop.contains(row.ring)) {
+            row.status = ImportRow::Status::Error;
+            row.problem = tr("%1 würde sein eigener Vorfahr.").arg(row.ring);
         }
     }
 }

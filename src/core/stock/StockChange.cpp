@@ -45,9 +45,7 @@ bool StockChange::empty() const
 
 void StockChange::keepAnimal(const AnimalTable& animals, size_t position)
 {
-    const bool kept = std::any_of(m_animals.begin(), m_animals.end(),
-                                  [position](const auto& slot) { return slot.first == position; });
-    if (!kept)
+    if (m_keptPositions.insert(position).second)
         m_animals.emplace_back(position, animals[position]);
 }
 
@@ -115,6 +113,7 @@ void StockChange::keepOutside(std::function<void(bool toBefore)> swap)
 bool StockChange::settle(const StockStores& stores)
 {
     const AnimalTable& animals = stores.db.animals;
+    m_keptPositions = {};
     std::erase_if(m_animals, [&](const auto& slot) { return animals[slot.first] == slot.second; });
     if (m_appends && animals.size() == m_appendedFrom)
         m_appends = false;

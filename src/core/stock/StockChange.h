@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <optional>
+#include <unordered_set>
 #include <vector>
 
 class PictureStore;
@@ -81,6 +82,7 @@ private:
     QString m_text;
     quint32 m_touched = 0;
     std::vector<std::pair<size_t, Animal>> m_animals; // the other state of each position
+    std::unordered_set<size_t> m_keptPositions; // while the change is made: a position is kept once
     size_t m_appendedFrom = 0;
     bool m_appends = false;
     AnimalTable m_appended; // held while the change is taken back
