@@ -10,6 +10,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -109,6 +112,31 @@ private slots:
     }
 
     // A folder or stock file that is missing, and one that may not be read, are told apart.
+    // The file that goes with a bought bird: the bird and its 30 ancestors, each once, with its best show result.
+    void aPedigreeFileCarriesTheCertificatesAncestors()
+    {
+        const QString path = m_dir.path() + QStringLiteral("/stammbaum.json");
+        QCOMPARE(runWith({"--data", m_folder, "pedigree", kSampleSubject, "-o", path}).code, 0);
+        const QJsonObject file = QJsonDocument::fromJson(contents(path)).object();
+        QCOMPARE(file.value("format").toString(), QStringLiteral("avelor-pedigree"));
+        QCOMPARE(file.value("version").toInt(), 1);
+        QCOMPARE(file.value("subject").toString(), kSampleSubject);
+        const QJsonArray animals = file.value("animals").toArray();
+        QCOMPARE(animals.size(), 31);
+        const QJsonObject subject = animals.first().toObject();
+        QCOMPARE(subject.value("ring").toString(), kSampleSubject);
+        QCOMPARE(subject.value("father").toString(), sampleAncestorRing(1));
+        QCOMPARE(subject.value("bestShowResult").toObject().value("points").toDouble(), 90.0);
+        QStringList rings;
+        for (const QJsonValue& a : animals)
+            rings << a.toObject().value("ring").toString();
+        for (int slot = 1; slot <= 30; ++slot)
+            QVERIFY(rings.contains(sampleAncestorRing(slot)));
+
+        QCOMPARE(runWith({"--data", m_folder, "pedigree", "FEHLT", "-o", path}).code, 1);
+        QCOMPARE(runWith({"--data", m_folder, "pedigree", kSampleSubject, "HAHN", "-o", path}).code, 2);
+    }
+
     void aFolderThatCannotBeReadIsNotCalledMissing()
     {
         const Outcome missing = runWith({"--data", m_dir.path() + QStringLiteral("/nirgends"), "check"});

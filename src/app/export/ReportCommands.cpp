@@ -1,6 +1,7 @@
 // The commands that write printouts to PDF or PNG.
 #include "app/export/ExportRun.h"
 
+#include "core/export/PedigreeFile.h"
 #include "core/files/Preferences.h"
 #include "core/stock/StockDocument.h"
 #include "reports/layouts/PairSheetReport.h"
@@ -15,6 +16,21 @@ namespace {
 QString oneRingOrMore(const ExportRequest& request)
 {
     return request.words.isEmpty() ? QStringLiteral("Es fehlt die Ringnummer.") : QString();
+}
+
+// The pedigree file that goes with a bought bird, for the buyer's program.
+int pedigreeToFile(ExportRun& run)
+{
+    if (run.request.words.size() != 1) {
+        run.err << QStringLiteral("Eine Stammbaumdatei wird für genau eine Ringnummer geschrieben.\n");
+        return WrongUse;
+    }
+    const QByteArray file = pedigreeFile(run.stock, run.request.words.first());
+    if (file.isEmpty()) {
+        run.err << QStringLiteral("Die Ringnummer „%1“ ist nicht im Bestand.\n").arg(run.request.words.first());
+        return NotFound;
+    }
+    return run.writeBytes(file);
 }
 
 int certificates(ExportRun& run, bool pedigree)
@@ -77,11 +93,18 @@ QList<ExportCommand> reportCommands()
 {
     return {
         ExportCommand {.name = "pedigree",
-                       .outputTypes = QStringList {"pdf", "png"},
+                       .outputTypes = QStringList {"pdf", "png", "json"},
                        .check = oneRingOrMore,
                        .run =
                            [](ExportRun& run) {
+                               if (run.request.suffix() == QLatin1String("json"))
+                                   return pedigreeToFile(run);
                                return certificates(run, true);
+                           },
+                       // The file carries the factors and the best show results.
+                       .needsRecords =
+                           [](const ExportRequest& r) {
+                               return r.suffix() == QLatin1String("json");
                            }},
         ExportCommand {.name = "recordsheet",
                        .outputTypes = QStringList {"pdf", "png"},
