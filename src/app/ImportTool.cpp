@@ -2,6 +2,7 @@
 
 #include "core/files/DataFolder.h"
 #include "core/files/DataFolderLock.h"
+#include "core/import/PedigreeImport.h"
 #include "core/import/StockImport.h"
 #include "core/model/AppInfo.h"
 #include "core/stock/RingIndex.h"
@@ -37,7 +38,8 @@ QString usage()
               "in den Bestand ein: neue Ringnummern kommen hinzu, bekannte bekommen die Felder, die die\n"
               "Datei füllt. Die Spalten werden an ihren Überschriften erkannt. Je Zeile mit einem\n"
               "Problem eine Zeile \"Zeile N: …\", zuletzt die Zusammenfassung. Hat eine Zeile einen\n"
-              "Fehler, wird nichts eingelesen.\n"
+              "Fehler, wird nichts eingelesen. Eine Stammbaumdatei (.json, von avelor-export pedigree)\n"
+              "bringt einen gekauften Vogel mit seinen Ahnen; Gespeichertes bleibt dabei, wie es ist.\n"
               "  --dry-run  nur prüfen, nichts schreiben\n"
               "  --keep     gespeicherte Werte behalten, wo die Datei andere hat (sonst überschreiben)\n"
               "Ohne --data wird der Datenordner des Programms benutzt; während das Programm ihn\n"
@@ -130,15 +132,39 @@ int runImport(const QStringList& arguments, QTextStream& out, QTextStream& err)
             err << tr("Die Datei %1 kann nicht gelesen werden: %2").arg(path, file.errorString()) << '\n';
             return FileProblem;
         }
-        const CsvTable table = readCsv(file.readAll());
-        const ImportPlan plan = planStockImport(stock.animals(), stock.ringIndex(), table, mapColumns(table.header),
-                                                {.overwrite = !request->keep});
+        const QByteArray bytes = file.readAll();
+        const bool pedigree = path.endsWith(QLatin1String(".json"), Qt::CaseInsensitive);
+        CsvTable table;
+        ImportOptions options {.overwrite = !request->keep};
+        if (pedigree) {
+            const std::optional<PedigreeRows> rows = readPedigreeFile(bytes, problem);
+            if (!rows) {
+                err << path << ": " << problem << '\n';
+                return FileProblem;
+            }
+            table = rows->table;
+            options.overwrite = false; // a bought bird's papers fill in, they never overwrite what is known
+            out << tr("Stammbaum von %1, abgegeben von %2").arg(rows->subject, rows->seller) << '\n';
+        } else {
+            table = readCsv(bytes);
+        }
+        const ImportPlan plan
+            = planStockImport(stock.animals(), stock.ringIndex(), table, mapColumns(table.header), options);
         const QString prefix = request->files.size() > 1 ? path + QStringLiteral(": ") : QString();
+        const auto at = [pedigree](int line, const QString& text) {
+            return (pedigree ? tr("Vogel %1: %2") : tr("Zeile %1: %2")).arg(line).arg(text);
+        };
         for (const ImportRow& row : plan.rows) {
             if (!row.problem.isEmpty())
-                out << prefix << tr("Zeile %1: %2").arg(row.line).arg(row.problem) << '\n';
+                out << prefix << at(row.line, row.problem) << '\n';
             for (const QString& note : row.notes)
-                out << prefix << tr("Zeile %1: %2").arg(row.line).arg(note) << '\n';
+                out << prefix << at(row.line, note) << '\n';
+            if (!row.keptFields.isEmpty())
+                out << prefix
+                    << at(row.line,
+                          tr("%1: anders in der Datei, das Gespeicherte bleibt: %2")
+                              .arg(row.ring, row.keptFields.join(QStringLiteral(", "))))
+                    << '\n';
         }
         if (!plan.unknownParents.isEmpty())
             out << prefix

@@ -47,7 +47,9 @@ private slots:
         QCOMPARE(stock().animals[1].birthYear, 2021);
 
         const QString update = file("neu.csv", "Ring;Jahr\nA-1;2019\n");
-        QCOMPARE(run({"--keep", update}).out, QStringLiteral("0 neu, 0 geändert, 1 unverändert, 0 fehlerhaft\n"));
+        QCOMPARE(run({"--keep", update}).out,
+                 QStringLiteral("Zeile 2: A-1: anders in der Datei, das Gespeicherte bleibt: Geburtsjahr\n"
+                                "0 neu, 0 geändert, 1 unverändert, 0 fehlerhaft\n"));
         QCOMPARE(run({update}).out, QStringLiteral("0 neu, 1 geändert, 0 unverändert, 0 fehlerhaft\n"));
         QCOMPARE(stock().animals[0].birthYear, 2019);
     }

@@ -2,11 +2,15 @@
 // write it, understanding the columns and values, what each row would do,
 // and the import itself as one step.
 #include "core/export/CsvExport.h"
+#include "core/export/PedigreeFile.h"
 #include "core/import/CsvReader.h"
 #include "core/import/ImportFields.h"
+#include "core/import/PedigreeImport.h"
 #include "core/import/StockImport.h"
+#include "core/pedigree/PedigreeSlots.h"
 #include "core/stock/RingIndex.h"
 #include "core/stock/StockDocument.h"
+#include "support/PedigreeSample.h"
 #include "support/SampleAnimals.h"
 
 #include <QTest>
@@ -150,6 +154,44 @@ private slots:
         QCOMPARE(p.rows[1].status, S::Error); // X-C to X-B to X-A to X-C
         QCOMPARE(p.rows[2].status, S::New); // below the loop, not on it
         QCOMPARE(p.rows[3].problem, QStringLiteral("SELBST würde sein eigener Vorfahr."));
+    }
+
+    // A bought bird's papers into a stock that holds two of its ancestors, one of them written otherwise.
+    void aPedigreeFileBringsTheBoughtBirdsAncestors()
+    {
+        StockDocument seller(pedigreeSample(), DataFiles(QString()));
+        QString problem;
+        const std::optional<PedigreeRows> rows = readPedigreeFile(pedigreeFile(seller, kSampleSubject), problem);
+        QVERIFY2(rows, qPrintable(problem));
+        QCOMPARE(rows->subject, kSampleSubject);
+
+        StockData db;
+        db.animals = {*seller.lastActive(sampleAncestorRing(1)), *seller.lastActive(sampleAncestorRing(2))};
+        db.animals[1].colour = QStringLiteral("bei mir anders");
+        StockDocument buyer(db, DataFiles(QString()));
+        const ImportPlan p = planStockImport(buyer.animals(), buyer.ringIndex(), rows->table,
+                                             mapColumns(rows->table.header), {.overwrite = false});
+        QCOMPARE(p.summary(), QStringLiteral("29 neu, 0 geändert, 2 unverändert, 0 fehlerhaft"));
+        const auto mother = std::find_if(p.rows.begin(), p.rows.end(),
+                                         [](const ImportRow& r) { return r.ring == sampleAncestorRing(2); });
+        QCOMPARE(mother->keptFields, QStringList {"Farbe"});
+        QVERIFY(importStock(buyer, p));
+        QCOMPARE(buyer.lastActive(sampleAncestorRing(2))->colour, QStringLiteral("bei mir anders"));
+
+        // The certificate names the same ancestors in the same places.
+        const auto ringsOf = [](const StockDocument& s) {
+            const PedigreeSlots found = resolvePedigree(s.animals(), *s.lastActive(kSampleSubject), s.ringIndex());
+            QStringList rings;
+            for (int slot = 1; slot <= PedigreeSlots::kCount; ++slot)
+                rings << (found.empty(slot) ? QString() : s.animals()[size_t(found.index[size_t(slot)])].ringNumber);
+            return rings;
+        };
+        QCOMPARE(ringsOf(buyer), ringsOf(seller));
+
+        QByteArray newer = pedigreeFile(seller, kSampleSubject);
+        newer.replace("\"version\": 1", "\"version\": 2");
+        QVERIFY(!readPedigreeFile(newer, problem));
+        QVERIFY(problem.contains(QStringLiteral("Formatversion 2")));
     }
 
     void filledFieldsOverwriteOrKeepAsChosen()

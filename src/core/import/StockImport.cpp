@@ -38,8 +38,12 @@ QString readRow(const Cells& cells, const ImportOptions& options, bool known, Im
     Animal& a = row.animal;
     auto store = [&](ImportField field, auto& slot, const auto& value) {
         const bool emptySlot = slot == std::decay_t<decltype(slot)>();
-        if (slot == value || (known && !options.overwrite && !emptySlot))
+        if (slot == value)
             return;
+        if (known && !options.overwrite && !emptySlot) {
+            row.keptFields << importFieldName(field);
+            return;
+        }
         slot = value;
         if (known)
             row.changedFields << importFieldName(field);

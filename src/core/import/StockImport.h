@@ -32,6 +32,7 @@ struct ImportRow
     Status status = Status::Error;
     QString ring;
     QStringList changedFields; // names of the fields a known animal gets from the file
+    QStringList keptFields; // names of the fields the file has otherwise, kept as stored (not overwriting)
     QString problem; // German: why the row cannot be imported
     QStringList notes; // German: texts cut to their field
     Animal animal; // the animal as it will be stored

@@ -37,6 +37,9 @@ QString ImportPreviewModel::outcome(const ImportRow& row)
         text = tr("Fehler: %1").arg(row.problem);
         break;
     }
+    if (!row.keptFields.isEmpty())
+        text += QStringLiteral("; ")
+            + tr("anders in der Datei, behalten: %1").arg(row.keptFields.join(QStringLiteral(", ")));
     for (const QString& note : row.notes)
         text += QStringLiteral("; ") + note;
     return text;

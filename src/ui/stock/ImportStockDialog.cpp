@@ -1,5 +1,6 @@
 #include "ui/stock/ImportStockDialog.h"
 
+#include "core/import/PedigreeImport.h"
 #include "core/stock/RingIndex.h"
 #include "core/stock/StockDocument.h"
 #include "ui/common/Messages.h"
@@ -93,7 +94,8 @@ ImportStockDialog::~ImportStockDialog() = default;
 bool ImportStockDialog::chooseFile()
 {
     const QString path = Prompts::current().openFileName(this, tr("Bestand importieren: Datei wählen"),
-                                                         tr("Tabellen (*.csv *.txt);;Alle Dateien (*)"));
+                                                         tr("Tabellen und Stammbaumdateien (*.csv *.txt *.json);;"
+                                                            "Alle Dateien (*)"));
     return !path.isEmpty() && openFile(path);
 }
 
@@ -106,11 +108,27 @@ bool ImportStockDialog::openFile(const QString& path)
             tr("Die Datei %1 kann nicht gelesen werden: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
         return false;
     }
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    m_table = readCsv(file.readAll());
-    QGuiApplication::restoreOverrideCursor();
+    const QByteArray bytes = file.readAll();
+    if (path.endsWith(QLatin1String(".json"), Qt::CaseInsensitive)) {
+        // A bought bird's papers fill in what is missing; what the breeder knows stays unless chosen otherwise.
+        QString problem;
+        const std::optional<PedigreeRows> rows = readPedigreeFile(bytes, problem);
+        if (!rows) {
+            Messages::current().warn(this, problem);
+            return false;
+        }
+        m_table = rows->table;
+        findChild<QRadioButton*>(QStringLiteral("importKeep"))->setChecked(true);
+        m_file->setText(tr("Stammbaum von %1, abgegeben von %2 (%3 Vögel)")
+                            .arg(rows->subject, rows->seller)
+                            .arg(m_table.rows.size()));
+    } else {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        m_table = readCsv(bytes);
+        QGuiApplication::restoreOverrideCursor();
+        m_file->setText(tr("Datei: %1 (%2 Zeilen)").arg(QDir::toNativeSeparators(path)).arg(m_table.rows.size()));
+    }
     m_mapping = mapColumns(m_table.header);
-    m_file->setText(tr("Datei: %1 (%2 Zeilen)").arg(QDir::toNativeSeparators(path)).arg(m_table.rows.size()));
     fillMapping();
     replan();
     return true;
