@@ -9,8 +9,8 @@ class StockDocument;
 // buyer, for this program and any other that reads JSON: the animal and its
 // ancestors over the certificate's four generations, each with its fields,
 // parents by ring, the colour factors entered and those its pedigree shows,
-// and its best show result; the seller's breeder data. The format is
-// described in doc/pedigree-file.md with a JSON Schema beside it.
+// and its best show result; the seller's breeder data. doc/pedigree-file.md
+// explains the format, doc/pedigree-file.schema.json defines it.
 
 inline const QString kPedigreeFormat = QStringLiteral("avelor-pedigree");
 inline constexpr int kPedigreeFormatVersion = 1;
