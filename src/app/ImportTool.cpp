@@ -2,14 +2,15 @@
 
 #include "core/files/DataFolder.h"
 #include "core/files/DataFolderLock.h"
+#include "core/files/DataSetNames.h"
 #include "core/import/PedigreeImport.h"
 #include "core/import/StockImport.h"
 #include "core/model/AppInfo.h"
-#include "core/stock/RingIndex.h"
 #include "core/stock/StockDocument.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 
 namespace {
@@ -36,8 +37,10 @@ QString usage()
               "\n"
               "Liest Tabellen (CSV, etwa aus einer Tabellenkalkulation oder aus avelor-export csv stock)\n"
               "in den Bestand ein: neue Ringnummern kommen hinzu, bekannte bekommen die Felder, die die\n"
-              "Datei füllt. Die Spalten werden an ihren Überschriften erkannt. Je Zeile mit einem\n"
-              "Problem eine Zeile \"Zeile N: …\", zuletzt die Zusammenfassung. Hat eine Zeile einen\n"
+              "Datei füllt; Verbleib und Erbanlagen kommen in die Zusatzdaten, ebenso die\n"
+              "Ausstellungsergebnisse aus avelor-export csv shows. Die Spalten werden an ihren\n"
+              "Überschriften erkannt. Je Zeile mit einem Problem eine Zeile \"Zeile N: …\", zuletzt\n"
+              "die Zusammenfassung. Hat eine Zeile einen\n"
               "Fehler, wird nichts eingelesen. Eine Stammbaumdatei (.json, von avelor-export pedigree)\n"
               "bringt einen gekauften Vogel mit seinen Ahnen; Gespeichertes bleibt dabei, wie es ist.\n"
               "  --dry-run  nur prüfen, nichts schreiben\n"
@@ -123,9 +126,29 @@ int runImport(const QStringList& arguments, QTextStream& out, QTextStream& err)
     // A damaged stock is never saved over with what could be read of it.
     if (loaded.terminate || !loaded.messages.isEmpty())
         return FileProblem;
-    StockDocument stock(std::move(db), std::move(files));
+    // Whereabouts, factors and show results go to the records; a trial run works on a copy of them.
+    auto records = std::make_unique<RecordsDatabase>();
+    const QString recordsPath = request->folder + DataSetNames::RecordsFile;
+    if (request->dryRun) {
+        if (QFileInfo::exists(recordsPath)) {
+            if (const QString failure = records->replaceFrom(recordsPath); !failure.isEmpty()) {
+                err << failure << '\n';
+                return FileProblem;
+            }
+        }
+    } else if (const auto opened = records->open(recordsPath, RecordsDatabase::Access::Owner);
+               !opened.message.isEmpty()) {
+        err << opened.message << '\n';
+    }
+    StockDocument stock(std::move(db), std::move(files), std::move(records));
 
     ImportPlan total;
+    // Each file is a step of its own; a later failure takes the earlier ones back, so that nothing stays.
+    int imported = 0;
+    const auto takeBack = [&stock, &imported] {
+        while (imported-- > 0)
+            stock.undo();
+    };
     for (const QString& path : request->files) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
@@ -148,8 +171,7 @@ int runImport(const QStringList& arguments, QTextStream& out, QTextStream& err)
         } else {
             table = readCsv(bytes);
         }
-        const ImportPlan plan
-            = planStockImport(stock.animals(), stock.ringIndex(), table, mapColumns(table.header), options);
+        const ImportPlan plan = planStockImport(stock, table, mapColumns(table.header), options);
         const QString prefix = request->files.size() > 1 ? path + QStringLiteral(": ") : QString();
         const auto at = [pedigree](int line, const QString& text) {
             return (pedigree ? tr("Vogel %1: %2") : tr("Zeile %1: %2")).arg(line).arg(text);
@@ -172,17 +194,26 @@ int runImport(const QStringList& arguments, QTextStream& out, QTextStream& err)
                        .arg(plan.unknownParents.join(QStringLiteral(", ")))
                 << '\n';
         // Later files see what the earlier ones bring, as they would one after the other.
-        if (!plan.hasErrors())
-            importStock(stock, plan);
+        if (!plan.hasErrors() && plan.bringsChanges()) {
+            if (const QString failure = importStock(stock, plan); !failure.isEmpty()) {
+                err << prefix << failure << '\n';
+                takeBack();
+                return FileProblem;
+            }
+            ++imported;
+        }
         total.rows.insert(total.rows.end(), plan.rows.begin(), plan.rows.end());
     }
     out << total.summary() << '\n';
-    if (total.hasErrors())
+    if (total.hasErrors()) {
+        takeBack();
         return RowErrors;
+    }
     if (request->dryRun)
         return Imported;
     if (const DataFiles::SaveResult saved = stock.save(); !saved.ok) {
         err << saved.message << '\n';
+        takeBack();
         return FileProblem;
     }
     return Imported;

@@ -4,6 +4,7 @@
 #include "app/ImportTool.h"
 #include "core/files/DataFiles.h"
 #include "core/files/DataFolderLock.h"
+#include "core/records/RecordsDatabase.h"
 #include "support/FileHelpers.h"
 
 #include <QTemporaryDir>
@@ -65,6 +66,33 @@ private slots:
                  QStringLiteral("Zeile 3: Das Geschlecht „Weibchen“ ist unbekannt (erwartet: 1.0 oder 0.1, m "
                                 "oder w, Hahn oder Henne).\n1 neu, 0 geändert, 0 unverändert, 1 fehlerhaft\n"));
         QCOMPARE(contents(m_folder + QStringLiteral("taubenstamm.dat")), before);
+    }
+
+    // Whereabouts and show results go to the records; a later file's error takes the earlier files back.
+    void recordsComeInWithTheStock()
+    {
+        const QString stockCsv = file("bestand.csv", "Ring;Verbleib;Käufer\nA-1;verkauft;Anna Schäfer\n");
+        const QString showsCsv = file("schauen.csv", "Datum;Ringnummer;Schau;Punkte\n09.11.2024;A-1;Landesschau;91\n");
+        QCOMPARE(run({"--dry-run", stockCsv, showsCsv}).out,
+                 QStringLiteral("2 neu, 0 geändert, 0 unverändert, 0 fehlerhaft\n")); // the bird, then its result
+        QVERIFY(!QFile::exists(m_folder + QStringLiteral("zusatzdaten.db")));
+
+        QCOMPARE(run({stockCsv, showsCsv}).code, 0);
+        QVERIFY(stock().animals[0].sold);
+        {
+            RecordsDatabase records;
+            QVERIFY(
+                records.open(m_folder + QStringLiteral("zusatzdaten.db"), RecordsDatabase::Access::ReadOnly).available);
+            QCOMPARE(records.whereabouts(QStringLiteral("A-1"))->buyerName, QStringLiteral("Anna Schäfer"));
+            QCOMPARE(records.allShowResults().size(), size_t(1));
+        }
+
+        const QString more = file("mehr.csv", "Datum;Ringnummer;Schau;Punkte\n10.11.2024;A-1;Bundesschau;92\n");
+        const QString wrong = file("falsch.csv", "Ring;Verbleib\nA-1;verschollen\n");
+        QCOMPARE(run({more, wrong}).code, 1);
+        RecordsDatabase records;
+        QVERIFY(records.open(m_folder + QStringLiteral("zusatzdaten.db"), RecordsDatabase::Access::ReadOnly).available);
+        QCOMPARE(records.allShowResults().size(), size_t(1));
     }
 
     void refusesWhatItCannotDo()

@@ -8,6 +8,7 @@
 #include "core/import/PedigreeImport.h"
 #include "core/import/StockImport.h"
 #include "core/pedigree/PedigreeSlots.h"
+#include "core/records/RecordsDatabase.h"
 #include "core/stock/RingIndex.h"
 #include "core/stock/StockDocument.h"
 #include "support/PedigreeSample.h"
@@ -20,12 +21,44 @@ namespace {
 ImportPlan plan(const StockDocument& stock, const QByteArray& csv, const ImportOptions& options = {})
 {
     const CsvTable table = readCsv(csv);
-    return planStockImport(stock.animals(), stock.ringIndex(), table, mapColumns(table.header), options);
+    return planStockImport(stock, table, mapColumns(table.header), options);
 }
 
 StockDocument emptyStock()
 {
     return StockDocument(StockData(), DataFiles(QString()));
+}
+
+// A stock with records in memory: a sold bird and one with factors entered, each judged once.
+std::unique_ptr<RecordsDatabase> sampleRecords()
+{
+    auto records = std::make_unique<RecordsDatabase>();
+    Whereabouts sold;
+    sold.ring = QStringLiteral("DE-2");
+    sold.status = WhereaboutsStatus::Sold;
+    sold.date = QDate(2024, 5, 3);
+    sold.buyerName = QStringLiteral("Anna Schäfer");
+    sold.buyerAddress = QStringLiteral("Weg 1\n12345 Dorf");
+    sold.priceCents = 4550;
+    sold.note = QStringLiteral("+ Käfig");
+    records->setWhereabouts(sold);
+    records->changeRecordsOf(QStringLiteral("DE-1"), QStringLiteral("DE-1"),
+                             {.factors = FactorStates {{"braun", FactorState::Visual},
+                                                       {"opal", FactorState::Carrier},
+                                                       {"jaspis", FactorState::DoubleFactor},
+                                                       {"topas", FactorState::Absent}}});
+    for (const char* ring : {"DE-1", "DE-2"}) {
+        ShowResult r;
+        r.ring = QString::fromLatin1(ring);
+        r.date = QDate(2024, 11, 9);
+        r.show = QStringLiteral("Landesschau");
+        r.showClass = QStringLiteral("K 12");
+        r.halfPoints = 181;
+        r.award = QStringLiteral("Gold");
+        r.collection = 1;
+        records->addShowResult(r);
+    }
+    return records;
 }
 
 } // namespace
@@ -137,7 +170,7 @@ private slots:
         QCOMPARE(p.rows[10].notes, QStringList {"Farbe auf 30 Zeichen gekürzt: „Dunkelgelb mit sehr viel Schim“"});
         QCOMPARE(p.unknownParents, QStringList {"FREMD"});
         QCOMPARE(p.summary(), QStringLiteral("2 neu, 1 geändert, 1 unverändert, 7 fehlerhaft"));
-        QVERIFY(!importStock(stock, p)); // nothing while a row is wrong
+        QVERIFY(!importStock(stock, p).isEmpty()); // nothing while a row is wrong
         QCOMPARE(stock.animals().size(), size_t(2));
     }
 
@@ -159,7 +192,10 @@ private slots:
     // A bought bird's papers into a stock that holds two of its ancestors, one of them written otherwise.
     void aPedigreeFileBringsTheBoughtBirdsAncestors()
     {
-        StockDocument seller(pedigreeSample(), DataFiles(QString()));
+        auto sellerRecords = std::make_unique<RecordsDatabase>();
+        sellerRecords->changeRecordsOf(kSampleSubject, kSampleSubject,
+                                       {.factors = FactorStates {{"opal", FactorState::Carrier}}});
+        StockDocument seller(pedigreeSample(), DataFiles(QString()), std::move(sellerRecords));
         QString problem;
         const std::optional<PedigreeRows> rows = readPedigreeFile(pedigreeFile(seller, kSampleSubject), problem);
         QVERIFY2(rows, qPrintable(problem));
@@ -169,14 +205,17 @@ private slots:
         db.animals = {*seller.lastActive(sampleAncestorRing(1)), *seller.lastActive(sampleAncestorRing(2))};
         db.animals[1].colour = QStringLiteral("bei mir anders");
         StockDocument buyer(db, DataFiles(QString()));
-        const ImportPlan p = planStockImport(buyer.animals(), buyer.ringIndex(), rows->table,
-                                             mapColumns(rows->table.header), {.overwrite = false});
+        const ImportPlan p = planStockImport(buyer, rows->table, mapColumns(rows->table.header), {.overwrite = false});
         QCOMPARE(p.summary(), QStringLiteral("29 neu, 0 geändert, 2 unverändert, 0 fehlerhaft"));
         const auto mother = std::find_if(p.rows.begin(), p.rows.end(),
                                          [](const ImportRow& r) { return r.ring == sampleAncestorRing(2); });
         QCOMPARE(mother->keptFields, QStringList {"Farbe"});
-        QVERIFY(importStock(buyer, p));
+        QCOMPARE(importStock(buyer, p), QString());
         QCOMPARE(buyer.lastActive(sampleAncestorRing(2))->colour, QStringLiteral("bei mir anders"));
+        QCOMPARE(buyer.records().colourFactors(kSampleSubject), (FactorStates {{"opal", FactorState::Carrier}}));
+        QCOMPARE(buyer.records().whereabouts(kSampleSubject)->note,
+                 QStringLiteral("erhalten von %1").arg(rows->seller));
+        QVERIFY(!rows->seller.isEmpty());
 
         // The certificate names the same ancestors in the same places.
         const auto ringsOf = [](const StockDocument& s) {
@@ -205,7 +244,7 @@ private slots:
         QCOMPARE(over.rows[0].changedFields, (QStringList {"Farbe", "Art/Rasse"})); // the empty Züchter is no change
         const ImportPlan keep = plan(stock, csv, {.overwrite = false});
         QCOMPARE(keep.rows[0].changedFields, QStringList {"Art/Rasse"}); // only the empty field is filled
-        QVERIFY(importStock(stock, keep));
+        QCOMPARE(importStock(stock, keep), QString());
         QCOMPARE(stock.animals()[0].colour, QStringLiteral("gelb"));
         QCOMPARE(stock.animals()[0].breed, QStringLiteral("Gloster"));
         QCOMPARE(stock.animals()[0].breeder, QStringLiteral("Müller"));
@@ -228,7 +267,7 @@ private slots:
         StockDocument target = emptyStock();
         const ImportPlan p = plan(target, csv);
         QCOMPARE(p.summary(), QStringLiteral("3 neu, 0 geändert, 0 unverändert, 0 fehlerhaft"));
-        QVERIFY(importStock(target, p));
+        QCOMPARE(importStock(target, p), QString());
         for (const Animal& a : source.animals())
             QCOMPARE(*target.lastActive(a.ringNumber), a);
         QCOMPARE(stockCsv(target, StockListOrder::ByRing), csv);
@@ -238,6 +277,91 @@ private slots:
         QCOMPARE(target.history().undoText(), QStringLiteral("Bestand importiert: 3 neu, 0 geändert"));
         QCOMPARE(target.undo(), QString());
         QVERIFY(target.animals().empty());
+    }
+
+    // Whereabouts and factors come back with the stock CSV, show results with their own; each one step.
+    void theRecordsComeBackWhole()
+    {
+        StockData db;
+        db.animals = {testAnimal("DE-1", Sex::Male, 2020), testAnimal("DE-2", Sex::Female, 2021)};
+        db.animals[1].sold = 1;
+        StockDocument source(db, DataFiles(QString()), sampleRecords());
+        const QByteArray stock = stockCsv(source, StockListOrder::ByRing);
+        const QByteArray shows = showsCsv(source.records().allShowResults());
+
+        StockDocument target(StockData(), DataFiles(QString()), std::make_unique<RecordsDatabase>());
+        QCOMPARE(importStock(target, plan(target, stock)), QString());
+        QCOMPARE(stockCsv(target, StockListOrder::ByRing), stock);
+        const ImportPlan results = plan(target, shows);
+        QVERIFY(results.showResults);
+        QCOMPARE(results.summary(), QStringLiteral("2 neu, 0 geändert, 0 unverändert, 0 fehlerhaft"));
+        const quint64 files = target.filesGeneration();
+        QCOMPARE(importStock(target, results), QString());
+        QCOMPARE(showsCsv(target.records().allShowResults()), shows);
+        QCOMPARE(target.filesGeneration(), files); // records only: the data files stay as they are
+        QCOMPARE(plan(target, shows).summary(), QStringLiteral("0 neu, 0 geändert, 2 unverändert, 0 fehlerhaft"));
+
+        QCOMPARE(target.undo(), QString());
+        QVERIFY(target.records().allShowResults().empty());
+        QCOMPARE(target.undo(), QString());
+        QVERIFY(target.records().rings().isEmpty());
+        QVERIFY(target.animals().empty());
+    }
+
+    // Record cells are checked as the animal's are, and merged the same way.
+    void recordRowsTellWhatTheyWouldDo()
+    {
+        StockData db;
+        db.animals = {testAnimal("DE-1", Sex::Male, 2020), testAnimal("DE-2", Sex::Female, 2021)};
+        StockDocument stock(db, DataFiles(QString()), sampleRecords());
+        const ImportPlan animals = plan(stock,
+                                        "Ring;Verbleib;Verbleib seit;Preis;Erbanlagen\n"
+                                        "DE-1;verstorben;1.2.2025;;satinet\n" // 2
+                                        "DE-2;verschollen;;;\n" // 3
+                                        "DE-3;;30.02.2025;;\n" // 4
+                                        "DE-4;;;zehn;\n" // 5
+                                        "DE-5;;;;flügel\n", // 6
+                                        {.overwrite = false});
+        using S = ImportRow::Status;
+        QCOMPARE(animals.rows[0].status, S::Changed);
+        QCOMPARE(animals.rows[0].changedFields, (QStringList {"Verbleib", "Verbleib seit", "Verkauft", "Erbanlagen"}));
+        QVERIFY(animals.rows[1].problem.contains(QStringLiteral("„verschollen“ ist unbekannt")));
+        QVERIFY(animals.rows[2].problem.contains(QStringLiteral("„30.02.2025“ in „Verbleib seit“ ist kein Datum")));
+        QVERIFY(animals.rows[3].problem.contains(QStringLiteral("„zehn“")));
+        QVERIFY(animals.rows[4].problem.contains(QStringLiteral("„flügel“ ist keine Erbanlage")));
+
+        const ImportPlan results = plan(stock,
+                                        "Datum;Ringnummer;Schau;Klasse;Punkte;Kollektion\n"
+                                        "09.11.2024;DE-1;Landesschau;K 13;91;1\n" // 2
+                                        "10.11.2024;DE-1;Landesschau;K 12;92,5;\n" // 3
+                                        "10.11.2024;DE-1;Landesschau;K 12;90;\n" // 4
+                                        "10.11.2024;FREMD;Landesschau;;90;\n" // 5
+                                        "gestern;DE-2;Landesschau;;90;\n" // 6
+                                        "10.11.2024;DE-2;;;90;\n" // 7
+                                        "10.11.2024;DE-2;Landesschau;;100,5;\n" // 8
+                                        "10.11.2024;DE-2;Landesschau;;90;null\n", // 9
+                                        {.overwrite = false});
+        QCOMPARE(results.rows[0].status, S::Unchanged); // the stored class and points stay
+        QCOMPARE(results.rows[0].keptFields, (QStringList {"Klasse", "Punkte"}));
+        QCOMPARE(results.rows[1].status, S::New);
+        QCOMPARE(results.rows[2].problem, QStringLiteral("Dieses Ergebnis steht schon in Zeile 3."));
+        QCOMPARE(results.rows[3].problem, QStringLiteral("FREMD ist nicht im Bestand."));
+        QVERIFY(results.rows[4].problem.contains(QStringLiteral("„gestern“")));
+        QCOMPARE(results.rows[5].problem, QStringLiteral("Der Name der Schau fehlt."));
+        QVERIFY(results.rows[6].problem.contains(QStringLiteral("„100,5“")));
+        QVERIFY(results.rows[7].problem.contains(QStringLiteral("„null“")));
+
+        // Overwriting, a stored result takes the file's values and keeps its id.
+        const ImportPlan over
+            = plan(stock, "Datum;Ringnummer;Schau;Klasse;Punkte\n09.11.2024;DE-1;Landesschau;K 13;91\n");
+        QCOMPARE(over.rows[0].changedFields, (QStringList {"Klasse", "Punkte"}));
+        const qint64 id = stock.records().showResults(QStringLiteral("DE-1")).front().id;
+        QCOMPARE(importStock(stock, over), QString());
+        const std::vector<ShowResult> now = stock.records().showResults(QStringLiteral("DE-1"));
+        QCOMPARE(now.size(), size_t(1));
+        QCOMPARE(now.front().id, id);
+        QCOMPARE(now.front().halfPoints, 182);
+        QCOMPARE(now.front().collection, std::optional<int>(1)); // a cell the file leaves out stays
     }
 };
 

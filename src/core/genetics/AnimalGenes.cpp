@@ -1,5 +1,7 @@
 #include "core/genetics/AnimalGenes.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -233,6 +235,39 @@ QString writtenFactors(const FactorTable& table, const FactorStates& factors)
         }
     }
     return words.join(QStringLiteral(", "));
+}
+
+std::optional<FactorStates> readWrittenFactors(const FactorTable& table, const QString& text, QString& problem)
+{
+    FactorStates states;
+    for (const QString& word : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        QString key = word.trimmed().toLower();
+        if (key.isEmpty())
+            continue;
+        FactorState state = FactorState::Visual;
+        if (key.startsWith(QLatin1Char('/'))) {
+            state = FactorState::Carrier;
+            key = key.mid(1).trimmed();
+        } else if (key.startsWith(QLatin1String("ohne "))) {
+            state = FactorState::Absent;
+            key = key.mid(5).trimmed();
+        }
+        if (table.find(key) < 0) {
+            problem = QCoreApplication::translate("AnimalGenes", "„%1“ ist keine Erbanlage der Farbtabelle.")
+                          .arg(word.trimmed());
+            return std::nullopt;
+        }
+        // A visual factor written twice is a double factor, as writtenFactors writes it.
+        const auto [it, added] = states.emplace(key, state);
+        if (!added) {
+            if (it->second != FactorState::Visual || state != FactorState::Visual) {
+                problem = QCoreApplication::translate("AnimalGenes", "„%1“ steht zweimal in den Erbanlagen.").arg(key);
+                return std::nullopt;
+            }
+            it->second = FactorState::DoubleFactor;
+        }
+    }
+    return states;
 }
 
 std::optional<AnimalFactors> parseFactors(const FactorTable& table, bool male, const QString& spec, QString& problem)

@@ -72,3 +72,6 @@ std::optional<AnimalFactors> parseFactors(const FactorTable& table, bool male, c
 
 // Factors entered, written as breeders write them: "braun, /opal, jaspis, jaspis, ohne topas".
 QString writtenFactors(const FactorTable& table, const FactorStates& factors);
+// The same text read back; nothing with the German reason for a word that
+// names no factor of the table. Empty: none entered.
+std::optional<FactorStates> readWrittenFactors(const FactorTable& table, const QString& text, QString& problem);

@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QRegularExpression>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -57,7 +59,27 @@ const QHash<QString, ImportField>& headerNames()
             {ImportField::Remarks, "Bemerkung"},
             {ImportField::ListRemarks, "Bemerkungen Bestandsliste"},
             {ImportField::Sold, "Verkauft"},
-            {ImportField::Sold, "abgegeben"},
+            {ImportField::WhereaboutsStatus, "Verbleib"},
+            {ImportField::WhereaboutsDate, "Verbleib seit"},
+            {ImportField::Buyer, "Käufer"},
+            {ImportField::Buyer, "Kaeufer"},
+            {ImportField::BuyerAddress, "Anschrift des Käufers"},
+            {ImportField::Price, "Preis (€)"},
+            {ImportField::Price, "Preis"},
+            {ImportField::WhereaboutsNote, "Notiz zum Verbleib"},
+            {ImportField::Factors, "Erbanlagen"},
+            {ImportField::Factors, "Farbfaktoren"},
+            {ImportField::ShowDate, "Datum"},
+            {ImportField::ShowDate, "Schaudatum"},
+            {ImportField::ShowDate, "Datum der Schau"},
+            {ImportField::Show, "Schau"},
+            {ImportField::Show, "Ausstellung"},
+            {ImportField::ShowClass, "Klasse"},
+            {ImportField::Points, "Punkte"},
+            {ImportField::Award, "Auszeichnung/Platz"},
+            {ImportField::Award, "Auszeichnung"},
+            {ImportField::Award, "Platz"},
+            {ImportField::Collection, "Kollektion"},
         };
         QHash<QString, ImportField> byKey;
         for (const auto& [field, name] : known)
@@ -72,11 +94,38 @@ const QHash<QString, ImportField>& headerNames()
 const std::vector<ImportField>& importFields()
 {
     static const std::vector<ImportField> fields = {
-        ImportField::Ring,   ImportField::Sex,      ImportField::Year,        ImportField::Breeder,
-        ImportField::Colour, ImportField::Markings, ImportField::Breed,       ImportField::Father,
-        ImportField::Mother, ImportField::Remarks,  ImportField::ListRemarks, ImportField::Sold,
+        ImportField::Ring,
+        ImportField::Sex,
+        ImportField::Year,
+        ImportField::Breeder,
+        ImportField::Colour,
+        ImportField::Markings,
+        ImportField::Breed,
+        ImportField::Father,
+        ImportField::Mother,
+        ImportField::Remarks,
+        ImportField::ListRemarks,
+        ImportField::Sold,
+        ImportField::WhereaboutsStatus,
+        ImportField::WhereaboutsDate,
+        ImportField::Buyer,
+        ImportField::BuyerAddress,
+        ImportField::Price,
+        ImportField::WhereaboutsNote,
+        ImportField::Factors,
+        ImportField::ShowDate,
+        ImportField::Show,
+        ImportField::ShowClass,
+        ImportField::Points,
+        ImportField::Award,
+        ImportField::Collection,
     };
     return fields;
+}
+
+bool holdsShowResults(const std::vector<ImportField>& mapping)
+{
+    return std::find(mapping.begin(), mapping.end(), ImportField::Show) != mapping.end();
 }
 
 QString importFieldName(ImportField field)
@@ -108,6 +157,32 @@ QString importFieldName(ImportField field)
         return QCoreApplication::translate("ImportFields", "Bemerkungen Bestandsliste");
     case ImportField::Sold:
         return QCoreApplication::translate("ImportFields", "Verkauft");
+    case ImportField::WhereaboutsStatus:
+        return QCoreApplication::translate("ImportFields", "Verbleib");
+    case ImportField::WhereaboutsDate:
+        return QCoreApplication::translate("ImportFields", "Verbleib seit");
+    case ImportField::Buyer:
+        return QCoreApplication::translate("ImportFields", "Käufer");
+    case ImportField::BuyerAddress:
+        return QCoreApplication::translate("ImportFields", "Anschrift des Käufers");
+    case ImportField::Price:
+        return QCoreApplication::translate("ImportFields", "Preis (€)");
+    case ImportField::WhereaboutsNote:
+        return QCoreApplication::translate("ImportFields", "Notiz zum Verbleib");
+    case ImportField::Factors:
+        return QCoreApplication::translate("ImportFields", "Erbanlagen");
+    case ImportField::ShowDate:
+        return QCoreApplication::translate("ImportFields", "Datum der Schau");
+    case ImportField::Show:
+        return QCoreApplication::translate("ImportFields", "Schau");
+    case ImportField::ShowClass:
+        return QCoreApplication::translate("ImportFields", "Klasse");
+    case ImportField::Points:
+        return QCoreApplication::translate("ImportFields", "Punkte");
+    case ImportField::Award:
+        return QCoreApplication::translate("ImportFields", "Auszeichnung/Platz");
+    case ImportField::Collection:
+        return QCoreApplication::translate("ImportFields", "Kollektion");
     }
     return {};
 }
@@ -184,4 +259,37 @@ std::optional<bool> soldOfText(const QString& text)
         || t == QLatin1String("yes"))
         return true;
     return std::nullopt;
+}
+
+std::optional<WhereaboutsStatus> whereaboutsOfText(const QString& text)
+{
+    const QString t = text.trimmed().toLower();
+    for (const WhereaboutsStatus s : {WhereaboutsStatus::InStock, WhereaboutsStatus::Sold, WhereaboutsStatus::GivenAway,
+                                      WhereaboutsStatus::Died, WhereaboutsStatus::FlewOff})
+        if (t == AnimalRecordWords::statusWord(s))
+            return s;
+    if (t == QLatin1String("tot") || t == QLatin1String("gestorben"))
+        return WhereaboutsStatus::Died;
+    return std::nullopt;
+}
+
+std::optional<int> halfPointsOfText(const QString& text)
+{
+    const QString t = text.trimmed();
+    const qsizetype mark = t.indexOf(QRegularExpression(QStringLiteral("[,.]")));
+    bool ok = false;
+    const int whole = (mark < 0 ? t : t.left(mark)).toInt(&ok);
+    if (!ok || whole < 0 || whole > 100 || (mark >= 0 && t.left(mark).isEmpty()))
+        return std::nullopt;
+    int half = 0;
+    if (mark >= 0) {
+        const QString fraction = t.mid(mark + 1);
+        if (fraction == QLatin1String("5") || fraction == QLatin1String("50"))
+            half = 1;
+        else if (fraction != QLatin1String("0") && fraction != QLatin1String("00"))
+            return std::nullopt;
+    }
+    if (whole == 100 && half)
+        return std::nullopt;
+    return whole * 2 + half;
 }

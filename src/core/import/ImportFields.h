@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/model/Animal.h"
+#include "core/model/AnimalRecords.h"
 
 #include <QString>
 #include <QStringList>
@@ -26,10 +27,28 @@ enum class ImportField
     Remarks,
     ListRemarks,
     Sold,
+    // The records beside the stock, as the program's own stock CSV has them.
+    WhereaboutsStatus,
+    WhereaboutsDate,
+    Buyer,
+    BuyerAddress,
+    Price,
+    WhereaboutsNote,
+    Factors,
+    // A show result per row, as the program's list of show results has them.
+    ShowDate,
+    Show,
+    ShowClass,
+    Points,
+    Award,
+    Collection,
 };
 
-// Every field but Ignored, in the order the program's own CSV has them.
+// Every field but Ignored, in the order the program's own CSVs have them.
 const std::vector<ImportField>& importFields();
+// A table with a column of show names holds show results, one per row;
+// any other holds animals.
+bool holdsShowResults(const std::vector<ImportField>& mapping);
 // The field's name as the mapping shows it ("Ringnummer").
 QString importFieldName(ImportField field);
 
@@ -52,3 +71,7 @@ std::optional<Sex> sexOfText(const QString& text);
 std::optional<qint32> yearOfText(const QString& text);
 // "ja", "x", "1" and the like for sold, "nein", "0" or empty for not; none when unclear.
 std::optional<bool> soldOfText(const QString& text);
+// "im Bestand", "verkauft", "abgegeben", "verstorben", "entflogen"; none for another word.
+std::optional<WhereaboutsStatus> whereaboutsOfText(const QString& text);
+// "92" or "92,5" (also "92.5") points, 0 to 100 in halves, as half points; none for anything else.
+std::optional<int> halfPointsOfText(const QString& text);

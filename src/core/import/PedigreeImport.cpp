@@ -1,6 +1,8 @@
 #include "core/import/PedigreeImport.h"
 
 #include "core/export/PedigreeFile.h"
+#include "core/genetics/AnimalGenes.h"
+#include "core/genetics/FactorTable.h"
 #include "core/import/ImportFields.h"
 
 #include <QCoreApplication>
@@ -23,6 +25,24 @@ QString sexText(const QString& name)
         return QStringLiteral("weiblich");
     return name == QLatin1String("unknown") || name.isEmpty() ? QString()
                                                               : name; // anything else is refused as a sex word
+}
+
+// The factors the seller entered, as the stock CSV writes them; keys this
+// program's table does not know are left out.
+QString factorsText(const QJsonObject& factors)
+{
+    FactorStates states;
+    for (auto it = factors.begin(); it != factors.end(); ++it) {
+        const QString name = it.value().toString();
+        const FactorState state = name == QLatin1String("absent") ? FactorState::Absent
+            : name == QLatin1String("carrier")                    ? FactorState::Carrier
+            : name == QLatin1String("visual")                     ? FactorState::Visual
+            : name == QLatin1String("double")                     ? FactorState::DoubleFactor
+                                                                  : FactorState::Unknown;
+        if (state != FactorState::Unknown)
+            states.emplace(it.key(), state);
+    }
+    return writtenFactors(FactorTable::canary(), states);
 }
 
 } // namespace
@@ -64,6 +84,7 @@ std::optional<PedigreeRows> readPedigreeFile(const QByteArray& bytes, QString& p
     };
     for (const auto& [field, key] : columns)
         rows.table.header << importFieldName(field);
+    rows.table.header << importFieldName(ImportField::Factors) << importFieldName(ImportField::WhereaboutsNote);
     int place = 0;
     for (const QJsonValue& value : file.value(QStringLiteral("animals")).toArray()) {
         const QJsonObject animal = value.toObject();
@@ -77,6 +98,10 @@ std::optional<PedigreeRows> readPedigreeFile(const QByteArray& bytes, QString& p
             else
                 row << v.toString();
         }
+        row << factorsText(animal.value(QStringLiteral("factors")).toObject());
+        // The bought bird remembers whom it came from.
+        const bool subject = row.front() == rows.subject;
+        row << (subject && !rows.seller.isEmpty() ? tr("erhalten von %1").arg(rows.seller) : QString());
         rows.table.rows.push_back(row);
         rows.table.lines.push_back(++place);
     }

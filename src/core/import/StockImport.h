@@ -3,16 +3,17 @@
 #include "core/import/CsvReader.h"
 #include "core/import/ImportFields.h"
 #include "core/model/Animal.h"
+#include "core/records/RecordsDatabase.h"
 
 #include <QStringList>
 
 #include <vector>
 
-class RingIndex;
 class StockDocument;
 
-// Bringing animals in from a spreadsheet: what each row would do to the
-// stock, worked out before anything changes, and then done as one step.
+// Bringing animals in from a spreadsheet, with their whereabouts and colour
+// factors, or show results: what each row would do to the stock and its
+// records, worked out before anything changes, and then done as one step.
 
 struct ImportOptions
 {
@@ -35,23 +36,29 @@ struct ImportRow
     QStringList keptFields; // names of the fields the file has otherwise, kept as stored (not overwriting)
     QString problem; // German: why the row cannot be imported
     QStringList notes; // German: texts cut to their field
-    Animal animal; // the animal as it will be stored
+    Animal animal; // the animal as it will be stored (not for a show result)
 };
 
 struct ImportPlan
 {
     std::vector<ImportRow> rows;
     QStringList unknownParents; // rings named as parents, found neither in the stock nor in the file
+    bool showResults = false; // the rows are show results, not animals
+    // What the records of each ring the file reaches will be, whole.
+    std::vector<std::pair<QString, AnimalRecordChange>> records;
 
     int count(ImportRow::Status status) const;
     bool hasErrors() const { return count(ImportRow::Status::Error) > 0; }
+    // Whether importing would change anything.
+    bool bringsChanges() const;
     // "3 neu, 1 geändert, 0 unverändert, 0 fehlerhaft"
     QString summary() const;
 };
 
-ImportPlan planStockImport(const AnimalTable& animals, const RingIndex& index, const CsvTable& table,
-                           const std::vector<ImportField>& mapping, const ImportOptions& options = {});
+ImportPlan planStockImport(const StockDocument& stock, const CsvTable& table, const std::vector<ImportField>& mapping,
+                           const ImportOptions& options = {});
 
-// The plan's new and changed animals into the stock as one step of the
-// history; nothing when a row has an error. False when nothing was done.
-bool importStock(StockDocument& stock, const ImportPlan& plan);
+// The plan's new and changed animals and records into the stock as one step
+// of the history; nothing when a row has an error or the records cannot be
+// stored. An empty text, or the German reason nothing was done.
+QString importStock(StockDocument& stock, const ImportPlan& plan);

@@ -327,6 +327,23 @@ QString RecordsDatabase::changeRecordsOf(const QString& from, const QString& to,
     return {};
 }
 
+QString RecordsDatabase::changeRecords(const std::vector<std::pair<QString, AnimalRecordChange>>& changes)
+{
+    const QString what = QStringLiteral("Die Zusatzdaten");
+    SqlTransaction change(m_db);
+    if (!change.open())
+        return failure(what);
+    for (const auto& [ring, wanted] : changes) {
+        if ((wanted.whereabouts && !storeWhereabouts(*wanted.whereabouts))
+            || (wanted.factors && !storeFactors(ring, *wanted.factors))
+            || (wanted.showResults && !storeShowResults(ring, *wanted.showResults)))
+            return failure(what);
+    }
+    if (!change.commit())
+        return failure(what);
+    return {};
+}
+
 QString RecordsDatabase::removeRing(const QString& ring)
 {
     const QString what = QStringLiteral("Das Löschen der Zusatzdaten von %1").arg(ring);

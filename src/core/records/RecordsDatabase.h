@@ -95,6 +95,8 @@ public:
     // A bird changed at once: its ring renamed (when `to` differs) and its
     // records stored under the new ring, in one transaction.
     QString changeRecordsOf(const QString& from, const QString& to, const AnimalRecordChange& change);
+    // Many birds changed at once (an import), in one transaction: all or none.
+    QString changeRecords(const std::vector<std::pair<QString, AnimalRecordChange>>& changes);
     QString removeRing(const QString& ring);
     QString clear();
     // Makes each ring's records exactly what the set holds (none, when the

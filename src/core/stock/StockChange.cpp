@@ -87,10 +87,10 @@ void StockChange::keepPrint(const PrintSettings& print)
 
 void StockChange::keepRecords(const RecordsDatabase& records, const QString& ring)
 {
-    const bool kept = std::any_of(m_recordsBefore.begin(), m_recordsBefore.end(),
-                                  [&](const AnimalRecordSet& set) { return set.ring == ring; });
-    if (!kept)
+    if (!m_keptRings.contains(ring)) {
+        m_keptRings.insert(ring);
         m_recordsBefore.push_back(records.recordsOf(ring));
+    }
 }
 
 void StockChange::keepPicture(const PictureStore& pictures, const QString& ring)
@@ -114,6 +114,7 @@ bool StockChange::settle(const StockStores& stores)
 {
     const AnimalTable& animals = stores.db.animals;
     m_keptPositions = {};
+    m_keptRings = {};
     std::erase_if(m_animals, [&](const auto& slot) { return animals[slot.first] == slot.second; });
     if (m_appends && animals.size() == m_appendedFrom)
         m_appends = false;

@@ -4,6 +4,7 @@
 #include "core/model/StockData.h"
 
 #include <QByteArray>
+#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -93,6 +94,7 @@ private:
     std::optional<BreederData> m_breeder;
     std::optional<PrintSettings> m_print;
     std::vector<AnimalRecordSet> m_recordsBefore;
+    QSet<QString> m_keptRings; // while the change is made: a ring's records are kept once
     std::vector<AnimalRecordSet> m_recordsAfter;
     std::vector<PictureState> m_pictures;
     std::function<void(bool toBefore)> m_outside;

@@ -191,9 +191,18 @@ void StockDocument::appendAnimals(AnimalTable animals)
     record(std::move(change), Animals, keepRingIndexAfterAppending(first));
 }
 
-void StockDocument::importAnimals(const QString& text, AnimalTable added, const std::vector<Animal>& updated)
+QString StockDocument::importAnimals(const QString& text, AnimalTable added, const std::vector<Animal>& updated,
+                                     const std::vector<std::pair<QString, AnimalRecordChange>>& records)
 {
+    const bool animalsChange = !added.empty() || !updated.empty();
     StockChange change(text);
+    // The records first: refused, they leave the animals as they were too.
+    if (!records.empty()) {
+        for (const auto& [ring, wanted] : records)
+            change.keepRecords(*m_records, ring);
+        if (QString failure = m_records->changeRecords(records); !failure.isEmpty())
+            return failure;
+    }
     QHash<QString, const Animal*> byRing;
     for (const Animal& a : updated)
         byRing.insert(a.ringNumber, &a);
@@ -214,7 +223,11 @@ void StockDocument::importAnimals(const QString& text, AnimalTable added, const 
     change.keepAppended(m_db.animals);
     m_db.animals.reserve(m_db.animals.size() + added.size());
     std::move(added.begin(), added.end(), std::back_inserter(m_db.animals));
-    record(std::move(change), Animals | ParentLinks);
+    Changes what = records.empty() ? Changes() : Changes(Records);
+    if (animalsChange)
+        what |= Animals | ParentLinks;
+    record(std::move(change), what);
+    return {};
 }
 
 QString StockDocument::enterAnimal(Animal animal, const QString& picturePath)

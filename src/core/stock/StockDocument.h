@@ -83,9 +83,12 @@ public:
     // One new animal, and its picture copied from picturePath if one is
     // given. The German reason the picture was not stored, or an empty text.
     QString enterAnimal(Animal animal, const QString& picturePath);
-    // Animals brought in from a file as one step under `text`: `added` are
-    // appended, and each of `updated` replaces the active animals with its ring.
-    void importAnimals(const QString& text, AnimalTable added, const std::vector<Animal>& updated);
+    // Animals and records brought in from a file as one step under `text`:
+    // `added` are appended, each of `updated` replaces the active animals with
+    // its ring, and the records of each ring in `records` change so. Records
+    // that cannot be stored refuse the whole import: their German reason, or an empty text.
+    QString importAnimals(const QString& text, AnimalTable added, const std::vector<Animal>& updated,
+                          const std::vector<std::pair<QString, AnimalRecordChange>>& records = {});
     // Checks the edit and stores it in the active animal(s) with the selected
     // ring. A new ring takes the animal's picture and records along and, when
     // carryLinks answers yes for the number of links to the old ring (parents,

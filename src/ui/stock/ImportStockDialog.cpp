@@ -167,8 +167,7 @@ void ImportStockDialog::replan()
     }
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     m_model->setPlan(nullptr);
-    m_plan = planStockImport(m_stock.animals(), m_stock.ringIndex(), m_table, m_mapping,
-                             {.overwrite = m_overwrite->isChecked()});
+    m_plan = planStockImport(m_stock, m_table, m_mapping, {.overwrite = m_overwrite->isChecked()});
     m_model->setPlan(&m_plan);
     QGuiApplication::restoreOverrideCursor();
     m_preview->resizeColumnToContents(0);
@@ -183,14 +182,15 @@ void ImportStockDialog::replan()
             + tr("Eltern, die weder im Bestand noch in der Datei stehen: %1")
                   .arg(m_plan.unknownParents.join(QStringLiteral(", ")));
     m_summary->setText(summary);
-    const bool something = m_plan.count(ImportRow::Status::New) + m_plan.count(ImportRow::Status::Changed) > 0;
-    m_importButton->setEnabled(something && !m_plan.hasErrors());
+    m_importButton->setEnabled(m_plan.bringsChanges() && !m_plan.hasErrors());
 }
 
 void ImportStockDialog::import()
 {
-    if (!importStock(m_stock, m_plan))
+    if (const QString failure = importStock(m_stock, m_plan); !failure.isEmpty()) {
+        Messages::current().warn(this, failure);
         return;
+    }
     Messages::current().inform(
         this,
         tr("Der Bestand wurde importiert (%1). „Rückgängig“ nimmt den ganzen Import zurück.").arg(m_plan.summary()));
