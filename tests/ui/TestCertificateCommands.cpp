@@ -1,5 +1,6 @@
 // The certificate buttons of the main window and the print settings.
 #include "app/Startup.h"
+#include "core/import/PedigreeImport.h"
 #include "core/stock/PreferencesStore.h"
 #include "core/stock/StockDocument.h"
 #include "support/PedigreeSample.h"
@@ -30,11 +31,12 @@ private slots:
     {
         auto& messages = m_f->messages;
         auto& printer = m_f->printer;
-        for (const char* button : {"previewPedigreeButton", "printPedigreeButton", "recordSheetButton"}) {
+        for (const char* button :
+             {"previewPedigreeButton", "printPedigreeButton", "recordSheetButton", "savePedigreeFileButton"}) {
             click(m_f->window(), button);
             QCOMPARE(messages.last(), QStringLiteral("Bitte den Kanarienvogel auswählen."));
         }
-        QCOMPARE(messages.texts.size(), 3);
+        QCOMPARE(messages.texts.size(), 4);
         QVERIFY(printer.printed.empty());
         QVERIFY(!preview());
     }
@@ -89,6 +91,24 @@ private slots:
         QVERIFY(written.open(QIODevice::ReadOnly));
         QVERIFY(written.read(5) == "%PDF-");
         QVERIFY(messages.warnings.isEmpty());
+    }
+
+    // The buyer's program reads the file back: the same bird and ancestors.
+    void thePedigreeIsSavedAsAFileForTheBuyer()
+    {
+        const QString path = m_f->home() + QStringLiteral("/stammbaum.json");
+        m_f->prompts.fileNames << path;
+        select(kSampleSubject);
+        click(m_f->window(), "savePedigreeFileButton");
+        QVERIFY(m_f->prompts.proposedPaths.last().endsWith(QStringLiteral("Stammbaum DE-06165-2020-0001.json")));
+        QVERIFY(m_f->messages.warnings.isEmpty());
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QString problem;
+        const std::optional<PedigreeRows> rows = readPedigreeFile(written.readAll(), problem);
+        QVERIFY2(rows, qPrintable(problem));
+        QCOMPARE(rows->subject, kSampleSubject);
+        QCOMPARE(rows->seller, QStringLiteral("Jörg Weiß, Z-4711")); // the breeder data of the sample
     }
 
     void recordSheetOpensInThePreview()

@@ -22,9 +22,14 @@ bool reportWritten(QWidget* parent, const QString& path, const WriteOutcome& wri
 bool saveCsvFile(QWidget* parent, const QString& title, const QString& fileName,
                  const std::function<QByteArray()>& content, const QString& success)
 {
+    return saveDataFile(parent, title, fileName, QStringLiteral("csv"), content, success);
+}
+
+bool saveDataFile(QWidget* parent, const QString& title, const QString& fileName, const QString& suffix,
+                  const std::function<QByteArray()>& content, const QString& success)
+{
     const QString proposed = specialFolder(SpecialFolder::Documents) + QLatin1Char('/') + fileName;
-    const QString path
-        = Prompts::current().saveFileName(parent, title, proposed, QStringLiteral("*.csv"), QStringLiteral("csv"));
+    const QString path = Prompts::current().saveFileName(parent, title, proposed, QStringLiteral("*.") + suffix, suffix);
     if (path.isEmpty())
         return false;
     const QByteArray bytes = content();

@@ -1,8 +1,10 @@
 #include "ui/mainwindow/CertificateCommands.h"
 
+#include "core/export/PedigreeFile.h"
 #include "core/model/SpeciesWords.h"
 #include "core/model/TextRules.h"
 #include "core/stock/PreferencesStore.h"
+#include "ui/common/FileSaving.h"
 #include "ui/common/Messages.h"
 #include "ui/common/Modal.h"
 #include "ui/preview/ReportActions.h"
@@ -61,4 +63,14 @@ void CertificateCommands::previewRecordSheet(const std::optional<QString>& ring)
         showPreview(m_recordSheet.page(), QStringLiteral("das Stammblatt"),
                     QStringLiteral("Stammblatt ") + safeFileName(m_ring));
     }
+}
+
+void CertificateCommands::savePedigreeFile(const std::optional<QString>& ring)
+{
+    if (!fill(ring))
+        return;
+    saveDataFile(m_window, tr("Stammbaum als Datei speichern"),
+                 tr("Stammbaum %1.json").arg(safeFileName(m_ring)), QStringLiteral("json"),
+                 [this] { return pedigreeFile(m_stock, m_ring); },
+                 tr("Die Stammbaumdatei %1 wurde erstellt. Der Käufer liest sie mit „Bestand importieren…“ ein."));
 }

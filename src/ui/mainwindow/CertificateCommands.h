@@ -22,6 +22,8 @@ public:
     void preview(const std::optional<QString>& ring);
     void print(const std::optional<QString>& ring);
     void previewRecordSheet(const std::optional<QString>& ring);
+    // The bird and its ancestors as a pedigree file for the buyer's program.
+    void savePedigreeFile(const std::optional<QString>& ring);
 
     const PedigreeReport& certificate() const { return m_certificate; }
     const RecordSheetReport& recordSheet() const { return m_recordSheet; }

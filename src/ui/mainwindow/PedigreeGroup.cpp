@@ -58,6 +58,10 @@ PedigreeGroup::PedigreeGroup(CertificateCommands& commands, QWidget* parent)
          [this] {
              m_commands.previewRecordSheet(selectedRing());
          }},
+        {tr("Stammbaum als Datei speichern…"), "savePedigreeFileButton", 4, 2, 2,
+         [this] {
+             m_commands.savePedigreeFile(selectedRing());
+         }},
     };
     for (const auto& b : buttons) {
         auto* button = new QPushButton(b.text, this);
