@@ -174,6 +174,26 @@ private slots:
         QCOMPARE(stock.animals().size(), size_t(2));
     }
 
+    // A long check tells how far it is; stopped, it brings nothing.
+    void aStoppedCheckBringsNothing()
+    {
+        QByteArray csv = "Ring\n";
+        for (int i = 0; i < 5000; ++i)
+            csv += "R-" + QByteArray::number(i) + '\n';
+        StockDocument stock = emptyStock();
+        const CsvTable table = readCsv(csv);
+        QList<qsizetype> told;
+        const ImportPlan p
+            = planStockImport(stock, table, mapColumns(table.header), {}, [&](qsizetype done, qsizetype total) {
+                  told << done;
+                  return total == 5000 && done < 4000;
+              });
+        QCOMPARE(told, (QList<qsizetype> {0, 2048, 4096}));
+        QVERIFY(p.cancelled && p.rows.empty() && !p.bringsChanges());
+        QVERIFY(!importStock(stock, p).isEmpty());
+        QVERIFY(stock.animals().empty() && !stock.history().canUndo());
+    }
+
     // Every animal on a loop of parent links is its own ancestor, also one the loop reaches by a side way.
     void everyAnimalOnALoopIsRefused()
     {

@@ -314,8 +314,21 @@ QString ringProblem(const QString& ring)
     return {};
 }
 
+// Every so many rows the progress is told, and may stop the planning.
+bool goOn(const ImportProgress& progress, size_t done, size_t total)
+{
+    return !progress || done % 2048 != 0 || progress(qsizetype(done), qsizetype(total));
+}
+
+ImportPlan cancelledPlan()
+{
+    ImportPlan plan;
+    plan.cancelled = true;
+    return plan;
+}
+
 ImportPlan planAnimals(const StockDocument& stock, const CsvTable& table, const std::vector<ImportField>& mapping,
-                       const ImportOptions& options)
+                       const ImportOptions& options, const ImportProgress& progress)
 {
     const AnimalTable& animals = stock.animals();
     const RingIndex& index = stock.ringIndex();
@@ -336,6 +349,8 @@ ImportPlan planAnimals(const StockDocument& stock, const CsvTable& table, const 
     std::vector<std::optional<AnimalRecordChange>> records(table.rows.size());
     QHash<QString, int> lineOfRing;
     for (size_t r = 0; r < table.rows.size(); ++r) {
+        if (!goOn(progress, r, table.rows.size()))
+            return cancelledPlan();
         ImportRow row;
         row.line = r < table.lines.size() ? table.lines[r] : int(r) + 2;
         const Cells cells {table.rows[r], mapping};
@@ -389,7 +404,7 @@ ImportPlan planAnimals(const StockDocument& stock, const CsvTable& table, const 
 
 // One show result per row, matched to a stored one by ring, date and show.
 ImportPlan planShowResults(const StockDocument& stock, const CsvTable& table, const std::vector<ImportField>& mapping,
-                           const ImportOptions& options)
+                           const ImportOptions& options, const ImportProgress& progress)
 {
     ImportPlan plan;
     plan.showResults = true;
@@ -400,6 +415,8 @@ ImportPlan planShowResults(const StockDocument& stock, const CsvTable& table, co
     QHash<QString, int> lineOfResult; // by ring, date and show
     QSet<QString> reached;
     for (size_t r = 0; r < table.rows.size(); ++r) {
+        if (!goOn(progress, r, table.rows.size()))
+            return cancelledPlan();
         ImportRow row;
         row.line = r < table.lines.size() ? table.lines[r] : int(r) + 2;
         const Cells cells {table.rows[r], mapping};
@@ -473,16 +490,18 @@ ImportPlan planShowResults(const StockDocument& stock, const CsvTable& table, co
 } // namespace
 
 ImportPlan planStockImport(const StockDocument& stock, const CsvTable& table, const std::vector<ImportField>& mapping,
-                           const ImportOptions& options)
+                           const ImportOptions& options, const ImportProgress& progress)
 {
-    return holdsShowResults(mapping) ? planShowResults(stock, table, mapping, options)
-                                     : planAnimals(stock, table, mapping, options);
+    return holdsShowResults(mapping) ? planShowResults(stock, table, mapping, options, progress)
+                                     : planAnimals(stock, table, mapping, options, progress);
 }
 
 QString importStock(StockDocument& stock, const ImportPlan& plan)
 {
     if (plan.hasErrors())
         return tr("Solange eine Zeile fehlerhaft ist, wird nichts importiert.");
+    if (plan.cancelled)
+        return tr("Die Prüfung wurde abgebrochen; es wurde nichts importiert.");
     AnimalTable added;
     std::vector<Animal> updated;
     if (!plan.showResults) {

@@ -7,6 +7,7 @@
 
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 class StockDocument;
@@ -44,6 +45,7 @@ struct ImportPlan
     std::vector<ImportRow> rows;
     QStringList unknownParents; // rings named as parents, found neither in the stock nor in the file
     bool showResults = false; // the rows are show results, not animals
+    bool cancelled = false; // stopped on the way: it brings nothing
     // What the records of each ring the file reaches will be, whole.
     std::vector<std::pair<QString, AnimalRecordChange>> records;
 
@@ -55,8 +57,11 @@ struct ImportPlan
     QString summary() const;
 };
 
+// Told how many of the rows are worked out; false stops the planning.
+using ImportProgress = std::function<bool(qsizetype done, qsizetype total)>;
+
 ImportPlan planStockImport(const StockDocument& stock, const CsvTable& table, const std::vector<ImportField>& mapping,
-                           const ImportOptions& options = {});
+                           const ImportOptions& options = {}, const ImportProgress& progress = {});
 
 // The plan's new and changed animals and records into the stock as one step
 // of the history; nothing when a row has an error or the records cannot be

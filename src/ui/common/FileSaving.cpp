@@ -29,7 +29,8 @@ bool saveDataFile(QWidget* parent, const QString& title, const QString& fileName
                   const std::function<QByteArray()>& content, const QString& success)
 {
     const QString proposed = specialFolder(SpecialFolder::Documents) + QLatin1Char('/') + fileName;
-    const QString path = Prompts::current().saveFileName(parent, title, proposed, QStringLiteral("*.") + suffix, suffix);
+    const QString path
+        = Prompts::current().saveFileName(parent, title, proposed, QStringLiteral("*.") + suffix, suffix);
     if (path.isEmpty())
         return false;
     const QByteArray bytes = content();

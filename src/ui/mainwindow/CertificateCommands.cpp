@@ -69,8 +69,8 @@ void CertificateCommands::savePedigreeFile(const std::optional<QString>& ring)
 {
     if (!fill(ring))
         return;
-    saveDataFile(m_window, tr("Stammbaum als Datei speichern"),
-                 tr("Stammbaum %1.json").arg(safeFileName(m_ring)), QStringLiteral("json"),
-                 [this] { return pedigreeFile(m_stock, m_ring); },
-                 tr("Die Stammbaumdatei %1 wurde erstellt. Der Käufer liest sie mit „Bestand importieren…“ ein."));
+    saveDataFile(
+        m_window, tr("Stammbaum als Datei speichern"), tr("Stammbaum %1.json").arg(safeFileName(m_ring)),
+        QStringLiteral("json"), [this] { return pedigreeFile(m_stock, m_ring); },
+        tr("Die Stammbaumdatei %1 wurde erstellt. Der Käufer liest sie mit „Bestand importieren…“ ein."));
 }

@@ -18,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -165,11 +166,27 @@ void ImportStockDialog::replan()
         m_model->setPlan(nullptr);
         return;
     }
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     m_model->setPlan(nullptr);
-    m_plan = planStockImport(m_stock, m_table, m_mapping, {.overwrite = m_overwrite->isChecked()});
+    // A long file shows how far the check is and can be stopped; nothing changes before the import itself.
+    QProgressDialog progress(tr("Die Datei wird geprüft …"), tr("Abbrechen"), 0, int(m_table.rows.size()), this);
+    progress.setObjectName(QStringLiteral("importProgress"));
+    progress.setWindowTitle(windowTitle());
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(400);
+    progress.setAutoReset(false);
+    m_plan = planStockImport(m_stock, m_table, m_mapping, {.overwrite = m_overwrite->isChecked()},
+                             [&progress](qsizetype done, qsizetype) {
+                                 progress.setValue(int(done));
+                                 return !progress.wasCanceled();
+                             });
+    progress.reset();
     m_model->setPlan(&m_plan);
-    QGuiApplication::restoreOverrideCursor();
+    if (m_plan.cancelled) {
+        m_summary->setText(tr("Die Prüfung wurde abgebrochen; es wird nichts importiert. "
+                              "„Datei wählen…“ beginnt sie von vorn."));
+        m_importButton->setEnabled(false);
+        return;
+    }
     m_preview->resizeColumnToContents(0);
     m_preview->resizeColumnToContents(1);
     QString summary = m_plan.summary();
@@ -187,7 +204,10 @@ void ImportStockDialog::replan()
 
 void ImportStockDialog::import()
 {
-    if (const QString failure = importStock(m_stock, m_plan); !failure.isEmpty()) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const QString failure = importStock(m_stock, m_plan);
+    QGuiApplication::restoreOverrideCursor();
+    if (!failure.isEmpty()) {
         Messages::current().warn(this, failure);
         return;
     }
