@@ -6,6 +6,10 @@
 #include "core/files/DataFolderLock.h"
 #include "core/records/RecordsDatabase.h"
 #include "support/FileHelpers.h"
+#include "support/SampleAnimals.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -93,6 +97,60 @@ private slots:
         RecordsDatabase records;
         QVERIFY(records.open(m_folder + QStringLiteral("zusatzdaten.db"), RecordsDatabase::Access::ReadOnly).available);
         QCOMPARE(records.allShowResults().size(), size_t(1));
+    }
+
+    // Killed at any instant of a large import, the folder holds the stock as before or with the whole
+    // import, and the next import runs as if nothing had happened.
+    void aKilledImportLeavesTheOldOrTheWholeNewStock()
+    {
+        StockData db;
+        QByteArray csv = "Ring;Farbe\n";
+        for (int i = 0; i < 20000; ++i) {
+            db.animals.push_back(testAnimal(QStringLiteral("ALT-%1").arg(i)));
+            csv += "ALT-" + QByteArray::number(i) + ";rot\n" + "NEU-" + QByteArray::number(i) + ";grün\n";
+        }
+        QVERIFY(DataFiles(m_folder).save(db).ok);
+        const QString stockFile = m_folder + QStringLiteral("taubenstamm.dat");
+        const QByteArray before = contents(stockFile);
+        const QString spreadsheet = file("gross.csv", csv);
+
+        const auto importInto = [&](QProcess& tool) {
+            tool.start(QStringLiteral(AVELOR_IMPORT_TOOL), {"--data", m_folder, spreadsheet});
+            QVERIFY(tool.waitForStarted());
+        };
+        QElapsedTimer clock;
+        for (int first = 0; first < 2; ++first) { // timed the second time, the records file being there
+            QVERIFY(DataFiles(m_folder).save(db).ok);
+            clock.start();
+            QProcess whole;
+            importInto(whole);
+            QVERIFY(whole.waitForFinished(60000));
+            QCOMPARE(whole.exitCode(), 0);
+        }
+        const qint64 takes = clock.elapsed();
+        const QByteArray after = contents(stockFile);
+        QVERIFY(after != before);
+
+        int old = 0;
+        int whole = 0;
+        // Reading and checking take the first half; the kills fall mostly on the save.
+        for (int k = 0; k < 9; ++k) {
+            const int delay = int(takes * (50 + 6 * k) / 100);
+            QVERIFY(DataFiles(m_folder).save(db).ok);
+            QProcess tool;
+            importInto(tool);
+            QTest::qWait(delay);
+            tool.kill();
+            tool.waitForFinished();
+            StockData found;
+            QVERIFY(!DataFiles(m_folder).load(found).terminate); // repairs what the kill left
+            const QByteArray now = contents(stockFile);
+            QVERIFY2(now == before || now == after, qPrintable(QStringLiteral("killed after %1 ms").arg(delay)));
+            (now == before ? old : whole) += 1;
+            QCOMPARE(run({spreadsheet}).code, 0);
+            QCOMPARE(contents(stockFile), after);
+        }
+        qInfo("killed 9 times: %d old, %d whole", old, whole);
     }
 
     void refusesWhatItCannotDo()
