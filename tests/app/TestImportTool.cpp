@@ -2,14 +2,18 @@
 // that it writes the data folder only when every row is right and the
 // folder is free.
 #include "app/ImportTool.h"
+#include "core/export/CsvExport.h"
 #include "core/files/DataFiles.h"
 #include "core/files/DataFolderLock.h"
 #include "core/records/RecordsDatabase.h"
+#include "core/stock/StockDocument.h"
 #include "support/FileHelpers.h"
+#include "support/PedigreeSample.h"
 #include "support/SampleAnimals.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QStandardPaths>
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -151,6 +155,55 @@ private slots:
             QCOMPARE(contents(stockFile), after);
         }
         qInfo("killed 9 times: %d old, %d whole", old, whole);
+    }
+
+    // The program's CSV opened in LibreOffice Calc and saved again as Calc saves CSV (Windows-1252,
+    // commas, every text quoted, the apostrophe before a formula-like text kept) comes back field for field.
+    void aStockSavedAgainByCalcComesBack()
+    {
+        const QString office = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+        if (office.isEmpty() || runningUnderWine())
+            QSKIP("LibreOffice is not installed");
+        StockData db = pedigreeSample();
+        db.animals[1].remarks = QStringLiteral("=lieb; \"zahm\"");
+        db.animals[2].listRemarks = QStringLiteral("-12 °C");
+        db.animals[3].sold = 1;
+        const StockDocument source(db, DataFiles(QString()));
+        const QString exported = file("bestand.csv", stockCsv(source, StockListOrder::ByRing));
+
+        QProcess calc;
+        calc.start(office,
+                   {QStringLiteral("-env:UserInstallation=file://%1/office").arg(m_dir->path()), "--headless",
+                    "--infilter=CSV:59,34,76,1", "--convert-to", "csv:Text - txt - csv (StarCalc):44,34,1,1",
+                    "--outdir", m_dir->path() + QStringLiteral("/calc"), exported});
+        QVERIFY(calc.waitForFinished(120000));
+        const QString saved = m_dir->path() + QStringLiteral("/calc/bestand.csv");
+        const QByteArray bytes = contents(saved);
+        QVERIFY2(bytes.startsWith("\"Ringnummer\",\"Geschlecht\",\"Geburtsjahr\",\"Z\xFC"
+                                  "chter\""),
+                 bytes.left(80));
+
+        const Outcome o = run({saved});
+        QCOMPARE(o.code, 0);
+        QCOMPARE(o.out, QStringLiteral("%1 neu, 0 geändert, 0 unverändert, 0 fehlerhaft\n").arg(db.animals.size()));
+        const StockData back = stock();
+        const StockDocument target(back, DataFiles(QString()));
+        const auto fields = [](const Animal& a) {
+            return QStringList {a.ringNumber,
+                                QString::number(int(a.sex)),
+                                QString::number(a.birthYear),
+                                a.breeder,
+                                a.colour,
+                                a.markings,
+                                a.breed,
+                                a.remarks,
+                                a.listRemarks,
+                                QString::number(a.sold),
+                                a.fatherRing,
+                                a.motherRing};
+        };
+        for (const Animal& a : db.animals)
+            QCOMPARE(fields(*target.lastActive(a.ringNumber)), fields(a));
     }
 
     void refusesWhatItCannotDo()
