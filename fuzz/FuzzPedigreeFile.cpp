@@ -4,7 +4,6 @@
 // file, and undo brings the stock back exactly.
 #include "core/import/PedigreeImport.h"
 #include "core/import/StockImport.h"
-#include "core/stock/RingIndex.h"
 #include "core/stock/StockDocument.h"
 
 #include <cstdint>
@@ -28,15 +27,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     known.active = 1;
     db.animals = {known};
     StockDocument stock(db, DataFiles(QString()));
-    const ImportPlan plan = planStockImport(stock.animals(), stock.ringIndex(), rows->table,
-                                            mapColumns(rows->table.header), {.overwrite = false});
+    const ImportPlan plan = planStockImport(stock, rows->table, mapColumns(rows->table.header), {.overwrite = false});
     for (const ImportRow& row : plan.rows) {
         if (row.status != ImportRow::Status::Error
             && (row.animal.ringNumber.isEmpty() || row.animal.ringNumber.size() > kRingLength
                 || row.animal.colour.size() > kAnimalTextLength))
             std::abort();
     }
-    if (importStock(stock, plan) && (stock.undo() != QString() || stock.animals() != db.animals))
+    if (importStock(stock, plan).isEmpty()
+        && (stock.undo() != QString() || stock.animals() != db.animals || !stock.records().rings().isEmpty()))
         std::abort();
     return 0;
 }
