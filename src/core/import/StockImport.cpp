@@ -320,6 +320,15 @@ bool goOn(const ImportProgress& progress, size_t done, size_t total)
     return !progress || done % 2048 != 0 || progress(qsizetype(done), qsizetype(total));
 }
 
+// A row of the file with its line and ring.
+ImportRow rowAt(const CsvTable& table, size_t r, const Cells& cells)
+{
+    ImportRow row;
+    row.line = r < table.lines.size() ? table.lines[r] : int(r) + 2;
+    row.ring = cells.of(ImportField::Ring).trimmed();
+    return row;
+}
+
 ImportPlan cancelledPlan()
 {
     ImportPlan plan;
@@ -351,10 +360,8 @@ ImportPlan planAnimals(const StockDocument& stock, const CsvTable& table, const 
     for (size_t r = 0; r < table.rows.size(); ++r) {
         if (!goOn(progress, r, table.rows.size()))
             return cancelledPlan();
-        ImportRow row;
-        row.line = r < table.lines.size() ? table.lines[r] : int(r) + 2;
         const Cells cells {table.rows[r], mapping};
-        row.ring = cells.of(ImportField::Ring).trimmed();
+        ImportRow row = rowAt(table, r, cells);
         const auto twice = lineOfRing.constFind(row.ring);
         row.problem = ringProblem(row.ring);
         if (row.problem.isEmpty() && twice != lineOfRing.constEnd())
@@ -417,10 +424,8 @@ ImportPlan planShowResults(const StockDocument& stock, const CsvTable& table, co
     for (size_t r = 0; r < table.rows.size(); ++r) {
         if (!goOn(progress, r, table.rows.size()))
             return cancelledPlan();
-        ImportRow row;
-        row.line = r < table.lines.size() ? table.lines[r] : int(r) + 2;
         const Cells cells {table.rows[r], mapping};
-        row.ring = cells.of(ImportField::Ring).trimmed();
+        ImportRow row = rowAt(table, r, cells);
         const QString dateText = cells.of(ImportField::ShowDate);
         const std::optional<QDate> date = dateOfText(dateText);
         const QString show = cells.of(ImportField::Show).trimmed();
