@@ -1,5 +1,6 @@
 #include "core/model/AnimalRecords.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace AnimalRecordWords {
@@ -17,6 +18,23 @@ QString statusWord(WhereaboutsStatus status)
         return QStringLiteral("verstorben");
     case WhereaboutsStatus::FlewOff:
         return QStringLiteral("entflogen");
+    }
+    return {};
+}
+
+QString statusText(WhereaboutsStatus status)
+{
+    switch (status) {
+    case WhereaboutsStatus::InStock:
+        return QCoreApplication::translate("AnimalRecordWords", "im Bestand");
+    case WhereaboutsStatus::Sold:
+        return QCoreApplication::translate("AnimalRecordWords", "verkauft");
+    case WhereaboutsStatus::GivenAway:
+        return QCoreApplication::translate("AnimalRecordWords", "abgegeben");
+    case WhereaboutsStatus::Died:
+        return QCoreApplication::translate("AnimalRecordWords", "verstorben");
+    case WhereaboutsStatus::FlewOff:
+        return QCoreApplication::translate("AnimalRecordWords", "entflogen");
     }
     return {};
 }
@@ -47,15 +65,15 @@ QString factorStateWord(FactorState state)
 {
     switch (state) {
     case FactorState::Unknown:
-        return QStringLiteral("unbekannt");
+        return QCoreApplication::translate("AnimalRecordWords", "unbekannt");
     case FactorState::Absent:
-        return QStringLiteral("nicht vorhanden");
+        return QCoreApplication::translate("AnimalRecordWords", "nicht vorhanden");
     case FactorState::Carrier:
-        return QStringLiteral("spalterbig");
+        return QCoreApplication::translate("AnimalRecordWords", "spalterbig");
     case FactorState::Visual:
-        return QStringLiteral("sichtbar");
+        return QCoreApplication::translate("AnimalRecordWords", "sichtbar");
     case FactorState::DoubleFactor:
-        return QStringLiteral("doppelfaktorig");
+        return QCoreApplication::translate("AnimalRecordWords", "doppelfaktorig");
     }
     return {};
 }

@@ -82,6 +82,8 @@ namespace AnimalRecordWords {
 
 // "im Bestand", "verkauft", ... as breeders write them.
 QString statusWord(WhereaboutsStatus status);
+// The same word in the current language; never stored or matched.
+QString statusText(WhereaboutsStatus status);
 // Points as a German card shows them: "92" or "92,5".
 QString points(int halfPoints);
 // A price in euro as German texts write it: "45,50".

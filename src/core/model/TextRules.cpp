@@ -1,5 +1,7 @@
 #include "core/model/TextRules.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 QString upperAscii(const QString& text)
@@ -67,5 +69,5 @@ std::optional<qint32> toInt32(const QString& text)
 
 QString notAnIntegerMessage(const QString& text)
 {
-    return QStringLiteral("'%1' is not a valid integer value").arg(text);
+    return QCoreApplication::translate("TextRules", "'%1' is not a valid integer value").arg(text);
 }
