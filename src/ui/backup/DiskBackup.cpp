@@ -23,7 +23,7 @@ void backup(QWidget* parent, const StockDocument& stock)
             + QDir::toNativeSeparators(place.folder)
             + QStringLiteral(" gespeichert. Sie sollten diesen Ordner auf eine CD brennen oder die "
                              "USB-Backup-Funktion weiter oben nutzen."));
-    ProgressWindow progress(parent, QStringLiteral("Die Bilder werden gesichert"), QStringLiteral("Bild"));
+    ProgressWindow progress(parent, QStringLiteral("Die Bilder werden gesichert"), ProgressWindow::Counted::Pictures);
     const BackupOutcome outcome = writeBackup(stock, place, progress.callback());
     BackupMessages::showBackup(parent, outcome, QStringLiteral("Die Datensicherung ist fehlgeschlagen."));
 }
@@ -35,7 +35,7 @@ void restore(QWidget* parent, StockDocument& stock)
             QStringLiteral("Beim Rückholen des Backups wird der auf dem Rechner befindliche Stand überschrieben.\n\r"
                            "Soll das Backup wirklich von der Festplatte zurückgeholt werden?")))
         return;
-    ProgressWindow progress(parent, QStringLiteral("Die Bilder werden zurückgeholt"), QStringLiteral("Bild"));
+    ProgressWindow progress(parent, QStringLiteral("Die Bilder werden zurückgeholt"), ProgressWindow::Counted::Pictures);
     const RestoreOutcome outcome = restoreBackup(stock, BackupPlace::onDisk(), progress.callback());
     if (outcome.result == RestoreOutcome::Result::NoBackup) {
         Messages::current().inform(parent, QStringLiteral("Es wurde kein Backup gefunden."));

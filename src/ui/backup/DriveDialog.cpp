@@ -88,7 +88,7 @@ QString UsbBackupDialog::buttonCaption(const QString& drive) const
 
 bool UsbBackupDialog::run(const Drive& drive)
 {
-    ProgressWindow progress(this, QStringLiteral("Die Bilder werden gesichert"), QStringLiteral("Bild"));
+    ProgressWindow progress(this, QStringLiteral("Die Bilder werden gesichert"), ProgressWindow::Counted::Pictures);
     const BackupOutcome outcome = writeBackup(m_stock, BackupPlace::onDrive(drive.root), progress.callback());
     return BackupMessages::showBackup(
         this, outcome, QStringLiteral("Fehler bei der Datensicherung auf USB-Stick oder externer Festplatte."));
@@ -116,7 +116,7 @@ bool UsbRestoreDialog::run(const Drive& drive)
             QStringLiteral("Beim Rückholen des Backups wird der auf dem Rechner befindliche Stand überschrieben.\n\r"
                            "Soll das Backup wirklich vom USB-Stick bzw. Festplatte zurückgeholt werden?")))
         return false;
-    ProgressWindow progress(this, QStringLiteral("Die Bilder werden zurückgeholt"), QStringLiteral("Bild"));
+    ProgressWindow progress(this, QStringLiteral("Die Bilder werden zurückgeholt"), ProgressWindow::Counted::Pictures);
     const RestoreOutcome outcome = restoreBackup(m_stock, BackupPlace::onDrive(drive.root), progress.callback());
     return BackupMessages::showRestore(this, outcome, QStringLiteral("Fehler beim Zurückholen der Datensicherung."));
 }

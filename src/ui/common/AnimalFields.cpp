@@ -1,11 +1,11 @@
 #include "ui/common/AnimalFields.h"
 
-#include "core/model/SpeciesWords.h"
 #include "core/model/StockData.h"
 #include "core/model/TextRules.h"
 #include "ui/common/Choices.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -49,15 +49,16 @@ AnimalFields makeAnimalFields(QWidget* parent, const QString& remarksLabel)
     f.listRemarks->setObjectName(QStringLiteral("listRemarksEdit"));
 
     const std::pair<QString, QWidget*> rows[] = {
-        {QStringLiteral("Ringnummer:"), f.ring},
-        {QStringLiteral("Geschlecht:"), f.sex},
-        {QStringLiteral("Geburtsjahr:"), f.year},
-        {QStringLiteral("Züchter:"), f.breeder},
-        {QStringLiteral("Farbe:"), f.colour},
-        {QStringLiteral("Zeichnung:"), f.markings},
-        {QStringLiteral("Art/Rasse:"), f.breed},
+        {QCoreApplication::translate("AnimalFields", "Ringnummer:"), f.ring},
+        {QCoreApplication::translate("AnimalFields", "Geschlecht:"), f.sex},
+        {QCoreApplication::translate("AnimalFields", "Geburtsjahr:"), f.year},
+        {QCoreApplication::translate("AnimalFields", "Züchter:"), f.breeder},
+        {QCoreApplication::translate("AnimalFields", "Farbe:"), f.colour},
+        {QCoreApplication::translate("AnimalFields", "Zeichnung:"), f.markings},
+        {QCoreApplication::translate("AnimalFields", "Art/Rasse:"), f.breed},
         {remarksLabel, f.remarks},
-        {QStringLiteral("Bemerkungen für die \n") + SpeciesWords::StockList + QStringLiteral(":"), f.listRemarks},
+        {QCoreApplication::translate("AnimalFields", "Bemerkungen für die \nKanarienvögelbestandsliste:"),
+         f.listRemarks},
     };
     for (const auto& [text, field] : rows) {
         auto* label = new QLabel(text, parent);

@@ -2,6 +2,7 @@
 
 #include "core/stock/AnimalEntry.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -39,7 +40,9 @@ struct AnimalFields
     void show(const Animal& animal) const;
 };
 
-AnimalFields makeAnimalFields(QWidget* parent, const QString& remarksLabel = QStringLiteral("Bemerkungen:"));
+AnimalFields makeAnimalFields(QWidget* parent,
+                              const QString& remarksLabel
+                              = QCoreApplication::translate("AnimalFields", "Bemerkungen:"));
 
 // Keeps an edit's text in capitals (a to z only) as the user types.
 void keepRingInCapitals(QLineEdit* edit);

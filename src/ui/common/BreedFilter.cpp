@@ -14,7 +14,7 @@ BreedFilter::BreedFilter(QWidget* parent, const QString& label)
     layout->setContentsMargins(0, 0, 0, 0);
     auto* caption = new QLabel(label, this);
     caption->setBuddy(m_combo);
-    auto* clear = new QPushButton(QStringLiteral("Filter löschen"), this);
+    auto* clear = new QPushButton(tr("Filter löschen"), this);
     clear->setObjectName(QStringLiteral("clearFilterButton"));
     layout->addWidget(caption);
     layout->addWidget(m_combo, 1);

@@ -14,7 +14,7 @@ class BreedFilter : public QWidget
     Q_OBJECT
 
 public:
-    explicit BreedFilter(QWidget* parent = nullptr, const QString& label = QStringLiteral("Rassen-Filter:"));
+    explicit BreedFilter(QWidget* parent = nullptr, const QString& label = tr("Rassen-Filter:"));
 
     // Replaces the entries; no entry is selected afterwards. Emits nothing.
     void setBreeds(const QStringList& breeds);

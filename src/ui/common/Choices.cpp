@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListView>
 #include <QStringListModel>
@@ -74,7 +75,8 @@ bool selectEntry(QComboBox* combo, const QString& text)
 
 QStringList sexWords()
 {
-    return {QStringLiteral("unbekannt"), QStringLiteral("männlich"), QStringLiteral("weiblich")};
+    return {QCoreApplication::translate("Choices", "unbekannt", "sex"),
+            QCoreApplication::translate("Choices", "männlich"), QCoreApplication::translate("Choices", "weiblich")};
 }
 
 int sexIndex(Sex sex)

@@ -5,14 +5,16 @@
 #include "ui/common/Messages.h"
 #include "ui/common/Prompts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 bool reportWritten(QWidget* parent, const QString& path, const WriteOutcome& written, const QString& success)
 {
     if (!written.ok) {
-        Messages::current().warn(parent,
-                                 QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden: %2")
-                                     .arg(QDir::toNativeSeparators(path), written.reason));
+        Messages::current().warn(
+            parent,
+            QCoreApplication::translate("FileSaving", "Die Datei „%1“ konnte nicht geschrieben werden: %2")
+                .arg(QDir::toNativeSeparators(path), written.reason));
         return false;
     }
     Messages::current().inform(parent, success);

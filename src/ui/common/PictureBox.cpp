@@ -10,7 +10,7 @@ PictureBox::PictureBox(QSize frame, QWidget* parent) : QLabel(parent), m_frame(f
     setMaximumSize(frame);
     setFrameShape(QFrame::StyledPanel);
     setWordWrap(true);
-    setAccessibleName(QStringLiteral("Bild"));
+    setAccessibleName(tr("Bild"));
 }
 
 QString PictureBox::showPicture(const QString& path, QSize fit)
@@ -18,7 +18,7 @@ QString PictureBox::showPicture(const QString& path, QSize fit)
     const DecodedPicture picture = decodePicture(path);
     if (picture.image.isNull()) {
         clearPicture();
-        setText(QStringLiteral("Bild kann nicht angezeigt werden"));
+        setText(tr("Bild kann nicht angezeigt werden"));
         setToolTip(picture.error);
         return picture.error;
     }

@@ -10,11 +10,18 @@ constexpr int kPagesWorthAWindow = 20;
 
 } // namespace
 
-ProgressWindow::ProgressWindow(QWidget* parent, const QString& what, const QString& step)
-    : m_parent(parent), m_what(what), m_step(step)
+ProgressWindow::ProgressWindow(QWidget* parent, const QString& what, Counted counted)
+    : m_parent(parent), m_what(what), m_counted(counted)
 { }
 
 ProgressWindow::~ProgressWindow() = default;
+
+QString ProgressWindow::countText(int current, int count) const
+{
+    if (m_counted == Counted::Pictures)
+        return tr("Bild %1 von %2").arg(current).arg(count);
+    return tr("Seite %1 von %2").arg(current).arg(count);
+}
 
 std::function<bool(int, int)> ProgressWindow::callback()
 {
@@ -22,13 +29,13 @@ std::function<bool(int, int)> ProgressWindow::callback()
         if (count < kPagesWorthAWindow)
             return true;
         if (!m_dialog) {
-            m_dialog = std::make_unique<QProgressDialog>(m_what, QStringLiteral("Abbrechen"), 0, count, m_parent);
-            m_dialog->setWindowTitle(QStringLiteral("Bitte warten"));
+            m_dialog = std::make_unique<QProgressDialog>(m_what, tr("Abbrechen"), 0, count, m_parent);
+            m_dialog->setWindowTitle(tr("Bitte warten"));
             m_dialog->setWindowModality(Qt::WindowModal);
             m_dialog->setMinimumDuration(500);
         }
-        m_dialog->setLabelText(m_what
-                               + QStringLiteral(" (%1 %2 von %3)").arg(m_step).arg(qMin(done + 1, count)).arg(count));
+        //: %1 is the work being done, %2 how far it is (e.g. "Seite 3 von 40")
+        m_dialog->setLabelText(tr("%1 (%2)").arg(m_what, countText(qMin(done + 1, count), count)));
         m_dialog->setValue(done);
         QCoreApplication::processEvents();
         return !m_dialog->wasCanceled();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -14,17 +15,28 @@ class QWidget;
 // the window stays responsive meanwhile.
 class ProgressWindow
 {
+    Q_DECLARE_TR_FUNCTIONS(ProgressWindow)
+
 public:
-    // what: the work, as the window names it; step: what is counted ("Seite", "Bild").
-    ProgressWindow(QWidget* parent, const QString& what, const QString& step = QStringLiteral("Seite"));
+    // What the work counts, as the window names it.
+    enum class Counted
+    {
+        Pages,
+        Pictures
+    };
+
+    // what: the work, as the window names it.
+    ProgressWindow(QWidget* parent, const QString& what, Counted counted = Counted::Pages);
     ~ProgressWindow();
 
     // Hands to the work as its progress (done, total); false once the breeder pressed "Abbrechen".
     std::function<bool(int, int)> callback();
 
 private:
+    QString countText(int current, int count) const;
+
     QWidget* m_parent;
     QString m_what;
-    QString m_step;
+    Counted m_counted;
     std::unique_ptr<QProgressDialog> m_dialog;
 };

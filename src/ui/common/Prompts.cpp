@@ -4,6 +4,7 @@
 #include "reports/engine/PictureDecoder.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -15,7 +16,7 @@ namespace {
 // A file dialog with a picture preview beside the file list.
 QString choosePictureWithPreview(QWidget* parent, const QString& filter)
 {
-    QFileDialog dialog(parent, QStringLiteral("Bild auswählen"));
+    QFileDialog dialog(parent, QCoreApplication::translate("Prompts", "Bild auswählen"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(filter);
@@ -71,7 +72,8 @@ public:
 
     std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) override
     {
-        const QColor colour = QColorDialog::getColor(initial, parent, QStringLiteral("Farbe auswählen"));
+        const QColor colour
+            = QColorDialog::getColor(initial, parent, QCoreApplication::translate("Prompts", "Farbe auswählen"));
         if (!colour.isValid())
             return std::nullopt;
         return colour;
@@ -99,5 +101,5 @@ QString Prompts::pictureFilter()
 {
     // Pictures are stored under the animal's ".jpg" name without conversion, so only
     // JPEG pictures and the bitmaps the decoder also reads are offered.
-    return QStringLiteral("JPEG-Bilder (*.jpg *.jpeg *.JPG *.JPEG);;Bitmaps (*.bmp *.BMP)");
+    return QCoreApplication::translate("Prompts", "JPEG-Bilder (*.jpg *.jpeg *.JPG *.JPEG);;Bitmaps (*.bmp *.BMP)");
 }
