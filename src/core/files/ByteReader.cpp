@@ -2,6 +2,7 @@
 
 #include "core/files/Windows1252.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <cstring>
@@ -11,7 +12,7 @@ ByteReader::ByteReader(const char* data, qsizetype size) : m_data(data), m_size(
 void ByteReader::fail(const QString& reason)
 {
     if (m_problem.isEmpty())
-        m_problem = QStringLiteral("Byte %1: %2").arg(m_pos).arg(reason);
+        m_problem = QCoreApplication::translate("ByteReader", "Byte %1: %2").arg(m_pos).arg(reason);
 }
 
 bool ByteReader::take(qsizetype n, const char*& at)
@@ -19,7 +20,7 @@ bool ByteReader::take(qsizetype n, const char*& at)
     if (!ok())
         return false;
     if (n > remaining()) {
-        fail(QStringLiteral("die Datei endet vorzeitig"));
+        fail(QCoreApplication::translate("ByteReader", "die Datei endet vorzeitig"));
         return false;
     }
     at = m_data + m_pos;
@@ -78,7 +79,9 @@ bool ByteReader::readBoundedText(QString& text, int maxLength, TextCache* cache)
     const int length = static_cast<unsigned char>(at[0]);
     if (length > maxLength) {
         m_pos -= 1 + maxLength;
-        fail(QStringLiteral("Textlänge %1 über dem Höchstwert %2").arg(length).arg(maxLength));
+        fail(QCoreApplication::translate("ByteReader", "Textlänge %1 über dem Höchstwert %2")
+                 .arg(length)
+                 .arg(maxLength));
         return false;
     }
     if (!cache) {
@@ -114,12 +117,12 @@ bool ByteReader::readCount(qint32& count, qsizetype minItemSize)
         return false;
     if (count < 0) {
         m_pos -= 4;
-        fail(QStringLiteral("negative Anzahl %1").arg(count));
+        fail(QCoreApplication::translate("ByteReader", "negative Anzahl %1").arg(count));
         return false;
     }
     if (static_cast<qsizetype>(count) > remaining() / minItemSize) {
         m_pos -= 4;
-        fail(QStringLiteral("Anzahl %1 passt nicht in den Rest der Datei").arg(count));
+        fail(QCoreApplication::translate("ByteReader", "Anzahl %1 passt nicht in den Rest der Datei").arg(count));
         return false;
     }
     return true;

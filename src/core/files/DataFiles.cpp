@@ -8,6 +8,7 @@
 #include "core/files/StockFile.h"
 #include "core/model/SpeciesWords.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -97,16 +98,21 @@ QString DataFiles::saveLockPath() const
 
 QString DataFiles::incompatibleVersionMessage()
 {
-    return QStringLiteral("Ihre Version der Datenbank ist mit dieser Version nicht kompatibel. Bitte kontaktieren "
-                          "Sie den Autor unter ")
-        + SpeciesWords::WebPage + QStringLiteral(". Die Daten können dann ins neue Format konvertiert werden.");
+    //: %1 is the program's web page
+    return QCoreApplication::translate("DataFiles",
+                                       "Ihre Version der Datenbank ist mit dieser Version nicht kompatibel. Bitte "
+                                       "kontaktieren Sie den Autor unter %1. Die Daten können dann ins neue Format "
+                                       "konvertiert werden.")
+        .arg(SpeciesWords::WebPage);
 }
 
 QString DataFiles::unreadableMessage(const QString& path, const QString& reason)
 {
-    return QStringLiteral("Die Datei %1 ist vorhanden, kann aber nicht gelesen werden: %2\n\nAn ihr wurde nichts "
-                          "geändert. Bitte prüfen Sie, ob Sie diese Datei lesen dürfen (Zugriffsrechte) und ob der "
-                          "Datenträger in Ordnung ist.")
+    return QCoreApplication::translate(
+               "DataFiles",
+               "Die Datei %1 ist vorhanden, kann aber nicht gelesen werden: %2\n\nAn ihr wurde nichts "
+               "geändert. Bitte prüfen Sie, ob Sie diese Datei lesen dürfen (Zugriffsrechte) und ob der "
+               "Datenträger in Ordnung ist.")
         .arg(quoted(path), reason);
 }
 
@@ -126,9 +132,11 @@ QString DataFiles::keepDamagedCopy(FileKind kind, QString& failure) const
 
 QString DataFiles::damagedMessage(FileKind kind, const QString& problem, const QString& detail, Access access) const
 {
-    QString text = QStringLiteral("Die Datei ") + quoted(pathOf(kind))
-        + QStringLiteral(" ist beschädigt und konnte nicht vollständig gelesen werden (") + problem
-        + QStringLiteral(").\n\n") + detail;
+    //: %1 is the file, %2 what is wrong with it, %3 what was read of it
+    QString text
+        = QCoreApplication::translate(
+              "DataFiles", "Die Datei %1 ist beschädigt und konnte nicht vollständig gelesen werden (%2).\n\n%3")
+              .arg(quoted(pathOf(kind)), problem, detail);
     if (access == Access::ReadOnly)
         return text; // a reader leaves the file to the program, which keeps the copy
     QString failure;
@@ -136,11 +144,14 @@ QString DataFiles::damagedMessage(FileKind kind, const QString& problem, const Q
     bool& needsCopy = kind == FileKind::Stock ? m_state->stockNeedsCopy : m_state->pairsNeedCopy;
     needsCopy = copy.isEmpty();
     if (copy.isEmpty()) {
-        text += QStringLiteral("\n\nEine Kopie der Originaldatei konnte nicht angelegt werden: ") + failure
-            + QStringLiteral(" Die Datei wird erst überschrieben, wenn diese Kopie beim Speichern gelingt.");
+        text += QCoreApplication::translate(
+                    "DataFiles",
+                    "\n\nEine Kopie der Originaldatei konnte nicht angelegt werden: %1 Die Datei "
+                    "wird erst überschrieben, wenn diese Kopie beim Speichern gelingt.")
+                    .arg(failure);
     } else {
-        text += QStringLiteral("\n\nDie Originaldatei wurde unverändert aufbewahrt als ") + quoted(copy)
-            + QLatin1Char('.');
+        text += QCoreApplication::translate("DataFiles", "\n\nDie Originaldatei wurde unverändert aufbewahrt als %1.")
+                    .arg(quoted(copy));
     }
     return text;
 }
@@ -157,8 +168,10 @@ DataFiles::StartupResult DataFiles::load(StockData& db, Access access)
         recovered = problem.isEmpty();
         if (!recovered)
             result.messages << problem
-                    + QStringLiteral("\n\nDas Programm arbeitet mit den zuletzt vollständig gespeicherten Daten und "
-                                     "versucht es beim nächsten Speichern noch einmal.");
+                    + QCoreApplication::translate(
+                                   "DataFiles",
+                                   "\n\nDas Programm arbeitet mit den zuletzt vollständig gespeicherten Daten und "
+                                   "versucht es beim nächsten Speichern noch einmal.");
     }
     // A reader waits for a running save, so both files come from the same one.
     std::unique_ptr<FileLock> consistent;
@@ -192,11 +205,11 @@ DataFiles::StartupResult DataFiles::load(StockData& db, Access access)
             return result;
         }
         if (read.status == StockFile::ReadStatus::Damaged) {
-            const QString detail = QStringLiteral("Gelesen wurden %1 von %2 %3. Das Programm arbeitet mit den "
-                                                  "gelesenen Daten weiter.")
+            const QString detail = QCoreApplication::translate("DataFiles",
+                                                               "Gelesen wurden %1 von %2 Kanarienvögel. Das Programm "
+                                                               "arbeitet mit den gelesenen Daten weiter.")
                                        .arg(db.animals.size())
-                                       .arg(read.declaredCount)
-                                       .arg(SpeciesWords::Plural);
+                                       .arg(read.declaredCount);
             result.messages << damagedMessage(FileKind::Stock, read.problem, detail, access);
         }
     }
@@ -216,8 +229,10 @@ DataFiles::StartupResult DataFiles::load(StockData& db, Access access)
             db.pairs.clear();
             result.messages << damagedMessage(
                 FileKind::Pairs, read.problem,
-                QStringLiteral("Die Zuchtpaare wurden nicht geladen; das Programm beginnt mit einer leeren "
-                               "Zuchtpaar-Liste."),
+                QCoreApplication::translate(
+                    "DataFiles",
+                    "Die Zuchtpaare wurden nicht geladen; das Programm beginnt mit einer leeren "
+                    "Zuchtpaar-Liste."),
                 access);
         }
     }
@@ -232,10 +247,10 @@ DataFiles::SaveResult DataFiles::keepCopyBeforeSaving(FileKind kind) const
     QString failure;
     if (keepDamagedCopy(kind, failure).isEmpty()) {
         return {false,
-                QStringLiteral("Die Datei ") + quoted(pathOf(kind))
-                    + QStringLiteral(" wurde nicht gespeichert, weil von der beim Start beschädigten Datei "
-                                     "keine Kopie angelegt werden kann: ")
-                    + failure};
+                QCoreApplication::translate("DataFiles",
+                                            "Die Datei %1 wurde nicht gespeichert, weil von der beim Start "
+                                            "beschädigten Datei keine Kopie angelegt werden kann: %2")
+                    .arg(quoted(pathOf(kind)), failure)};
     }
     needsCopy = false;
     return {};
@@ -254,9 +269,10 @@ DataFiles::SaveResult DataFiles::save(const StockData& db, quint64 generation) c
     }
     auto failed = [](const QString& path, const QString& reason) {
         return SaveResult {false,
-                           QStringLiteral("Die Datei ") + quoted(path)
-                               + QStringLiteral(" konnte nicht gespeichert werden: ") + reason
-                               + QStringLiteral("\n\nDie bisherige Datei ist unverändert geblieben.")};
+                           QCoreApplication::translate("DataFiles",
+                                                       "Die Datei %1 konnte nicht gespeichert werden: %2\n\nDie "
+                                                       "bisherige Datei ist unverändert geblieben.")
+                               .arg(quoted(path), reason)};
     };
     const SaveJournal journal(m_folder);
     {

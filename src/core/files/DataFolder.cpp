@@ -4,6 +4,7 @@
 #include "core/files/SpecialFolder.h"
 #include "core/model/SpeciesWords.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -40,10 +41,12 @@ QString lowSpaceWarning(const QString& folder, qint64 spare)
     }
     if (spare >= needed)
         return {};
-    return QStringLiteral("Auf dem Datenträger des Datenordners „%1“ ist kaum noch Platz frei (%2). Ein Speichern "
-                          "braucht etwa %3; Ihre Änderungen könnten dann nicht gespeichert werden.\n\nBitte schaffen "
-                          "Sie Platz, etwa indem Sie nicht mehr benötigte Dateien löschen. Die bisherigen Daten "
-                          "bleiben dabei in jedem Fall erhalten.")
+    return QCoreApplication::translate(
+               "DataFolder",
+               "Auf dem Datenträger des Datenordners „%1“ ist kaum noch Platz frei (%2). Ein Speichern "
+               "braucht etwa %3; Ihre Änderungen könnten dann nicht gespeichert werden.\n\nBitte schaffen "
+               "Sie Platz, etwa indem Sie nicht mehr benötigte Dateien löschen. Die bisherigen Daten "
+               "bleiben dabei in jedem Fall erhalten.")
         .arg(QDir::toNativeSeparators(folder), megabytes(std::max<qint64>(spare, 0)), megabytes(needed));
 }
 

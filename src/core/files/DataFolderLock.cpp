@@ -46,30 +46,36 @@ QString DataFolderLock::refusal() const
     case EACCES:
     case EPERM:
     case EROFS:
-        return QStringLiteral("Im Datenordner %1 darf Avelor nichts ändern: Der Ordner oder der Datenträger ist "
-                              "schreibgeschützt. So könnte keine Änderung gespeichert werden; darum startet das "
-                              "Programm nicht.\n\nBitte geben Sie den Ordner zum Schreiben frei (Zugriffsrechte) "
-                              "und starten Sie Avelor danach neu.")
+        return QCoreApplication::translate(
+                   "DataFolderLock",
+                   "Im Datenordner %1 darf Avelor nichts ändern: Der Ordner oder der Datenträger ist "
+                   "schreibgeschützt. So könnte keine Änderung gespeichert werden; darum startet das "
+                   "Programm nicht.\n\nBitte geben Sie den Ordner zum Schreiben frei (Zugriffsrechte) "
+                   "und starten Sie Avelor danach neu.")
             .arg(quoted(m_folder));
     case ENOSPC:
 #ifdef EDQUOT
     case EDQUOT:
 #endif
-        return QStringLiteral("Auf dem Datenträger des Datenordners %1 ist kein Platz mehr frei. So könnte keine "
-                              "Änderung gespeichert werden; darum startet das Programm nicht.\n\nBitte schaffen Sie "
-                              "Platz (etwa indem Sie nicht mehr benötigte Dateien löschen) und starten Sie Avelor "
-                              "danach neu.")
+        return QCoreApplication::translate(
+                   "DataFolderLock",
+                   "Auf dem Datenträger des Datenordners %1 ist kein Platz mehr frei. So könnte keine "
+                   "Änderung gespeichert werden; darum startet das Programm nicht.\n\nBitte schaffen Sie "
+                   "Platz (etwa indem Sie nicht mehr benötigte Dateien löschen) und starten Sie Avelor "
+                   "danach neu.")
             .arg(quoted(m_folder));
     default:
-        return QStringLiteral("Der Datenordner %1 kann nicht benutzt werden: %2")
+        return QCoreApplication::translate("DataFolderLock", "Der Datenordner %1 kann nicht benutzt werden: %2")
             .arg(quoted(m_folder), fileErrorText(QFileDevice::OpenError, QString(), m_lock->openError()));
     }
 }
 
 QString DataFolderLock::alreadyOpenMessage()
 {
-    return QStringLiteral("Avelor ist für diese Daten bereits geöffnet.\n\nBitte arbeiten Sie in dem Fenster weiter, "
-                          "das schon offen ist (es kann hinter anderen Fenstern liegen oder in der Taskleiste "
-                          "stecken), oder beenden Sie es dort mit „Alles speichern und Programm beenden“ und starten "
-                          "Sie Avelor danach neu. So gehen keine Änderungen verloren.");
+    return QCoreApplication::translate(
+        "DataFolderLock",
+        "Avelor ist für diese Daten bereits geöffnet.\n\nBitte arbeiten Sie in dem Fenster weiter, "
+        "das schon offen ist (es kann hinter anderen Fenstern liegen oder in der Taskleiste "
+        "stecken), oder beenden Sie es dort mit „Alles speichern und Programm beenden“ und starten "
+        "Sie Avelor danach neu. So gehen keine Änderungen verloren.");
 }

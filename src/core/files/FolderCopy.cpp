@@ -3,6 +3,7 @@
 #include "core/files/FileOps.h"
 #include "core/files/SafeWrite.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -30,7 +31,8 @@ FolderCopy PendingFolder::copyFrom(const QString& source, const CopyProgress& pr
                                               + QStringLiteral("XXXXXX"));
     if (!m_fresh->isValid()) {
         m_fresh.reset();
-        result.error = QStringLiteral("Der Ordner „%1“ konnte nicht angelegt werden.").arg(native(m_target));
+        result.error = QCoreApplication::translate("FolderCopy", "Der Ordner „%1“ konnte nicht angelegt werden.")
+                           .arg(native(m_target));
         return result;
     }
     const QStringList names = QDir(source).entryList(QDir::Files | QDir::Hidden, QDir::Name);
@@ -52,16 +54,19 @@ FolderCopy PendingFolder::copyFrom(const QString& source, const CopyProgress& pr
 QString PendingFolder::commit(const QString& keepOldAs)
 {
     if (!m_fresh)
-        return QStringLiteral("Der Ordner „%1“ konnte nicht ersetzt werden.").arg(native(m_target));
+        return QCoreApplication::translate("FolderCopy", "Der Ordner „%1“ konnte nicht ersetzt werden.")
+            .arg(native(m_target));
     // Swap: the old target aside, the copy in, the old one gone or kept.
     const QString old
         = QFileInfo(m_target).absoluteFilePath() + QLatin1String(kTemporaryMarker) + QStringLiteral("old");
     QDir(old).removeRecursively();
     if (QFileInfo::exists(m_target) && !QDir().rename(m_target, old))
-        return QStringLiteral("Der Ordner „%1“ konnte nicht ersetzt werden.").arg(native(m_target));
+        return QCoreApplication::translate("FolderCopy", "Der Ordner „%1“ konnte nicht ersetzt werden.")
+            .arg(native(m_target));
     if (!QDir().rename(m_fresh->path(), m_target)) {
         QDir().rename(old, m_target);
-        return QStringLiteral("Der Ordner „%1“ konnte nicht ersetzt werden.").arg(native(m_target));
+        return QCoreApplication::translate("FolderCopy", "Der Ordner „%1“ konnte nicht ersetzt werden.")
+            .arg(native(m_target));
     }
     m_fresh->setAutoRemove(false);
     m_fresh.reset();
@@ -71,8 +76,10 @@ QString PendingFolder::commit(const QString& keepOldAs)
     }
     QDir().mkpath(QFileInfo(keepOldAs).absolutePath());
     if (!QDir().rename(old, keepOldAs)) {
-        return QStringLiteral("Der bisherige Ordner „%1“ konnte nicht nach „%2“ verschoben werden; er liegt noch "
-                              "unter „%3“.")
+        return QCoreApplication::translate(
+                   "FolderCopy",
+                   "Der bisherige Ordner „%1“ konnte nicht nach „%2“ verschoben werden; er liegt noch "
+                   "unter „%3“.")
             .arg(native(m_target), native(keepOldAs), native(old));
     }
     return {};

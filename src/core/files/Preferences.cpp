@@ -9,6 +9,8 @@ namespace {
 const QString kShowInbreeding = QStringLiteral("Abstammungsnachweis/Inzucht");
 const QString kMarkRepeatedAncestors = QStringLiteral("Abstammungsnachweis/Ahnenmarken");
 const QString kBestShowResult = QStringLiteral("Stammblatt/BestesAusstellungsergebnis");
+const QString kPrintLanguage = QStringLiteral("Ausdrucke/Sprache");
+const QString kLanguage = QStringLiteral("Programm/Sprache");
 // The calendar's days, each with the default it falls back to.
 const std::pair<QString, int CalendarDays::*> kCalendarDays[] = {
     {QStringLiteral("Zuchtkalender/Schieren"), &CalendarDays::candling},
@@ -27,6 +29,8 @@ Preferences Preferences::load(const QString& file)
     p.certificate.showInbreeding = settings.value(kShowInbreeding, false).toBool();
     p.certificate.markRepeatedAncestors = settings.value(kMarkRepeatedAncestors, false).toBool();
     p.certificate.bestShowResultOnRecordSheet = settings.value(kBestShowResult, false).toBool();
+    p.certificate.printLanguage = settings.value(kPrintLanguage).toString();
+    p.language = settings.value(kLanguage).toString();
     for (const auto& [key, day] : kCalendarDays) {
         bool number = false;
         const int value = settings.value(key).toInt(&number);
@@ -42,6 +46,8 @@ bool Preferences::save(const QString& file) const
     settings.setValue(kShowInbreeding, certificate.showInbreeding);
     settings.setValue(kMarkRepeatedAncestors, certificate.markRepeatedAncestors);
     settings.setValue(kBestShowResult, certificate.bestShowResultOnRecordSheet);
+    settings.setValue(kPrintLanguage, certificate.printLanguage);
+    settings.setValue(kLanguage, language);
     for (const auto& [key, day] : kCalendarDays)
         settings.setValue(key, calendar.*day);
     settings.sync();

@@ -21,6 +21,9 @@ struct CertificatePreferences
     bool showInbreeding = false; // the subject's inbreeding coefficient, small in the head
     bool markRepeatedAncestors = false; // the same letter beside every box of an ancestor met more than once
     bool bestShowResultOnRecordSheet = false;
+    // The language of the certificate, record sheet, stock list and pair
+    // sheet, for a buyer abroad; empty: the program's.
+    QString printLanguage;
 
     bool operator==(const CertificatePreferences&) const = default;
 };
@@ -31,6 +34,8 @@ struct Preferences
 {
     CertificatePreferences certificate;
     CalendarDays calendar;
+    // The program's language from the next start on; empty: the system's.
+    QString language;
 
     bool operator==(const Preferences&) const = default;
 

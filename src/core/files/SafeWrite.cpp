@@ -2,6 +2,7 @@
 
 #include "core/files/FileSystem.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -15,30 +16,30 @@ struct SystemText
 {
     int errorNumber;
     const char* english;
-    const char* german;
+    const char* german; // translated where shown
 };
 
 // The system's texts arrive in the C library's language; these are the ones a save can meet.
 constexpr SystemText kSystemTexts[] = {
-    {ENOSPC, "No space left on device", "Kein Speicherplatz mehr auf dem Gerät"},
+    {ENOSPC, "No space left on device", QT_TRANSLATE_NOOP("SafeWrite", "Kein Speicherplatz mehr auf dem Gerät")},
 #ifdef EDQUOT
-    {EDQUOT, "Disk quota exceeded", "Speicherplatzkontingent überschritten"},
+    {EDQUOT, "Disk quota exceeded", QT_TRANSLATE_NOOP("SafeWrite", "Speicherplatzkontingent überschritten")},
 #endif
-    {EFBIG, "File too large", "Datei zu groß"},
-    {EACCES, "Permission denied", "Zugriff verweigert"},
-    {EROFS, "Read-only file system", "Dateisystem nur lesbar"},
-    {EIO, "Input/output error", "Ein-/Ausgabefehler"},
-    {ENOENT, "No such file or directory", "Datei oder Verzeichnis nicht gefunden"},
-    {EISDIR, "Is a directory", "Ist ein Verzeichnis"},
-    {EMFILE, "Too many open files", "Zu viele offene Dateien"},
-    {EPERM, "Operation not permitted", "Vorgang nicht zulässig"},
+    {EFBIG, "File too large", QT_TRANSLATE_NOOP("SafeWrite", "Datei zu groß")},
+    {EACCES, "Permission denied", QT_TRANSLATE_NOOP("SafeWrite", "Zugriff verweigert")},
+    {EROFS, "Read-only file system", QT_TRANSLATE_NOOP("SafeWrite", "Dateisystem nur lesbar")},
+    {EIO, "Input/output error", QT_TRANSLATE_NOOP("SafeWrite", "Ein-/Ausgabefehler")},
+    {ENOENT, "No such file or directory", QT_TRANSLATE_NOOP("SafeWrite", "Datei oder Verzeichnis nicht gefunden")},
+    {EISDIR, "Is a directory", QT_TRANSLATE_NOOP("SafeWrite", "Ist ein Verzeichnis")},
+    {EMFILE, "Too many open files", QT_TRANSLATE_NOOP("SafeWrite", "Zu viele offene Dateien")},
+    {EPERM, "Operation not permitted", QT_TRANSLATE_NOOP("SafeWrite", "Vorgang nicht zulässig")},
 };
 
 QString translatedSystemText(const QString& text, int errorNumber)
 {
     for (const SystemText& t : kSystemTexts) {
         if (t.errorNumber == errorNumber || text.contains(QLatin1String(t.english), Qt::CaseInsensitive))
-            return QString::fromUtf8(t.german);
+            return QCoreApplication::translate("SafeWrite", t.german);
     }
     // Qt says "Unknown error" when a write stopped short without a system error.
     if (text.isEmpty() || text == QLatin1String("Unknown error"))
@@ -53,29 +54,30 @@ QString fileErrorText(QFileDevice::FileError error, const QString& systemText, i
     QString what;
     switch (error) {
     case QFileDevice::ResourceError:
-        what = QStringLiteral("Nicht genug Speicherplatz");
+        what = QCoreApplication::translate("SafeWrite", "Nicht genug Speicherplatz");
         break;
     case QFileDevice::PermissionsError:
-        what = QStringLiteral("Keine Berechtigung");
+        what = QCoreApplication::translate("SafeWrite", "Keine Berechtigung");
         break;
     case QFileDevice::OpenError:
-        what = QStringLiteral("Die Datei konnte nicht geöffnet werden");
+        what = QCoreApplication::translate("SafeWrite", "Die Datei konnte nicht geöffnet werden");
         break;
     case QFileDevice::ReadError:
-        what = QStringLiteral("Lesefehler");
+        what = QCoreApplication::translate("SafeWrite", "Lesefehler");
         break;
     case QFileDevice::RenameError:
     case QFileDevice::CopyError:
-        what = QStringLiteral("Die Datei konnte nicht ersetzt werden");
+        what = QCoreApplication::translate("SafeWrite", "Die Datei konnte nicht ersetzt werden");
         break;
     default:
-        what = QStringLiteral("Schreibfehler");
+        what = QCoreApplication::translate("SafeWrite", "Schreibfehler");
         break;
     }
     const QString system = translatedSystemText(systemText.trimmed(), errorNumber);
     if (system.isEmpty() || system.compare(what, Qt::CaseInsensitive) == 0)
         return what + QLatin1Char('.');
-    return what + QStringLiteral(" (") + system + QStringLiteral(").");
+    //: %1 is what went wrong, %2 the system's reason
+    return QCoreApplication::translate("SafeWrite", "%1 (%2).").arg(what, system);
 }
 
 namespace {

@@ -4,6 +4,7 @@
 #include "core/files/FileSystem.h"
 #include "core/files/SafeWrite.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -137,8 +138,10 @@ QString SaveJournal::commit() const
         FileSystem::remove(newPairs);
     };
     auto unchanged = [&](const QString& path, const QString& reason) {
-        return QStringLiteral("Die Datei %1 konnte nicht ersetzt werden: %2\n\nDie bisherigen Dateien sind "
-                              "unverändert geblieben.")
+        return QCoreApplication::translate(
+                   "SaveJournal",
+                   "Die Datei %1 konnte nicht ersetzt werden: %2\n\nDie bisherigen Dateien sind "
+                   "unverändert geblieben.")
             .arg(quoted(path), reason);
     };
 
@@ -162,9 +165,11 @@ QString SaveJournal::commit() const
     // the marker goes first, so that a crash in the middle of that, too, ends with the old pair.
     auto backToOld = [&](const QString& path, int failed) {
         if (FileSystem::remove(markerPath()) != 0) {
-            return QStringLiteral("Die Datei %1 konnte nicht ersetzt werden: %2\n\nDie neuen Dateien sind "
-                                  "vollständig gespeichert und werden beim nächsten Speichern oder Start an "
-                                  "ihren Platz gebracht.")
+            return QCoreApplication::translate(
+                       "SaveJournal",
+                       "Die Datei %1 konnte nicht ersetzt werden: %2\n\nDie neuen Dateien sind "
+                       "vollständig gespeichert und werden beim nächsten Speichern oder Start an "
+                       "ihren Platz gebracht.")
                 .arg(quoted(path), reasonOf(failed));
         }
         if (exists(old))
@@ -194,8 +199,10 @@ QString SaveJournal::rollForward() const
     const QString newStock = newStockPath();
     const QString newPairs = newPairPath();
     auto notFinished = [](const QString& path, int failed) {
-        return QStringLiteral("Das letzte Speichern wurde unterbrochen und konnte nicht abgeschlossen werden: "
-                              "Die Datei %1 konnte nicht ersetzt werden: %2")
+        return QCoreApplication::translate(
+                   "SaveJournal",
+                   "Das letzte Speichern wurde unterbrochen und konnte nicht abgeschlossen werden: "
+                   "Die Datei %1 konnte nicht ersetzt werden: %2")
             .arg(quoted(path), reasonOf(failed));
     };
     if (exists(newStock)) {
@@ -217,8 +224,10 @@ QString SaveJournal::rollBack() const
 {
     if (exists(oldStockPath())) {
         if (const int failed = FileSystem::replace(oldStockPath(), stockPath()); failed != 0) {
-            return QStringLiteral("Das letzte Speichern wurde unterbrochen, und die bisherige Datei %1 konnte "
-                                  "nicht an ihren Platz zurückgebracht werden: %2")
+            return QCoreApplication::translate(
+                       "SaveJournal",
+                       "Das letzte Speichern wurde unterbrochen, und die bisherige Datei %1 konnte "
+                       "nicht an ihren Platz zurückgebracht werden: %2")
                 .arg(quoted(oldStockPath()), reasonOf(failed));
         }
     }
@@ -235,7 +244,8 @@ QString SaveJournal::recover() const
     readMarker(marker);
     switch (marker.state) {
     case Marker::State::Unreadable:
-        return QStringLiteral("Die Datei %1 des letzten Speicherns kann nicht gelesen werden: %2")
+        return QCoreApplication::translate("SaveJournal",
+                                           "Die Datei %1 des letzten Speicherns kann nicht gelesen werden: %2")
             .arg(quoted(markerPath()), marker.problem);
     case Marker::State::Valid:
         if (newFilesMatch(marker))

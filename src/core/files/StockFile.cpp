@@ -3,6 +3,7 @@
 #include "core/files/FieldReader.h"
 #include "core/files/FieldWriter.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <algorithm>
@@ -102,7 +103,7 @@ ReadResult read(QByteArrayView bytes, StockData& db)
     if (r.readI32(count)) {
         result.declaredCount = count;
         if (count < 0)
-            r.fail(QStringLiteral("negative Anzahl %1").arg(count));
+            r.fail(QCoreApplication::translate("StockFile", "negative Anzahl %1").arg(count));
     }
     if (r.ok() && !(count >= kParallelFrom && readAnimalsInParallel(bytes, r, count, db.animals))) {
         // Never trust the count for the allocation: the bytes left bound it.
