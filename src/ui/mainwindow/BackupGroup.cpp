@@ -11,7 +11,7 @@
 #include <QPushButton>
 
 BackupGroup::BackupGroup(StockDocument& stock, QWidget* parent)
-    : QGroupBox(QStringLiteral("Backup-Funktion: "), parent), m_stock(stock)
+    : QGroupBox(tr("Backup-Funktion: "), parent), m_stock(stock)
 {
     auto* grid = new QGridLayout(this);
     const struct
@@ -20,19 +20,19 @@ BackupGroup::BackupGroup(StockDocument& stock, QWidget* parent)
         const char* name;
         std::function<void()> command;
     } commands[] = {
-        {QStringLiteral("Backup auf USB-Stick"), "usbBackupButton",
+        {tr("Backup auf USB-Stick"), "usbBackupButton",
          [this] {
              showModal(&lazily(m_usbBackup, m_stock, window()));
          }},
-        {QStringLiteral("Backup von USB-Stick holen"), "usbRestoreButton",
+        {tr("Backup von USB-Stick holen"), "usbRestoreButton",
          [this] {
              showModal(&lazily(m_usbRestore, m_stock, window()));
          }},
-        {QStringLiteral("Schnelles Backup"), "diskBackupButton",
+        {tr("Schnelles Backup"), "diskBackupButton",
          [this] {
              DiskBackup::backup(window(), m_stock);
          }},
-        {QStringLiteral("Schnelles Backup holen"), "diskRestoreButton",
+        {tr("Schnelles Backup holen"), "diskRestoreButton",
          [this] {
              DiskBackup::restore(window(), m_stock);
          }},
@@ -45,7 +45,7 @@ BackupGroup::BackupGroup(StockDocument& stock, QWidget* parent)
         grid->addWidget(button, i / 2, i % 2);
         ++i;
     }
-    auto* wipe = new LinkButton(QStringLiteral("Komplette Datenbank löschen und neu anfangen"), this);
+    auto* wipe = new LinkButton(tr("Komplette Datenbank löschen und neu anfangen"), this);
     wipe->setObjectName(QStringLiteral("wipeDatabaseLink"));
     connect(wipe, &QPushButton::clicked, this, [this] { lazily(m_wipe, m_stock, window()).open(); });
     grid->addWidget(wipe, 2, 0, 1, 2, Qt::AlignHCenter);

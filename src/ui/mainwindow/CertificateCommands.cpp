@@ -1,7 +1,6 @@
 #include "ui/mainwindow/CertificateCommands.h"
 
 #include "core/export/PedigreeFile.h"
-#include "core/model/SpeciesWords.h"
 #include "core/model/TextRules.h"
 #include "core/stock/PreferencesStore.h"
 #include "ui/common/FileSaving.h"
@@ -18,8 +17,7 @@ CertificateCommands::CertificateCommands(const StockDocument& stock, const Prefe
 bool CertificateCommands::fill(const std::optional<QString>& ring)
 {
     if (!ring) {
-        Messages::current().inform(m_window,
-                                   QStringLiteral("Bitte ") + SpeciesWords::Accusative + QStringLiteral(" auswählen."));
+        Messages::current().inform(m_window, tr("Bitte den Kanarienvogel auswählen."));
         return false;
     }
     const CertificateRequest request {m_preferences.certificate(), m_buyerLines ? m_buyerLines() : QStringList()};
@@ -44,24 +42,23 @@ void CertificateCommands::showPreview(const ReportPage& page, const QString& tit
 void CertificateCommands::preview(const std::optional<QString>& ring)
 {
     if (fill(ring)) {
-        showPreview(m_certificate.page(), QStringLiteral("den Abstammungsnachweis"),
-                    QStringLiteral("Abstammungsnachweis ") + safeFileName(m_ring));
+        showPreview(m_certificate.page(), tr("den Abstammungsnachweis"),
+                    tr("Abstammungsnachweis %1").arg(safeFileName(m_ring)));
     }
 }
 
 void CertificateCommands::print(const std::optional<QString>& ring)
 {
     if (fill(ring)) {
-        ReportActions::print(m_window, FixedPages({m_certificate.page()}), QStringLiteral("den Abstammungsnachweis"),
-                             QStringLiteral("Abstammungsnachweis ") + safeFileName(m_ring));
+        ReportActions::print(m_window, FixedPages({m_certificate.page()}), tr("den Abstammungsnachweis"),
+                             tr("Abstammungsnachweis %1").arg(safeFileName(m_ring)));
     }
 }
 
 void CertificateCommands::previewRecordSheet(const std::optional<QString>& ring)
 {
     if (fill(ring)) {
-        showPreview(m_recordSheet.page(), QStringLiteral("das Stammblatt"),
-                    QStringLiteral("Stammblatt ") + safeFileName(m_ring));
+        showPreview(m_recordSheet.page(), tr("das Stammblatt"), tr("Stammblatt %1").arg(safeFileName(m_ring)));
     }
 }
 

@@ -1,7 +1,6 @@
 #include "ui/mainwindow/MainWindow.h"
 
 #include "core/model/AppInfo.h"
-#include "core/model/SpeciesWords.h"
 #include "core/stock/SelectorLists.h"
 #include "ui/common/Choices.h"
 #include "ui/common/Messages.h"
@@ -28,7 +27,7 @@ MainWindow::MainWindow(StockDocument& stock, PreferencesStore& preferences, QWid
     : QWidget(parent), m_stock(stock), m_preferences(preferences)
 {
     setObjectName(QStringLiteral("MainWindow"));
-    setWindowTitle(SpeciesWords::Title);
+    setWindowTitle(tr("Avelor Abstammungsnachweis für Kanarienvögel"));
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
     m_certificates = new CertificateCommands(m_stock, m_preferences, this);
@@ -53,7 +52,7 @@ MainWindow::MainWindow(StockDocument& stock, PreferencesStore& preferences, QWid
     m_pairGroup = new PairGroup(m_stock, this);
     grid->addWidget(m_pairGroup, 2, 1, Qt::AlignTop);
     grid->setRowStretch(2, 1);
-    auto* closeButton = new QPushButton(QStringLiteral("Alles speichern und Programm beenden"), mainPage);
+    auto* closeButton = new QPushButton(tr("Alles speichern und Programm beenden"), mainPage);
     closeButton->setObjectName(QStringLiteral("closeButton"));
     closeButton->setMinimumHeight(35);
     grid->addWidget(closeButton, 3, 0, 1, 2);
@@ -87,7 +86,6 @@ QWidget* MainWindow::buildCommandColumn()
     auto* column = new QWidget(this);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
-    const QString& plural = SpeciesWords::Plural;
     TaskDialogs* d = m_dialogs;
     const struct
     {
@@ -95,39 +93,39 @@ QWidget* MainWindow::buildCommandColumn()
         const char* name;
         std::function<void()> command;
     } commands[] = {
-        {QStringLiteral("Züchterdaten"), "breederDataButton",
+        {tr("Züchterdaten"), "breederDataButton",
          [d] {
              d->openBreederData();
          }},
-        {plural + QStringLiteral(" anlegen"), "enterAnimalsButton",
+        {tr("Kanarienvögel anlegen"), "enterAnimalsButton",
          [d] {
              d->openEnterAnimals();
          }},
-        {plural + QStringLiteral(" löschen"), "deleteAnimalButton",
+        {tr("Kanarienvögel löschen"), "deleteAnimalButton",
          [d] {
              d->openDeleteAnimal();
          }},
-        {plural + QStringLiteral(" ändern"), "changeAnimalButton",
+        {tr("Kanarienvögel ändern"), "changeAnimalButton",
          [d] {
              d->openChangeAnimal();
          }},
-        {plural + QStringLiteral(" suchen"), "searchButton",
+        {tr("Kanarienvögel suchen"), "searchButton",
          [d] {
              d->openSearch();
          }},
-        {QStringLiteral("Elternbeziehungen"), "parentLinksButton",
+        {tr("Elternbeziehungen"), "parentLinksButton",
          [d] {
              d->openParentLinks();
          }},
-        {SpeciesWords::StockList + QStringLiteral(" anzeigen"), "showStockListButton",
+        {tr("Kanarienvögelbestandsliste anzeigen"), "showStockListButton",
          [this] {
              showStockList(StockListDestination::Preview);
          }},
-        {SpeciesWords::StockList + QStringLiteral(" drucken"), "printStockListButton",
+        {tr("Kanarienvögelbestandsliste drucken"), "printStockListButton",
          [this] {
              showStockList(StockListDestination::Printer);
          }},
-        {QStringLiteral("Kinder, Enkel && Urenkel"), "descendantsButton",
+        {tr("Kinder, Enkel && Urenkel"), "descendantsButton",
          [d] {
              d->openDescendants();
          }},
@@ -137,7 +135,7 @@ QWidget* MainWindow::buildCommandColumn()
         connect(button, &QPushButton::clicked, this, command.command);
         layout->addWidget(button);
     }
-    m_breedingButton = commandButton(QStringLiteral("Nachwuchsverwaltung"), "breedingButton", column);
+    m_breedingButton = commandButton(tr("Nachwuchsverwaltung"), "breedingButton", column);
     connect(m_breedingButton, &QPushButton::clicked, m_dialogs, &TaskDialogs::openBreeding);
     layout->addWidget(m_breedingButton);
     layout->addWidget(buildMoreButton(column));
@@ -225,8 +223,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         Messages::current().warn(this, saved.message);
         return;
     }
-    if (Messages::current().askYesNo(this, QStringLiteral("Frage"),
-                                     QStringLiteral("Wollen sie das Programm beenden?"))) {
+    if (Messages::current().askYesNo(this, tr("Frage"), tr("Wollen sie das Programm beenden?"))) {
         event->accept();
         emit exitConfirmed();
     }

@@ -11,7 +11,7 @@
 #include <QMenu>
 
 MoreWindowsButton::MoreWindowsButton(StockDocument& stock, PreferencesStore& preferences, QWidget* mainWindow)
-    : QPushButton(QStringLiteral("Saison und Auswertungen"), mainWindow)
+    : QPushButton(tr("Saison und Auswertungen"), mainWindow)
     , m_stock(stock)
     , m_preferences(preferences)
     , m_mainWindow(mainWindow)
@@ -26,11 +26,11 @@ MoreWindowsButton::MoreWindowsButton(StockDocument& stock, PreferencesStore& pre
         const char* name;
         void (MoreWindowsButton::*command)();
     } windows[] = {
-        {QStringLiteral("&Zuchtkalender…"), "calendarAction", &MoreWindowsButton::openCalendar},
-        {QStringLiteral("Zucht&statistik…"), "statisticsAction", &MoreWindowsButton::openStatistics},
-        {QStringLiteral("&Partnersuche…"), "matesAction", &MoreWindowsButton::openMatePlanner},
-        {QStringLiteral("&Farbvererbung…"), "coloursAction", &MoreWindowsButton::openColours},
-        {QStringLiteral("&Ausstellungsergebnisse…"), "showsAction", &MoreWindowsButton::openShows},
+        {tr("&Zuchtkalender…"), "calendarAction", &MoreWindowsButton::openCalendar},
+        {tr("Zucht&statistik…"), "statisticsAction", &MoreWindowsButton::openStatistics},
+        {tr("&Partnersuche…"), "matesAction", &MoreWindowsButton::openMatePlanner},
+        {tr("&Farbvererbung…"), "coloursAction", &MoreWindowsButton::openColours},
+        {tr("&Ausstellungsergebnisse…"), "showsAction", &MoreWindowsButton::openShows},
     };
     for (const auto& window : windows) {
         QAction* action = menu->addAction(window.text, this, window.command);

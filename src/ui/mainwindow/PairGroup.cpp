@@ -13,13 +13,13 @@
 #include <QVBoxLayout>
 
 PairGroup::PairGroup(const StockDocument& stock, QWidget* parent)
-    : QGroupBox(QStringLiteral("Zuchtpaar zum Drucken auswählen: "), parent), m_stock(stock)
+    : QGroupBox(tr("Zuchtpaar zum Drucken auswählen: "), parent), m_stock(stock)
 {
     setObjectName(QStringLiteral("pairGroup"));
     auto* layout = new QVBoxLayout(this);
     m_selector = makeListCombo(this, QStringLiteral("pairSelector"));
-    m_selector->setAccessibleName(QStringLiteral("Zuchtpaar"));
-    auto* print = new QPushButton(QStringLiteral("Zuchtpaar drucken"), this);
+    m_selector->setAccessibleName(tr("Zuchtpaar"));
+    auto* print = new QPushButton(tr("Zuchtpaar drucken"), this);
     print->setObjectName(QStringLiteral("printPairButton"));
     connect(print, &QPushButton::clicked, this, &PairGroup::previewSheet);
     layout->addWidget(m_selector);
@@ -35,13 +35,13 @@ void PairGroup::previewSheet()
 {
     const std::optional<int> pair = selectedPair();
     if (!pair) {
-        Messages::current().inform(this, QStringLiteral("Bitte Zuchtpaar auswählen, dass Sie drucken möchten."));
+        Messages::current().inform(this, tr("Bitte Zuchtpaar auswählen, dass Sie drucken möchten."));
         return;
     }
     PairSheetReport report;
     report.fill(pairSheet(m_stock.animals(), m_stock.pairs().at(size_t(*pair))));
-    auto* preview = new ReportPreview(std::make_shared<FixedPages>(std::vector {report.page()}),
-                                      QStringLiteral("das Zuchtpaar"), QStringLiteral("Zuchtpaar"), frontWindow(this));
+    auto* preview = new ReportPreview(std::make_shared<FixedPages>(std::vector {report.page()}), tr("das Zuchtpaar"),
+                                      tr("Zuchtpaar", "file name of the printed pair"), frontWindow(this));
     preview->show();
     preview->raise();
 }

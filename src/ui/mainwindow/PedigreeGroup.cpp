@@ -1,6 +1,5 @@
 #include "ui/mainwindow/PedigreeGroup.h"
 
-#include "core/model/SpeciesWords.h"
 #include "ui/common/Choices.h"
 #include "ui/mainwindow/CertificateCommands.h"
 
@@ -11,12 +10,11 @@
 #include <QPushButton>
 
 PedigreeGroup::PedigreeGroup(CertificateCommands& commands, QWidget* parent)
-    : QGroupBox(QStringLiteral("Abstammungsnachweis:"), parent), m_commands(commands)
+    : QGroupBox(tr("Abstammungsnachweis:"), parent), m_commands(commands)
 {
     auto* grid = new QGridLayout(this);
     m_selector = makeListCombo(this, QStringLiteral("animalSelector"));
-    auto* selectorLabel
-        = new QLabel(QStringLiteral("Für ") + SpeciesWords::Singular + QStringLiteral(" mit Ring-Nr.:"), this);
+    auto* selectorLabel = new QLabel(tr("Für Kanarienvogel mit Ring-Nr.:"), this);
     selectorLabel->setBuddy(m_selector);
     grid->addWidget(selectorLabel, 0, 0, 1, 2, Qt::AlignRight);
     grid->addWidget(m_selector, 0, 2, 1, 2);
@@ -42,19 +40,19 @@ PedigreeGroup::PedigreeGroup(CertificateCommands& commands, QWidget* parent)
         int row, column, span;
         std::function<void()> command;
     } buttons[] = {
-        {QStringLiteral("Einstellungen"), "printSettingsButton", 2, 0, 1,
+        {tr("Einstellungen"), "printSettingsButton", 2, 0, 1,
          [this] {
              emit settingsRequested();
          }},
-        {QStringLiteral("Anzeigen"), "previewPedigreeButton", 2, 2, 1,
+        {tr("Anzeigen"), "previewPedigreeButton", 2, 2, 1,
          [this] {
              m_commands.preview(selectedRing());
          }},
-        {QStringLiteral("Drucken"), "printPedigreeButton", 2, 3, 1,
+        {tr("Drucken"), "printPedigreeButton", 2, 3, 1,
          [this] {
              m_commands.print(selectedRing());
          }},
-        {QStringLiteral("Nur Stammblatt drucken"), "recordSheetButton", 3, 2, 2,
+        {tr("Nur Stammblatt drucken"), "recordSheetButton", 3, 2, 2,
          [this] {
              m_commands.previewRecordSheet(selectedRing());
          }},
@@ -111,6 +109,5 @@ void PedigreeGroup::showPedigreeOf(const QString& ring)
 void PedigreeGroup::setTopRightContent(TopRightContent content)
 {
     m_topRight = content;
-    m_buyerLabel->setText(content == TopRightContent::FreeText ? QStringLiteral("Freier Text:")
-                                                               : QStringLiteral("Käuferdaten:"));
+    m_buyerLabel->setText(content == TopRightContent::FreeText ? tr("Freier Text:") : tr("Käuferdaten:"));
 }

@@ -1,7 +1,6 @@
 #include "ui/mainwindow/SplashWindow.h"
 
 #include "core/model/AppInfo.h"
-#include "core/model/SpeciesWords.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -34,7 +33,7 @@ SplashWindow::SplashWindow(int delayMs, QWidget* parent) : QWidget(parent, Qt::S
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
     layout->addWidget(yellowLabel(AppInfo::ShortTitle, 28, this));
-    layout->addWidget(yellowLabel(QStringLiteral("für ") + SpeciesWords::Plural, 20, this));
+    layout->addWidget(yellowLabel(tr("für Kanarienvögel"), 20, this));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     m_timer.setSingleShot(true);

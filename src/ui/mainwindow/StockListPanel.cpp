@@ -1,6 +1,5 @@
 #include "ui/mainwindow/StockListPanel.h"
 
-#include "core/model/SpeciesWords.h"
 #include "ui/common/BreedFilter.h"
 
 #include <QComboBox>
@@ -16,8 +15,7 @@ StockListPanel::StockListPanel(StockDocument& stock, QWidget* parent)
 {
     setObjectName(QStringLiteral("StockListPanel"));
     auto* outer = new QVBoxLayout(this);
-    auto* group = new QGroupBox(
-        QStringLiteral("Wie soll die ") + SpeciesWords::StockList + QStringLiteral(" sortiert sein?"), this);
+    auto* group = new QGroupBox(tr("Wie soll die Kanarienvögelbestandsliste sortiert sein?"), this);
     outer->addStretch();
     outer->addWidget(group);
     outer->addStretch();
@@ -25,10 +23,10 @@ StockListPanel::StockListPanel(StockDocument& stock, QWidget* parent)
     auto* form = new QFormLayout;
     m_output = new QComboBox(group);
     m_output->setObjectName(QStringLiteral("stockListOutput"));
-    m_output->addItems({QStringLiteral("Liste zum Ausdrucken generieren"), QStringLiteral("Export in HTML-Datei"),
-                        QStringLiteral("Export in CSV-Datei (Tabellenkalkulation)")});
+    m_output->addItems({tr("Liste zum Ausdrucken generieren"), tr("Export in HTML-Datei"),
+                        tr("Export in CSV-Datei (Tabellenkalkulation)")});
     m_output->setCurrentIndex(0);
-    auto* outputLabel = new QLabel(QStringLiteral("Ausgabe:"), group);
+    auto* outputLabel = new QLabel(tr("Ausgabe:"), group);
     outputLabel->setBuddy(m_output);
     form->addRow(outputLabel, m_output);
 
@@ -36,9 +34,9 @@ StockListPanel::StockListPanel(StockDocument& stock, QWidget* parent)
     form->addRow(m_breedFilter);
 
     auto* buttons = new QHBoxLayout;
-    auto* byRing = new QPushButton(QStringLiteral("nach Ringnummer"), group);
-    auto* byYear = new QPushButton(QStringLiteral("nach Geburtsjahr"), group);
-    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), group);
+    auto* byRing = new QPushButton(tr("nach Ringnummer"), group);
+    auto* byYear = new QPushButton(tr("nach Geburtsjahr"), group);
+    auto* cancel = new QPushButton(tr("Abbrechen"), group);
     byRing->setObjectName(QStringLiteral("sortByRing"));
     byYear->setObjectName(QStringLiteral("sortByYear"));
     cancel->setObjectName(QStringLiteral("cancelStockList"));
