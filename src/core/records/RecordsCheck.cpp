@@ -4,6 +4,7 @@
 #include "core/records/RecordsSchema.h"
 #include "core/records/SqlStatement.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringList>
 
@@ -52,7 +53,8 @@ RecordsCheck checkRecordsHeader(const QString& path)
     if (header.isEmpty())
         return {Verdict::Empty, 0, {}};
     if (header.size() < 100 || !header.startsWith(QByteArrayView("SQLite format 3\0", 16)))
-        return {Verdict::Damaged, 0, QStringLiteral("die Datei ist keine SQLite-Datenbank")};
+        return {Verdict::Damaged, 0,
+                QCoreApplication::translate("RecordsCheck", "die Datei ist keine SQLite-Datenbank")};
     return {};
 }
 
@@ -66,8 +68,10 @@ RecordsCheck checkRecords(sqlite3* db, bool forWriting)
     if (check.version < 0 || check.version > kRecordsSchemaVersion) {
         check.verdict = Verdict::UnknownVersion;
         check.detail = check.version > kRecordsSchemaVersion
-            ? QStringLiteral("sie stammt von einer neueren Avelor-Version (Version %1)").arg(check.version)
-            : QStringLiteral("sie gibt eine Version an, die es nicht gibt (%1)").arg(check.version);
+            ? QCoreApplication::translate("RecordsCheck", "sie stammt von einer neueren Avelor-Version (Version %1)")
+                  .arg(check.version)
+            : QCoreApplication::translate("RecordsCheck", "sie gibt eine Version an, die es nicht gibt (%1)")
+                  .arg(check.version);
         return check;
     }
     if (const QString difference = schemaDifference(db, check.version, &readable); !difference.isEmpty()) {
@@ -86,7 +90,8 @@ RecordsCheck checkRecords(sqlite3* db, bool forWriting)
         return fromError(db);
     if (findings != QStringList {QStringLiteral("ok")}) {
         check.verdict = Verdict::Damaged;
-        check.detail = QStringLiteral("die Prüfung der Datenbank meldet: %1").arg(findings.join(QStringLiteral("; ")));
+        check.detail = QCoreApplication::translate("RecordsCheck", "die Prüfung der Datenbank meldet: %1")
+                           .arg(findings.join(QStringLiteral("; ")));
         return check;
     }
     if (forWriting) {

@@ -6,6 +6,7 @@
 #include "core/records/RecordsSchema.h"
 #include "core/records/SqlStatement.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,14 +17,15 @@
 
 QString RecordsDatabase::copyTo(const QString& path) const
 {
-    const QString what = QStringLiteral("Die Kopie der Zusatzdaten %1").arg(quotedPath(path));
+    const QString what
+        = QCoreApplication::translate("RecordsCopies", "Die Kopie der Zusatzdaten %1").arg(quotedPath(path));
     if (!m_db)
         return failure(what);
     QDir().mkpath(QFileInfo(path).absolutePath());
     QString problem;
     const QString aside = makeTemporaryBeside(path, problem);
     if (aside.isEmpty())
-        return QStringLiteral("%1 konnte nicht angelegt werden: %2").arg(what, problem);
+        return QCoreApplication::translate("RecordsCopies", "%1 konnte nicht angelegt werden: %2").arg(what, problem);
     sqlite3* copy = nullptr;
     const QByteArray file = sqliteFileName(aside);
     if (sqlite3_open_v2(file.constData(), &copy, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
@@ -33,14 +35,15 @@ QString RecordsDatabase::copyTo(const QString& path) const
         problem = sqliteError(copy);
     }
     if (sqlite3_close(copy) != SQLITE_OK && problem.isEmpty())
-        problem = QStringLiteral("die Datei ließ sich nicht schließen");
+        problem = QCoreApplication::translate("RecordsCopies", "die Datei ließ sich nicht schließen");
     if (!problem.isEmpty()) {
         QFile::remove(aside);
-        return QStringLiteral("%1 konnte nicht geschrieben werden: %2").arg(what, problem);
+        return QCoreApplication::translate("RecordsCopies", "%1 konnte nicht geschrieben werden: %2")
+            .arg(what, problem);
     }
     if (const int failed = FileSystem::replace(aside, path); failed != 0) {
         QFile::remove(aside);
-        return QStringLiteral("%1 konnte nicht geschrieben werden: %2")
+        return QCoreApplication::translate("RecordsCopies", "%1 konnte nicht geschrieben werden: %2")
             .arg(what, fileErrorText(QFileDevice::RenameError, QString(), failed));
     }
     return {};
@@ -49,7 +52,7 @@ QString RecordsDatabase::copyTo(const QString& path) const
 QString RecordsDatabase::checkCopy(const QString& path)
 {
     if (const RecordsCheck header = checkRecordsHeader(path); !header.usable())
-        return QStringLiteral("Die Zusatzdaten in %1 können nicht gelesen werden (%2).")
+        return QCoreApplication::translate("RecordsCopies", "Die Zusatzdaten in %1 können nicht gelesen werden (%2).")
             .arg(quotedPath(path), header.detail);
     sqlite3* copy = nullptr;
     QString problem;
@@ -65,14 +68,15 @@ QString RecordsDatabase::checkCopy(const QString& path)
     sqlite3_close(copy);
     if (problem.isEmpty())
         return {};
-    return QStringLiteral("Die Zusatzdaten in %1 können nicht gelesen werden (%2).").arg(quotedPath(path), problem);
+    return QCoreApplication::translate("RecordsCopies", "Die Zusatzdaten in %1 können nicht gelesen werden (%2).")
+        .arg(quotedPath(path), problem);
 }
 
 QString RecordsDatabase::replaceFrom(const QString& path)
 {
     if (QString refused = checkCopy(path); !refused.isEmpty())
         return refused;
-    const QString what = QStringLiteral("Das Zurückholen der Zusatzdaten");
+    const QString what = QCoreApplication::translate("RecordsCopies", "Das Zurückholen der Zusatzdaten");
     if (!m_db)
         return failure(what);
     sqlite3* copy = nullptr;
@@ -84,8 +88,8 @@ QString RecordsDatabase::replaceFrom(const QString& path)
     }
     sqlite3_close(copy);
     if (problem.isEmpty() && !migrateSchema(m_db, problem))
-        problem = QStringLiteral("Aktualisierung fehlgeschlagen: ") + problem;
+        problem = QCoreApplication::translate("RecordsCopies", "Aktualisierung fehlgeschlagen: %1").arg(problem);
     if (!problem.isEmpty())
-        return QStringLiteral("%1 ist fehlgeschlagen: %2").arg(what, problem);
+        return QCoreApplication::translate("RecordsCopies", "%1 ist fehlgeschlagen: %2").arg(what, problem);
     return {};
 }

@@ -7,6 +7,8 @@
 
 #include <type_traits>
 
+#include <QCoreApplication>
+
 namespace {
 
 QString isoDate(const QDate& date)
@@ -89,10 +91,13 @@ auto rowsOf(sqlite3* db, QString& problem, const QByteArray& sql, Read read, con
 QString RecordsDatabase::failure(const QString& what) const
 {
     if (!m_db)
-        return QStringLiteral("Die Zusatzdaten sind in diesem Programmlauf nicht verfügbar; %1 wurde nicht "
-                              "gespeichert.")
+        return QCoreApplication::translate(
+                   "RecordsDatabase",
+                   "Die Zusatzdaten sind in diesem Programmlauf nicht verfügbar; %1 wurde nicht "
+                   "gespeichert.")
             .arg(what);
-    return QStringLiteral("%1 konnte nicht gespeichert werden: %2").arg(what, sqliteError(m_db));
+    return QCoreApplication::translate("RecordsDatabase", "%1 konnte nicht gespeichert werden: %2")
+        .arg(what, sqliteError(m_db));
 }
 
 std::optional<Whereabouts> RecordsDatabase::whereabouts(const QString& ring) const
@@ -217,7 +222,7 @@ bool RecordsDatabase::hasRecords(const QString& ring) const
 
 QString RecordsDatabase::setWhereabouts(const Whereabouts& w)
 {
-    const QString what = QStringLiteral("Der Verbleib von %1").arg(w.ring);
+    const QString what = QCoreApplication::translate("RecordsDatabase", "Der Verbleib von %1").arg(w.ring);
     SqlTransaction change(m_db);
     if (!change.open() || !storeWhereabouts(w) || !change.commit())
         return failure(what);
@@ -255,7 +260,7 @@ bool RecordsDatabase::storeShowResult(const ShowResult& r, bool withId)
 
 QString RecordsDatabase::addShowResult(ShowResult& r)
 {
-    const QString what = QStringLiteral("Das Ausstellungsergebnis von %1").arg(r.ring);
+    const QString what = QCoreApplication::translate("RecordsDatabase", "Das Ausstellungsergebnis von %1").arg(r.ring);
     SqlTransaction change(m_db);
     if (!change.open() || !storeShowResult(r, false))
         return failure(what);
@@ -268,7 +273,7 @@ QString RecordsDatabase::addShowResult(ShowResult& r)
 
 QString RecordsDatabase::changeShowResult(const ShowResult& r)
 {
-    const QString what = QStringLiteral("Das Ausstellungsergebnis von %1").arg(r.ring);
+    const QString what = QCoreApplication::translate("RecordsDatabase", "Das Ausstellungsergebnis von %1").arg(r.ring);
     SqlTransaction change(m_db);
     if (!change.open())
         return failure(what);
@@ -285,7 +290,7 @@ QString RecordsDatabase::changeShowResult(const ShowResult& r)
 
 QString RecordsDatabase::removeShowResult(qint64 id)
 {
-    const QString what = QStringLiteral("Das Löschen des Ausstellungsergebnisses");
+    const QString what = QCoreApplication::translate("RecordsDatabase", "Das Löschen des Ausstellungsergebnisses");
     SqlTransaction change(m_db);
     SqlStatement remove(m_db, "DELETE FROM show_result WHERE id = ?");
     if (!change.open() || !remove.bind(1, id).run() || !change.commit())
@@ -318,7 +323,7 @@ bool RecordsDatabase::moveRecords(const QString& from, const QString& to)
 
 QString RecordsDatabase::changeRecordsOf(const QString& from, const QString& to, const AnimalRecordChange& wanted)
 {
-    const QString what = QStringLiteral("Die Zusatzdaten von %1").arg(to);
+    const QString what = QCoreApplication::translate("RecordsDatabase", "Die Zusatzdaten von %1").arg(to);
     SqlTransaction change(m_db);
     if (!change.open() || !moveRecords(from, to) || (wanted.whereabouts && !storeWhereabouts(*wanted.whereabouts))
         || (wanted.factors && !storeFactors(to, *wanted.factors))
@@ -329,7 +334,7 @@ QString RecordsDatabase::changeRecordsOf(const QString& from, const QString& to,
 
 QString RecordsDatabase::changeRecords(const std::vector<std::pair<QString, AnimalRecordChange>>& changes)
 {
-    const QString what = QStringLiteral("Die Zusatzdaten");
+    const QString what = QCoreApplication::translate("RecordsDatabase", "Die Zusatzdaten");
     SqlTransaction change(m_db);
     if (!change.open())
         return failure(what);
@@ -346,7 +351,7 @@ QString RecordsDatabase::changeRecords(const std::vector<std::pair<QString, Anim
 
 QString RecordsDatabase::removeRing(const QString& ring)
 {
-    const QString what = QStringLiteral("Das Löschen der Zusatzdaten von %1").arg(ring);
+    const QString what = QCoreApplication::translate("RecordsDatabase", "Das Löschen der Zusatzdaten von %1").arg(ring);
     SqlTransaction change(m_db);
     SqlStatement remove(m_db, "DELETE FROM bird WHERE ring = ?");
     if (!change.open() || !remove.bind(1, ring).run() || !change.commit())
@@ -372,7 +377,7 @@ AnimalRecordSet RecordsDatabase::recordsOf(const QString& ring) const
 
 QString RecordsDatabase::restore(const std::vector<AnimalRecordSet>& sets)
 {
-    const QString what = QStringLiteral("Das Zurücksetzen der Zusatzdaten");
+    const QString what = QCoreApplication::translate("RecordsDatabase", "Das Zurücksetzen der Zusatzdaten");
     SqlTransaction change(m_db);
     if (!change.open())
         return failure(what);
@@ -404,7 +409,7 @@ QString RecordsDatabase::restore(const std::vector<AnimalRecordSet>& sets)
 
 QString RecordsDatabase::clear()
 {
-    const QString what = QStringLiteral("Das Löschen der Zusatzdaten");
+    const QString what = QCoreApplication::translate("RecordsDatabase", "Das Löschen der Zusatzdaten");
     SqlTransaction change(m_db);
     if (!change.open() || !runSql(m_db, "DELETE FROM bird") || !change.commit())
         return failure(what);

@@ -6,6 +6,7 @@
 #include "core/records/RecordsSchema.h"
 #include "core/records/SqlStatement.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -65,47 +66,64 @@ const QString kSideFiles[] = {QStringLiteral("-wal"), QStringLiteral("-journal")
 
 QString recordsIn(const QString& path)
 {
-    return QStringLiteral("Die Zusatzdaten (Verbleib, Ausstellungsergebnisse, Erbanlagen) in %1").arg(quotedPath(path));
+    return QCoreApplication::translate("RecordsOpening",
+                                       "Die Zusatzdaten (Verbleib, Ausstellungsergebnisse, Erbanlagen) in %1")
+        .arg(quotedPath(path));
 }
 
 QString refusal(const QString& path, const RecordsCheck& check, RecordsDatabase::Access access)
 {
     using Verdict = RecordsCheck::Verdict;
     const bool owner = access == RecordsDatabase::Access::Owner;
-    const QString untouched = owner ? QStringLiteral(" Die Datei bleibt unverändert; die Zusatzdaten sind in diesem "
-                                                     "Programmlauf nicht verfügbar.")
-                                    : QStringLiteral(" Die Datei bleibt unverändert.");
+    const QString untouched = owner
+        ? QCoreApplication::translate("RecordsOpening",
+                                      " Die Datei bleibt unverändert; die Zusatzdaten sind in diesem "
+                                      "Programmlauf nicht verfügbar.")
+        : QCoreApplication::translate("RecordsOpening", " Die Datei bleibt unverändert.");
     switch (check.verdict) {
     case Verdict::Locked:
-        return QStringLiteral("%1 werden gerade von einem anderen Programm benutzt (%2).%3 Bitte beenden Sie das "
-                              "andere Programm und versuchen Sie es danach noch einmal.")
+        return QCoreApplication::translate(
+                   "RecordsOpening",
+                   "%1 werden gerade von einem anderen Programm benutzt (%2).%3 Bitte beenden Sie das "
+                   "andere Programm und versuchen Sie es danach noch einmal.")
             .arg(recordsIn(path), check.detail, untouched);
     case Verdict::Unreadable:
-        return QStringLiteral("%1 können nicht gelesen werden: %2.%3 Bitte prüfen Sie, ob Sie diese Datei lesen "
-                              "und ändern dürfen (Zugriffsrechte) und ob der Datenträger in Ordnung ist.")
+        return QCoreApplication::translate(
+                   "RecordsOpening",
+                   "%1 können nicht gelesen werden: %2.%3 Bitte prüfen Sie, ob Sie diese Datei lesen "
+                   "und ändern dürfen (Zugriffsrechte) und ob der Datenträger in Ordnung ist.")
             .arg(recordsIn(path), check.detail, untouched);
     case Verdict::Interrupted:
-        return QStringLiteral("%1 wurden mitten in einer Änderung verlassen; diese Änderung nimmt Avelor beim "
-                              "nächsten Start zurück.%2 Bitte starten Sie Avelor einmal und versuchen Sie es danach "
-                              "noch einmal.")
+        return QCoreApplication::translate(
+                   "RecordsOpening",
+                   "%1 wurden mitten in einer Änderung verlassen; diese Änderung nimmt Avelor beim "
+                   "nächsten Start zurück.%2 Bitte starten Sie Avelor einmal und versuchen Sie es danach "
+                   "noch einmal.")
             .arg(recordsIn(path), untouched);
     case Verdict::UnknownVersion:
         if (check.version > RecordsDatabase::kSchemaVersion)
-            return QStringLiteral("%1 stammen von einer neueren Avelor-Version. Diese Version kann sie weder lesen "
-                                  "noch ändern.%2 Bitte verwenden Sie die neuere Version des Programms.")
+            return QCoreApplication::translate(
+                       "RecordsOpening",
+                       "%1 stammen von einer neueren Avelor-Version. Diese Version kann sie weder lesen "
+                       "noch ändern.%2 Bitte verwenden Sie die neuere Version des Programms.")
                 .arg(recordsIn(path), untouched);
-        return QStringLiteral("%1 geben eine Version an, die es nicht gibt (%2); Avelor kann sie weder lesen noch "
-                              "ändern.%3")
+        return QCoreApplication::translate(
+                   "RecordsOpening",
+                   "%1 geben eine Version an, die es nicht gibt (%2); Avelor kann sie weder lesen noch "
+                   "ändern.%3")
             .arg(recordsIn(path))
             .arg(check.version)
             .arg(untouched);
     case Verdict::Foreign:
-        return QStringLiteral("Die Datei %1 enthält keine Zusatzdaten von Avelor: %2.%3 Wird die Datei nicht mehr "
-                              "gebraucht, benennen Sie sie um oder verschieben Sie sie; dann legt Avelor beim "
-                              "nächsten Start eine neue an.")
+        return QCoreApplication::translate(
+                   "RecordsOpening",
+                   "Die Datei %1 enthält keine Zusatzdaten von Avelor: %2.%3 Wird die Datei nicht mehr "
+                   "gebraucht, benennen Sie sie um oder verschieben Sie sie; dann legt Avelor beim "
+                   "nächsten Start eine neue an.")
             .arg(quotedPath(path), check.detail, untouched);
     case Verdict::Damaged:
-        return QStringLiteral("%1 sind beschädigt und konnten nicht gelesen werden (%2).")
+        return QCoreApplication::translate("RecordsOpening",
+                                           "%1 sind beschädigt und konnten nicht gelesen werden (%2).")
             .arg(recordsIn(path), check.detail);
     case Verdict::Sound:
     case Verdict::Empty:
@@ -180,11 +198,14 @@ RecordsDatabase::OpenResult RecordsDatabase::open(const QString& path, Access ac
     if (!allMoved || !QFile::rename(path, aside)) {
         return {false,
                 text
-                    + QStringLiteral("\n\nDie Datei konnte nicht beiseitegelegt werden; die Zusatzdaten "
-                                     "sind in diesem Programmlauf nicht verfügbar.")};
+                    + QCoreApplication::translate("RecordsOpening",
+                                                  "\n\nDie Datei konnte nicht beiseitegelegt werden; die Zusatzdaten "
+                                                  "sind in diesem Programmlauf nicht verfügbar.")};
     }
-    text += QStringLiteral("\n\nDie Datei wurde unverändert aufbewahrt als %1. Das Programm beginnt mit leeren "
-                           "Zusatzdaten.")
+    text += QCoreApplication::translate(
+                "RecordsOpening",
+                "\n\nDie Datei wurde unverändert aufbewahrt als %1. Das Programm beginnt mit leeren "
+                "Zusatzdaten.")
                 .arg(quotedPath(aside));
     OpenResult created = create(path, text);
     created.message = text + (created.available ? QString() : QStringLiteral("\n\n") + created.message);
@@ -198,8 +219,10 @@ RecordsDatabase::OpenResult RecordsDatabase::create(const QString& path, const Q
         if (QFileInfo::exists(path + side)
             && !QFile::rename(path + side, stampedAside(path, QStringLiteral(".verwaist-")) + side)) {
             return {false,
-                    QStringLiteral("%1 können nicht angelegt werden, weil daneben noch %2 liegt und sich nicht "
-                                   "beiseitelegen lässt. Die Zusatzdaten sind in diesem Programmlauf nicht verfügbar.")
+                    QCoreApplication::translate(
+                        "RecordsOpening",
+                        "%1 können nicht angelegt werden, weil daneben noch %2 liegt und sich nicht "
+                        "beiseitelegen lässt. Die Zusatzdaten sind in diesem Programmlauf nicht verfügbar.")
                         .arg(recordsIn(path), quotedPath(path + side))};
         }
     }
@@ -215,8 +238,10 @@ RecordsDatabase::OpenResult RecordsDatabase::create(const QString& path, const Q
         return {true, told};
     close();
     return {false,
-            QStringLiteral("%1 können nicht angelegt werden: %2. Die Zusatzdaten sind in diesem Programmlauf nicht "
-                           "verfügbar.")
+            QCoreApplication::translate(
+                "RecordsOpening",
+                "%1 können nicht angelegt werden: %2. Die Zusatzdaten sind in diesem Programmlauf nicht "
+                "verfügbar.")
                 .arg(recordsIn(path), problem)};
 }
 
@@ -243,7 +268,9 @@ RecordsDatabase::OpenResult RecordsDatabase::bringUpToDate(const QString& path, 
         return {};
     close();
     return {false,
-            QStringLiteral("%1 konnten nicht auf den Stand dieser Version gebracht werden: %2. Die Datei bleibt, wie "
-                           "sie war; die Zusatzdaten sind in diesem Programmlauf nicht verfügbar.")
+            QCoreApplication::translate(
+                "RecordsOpening",
+                "%1 konnten nicht auf den Stand dieser Version gebracht werden: %2. Die Datei bleibt, wie "
+                "sie war; die Zusatzdaten sind in diesem Programmlauf nicht verfügbar.")
                 .arg(recordsIn(path), problem)};
 }

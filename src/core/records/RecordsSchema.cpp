@@ -3,6 +3,7 @@
 #include "core/records/SqlStatement.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <vector>
@@ -71,7 +72,7 @@ bool migrateSchema(sqlite3* db, QString& problem)
         return false;
     }
     if (found < 0 || found > kRecordsSchemaVersion) {
-        problem = QStringLiteral("unbekannte Version %1").arg(found);
+        problem = QCoreApplication::translate("RecordsSchema", "unbekannte Version %1").arg(found);
         return false;
     }
     for (int version = found; version < kRecordsSchemaVersion; ++version) {
@@ -120,11 +121,11 @@ QString describe(const QString& entry)
 {
     const QStringList words = entry.split(QLatin1Char(' '));
     if (words[0] == QLatin1String("table"))
-        return QStringLiteral("Tabelle „%1“").arg(words.value(1));
+        return QCoreApplication::translate("RecordsSchema", "Tabelle „%1“").arg(words.value(1));
     if (words[0] == QLatin1String("index"))
-        return QStringLiteral("Index „%1“").arg(words.value(1));
+        return QCoreApplication::translate("RecordsSchema", "Index „%1“").arg(words.value(1));
     if (words[0] == QLatin1String("column"))
-        return QStringLiteral("Spalte „%1“").arg(words.value(1));
+        return QCoreApplication::translate("RecordsSchema", "Spalte „%1“").arg(words.value(1));
     return QStringLiteral("„%1“").arg(words.value(1));
 }
 
@@ -156,9 +157,10 @@ QString schemaDifference(sqlite3* db, int version, bool* fileReadable)
 {
     *fileReadable = true;
     if (version < 0 || version > kRecordsSchemaVersion)
-        return QStringLiteral("unbekannte Version %1").arg(version);
+        return QCoreApplication::translate("RecordsSchema", "unbekannte Version %1").arg(version);
     if (size_t(version) >= schemasByVersion().size())
-        return QStringLiteral("der Aufbau der Version %1 ließ sich nicht herstellen").arg(version);
+        return QCoreApplication::translate("RecordsSchema", "der Aufbau der Version %1 ließ sich nicht herstellen")
+            .arg(version);
     const QStringList& expected = schemasByVersion()[size_t(version)];
     bool readable = false;
     const QStringList actual = schemaOf(db, readable);
@@ -168,11 +170,13 @@ QString schemaDifference(sqlite3* db, int version, bool* fileReadable)
     }
     for (const QString& entry : actual) {
         if (!expected.contains(entry))
-            return QStringLiteral("%1 gehört nicht zu Version %2 der Zusatzdaten").arg(describe(entry)).arg(version);
+            return QCoreApplication::translate("RecordsSchema", "%1 gehört nicht zu Version %2 der Zusatzdaten")
+                .arg(describe(entry))
+                .arg(version);
     }
     for (const QString& entry : expected) {
         if (!actual.contains(entry))
-            return QStringLiteral("%1 fehlt").arg(describe(entry));
+            return QCoreApplication::translate("RecordsSchema", "%1 fehlt").arg(describe(entry));
     }
     return {};
 }

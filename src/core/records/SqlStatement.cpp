@@ -1,5 +1,6 @@
 #include "core/records/SqlStatement.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <sqlite3.h>
@@ -104,47 +105,49 @@ QString sqliteErrorOf(int resultCode, const char* detail)
     switch (resultCode & 0xFF) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        german = "die Datei wird gerade von einem anderen Programm benutzt";
+        german = QT_TRANSLATE_NOOP("SqlStatement", "die Datei wird gerade von einem anderen Programm benutzt");
         break;
     case SQLITE_READONLY:
-        german = (resultCode == SQLITE_READONLY_ROLLBACK) ? "eine unterbrochene Änderung wartet darauf, zurückgenommen "
-                                                            "zu werden"
-                                                          : "die Datei darf nicht geändert werden";
+        german = (resultCode == SQLITE_READONLY_ROLLBACK)
+            ? QT_TRANSLATE_NOOP("SqlStatement", "eine unterbrochene Änderung wartet darauf, zurückgenommen zu werden")
+            : QT_TRANSLATE_NOOP("SqlStatement", "die Datei darf nicht geändert werden");
         break;
     case SQLITE_PERM:
     case SQLITE_AUTH:
-        german = "keine Berechtigung";
+        german = QT_TRANSLATE_NOOP("SqlStatement", "keine Berechtigung");
         break;
     case SQLITE_CANTOPEN:
-        german = "die Datei kann nicht geöffnet werden";
+        german = QT_TRANSLATE_NOOP("SqlStatement", "die Datei kann nicht geöffnet werden");
         break;
     case SQLITE_IOERR:
-        german = "Lese- oder Schreibfehler des Datenträgers";
+        german = QT_TRANSLATE_NOOP("SqlStatement", "Lese- oder Schreibfehler des Datenträgers");
         break;
     case SQLITE_FULL:
-        german = "der Datenträger ist voll";
+        german = QT_TRANSLATE_NOOP("SqlStatement", "der Datenträger ist voll");
         break;
     case SQLITE_CORRUPT:
-        german = "die Datei ist beschädigt";
+        german = QT_TRANSLATE_NOOP("SqlStatement", "die Datei ist beschädigt");
         break;
     case SQLITE_NOTADB:
-        german = "die Datei ist keine Datenbank";
+        german = QT_TRANSLATE_NOOP("SqlStatement", "die Datei ist keine Datenbank");
         break;
     case SQLITE_NOMEM:
-        german = "nicht genug Arbeitsspeicher";
+        german = QT_TRANSLATE_NOOP("SqlStatement", "nicht genug Arbeitsspeicher");
         break;
     case SQLITE_CONSTRAINT:
-        german = "ein Wert verletzt eine Regel der Datenbank";
+        german = QT_TRANSLATE_NOOP("SqlStatement", "ein Wert verletzt eine Regel der Datenbank");
         break;
     case SQLITE_ERROR:
-        german = "die Datenbank hat einen Fehler gemeldet";
+        german = QT_TRANSLATE_NOOP("SqlStatement", "die Datenbank hat einen Fehler gemeldet");
         break;
     default:
-        german = "Fehler der Datenbank";
+        german = QT_TRANSLATE_NOOP("SqlStatement", "Fehler der Datenbank");
         break;
     }
     const QString english = QString::fromUtf8(detail ? detail : sqlite3_errstr(resultCode));
-    return QString::fromUtf8(german) + QStringLiteral(" (SQLite: ") + english + QLatin1Char(')');
+    //: %1 is the reason in words, %2 the database's own English message
+    return QCoreApplication::translate("SqlStatement", "%1 (SQLite: %2)")
+        .arg(QCoreApplication::translate("SqlStatement", german), english);
 }
 
 QString sqliteError(sqlite3* db)
