@@ -1,7 +1,8 @@
 #include "core/stock/AnimalChange.h"
 
-#include "core/model/SpeciesWords.h"
 #include "core/model/TextRules.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 
@@ -14,16 +15,19 @@ AnimalEditResult checkAnimalEdit(const AnimalTable& animals, const QString& sele
     };
     if (std::none_of(animals.cbegin(), animals.cend(), isChanged)) {
         return {Outcome::NotFound,
-                QStringLiteral("Die Ringnummer %1 gehört zu keinem %2 im Bestand mehr (gelöscht). Es wurde nichts "
-                               "geändert.")
-                    .arg(selectedRing, SpeciesWords::Singular),
+                QCoreApplication::translate("AnimalChange",
+                                            "Die Ringnummer %1 gehört zu keinem Kanarienvogel im Bestand mehr "
+                                            "(gelöscht). Es wurde nichts geändert.")
+                    .arg(selectedRing),
                 {}};
     }
     if (edit.ring != selectedRing) {
         const QString wanted = upperAscii(edit.ring);
         for (const Animal& a : animals) {
             if (a.isActive() && !isChanged(a) && upperAscii(a.ringNumber) == wanted)
-                return {Outcome::Refused, QStringLiteral("Diese Ringnummer existiert schon."), {}};
+                return {Outcome::Refused,
+                        QCoreApplication::translate("AnimalChange", "Diese Ringnummer existiert schon."),
+                        {}};
         }
     }
     if (!toInt32(edit.year))

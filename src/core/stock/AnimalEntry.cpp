@@ -1,9 +1,9 @@
 #include "core/stock/AnimalEntry.h"
 
-#include "core/model/SpeciesWords.h"
 #include "core/model/TextRules.h"
 #include "core/stock/AnimalQueries.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace {
@@ -15,15 +15,16 @@ constexpr qint64 kMaxRangeSize = 100000;
 QString checkSharedFields(const AnimalInput& input)
 {
     if (!input.sex)
-        return QStringLiteral("Bitte das Geschlecht angeben.");
+        return QCoreApplication::translate("AnimalEntry", "Bitte das Geschlecht angeben.");
     if (input.year.isEmpty())
-        return QStringLiteral("Bitte das Geburtsjahr angeben.");
+        return QCoreApplication::translate("AnimalEntry", "Bitte das Geburtsjahr angeben.");
     if (input.breeder.isEmpty())
-        return QStringLiteral("Bitte den Züchter angeben.");
+        return QCoreApplication::translate("AnimalEntry", "Bitte den Züchter angeben.");
     if (input.markings.isEmpty())
-        return QStringLiteral("Bitte die Zeichnung angeben (z.B. einfarbig oder gescheckt).");
+        return QCoreApplication::translate("AnimalEntry",
+                                           "Bitte die Zeichnung angeben (z.B. einfarbig oder gescheckt).");
     if (input.colour.isEmpty())
-        return QStringLiteral("Bitte die Farbe angeben.");
+        return QCoreApplication::translate("AnimalEntry", "Bitte die Farbe angeben.");
     if (!toInt32(input.year))
         return notAnIntegerMessage(input.year);
     return {};
@@ -45,11 +46,11 @@ QSet<QString> activeRingsUpperCased(const AnimalTable& animals)
 QString checkNewAnimal(const AnimalTable& animals, const AnimalInput& input)
 {
     if (activeRingExists(animals, input.ring)) {
-        return QStringLiteral("ACHTUNG:\n\r\n\rDie Ringnr ") + upperAscii(input.ring)
-            + QStringLiteral(" ist bereits angelegt.");
+        return QCoreApplication::translate("AnimalEntry", "ACHTUNG:\n\r\n\rDie Ringnr %1 ist bereits angelegt.")
+            .arg(upperAscii(input.ring));
     }
     if (input.ring.isEmpty())
-        return QStringLiteral("Bitte die Ringnummer angeben.");
+        return QCoreApplication::translate("AnimalEntry", "Bitte die Ringnummer angeben.");
     return checkSharedFields(input);
 }
 
@@ -78,11 +79,11 @@ Animal makeNewAnimal(const AnimalInput& input, const QString& ring)
 RangePlan planRingRange(const AnimalTable& animals, const RingRange& range, const AnimalInput& input)
 {
     if (range.prefix.isEmpty())
-        return {QStringLiteral("\"Anfang der Ringnummer\" darf nicht leer sein."), {}};
+        return {QCoreApplication::translate("AnimalEntry", "\"Anfang der Ringnummer\" darf nicht leer sein."), {}};
     if (!isNumeric(range.from))
-        return {QStringLiteral("Von-Feld darf nur Zahlen enthalten."), {}};
+        return {QCoreApplication::translate("AnimalEntry", "Von-Feld darf nur Zahlen enthalten."), {}};
     if (!isNumeric(range.to))
-        return {QStringLiteral("Bis-Feld darf nur Zahlen enthalten."), {}};
+        return {QCoreApplication::translate("AnimalEntry", "Bis-Feld darf nur Zahlen enthalten."), {}};
     const auto from = toInt32(range.from);
     if (!from)
         return {notAnIntegerMessage(range.from), {}};
@@ -90,11 +91,13 @@ RangePlan planRingRange(const AnimalTable& animals, const RingRange& range, cons
     if (!to)
         return {notAnIntegerMessage(range.to), {}};
     if (*from >= *to)
-        return {QStringLiteral("Von-Feld muß kleiner als das Bis-Feld sein."), {}};
+        return {QCoreApplication::translate("AnimalEntry", "Von-Feld muß kleiner als das Bis-Feld sein."), {}};
     if (range.from.size() != range.to.size())
-        return {QStringLiteral("Bitte die führenden Nullen eintragen."), {}};
+        return {QCoreApplication::translate("AnimalEntry", "Bitte die führenden Nullen eintragen."), {}};
     if (qint64(*to) - *from >= kMaxRangeSize) {
-        return {QStringLiteral("Ein Bereich darf höchstens %1 Ringnummern umfassen.").arg(kMaxRangeSize), {}};
+        return {QCoreApplication::translate("AnimalEntry", "Ein Bereich darf höchstens %1 Ringnummern umfassen.")
+                    .arg(kMaxRangeSize),
+                {}};
     }
 
     // A hash of the stock's rings, not a scan per candidate. Candidates are
@@ -111,13 +114,16 @@ RangePlan planRingRange(const AnimalTable& animals, const RingRange& range, cons
             = cutTo(prefix + QString(qMax<qsizetype>(0, range.to.size() - digits.size()), QLatin1Char('0')) + digits,
                     kRingLength);
         if (existing.contains(ring)) {
-            return {QStringLiteral("Achtung! Es gibt schon (mindestens eine) der zu generierenden ")
-                        + SpeciesWords::Plural + QStringLiteral(". Abbruch!"),
+            return {QCoreApplication::translate("AnimalEntry",
+                                                "Achtung! Es gibt schon (mindestens eine) der zu "
+                                                "generierenden Kanarienvögel. Abbruch!"),
                     {}};
         }
         if (planned.contains(ring)) {
-            return {QStringLiteral("Die Ringnummern wären länger als 20 Zeichen und nach dem Kürzen nicht mehr "
-                                   "eindeutig (zum Beispiel %1). Bitte den Anfang der Ringnummer kürzen.")
+            return {QCoreApplication::translate(
+                        "AnimalEntry",
+                        "Die Ringnummern wären länger als 20 Zeichen und nach dem Kürzen nicht mehr "
+                        "eindeutig (zum Beispiel %1). Bitte den Anfang der Ringnummer kürzen.")
                         .arg(ring),
                     {}};
         }

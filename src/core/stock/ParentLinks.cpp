@@ -1,12 +1,14 @@
 #include "core/stock/ParentLinks.h"
 
 #include "core/model/Alphabetical.h"
-#include "core/model/SpeciesWords.h"
 #include "core/model/TextRules.h"
+
+#include <QCoreApplication>
 
 QString soldParentEntry()
 {
-    return QStringLiteral("VERK. ") + upperAscii(SpeciesWords::Singular);
+    //: stands for the stored parent that is sold, upper case
+    return QCoreApplication::translate("ParentLinks", "VERK. KANARIENVOGEL");
 }
 
 ParentLists buildParentLists(const AnimalTable& animals, const ParentListOptions& options)
@@ -51,8 +53,10 @@ QString parentEntry(const QString& stored, const QStringList& list, bool hideSol
 ChildParents parentsOf(const Animal& child, const ParentLists& lists, bool hideSold)
 {
     ChildParents shown;
-    shown.motherLabel = child.motherRing.isEmpty() ? QStringLiteral("keine") : child.motherRing;
-    shown.fatherLabel = child.fatherRing.isEmpty() ? QStringLiteral("keiner") : child.fatherRing;
+    shown.motherLabel = child.motherRing.isEmpty() ? QCoreApplication::translate("ParentLinks", "keine", "no mother")
+                                                   : child.motherRing;
+    shown.fatherLabel = child.fatherRing.isEmpty() ? QCoreApplication::translate("ParentLinks", "keiner", "no father")
+                                                   : child.fatherRing;
     shown.mother = child.motherRing.isEmpty() ? QString() : parentEntry(child.motherRing, lists.mothers, hideSold);
     shown.father = child.fatherRing.isEmpty() ? QString() : parentEntry(child.fatherRing, lists.fathers, hideSold);
     return shown;
@@ -85,14 +89,31 @@ bool saveParents(AnimalTable& animals, const QString& childRing, const QString& 
 
 QString hiddenParentWarning(const Animal& child, const ParentLists& lists, const QString& mother, const QString& father)
 {
-    QStringList lost;
-    if (mother.isEmpty() && !child.motherRing.isEmpty() && !lists.mothers.contains(child.motherRing))
-        lost << QStringLiteral("die Mutter ") + child.motherRing;
-    if (father.isEmpty() && !child.fatherRing.isEmpty() && !lists.fathers.contains(child.fatherRing))
-        lost << QStringLiteral("der Vater ") + child.fatherRing;
-    if (lost.isEmpty())
-        return {};
-    return QStringLiteral("Gespeichert ist ") + lost.join(QStringLiteral(" und "))
-        + QStringLiteral(", in der Auswahl aber nicht aufgeführt (verkauft, gelöscht oder ausgefiltert). Beim "
-                         "Speichern wird diese Verbindung entfernt.\n\nTrotzdem speichern?");
+    const bool motherLost
+        = mother.isEmpty() && !child.motherRing.isEmpty() && !lists.mothers.contains(child.motherRing);
+    const bool fatherLost
+        = father.isEmpty() && !child.fatherRing.isEmpty() && !lists.fathers.contains(child.fatherRing);
+    if (motherLost && fatherLost) {
+        //: %1 is the mother's ring, %2 the father's
+        return QCoreApplication::translate("ParentLinks",
+                                           "Gespeichert ist die Mutter %1 und der Vater %2, in der Auswahl aber nicht "
+                                           "aufgeführt (verkauft, gelöscht oder ausgefiltert). Beim Speichern wird "
+                                           "diese Verbindung entfernt.\n\nTrotzdem speichern?")
+            .arg(child.motherRing, child.fatherRing);
+    }
+    if (motherLost) {
+        return QCoreApplication::translate("ParentLinks",
+                                           "Gespeichert ist die Mutter %1, in der Auswahl aber nicht aufgeführt "
+                                           "(verkauft, gelöscht oder ausgefiltert). Beim Speichern wird diese "
+                                           "Verbindung entfernt.\n\nTrotzdem speichern?")
+            .arg(child.motherRing);
+    }
+    if (fatherLost) {
+        return QCoreApplication::translate("ParentLinks",
+                                           "Gespeichert ist der Vater %1, in der Auswahl aber nicht aufgeführt "
+                                           "(verkauft, gelöscht oder ausgefiltert). Beim Speichern wird diese "
+                                           "Verbindung entfernt.\n\nTrotzdem speichern?")
+            .arg(child.fatherRing);
+    }
+    return {};
 }

@@ -3,6 +3,8 @@
 #include "core/model/Alphabetical.h"
 #include "core/model/Dates.h"
 
+#include <QCoreApplication>
+
 QStringList pedigreeCandidates(const AnimalTable& animals)
 {
     QStringList rings;
@@ -20,8 +22,9 @@ QStringList pairCaptions(const PairTable& pairs)
     QStringList captions;
     captions.reserve(qsizetype(pairs.size()));
     for (const BreedingPair& p : pairs) {
-        captions.append(p.cockRing + QStringLiteral(" - ") + p.henRing + QStringLiteral(" vom ")
-                        + Dates::dayMonthShortYear(p.breedingStart));
+        //: a breeding pair: cock's ring, hen's ring, start of breeding
+        captions.append(QCoreApplication::translate("SelectorLists", "%1 - %2 vom %3")
+                            .arg(p.cockRing, p.henRing, Dates::dayMonthShortYear(p.breedingStart)));
     }
     return captions;
 }

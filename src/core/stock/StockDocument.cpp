@@ -1,6 +1,5 @@
 #include "core/stock/StockDocument.h"
 
-#include "core/model/SpeciesWords.h"
 #include "core/records/RecordsDatabase.h"
 #include "core/stock/AnimalDeletion.h"
 #include "core/stock/AnimalQueries.h"
@@ -179,11 +178,11 @@ void StockDocument::appendAnimals(AnimalTable animals)
 {
     if (animals.empty())
         return;
-    StockChange change(animals.size() == 1
-                           ? tr("%1 %2 angelegt").arg(SpeciesWords::Singular, animals.front().ringNumber)
-                           : tr("%1 %2 angelegt, %3 bis %4")
-                                 .arg(QString::number(animals.size()), SpeciesWords::Plural, animals.front().ringNumber,
-                                      animals.back().ringNumber));
+    StockChange change(animals.size() == 1 ? tr("Kanarienvogel %1 angelegt").arg(animals.front().ringNumber)
+                                           //: %1 is how many, %2 the first ring, %3 the last
+                                           : tr("%1 Kanarienvögel angelegt, %2 bis %3")
+                                                 .arg(QString::number(animals.size()), animals.front().ringNumber,
+                                                      animals.back().ringNumber));
     change.keepAppended(m_db.animals);
     const size_t first = m_db.animals.size();
     m_db.animals.reserve(m_db.animals.size() + animals.size());
@@ -233,7 +232,7 @@ QString StockDocument::importAnimals(const QString& text, AnimalTable added, con
 QString StockDocument::enterAnimal(Animal animal, const QString& picturePath)
 {
     const QString ring = animal.ringNumber;
-    StockChange change(tr("%1 %2 angelegt").arg(SpeciesWords::Singular, ring));
+    StockChange change(tr("Kanarienvogel %1 angelegt").arg(ring));
     change.keepAppended(m_db.animals);
     if (!picturePath.isEmpty())
         change.keepPicture(m_pictures, ring);
@@ -255,7 +254,7 @@ AnimalEditResult StockDocument::changeAnimal(const QString& selectedRing, const 
     const int links = newRing == selectedRing ? 0 : linksTo(m_db, selectedRing);
     const bool carry = links > 0 && carryLinks && carryLinks(links);
     // The records first: they are the part that can fail on the disk, and then nothing changes.
-    StockChange change(tr("%1 %2 geändert").arg(SpeciesWords::Singular, newRing));
+    StockChange change(tr("Kanarienvogel %1 geändert").arg(newRing));
     for (const QString& ring : {selectedRing, newRing}) {
         change.keepRecords(*m_records, ring);
         change.keepPicture(m_pictures, ring);
@@ -334,7 +333,7 @@ AnimalEditResult StockDocument::changeAnimal(const QString& selectedRing, const 
 
 QString StockDocument::deleteAnimal(const QString& ring)
 {
-    StockChange change(tr("%1 %2 gelöscht").arg(SpeciesWords::Singular, ring));
+    StockChange change(tr("Kanarienvogel %1 gelöscht").arg(ring));
     change.keepAnimalsWhere(m_db.animals, activeWith(ring));
     change.keepRecords(*m_records, ring);
     change.keepPicture(m_pictures, ring);

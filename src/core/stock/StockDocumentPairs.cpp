@@ -9,7 +9,7 @@
 BreedingPair& StockDocument::pairAt(int pair)
 {
     if (pair < 0 || size_t(pair) >= m_db.pairs.size())
-        throw std::out_of_range("Dieses Zuchtpaar gibt es nicht mehr.");
+        throw std::out_of_range(tr("Dieses Zuchtpaar gibt es nicht mehr.").toStdString());
     return m_db.pairs[size_t(pair)];
 }
 
@@ -17,7 +17,7 @@ Clutch& StockDocument::clutchAt(int pair, int clutch)
 {
     auto& clutches = pairAt(pair).clutches;
     if (clutch < 0 || size_t(clutch) >= clutches.size())
-        throw std::out_of_range("Dieses Gelege gibt es nicht mehr.");
+        throw std::out_of_range(tr("Dieses Gelege gibt es nicht mehr.").toStdString());
     return clutches[size_t(clutch)];
 }
 
@@ -86,7 +86,7 @@ Youngster& StockDocument::youngAt(int pair, int clutch, int egg)
 {
     auto& eggs = clutchAt(pair, clutch).young;
     if (egg < 0 || size_t(egg) >= eggs.size())
-        throw std::out_of_range("Dieses Ei gibt es nicht mehr.");
+        throw std::out_of_range(tr("Dieses Ei gibt es nicht mehr.").toStdString());
     return eggs[size_t(egg)];
 }
 
