@@ -15,8 +15,13 @@
 namespace {
 
 // Zoom choices: percent of the printed size; 0 whole page, -1 page width.
-const std::pair<const char*, int> kZooms[] = {{"Ganze Seite", 0}, {"Seitenbreite", -1}, {"50 %", 50},  {"75 %", 75},
-                                              {"100 %", 100},     {"150 %", 150},       {"200 %", 200}};
+const std::pair<const char*, int> kZooms[] = {{QT_TRANSLATE_NOOP("ReportPreview", "Ganze Seite"), 0},
+                                              {QT_TRANSLATE_NOOP("ReportPreview", "Seitenbreite"), -1},
+                                              {"50 %", 50},
+                                              {"75 %", 75},
+                                              {"100 %", 100},
+                                              {"150 %", 150},
+                                              {"200 %", 200}};
 
 } // namespace
 
@@ -28,18 +33,18 @@ ReportPreview::ReportPreview(std::shared_ptr<const ReportPages> pages, QString t
     , m_printDate(Dates::today())
 {
     setObjectName(QStringLiteral("ReportPreview"));
-    setWindowTitle(QStringLiteral("Druckvorschau"));
+    setWindowTitle(tr("Druckvorschau"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     QLayout* bar = buildToolBar();
 
     m_image = new QLabel;
     m_image->setObjectName(QStringLiteral("pageImage"));
-    m_image->setAccessibleName(QStringLiteral("Seite"));
+    m_image->setAccessibleName(tr("Seite"));
     m_image->setAlignment(Qt::AlignCenter);
     m_scroll = new QScrollArea(this);
     m_scroll->setObjectName(QStringLiteral("pageArea"));
-    m_scroll->setAccessibleName(QStringLiteral("Vorschau"));
+    m_scroll->setAccessibleName(tr("Vorschau"));
     m_scroll->setWidget(m_image);
     m_scroll->setWidgetResizable(true);
     m_scroll->setAlignment(Qt::AlignCenter);
@@ -55,23 +60,23 @@ ReportPreview::ReportPreview(std::shared_ptr<const ReportPages> pages, QString t
 QLayout* ReportPreview::buildToolBar()
 {
     auto* bar = new QHBoxLayout;
-    m_previous = new QPushButton(QStringLiteral("◀ Vorige Seite"), this);
+    m_previous = new QPushButton(tr("◀ Vorige Seite"), this);
     m_previous->setObjectName(QStringLiteral("previousPage"));
-    m_next = new QPushButton(QStringLiteral("Nächste Seite ▶"), this);
+    m_next = new QPushButton(tr("Nächste Seite ▶"), this);
     m_next->setObjectName(QStringLiteral("nextPage"));
     m_pageLabel = new QLabel(this);
     m_pageLabel->setObjectName(QStringLiteral("pageLabel"));
     m_zoomChoice = new QComboBox(this);
     m_zoomChoice->setObjectName(QStringLiteral("zoomChoice"));
     for (const auto& [text, percent] : kZooms)
-        m_zoomChoice->addItem(QString::fromUtf8(text), percent);
-    auto* zoomLabel = new QLabel(QStringLiteral("Zoom:"), this);
+        m_zoomChoice->addItem(tr(text), percent);
+    auto* zoomLabel = new QLabel(tr("Zoom:"), this);
     zoomLabel->setBuddy(m_zoomChoice);
-    auto* print = new QPushButton(QStringLiteral("Drucken"), this);
+    auto* print = new QPushButton(tr("Drucken"), this);
     print->setObjectName(QStringLiteral("printButton"));
-    auto* pdf = new QPushButton(QStringLiteral("Als PDF speichern"), this);
+    auto* pdf = new QPushButton(tr("Als PDF speichern"), this);
     pdf->setObjectName(QStringLiteral("pdfButton"));
-    auto* close = new QPushButton(QStringLiteral("Schließen"), this);
+    auto* close = new QPushButton(tr("Schließen"), this);
     close->setObjectName(QStringLiteral("closeButton"));
     for (QWidget* w : std::initializer_list<QWidget*> {m_previous, m_pageLabel, m_next})
         bar->addWidget(w);
@@ -99,7 +104,7 @@ void ReportPreview::showPage(int index)
         return;
     m_current = index;
     m_page = m_pages->page(index);
-    m_pageLabel->setText(QStringLiteral("Seite %1 von %2").arg(index + 1).arg(m_pages->count()));
+    m_pageLabel->setText(tr("Seite %1 von %2").arg(index + 1).arg(m_pages->count()));
     m_previous->setEnabled(index > 0);
     m_next->setEnabled(index + 1 < m_pages->count());
     renderCurrent();

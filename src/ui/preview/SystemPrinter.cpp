@@ -3,6 +3,7 @@
 #include "core/model/Dates.h"
 #include "reports/engine/ReportRenderer.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
@@ -27,7 +28,8 @@ public:
         QPainter painter;
         if (!printer.isValid() || !painter.begin(&printer))
             return {false, false, false,
-                    QStringLiteral("Der Drucker „%1“ kann nicht benutzt werden.").arg(info.printerName())};
+                    QCoreApplication::translate("SystemPrinter", "Der Drucker „%1“ kann nicht benutzt werden.")
+                        .arg(info.printerName())};
         const QString today = Dates::today();
         for (int i = 0; i < pages.count(); ++i) {
             if (progress && !progress(i, pages.count())) {
@@ -35,11 +37,14 @@ public:
                 return {false, false, true, {}};
             }
             if (i > 0 && !printer.newPage())
-                return {false, false, false, QStringLiteral("Der Drucker hat die nächste Seite nicht angenommen.")};
+                return {false, false, false,
+                        QCoreApplication::translate("SystemPrinter",
+                                                    "Der Drucker hat die nächste Seite nicht angenommen.")};
             ReportRenderer::render(painter, i == 0 ? first : pages.page(i), today);
         }
         if (!painter.end() || printer.printerState() == QPrinter::Error)
-            return {false, false, false, QStringLiteral("Der Druckauftrag ist fehlgeschlagen.")};
+            return {false, false, false,
+                    QCoreApplication::translate("SystemPrinter", "Der Druckauftrag ist fehlgeschlagen.")};
         return {true, false, false, {}};
     }
 };
