@@ -3,7 +3,6 @@
 #include "core/export/CsvExport.h"
 #include "core/files/SafeWrite.h"
 #include "core/files/SpecialFolder.h"
-#include "core/model/SpeciesWords.h"
 #include "core/stock/StockDocument.h"
 #include "reports/layouts/StockListReport.h"
 #include "ui/common/FileSaving.h"
@@ -39,7 +38,7 @@ void StockListCommands::printedList(StockListOrder order, StockListDestination d
     const auto pages = stockListPages(m_stock, request);
     QGuiApplication::restoreOverrideCursor();
     const QString title = stockListTitle(breed);
-    const QString what = QStringLiteral("die Bestandsliste");
+    const QString what = tr("die Bestandsliste");
     if (destination == StockListDestination::Printer) {
         ReportActions::print(m_window, *pages, what, title);
         return;
@@ -51,28 +50,25 @@ void StockListCommands::printedList(StockListOrder order, StockListDestination d
 
 bool StockListCommands::htmlFile(StockListOrder order)
 {
-    const QString proposed = specialFolder(SpecialFolder::Documents) + QLatin1Char('/') + SpeciesWords::StockList
-        + QStringLiteral(".html");
-    const QString path
-        = Prompts::current().saveFileName(m_window, QStringLiteral("Geben Sie Ihrer Bestandsliste einen Namen"),
-                                          proposed, QStringLiteral("*.html"), QStringLiteral("html"));
+    const QString proposed = specialFolder(SpecialFolder::Documents) + QLatin1Char('/')
+        + tr("Kanarienvögelbestandsliste") + QStringLiteral(".html");
+    const QString path = Prompts::current().saveFileName(m_window, tr("Geben Sie Ihrer Bestandsliste einen Namen"),
+                                                         proposed, QStringLiteral("*.html"), QStringLiteral("html"));
     if (path.isEmpty())
         return false;
     markListed(m_stock, {order, {}, std::nullopt});
     const WriteOutcome written = writeFileSafely(
         path, [this, order](QIODevice& device) { return writeStockListHtml(m_stock, device, order); });
-    const QString& plural = SpeciesWords::Plural;
     return reportWritten(m_window, path, written,
-                         QStringLiteral("Die Datei ") + QDir::toNativeSeparators(path)
-                             + QStringLiteral(" wurde erfolgreich erstellt und enthält nun alle ") + plural
-                             + QStringLiteral(" der aktuellen ") + SpeciesWords::StockList + QStringLiteral("."));
+                         tr("Die Datei %1 wurde erfolgreich erstellt und enthält nun alle Kanarienvögel der aktuellen "
+                            "Kanarienvögelbestandsliste.")
+                             .arg(QDir::toNativeSeparators(path)));
 }
 
 bool StockListCommands::csvFile(StockListOrder order)
 {
     return saveCsvFile(
-        m_window, QStringLiteral("Bestand als CSV-Datei speichern"), QStringLiteral("Bestand.csv"),
+        m_window, tr("Bestand als CSV-Datei speichern"), tr("Bestand.csv"),
         [this, order] { return stockCsv(m_stock, order); },
-        QStringLiteral("Die Datei %1 wurde erstellt und enthält alle ") + SpeciesWords::Plural
-            + QStringLiteral(" des Bestands."));
+        tr("Die Datei %1 wurde erstellt und enthält alle Kanarienvögel des Bestands."));
 }
