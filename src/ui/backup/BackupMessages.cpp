@@ -10,7 +10,9 @@ namespace {
 
 QString picturesNotCopied(const QStringList& failed)
 {
-    return QStringLiteral("Diese Bilder konnten nicht kopiert werden:\n") + failed.join(QLatin1Char('\n'));
+    //: %1 is the list of pictures, one per line
+    return QCoreApplication::translate("BackupMessages", "Diese Bilder konnten nicht kopiert werden:\n%1")
+        .arg(failed.join(QLatin1Char('\n')));
 }
 
 } // namespace
@@ -19,9 +21,13 @@ namespace BackupMessages {
 
 bool showBackup(QWidget* parent, const BackupOutcome& outcome, const QString& failed)
 {
-    const QString unchanged = QStringLiteral("Die bisherige Datensicherung ist unverändert geblieben.");
+    const QString unchanged
+        = QCoreApplication::translate("BackupMessages", "Die bisherige Datensicherung ist unverändert geblieben.");
     if (outcome.cancelled) {
-        Messages::current().inform(parent, QStringLiteral("Die Datensicherung wurde abgebrochen.\n\n") + unchanged);
+        Messages::current().inform(
+            parent,
+            QCoreApplication::translate("BackupMessages", "Die Datensicherung wurde abgebrochen.")
+                + QStringLiteral("\n\n") + unchanged);
         return false;
     }
     if (!outcome.error.isEmpty()) {
@@ -31,11 +37,12 @@ bool showBackup(QWidget* parent, const BackupOutcome& outcome, const QString& fa
     }
     if (!outcome.failedPictures.isEmpty()) {
         Messages::current().warn(parent,
-                                 QStringLiteral("Datensicherung wurde durchgeführt.\n\n")
-                                     + picturesNotCopied(outcome.failedPictures));
+                                 QCoreApplication::translate("BackupMessages", "Datensicherung wurde durchgeführt.")
+                                     + QStringLiteral("\n\n") + picturesNotCopied(outcome.failedPictures));
         return true;
     }
-    Messages::current().inform(parent, QStringLiteral("Datensicherung wurde durchgeführt."));
+    Messages::current().inform(parent,
+                               QCoreApplication::translate("BackupMessages", "Datensicherung wurde durchgeführt."));
     return true;
 }
 
@@ -44,8 +51,9 @@ bool showRestore(QWidget* parent, const RestoreOutcome& outcome, const QString& 
     if (outcome.wrongVersion)
         Messages::current().warn(parent, DataFiles::incompatibleVersionMessage());
     const QString kept = outcome.keptAs.isEmpty() ? QString()
-                                                  : QStringLiteral("\n\nDie Daten von vorher liegen im Ordner „%1“.")
-                                                        .arg(QDir::toNativeSeparators(outcome.keptAs));
+                                                  : QStringLiteral("\n\n")
+            + QCoreApplication::translate("BackupMessages", "Die Daten von vorher liegen im Ordner „%1“.")
+                  .arg(QDir::toNativeSeparators(outcome.keptAs));
     if (outcome.result != RestoreOutcome::Result::Restored) {
         Messages::current().warn(parent, failed + QStringLiteral("\n\n") + outcome.problem + kept);
         return false;

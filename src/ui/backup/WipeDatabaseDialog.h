@@ -18,6 +18,8 @@ public:
     void open() override;
 
 private:
+    // The word to type; it follows the language the dialog is shown in.
+    static QString confirmationWord();
     void confirm();
 
     StockDocument& m_stock;
