@@ -1,6 +1,5 @@
 #include "ui/settings/PrintSettingsDialog.h"
 
-#include "core/model/SpeciesWords.h"
 #include "core/stock/PreferencesStore.h"
 #include "core/stock/StockDocument.h"
 #include "reports/engine/ReportPage.h"
@@ -47,12 +46,12 @@ PrintSettingsDialog::PrintSettingsDialog(StockDocument& stock, PreferencesStore&
     : QDialog(parent), m_stock(stock), m_preferences(preferences)
 {
     setObjectName(QStringLiteral("PrintSettingsDialog"));
-    setWindowTitle(QStringLiteral("Einstellungen für den Druck"));
+    setWindowTitle(tr("Einstellungen für den Druck"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildCertificateGroup());
     layout->addWidget(buildStockListLayout());
     buildColourRows();
-    m_breeding = checkBox(this, "breedingBox", QStringLiteral("Nachwuchsverwaltung anzeigen"));
+    m_breeding = checkBox(this, "breedingBox", tr("Nachwuchsverwaltung anzeigen"));
     layout->addWidget(m_breeding);
     layout->addWidget(buildAdditions());
     connectControls();
@@ -63,31 +62,29 @@ PrintSettingsDialog::PrintSettingsDialog(StockDocument& stock, PreferencesStore&
 
 QWidget* PrintSettingsDialog::buildCertificateGroup()
 {
-    auto* group = new QGroupBox(QStringLiteral("Druck des Abstammungsnachweises:"), this);
+    auto* group = new QGroupBox(tr("Druck des Abstammungsnachweises:"), this);
     auto* groupLayout = new QVBoxLayout(group);
-    m_printYear = checkBox(group, "printYearBox", QStringLiteral("Jahrgang auf Abstammungs-Nachweis drucken"));
-    m_prefixes = checkBox(group, "prefixesBox", QStringLiteral("Prefixe anzeigen (\"Züchter:\", \"Farbe:\", ...)"));
+    m_printYear = checkBox(group, "printYearBox", tr("Jahrgang auf Abstammungs-Nachweis drucken"));
+    m_prefixes = checkBox(group, "prefixesBox", tr("Prefixe anzeigen (\"Züchter:\", \"Farbe:\", ...)"));
     m_topRight = listOf(group, "topRightChoice",
-                        {QStringLiteral("\"Verkauft an:\" + eingegebenen Text anzeigen"),
-                         QStringLiteral("Bild des Vogels anzeigen (sofern vorhanden)"),
-                         QStringLiteral("Freien Text anzeigen (ohne \"Verkauft an:\")")});
-    m_outer = listOf(
-        group, "outerGenerationsChoice",
-        {QStringLiteral("Rasse bei UGE und Züchter bei UUGE"), QStringLiteral("Bemerkungen bei UGE und UUGE")});
+                        {tr("\"Verkauft an:\" + eingegebenen Text anzeigen"),
+                         tr("Bild des Vogels anzeigen (sofern vorhanden)"),
+                         tr("Freien Text anzeigen (ohne \"Verkauft an:\")")});
+    m_outer = listOf(group, "outerGenerationsChoice",
+                     {tr("Rasse bei UGE und Züchter bei UUGE"), tr("Bemerkungen bei UGE und UUGE")});
     m_fontSize = new QSpinBox(group);
     m_fontSize->setObjectName(QStringLiteral("fontSizeSpin"));
     m_fontSize->setRange(4, 10);
     m_fontSize->setValue(m_preferences.certificate().detailFontSize);
     auto* fontRow = new QHBoxLayout;
-    fontRow->addWidget(labelFor(m_fontSize, QStringLiteral("Schriftgröße:")));
+    fontRow->addWidget(labelFor(m_fontSize, tr("Schriftgröße:")));
     fontRow->addWidget(m_fontSize);
     fontRow->addStretch();
     groupLayout->addWidget(m_printYear);
     groupLayout->addWidget(m_prefixes);
-    groupLayout->addWidget(labelFor(m_topRight, QStringLiteral("Oben rechts anzeigen:")));
+    groupLayout->addWidget(labelFor(m_topRight, tr("Oben rechts anzeigen:")));
     groupLayout->addWidget(m_topRight);
-    groupLayout->addWidget(
-        labelFor(m_outer, QStringLiteral("Bei den Urgroßeltern (UGE) und Ururgroßeltern (UUGE)\nanzeigen:")));
+    groupLayout->addWidget(labelFor(m_outer, tr("Bei den Urgroßeltern (UGE) und Ururgroßeltern (UUGE)\nanzeigen:")));
     groupLayout->addWidget(m_outer);
     groupLayout->addLayout(fontRow);
     return group;
@@ -99,9 +96,8 @@ QWidget* PrintSettingsDialog::buildStockListLayout()
     auto* layout = new QVBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     m_layout = listOf(row, "stockListLayoutChoice",
-                      {QStringLiteral("Zweizeilig (mehr Informationen)"),
-                       QStringLiteral("Einzeilig (übersichtlicher, da kompakter)")});
-    layout->addWidget(labelFor(m_layout, QStringLiteral("Layout ") + SpeciesWords::StockList + QStringLiteral(":")));
+                      {tr("Zweizeilig (mehr Informationen)"), tr("Einzeilig (übersichtlicher, da kompakter)")});
+    layout->addWidget(labelFor(m_layout, tr("Layout Kanarienvögelbestandsliste:")));
     layout->addWidget(m_layout);
     return row;
 }
@@ -110,9 +106,9 @@ void PrintSettingsDialog::buildColourRows()
 {
     auto* colours = new QFormLayout;
     const std::tuple<const char*, QString, quint32 PrintSettings::*> swatches[] = {
-        {"headerColourSwatch", QStringLiteral("Farbe für den Kopf:"), &PrintSettings::headerColour},
-        {"maleColourSwatch", QStringLiteral("Farbe für männlich:"), &PrintSettings::maleColour},
-        {"femaleColourSwatch", QStringLiteral("Farbe für weiblich:"), &PrintSettings::femaleColour},
+        {"headerColourSwatch", tr("Farbe für den Kopf:"), &PrintSettings::headerColour},
+        {"maleColourSwatch", tr("Farbe für männlich:"), &PrintSettings::maleColour},
+        {"femaleColourSwatch", tr("Farbe für weiblich:"), &PrintSettings::femaleColour},
     };
     for (const auto& [name, label, colour] : swatches) {
         QPushButton* swatch = colourSwatch(name, label, colour);
@@ -124,13 +120,11 @@ void PrintSettingsDialog::buildColourRows()
 QWidget* PrintSettingsDialog::buildAdditions()
 {
     // Kept outside the stock file, so its format stays as it is.
-    auto* additions = new QGroupBox(QStringLiteral("Zusätzlich auf dem Abstammungsnachweis:"), this);
+    auto* additions = new QGroupBox(tr("Zusätzlich auf dem Abstammungsnachweis:"), this);
     auto* layout = new QVBoxLayout(additions);
-    m_inbreeding
-        = checkBox(additions, "inbreedingBox", QStringLiteral("Inzuchtkoeffizient auf dem Abstammungsnachweis"));
-    m_marks = checkBox(additions, "repeatMarksBox", QStringLiteral("Mehrfach vorkommende Ahnen markieren"));
-    m_bestShowResult
-        = checkBox(additions, "bestShowResultBox", QStringLiteral("Bestes Ausstellungsergebnis auf dem Stammblatt"));
+    m_inbreeding = checkBox(additions, "inbreedingBox", tr("Inzuchtkoeffizient auf dem Abstammungsnachweis"));
+    m_marks = checkBox(additions, "repeatMarksBox", tr("Mehrfach vorkommende Ahnen markieren"));
+    m_bestShowResult = checkBox(additions, "bestShowResultBox", tr("Bestes Ausstellungsergebnis auf dem Stammblatt"));
     layout->addWidget(m_inbreeding);
     layout->addWidget(m_marks);
     layout->addWidget(m_bestShowResult);
