@@ -189,7 +189,14 @@ QString importFieldName(ImportField field)
 
 ImportField fieldOfHeader(const QString& header)
 {
-    return headerNames().value(key(header), ImportField::Ignored);
+    if (const auto german = headerNames().find(key(header)); german != headerNames().end())
+        return german.value();
+    // A file the program wrote in another language names its columns in that language.
+    for (const ImportField field : importFields()) {
+        if (key(importFieldName(field)) == key(header))
+            return field;
+    }
+    return ImportField::Ignored;
 }
 
 std::vector<ImportField> mapColumns(const QStringList& header)
@@ -266,7 +273,7 @@ std::optional<WhereaboutsStatus> whereaboutsOfText(const QString& text)
     const QString t = text.trimmed().toLower();
     for (const WhereaboutsStatus s : {WhereaboutsStatus::InStock, WhereaboutsStatus::Sold, WhereaboutsStatus::GivenAway,
                                       WhereaboutsStatus::Died, WhereaboutsStatus::FlewOff})
-        if (t == AnimalRecordWords::statusWord(s))
+        if (t == AnimalRecordWords::statusWord(s) || t == AnimalRecordWords::statusText(s).toLower())
             return s;
     if (t == QLatin1String("tot") || t == QLatin1String("gestorben"))
         return WhereaboutsStatus::Died;

@@ -12,11 +12,6 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("PedigreeImport", text);
-}
-
 QString sexText(const QString& name)
 {
     if (name == QLatin1String("male"))
@@ -53,13 +48,15 @@ std::optional<PedigreeRows> readPedigreeFile(const QByteArray& bytes, QString& p
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     const QJsonObject file = document.object();
     if (error.error != QJsonParseError::NoError || file.value(QStringLiteral("format")).toString() != kPedigreeFormat) {
-        problem = tr("Das ist keine Stammbaumdatei von Avelor.");
+        problem = QCoreApplication::translate("PedigreeImport", "Das ist keine Stammbaumdatei von Avelor.");
         return std::nullopt;
     }
     const int version = file.value(QStringLiteral("version")).toInt();
     if (version < 1 || version > kPedigreeFormatVersion) {
-        problem = tr("Diese Stammbaumdatei hat die Formatversion %1; dieses Programm kennt bis %2. Bitte Avelor "
-                     "aktualisieren, um sie einzulesen.")
+        problem = QCoreApplication::translate(
+                      "PedigreeImport",
+                      "Diese Stammbaumdatei hat die Formatversion %1; dieses Programm kennt bis %2. Bitte Avelor "
+                      "aktualisieren, um sie einzulesen.")
                       .arg(version)
                       .arg(kPedigreeFormatVersion);
         return std::nullopt;
@@ -101,12 +98,14 @@ std::optional<PedigreeRows> readPedigreeFile(const QByteArray& bytes, QString& p
         row << factorsText(animal.value(QStringLiteral("factors")).toObject());
         // The bought bird remembers whom it came from.
         const bool subject = row.front() == rows.subject;
-        row << (subject && !rows.seller.isEmpty() ? tr("erhalten von %1").arg(rows.seller) : QString());
+        row << (subject && !rows.seller.isEmpty()
+                    ? QCoreApplication::translate("PedigreeImport", "erhalten von %1").arg(rows.seller)
+                    : QString());
         rows.table.rows.push_back(row);
         rows.table.lines.push_back(++place);
     }
     if (rows.table.rows.empty()) {
-        problem = tr("Die Stammbaumdatei enthält keinen Vogel.");
+        problem = QCoreApplication::translate("PedigreeImport", "Die Stammbaumdatei enthält keinen Vogel.");
         return std::nullopt;
     }
     return rows;

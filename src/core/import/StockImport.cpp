@@ -15,11 +15,6 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("StockImport", text);
-}
-
 struct Cells
 {
     const QStringList& row;
@@ -74,7 +69,8 @@ std::optional<QDate> dateOfText(const QString& text)
 
 QString notADate(const QString& text, ImportField field)
 {
-    return tr("„%1“ in „%2“ ist kein Datum wie 05.03.2024.").arg(text, importFieldName(field));
+    return QCoreApplication::translate("StockImport", "„%1“ in „%2“ ist kein Datum wie 05.03.2024.")
+        .arg(text, importFieldName(field));
 }
 
 // The records of an animal's row, merged into those stored under its ring;
@@ -88,8 +84,10 @@ QString readRecords(const Cells& cells, const Merge& store, const std::optional<
     if (const QString text = cells.of(ImportField::WhereaboutsStatus); !text.trimmed().isEmpty()) {
         const std::optional<WhereaboutsStatus> status = whereaboutsOfText(text);
         if (!status)
-            return tr("Der Verbleib „%1“ ist unbekannt (erwartet: im Bestand, verkauft, abgegeben, verstorben "
-                      "oder entflogen).")
+            return QCoreApplication::translate(
+                       "StockImport",
+                       "Der Verbleib „%1“ ist unbekannt (erwartet: im Bestand, verkauft, abgegeben, verstorben "
+                       "oder entflogen).")
                 .arg(text);
         store(ImportField::WhereaboutsStatus, w.status, *status);
     }
@@ -108,7 +106,7 @@ QString readRecords(const Cells& cells, const Merge& store, const std::optional<
     if (const QString text = cells.of(ImportField::Price); !text.trimmed().isEmpty()) {
         const std::optional<qint64> cents = AnimalRecordWords::parsePrice(text);
         if (!cents)
-            return tr("Der Preis „%1“ ist kein Betrag wie 45,50.").arg(text);
+            return QCoreApplication::translate("StockImport", "Der Preis „%1“ ist kein Betrag wie 45,50.").arg(text);
         store(ImportField::Price, w.priceCents, cents);
     }
     // Gone from the stock is sold, as the change dialog has it.
@@ -162,8 +160,10 @@ QString readRow(const Cells& cells, const Merge& store, ImportRow& row)
         const bool bounded = member != &Animal::remarks && member != &Animal::listRemarks;
         if (bounded && value.size() > kAnimalTextLength) {
             value = cutTo(value, kAnimalTextLength);
-            row.notes
-                << tr("%1 auf %2 Zeichen gekürzt: „%3“").arg(importFieldName(field)).arg(kAnimalTextLength).arg(value);
+            row.notes << QCoreApplication::translate("StockImport", "%1 auf %2 Zeichen gekürzt: „%3“")
+                             .arg(importFieldName(field))
+                             .arg(kAnimalTextLength)
+                             .arg(value);
         }
         store(field, a.*member, value);
     }
@@ -171,7 +171,7 @@ QString readRow(const Cells& cells, const Merge& store, ImportRow& row)
          {std::pair {ImportField::Father, &Animal::fatherRing}, std::pair {ImportField::Mother, &Animal::motherRing}}) {
         const QString parent = cells.of(field).trimmed();
         if (parent.size() > kRingLength)
-            return tr("Die Ringnummer „%1“ (%2) ist länger als %3 Zeichen.")
+            return QCoreApplication::translate("StockImport", "Die Ringnummer „%1“ (%2) ist länger als %3 Zeichen.")
                 .arg(parent, importFieldName(field))
                 .arg(kRingLength);
         if (!parent.isEmpty())
@@ -180,20 +180,24 @@ QString readRow(const Cells& cells, const Merge& store, ImportRow& row)
     if (const QString text = cells.of(ImportField::Sex); !text.trimmed().isEmpty()) {
         const std::optional<Sex> sex = sexOfText(text);
         if (!sex)
-            return tr("Das Geschlecht „%1“ ist unbekannt (erwartet: 1.0 oder 0.1, m oder w, Hahn oder Henne).")
+            return QCoreApplication::translate(
+                       "StockImport",
+                       "Das Geschlecht „%1“ ist unbekannt (erwartet: 1.0 oder 0.1, m oder w, Hahn oder Henne).")
                 .arg(text);
         store(ImportField::Sex, a.sex, *sex);
     }
     if (const QString text = cells.of(ImportField::Year); !text.trimmed().isEmpty()) {
         const std::optional<qint32> year = yearOfText(text);
         if (!year)
-            return tr("Das Geburtsjahr „%1“ liegt nicht zwischen 1900 und 2100.").arg(text);
+            return QCoreApplication::translate("StockImport",
+                                               "Das Geburtsjahr „%1“ liegt nicht zwischen 1900 und 2100.")
+                .arg(text);
         store(ImportField::Year, a.birthYear, *year);
     }
     if (const QString text = cells.of(ImportField::Sold); !text.trimmed().isEmpty()) {
         const std::optional<bool> sold = soldOfText(text);
         if (!sold)
-            return tr("„%1“ in „Verkauft“ ist weder ja noch nein.").arg(text);
+            return QCoreApplication::translate("StockImport", "„%1“ in „Verkauft“ ist weder ja noch nein.").arg(text);
         store(ImportField::Sold, a.sold, quint8(*sold ? 1 : 0));
     }
     return {};
@@ -268,7 +272,7 @@ void markAncestorLoops(const AnimalTable& animals, ImportPlan& plan)
     for (ImportRow& row : plan.rows) {
         if (row.status != ImportRow::Status::Error && onLoop.contains(row.ring)) {
             row.status = ImportRow::Status::Error;
-            row.problem = tr("%1 würde sein eigener Vorfahr.").arg(row.ring);
+            row.problem = QCoreApplication::translate("StockImport", "%1 würde sein eigener Vorfahr.").arg(row.ring);
         }
     }
 }
@@ -288,7 +292,7 @@ bool ImportPlan::bringsChanges() const
 QString ImportPlan::summary() const
 {
     using S = ImportRow::Status;
-    return tr("%1 neu, %2 geändert, %3 unverändert, %4 fehlerhaft")
+    return QCoreApplication::translate("StockImport", "%1 neu, %2 geändert, %3 unverändert, %4 fehlerhaft")
         .arg(count(S::New))
         .arg(count(S::Changed))
         .arg(count(S::Unchanged))
@@ -308,9 +312,11 @@ ImportRow::Status statusOf(bool known, const ImportRow& row)
 QString ringProblem(const QString& ring)
 {
     if (ring.isEmpty())
-        return tr("Die Ringnummer ist leer.");
+        return QCoreApplication::translate("StockImport", "Die Ringnummer ist leer.");
     if (ring.size() > kRingLength)
-        return tr("Die Ringnummer „%1“ ist länger als %2 Zeichen.").arg(ring).arg(kRingLength);
+        return QCoreApplication::translate("StockImport", "Die Ringnummer „%1“ ist länger als %2 Zeichen.")
+            .arg(ring)
+            .arg(kRingLength);
     return {};
 }
 
@@ -365,7 +371,9 @@ ImportPlan planAnimals(const StockDocument& stock, const CsvTable& table, const 
         const auto twice = lineOfRing.constFind(row.ring);
         row.problem = ringProblem(row.ring);
         if (row.problem.isEmpty() && twice != lineOfRing.constEnd())
-            row.problem = tr("Die Ringnummer %1 steht schon in Zeile %2.").arg(row.ring).arg(*twice);
+            row.problem = QCoreApplication::translate("StockImport", "Die Ringnummer %1 steht schon in Zeile %2.")
+                              .arg(row.ring)
+                              .arg(*twice);
         if (row.problem.isEmpty()) {
             lineOfRing.insert(row.ring, row.line);
             const qsizetype stored = index.lastActiveWith(row.ring);
@@ -441,17 +449,21 @@ ImportPlan planShowResults(const StockDocument& stock, const CsvTable& table, co
             if (const QString problem = ringProblem(row.ring); !problem.isEmpty())
                 return problem;
             if (stock.ringIndex().lastActiveWith(row.ring) < 0)
-                return tr("%1 ist nicht im Bestand.").arg(row.ring);
+                return QCoreApplication::translate("StockImport", "%1 ist nicht im Bestand.").arg(row.ring);
             if (!date)
                 return notADate(dateText, ImportField::ShowDate);
             if (show.isEmpty())
-                return tr("Der Name der Schau fehlt.");
+                return QCoreApplication::translate("StockImport", "Der Name der Schau fehlt.");
             if (!halfPoints)
-                return tr("„%1“ sind keine Punkte von 0 bis 100 in halben Punkten.").arg(pointsText);
+                return QCoreApplication::translate("StockImport",
+                                                   "„%1“ sind keine Punkte von 0 bis 100 in halben Punkten.")
+                    .arg(pointsText);
             if (!collectionText.isEmpty() && (!numbered || collection < 1))
-                return tr("„%1“ ist keine Nummer einer Kollektion.").arg(collectionText);
+                return QCoreApplication::translate("StockImport", "„%1“ ist keine Nummer einer Kollektion.")
+                    .arg(collectionText);
             if (twice != lineOfResult.constEnd())
-                return tr("Dieses Ergebnis steht schon in Zeile %1.").arg(*twice);
+                return QCoreApplication::translate("StockImport", "Dieses Ergebnis steht schon in Zeile %1.")
+                    .arg(*twice);
             return QString();
         }();
         if (row.problem.isEmpty()) {
@@ -504,9 +516,9 @@ ImportPlan planStockImport(const StockDocument& stock, const CsvTable& table, co
 QString importStock(StockDocument& stock, const ImportPlan& plan)
 {
     if (plan.hasErrors())
-        return tr("Solange eine Zeile fehlerhaft ist, wird nichts importiert.");
+        return QCoreApplication::translate("StockImport", "Solange eine Zeile fehlerhaft ist, wird nichts importiert.");
     if (plan.cancelled)
-        return tr("Die Prüfung wurde abgebrochen; es wurde nichts importiert.");
+        return QCoreApplication::translate("StockImport", "Die Prüfung wurde abgebrochen; es wurde nichts importiert.");
     AnimalTable added;
     std::vector<Animal> updated;
     if (!plan.showResults) {
@@ -518,11 +530,13 @@ QString importStock(StockDocument& stock, const ImportPlan& plan)
         }
     }
     if (!plan.bringsChanges())
-        return tr("Die Datei bringt nichts Neues.");
+        return QCoreApplication::translate("StockImport", "Die Datei bringt nichts Neues.");
     const QString text = plan.showResults
-        ? tr("Ausstellungsergebnisse importiert: %1 neu, %2 geändert")
+        ? QCoreApplication::translate("StockImport", "Ausstellungsergebnisse importiert: %1 neu, %2 geändert")
               .arg(plan.count(ImportRow::Status::New))
               .arg(plan.count(ImportRow::Status::Changed))
-        : tr("Bestand importiert: %1 neu, %2 geändert").arg(added.size()).arg(updated.size());
+        : QCoreApplication::translate("StockImport", "Bestand importiert: %1 neu, %2 geändert")
+              .arg(added.size())
+              .arg(updated.size());
     return stock.importAnimals(text, std::move(added), updated, plan.records);
 }
