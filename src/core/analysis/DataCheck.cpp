@@ -6,6 +6,7 @@
 #include "core/stock/RingIndex.h"
 #include "core/stock/StockDocument.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QHash>
 #include <QSet>
@@ -27,25 +28,33 @@ void checkParents(const DataCheckInput& in, QStringList& findings)
             const QString& ring = father ? child.fatherRing : child.motherRing;
             if (ring.isEmpty())
                 continue;
-            const QString role = father ? QStringLiteral("Vater") : QStringLiteral("Mutter");
             const qsizetype p = in.index.lastWith(ring);
             if (p < 0) {
-                findings << QStringLiteral("%1 %2 von %3 gibt es nicht im Bestand.")
-                                .arg(role, quoted(ring), quoted(child.ringNumber));
+                //: %1 is the parent's ring, %2 the child's
+                findings << (father
+                                 ? QCoreApplication::translate("DataCheck", "Vater %1 von %2 gibt es nicht im Bestand.")
+                                 : QCoreApplication::translate("DataCheck",
+                                                               "Mutter %1 von %2 gibt es nicht im Bestand."))
+                                .arg(quoted(ring), quoted(child.ringNumber));
                 continue;
             }
             const Animal& parent = animals[size_t(p)];
             if (father && parent.sex == Sex::Female)
-                findings
-                    << QStringLiteral("Der Vater %1 von %2 ist weiblich.").arg(quoted(ring), quoted(child.ringNumber));
+                findings << QCoreApplication::translate("DataCheck", "Der Vater %1 von %2 ist weiblich.")
+                                .arg(quoted(ring), quoted(child.ringNumber));
             if (!father && parent.sex == Sex::Male)
-                findings
-                    << QStringLiteral("Die Mutter %1 von %2 ist männlich.").arg(quoted(ring), quoted(child.ringNumber));
+                findings << QCoreApplication::translate("DataCheck", "Die Mutter %1 von %2 ist männlich.")
+                                .arg(quoted(ring), quoted(child.ringNumber));
             if (parent.birthYear > 0 && child.birthYear > 0 && parent.birthYear > child.birthYear) {
-                findings << QStringLiteral("%1 %2 (Jahrgang %3) ist jünger als %4 Kind %5 (Jahrgang %6).")
-                                .arg(role, quoted(ring))
+                //: %1 is the parent's ring, %2 its year, %3 the child's ring, %4 its year
+                findings << (father
+                                 ? QCoreApplication::translate(
+                                     "DataCheck", "Vater %1 (Jahrgang %2) ist jünger als sein Kind %3 (Jahrgang %4).")
+                                 : QCoreApplication::translate(
+                                     "DataCheck", "Mutter %1 (Jahrgang %2) ist jünger als ihr Kind %3 (Jahrgang %4)."))
+                                .arg(quoted(ring))
                                 .arg(parent.birthYear)
-                                .arg(father ? QStringLiteral("sein") : QStringLiteral("ihr"), quoted(child.ringNumber))
+                                .arg(quoted(child.ringNumber))
                                 .arg(child.birthYear);
             }
         }
@@ -67,7 +76,7 @@ void checkSharedRings(const DataCheckInput& in, QStringList& findings)
     for (const QString& key : order) {
         const QStringList& rings = byRing[key];
         if (rings.size() > 1) {
-            findings << QStringLiteral("%1 aktive Tiere tragen dieselbe Ringnummer: %2.")
+            findings << QCoreApplication::translate("DataCheck", "%1 aktive Tiere tragen dieselbe Ringnummer: %2.")
                             .arg(rings.size())
                             .arg(rings.join(QStringLiteral(", ")));
         }
@@ -127,7 +136,7 @@ void checkCycles(const DataCheckInput& in, QStringList& findings)
             } while (w != finished);
             const bool selfLink = parentOf(finished, 0) == finished || parentOf(finished, 1) == finished;
             if (members.size() > 1 || selfLink) {
-                findings << QStringLiteral("Diese Tiere sind ihre eigenen Vorfahren: %1.")
+                findings << QCoreApplication::translate("DataCheck", "Diese Tiere sind ihre eigenen Vorfahren: %1.")
                                 .arg(members.join(QStringLiteral(", ")));
             }
         }
@@ -142,18 +151,19 @@ void checkPairs(const DataCheckInput& in, QStringList& findings)
     for (size_t p = 0; p < in.db.pairs.size(); ++p) {
         const BreedingPair& pair = in.db.pairs[p];
         if (missing(pair.cockRing))
-            findings << QStringLiteral("Zuchtpaar %1: Den Hahn %2 gibt es nicht im Bestand.")
+            findings << QCoreApplication::translate("DataCheck", "Zuchtpaar %1: Den Hahn %2 gibt es nicht im Bestand.")
                             .arg(p + 1)
                             .arg(quoted(pair.cockRing));
         if (missing(pair.henRing))
-            findings << QStringLiteral("Zuchtpaar %1: Die Henne %2 gibt es nicht im Bestand.")
+            findings << QCoreApplication::translate("DataCheck", "Zuchtpaar %1: Die Henne %2 gibt es nicht im Bestand.")
                             .arg(p + 1)
                             .arg(quoted(pair.henRing));
         for (size_t k = 0; k < pair.clutches.size(); ++k) {
             for (size_t e = 0; e < pair.clutches[k].young.size(); ++e) {
                 const QString& ring = pair.clutches[k].young[e].ring;
                 if (missing(ring)) {
-                    findings << QStringLiteral(
+                    findings << QCoreApplication::translate(
+                                    "DataCheck",
                                     "Zuchtpaar %1, Gelege %2, Ei %3: Den Jungvogel %4 gibt es nicht im Bestand.")
                                     .arg(p + 1)
                                     .arg(k + 1)
@@ -173,7 +183,8 @@ void checkPictures(const DataCheckInput& in, QStringList& findings)
     const QStringList files = QDir(in.picturesFolder).entryList(QDir::Files, QDir::Name);
     for (const QString& file : files) {
         if (!names.contains(file))
-            findings << QStringLiteral("Das Bild %1 gehört zu keinem Tier.").arg(quoted(file));
+            findings
+                << QCoreApplication::translate("DataCheck", "Das Bild %1 gehört zu keinem Tier.").arg(quoted(file));
     }
     const QSet<QString> present(files.cbegin(), files.cend());
     for (const Animal& a : in.db.animals) {
@@ -203,8 +214,10 @@ QStringList checkData(const DataCheckInput& input)
     checkPictures(input, findings);
     for (const QString& ring : input.recordRings) {
         if (input.index.lastActiveWith(ring) < 0)
-            findings << QStringLiteral("Zu %1 gibt es Zusatzdaten (Verbleib, Ausstellungen oder Erbanlagen), aber kein "
-                                       "Tier im Bestand trägt diese Ringnummer.")
+            findings << QCoreApplication::translate(
+                            "DataCheck",
+                            "Zu %1 gibt es Zusatzdaten (Verbleib, Ausstellungen oder Erbanlagen), aber kein "
+                            "Tier im Bestand trägt diese Ringnummer.")
                             .arg(quoted(ring));
     }
     if (!input.colourFactors.isEmpty()) {

@@ -2,6 +2,8 @@
 
 #include "core/stock/RingIndex.h"
 
+#include <QCoreApplication>
+
 RelationshipFinder::RelationshipFinder(const AnimalTable& animals, const RingIndex& index)
     : m_animals(animals), m_index(index)
 { }
@@ -36,25 +38,27 @@ QString RelationshipFinder::of(qsizetype animal, qsizetype other) const
     const Parents mine = parentsOf(animal);
     const Parents theirs = parentsOf(other);
     if (mine.has(other))
-        return male ? QStringLiteral("Vater") : QStringLiteral("Mutter");
+        return male ? QCoreApplication::translate("Relationship", "Vater")
+                    : QCoreApplication::translate("Relationship", "Mutter");
     if (theirs.has(animal))
-        return male ? QStringLiteral("Sohn") : QStringLiteral("Tochter");
+        return male ? QCoreApplication::translate("Relationship", "Sohn")
+                    : QCoreApplication::translate("Relationship", "Tochter");
     if (mine.father >= 0 && mine.mother >= 0 && mine.father == theirs.father && mine.mother == theirs.mother)
-        return QStringLiteral("Vollgeschwister");
+        return QCoreApplication::translate("Relationship", "Vollgeschwister");
     if (mine.shareOne(theirs))
-        return QStringLiteral("Halbgeschwister");
+        return QCoreApplication::translate("Relationship", "Halbgeschwister");
     if (isGrandparent(other, animal))
-        return QStringLiteral("Großelternteil");
+        return QCoreApplication::translate("Relationship", "Großelternteil");
     if (isGrandparent(animal, other))
-        return QStringLiteral("Enkel");
+        return QCoreApplication::translate("Relationship", "Enkel");
     if (siblings(other, mine.father) || siblings(other, mine.mother))
-        return QStringLiteral("Onkel/Tante");
+        return QCoreApplication::translate("Relationship", "Onkel/Tante");
     if (siblings(animal, theirs.father) || siblings(animal, theirs.mother))
-        return QStringLiteral("Neffe/Nichte");
+        return QCoreApplication::translate("Relationship", "Neffe/Nichte");
     for (const qsizetype a : {mine.father, mine.mother}) {
         for (const qsizetype b : {theirs.father, theirs.mother}) {
             if (siblings(a, b))
-                return QStringLiteral("Cousin/Cousine");
+                return QCoreApplication::translate("Relationship", "Cousin/Cousine");
         }
     }
     return {};

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <tuple>
 
+#include <QCoreApplication>
+
 namespace {
 
 QDate dateOf(double days)
@@ -23,13 +25,13 @@ QString taskWord(BreedingTask task)
 {
     switch (task) {
     case BreedingTask::Candling:
-        return QStringLiteral("Schieren");
+        return QCoreApplication::translate("BreedingCalendar", "Schieren");
     case BreedingTask::Hatching:
-        return QStringLiteral("Schlupf");
+        return QCoreApplication::translate("BreedingCalendar", "Schlupf");
     case BreedingTask::Ringing:
-        return QStringLiteral("Beringen");
+        return QCoreApplication::translate("BreedingCalendar", "Beringen");
     case BreedingTask::Weaning:
-        return QStringLiteral("Absetzen");
+        return QCoreApplication::translate("BreedingCalendar", "Absetzen");
     }
     return {};
 }

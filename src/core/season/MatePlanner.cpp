@@ -3,25 +3,29 @@
 #include "core/analysis/Inbreeding.h"
 #include "core/analysis/Kinship.h"
 #include "core/analysis/Relationship.h"
-#include "core/model/SpeciesWords.h"
 #include "core/stock/RingIndex.h"
 #include "core/stock/StockDocument.h"
 
 #include <algorithm>
+
+#include <QCoreApplication>
 
 MateRanking rankMates(const StockDocument& stock, const MateSearch& search)
 {
     MateRanking ranking;
     const qsizetype chosen = stock.ringIndex().lastActiveWith(search.ring);
     if (chosen < 0) {
-        ranking.problem = QStringLiteral("Die Ringnummer „%1“ ist nicht im Bestand.").arg(search.ring);
+        ranking.problem
+            = QCoreApplication::translate("MatePlanner", "Die Ringnummer „%1“ ist nicht im Bestand.").arg(search.ring);
         return ranking;
     }
     const AnimalTable& animals = stock.animals();
     const Sex sex = animals[size_t(chosen)].sex;
     if (sex != Sex::Male && sex != Sex::Female) {
-        ranking.problem = QStringLiteral("Das Geschlecht ") + SpeciesWords::Genitive
-            + QStringLiteral(" „%1“ ist unbekannt; ohne es lassen sich keine Partner suchen.").arg(search.ring);
+        ranking.problem = QCoreApplication::translate("MatePlanner",
+                                                      "Das Geschlecht des Kanarienvogels „%1“ ist unbekannt; ohne "
+                                                      "es lassen sich keine Partner suchen.")
+                              .arg(search.ring);
         return ranking;
     }
     const Sex wanted = sex == Sex::Male ? Sex::Female : Sex::Male;

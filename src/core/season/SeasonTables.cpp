@@ -1,15 +1,40 @@
 #include "core/season/SeasonTables.h"
 
 #include "core/model/Dates.h"
+#include <QCoreApplication>
 #include <QHash>
 #include <QLocale>
 
 namespace {
 
-const QStringList kFigureHeadings
-    = {QStringLiteral("Gelege"),      QStringLiteral("Eier"),      QStringLiteral("Geschlüpft"),
-       QStringLiteral("Beringt"),     QStringLiteral("Abgesetzt"), QStringLiteral("Schlupfrate"),
-       QStringLiteral("Aufzuchtrate")};
+// Each figure's heading and what it counts, translated where shown.
+struct Figure
+{
+    const char* heading;
+    const char* meaning;
+};
+
+constexpr Figure kFigures[] = {
+    {QT_TRANSLATE_NOOP("SeasonTables", "Gelege"), QT_TRANSLATE_NOOP("SeasonTables", "Gelege mit mindestens einem Ei")},
+    {QT_TRANSLATE_NOOP("SeasonTables", "Eier"),
+     QT_TRANSLATE_NOOP("SeasonTables", "Eier, die in den Gelegen eingetragen sind")},
+    {QT_TRANSLATE_NOOP("SeasonTables", "Geschlüpft"),
+     QT_TRANSLATE_NOOP("SeasonTables", "Eier mit Schlupfdatum oder Ring")},
+    {QT_TRANSLATE_NOOP("SeasonTables", "Beringt"), QT_TRANSLATE_NOOP("SeasonTables", "Jungvögel mit Ring")},
+    {QT_TRANSLATE_NOOP("SeasonTables", "Abgesetzt"), QT_TRANSLATE_NOOP("SeasonTables", "Jungvögel mit Absetzdatum")},
+    {QT_TRANSLATE_NOOP("SeasonTables", "Schlupfrate"),
+     QT_TRANSLATE_NOOP("SeasonTables", "Geschlüpft geteilt durch Eier")},
+    {QT_TRANSLATE_NOOP("SeasonTables", "Aufzuchtrate"),
+     QT_TRANSLATE_NOOP("SeasonTables", "Abgesetzt geteilt durch Geschlüpft")},
+};
+
+QStringList figureHeadings()
+{
+    QStringList headings;
+    for (const Figure& f : kFigures)
+        headings << QCoreApplication::translate("SeasonTables", f.heading);
+    return headings;
+}
 
 QStringList figureCells(const BreedingFigures& f)
 {
@@ -32,16 +57,11 @@ QString ratePercent(std::optional<double> rate)
 
 QString figureExplanation(const QString& heading)
 {
-    static const QHash<QString, QString> meaning = {
-        {QStringLiteral("Gelege"), QStringLiteral("Gelege mit mindestens einem Ei")},
-        {QStringLiteral("Eier"), QStringLiteral("Eier, die in den Gelegen eingetragen sind")},
-        {QStringLiteral("Geschlüpft"), QStringLiteral("Eier mit Schlupfdatum oder Ring")},
-        {QStringLiteral("Beringt"), QStringLiteral("Jungvögel mit Ring")},
-        {QStringLiteral("Abgesetzt"), QStringLiteral("Jungvögel mit Absetzdatum")},
-        {QStringLiteral("Schlupfrate"), QStringLiteral("Geschlüpft geteilt durch Eier")},
-        {QStringLiteral("Aufzuchtrate"), QStringLiteral("Abgesetzt geteilt durch Geschlüpft")},
-    };
-    return meaning.value(heading);
+    for (const Figure& f : kFigures) {
+        if (heading == QCoreApplication::translate("SeasonTables", f.heading))
+            return QCoreApplication::translate("SeasonTables", f.meaning);
+    }
+    return {};
 }
 
 SeasonTable calendarTable(const std::vector<DueTask>& tasks, const QDate& today)
@@ -56,12 +76,14 @@ SeasonTable calendarTable(const std::vector<DueTask>& tasks, const QDate& today)
     };
     const QString words[] = {taskWord(BreedingTask::Candling), taskWord(BreedingTask::Hatching),
                              taskWord(BreedingTask::Ringing), taskWord(BreedingTask::Weaning)};
-    const QString overdue = QStringLiteral("überfällig");
-    const QString dueToday = QStringLiteral("heute");
+    const QString overdue = QCoreApplication::translate("SeasonTables", "überfällig");
+    const QString dueToday = QCoreApplication::translate("SeasonTables", "heute");
     SeasonTable table;
     table.headings
-        = {QStringLiteral("Datum"), QStringLiteral("Aufgabe"), QStringLiteral("Hecke"), QStringLiteral("Hahn"),
-           QStringLiteral("Henne"), QStringLiteral("Gelege"),  QStringLiteral("Ei"),    QStringLiteral("Stand")};
+        = {QCoreApplication::translate("SeasonTables", "Datum"), QCoreApplication::translate("SeasonTables", "Aufgabe"),
+           QCoreApplication::translate("SeasonTables", "Hecke"), QCoreApplication::translate("SeasonTables", "Hahn"),
+           QCoreApplication::translate("SeasonTables", "Henne"), QCoreApplication::translate("SeasonTables", "Gelege"),
+           QCoreApplication::translate("SeasonTables", "Ei"),    QCoreApplication::translate("SeasonTables", "Stand")};
     table.rows.reserve(tasks.size());
     table.marked.reserve(tasks.size());
     for (const DueTask& t : tasks) {
@@ -76,9 +98,11 @@ SeasonTable calendarTable(const std::vector<DueTask>& tasks, const QDate& today)
 SeasonTable pairStatisticsTable(const PairTable& pairs, std::optional<int> season)
 {
     SeasonTable table;
-    table.headings
-        = QStringList {QStringLiteral("Jahr"), QStringLiteral("Hecke"), QStringLiteral("Hahn"), QStringLiteral("Henne")}
-        + kFigureHeadings;
+    table.headings = QStringList {QCoreApplication::translate("SeasonTables", "Jahr"),
+                                  QCoreApplication::translate("SeasonTables", "Hecke"),
+                                  QCoreApplication::translate("SeasonTables", "Hahn"),
+                                  QCoreApplication::translate("SeasonTables", "Henne")}
+        + figureHeadings();
     BreedingFigures total;
     for (const PairFigures& p : pairFigures(pairs, season)) {
         const BreedingPair& pair = pairs[size_t(p.pair)];
@@ -88,7 +112,9 @@ SeasonTable pairStatisticsTable(const PairTable& pairs, std::optional<int> seaso
         table.marked.push_back(false);
         total += p.figures;
     }
-    table.rows.push_back(QStringList {QStringLiteral("Summe"), QString(), QString(), QString()} + figureCells(total));
+    table.rows.push_back(
+        QStringList {QCoreApplication::translate("SeasonTables", "Summe"), QString(), QString(), QString()}
+        + figureCells(total));
     table.marked.push_back(true);
     return table;
 }
@@ -96,7 +122,9 @@ SeasonTable pairStatisticsTable(const PairTable& pairs, std::optional<int> seaso
 SeasonTable animalStatisticsTable(const PairTable& pairs, bool cocks)
 {
     SeasonTable table;
-    table.headings = QStringList {cocks ? QStringLiteral("Hahn") : QStringLiteral("Henne")} + kFigureHeadings;
+    table.headings = QStringList {cocks ? QCoreApplication::translate("SeasonTables", "Hahn")
+                                        : QCoreApplication::translate("SeasonTables", "Henne")}
+        + figureHeadings();
     const AnimalTotals totals = animalTotals(pairs);
     const QMap<QString, BreedingFigures>& animals = cocks ? totals.cocks : totals.hens;
     for (auto it = animals.cbegin(); it != animals.cend(); ++it) {
