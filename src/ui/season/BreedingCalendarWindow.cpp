@@ -35,12 +35,12 @@ BreedingCalendarWindow::BreedingCalendarWindow(StockDocument& stock, Preferences
     : QDialog(parent), m_stock(stock), m_preferences(preferences), m_today(QDate::currentDate())
 {
     setObjectName(QStringLiteral("BreedingCalendarWindow"));
-    setWindowTitle(QStringLiteral("Zuchtkalender"));
+    setWindowTitle(tr("Zuchtkalender"));
     m_table = named(new SeasonTableWidget(this), "calendarTable",
-                    QStringLiteral("Ein Doppelklick öffnet das Zuchtpaar in der Nachwuchsverwaltung"));
-    m_table->setAccessibleName(QStringLiteral("Fällige Arbeiten"));
+                    tr("Ein Doppelklick öffnet das Zuchtpaar in der Nachwuchsverwaltung"));
+    m_table->setAccessibleName(tr("Fällige Arbeiten"));
     m_summary = named(new QLabel(this), "calendarSummary");
-    auto* printButton = named(new QPushButton(QStringLiteral("&Drucken…"), this), "printCalendarButton");
+    auto* printButton = named(new QPushButton(tr("&Drucken…"), this), "printCalendarButton");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildDays());
     layout->addWidget(m_summary);
@@ -66,17 +66,15 @@ BreedingCalendarWindow::BreedingCalendarWindow(StockDocument& stock, Preferences
 
 QWidget* BreedingCalendarWindow::buildDays()
 {
-    auto* group = new QGroupBox(QStringLiteral("Gerechnet wird mit"), this);
+    auto* group = new QGroupBox(tr("Gerechnet wird mit"), this);
     auto* grid = new QGridLayout(group);
-    const QString captions[]
-        = {QStringLiteral("&Schieren nach Brutbeginn:"), QStringLiteral("Sch&lupf nach Brutbeginn:"),
-           QStringLiteral("&Beringen nach dem Schlupf:"), QStringLiteral("&Absetzen nach dem Schlupf:"),
-           QStringLiteral("&Vorschau:")};
+    const QString captions[] = {tr("&Schieren nach Brutbeginn:"), tr("Sch&lupf nach Brutbeginn:"),
+                                tr("&Beringen nach dem Schlupf:"), tr("&Absetzen nach dem Schlupf:"), tr("&Vorschau:")};
     int i = 0;
     for (const auto& [name, field] : kDayFields) {
         auto* days = named(new QSpinBox(group), name);
         days->setRange(0, 365);
-        days->setSuffix(QStringLiteral(" Tage"));
+        days->setSuffix(tr(" Tage"));
         auto* label = new QLabel(captions[i], group);
         label->setBuddy(days);
         grid->addWidget(label, i % 3, (i / 3) * 2);
@@ -130,7 +128,8 @@ void BreedingCalendarWindow::fill()
     std::iota(keys.begin(), keys.end(), 0);
     m_table->show(calendarTable(m_tasks, m_today), keys);
     const auto overdue = std::count_if(m_tasks.begin(), m_tasks.end(), [](const DueTask& t) { return t.overdue; });
-    m_summary->setText(QStringLiteral("Stand %1: %2 überfällig, %3 bis zum %4 fällig.")
+    //: %1 today, %2 overdue tasks, %3 tasks due until the date %4
+    m_summary->setText(tr("Stand %1: %2 überfällig, %3 bis zum %4 fällig.")
                            .arg(Dates::text(m_today))
                            .arg(overdue)
                            .arg(qsizetype(m_tasks.size()) - overdue)
@@ -139,10 +138,9 @@ void BreedingCalendarWindow::fill()
 
 void BreedingCalendarWindow::print()
 {
-    auto pages = seasonPages(m_table->shown(), QStringLiteral("Zuchtkalender"), m_summary->text(),
-                             {22, 22, 14, 38, 38, 16, 10, 30});
-    auto* preview = new ReportPreview(pages, QStringLiteral("den Zuchtkalender"), QStringLiteral("Zuchtkalender"),
-                                      frontWindow(this));
+    auto pages
+        = seasonPages(m_table->shown(), tr("Zuchtkalender"), m_summary->text(), {22, 22, 14, 38, 38, 16, 10, 30});
+    auto* preview = new ReportPreview(pages, tr("den Zuchtkalender"), tr("Zuchtkalender"), frontWindow(this));
     preview->show();
     preview->raise();
 }

@@ -2,7 +2,6 @@
 
 #include "core/analysis/Inbreeding.h"
 #include "core/genetics/StockColours.h"
-#include "core/model/SpeciesWords.h"
 #include "core/stock/StockDocument.h"
 #include "ui/common/BreedFilter.h"
 #include "ui/common/Choices.h"
@@ -67,10 +66,10 @@ QVariant MateTableModel::data(const QModelIndex& index, int role) const
     if (role == Qt::BackgroundRole && c->close)
         return QBrush(QColor(255, 200, 200)); // a warning: as close as half siblings or closer
     if (role == Qt::ToolTipRole && c->close)
-        return QStringLiteral("Eng verwandt: Die Jungen hätten einen Inzuchtkoeffizienten von %1.")
+        return tr("Eng verwandt: Die Jungen hätten einen Inzuchtkoeffizienten von %1.")
             .arg(Inbreeding {c->inbreeding, false}.percent());
     if (role == Qt::AccessibleDescriptionRole && c->close)
-        return QStringLiteral("eng verwandt");
+        return tr("eng verwandt");
     return {};
 }
 
@@ -78,32 +77,32 @@ QVariant MateTableModel::headerData(int section, Qt::Orientation orientation, in
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    const QString headings[] = {QStringLiteral("Ringnummer"), QStringLiteral("Inzucht der Jungen"),
-                                QStringLiteral("Verwandtschaft"), QStringLiteral("Farben der Jungen")};
+    const QString headings[]
+        = {tr("Ringnummer"), tr("Inzucht der Jungen"), tr("Verwandtschaft"), tr("Farben der Jungen")};
     return section >= 0 && section < 4 ? headings[section] : QVariant();
 }
 
 MatePlannerWindow::MatePlannerWindow(StockDocument& stock, QWidget* parent) : QDialog(parent), m_stock(stock)
 {
     setObjectName(QStringLiteral("MatePlannerWindow"));
-    setWindowTitle(QStringLiteral("Partnersuche"));
+    setWindowTitle(tr("Partnersuche"));
     m_animal = named(makeListCombo(this, {}), "mateAnimalChoice",
-                     QStringLiteral("Der Hahn oder die Henne, für die ein Partner gesucht wird"));
-    m_breed = new BreedFilter(this, QStringLiteral("Nur Rasse:"));
+                     tr("Der Hahn oder die Henne, für die ein Partner gesucht wird"));
+    m_breed = new BreedFilter(this, tr("Nur Rasse:"));
     m_model = new MateTableModel(this);
     m_table = named(new QTableView(this), "mateTable",
-                    QStringLiteral("Die am wenigsten verwandten Partner stehen oben; eng verwandte sind rot"));
-    m_table->setAccessibleName(QStringLiteral("Mögliche Partner"));
+                    tr("Die am wenigsten verwandten Partner stehen oben; eng verwandte sind rot"));
+    m_table->setAccessibleName(tr("Mögliche Partner"));
     m_table->setModel(m_model);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_summary = named(new QLabel(this), "mateSummary");
-    auto* pair = named(new QPushButton(QStringLiteral("Als &Zuchtpaar anlegen…"), this), "makePairButton",
-                       QStringLiteral("Öffnet die Nachwuchsverwaltung mit beiden Vögeln als neues Zuchtpaar"));
+    auto* pair = named(new QPushButton(tr("Als &Zuchtpaar anlegen…"), this), "makePairButton",
+                       tr("Öffnet die Nachwuchsverwaltung mit beiden Vögeln als neues Zuchtpaar"));
     auto* form = new QFormLayout;
-    form->addRow(SpeciesWords::Singular + QStringLiteral(":"), m_animal);
+    form->addRow(tr("Kanarienvogel:"), m_animal);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(m_breed);
@@ -155,13 +154,13 @@ void MatePlannerWindow::rank()
 {
     if (m_animal->currentIndex() < 0) {
         m_model->setCandidates({});
-        m_summary->setText(QStringLiteral("Bitte ") + SpeciesWords::Accusative + QStringLiteral(" wählen."));
+        m_summary->setText(tr("Bitte den Kanarienvogel wählen."));
         return;
     }
     const MateRanking ranking = rankMates(m_stock, {m_animal->currentText(), m_breed->breed()});
     m_summary->setText(
         ranking.problem.isEmpty()
-            ? QStringLiteral("%1 mögliche Partner, die am wenigsten verwandten zuerst.").arg(ranking.candidates.size())
+            ? tr("%1 mögliche Partner, die am wenigsten verwandten zuerst.").arg(ranking.candidates.size())
             : ranking.problem);
     const QString chosen = m_animal->currentText();
     const bool chosenIsCock = m_stock.lastActive(chosen) && m_stock.lastActive(chosen)->sex == Sex::Male;
@@ -179,7 +178,7 @@ void MatePlannerWindow::pairChosen()
 {
     const MateCandidate* mate = m_model->candidate(m_table->currentIndex().row());
     if (!mate || m_animal->currentIndex() < 0) {
-        Messages::current().inform(this, QStringLiteral("Bitte zuerst einen Partner in der Liste anklicken."));
+        Messages::current().inform(this, tr("Bitte zuerst einen Partner in der Liste anklicken."));
         return;
     }
     const QString chosen = m_animal->currentText();

@@ -20,22 +20,22 @@ SeasonStatisticsWindow::SeasonStatisticsWindow(const StockDocument& stock, QWidg
     : QDialog(parent), m_stock(stock)
 {
     setObjectName(QStringLiteral("SeasonStatisticsWindow"));
-    setWindowTitle(QStringLiteral("Zuchtstatistik"));
-    m_season = named(new QComboBox(this), "seasonChoice", QStringLiteral("Die Saison: das Jahr des Zuchtbeginns"));
+    setWindowTitle(tr("Zuchtstatistik"));
+    m_season = named(new QComboBox(this), "seasonChoice", tr("Die Saison: das Jahr des Zuchtbeginns"));
     m_tabs = named(new QTabWidget(this), "statisticsTabs");
     m_pairs = named(new SeasonTableWidget(m_tabs), "pairStatistics");
     m_cocks = named(new SeasonTableWidget(m_tabs), "cockStatistics");
     m_hens = named(new SeasonTableWidget(m_tabs), "henStatistics");
-    m_pairs->setAccessibleName(QStringLiteral("Zahlen je Zuchtpaar"));
-    m_cocks->setAccessibleName(QStringLiteral("Zahlen je Hahn"));
-    m_hens->setAccessibleName(QStringLiteral("Zahlen je Henne"));
-    m_tabs->addTab(m_pairs, QStringLiteral("&Paare der Saison"));
-    m_tabs->addTab(m_cocks, QStringLiteral("&Hähne, alle Jahre"));
-    m_tabs->addTab(m_hens, QStringLiteral("H&ennen, alle Jahre"));
-    auto* print = named(new QPushButton(QStringLiteral("&Drucken…"), this), "printStatisticsButton");
-    auto* csv = named(new QPushButton(QStringLiteral("Als &CSV-Datei speichern…"), this), "saveStatisticsCsvButton");
+    m_pairs->setAccessibleName(tr("Zahlen je Zuchtpaar"));
+    m_cocks->setAccessibleName(tr("Zahlen je Hahn"));
+    m_hens->setAccessibleName(tr("Zahlen je Henne"));
+    m_tabs->addTab(m_pairs, tr("&Paare der Saison"));
+    m_tabs->addTab(m_cocks, tr("&Hähne, alle Jahre"));
+    m_tabs->addTab(m_hens, tr("H&ennen, alle Jahre"));
+    auto* print = named(new QPushButton(tr("&Drucken…"), this), "printStatisticsButton");
+    auto* csv = named(new QPushButton(tr("Als &CSV-Datei speichern…"), this), "saveStatisticsCsvButton");
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Saison:"), m_season);
+    form->addRow(tr("&Saison:"), m_season);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(print);
     buttons->addWidget(csv);
@@ -57,7 +57,7 @@ void SeasonStatisticsWindow::showEvent(QShowEvent* event)
         m_season->clear();
         for (const int year : seasons(m_stock.pairs()))
             m_season->addItem(QString::number(year), year);
-        m_season->addItem(QStringLiteral("alle Jahre"), 0);
+        m_season->addItem(tr("alle Jahre"), 0);
         m_season->setCurrentIndex(0);
         fill();
     }
@@ -80,9 +80,9 @@ SeasonTableWidget* SeasonStatisticsWindow::current() const
 QString SeasonStatisticsWindow::subtitle() const
 {
     if (current() == m_pairs)
-        return QStringLiteral("Saison ") + m_season->currentText();
-    return current() == m_cocks ? QStringLiteral("Je Hahn über alle Zuchtpaare und Jahre")
-                                : QStringLiteral("Je Henne über alle Zuchtpaare und Jahre");
+        return tr("Saison %1").arg(m_season->currentText());
+    return current() == m_cocks ? tr("Je Hahn über alle Zuchtpaare und Jahre")
+                                : tr("Je Henne über alle Zuchtpaare und Jahre");
 }
 
 void SeasonStatisticsWindow::print()
@@ -90,16 +90,15 @@ void SeasonStatisticsWindow::print()
     const std::vector<double> widths = current() == m_pairs
         ? std::vector<double> {12, 12, 32, 32, 14, 12, 18, 15, 16, 14, 14}
         : std::vector<double> {40, 16, 14, 22, 18, 20, 30, 30};
-    auto* preview
-        = new ReportPreview(seasonPages(current()->shown(), QStringLiteral("Zuchtstatistik"), subtitle(), widths),
-                            QStringLiteral("die Zuchtstatistik"), QStringLiteral("Zuchtstatistik"), frontWindow(this));
+    auto* preview = new ReportPreview(seasonPages(current()->shown(), tr("Zuchtstatistik"), subtitle(), widths),
+                                      tr("die Zuchtstatistik"), tr("Zuchtstatistik"), frontWindow(this));
     preview->show();
     preview->raise();
 }
 
 void SeasonStatisticsWindow::saveCsv()
 {
-    saveCsvFile(this, QStringLiteral("Zuchtstatistik speichern"), QStringLiteral("Zuchtstatistik.csv"), [this] {
+    saveCsvFile(this, tr("Zuchtstatistik speichern"), tr("Zuchtstatistik.csv"), [this] {
         const SeasonTable table = current()->shown();
         return tableCsv(table.headings, table.rows);
     });
