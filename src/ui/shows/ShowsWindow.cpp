@@ -2,7 +2,6 @@
 
 #include "core/export/CsvExport.h"
 #include "core/model/Dates.h"
-#include "core/model/SpeciesWords.h"
 #include "core/records/ShowFigures.h"
 #include "core/stock/StockDocument.h"
 #include "ui/common/Choices.h"
@@ -21,14 +20,13 @@
 ShowsWindow::ShowsWindow(const StockDocument& stock, QWidget* parent) : QDialog(parent), m_stock(stock)
 {
     setObjectName(QStringLiteral("ShowsWindow"));
-    setWindowTitle(QStringLiteral("Ausstellungsergebnisse"));
-    m_show = named(makeListCombo(this, {}), "showChoice", QStringLiteral("Die Schau, deren Ergebnisse gezeigt werden"));
+    setWindowTitle(tr("Ausstellungsergebnisse"));
+    m_show = named(makeListCombo(this, {}), "showChoice", tr("Die Schau, deren Ergebnisse gezeigt werden"));
     m_table = named(new QTableWidget(0, 6, this), "showEntries",
-                    QStringLiteral("Ein Doppelklick zeigt den Abstammungsnachweis des Vogels"));
-    m_table->setAccessibleName(QStringLiteral("Ergebnisse der Schau"));
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Datum"), QStringLiteral("Ringnummer"), QStringLiteral("Klasse"),
-                                        QStringLiteral("Punkte"), QStringLiteral("Auszeichnung/Platz"),
-                                        QStringLiteral("Kollektion")});
+                    tr("Ein Doppelklick zeigt den Abstammungsnachweis des Vogels"));
+    m_table->setAccessibleName(tr("Ergebnisse der Schau"));
+    m_table->setHorizontalHeaderLabels(
+        {tr("Datum"), tr("Ringnummer"), tr("Klasse"), tr("Punkte"), tr("Auszeichnung/Platz"), tr("Kollektion")});
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
@@ -37,10 +35,9 @@ ShowsWindow::ShowsWindow(const StockDocument& stock, QWidget* parent) : QDialog(
     m_collections = named(new QLabel(this), "collectionTotals");
     m_collections->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Schau:"), m_show);
-    auto* save
-        = named(new QPushButton(QStringLiteral("Alle Ergebnisse als &CSV-Datei speichern…"), this),
-                "saveShowsCsvButton", QStringLiteral("Für eine Tabellenkalkulation, jede Schau mit jedem Vogel"));
+    form->addRow(tr("&Schau:"), m_show);
+    auto* save = named(new QPushButton(tr("Alle Ergebnisse als &CSV-Datei speichern…"), this), "saveShowsCsvButton",
+                       tr("Für eine Tabellenkalkulation, jede Schau mit jedem Vogel"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(m_table, 1);
@@ -65,7 +62,7 @@ void ShowsWindow::showEvent(QShowEvent* event)
 
 void ShowsWindow::saveCsv()
 {
-    saveCsvFile(this, QStringLiteral("Ausstellungsergebnisse speichern"), QStringLiteral("Ausstellungsergebnisse.csv"),
+    saveCsvFile(this, tr("Ausstellungsergebnisse speichern"), tr("Ausstellungsergebnisse.csv"),
                 [this] { return showsCsv(m_stock.records().allShowResults()); });
 }
 
@@ -91,13 +88,13 @@ void ShowsWindow::showEntries()
     m_table->resizeColumnsToContents();
     QStringList totals;
     for (const CollectionTotal& t : collectionTotals(entries)) {
-        totals << QStringLiteral("Kollektion %1 (%2): %3 %4, zusammen %5 Punkte")
+        //: %1 collection number, %2 date, %3 number of birds, %4 points
+        totals << tr("Kollektion %1 (%2): %3 Kanarienvögel, zusammen %4 Punkte")
                       .arg(t.collection)
                       .arg(Dates::text(t.date))
                       .arg(t.entries)
-                      .arg(SpeciesWords::Plural)
                       .arg(AnimalRecordWords::points(t.halfPoints));
     }
-    m_collections->setText(totals.isEmpty() ? QStringLiteral("Keine Kollektion auf dieser Schau.")
+    m_collections->setText(totals.isEmpty() ? tr("Keine Kollektion auf dieser Schau.")
                                             : totals.join(QLatin1Char('\n')));
 }
