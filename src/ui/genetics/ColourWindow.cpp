@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -20,14 +21,18 @@
 
 namespace {
 
-const QString kByHand = QStringLiteral("(Anlagen von Hand)");
+// The first entry of both animal lists.
+QString byHand()
+{
+    return QCoreApplication::translate("ColourWindow", "(Anlagen von Hand)");
+}
 
 } // namespace
 
 ColourWindow::ColourWindow(StockDocument& stock, QWidget* parent) : QDialog(parent), m_stock(stock)
 {
     setObjectName(QStringLiteral("ColourWindow"));
-    setWindowTitle(QStringLiteral("Farbvererbung"));
+    setWindowTitle(tr("Farbvererbung"));
     auto* animals = new QWidget(this);
     auto* sides = new QVBoxLayout(animals);
     sides->addWidget(buildSide(m_cock, true));
@@ -43,22 +48,22 @@ ColourWindow::ColourWindow(StockDocument& stock, QWidget* parent) : QDialog(pare
     m_crossover->setSuffix(QStringLiteral(" %"));
     m_crossover->setValue(table.crossover() * 100);
     m_phase = named(new QComboBox(this), "cockPhase",
-                    QStringLiteral("Trägt der Hahn braun und eine Verdünnung verdeckt, ob beide auf einem "
-                                   "Z-Chromosom liegen oder auf je einem"));
-    m_phase->addItem(QStringLiteral("unbekannt: je zur Hälfte gerechnet"));
-    m_phase->addItem(QStringLiteral("auf einem Z-Chromosom"), int(LinkagePhase::Coupled));
-    m_phase->addItem(QStringLiteral("auf je einem Z-Chromosom"), int(LinkagePhase::Repulsion));
-    m_likely = named(new QCheckBox(QStringLiteral("&Wahrscheinliche Anlagen mitrechnen"), this), "withLikely",
-                     QStringLiteral("Anlagen, die der Stammbaum nur wahrscheinlich macht, mit ihrer Wahrscheinlichkeit "
-                                    "rechnen"));
+                    tr("Trägt der Hahn braun und eine Verdünnung verdeckt, ob beide auf einem "
+                       "Z-Chromosom liegen oder auf je einem"));
+    m_phase->addItem(tr("unbekannt: je zur Hälfte gerechnet"));
+    m_phase->addItem(tr("auf einem Z-Chromosom"), int(LinkagePhase::Coupled));
+    m_phase->addItem(tr("auf je einem Z-Chromosom"), int(LinkagePhase::Repulsion));
+    m_likely = named(new QCheckBox(tr("&Wahrscheinliche Anlagen mitrechnen"), this), "withLikely",
+                     tr("Anlagen, die der Stammbaum nur wahrscheinlich macht, mit ihrer Wahrscheinlichkeit "
+                        "rechnen"));
     auto* options = new QFormLayout;
-    options->addRow(QStringLiteral("&Crossing-over braun/Verdünnung:"), m_crossover);
-    options->addRow(QStringLiteral("&Lage beim Hahn:"), m_phase);
+    options->addRow(tr("&Crossing-over braun/Verdünnung:"), m_crossover);
+    options->addRow(tr("&Lage beim Hahn:"), m_phase);
     options->addRow(m_likely);
     m_young = new ExpectedYoungView(this);
     auto* result = new QVBoxLayout;
     result->addLayout(options);
-    result->addWidget(new QLabel(QStringLiteral("Erwartete Jungen:"), this));
+    result->addWidget(new QLabel(tr("Erwartete Jungen:"), this));
     result->addWidget(m_young, 1);
 
     auto* layout = new QHBoxLayout(this);
@@ -78,11 +83,11 @@ ColourWindow::~ColourWindow() = default;
 
 QWidget* ColourWindow::buildSide(Side& side, bool male)
 {
-    auto* group = new QGroupBox(male ? QStringLiteral("Hahn") : QStringLiteral("Henne"), this);
+    auto* group = new QGroupBox(male ? tr("Hahn") : tr("Henne"), this);
     side.animal = named(makeListCombo(group, male ? QStringLiteral("cockChoice") : QStringLiteral("henChoice")),
                         male ? "cockChoice" : "henChoice",
-                        QStringLiteral("Ein Vogel aus dem Bestand, oder „%1“ für Anlagen zum Eintragen").arg(kByHand));
-    side.animal->setAccessibleName(male ? QStringLiteral("Hahn") : QStringLiteral("Henne"));
+                        tr("Ein Vogel aus dem Bestand, oder „%1“ für Anlagen zum Eintragen").arg(byHand()));
+    side.animal->setAccessibleName(male ? tr("Hahn") : tr("Henne"));
     side.factors = new FactorStatesEditor(group);
     side.factors->setObjectName(male ? QStringLiteral("cockFactors") : QStringLiteral("henFactors"));
     side.factors->setFactors({}, male);
@@ -90,7 +95,7 @@ QWidget* ColourWindow::buildSide(Side& side, bool male)
     side.findings->setWordWrap(true);
     side.findings->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* form = new QFormLayout;
-    form->addRow(male ? QStringLiteral("&Hahn:") : QStringLiteral("H&enne:"), side.animal);
+    form->addRow(male ? tr("&Hahn:") : tr("H&enne:"), side.animal);
     auto* layout = new QVBoxLayout(group);
     layout->addLayout(form);
     layout->addWidget(side.factors);
@@ -112,8 +117,8 @@ void ColourWindow::showEvent(QShowEvent* event)
 
 void ColourWindow::fillAnimals()
 {
-    QStringList cocks {kByHand};
-    QStringList hens {kByHand};
+    QStringList cocks {byHand()};
+    QStringList hens {byHand()};
     for (const qsizetype i : m_stock.alphabeticalRingOrder()) {
         const Animal& a = m_stock.animals()[size_t(i)];
         if (!a.isActive())
@@ -152,7 +157,7 @@ void ColourWindow::showAnimal(Side& side, bool male)
         : qsizetype(-1);
     side.factors->setEnabled(animal < 0);
     if (animal < 0) {
-        side.findings->setText(QStringLiteral("Anlagen von Hand: bitte oben wählen."));
+        side.findings->setText(tr("Anlagen von Hand: bitte oben wählen."));
         return;
     }
     PedigreeReading& reading = colourReading(m_stock);
@@ -166,7 +171,7 @@ void ColourWindow::showAnimal(Side& side, bool male)
     QStringList lines;
     for (const FactorFinding& finding : reading.findings(animal))
         lines << finding.text(reading.table());
-    side.findings->setText(lines.isEmpty() ? QStringLiteral("Der Stammbaum belegt keine verdeckten Anlagen.")
+    side.findings->setText(lines.isEmpty() ? tr("Der Stammbaum belegt keine verdeckten Anlagen.")
                                            : lines.join(QLatin1Char('\n')));
 }
 

@@ -60,7 +60,7 @@ QVariant ExpectedYoungModel::data(const QModelIndex& index, int role) const
     const YoungKind& kind = m_kinds[size_t(index.row())];
     switch (index.column()) {
     case 0:
-        return kind.male ? QStringLiteral("Hahn") : QStringLiteral("Henne");
+        return kind.male ? tr("Hahn") : tr("Henne");
     case 1:
         return sharePercent(kind.share);
     case 2:
@@ -76,8 +76,7 @@ QVariant ExpectedYoungModel::headerData(int section, Qt::Orientation orientation
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    const QString headings[] = {QStringLiteral("Geschlecht"), QStringLiteral("Anteil"), QStringLiteral("Farbe"),
-                                QStringLiteral("sichtbar"), QStringLiteral("spalterbig")};
+    const QString headings[] = {tr("Geschlecht"), tr("Anteil"), tr("Farbe"), tr("sichtbar"), tr("spalterbig")};
     return section >= 0 && section < 5 ? headings[section] : QVariant();
 }
 
@@ -85,8 +84,8 @@ ExpectedYoungView::ExpectedYoungView(QWidget* parent) : QWidget(parent)
 {
     m_model = new ExpectedYoungModel(this);
     m_table = named(new QTableView(this), "expectedYoungTable",
-                    QStringLiteral("Die Jungen, die das Paar erwarten lässt, nach Geschlecht und Anteil"));
-    m_table->setAccessibleName(QStringLiteral("Erwartete Jungen"));
+                    tr("Die Jungen, die das Paar erwarten lässt, nach Geschlecht und Anteil"));
+    m_table->setAccessibleName(tr("Erwartete Jungen"));
     m_table->setModel(m_model);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->verticalHeader()->hide();

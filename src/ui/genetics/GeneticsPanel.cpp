@@ -10,14 +10,14 @@
 
 GeneticsPanel::GeneticsPanel(QWidget* parent) : QWidget(parent)
 {
-    auto* group = new QGroupBox(QStringLiteral("Erbanlagen"), this);
+    auto* group = new QGroupBox(tr("Erbanlagen"), this);
     m_editor = named(new FactorStatesEditor(group), "factorStates");
     auto* inGroup = new QVBoxLayout(group);
     inGroup->addWidget(m_editor);
     m_colour = named(new QLabel(this), "colourShows");
     m_colour->setWordWrap(true);
     m_findings = named(new QLabel(this), "pedigreeFindings",
-                       QStringLiteral("Was die Eltern und Jungen im Bestand belegen oder wahrscheinlich machen"));
+                       tr("Was die Eltern und Jungen im Bestand belegen oder wahrscheinlich machen"));
     m_findings->setWordWrap(true);
     m_findings->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* layout = new QVBoxLayout(this);
@@ -36,15 +36,14 @@ void GeneticsPanel::show(PedigreeReading& reading, qsizetype animal, const Facto
     for (int f : reading.shownByColour(animal))
         shown << table.factor(f).name;
     const QString colour = reading.animals()[size_t(animal)].colour;
-    m_colour->setText(shown.isEmpty()
-                          ? QString()
-                          : QStringLiteral("Laut Farbe „%1“ sichtbar: %2 (gilt, wo nichts eingetragen ist).")
-                                .arg(colour, shown.join(QStringLiteral(", "))));
+    m_colour->setText(shown.isEmpty() ? QString()
+                                      : tr("Laut Farbe „%1“ sichtbar: %2 (gilt, wo nichts eingetragen ist).")
+                                            .arg(colour, shown.join(QStringLiteral(", "))));
     QStringList lines;
     for (const FactorFinding& finding : reading.findings(animal))
         lines << finding.text(table);
-    m_findings->setText(lines.isEmpty() ? QStringLiteral("Aus dem Stammbaum: keine verdeckten Anlagen belegt.")
-                                        : QStringLiteral("Aus dem Stammbaum:\n") + lines.join(QLatin1Char('\n')));
+    m_findings->setText(lines.isEmpty() ? tr("Aus dem Stammbaum: keine verdeckten Anlagen belegt.")
+                                        : tr("Aus dem Stammbaum:\n%1").arg(lines.join(QLatin1Char('\n'))));
 }
 
 void GeneticsPanel::clear()
