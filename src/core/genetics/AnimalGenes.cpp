@@ -56,7 +56,8 @@ std::optional<std::vector<LocusOption>> dominantLocus(const FactorTable& table, 
                                                       const LocusFacts& facts, QString& problem)
 {
     if (!facts.hidden.empty()) {
-        problem = QStringLiteral("%1 ist dominant und zeigt sich immer; verdeckt tragen kann es kein Vogel.")
+        problem = QCoreApplication::translate(
+                      "AnimalGenes", "%1 ist dominant und zeigt sich immer; verdeckt tragen kann es kein Vogel.")
                       .arg(nameOf(table, locus, facts.hidden.front()));
         return std::nullopt;
     }
@@ -64,7 +65,8 @@ std::optional<std::vector<LocusOption>> dominantLocus(const FactorTable& table, 
     for (int allele : facts.twice)
         copies.insert(copies.end(), {allele, allele});
     if (copies.size() > 2) {
-        problem = QStringLiteral("%1: an einem Genort hat ein Vogel nur zwei Anlagen.").arg(locus.name);
+        problem = QCoreApplication::translate("AnimalGenes", "%1: an einem Genort hat ein Vogel nur zwei Anlagen.")
+                      .arg(locus.name);
         return std::nullopt;
     }
     copies.resize(2, 0);
@@ -78,19 +80,24 @@ std::optional<std::vector<LocusOption>> recessiveLocus(const FactorTable& table,
         return nameOf(table, locus, allele);
     };
     if (!facts.twice.empty()) {
-        problem = QStringLiteral("„doppelfaktorig“ gibt es nur bei dominanten Anlagen, nicht bei %1.")
+        problem = QCoreApplication::translate("AnimalGenes",
+                                              "„doppelfaktorig“ gibt es nur bei dominanten Anlagen, nicht bei %1.")
                       .arg(name(facts.twice.front()));
         return std::nullopt;
     }
     if (!animal.male && locus.sexLinked()) {
         if (!facts.hidden.empty()) {
-            problem = QStringLiteral("Eine Henne kann %1 nicht verdeckt tragen: es wird geschlechtsgebunden vererbt.")
-                          .arg(name(facts.hidden.front()));
+            problem
+                = QCoreApplication::translate(
+                      "AnimalGenes", "Eine Henne kann %1 nicht verdeckt tragen: es wird geschlechtsgebunden vererbt.")
+                      .arg(name(facts.hidden.front()));
             return std::nullopt;
         }
         if (facts.visual.size() > 1) {
-            problem = QStringLiteral("Eine Henne zeigt %1 und %2 nicht zugleich: beide liegen am selben Genort ihres "
-                                     "einen Z-Chromosoms.")
+            problem = QCoreApplication::translate(
+                          "AnimalGenes",
+                          "Eine Henne zeigt %1 und %2 nicht zugleich: beide liegen am selben Genort ihres "
+                          "einen Z-Chromosoms.")
                           .arg(name(facts.visual[0]), name(facts.visual[1]));
             return std::nullopt;
         }
@@ -104,8 +111,10 @@ std::optional<std::vector<LocusOption>> recessiveLocus(const FactorTable& table,
             names << name(allele);
         for (int allele : facts.hidden)
             names << QLatin1Char('/') + name(allele);
-        problem = QStringLiteral("%1 liegen am selben Genort; ein Vogel hat dort nur zwei Anlagen, und sichtbar ist "
-                                 "nur die stärkere (etwa „achat,/satinet“).")
+        problem = QCoreApplication::translate(
+                      "AnimalGenes",
+                      "%1 liegen am selben Genort; ein Vogel hat dort nur zwei Anlagen, und sichtbar ist "
+                      "nur die stärkere (etwa „achat,/satinet“).")
                       .arg(names.join(QStringLiteral(", ")));
         return std::nullopt;
     }
@@ -117,7 +126,8 @@ std::optional<std::vector<LocusOption>> recessiveLocus(const FactorTable& table,
             return std::vector<LocusOption> {{{quint8(shown), quint8(shown)}, 1.0}};
         const int hidden = facts.hidden.front();
         if (locus.rank[size_t(hidden)] >= locus.rank[size_t(shown)]) {
-            problem = QStringLiteral("Ein Vogel, der %1 trägt, zeigt nicht %2.").arg(name(hidden), name(shown));
+            problem = QCoreApplication::translate("AnimalGenes", "Ein Vogel, der %1 trägt, zeigt nicht %2.")
+                          .arg(name(hidden), name(shown));
             return std::nullopt;
         }
         return std::vector<LocusOption> {{{quint8(shown), quint8(hidden)}, 1.0}};
@@ -199,7 +209,7 @@ std::optional<AnimalGenes> genesOf(const FactorTable& table, const AnimalFactors
                         const ColourLocus& first = table.loci()[size_t(block[0])];
                         const ColourLocus& second = table.loci()[size_t(block[1])];
                         genes.unknownPhase
-                            = QStringLiteral("%1 und %2")
+                            = QCoreApplication::translate("AnimalGenes", "%1 und %2")
                                   .arg(nameOf(table, first, a.pair.second), nameOf(table, second, b.pair.second));
                     }
                 }
@@ -288,28 +298,31 @@ std::optional<AnimalFactors> parseFactors(const FactorTable& table, bool male, c
         for (const QString& part : token.split(QLatin1Char('+'))) {
             const QString key = part.trimmed().toLower();
             if (key.isEmpty()) {
-                problem = QStringLiteral("In „%1“ fehlt der Name einer Anlage.").arg(word.trimmed());
+                problem = QCoreApplication::translate("AnimalGenes", "In „%1“ fehlt der Name einer Anlage.")
+                              .arg(word.trimmed());
                 return std::nullopt;
             }
             const int factor = table.find(key);
             if (factor < 0 || !table.locusOf(factor).simple()) {
-                problem = QStringLiteral("Unbekannte Anlage „%1“. Bekannt sind: %2.")
+                problem = QCoreApplication::translate("AnimalGenes", "Unbekannte Anlage „%1“. Bekannt sind: %2.")
                               .arg(part.trimmed(), table.calculatedKeys());
                 return std::nullopt;
             }
             const ColourLocus& locus = table.locusOf(factor);
             FactorState& state = animal.states[size_t(factor)];
             if (hidden ? visible[size_t(factor)] > 0 : carried[size_t(factor)]) {
-                problem = QStringLiteral("„%1“ ist zugleich sichtbar und spalterbig angegeben.").arg(key);
+                problem
+                    = QCoreApplication::translate("AnimalGenes", "„%1“ ist zugleich sichtbar und spalterbig angegeben.")
+                          .arg(key);
                 return std::nullopt;
             }
             if (hidden && carried[size_t(factor)]) {
-                problem = QStringLiteral("„%1“ ist doppelt angegeben.").arg(key);
+                problem = QCoreApplication::translate("AnimalGenes", "„%1“ ist doppelt angegeben.").arg(key);
                 return std::nullopt;
             }
             // Twice is two copies: a double factor of a dominant one, the visual bird of a recessive one.
             if (visible[size_t(factor)] >= 2) {
-                problem = QStringLiteral("„%1“ ist mehr als zweimal angegeben.").arg(key);
+                problem = QCoreApplication::translate("AnimalGenes", "„%1“ ist mehr als zweimal angegeben.").arg(key);
                 return std::nullopt;
             }
             if (hidden) {
@@ -320,8 +333,10 @@ std::optional<AnimalFactors> parseFactors(const FactorTable& table, bool male, c
                 const bool twice = ++visible[size_t(factor)] == 2;
                 state = twice && locus.dominant() ? FactorState::DoubleFactor : FactorState::Visual;
                 if (state == FactorState::DoubleFactor && locus.lethal[size_t(table.factor(factor).allele)]) {
-                    problem = QStringLiteral("Doppelfaktorig %1 ist nicht lebensfähig; ein solcher Vogel kann kein "
-                                             "Elterntier sein.")
+                    problem = QCoreApplication::translate(
+                                  "AnimalGenes",
+                                  "Doppelfaktorig %1 ist nicht lebensfähig; ein solcher Vogel kann kein "
+                                  "Elterntier sein.")
                                   .arg(table.factor(factor).name);
                     return std::nullopt;
                 }

@@ -1,5 +1,6 @@
 #include "core/genetics/ColourCalculator.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -128,7 +129,9 @@ BlockLook look(const FactorTable& table, const std::vector<int>& block, const Ou
                 const quint8 allele = std::max(p.first, p.second);
                 QString w = word(allele);
                 if (locus.inheritance == Inheritance::IncompleteDominant)
-                    w += copies == 2 ? QStringLiteral(" doppelfaktorig") : QStringLiteral(" einfaktorig");
+                    //: %1 is a colour word
+                    w = copies == 2 ? QCoreApplication::translate("ColourCalculator", "%1 doppelfaktorig").arg(w)
+                                    : QCoreApplication::translate("ColourCalculator", "%1 einfaktorig").arg(w);
                 look.colourWords << w;
             }
             continue;
@@ -252,31 +255,42 @@ ExpectedYoung expectedYoung(const FactorTable& table, const AnimalGenes& cock, c
     });
     result.deadInEgg = std::max(0.0, 1.0 - living);
     if (result.deadInEgg > 1e-12 && !lethalNames.isEmpty())
-        result.warnings << QStringLiteral("%1 der befruchteten Eier sterben ab: doppelfaktorig %2 ist nicht "
-                                          "lebensfähig.")
-                               .arg(percent(result.deadInEgg), lethalNames.join(QStringLiteral(" und ")));
+        result.warnings << QCoreApplication::translate(
+                               "ColourCalculator",
+                               "%1 der befruchteten Eier sterben ab: doppelfaktorig %2 ist nicht "
+                               "lebensfähig.")
+                               .arg(percent(result.deadInEgg),
+                                    lethalNames.join(QCoreApplication::translate("ColourCalculator", " und ")));
     else if (result.deadInEgg > 1e-12)
-        result.warnings << QStringLiteral("%1 der befruchteten Eier sterben ab.").arg(percent(result.deadInEgg));
+        result.warnings << QCoreApplication::translate("ColourCalculator", "%1 der befruchteten Eier sterben ab.")
+                               .arg(percent(result.deadInEgg));
     QStringList notSimple = cock.notSimple;
     for (const QString& name : hen.notSimple)
         if (!notSimple.contains(name))
             notSimple << name;
     for (const QString& name : notSimple)
-        result.warnings
-            << QStringLiteral("%1 folgt keinem einfachen Erbgang; dafür werden keine Anteile berechnet.").arg(name);
+        result.warnings << QCoreApplication::translate(
+                               "ColourCalculator",
+                               "%1 folgt keinem einfachen Erbgang; dafür werden keine Anteile berechnet.")
+                               .arg(name);
     if (!cock.unknownPhase.isEmpty())
-        result.warnings << QStringLiteral("Ob %1 beim Hahn auf einem Z-Chromosom liegen oder auf je einem, ist "
-                                          "unbekannt; beide Lagen sind je zur Hälfte gerechnet.")
+        result.warnings << QCoreApplication::translate(
+                               "ColourCalculator",
+                               "Ob %1 beim Hahn auf einem Z-Chromosom liegen oder auf je einem, ist "
+                               "unbekannt; beide Lagen sind je zur Hälfte gerechnet.")
                                .arg(cock.unknownPhase);
     if (cock.likelyTaken || hen.likelyTaken)
-        result.warnings << QStringLiteral("Anlagen, die nur wahrscheinlich sind, sind mit ihrer Wahrscheinlichkeit "
-                                          "gerechnet.");
+        result.warnings << QCoreApplication::translate(
+            "ColourCalculator",
+            "Anlagen, die nur wahrscheinlich sind, sind mit ihrer Wahrscheinlichkeit "
+            "gerechnet.");
     return result;
 }
 
 QString youngLine(const YoungKind& kind)
 {
-    return QStringList {kind.male ? QStringLiteral("Hahn") : QStringLiteral("Henne"),
+    return QStringList {kind.male ? QCoreApplication::translate("ColourCalculator", "Hahn")
+                                  : QCoreApplication::translate("ColourCalculator", "Henne"),
                         QString::number(kind.share, 'f', 6), kind.visual.join(QLatin1Char(',')), kind.carried,
                         kind.colour}
         .join(QLatin1Char('\t'));

@@ -2,6 +2,8 @@
 
 #include "core/genetics/PedigreeReading.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString quoted(const QString& ring)
@@ -17,16 +19,38 @@ struct Family
 
     const Animal& animal(qsizetype a) const { return animals[size_t(a)]; }
     QString ring(qsizetype a) const { return quoted(animal(a).ringNumber); }
-    // "sein Vater", "ihre Mutter", ...: the young's parent as the finding names it.
-    QString parent(bool father) const
-    {
-        const bool daughter = animal(young).sex == Sex::Female;
-        if (father)
-            return daughter ? QStringLiteral("ihr Vater") : QStringLiteral("sein Vater");
-        return daughter ? QStringLiteral("ihre Mutter") : QStringLiteral("seine Mutter");
-    }
+    bool daughter() const { return animal(young).sex == Sex::Female; }
     bool absent(qsizetype a, int factor) const { return reading.entered(a, factor) == FactorState::Absent; }
 };
+
+// %1 the young, %2 the factor, %3 the parent: whole sentences for each parent of a son or daughter.
+QString parentFreeFinding(bool father, bool daughter)
+{
+    if (father) {
+        return daughter ? QCoreApplication::translate("ColourCheck",
+                                                      "%1 zeigt %2, aber ihr Vater %3 ist als frei von %2 eingetragen.")
+                        : QCoreApplication::translate(
+                            "ColourCheck", "%1 zeigt %2, aber sein Vater %3 ist als frei von %2 eingetragen.");
+    }
+    return daughter ? QCoreApplication::translate("ColourCheck",
+                                                  "%1 zeigt %2, aber ihre Mutter %3 ist als frei von %2 eingetragen.")
+                    : QCoreApplication::translate("ColourCheck",
+                                                  "%1 zeigt %2, aber seine Mutter %3 ist als frei von %2 eingetragen.");
+}
+
+QString youngFreeFinding(bool father, bool daughter)
+{
+    if (father) {
+        return daughter ? QCoreApplication::translate("ColourCheck",
+                                                      "%1 ist als frei von %2 eingetragen, aber ihr Vater %3 zeigt %2.")
+                        : QCoreApplication::translate(
+                            "ColourCheck", "%1 ist als frei von %2 eingetragen, aber sein Vater %3 zeigt %2.");
+    }
+    return daughter ? QCoreApplication::translate("ColourCheck",
+                                                  "%1 ist als frei von %2 eingetragen, aber ihre Mutter %3 zeigt %2.")
+                    : QCoreApplication::translate("ColourCheck",
+                                                  "%1 ist als frei von %2 eingetragen, aber seine Mutter %3 zeigt %2.");
+}
 
 void checkEntries(const Family& f, QStringList& findings)
 {
@@ -38,7 +62,8 @@ void checkEntries(const Family& f, QStringList& findings)
     }
     QString problem;
     if (any && !genesOf(f.reading.table(), entered, problem))
-        findings << QStringLiteral("Die Erbanlagen von %1 widersprechen sich: %2").arg(f.ring(f.young), problem);
+        findings << QCoreApplication::translate("ColourCheck", "Die Erbanlagen von %1 widersprechen sich: %2")
+                        .arg(f.ring(f.young), problem);
 }
 
 void checkAgainstParents(const Family& f, int factor, QStringList& findings)
@@ -51,7 +76,8 @@ void checkAgainstParents(const Family& f, int factor, QStringList& findings)
     const qsizetype mother = f.reading.parentOf(f.young, false);
     if (locus.dominant()) {
         if (shows && father >= 0 && mother >= 0 && f.absent(father, factor) && f.absent(mother, factor))
-            findings << QStringLiteral("%1 zeigt %2, aber Vater %3 und Mutter %4 sind als frei davon eingetragen.")
+            findings << QCoreApplication::translate(
+                            "ColourCheck", "%1 zeigt %2, aber Vater %3 und Mutter %4 sind als frei davon eingetragen.")
                             .arg(f.ring(f.young), name, f.ring(father), f.ring(mother));
         return;
     }
@@ -62,11 +88,9 @@ void checkAgainstParents(const Family& f, int factor, QStringList& findings)
         // A sex-linked factor comes to a daughter from her father only.
         const bool passesOn = isFather || !locus.sexLinked() || son;
         if (shows && passesOn && f.absent(parent, factor))
-            findings << QStringLiteral("%1 zeigt %2, aber %3 %4 ist als frei von %2 eingetragen.")
-                            .arg(f.ring(f.young), name, f.parent(isFather), f.ring(parent));
+            findings << parentFreeFinding(isFather, f.daughter()).arg(f.ring(f.young), name, f.ring(parent));
         if (passesOn && f.absent(f.young, factor) && f.reading.shows(parent, factor))
-            findings << QStringLiteral("%1 ist als frei von %2 eingetragen, aber %3 %4 zeigt %2.")
-                            .arg(f.ring(f.young), name, f.parent(isFather), f.ring(parent));
+            findings << youngFreeFinding(isFather, f.daughter()).arg(f.ring(f.young), name, f.ring(parent));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "core/stock/PedigreeOrder.h"
 #include "core/stock/RingIndex.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <climits>
@@ -19,7 +20,7 @@ QString quoted(const QString& ring)
 QString percent(double chance)
 {
     const int whole = qRound(chance * 100);
-    return whole < 1 ? QStringLiteral("unter 1 %") : QStringLiteral("%1 %").arg(whole);
+    return whole < 1 ? QCoreApplication::translate("PedigreeReading", "unter 1 %") : QStringLiteral("%1 %").arg(whole);
 }
 
 bool has(quint32 mask, int factor)
@@ -33,8 +34,9 @@ QString FactorFinding::text(const FactorTable& table) const
 {
     const QString name = table.factor(factor).name;
     if (proven)
-        return QStringLiteral("sicher spalterbig für %1: %2").arg(name, reason);
-    return QStringLiteral("spalterbig für %1: %2, %3").arg(name, percent(chance), reason);
+        return QCoreApplication::translate("PedigreeReading", "sicher spalterbig für %1: %2").arg(name, reason);
+    return QCoreApplication::translate("PedigreeReading", "spalterbig für %1: %2, %3")
+        .arg(name, percent(chance), reason);
 }
 
 PedigreeReading::PedigreeReading(const AnimalTable& animals, const RingIndex& index,
@@ -176,8 +178,8 @@ QString PedigreeReading::stateWord(qsizetype parent, int factor) const
     if (chance >= 2)
         return m_table.factor(factor).name;
     if (chance >= 1)
-        return QStringLiteral("spalterbig");
-    return QStringLiteral("zu %1 spalterbig").arg(percent(chance));
+        return QCoreApplication::translate("PedigreeReading", "spalterbig");
+    return QCoreApplication::translate("PedigreeReading", "zu %1 spalterbig").arg(percent(chance));
 }
 
 void PedigreeReading::buildYoungIndex()
@@ -255,12 +257,13 @@ void PedigreeReading::read(qsizetype animal)
         const double fromMother = passes(mother, f);
         FactorFinding finding {f, true, 1.0, {}};
         if (fromFather >= 1 || fromMother >= 1) {
-            finding.reason = fromFather >= 1 && fromMother >= 1 ? QStringLiteral("Vater und Mutter %1")
-                : fromFather >= 1                               ? QStringLiteral("Vater %1")
-                                                                : QStringLiteral("Mutter %1");
+            finding.reason = fromFather >= 1 && fromMother >= 1
+                ? QCoreApplication::translate("PedigreeReading", "Vater und Mutter %1")
+                : fromFather >= 1 ? QCoreApplication::translate("PedigreeReading", "Vater %1")
+                                  : QCoreApplication::translate("PedigreeReading", "Mutter %1");
             finding.reason = finding.reason.arg(m_table.factor(f).name);
         } else if (const std::vector<qsizetype> young = youngShowing(animal, f); !young.empty()) {
-            finding.reason = QStringLiteral("Junges %1 %2")
+            finding.reason = QCoreApplication::translate("PedigreeReading", "Junges %1 %2")
                                  .arg(quoted(m_animals[size_t(young.front())].ringNumber), m_table.factor(f).name);
         } else if (fromFather > 0 || fromMother > 0) {
             // Among young that do not show it, the share that carries it.
@@ -270,13 +273,14 @@ void PedigreeReading::read(qsizetype animal)
             const QString fatherWord = fromFather > 0 ? stateWord(father, f) : QString();
             const QString motherWord = fromMother > 0 ? stateWord(mother, f) : QString();
             if (fatherWord == motherWord)
-                finding.reason = QStringLiteral("Vater und Mutter %1").arg(fatherWord);
+                finding.reason = QCoreApplication::translate("PedigreeReading", "Vater und Mutter %1").arg(fatherWord);
             else if (motherWord.isEmpty())
-                finding.reason = QStringLiteral("Vater %1").arg(fatherWord);
+                finding.reason = QCoreApplication::translate("PedigreeReading", "Vater %1").arg(fatherWord);
             else if (fatherWord.isEmpty())
-                finding.reason = QStringLiteral("Mutter %1").arg(motherWord);
+                finding.reason = QCoreApplication::translate("PedigreeReading", "Mutter %1").arg(motherWord);
             else
-                finding.reason = QStringLiteral("Vater %1, Mutter %2").arg(fatherWord, motherWord);
+                finding.reason
+                    = QCoreApplication::translate("PedigreeReading", "Vater %1, Mutter %2").arg(fatherWord, motherWord);
         } else {
             continue;
         }

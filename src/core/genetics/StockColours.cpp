@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <map>
 
+#include <QCoreApplication>
+
 PedigreeReading& colourReading(const StockDocument& stock)
 {
     // What the reading takes in: the animals' colours, rings and parents (and
@@ -31,12 +33,12 @@ Pairing calculatePairing(AnimalFactors cock, AnimalFactors hen, const PairingOpt
     QString problem;
     const std::optional<AnimalGenes> cockGenes = genesOf(table, cock, problem);
     if (!cockGenes) {
-        pairing.problem = QStringLiteral("Hahn: ") + problem;
+        pairing.problem = QCoreApplication::translate("StockColours", "Hahn: %1").arg(problem);
         return pairing;
     }
     const std::optional<AnimalGenes> henGenes = genesOf(table, hen, problem);
     if (!henGenes) {
-        pairing.problem = QStringLiteral("Henne: ") + problem;
+        pairing.problem = QCoreApplication::translate("StockColours", "Henne: %1").arg(problem);
         return pairing;
     }
     pairing.unknownPhase = cockGenes->unknownPhase;
@@ -57,7 +59,8 @@ Pairing pairAnimals(const StockDocument& stock, const QString& cockRing, const Q
     const qsizetype hen = stock.ringIndex().lastActiveWith(henRing);
     if (cock < 0 || hen < 0) {
         Pairing none;
-        none.problem = QStringLiteral("Den Ring „%1“ gibt es nicht im Bestand.").arg(cock < 0 ? cockRing : henRing);
+        none.problem = QCoreApplication::translate("StockColours", "Den Ring „%1“ gibt es nicht im Bestand.")
+                           .arg(cock < 0 ? cockRing : henRing);
         return none;
     }
     return pairAnimals(stock, cock, hen, options);
