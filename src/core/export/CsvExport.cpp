@@ -5,6 +5,7 @@
 #include "core/records/ShowFigures.h"
 #include "core/stock/StockDocument.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <algorithm>
@@ -53,6 +54,7 @@ QString text(const QString& value)
     return value;
 }
 
+// Cell words stay German whatever the language: the import reads them back.
 QString sexWord(Sex sex)
 {
     switch (sex) {
@@ -92,26 +94,27 @@ QByteArray stockCsv(const AnimalTable& animals, const std::vector<qsizetype>& or
     for (const Whereabouts& w : whereabouts)
         byRing.insert(w.ring, &w);
     CsvLines csv;
-    csv.line({"Ringnummer",
-              "Geschlecht",
-              "Geburtsjahr",
-              "Züchter",
-              "Farbe",
-              "Zeichnung",
-              "Art/Rasse",
-              "Vater",
-              "Mutter",
-              "Bemerkungen",
-              "Bemerkungen Bestandsliste",
-              "Verkauft",
-              "Verbleib",
-              "Verbleib seit",
-              "Käufer",
-              "Anschrift des Käufers",
-              "Preis (€)",
-              "Notiz zum Verbleib",
-              "Erbanlagen",
-              "Erbanlagen laut Stammbaum"});
+    // Headers the import reads back are translated as the import knows them.
+    csv.line(QStringList {QCoreApplication::translate("ImportFields", "Ringnummer"),
+                          QCoreApplication::translate("ImportFields", "Geschlecht"),
+                          QCoreApplication::translate("ImportFields", "Geburtsjahr"),
+                          QCoreApplication::translate("ImportFields", "Züchter"),
+                          QCoreApplication::translate("ImportFields", "Farbe"),
+                          QCoreApplication::translate("ImportFields", "Zeichnung"),
+                          QCoreApplication::translate("ImportFields", "Art/Rasse"),
+                          QCoreApplication::translate("ImportFields", "Vater"),
+                          QCoreApplication::translate("ImportFields", "Mutter"),
+                          QCoreApplication::translate("ImportFields", "Bemerkungen"),
+                          QCoreApplication::translate("ImportFields", "Bemerkungen Bestandsliste"),
+                          QCoreApplication::translate("ImportFields", "Verkauft"),
+                          QCoreApplication::translate("ImportFields", "Verbleib"),
+                          QCoreApplication::translate("ImportFields", "Verbleib seit"),
+                          QCoreApplication::translate("ImportFields", "Käufer"),
+                          QCoreApplication::translate("ImportFields", "Anschrift des Käufers"),
+                          QCoreApplication::translate("ImportFields", "Preis (€)"),
+                          QCoreApplication::translate("ImportFields", "Notiz zum Verbleib"),
+                          QCoreApplication::translate("ImportFields", "Erbanlagen"),
+                          QCoreApplication::translate("CsvExport", "Erbanlagen laut Stammbaum")});
     for (const qsizetype i : order) {
         const Animal& a = animals[size_t(i)];
         if (!a.isActive())
@@ -144,8 +147,13 @@ QByteArray stockCsv(const StockDocument& stock, StockListOrder order)
 QByteArray showsCsv(const std::vector<ShowResult>& results)
 {
     CsvLines csv;
-    csv.line({"Datum", "Ringnummer", "Schau", "Klasse", "Punkte", "Auszeichnung/Platz", "Kollektion",
-              "Punkte der Kollektion"});
+    csv.line(QStringList {
+        QCoreApplication::translate("ImportFields", "Datum"), QCoreApplication::translate("ImportFields", "Ringnummer"),
+        QCoreApplication::translate("ImportFields", "Schau"), QCoreApplication::translate("ImportFields", "Klasse"),
+        QCoreApplication::translate("ImportFields", "Punkte"),
+        QCoreApplication::translate("ImportFields", "Auszeichnung/Platz"),
+        QCoreApplication::translate("ImportFields", "Kollektion"),
+        QCoreApplication::translate("CsvExport", "Punkte der Kollektion")});
     for (const ShowResult& r : results) {
         const std::optional<CollectionTotal> collection = collectionOf(r, results);
         csv.line({date(Dates::fromDate(r.date)), text(r.ring), text(r.show), text(r.showClass),
@@ -185,8 +193,15 @@ QByteArray tableCsv(const QStringList& headings, const std::vector<QStringList>&
 QByteArray breedingCsv(const PairTable& pairs)
 {
     CsvLines csv;
-    csv.line({"Zuchtpaar", "Hahn", "Henne", "Hecke", "Zuchtbeginn", "Gelege", "Erstes Ei", "Letztes Ei",
-              "Gelege gesetzt", "Anzahl Eier", "Ei", "Ring", "Geschlüpft", "Abgesetzt"});
+    csv.line(QStringList {
+        QCoreApplication::translate("CsvExport", "Zuchtpaar"), QCoreApplication::translate("CsvExport", "Hahn"),
+        QCoreApplication::translate("CsvExport", "Henne"), QCoreApplication::translate("CsvExport", "Hecke"),
+        QCoreApplication::translate("CsvExport", "Zuchtbeginn"), QCoreApplication::translate("CsvExport", "Gelege"),
+        QCoreApplication::translate("CsvExport", "Erstes Ei"), QCoreApplication::translate("CsvExport", "Letztes Ei"),
+        QCoreApplication::translate("CsvExport", "Gelege gesetzt"),
+        QCoreApplication::translate("CsvExport", "Anzahl Eier"), QCoreApplication::translate("CsvExport", "Ei"),
+        QCoreApplication::translate("CsvExport", "Ring"), QCoreApplication::translate("CsvExport", "Geschlüpft"),
+        QCoreApplication::translate("CsvExport", "Abgesetzt")});
     for (size_t p = 0; p < pairs.size(); ++p) {
         const BreedingPair& pair = pairs[p];
         const QStringList pairFields = {QString::number(p + 1), text(pair.cockRing), text(pair.henRing),

@@ -19,70 +19,72 @@ QString key(const QString& text)
     return k;
 }
 
+// The German headers the import knows; the program's own CSV files write some of them translated.
+const std::pair<ImportField, const char*> kKnownHeaders[] = {
+    {ImportField::Ring, "Ringnummer"},
+    {ImportField::Ring, "Ring"},
+    {ImportField::Ring, "Ring-Nr."},
+    {ImportField::Ring, "Ringnr"},
+    {ImportField::Ring, "Ring Nummer"},
+    {ImportField::Ring, "Kennring"},
+    {ImportField::Sex, "Geschlecht"},
+    {ImportField::Sex, "Geschl."},
+    {ImportField::Sex, "Sex"},
+    {ImportField::Sex, "M/W"},
+    {ImportField::Sex, "1.0/0.1"},
+    {ImportField::Year, "Geburtsjahr"},
+    {ImportField::Year, "Jahr"},
+    {ImportField::Year, "Jahrgang"},
+    {ImportField::Year, "Schlupfjahr"},
+    {ImportField::Breeder, "Züchter"},
+    {ImportField::Breeder, "Zuechter"},
+    {ImportField::Breeder, "Züchternummer"},
+    {ImportField::Colour, "Farbe"},
+    {ImportField::Colour, "Farbschlag"},
+    {ImportField::Markings, "Zeichnung"},
+    {ImportField::Breed, "Art/Rasse"},
+    {ImportField::Breed, "Rasse"},
+    {ImportField::Breed, "Art"},
+    {ImportField::Father, "Vater"},
+    {ImportField::Father, "Vater-Ring"},
+    {ImportField::Father, "Ring Vater"},
+    {ImportField::Father, "Vater Ringnummer"},
+    {ImportField::Mother, "Mutter"},
+    {ImportField::Mother, "Mutter-Ring"},
+    {ImportField::Mother, "Ring Mutter"},
+    {ImportField::Mother, "Mutter Ringnummer"},
+    {ImportField::Remarks, "Bemerkungen"},
+    {ImportField::Remarks, "Bemerkung"},
+    {ImportField::ListRemarks, "Bemerkungen Bestandsliste"},
+    {ImportField::Sold, "Verkauft"},
+    {ImportField::WhereaboutsStatus, "Verbleib"},
+    {ImportField::WhereaboutsDate, "Verbleib seit"},
+    {ImportField::Buyer, "Käufer"},
+    {ImportField::Buyer, "Kaeufer"},
+    {ImportField::BuyerAddress, "Anschrift des Käufers"},
+    {ImportField::Price, "Preis (€)"},
+    {ImportField::Price, "Preis"},
+    {ImportField::WhereaboutsNote, "Notiz zum Verbleib"},
+    {ImportField::Factors, "Erbanlagen"},
+    {ImportField::Factors, "Farbfaktoren"},
+    {ImportField::ShowDate, "Datum"},
+    {ImportField::ShowDate, "Schaudatum"},
+    {ImportField::ShowDate, "Datum der Schau"},
+    {ImportField::Show, "Schau"},
+    {ImportField::Show, "Ausstellung"},
+    {ImportField::ShowClass, "Klasse"},
+    {ImportField::Points, "Punkte"},
+    {ImportField::Award, "Auszeichnung/Platz"},
+    {ImportField::Award, "Auszeichnung"},
+    {ImportField::Award, "Platz"},
+    {ImportField::Collection, "Kollektion"},
+};
+
 const QHash<QString, ImportField>& headerNames()
 {
     static const QHash<QString, ImportField> names = [] {
-        const std::pair<ImportField, const char*> known[] = {
-            {ImportField::Ring, "Ringnummer"},
-            {ImportField::Ring, "Ring"},
-            {ImportField::Ring, "Ring-Nr."},
-            {ImportField::Ring, "Ringnr"},
-            {ImportField::Ring, "Ring Nummer"},
-            {ImportField::Ring, "Kennring"},
-            {ImportField::Sex, "Geschlecht"},
-            {ImportField::Sex, "Geschl."},
-            {ImportField::Sex, "Sex"},
-            {ImportField::Sex, "M/W"},
-            {ImportField::Sex, "1.0/0.1"},
-            {ImportField::Year, "Geburtsjahr"},
-            {ImportField::Year, "Jahr"},
-            {ImportField::Year, "Jahrgang"},
-            {ImportField::Year, "Schlupfjahr"},
-            {ImportField::Breeder, "Züchter"},
-            {ImportField::Breeder, "Zuechter"},
-            {ImportField::Breeder, "Züchternummer"},
-            {ImportField::Colour, "Farbe"},
-            {ImportField::Colour, "Farbschlag"},
-            {ImportField::Markings, "Zeichnung"},
-            {ImportField::Breed, "Art/Rasse"},
-            {ImportField::Breed, "Rasse"},
-            {ImportField::Breed, "Art"},
-            {ImportField::Father, "Vater"},
-            {ImportField::Father, "Vater-Ring"},
-            {ImportField::Father, "Ring Vater"},
-            {ImportField::Father, "Vater Ringnummer"},
-            {ImportField::Mother, "Mutter"},
-            {ImportField::Mother, "Mutter-Ring"},
-            {ImportField::Mother, "Ring Mutter"},
-            {ImportField::Mother, "Mutter Ringnummer"},
-            {ImportField::Remarks, "Bemerkungen"},
-            {ImportField::Remarks, "Bemerkung"},
-            {ImportField::ListRemarks, "Bemerkungen Bestandsliste"},
-            {ImportField::Sold, "Verkauft"},
-            {ImportField::WhereaboutsStatus, "Verbleib"},
-            {ImportField::WhereaboutsDate, "Verbleib seit"},
-            {ImportField::Buyer, "Käufer"},
-            {ImportField::Buyer, "Kaeufer"},
-            {ImportField::BuyerAddress, "Anschrift des Käufers"},
-            {ImportField::Price, "Preis (€)"},
-            {ImportField::Price, "Preis"},
-            {ImportField::WhereaboutsNote, "Notiz zum Verbleib"},
-            {ImportField::Factors, "Erbanlagen"},
-            {ImportField::Factors, "Farbfaktoren"},
-            {ImportField::ShowDate, "Datum"},
-            {ImportField::ShowDate, "Schaudatum"},
-            {ImportField::ShowDate, "Datum der Schau"},
-            {ImportField::Show, "Schau"},
-            {ImportField::Show, "Ausstellung"},
-            {ImportField::ShowClass, "Klasse"},
-            {ImportField::Points, "Punkte"},
-            {ImportField::Award, "Auszeichnung/Platz"},
-            {ImportField::Award, "Auszeichnung"},
-            {ImportField::Award, "Platz"},
-            {ImportField::Collection, "Kollektion"},
-        };
         QHash<QString, ImportField> byKey;
-        for (const auto& [field, name] : known)
+        for (const auto& [field, name] : kKnownHeaders)
             byKey.insert(key(QString::fromUtf8(name)), field);
         return byKey;
     }();
@@ -192,8 +194,8 @@ ImportField fieldOfHeader(const QString& header)
     if (const auto german = headerNames().find(key(header)); german != headerNames().end())
         return german.value();
     // A file the program wrote in another language names its columns in that language.
-    for (const ImportField field : importFields()) {
-        if (key(importFieldName(field)) == key(header))
+    for (const auto& [field, name] : kKnownHeaders) {
+        if (key(QCoreApplication::translate("ImportFields", name)) == key(header))
             return field;
     }
     return ImportField::Ignored;

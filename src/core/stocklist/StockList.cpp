@@ -7,6 +7,7 @@
 #include "core/stock/StockDocument.h"
 
 #include <QCollator>
+#include <QCoreApplication>
 #include <QDate>
 #include <QHash>
 
@@ -115,19 +116,36 @@ void htmlRow(HtmlBytes& html, const Animal& a, int number)
 
 void htmlHead(HtmlBytes& html, StockListOrder order, const QString& date)
 {
-    const QString& plural = SpeciesWords::Plural;
-    html.raw("<html><head><title>Export der ").text(SpeciesWords::StockList);
-    html.raw(order == StockListOrder::ByRing ? " sortiert nach Ringnummer" : " sortiert nach Geburtsdatum");
+    html.raw("<html><head><title>");
+    html.text(
+        order == StockListOrder::ByRing
+            ? QCoreApplication::translate("StockList", "Export der Kanarienvögelbestandsliste sortiert nach Ringnummer")
+            : QCoreApplication::translate("StockList",
+                                          "Export der Kanarienvögelbestandsliste sortiert nach Geburtsdatum"));
     html.raw("</title><style type=\"text/css\"> <!--body {color: #000000;font-family: Arial;--->"
              "</style></head><body><table cellspacing=\"1\" cellpadding=\"3\" bgcolor=\"#000000\" "
              "width=\"98%\"><tr><td colspan=\"7\" align=\"center\" bgcolor=\"#ffffff\"><font size=\"5\">");
-    html.text(SpeciesWords::StockList)
+    html.text(SpeciesWords::stockList())
         .raw("</font></td></tr><tr><td colspan=\"7\" align=\"center\" "
-             "bgcolor=\"#ffffff\"><font size=\"2\">erstellt am ");
-    html.text(date).raw(" mit <a href=\"").text(SpeciesWords::WebAddress).raw("\">");
-    html.text(QStringLiteral("Avelor Abstammungsnachweis für ") + plural).raw("</a></font></td></tr><tr>");
-    for (const char* word : {"Lfd. Nr", "Ring-Nr", "Farbe", "Geburtsjahr", "Art/Rasse", "Bemerkungen", "Geschlecht"})
-        html.raw("<td align=\"center\" bgcolor=\"#ffffff\"><b>").raw(word).raw("</b></td>");
+             "bgcolor=\"#ffffff\"><font size=\"2\">");
+    // The link sits where the sentence puts %2.
+    //: %1 is the date, %2 the program's name as a link
+    const QString created = QCoreApplication::translate("StockList", "erstellt am %1 mit %2");
+    const qsizetype link = created.indexOf(QLatin1String("%2"));
+    html.text(QString(created.left(link)).replace(QLatin1String("%1"), date));
+    html.raw("<a href=\"").text(SpeciesWords::WebAddress).raw("\">");
+    html.text(SpeciesWords::title()).raw("</a>");
+    html.text(QString(created.mid(link + 2)).replace(QLatin1String("%1"), date));
+    html.raw("</font></td></tr><tr>");
+    static const char* const kHeadings[]
+        = {QT_TRANSLATE_NOOP("StockList", "Lfd. Nr"),   QT_TRANSLATE_NOOP("StockList", "Ring-Nr"),
+           QT_TRANSLATE_NOOP("StockList", "Farbe"),     QT_TRANSLATE_NOOP("StockList", "Geburtsjahr"),
+           QT_TRANSLATE_NOOP("StockList", "Art/Rasse"), QT_TRANSLATE_NOOP("StockList", "Bemerkungen"),
+           QT_TRANSLATE_NOOP("StockList", "Geschlecht")};
+    for (const char* word : kHeadings)
+        html.raw("<td align=\"center\" bgcolor=\"#ffffff\"><b>")
+            .text(QCoreApplication::translate("StockList", word))
+            .raw("</b></td>");
     html.raw("</tr>");
 }
 
@@ -137,11 +155,14 @@ QString sexMark(Sex sex)
 {
     switch (sex) {
     case Sex::Unknown:
-        return QStringLiteral("[U] ");
+        //: sex unknown, in the stock list
+        return QCoreApplication::translate("StockList", "[U] ");
     case Sex::Male:
-        return QStringLiteral("[M] ");
+        //: male, in the stock list
+        return QCoreApplication::translate("StockList", "[M] ");
     case Sex::Female:
-        return QStringLiteral("[W] ");
+        //: female, in the stock list
+        return QCoreApplication::translate("StockList", "[W] ");
     }
     return {};
 }
@@ -178,7 +199,8 @@ QStringList numbered(QStringList items)
 
 QString stockListTitle(const std::optional<QString>& breed)
 {
-    return breed ? *breed + QStringLiteral("-Liste") : SpeciesWords::StockList;
+    //: %1 is a breed
+    return breed ? QCoreApplication::translate("StockList", "%1-Liste").arg(*breed) : SpeciesWords::stockList();
 }
 
 std::vector<qsizetype> listedPositions(const AnimalTable& animals, StockListOrder order, StockListLayout layout,
