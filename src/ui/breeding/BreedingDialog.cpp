@@ -4,7 +4,6 @@
 #include "core/breeding/BreedingRules.h"
 #include "core/genetics/StockColours.h"
 #include "core/model/Dates.h"
-#include "core/model/SpeciesWords.h"
 #include "core/season/MatePlanner.h"
 #include "core/stock/RingIndex.h"
 #include "core/stock/SelectorLists.h"
@@ -17,6 +16,7 @@
 #include "ui/genetics/ExpectedYoungView.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDate>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -29,10 +29,10 @@
 
 namespace {
 
-const QString kStartTip = QStringLiteral("Wann wurde die Zucht gestartet?");
-const QString kCageTip = QStringLiteral("Nr des Zuchtkäfigs?");
-const QString kCockTip = QStringLiteral("Wer ist der Vater?");
-const QString kHenTip = QStringLiteral("Wer ist die Mutter?");
+const char* const kStartTip = QT_TRANSLATE_NOOP("BreedingDialog", "Wann wurde die Zucht gestartet?");
+const char* const kCageTip = QT_TRANSLATE_NOOP("BreedingDialog", "Nr des Zuchtkäfigs?");
+const char* const kCockTip = QT_TRANSLATE_NOOP("BreedingDialog", "Wer ist der Vater?");
+const char* const kHenTip = QT_TRANSLATE_NOOP("BreedingDialog", "Wer ist die Mutter?");
 
 // The start date's edit with its note on the format beside it.
 QWidget* withFormatNote(QLineEdit* edit)
@@ -41,7 +41,7 @@ QWidget* withFormatNote(QLineEdit* edit)
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     edit->setParent(row);
-    auto* note = new QLabel(QStringLiteral("<i>im Format TT.MM.JJJJ</i>"), row);
+    auto* note = new QLabel(QCoreApplication::translate("BreedingDialog", "<i>im Format TT.MM.JJJJ</i>"), row);
     layout->addWidget(edit);
     layout->addWidget(note);
     layout->addStretch();
@@ -64,21 +64,21 @@ std::optional<QString> chosen(const QComboBox* list)
 BreedingDialog::BreedingDialog(StockDocument& stock, QWidget* parent) : QDialog(parent), m_stock(stock)
 {
     setObjectName(QStringLiteral("BreedingDialog"));
-    setWindowTitle(QStringLiteral("Nachwuchsverwaltung"));
+    setWindowTitle(tr("Nachwuchsverwaltung"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(7, 7, 7, 7);
-    auto* intro = new QLabel(
-        QStringLiteral("Hier können Sie Daten zu Zuchtpaaren hinterlegen, Gelege eingeben und das Beringen der "
-                       "Jungvögel vornehmen. Die Daten sind relevant für die Zuchtdatei. Um Hilfe zu erhalten einfach "
-                       "mit der Maus über das entsprechende Feld gehen."),
-        this);
+    auto* intro
+        = new QLabel(tr("Hier können Sie Daten zu Zuchtpaaren hinterlegen, Gelege eingeben und das Beringen der "
+                        "Jungvögel vornehmen. Die Daten sind relevant für die Zuchtdatei. Um Hilfe zu erhalten einfach "
+                        "mit der Maus über das entsprechende Feld gehen."),
+                     this);
     intro->setWordWrap(true);
     intro->setAlignment(Qt::AlignCenter);
     layout->addWidget(intro);
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("breedingTabs"));
-    m_tabs->addTab(buildNewPairTab(), QStringLiteral("Neues Zuchtpaar anlegen"));
-    m_tabs->addTab(buildPairTab(), QStringLiteral("Zuchtpaar anzeigen/bearbeiten"));
+    m_tabs->addTab(buildNewPairTab(), tr("Neues Zuchtpaar anlegen"));
+    m_tabs->addTab(buildPairTab(), tr("Zuchtpaar anzeigen/bearbeiten"));
     layout->addWidget(m_tabs, 1);
     connect(m_tabs, &QTabWidget::currentChanged, this, [this] { fillLists(true); });
     connect(this, &QDialog::finished, this, &BreedingDialog::clearSelectionRequested);
@@ -107,21 +107,21 @@ QWidget* BreedingDialog::buildNewPairTab()
 {
     auto* tab = new QWidget(this);
     auto* form = new QFormLayout(tab);
-    m_newStart = named(new QLineEdit(tab), "newStartEdit", kStartTip);
-    m_newCage = named(new QLineEdit(tab), "newCageEdit", kCageTip);
-    m_newCock = named(makeListCombo(tab, {}), "newCockList", kCockTip);
-    m_newHen = named(makeListCombo(tab, {}), "newHenList", kHenTip);
-    form->addRow(QStringLiteral("Zuchtbeginn:"), withFormatNote(m_newStart));
-    form->addRow(SpeciesWords::CageWord + QLatin1Char(':'), m_newCage);
-    form->addRow(SpeciesWords::MaleLabel + QLatin1Char(':'), m_newCock);
-    form->addRow(SpeciesWords::FemaleLabel + QLatin1Char(':'), m_newHen);
-    auto* create = named(new QPushButton(QStringLiteral("Zuchtpaar anlegen"), tab), "createPairButton",
-                         QStringLiteral("Speichert das aktuell eingegebene Zuchtpaar.\nGelege können im nächsten "
-                                        "Schritt eingegeben\nwerden."));
+    m_newStart = named(new QLineEdit(tab), "newStartEdit", tr(kStartTip));
+    m_newCage = named(new QLineEdit(tab), "newCageEdit", tr(kCageTip));
+    m_newCock = named(makeListCombo(tab, {}), "newCockList", tr(kCockTip));
+    m_newHen = named(makeListCombo(tab, {}), "newHenList", tr(kHenTip));
+    form->addRow(tr("Zuchtbeginn:"), withFormatNote(m_newStart));
+    form->addRow(tr("Hecke:"), m_newCage);
+    form->addRow(tr("Vogel (m) 1.0:"), m_newCock);
+    form->addRow(tr("Vogel (w) 0.1:"), m_newHen);
+    auto* create = named(new QPushButton(tr("Zuchtpaar anlegen"), tab), "createPairButton",
+                         tr("Speichert das aktuell eingegebene Zuchtpaar.\nGelege können im nächsten "
+                            "Schritt eingegeben\nwerden."));
     form->addRow(create);
     // What colours the young will have, as soon as both birds are chosen.
     m_newYoung = new ExpectedYoungView(tab);
-    form->addRow(new QLabel(QStringLiteral("Farben der Jungen:"), tab));
+    form->addRow(new QLabel(tr("Farben der Jungen:"), tab));
     form->addRow(m_newYoung);
     connect(create, &QPushButton::clicked, this, &BreedingDialog::createPair);
     connect(m_newCock, &QComboBox::currentIndexChanged, this, &BreedingDialog::showNewPairColours);
@@ -134,39 +134,38 @@ QWidget* BreedingDialog::buildPairTab()
     auto* tab = new QWidget(this);
     auto* layout = new QVBoxLayout(tab);
     auto* form = new QFormLayout;
-    m_pairs = named(makeListCombo(tab, {}), "pairList",
-                    QStringLiteral("Welches Zuchtpaar soll angezeigt bzw. bearbeitet werden?"));
+    m_pairs = named(makeListCombo(tab, {}), "pairList", tr("Welches Zuchtpaar soll angezeigt bzw. bearbeitet werden?"));
     m_pairs->setMinimumWidth(335);
-    m_start = named(new QLineEdit(tab), "startEdit", kStartTip);
-    m_cage = named(new QLineEdit(tab), "cageEdit", kCageTip);
-    m_cock = named(makeListCombo(tab, {}), "cockList", kCockTip);
-    m_hen = named(makeListCombo(tab, {}), "henList", kHenTip);
-    m_clutches = named(makeListCombo(tab, {}), "clutchList",
-                       QStringLiteral("Keine Gelege auswählbar? \nDann ein neues Gelege anlegen."));
-    m_newClutch = named(new QPushButton(QStringLiteral("Neues Gelege anlegen"), tab), "newClutchButton",
-                        QStringLiteral("Legt ein neues Gelege dieses Zuchtpaares an."));
-    form->addRow(QStringLiteral("Zuchtpaar auswählen:"), m_pairs);
-    form->addRow(QStringLiteral("Zuchtbeginn:"), m_start);
-    form->addRow(SpeciesWords::CageWord + QLatin1Char(':'), m_cage);
-    form->addRow(SpeciesWords::MaleLabel + QLatin1Char(':'), m_cock);
-    form->addRow(SpeciesWords::FemaleLabel + QLatin1Char(':'), m_hen);
+    m_start = named(new QLineEdit(tab), "startEdit", tr(kStartTip));
+    m_cage = named(new QLineEdit(tab), "cageEdit", tr(kCageTip));
+    m_cock = named(makeListCombo(tab, {}), "cockList", tr(kCockTip));
+    m_hen = named(makeListCombo(tab, {}), "henList", tr(kHenTip));
+    m_clutches
+        = named(makeListCombo(tab, {}), "clutchList", tr("Keine Gelege auswählbar? \nDann ein neues Gelege anlegen."));
+    m_newClutch = named(new QPushButton(tr("Neues Gelege anlegen"), tab), "newClutchButton",
+                        tr("Legt ein neues Gelege dieses Zuchtpaares an."));
+    form->addRow(tr("Zuchtpaar auswählen:"), m_pairs);
+    form->addRow(tr("Zuchtbeginn:"), m_start);
+    form->addRow(tr("Hecke:"), m_cage);
+    form->addRow(tr("Vogel (m) 1.0:"), m_cock);
+    form->addRow(tr("Vogel (w) 0.1:"), m_hen);
     m_pairInbreeding = named(new QLabel(tab), "pairInbreedingLabel");
-    auto* colours = named(new QPushButton(QStringLiteral("Farben der &Jungen…"), tab), "pairColoursButton",
-                          QStringLiteral("Zeigt, welche Farben die Jungen dieses Paares erwarten lassen"));
+    auto* colours = named(new QPushButton(tr("Farben der &Jungen…"), tab), "pairColoursButton",
+                          tr("Zeigt, welche Farben die Jungen dieses Paares erwarten lassen"));
     auto* inbreedingRow = new QHBoxLayout;
     inbreedingRow->addWidget(m_pairInbreeding, 1);
     inbreedingRow->addWidget(colours);
     form->addRow(inbreedingRow);
     connect(colours, &QPushButton::clicked, this, [this] {
         if (m_cock->currentIndex() < 0 || m_hen->currentIndex() < 0)
-            Messages::current().inform(this, QStringLiteral("Bitte zuerst Hahn und Henne wählen."));
+            Messages::current().inform(this, tr("Bitte zuerst Hahn und Henne wählen."));
         else
             emit coloursRequested(shown(m_cock), shown(m_hen));
     });
     auto* clutchRow = new QHBoxLayout;
     clutchRow->addWidget(m_clutches, 1);
     clutchRow->addWidget(m_newClutch);
-    form->addRow(QStringLiteral("Gelege auswählen:"), clutchRow);
+    form->addRow(tr("Gelege auswählen:"), clutchRow);
     layout->addLayout(form);
     layout->addWidget(buildClutchGroup());
     m_ringing = new RingingGroup(
@@ -178,11 +177,11 @@ QWidget* BreedingDialog::buildPairTab()
     layout->addWidget(m_ringing);
     layout->addStretch();
     auto* buttons = new QHBoxLayout;
-    auto* save = named(new QPushButton(QStringLiteral("Zuchtpaar speichern"), tab), "savePairButton",
-                       QStringLiteral("Speichert die Änderungen zum Zuchtpaar"));
-    auto* remove = named(new QPushButton(QStringLiteral("Zuchtpaar löschen"), tab), "deletePairButton",
-                         QStringLiteral("Löscht das Zuchtpaar sowie deren Gelege und Eier. \nEvtl. daraus "
-                                        "vorgegangene Jungtiere werden dabei \nnicht gelöscht."));
+    auto* save = named(new QPushButton(tr("Zuchtpaar speichern"), tab), "savePairButton",
+                       tr("Speichert die Änderungen zum Zuchtpaar"));
+    auto* remove = named(new QPushButton(tr("Zuchtpaar löschen"), tab), "deletePairButton",
+                         tr("Löscht das Zuchtpaar sowie deren Gelege und Eier. \nEvtl. daraus "
+                            "vorgegangene Jungtiere werden dabei \nnicht gelöscht."));
     buttons->addWidget(save);
     buttons->addStretch();
     buttons->addWidget(remove);
@@ -200,26 +199,25 @@ QWidget* BreedingDialog::buildPairTab()
 
 QGroupBox* BreedingDialog::buildClutchGroup()
 {
-    m_clutchGroup = named(new QGroupBox(QStringLiteral("Gelege:"), this), "clutchGroup");
+    m_clutchGroup = named(new QGroupBox(tr("Gelege:"), this), "clutchGroup");
     auto* form = new QFormLayout(m_clutchGroup);
-    m_eggCount = named(new QLineEdit(m_clutchGroup), "eggCountEdit",
-                       QStringLiteral("Wieviele Eier wurden mit diesem Gelege gelegt?"));
+    m_eggCount
+        = named(new QLineEdit(m_clutchGroup), "eggCountEdit", tr("Wieviele Eier wurden mit diesem Gelege gelegt?"));
     m_firstEgg = named(new QLineEdit(m_clutchGroup), "firstEggEdit",
-                       QStringLiteral("Wann wurde das erste Ei, dass durch ein Kunststoffei ersetzt wird gelegt?"));
-    m_lastEgg = named(new QLineEdit(m_clutchGroup), "lastEggEdit",
-                      QStringLiteral("Wann wurde das letzte Ei des Geleges gelegt?"));
+                       tr("Wann wurde das erste Ei, dass durch ein Kunststoffei ersetzt wird gelegt?"));
+    m_lastEgg = named(new QLineEdit(m_clutchGroup), "lastEggEdit", tr("Wann wurde das letzte Ei des Geleges gelegt?"));
     m_incubationStart = named(new QLineEdit(m_clutchGroup), "incubationStartEdit",
-                              QStringLiteral("Wann wurden die Kunststoffeier durch die Gelege ersetzt (=Brutbeginn)?"));
-    form->addRow(QStringLiteral("Anzahl Eier:"), m_eggCount);
-    form->addRow(QStringLiteral("Datum Erstes Ei:"), m_firstEgg);
-    form->addRow(QStringLiteral("Datum Letztes Ei:"), m_lastEgg);
-    form->addRow(QStringLiteral("Datum Gelege gesetzt:"), m_incubationStart);
-    auto* remove = named(new QPushButton(QStringLiteral("Gelege löschen"), m_clutchGroup), "deleteClutchButton",
-                         QStringLiteral("Löscht das Gelege aus der Datenbank. \nEvtl. eingetragene Eier gehen dabei "
-                                        "verloren.\n\nDie Jungvögel die bei der Beringung angelegt wurden bleiben "
-                                        "erhalten."));
-    auto* save = named(new QPushButton(QStringLiteral("Gelege speichern"), m_clutchGroup), "saveClutchButton",
-                       QStringLiteral("Speichert das Gelege und alle Änderungen darin."));
+                              tr("Wann wurden die Kunststoffeier durch die Gelege ersetzt (=Brutbeginn)?"));
+    form->addRow(tr("Anzahl Eier:"), m_eggCount);
+    form->addRow(tr("Datum Erstes Ei:"), m_firstEgg);
+    form->addRow(tr("Datum Letztes Ei:"), m_lastEgg);
+    form->addRow(tr("Datum Gelege gesetzt:"), m_incubationStart);
+    auto* remove = named(new QPushButton(tr("Gelege löschen"), m_clutchGroup), "deleteClutchButton",
+                         tr("Löscht das Gelege aus der Datenbank. \nEvtl. eingetragene Eier gehen dabei "
+                            "verloren.\n\nDie Jungvögel die bei der Beringung angelegt wurden bleiben "
+                            "erhalten."));
+    auto* save = named(new QPushButton(tr("Gelege speichern"), m_clutchGroup), "saveClutchButton",
+                       tr("Speichert das Gelege und alle Änderungen darin."));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(remove);
     buttons->addWidget(save);
@@ -259,7 +257,7 @@ void BreedingDialog::fillLists(bool tabChanged)
 void BreedingDialog::showNewPairColours()
 {
     if (m_newCock->currentIndex() < 0 || m_newHen->currentIndex() < 0) {
-        m_newYoung->clear(QStringLiteral("Sind Hahn und Henne gewählt, stehen hier die Farben ihrer Jungen."));
+        m_newYoung->clear(tr("Sind Hahn und Henne gewählt, stehen hier die Farben ihrer Jungen."));
         return;
     }
     m_newYoung->show(pairAnimals(m_stock, shown(m_newCock), shown(m_newHen), {}));
@@ -274,7 +272,7 @@ void BreedingDialog::showPairInbreeding()
     }
     const Inbreeding f
         = InbreedingCalculator(m_stock.animals(), m_stock.ringIndex()).ofPair(shown(m_cock), shown(m_hen));
-    m_pairInbreeding->setText(QStringLiteral("Inzuchtkoeffizient der Jungen: ") + f.percent());
+    m_pairInbreeding->setText(tr("Inzuchtkoeffizient der Jungen: %1").arg(f.percent()));
 }
 
 int BreedingDialog::selectedPair() const
@@ -316,12 +314,12 @@ bool BreedingDialog::acceptRelation(const PairInput& input)
     const std::optional<MateCandidate> close = closeRelation(m_stock, *input.cock, *input.hen);
     if (!close)
         return true;
-    const QString how = close->relationship.isEmpty() ? QStringLiteral("eng verwandt")
-                                                      : QStringLiteral("eng verwandt (%1)").arg(close->relationship);
+    const QString how
+        = close->relationship.isEmpty() ? tr("eng verwandt") : tr("eng verwandt (%1)").arg(close->relationship);
     return Messages::current().askYesNo(
-        this, QStringLiteral("Frage"),
-        QStringLiteral("Hahn %1 und Henne %2 sind %3: Die Jungen hätten einen Inzuchtkoeffizienten von %4.\n\n"
-                       "Trotzdem als Zuchtpaar speichern?")
+        this, tr("Frage"),
+        tr("Hahn %1 und Henne %2 sind %3: Die Jungen hätten einen Inzuchtkoeffizienten von %4.\n\n"
+           "Trotzdem als Zuchtpaar speichern?")
             .arg(*input.cock, *input.hen, how, Inbreeding {close->inbreeding, false}.percent()));
 }
 
@@ -340,8 +338,8 @@ void BreedingDialog::createPair()
     m_newCock->setCurrentIndex(-1);
     m_newHen->setCurrentIndex(-1);
     m_tabs->setCurrentIndex(1); // refills the lists
-    Messages::current().inform(
-        this, QStringLiteral("Das Zuchtpaar wurde gespeichert. Wählen Sie es nun aus um Gelege einzugeben."));
+    Messages::current().inform(this,
+                               tr("Das Zuchtpaar wurde gespeichert. Wählen Sie es nun aus um Gelege einzugeben."));
 }
 
 void BreedingDialog::selectPair()
@@ -365,8 +363,7 @@ void BreedingDialog::selectPair()
 
 void BreedingDialog::savePair()
 {
-    if (!pairSelectedOrComplain(
-            QStringLiteral("Bitte wählen Sie zunächst das Zuchtpaar aus, das Sie bearbeiten möchten.")))
+    if (!pairSelectedOrComplain(tr("Bitte wählen Sie zunächst das Zuchtpaar aus, das Sie bearbeiten möchten.")))
         return;
     const PairInput input {m_start->text(), m_cage->text(), chosen(m_cock), chosen(m_hen)};
     if (const QString refused = checkPair(input); !refused.isEmpty()) {
@@ -381,13 +378,12 @@ void BreedingDialog::savePair()
     m_cock->setCurrentIndex(-1);
     m_hen->setCurrentIndex(-1);
     fillLists(true);
-    Messages::current().inform(this, QStringLiteral("Das Zuchtpaar wurde gespeichert."));
+    Messages::current().inform(this, tr("Das Zuchtpaar wurde gespeichert."));
 }
 
 void BreedingDialog::deletePair()
 {
-    if (!pairSelectedOrComplain(
-            QStringLiteral("Bitte wählen Sie zunächst das Zuchtpaar aus, das Sie löschen möchten.")))
+    if (!pairSelectedOrComplain(tr("Bitte wählen Sie zunächst das Zuchtpaar aus, das Sie löschen möchten.")))
         return;
     m_stock.removePair(selectedPair());
     fillLists(true);
@@ -396,8 +392,7 @@ void BreedingDialog::deletePair()
 
 void BreedingDialog::newClutch()
 {
-    if (!pairSelectedOrComplain(
-            QStringLiteral("Wählen Sie zunächst das Zuchtpaar aus, dessen Gelege Sie anlegen möchten.")))
+    if (!pairSelectedOrComplain(tr("Wählen Sie zunächst das Zuchtpaar aus, dessen Gelege Sie anlegen möchten.")))
         return;
     const int pair = selectedPair();
     m_stock.addClutch(pair);

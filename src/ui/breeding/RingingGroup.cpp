@@ -2,7 +2,6 @@
 
 #include "core/breeding/BreedingRules.h"
 #include "core/model/Dates.h"
-#include "core/model/SpeciesWords.h"
 #include "core/stock/StockDocument.h"
 #include "ui/common/AnimalFields.h"
 #include "ui/common/Choices.h"
@@ -18,24 +17,24 @@
 #include <QPushButton>
 
 RingingGroup::RingingGroup(StockDocument& stock, std::function<std::pair<QString, QString>()> parents, QWidget* parent)
-    : QGroupBox(QStringLiteral("Beringung des Nachwuchses: "), parent), m_stock(stock), m_parents(std::move(parents))
+    : QGroupBox(tr("Beringung des Nachwuchses: "), parent), m_stock(stock), m_parents(std::move(parents))
 {
     setObjectName(QStringLiteral("ringingGroup"));
-    m_eggs = named(makeListCombo(this, {}), "eggList", QStringLiteral("Ei auswählen um die Beringung vorzunehmen"));
-    m_clearEgg = named(new QPushButton(QStringLiteral("Ei-Infos löschen"), this), "clearEggButton",
-                       QStringLiteral("Löscht die Beringungsinformationen zum ausgewählten Ei. \n\nDadurch wird auch ")
-                           + SpeciesWords::Accusative
-                           + QStringLiteral(" mit dieser Ringnummer gelöscht,\nsamt seinen Elternbeziehungen. Danach "
-                                            "kann zu diesem Ei\neine neue Ringnummer vergeben werden."));
+    m_eggs = named(makeListCombo(this, {}), "eggList", tr("Ei auswählen um die Beringung vorzunehmen"));
+    m_clearEgg = named(
+        new QPushButton(tr("Ei-Infos löschen"), this), "clearEggButton",
+        tr("Löscht die Beringungsinformationen zum ausgewählten Ei. \n\nDadurch wird auch den Kanarienvogel mit "
+           "dieser Ringnummer gelöscht,\nsamt seinen Elternbeziehungen. Danach kann zu diesem Ei\neine "
+           "neue Ringnummer vergeben werden."));
     buildEggPanel();
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("Ei Nr:"), this), 0, 0);
+    grid->addWidget(new QLabel(tr("Ei Nr:"), this), 0, 0);
     grid->addWidget(m_eggs, 0, 1);
     grid->addWidget(m_clearEgg, 0, 2);
     grid->addWidget(m_eggPanel, 1, 0, 1, 3);
     grid->setColumnStretch(3, 1);
-    m_eggs->setAccessibleName(QStringLiteral("Ei Nr"));
+    m_eggs->setAccessibleName(tr("Ei Nr"));
 
     keepRingInCapitals(m_ring);
     connect(m_eggs, &QComboBox::currentIndexChanged, this, &RingingGroup::selectEgg);
@@ -48,41 +47,37 @@ RingingGroup::RingingGroup(StockDocument& stock, std::function<std::pair<QString
 
 void RingingGroup::buildEggPanel()
 {
-    // The bird of this egg, named as the vocabulary of the build names it.
-    const QString ofTheAnimal = QLatin1Char(' ') + SpeciesWords::Genitive + QStringLiteral(" aus diesem Ei");
     m_eggPanel = new QWidget(this);
     m_eggPanel->setObjectName(QStringLiteral("eggPanel"));
-    m_ring = named(new QLineEdit(m_eggPanel), "youngRingEdit", QStringLiteral("Ringnummer") + ofTheAnimal);
+    m_ring = named(new QLineEdit(m_eggPanel), "youngRingEdit", tr("Ringnummer des Kanarienvogels aus diesem Ei"));
     m_ring->setMaxLength(kRingLength);
-    m_sex = named(makeListCombo(m_eggPanel, {}), "youngSexList", QStringLiteral("Geschlecht") + ofTheAnimal);
+    m_sex = named(makeListCombo(m_eggPanel, {}), "youngSexList", tr("Geschlecht des Kanarienvogels aus diesem Ei"));
     setChoices(m_sex, sexWords());
-    m_breed = named(makeChoiceCombo(m_eggPanel, {}), "youngBreedCombo", QStringLiteral("Art/Rasse") + ofTheAnimal);
-    m_hatched = named(new QLineEdit(m_eggPanel), "hatchedEdit", QStringLiteral("Schlupfdatum") + ofTheAnimal);
-    m_weaned = named(new QLineEdit(m_eggPanel), "weanedEdit", QStringLiteral("Absetzdatum") + ofTheAnimal);
-    m_remarks
-        = named(new QPlainTextEdit(m_eggPanel), "youngRemarksEdit",
-                QStringLiteral("Bemerkungen über ") + SpeciesWords::Accusative + QStringLiteral(" aus diesem Ei"));
+    m_breed
+        = named(makeChoiceCombo(m_eggPanel, {}), "youngBreedCombo", tr("Art/Rasse des Kanarienvogels aus diesem Ei"));
+    m_hatched = named(new QLineEdit(m_eggPanel), "hatchedEdit", tr("Schlupfdatum des Kanarienvogels aus diesem Ei"));
+    m_weaned = named(new QLineEdit(m_eggPanel), "weanedEdit", tr("Absetzdatum des Kanarienvogels aus diesem Ei"));
+    m_remarks = named(new QPlainTextEdit(m_eggPanel), "youngRemarksEdit",
+                      tr("Bemerkungen über den Kanarienvogel aus diesem Ei"));
     m_remarks->setTabChangesFocus(true);
     m_remarks->setFixedHeight(48);
-    m_cancel = named(new QPushButton(QStringLiteral("Abbruch"), m_eggPanel), "cancelEggButton",
-                     QStringLiteral("Beendet die Eingabe zu Informationen zu diesem Ei und verwirft evtl. vorgenommene "
-                                    "Änderungen."));
-    m_enter = named(new QPushButton(SpeciesWords::Singular
-                                        + QStringLiteral(" anlegen und gleich in den Elternbeziehungen eintragen"),
-                                    m_eggPanel),
-                    "enterYoungButton",
-                    QStringLiteral("Legt ") + SpeciesWords::Accusative
-                        + QStringLiteral(" aus diesem Ei im Bestand an \nund trägt das Zuchtpaar automatisch bei den "
-                                         "\nElternbeziehungen ein."));
+    m_cancel = named(new QPushButton(tr("Abbruch"), m_eggPanel), "cancelEggButton",
+                     tr("Beendet die Eingabe zu Informationen zu diesem Ei und verwirft evtl. vorgenommene "
+                        "Änderungen."));
+    m_enter
+        = named(new QPushButton(tr("Kanarienvogel anlegen und gleich in den Elternbeziehungen eintragen"), m_eggPanel),
+                "enterYoungButton",
+                tr("Legt den Kanarienvogel aus diesem Ei im Bestand an \nund trägt das Zuchtpaar automatisch bei den "
+                   "\nElternbeziehungen ein."));
 
     auto* form = new QFormLayout(m_eggPanel);
     form->setContentsMargins(0, 0, 0, 0);
-    form->addRow(QStringLiteral("bekommt Ringnr:"), m_ring);
-    form->addRow(QStringLiteral("Geschlecht:"), m_sex);
-    form->addRow(QStringLiteral("Art/Rasse:"), m_breed);
-    form->addRow(QStringLiteral("Schlupfdatum:"), m_hatched);
-    form->addRow(QStringLiteral("abgesetzt:"), m_weaned);
-    form->addRow(QStringLiteral("Bemerkungen:"), m_remarks);
+    form->addRow(tr("bekommt Ringnr:"), m_ring);
+    form->addRow(tr("Geschlecht:"), m_sex);
+    form->addRow(tr("Art/Rasse:"), m_breed);
+    form->addRow(tr("Schlupfdatum:"), m_hatched);
+    form->addRow(tr("abgesetzt:"), m_weaned);
+    form->addRow(tr("Bemerkungen:"), m_remarks);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_cancel);
     buttons->addWidget(m_enter, 1);
