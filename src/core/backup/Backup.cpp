@@ -10,6 +10,7 @@
 #include "core/records/RecordsDatabase.h"
 #include "core/stock/StockDocument.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -31,13 +32,13 @@ bool readWhole(const QString& path, QByteArray& bytes, QString& problem)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        problem = QStringLiteral("„%1“ kann nicht gelesen werden: %2")
+        problem = QCoreApplication::translate("Backup", "„%1“ kann nicht gelesen werden: %2")
                       .arg(native(path), fileErrorText(file.error(), file.errorString()));
         return false;
     }
     bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        problem = QStringLiteral("„%1“ kann nicht gelesen werden: %2")
+        problem = QCoreApplication::translate("Backup", "„%1“ kann nicht gelesen werden: %2")
                       .arg(native(path), fileErrorText(file.error(), file.errorString()));
         return false;
     }
@@ -46,7 +47,7 @@ bool readWhole(const QString& path, QByteArray& bytes, QString& problem)
 
 QString damaged(const QString& path, const QString& problem)
 {
-    return QStringLiteral("„%1“ ist beschädigt (%2).").arg(native(path), problem);
+    return QCoreApplication::translate("Backup", "„%1“ ist beschädigt (%2).").arg(native(path), problem);
 }
 
 } // namespace
@@ -73,11 +74,13 @@ BackupOutcome writeBackup(const StockData& db, const RecordsDatabase& records, c
     // or is cancelled leaves the previous one whole.
     BackupOutcome outcome;
     if (!QDir().mkpath(place.folder)) {
-        outcome.error = QStringLiteral("Der Ordner „%1“ konnte nicht angelegt werden.").arg(native(place.folder));
+        outcome.error = QCoreApplication::translate("Backup", "Der Ordner „%1“ konnte nicht angelegt werden.")
+                            .arg(native(place.folder));
         return outcome;
     }
     auto notWritten = [&outcome](const QString& path, const QString& reason) {
-        outcome.error = QStringLiteral("„%1“ konnte nicht geschrieben werden: %2").arg(native(path), reason);
+        outcome.error = QCoreApplication::translate("Backup", "„%1“ konnte nicht geschrieben werden: %2")
+                            .arg(native(path), reason);
         return outcome;
     };
     PendingFile stock(place.stockPath());
@@ -151,7 +154,8 @@ bool readBackup(const BackupPlace& place, BackupContents& contents, QString& pro
     }
     contents.wrongVersion = read.status == StockFile::ReadStatus::WrongVersion;
     if (!QFileInfo::exists(place.pairPath())) {
-        contents.pairProblem = QStringLiteral("„%1“ gibt es nicht.").arg(native(place.pairPath()));
+        contents.pairProblem
+            = QCoreApplication::translate("Backup", "„%1“ gibt es nicht.").arg(native(place.pairPath()));
         return true;
     }
     if (!readWhole(place.pairPath(), bytes, contents.pairProblem))
@@ -218,7 +222,7 @@ RestoreOutcome restoreBackup(StockDocument& stock, const BackupPlace& place, con
     RestoreOutcome outcome;
     if (!QFileInfo::exists(place.stockPath())) {
         outcome.result = Result::NoBackup;
-        outcome.problem = QStringLiteral("„%1“ gibt es nicht.").arg(native(place.stockPath()));
+        outcome.problem = QCoreApplication::translate("Backup", "„%1“ gibt es nicht.").arg(native(place.stockPath()));
         return outcome;
     }
     BackupContents backup;
@@ -238,9 +242,10 @@ RestoreOutcome restoreBackup(StockDocument& stock, const BackupPlace& place, con
         }
     }
     if (const QString failure = keepCurrentData(stock, outcome.keptAs); !failure.isEmpty()) {
-        outcome.problem = QStringLiteral("Die bisherigen Daten konnten nicht gesichert werden, darum wurde nichts "
-                                         "zurückgeholt: ")
-            + failure;
+        outcome.problem = QCoreApplication::translate("Backup",
+                                                      "Die bisherigen Daten konnten nicht gesichert werden, darum "
+                                                      "wurde nichts zurückgeholt: %1")
+                              .arg(failure);
         return outcome;
     }
 
@@ -251,9 +256,12 @@ RestoreOutcome restoreBackup(StockDocument& stock, const BackupPlace& place, con
             = stock.replacePictures(place.picturesPath(), outcome.keptAs + DataSetNames::PictureFolder, progress);
         outcome.failedPictures = copy.failed;
         if (!copy.completed()) {
+            //: %1 says why the pictures were not restored
             outcome.problem
-                = (copy.cancelled ? QStringLiteral("Das Zurückholen der Bilder wurde abgebrochen.") : copy.error)
-                + QStringLiteral(" Die Daten und Bilder sind unverändert geblieben.");
+                = QCoreApplication::translate("Backup", "%1 Die Daten und Bilder sind unverändert geblieben.")
+                      .arg(copy.cancelled
+                               ? QCoreApplication::translate("Backup", "Das Zurückholen der Bilder wurde abgebrochen.")
+                               : copy.error);
             return outcome;
         }
     }

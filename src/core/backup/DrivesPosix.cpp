@@ -1,5 +1,6 @@
 #include "core/backup/Drives.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStorageInfo>
@@ -39,8 +40,10 @@ QList<Drive> systemDrives()
 
 QString describe(const Drive& drive)
 {
-    return drive.name + QStringLiteral(" (") + QDir::toNativeSeparators(drive.root)
-        + (drive.readOnly ? QStringLiteral(", schreibgeschützt)") : QStringLiteral(")"));
+    //: %1 is a drive's name, %2 where it is mounted
+    return (drive.readOnly ? QCoreApplication::translate("Drives", "%1 (%2, schreibgeschützt)")
+                           : QCoreApplication::translate("Drives", "%1 (%2)"))
+        .arg(drive.name, QDir::toNativeSeparators(drive.root));
 }
 
 } // namespace Drives

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include <QCoreApplication>
+
 namespace {
 
 // A fixed disk counts as external when it hangs on a bus for plugging in.
@@ -61,7 +63,7 @@ QList<Drive> systemDrives()
 QString describe(const Drive& drive)
 {
     return drive.name + (drive.label.isEmpty() ? QString() : QLatin1Char(' ') + drive.label)
-        + (drive.readOnly ? QStringLiteral(" (schreibgeschützt)") : QString());
+        + (drive.readOnly ? QCoreApplication::translate("Drives", " (schreibgeschützt)") : QString());
 }
 
 } // namespace Drives

@@ -1,22 +1,23 @@
 #include "core/breeding/BreedingRules.h"
 
 #include "core/model/Dates.h"
-#include "core/model/SpeciesWords.h"
 #include "core/model/TextRules.h"
 #include "core/stock/AnimalQueries.h"
+
+#include <QCoreApplication>
 
 QString checkPair(const PairInput& input)
 {
     // Later checks overwrite earlier ones: one message, for the last failure.
     QString message;
     if (!Dates::parse(input.breedingStart))
-        message = QStringLiteral("Ungültiges Zuchtbeginn-Datum!");
+        message = QCoreApplication::translate("BreedingRules", "Ungültiges Zuchtbeginn-Datum!");
     if (!toInt32(input.cage))
-        message = QStringLiteral("Ungültige Heckennummer!");
+        message = QCoreApplication::translate("BreedingRules", "Ungültige Heckennummer!");
     if (!input.cock)
-        message = QStringLiteral("Bitte ") + SpeciesWords::MaleLabel + QStringLiteral(" auswählen!");
+        message = QCoreApplication::translate("BreedingRules", "Bitte Vogel (m) 1.0 auswählen!");
     if (!input.hen)
-        message = QStringLiteral("Bitte ") + SpeciesWords::FemaleLabel + QStringLiteral(" auswählen!");
+        message = QCoreApplication::translate("BreedingRules", "Bitte Vogel (w) 0.1 auswählen!");
     return message;
 }
 
@@ -34,7 +35,7 @@ QStringList clutchCaptions(const BreedingPair& pair)
 {
     QStringList captions;
     for (size_t k = 1; k <= pair.clutches.size(); ++k)
-        captions << QStringLiteral("Gelege %1").arg(k);
+        captions << QCoreApplication::translate("BreedingRules", "Gelege %1").arg(k);
     return captions;
 }
 
@@ -42,14 +43,14 @@ QString checkClutch(const ClutchInput& input)
 {
     QString message;
     if (!Dates::parse(input.firstEgg))
-        message = QStringLiteral("Ungültiges Datum bei Erstes Ei!");
+        message = QCoreApplication::translate("BreedingRules", "Ungültiges Datum bei Erstes Ei!");
     const std::optional<qint32> count = toInt32(input.eggCount);
     if (!count || *count < 0 || *count > kMaxEggsPerClutch)
-        message = QStringLiteral("Ungültige Anzahl Eier!");
+        message = QCoreApplication::translate("BreedingRules", "Ungültige Anzahl Eier!");
     if (!Dates::parse(input.lastEgg))
-        message = QStringLiteral("Ungültiges Datum bei Letztes Ei!");
+        message = QCoreApplication::translate("BreedingRules", "Ungültiges Datum bei Letztes Ei!");
     if (!Dates::parse(input.incubationStart))
-        message = QStringLiteral("Ungültiges Datum bei Gelege Gesetzt!");
+        message = QCoreApplication::translate("BreedingRules", "Ungültiges Datum bei Gelege Gesetzt!");
     return message;
 }
 
@@ -71,17 +72,17 @@ QString checkYoung(const AnimalTable& animals, const YoungInput& input)
     if (!Dates::parse(input.hatched))
         dateFailure = 2;
     if (activeRingExists(animals, input.ring)) {
-        return QStringLiteral("ACHTUNG:\n\r\n\rDie Ringnr ") + upperAscii(input.ring)
-            + QStringLiteral(" ist bereits angelegt.");
+        return QCoreApplication::translate("BreedingRules", "ACHTUNG:\n\r\n\rDie Ringnr %1 ist bereits angelegt.")
+            .arg(upperAscii(input.ring));
     }
     if (input.ring.isEmpty())
-        return QStringLiteral("Bitte die Ringnummer angeben.");
+        return QCoreApplication::translate("BreedingRules", "Bitte die Ringnummer angeben.");
     if (!input.sex)
-        return QStringLiteral("Bitte das Geschlecht angeben.");
+        return QCoreApplication::translate("BreedingRules", "Bitte das Geschlecht angeben.");
     if (dateFailure == 1)
-        return QStringLiteral("Bitte das abgesetzt-Datum richtig angeben.");
+        return QCoreApplication::translate("BreedingRules", "Bitte das abgesetzt-Datum richtig angeben.");
     if (dateFailure == 2)
-        return QStringLiteral("Bitte das Schlupf-Datum richtig angeben.");
+        return QCoreApplication::translate("BreedingRules", "Bitte das Schlupf-Datum richtig angeben.");
     return {};
 }
 
@@ -92,7 +93,7 @@ Animal youngAnimal(const YoungInput& input, const QString& cockRing, const QStri
     a.sex = input.sex.value_or(Sex::Unknown);
     a.birthYear = Dates::toDate(Dates::parse(input.hatched).value_or(0)).year();
     a.breeder = cutTo(breeder.firstName + QLatin1Char(' ') + breeder.lastName, kAnimalTextLength);
-    a.colour = QStringLiteral("unbekannt");
+    a.colour = QStringLiteral("unbekannt"); // stored in the data file
     a.breed = cutTo(input.breed, kAnimalTextLength);
     a.remarks = input.remarks;
     a.fatherRing = cutTo(cockRing, kRingLength);
@@ -110,10 +111,11 @@ Youngster ringedYoungster(const YoungInput& input)
 
 QString eggClearedMessage(const QString& ring)
 {
-    return QStringLiteral("Die Beringung des Ei's wurde gelöscht.\n\r\n\rAußerdem wurde der Vogel mit der Ringnummer ")
-        + ring
-        + QStringLiteral(" und die Elternbeziehungen ebenfalls wieder entfernt.\r\n\r\nEs kann nun eine neue "
-                         "Ringnummer zu diesem Ei angelegt werden.");
+    return QCoreApplication::translate("BreedingRules",
+                                       "Die Beringung des Ei's wurde gelöscht.\n\r\n\rAußerdem wurde der Vogel mit der "
+                                       "Ringnummer %1 und die Elternbeziehungen ebenfalls wieder entfernt.\r\n\r\nEs "
+                                       "kann nun eine neue Ringnummer zu diesem Ei angelegt werden.")
+        .arg(ring);
 }
 
 PairCandidates pairCandidates(const AnimalTable& animals, const std::vector<qsizetype>& alphabetical)

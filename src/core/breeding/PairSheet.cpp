@@ -2,6 +2,7 @@
 
 #include "core/model/Dates.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
 
@@ -22,11 +23,11 @@ QString sexText(Sex sex)
 {
     switch (sex) {
     case Sex::Unknown:
-        return QStringLiteral("unbekannt");
+        return QCoreApplication::translate("PairSheet", "unbekannt");
     case Sex::Male:
-        return QStringLiteral("männlich ");
+        return QCoreApplication::translate("PairSheet", "männlich ");
     case Sex::Female:
-        return QStringLiteral("weiblich ");
+        return QCoreApplication::translate("PairSheet", "weiblich ");
     }
     return spaces(9);
 }
@@ -46,8 +47,9 @@ QString oneLine(const QString& text)
 // The line of one clutch under its heading.
 QString clutchLines(const Clutch& clutch, size_t number)
 {
-    return QStringLiteral("Gelege %1:      Erstes Ei          letztes Ei          Anzahl Eier          "
-                          "Gelege gesetzt\n\r")
+    return QCoreApplication::translate("PairSheet",
+                                       "Gelege %1:      Erstes Ei          letztes Ei          Anzahl Eier          "
+                                       "Gelege gesetzt\n\r")
                .arg(number)
         + spaces(15) + tableDate(clutch.firstEgg) + spaces(9) + tableDate(clutch.lastEgg) + spaces(10)
         + QString::number(clutch.eggCount) + spaces(20) + tableDate(clutch.incubationStart)
@@ -57,14 +59,17 @@ QString clutchLines(const Clutch& clutch, size_t number)
 // The young of one clutch: each egg with every animal of its ring, in table order.
 QString youngLines(const Clutch& clutch, size_t number, const QHash<QString, std::vector<const Animal*>>& animals)
 {
-    QString lines = QStringLiteral("aus Gelege %1: Ringnummer             Geschlecht    Rasse/Art                    "
-                                   "       abgesetzt\n\r")
+    QString lines = QCoreApplication::translate(
+                        "PairSheet",
+                        "aus Gelege %1: Ringnummer             Geschlecht    Rasse/Art                    "
+                        "       abgesetzt\n\r")
                         .arg(number);
     for (const Youngster& y : clutch.young) {
         const std::vector<const Animal*>& found = animals.value(y.ring);
         if (found.empty()) {
             // An egg not ringed, or its bird no longer in stock: a line of its own.
-            lines += spaces(14) + (y.isRinged() ? y.ring : QStringLiteral("nicht beringt")) + QStringLiteral("\r\n");
+            lines += spaces(14) + (y.isRinged() ? y.ring : QCoreApplication::translate("PairSheet", "nicht beringt"))
+                + QStringLiteral("\r\n");
             continue;
         }
         lines += spaces(14) + y.ring.leftJustified(23, QLatin1Char(' '));
@@ -83,7 +88,8 @@ QString youngLines(const Clutch& clutch, size_t number, const QHash<QString, std
 PairSheet pairSheet(const AnimalTable& animals, const BreedingPair& pair)
 {
     PairSheet sheet;
-    sheet.subtitle = QStringLiteral("für Zuchtpaar ") + pair.cockRing + QStringLiteral(" und ") + pair.henRing;
+    sheet.subtitle
+        = QCoreApplication::translate("PairSheet", "für Zuchtpaar %1 und %2").arg(pair.cockRing, pair.henRing);
     sheet.cockRing = pair.cockRing;
     sheet.henRing = pair.henRing;
 

@@ -5,6 +5,7 @@
 #include "core/files/SafeWrite.h"
 #include "core/model/TextRules.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -29,7 +30,7 @@ QString PictureStore::makeFolder()
 {
     if (QDir().mkpath(folder()))
         return {};
-    return QStringLiteral("Der Bilderordner „%1“ konnte nicht angelegt werden.")
+    return QCoreApplication::translate("PictureStore", "Der Bilderordner „%1“ konnte nicht angelegt werden.")
         .arg(QDir::toNativeSeparators(folder()));
 }
 
@@ -38,7 +39,8 @@ QString PictureStore::copyIn(const QString& source, const QString& ring)
     if (QString failure = makeFolder(); !failure.isEmpty())
         return failure;
     if (const QString failure = copyFileReplacing(source, pathOf(ring)); !failure.isEmpty())
-        return QStringLiteral("Das Bild für %1 konnte nicht gespeichert werden: %2").arg(ring, failure);
+        return QCoreApplication::translate("PictureStore", "Das Bild für %1 konnte nicht gespeichert werden: %2")
+            .arg(ring, failure);
     return {};
 }
 
@@ -49,13 +51,15 @@ QString PictureStore::rename(const QString& oldRing, const QString& newRing)
     if (from == to || !QFile::exists(from))
         return {};
     if (QFile::exists(to)) {
-        return QStringLiteral("Das Bild von %1 wurde nicht umbenannt, weil es unter %2 schon ein Bild gibt. Bitte "
-                              "prüfen Sie beide Bilder im Ordner „%3“.")
+        return QCoreApplication::translate(
+                   "PictureStore",
+                   "Das Bild von %1 wurde nicht umbenannt, weil es unter %2 schon ein Bild gibt. Bitte "
+                   "prüfen Sie beide Bilder im Ordner „%3“.")
             .arg(oldRing, newRing, QDir::toNativeSeparators(folder()));
     }
     QFile file(from);
     if (!file.rename(to)) {
-        return QStringLiteral("Das Bild von %1 konnte nicht nach %2 umbenannt werden: %3")
+        return QCoreApplication::translate("PictureStore", "Das Bild von %1 konnte nicht nach %2 umbenannt werden: %3")
             .arg(oldRing, newRing, fileErrorText(file.error(), file.errorString()));
     }
     return {};
@@ -64,7 +68,8 @@ QString PictureStore::rename(const QString& oldRing, const QString& newRing)
 QString PictureStore::remove(const QString& ring)
 {
     if (const QString failure = removeFileIfExists(pathOf(ring)); !failure.isEmpty())
-        return QStringLiteral("Das Bild von %1 konnte nicht gelöscht werden: %2").arg(ring, failure);
+        return QCoreApplication::translate("PictureStore", "Das Bild von %1 konnte nicht gelöscht werden: %2")
+            .arg(ring, failure);
     return {};
 }
 
@@ -85,7 +90,8 @@ QString PictureStore::put(const QString& ring, const std::optional<QByteArray>& 
     const WriteOutcome written
         = writeFileSafely(pathOf(ring), [&](QIODevice& out) { return out.write(*bytes) == bytes->size(); });
     if (!written.ok)
-        return QStringLiteral("Das Bild für %1 konnte nicht gespeichert werden: %2").arg(ring, written.reason);
+        return QCoreApplication::translate("PictureStore", "Das Bild für %1 konnte nicht gespeichert werden: %2")
+            .arg(ring, written.reason);
     return {};
 }
 
