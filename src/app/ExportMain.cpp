@@ -2,6 +2,9 @@
 
 #include "core/stock/StockDocument.h"
 
+#include "core/language/Languages.h"
+#include "core/language/TextLanguage.h"
+
 #include <QGuiApplication>
 #include <QTextStream>
 
@@ -14,6 +17,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    TextLanguage::install(Languages::fromSystem());
     QTextStream out(stdout);
     QTextStream err(stderr);
     std::unique_ptr<StockDocument> stock;

@@ -3,6 +3,9 @@
 #include "core/files/DataFolder.h"
 #include "core/files/DataFolderLock.h"
 #include "core/files/DataSetNames.h"
+#include "core/files/Preferences.h"
+#include "core/language/Languages.h"
+#include "core/language/TextLanguage.h"
 #include "core/model/AppInfo.h"
 #include "core/model/SpeciesWords.h"
 #include "core/stock/BackgroundSave.h"
@@ -15,11 +18,9 @@
 #include <QDir>
 #include <QHelpEvent>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QProxyStyle>
 #include <QScreen>
 #include <QToolTip>
-#include <QTranslator>
 
 #include <utility>
 
@@ -75,10 +76,8 @@ void configureApplication()
     QCoreApplication::setApplicationName(AppInfo::ShortTitle);
     QGuiApplication::setDesktopFileName(AppInfo::DesktopId);
     QApplication::setWindowIcon(programIcon());
-    auto* translator = new QTranslator(qApp);
-    if (translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
+    // Before the first window: the splash speaks the language already.
+    TextLanguage::install(Languages::resolve(Preferences::load(Preferences::defaultFile()).language));
     QApplication::setStyle(new TooltipStyle);
     qApp->installEventFilter(new TooltipDuration(qApp));
 }
