@@ -24,17 +24,15 @@ template<typename Data> auto* fieldOf(Data& data, int index)
 BreederDataDialog::BreederDataDialog(StockDocument& stock, QWidget* parent) : QDialog(parent), m_stock(stock)
 {
     setObjectName(QStringLiteral("BreederDataDialog"));
-    setWindowTitle(QStringLiteral("Züchterdaten"));
+    setWindowTitle(tr("Züchterdaten"));
     setModal(false);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Geben Sie hier Ihre Züchterdaten ein. Diese\nwerden für den Kopf des "
-                                                "Abstammungs-\nnachweises benötigt."),
+    layout->addWidget(new QLabel(tr("Geben Sie hier Ihre Züchterdaten ein. Diese\nwerden für den Kopf des "
+                                    "Abstammungs-\nnachweises benötigt."),
                                  this));
     auto* form = new QFormLayout;
-    const QString labels[]
-        = {QStringLiteral("Vorname:"),        QStringLiteral("Nachname:"), QStringLiteral("Anschrift:"),
-           QStringLiteral("PLZ && Wohnort:"), QStringLiteral("Telefon:"),  QStringLiteral("Züchternummer:"),
-           QStringLiteral("Vereinsnummer:")};
+    const QString labels[] = {tr("Vorname:"), tr("Nachname:"),      tr("Anschrift:"),    tr("PLZ && Wohnort:"),
+                              tr("Telefon:"), tr("Züchternummer:"), tr("Vereinsnummer:")};
     const char* names[] = {"firstName", "lastName", "street", "postcodeCity", "phone", "breederNumber", "clubNumber"};
     for (int i = 0; i < 7; ++i) {
         m_fields[i] = new QLineEdit(this);
@@ -45,7 +43,7 @@ BreederDataDialog::BreederDataDialog(StockDocument& stock, QWidget* parent) : QD
         form->addRow(label, m_fields[i]);
     }
     layout->addLayout(form);
-    auto* save = new QPushButton(QStringLiteral("Speichern"), this);
+    auto* save = new QPushButton(tr("Speichern"), this);
     save->setObjectName(QStringLiteral("saveButton"));
     save->setDefault(true);
     layout->addWidget(save, 0, Qt::AlignRight);

@@ -3,7 +3,6 @@
 #include "core/analysis/Inbreeding.h"
 #include "core/genetics/StockColours.h"
 #include "core/model/Alphabetical.h"
-#include "core/model/SpeciesWords.h"
 #include "core/stock/AnimalChange.h"
 #include "core/stock/AnimalQueries.h"
 #include "core/stock/RingIndex.h"
@@ -24,6 +23,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -43,7 +43,7 @@ const QSize kSelectedPictureFit(130, 100);
 
 QString noSelectionMessage()
 {
-    return QStringLiteral("Bitte zuerst ") + SpeciesWords::Accusative + QStringLiteral(" in der Liste anklicken.");
+    return QCoreApplication::translate("ChangeAnimalDialog", "Bitte zuerst den Kanarienvogel in der Liste anklicken.");
 }
 
 } // namespace
@@ -74,22 +74,22 @@ QWidget* ChangeAnimalDialog::buildListColumn()
     layout->setContentsMargins(0, 0, 0, 0);
     m_list = new RingList(column);
     m_list->setObjectName(QStringLiteral("animalList"));
-    auto* label = new QLabel(SpeciesWords::Singular + QStringLiteral(" auswählen:"), column);
+    auto* label = new QLabel(tr("Kanarienvogel auswählen:"), column);
     label->setBuddy(m_list);
     layout->addWidget(label);
     layout->addWidget(m_list, 1);
-    layout->addWidget(new QLabel(QStringLiteral("Ein Doppelklick zeigt den Abstammungsnachweis an."), column));
+    layout->addWidget(new QLabel(tr("Ein Doppelklick zeigt den Abstammungsnachweis an."), column));
 
     m_sortChoice = new QComboBox(column);
     m_sortChoice->setObjectName(QStringLiteral("sortChoice"));
-    m_sortChoice->addItems({QStringLiteral("Ringnummer"), QStringLiteral("Geburtsjahr")});
+    m_sortChoice->addItems({tr("Ringnummer"), tr("Geburtsjahr")});
     auto* sortRow = new QHBoxLayout;
-    auto* sortLabel = new QLabel(QStringLiteral("Sortierung:"), column);
+    auto* sortLabel = new QLabel(tr("Sortierung:"), column);
     sortLabel->setBuddy(m_sortChoice);
     sortRow->addWidget(sortLabel);
     sortRow->addWidget(m_sortChoice, 1);
     layout->addLayout(sortRow);
-    m_filter = new BreedFilter(column, QStringLiteral("Filter:"));
+    m_filter = new BreedFilter(column, tr("Filter:"));
     layout->addWidget(m_filter);
 
     connect(m_list, &RingList::ringSelected, this, &ChangeAnimalDialog::selectAnimal);
@@ -111,19 +111,19 @@ QWidget* ChangeAnimalDialog::buildFieldColumn()
     layout->setContentsMargins(0, 0, 0, 0);
     m_tabs = new QTabWidget(column);
     m_tabs->setObjectName(QStringLiteral("animalTabs"));
-    m_tabs->addTab(buildDataTab(), QStringLiteral("&Stammdaten"));
+    m_tabs->addTab(buildDataTab(), tr("&Stammdaten"));
     m_whereabouts = new WhereaboutsPanel(m_tabs);
-    m_tabs->addTab(m_whereabouts, QStringLiteral("&Verbleib"));
+    m_tabs->addTab(m_whereabouts, tr("&Verbleib"));
     m_shows = new ShowResultsPanel(m_stock, m_tabs);
-    m_tabs->addTab(m_shows, QStringLiteral("&Ausstellungen"));
+    m_tabs->addTab(m_shows, tr("&Ausstellungen"));
     m_genetics = new GeneticsPanel(m_tabs);
-    m_tabs->addTab(m_genetics, QStringLiteral("&Erbanlagen"));
+    m_tabs->addTab(m_genetics, tr("&Erbanlagen"));
     layout->addWidget(m_tabs, 1);
 
-    auto* save = new QPushButton(SpeciesWords::Singular + QStringLiteral(" ändern"), column);
+    auto* save = new QPushButton(tr("Kanarienvogel ändern"), column);
     save->setObjectName(QStringLiteral("saveButton"));
     save->setDefault(true);
-    auto* descendants = new QPushButton(QStringLiteral("Nachkommen anzeigen"), column);
+    auto* descendants = new QPushButton(tr("Nachkommen anzeigen"), column);
     descendants->setObjectName(QStringLiteral("descendantsButton"));
     layout->addWidget(save);
     layout->addWidget(descendants);
@@ -155,11 +155,10 @@ QWidget* ChangeAnimalDialog::buildDataTab()
     // The long caption wraps in a label beside the box.
     m_sold = new QCheckBox(tab);
     m_sold->setObjectName(QStringLiteral("soldBox"));
-    m_sold->setAccessibleName(SpeciesWords::Singular + QStringLiteral(" verkauft oder gelöscht"));
+    m_sold->setAccessibleName(tr("Kanarienvogel verkauft oder gelöscht"));
     auto* soldLabel
-        = new QLabel(SpeciesWords::Singular + QStringLiteral(" verkauft oder gelöscht (wird in der Auswahlliste, der ")
-                         + SpeciesWords::StockList
-                         + QStringLiteral(" und in den Elternbeziehungen nicht mehr zur Auswahl angeboten.)"),
+        = new QLabel(tr("Kanarienvogel verkauft oder gelöscht (wird in der Auswahlliste, der "
+                        "Kanarienvögelbestandsliste und in den Elternbeziehungen nicht mehr zur Auswahl angeboten.)"),
                      tab);
     soldLabel->setWordWrap(true);
     soldLabel->setMinimumWidth(360);
@@ -184,11 +183,11 @@ QWidget* ChangeAnimalDialog::buildPictureColumn()
     auto* layout = new QVBoxLayout(column);
     m_picture = new PictureBox(kPictureFrame, column);
     m_picture->setObjectName(QStringLiteral("picturePreview"));
-    auto* hint = new QLabel(QStringLiteral("Idealerweise 170x120 Pixel"), column);
+    auto* hint = new QLabel(tr("Idealerweise 170x120 Pixel"), column);
     hint->setStyleSheet(QStringLiteral("color: grey;"));
-    auto* choose = new QPushButton(QStringLiteral("Bild auswählen"), column);
+    auto* choose = new QPushButton(tr("Bild auswählen"), column);
     choose->setObjectName(QStringLiteral("choosePictureButton"));
-    auto* remove = new QPushButton(QStringLiteral("Bild löschen"), column);
+    auto* remove = new QPushButton(tr("Bild löschen"), column);
     remove->setObjectName(QStringLiteral("deletePictureButton"));
     layout->addWidget(m_picture);
     layout->addWidget(hint);
@@ -263,11 +262,10 @@ void ChangeAnimalDialog::resetFieldsAndLists()
     setChoices(m_fields.colour, offeredFrom(m_stock, &Animal::colour));
     setChoices(m_fields.markings, offeredFrom(m_stock, &Animal::markings));
     m_filter->setBreeds(offeredFrom(m_stock, &Animal::breed));
-    setWindowTitle(m_searchMode ? QStringLiteral("Gefundene ") + SpeciesWords::Plural + QStringLiteral(" (")
-                           + SpeciesWords::Plural + QStringLiteral(" ändern Modus)")
-                                : SpeciesWords::Plural + QStringLiteral(" ändern"));
+    setWindowTitle(m_searchMode ? tr("Gefundene Kanarienvögel (Kanarienvögel ändern Modus)")
+                                : tr("Kanarienvögel ändern"));
     fillList();
-    m_status->showMessage(SpeciesWords::Accusative + QStringLiteral(" anklicken um mit dem Ändern zu beginnen."));
+    m_status->showMessage(tr("den Kanarienvogel anklicken um mit dem Ändern zu beginnen."));
 }
 
 void ChangeAnimalDialog::fillList()
@@ -319,12 +317,9 @@ void ChangeAnimalDialog::selectAnimal(const QString& ring)
                      m_stock.records().colourFactors(ring), animal->sex != Sex::Female);
     const Inbreeding f
         = InbreedingCalculator(m_stock.animals(), m_stock.ringIndex()).of(m_stock.ringIndex().lastActiveWith(ring));
-    m_inbreeding->setText(
-        QStringLiteral("Inzuchtkoeffizient: ") + f.percent()
-        + (f.cycleCut ? QStringLiteral(" (Schleife in den Elternbeziehungen übergangen)") : QString()));
-    m_status->showMessage(QStringLiteral("Bitte ") + SpeciesWords::Accusative
-                          + QStringLiteral(" ändern und danach auf \"") + SpeciesWords::Singular
-                          + QStringLiteral(" ändern\" klicken."));
+    m_inbreeding->setText(tr("Inzuchtkoeffizient: %1").arg(f.percent())
+                          + (f.cycleCut ? tr(" (Schleife in den Elternbeziehungen übergangen)") : QString()));
+    m_status->showMessage(tr("Bitte den Kanarienvogel ändern und danach auf \"Kanarienvogel ändern\" klicken."));
 }
 
 std::optional<QString> ChangeAnimalDialog::selectedOrComplain()
@@ -347,7 +342,7 @@ void ChangeAnimalDialog::saveChanges()
         return;
     }
     if (const QString factors = m_genetics->problem(); !factors.isEmpty()) {
-        Messages::current().inform(this, QStringLiteral("Die Erbanlagen passen nicht zusammen: ") + factors);
+        Messages::current().inform(this, tr("Die Erbanlagen passen nicht zusammen: %1").arg(factors));
         return;
     }
     const AnimalEdit edit {m_fields.input(), m_sold->isChecked(), whereabouts, m_genetics->input(), m_shows->input()};
@@ -355,9 +350,9 @@ void ChangeAnimalDialog::saveChanges()
     const QString newRing = edit.storedRing();
     const AnimalEditResult result = m_stock.changeAnimal(*selected, edit, [&](int links) {
         return Messages::current().askYesNo(
-            this, QStringLiteral("Frage"),
-            QStringLiteral("%1 Verweise (Eltern, Zuchtpaare, Jungtiere) nennen noch die bisherige Ringnummer %2. "
-                           "Sollen sie auf die neue Ringnummer %3 geändert werden?")
+            this, tr("Frage"),
+            tr("%1 Verweise (Eltern, Zuchtpaare, Jungtiere) nennen noch die bisherige Ringnummer %2. "
+               "Sollen sie auf die neue Ringnummer %3 geändert werden?")
                 .arg(links)
                 .arg(*selected, newRing));
     });
@@ -400,7 +395,7 @@ void ChangeAnimalDialog::choosePicture()
     }
     if (const QString failure = m_picture->showPicture(path, kPictureFrame); !failure.isEmpty())
         Messages::current().warn(this, failure);
-    Messages::current().inform(this, QStringLiteral("Bild wurde gespeichert."));
+    Messages::current().inform(this, tr("Bild wurde gespeichert."));
 }
 
 void ChangeAnimalDialog::deletePicture()

@@ -1,7 +1,6 @@
 #include "ui/stock/DeleteAnimalDialog.h"
 
 #include "core/model/Alphabetical.h"
-#include "core/model/SpeciesWords.h"
 #include "core/stock/SelectorLists.h"
 #include "core/stock/StockDocument.h"
 #include "ui/common/BreedFilter.h"
@@ -18,29 +17,25 @@
 DeleteAnimalDialog::DeleteAnimalDialog(StockDocument& stock, QWidget* parent) : QDialog(parent), m_stock(stock)
 {
     setObjectName(QStringLiteral("DeleteAnimalDialog"));
-    setWindowTitle(SpeciesWords::Plural + QStringLiteral(" löschen"));
+    setWindowTitle(tr("Kanarienvögel löschen"));
     auto* grid = new QGridLayout(this);
-    auto* instruction
-        = new QLabel(QStringLiteral("Wählen Sie ") + SpeciesWords::Accusative
-                         + QStringLiteral(", d. Sie \nlöschen möchten aus und klicken \nSie auf \"Löschen\"."),
-                     this);
+    auto* instruction = new QLabel(
+        tr("Wählen Sie den Kanarienvogel, d. Sie \nlöschen möchten aus und klicken \nSie auf \"Löschen\"."), this);
     m_list = new RingList(this);
     m_list->setObjectName(QStringLiteral("animalList"));
     instruction->setBuddy(m_list);
-    auto* remove = new QPushButton(QStringLiteral("Löschen"), this);
+    auto* remove = new QPushButton(tr("Löschen"), this);
     remove->setObjectName(QStringLiteral("deleteButton"));
     grid->addWidget(instruction, 0, 0);
     grid->addWidget(m_list, 1, 0, 3, 1);
     grid->addWidget(remove, 4, 0);
 
     auto* explanation = new QLabel(
-        QStringLiteral("Nutzen Sie diese Option um einen\nVogel aus der aktiven Bestands- \nliste zu entfernen. Der "
-                       "Datensatz\nwird nicht gelöscht, sondern ist im\nHintergrund weiter vorhanden. Er\ntaucht dann "
-                       "lediglich in der Aus-\nwahlliste zum Druck einen Abstamm-\nungsnachweises nicht mehr auf.\n\n"
-                       "Nützlich um beispielsweise \ngestorbene ")
-            + SpeciesWords::Plural
-            + QStringLiteral(" zu \"löschen\"\num die Übersicht zu bewahren. Der\ngelöschte Vogel bleibt weiterhin\nin "
-                             "den Datensätzen der Elternbe-\nziehungen erhalten."),
+        tr("Nutzen Sie diese Option um einen\nVogel aus der aktiven Bestands- \nliste zu entfernen. Der "
+           "Datensatz\nwird nicht gelöscht, sondern ist im\nHintergrund weiter vorhanden. Er\ntaucht dann lediglich in "
+           "der Aus-\nwahlliste zum Druck einen Abstamm-\nungsnachweises nicht mehr auf.\n\nNützlich um beispielsweise "
+           "\ngestorbene Kanarienvögel zu \"löschen\"\num die Übersicht zu bewahren. Der\ngelöschte Vogel bleibt "
+           "weiterhin\nin den Datensätzen der Elternbe-\nziehungen erhalten."),
         this);
     m_filter = new BreedFilter(this);
     grid->addWidget(explanation, 1, 1);
@@ -83,9 +78,7 @@ void DeleteAnimalDialog::deleteSelected()
 {
     const std::optional<QString> ring = m_list->selectedRing();
     if (!ring) {
-        Messages::current().inform(this,
-                                   QStringLiteral("Bitte erst ") + SpeciesWords::Accusative
-                                       + QStringLiteral(" auswählen, dann auf löschen klicken."));
+        Messages::current().inform(this, tr("Bitte erst den Kanarienvogel auswählen, dann auf löschen klicken."));
         return;
     }
     if (const QString failure = m_stock.deleteAnimal(*ring); !failure.isEmpty())

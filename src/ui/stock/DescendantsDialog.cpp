@@ -1,7 +1,6 @@
 #include "ui/stock/DescendantsDialog.h"
 
 #include "core/model/Alphabetical.h"
-#include "core/model/SpeciesWords.h"
 #include "core/stock/DescendantsFinder.h"
 #include "core/stock/SelectorLists.h"
 #include "core/stock/StockDocument.h"
@@ -23,20 +22,18 @@
 DescendantsDialog::DescendantsDialog(const StockDocument& stock, QWidget* parent) : QDialog(parent), m_stock(stock)
 {
     setObjectName(QStringLiteral("DescendantsDialog"));
-    setWindowTitle(QStringLiteral("Kinder, Enkel und Urenkel ") + SpeciesWords::Genitive + QStringLiteral(" finden"));
+    setWindowTitle(tr("Kinder, Enkel und Urenkel des Kanarienvogels finden"));
     auto* grid = new QGridLayout(this);
     m_selector = makeListCombo(this, QStringLiteral("animalSelector"));
-    auto* selectorLabel = new QLabel(QStringLiteral("Finde Kinder, Enkel und Urenkel ") + SpeciesWords::Genitive
-                                         + QStringLiteral(" mit Ringnr:"),
-                                     this);
+    auto* selectorLabel = new QLabel(tr("Finde Kinder, Enkel und Urenkel des Kanarienvogels mit Ringnr:"), this);
     selectorLabel->setBuddy(m_selector);
-    auto* searchButton = new QPushButton(QStringLiteral("Suchen"), this);
+    auto* searchButton = new QPushButton(tr("Suchen"), this);
     searchButton->setObjectName(QStringLiteral("searchButton"));
     grid->addWidget(selectorLabel, 0, 0, 1, 2);
     grid->addWidget(m_selector, 1, 0);
     grid->addWidget(searchButton, 1, 1, Qt::AlignLeft);
 
-    m_resultsTitle = new QLabel(QStringLiteral("Such-Ergebnisse"), this);
+    m_resultsTitle = new QLabel(tr("Such-Ergebnisse"), this);
     m_resultsTitle->setObjectName(QStringLiteral("resultsTitle"));
     QFont titleFont = m_resultsTitle->font();
     titleFont.setBold(true);
@@ -64,10 +61,10 @@ QTabWidget* DescendantsDialog::buildResultTabs()
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("resultTabs"));
     const std::pair<QString, QString> tabs[] = {
-        {QStringLiteral("Kinder"), QStringLiteral("Gefundene Kinder:")},
-        {QStringLiteral("Enkel"), QStringLiteral("Gefundene Enkel:")},
-        {QStringLiteral("Ur-Enkel"), QStringLiteral("Gefundene Ur-Enkel:")},
-        {QStringLiteral("Ur-Ur-Enkel"), QStringLiteral("Gefundene Ur-Ur-Enkel:")},
+        {tr("Kinder"), tr("Gefundene Kinder:")},
+        {tr("Enkel"), tr("Gefundene Enkel:")},
+        {tr("Ur-Enkel"), tr("Gefundene Ur-Enkel:")},
+        {tr("Ur-Ur-Enkel"), tr("Gefundene Ur-Ur-Enkel:")},
     };
     for (int g = 0; g < 4; ++g) {
         auto* page = new QWidget(m_tabs);
@@ -78,7 +75,7 @@ QTabWidget* DescendantsDialog::buildResultTabs()
         label->setBuddy(m_lists[g]);
         layout->addWidget(label);
         layout->addWidget(m_lists[g]);
-        layout->addWidget(new QLabel(QStringLiteral("Ein Doppelklick zeigt den Abstammungsnachweis an."), page));
+        layout->addWidget(new QLabel(tr("Ein Doppelklick zeigt den Abstammungsnachweis an."), page));
         m_tabs->addTab(page, tabs[g].first);
         connect(m_lists[g], &RingList::ringSelected, this, &DescendantsDialog::showInfo);
         connect(m_lists[g], &RingList::ringActivated, this, &DescendantsDialog::pedigreeRequested);
@@ -88,7 +85,7 @@ QTabWidget* DescendantsDialog::buildResultTabs()
 
 QWidget* DescendantsDialog::buildInfoBox()
 {
-    auto* info = new QGroupBox(QStringLiteral("Infos zur Auswahl:"), this);
+    auto* info = new QGroupBox(tr("Infos zur Auswahl:"), this);
     auto* infoLayout = new QVBoxLayout(info);
     m_infoRing = new QLabel(info);
     m_infoRing->setObjectName(QStringLiteral("infoRing"));
@@ -98,7 +95,7 @@ QWidget* DescendantsDialog::buildInfoBox()
     m_infoColour->setObjectName(QStringLiteral("infoColour"));
     m_infoRemarks = new QPlainTextEdit(info);
     m_infoRemarks->setObjectName(QStringLiteral("infoRemarks"));
-    m_infoRemarks->setAccessibleName(QStringLiteral("Bemerkungen"));
+    m_infoRemarks->setAccessibleName(tr("Bemerkungen"));
     m_infoRemarks->setReadOnly(true);
     m_infoRemarks->setFrameShape(QFrame::NoFrame);
     QPalette display = m_infoRemarks->palette();
@@ -143,9 +140,7 @@ void DescendantsDialog::openFor(const QString& ring)
 void DescendantsDialog::search()
 {
     if (m_selector->currentIndex() < 0) {
-        Messages::current().inform(this,
-                                   QStringLiteral("Bitte zuerst ") + SpeciesWords::Accusative
-                                       + QStringLiteral(" in der Liste anklicken."));
+        Messages::current().inform(this, tr("Bitte zuerst den Kanarienvogel in der Liste anklicken."));
         return;
     }
     clearInfo();
@@ -171,7 +166,7 @@ void DescendantsDialog::showInfo(const QString& ring)
     if (!animal)
         return;
     m_infoRing->setText(animal->ringNumber);
-    m_infoBreeder->setText(QStringLiteral("Züchter: ") + animal->breeder);
+    m_infoBreeder->setText(tr("Züchter: %1").arg(animal->breeder));
     m_infoColour->setText(animal->colour);
     m_infoRemarks->setPlainText(animal->remarks);
 }

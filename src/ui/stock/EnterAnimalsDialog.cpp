@@ -1,6 +1,5 @@
 #include "ui/stock/EnterAnimalsDialog.h"
 
-#include "core/model/SpeciesWords.h"
 #include "core/stock/AnimalQueries.h"
 #include "core/stock/StockDocument.h"
 #include "ui/common/AnimalFields.h"
@@ -34,7 +33,8 @@ constexpr int kSeriesColumn = 3;
 
 QCheckBox* keepBox(QWidget* parent, const char* name)
 {
-    auto* box = new QCheckBox(QStringLiteral("<= Nach dem Anlegen Feld so belassen"), parent);
+    auto* box = new QCheckBox(QCoreApplication::translate("EnterAnimalsDialog", "<= Nach dem Anlegen Feld so belassen"),
+                              parent);
     box->setObjectName(QString::fromLatin1(name));
     return box;
 }
@@ -51,7 +51,7 @@ QLabel* greyNote(const QString& text, QWidget* parent)
 EnterAnimalsDialog::EnterAnimalsDialog(StockDocument& stock, QWidget* parent) : QDialog(parent), m_stock(stock)
 {
     setObjectName(QStringLiteral("EnterAnimalsDialog"));
-    setWindowTitle(SpeciesWords::Plural + QStringLiteral(" eingeben"));
+    setWindowTitle(tr("Kanarienvögel eingeben"));
     buildFields();
     buildSeriesColumn();
     // The form holds nothing stored: an entry taken back only leaves the stock.
@@ -70,14 +70,12 @@ EnterAnimalsDialog::EnterAnimalsDialog(StockDocument& stock, QWidget* parent) : 
 void EnterAnimalsDialog::buildFields()
 {
     auto* grid = new QGridLayout(this);
-    auto* intro = new QLabel(
-        QStringLiteral("Hier können Sie neue ") + SpeciesWords::Plural
-            + QStringLiteral(" anlegen. Füllen Sie dazu \nalle Felder aus und klicken Sie anschließend auf \n\"")
-            + SpeciesWords::Singular + QStringLiteral(" anlegen\"."),
-        this);
+    auto* intro = new QLabel(tr("Hier können Sie neue Kanarienvögel anlegen. Füllen Sie dazu \nalle Felder aus und "
+                                "klicken Sie anschließend auf \n\"Kanarienvogel anlegen\"."),
+                             this);
     grid->addWidget(intro, 0, 0, 1, 2, Qt::AlignTop);
 
-    m_fields = makeAnimalFields(this, QStringLiteral("Bemerkungen:\n(Punkte etc.)"));
+    m_fields = makeAnimalFields(this, tr("Bemerkungen:\n(Punkte etc.)"));
     m_fields.remarks->setStyleSheet(QStringLiteral("font-family: Arial; font-size: 15px;"));
     describeFields();
 
@@ -90,11 +88,11 @@ void EnterAnimalsDialog::buildFields()
     }
     grid->setRowStretch(kFirstFieldRow + 7, 1); // the memo takes what height is left
 
-    auto* save = new QPushButton(SpeciesWords::Singular + QStringLiteral(" anlegen"), this);
+    auto* save = new QPushButton(tr("Kanarienvogel anlegen"), this);
     save->setObjectName(QStringLiteral("saveButton"));
     save->setDefault(true);
-    save->setToolTip(QStringLiteral("Wenn Sie oben alles eingetragen haben können Sie hier klicken um ")
-                     + SpeciesWords::Accusative + QStringLiteral(" zu speichern."));
+    save->setToolTip(
+        tr("Wenn Sie oben alles eingetragen haben können Sie hier klicken um den Kanarienvogel zu speichern."));
     grid->addWidget(save, row, 1);
     connect(save, &QPushButton::clicked, this, &EnterAnimalsDialog::saveOneAnimal);
 
@@ -104,15 +102,15 @@ void EnterAnimalsDialog::buildFields()
     m_picture = new PictureBox(kPictureFrame, m_pictureArea);
     m_picture->setObjectName(QStringLiteral("picturePreview"));
     pictureLayout->addWidget(m_picture);
-    pictureLayout->addWidget(greyNote(QStringLiteral("Idealerweise 170x120 Pixel"), m_pictureArea));
-    auto* choose = new QPushButton(QStringLiteral("Bild auswählen"), m_pictureArea);
+    pictureLayout->addWidget(greyNote(tr("Idealerweise 170x120 Pixel"), m_pictureArea));
+    auto* choose = new QPushButton(tr("Bild auswählen"), m_pictureArea);
     choose->setObjectName(QStringLiteral("choosePictureButton"));
     pictureLayout->addWidget(choose);
     pictureLayout->addStretch();
     connect(choose, &QPushButton::clicked, this, &EnterAnimalsDialog::choosePicture);
     grid->addWidget(m_pictureArea, kFirstFieldRow, kSeriesColumn, 7, 1);
 
-    m_showSeries = new QCheckBox(QStringLiteral("Serieneingabe anzeigen"), this);
+    m_showSeries = new QCheckBox(tr("Serieneingabe anzeigen"), this);
     m_showSeries->setObjectName(QStringLiteral("showSeriesBox"));
     grid->addWidget(m_showSeries, 0, kSeriesColumn, Qt::AlignRight | Qt::AlignTop);
     connect(m_showSeries, &QCheckBox::toggled, this, &EnterAnimalsDialog::updateSeriesVisibility);
@@ -120,29 +118,24 @@ void EnterAnimalsDialog::buildFields()
 
 void EnterAnimalsDialog::describeFields()
 {
-    const QString& genitive = SpeciesWords::Genitive;
-    m_fields.ring->setToolTip(QStringLiteral("Geben Sie hier die Ringnummer ") + genitive + QStringLiteral(" an."));
-    m_fields.sex->setToolTip(
-        QStringLiteral("Geben Sie hier das Geschlecht ") + genitive
-        + QStringLiteral(" an. Sollte dieses noch nicht bekannt sein, dann wählen Sie bitte \"unbekannt\" aus."));
+    m_fields.ring->setToolTip(tr("Geben Sie hier die Ringnummer des Kanarienvogels an."));
+    m_fields.sex->setToolTip(tr("Geben Sie hier das Geschlecht des Kanarienvogels an. Sollte dieses noch nicht bekannt "
+                                "sein, dann wählen Sie bitte \"unbekannt\" aus."));
     m_fields.year->setToolTip(
-        QStringLiteral("Geben Sie hier das Geburtsjahr ") + genitive
-        + QStringLiteral(" an. Auch wenn das Jahr bspw. in der Ringnummer enthalten ist ist diese Angabe für das "
-                         "Sortieren nach Geburtsjahr trotzdem wichtig."));
-    m_fields.breeder->setToolTip(QStringLiteral("Wer ist der Züchter ") + genitive + QStringLiteral("?"));
-    m_fields.colour->setToolTip(
-        QStringLiteral("Geben Sie hier die Farbe ") + genitive
-        + QStringLiteral(" an. Die Zeichnung (einfarbig, gepunktet, etc.) können Sie weiter unten festlegen."));
-    m_fields.markings->setToolTip(QStringLiteral("Geben Sie hier die Zeichnung ") + genitive
-                                  + QStringLiteral(" (z.B. einfarbig oder gescheckt) an."));
-    m_fields.breed->setToolTip(QStringLiteral("Geben Sie hier die Rasse / Art ") + genitive
-                               + QStringLiteral(" (z.B. Jungvogel oder Zuchtweibchen) an."));
+        tr("Geben Sie hier das Geburtsjahr des Kanarienvogels an. Auch wenn das Jahr bspw. in der Ringnummer enthalten "
+           "ist ist diese Angabe für das Sortieren nach Geburtsjahr trotzdem wichtig."));
+    m_fields.breeder->setToolTip(tr("Wer ist der Züchter des Kanarienvogels?"));
+    m_fields.colour->setToolTip(tr("Geben Sie hier die Farbe des Kanarienvogels an. Die Zeichnung (einfarbig, "
+                                   "gepunktet, etc.) können Sie weiter unten festlegen."));
+    m_fields.markings->setToolTip(
+        tr("Geben Sie hier die Zeichnung des Kanarienvogels (z.B. einfarbig oder gescheckt) an."));
+    m_fields.breed->setToolTip(
+        tr("Geben Sie hier die Rasse / Art des Kanarienvogels (z.B. Jungvogel oder Zuchtweibchen) an."));
     m_fields.remarks->setToolTip(
-        QStringLiteral("Hier können Sie verschiedenste Dinge ") + genitive
-        + QStringLiteral(" eintragen. Das können erreichte Punkte, Medallien, Tod, usw. sein. Diese Infos werden auf "
-                         "dem Abstammungsnachweis gedruckt."));
-    m_fields.listRemarks->setToolTip(QStringLiteral("Die Informationen die Sie hier eintragen erscheinen auf der ")
-                                     + SpeciesWords::StockList + QStringLiteral("."));
+        tr("Hier können Sie verschiedenste Dinge des Kanarienvogels eintragen. Das können erreichte Punkte, Medallien, "
+           "Tod, usw. sein. Diese Infos werden auf dem Abstammungsnachweis gedruckt."));
+    m_fields.listRemarks->setToolTip(
+        tr("Die Informationen die Sie hier eintragen erscheinen auf der Kanarienvögelbestandsliste."));
 }
 
 void EnterAnimalsDialog::buildSeriesColumn()
@@ -150,7 +143,7 @@ void EnterAnimalsDialog::buildSeriesColumn()
     // The series controls stand beside the rows they keep, where the picture is without series entry,
     // framed by their group: the group lies behind them in the grid, one row above and below them.
     auto* grid = static_cast<QGridLayout*>(layout());
-    m_seriesGroup = new QGroupBox(QStringLiteral("Serieneingabe: "), this);
+    m_seriesGroup = new QGroupBox(tr("Serieneingabe: "), this);
     grid->addWidget(m_seriesGroup, kFirstFieldRow - 1, kSeriesColumn - 1, 12, 3);
     m_seriesWidgets.append(m_seriesGroup);
     auto* digits = new QWidget(this);
@@ -159,11 +152,11 @@ void EnterAnimalsDialog::buildSeriesColumn()
     m_keepDigits = new QSpinBox(digits);
     m_keepDigits->setObjectName(QStringLiteral("keepDigits"));
     m_keepDigits->setRange(0, kRingLength);
-    auto* before = new QLabel(QStringLiteral("<= Die ersten"), digits);
+    auto* before = new QLabel(tr("<= Die ersten"), digits);
     before->setBuddy(m_keepDigits);
     digitsRow->addWidget(before);
     digitsRow->addWidget(m_keepDigits);
-    digitsRow->addWidget(new QLabel(QStringLiteral("Stellen nach dem Speichern belassen"), digits));
+    digitsRow->addWidget(new QLabel(tr("Stellen nach dem Speichern belassen"), digits));
     digitsRow->addStretch();
     grid->addWidget(digits, kFirstFieldRow, kSeriesColumn);
     m_seriesWidgets.append(digits);
@@ -186,32 +179,30 @@ void EnterAnimalsDialog::buildSeriesColumn()
 
 QWidget* EnterAnimalsDialog::buildRangeGroup()
 {
-    auto* range = new QGroupBox(QStringLiteral("Serieneingabe mit fortlaufender Ringnummer: "), this);
+    auto* range = new QGroupBox(tr("Serieneingabe mit fortlaufender Ringnummer: "), this);
     auto* rangeLayout = new QGridLayout(range);
-    auto* explanation = new QLabel(QStringLiteral("Sie haben z.B. 20 fortlaufende Ringnummern? Kein Problem! Einfach "
-                                                  "den Bereich \"von\" und \"bis\" ausfüllen und es werden die "
-                                                  "gewünschte Anzahl ")
-                                       + SpeciesWords::Plural + QStringLiteral(" angelegt. "),
-                                   range);
+    auto* explanation
+        = new QLabel(tr("Sie haben z.B. 20 fortlaufende Ringnummern? Kein Problem! Einfach den Bereich \"von\" und "
+                        "\"bis\" ausfüllen und es werden die gewünschte Anzahl Kanarienvögel angelegt. "),
+                     range);
     explanation->setWordWrap(true);
     rangeLayout->addWidget(explanation, 0, 0, 1, 2);
-    auto* note = new QLabel(QStringLiteral("Alle anderen Daten werden von den links ausgefüllten Informationen "
-                                           "genommen."),
+    auto* note = new QLabel(tr("Alle anderen Daten werden von den links ausgefüllten Informationen "
+                               "genommen."),
                             range);
     note->setWordWrap(true);
     rangeLayout->addWidget(note, 1, 0, 1, 2);
     m_rangePrefix = new QLineEdit(range);
     m_rangePrefix->setObjectName(QStringLiteral("rangePrefix"));
-    m_rangePrefix->setPlaceholderText(QStringLiteral("z.B. 06165-12-"));
+    m_rangePrefix->setPlaceholderText(tr("z.B. 06165-12-"));
     m_rangeFrom = new QLineEdit(range);
     m_rangeFrom->setObjectName(QStringLiteral("rangeFrom"));
-    m_rangeFrom->setPlaceholderText(QStringLiteral("z.B. 084"));
+    m_rangeFrom->setPlaceholderText(tr("z.B. 084"));
     m_rangeTo = new QLineEdit(range);
     m_rangeTo->setObjectName(QStringLiteral("rangeTo"));
-    m_rangeTo->setPlaceholderText(QStringLiteral("z.B. 121"));
-    const std::pair<QString, QLineEdit*> edits[] = {{QStringLiteral("Anfang der Ringnummer:"), m_rangePrefix},
-                                                    {QStringLiteral("von:"), m_rangeFrom},
-                                                    {QStringLiteral("bis:"), m_rangeTo}};
+    m_rangeTo->setPlaceholderText(tr("z.B. 121"));
+    const std::pair<QString, QLineEdit*> edits[]
+        = {{tr("Anfang der Ringnummer:"), m_rangePrefix}, {tr("von:"), m_rangeFrom}, {tr("bis:"), m_rangeTo}};
     int editRow = 2;
     for (const auto& [text, edit] : edits) {
         auto* label = new QLabel(text, range);
@@ -220,14 +211,13 @@ QWidget* EnterAnimalsDialog::buildRangeGroup()
         rangeLayout->addWidget(edit, editRow, 1);
         ++editRow;
     }
-    rangeLayout->addWidget(greyNote(QStringLiteral("Führende Nullen bei der Ringnummer eingeben!."), range), editRow++,
-                           0, 1, 2);
-    auto* create = new QPushButton(SpeciesWords::Plural + QStringLiteral(" anlegen"), range);
+    rangeLayout->addWidget(greyNote(tr("Führende Nullen bei der Ringnummer eingeben!."), range), editRow++, 0, 1, 2);
+    auto* create = new QPushButton(tr("Kanarienvögel anlegen"), range);
     create->setObjectName(QStringLiteral("createRangeButton"));
     rangeLayout->addWidget(create, editRow++, 0, 1, 2);
     m_progress = new QProgressBar(range);
     m_progress->setObjectName(QStringLiteral("rangeProgress"));
-    m_progress->setAccessibleName(QStringLiteral("Fortschritt"));
+    m_progress->setAccessibleName(tr("Fortschritt"));
     m_progress->setValue(0);
     rangeLayout->addWidget(m_progress, editRow, 0, 1, 2);
     connect(create, &QPushButton::clicked, this, &EnterAnimalsDialog::createRange);

@@ -1,6 +1,5 @@
 #include "ui/stock/SearchDialog.h"
 
-#include "core/model/SpeciesWords.h"
 #include "core/stock/StockDocument.h"
 #include "core/stock/StockSearch.h"
 #include "ui/common/Choices.h"
@@ -33,16 +32,13 @@ enum CriterionIndex
 SearchDialog::SearchDialog(StockDocument& stock, QWidget* parent) : QDialog(parent), m_stock(stock)
 {
     setObjectName(QStringLiteral("SearchDialog"));
-    setWindowTitle(SpeciesWords::Plural + QStringLiteral(" suchen"));
+    setWindowTitle(tr("Kanarienvögel suchen"));
     auto* outer = new QVBoxLayout(this);
     auto* intro = new QLabel(
-        QStringLiteral("Sie wissen die Ringnummer ") + SpeciesWords::Genitive
-            + QStringLiteral(" nicht, kennen aber den Züchter, die Endnummer oder das Geburtsjahr? Dann können Sie "
-                             "versuchen d. ")
-            + SpeciesWords::Singular
-            + QStringLiteral(" über die Ihnen bekannten Angaben zu finden. Geben Sie alle Informationen ein, die Ihnen "
-                             "bekannt sind.\n\nDas Programm sucht dann in der Datenbank nach ")
-            + SpeciesWords::Plural + QStringLiteral(" auf die alle Kriterien zutreffen und zeigt sie an."),
+        tr("Sie wissen die Ringnummer des Kanarienvogels nicht, kennen aber den Züchter, die Endnummer oder das "
+           "Geburtsjahr? Dann können Sie versuchen d. Kanarienvogel über die Ihnen bekannten Angaben zu finden. Geben "
+           "Sie alle Informationen ein, die Ihnen bekannt sind.\n\nDas Programm sucht dann in der Datenbank nach "
+           "Kanarienvögel auf die alle Kriterien zutreffen und zeigt sie an."),
         this);
     intro->setWordWrap(true);
     outer->addWidget(intro);
@@ -52,8 +48,7 @@ SearchDialog::SearchDialog(StockDocument& stock, QWidget* parent) : QDialog(pare
     columns->addLayout(buildResultColumn(), 1);
     columns->addWidget(buildCriteriaForm(), 2);
 
-    auto* showAll
-        = new QPushButton(QStringLiteral("Alle gefundene ") + SpeciesWords::Plural + QStringLiteral(" anzeigen"), this);
+    auto* showAll = new QPushButton(tr("Alle gefundene Kanarienvögel anzeigen"), this);
     showAll->setObjectName(QStringLiteral("showAllButton"));
     outer->addWidget(showAll);
 
@@ -73,14 +68,14 @@ QLayout* SearchDialog::buildResultColumn()
     auto* left = new QVBoxLayout;
     m_results = new RingList(this);
     m_results->setObjectName(QStringLiteral("resultList"));
-    auto* resultLabel = new QLabel(QStringLiteral("Vorab-Ergebnis:"), this);
+    auto* resultLabel = new QLabel(tr("Vorab-Ergebnis:"), this);
     resultLabel->setBuddy(m_results);
     m_count = new QLabel(this);
     m_count->setObjectName(QStringLiteral("countLabel"));
     left->addWidget(resultLabel);
     left->addWidget(m_results, 1);
     left->addWidget(m_count);
-    left->addWidget(new QLabel(QStringLiteral("Ein Doppelklick zeigt den Abstammungsnachweis an."), this));
+    left->addWidget(new QLabel(tr("Ein Doppelklick zeigt den Abstammungsnachweis an."), this));
     return left;
 }
 
@@ -88,30 +83,30 @@ QWidget* SearchDialog::buildCriteriaForm()
 {
     m_form = new QWidget(this);
     auto* grid = new QGridLayout(m_form);
-    addTextCriterion("ringCriterion", QStringLiteral("Ring-Nr (auch Teile davon):"), QStringLiteral("Ring-Nr lautet:"),
-                     QStringLiteral("Ring-Nr muß genau so sein."), false);
-    addTextCriterion("breederCriterion", QStringLiteral("Züchter (auch Teile davon):"), QStringLiteral("Züchter ist:"),
-                     QStringLiteral("Züchter muß genau so sein."), true);
-    addTextCriterion("yearCriterion", QStringLiteral("Geburtsjahr (auch Teile davon):"),
-                     QStringLiteral("Geburtsjahr ist:"), QStringLiteral("Geburtsjahr muß genau so sein."), false);
+    addTextCriterion("ringCriterion", tr("Ring-Nr (auch Teile davon):"), tr("Ring-Nr lautet:"),
+                     tr("Ring-Nr muß genau so sein."), false);
+    addTextCriterion("breederCriterion", tr("Züchter (auch Teile davon):"), tr("Züchter ist:"),
+                     tr("Züchter muß genau so sein."), true);
+    addTextCriterion("yearCriterion", tr("Geburtsjahr (auch Teile davon):"), tr("Geburtsjahr ist:"),
+                     tr("Geburtsjahr muß genau so sein."), false);
 
     m_sex = makeListCombo(m_form, QStringLiteral("sexCriterion"));
     setChoices(m_sex, sexWords());
-    auto* sexLabel = new QLabel(QStringLiteral("Geschlecht:"), m_form);
+    auto* sexLabel = new QLabel(tr("Geschlecht:"), m_form);
     sexLabel->setBuddy(m_sex);
-    auto* clearSex = new QPushButton(QStringLiteral("<= leeren"), m_form);
+    auto* clearSex = new QPushButton(tr("<= leeren"), m_form);
     clearSex->setObjectName(QStringLiteral("clearSexButton"));
     const int sexRow = grid->rowCount();
     grid->addWidget(sexLabel, sexRow, 0);
     grid->addWidget(m_sex, sexRow, 1);
     grid->addWidget(clearSex, sexRow, 2);
 
-    addTextCriterion("colourCriterion", QStringLiteral("Farbe (auch Teile davon):"), QStringLiteral("Farbe ist:"),
-                     QStringLiteral("Farbe muß genau so sein."), true);
-    addTextCriterion("markingsCriterion", QStringLiteral("Zeichnung (auch Teile davon):"),
-                     QStringLiteral("Zeichnung ist:"), QStringLiteral("Zeichnung muß genau so sein."), true);
-    addTextCriterion("breedCriterion", QStringLiteral("Rasse (auch Teile davon):"), QStringLiteral("Rasse ist:"),
-                     QStringLiteral("Rasse muß genau so sein."), true);
+    addTextCriterion("colourCriterion", tr("Farbe (auch Teile davon):"), tr("Farbe ist:"),
+                     tr("Farbe muß genau so sein."), true);
+    addTextCriterion("markingsCriterion", tr("Zeichnung (auch Teile davon):"), tr("Zeichnung ist:"),
+                     tr("Zeichnung muß genau so sein."), true);
+    addTextCriterion("breedCriterion", tr("Rasse (auch Teile davon):"), tr("Rasse ist:"),
+                     tr("Rasse muß genau so sein."), true);
     grid->setRowStretch(grid->rowCount(), 1);
     connect(m_sex, &QComboBox::currentIndexChanged, this, &SearchDialog::runSearch);
     connect(clearSex, &QPushButton::clicked, this, [this] { m_sex->setCurrentIndex(-1); });
@@ -192,6 +187,5 @@ void SearchDialog::runSearch()
     // The stock's alphabetical order lives until it changes, so a keystroke costs one pass and no sort.
     const QStringList found = searchStock(m_stock.animals(), m_stock.alphabeticalRingOrder(), criteria);
     m_results->setRings(found);
-    m_count->setText(QString::number(found.size()) + QLatin1Char(' ') + SpeciesWords::Plural
-                     + QStringLiteral(" gefunden..."));
+    m_count->setText(tr("%1 Kanarienvögel gefunden...").arg(found.size()));
 }

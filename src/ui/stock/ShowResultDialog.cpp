@@ -18,29 +18,29 @@
 ShowResultDialog::ShowResultDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("ShowResultDialog"));
-    setWindowTitle(QStringLiteral("Ausstellungsergebnis"));
-    m_date = named(new QLineEdit(this), "showDate", QStringLiteral("Der Tag der Schau, im Format TT.MM.JJJJ"));
-    m_date->setPlaceholderText(QStringLiteral("TT.MM.JJJJ"));
-    m_show = named(makeChoiceCombo(this, {}), "showName", QStringLiteral("Der Name der Schau"));
-    m_class = named(new QLineEdit(this), "showClass", QStringLiteral("Die Klasse, in der der Vogel stand"));
+    setWindowTitle(tr("Ausstellungsergebnis"));
+    m_date = named(new QLineEdit(this), "showDate", tr("Der Tag der Schau, im Format TT.MM.JJJJ"));
+    m_date->setPlaceholderText(tr("TT.MM.JJJJ"));
+    m_show = named(makeChoiceCombo(this, {}), "showName", tr("Der Name der Schau"));
+    m_class = named(new QLineEdit(this), "showClass", tr("Die Klasse, in der der Vogel stand"));
     m_points = named(new QDoubleSpinBox(this), "showPoints",
-                     QStringLiteral("Die Punkte der Bewertungskarte, höchstens 100, in halben Punkten"));
+                     tr("Die Punkte der Bewertungskarte, höchstens 100, in halben Punkten"));
     m_points->setLocale(QLocale(QLocale::German, QLocale::Germany));
     m_points->setRange(0, 100);
     m_points->setDecimals(1);
     m_points->setSingleStep(0.5);
-    m_award = named(new QLineEdit(this), "showAward", QStringLiteral("Auszeichnung oder Platz, wie auf der Karte"));
+    m_award = named(new QLineEdit(this), "showAward", tr("Auszeichnung oder Platz, wie auf der Karte"));
     m_collection = named(new QSpinBox(this), "showCollection",
-                         QStringLiteral("Die Vögel mit derselben Nummer bilden auf dieser Schau eine Kollektion"));
+                         tr("Die Vögel mit derselben Nummer bilden auf dieser Schau eine Kollektion"));
     m_collection->setRange(0, 99);
-    m_collection->setSpecialValueText(QStringLiteral("keine"));
+    m_collection->setSpecialValueText(tr("keine"));
     auto* form = new QFormLayout(this);
-    form->addRow(QStringLiteral("&Datum:"), m_date);
-    form->addRow(QStringLiteral("&Schau:"), m_show);
-    form->addRow(QStringLiteral("&Klasse:"), m_class);
-    form->addRow(QStringLiteral("&Punkte:"), m_points);
-    form->addRow(QStringLiteral("&Auszeichnung/Platz:"), m_award);
-    form->addRow(QStringLiteral("K&ollektion Nr.:"), m_collection);
+    form->addRow(tr("&Datum:"), m_date);
+    form->addRow(tr("&Schau:"), m_show);
+    form->addRow(tr("&Klasse:"), m_class);
+    form->addRow(tr("&Punkte:"), m_points);
+    form->addRow(tr("&Auszeichnung/Platz:"), m_award);
+    form->addRow(tr("K&ollektion Nr.:"), m_collection);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
     form->addRow(buttons);
@@ -66,9 +66,9 @@ void ShowResultDialog::confirm()
     const std::optional<double> days = Dates::parse(m_date->text());
     QString refused;
     if (m_show->currentText().trimmed().isEmpty())
-        refused = QStringLiteral("Bitte den Namen der Schau angeben.");
+        refused = tr("Bitte den Namen der Schau angeben.");
     if (!days)
-        refused = QStringLiteral("Bitte das Datum der Schau richtig angeben (TT.MM.JJJJ).");
+        refused = tr("Bitte das Datum der Schau richtig angeben (TT.MM.JJJJ).");
     if (!refused.isEmpty()) {
         Messages::current().inform(this, refused);
         return;

@@ -22,19 +22,18 @@ ShowResultsPanel::ShowResultsPanel(StockDocument& stock, QWidget* parent) : QWid
 {
     setObjectName(QStringLiteral("showResultsPanel"));
     m_table = named(new QTableWidget(0, 6, this), "showResultsTable");
-    m_table->setAccessibleName(QStringLiteral("Ausstellungsergebnisse"));
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Datum"), QStringLiteral("Schau"), QStringLiteral("Klasse"),
-                                        QStringLiteral("Punkte"), QStringLiteral("Auszeichnung/Platz"),
-                                        QStringLiteral("Kollektion")});
+    m_table->setAccessibleName(tr("Ausstellungsergebnisse"));
+    m_table->setHorizontalHeaderLabels(
+        {tr("Datum"), tr("Schau"), tr("Klasse"), tr("Punkte"), tr("Auszeichnung/Platz"), tr("Kollektion")});
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_best = named(new QLabel(this), "bestShowResult");
-    m_add = named(new QPushButton(QStringLiteral("&Neues Ergebnis…"), this), "addShowResultButton");
-    m_change = named(new QPushButton(QStringLiteral("Ä&ndern…"), this), "changeShowResultButton");
-    m_remove = named(new QPushButton(QStringLiteral("&Löschen"), this), "removeShowResultButton");
+    m_add = named(new QPushButton(tr("&Neues Ergebnis…"), this), "addShowResultButton");
+    m_change = named(new QPushButton(tr("Ä&ndern…"), this), "changeShowResultButton");
+    m_remove = named(new QPushButton(tr("&Löschen"), this), "removeShowResultButton");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_add);
     buttons->addWidget(m_change);
@@ -104,7 +103,7 @@ void ShowResultsPanel::fill()
         const ShowResult& r = m_results[size_t(row)];
         QString collection;
         if (const std::optional<CollectionTotal> total = collectionOf(r, shows.value(r.show))) {
-            collection = QStringLiteral("Nr. %1: %2 Punkte aus %3")
+            collection = tr("Nr. %1: %2 Punkte aus %3")
                              .arg(total->collection)
                              .arg(AnimalRecordWords::points(total->halfPoints))
                              .arg(total->entries);
@@ -116,7 +115,7 @@ void ShowResultsPanel::fill()
     }
     m_table->resizeColumnsToContents();
     const std::optional<ShowResult> best = bestResult(m_results);
-    m_best->setText(best ? QStringLiteral("Bestes Ergebnis: %1 Punkte, %2 am %3")
+    m_best->setText(best ? tr("Bestes Ergebnis: %1 Punkte, %2 am %3")
                                .arg(AnimalRecordWords::points(best->halfPoints), best->show, Dates::text(best->date))
                          : QString());
 }
@@ -125,7 +124,7 @@ const ShowResult* ShowResultsPanel::selected()
 {
     const int row = m_table->currentRow();
     if (row < 0 || row >= int(m_results.size()) || m_table->selectedItems().isEmpty()) {
-        Messages::current().inform(this, QStringLiteral("Bitte zuerst ein Ergebnis in der Liste anklicken."));
+        Messages::current().inform(this, tr("Bitte zuerst ein Ergebnis in der Liste anklicken."));
         return nullptr;
     }
     return &m_results[size_t(row)];

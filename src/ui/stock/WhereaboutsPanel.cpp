@@ -20,29 +20,28 @@ constexpr WhereaboutsStatus kStatuses[]
 WhereaboutsPanel::WhereaboutsPanel(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("whereaboutsPanel"));
-    m_status = named(new QComboBox(this), "whereaboutsStatus", QStringLiteral("Was aus dem Vogel geworden ist"));
+    m_status = named(new QComboBox(this), "whereaboutsStatus", tr("Was aus dem Vogel geworden ist"));
     for (const WhereaboutsStatus status : kStatuses)
         m_status->addItem(AnimalRecordWords::statusWord(status));
-    m_date = named(new QLineEdit(this), "whereaboutsDate",
-                   QStringLiteral("Seit wann, im Format TT.MM.JJJJ; leer, wenn unbekannt"));
-    m_date->setPlaceholderText(QStringLiteral("TT.MM.JJJJ"));
-    m_buyerName = named(new QLineEdit(this), "buyerName", QStringLiteral("Wer den Vogel bekommen hat"));
-    m_buyerAddress = named(new QPlainTextEdit(this), "buyerAddress", QStringLiteral("Anschrift des Käufers"));
+    m_date = named(new QLineEdit(this), "whereaboutsDate", tr("Seit wann, im Format TT.MM.JJJJ; leer, wenn unbekannt"));
+    m_date->setPlaceholderText(tr("TT.MM.JJJJ"));
+    m_buyerName = named(new QLineEdit(this), "buyerName", tr("Wer den Vogel bekommen hat"));
+    m_buyerAddress = named(new QPlainTextEdit(this), "buyerAddress", tr("Anschrift des Käufers"));
     m_buyerAddress->setTabChangesFocus(true);
     m_buyerAddress->setFixedHeight(60);
-    m_price = named(new QLineEdit(this), "salePrice", QStringLiteral("Der Preis in Euro, etwa 45,50"));
-    m_price->setPlaceholderText(QStringLiteral("0,00"));
-    m_note = named(new QLineEdit(this), "whereaboutsNote", QStringLiteral("Eine Notiz zum Verbleib"));
+    m_price = named(new QLineEdit(this), "salePrice", tr("Der Preis in Euro, etwa 45,50"));
+    m_price->setPlaceholderText(tr("0,00"));
+    m_note = named(new QLineEdit(this), "whereaboutsNote", tr("Eine Notiz zum Verbleib"));
     auto* outer = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     outer->addLayout(form);
     outer->addStretch();
-    form->addRow(QStringLiteral("&Verbleib:"), m_status);
-    form->addRow(QStringLiteral("&Datum:"), m_date);
-    form->addRow(QStringLiteral("&Käufer:"), m_buyerName);
-    form->addRow(QStringLiteral("&Anschrift:"), m_buyerAddress);
-    form->addRow(QStringLiteral("&Preis (€):"), m_price);
-    form->addRow(QStringLiteral("&Notiz:"), m_note);
+    form->addRow(tr("&Verbleib:"), m_status);
+    form->addRow(tr("&Datum:"), m_date);
+    form->addRow(tr("&Käufer:"), m_buyerName);
+    form->addRow(tr("&Anschrift:"), m_buyerAddress);
+    form->addRow(tr("&Preis (€):"), m_price);
+    form->addRow(tr("&Notiz:"), m_note);
     connect(m_status, &QComboBox::currentIndexChanged, this, [this] {
         enableFields();
         emit statusChanged(status());
@@ -96,7 +95,7 @@ std::optional<Whereabouts> WhereaboutsPanel::input(QString& problem) const
     if (!m_date->text().trimmed().isEmpty()) {
         const std::optional<double> days = Dates::parse(m_date->text());
         if (!days) {
-            problem = QStringLiteral("Ungültiges Datum beim Verbleib!");
+            problem = tr("Ungültiges Datum beim Verbleib!");
             return std::nullopt;
         }
         w.date = Dates::toDate(*days);
@@ -109,7 +108,7 @@ std::optional<Whereabouts> WhereaboutsPanel::input(QString& problem) const
     if (w.status == WhereaboutsStatus::Sold && !m_price->text().trimmed().isEmpty()) {
         w.priceCents = AnimalRecordWords::parsePrice(m_price->text());
         if (!w.priceCents) {
-            problem = QStringLiteral("Ungültiger Preis! Bitte den Betrag in Euro angeben, etwa 45,50.");
+            problem = tr("Ungültiger Preis! Bitte den Betrag in Euro angeben, etwa 45,50.");
             return std::nullopt;
         }
     }
