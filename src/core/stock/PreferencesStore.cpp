@@ -22,6 +22,13 @@ void PreferencesStore::setCalendar(const CalendarDays& calendar)
     change(values, tr("Tage des Zuchtkalenders geändert"));
 }
 
+void PreferencesStore::setLanguage(const QString& code)
+{
+    Preferences values = m_values;
+    values.language = code;
+    change(values, tr("Sprache geändert"));
+}
+
 void PreferencesStore::change(const Preferences& values, const QString& text)
 {
     if (values == m_values)

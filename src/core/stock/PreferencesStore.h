@@ -25,6 +25,8 @@ public:
 
     void setCertificate(const CertificatePreferences& certificate);
     void setCalendar(const CalendarDays& calendar);
+    // The program's language from the next start on; empty follows the system.
+    void setLanguage(const QString& code);
 
 signals:
     void changed();

@@ -1,6 +1,7 @@
 #include "ui/mainwindow/CertificateCommands.h"
 
 #include "core/export/PedigreeFile.h"
+#include "core/language/TextLanguage.h"
 #include "core/model/TextRules.h"
 #include "core/stock/PreferencesStore.h"
 #include "ui/common/FileSaving.h"
@@ -11,7 +12,12 @@
 
 CertificateCommands::CertificateCommands(const StockDocument& stock, const PreferencesStore& preferences,
                                          QWidget* window)
-    : QObject(window), m_stock(stock), m_preferences(preferences), m_window(window)
+    : QObject(window)
+    , m_stock(stock)
+    , m_preferences(preferences)
+    , m_window(window)
+    , m_certificate(std::make_unique<PedigreeReport>())
+    , m_recordSheet(std::make_unique<RecordSheetReport>())
 { }
 
 bool CertificateCommands::fill(const std::optional<QString>& ring)
@@ -21,7 +27,11 @@ bool CertificateCommands::fill(const std::optional<QString>& ring)
         return false;
     }
     const CertificateRequest request {m_preferences.certificate(), m_buyerLines ? m_buyerLines() : QStringList()};
-    const PedigreeReport::FillResult filled = m_certificate.fill(m_stock, *ring, request, &m_recordSheet);
+    // For a buyer abroad the printout may speak another language than the windows.
+    const TextLanguage::Scope language(request.preferences.printLanguage);
+    m_certificate = std::make_unique<PedigreeReport>();
+    m_recordSheet = std::make_unique<RecordSheetReport>();
+    const PedigreeReport::FillResult filled = m_certificate->fill(m_stock, *ring, request, m_recordSheet.get());
     if (!filled.error.isEmpty()) {
         Messages::current().warn(m_window, filled.error);
         return false;
@@ -42,7 +52,7 @@ void CertificateCommands::showPreview(const ReportPage& page, const QString& tit
 void CertificateCommands::preview(const std::optional<QString>& ring)
 {
     if (fill(ring)) {
-        showPreview(m_certificate.page(), tr("den Abstammungsnachweis"),
+        showPreview(m_certificate->page(), tr("den Abstammungsnachweis"),
                     tr("Abstammungsnachweis %1").arg(safeFileName(m_ring)));
     }
 }
@@ -50,7 +60,7 @@ void CertificateCommands::preview(const std::optional<QString>& ring)
 void CertificateCommands::print(const std::optional<QString>& ring)
 {
     if (fill(ring)) {
-        ReportActions::print(m_window, FixedPages({m_certificate.page()}), tr("den Abstammungsnachweis"),
+        ReportActions::print(m_window, FixedPages({m_certificate->page()}), tr("den Abstammungsnachweis"),
                              tr("Abstammungsnachweis %1").arg(safeFileName(m_ring)));
     }
 }
@@ -58,7 +68,7 @@ void CertificateCommands::print(const std::optional<QString>& ring)
 void CertificateCommands::previewRecordSheet(const std::optional<QString>& ring)
 {
     if (fill(ring)) {
-        showPreview(m_recordSheet.page(), tr("das Stammblatt"), tr("Stammblatt %1").arg(safeFileName(m_ring)));
+        showPreview(m_recordSheet->page(), tr("das Stammblatt"), tr("Stammblatt %1").arg(safeFileName(m_ring)));
     }
 }
 

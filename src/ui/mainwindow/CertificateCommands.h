@@ -5,6 +5,7 @@
 
 #include <QObject>
 
+#include <memory>
 #include <optional>
 
 class PreferencesStore;
@@ -25,8 +26,8 @@ public:
     // The bird and its ancestors as a pedigree file for the buyer's program.
     void savePedigreeFile(const std::optional<QString>& ring);
 
-    const PedigreeReport& certificate() const { return m_certificate; }
-    const RecordSheetReport& recordSheet() const { return m_recordSheet; }
+    const PedigreeReport& certificate() const { return *m_certificate; }
+    const RecordSheetReport& recordSheet() const { return *m_recordSheet; }
 
     // Where the buyer text comes from at fill time.
     void setBuyerTextSource(std::function<QStringList()> source) { m_buyerLines = std::move(source); }
@@ -40,7 +41,8 @@ private:
     const PreferencesStore& m_preferences;
     QWidget* m_window;
     std::function<QStringList()> m_buyerLines;
-    PedigreeReport m_certificate;
-    RecordSheetReport m_recordSheet;
+    // Laid out anew for each fill, in the printout's language.
+    std::unique_ptr<PedigreeReport> m_certificate;
+    std::unique_ptr<RecordSheetReport> m_recordSheet;
     QString m_ring;
 };

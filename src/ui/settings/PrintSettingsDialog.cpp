@@ -1,5 +1,6 @@
 #include "ui/settings/PrintSettingsDialog.h"
 
+#include "core/language/Languages.h"
 #include "core/stock/PreferencesStore.h"
 #include "core/stock/StockDocument.h"
 #include "reports/engine/ReportPage.h"
@@ -40,6 +41,22 @@ QCheckBox* checkBox(QWidget* parent, const char* name, const QString& text)
     return box;
 }
 
+// The languages in their own names, after a first entry for "none chosen".
+QComboBox* languageList(QWidget* parent, const char* name, const QString& unchosen)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QString::fromLatin1(name));
+    combo->addItem(unchosen, QString());
+    for (const Language& language : Languages::available())
+        combo->addItem(language.nativeName, language.code);
+    return combo;
+}
+
+void selectLanguage(QComboBox* combo, const QString& code)
+{
+    combo->setCurrentIndex(qMax(0, combo->findData(Languages::isAvailable(code) ? code : QString())));
+}
+
 } // namespace
 
 PrintSettingsDialog::PrintSettingsDialog(StockDocument& stock, PreferencesStore& preferences, QWidget* parent)
@@ -54,6 +71,7 @@ PrintSettingsDialog::PrintSettingsDialog(StockDocument& stock, PreferencesStore&
     m_breeding = checkBox(this, "breedingBox", tr("Nachwuchsverwaltung anzeigen"));
     layout->addWidget(m_breeding);
     layout->addWidget(buildAdditions());
+    layout->addWidget(buildLanguages());
     connectControls();
     connect(this, &QDialog::finished, this, &PrintSettingsDialog::clearSelectionRequested);
     new UndoShortcuts(m_stock, this, [this] { loadSettings(); });
@@ -131,6 +149,25 @@ QWidget* PrintSettingsDialog::buildAdditions()
     return additions;
 }
 
+QWidget* PrintSettingsDialog::buildLanguages()
+{
+    auto* group = new QGroupBox(tr("Sprache"), this);
+    auto* form = new QFormLayout(group);
+    QString system;
+    for (const Language& language : Languages::available()) {
+        if (language.code == Languages::fromSystem())
+            system = language.nativeName;
+    }
+    m_programLanguage = languageList(group, "programLanguageChoice", tr("wie das System (%1)").arg(system));
+    m_programLanguage->setToolTip(tr("Die Sprache der Fenster gilt ab dem nächsten Start."));
+    form->addRow(labelFor(m_programLanguage, tr("Sprache des Programms (ab dem nächsten Start):")), m_programLanguage);
+    m_printLanguage = languageList(group, "printLanguageChoice", tr("wie das Programm"));
+    m_printLanguage->setToolTip(
+        tr("Abstammungsnachweis und Stammblatt in dieser Sprache, etwa für einen Käufer im Ausland."));
+    form->addRow(labelFor(m_printLanguage, tr("Sprache der Ausdrucke:")), m_printLanguage);
+    return group;
+}
+
 void PrintSettingsDialog::connectControls()
 {
     connect(m_printYear, &QCheckBox::toggled, this,
@@ -151,6 +188,9 @@ void PrintSettingsDialog::connectControls()
         connect(box, &QCheckBox::toggled, this, &PrintSettingsDialog::updateCertificate);
     connect(m_outer, &QComboBox::currentIndexChanged, this, &PrintSettingsDialog::updateCertificate);
     connect(m_fontSize, &QSpinBox::valueChanged, this, &PrintSettingsDialog::updateCertificate);
+    connect(m_printLanguage, &QComboBox::currentIndexChanged, this, &PrintSettingsDialog::updateCertificate);
+    connect(m_programLanguage, &QComboBox::currentIndexChanged, this,
+            [this] { m_preferences.setLanguage(m_programLanguage->currentData().toString()); });
 }
 
 QPushButton* PrintSettingsDialog::colourSwatch(const char* name, const QString& label, quint32 PrintSettings::*colour)
@@ -188,10 +228,10 @@ void PrintSettingsDialog::loadSettings()
 {
     // Showing the stored values must not store anything.
     const QSignalBlocker blockers[]
-        = {QSignalBlocker(m_printYear),     QSignalBlocker(m_prefixes),   QSignalBlocker(m_breeding),
-           QSignalBlocker(m_topRight),      QSignalBlocker(m_layout),     QSignalBlocker(m_outer),
-           QSignalBlocker(m_fontSize),      QSignalBlocker(m_inbreeding), QSignalBlocker(m_marks),
-           QSignalBlocker(m_bestShowResult)};
+        = {QSignalBlocker(m_printYear),      QSignalBlocker(m_prefixes),        QSignalBlocker(m_breeding),
+           QSignalBlocker(m_topRight),       QSignalBlocker(m_layout),          QSignalBlocker(m_outer),
+           QSignalBlocker(m_fontSize),       QSignalBlocker(m_inbreeding),      QSignalBlocker(m_marks),
+           QSignalBlocker(m_bestShowResult), QSignalBlocker(m_programLanguage), QSignalBlocker(m_printLanguage)};
     const PrintSettings& settings = m_stock.printSettings();
     m_printYear->setChecked(settings.printBirthYear != 0);
     m_prefixes->setChecked(settings.showPrefixes != 0);
@@ -208,6 +248,8 @@ void PrintSettingsDialog::loadSettings()
     m_inbreeding->setChecked(certificate.showInbreeding);
     m_marks->setChecked(certificate.markRepeatedAncestors);
     m_bestShowResult->setChecked(certificate.bestShowResultOnRecordSheet);
+    selectLanguage(m_printLanguage, certificate.printLanguage);
+    selectLanguage(m_programLanguage, m_preferences.values().language);
     for (const auto& [swatch, colour] : std::as_const(m_swatches))
         paintSwatch(swatch, settings.*colour);
 }
@@ -227,5 +269,6 @@ void PrintSettingsDialog::updateCertificate()
     certificate.bestShowResultOnRecordSheet = m_bestShowResult->isChecked();
     certificate.outerGenerations = static_cast<OuterGenerationsContent>(qMax(0, m_outer->currentIndex()));
     certificate.detailFontSize = m_fontSize->value();
+    certificate.printLanguage = m_printLanguage->currentData().toString();
     m_preferences.setCertificate(certificate);
 }

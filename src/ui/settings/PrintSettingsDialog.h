@@ -35,6 +35,7 @@ private:
     QWidget* buildStockListLayout();
     void buildColourRows();
     QWidget* buildAdditions();
+    QWidget* buildLanguages();
     void connectControls();
     QPushButton* colourSwatch(const char* name, const QString& label, quint32 PrintSettings::*colour);
     void paintSwatch(QPushButton* swatch, quint32 colour);
@@ -55,5 +56,7 @@ private:
     QComboBox* m_outer = nullptr;
     QComboBox* m_layout = nullptr;
     QSpinBox* m_fontSize = nullptr;
+    QComboBox* m_programLanguage = nullptr;
+    QComboBox* m_printLanguage = nullptr;
     QList<std::pair<QPushButton*, quint32 PrintSettings::*>> m_swatches;
 };
