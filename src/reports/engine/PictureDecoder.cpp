@@ -1,6 +1,7 @@
 #include "reports/engine/PictureDecoder.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
@@ -90,7 +91,8 @@ bool runJpeg(JpegJob& job, const QByteArray& bytes)
 
 QString failure(const QString& name, const QString& detail)
 {
-    return QStringLiteral("Das Bild „%1“ kann nicht angezeigt werden: %2").arg(QDir::toNativeSeparators(name), detail);
+    return QCoreApplication::translate("PictureDecoder", "Das Bild „%1“ kann nicht angezeigt werden: %2")
+        .arg(QDir::toNativeSeparators(name), detail);
 }
 
 } // namespace
@@ -103,9 +105,10 @@ DecodedPicture decodePictureBytes(const QByteArray& bytes, const QString& nameFo
         if (runJpeg(job, bytes)) {
             picture.image = std::move(job.image);
         } else {
-            picture.error = failure(
-                nameForMessages,
-                QStringLiteral("Die JPEG-Daten sind fehlerhaft (%1).").arg(QString::fromLocal8Bit(job.error.message)));
+            picture.error
+                = failure(nameForMessages,
+                          QCoreApplication::translate("PictureDecoder", "Die JPEG-Daten sind fehlerhaft (%1).")
+                              .arg(QString::fromLocal8Bit(job.error.message)));
         }
         return picture;
     }
@@ -116,8 +119,8 @@ DecodedPicture decodePictureBytes(const QByteArray& bytes, const QString& nameFo
     if (!reader.read(&picture.image) || picture.image.isNull()) {
         picture.image = {};
         picture.error = failure(nameForMessages,
-                                QStringLiteral("Das Dateiformat ist unbekannt oder die Datei ist "
-                                               "beschädigt."));
+                                QCoreApplication::translate(
+                                    "PictureDecoder", "Das Dateiformat ist unbekannt oder die Datei ist beschädigt."));
     }
     return picture;
 }
@@ -126,6 +129,7 @@ DecodedPicture decodePicture(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, failure(path, QStringLiteral("Die Datei kann nicht gelesen werden."))};
+        return {{},
+                failure(path, QCoreApplication::translate("PictureDecoder", "Die Datei kann nicht gelesen werden."))};
     return decodePictureBytes(file.readAll(), path);
 }

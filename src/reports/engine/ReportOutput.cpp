@@ -4,6 +4,7 @@
 #include "reports/engine/ReportRenderer.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -29,7 +30,7 @@ QImage toImage(const ReportPage& page, double dpi, const QString& printDate)
 Outcome writePdf(const ReportPages& pages, const QString& path, const QString& printDate, const PageProgress& progress)
 {
     if (pages.count() == 0)
-        return {false, QStringLiteral("Es gibt keine Seite zum Speichern.")};
+        return {false, QCoreApplication::translate("ReportOutput", "Es gibt keine Seite zum Speichern.")};
     bool cancelled = false;
     const WriteOutcome outcome = writeFileSafely(path, [&](QIODevice& device) {
         QPdfWriter pdf(&device);

@@ -2,6 +2,7 @@
 
 #include "reports/engine/PrintFonts.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
@@ -82,7 +83,7 @@ QString displayedText(const TextElement& text, const ReportPage& page, const QSt
     case TextElement::Kind::PrintDate:
         return printDate;
     case TextElement::Kind::PageNumber:
-        return QStringLiteral("Seite %1 von %2").arg(page.number).arg(page.count);
+        return QCoreApplication::translate("ReportRenderer", "Seite %1 von %2").arg(page.number).arg(page.count);
     case TextElement::Kind::Fixed:
         break;
     }

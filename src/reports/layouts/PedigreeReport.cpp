@@ -6,6 +6,7 @@
 #include "reports/engine/PictureDecoder.h"
 #include "reports/layouts/RecordSheetReport.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 
@@ -63,7 +64,7 @@ void PedigreeReport::buildHead()
 
     TextElement title = textAt(QStringLiteral("title"), 16.9, 11.1, 20);
     title.style.bold = true;
-    title.lines = QStringList {QStringLiteral("Abstammungsnachweis")};
+    title.lines = QStringList {QCoreApplication::translate("PedigreeReport", "Abstammungsnachweis")};
     e.push_back(title);
     for (const auto& [name, y, size] : {std::tuple {"subject1", 19.3, 14.0}, std::tuple {"subject2", 25.1, 12.0}}) {
         TextElement line = TextElement::fixed(QString::fromLatin1(name), {12.7, y, 89.2, 6.1}, size);
@@ -133,8 +134,9 @@ void PedigreeReport::buildFoot()
 {
     auto& e = m_page.elements;
     TextElement foot = textAt(QStringLiteral("foot"), 10.1, 282.0, 6);
-    foot.lines
-        = QStringList {QStringLiteral("Erstellt mit Avelor Abstammungsnachweis - Internet: ") + SpeciesWords::WebPage};
+    foot.lines = QStringList {
+        QCoreApplication::translate("PedigreeReport", "Erstellt mit Avelor Abstammungsnachweis - Internet: %1")
+            .arg(SpeciesWords::WebPage)};
     e.push_back(foot);
     e.push_back(TextElement::printDate(QStringLiteral("date"), {200.0, 281.0}, 10));
 }
@@ -200,7 +202,9 @@ void PedigreeReport::fillTopRight(const StockDocument& stock, const Animal& subj
     }
     picture->image = QImage();
     picture->visible = false;
-    caption->lines = mode == TopRightContent::FreeText ? QStringList() : QStringList {QStringLiteral("Verkauft an:")};
+    caption->lines = mode == TopRightContent::FreeText
+        ? QStringList()
+        : QStringList {QCoreApplication::translate("PedigreeReport", "Verkauft an:")};
     text->lines = buyerLines;
 }
 
@@ -210,16 +214,19 @@ QStringList PedigreeReport::detailLines(const Animal& a, int generation, const P
     const bool prefixes = settings.showPrefixes != 0;
     QStringList lines;
     if (generation <= 3) {
-        QString colour = a.colour.isEmpty() ? QString() : withPrefix(prefixes, QStringLiteral("Farbe: "), a.colour);
+        QString colour = a.colour.isEmpty()
+            ? QString()
+            : withPrefix(prefixes, QCoreApplication::translate("PedigreeReport", "Farbe: "), a.colour);
         if (!a.markings.isEmpty())
             colour += QStringLiteral(" \"") + a.markings + QLatin1Char('"');
         lines << colour;
         if (!a.breeder.isEmpty())
-            lines << withPrefix(prefixes, QStringLiteral("Züchter: "), a.breeder);
+            lines << withPrefix(prefixes, QCoreApplication::translate("PedigreeReport", "Züchter: "), a.breeder);
         if (generation <= 2 && !a.breed.isEmpty())
-            lines << withPrefix(prefixes, QStringLiteral("Art: "), a.breed);
+            lines << withPrefix(prefixes, QCoreApplication::translate("PedigreeReport", "Art: "), a.breed);
         if (settings.printBirthYear != 0 && a.birthYear > 0)
-            lines << withPrefix(prefixes, QStringLiteral("Jahrgang: "), QString::number(a.birthYear));
+            lines << withPrefix(prefixes, QCoreApplication::translate("PedigreeReport", "Jahrgang: "),
+                                QString::number(a.birthYear));
     }
     if (generation <= 2) {
         lines << a.remarks;
@@ -227,9 +234,9 @@ QStringList PedigreeReport::detailLines(const Animal& a, int generation, const P
         lines << a.remarks;
     } else if (generation == 3) {
         if (!a.breed.isEmpty())
-            lines << withPrefix(prefixes, QStringLiteral("Art: "), a.breed);
+            lines << withPrefix(prefixes, QCoreApplication::translate("PedigreeReport", "Art: "), a.breed);
     } else if (!a.breeder.isEmpty()) {
-        lines << withPrefix(prefixes, QStringLiteral("Züchter: "), a.breeder);
+        lines << withPrefix(prefixes, QCoreApplication::translate("PedigreeReport", "Züchter: "), a.breeder);
     }
     return lines;
 }
@@ -261,10 +268,12 @@ void PedigreeReport::fillHead(const StockDocument& stock, const Animal& subject,
 {
     const PrintSettings& settings = stock.printSettings();
     const bool prefixes = settings.showPrefixes != 0;
-    m_page.text(QStringLiteral("subject1"))->lines = QStringList {QStringLiteral("für ") + subject.ringNumber};
-    m_page.text(QStringLiteral("subject2"))->lines = QStringList {
-        withPrefix(prefixes, QStringLiteral("Farbe: "), subject.colour) + QStringLiteral(" \"") + subject.markings
-        + QStringLiteral("\"    ") + withPrefix(prefixes, QStringLiteral("Art: "), subject.breed)};
+    m_page.text(QStringLiteral("subject1"))->lines
+        = QStringList {QCoreApplication::translate("PedigreeReport", "für %1").arg(subject.ringNumber)};
+    m_page.text(QStringLiteral("subject2"))->lines
+        = QStringList {withPrefix(prefixes, QCoreApplication::translate("PedigreeReport", "Farbe: "), subject.colour)
+                       + QStringLiteral(" \"") + subject.markings + QStringLiteral("\"    ")
+                       + withPrefix(prefixes, QCoreApplication::translate("PedigreeReport", "Art: "), subject.breed)};
     m_page.text(QStringLiteral("subjectRemarks"))->lines = QStringList {subject.remarks};
 
     const BreederData& b = stock.breeder();
@@ -274,15 +283,17 @@ void PedigreeReport::fillHead(const StockDocument& stock, const Animal& subject,
     m_page.text(QStringLiteral("breeder2Right"))->lines = QStringList {b.street};
     m_page.text(QStringLiteral("breeder3Left"))->lines = QStringList {b.postcodeCity};
     m_page.text(QStringLiteral("breeder3Right"))->lines
-        = QStringList {withPrefix(prefixes, QStringLiteral("Tel.: "), b.phone)};
+        = QStringList {withPrefix(prefixes, QCoreApplication::translate("PedigreeReport", "Tel.: "), b.phone)};
     m_page.rect(QStringLiteral("headFrame"))->outline = storedColour(settings.headerColour);
 
     QStringList inbreeding;
     if (request.preferences.showInbreeding) {
         const Inbreeding f = InbreedingCalculator(stock.animals(), stock.ringIndex())
                                  .of(stock.ringIndex().lastActiveWith(subject.ringNumber));
-        inbreeding << QStringLiteral("Inzuchtkoeffizient: ") + f.percent()
-                + (f.cycleCut ? QStringLiteral(" (Schleife in den Elternbeziehungen übergangen)") : QString());
+        inbreeding << (f.cycleCut ? QCoreApplication::translate(
+                           "PedigreeReport", "Inzuchtkoeffizient: %1 (Schleife in den Elternbeziehungen übergangen)")
+                                  : QCoreApplication::translate("PedigreeReport", "Inzuchtkoeffizient: %1"))
+                          .arg(f.percent());
     }
     m_page.text(QStringLiteral("inbreeding"))->lines = inbreeding;
 }

@@ -3,6 +3,8 @@
 #include "core/model/Dates.h"
 #include "core/model/SpeciesWords.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // The band's top-left corner on the sheet; the table's positions are relative to it.
@@ -59,44 +61,52 @@ RecordSheetReport::RecordSheetReport()
     e.push_back(box(QStringLiteral("boxBottomLeft"), {5.3, 73.0, 86.8, 87.3}));
     e.push_back(box(QStringLiteral("boxBottomRight"), {98.4, 73.0, 86.8, 87.3}));
 
-    e.push_back(text(QStringLiteral("colourCaption"), 10.1, 30.4, 10, QStringLiteral("Farbe:")));
+    e.push_back(text(QStringLiteral("colourCaption"), 10.1, 30.4, 10,
+                     QCoreApplication::translate("RecordSheetReport", "Farbe:")));
     e.push_back(text(QStringLiteral("colour"), 10.1, 36.2, 14));
-    e.push_back(text(QStringLiteral("breederCaption"), 10.1, 48.9, 10, QStringLiteral("Züchter:")));
+    e.push_back(text(QStringLiteral("breederCaption"), 10.1, 48.9, 10,
+                     QCoreApplication::translate("RecordSheetReport", "Züchter:")));
     e.push_back(text(QStringLiteral("breeder"), 10.1, 54.8, 14));
-    e.push_back(text(QStringLiteral("sexCaption"), 102.7, 30.4, 10, QStringLiteral("Geschlecht:")));
+    e.push_back(text(QStringLiteral("sexCaption"), 102.7, 30.4, 10,
+                     QCoreApplication::translate("RecordSheetReport", "Geschlecht:")));
     e.push_back(text(QStringLiteral("sex"), 102.7, 36.2, 14));
-    e.push_back(text(QStringLiteral("breedCaption"), 102.7, 48.9, 10, QStringLiteral("Art / Rasse:")));
+    e.push_back(text(QStringLiteral("breedCaption"), 102.7, 48.9, 10,
+                     QCoreApplication::translate("RecordSheetReport", "Art / Rasse:")));
     e.push_back(text(QStringLiteral("breed"), 102.7, 54.8, 14));
-    e.push_back(text(QStringLiteral("yearCaption"), 10.1, 78.1, 10, QStringLiteral("Geburtsjahr:")));
+    e.push_back(text(QStringLiteral("yearCaption"), 10.1, 78.1, 10,
+                     QCoreApplication::translate("RecordSheetReport", "Geburtsjahr:")));
     e.push_back(text(QStringLiteral("year"), 10.1, 83.9, 14));
     e.push_back(text(QStringLiteral("listRemarksCaption"), 10.1, 96.6, 10,
-                     QStringLiteral("Bemerkung ") + SpeciesWords::StockList + QStringLiteral(":")));
+                     QCoreApplication::translate("RecordSheetReport", "Bemerkung Kanarienvögelbestandsliste:")));
     e.push_back(fixedText(QStringLiteral("listRemarks"), {10.1, 102.4, 76.7, 56.4}, 14));
-    e.push_back(text(QStringLiteral("remarksCaption"), 102.7, 78.1, 10, QStringLiteral("Sonstige Bemerkungen")));
+    e.push_back(text(QStringLiteral("remarksCaption"), 102.7, 78.1, 10,
+                     QCoreApplication::translate("RecordSheetReport", "Sonstige Bemerkungen")));
     e.push_back(fixedText(QStringLiteral("remarks"), {102.7, 83.9, 77.8, 72.8}, 12));
     // Below the boxes, printed only when the breeder wants it.
     e.push_back(text(QStringLiteral("bestResult"), 10.1, 163.3, 10));
-    e.push_back(
-        text(QStringLiteral("foot1"), 141.8, 172.2, 6, QStringLiteral("Erstellt mit Avelor Abstammungsnachweis")));
-    e.push_back(text(QStringLiteral("foot2"), 154.3, 174.9, 6, QStringLiteral("Internet: ") + SpeciesWords::WebPage));
+    e.push_back(text(QStringLiteral("foot1"), 141.8, 172.2, 6,
+                     QCoreApplication::translate("RecordSheetReport", "Erstellt mit Avelor Abstammungsnachweis")));
+    e.push_back(text(QStringLiteral("foot2"), 154.3, 174.9, 6,
+                     QCoreApplication::translate("RecordSheetReport", "Internet: %1").arg(SpeciesWords::WebPage)));
 }
 
 QString RecordSheetReport::sexWord(Sex sex)
 {
     switch (sex) {
     case Sex::Unknown:
-        return QStringLiteral("unbekannt");
+        return QCoreApplication::translate("RecordSheetReport", "unbekannt", "sex");
     case Sex::Male:
-        return SpeciesWords::MaleSex;
+        return SpeciesWords::maleSex();
     case Sex::Female:
-        return SpeciesWords::FemaleSex;
+        return SpeciesWords::femaleSex();
     }
     return {}; // a value the file held but no dialog sets
 }
 
 QString RecordSheetReport::bestResultLine(const ShowResult& r)
 {
-    QString line = QStringLiteral("Bestes Ausstellungsergebnis: %1 Punkte, %2, %3")
+    //: %1 points, %2 show, %3 date
+    QString line = QCoreApplication::translate("RecordSheetReport", "Bestes Ausstellungsergebnis: %1 Punkte, %2, %3")
                        .arg(AnimalRecordWords::points(r.halfPoints), r.show, Dates::text(r.date));
     if (!r.award.isEmpty())
         line += QStringLiteral(", ") + r.award;

@@ -1,5 +1,7 @@
 #include "reports/layouts/StockListReport.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr double kBandWidth = 190.0;
@@ -26,7 +28,7 @@ std::vector<ReportElement> header(int pageNumber, const QString& title, StockLis
     frame.rect = QRectF(0, 0, kBandWidth, 27.0);
     e.push_back(frame);
     TextElement page = TextElement::fixed(QString(), {1.1, 1.1, 40.2, 4.5}, 10);
-    page.lines = QStringList {QStringLiteral("Seite: %1").arg(pageNumber)};
+    page.lines = QStringList {QCoreApplication::translate("StockListReport", "Seite: %1").arg(pageNumber)};
     e.push_back(page);
     TextElement caption = TextElement::fixed(QString(), {42.3, 1.1, 114.6, 9.8}, 24);
     caption.style.alignment = Qt::AlignHCenter;
@@ -36,12 +38,14 @@ std::vector<ReportElement> header(int pageNumber, const QString& title, StockLis
     e.push_back(line({0, 14.8}, {kBandWidth, 14.8}));
     e.push_back(text({2.1, 15.6}, 12, QStringLiteral("Lfd."), true));
     e.push_back(text({2.1, 20.6}, 12, QStringLiteral("Nr."), true));
-    e.push_back(text({16.9, 15.6}, 12, QStringLiteral("Ringnummer, Farbe"), true));
+    e.push_back(text({16.9, 15.6}, 12, QCoreApplication::translate("StockListReport", "Ringnummer, Farbe"), true));
     if (layout == StockListLayout::OneLine) {
-        e.push_back(text({104.2, 15.6}, 12, QStringLiteral(" Bemerkungen"), true));
+        e.push_back(text({104.2, 15.6}, 12, QCoreApplication::translate("StockListReport", " Bemerkungen"), true));
     } else {
-        e.push_back(text({16.9, 20.6}, 12, QStringLiteral("Geschlecht, Bemerkungen"), true));
-        e.push_back(text({107.7, 15.6}, 12, QStringLiteral("Geburtsjahr, Art / Rasse"), true));
+        e.push_back(
+            text({16.9, 20.6}, 12, QCoreApplication::translate("StockListReport", "Geschlecht, Bemerkungen"), true));
+        e.push_back(
+            text({107.7, 15.6}, 12, QCoreApplication::translate("StockListReport", "Geburtsjahr, Art / Rasse"), true));
     }
     return e;
 }

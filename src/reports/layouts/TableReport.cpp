@@ -1,5 +1,7 @@
 #include "reports/layouts/TableReport.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr double kWidth = 190.0;
@@ -16,7 +18,7 @@ std::vector<ReportElement> header(const ReportTable& table, int pageNumber)
     e.push_back(TextElement::printDate(QString(), {kWidth, 0.5}, 9));
     TextElement page = TextElement::fixed(QString(), {150, 5, 40, 5}, 9);
     page.style.alignment = Qt::AlignRight;
-    page.lines = QStringList {QStringLiteral("Seite %1").arg(pageNumber)};
+    page.lines = QStringList {QCoreApplication::translate("TableReport", "Seite %1").arg(pageNumber)};
     e.push_back(page);
     TextElement subtitle = TextElement::fixed(QString(), {0, 10, kWidth, 5}, 10);
     subtitle.lines = QStringList {table.subtitle};
