@@ -129,6 +129,62 @@ canary stock list:</translation>
         <source>„%1“ steht zweimal in den Erbanlagen.</source>
         <translation>“%1” appears twice in the colour factors.</translation>
     </message>
+    <message>
+        <source>%1 ist dominant und zeigt sich immer; verdeckt tragen kann es kein Vogel.</source>
+        <translation>%1 is dominant and always shows; no bird can carry it hidden.</translation>
+    </message>
+    <message>
+        <source>%1: an einem Genort hat ein Vogel nur zwei Anlagen.</source>
+        <translation>%1: a bird has only two factors at one locus.</translation>
+    </message>
+    <message>
+        <source>„doppelfaktorig“ gibt es nur bei dominanten Anlagen, nicht bei %1.</source>
+        <translation>“double factor” exists only for dominant factors, not for %1.</translation>
+    </message>
+    <message>
+        <source>Eine Henne kann %1 nicht verdeckt tragen: es wird geschlechtsgebunden vererbt.</source>
+        <translation>A hen cannot carry %1 hidden: it is inherited sex-linked.</translation>
+    </message>
+    <message>
+        <source>Eine Henne zeigt %1 und %2 nicht zugleich: beide liegen am selben Genort ihres einen Z-Chromosoms.</source>
+        <translation>A hen does not show %1 and %2 together: both lie at the same locus of her single Z chromosome.</translation>
+    </message>
+    <message>
+        <source>%1 liegen am selben Genort; ein Vogel hat dort nur zwei Anlagen, und sichtbar ist nur die stärkere (etwa „achat,/satinet“).</source>
+        <translation>%1 lie at the same locus; a bird has only two factors there, and only the stronger one shows (e.g. “achat,/satinet”).</translation>
+    </message>
+    <message>
+        <source>Ein Vogel, der %1 trägt, zeigt nicht %2.</source>
+        <translation>A bird carrying %1 does not show %2.</translation>
+    </message>
+    <message>
+        <source>%1 und %2</source>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <source>In „%1“ fehlt der Name einer Anlage.</source>
+        <translation>The name of a factor is missing in “%1”.</translation>
+    </message>
+    <message>
+        <source>Unbekannte Anlage „%1“. Bekannt sind: %2.</source>
+        <translation>Unknown factor “%1”. Known are: %2.</translation>
+    </message>
+    <message>
+        <source>„%1“ ist zugleich sichtbar und spalterbig angegeben.</source>
+        <translation>“%1” is given as visual and split at once.</translation>
+    </message>
+    <message>
+        <source>„%1“ ist doppelt angegeben.</source>
+        <translation>“%1” is given twice.</translation>
+    </message>
+    <message>
+        <source>„%1“ ist mehr als zweimal angegeben.</source>
+        <translation>“%1” is given more than twice.</translation>
+    </message>
+    <message>
+        <source>Doppelfaktorig %1 ist nicht lebensfähig; ein solcher Vogel kann kein Elterntier sein.</source>
+        <translation>Double factor %1 is not viable; such a bird cannot be a parent.</translation>
+    </message>
 </context>
 <context>
     <name>AnimalRecordWords</name>
@@ -187,6 +243,42 @@ canary stock list:</translation>
     <message>
         <source>© Avelor – freie Software für Züchter</source>
         <translation>© Avelor – free software for breeders</translation>
+    </message>
+</context>
+<context>
+    <name>Backup</name>
+    <message>
+        <source>„%1“ kann nicht gelesen werden: %2</source>
+        <translation>“%1” cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>„%1“ ist beschädigt (%2).</source>
+        <translation>“%1” is damaged (%2).</translation>
+    </message>
+    <message>
+        <source>Der Ordner „%1“ konnte nicht angelegt werden.</source>
+        <translation>The folder “%1” could not be created.</translation>
+    </message>
+    <message>
+        <source>„%1“ konnte nicht geschrieben werden: %2</source>
+        <translation>“%1” could not be written: %2</translation>
+    </message>
+    <message>
+        <source>„%1“ gibt es nicht.</source>
+        <translation>“%1” does not exist.</translation>
+    </message>
+    <message>
+        <source>Die bisherigen Daten konnten nicht gesichert werden, darum wurde nichts zurückgeholt: %1</source>
+        <translation>The current data could not be backed up, so nothing was restored: %1</translation>
+    </message>
+    <message>
+        <source>%1 Die Daten und Bilder sind unverändert geblieben.</source>
+        <extracomment>%1 says why the pictures were not restored</extracomment>
+        <translation>%1 The data and pictures have been left unchanged.</translation>
+    </message>
+    <message>
+        <source>Das Zurückholen der Bilder wurde abgebrochen.</source>
+        <translation>Restoring the pictures was cancelled.</translation>
     </message>
 </context>
 <context>
@@ -262,6 +354,434 @@ canary stock list:</translation>
     </message>
 </context>
 <context>
+    <name>BreederDataDialog</name>
+    <message>
+        <source>Züchterdaten</source>
+        <translation>Breeder data</translation>
+    </message>
+    <message>
+        <source>Geben Sie hier Ihre Züchterdaten ein. Diese
+werden für den Kopf des Abstammungs-
+nachweises benötigt.</source>
+        <translation>Enter your breeder data here. They
+are needed for the heading of the pedigree
+certificate.</translation>
+    </message>
+    <message>
+        <source>Vorname:</source>
+        <translation>First name:</translation>
+    </message>
+    <message>
+        <source>Nachname:</source>
+        <translation>Last name:</translation>
+    </message>
+    <message>
+        <source>Anschrift:</source>
+        <translation>Address:</translation>
+    </message>
+    <message>
+        <source>PLZ &amp;&amp; Wohnort:</source>
+        <translation>Postcode &amp;&amp; town:</translation>
+    </message>
+    <message>
+        <source>Telefon:</source>
+        <translation>Phone:</translation>
+    </message>
+    <message>
+        <source>Züchternummer:</source>
+        <translation>Breeder number:</translation>
+    </message>
+    <message>
+        <source>Vereinsnummer:</source>
+        <translation>Club number:</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>BreedingCalendar</name>
+    <message>
+        <source>Schieren</source>
+        <translation>Candling</translation>
+    </message>
+    <message>
+        <source>Schlupf</source>
+        <translation>Hatching</translation>
+    </message>
+    <message>
+        <source>Beringen</source>
+        <translation>Ringing</translation>
+    </message>
+    <message>
+        <source>Absetzen</source>
+        <translation>Weaning</translation>
+    </message>
+</context>
+<context>
+    <name>BreedingCalendarWindow</name>
+    <message>
+        <source>Zuchtkalender</source>
+        <translation>Breeding calendar</translation>
+    </message>
+    <message>
+        <source>Ein Doppelklick öffnet das Zuchtpaar in der Nachwuchsverwaltung</source>
+        <translation>A double click opens the breeding pair in breeding and young</translation>
+    </message>
+    <message>
+        <source>Fällige Arbeiten</source>
+        <translation>Tasks due</translation>
+    </message>
+    <message>
+        <source>&amp;Drucken…</source>
+        <translation>&amp;Print…</translation>
+    </message>
+    <message>
+        <source>Gerechnet wird mit</source>
+        <translation>Calculated with</translation>
+    </message>
+    <message>
+        <source>&amp;Schieren nach Brutbeginn:</source>
+        <translation>&amp;Candling after the start of incubation:</translation>
+    </message>
+    <message>
+        <source>Sch&amp;lupf nach Brutbeginn:</source>
+        <translation>&amp;Hatching after the start of incubation:</translation>
+    </message>
+    <message>
+        <source>&amp;Beringen nach dem Schlupf:</source>
+        <translation>&amp;Ringing after hatching:</translation>
+    </message>
+    <message>
+        <source>&amp;Absetzen nach dem Schlupf:</source>
+        <translation>&amp;Weaning after hatching:</translation>
+    </message>
+    <message>
+        <source>&amp;Vorschau:</source>
+        <translation>&amp;Preview:</translation>
+    </message>
+    <message>
+        <source> Tage</source>
+        <translation> days</translation>
+    </message>
+    <message>
+        <source>Stand %1: %2 überfällig, %3 bis zum %4 fällig.</source>
+        <extracomment>%1 today, %2 overdue tasks, %3 tasks due until the date %4</extracomment>
+        <translation>As of %1: %2 overdue, %3 due by %4.</translation>
+    </message>
+    <message>
+        <source>den Zuchtkalender</source>
+        <translation>the breeding calendar</translation>
+    </message>
+</context>
+<context>
+    <name>BreedingDialog</name>
+    <message>
+        <source>Wann wurde die Zucht gestartet?</source>
+        <translation>When did breeding start?</translation>
+    </message>
+    <message>
+        <source>Nr des Zuchtkäfigs?</source>
+        <translation>Number of the breeding cage?</translation>
+    </message>
+    <message>
+        <source>Wer ist der Vater?</source>
+        <translation>Who is the father?</translation>
+    </message>
+    <message>
+        <source>Wer ist die Mutter?</source>
+        <translation>Who is the mother?</translation>
+    </message>
+    <message>
+        <source>&lt;i&gt;im Format TT.MM.JJJJ&lt;/i&gt;</source>
+        <translation>&lt;i&gt;in the form DD.MM.YYYY&lt;/i&gt;</translation>
+    </message>
+    <message>
+        <source>Nachwuchsverwaltung</source>
+        <translation>Breeding and young</translation>
+    </message>
+    <message>
+        <source>Hier können Sie Daten zu Zuchtpaaren hinterlegen, Gelege eingeben und das Beringen der Jungvögel vornehmen. Die Daten sind relevant für die Zuchtdatei. Um Hilfe zu erhalten einfach mit der Maus über das entsprechende Feld gehen.</source>
+        <translation>Here you can keep the data of breeding pairs, enter clutches and ring the young. The data belong to the breeding file. For help, just move the mouse over a field.</translation>
+    </message>
+    <message>
+        <source>Neues Zuchtpaar anlegen</source>
+        <translation>Enter a new breeding pair</translation>
+    </message>
+    <message>
+        <source>Zuchtpaar anzeigen/bearbeiten</source>
+        <translation>Show/edit breeding pair</translation>
+    </message>
+    <message>
+        <source>Zuchtbeginn:</source>
+        <translation>Start of breeding:</translation>
+    </message>
+    <message>
+        <source>Hecke:</source>
+        <translation>Breeding cage:</translation>
+    </message>
+    <message>
+        <source>Vogel (m) 1.0:</source>
+        <translation>Bird (m) 1.0:</translation>
+    </message>
+    <message>
+        <source>Vogel (w) 0.1:</source>
+        <translation>Bird (f) 0.1:</translation>
+    </message>
+    <message>
+        <source>Zuchtpaar anlegen</source>
+        <translation>Enter breeding pair</translation>
+    </message>
+    <message>
+        <source>Speichert das aktuell eingegebene Zuchtpaar.
+Gelege können im nächsten Schritt eingegeben
+werden.</source>
+        <translation>Saves the breeding pair just entered.
+Clutches can be entered in the next
+step.</translation>
+    </message>
+    <message>
+        <source>Farben der Jungen:</source>
+        <translation>Colours of the young:</translation>
+    </message>
+    <message>
+        <source>Welches Zuchtpaar soll angezeigt bzw. bearbeitet werden?</source>
+        <translation>Which breeding pair should be shown or edited?</translation>
+    </message>
+    <message>
+        <source>Keine Gelege auswählbar? 
+Dann ein neues Gelege anlegen.</source>
+        <translation>No clutch to choose? 
+Then enter a new clutch.</translation>
+    </message>
+    <message>
+        <source>Neues Gelege anlegen</source>
+        <translation>Enter a new clutch</translation>
+    </message>
+    <message>
+        <source>Legt ein neues Gelege dieses Zuchtpaares an.</source>
+        <translation>Enters a new clutch of this breeding pair.</translation>
+    </message>
+    <message>
+        <source>Zuchtpaar auswählen:</source>
+        <translation>Choose breeding pair:</translation>
+    </message>
+    <message>
+        <source>Farben der &amp;Jungen…</source>
+        <translation>Colours of the &amp;young…</translation>
+    </message>
+    <message>
+        <source>Zeigt, welche Farben die Jungen dieses Paares erwarten lassen</source>
+        <translation>Shows which colours to expect in the young of this pair</translation>
+    </message>
+    <message>
+        <source>Bitte zuerst Hahn und Henne wählen.</source>
+        <translation>Please choose cock and hen first.</translation>
+    </message>
+    <message>
+        <source>Gelege auswählen:</source>
+        <translation>Choose clutch:</translation>
+    </message>
+    <message>
+        <source>Zuchtpaar speichern</source>
+        <translation>Save breeding pair</translation>
+    </message>
+    <message>
+        <source>Speichert die Änderungen zum Zuchtpaar</source>
+        <translation>Saves the changes to the breeding pair</translation>
+    </message>
+    <message>
+        <source>Zuchtpaar löschen</source>
+        <translation>Delete breeding pair</translation>
+    </message>
+    <message>
+        <source>Löscht das Zuchtpaar sowie deren Gelege und Eier. 
+Evtl. daraus vorgegangene Jungtiere werden dabei 
+nicht gelöscht.</source>
+        <translation>Deletes the breeding pair with its clutches and eggs. 
+Young birds from them are 
+not deleted.</translation>
+    </message>
+    <message>
+        <source>Gelege:</source>
+        <translation>Clutch:</translation>
+    </message>
+    <message>
+        <source>Wieviele Eier wurden mit diesem Gelege gelegt?</source>
+        <translation>How many eggs were laid in this clutch?</translation>
+    </message>
+    <message>
+        <source>Wann wurde das erste Ei, dass durch ein Kunststoffei ersetzt wird gelegt?</source>
+        <translation>When was the first egg laid (the one replaced by a dummy egg)?</translation>
+    </message>
+    <message>
+        <source>Wann wurde das letzte Ei des Geleges gelegt?</source>
+        <translation>When was the last egg of the clutch laid?</translation>
+    </message>
+    <message>
+        <source>Wann wurden die Kunststoffeier durch die Gelege ersetzt (=Brutbeginn)?</source>
+        <translation>When were the dummy eggs replaced by the clutch (= start of incubation)?</translation>
+    </message>
+    <message>
+        <source>Anzahl Eier:</source>
+        <translation>Number of eggs:</translation>
+    </message>
+    <message>
+        <source>Datum Erstes Ei:</source>
+        <translation>Date of first egg:</translation>
+    </message>
+    <message>
+        <source>Datum Letztes Ei:</source>
+        <translation>Date of last egg:</translation>
+    </message>
+    <message>
+        <source>Datum Gelege gesetzt:</source>
+        <translation>Date clutch set:</translation>
+    </message>
+    <message>
+        <source>Gelege löschen</source>
+        <translation>Delete clutch</translation>
+    </message>
+    <message>
+        <source>Löscht das Gelege aus der Datenbank. 
+Evtl. eingetragene Eier gehen dabei verloren.
+
+Die Jungvögel die bei der Beringung angelegt wurden bleiben erhalten.</source>
+        <translation>Deletes the clutch from the database. 
+Eggs entered for it are lost.
+
+The young birds entered when ringing are kept.</translation>
+    </message>
+    <message>
+        <source>Gelege speichern</source>
+        <translation>Save clutch</translation>
+    </message>
+    <message>
+        <source>Speichert das Gelege und alle Änderungen darin.</source>
+        <translation>Saves the clutch and all changes in it.</translation>
+    </message>
+    <message>
+        <source>Sind Hahn und Henne gewählt, stehen hier die Farben ihrer Jungen.</source>
+        <translation>Once cock and hen are chosen, the colours of their young appear here.</translation>
+    </message>
+    <message>
+        <source>Inzuchtkoeffizient der Jungen: %1</source>
+        <translation>Inbreeding coefficient of the young: %1</translation>
+    </message>
+    <message>
+        <source>eng verwandt</source>
+        <translation>closely related</translation>
+    </message>
+    <message>
+        <source>eng verwandt (%1)</source>
+        <translation>closely related (%1)</translation>
+    </message>
+    <message>
+        <source>Frage</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Hahn %1 und Henne %2 sind %3: Die Jungen hätten einen Inzuchtkoeffizienten von %4.
+
+Trotzdem als Zuchtpaar speichern?</source>
+        <translation>Cock %1 and hen %2 are %3: the young would have an inbreeding coefficient of %4.
+
+Save as a breeding pair anyway?</translation>
+    </message>
+    <message>
+        <source>Das Zuchtpaar wurde gespeichert. Wählen Sie es nun aus um Gelege einzugeben.</source>
+        <translation>The breeding pair has been saved. Now choose it to enter clutches.</translation>
+    </message>
+    <message>
+        <source>Bitte wählen Sie zunächst das Zuchtpaar aus, das Sie bearbeiten möchten.</source>
+        <translation>Please first choose the breeding pair you want to edit.</translation>
+    </message>
+    <message>
+        <source>Das Zuchtpaar wurde gespeichert.</source>
+        <translation>The breeding pair has been saved.</translation>
+    </message>
+    <message>
+        <source>Bitte wählen Sie zunächst das Zuchtpaar aus, das Sie löschen möchten.</source>
+        <translation>Please first choose the breeding pair you want to delete.</translation>
+    </message>
+    <message>
+        <source>Wählen Sie zunächst das Zuchtpaar aus, dessen Gelege Sie anlegen möchten.</source>
+        <translation>First choose the breeding pair whose clutch you want to enter.</translation>
+    </message>
+</context>
+<context>
+    <name>BreedingRules</name>
+    <message>
+        <source>Ungültiges Zuchtbeginn-Datum!</source>
+        <translation>Invalid start-of-breeding date!</translation>
+    </message>
+    <message>
+        <source>Ungültige Heckennummer!</source>
+        <translation>Invalid breeding cage number!</translation>
+    </message>
+    <message>
+        <source>Bitte Vogel (m) 1.0 auswählen!</source>
+        <translation>Please choose bird (m) 1.0!</translation>
+    </message>
+    <message>
+        <source>Bitte Vogel (w) 0.1 auswählen!</source>
+        <translation>Please choose bird (f) 0.1!</translation>
+    </message>
+    <message>
+        <source>Gelege %1</source>
+        <translation>Clutch %1</translation>
+    </message>
+    <message>
+        <source>Ungültiges Datum bei Erstes Ei!</source>
+        <translation>Invalid date of the first egg!</translation>
+    </message>
+    <message>
+        <source>Ungültige Anzahl Eier!</source>
+        <translation>Invalid number of eggs!</translation>
+    </message>
+    <message>
+        <source>Ungültiges Datum bei Letztes Ei!</source>
+        <translation>Invalid date of the last egg!</translation>
+    </message>
+    <message>
+        <source>Ungültiges Datum bei Gelege Gesetzt!</source>
+        <translation>Invalid date of clutch set!</translation>
+    </message>
+    <message>
+        <source>ACHTUNG:
+<byte value="xd"/>
+<byte value="xd"/>Die Ringnr %1 ist bereits angelegt.</source>
+        <translation>ATTENTION:
+</translation>
+    </message>
+    <message>
+        <source>Bitte die Ringnummer angeben.</source>
+        <translation>Please enter the ring number.</translation>
+    </message>
+    <message>
+        <source>Bitte das Geschlecht angeben.</source>
+        <translation>Please enter the sex.</translation>
+    </message>
+    <message>
+        <source>Bitte das abgesetzt-Datum richtig angeben.</source>
+        <translation>Please enter a valid weaning date.</translation>
+    </message>
+    <message>
+        <source>Bitte das Schlupf-Datum richtig angeben.</source>
+        <translation>Please enter a valid hatching date.</translation>
+    </message>
+    <message>
+        <source>Die Beringung des Ei&apos;s wurde gelöscht.
+<byte value="xd"/>
+<byte value="xd"/>Außerdem wurde der Vogel mit der Ringnummer %1 und die Elternbeziehungen ebenfalls wieder entfernt.<byte value="xd"/>
+<byte value="xd"/>
+Es kann nun eine neue Ringnummer zu diesem Ei angelegt werden.</source>
+        <translation>The ringing of the egg has been deleted.
+</translation>
+    </message>
+</context>
+<context>
     <name>ByteReader</name>
     <message>
         <source>Byte %1: %2</source>
@@ -320,6 +840,121 @@ canary stock list:</translation>
     </message>
 </context>
 <context>
+    <name>ChangeAnimalDialog</name>
+    <message>
+        <source>Bitte zuerst den Kanarienvogel in der Liste anklicken.</source>
+        <translation>Please first click the canary in the list.</translation>
+    </message>
+    <message>
+        <source>Kanarienvogel auswählen:</source>
+        <translation>Choose canary:</translation>
+    </message>
+    <message>
+        <source>Ein Doppelklick zeigt den Abstammungsnachweis an.</source>
+        <translation>A double click shows the pedigree certificate.</translation>
+    </message>
+    <message>
+        <source>Ringnummer</source>
+        <translation>Ring number</translation>
+    </message>
+    <message>
+        <source>Geburtsjahr</source>
+        <translation>Year of birth</translation>
+    </message>
+    <message>
+        <source>Sortierung:</source>
+        <translation>Sort order:</translation>
+    </message>
+    <message>
+        <source>Filter:</source>
+        <translation>Filter:</translation>
+    </message>
+    <message>
+        <source>&amp;Stammdaten</source>
+        <translation>&amp;Details</translation>
+    </message>
+    <message>
+        <source>&amp;Verbleib</source>
+        <translation>&amp;Whereabouts</translation>
+    </message>
+    <message>
+        <source>&amp;Ausstellungen</source>
+        <translation>&amp;Shows</translation>
+    </message>
+    <message>
+        <source>&amp;Erbanlagen</source>
+        <translation>&amp;Colour factors</translation>
+    </message>
+    <message>
+        <source>Kanarienvogel ändern</source>
+        <translation>Change canary</translation>
+    </message>
+    <message>
+        <source>Nachkommen anzeigen</source>
+        <translation>Show descendants</translation>
+    </message>
+    <message>
+        <source>Kanarienvogel verkauft oder gelöscht</source>
+        <translation>Canary sold or deleted</translation>
+    </message>
+    <message>
+        <source>Kanarienvogel verkauft oder gelöscht (wird in der Auswahlliste, der Kanarienvögelbestandsliste und in den Elternbeziehungen nicht mehr zur Auswahl angeboten.)</source>
+        <translation>Canary sold or deleted (no longer offered in the selection list, the canary stock list and the parent links.)</translation>
+    </message>
+    <message>
+        <source>Idealerweise 170x120 Pixel</source>
+        <translation>Ideally 170x120 pixels</translation>
+    </message>
+    <message>
+        <source>Bild auswählen</source>
+        <translation>Choose a picture</translation>
+    </message>
+    <message>
+        <source>Bild löschen</source>
+        <translation>Delete picture</translation>
+    </message>
+    <message>
+        <source>Gefundene Kanarienvögel (Kanarienvögel ändern Modus)</source>
+        <translation>Canaries found (change canaries mode)</translation>
+    </message>
+    <message>
+        <source>Kanarienvögel ändern</source>
+        <translation>Change canaries</translation>
+    </message>
+    <message>
+        <source>den Kanarienvogel anklicken um mit dem Ändern zu beginnen.</source>
+        <translation>click the canary to begin changing it.</translation>
+    </message>
+    <message>
+        <source>Inzuchtkoeffizient: %1</source>
+        <translation>Inbreeding coefficient: %1</translation>
+    </message>
+    <message>
+        <source> (Schleife in den Elternbeziehungen übergangen)</source>
+        <translation> (loop in the parent links skipped)</translation>
+    </message>
+    <message>
+        <source>Bitte den Kanarienvogel ändern und danach auf &quot;Kanarienvogel ändern&quot; klicken.</source>
+        <translation>Please change the canary and then click &quot;Change canary&quot;.</translation>
+    </message>
+    <message>
+        <source>Die Erbanlagen passen nicht zusammen: %1</source>
+        <translation>The colour factors do not agree: %1</translation>
+    </message>
+    <message>
+        <source>Frage</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>%1 Verweise (Eltern, Zuchtpaare, Jungtiere) nennen noch die bisherige Ringnummer %2. Sollen sie auf die neue Ringnummer %3 geändert werden?</source>
+        <translation>%1 references (parents, breeding pairs, young) still name the old ring number %2. Should they be changed to the new ring number %3?</translation>
+    </message>
+    <message>
+        <source>Bild wurde gespeichert.</source>
+        <translation>The picture has been saved.</translation>
+    </message>
+</context>
+<context>
     <name>Choices</name>
     <message>
         <source>unbekannt</source>
@@ -333,6 +968,311 @@ canary stock list:</translation>
     <message>
         <source>weiblich</source>
         <translation>female</translation>
+    </message>
+</context>
+<context>
+    <name>ColourCalculator</name>
+    <message>
+        <source>%1 doppelfaktorig</source>
+        <extracomment>%1 is a colour word</extracomment>
+        <translation>%1 double factor</translation>
+    </message>
+    <message>
+        <source>%1 einfaktorig</source>
+        <translation>%1 single factor</translation>
+    </message>
+    <message>
+        <source>%1 der befruchteten Eier sterben ab: doppelfaktorig %2 ist nicht lebensfähig.</source>
+        <translation>%1 of the fertile eggs die: double factor %2 is not viable.</translation>
+    </message>
+    <message>
+        <source> und </source>
+        <translation> and </translation>
+    </message>
+    <message>
+        <source>%1 der befruchteten Eier sterben ab.</source>
+        <translation>%1 of the fertile eggs die.</translation>
+    </message>
+    <message>
+        <source>%1 folgt keinem einfachen Erbgang; dafür werden keine Anteile berechnet.</source>
+        <translation>%1 follows no simple inheritance; no shares are calculated for it.</translation>
+    </message>
+    <message>
+        <source>Ob %1 beim Hahn auf einem Z-Chromosom liegen oder auf je einem, ist unbekannt; beide Lagen sind je zur Hälfte gerechnet.</source>
+        <translation>Whether %1 lie on one Z chromosome of the cock or on one each is unknown; both phases are counted half each.</translation>
+    </message>
+    <message>
+        <source>Anlagen, die nur wahrscheinlich sind, sind mit ihrer Wahrscheinlichkeit gerechnet.</source>
+        <translation>Factors that are only likely are counted with their probability.</translation>
+    </message>
+    <message>
+        <source>Hahn</source>
+        <translation>Cock</translation>
+    </message>
+    <message>
+        <source>Henne</source>
+        <translation>Hen</translation>
+    </message>
+</context>
+<context>
+    <name>ColourCheck</name>
+    <message>
+        <source>%1 zeigt %2, aber ihr Vater %3 ist als frei von %2 eingetragen.</source>
+        <translation>%1 shows %2, but her father %3 is entered as free of %2.</translation>
+    </message>
+    <message>
+        <source>%1 zeigt %2, aber sein Vater %3 ist als frei von %2 eingetragen.</source>
+        <translation>%1 shows %2, but his father %3 is entered as free of %2.</translation>
+    </message>
+    <message>
+        <source>%1 zeigt %2, aber ihre Mutter %3 ist als frei von %2 eingetragen.</source>
+        <translation>%1 shows %2, but her mother %3 is entered as free of %2.</translation>
+    </message>
+    <message>
+        <source>%1 zeigt %2, aber seine Mutter %3 ist als frei von %2 eingetragen.</source>
+        <translation>%1 shows %2, but his mother %3 is entered as free of %2.</translation>
+    </message>
+    <message>
+        <source>%1 ist als frei von %2 eingetragen, aber ihr Vater %3 zeigt %2.</source>
+        <translation>%1 is entered as free of %2, but her father %3 shows %2.</translation>
+    </message>
+    <message>
+        <source>%1 ist als frei von %2 eingetragen, aber sein Vater %3 zeigt %2.</source>
+        <translation>%1 is entered as free of %2, but his father %3 shows %2.</translation>
+    </message>
+    <message>
+        <source>%1 ist als frei von %2 eingetragen, aber ihre Mutter %3 zeigt %2.</source>
+        <translation>%1 is entered as free of %2, but her mother %3 shows %2.</translation>
+    </message>
+    <message>
+        <source>%1 ist als frei von %2 eingetragen, aber seine Mutter %3 zeigt %2.</source>
+        <translation>%1 is entered as free of %2, but his mother %3 shows %2.</translation>
+    </message>
+    <message>
+        <source>Die Erbanlagen von %1 widersprechen sich: %2</source>
+        <translation>The colour factors of %1 contradict each other: %2</translation>
+    </message>
+    <message>
+        <source>%1 zeigt %2, aber Vater %3 und Mutter %4 sind als frei davon eingetragen.</source>
+        <translation>%1 shows %2, but father %3 and mother %4 are entered as free of it.</translation>
+    </message>
+</context>
+<context>
+    <name>ColourWindow</name>
+    <message>
+        <source>(Anlagen von Hand)</source>
+        <translation>(factors by hand)</translation>
+    </message>
+    <message>
+        <source>Farbvererbung</source>
+        <translation>Colour inheritance</translation>
+    </message>
+    <message>
+        <source>Trägt der Hahn braun und eine Verdünnung verdeckt, ob beide auf einem Z-Chromosom liegen oder auf je einem</source>
+        <translation>If the cock carries brown and a dilution hidden: whether both lie on one Z chromosome or on one each</translation>
+    </message>
+    <message>
+        <source>unbekannt: je zur Hälfte gerechnet</source>
+        <translation>unknown: counted half each</translation>
+    </message>
+    <message>
+        <source>auf einem Z-Chromosom</source>
+        <translation>on one Z chromosome</translation>
+    </message>
+    <message>
+        <source>auf je einem Z-Chromosom</source>
+        <translation>on one Z chromosome each</translation>
+    </message>
+    <message>
+        <source>&amp;Wahrscheinliche Anlagen mitrechnen</source>
+        <translation>Include &amp;likely factors</translation>
+    </message>
+    <message>
+        <source>Anlagen, die der Stammbaum nur wahrscheinlich macht, mit ihrer Wahrscheinlichkeit rechnen</source>
+        <translation>Count factors the pedigree only makes likely with their probability</translation>
+    </message>
+    <message>
+        <source>&amp;Crossing-over braun/Verdünnung:</source>
+        <translation>&amp;Crossing-over brown/dilution:</translation>
+    </message>
+    <message>
+        <source>&amp;Lage beim Hahn:</source>
+        <translation>&amp;Phase in the cock:</translation>
+    </message>
+    <message>
+        <source>Erwartete Jungen:</source>
+        <translation>Expected young:</translation>
+    </message>
+    <message>
+        <source>Hahn</source>
+        <translation>Cock</translation>
+    </message>
+    <message>
+        <source>Henne</source>
+        <translation>Hen</translation>
+    </message>
+    <message>
+        <source>Ein Vogel aus dem Bestand, oder „%1“ für Anlagen zum Eintragen</source>
+        <translation>A bird of the stock, or “%1” to enter factors</translation>
+    </message>
+    <message>
+        <source>&amp;Hahn:</source>
+        <translation>&amp;Cock:</translation>
+    </message>
+    <message>
+        <source>H&amp;enne:</source>
+        <translation>H&amp;en:</translation>
+    </message>
+    <message>
+        <source>Anlagen von Hand: bitte oben wählen.</source>
+        <translation>Factors by hand: please choose above.</translation>
+    </message>
+    <message>
+        <source>Der Stammbaum belegt keine verdeckten Anlagen.</source>
+        <translation>The pedigree shows no hidden factors.</translation>
+    </message>
+</context>
+<context>
+    <name>CsvExport</name>
+    <message>
+        <source>Erbanlagen laut Stammbaum</source>
+        <translation>Colour factors from the pedigree</translation>
+    </message>
+    <message>
+        <source>Punkte der Kollektion</source>
+        <translation>Team points</translation>
+    </message>
+    <message>
+        <source>Zuchtpaar</source>
+        <translation>Breeding pair</translation>
+    </message>
+    <message>
+        <source>Hahn</source>
+        <translation>Cock</translation>
+    </message>
+    <message>
+        <source>Henne</source>
+        <translation>Hen</translation>
+    </message>
+    <message>
+        <source>Hecke</source>
+        <translation>Breeding cage</translation>
+    </message>
+    <message>
+        <source>Zuchtbeginn</source>
+        <translation>Start of breeding</translation>
+    </message>
+    <message>
+        <source>Gelege</source>
+        <translation>Clutch</translation>
+    </message>
+    <message>
+        <source>Erstes Ei</source>
+        <translation>First egg</translation>
+    </message>
+    <message>
+        <source>Letztes Ei</source>
+        <translation>Last egg</translation>
+    </message>
+    <message>
+        <source>Gelege gesetzt</source>
+        <translation>Clutch set</translation>
+    </message>
+    <message>
+        <source>Anzahl Eier</source>
+        <translation>Number of eggs</translation>
+    </message>
+    <message>
+        <source>Ei</source>
+        <translation>Egg</translation>
+    </message>
+    <message>
+        <source>Ring</source>
+        <translation>Ring</translation>
+    </message>
+    <message>
+        <source>Geschlüpft</source>
+        <translation>Hatched</translation>
+    </message>
+    <message>
+        <source>Abgesetzt</source>
+        <translation>Weaned</translation>
+    </message>
+</context>
+<context>
+    <name>DataCheck</name>
+    <message>
+        <source>Vater %1 von %2 gibt es nicht im Bestand.</source>
+        <extracomment>%1 is the parent&apos;s ring, %2 the child&apos;s</extracomment>
+        <translation>Father %1 of %2 is not in the stock.</translation>
+    </message>
+    <message>
+        <source>Mutter %1 von %2 gibt es nicht im Bestand.</source>
+        <translation>Mother %1 of %2 is not in the stock.</translation>
+    </message>
+    <message>
+        <source>Der Vater %1 von %2 ist weiblich.</source>
+        <translation>The father %1 of %2 is female.</translation>
+    </message>
+    <message>
+        <source>Die Mutter %1 von %2 ist männlich.</source>
+        <translation>The mother %1 of %2 is male.</translation>
+    </message>
+    <message>
+        <source>Vater %1 (Jahrgang %2) ist jünger als sein Kind %3 (Jahrgang %4).</source>
+        <extracomment>%1 is the parent&apos;s ring, %2 its year, %3 the child&apos;s ring, %4 its year</extracomment>
+        <translation>Father %1 (year %2) is younger than his young %3 (year %4).</translation>
+    </message>
+    <message>
+        <source>Mutter %1 (Jahrgang %2) ist jünger als ihr Kind %3 (Jahrgang %4).</source>
+        <translation>Mother %1 (year %2) is younger than her young %3 (year %4).</translation>
+    </message>
+    <message>
+        <source>%1 aktive Tiere tragen dieselbe Ringnummer: %2.</source>
+        <translation>%1 active birds carry the same ring number: %2.</translation>
+    </message>
+    <message>
+        <source>Diese Tiere sind ihre eigenen Vorfahren: %1.</source>
+        <translation>These birds are their own ancestors: %1.</translation>
+    </message>
+    <message>
+        <source>Zuchtpaar %1: Den Hahn %2 gibt es nicht im Bestand.</source>
+        <translation>Breeding pair %1: the cock %2 is not in the stock.</translation>
+    </message>
+    <message>
+        <source>Zuchtpaar %1: Die Henne %2 gibt es nicht im Bestand.</source>
+        <translation>Breeding pair %1: the hen %2 is not in the stock.</translation>
+    </message>
+    <message>
+        <source>Zuchtpaar %1, Gelege %2, Ei %3: Den Jungvogel %4 gibt es nicht im Bestand.</source>
+        <translation>Breeding pair %1, clutch %2, egg %3: the young bird %4 is not in the stock.</translation>
+    </message>
+    <message>
+        <source>Das Bild %1 gehört zu keinem Tier.</source>
+        <translation>The picture %1 belongs to no bird.</translation>
+    </message>
+    <message>
+        <source>Zu %1 gibt es Zusatzdaten (Verbleib, Ausstellungen oder Erbanlagen), aber kein Tier im Bestand trägt diese Ringnummer.</source>
+        <translation>There are additional records (whereabouts, shows or colour factors) for %1, but no bird in the stock carries this ring number.</translation>
+    </message>
+</context>
+<context>
+    <name>DataCheckDialog</name>
+    <message>
+        <source>Datenprüfung</source>
+        <translation>Data check</translation>
+    </message>
+    <message>
+        <source>Gefundenes</source>
+        <translation>Findings</translation>
+    </message>
+    <message>
+        <source>Keine Auffälligkeiten gefunden.</source>
+        <translation>Nothing unusual found.</translation>
+    </message>
+    <message>
+        <source>%1 Auffälligkeiten gefunden:</source>
+        <translation>%1 findings:</translation>
     </message>
 </context>
 <context>
@@ -447,6 +1387,130 @@ Please go on working in the window that is already open (it may be behind other 
     </message>
 </context>
 <context>
+    <name>DeleteAnimalDialog</name>
+    <message>
+        <source>Kanarienvögel löschen</source>
+        <translation>Delete canaries</translation>
+    </message>
+    <message>
+        <source>Wählen Sie den Kanarienvogel, d. Sie 
+löschen möchten aus und klicken 
+Sie auf &quot;Löschen&quot;.</source>
+        <translation>Choose the canary you want 
+to delete and click 
+&quot;Delete&quot;.</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Nutzen Sie diese Option um einen
+Vogel aus der aktiven Bestands- 
+liste zu entfernen. Der Datensatz
+wird nicht gelöscht, sondern ist im
+Hintergrund weiter vorhanden. Er
+taucht dann lediglich in der Aus-
+wahlliste zum Druck einen Abstamm-
+ungsnachweises nicht mehr auf.
+
+Nützlich um beispielsweise 
+gestorbene Kanarienvögel zu &quot;löschen&quot;
+um die Übersicht zu bewahren. Der
+gelöschte Vogel bleibt weiterhin
+in den Datensätzen der Elternbe-
+ziehungen erhalten.</source>
+        <translation>Use this option to remove a
+bird from the active stock
+list. The record is not deleted
+but stays in the background.
+It just no longer appears in
+the selection list for printing
+a pedigree certificate.
+
+Useful, for instance, to &quot;delete&quot;
+canaries that died, to keep
+the list clear. The deleted
+bird stays in the records
+of the parent links.</translation>
+    </message>
+    <message>
+        <source>Bitte erst den Kanarienvogel auswählen, dann auf löschen klicken.</source>
+        <translation>Please choose the canary first, then click delete.</translation>
+    </message>
+</context>
+<context>
+    <name>DescendantsDialog</name>
+    <message>
+        <source>Kinder, Enkel und Urenkel des Kanarienvogels finden</source>
+        <translation>Find the canary&apos;s children, grandchildren and great-grandchildren</translation>
+    </message>
+    <message>
+        <source>Finde Kinder, Enkel und Urenkel des Kanarienvogels mit Ringnr:</source>
+        <translation>Find children, grandchildren and great-grandchildren of the canary with ring no.:</translation>
+    </message>
+    <message>
+        <source>Suchen</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>Such-Ergebnisse</source>
+        <translation>Search results</translation>
+    </message>
+    <message>
+        <source>Kinder</source>
+        <translation>Children</translation>
+    </message>
+    <message>
+        <source>Gefundene Kinder:</source>
+        <translation>Children found:</translation>
+    </message>
+    <message>
+        <source>Enkel</source>
+        <translation>Grandchildren</translation>
+    </message>
+    <message>
+        <source>Gefundene Enkel:</source>
+        <translation>Grandchildren found:</translation>
+    </message>
+    <message>
+        <source>Ur-Enkel</source>
+        <translation>Great-grandchildren</translation>
+    </message>
+    <message>
+        <source>Gefundene Ur-Enkel:</source>
+        <translation>Great-grandchildren found:</translation>
+    </message>
+    <message>
+        <source>Ur-Ur-Enkel</source>
+        <translation>Great-great-grandchildren</translation>
+    </message>
+    <message>
+        <source>Gefundene Ur-Ur-Enkel:</source>
+        <translation>Great-great-grandchildren found:</translation>
+    </message>
+    <message>
+        <source>Ein Doppelklick zeigt den Abstammungsnachweis an.</source>
+        <translation>A double click shows the pedigree certificate.</translation>
+    </message>
+    <message>
+        <source>Infos zur Auswahl:</source>
+        <translation>About the selection:</translation>
+    </message>
+    <message>
+        <source>Bemerkungen</source>
+        <translation>Remarks</translation>
+    </message>
+    <message>
+        <source>Bitte zuerst den Kanarienvogel in der Liste anklicken.</source>
+        <translation>Please first click the canary in the list.</translation>
+    </message>
+    <message>
+        <source>Züchter: %1</source>
+        <translation>Breeder: %1</translation>
+    </message>
+</context>
+<context>
     <name>DiskBackup</name>
     <message>
         <source>Es wird nun ein schnelles Backup auf die gleiche Festplatte gemacht auf der auch die reguläre Datenbank des Programms läuft. Dies erfüllt nicht den Zweck eines Backups. Wenn die Festplatte beschädigt werden sollte sind der aktuelle Datenbestand UND das Backup davon betroffen.
@@ -508,6 +1572,475 @@ The backup copy is saved in the folder %1. You should burn this folder to a CD o
     </message>
 </context>
 <context>
+    <name>Drives</name>
+    <message>
+        <source>%1 (%2, schreibgeschützt)</source>
+        <extracomment>%1 is a drive&apos;s name, %2 where it is mounted</extracomment>
+        <translation>%1 (%2, write-protected)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source> (schreibgeschützt)</source>
+        <translation> (write-protected)</translation>
+    </message>
+</context>
+<context>
+    <name>EnterAnimalsDialog</name>
+    <message>
+        <source>&lt;= Nach dem Anlegen Feld so belassen</source>
+        <translation>&lt;= Keep this field after entering</translation>
+    </message>
+    <message>
+        <source>Kanarienvögel eingeben</source>
+        <translation>Enter canaries</translation>
+    </message>
+    <message>
+        <source>Hier können Sie neue Kanarienvögel anlegen. Füllen Sie dazu 
+alle Felder aus und klicken Sie anschließend auf 
+&quot;Kanarienvogel anlegen&quot;.</source>
+        <translation>Here you can enter new canaries. Fill in 
+all fields and then click 
+&quot;Enter canary&quot;.</translation>
+    </message>
+    <message>
+        <source>Bemerkungen:
+(Punkte etc.)</source>
+        <translation>Remarks:
+(points etc.)</translation>
+    </message>
+    <message>
+        <source>Kanarienvogel anlegen</source>
+        <translation>Enter canary</translation>
+    </message>
+    <message>
+        <source>Wenn Sie oben alles eingetragen haben können Sie hier klicken um den Kanarienvogel zu speichern.</source>
+        <translation>When you have filled in everything above, click here to save the canary.</translation>
+    </message>
+    <message>
+        <source>Idealerweise 170x120 Pixel</source>
+        <translation>Ideally 170x120 pixels</translation>
+    </message>
+    <message>
+        <source>Bild auswählen</source>
+        <translation>Choose a picture</translation>
+    </message>
+    <message>
+        <source>Serieneingabe anzeigen</source>
+        <translation>Show series entry</translation>
+    </message>
+    <message>
+        <source>Geben Sie hier die Ringnummer des Kanarienvogels an.</source>
+        <translation>Enter the canary&apos;s ring number here.</translation>
+    </message>
+    <message>
+        <source>Geben Sie hier das Geschlecht des Kanarienvogels an. Sollte dieses noch nicht bekannt sein, dann wählen Sie bitte &quot;unbekannt&quot; aus.</source>
+        <translation>Enter the canary&apos;s sex here. If it is not known yet, please choose &quot;unknown&quot;.</translation>
+    </message>
+    <message>
+        <source>Geben Sie hier das Geburtsjahr des Kanarienvogels an. Auch wenn das Jahr bspw. in der Ringnummer enthalten ist ist diese Angabe für das Sortieren nach Geburtsjahr trotzdem wichtig.</source>
+        <translation>Enter the canary&apos;s year of birth here. Even if the year is part of the ring number, it is needed for sorting by year of birth.</translation>
+    </message>
+    <message>
+        <source>Wer ist der Züchter des Kanarienvogels?</source>
+        <translation>Who bred the canary?</translation>
+    </message>
+    <message>
+        <source>Geben Sie hier die Farbe des Kanarienvogels an. Die Zeichnung (einfarbig, gepunktet, etc.) können Sie weiter unten festlegen.</source>
+        <translation>Enter the canary&apos;s colour here. The markings (clear, ticked, etc.) can be set further down.</translation>
+    </message>
+    <message>
+        <source>Geben Sie hier die Zeichnung des Kanarienvogels (z.B. einfarbig oder gescheckt) an.</source>
+        <translation>Enter the canary&apos;s markings here (e.g. clear or variegated).</translation>
+    </message>
+    <message>
+        <source>Geben Sie hier die Rasse / Art des Kanarienvogels (z.B. Jungvogel oder Zuchtweibchen) an.</source>
+        <translation>Enter the canary&apos;s breed / species here (e.g. young bird or breeding hen).</translation>
+    </message>
+    <message>
+        <source>Hier können Sie verschiedenste Dinge des Kanarienvogels eintragen. Das können erreichte Punkte, Medallien, Tod, usw. sein. Diese Infos werden auf dem Abstammungsnachweis gedruckt.</source>
+        <translation>Here you can note all kinds of things about the canary: points won, medals, death, etc. This is printed on the pedigree certificate.</translation>
+    </message>
+    <message>
+        <source>Die Informationen die Sie hier eintragen erscheinen auf der Kanarienvögelbestandsliste.</source>
+        <translation>What you enter here appears on the canary stock list.</translation>
+    </message>
+    <message>
+        <source>Serieneingabe: </source>
+        <translation>Series entry: </translation>
+    </message>
+    <message>
+        <source>&lt;= Die ersten</source>
+        <translation>&lt;= Keep the first</translation>
+    </message>
+    <message>
+        <source>Stellen nach dem Speichern belassen</source>
+        <translation>characters after saving</translation>
+    </message>
+    <message>
+        <source>Serieneingabe mit fortlaufender Ringnummer: </source>
+        <translation>Series entry with consecutive ring numbers: </translation>
+    </message>
+    <message>
+        <source>Sie haben z.B. 20 fortlaufende Ringnummern? Kein Problem! Einfach den Bereich &quot;von&quot; und &quot;bis&quot; ausfüllen und es werden die gewünschte Anzahl Kanarienvögel angelegt. </source>
+        <translation>You have, say, 20 consecutive ring numbers? No problem! Just fill in the range &quot;from&quot; and &quot;to&quot; and that many canaries are entered. </translation>
+    </message>
+    <message>
+        <source>Alle anderen Daten werden von den links ausgefüllten Informationen genommen.</source>
+        <translation>All other data are taken from what is filled in on the left.</translation>
+    </message>
+    <message>
+        <source>z.B. 06165-12-</source>
+        <translation>e.g. 06165-12-</translation>
+    </message>
+    <message>
+        <source>z.B. 084</source>
+        <translation>e.g. 084</translation>
+    </message>
+    <message>
+        <source>z.B. 121</source>
+        <translation>e.g. 121</translation>
+    </message>
+    <message>
+        <source>Anfang der Ringnummer:</source>
+        <translation>Start of the ring number:</translation>
+    </message>
+    <message>
+        <source>von:</source>
+        <translation>from:</translation>
+    </message>
+    <message>
+        <source>bis:</source>
+        <translation>to:</translation>
+    </message>
+    <message>
+        <source>Führende Nullen bei der Ringnummer eingeben!.</source>
+        <translation>Enter the leading zeros of the ring number!.</translation>
+    </message>
+    <message>
+        <source>Kanarienvögel anlegen</source>
+        <translation>Enter canaries</translation>
+    </message>
+    <message>
+        <source>Fortschritt</source>
+        <translation>Progress</translation>
+    </message>
+</context>
+<context>
+    <name>ExpectedYoungModel</name>
+    <message>
+        <source>Hahn</source>
+        <translation>Cock</translation>
+    </message>
+    <message>
+        <source>Henne</source>
+        <translation>Hen</translation>
+    </message>
+    <message>
+        <source>Geschlecht</source>
+        <translation>Sex</translation>
+    </message>
+    <message>
+        <source>Anteil</source>
+        <translation>Share</translation>
+    </message>
+    <message>
+        <source>Farbe</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>sichtbar</source>
+        <translation>visual</translation>
+    </message>
+    <message>
+        <source>spalterbig</source>
+        <translation>split</translation>
+    </message>
+</context>
+<context>
+    <name>ExpectedYoungView</name>
+    <message>
+        <source>Die Jungen, die das Paar erwarten lässt, nach Geschlecht und Anteil</source>
+        <translation>The young to expect from the pair, by sex and share</translation>
+    </message>
+    <message>
+        <source>Erwartete Jungen</source>
+        <translation>Expected young</translation>
+    </message>
+</context>
+<context>
+    <name>ExportTool</name>
+    <message>
+        <source>colours nimmt entweder --pair HAHN HENNE oder --cock ANLAGEN und --hen ANLAGEN.</source>
+        <translation>colours takes either --pair COCK HEN or --cock FACTORS and --hen FACTORS.</translation>
+    </message>
+    <message>
+        <source>colours --pair nimmt genau zwei Ringnummern: Hahn und Henne.</source>
+        <translation>colours --pair takes exactly two ring numbers: cock and hen.</translation>
+    </message>
+    <message>
+        <source>Hahn und Henne müssen zwei verschiedene Ringnummern sein.</source>
+        <translation>Cock and hen must be two different ring numbers.</translation>
+    </message>
+    <message>
+        <source>colours nimmt --cock ANLAGEN und --hen ANLAGEN, etwa --cock &quot;braun,/opal&quot; --hen &quot;achat&quot;.</source>
+        <translation>colours takes --cock FACTORS and --hen FACTORS, e.g. --cock &quot;braun,/opal&quot; --hen &quot;achat&quot;.</translation>
+    </message>
+    <message>
+        <source>--phase nimmt coupling (auf einem Z-Chromosom) oder repulsion (auf je einem).</source>
+        <translation>--phase takes coupling (on one Z chromosome) or repulsion (on one each).</translation>
+    </message>
+    <message>
+        <source>--crossover nimmt einen Anteil von 0 bis 0.5, etwa 0.33.</source>
+        <translation>--crossover takes a share from 0 to 0.5, e.g. 0.33.</translation>
+    </message>
+    <message>
+        <source>Den Ring „%1“ gibt es nicht im Bestand.</source>
+        <translation>The ring “%1” is not in the stock.</translation>
+    </message>
+    <message>
+        <source>colours --pair nimmt zuerst den Hahn, dann die Henne; „%1“ ist als Henne eingetragen.</source>
+        <translation>colours --pair takes the cock first, then the hen; “%1” is entered as a hen.</translation>
+    </message>
+    <message>
+        <source>colours --pair nimmt zuerst den Hahn, dann die Henne; „%1“ ist als Hahn eingetragen.</source>
+        <translation>colours --pair takes the cock first, then the hen; “%1” is entered as a cock.</translation>
+    </message>
+    <message>
+        <source>Ob %1 beim Hahn auf einem Z-Chromosom liegen oder auf je einem, ist unbekannt; bitte mit --phase coupling oder --phase repulsion angeben.</source>
+        <extracomment>%1 names the factors whose phase is unknown.</extracomment>
+        <translation>Whether %1 lie on one Z chromosome of the cock or on one each is unknown; please give --phase coupling or --phase repulsion.</translation>
+    </message>
+    <message>
+        <source>Die Zusatzdaten konnten nicht vollständig gelesen werden: %1</source>
+        <translation>The additional records could not be read completely: %1</translation>
+    </message>
+    <message>
+        <source>--year nimmt ein Jahr von 1 bis 9999, etwa 2026.</source>
+        <translation>--year takes a year from 1 to 9999, e.g. 2026.</translation>
+    </message>
+    <message>
+        <source>Die Datei „%1“ konnte nicht geschrieben werden: %2</source>
+        <translation>The file “%1” could not be written: %2</translation>
+    </message>
+    <message>
+        <source>Geschrieben: %1</source>
+        <translation>Written: %1</translation>
+    </message>
+    <message>
+        <source>Es fehlt die Ringnummer.</source>
+        <translation>The ring number is missing.</translation>
+    </message>
+    <message>
+        <source>Eine Stammbaumdatei wird für genau eine Ringnummer geschrieben.</source>
+        <translation>A pedigree file is written for exactly one ring number.</translation>
+    </message>
+    <message>
+        <source>Die Ringnummer „%1“ ist nicht im Bestand.</source>
+        <translation>The ring number “%1” is not in the stock.</translation>
+    </message>
+    <message>
+        <source>Ein Zuchtpaar %1 gibt es nicht; es gibt %2.</source>
+        <extracomment>%1 is the number asked for, %2 how many breeding pairs there are.</extracomment>
+        <translation>There is no breeding pair %1; there are %2.</translation>
+    </message>
+    <message>
+        <source>Ein Stammblatt wird für genau eine Ringnummer geschrieben.</source>
+        <translation>A record sheet is written for exactly one ring number.</translation>
+    </message>
+    <message>
+        <source>--by nimmt ring oder year, --layout one oder two.</source>
+        <translation>--by takes ring or year, --layout one or two.</translation>
+    </message>
+    <message>
+        <source>stocklist nimmt keine weiteren Angaben.</source>
+        <translation>stocklist takes no further arguments.</translation>
+    </message>
+    <message>
+        <source>pairsheet nimmt die Nummer eines Zuchtpaares, gezählt ab 1.</source>
+        <translation>pairsheet takes the number of a breeding pair, counted from 1.</translation>
+    </message>
+    <message>
+        <source>%1 nimmt eine ganze Zahl ab %2.</source>
+        <extracomment>%1 is an option such as --days, %2 the smallest number it takes.</extracomment>
+        <translation>%1 takes a whole number from %2.</translation>
+    </message>
+    <message>
+        <source>--date nimmt ein Datum wie 2026-04-05.</source>
+        <translation>--date takes a date such as 2026-04-05.</translation>
+    </message>
+    <message>
+        <source>due nimmt keine weiteren Angaben als --date und --days.</source>
+        <translation>due takes no arguments besides --date and --days.</translation>
+    </message>
+    <message>
+        <source>season nimmt genau ein Jahr von 1 bis 9999, etwa 2026.</source>
+        <translation>season takes exactly one year from 1 to 9999, e.g. 2026.</translation>
+    </message>
+    <message>
+        <source>mates nimmt genau eine Ringnummer.</source>
+        <translation>mates takes exactly one ring number.</translation>
+    </message>
+    <message>
+        <source>Hinweis zu %1: Ein Tier ist sein eigener Vorfahr; diese Verbindung wurde übergangen.</source>
+        <extracomment>%1 is a ring, or the rings of a cock and a hen.</extracomment>
+        <translation>Note on %1: a bird is its own ancestor; this link was skipped.</translation>
+    </message>
+    <message>
+        <source>Keine Auffälligkeiten gefunden.</source>
+        <translation>Nothing unusual found.</translation>
+    </message>
+    <message>
+        <source>%1 nimmt keine weiteren Angaben.</source>
+        <translation>%1 takes no further arguments.</translation>
+    </message>
+    <message>
+        <source>csv schreibt stock, breeding oder shows.</source>
+        <translation>csv writes stock, breeding or shows.</translation>
+    </message>
+    <message>
+        <source>Nach --pair stehen der Ring des Hahns und der der Henne.</source>
+        <translation>--pair is followed by the cock&apos;s ring and the hen&apos;s.</translation>
+    </message>
+    <message>
+        <source>Aufruf:
+  avelor-export [--data ORDNER] pedigree RING... -o DATEI
+  avelor-export [--data ORDNER] recordsheet RING -o DATEI
+  avelor-export [--data ORDNER] stocklist [--by ring|year] [--breed RASSE] [--layout one|two] -o DATEI
+  avelor-export [--data ORDNER] pairsheet N -o DATEI
+  avelor-export [--data ORDNER] csv stock|breeding|shows -o DATEI
+  avelor-export [--data ORDNER] inbreeding RING...
+  avelor-export [--data ORDNER] inbreeding --pair HAHN HENNE
+  avelor-export [--data ORDNER] check
+  avelor-export [--data ORDNER] shows [--year JAHR]
+  avelor-export [--data ORDNER] sales [--year JAHR]
+  avelor-export [--data ORDNER] due [--date JJJJ-MM-TT] [--days N]
+  avelor-export [--data ORDNER] season JAHR
+  avelor-export [--data ORDNER] mates RING [--breed RASSE] [--limit N]
+  avelor-export [--data ORDNER] colours --pair HAHN HENNE [--crossover ANTEIL] [--phase coupling|repulsion]
+  avelor-export colours --cock ANLAGEN --hen ANLAGEN [--crossover ANTEIL]
+  avelor-export --version
+
+Schreibt Abstammungsnachweise (eine Seite je Ring), ein Stammblatt, die
+Bestandsliste oder das Blatt des N-ten Zuchtpaares (gezählt ab 1). DATEI endet auf
+.pdf oder .png, die Bestandsliste auch auf .html, pedigree für einen Ring auch auf .json
+(die Stammbaumdatei für den Käufer); csv schreibt den Bestand, die
+Zuchtdaten oder die Ausstellungsergebnisse für eine Tabellenkalkulation. inbreeding
+gibt je Ring eine Zeile aus: Ring, Tabulator, Inzuchtkoeffizient als Dezimalbruch;
+mit --pair den der Jungen eines Paares. check meldet Auffälligkeiten im Bestand.
+shows gibt je Ausstellungsergebnis, sales je abgegebenem Vogel eine Zeile mit
+Tabulatoren aus; due die fälligen Arbeiten der Zucht, season die Zahlen der Paare
+eines Jahres, mates die Partner eines Vogels, die am wenigsten verwandten zuerst.
+colours gibt je Art Junge eines Paares eine Zeile aus: Hahn oder Henne, Anteil,
+sichtbare und verdeckte Anlagen, Farbe; ANLAGEN wie &quot;braun,/opal&quot; (&quot;/&quot;: spalterbig).
+Mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw.
+Ohne --data wird der Datenordner des Programms gelesen; es wird dort nie etwas
+geschrieben. Mehr in der Handbuchseite: man avelor-export
+
+Rückgabewerte: 0 erledigt (check: nichts gefunden), 1 ein Ring oder Zuchtpaar ist
+nicht im Bestand (check: etwas gefunden), 2 falscher Aufruf, 3 Daten nicht lesbar
+oder Datei nicht schreibbar.
+</source>
+        <extracomment>Command and option names (pedigree, --data, ring|year …) stay as they are.</extracomment>
+        <translation>Usage:
+  avelor-export [--data FOLDER] pedigree RING... -o FILE
+  avelor-export [--data FOLDER] recordsheet RING -o FILE
+  avelor-export [--data FOLDER] stocklist [--by ring|year] [--breed BREED] [--layout one|two] -o FILE
+  avelor-export [--data FOLDER] pairsheet N -o FILE
+  avelor-export [--data FOLDER] csv stock|breeding|shows -o FILE
+  avelor-export [--data FOLDER] inbreeding RING...
+  avelor-export [--data FOLDER] inbreeding --pair COCK HEN
+  avelor-export [--data FOLDER] check
+  avelor-export [--data FOLDER] shows [--year YEAR]
+  avelor-export [--data FOLDER] sales [--year YEAR]
+  avelor-export [--data FOLDER] due [--date YYYY-MM-DD] [--days N]
+  avelor-export [--data FOLDER] season YEAR
+  avelor-export [--data FOLDER] mates RING [--breed BREED] [--limit N]
+  avelor-export [--data FOLDER] colours --pair COCK HEN [--crossover SHARE] [--phase coupling|repulsion]
+  avelor-export colours --cock FACTORS --hen FACTORS [--crossover SHARE]
+  avelor-export --version
+
+Writes pedigree certificates (one page per ring), a record sheet, the
+stock list or the sheet of the N-th breeding pair (counted from 1). FILE ends in
+.pdf or .png, the stock list also .html, pedigree for one ring also .json
+(the pedigree file for the buyer); csv writes the stock, the
+breeding data or the show results for a spreadsheet. inbreeding
+prints one line per ring: ring, tab, inbreeding coefficient as a decimal fraction;
+with --pair that of a pair&apos;s young. check reports anything unusual in the stock.
+shows prints one line per show result, sales one per bird passed on, with
+tabs; due the breeding tasks due, season the figures of the pairs
+of a year, mates a bird&apos;s possible partners, the least related first.
+colours prints one line per kind of young of a pair: cock or hen, share,
+visual and hidden factors, colour; FACTORS like &quot;braun,/opal&quot; (&quot;/&quot;: split).
+Several pages as PNG become FILE-1.png, FILE-2.png and so on.
+Without --data the program&apos;s data folder is read; nothing is ever
+written there. More in the manual page: man avelor-export
+
+Exit codes: 0 done (check: nothing found), 1 a ring or breeding pair is
+not in the stock (check: something found), 2 wrong call, 3 data not readable
+or file not writable.
+</translation>
+    </message>
+    <message>
+        <source>Die Ausgabedatei (-o) muss auf .%1 enden.</source>
+        <translation>The output file (-o) must end in .%1.</translation>
+    </message>
+    <message>
+        <source>Die Ausgabedatei (-o) muss auf .%1 oder .%2 enden.</source>
+        <translation>The output file (-o) must end in .%1 or .%2.</translation>
+    </message>
+    <message>
+        <source>Die Ausgabedatei (-o) muss auf .%1 oder .%2 oder .%3 enden.</source>
+        <translation>The output file (-o) must end in .%1, .%2 or .%3.</translation>
+    </message>
+    <message>
+        <source>Nach %1 fehlt eine Angabe.</source>
+        <translation>A value is missing after %1.</translation>
+    </message>
+    <message>
+        <source>%1 ist mehrfach angegeben.</source>
+        <translation>%1 is given more than once.</translation>
+    </message>
+    <message>
+        <source>--pair nimmt keinen Wert; die zwei Ringnummern folgen dem Befehl.</source>
+        <translation>--pair takes no value; the two ring numbers follow the command.</translation>
+    </message>
+    <message>
+        <source>Unbekannte Angabe „%1“.</source>
+        <translation>Unknown argument “%1”.</translation>
+    </message>
+    <message>
+        <source>Es fehlt der Befehl.</source>
+        <translation>The command is missing.</translation>
+    </message>
+    <message>
+        <source>Unbekannter Befehl „%1“.</source>
+        <translation>Unknown command “%1”.</translation>
+    </message>
+    <message>
+        <source>%1 nimmt die Angabe %2 nicht.</source>
+        <translation>%1 does not take %2.</translation>
+    </message>
+    <message>
+        <source>Den Datenordner „%1“ gibt es nicht.</source>
+        <translation>The data folder “%1” does not exist.</translation>
+    </message>
+    <message>
+        <source>Der Datenordner „%1“ kann nicht gelesen werden: %2</source>
+        <translation>The data folder “%1” cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>„%1“ ist kein Ordner.</source>
+        <translation>“%1” is not a folder.</translation>
+    </message>
+    <message>
+        <source>Die Bestandsdatei „%1“ gibt es nicht.</source>
+        <translation>The stock file “%1” does not exist.</translation>
+    </message>
+</context>
+<context>
     <name>FileSaving</name>
     <message>
         <source>Die Datei „%1“ konnte nicht geschrieben werden: %2</source>
@@ -527,6 +2060,31 @@ The backup copy is saved in the folder %1. You should burn this folder to a CD o
     <message>
         <source>Der bisherige Ordner „%1“ konnte nicht nach „%2“ verschoben werden; er liegt noch unter „%3“.</source>
         <translation>The previous folder “%1” could not be moved to “%2”; it is still at “%3”.</translation>
+    </message>
+</context>
+<context>
+    <name>GeneticsPanel</name>
+    <message>
+        <source>Erbanlagen</source>
+        <translation>Colour factors</translation>
+    </message>
+    <message>
+        <source>Was die Eltern und Jungen im Bestand belegen oder wahrscheinlich machen</source>
+        <translation>What the parents and young in the stock prove or make likely</translation>
+    </message>
+    <message>
+        <source>Laut Farbe „%1“ sichtbar: %2 (gilt, wo nichts eingetragen ist).</source>
+        <translation>Visual by the colour “%1”: %2 (applies where nothing is entered).</translation>
+    </message>
+    <message>
+        <source>Aus dem Stammbaum: keine verdeckten Anlagen belegt.</source>
+        <translation>From the pedigree: no hidden factors proven.</translation>
+    </message>
+    <message>
+        <source>Aus dem Stammbaum:
+%1</source>
+        <translation>From the pedigree:
+%1</translation>
     </message>
 </context>
 <context>
@@ -634,6 +2192,10 @@ The backup copy is saved in the folder %1. You should burn this folder to a CD o
     <message>
         <source>Kollektion</source>
         <translation>Team</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
     </message>
 </context>
 <context>
@@ -787,6 +2349,90 @@ The backup copy is saved in the folder %1. You should burn this folder to a CD o
     </message>
 </context>
 <context>
+    <name>ImportTool</name>
+    <message>
+        <source>Aufruf:
+  avelor-import [--data ORDNER] [--dry-run] [--keep] DATEI...
+  avelor-import --version
+
+Liest Tabellen (CSV, etwa aus einer Tabellenkalkulation oder aus avelor-export csv stock)
+in den Bestand ein: neue Ringnummern kommen hinzu, bekannte bekommen die Felder, die die
+Datei füllt; Verbleib und Erbanlagen kommen in die Zusatzdaten, ebenso die
+Ausstellungsergebnisse aus avelor-export csv shows. Die Spalten werden an ihren
+Überschriften erkannt. Je Zeile mit einem Problem eine Zeile &quot;Zeile N: …&quot;, zuletzt
+die Zusammenfassung. Hat eine Zeile einen
+Fehler, wird nichts eingelesen. Eine Stammbaumdatei (.json, von avelor-export pedigree)
+bringt einen gekauften Vogel mit seinen Ahnen; Gespeichertes bleibt dabei, wie es ist.
+  --dry-run  nur prüfen, nichts schreiben
+  --keep     gespeicherte Werte behalten, wo die Datei andere hat (sonst überschreiben)
+Ohne --data wird der Datenordner des Programms benutzt; während das Programm ihn
+geöffnet hat, wird nichts eingelesen. Mehr in der Handbuchseite: man avelor-import
+
+Rückgabewerte: 0 alles eingelesen, 1 eine Zeile war fehlerhaft (nichts eingelesen),
+2 falscher Aufruf, 3 Daten oder Datei nicht lesbar oder nicht schreibbar, 4 Datenordner
+wird gerade benutzt.
+</source>
+        <extracomment>Command and option names (--data, --dry-run, csv stock …) stay as they are.</extracomment>
+        <translation>Usage:
+  avelor-import [--data FOLDER] [--dry-run] [--keep] FILE...
+  avelor-import --version
+
+Reads tables (CSV, e.g. from a spreadsheet or from avelor-export csv stock)
+into the stock: new ring numbers are added, known ones get the fields the
+file fills; whereabouts and colour factors go into the additional records, as do
+the show results from avelor-export csv shows. Columns are recognised by their
+headings. One line &quot;Row N: …&quot; per row with a problem, then
+the summary. If a row has an
+error, nothing is read in. A pedigree file (.json, from avelor-export pedigree)
+brings a bought bird with its ancestors; what is stored stays as it is.
+  --dry-run  only check, write nothing
+  --keep     keep stored values where the file has others (otherwise overwrite)
+Without --data the program&apos;s data folder is used; while the program has it
+open, nothing is read in. More in the manual page: man avelor-import
+
+Exit codes: 0 all read in, 1 a row had an error (nothing read in),
+2 wrong call, 3 data or file not readable or not writable, 4 data folder
+in use.
+</translation>
+    </message>
+    <message>
+        <source>--data nimmt einen Ordner.</source>
+        <translation>--data takes a folder.</translation>
+    </message>
+    <message>
+        <source>Unbekannte Option %1.</source>
+        <translation>Unknown option %1.</translation>
+    </message>
+    <message>
+        <source>Keine Datei zum Einlesen angegeben.</source>
+        <translation>No file to read in given.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden: %2</source>
+        <translation>The file %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>Stammbaum von %1, abgegeben von %2</source>
+        <translation>Pedigree of %1, passed on by %2</translation>
+    </message>
+    <message>
+        <source>Vogel %1: %2</source>
+        <translation>Bird %1: %2</translation>
+    </message>
+    <message>
+        <source>Zeile %1: %2</source>
+        <translation>Row %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: anders in der Datei, das Gespeicherte bleibt: %2</source>
+        <translation>%1: different in the file, the stored value stays: %2</translation>
+    </message>
+    <message>
+        <source>Eltern, die weder im Bestand noch in der Datei stehen: %1</source>
+        <translation>Parents neither in the stock nor in the file: %1</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Avelor Abstammungsnachweis für Kanarienvögel</source>
@@ -846,6 +2492,91 @@ The backup copy is saved in the folder %1. You should burn this folder to a CD o
     </message>
 </context>
 <context>
+    <name>MatePlanner</name>
+    <message>
+        <source>Die Ringnummer „%1“ ist nicht im Bestand.</source>
+        <translation>The ring number “%1” is not in the stock.</translation>
+    </message>
+    <message>
+        <source>Das Geschlecht des Kanarienvogels „%1“ ist unbekannt; ohne es lassen sich keine Partner suchen.</source>
+        <translation>The sex of the canary “%1” is unknown; without it no partners can be found.</translation>
+    </message>
+</context>
+<context>
+    <name>MatePlannerWindow</name>
+    <message>
+        <source>Partnersuche</source>
+        <translation>Mate finder</translation>
+    </message>
+    <message>
+        <source>Der Hahn oder die Henne, für die ein Partner gesucht wird</source>
+        <translation>The cock or hen to find a partner for</translation>
+    </message>
+    <message>
+        <source>Nur Rasse:</source>
+        <translation>Breed only:</translation>
+    </message>
+    <message>
+        <source>Die am wenigsten verwandten Partner stehen oben; eng verwandte sind rot</source>
+        <translation>The least related partners are at the top; closely related ones are red</translation>
+    </message>
+    <message>
+        <source>Mögliche Partner</source>
+        <translation>Possible partners</translation>
+    </message>
+    <message>
+        <source>Als &amp;Zuchtpaar anlegen…</source>
+        <translation>Enter as breeding &amp;pair…</translation>
+    </message>
+    <message>
+        <source>Öffnet die Nachwuchsverwaltung mit beiden Vögeln als neues Zuchtpaar</source>
+        <translation>Opens breeding and young with both birds as a new breeding pair</translation>
+    </message>
+    <message>
+        <source>Kanarienvogel:</source>
+        <translation>Canary:</translation>
+    </message>
+    <message>
+        <source>Bitte den Kanarienvogel wählen.</source>
+        <translation>Please choose the canary.</translation>
+    </message>
+    <message>
+        <source>%1 mögliche Partner, die am wenigsten verwandten zuerst.</source>
+        <translation>%1 possible partners, the least related first.</translation>
+    </message>
+    <message>
+        <source>Bitte zuerst einen Partner in der Liste anklicken.</source>
+        <translation>Please first click a partner in the list.</translation>
+    </message>
+</context>
+<context>
+    <name>MateTableModel</name>
+    <message>
+        <source>Eng verwandt: Die Jungen hätten einen Inzuchtkoeffizienten von %1.</source>
+        <translation>Closely related: the young would have an inbreeding coefficient of %1.</translation>
+    </message>
+    <message>
+        <source>eng verwandt</source>
+        <translation>closely related</translation>
+    </message>
+    <message>
+        <source>Ringnummer</source>
+        <translation>Ring number</translation>
+    </message>
+    <message>
+        <source>Inzucht der Jungen</source>
+        <translation>Inbreeding of the young</translation>
+    </message>
+    <message>
+        <source>Verwandtschaft</source>
+        <translation>Relationship</translation>
+    </message>
+    <message>
+        <source>Farben der Jungen</source>
+        <translation>Colours of the young</translation>
+    </message>
+</context>
+<context>
     <name>MoreWindowsButton</name>
     <message>
         <source>Saison und Auswertungen</source>
@@ -901,6 +2632,84 @@ The backup copy is saved in the folder %1. You should burn this folder to a CD o
     </message>
 </context>
 <context>
+    <name>PairSheet</name>
+    <message>
+        <source>unbekannt</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>männlich </source>
+        <translation>male </translation>
+    </message>
+    <message>
+        <source>weiblich </source>
+        <translation>female </translation>
+    </message>
+    <message>
+        <source>Gelege %1:      Erstes Ei          letztes Ei          Anzahl Eier          Gelege gesetzt
+<byte value="xd"/></source>
+        <translation>Clutch %1:      First egg          Last egg           Number of eggs       Clutch set
+</translation>
+    </message>
+    <message>
+        <source>aus Gelege %1: Ringnummer             Geschlecht    Rasse/Art                           abgesetzt
+<byte value="xd"/></source>
+        <translation>from clutch %1: Ring number           Sex           Breed/species                       weaned
+</translation>
+    </message>
+    <message>
+        <source>nicht beringt</source>
+        <translation>not ringed</translation>
+    </message>
+    <message>
+        <source>für Zuchtpaar %1 und %2</source>
+        <translation>for breeding pair %1 and %2</translation>
+    </message>
+</context>
+<context>
+    <name>PairSheetReport</name>
+    <message>
+        <source>Ringnummer:</source>
+        <translation>Ring number:</translation>
+    </message>
+    <message>
+        <source>Art/Rasse:</source>
+        <translation>Species/breed:</translation>
+    </message>
+    <message>
+        <source>Farbe::</source>
+        <translation>Colour:</translation>
+    </message>
+    <message>
+        <source>Zuchtpaarauszug aus Zuchtdatei</source>
+        <translation>Breeding pair from the breeding file</translation>
+    </message>
+    <message>
+        <source>Details zu Vogel (m) 1.0:</source>
+        <translation>About bird (m) 1.0:</translation>
+    </message>
+    <message>
+        <source>Details zu Vogel (w) 0.1:</source>
+        <translation>About bird (f) 0.1:</translation>
+    </message>
+    <message>
+        <source>Gelege:</source>
+        <translation>Clutch:</translation>
+    </message>
+    <message>
+        <source>Beringungen:</source>
+        <translation>Ringings:</translation>
+    </message>
+    <message>
+        <source>Erstellt mit Avelor Abstammungsnachweis</source>
+        <translation>Made with Avelor Pedigree Certificate</translation>
+    </message>
+    <message>
+        <source>Internet: %1</source>
+        <translation>Internet: %1</translation>
+    </message>
+</context>
+<context>
     <name>ParentLinks</name>
     <message>
         <source>VERK. KANARIENVOGEL</source>
@@ -941,6 +2750,93 @@ Trotzdem speichern?</source>
         <translation>The stored father %1 is not in the selection (sold, deleted or filtered out). Saving removes this link.
 
 Save anyway?</translation>
+    </message>
+</context>
+<context>
+    <name>ParentLinksDialog</name>
+    <message>
+        <source>Sobald sie alle Kanarienvögel eingegeben haben, müssen Sie hier die Elternbeziehungen festlegen, damit das Programm weiß, wie sich die Familienverhältnisse verhalten um einen Abstammungsnachweis erstellen zu können.
+
+Wählen Sie links in der Liste aller Kanarienvögel das Kind aus und legen Sie anschließend Vater und Mutter dazu fest. Klicken Sie dann auf &quot;Speichern&quot;.
+
+Wählen Sie dann den Vater und die Mutter nacheinander in der linken Liste aus und wählen Sie deren Eltern. Das Programm kennt dann die Eltern des Jungvogels, sowie die Eltern der Eltern (die Großeltern des Jungvogels).
+
+Auf diese Weise können Sie bis zu 4 Generationen verknüpfen, indem Sie immer nur die Eltern des Jungvogels, des Vaters und der Mutter, der Großmütter und der Großväter, usw. angeben.</source>
+        <translation>Once you have entered all canaries, set the parent links here, so that the program knows the family relations and can make a pedigree certificate.
+
+Choose the young bird in the list of all canaries on the left, then set its father and mother. Then click &quot;Save&quot;.
+
+Then choose the father and the mother one after the other in the left list and set their parents. The program then knows the parents of the young bird and the parents&apos; parents (the young bird&apos;s grandparents).
+
+In this way you can link up to 4 generations, always giving only the parents of the young bird, of the father and the mother, of the grandmothers and grandfathers, and so on.</translation>
+    </message>
+    <message>
+        <source>Elternbeziehungen</source>
+        <translation>Parent links</translation>
+    </message>
+    <message>
+        <source>Liste aller Kanarienvögel:</source>
+        <translation>List of all canaries:</translation>
+    </message>
+    <message>
+        <source>zur Zeit gespeicherte Mutter:</source>
+        <translation>mother stored now:</translation>
+    </message>
+    <message>
+        <source>zur Zeit gespeicherter Vater:</source>
+        <translation>father stored now:</translation>
+    </message>
+    <message>
+        <source>Verkaufte Kanarienvögel in allen 3 Listen ausblenden</source>
+        <translation>Hide sold canaries in all 3 lists</translation>
+    </message>
+    <message>
+        <source>Gelöschte Kanarienvögel in den Eltern-Teil-Auswahlliste anzeigen</source>
+        <translation>Show deleted canaries in the parent selection lists</translation>
+    </message>
+    <message>
+        <source>Filter auch für Elterntiereauswahl anwenden</source>
+        <translation>Apply the filter to the parent selection too</translation>
+    </message>
+    <message>
+        <source>Eltern dieses Vogels ändern:</source>
+        <translation>Change this bird&apos;s parents:</translation>
+    </message>
+    <message>
+        <source>=&gt; keine Mutter</source>
+        <translation>=&gt; no mother</translation>
+    </message>
+    <message>
+        <source>=&gt; kein Vater</source>
+        <translation>=&gt; no father</translation>
+    </message>
+    <message>
+        <source>neue Mutter:</source>
+        <translation>new mother:</translation>
+    </message>
+    <message>
+        <source>neuer Vater:</source>
+        <translation>new father:</translation>
+    </message>
+    <message>
+        <source>Neue Eltern des Vogels speichern</source>
+        <translation>Save the bird&apos;s new parents</translation>
+    </message>
+    <message>
+        <source>Wählen Sie nun Mutter und Vater d. ausgew. Kanarienvogel aus und klicken Sie auf &quot;Speichern&quot;.</source>
+        <translation>Now choose the mother and father of the chosen canary and click &quot;Save&quot;.</translation>
+    </message>
+    <message>
+        <source>Bitte das Jungtier auswählen.</source>
+        <translation>Please choose the young bird.</translation>
+    </message>
+    <message>
+        <source>Frage</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Die Eltern wurden erfolgreich gespeichert.</source>
+        <translation>The parents have been saved.</translation>
     </message>
 </context>
 <context>
@@ -986,19 +2882,109 @@ Save anyway?</translation>
     <name>PedigreeImport</name>
     <message>
         <source>Das ist keine Stammbaumdatei von Avelor.</source>
-        <translation type="unfinished"></translation>
+        <translation>This is not an Avelor pedigree file.</translation>
     </message>
     <message>
         <source>Diese Stammbaumdatei hat die Formatversion %1; dieses Programm kennt bis %2. Bitte Avelor aktualisieren, um sie einzulesen.</source>
-        <translation type="unfinished"></translation>
+        <translation>This pedigree file has format version %1; this program knows up to %2. Please update Avelor to read it in.</translation>
     </message>
     <message>
         <source>erhalten von %1</source>
-        <translation type="unfinished"></translation>
+        <translation>received from %1</translation>
     </message>
     <message>
         <source>Die Stammbaumdatei enthält keinen Vogel.</source>
-        <translation type="unfinished"></translation>
+        <translation>The pedigree file holds no bird.</translation>
+    </message>
+</context>
+<context>
+    <name>PedigreeReading</name>
+    <message>
+        <source>unter 1 %</source>
+        <translation>below 1 %</translation>
+    </message>
+    <message>
+        <source>sicher spalterbig für %1: %2</source>
+        <translation>certainly split for %1: %2</translation>
+    </message>
+    <message>
+        <source>spalterbig für %1: %2, %3</source>
+        <translation>split for %1: %2, %3</translation>
+    </message>
+    <message>
+        <source>spalterbig</source>
+        <translation>split</translation>
+    </message>
+    <message>
+        <source>zu %1 spalterbig</source>
+        <translation>%1 likely split</translation>
+    </message>
+    <message>
+        <source>Vater und Mutter %1</source>
+        <translation>father and mother %1</translation>
+    </message>
+    <message>
+        <source>Vater %1</source>
+        <translation>father %1</translation>
+    </message>
+    <message>
+        <source>Mutter %1</source>
+        <translation>mother %1</translation>
+    </message>
+    <message>
+        <source>Junges %1 %2</source>
+        <translation>young %1 %2</translation>
+    </message>
+    <message>
+        <source>Vater %1, Mutter %2</source>
+        <translation>father %1, mother %2</translation>
+    </message>
+</context>
+<context>
+    <name>PedigreeReport</name>
+    <message>
+        <source>Abstammungsnachweis</source>
+        <translation>Pedigree Certificate</translation>
+    </message>
+    <message>
+        <source>Erstellt mit Avelor Abstammungsnachweis - Internet: %1</source>
+        <translation>Made with Avelor Pedigree Certificate - Internet: %1</translation>
+    </message>
+    <message>
+        <source>Verkauft an:</source>
+        <translation>Sold to:</translation>
+    </message>
+    <message>
+        <source>Farbe: </source>
+        <translation>Colour: </translation>
+    </message>
+    <message>
+        <source>Züchter: </source>
+        <translation>Breeder: </translation>
+    </message>
+    <message>
+        <source>Art: </source>
+        <translation>Breed: </translation>
+    </message>
+    <message>
+        <source>Jahrgang: </source>
+        <translation>Year: </translation>
+    </message>
+    <message>
+        <source>für %1</source>
+        <translation>for %1</translation>
+    </message>
+    <message>
+        <source>Tel.: </source>
+        <translation>Tel.: </translation>
+    </message>
+    <message>
+        <source>Inzuchtkoeffizient: %1 (Schleife in den Elternbeziehungen übergangen)</source>
+        <translation>Inbreeding coefficient: %1 (loop in the parent links skipped)</translation>
+    </message>
+    <message>
+        <source>Inzuchtkoeffizient: %1</source>
+        <translation>Inbreeding coefficient: %1</translation>
     </message>
 </context>
 <context>
@@ -1013,6 +2999,48 @@ Save anyway?</translation>
     </message>
 </context>
 <context>
+    <name>PictureDecoder</name>
+    <message>
+        <source>Das Bild „%1“ kann nicht angezeigt werden: %2</source>
+        <translation>The picture “%1” cannot be shown: %2</translation>
+    </message>
+    <message>
+        <source>Die JPEG-Daten sind fehlerhaft (%1).</source>
+        <translation>The JPEG data are faulty (%1).</translation>
+    </message>
+    <message>
+        <source>Das Dateiformat ist unbekannt oder die Datei ist beschädigt.</source>
+        <translation>The file format is unknown or the file is damaged.</translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht gelesen werden.</source>
+        <translation>The file cannot be read.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureStore</name>
+    <message>
+        <source>Der Bilderordner „%1“ konnte nicht angelegt werden.</source>
+        <translation>The picture folder “%1” could not be created.</translation>
+    </message>
+    <message>
+        <source>Das Bild für %1 konnte nicht gespeichert werden: %2</source>
+        <translation>The picture for %1 could not be saved: %2</translation>
+    </message>
+    <message>
+        <source>Das Bild von %1 wurde nicht umbenannt, weil es unter %2 schon ein Bild gibt. Bitte prüfen Sie beide Bilder im Ordner „%3“.</source>
+        <translation>The picture of %1 was not renamed because there is already a picture under %2. Please check both pictures in the folder “%3”.</translation>
+    </message>
+    <message>
+        <source>Das Bild von %1 konnte nicht nach %2 umbenannt werden: %3</source>
+        <translation>The picture of %1 could not be renamed to %2: %3</translation>
+    </message>
+    <message>
+        <source>Das Bild von %1 konnte nicht gelöscht werden: %2</source>
+        <translation>The picture of %1 could not be deleted: %2</translation>
+    </message>
+</context>
+<context>
     <name>PreferencesStore</name>
     <message>
         <source>Einstellungen des Abstammungsnachweises geändert</source>
@@ -1021,6 +3049,10 @@ Save anyway?</translation>
     <message>
         <source>Tage des Zuchtkalenders geändert</source>
         <translation>Breeding calendar days changed</translation>
+    </message>
+    <message>
+        <source>Sprache geändert</source>
+        <translation>Language changed</translation>
     </message>
 </context>
 <context>
@@ -1119,6 +3151,34 @@ and great-great-grandparents (GGGP):</translation>
         <source>Bestes Ausstellungsergebnis auf dem Stammblatt</source>
         <translation>Best show result on the record sheet</translation>
     </message>
+    <message>
+        <source>Sprache</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>wie das System (%1)</source>
+        <translation>as the system (%1)</translation>
+    </message>
+    <message>
+        <source>Die Sprache der Fenster gilt ab dem nächsten Start.</source>
+        <translation>The language of the windows applies from the next start.</translation>
+    </message>
+    <message>
+        <source>Sprache des Programms (ab dem nächsten Start):</source>
+        <translation>Program language (from the next start):</translation>
+    </message>
+    <message>
+        <source>wie das Programm</source>
+        <translation>as the program</translation>
+    </message>
+    <message>
+        <source>Abstammungsnachweis und Stammblatt in dieser Sprache, etwa für einen Käufer im Ausland.</source>
+        <translation>Pedigree certificate and record sheet in this language, e.g. for a buyer abroad.</translation>
+    </message>
+    <message>
+        <source>Sprache der Ausdrucke:</source>
+        <translation>Language of printouts:</translation>
+    </message>
 </context>
 <context>
     <name>ProgressWindow</name>
@@ -1157,6 +3217,55 @@ and great-great-grandparents (GGGP):</translation>
     <message>
         <source>JPEG-Bilder (*.jpg *.jpeg *.JPG *.JPEG);;Bitmaps (*.bmp *.BMP)</source>
         <translation>JPEG pictures (*.jpg *.jpeg *.JPG *.JPEG);;Bitmaps (*.bmp *.BMP)</translation>
+    </message>
+</context>
+<context>
+    <name>RecordSheetReport</name>
+    <message>
+        <source>Farbe:</source>
+        <translation>Colour:</translation>
+    </message>
+    <message>
+        <source>Züchter:</source>
+        <translation>Breeder:</translation>
+    </message>
+    <message>
+        <source>Geschlecht:</source>
+        <translation>Sex:</translation>
+    </message>
+    <message>
+        <source>Art / Rasse:</source>
+        <translation>Species / breed:</translation>
+    </message>
+    <message>
+        <source>Geburtsjahr:</source>
+        <translation>Year of birth:</translation>
+    </message>
+    <message>
+        <source>Bemerkung Kanarienvögelbestandsliste:</source>
+        <translation>Remark canary stock list:</translation>
+    </message>
+    <message>
+        <source>Sonstige Bemerkungen</source>
+        <translation>Other remarks</translation>
+    </message>
+    <message>
+        <source>Erstellt mit Avelor Abstammungsnachweis</source>
+        <translation>Made with Avelor Pedigree Certificate</translation>
+    </message>
+    <message>
+        <source>Internet: %1</source>
+        <translation>Internet: %1</translation>
+    </message>
+    <message>
+        <source>unbekannt</source>
+        <comment>sex</comment>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>Bestes Ausstellungsergebnis: %1 Punkte, %2, %3</source>
+        <extracomment>%1 points, %2 show, %3 date</extracomment>
+        <translation>Best show result: %1 points, %2, %3</translation>
     </message>
 </context>
 <context>
@@ -1359,6 +3468,53 @@ The file has been kept unchanged as %1. The program starts with empty additional
     </message>
 </context>
 <context>
+    <name>Relationship</name>
+    <message>
+        <source>Vater</source>
+        <translation>Father</translation>
+    </message>
+    <message>
+        <source>Mutter</source>
+        <translation>Mother</translation>
+    </message>
+    <message>
+        <source>Sohn</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Tochter</source>
+        <translation>Daughter</translation>
+    </message>
+    <message>
+        <source>Vollgeschwister</source>
+        <translation>Full sibling</translation>
+    </message>
+    <message>
+        <source>Halbgeschwister</source>
+        <translation>Half sibling</translation>
+    </message>
+    <message>
+        <source>Großelternteil</source>
+        <translation>Grandparent</translation>
+    </message>
+    <message>
+        <source>Enkel</source>
+        <translation>Grandchild</translation>
+    </message>
+    <message>
+        <source>Onkel/Tante</source>
+        <translation>Uncle/aunt</translation>
+    </message>
+    <message>
+        <source>Neffe/Nichte</source>
+        <translation>Nephew/niece</translation>
+    </message>
+    <message>
+        <source>Cousin/Cousine</source>
+        <translation>Cousin</translation>
+    </message>
+</context>
+<context>
     <name>ReportActions</name>
     <message>
         <source>Drucke %1</source>
@@ -1393,6 +3549,13 @@ The file has been kept unchanged as %1. The program starts with empty additional
     <message>
         <source>Die Datei „%1“ konnte nicht gespeichert werden: %2</source>
         <translation>The file “%1” could not be saved: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportOutput</name>
+    <message>
+        <source>Es gibt keine Seite zum Speichern.</source>
+        <translation>There is no page to save.</translation>
     </message>
 </context>
 <context>
@@ -1444,6 +3607,116 @@ The file has been kept unchanged as %1. The program starts with empty additional
     <message>
         <source>Seite %1 von %2</source>
         <translation>Page %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRenderer</name>
+    <message>
+        <source>Seite %1 von %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>RingingGroup</name>
+    <message>
+        <source>Beringung des Nachwuchses: </source>
+        <translation>Ringing the young: </translation>
+    </message>
+    <message>
+        <source>Ei auswählen um die Beringung vorzunehmen</source>
+        <translation>Choose an egg to ring its young</translation>
+    </message>
+    <message>
+        <source>Ei-Infos löschen</source>
+        <translation>Delete egg details</translation>
+    </message>
+    <message>
+        <source>Löscht die Beringungsinformationen zum ausgewählten Ei. 
+
+Dadurch wird auch den Kanarienvogel mit dieser Ringnummer gelöscht,
+samt seinen Elternbeziehungen. Danach kann zu diesem Ei
+eine neue Ringnummer vergeben werden.</source>
+        <translation>Deletes the ringing details of the chosen egg. 
+
+This also deletes the canary with this ring number,
+with its parent links. Afterwards a new ring number
+can be given to this egg.</translation>
+    </message>
+    <message>
+        <source>Ei Nr:</source>
+        <translation>Egg no.:</translation>
+    </message>
+    <message>
+        <source>Ei Nr</source>
+        <translation>Egg no.</translation>
+    </message>
+    <message>
+        <source>Ringnummer des Kanarienvogels aus diesem Ei</source>
+        <translation>Ring number of the canary from this egg</translation>
+    </message>
+    <message>
+        <source>Geschlecht des Kanarienvogels aus diesem Ei</source>
+        <translation>Sex of the canary from this egg</translation>
+    </message>
+    <message>
+        <source>Art/Rasse des Kanarienvogels aus diesem Ei</source>
+        <translation>Species/breed of the canary from this egg</translation>
+    </message>
+    <message>
+        <source>Schlupfdatum des Kanarienvogels aus diesem Ei</source>
+        <translation>Hatching date of the canary from this egg</translation>
+    </message>
+    <message>
+        <source>Absetzdatum des Kanarienvogels aus diesem Ei</source>
+        <translation>Weaning date of the canary from this egg</translation>
+    </message>
+    <message>
+        <source>Bemerkungen über den Kanarienvogel aus diesem Ei</source>
+        <translation>Remarks on the canary from this egg</translation>
+    </message>
+    <message>
+        <source>Abbruch</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Beendet die Eingabe zu Informationen zu diesem Ei und verwirft evtl. vorgenommene Änderungen.</source>
+        <translation>Ends entering details of this egg and discards any changes made.</translation>
+    </message>
+    <message>
+        <source>Kanarienvogel anlegen und gleich in den Elternbeziehungen eintragen</source>
+        <translation>Enter the canary and link it to its parents at once</translation>
+    </message>
+    <message>
+        <source>Legt den Kanarienvogel aus diesem Ei im Bestand an 
+und trägt das Zuchtpaar automatisch bei den 
+Elternbeziehungen ein.</source>
+        <translation>Enters the canary from this egg into the stock 
+and sets the breeding pair as its parents 
+automatically.</translation>
+    </message>
+    <message>
+        <source>bekommt Ringnr:</source>
+        <translation>gets ring no.:</translation>
+    </message>
+    <message>
+        <source>Geschlecht:</source>
+        <translation>Sex:</translation>
+    </message>
+    <message>
+        <source>Art/Rasse:</source>
+        <translation>Species/breed:</translation>
+    </message>
+    <message>
+        <source>Schlupfdatum:</source>
+        <translation>Hatching date:</translation>
+    </message>
+    <message>
+        <source>abgesetzt:</source>
+        <translation>weaned:</translation>
+    </message>
+    <message>
+        <source>Bemerkungen:</source>
+        <translation>Remarks:</translation>
     </message>
 </context>
 <context>
@@ -1550,11 +3823,498 @@ The new files are saved completely and will be put in place at the next save or 
     </message>
 </context>
 <context>
+    <name>SearchDialog</name>
+    <message>
+        <source>Kanarienvögel suchen</source>
+        <translation>Search canaries</translation>
+    </message>
+    <message>
+        <source>Sie wissen die Ringnummer des Kanarienvogels nicht, kennen aber den Züchter, die Endnummer oder das Geburtsjahr? Dann können Sie versuchen d. Kanarienvogel über die Ihnen bekannten Angaben zu finden. Geben Sie alle Informationen ein, die Ihnen bekannt sind.
+
+Das Programm sucht dann in der Datenbank nach Kanarienvögel auf die alle Kriterien zutreffen und zeigt sie an.</source>
+        <translation>You do not know the canary&apos;s ring number but know the breeder, the last digits or the year of birth? Then try to find the canary by what you know. Enter everything you know.
+
+The program then searches the database for canaries that match all criteria and shows them.</translation>
+    </message>
+    <message>
+        <source>Alle gefundene Kanarienvögel anzeigen</source>
+        <translation>Show all canaries found</translation>
+    </message>
+    <message>
+        <source>Vorab-Ergebnis:</source>
+        <translation>Preliminary result:</translation>
+    </message>
+    <message>
+        <source>Ein Doppelklick zeigt den Abstammungsnachweis an.</source>
+        <translation>A double click shows the pedigree certificate.</translation>
+    </message>
+    <message>
+        <source>Ring-Nr (auch Teile davon):</source>
+        <translation>Ring no. (or part of it):</translation>
+    </message>
+    <message>
+        <source>Ring-Nr lautet:</source>
+        <translation>Ring no. is:</translation>
+    </message>
+    <message>
+        <source>Ring-Nr muß genau so sein.</source>
+        <translation>Ring no. must be exactly this.</translation>
+    </message>
+    <message>
+        <source>Züchter (auch Teile davon):</source>
+        <translation>Breeder (or part of it):</translation>
+    </message>
+    <message>
+        <source>Züchter ist:</source>
+        <translation>Breeder is:</translation>
+    </message>
+    <message>
+        <source>Züchter muß genau so sein.</source>
+        <translation>Breeder must be exactly this.</translation>
+    </message>
+    <message>
+        <source>Geburtsjahr (auch Teile davon):</source>
+        <translation>Year of birth (or part of it):</translation>
+    </message>
+    <message>
+        <source>Geburtsjahr ist:</source>
+        <translation>Year of birth is:</translation>
+    </message>
+    <message>
+        <source>Geburtsjahr muß genau so sein.</source>
+        <translation>Year of birth must be exactly this.</translation>
+    </message>
+    <message>
+        <source>Geschlecht:</source>
+        <translation>Sex:</translation>
+    </message>
+    <message>
+        <source>&lt;= leeren</source>
+        <translation>&lt;= clear</translation>
+    </message>
+    <message>
+        <source>Farbe (auch Teile davon):</source>
+        <translation>Colour (or part of it):</translation>
+    </message>
+    <message>
+        <source>Farbe ist:</source>
+        <translation>Colour is:</translation>
+    </message>
+    <message>
+        <source>Farbe muß genau so sein.</source>
+        <translation>Colour must be exactly this.</translation>
+    </message>
+    <message>
+        <source>Zeichnung (auch Teile davon):</source>
+        <translation>Markings (or part of them):</translation>
+    </message>
+    <message>
+        <source>Zeichnung ist:</source>
+        <translation>Markings are:</translation>
+    </message>
+    <message>
+        <source>Zeichnung muß genau so sein.</source>
+        <translation>Markings must be exactly this.</translation>
+    </message>
+    <message>
+        <source>Rasse (auch Teile davon):</source>
+        <translation>Breed (or part of it):</translation>
+    </message>
+    <message>
+        <source>Rasse ist:</source>
+        <translation>Breed is:</translation>
+    </message>
+    <message>
+        <source>Rasse muß genau so sein.</source>
+        <translation>Breed must be exactly this.</translation>
+    </message>
+    <message>
+        <source>%1 Kanarienvögel gefunden...</source>
+        <translation>%1 canaries found...</translation>
+    </message>
+</context>
+<context>
+    <name>SeasonStatisticsWindow</name>
+    <message>
+        <source>Zuchtstatistik</source>
+        <translation>Breeding statistics</translation>
+    </message>
+    <message>
+        <source>Die Saison: das Jahr des Zuchtbeginns</source>
+        <translation>The season: the year breeding started</translation>
+    </message>
+    <message>
+        <source>Zahlen je Zuchtpaar</source>
+        <translation>Figures per breeding pair</translation>
+    </message>
+    <message>
+        <source>Zahlen je Hahn</source>
+        <translation>Figures per cock</translation>
+    </message>
+    <message>
+        <source>Zahlen je Henne</source>
+        <translation>Figures per hen</translation>
+    </message>
+    <message>
+        <source>&amp;Paare der Saison</source>
+        <translation>&amp;Pairs of the season</translation>
+    </message>
+    <message>
+        <source>&amp;Hähne, alle Jahre</source>
+        <translation>&amp;Cocks, all years</translation>
+    </message>
+    <message>
+        <source>H&amp;ennen, alle Jahre</source>
+        <translation>H&amp;ens, all years</translation>
+    </message>
+    <message>
+        <source>&amp;Drucken…</source>
+        <translation>&amp;Print…</translation>
+    </message>
+    <message>
+        <source>Als &amp;CSV-Datei speichern…</source>
+        <translation>Save as &amp;CSV file…</translation>
+    </message>
+    <message>
+        <source>&amp;Saison:</source>
+        <translation>&amp;Season:</translation>
+    </message>
+    <message>
+        <source>alle Jahre</source>
+        <translation>all years</translation>
+    </message>
+    <message>
+        <source>Saison %1</source>
+        <translation>Season %1</translation>
+    </message>
+    <message>
+        <source>Je Hahn über alle Zuchtpaare und Jahre</source>
+        <translation>Per cock over all breeding pairs and years</translation>
+    </message>
+    <message>
+        <source>Je Henne über alle Zuchtpaare und Jahre</source>
+        <translation>Per hen over all breeding pairs and years</translation>
+    </message>
+    <message>
+        <source>die Zuchtstatistik</source>
+        <translation>the breeding statistics</translation>
+    </message>
+    <message>
+        <source>Zuchtstatistik speichern</source>
+        <translation>Save breeding statistics</translation>
+    </message>
+    <message>
+        <source>Zuchtstatistik.csv</source>
+        <translation>Breeding statistics.csv</translation>
+    </message>
+</context>
+<context>
+    <name>SeasonTables</name>
+    <message>
+        <source>Gelege</source>
+        <translation>Clutch</translation>
+    </message>
+    <message>
+        <source>Gelege mit mindestens einem Ei</source>
+        <translation>Clutches with at least one egg</translation>
+    </message>
+    <message>
+        <source>Eier</source>
+        <translation>Eggs</translation>
+    </message>
+    <message>
+        <source>Eier, die in den Gelegen eingetragen sind</source>
+        <translation>Eggs entered in the clutches</translation>
+    </message>
+    <message>
+        <source>Geschlüpft</source>
+        <translation>Hatched</translation>
+    </message>
+    <message>
+        <source>Eier mit Schlupfdatum oder Ring</source>
+        <translation>Eggs with a hatching date or ring</translation>
+    </message>
+    <message>
+        <source>Beringt</source>
+        <translation>Ringed</translation>
+    </message>
+    <message>
+        <source>Jungvögel mit Ring</source>
+        <translation>Young birds with a ring</translation>
+    </message>
+    <message>
+        <source>Abgesetzt</source>
+        <translation>Weaned</translation>
+    </message>
+    <message>
+        <source>Jungvögel mit Absetzdatum</source>
+        <translation>Young birds with a weaning date</translation>
+    </message>
+    <message>
+        <source>Schlupfrate</source>
+        <translation>Hatching rate</translation>
+    </message>
+    <message>
+        <source>Geschlüpft geteilt durch Eier</source>
+        <translation>Hatched divided by eggs</translation>
+    </message>
+    <message>
+        <source>Aufzuchtrate</source>
+        <translation>Rearing rate</translation>
+    </message>
+    <message>
+        <source>Abgesetzt geteilt durch Geschlüpft</source>
+        <translation>Weaned divided by hatched</translation>
+    </message>
+    <message>
+        <source>überfällig</source>
+        <translation>overdue</translation>
+    </message>
+    <message>
+        <source>heute</source>
+        <translation>today</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Aufgabe</source>
+        <translation>Task</translation>
+    </message>
+    <message>
+        <source>Hecke</source>
+        <translation>Breeding cage</translation>
+    </message>
+    <message>
+        <source>Hahn</source>
+        <translation>Cock</translation>
+    </message>
+    <message>
+        <source>Henne</source>
+        <translation>Hen</translation>
+    </message>
+    <message>
+        <source>Ei</source>
+        <translation>Egg</translation>
+    </message>
+    <message>
+        <source>Stand</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Jahr</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>Summe</source>
+        <translation>Total</translation>
+    </message>
+</context>
+<context>
     <name>SelectorLists</name>
     <message>
         <source>%1 - %2 vom %3</source>
         <extracomment>a breeding pair: cock&apos;s ring, hen&apos;s ring, start of breeding</extracomment>
         <translation>%1 - %2 of %3</translation>
+    </message>
+</context>
+<context>
+    <name>ShowResultDialog</name>
+    <message>
+        <source>Ausstellungsergebnis</source>
+        <translation>Show result</translation>
+    </message>
+    <message>
+        <source>Der Tag der Schau, im Format TT.MM.JJJJ</source>
+        <translation>The day of the show, in the form DD.MM.YYYY</translation>
+    </message>
+    <message>
+        <source>TT.MM.JJJJ</source>
+        <translation>DD.MM.YYYY</translation>
+    </message>
+    <message>
+        <source>Der Name der Schau</source>
+        <translation>The name of the show</translation>
+    </message>
+    <message>
+        <source>Die Klasse, in der der Vogel stand</source>
+        <translation>The class the bird was shown in</translation>
+    </message>
+    <message>
+        <source>Die Punkte der Bewertungskarte, höchstens 100, in halben Punkten</source>
+        <translation>The points of the judging card, at most 100, in half points</translation>
+    </message>
+    <message>
+        <source>Auszeichnung oder Platz, wie auf der Karte</source>
+        <translation>Award or place, as on the card</translation>
+    </message>
+    <message>
+        <source>Die Vögel mit derselben Nummer bilden auf dieser Schau eine Kollektion</source>
+        <translation>The birds with the same number form a team at this show</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>&amp;Datum:</source>
+        <translation>&amp;Date:</translation>
+    </message>
+    <message>
+        <source>&amp;Schau:</source>
+        <translation>&amp;Show:</translation>
+    </message>
+    <message>
+        <source>&amp;Klasse:</source>
+        <translation>&amp;Class:</translation>
+    </message>
+    <message>
+        <source>&amp;Punkte:</source>
+        <translation>&amp;Points:</translation>
+    </message>
+    <message>
+        <source>&amp;Auszeichnung/Platz:</source>
+        <translation>&amp;Award/place:</translation>
+    </message>
+    <message>
+        <source>K&amp;ollektion Nr.:</source>
+        <translation>&amp;Team no.:</translation>
+    </message>
+    <message>
+        <source>Bitte den Namen der Schau angeben.</source>
+        <translation>Please enter the name of the show.</translation>
+    </message>
+    <message>
+        <source>Bitte das Datum der Schau richtig angeben (TT.MM.JJJJ).</source>
+        <translation>Please enter a valid date of the show (DD.MM.YYYY).</translation>
+    </message>
+</context>
+<context>
+    <name>ShowResultsPanel</name>
+    <message>
+        <source>Ausstellungsergebnisse</source>
+        <translation>Show results</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Schau</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>Klasse</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>Punkte</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Auszeichnung/Platz</source>
+        <translation>Award/place</translation>
+    </message>
+    <message>
+        <source>Kollektion</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>&amp;Neues Ergebnis…</source>
+        <translation>&amp;New result…</translation>
+    </message>
+    <message>
+        <source>Ä&amp;ndern…</source>
+        <translation>&amp;Change…</translation>
+    </message>
+    <message>
+        <source>&amp;Löschen</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>Nr. %1: %2 Punkte aus %3</source>
+        <translation>No. %1: %2 points from %3</translation>
+    </message>
+    <message>
+        <source>Bestes Ergebnis: %1 Punkte, %2 am %3</source>
+        <translation>Best result: %1 points, %2 on %3</translation>
+    </message>
+    <message>
+        <source>Bitte zuerst ein Ergebnis in der Liste anklicken.</source>
+        <translation>Please first click a result in the list.</translation>
+    </message>
+</context>
+<context>
+    <name>ShowsWindow</name>
+    <message>
+        <source>Ausstellungsergebnisse</source>
+        <translation>Show results</translation>
+    </message>
+    <message>
+        <source>Die Schau, deren Ergebnisse gezeigt werden</source>
+        <translation>The show whose results are shown</translation>
+    </message>
+    <message>
+        <source>Ein Doppelklick zeigt den Abstammungsnachweis des Vogels</source>
+        <translation>A double click shows the bird&apos;s pedigree certificate</translation>
+    </message>
+    <message>
+        <source>Ergebnisse der Schau</source>
+        <translation>Results of the show</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Ringnummer</source>
+        <translation>Ring number</translation>
+    </message>
+    <message>
+        <source>Klasse</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>Punkte</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Auszeichnung/Platz</source>
+        <translation>Award/place</translation>
+    </message>
+    <message>
+        <source>Kollektion</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>&amp;Schau:</source>
+        <translation>&amp;Show:</translation>
+    </message>
+    <message>
+        <source>Alle Ergebnisse als &amp;CSV-Datei speichern…</source>
+        <translation>Save all results as a &amp;CSV file…</translation>
+    </message>
+    <message>
+        <source>Für eine Tabellenkalkulation, jede Schau mit jedem Vogel</source>
+        <translation>For a spreadsheet, every show with every bird</translation>
+    </message>
+    <message>
+        <source>Ausstellungsergebnisse speichern</source>
+        <translation>Save show results</translation>
+    </message>
+    <message>
+        <source>Ausstellungsergebnisse.csv</source>
+        <translation>Show results.csv</translation>
+    </message>
+    <message>
+        <source>Kollektion %1 (%2): %3 Kanarienvögel, zusammen %4 Punkte</source>
+        <extracomment>%1 collection number, %2 date, %3 number of birds, %4 points</extracomment>
+        <translation>Team %1 (%2): %3 canaries, %4 points together</translation>
+    </message>
+    <message>
+        <source>Keine Kollektion auf dieser Schau.</source>
+        <translation>No team at this show.</translation>
     </message>
 </context>
 <context>
@@ -1661,6 +4421,21 @@ The new files are saved completely and will be put in place at the next save or 
         <source>%1 (SQLite: %2)</source>
         <extracomment>%1 is the reason in words, %2 the database&apos;s own English message</extracomment>
         <translation>%1 (SQLite: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>StockColours</name>
+    <message>
+        <source>Hahn: %1</source>
+        <translation>Cock: %1</translation>
+    </message>
+    <message>
+        <source>Henne: %1</source>
+        <translation>Hen: %1</translation>
+    </message>
+    <message>
+        <source>Den Ring „%1“ gibt es nicht im Bestand.</source>
+        <translation>The ring “%1” is not in the stock.</translation>
     </message>
 </context>
 <context>
@@ -1785,95 +4560,159 @@ The new files are saved completely and will be put in place at the next save or 
     <name>StockImport</name>
     <message>
         <source>„%1“ in „%2“ ist kein Datum wie 05.03.2024.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” in “%2” is not a date like 05.03.2024.</translation>
     </message>
     <message>
         <source>Der Verbleib „%1“ ist unbekannt (erwartet: im Bestand, verkauft, abgegeben, verstorben oder entflogen).</source>
-        <translation type="unfinished"></translation>
+        <translation>The whereabouts “%1” are unknown (expected: in the stock, sold, given away, died or escaped).</translation>
     </message>
     <message>
         <source>Der Preis „%1“ ist kein Betrag wie 45,50.</source>
-        <translation type="unfinished"></translation>
+        <translation>The price “%1” is not an amount like 45,50.</translation>
     </message>
     <message>
         <source>%1 auf %2 Zeichen gekürzt: „%3“</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 shortened to %2 characters: “%3”</translation>
     </message>
     <message>
         <source>Die Ringnummer „%1“ (%2) ist länger als %3 Zeichen.</source>
-        <translation type="unfinished"></translation>
+        <translation>The ring number “%1” (%2) is longer than %3 characters.</translation>
     </message>
     <message>
         <source>Das Geschlecht „%1“ ist unbekannt (erwartet: 1.0 oder 0.1, m oder w, Hahn oder Henne).</source>
-        <translation type="unfinished"></translation>
+        <translation>The sex “%1” is unknown (expected: 1.0 or 0.1, m or f, cock or hen).</translation>
     </message>
     <message>
         <source>Das Geburtsjahr „%1“ liegt nicht zwischen 1900 und 2100.</source>
-        <translation type="unfinished"></translation>
+        <translation>The year of birth “%1” is not between 1900 and 2100.</translation>
     </message>
     <message>
         <source>„%1“ in „Verkauft“ ist weder ja noch nein.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” in “Sold” is neither yes nor no.</translation>
     </message>
     <message>
         <source>%1 würde sein eigener Vorfahr.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 would become its own ancestor.</translation>
     </message>
     <message>
         <source>%1 neu, %2 geändert, %3 unverändert, %4 fehlerhaft</source>
-        <translation type="unfinished">%1 new, %2 changed, %3 unchanged, %4 with errors</translation>
+        <translation>%1 new, %2 changed, %3 unchanged, %4 with errors</translation>
     </message>
     <message>
         <source>Die Ringnummer ist leer.</source>
-        <translation type="unfinished"></translation>
+        <translation>The ring number is empty.</translation>
     </message>
     <message>
         <source>Die Ringnummer „%1“ ist länger als %2 Zeichen.</source>
-        <translation type="unfinished"></translation>
+        <translation>The ring number “%1” is longer than %2 characters.</translation>
     </message>
     <message>
         <source>Die Ringnummer %1 steht schon in Zeile %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>The ring number %1 is already in row %2.</translation>
     </message>
     <message>
         <source>%1 ist nicht im Bestand.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is not in the stock.</translation>
     </message>
     <message>
         <source>Der Name der Schau fehlt.</source>
-        <translation type="unfinished"></translation>
+        <translation>The name of the show is missing.</translation>
     </message>
     <message>
         <source>„%1“ sind keine Punkte von 0 bis 100 in halben Punkten.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” are not points from 0 to 100 in half points.</translation>
     </message>
     <message>
         <source>„%1“ ist keine Nummer einer Kollektion.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” is not a team number.</translation>
     </message>
     <message>
         <source>Dieses Ergebnis steht schon in Zeile %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>This result is already in row %1.</translation>
     </message>
     <message>
         <source>Solange eine Zeile fehlerhaft ist, wird nichts importiert.</source>
-        <translation type="unfinished">Nothing is imported while a row has an error.</translation>
+        <translation>Nothing is imported while a row has an error.</translation>
     </message>
     <message>
         <source>Die Prüfung wurde abgebrochen; es wurde nichts importiert.</source>
-        <translation type="unfinished"></translation>
+        <translation>The check was cancelled; nothing was imported.</translation>
     </message>
     <message>
         <source>Die Datei bringt nichts Neues.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file brings nothing new.</translation>
     </message>
     <message>
         <source>Ausstellungsergebnisse importiert: %1 neu, %2 geändert</source>
-        <translation type="unfinished"></translation>
+        <translation>Show results imported: %1 new, %2 changed</translation>
     </message>
     <message>
         <source>Bestand importiert: %1 neu, %2 geändert</source>
-        <translation type="unfinished"></translation>
+        <translation>Stock imported: %1 new, %2 changed</translation>
+    </message>
+</context>
+<context>
+    <name>StockList</name>
+    <message>
+        <source>Export der Kanarienvögelbestandsliste sortiert nach Ringnummer</source>
+        <translation>Canary stock list sorted by ring number</translation>
+    </message>
+    <message>
+        <source>Export der Kanarienvögelbestandsliste sortiert nach Geburtsdatum</source>
+        <translation>Canary stock list sorted by date of birth</translation>
+    </message>
+    <message>
+        <source>erstellt am %1 mit %2</source>
+        <extracomment>%1 is the date, %2 the program&apos;s name as a link</extracomment>
+        <translation>made on %1 with %2</translation>
+    </message>
+    <message>
+        <source>Lfd. Nr</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Ring-Nr</source>
+        <translation>Ring no.</translation>
+    </message>
+    <message>
+        <source>Farbe</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Geburtsjahr</source>
+        <translation>Year of birth</translation>
+    </message>
+    <message>
+        <source>Art/Rasse</source>
+        <translation>Species/breed</translation>
+    </message>
+    <message>
+        <source>Bemerkungen</source>
+        <translation>Remarks</translation>
+    </message>
+    <message>
+        <source>Geschlecht</source>
+        <translation>Sex</translation>
+    </message>
+    <message>
+        <source>[U] </source>
+        <extracomment>sex unknown, in the stock list</extracomment>
+        <translation>[U] </translation>
+    </message>
+    <message>
+        <source>[M] </source>
+        <extracomment>male, in the stock list</extracomment>
+        <translation>[M] </translation>
+    </message>
+    <message>
+        <source>[W] </source>
+        <extracomment>female, in the stock list</extracomment>
+        <translation>[F] </translation>
+    </message>
+    <message>
+        <source>%1-Liste</source>
+        <extracomment>%1 is a breed</extracomment>
+        <translation>%1 list</translation>
     </message>
 </context>
 <context>
@@ -1943,6 +4782,29 @@ The new files are saved completely and will be put in place at the next save or 
     </message>
 </context>
 <context>
+    <name>StockListReport</name>
+    <message>
+        <source>Seite: %1</source>
+        <translation>Page: %1</translation>
+    </message>
+    <message>
+        <source>Ringnummer, Farbe</source>
+        <translation>Ring number, colour</translation>
+    </message>
+    <message>
+        <source> Bemerkungen</source>
+        <translation> Remarks</translation>
+    </message>
+    <message>
+        <source>Geschlecht, Bemerkungen</source>
+        <translation>Sex, remarks</translation>
+    </message>
+    <message>
+        <source>Geburtsjahr, Art / Rasse</source>
+        <translation>Year of birth, species / breed</translation>
+    </message>
+</context>
+<context>
     <name>SystemPrinter</name>
     <message>
         <source>Der Drucker „%1“ kann nicht benutzt werden.</source>
@@ -1955,6 +4817,13 @@ The new files are saved completely and will be put in place at the next save or 
     <message>
         <source>Der Druckauftrag ist fehlgeschlagen.</source>
         <translation>The print job failed.</translation>
+    </message>
+</context>
+<context>
+    <name>TableReport</name>
+    <message>
+        <source>Seite %1</source>
+        <translation>Page %1</translation>
     </message>
 </context>
 <context>
@@ -2053,6 +4922,73 @@ You need read access to the chosen drive.</translation>
     <message>
         <source>Fehler beim Zurückholen der Datensicherung.</source>
         <translation>Error while restoring the backup.</translation>
+    </message>
+</context>
+<context>
+    <name>WhereaboutsPanel</name>
+    <message>
+        <source>Was aus dem Vogel geworden ist</source>
+        <translation>What became of the bird</translation>
+    </message>
+    <message>
+        <source>Seit wann, im Format TT.MM.JJJJ; leer, wenn unbekannt</source>
+        <translation>Since when, in the form DD.MM.YYYY; empty if unknown</translation>
+    </message>
+    <message>
+        <source>TT.MM.JJJJ</source>
+        <translation>DD.MM.YYYY</translation>
+    </message>
+    <message>
+        <source>Wer den Vogel bekommen hat</source>
+        <translation>Who received the bird</translation>
+    </message>
+    <message>
+        <source>Anschrift des Käufers</source>
+        <translation>Buyer&apos;s address</translation>
+    </message>
+    <message>
+        <source>Der Preis in Euro, etwa 45,50</source>
+        <translation>The price in euros, e.g. 45,50</translation>
+    </message>
+    <message>
+        <source>0,00</source>
+        <translation>0,00</translation>
+    </message>
+    <message>
+        <source>Eine Notiz zum Verbleib</source>
+        <translation>A note on the whereabouts</translation>
+    </message>
+    <message>
+        <source>&amp;Verbleib:</source>
+        <translation>&amp;Whereabouts:</translation>
+    </message>
+    <message>
+        <source>&amp;Datum:</source>
+        <translation>&amp;Date:</translation>
+    </message>
+    <message>
+        <source>&amp;Käufer:</source>
+        <translation>&amp;Buyer:</translation>
+    </message>
+    <message>
+        <source>&amp;Anschrift:</source>
+        <translation>&amp;Address:</translation>
+    </message>
+    <message>
+        <source>&amp;Preis (€):</source>
+        <translation>&amp;Price (€):</translation>
+    </message>
+    <message>
+        <source>&amp;Notiz:</source>
+        <translation>&amp;Note:</translation>
+    </message>
+    <message>
+        <source>Ungültiges Datum beim Verbleib!</source>
+        <translation>Invalid whereabouts date!</translation>
+    </message>
+    <message>
+        <source>Ungültiger Preis! Bitte den Betrag in Euro angeben, etwa 45,50.</source>
+        <translation>Invalid price! Please enter the amount in euros, e.g. 45,50.</translation>
     </message>
 </context>
 <context>

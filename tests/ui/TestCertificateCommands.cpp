@@ -10,10 +10,12 @@
 #include "ui/preview/ReportPreview.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -118,6 +120,30 @@ private slots:
         QVERIFY(preview());
         QCOMPARE(m_f->window()->certificateCommands().recordSheet().page().text(QStringLiteral("breeder"))->text(),
                  QStringLiteral("Jörg Weiß"));
+    }
+
+    void theCertificateCanBePrintedInAnotherLanguageThanTheWindows()
+    {
+        click(m_f->window(), "printSettingsButton");
+        auto* dialog = child<QDialog>(m_f->window(), "PrintSettingsDialog");
+        auto* language = child<QComboBox>(dialog, "printLanguageChoice");
+        language->setCurrentIndex(language->findData(QStringLiteral("en")));
+        QCOMPARE(m_f->preferences().certificate().printLanguage, QStringLiteral("en"));
+        dialog->close();
+
+        select(sampleAncestorRing(1));
+        click(m_f->window(), "printPedigreeButton");
+        QCOMPARE(m_f->printer.printed.size(), size_t(1));
+        const ReportPage& page = m_f->printer.printed[0];
+        QCOMPARE(page.text(QStringLiteral("subject1"))->text(), "for " + sampleAncestorRing(1));
+        QCOMPARE(m_f->window()->certificateCommands().recordSheet().page().text(QStringLiteral("sexCaption"))->text(),
+                 QStringLiteral("Sex:"));
+        // The windows keep their language.
+        QCOMPARE(child<QPushButton>(m_f->window(), "printPedigreeButton")->text(), QStringLiteral("Drucken"));
+
+        language->setCurrentIndex(0);
+        click(m_f->window(), "printPedigreeButton");
+        QCOMPARE(m_f->printer.printed[1].text(QStringLiteral("subject1"))->text(), "für " + sampleAncestorRing(1));
     }
 
     void printSettingsTakeEffectAtOnce()
