@@ -12,12 +12,12 @@ class BoxMessages final : public Messages
 public:
     void inform(QWidget* parent, const QString& text) override
     {
-        QMessageBox::information(parent, AppInfo::ShortTitle, text);
+        QMessageBox::information(parent, AppInfo::shortTitle(), text);
     }
 
     void warn(QWidget* parent, const QString& text) override
     {
-        QMessageBox::warning(parent, AppInfo::ShortTitle, text);
+        QMessageBox::warning(parent, AppInfo::shortTitle(), text);
     }
 
     bool askYesNo(QWidget* parent, const QString& title, const QString& text) override

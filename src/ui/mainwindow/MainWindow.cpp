@@ -56,7 +56,7 @@ MainWindow::MainWindow(StockDocument& stock, PreferencesStore& preferences, QWid
     closeButton->setObjectName(QStringLiteral("closeButton"));
     closeButton->setMinimumHeight(35);
     grid->addWidget(closeButton, 3, 0, 1, 2);
-    auto* footer = new QLabel(AppInfo::Version + QStringLiteral("  ") + AppInfo::MakerNotice, mainPage);
+    auto* footer = new QLabel(AppInfo::version() + QStringLiteral("  ") + AppInfo::makerNotice(), mainPage);
     footer->setAlignment(Qt::AlignCenter);
     grid->addWidget(footer, 4, 0, 1, 2);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);

@@ -24,7 +24,7 @@ QLabel* yellowLabel(const QString& text, int pointSize, QWidget* parent)
 SplashWindow::SplashWindow(int delayMs, QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("SplashWindow"));
-    setWindowTitle(AppInfo::ShortTitle);
+    setWindowTitle(AppInfo::shortTitle());
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::black);
@@ -32,7 +32,7 @@ SplashWindow::SplashWindow(int delayMs, QWidget* parent) : QWidget(parent, Qt::S
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
-    layout->addWidget(yellowLabel(AppInfo::ShortTitle, 28, this));
+    layout->addWidget(yellowLabel(AppInfo::shortTitle(), 28, this));
     layout->addWidget(yellowLabel(tr("für Kanarienvögel"), 20, this));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
