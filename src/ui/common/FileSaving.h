@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -23,4 +24,4 @@ bool saveDataFile(QWidget* parent, const QString& title, const QString& fileName
 // `success` takes the path as %1. False when nothing was written.
 bool saveCsvFile(QWidget* parent, const QString& title, const QString& fileName,
                  const std::function<QByteArray()>& content,
-                 const QString& success = QStringLiteral("Die Datei %1 wurde erstellt."));
+                 const QString& success = QCoreApplication::translate("FileSaving", "Die Datei %1 wurde erstellt."));
