@@ -2046,6 +2046,10 @@ or file not writable.
         <source>Die Datei „%1“ konnte nicht geschrieben werden: %2</source>
         <translation>The file “%1” could not be written: %2</translation>
     </message>
+    <message>
+        <source>Die Datei %1 wurde erstellt.</source>
+        <translation>The file %1 has been created.</translation>
+    </message>
 </context>
 <context>
     <name>FolderCopy</name>

@@ -22,7 +22,7 @@ WhereaboutsPanel::WhereaboutsPanel(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("whereaboutsPanel"));
     m_status = named(new QComboBox(this), "whereaboutsStatus", tr("Was aus dem Vogel geworden ist"));
     for (const WhereaboutsStatus status : kStatuses)
-        m_status->addItem(AnimalRecordWords::statusWord(status));
+        m_status->addItem(AnimalRecordWords::statusText(status));
     m_date = named(new QLineEdit(this), "whereaboutsDate", tr("Seit wann, im Format TT.MM.JJJJ; leer, wenn unbekannt"));
     m_date->setPlaceholderText(tr("TT.MM.JJJJ"));
     m_buyerName = named(new QLineEdit(this), "buyerName", tr("Wer den Vogel bekommen hat"));
