@@ -10,6 +10,7 @@
 #include "core/records/RecordsDatabase.h"
 #include "core/stock/StockDocument.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
@@ -18,44 +19,49 @@
 
 namespace {
 
-const char* const kUsage
-    = "Aufruf:\n"
-      "  avelor-export [--data ORDNER] pedigree RING... -o DATEI\n"
-      "  avelor-export [--data ORDNER] recordsheet RING -o DATEI\n"
-      "  avelor-export [--data ORDNER] stocklist [--by ring|year] [--breed RASSE] [--layout one|two] -o DATEI\n"
-      "  avelor-export [--data ORDNER] pairsheet N -o DATEI\n"
-      "  avelor-export [--data ORDNER] csv stock|breeding|shows -o DATEI\n"
-      "  avelor-export [--data ORDNER] inbreeding RING...\n"
-      "  avelor-export [--data ORDNER] inbreeding --pair HAHN HENNE\n"
-      "  avelor-export [--data ORDNER] check\n"
-      "  avelor-export [--data ORDNER] shows [--year JAHR]\n"
-      "  avelor-export [--data ORDNER] sales [--year JAHR]\n"
-      "  avelor-export [--data ORDNER] due [--date JJJJ-MM-TT] [--days N]\n"
-      "  avelor-export [--data ORDNER] season JAHR\n"
-      "  avelor-export [--data ORDNER] mates RING [--breed RASSE] [--limit N]\n"
-      "  avelor-export [--data ORDNER] colours --pair HAHN HENNE [--crossover ANTEIL] [--phase coupling|repulsion]\n"
-      "  avelor-export colours --cock ANLAGEN --hen ANLAGEN [--crossover ANTEIL]\n"
-      "  avelor-export --version\n"
-      "\n"
-      "Schreibt Abstammungsnachweise (eine Seite je Ring), ein Stammblatt, die\n"
-      "Bestandsliste oder das Blatt des N-ten Zuchtpaares (gezählt ab 1). DATEI endet auf\n"
-      ".pdf oder .png, die Bestandsliste auch auf .html, pedigree für einen Ring auch auf .json\n"
-      "(die Stammbaumdatei für den Käufer); csv schreibt den Bestand, die\n"
-      "Zuchtdaten oder die Ausstellungsergebnisse für eine Tabellenkalkulation. inbreeding\n"
-      "gibt je Ring eine Zeile aus: Ring, Tabulator, Inzuchtkoeffizient als Dezimalbruch;\n"
-      "mit --pair den der Jungen eines Paares. check meldet Auffälligkeiten im Bestand.\n"
-      "shows gibt je Ausstellungsergebnis, sales je abgegebenem Vogel eine Zeile mit\n"
-      "Tabulatoren aus; due die fälligen Arbeiten der Zucht, season die Zahlen der Paare\n"
-      "eines Jahres, mates die Partner eines Vogels, die am wenigsten verwandten zuerst.\n"
-      "colours gibt je Art Junge eines Paares eine Zeile aus: Hahn oder Henne, Anteil,\n"
-      "sichtbare und verdeckte Anlagen, Farbe; ANLAGEN wie \"braun,/opal\" (\"/\": spalterbig).\n"
-      "Mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw.\n"
-      "Ohne --data wird der Datenordner des Programms gelesen; es wird dort nie etwas\n"
-      "geschrieben. Mehr in der Handbuchseite: man avelor-export\n"
-      "\n"
-      "Rückgabewerte: 0 erledigt (check: nichts gefunden), 1 ein Ring oder Zuchtpaar ist\n"
-      "nicht im Bestand (check: etwas gefunden), 2 falscher Aufruf, 3 Daten nicht lesbar\n"
-      "oder Datei nicht schreibbar.\n";
+QString usage()
+{
+    //: Command and option names (pedigree, --data, ring|year …) stay as they are.
+    return QCoreApplication::translate(
+        "ExportTool",
+        "Aufruf:\n"
+        "  avelor-export [--data ORDNER] pedigree RING... -o DATEI\n"
+        "  avelor-export [--data ORDNER] recordsheet RING -o DATEI\n"
+        "  avelor-export [--data ORDNER] stocklist [--by ring|year] [--breed RASSE] [--layout one|two] -o DATEI\n"
+        "  avelor-export [--data ORDNER] pairsheet N -o DATEI\n"
+        "  avelor-export [--data ORDNER] csv stock|breeding|shows -o DATEI\n"
+        "  avelor-export [--data ORDNER] inbreeding RING...\n"
+        "  avelor-export [--data ORDNER] inbreeding --pair HAHN HENNE\n"
+        "  avelor-export [--data ORDNER] check\n"
+        "  avelor-export [--data ORDNER] shows [--year JAHR]\n"
+        "  avelor-export [--data ORDNER] sales [--year JAHR]\n"
+        "  avelor-export [--data ORDNER] due [--date JJJJ-MM-TT] [--days N]\n"
+        "  avelor-export [--data ORDNER] season JAHR\n"
+        "  avelor-export [--data ORDNER] mates RING [--breed RASSE] [--limit N]\n"
+        "  avelor-export [--data ORDNER] colours --pair HAHN HENNE [--crossover ANTEIL] [--phase coupling|repulsion]\n"
+        "  avelor-export colours --cock ANLAGEN --hen ANLAGEN [--crossover ANTEIL]\n"
+        "  avelor-export --version\n"
+        "\n"
+        "Schreibt Abstammungsnachweise (eine Seite je Ring), ein Stammblatt, die\n"
+        "Bestandsliste oder das Blatt des N-ten Zuchtpaares (gezählt ab 1). DATEI endet auf\n"
+        ".pdf oder .png, die Bestandsliste auch auf .html, pedigree für einen Ring auch auf .json\n"
+        "(die Stammbaumdatei für den Käufer); csv schreibt den Bestand, die\n"
+        "Zuchtdaten oder die Ausstellungsergebnisse für eine Tabellenkalkulation. inbreeding\n"
+        "gibt je Ring eine Zeile aus: Ring, Tabulator, Inzuchtkoeffizient als Dezimalbruch;\n"
+        "mit --pair den der Jungen eines Paares. check meldet Auffälligkeiten im Bestand.\n"
+        "shows gibt je Ausstellungsergebnis, sales je abgegebenem Vogel eine Zeile mit\n"
+        "Tabulatoren aus; due die fälligen Arbeiten der Zucht, season die Zahlen der Paare\n"
+        "eines Jahres, mates die Partner eines Vogels, die am wenigsten verwandten zuerst.\n"
+        "colours gibt je Art Junge eines Paares eine Zeile aus: Hahn oder Henne, Anteil,\n"
+        "sichtbare und verdeckte Anlagen, Farbe; ANLAGEN wie \"braun,/opal\" (\"/\": spalterbig).\n"
+        "Mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw.\n"
+        "Ohne --data wird der Datenordner des Programms gelesen; es wird dort nie etwas\n"
+        "geschrieben. Mehr in der Handbuchseite: man avelor-export\n"
+        "\n"
+        "Rückgabewerte: 0 erledigt (check: nichts gefunden), 1 ein Ring oder Zuchtpaar ist\n"
+        "nicht im Bestand (check: etwas gefunden), 2 falscher Aufruf, 3 Daten nicht lesbar\n"
+        "oder Datei nicht schreibbar.\n");
+}
 
 // Options that take a value.
 const QStringList kValueOptions = {"--data", "-o",      "--by",   "--breed", "--layout",    "--year", "--date",
@@ -64,6 +70,18 @@ const QStringList kValueOptions = {"--data", "-o",      "--by",   "--breed", "--
 QList<ExportCommand> commands()
 {
     return reportCommands() + tableCommands() + seasonCommands() + colourCommands();
+}
+
+// Which suffixes the output file may have, as a whole sentence for each count.
+QString suffixProblem(const QStringList& types)
+{
+    if (types.size() == 1)
+        return QCoreApplication::translate("ExportTool", "Die Ausgabedatei (-o) muss auf .%1 enden.").arg(types[0]);
+    if (types.size() == 2)
+        return QCoreApplication::translate("ExportTool", "Die Ausgabedatei (-o) muss auf .%1 oder .%2 enden.")
+            .arg(types[0], types[1]);
+    return QCoreApplication::translate("ExportTool", "Die Ausgabedatei (-o) muss auf .%1 oder .%2 oder .%3 enden.")
+        .arg(types[0], types[1], types.mid(2).join(QStringLiteral(" oder .")));
 }
 
 // Fills the request; an error text when the words are off.
@@ -81,25 +99,26 @@ QString parse(const QStringList& arguments, ExportRequest& request, ExportComman
             withValue = true;
         } else if (kValueOptions.contains(word)) {
             if (i + 1 >= arguments.size())
-                return QStringLiteral("Nach %1 fehlt eine Angabe.").arg(word);
+                return QCoreApplication::translate("ExportTool", "Nach %1 fehlt eine Angabe.").arg(word);
             value = arguments[++i];
             withValue = true;
         }
         const bool option = kValueOptions.contains(word) || word == QLatin1String("--pair");
         if (option && given.contains(word))
-            return QStringLiteral("%1 ist mehrfach angegeben.").arg(word);
+            return QCoreApplication::translate("ExportTool", "%1 ist mehrfach angegeben.").arg(word);
         if (kValueOptions.contains(word)) {
             // No factors at all is a bird's factors too; every other option needs its value.
             const bool mayBeEmpty = word == QLatin1String("--cock") || word == QLatin1String("--hen");
             if (value.trimmed().isEmpty() && !mayBeEmpty)
-                return QStringLiteral("Nach %1 fehlt eine Angabe.").arg(word);
+                return QCoreApplication::translate("ExportTool", "Nach %1 fehlt eine Angabe.").arg(word);
             request.options.insert(word, value);
         } else if (word == QLatin1String("--pair")) {
             if (withValue)
-                return QStringLiteral("--pair nimmt keinen Wert; die zwei Ringnummern folgen dem Befehl.");
+                return QCoreApplication::translate("ExportTool",
+                                                   "--pair nimmt keinen Wert; die zwei Ringnummern folgen dem Befehl.");
             request.pair = true;
         } else if (word.startsWith(QLatin1Char('-')) && word.size() > 1) {
-            return QStringLiteral("Unbekannte Angabe „%1“.").arg(word);
+            return QCoreApplication::translate("ExportTool", "Unbekannte Angabe „%1“.").arg(word);
         } else if (request.command.isEmpty()) {
             request.command = word;
         } else {
@@ -109,13 +128,13 @@ QString parse(const QStringList& arguments, ExportRequest& request, ExportComman
             given << word;
     }
     if (request.command.isEmpty())
-        return QStringLiteral("Es fehlt der Befehl.");
+        return QCoreApplication::translate("ExportTool", "Es fehlt der Befehl.");
     const QList<ExportCommand> known = commands();
     const auto it = std::find_if(known.begin(), known.end(), [&request](const ExportCommand& c) {
         return request.command == QLatin1String(c.name);
     });
     if (it == known.end())
-        return QStringLiteral("Unbekannter Befehl „%1“.").arg(request.command);
+        return QCoreApplication::translate("ExportTool", "Unbekannter Befehl „%1“.").arg(request.command);
     command = *it;
     // An option a command does not take would be ignored without a word: it is refused.
     QStringList taken = command.options;
@@ -124,15 +143,15 @@ QString parse(const QStringList& arguments, ExportRequest& request, ExportComman
         taken << QStringLiteral("-o");
     for (const QString& option : given) {
         if (!taken.contains(option))
-            return QStringLiteral("%1 nimmt die Angabe %2 nicht.").arg(request.command, option);
+            return QCoreApplication::translate("ExportTool", "%1 nimmt die Angabe %2 nicht.")
+                .arg(request.command, option);
     }
     if (const QString wrong = command.check(request); !wrong.isEmpty())
         return wrong;
     if (command.outputTypes.isEmpty())
         return {}; // writes to the standard output
     if (request.output().isEmpty() || !command.outputTypes.contains(request.suffix()))
-        return QStringLiteral("Die Ausgabedatei (-o) muss auf .%1 enden.")
-            .arg(command.outputTypes.join(QStringLiteral(" oder .")));
+        return suffixProblem(command.outputTypes);
     return {};
 }
 
@@ -148,20 +167,21 @@ QString folderProblem(const QString& folder, const QString& stockPath)
     case 0:
         break;
     case ENOENT:
-        return QStringLiteral("Den Datenordner „%1“ gibt es nicht.").arg(native(folder));
+        return QCoreApplication::translate("ExportTool", "Den Datenordner „%1“ gibt es nicht.").arg(native(folder));
     default:
-        return QStringLiteral("Der Datenordner „%1“ kann nicht gelesen werden: %2")
+        return QCoreApplication::translate("ExportTool", "Der Datenordner „%1“ kann nicht gelesen werden: %2")
             .arg(native(folder), fileErrorText(QFileDevice::ReadError, QString(), FileSystem::statError(folder)));
     }
     if (!QFileInfo(folder).isDir())
-        return QStringLiteral("„%1“ ist kein Ordner.").arg(native(folder));
+        return QCoreApplication::translate("ExportTool", "„%1“ ist kein Ordner.").arg(native(folder));
     switch (const int error = FileSystem::statError(stockPath)) {
     case 0:
         return {};
     case ENOENT:
-        return QStringLiteral("Die Bestandsdatei „%1“ gibt es nicht.").arg(native(stockPath));
+        return QCoreApplication::translate("ExportTool", "Die Bestandsdatei „%1“ gibt es nicht.")
+            .arg(native(stockPath));
     default:
-        return QStringLiteral("Der Datenordner „%1“ kann nicht gelesen werden: %2")
+        return QCoreApplication::translate("ExportTool", "Der Datenordner „%1“ kann nicht gelesen werden: %2")
             .arg(native(folder), fileErrorText(QFileDevice::ReadError, QString(), error));
     }
 }
@@ -177,7 +197,7 @@ int runExport(const QStringList& arguments, QTextStream& out, QTextStream& err)
 int runExport(const QStringList& arguments, QTextStream& out, QTextStream& err, std::unique_ptr<StockDocument>& keep)
 {
     if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
-        out << kUsage;
+        out << usage();
         return Done;
     }
     if (arguments.contains(QLatin1String("--version"))) {
@@ -187,7 +207,7 @@ int runExport(const QStringList& arguments, QTextStream& out, QTextStream& err, 
     ExportRequest request;
     ExportCommand command;
     if (const QString wrong = parse(arguments, request, command); !wrong.isEmpty()) {
-        err << wrong << "\n\n" << kUsage;
+        err << wrong << "\n\n" << usage();
         return WrongUse;
     }
     QString folder = request.has("--data") ? request.option("--data") : DataFolder::path();

@@ -24,33 +24,31 @@ enum ImportExit
     FolderInUse = 4,
 };
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("ImportTool", text);
-}
-
 QString usage()
 {
-    return tr("Aufruf:\n"
-              "  avelor-import [--data ORDNER] [--dry-run] [--keep] DATEI...\n"
-              "  avelor-import --version\n"
-              "\n"
-              "Liest Tabellen (CSV, etwa aus einer Tabellenkalkulation oder aus avelor-export csv stock)\n"
-              "in den Bestand ein: neue Ringnummern kommen hinzu, bekannte bekommen die Felder, die die\n"
-              "Datei füllt; Verbleib und Erbanlagen kommen in die Zusatzdaten, ebenso die\n"
-              "Ausstellungsergebnisse aus avelor-export csv shows. Die Spalten werden an ihren\n"
-              "Überschriften erkannt. Je Zeile mit einem Problem eine Zeile \"Zeile N: …\", zuletzt\n"
-              "die Zusammenfassung. Hat eine Zeile einen\n"
-              "Fehler, wird nichts eingelesen. Eine Stammbaumdatei (.json, von avelor-export pedigree)\n"
-              "bringt einen gekauften Vogel mit seinen Ahnen; Gespeichertes bleibt dabei, wie es ist.\n"
-              "  --dry-run  nur prüfen, nichts schreiben\n"
-              "  --keep     gespeicherte Werte behalten, wo die Datei andere hat (sonst überschreiben)\n"
-              "Ohne --data wird der Datenordner des Programms benutzt; während das Programm ihn\n"
-              "geöffnet hat, wird nichts eingelesen. Mehr in der Handbuchseite: man avelor-import\n"
-              "\n"
-              "Rückgabewerte: 0 alles eingelesen, 1 eine Zeile war fehlerhaft (nichts eingelesen),\n"
-              "2 falscher Aufruf, 3 Daten oder Datei nicht lesbar oder nicht schreibbar, 4 Datenordner\n"
-              "wird gerade benutzt.\n");
+    //: Command and option names (--data, --dry-run, csv stock …) stay as they are.
+    return QCoreApplication::translate(
+        "ImportTool",
+        "Aufruf:\n"
+        "  avelor-import [--data ORDNER] [--dry-run] [--keep] DATEI...\n"
+        "  avelor-import --version\n"
+        "\n"
+        "Liest Tabellen (CSV, etwa aus einer Tabellenkalkulation oder aus avelor-export csv stock)\n"
+        "in den Bestand ein: neue Ringnummern kommen hinzu, bekannte bekommen die Felder, die die\n"
+        "Datei füllt; Verbleib und Erbanlagen kommen in die Zusatzdaten, ebenso die\n"
+        "Ausstellungsergebnisse aus avelor-export csv shows. Die Spalten werden an ihren\n"
+        "Überschriften erkannt. Je Zeile mit einem Problem eine Zeile \"Zeile N: …\", zuletzt\n"
+        "die Zusammenfassung. Hat eine Zeile einen\n"
+        "Fehler, wird nichts eingelesen. Eine Stammbaumdatei (.json, von avelor-export pedigree)\n"
+        "bringt einen gekauften Vogel mit seinen Ahnen; Gespeichertes bleibt dabei, wie es ist.\n"
+        "  --dry-run  nur prüfen, nichts schreiben\n"
+        "  --keep     gespeicherte Werte behalten, wo die Datei andere hat (sonst überschreiben)\n"
+        "Ohne --data wird der Datenordner des Programms benutzt; während das Programm ihn\n"
+        "geöffnet hat, wird nichts eingelesen. Mehr in der Handbuchseite: man avelor-import\n"
+        "\n"
+        "Rückgabewerte: 0 alles eingelesen, 1 eine Zeile war fehlerhaft (nichts eingelesen),\n"
+        "2 falscher Aufruf, 3 Daten oder Datei nicht lesbar oder nicht schreibbar, 4 Datenordner\n"
+        "wird gerade benutzt.\n");
 }
 
 struct Request
@@ -68,7 +66,7 @@ std::optional<Request> parse(const QStringList& arguments, QString& problem)
         const QString& a = arguments[i];
         if (a == QLatin1String("--data")) {
             if (++i >= arguments.size()) {
-                problem = tr("--data nimmt einen Ordner.");
+                problem = QCoreApplication::translate("ImportTool", "--data nimmt einen Ordner.");
                 return std::nullopt;
             }
             r.folder = arguments[i];
@@ -77,14 +75,14 @@ std::optional<Request> parse(const QStringList& arguments, QString& problem)
         } else if (a == QLatin1String("--keep")) {
             r.keep = true;
         } else if (a.startsWith(QLatin1String("--"))) {
-            problem = tr("Unbekannte Option %1.").arg(a);
+            problem = QCoreApplication::translate("ImportTool", "Unbekannte Option %1.").arg(a);
             return std::nullopt;
         } else {
             r.files << a;
         }
     }
     if (r.files.isEmpty()) {
-        problem = tr("Keine Datei zum Einlesen angegeben.");
+        problem = QCoreApplication::translate("ImportTool", "Keine Datei zum Einlesen angegeben.");
         return std::nullopt;
     }
     if (r.folder.isEmpty())
@@ -152,7 +150,9 @@ int runImport(const QStringList& arguments, QTextStream& out, QTextStream& err)
     for (const QString& path : request->files) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
-            err << tr("Die Datei %1 kann nicht gelesen werden: %2").arg(path, file.errorString()) << '\n';
+            err << QCoreApplication::translate("ImportTool", "Die Datei %1 kann nicht gelesen werden: %2")
+                       .arg(path, file.errorString())
+                << '\n';
             return FileProblem;
         }
         const QByteArray bytes = file.readAll();
@@ -167,14 +167,19 @@ int runImport(const QStringList& arguments, QTextStream& out, QTextStream& err)
             }
             table = rows->table;
             options.overwrite = false; // a bought bird's papers fill in, they never overwrite what is known
-            out << tr("Stammbaum von %1, abgegeben von %2").arg(rows->subject, rows->seller) << '\n';
+            out << QCoreApplication::translate("ImportTool", "Stammbaum von %1, abgegeben von %2")
+                       .arg(rows->subject, rows->seller)
+                << '\n';
         } else {
             table = readCsv(bytes);
         }
         const ImportPlan plan = planStockImport(stock, table, mapColumns(table.header), options);
         const QString prefix = request->files.size() > 1 ? path + QStringLiteral(": ") : QString();
         const auto at = [pedigree](int line, const QString& text) {
-            return (pedigree ? tr("Vogel %1: %2") : tr("Zeile %1: %2")).arg(line).arg(text);
+            return (pedigree ? QCoreApplication::translate("ImportTool", "Vogel %1: %2")
+                             : QCoreApplication::translate("ImportTool", "Zeile %1: %2"))
+                .arg(line)
+                .arg(text);
         };
         for (const ImportRow& row : plan.rows) {
             if (!row.problem.isEmpty())
@@ -184,13 +189,15 @@ int runImport(const QStringList& arguments, QTextStream& out, QTextStream& err)
             if (!row.keptFields.isEmpty())
                 out << prefix
                     << at(row.line,
-                          tr("%1: anders in der Datei, das Gespeicherte bleibt: %2")
+                          QCoreApplication::translate("ImportTool",
+                                                      "%1: anders in der Datei, das Gespeicherte bleibt: %2")
                               .arg(row.ring, row.keptFields.join(QStringLiteral(", "))))
                     << '\n';
         }
         if (!plan.unknownParents.isEmpty())
             out << prefix
-                << tr("Eltern, die weder im Bestand noch in der Datei stehen: %1")
+                << QCoreApplication::translate("ImportTool",
+                                               "Eltern, die weder im Bestand noch in der Datei stehen: %1")
                        .arg(plan.unknownParents.join(QStringLiteral(", ")))
                 << '\n';
         // Later files see what the earlier ones bring, as they would one after the other.

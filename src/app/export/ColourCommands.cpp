@@ -5,6 +5,7 @@
 #include "core/stock/RingIndex.h"
 #include "core/stock/StockDocument.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 
 namespace {
@@ -17,17 +18,22 @@ bool byHand(const ExportRequest& r)
 QString checkRequest(const ExportRequest& r)
 {
     if (r.pair == byHand(r))
-        return QStringLiteral("colours nimmt entweder --pair HAHN HENNE oder --cock ANLAGEN und --hen ANLAGEN.");
+        return QCoreApplication::translate(
+            "ExportTool", "colours nimmt entweder --pair HAHN HENNE oder --cock ANLAGEN und --hen ANLAGEN.");
     if (r.pair && r.words.size() != 2)
-        return QStringLiteral("colours --pair nimmt genau zwei Ringnummern: Hahn und Henne.");
+        return QCoreApplication::translate("ExportTool",
+                                           "colours --pair nimmt genau zwei Ringnummern: Hahn und Henne.");
     if (r.pair && r.words[0] == r.words[1])
-        return QStringLiteral("Hahn und Henne müssen zwei verschiedene Ringnummern sein.");
+        return QCoreApplication::translate("ExportTool", "Hahn und Henne müssen zwei verschiedene Ringnummern sein.");
     if (!r.pair && (!r.has("--cock") || !r.has("--hen") || !r.words.isEmpty()))
-        return QStringLiteral("colours nimmt --cock ANLAGEN und --hen ANLAGEN, etwa --cock \"braun,/opal\" --hen "
-                              "\"achat\".");
+        return QCoreApplication::translate(
+            "ExportTool",
+            "colours nimmt --cock ANLAGEN und --hen ANLAGEN, etwa --cock \"braun,/opal\" --hen "
+            "\"achat\".");
     if (r.has("--phase") && r.option("--phase") != QLatin1String("coupling")
         && r.option("--phase") != QLatin1String("repulsion"))
-        return QStringLiteral("--phase nimmt coupling (auf einem Z-Chromosom) oder repulsion (auf je einem).");
+        return QCoreApplication::translate(
+            "ExportTool", "--phase nimmt coupling (auf einem Z-Chromosom) oder repulsion (auf je einem).");
     return {};
 }
 
@@ -39,7 +45,8 @@ std::optional<double> crossover(ExportRun& run)
     const double rate
         = QString(run.request.option("--crossover")).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
     if (!ok || !(rate >= 0 && rate <= 0.5)) { // the negation lets no NaN through
-        run.err << QStringLiteral("--crossover nimmt einen Anteil von 0 bis 0.5, etwa 0.33.\n");
+        run.err << QCoreApplication::translate("ExportTool", "--crossover nimmt einen Anteil von 0 bis 0.5, etwa 0.33.")
+                << '\n';
         return std::nullopt;
     }
     return rate;
@@ -53,7 +60,9 @@ std::optional<std::pair<AnimalFactors, AnimalFactors>> fromStock(ExportRun& run,
     for (int i = 0; i < 2; ++i) {
         animals[size_t(i)] = index.lastActiveWith(run.request.words[i]);
         if (animals[size_t(i)] < 0) {
-            run.err << QStringLiteral("Den Ring „%1“ gibt es nicht im Bestand.\n").arg(run.request.words[i]);
+            run.err << QCoreApplication::translate("ExportTool", "Den Ring „%1“ gibt es nicht im Bestand.")
+                           .arg(run.request.words[i])
+                    << '\n';
             exit = NotFound;
             return std::nullopt;
         }
@@ -62,10 +71,20 @@ std::optional<std::pair<AnimalFactors, AnimalFactors>> fromStock(ExportRun& run,
     const Sex cock = run.stock.animals()[size_t(animals[0])].sex;
     const Sex hen = run.stock.animals()[size_t(animals[1])].sex;
     if (cock == Sex::Female || hen == Sex::Male) {
-        run.err << QStringLiteral("colours --pair nimmt zuerst den Hahn, dann die Henne; „%1“ ist als %2 "
-                                  "eingetragen.\n")
-                       .arg(cock == Sex::Female ? run.request.words[0] : run.request.words[1],
-                            cock == Sex::Female ? QStringLiteral("Henne") : QStringLiteral("Hahn"));
+        if (cock == Sex::Female)
+            run.err << QCoreApplication::translate(
+                           "ExportTool",
+                           "colours --pair nimmt zuerst den Hahn, dann die Henne; „%1“ ist als Henne "
+                           "eingetragen.")
+                           .arg(run.request.words[0])
+                    << '\n';
+        else
+            run.err << QCoreApplication::translate(
+                           "ExportTool",
+                           "colours --pair nimmt zuerst den Hahn, dann die Henne; „%1“ ist als Hahn "
+                           "eingetragen.")
+                           .arg(run.request.words[1])
+                    << '\n';
         exit = WrongUse;
         return std::nullopt;
     }
@@ -109,9 +128,13 @@ int colours(ExportRun& run)
         return WrongUse;
     }
     if (!pairing.unknownPhase.isEmpty()) {
-        run.err << QStringLiteral("Ob %1 beim Hahn auf einem Z-Chromosom liegen oder auf je einem, ist unbekannt; "
-                                  "bitte mit --phase coupling oder --phase repulsion angeben.\n")
-                       .arg(pairing.unknownPhase);
+        //: %1 names the factors whose phase is unknown.
+        run.err << QCoreApplication::translate(
+                       "ExportTool",
+                       "Ob %1 beim Hahn auf einem Z-Chromosom liegen oder auf je einem, ist unbekannt; "
+                       "bitte mit --phase coupling oder --phase repulsion angeben.")
+                       .arg(pairing.unknownPhase)
+                << '\n';
         return WrongUse;
     }
     const ExpectedYoung& young = *pairing.young;

@@ -5,6 +5,7 @@
 #include "core/stock/StockDocument.h"
 #include "reports/engine/ReportOutput.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
@@ -46,7 +47,9 @@ bool ExportRun::recordsIntact()
     const QString& problem = stock.records().readProblem();
     if (problem.isEmpty())
         return true;
-    err << QStringLiteral("Die Zusatzdaten konnten nicht vollständig gelesen werden: %1\n").arg(problem);
+    err << QCoreApplication::translate("ExportTool", "Die Zusatzdaten konnten nicht vollständig gelesen werden: %1")
+               .arg(problem)
+        << '\n';
     return false;
 }
 
@@ -84,16 +87,18 @@ bool ExportRun::year(std::optional<int>& year)
         return true;
     year = yearOf(request.option("--year"));
     if (!year)
-        err << QStringLiteral("--year nimmt ein Jahr von 1 bis 9999, etwa 2026.\n");
+        err << QCoreApplication::translate("ExportTool", "--year nimmt ein Jahr von 1 bis 9999, etwa 2026.") << '\n';
     return year.has_value();
 }
 
 int ExportRun::written(const QString& name, const QString& failure)
 {
     if (!failure.isEmpty()) {
-        err << QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden: %2\n").arg(name, failure);
+        err << QCoreApplication::translate("ExportTool", "Die Datei „%1“ konnte nicht geschrieben werden: %2")
+                   .arg(name, failure)
+            << '\n';
         return FileProblem;
     }
-    out << QStringLiteral("Geschrieben: %1\n").arg(QDir::toNativeSeparators(name));
+    out << QCoreApplication::translate("ExportTool", "Geschrieben: %1").arg(QDir::toNativeSeparators(name)) << '\n';
     return Done;
 }

@@ -9,25 +9,30 @@
 #include "reports/layouts/RecordSheetReport.h"
 #include "reports/layouts/StockListReport.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 
 namespace {
 
 QString oneRingOrMore(const ExportRequest& request)
 {
-    return request.words.isEmpty() ? QStringLiteral("Es fehlt die Ringnummer.") : QString();
+    return request.words.isEmpty() ? QCoreApplication::translate("ExportTool", "Es fehlt die Ringnummer.") : QString();
 }
 
 // The pedigree file that goes with a bought bird, for the buyer's program.
 int pedigreeToFile(ExportRun& run)
 {
     if (run.request.words.size() != 1) {
-        run.err << QStringLiteral("Eine Stammbaumdatei wird für genau eine Ringnummer geschrieben.\n");
+        run.err << QCoreApplication::translate("ExportTool",
+                                               "Eine Stammbaumdatei wird für genau eine Ringnummer geschrieben.")
+                << '\n';
         return WrongUse;
     }
     const QByteArray file = pedigreeFile(run.stock, run.request.words.first());
     if (file.isEmpty()) {
-        run.err << QStringLiteral("Die Ringnummer „%1“ ist nicht im Bestand.\n").arg(run.request.words.first());
+        run.err << QCoreApplication::translate("ExportTool", "Die Ringnummer „%1“ ist nicht im Bestand.")
+                       .arg(run.request.words.first())
+                << '\n';
         return NotFound;
     }
     return run.writeBytes(file);
@@ -44,7 +49,8 @@ int certificates(ExportRun& run, bool pedigree)
     for (const QString& ring : run.request.words) {
         const PedigreeReport::FillResult filled = certificate.fill(run.stock, ring, request, &sheet);
         if (!filled.found) {
-            run.err << QStringLiteral("Die Ringnummer „%1“ ist nicht im Bestand.\n").arg(ring);
+            run.err << QCoreApplication::translate("ExportTool", "Die Ringnummer „%1“ ist nicht im Bestand.").arg(ring)
+                    << '\n';
             return NotFound;
         }
         if (!filled.error.isEmpty()) {
@@ -77,9 +83,11 @@ int printPairSheet(ExportRun& run)
     bool isNumber = false;
     const int number = run.request.words.first().toInt(&isNumber);
     if (!isNumber || number < 1 || number > int(run.stock.pairs().size())) {
-        run.err << QStringLiteral("Ein Zuchtpaar %1 gibt es nicht; es gibt %2.\n")
+        //: %1 is the number asked for, %2 how many breeding pairs there are.
+        run.err << QCoreApplication::translate("ExportTool", "Ein Zuchtpaar %1 gibt es nicht; es gibt %2.")
                        .arg(run.request.words.first())
-                       .arg(run.stock.pairs().size());
+                       .arg(run.stock.pairs().size())
+                << '\n';
         return NotFound;
     }
     PairSheetReport report;
@@ -112,7 +120,8 @@ QList<ExportCommand> reportCommands()
                            [](const ExportRequest& r) {
                                return r.words.size() == 1
                                    ? QString()
-                                   : QStringLiteral("Ein Stammblatt wird für genau eine Ringnummer geschrieben.");
+                                   : QCoreApplication::translate(
+                                       "ExportTool", "Ein Stammblatt wird für genau eine Ringnummer geschrieben.");
                            },
                        .run = [](ExportRun& run) { return certificates(run, false); },
                        // The sheet shows the bird's best show result.
@@ -126,9 +135,11 @@ QList<ExportCommand> reportCommands()
                            [](const ExportRequest& r) {
                                if (!QStringList {"", "ring", "year"}.contains(r.option("--by"))
                                    || !QStringList {"", "one", "two"}.contains(r.option("--layout")))
-                                   return QStringLiteral("--by nimmt ring oder year, --layout one oder two.");
+                                   return QCoreApplication::translate(
+                                       "ExportTool", "--by nimmt ring oder year, --layout one oder two.");
                                return r.words.isEmpty() ? QString()
-                                                        : QStringLiteral("stocklist nimmt keine weiteren Angaben.");
+                                                        : QCoreApplication::translate(
+                                                            "ExportTool", "stocklist nimmt keine weiteren Angaben.");
                            },
                        .run = stockList,
                        .options = {"--by", "--breed", "--layout"}},
@@ -140,7 +151,8 @@ QList<ExportCommand> reportCommands()
                                const int n = r.words.value(0).toInt(&number);
                                return r.words.size() == 1 && number && n >= 1
                                    ? QString()
-                                   : QStringLiteral("pairsheet nimmt die Nummer eines Zuchtpaares, gezählt ab 1.");
+                                   : QCoreApplication::translate(
+                                       "ExportTool", "pairsheet nimmt die Nummer eines Zuchtpaares, gezählt ab 1.");
                            },
                        .run = printPairSheet},
     };

@@ -7,6 +7,7 @@
 #include "core/season/SeasonStatistics.h"
 #include "core/stock/StockDocument.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 
 namespace {
@@ -19,7 +20,11 @@ std::optional<int> number(ExportRun& run, const char* option, int fallback, int 
     bool ok = false;
     const int value = run.request.option(option).toInt(&ok);
     if (!ok || value < lowest) {
-        run.err << QStringLiteral("%1 nimmt eine ganze Zahl ab %2.\n").arg(QString::fromLatin1(option)).arg(lowest);
+        //: %1 is an option such as --days, %2 the smallest number it takes.
+        run.err << QCoreApplication::translate("ExportTool", "%1 nimmt eine ganze Zahl ab %2.")
+                       .arg(QString::fromLatin1(option))
+                       .arg(lowest)
+                << '\n';
         return std::nullopt;
     }
     return value;
@@ -32,7 +37,7 @@ int due(ExportRun& run)
     if (run.request.has("--date")) {
         today = QDate::fromString(run.request.option("--date"), Qt::ISODate);
         if (!today.isValid()) {
-            run.err << QStringLiteral("--date nimmt ein Datum wie 2026-04-05.\n");
+            run.err << QCoreApplication::translate("ExportTool", "--date nimmt ein Datum wie 2026-04-05.") << '\n';
             return WrongUse;
         }
     }
@@ -114,7 +119,9 @@ QList<ExportCommand> seasonCommands()
                        .check =
                            [](const ExportRequest& r) {
                                return exactly(
-                                   r, 0, QStringLiteral("due nimmt keine weiteren Angaben als --date und --days."));
+                                   r, 0,
+                                   QCoreApplication::translate(
+                                       "ExportTool", "due nimmt keine weiteren Angaben als --date und --days."));
                            },
                        .run = due,
                        .options = {"--date", "--days"}},
@@ -124,14 +131,17 @@ QList<ExportCommand> seasonCommands()
                            [](const ExportRequest& r) {
                                return r.words.size() == 1 && yearOf(r.words.first())
                                    ? QString()
-                                   : QStringLiteral("season nimmt genau ein Jahr von 1 bis 9999, etwa 2026.");
+                                   : QCoreApplication::translate(
+                                       "ExportTool", "season nimmt genau ein Jahr von 1 bis 9999, etwa 2026.");
                            },
                        .run = season},
         ExportCommand {.name = "mates",
                        .outputTypes = {},
                        .check =
                            [](const ExportRequest& r) {
-                               return exactly(r, 1, QStringLiteral("mates nimmt genau eine Ringnummer."));
+                               return exactly(
+                                   r, 1,
+                                   QCoreApplication::translate("ExportTool", "mates nimmt genau eine Ringnummer."));
                            },
                        .run = mates,
                        .options = {"--breed", "--limit"}},

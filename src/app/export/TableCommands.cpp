@@ -8,6 +8,7 @@
 #include "core/stock/StockDocument.h"
 #include "reports/engine/PictureDecoder.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 
 namespace {
@@ -32,15 +33,20 @@ int inbreeding(ExportRun& run)
     auto line = [&run](const QString& what, const Inbreeding& f) {
         run.out << what << '\t' << QString::number(f.coefficient, 'f', 6) << '\n';
         if (f.cycleCut)
-            run.err << QStringLiteral("Hinweis zu %1: Ein Tier ist sein eigener Vorfahr; diese Verbindung wurde "
-                                      "übergangen.\n")
-                           .arg(what);
+            //: %1 is a ring, or the rings of a cock and a hen.
+            run.err << QCoreApplication::translate(
+                           "ExportTool",
+                           "Hinweis zu %1: Ein Tier ist sein eigener Vorfahr; diese Verbindung wurde "
+                           "übergangen.")
+                           .arg(what)
+                    << '\n';
     };
     int code = Done;
     auto known = [&](const QString& ring) {
         if (stock.ringIndex().lastActiveWith(ring) >= 0)
             return true;
-        run.err << QStringLiteral("Die Ringnummer „%1“ ist nicht im Bestand.\n").arg(ring);
+        run.err << QCoreApplication::translate("ExportTool", "Die Ringnummer „%1“ ist nicht im Bestand.").arg(ring)
+                << '\n';
         code = NotFound;
         return false;
     };
@@ -68,7 +74,7 @@ int check(ExportRun& run)
     for (const QString& finding : findings)
         run.out << finding << '\n';
     if (findings.isEmpty())
-        run.out << QStringLiteral("Keine Auffälligkeiten gefunden.\n");
+        run.out << QCoreApplication::translate("ExportTool", "Keine Auffälligkeiten gefunden.") << '\n';
     return findings.isEmpty() ? Done : NotFound;
 }
 
@@ -121,8 +127,9 @@ int sales(ExportRun& run)
 
 QString noWords(const ExportRequest& request)
 {
-    return request.words.isEmpty() ? QString()
-                                   : QStringLiteral("%1 nimmt keine weiteren Angaben.").arg(request.command);
+    return request.words.isEmpty()
+        ? QString()
+        : QCoreApplication::translate("ExportTool", "%1 nimmt keine weiteren Angaben.").arg(request.command);
 }
 
 bool always(const ExportRequest&)
@@ -135,29 +142,33 @@ bool always(const ExportRequest&)
 QList<ExportCommand> tableCommands()
 {
     return {
-        ExportCommand {.name = "csv",
-                       .outputTypes = QStringList {"csv"},
-                       .check =
-                           [](const ExportRequest& r) {
-                               return r.words.size() == 1
-                                       && QStringList {"stock", "breeding", "shows"}.contains(r.words.first())
-                                   ? QString()
-                                   : QStringLiteral("csv schreibt stock, breeding oder shows.");
-                           },
-                       .run = csv,
-                       .needsRecords =
-                           [](const ExportRequest& r) {
-                               return r.words.first() != QLatin1String("breeding");
-                           }},
+        ExportCommand {
+            .name = "csv",
+            .outputTypes = QStringList {"csv"},
+            .check =
+                [](const ExportRequest& r) {
+                    return r.words.size() == 1 && QStringList {"stock", "breeding", "shows"}.contains(r.words.first())
+                        ? QString()
+                        : QCoreApplication::translate("ExportTool", "csv schreibt stock, breeding oder shows.");
+                },
+            .run = csv,
+            .needsRecords =
+                [](const ExportRequest& r) {
+                    return r.words.first() != QLatin1String("breeding");
+                }},
         ExportCommand {.name = "inbreeding",
                        .outputTypes = QStringList {},
                        .check =
                            [](const ExportRequest& r) {
                                if (r.pair && r.words.size() != 2)
-                                   return QStringLiteral("Nach --pair stehen der Ring des Hahns und der der Henne.");
+                                   return QCoreApplication::translate(
+                                       "ExportTool", "Nach --pair stehen der Ring des Hahns und der der Henne.");
                                if (r.pair && r.words[0] == r.words[1])
-                                   return QStringLiteral("Hahn und Henne müssen zwei verschiedene Ringnummern sein.");
-                               return r.words.isEmpty() ? QStringLiteral("Es fehlt die Ringnummer.") : QString();
+                                   return QCoreApplication::translate(
+                                       "ExportTool", "Hahn und Henne müssen zwei verschiedene Ringnummern sein.");
+                               return r.words.isEmpty()
+                                   ? QCoreApplication::translate("ExportTool", "Es fehlt die Ringnummer.")
+                                   : QString();
                            },
                        .run = inbreeding,
                        .options = {"--pair"}},
