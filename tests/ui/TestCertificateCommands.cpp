@@ -140,6 +140,15 @@ private slots:
                  QStringLiteral("Sex:"));
         // The windows keep their language.
         QCOMPARE(child<QPushButton>(m_f->window(), "printPedigreeButton")->text(), QStringLiteral("Drucken"));
+        // The stock list lays out its pages when they are printed: in the printouts' language too.
+        click(m_f->window(), "printStockListButton");
+        click(m_f->window(), "sortByRing");
+        const ReportPage& list = m_f->printer.printed.at(1);
+        QVERIFY(std::any_of(list.elements.begin(), list.elements.end(), [](const ReportElement& e) {
+            const auto* text = std::get_if<TextElement>(&e);
+            return text && text->text() == QLatin1String("Page: 1");
+        }));
+        m_f->printer.printed.resize(1);
 
         language->setCurrentIndex(0);
         click(m_f->window(), "printPedigreeButton");

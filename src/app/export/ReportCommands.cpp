@@ -3,6 +3,7 @@
 
 #include "core/export/PedigreeFile.h"
 #include "core/files/Preferences.h"
+#include "core/language/TextLanguage.h"
 #include "core/stock/StockDocument.h"
 #include "reports/layouts/PairSheetReport.h"
 #include "reports/layouts/PedigreeReport.h"
@@ -17,6 +18,12 @@ namespace {
 QString oneRingOrMore(const ExportRequest& request)
 {
     return request.words.isEmpty() ? QCoreApplication::translate("ExportTool", "Es fehlt die Ringnummer.") : QString();
+}
+
+// The printouts speak the language the breeder chose for them in the program.
+QString printoutLanguage()
+{
+    return Preferences::load(Preferences::defaultFile()).certificate.printLanguage;
 }
 
 // The pedigree file that goes with a bought bird, for the buyer's program.
@@ -40,14 +47,21 @@ int pedigreeToFile(ExportRun& run)
 
 int certificates(ExportRun& run, bool pedigree)
 {
-    PedigreeReport certificate;
-    RecordSheetReport sheet;
     std::vector<ReportPage> pages;
     // The certificate as the breeder set it up in the program.
     CertificateRequest request;
     request.preferences = Preferences::load(Preferences::defaultFile()).certificate;
     for (const QString& ring : run.request.words) {
-        const PedigreeReport::FillResult filled = certificate.fill(run.stock, ring, request, &sheet);
+        PedigreeReport::FillResult filled;
+        {
+            // The layouts read their captions when made: made in the printout's language.
+            const TextLanguage::Scope language(request.preferences.printLanguage);
+            PedigreeReport certificate;
+            RecordSheetReport sheet;
+            filled = certificate.fill(run.stock, ring, request, &sheet);
+            if (filled.found && filled.error.isEmpty())
+                pages.push_back(pedigree ? certificate.page() : sheet.page());
+        }
         if (!filled.found) {
             run.err << QCoreApplication::translate("ExportTool", "Die Ringnummer „%1“ ist nicht im Bestand.").arg(ring)
                     << '\n';
@@ -57,7 +71,6 @@ int certificates(ExportRun& run, bool pedigree)
             run.err << filled.error << '\n';
             return FileProblem;
         }
-        pages.push_back(pedigree ? certificate.page() : sheet.page());
     }
     return run.writePages(FixedPages(std::move(pages)));
 }
@@ -68,6 +81,8 @@ int stockList(ExportRun& run)
     const QString layoutName = run.request.option("--layout");
     StockListRequest list;
     list.order = by == QLatin1String("year") ? StockListOrder::ByBirthYear : StockListOrder::ByRing;
+    const QString language = printoutLanguage();
+    const TextLanguage::Scope scope(language);
     if (run.request.suffix() == QLatin1String("html"))
         return run.writeFile([&](QIODevice& device) { return writeStockListHtml(run.stock, device, list.order); });
     list.layout = run.stock.printSettings().stockListLayout;
@@ -75,7 +90,7 @@ int stockList(ExportRun& run)
         list.layout = layoutName == QLatin1String("one") ? StockListLayout::OneLine : StockListLayout::TwoLines;
     if (run.request.has("--breed"))
         list.breed = run.request.option("--breed");
-    return run.writePages(*stockListPages(run.stock, list));
+    return run.writePages(TranslatedPages(stockListPages(run.stock, list), language));
 }
 
 int printPairSheet(ExportRun& run)
@@ -90,6 +105,7 @@ int printPairSheet(ExportRun& run)
                 << '\n';
         return NotFound;
     }
+    const TextLanguage::Scope language(printoutLanguage());
     PairSheetReport report;
     report.fill(::pairSheet(run.stock.animals(), run.stock.pairs()[size_t(number - 1)]));
     return run.writePages(FixedPages({report.page()}));

@@ -1,5 +1,7 @@
 #include "reports/engine/ReportPages.h"
 
+#include "core/language/TextLanguage.h"
+
 #include <cmath>
 
 namespace {
@@ -29,6 +31,22 @@ void place(ReportPage& page, std::vector<ReportElement> band, QPointF at)
 }
 
 } // namespace
+
+TranslatedPages::TranslatedPages(std::shared_ptr<const ReportPages> pages, QString language)
+    : m_pages(std::move(pages)), m_language(std::move(language))
+{ }
+
+int TranslatedPages::count() const
+{
+    const TextLanguage::Scope language(m_language);
+    return m_pages->count();
+}
+
+ReportPage TranslatedPages::page(int index) const
+{
+    const TextLanguage::Scope language(m_language);
+    return m_pages->page(index);
+}
 
 FixedPages::FixedPages(std::vector<ReportPage> pages) : m_pages(std::move(pages)) { }
 

@@ -30,6 +30,21 @@ private:
     std::vector<ReportPage> m_pages;
 };
 
+// Another report's pages laid out in a given language, on whichever thread
+// asks for them: pages made on demand read their texts only then.
+class TranslatedPages final : public ReportPages
+{
+public:
+    TranslatedPages(std::shared_ptr<const ReportPages> pages, QString language);
+
+    int count() const override;
+    ReportPage page(int index) const override;
+
+private:
+    std::shared_ptr<const ReportPages> m_pages;
+    QString m_language;
+};
+
 // Pages that flow a detail band per item under a page-header band repeated
 // on every page. Bands hold elements placed in millimetres from the band's
 // top-left corner; the header is made knowing its page number.

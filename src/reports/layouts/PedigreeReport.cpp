@@ -1,6 +1,7 @@
 #include "reports/layouts/PedigreeReport.h"
 
 #include "core/analysis/Inbreeding.h"
+#include "core/language/TextLanguage.h"
 #include "core/model/SpeciesWords.h"
 #include "core/records/ShowFigures.h"
 #include "reports/engine/PictureDecoder.h"
@@ -185,7 +186,11 @@ void PedigreeReport::fillTopRight(const StockDocument& stock, const Animal& subj
     if (mode == TopRightContent::Picture) {
         const QString path = stock.pictures().pathOf(subject.ringNumber);
         if (QFileInfo::exists(path)) {
-            const DecodedPicture decoded = decodePicture(path);
+            const DecodedPicture decoded = [&path] {
+                // A picture that fails is the breeder's message, in the program's language.
+                const TextLanguage::Scope language(TextLanguage::program());
+                return decodePicture(path);
+            }();
             if (decoded.image.isNull()) {
                 result.error = decoded.error;
                 return;

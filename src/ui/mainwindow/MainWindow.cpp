@@ -49,7 +49,7 @@ MainWindow::MainWindow(StockDocument& stock, PreferencesStore& preferences, QWid
     grid->addWidget(buildCommandColumn(), 0, 0, 3, 1);
     grid->addWidget(new BackupGroup(m_stock, this), 0, 1);
     grid->addWidget(m_pedigree, 1, 1);
-    m_pairGroup = new PairGroup(m_stock, this);
+    m_pairGroup = new PairGroup(m_stock, m_preferences, this);
     grid->addWidget(m_pairGroup, 2, 1, Qt::AlignTop);
     grid->setRowStretch(2, 1);
     auto* closeButton = new QPushButton(tr("Alles speichern und Programm beenden"), mainPage);
@@ -61,7 +61,7 @@ MainWindow::MainWindow(StockDocument& stock, PreferencesStore& preferences, QWid
     grid->addWidget(footer, 4, 0, 1, 2);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 
-    m_stockListPanel = new StockListPanel(m_stock, this);
+    m_stockListPanel = new StockListPanel(m_stock, m_preferences, this);
     connect(m_stockListPanel, &StockListPanel::closed, this, [this] { m_pages->setCurrentIndex(0); });
     connect(m_stockListPanel, &StockListPanel::filterCleared, this, &MainWindow::refresh);
     m_pages = new QStackedLayout(this);

@@ -1,6 +1,8 @@
 #include "ui/mainwindow/PairGroup.h"
 
 #include "core/breeding/PairSheet.h"
+#include "core/language/TextLanguage.h"
+#include "core/stock/PreferencesStore.h"
 #include "core/stock/StockDocument.h"
 #include "reports/layouts/PairSheetReport.h"
 #include "ui/common/Choices.h"
@@ -12,8 +14,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-PairGroup::PairGroup(const StockDocument& stock, QWidget* parent)
-    : QGroupBox(tr("Zuchtpaar zum Drucken auswählen: "), parent), m_stock(stock)
+PairGroup::PairGroup(const StockDocument& stock, const PreferencesStore& preferences, QWidget* parent)
+    : QGroupBox(tr("Zuchtpaar zum Drucken auswählen: "), parent), m_stock(stock), m_preferences(preferences)
 {
     setObjectName(QStringLiteral("pairGroup"));
     auto* layout = new QVBoxLayout(this);
@@ -38,9 +40,14 @@ void PairGroup::previewSheet()
         Messages::current().inform(this, tr("Bitte Zuchtpaar auswählen, dass Sie drucken möchten."));
         return;
     }
-    PairSheetReport report;
-    report.fill(pairSheet(m_stock.animals(), m_stock.pairs().at(size_t(*pair))));
-    auto* preview = new ReportPreview(std::make_shared<FixedPages>(std::vector {report.page()}), tr("das Zuchtpaar"),
+    std::vector<ReportPage> pages;
+    {
+        const TextLanguage::Scope language(m_preferences.certificate().printLanguage);
+        PairSheetReport report;
+        report.fill(pairSheet(m_stock.animals(), m_stock.pairs().at(size_t(*pair))));
+        pages.push_back(report.page());
+    }
+    auto* preview = new ReportPreview(std::make_shared<FixedPages>(std::move(pages)), tr("das Zuchtpaar"),
                                       tr("Zuchtpaar", "file name of the printed pair"), frontWindow(this));
     preview->show();
     preview->raise();

@@ -5,6 +5,7 @@
 #include <optional>
 
 class QComboBox;
+class PreferencesStore;
 class StockDocument;
 
 // "Zuchtpaar zum Drucken auswählen: ": the breeding pair whose sheet is
@@ -14,7 +15,7 @@ class PairGroup : public QGroupBox
     Q_OBJECT
 
 public:
-    explicit PairGroup(const StockDocument& stock, QWidget* parent = nullptr);
+    PairGroup(const StockDocument& stock, const PreferencesStore& preferences, QWidget* parent = nullptr);
 
     // One caption per pair in table order; none is selected afterwards.
     void setPairs(const QStringList& captions);
@@ -27,5 +28,6 @@ private:
     void previewSheet();
 
     const StockDocument& m_stock;
+    const PreferencesStore& m_preferences;
     QComboBox* m_selector = nullptr;
 };

@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-StockListPanel::StockListPanel(StockDocument& stock, QWidget* parent)
-    : QWidget(parent), m_commands(new StockListCommands(stock, this))
+StockListPanel::StockListPanel(StockDocument& stock, const PreferencesStore& preferences, QWidget* parent)
+    : QWidget(parent), m_commands(new StockListCommands(stock, preferences, this))
 {
     setObjectName(QStringLiteral("StockListPanel"));
     auto* outer = new QVBoxLayout(this);

@@ -7,6 +7,7 @@
 #include <optional>
 
 class BreedFilter;
+class PreferencesStore;
 class QComboBox;
 
 // The options of the stock list: output, breed filter and sort order. Shown
@@ -16,7 +17,7 @@ class StockListPanel : public QWidget
     Q_OBJECT
 
 public:
-    StockListPanel(StockDocument& stock, QWidget* parent = nullptr);
+    StockListPanel(StockDocument& stock, const PreferencesStore& preferences, QWidget* parent = nullptr);
 
     // Where the printed list goes from here on, as the button that opened the panel says.
     void setDestination(StockListDestination destination) { m_destination = destination; }

@@ -3,6 +3,8 @@
 #include "core/export/CsvExport.h"
 #include "core/files/SafeWrite.h"
 #include "core/files/SpecialFolder.h"
+#include "core/language/TextLanguage.h"
+#include "core/stock/PreferencesStore.h"
 #include "core/stock/StockDocument.h"
 #include "reports/layouts/StockListReport.h"
 #include "ui/common/FileSaving.h"
@@ -14,8 +16,8 @@
 #include <QDir>
 #include <QGuiApplication>
 
-StockListCommands::StockListCommands(StockDocument& stock, QWidget* window)
-    : QObject(window), m_stock(stock), m_window(window)
+StockListCommands::StockListCommands(StockDocument& stock, const PreferencesStore& preferences, QWidget* window)
+    : QObject(window), m_stock(stock), m_preferences(preferences), m_window(window)
 { }
 
 bool StockListCommands::make(StockListOrder order, StockListOutput output, StockListDestination destination,
@@ -35,7 +37,7 @@ void StockListCommands::printedList(StockListOrder order, StockListDestination d
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const StockListRequest request {order, m_stock.printSettings().stockListLayout, breed};
     markListed(m_stock, request);
-    const auto pages = stockListPages(m_stock, request);
+    const auto pages = translatedPages(request);
     QGuiApplication::restoreOverrideCursor();
     const QString title = stockListTitle(breed);
     const QString what = tr("die Bestandsliste");
@@ -48,6 +50,14 @@ void StockListCommands::printedList(StockListOrder order, StockListDestination d
     preview->raise();
 }
 
+std::shared_ptr<ReportPages> StockListCommands::translatedPages(const StockListRequest& request) const
+{
+    // The list may go to a buyer or a club abroad: it speaks the printouts' language.
+    const QString language = m_preferences.certificate().printLanguage;
+    const TextLanguage::Scope scope(language);
+    return std::make_shared<TranslatedPages>(stockListPages(m_stock, request), language);
+}
+
 bool StockListCommands::htmlFile(StockListOrder order)
 {
     const QString proposed = specialFolder(SpecialFolder::Documents) + QLatin1Char('/')
@@ -57,8 +67,10 @@ bool StockListCommands::htmlFile(StockListOrder order)
     if (path.isEmpty())
         return false;
     markListed(m_stock, {order, {}, std::nullopt});
-    const WriteOutcome written = writeFileSafely(
-        path, [this, order](QIODevice& device) { return writeStockListHtml(m_stock, device, order); });
+    const WriteOutcome written = writeFileSafely(path, [this, order](QIODevice& device) {
+        const TextLanguage::Scope language(m_preferences.certificate().printLanguage);
+        return writeStockListHtml(m_stock, device, order);
+    });
     return reportWritten(m_window, path, written,
                          tr("Die Datei %1 wurde erfolgreich erstellt und enthält nun alle Kanarienvögel der aktuellen "
                             "Kanarienvögelbestandsliste.")

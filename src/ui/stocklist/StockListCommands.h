@@ -5,8 +5,12 @@
 
 #include <QObject>
 
+#include <memory>
+
 #include <optional>
 
+class PreferencesStore;
+class ReportPages;
 class StockDocument;
 class QWidget;
 
@@ -33,7 +37,7 @@ class StockListCommands : public QObject
     Q_OBJECT
 
 public:
-    StockListCommands(StockDocument& stock, QWidget* window);
+    StockListCommands(StockDocument& stock, const PreferencesStore& preferences, QWidget* window);
 
     // True when the list was shown, printed or saved, so the panel closes;
     // false when the breeder cancelled the file name or the file failed.
@@ -42,10 +46,12 @@ public:
 
 private:
     void printedList(StockListOrder order, StockListDestination destination, const std::optional<QString>& breed);
+    std::shared_ptr<ReportPages> translatedPages(const StockListRequest& request) const;
     bool htmlFile(StockListOrder order);
     bool csvFile(StockListOrder order);
     // Reports a file written or not; true when it was.
 
     StockDocument& m_stock;
+    const PreferencesStore& m_preferences;
     QWidget* m_window;
 };
