@@ -88,6 +88,33 @@ private slots:
             QVERIFY2(!locus.source.isEmpty(), qPrintable(locus.key));
         QCOMPARE(table().linkedLoci().size(), size_t(2));
         QVERIFY(table().crossover() > 0 && table().crossover() < 0.5);
+        // Every name a breeder reads can be translated.
+        QSet<QString> translatable;
+        for (const char* word : colourFactorWords())
+            translatable.insert(QString::fromUtf8(word));
+        for (const ColourLocus& locus : table().loci()) {
+            QVERIFY2(translatable.contains(locus.name), qPrintable(locus.name));
+            QVERIFY2(translatable.contains(inheritanceWord(locus.inheritance)), qPrintable(locus.key));
+        }
+        for (const ColourFactor& factor : table().factors()) {
+            QVERIFY2(translatable.contains(factor.name), qPrintable(factor.name));
+            QVERIFY2(translatable.contains(factor.colourWord), qPrintable(factor.colourWord));
+        }
+        const auto allelesOf = [](const ColourLocus& locus) {
+            QStringList keys {QString()};
+            for (int f : locus.factors)
+                keys << table().factor(f).key;
+            return keys;
+        };
+        const auto& linked = table().linkedLoci();
+        for (const QString& first : allelesOf(table().loci()[size_t(linked[0])])) {
+            for (const QString& second : allelesOf(table().loci()[size_t(linked[1])])) {
+                QStringList visual {first, second};
+                visual.removeAll(QString());
+                const QString name = table().melaninName(visual);
+                QVERIFY2(name.isEmpty() || translatable.contains(name), qPrintable(name));
+            }
+        }
         QString problem;
         QVERIFY(
             !FactorTable::fromJson("{\"loci\": [{\"key\": \"x\", \"inheritance\": \"autosomal rezessiv\", "

@@ -49,7 +49,7 @@ LocusFacts factsAt(const FactorTable& table, const ColourLocus& locus, const Ani
 
 QString nameOf(const FactorTable& table, const ColourLocus& locus, int allele)
 {
-    return table.factor(locus.factors[size_t(allele) - 1]).name;
+    return table.factor(locus.factors[size_t(allele) - 1]).shownName();
 }
 
 std::optional<std::vector<LocusOption>> dominantLocus(const FactorTable& table, const ColourLocus& locus,
@@ -66,7 +66,7 @@ std::optional<std::vector<LocusOption>> dominantLocus(const FactorTable& table, 
         copies.insert(copies.end(), {allele, allele});
     if (copies.size() > 2) {
         problem = QCoreApplication::translate("AnimalGenes", "%1: an einem Genort hat ein Vogel nur zwei Anlagen.")
-                      .arg(locus.name);
+                      .arg(locus.shownName());
         return std::nullopt;
     }
     copies.resize(2, 0);
@@ -172,7 +172,7 @@ std::optional<AnimalGenes> genesOf(const FactorTable& table, const AnimalFactors
             continue;
         for (int factor : locus.factors)
             if (animal.state(factor) != FactorState::Unknown && animal.state(factor) != FactorState::Absent)
-                genes.notSimple << table.factor(factor).name;
+                genes.notSimple << table.factor(factor).shownName();
     }
     for (const std::vector<int>& block : table.blocks()) {
         std::vector<std::vector<LocusOption>> perLocus;
@@ -337,7 +337,7 @@ std::optional<AnimalFactors> parseFactors(const FactorTable& table, bool male, c
                                   "AnimalGenes",
                                   "Doppelfaktorig %1 ist nicht lebensfähig; ein solcher Vogel kann kein "
                                   "Elterntier sein.")
-                                  .arg(table.factor(factor).name);
+                                  .arg(table.factor(factor).shownName());
                     return std::nullopt;
                 }
             }

@@ -116,7 +116,7 @@ BlockLook look(const FactorTable& table, const std::vector<int>& block, const Ou
         const ColourLocus& locus = table.loci()[size_t(block[i])];
         const AllelePair p = o.loci[i];
         const auto word = [&](quint8 allele) {
-            return table.factor(locus.factors[size_t(allele) - 1]).colourWord;
+            return table.factor(locus.factors[size_t(allele) - 1]).shownColourWord();
         };
         melanin = melanin
             || table.linkedLoci().end() != std::find(table.linkedLoci().begin(), table.linkedLoci().end(), block[i]);
@@ -233,8 +233,8 @@ ExpectedYoung expectedYoung(const FactorTable& table, const AnimalGenes& cock, c
                 for (int l : block)
                     for (int factor : table.loci()[size_t(l)].factors)
                         if (table.loci()[size_t(l)].lethal[size_t(table.factor(factor).allele)]
-                            && !lethalNames.contains(table.factor(factor).name))
-                            lethalNames << table.factor(factor).name;
+                            && !lethalNames.contains(table.factor(factor).shownName()))
+                            lethalNames << table.factor(factor).shownName();
             std::vector<BlockLook> blockLooks;
             for (const Outcome& o : young)
                 addMerged(blockLooks, look(table, block, o), [](const BlockLook& a, const BlockLook& b) {

@@ -69,7 +69,7 @@ void checkEntries(const Family& f, QStringList& findings)
 void checkAgainstParents(const Family& f, int factor, QStringList& findings)
 {
     const ColourLocus& locus = f.reading.table().locusOf(factor);
-    const QString name = f.reading.table().factor(factor).name;
+    const QString name = f.reading.table().factor(factor).shownName();
     const bool son = f.animal(f.young).sex == Sex::Male;
     const bool shows = f.reading.shows(f.young, factor);
     const qsizetype father = f.reading.parentOf(f.young, true);

@@ -151,7 +151,6 @@ std::optional<FactorTable> FactorTable::fromJson(const QByteArray& json, QString
         return std::nullopt;
     }
     table.m_crossover = linkage.value(QLatin1String("crossover")).toDouble(0.5);
-    table.m_crossoverNote = text(linkage, "note");
 
     for (int l = 0; l < int(table.m_loci.size()); ++l) {
         if (!table.m_loci[size_t(l)].simple())
@@ -190,7 +189,7 @@ QString FactorTable::melaninName(const QStringList& visualKeys) const
     const QString joined = visualKeys.join(QLatin1Char(','));
     for (const auto& [keys, name] : m_melaninNames)
         if (keys == joined)
-            return name;
+            return shownColourFactorWord(name);
     return {};
 }
 

@@ -23,6 +23,15 @@ enum class Inheritance
 // "geschlechtsgebunden rezessiv", "autosomal dominant", ...: as the table file writes it.
 QString inheritanceWord(Inheritance inheritance);
 
+// The table's German names of loci, factors, colours and inheritance, in
+// the language of the texts being made; the list names every one of them.
+QString shownColourFactorWord(const QString& german);
+const std::vector<const char*>& colourFactorWords();
+inline QString inheritanceText(Inheritance inheritance)
+{
+    return shownColourFactorWord(inheritanceWord(inheritance));
+}
+
 // One mutant allele: what the breeder enters and the calculator reports.
 struct ColourFactor
 {
@@ -33,6 +42,9 @@ struct ColourFactor
     QStringList colourText; // lower-case words of the colour field that show it
     int locus = 0;
     int allele = 1; // at its locus, from 1; 0 is the wild type
+
+    QString shownName() const { return shownColourFactorWord(name); }
+    QString shownColourWord() const { return shownColourFactorWord(colourWord); }
 };
 
 struct ColourLocus
@@ -46,6 +58,7 @@ struct ColourLocus
     QString source;
     QString note;
 
+    QString shownName() const { return shownColourFactorWord(name); }
     bool sexLinked() const { return inheritance == Inheritance::SexLinkedRecessive; }
     bool dominant() const
     {
@@ -74,9 +87,8 @@ public:
     const std::vector<std::vector<int>>& blocks() const { return m_blocks; }
     const std::vector<int>& linkedLoci() const { return m_linked; }
     double crossover() const { return m_crossover; }
-    QString crossoverNote() const { return m_crossoverNote; }
 
-    // "Schwarz", "Isabell", ...: the melanin series of the visual alleles of the linked loci.
+    // "Schwarz", "Isabell", ...: the melanin series of the visual alleles of the linked loci, as shown.
     QString melaninName(const QStringList& visualKeys) const;
     QString source(const QString& id) const;
 
@@ -86,7 +98,6 @@ private:
     std::vector<std::vector<int>> m_blocks;
     std::vector<int> m_linked;
     double m_crossover = 0.5;
-    QString m_crossoverNote;
     std::vector<std::pair<QString, QString>> m_melaninNames; // visual keys joined by ',' -> name
     std::vector<std::pair<QString, QString>> m_sources;
 };

@@ -32,7 +32,7 @@ bool has(quint32 mask, int factor)
 
 QString FactorFinding::text(const FactorTable& table) const
 {
-    const QString name = table.factor(factor).name;
+    const QString name = table.factor(factor).shownName();
     if (proven)
         return QCoreApplication::translate("PedigreeReading", "sicher spalterbig für %1: %2").arg(name, reason);
     return QCoreApplication::translate("PedigreeReading", "spalterbig für %1: %2, %3")
@@ -176,7 +176,7 @@ QString PedigreeReading::stateWord(qsizetype parent, int factor) const
 {
     const double chance = 2 * passes(parent, factor);
     if (chance >= 2)
-        return m_table.factor(factor).name;
+        return m_table.factor(factor).shownName();
     if (chance >= 1)
         return QCoreApplication::translate("PedigreeReading", "spalterbig");
     return QCoreApplication::translate("PedigreeReading", "zu %1 spalterbig").arg(percent(chance));
@@ -261,10 +261,11 @@ void PedigreeReading::read(qsizetype animal)
                 ? QCoreApplication::translate("PedigreeReading", "Vater und Mutter %1")
                 : fromFather >= 1 ? QCoreApplication::translate("PedigreeReading", "Vater %1")
                                   : QCoreApplication::translate("PedigreeReading", "Mutter %1");
-            finding.reason = finding.reason.arg(m_table.factor(f).name);
+            finding.reason = finding.reason.arg(m_table.factor(f).shownName());
         } else if (const std::vector<qsizetype> young = youngShowing(animal, f); !young.empty()) {
-            finding.reason = QCoreApplication::translate("PedigreeReading", "Junges %1 %2")
-                                 .arg(quoted(m_animals[size_t(young.front())].ringNumber), m_table.factor(f).name);
+            finding.reason
+                = QCoreApplication::translate("PedigreeReading", "Junges %1 %2")
+                      .arg(quoted(m_animals[size_t(young.front())].ringNumber), m_table.factor(f).shownName());
         } else if (fromFather > 0 || fromMother > 0) {
             // Among young that do not show it, the share that carries it.
             finding.proven = false;

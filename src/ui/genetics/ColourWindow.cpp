@@ -42,7 +42,10 @@ ColourWindow::ColourWindow(StockDocument& stock, QWidget* parent) : QDialog(pare
     scroll->setWidgetResizable(true);
 
     const FactorTable& table = FactorTable::canary();
-    m_crossover = named(new QDoubleSpinBox(this), "crossoverRate", table.crossoverNote());
+    m_crossover = named(new QDoubleSpinBox(this), "crossoverRate",
+                        tr("Wie oft ein Hahn, der braun und eine Verdünnung trägt, beide durch Crossing-over "
+                           "getrennt weitergibt. Der vorgegebene Wert ist vorläufig: tragen Sie ein, was Sie im "
+                           "eigenen Bestand sehen."));
     m_crossover->setRange(0, 50);
     m_crossover->setDecimals(0);
     m_crossover->setSuffix(QStringLiteral(" %"));

@@ -20,7 +20,7 @@ QString names(const QStringList& keys)
         QStringList parts;
         for (const QString& part : key.split(QLatin1Char('+'))) {
             const int f = table.find(part);
-            parts << (f < 0 ? part : table.factor(f).name);
+            parts << (f < 0 ? part : table.factor(f).shownName());
         }
         named << parts.join(QLatin1Char('+'));
     }

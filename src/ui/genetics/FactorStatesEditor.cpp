@@ -33,8 +33,10 @@ FactorStatesEditor::FactorStatesEditor(QWidget* parent) : QWidget(parent), m_tab
         const ColourLocus& locus = m_table.locusOf(f);
         auto* choice = new QComboBox(this);
         choice->setObjectName(QStringLiteral("factor-") + factor.key);
-        choice->setToolTip(QStringLiteral("%1: %2").arg(factor.colourWord, inheritanceWord(locus.inheritance)));
-        auto* label = new QLabel(factor.colourWord + QLatin1Char(':'), this);
+        //: %1 is a colour factor, %2 how it is inherited
+        choice->setToolTip(tr("%1: %2").arg(factor.shownColourWord(), inheritanceText(locus.inheritance)));
+        //: %1 is a colour factor, labelling its choice
+        auto* label = new QLabel(tr("%1:").arg(factor.shownColourWord()), this);
         label->setBuddy(choice);
         const int row = f % rows;
         const int column = (f / rows) * 2;

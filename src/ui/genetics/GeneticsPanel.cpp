@@ -34,7 +34,7 @@ void GeneticsPanel::show(PedigreeReading& reading, qsizetype animal, const Facto
     const FactorTable& table = reading.table();
     QStringList shown;
     for (int f : reading.shownByColour(animal))
-        shown << table.factor(f).name;
+        shown << table.factor(f).shownName();
     const QString colour = reading.animals()[size_t(animal)].colour;
     m_colour->setText(shown.isEmpty() ? QString()
                                       : tr("Laut Farbe „%1“ sichtbar: %2 (gilt, wo nichts eingetragen ist).")
