@@ -46,8 +46,8 @@ RecordSheetReport::RecordSheetReport()
     band.outlineWidth = 1.0;
     e.push_back(band);
 
-    TextElement title
-        = text(QStringLiteral("title"), 38.1, 1.1, 24, QStringLiteral("Stammblatt z. ") + SpeciesWords::Singular);
+    TextElement title = text(QStringLiteral("title"), 38.1, 1.1, 24,
+                             QCoreApplication::translate("RecordSheetReport", "Stammblatt z. Kanarienvogel"));
     title.style.bold = true;
     e.push_back(title);
     e.push_back(TextElement::printDate(QStringLiteral("date"), {kBandX + 187.3, kBandY + 1.9}, 10));

@@ -36,8 +36,8 @@ std::vector<ReportElement> header(int pageNumber, const QString& title, StockLis
     e.push_back(caption);
     e.push_back(TextElement::printDate(QString(), {189.2, 0.5}, 10));
     e.push_back(line({0, 14.8}, {kBandWidth, 14.8}));
-    e.push_back(text({2.1, 15.6}, 12, QStringLiteral("Lfd."), true));
-    e.push_back(text({2.1, 20.6}, 12, QStringLiteral("Nr."), true));
+    e.push_back(text({2.1, 15.6}, 12, QCoreApplication::translate("StockListReport", "Lfd."), true));
+    e.push_back(text({2.1, 20.6}, 12, QCoreApplication::translate("StockListReport", "Nr."), true));
     e.push_back(text({16.9, 15.6}, 12, QCoreApplication::translate("StockListReport", "Ringnummer, Farbe"), true));
     if (layout == StockListLayout::OneLine) {
         e.push_back(text({104.2, 15.6}, 12, QCoreApplication::translate("StockListReport", " Bemerkungen"), true));
