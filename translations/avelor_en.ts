@@ -1058,6 +1058,217 @@ Es kann nun eine neue Ringnummer zu diesem Ei angelegt werden.</source>
     </message>
 </context>
 <context>
+    <name>ColourFactors</name>
+    <message>
+        <source>Braun (Eumelanin braun statt schwarz)</source>
+        <translation>Brown (brown instead of black eumelanin)</translation>
+    </message>
+    <message>
+        <source>geschlechtsgebunden rezessiv</source>
+        <translation>sex-linked recessive</translation>
+    </message>
+    <message>
+        <source>braun</source>
+        <translation>brown</translation>
+    </message>
+    <message>
+        <source>Braun</source>
+        <translation>Brown</translation>
+    </message>
+    <message>
+        <source>Verdünnung (Achat, Satinet)</source>
+        <translation>Dilution (agate, satinet)</translation>
+    </message>
+    <message>
+        <source>achat</source>
+        <translation>agate</translation>
+    </message>
+    <message>
+        <source>Achat</source>
+        <translation>Agate</translation>
+    </message>
+    <message>
+        <source>satinet</source>
+        <translation>satinet</translation>
+    </message>
+    <message>
+        <source>Satinet</source>
+        <translation>Satinet</translation>
+    </message>
+    <message>
+        <source>Pastell (Grauflügel)</source>
+        <translation>Pastel (grey-wing)</translation>
+    </message>
+    <message>
+        <source>pastell</source>
+        <translation>pastel</translation>
+    </message>
+    <message>
+        <source>Pastell</source>
+        <translation>Pastel</translation>
+    </message>
+    <message>
+        <source>grauflügel</source>
+        <translation>grey-wing</translation>
+    </message>
+    <message>
+        <source>Grauflügel</source>
+        <translation>Grey-wing</translation>
+    </message>
+    <message>
+        <source>Elfenbein</source>
+        <translation>Ivory</translation>
+    </message>
+    <message>
+        <source>elfenbein</source>
+        <translation>ivory</translation>
+    </message>
+    <message>
+        <source>rezessiv Weiß</source>
+        <translation>recessive white</translation>
+    </message>
+    <message>
+        <source>autosomal rezessiv</source>
+        <translation>autosomal recessive</translation>
+    </message>
+    <message>
+        <source>rezessiv weiß</source>
+        <translation>recessive white</translation>
+    </message>
+    <message>
+        <source>Opal und Onyx</source>
+        <translation>Opal and onyx</translation>
+    </message>
+    <message>
+        <source>opal</source>
+        <translation>opal</translation>
+    </message>
+    <message>
+        <source>Opal</source>
+        <translation>Opal</translation>
+    </message>
+    <message>
+        <source>onyx</source>
+        <translation>onyx</translation>
+    </message>
+    <message>
+        <source>Onyx</source>
+        <translation>Onyx</translation>
+    </message>
+    <message>
+        <source>Phaeo</source>
+        <translation>Phaeo</translation>
+    </message>
+    <message>
+        <source>phaeo</source>
+        <translation>phaeo</translation>
+    </message>
+    <message>
+        <source>Topas</source>
+        <translation>Topaz</translation>
+    </message>
+    <message>
+        <source>topas</source>
+        <translation>topaz</translation>
+    </message>
+    <message>
+        <source>Eumo</source>
+        <translation>Eumo</translation>
+    </message>
+    <message>
+        <source>eumo</source>
+        <translation>eumo</translation>
+    </message>
+    <message>
+        <source>Kobalt</source>
+        <translation>Cobalt</translation>
+    </message>
+    <message>
+        <source>kobalt</source>
+        <translation>cobalt</translation>
+    </message>
+    <message>
+        <source>dominant Weiß</source>
+        <translation>dominant white</translation>
+    </message>
+    <message>
+        <source>autosomal dominant</source>
+        <translation>autosomal dominant</translation>
+    </message>
+    <message>
+        <source>dominant weiß</source>
+        <translation>dominant white</translation>
+    </message>
+    <message>
+        <source>Haube</source>
+        <translation>Crest</translation>
+    </message>
+    <message>
+        <source>haube</source>
+        <translation>crest</translation>
+    </message>
+    <message>
+        <source>Intensiv</source>
+        <translation>Intensive</translation>
+    </message>
+    <message>
+        <source>intensiv</source>
+        <translation>intensive</translation>
+    </message>
+    <message>
+        <source>Jaspis (Jaspe)</source>
+        <translation>Jasper (jaspe)</translation>
+    </message>
+    <message>
+        <source>autosomal unvollständig dominant</source>
+        <translation>autosomal incompletely dominant</translation>
+    </message>
+    <message>
+        <source>jaspis</source>
+        <translation>jasper</translation>
+    </message>
+    <message>
+        <source>Jaspis</source>
+        <translation>Jasper</translation>
+    </message>
+    <message>
+        <source>Rotgrund</source>
+        <translation>Red ground</translation>
+    </message>
+    <message>
+        <source>kein einfacher Erbgang</source>
+        <translation>no simple inheritance</translation>
+    </message>
+    <message>
+        <source>rotgrund</source>
+        <translation>red ground</translation>
+    </message>
+    <message>
+        <source>Mosaik</source>
+        <translation>Mosaic</translation>
+    </message>
+    <message>
+        <source>mosaik</source>
+        <translation>mosaic</translation>
+    </message>
+    <message>
+        <source>Schwarz</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>Isabell</source>
+        <translation>Isabel</translation>
+    </message>
+    <message>
+        <source>Achat-Satinet</source>
+        <translation>Agate satinet</translation>
+    </message>
+    <message>
+        <source>Isabell-Satinet</source>
+        <translation>Isabel satinet</translation>
+    </message>
+</context>
+<context>
     <name>ColourWindow</name>
     <message>
         <source>(Anlagen von Hand)</source>
@@ -1130,6 +1341,10 @@ Es kann nun eine neue Ringnummer zu diesem Ei angelegt werden.</source>
     <message>
         <source>Der Stammbaum belegt keine verdeckten Anlagen.</source>
         <translation>The pedigree shows no hidden factors.</translation>
+    </message>
+    <message>
+        <source>Wie oft ein Hahn, der braun und eine Verdünnung trägt, beide durch Crossing-over getrennt weitergibt. Der vorgegebene Wert ist vorläufig: tragen Sie ein, was Sie im eigenen Bestand sehen.</source>
+        <translation>How often a cock carrying brown and a dilution passes the two on separately through crossing-over. The preset value is provisional: enter what you see in your own stock.</translation>
     </message>
 </context>
 <context>
@@ -2038,6 +2253,19 @@ or file not writable.
     <message>
         <source>Die Bestandsdatei „%1“ gibt es nicht.</source>
         <translation>The stock file “%1” does not exist.</translation>
+    </message>
+</context>
+<context>
+    <name>FactorStatesEditor</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is a colour factor, %2 how it is inherited</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>%1 is a colour factor, labelling its choice</extracomment>
+        <translation>%1:</translation>
     </message>
 </context>
 <context>
@@ -3270,6 +3498,10 @@ and great-great-grandparents (GGGP):</translation>
         <source>Bestes Ausstellungsergebnis: %1 Punkte, %2, %3</source>
         <extracomment>%1 points, %2 show, %3 date</extracomment>
         <translation>Best show result: %1 points, %2, %3</translation>
+    </message>
+    <message>
+        <source>Stammblatt z. Kanarienvogel</source>
+        <translation>Record sheet of the canary</translation>
     </message>
 </context>
 <context>
@@ -4806,6 +5038,14 @@ The program then searches the database for canaries that match all criteria and 
     <message>
         <source>Geburtsjahr, Art / Rasse</source>
         <translation>Year of birth, species / breed</translation>
+    </message>
+    <message>
+        <source>Lfd.</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>Nr.</source>
+        <translation>No.</translation>
     </message>
 </context>
 <context>
