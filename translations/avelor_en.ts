@@ -2665,6 +2665,29 @@ in use.
     </message>
 </context>
 <context>
+    <name>ImportWords</name>
+    <message>
+        <source>hahn</source>
+        <extracomment>The word for a cock in a spreadsheet&apos;s sex column, lower case, as the import understands it.</extracomment>
+        <translation>cock</translation>
+    </message>
+    <message>
+        <source>henne</source>
+        <extracomment>The word for a hen in a spreadsheet&apos;s sex column, lower case, as the import understands it.</extracomment>
+        <translation>hen</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <extracomment>&quot;yes&quot; in a spreadsheet&apos;s sold column, lower case, as the import understands it.</extracomment>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <extracomment>&quot;no&quot; in a spreadsheet&apos;s sold column, lower case, as the import understands it.</extracomment>
+        <translation>no</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Avelor Abstammungsnachweis für Kanarienvögel</source>

@@ -2667,6 +2667,29 @@ en uso.
     </message>
 </context>
 <context>
+    <name>ImportWords</name>
+    <message>
+        <source>hahn</source>
+        <extracomment>The word for a cock in a spreadsheet&apos;s sex column, lower case, as the import understands it.</extracomment>
+        <translation>macho</translation>
+    </message>
+    <message>
+        <source>henne</source>
+        <extracomment>The word for a hen in a spreadsheet&apos;s sex column, lower case, as the import understands it.</extracomment>
+        <translation>hembra</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <extracomment>&quot;yes&quot; in a spreadsheet&apos;s sold column, lower case, as the import understands it.</extracomment>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <extracomment>&quot;no&quot; in a spreadsheet&apos;s sold column, lower case, as the import understands it.</extracomment>
+        <translation>no</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Avelor Abstammungsnachweis für Kanarienvögel</source>
@@ -4818,7 +4841,7 @@ El programa buscará en la base de datos los canarios que cumplan todos los crit
     </message>
     <message>
         <source>Das Geschlecht „%1“ ist unbekannt (erwartet: 1.0 oder 0.1, m oder w, Hahn oder Henne).</source>
-        <translation>El sexo «%1» es desconocido (se espera: 1.0 o 0.1, m o w, Hahn o Henne).</translation>
+        <translation>El sexo «%1» es desconocido (se espera: 1.0 o 0.1, m o f, macho o hembra).</translation>
     </message>
     <message>
         <source>Das Geburtsjahr „%1“ liegt nicht zwischen 1900 und 2100.</source>
@@ -4826,7 +4849,7 @@ El programa buscará en la base de datos los canarios que cumplan todos los crit
     </message>
     <message>
         <source>„%1“ in „Verkauft“ ist weder ja noch nein.</source>
-        <translation>«%1» en «Vendido» no es ni «ja» ni «nein».</translation>
+        <translation>«%1» en «Vendido» no es ni «sí» ni «no».</translation>
     </message>
     <message>
         <source>%1 würde sein eigener Vorfahr.</source>

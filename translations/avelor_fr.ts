@@ -2667,6 +2667,29 @@ en cours d&apos;utilisation.
     </message>
 </context>
 <context>
+    <name>ImportWords</name>
+    <message>
+        <source>hahn</source>
+        <extracomment>The word for a cock in a spreadsheet&apos;s sex column, lower case, as the import understands it.</extracomment>
+        <translation>mâle</translation>
+    </message>
+    <message>
+        <source>henne</source>
+        <extracomment>The word for a hen in a spreadsheet&apos;s sex column, lower case, as the import understands it.</extracomment>
+        <translation>femelle</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <extracomment>&quot;yes&quot; in a spreadsheet&apos;s sold column, lower case, as the import understands it.</extracomment>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <extracomment>&quot;no&quot; in a spreadsheet&apos;s sold column, lower case, as the import understands it.</extracomment>
+        <translation>non</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Avelor Abstammungsnachweis für Kanarienvögel</source>
@@ -4818,7 +4841,7 @@ Le programme recherche alors dans la base de données les canaris qui remplissen
     </message>
     <message>
         <source>Das Geschlecht „%1“ ist unbekannt (erwartet: 1.0 oder 0.1, m oder w, Hahn oder Henne).</source>
-        <translation>Le sexe «&#xa0;%1&#xa0;» est inconnu (attendu&#xa0;: 1.0 ou 0.1, m ou w, Hahn ou Henne).</translation>
+        <translation>Le sexe «&#xa0;%1&#xa0;» est inconnu (attendu&#xa0;: 1.0 ou 0.1, m ou f, mâle ou femelle).</translation>
     </message>
     <message>
         <source>Das Geburtsjahr „%1“ liegt nicht zwischen 1900 und 2100.</source>
@@ -4826,7 +4849,7 @@ Le programme recherche alors dans la base de données les canaris qui remplissen
     </message>
     <message>
         <source>„%1“ in „Verkauft“ ist weder ja noch nein.</source>
-        <translation>«&#xa0;%1&#xa0;» dans «&#xa0;Vendu&#xa0;» n&apos;est ni «&#xa0;ja&#xa0;» ni «&#xa0;nein&#xa0;».</translation>
+        <translation>«&#xa0;%1&#xa0;» dans «&#xa0;Vendu&#xa0;» n&apos;est ni «&#xa0;oui&#xa0;» ni «&#xa0;non&#xa0;».</translation>
     </message>
     <message>
         <source>%1 würde sein eigener Vorfahr.</source>

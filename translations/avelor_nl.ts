@@ -2667,6 +2667,29 @@ wordt op dit moment gebruikt.
     </message>
 </context>
 <context>
+    <name>ImportWords</name>
+    <message>
+        <source>hahn</source>
+        <extracomment>The word for a cock in a spreadsheet&apos;s sex column, lower case, as the import understands it.</extracomment>
+        <translation>man</translation>
+    </message>
+    <message>
+        <source>henne</source>
+        <extracomment>The word for a hen in a spreadsheet&apos;s sex column, lower case, as the import understands it.</extracomment>
+        <translation>pop</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <extracomment>&quot;yes&quot; in a spreadsheet&apos;s sold column, lower case, as the import understands it.</extracomment>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <extracomment>&quot;no&quot; in a spreadsheet&apos;s sold column, lower case, as the import understands it.</extracomment>
+        <translation>nee</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Avelor Abstammungsnachweis für Kanarienvögel</source>
@@ -4818,7 +4841,7 @@ Het programma zoekt dan in de database naar kanaries die aan alle criteria voldo
     </message>
     <message>
         <source>Das Geschlecht „%1“ ist unbekannt (erwartet: 1.0 oder 0.1, m oder w, Hahn oder Henne).</source>
-        <translation>Het geslacht “%1” is onbekend (verwacht: 1.0 of 0.1, m of w, Hahn of Henne).</translation>
+        <translation>Het geslacht “%1” is onbekend (verwacht: 1.0 of 0.1, m of w, man of pop).</translation>
     </message>
     <message>
         <source>Das Geburtsjahr „%1“ liegt nicht zwischen 1900 und 2100.</source>
@@ -4826,7 +4849,7 @@ Het programma zoekt dan in de database naar kanaries die aan alle criteria voldo
     </message>
     <message>
         <source>„%1“ in „Verkauft“ ist weder ja noch nein.</source>
-        <translation>“%1” in “Verkocht” is noch “ja” noch “nein”.</translation>
+        <translation>“%1” in “Verkocht” is noch “ja” noch “nee”.</translation>
     </message>
     <message>
         <source>%1 würde sein eigener Vorfahr.</source>

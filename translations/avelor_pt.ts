@@ -2667,6 +2667,29 @@ em utilização.
     </message>
 </context>
 <context>
+    <name>ImportWords</name>
+    <message>
+        <source>hahn</source>
+        <extracomment>The word for a cock in a spreadsheet&apos;s sex column, lower case, as the import understands it.</extracomment>
+        <translation>macho</translation>
+    </message>
+    <message>
+        <source>henne</source>
+        <extracomment>The word for a hen in a spreadsheet&apos;s sex column, lower case, as the import understands it.</extracomment>
+        <translation>fêmea</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <extracomment>&quot;yes&quot; in a spreadsheet&apos;s sold column, lower case, as the import understands it.</extracomment>
+        <translation>sim</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <extracomment>&quot;no&quot; in a spreadsheet&apos;s sold column, lower case, as the import understands it.</extracomment>
+        <translation>não</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Avelor Abstammungsnachweis für Kanarienvögel</source>
@@ -4818,7 +4841,7 @@ O programa procura então na base de dados os canários que cumprem todos os cri
     </message>
     <message>
         <source>Das Geschlecht „%1“ ist unbekannt (erwartet: 1.0 oder 0.1, m oder w, Hahn oder Henne).</source>
-        <translation>O sexo «%1» é desconhecido (esperado: 1.0 ou 0.1, m ou w, Hahn ou Henne).</translation>
+        <translation>O sexo «%1» é desconhecido (esperado: 1.0 ou 0.1, m ou f, macho ou fêmea).</translation>
     </message>
     <message>
         <source>Das Geburtsjahr „%1“ liegt nicht zwischen 1900 und 2100.</source>
@@ -4826,7 +4849,7 @@ O programa procura então na base de dados os canários que cumprem todos os cri
     </message>
     <message>
         <source>„%1“ in „Verkauft“ ist weder ja noch nein.</source>
-        <translation>«%1» em «Vendido» não é nem «ja» nem «nein».</translation>
+        <translation>«%1» em «Vendido» não é nem «sim» nem «não».</translation>
     </message>
     <message>
         <source>%1 würde sein eigener Vorfahr.</source>

@@ -7,6 +7,8 @@
 #include "core/import/ImportFields.h"
 #include "core/import/PedigreeImport.h"
 #include "core/import/StockImport.h"
+#include "core/language/Languages.h"
+#include "core/language/TextLanguage.h"
 #include "core/pedigree/PedigreeSlots.h"
 #include "core/records/RecordsDatabase.h"
 #include "core/stock/RingIndex.h"
@@ -125,6 +127,17 @@ private slots:
         for (const char* no : {"nein", "0", ""})
             QCOMPARE(soldOfText(QString::fromUtf8(no)), std::optional(false));
         QVERIFY(!soldOfText(QStringLiteral("vielleicht")));
+        {
+            // The breeder's language is understood besides German and English.
+            TextLanguage::install(QStringLiteral("fr"));
+            QCOMPARE(sexOfText(QStringLiteral("Mâle")), std::optional(Sex::Male));
+            QCOMPARE(sexOfText(QStringLiteral("femelle")), std::optional(Sex::Female));
+            QCOMPARE(sexOfText(QStringLiteral("Henne")), std::optional(Sex::Female));
+            QCOMPARE(soldOfText(QStringLiteral("Oui")), std::optional(true));
+            QCOMPARE(soldOfText(QStringLiteral("non")), std::optional(false));
+            TextLanguage::install(QString::fromLatin1(Languages::German));
+            QVERIFY(!sexOfText(QStringLiteral("femelle")));
+        }
         QCOMPARE(cellText(QStringLiteral("'=1+1")), QStringLiteral("=1+1"));
         QCOMPARE(cellText(QStringLiteral("'-12")), QStringLiteral("-12"));
         QCOMPARE(cellText(QStringLiteral("'s Vogel")), QStringLiteral("'s Vogel"));

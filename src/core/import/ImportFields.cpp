@@ -236,10 +236,18 @@ std::optional<Sex> sexOfText(const QString& text)
             w.insert(QString::fromUtf8(unknown), Sex::Unknown);
         return w;
     }();
-    const auto found = words.constFind(text.trimmed().toLower());
-    if (found == words.constEnd())
-        return std::nullopt;
-    return *found;
+    const QString t = text.trimmed().toLower();
+    const auto found = words.constFind(t);
+    if (found != words.constEnd())
+        return *found;
+    // A spreadsheet in the breeder's language writes the sexes in it.
+    //: The word for a cock in a spreadsheet's sex column, lower case, as the import understands it.
+    if (t == QCoreApplication::translate("ImportWords", "hahn"))
+        return Sex::Male;
+    //: The word for a hen in a spreadsheet's sex column, lower case, as the import understands it.
+    if (t == QCoreApplication::translate("ImportWords", "henne"))
+        return Sex::Female;
+    return std::nullopt;
 }
 
 std::optional<qint32> yearOfText(const QString& text)
@@ -267,6 +275,12 @@ std::optional<bool> soldOfText(const QString& text)
     if (t == QLatin1String("ja") || t == QLatin1String("x") || t == QLatin1String("1") || t == QLatin1String("j")
         || t == QLatin1String("yes"))
         return true;
+    //: "yes" in a spreadsheet's sold column, lower case, as the import understands it.
+    if (t == QCoreApplication::translate("ImportWords", "ja"))
+        return true;
+    //: "no" in a spreadsheet's sold column, lower case, as the import understands it.
+    if (t == QCoreApplication::translate("ImportWords", "nein"))
+        return false;
     return std::nullopt;
 }
 
