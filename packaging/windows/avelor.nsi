@@ -23,7 +23,11 @@ BrandingText "${PRODUCT} ${VERSION}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
 !define MUI_FINISHPAGE_RUN "$INSTDIR\avelor.exe"
-!define MUI_FINISHPAGE_RUN_TEXT "${PRODUCT} starten"
+!define MUI_FINISHPAGE_RUN_TEXT "$(RunProgram)"
+; The setup asks for its language, German first, and the uninstaller keeps it.
+!define MUI_LANGDLL_REGISTRY_ROOT HKLM
+!define MUI_LANGDLL_REGISTRY_KEY "${UNINSTALL_KEY}"
+!define MUI_LANGDLL_REGISTRY_VALUENAME "SetupLanguage"
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
@@ -31,17 +35,41 @@ BrandingText "${PRODUCT} ${VERSION}"
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "German"
+!insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "Dutch"
+!insertmacro MUI_LANGUAGE "French"
+!insertmacro MUI_LANGUAGE "Spanish"
+!insertmacro MUI_LANGUAGE "Italian"
+!insertmacro MUI_LANGUAGE "Portuguese"
+!insertmacro MUI_RESERVEFILE_LANGDLL
+
+LangString RunProgram ${LANG_GERMAN} "${PRODUCT} starten"
+LangString RunProgram ${LANG_ENGLISH} "Start ${PRODUCT}"
+LangString RunProgram ${LANG_DUTCH} "${PRODUCT} starten"
+LangString RunProgram ${LANG_FRENCH} "Lancer ${PRODUCT}"
+LangString RunProgram ${LANG_SPANISH} "Iniciar ${PRODUCT}"
+LangString RunProgram ${LANG_ITALIAN} "Avvia ${PRODUCT}"
+LangString RunProgram ${LANG_PORTUGUESE} "Iniciar ${PRODUCT}"
+LangString Needs64Bit ${LANG_GERMAN} "Avelor braucht ein 64-Bit-Windows."
+LangString Needs64Bit ${LANG_ENGLISH} "Avelor needs a 64-bit Windows."
+LangString Needs64Bit ${LANG_DUTCH} "Avelor heeft een 64-bits Windows nodig."
+LangString Needs64Bit ${LANG_FRENCH} "Avelor nécessite un Windows 64 bits."
+LangString Needs64Bit ${LANG_SPANISH} "Avelor necesita un Windows de 64 bits."
+LangString Needs64Bit ${LANG_ITALIAN} "Avelor richiede un Windows a 64 bit."
+LangString Needs64Bit ${LANG_PORTUGUESE} "O Avelor precisa de um Windows de 64 bits."
 
 Function .onInit
+    SetRegView 64
+    !insertmacro MUI_LANGDLL_DISPLAY
     ${IfNot} ${RunningX64}
-        MessageBox MB_ICONSTOP "Avelor braucht ein 64-Bit-Windows."
+        MessageBox MB_ICONSTOP "$(Needs64Bit)"
         Abort
     ${EndIf}
-    SetRegView 64
 FunctionEnd
 
 Function un.onInit
     SetRegView 64
+    !insertmacro MUI_UNGETLANGUAGE
 FunctionEnd
 
 Section "Avelor"
