@@ -1,5 +1,6 @@
 #include "core/language/Languages.h"
 #include "core/language/TextLanguage.h"
+#include "core/model/Dates.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -102,6 +103,29 @@ private slots:
                  QStringLiteral("05.03.24"));
         QCOMPARE(Languages::localeOf(QStringLiteral("nl")).language(), QLocale::Dutch);
         QCOMPARE(Languages::localeOf(QStringLiteral("pt")).territory(), QLocale::Portugal);
+    }
+
+    // Windows show and read dates as the language writes them; German ones are always understood.
+    void windowDatesFollowTheLanguage()
+    {
+        const QDate date(2026, 11, 4);
+        const std::optional<double> days = Dates::parse(QStringLiteral("04.11.2026"));
+        QCOMPARE(Dates::local(date), QStringLiteral("04.11.2026"));
+        QVERIFY(!Dates::parseLocal(QStringLiteral("04/11/2026")));
+        TextLanguage::install(QStringLiteral("en"));
+        QCOMPARE(Dates::local(date), QStringLiteral("04/11/2026"));
+        QCOMPARE(Dates::localDays(0), QString());
+        QCOMPARE(Dates::parseLocal(QStringLiteral("4/11/2026")), days);
+        QCOMPARE(Dates::parseLocal(QStringLiteral("04.11.2026")), days);
+        QVERIFY(!Dates::parseLocal(QStringLiteral("31/02/2026")) && !Dates::parseLocal(QStringLiteral("2026/11/04")));
+        TextLanguage::install(QStringLiteral("nl"));
+        QCOMPARE(Dates::local(date), QStringLiteral("04-11-2026"));
+        QCOMPARE(Dates::parseLocal(Dates::local(date)), days);
+        {
+            const TextLanguage::Scope printout(QStringLiteral("de"));
+            QCOMPARE(Dates::local(date), QStringLiteral("04.11.2026"));
+        }
+        TextLanguage::install(QStringLiteral("de"));
     }
 };
 

@@ -10,7 +10,7 @@ QString checkPair(const PairInput& input)
 {
     // Later checks overwrite earlier ones: one message, for the last failure.
     QString message;
-    if (!Dates::parse(input.breedingStart))
+    if (!Dates::parseLocal(input.breedingStart))
         message = QCoreApplication::translate("BreedingRules", "Ungültiges Zuchtbeginn-Datum!");
     if (!toInt32(input.cage))
         message = QCoreApplication::translate("BreedingRules", "Ungültige Heckennummer!");
@@ -27,7 +27,7 @@ BreedingPair makePair(const PairInput& input)
     pair.cockRing = cutTo(input.cock.value_or(QString()), kRingLength);
     pair.henRing = cutTo(input.hen.value_or(QString()), kRingLength);
     pair.cageNumber = toInt32(input.cage).value_or(0);
-    pair.breedingStart = Dates::parse(input.breedingStart).value_or(0);
+    pair.breedingStart = Dates::parseLocal(input.breedingStart).value_or(0);
     return pair;
 }
 
@@ -42,14 +42,14 @@ QStringList clutchCaptions(const BreedingPair& pair)
 QString checkClutch(const ClutchInput& input)
 {
     QString message;
-    if (!Dates::parse(input.firstEgg))
+    if (!Dates::parseLocal(input.firstEgg))
         message = QCoreApplication::translate("BreedingRules", "Ungültiges Datum bei Erstes Ei!");
     const std::optional<qint32> count = toInt32(input.eggCount);
     if (!count || *count < 0 || *count > kMaxEggsPerClutch)
         message = QCoreApplication::translate("BreedingRules", "Ungültige Anzahl Eier!");
-    if (!Dates::parse(input.lastEgg))
+    if (!Dates::parseLocal(input.lastEgg))
         message = QCoreApplication::translate("BreedingRules", "Ungültiges Datum bei Letztes Ei!");
-    if (!Dates::parse(input.incubationStart))
+    if (!Dates::parseLocal(input.incubationStart))
         message = QCoreApplication::translate("BreedingRules", "Ungültiges Datum bei Gelege Gesetzt!");
     return message;
 }
@@ -57,9 +57,9 @@ QString checkClutch(const ClutchInput& input)
 Clutch savedClutch(Clutch clutch, const ClutchInput& input)
 {
     clutch.eggCount = toInt32(input.eggCount).value_or(0);
-    clutch.firstEgg = Dates::parse(input.firstEgg).value_or(0);
-    clutch.lastEgg = Dates::parse(input.lastEgg).value_or(0);
-    clutch.incubationStart = Dates::parse(input.incubationStart).value_or(0);
+    clutch.firstEgg = Dates::parseLocal(input.firstEgg).value_or(0);
+    clutch.lastEgg = Dates::parseLocal(input.lastEgg).value_or(0);
+    clutch.incubationStart = Dates::parseLocal(input.incubationStart).value_or(0);
     clutch.young.resize(size_t(std::max(0, clutch.eggCount)));
     return clutch;
 }
@@ -67,9 +67,9 @@ Clutch savedClutch(Clutch clutch, const ClutchInput& input)
 QString checkYoung(const AnimalTable& animals, const YoungInput& input)
 {
     int dateFailure = 0;
-    if (!Dates::parse(input.weaned))
+    if (!Dates::parseLocal(input.weaned))
         dateFailure = 1;
-    if (!Dates::parse(input.hatched))
+    if (!Dates::parseLocal(input.hatched))
         dateFailure = 2;
     if (activeRingExists(animals, input.ring)) {
         return QCoreApplication::translate("BreedingRules", "ACHTUNG:\n\r\n\rDie Ringnr %1 ist bereits angelegt.")
@@ -91,7 +91,7 @@ Animal youngAnimal(const YoungInput& input, const QString& cockRing, const QStri
     Animal a;
     a.ringNumber = cutTo(upperAscii(input.ring), kRingLength);
     a.sex = input.sex.value_or(Sex::Unknown);
-    a.birthYear = Dates::toDate(Dates::parse(input.hatched).value_or(0)).year();
+    a.birthYear = Dates::toDate(Dates::parseLocal(input.hatched).value_or(0)).year();
     a.breeder = cutTo(breeder.firstName + QLatin1Char(' ') + breeder.lastName, kAnimalTextLength);
     a.colour = QStringLiteral("unbekannt"); // stored in the data file
     a.breed = cutTo(input.breed, kAnimalTextLength);
@@ -105,8 +105,8 @@ Animal youngAnimal(const YoungInput& input, const QString& cockRing, const QStri
 
 Youngster ringedYoungster(const YoungInput& input)
 {
-    return {cutTo(upperAscii(input.ring), kRingLength), Dates::parse(input.weaned).value_or(0),
-            Dates::parse(input.hatched).value_or(0)};
+    return {cutTo(upperAscii(input.ring), kRingLength), Dates::parseLocal(input.weaned).value_or(0),
+            Dates::parseLocal(input.hatched).value_or(0)};
 }
 
 QString eggClearedMessage(const QString& ring)

@@ -1,5 +1,8 @@
 #include "core/model/Dates.h"
 
+#include "core/language/Languages.h"
+#include "core/language/TextLanguage.h"
+
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -77,6 +80,59 @@ std::optional<double> parse(const QString& text)
 QString today()
 {
     return text(QDate::currentDate());
+}
+
+namespace {
+
+// The language's short date form with the full year ("dd/MM/yyyy"); empty in German.
+QString localForm()
+{
+    const QString language = TextLanguage::current();
+    if (language == QLatin1String(Languages::German))
+        return {};
+    QString form = Languages::localeOf(language).dateFormat(QLocale::ShortFormat);
+    if (!form.contains(QLatin1String("yyyy")))
+        form.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return form;
+}
+
+} // namespace
+
+QString local(const QDate& date)
+{
+    const QString form = localForm();
+    return form.isEmpty() ? text(date) : date.toString(form);
+}
+
+QString localDays(double days)
+{
+    return days == 0 ? QString() : local(toDate(days));
+}
+
+std::optional<double> parseLocal(const QString& typed)
+{
+    if (const std::optional<double> german = parse(typed))
+        return german;
+    const QString form = localForm();
+    if (form.isEmpty())
+        return std::nullopt;
+    // The language's order of day, month and year, with any of its separators.
+    const qsizetype d = form.indexOf(QLatin1Char('d'));
+    const qsizetype m = form.indexOf(QLatin1Char('M'));
+    const qsizetype y = form.indexOf(QLatin1Char('y'));
+    static const QRegularExpression parts(QStringLiteral("^([0-9]{1,4})[./-]([0-9]{1,2})[./-]([0-9]{1,4})$"));
+    const QRegularExpressionMatch match = parts.match(typed.trimmed());
+    if (!match.hasMatch() || d < 0 || m < 0 || y < 0)
+        return std::nullopt;
+    const auto rank = [&](qsizetype at) {
+        return int(at > d) + int(at > m) + int(at > y);
+    };
+    const QString day = match.captured(1 + rank(d));
+    const QString month = match.captured(1 + rank(m));
+    const QString year = match.captured(1 + rank(y));
+    if (day.size() > 2 || (year.size() != 2 && year.size() != 4))
+        return std::nullopt;
+    return parse(day + QLatin1Char('.') + month + QLatin1Char('.') + year);
 }
 
 } // namespace Dates

@@ -29,4 +29,12 @@ QString shown(double days);
 // and signs included.
 std::optional<double> parse(const QString& text);
 
+// A date as the windows show it, in the language of the texts being made:
+// the German form above in German, the language's own short form (with the
+// full year) in the others; empty for an invalid date or none.
+QString local(const QDate& date);
+QString localDays(double days);
+// A date typed in a window: the German form always, and the language's own.
+std::optional<double> parseLocal(const QString& text);
+
 } // namespace Dates

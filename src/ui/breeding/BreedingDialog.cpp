@@ -305,7 +305,7 @@ void BreedingDialog::prepareNewPair(const QString& cockRing, const QString& henR
     m_tabs->setCurrentIndex(0);
     selectEntry(m_newCock, cockRing);
     selectEntry(m_newHen, henRing);
-    m_newStart->setText(Dates::text(QDate::currentDate()));
+    m_newStart->setText(Dates::local(QDate::currentDate()));
     m_newCage->setFocus();
 }
 
@@ -351,7 +351,7 @@ void BreedingDialog::selectPair()
     if (index < 0)
         return;
     const BreedingPair& pair = m_stock.pairs().at(size_t(index));
-    m_start->setText(Dates::dayMonthYear(pair.breedingStart));
+    m_start->setText(Dates::localDays(pair.breedingStart));
     m_cage->setText(QString::number(pair.cageNumber));
     // The lists' own look-up: the exact text, letter case ignored; a ring not listed selects nothing.
     m_cock->setCurrentIndex(m_cock->findText(pair.cockRing, Qt::MatchFixedString));
@@ -416,9 +416,9 @@ void BreedingDialog::selectClutch()
     }
     const Clutch& c = m_stock.pairs().at(size_t(selectedPair())).clutches.at(size_t(clutch));
     m_eggCount->setText(QString::number(c.eggCount));
-    m_firstEgg->setText(Dates::shown(c.firstEgg));
-    m_lastEgg->setText(Dates::shown(c.lastEgg));
-    m_incubationStart->setText(Dates::shown(c.incubationStart));
+    m_firstEgg->setText(Dates::localDays(c.firstEgg));
+    m_lastEgg->setText(Dates::localDays(c.lastEgg));
+    m_incubationStart->setText(Dates::localDays(c.incubationStart));
     m_ringing->showClutch(selectedPair(), clutch);
     m_clutchGroup->show();
     m_ringing->show();

@@ -132,8 +132,8 @@ void RingingGroup::selectEgg()
     m_sex->setCurrentIndex(-1);
     m_breed->setEditText(QString());
     m_remarks->clear();
-    m_weaned->setText(y.weaned > 0 ? Dates::dayMonthYear(y.weaned) : QString());
-    m_hatched->setText(y.weaned > 0 ? Dates::dayMonthYear(y.hatched) : QString());
+    m_weaned->setText(y.weaned > 0 ? Dates::localDays(y.weaned) : QString());
+    m_hatched->setText(y.weaned > 0 ? Dates::localDays(y.hatched) : QString());
     if (const Animal* a = m_stock.lastActive(y.ring); a && y.isRinged()) {
         m_sex->setCurrentIndex(sexIndex(a->sex));
         m_breed->setEditText(a->breed);

@@ -130,10 +130,10 @@ void BreedingCalendarWindow::fill()
     const auto overdue = std::count_if(m_tasks.begin(), m_tasks.end(), [](const DueTask& t) { return t.overdue; });
     //: %1 today, %2 overdue tasks, %3 tasks due until the date %4
     m_summary->setText(tr("Stand %1: %2 überfällig, %3 bis zum %4 fällig.")
-                           .arg(Dates::text(m_today))
+                           .arg(Dates::local(m_today))
                            .arg(overdue)
                            .arg(qsizetype(m_tasks.size()) - overdue)
-                           .arg(Dates::text(m_today.addDays(days.lookAhead))));
+                           .arg(Dates::local(m_today.addDays(days.lookAhead))));
 }
 
 void BreedingCalendarWindow::print()

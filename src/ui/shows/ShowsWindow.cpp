@@ -75,7 +75,7 @@ void ShowsWindow::showEntries()
     m_table->setRowCount(int(entries.size()));
     for (int row = 0; row < int(entries.size()); ++row) {
         const ShowResult& r = entries[size_t(row)];
-        const QString cells[] = {Dates::text(r.date),
+        const QString cells[] = {Dates::local(r.date),
                                  r.ring,
                                  r.showClass,
                                  AnimalRecordWords::points(r.halfPoints),
@@ -91,7 +91,7 @@ void ShowsWindow::showEntries()
         //: %1 collection number, %2 date, %3 number of birds, %4 points
         totals << tr("Kollektion %1 (%2): %3 Kanarienvögel, zusammen %4 Punkte")
                       .arg(t.collection)
-                      .arg(Dates::text(t.date))
+                      .arg(Dates::local(t.date))
                       .arg(t.entries)
                       .arg(AnimalRecordWords::points(t.halfPoints));
     }

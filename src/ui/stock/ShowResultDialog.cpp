@@ -51,7 +51,7 @@ ShowResultDialog::ShowResultDialog(QWidget* parent) : QDialog(parent)
 void ShowResultDialog::edit(const ShowResult& result, const QStringList& knownShows)
 {
     m_result = result;
-    m_date->setText(Dates::text(result.date));
+    m_date->setText(Dates::local(result.date));
     setChoices(m_show, knownShows);
     m_show->setEditText(result.show);
     m_class->setText(result.showClass);
@@ -63,7 +63,7 @@ void ShowResultDialog::edit(const ShowResult& result, const QStringList& knownSh
 
 void ShowResultDialog::confirm()
 {
-    const std::optional<double> days = Dates::parse(m_date->text());
+    const std::optional<double> days = Dates::parseLocal(m_date->text());
     QString refused;
     if (m_show->currentText().trimmed().isEmpty())
         refused = tr("Bitte den Namen der Schau angeben.");

@@ -109,14 +109,14 @@ void ShowResultsPanel::fill()
                              .arg(total->entries);
         }
         const QString cells[]
-            = {Dates::text(r.date), r.show, r.showClass, AnimalRecordWords::points(r.halfPoints), r.award, collection};
+            = {Dates::local(r.date), r.show, r.showClass, AnimalRecordWords::points(r.halfPoints), r.award, collection};
         for (int column = 0; column < 6; ++column)
             m_table->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
     m_table->resizeColumnsToContents();
     const std::optional<ShowResult> best = bestResult(m_results);
     m_best->setText(best ? tr("Bestes Ergebnis: %1 Punkte, %2 am %3")
-                               .arg(AnimalRecordWords::points(best->halfPoints), best->show, Dates::text(best->date))
+                               .arg(AnimalRecordWords::points(best->halfPoints), best->show, Dates::local(best->date))
                          : QString());
 }
 

@@ -79,7 +79,7 @@ void WhereaboutsPanel::show(const QString& ring, const std::optional<Whereabouts
     const Whereabouts w = stored.value_or(Whereabouts());
     const QSignalBlocker quiet(m_status); // showing is no change of the breeder's
     setStatus(w.status);
-    m_date->setText(Dates::text(w.date));
+    m_date->setText(Dates::local(w.date));
     m_buyerName->setText(w.buyerName);
     m_buyerAddress->setPlainText(w.buyerAddress);
     m_price->setText(w.priceCents ? AnimalRecordWords::price(*w.priceCents) : QString());
@@ -93,7 +93,7 @@ std::optional<Whereabouts> WhereaboutsPanel::input(QString& problem) const
     w.ring = m_ring;
     w.status = status();
     if (!m_date->text().trimmed().isEmpty()) {
-        const std::optional<double> days = Dates::parse(m_date->text());
+        const std::optional<double> days = Dates::parseLocal(m_date->text());
         if (!days) {
             problem = tr("Ungültiges Datum beim Verbleib!");
             return std::nullopt;
