@@ -3427,12 +3427,12 @@ and great-great-grandparents (GGGP):</translation>
         <translation>as the program</translation>
     </message>
     <message>
-        <source>Abstammungsnachweis und Stammblatt in dieser Sprache, etwa für einen Käufer im Ausland.</source>
-        <translation>Pedigree certificate and record sheet in this language, e.g. for a buyer abroad.</translation>
-    </message>
-    <message>
         <source>Sprache der Ausdrucke:</source>
         <translation>Language of printouts:</translation>
+    </message>
+    <message>
+        <source>Abstammungsnachweis, Stammblatt, Bestandsliste und Zuchtpaarblatt in dieser Sprache, etwa für einen Käufer im Ausland.</source>
+        <translation>Pedigree certificate, record sheet, stock list and pair sheet in this language, for a buyer abroad, for example.</translation>
     </message>
 </context>
 <context>

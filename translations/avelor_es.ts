@@ -3429,12 +3429,12 @@ y tatarabuelos (TA):</translation>
         <translation>como el programa</translation>
     </message>
     <message>
-        <source>Abstammungsnachweis und Stammblatt in dieser Sprache, etwa für einen Käufer im Ausland.</source>
-        <translation>Certificado de genealogía y ficha del ejemplar en este idioma, p. ej. para un comprador en el extranjero.</translation>
-    </message>
-    <message>
         <source>Sprache der Ausdrucke:</source>
         <translation>Idioma de las impresiones:</translation>
+    </message>
+    <message>
+        <source>Abstammungsnachweis, Stammblatt, Bestandsliste und Zuchtpaarblatt in dieser Sprache, etwa für einen Käufer im Ausland.</source>
+        <translation>Certificado de genealogía, ficha del ejemplar, lista del plantel y ficha de la pareja en este idioma, por ejemplo para un comprador en el extranjero.</translation>
     </message>
 </context>
 <context>

@@ -3429,12 +3429,12 @@ afficher&#xa0;:</translation>
         <translation>comme le programme</translation>
     </message>
     <message>
-        <source>Abstammungsnachweis und Stammblatt in dieser Sprache, etwa für einen Käufer im Ausland.</source>
-        <translation>Certificat d&apos;origine et fiche d&apos;élevage dans cette langue, p. ex. pour un acheteur à l&apos;étranger.</translation>
-    </message>
-    <message>
         <source>Sprache der Ausdrucke:</source>
         <translation>Langue des impressions&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Abstammungsnachweis, Stammblatt, Bestandsliste und Zuchtpaarblatt in dieser Sprache, etwa für einen Käufer im Ausland.</source>
+        <translation>Certificat d&apos;origine, fiche d&apos;élevage, liste du cheptel et fiche du couple dans cette langue, par exemple pour un acheteur à l&apos;étranger.</translation>
     </message>
 </context>
 <context>

@@ -3429,12 +3429,12 @@ e i trisnonni (TN):</translation>
         <translation>come il programma</translation>
     </message>
     <message>
-        <source>Abstammungsnachweis und Stammblatt in dieser Sprache, etwa für einen Käufer im Ausland.</source>
-        <translation>Certificato genealogico e scheda del soggetto in questa lingua, ad es. per un acquirente all&apos;estero.</translation>
-    </message>
-    <message>
         <source>Sprache der Ausdrucke:</source>
         <translation>Lingua delle stampe:</translation>
+    </message>
+    <message>
+        <source>Abstammungsnachweis, Stammblatt, Bestandsliste und Zuchtpaarblatt in dieser Sprache, etwa für einen Käufer im Ausland.</source>
+        <translation>Certificato genealogico, scheda del soggetto, elenco del parco riproduttori e scheda della coppia in questa lingua, ad esempio per un acquirente all&apos;estero.</translation>
     </message>
 </context>
 <context>

@@ -3429,12 +3429,12 @@ tonen:</translation>
         <translation>zoals het programma</translation>
     </message>
     <message>
-        <source>Abstammungsnachweis und Stammblatt in dieser Sprache, etwa für einen Käufer im Ausland.</source>
-        <translation>Afstammingsbewijs en stamkaart in deze taal, bijvoorbeeld voor een koper in het buitenland.</translation>
-    </message>
-    <message>
         <source>Sprache der Ausdrucke:</source>
         <translation>Taal van de afdrukken:</translation>
+    </message>
+    <message>
+        <source>Abstammungsnachweis, Stammblatt, Bestandsliste und Zuchtpaarblatt in dieser Sprache, etwa für einen Käufer im Ausland.</source>
+        <translation>Afstammingsbewijs, stamkaart, bestandslijst en kweekkoppelblad in deze taal, bijvoorbeeld voor een koper in het buitenland.</translation>
     </message>
 </context>
 <context>

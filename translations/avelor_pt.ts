@@ -3429,12 +3429,12 @@ e trisavós (TA):</translation>
         <translation>como o programa</translation>
     </message>
     <message>
-        <source>Abstammungsnachweis und Stammblatt in dieser Sprache, etwa für einen Käufer im Ausland.</source>
-        <translation>Certificado de genealogia e ficha do exemplar neste idioma, p. ex. para um comprador no estrangeiro.</translation>
-    </message>
-    <message>
         <source>Sprache der Ausdrucke:</source>
         <translation>Idioma das impressões:</translation>
+    </message>
+    <message>
+        <source>Abstammungsnachweis, Stammblatt, Bestandsliste und Zuchtpaarblatt in dieser Sprache, etwa für einen Käufer im Ausland.</source>
+        <translation>Certificado de genealogia, ficha do exemplar, lista do plantel e ficha do casal neste idioma, por exemplo para um comprador no estrangeiro.</translation>
     </message>
 </context>
 <context>

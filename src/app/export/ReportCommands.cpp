@@ -3,6 +3,7 @@
 
 #include "core/export/PedigreeFile.h"
 #include "core/files/Preferences.h"
+#include "core/language/Languages.h"
 #include "core/language/TextLanguage.h"
 #include "core/stock/StockDocument.h"
 #include "reports/layouts/PairSheetReport.h"
@@ -20,10 +21,18 @@ QString oneRingOrMore(const ExportRequest& request)
     return request.words.isEmpty() ? QCoreApplication::translate("ExportTool", "Es fehlt die Ringnummer.") : QString();
 }
 
-// The printouts speak the language the breeder chose for them in the program.
+// The printouts speak the language the breeder chose for them in the
+// program; "as the program" is the program's language, not the tool's.
+QString printoutLanguage(const Preferences& preferences)
+{
+    if (!preferences.certificate.printLanguage.isEmpty())
+        return preferences.certificate.printLanguage;
+    return Languages::resolve(preferences.language);
+}
+
 QString printoutLanguage()
 {
-    return Preferences::load(Preferences::defaultFile()).certificate.printLanguage;
+    return printoutLanguage(Preferences::load(Preferences::defaultFile()));
 }
 
 // The pedigree file that goes with a bought bird, for the buyer's program.
@@ -49,13 +58,15 @@ int certificates(ExportRun& run, bool pedigree)
 {
     std::vector<ReportPage> pages;
     // The certificate as the breeder set it up in the program.
+    const Preferences preferences = Preferences::load(Preferences::defaultFile());
     CertificateRequest request;
-    request.preferences = Preferences::load(Preferences::defaultFile()).certificate;
+    request.preferences = preferences.certificate;
+    const QString language = printoutLanguage(preferences);
     for (const QString& ring : run.request.words) {
         PedigreeReport::FillResult filled;
         {
             // The layouts read their captions when made: made in the printout's language.
-            const TextLanguage::Scope language(request.preferences.printLanguage);
+            const TextLanguage::Scope scope(language);
             PedigreeReport certificate;
             RecordSheetReport sheet;
             filled = certificate.fill(run.stock, ring, request, &sheet);

@@ -163,7 +163,8 @@ QWidget* PrintSettingsDialog::buildLanguages()
     form->addRow(labelFor(m_programLanguage, tr("Sprache des Programms (ab dem nächsten Start):")), m_programLanguage);
     m_printLanguage = languageList(group, "printLanguageChoice", tr("wie das Programm"));
     m_printLanguage->setToolTip(
-        tr("Abstammungsnachweis und Stammblatt in dieser Sprache, etwa für einen Käufer im Ausland."));
+        tr("Abstammungsnachweis, Stammblatt, Bestandsliste und Zuchtpaarblatt in dieser Sprache, etwa für einen "
+           "Käufer im Ausland."));
     form->addRow(labelFor(m_printLanguage, tr("Sprache der Ausdrucke:")), m_printLanguage);
     return group;
 }
