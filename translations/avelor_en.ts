@@ -2937,7 +2937,7 @@ in use.
     </message>
     <message>
         <source>Zuchtpaarauszug aus Zuchtdatei</source>
-        <translation>Breeding pair from the breeding file</translation>
+        <translation>Breeding pair sheet</translation>
     </message>
     <message>
         <source>Details zu Vogel (m) 1.0:</source>

@@ -2939,7 +2939,7 @@ en uso.
     </message>
     <message>
         <source>Zuchtpaarauszug aus Zuchtdatei</source>
-        <translation>Pareja reproductora del archivo de cría</translation>
+        <translation>Ficha de pareja reproductora</translation>
     </message>
     <message>
         <source>Details zu Vogel (m) 1.0:</source>

@@ -2939,7 +2939,7 @@ en cours d&apos;utilisation.
     </message>
     <message>
         <source>Zuchtpaarauszug aus Zuchtdatei</source>
-        <translation>Extrait du couple reproducteur du fichier d&apos;élevage</translation>
+        <translation>Fiche du couple reproducteur</translation>
     </message>
     <message>
         <source>Details zu Vogel (m) 1.0:</source>

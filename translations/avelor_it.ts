@@ -2939,7 +2939,7 @@ in uso.
     </message>
     <message>
         <source>Zuchtpaarauszug aus Zuchtdatei</source>
-        <translation>Coppia riproduttrice dall&apos;archivio della riproduzione</translation>
+        <translation>Scheda coppia riproduttrice</translation>
     </message>
     <message>
         <source>Details zu Vogel (m) 1.0:</source>

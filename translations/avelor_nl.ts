@@ -2939,7 +2939,7 @@ wordt op dit moment gebruikt.
     </message>
     <message>
         <source>Zuchtpaarauszug aus Zuchtdatei</source>
-        <translation>Kweekkoppeluittreksel uit het kweekbestand</translation>
+        <translation>Kweekkoppelblad</translation>
     </message>
     <message>
         <source>Details zu Vogel (m) 1.0:</source>

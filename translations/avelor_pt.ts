@@ -2939,7 +2939,7 @@ em utilização.
     </message>
     <message>
         <source>Zuchtpaarauszug aus Zuchtdatei</source>
-        <translation>Casal reprodutor do ficheiro de criação</translation>
+        <translation>Ficha do casal reprodutor</translation>
     </message>
     <message>
         <source>Details zu Vogel (m) 1.0:</source>
