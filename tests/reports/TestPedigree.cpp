@@ -1,5 +1,6 @@
 // The certificate and the record sheet, inspected as filled layouts.
 #include "core/stock/RingIndex.h"
+#include "reports/engine/ReportRenderer.h"
 #include "reports/layouts/PedigreeReport.h"
 #include "reports/layouts/RecordSheetReport.h"
 #include "support/PedigreeSample.h"
@@ -8,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -73,6 +75,26 @@ private slots:
         QCOMPARE(report.page().rect(QStringLiteral("headFrame"))->outline, QColor(0, 128, 0));
         QCOMPARE(textOf(sheet.page(), "ring"), kSampleSubject);
         QCOMPARE(textOf(sheet.page(), "sex"), QStringLiteral("Hahn (m)"));
+    }
+
+    // A box's details that do not fit are set smaller, not cut off; those that fit keep their size.
+    void longDetailsShrinkToTheirBox()
+    {
+        StockData db = pedigreeSample();
+        for (Animal& a : db.animals) {
+            if (a.ringNumber == sampleAncestorRing(7))
+                a.colour = QStringLiteral("rotorange intensiv mit sehr langer Farbbeschreibung");
+        }
+        PedigreeReport report;
+        QVERIFY(fill(report, db).found);
+        QImage image(2480, 3508, QImage::Format_RGB32);
+        image.setDotsPerMeterX(11811); // 300 dpi
+        image.setDotsPerMeterY(11811);
+        const ReportPage& page = report.page();
+        const TextElement* crowded = page.text(QStringLiteral("details7"));
+        const TextElement* roomy = page.text(QStringLiteral("details8"));
+        QVERIFY(ReportRenderer::shownFont(*crowded, page, &image, {}).pointSizeF() < crowded->style.pointSize);
+        QCOMPARE(ReportRenderer::shownFont(*roomy, page, &image, {}).pointSizeF(), roomy->style.pointSize);
     }
 
     void missingParentsCyclesDeletedAndRepeatedRings()

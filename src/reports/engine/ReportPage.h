@@ -21,6 +21,9 @@ struct TextStyle
     bool underline = false;
     Qt::Alignment alignment = Qt::AlignLeft;
     bool wordWrap = false;
+    // A wrapped text too long for its box is set smaller, down to 70 %,
+    // rather than cut off: a longer colour or a longer word of a translation.
+    bool shrinkToFit = false;
 };
 
 // Text of several lines. A width or height of 0 means "as large as the text";

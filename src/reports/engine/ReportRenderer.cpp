@@ -48,7 +48,7 @@ void drawText(QPainter& painter, const TextElement& text, const DeviceScale& sca
     const QRectF mm = ReportRenderer::textRect(text, page, painter.device(), printDate);
     const QRectF px = scale.toPixels(mm);
     painter.save();
-    painter.setFont(fontOf(text.style));
+    painter.setFont(ReportRenderer::shownFont(text, page, painter.device(), printDate));
     painter.setPen(Qt::black);
     painter.setClipRect(px.adjusted(-1, -1, 1, 1), Qt::IntersectClip);
     painter.drawText(px, flagsOf(text.style), shown);
@@ -88,6 +88,23 @@ QString displayedText(const TextElement& text, const ReportPage& page, const QSt
         break;
     }
     return text.text();
+}
+
+QFont shownFont(const TextElement& text, const ReportPage& page, const QPaintDevice* device, const QString& printDate)
+{
+    QFont font = fontOf(text.style);
+    if (!text.style.shrinkToFit || !text.style.wordWrap)
+        return font;
+    const QString shown = displayedText(text, page, printDate);
+    const DeviceScale scale(device);
+    const QRectF px = scale.toPixels(textRect(text, page, device, printDate));
+    const int flags = flagsOf(text.style);
+    for (double factor = 1.0; factor > 0.69; factor -= 0.05) {
+        font.setPointSizeF(text.style.pointSize * factor);
+        if (QFontMetricsF(font, device).boundingRect(px, flags, shown).height() <= px.height())
+            return font;
+    }
+    return font;
 }
 
 QRectF textRect(const TextElement& text, const ReportPage& page, const QPaintDevice* device, const QString& printDate)

@@ -2,6 +2,7 @@
 
 #include "reports/engine/ReportPage.h"
 
+#include <QFont>
 #include <QString>
 
 class QPainter;
@@ -21,5 +22,9 @@ QString displayedText(const TextElement& text, const ReportPage& page, const QSt
 // A text field's rectangle on the page in millimetres, with automatic sizes
 // resolved for the given device.
 QRectF textRect(const TextElement& text, const ReportPage& page, const QPaintDevice* device, const QString& printDate);
+
+// The font a text field is drawn in on the device: its style's, made
+// smaller where the field shrinks a text to fit.
+QFont shownFont(const TextElement& text, const ReportPage& page, const QPaintDevice* device, const QString& printDate);
 
 } // namespace ReportRenderer

@@ -122,6 +122,7 @@ void PedigreeReport::buildAncestorBoxes()
             = TextElement::fixed(number(slot, "details"),
                                  {c.x + inset, top + (g == 4 ? 8.4 : 8.9), g == 4 ? 44.7 : 44.5, c.detailsHeight}, 10);
         details.style.wordWrap = true;
+        details.style.shrinkToFit = true;
         e.push_back(details);
         TextElement mark = textAt(number(slot, "mark"), c.x + c.width - 1.5, top + 1.5, 8);
         mark.anchorRight = true;
