@@ -9,7 +9,6 @@
 
 #include <map>
 #include <memory>
-#include <optional>
 
 namespace {
 
@@ -64,7 +63,10 @@ Catalogues& catalogues()
     return instance;
 }
 
-thread_local std::optional<QString> printoutLanguage;
+// The innermost live Scope's language on this thread, or none. A plain
+// pointer: thread_local objects with destructors crash at thread exit with
+// MinGW's runtime.
+thread_local const QString* printoutLanguage = nullptr;
 
 // Asked first of all translators: while a printout's language is set on the
 // calling thread, answers the program's texts in that language.
@@ -148,21 +150,18 @@ QString program()
 
 QString current()
 {
-    return printoutLanguage.value_or(program());
+    return printoutLanguage ? *printoutLanguage : program();
 }
 
 Scope::Scope(const QString& code)
-    : m_previous(printoutLanguage.value_or(QString())), m_hadPrevious(printoutLanguage.has_value())
+    : m_language(Languages::isAvailable(code) ? code : program()), m_previous(printoutLanguage)
 {
-    printoutLanguage = Languages::isAvailable(code) ? code : program();
+    printoutLanguage = &m_language;
 }
 
 Scope::~Scope()
 {
-    if (m_hadPrevious)
-        printoutLanguage = m_previous;
-    else
-        printoutLanguage.reset();
+    printoutLanguage = m_previous;
 }
 
 } // namespace TextLanguage

@@ -25,8 +25,8 @@ public:
     Scope& operator=(const Scope&) = delete;
 
 private:
-    QString m_previous;
-    bool m_hadPrevious;
+    QString m_language;
+    const QString* m_previous;
 };
 
 } // namespace TextLanguage
