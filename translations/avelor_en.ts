@@ -4683,6 +4683,18 @@ The program then searches the database for canaries that match all criteria and 
     </message>
 </context>
 <context>
+    <name>Startup</name>
+    <message>
+        <source>%1
+
+Die Änderungen bleiben im Programm erhalten; Avelor versucht es gleich noch einmal und speichert in jedem Fall beim Beenden.</source>
+        <extracomment>%1 says why the save failed</extracomment>
+        <translation>%1
+
+Your changes are kept in the program; Avelor will try again shortly and saves in any case when it closes.</translation>
+    </message>
+</context>
+<context>
     <name>StockColours</name>
     <message>
         <source>Hahn: %1</source>

@@ -4685,6 +4685,18 @@ El programa buscará en la base de datos los canarios que cumplan todos los crit
     </message>
 </context>
 <context>
+    <name>Startup</name>
+    <message>
+        <source>%1
+
+Die Änderungen bleiben im Programm erhalten; Avelor versucht es gleich noch einmal und speichert in jedem Fall beim Beenden.</source>
+        <extracomment>%1 says why the save failed</extracomment>
+        <translation>%1
+
+Los cambios se conservan en el programa; Avelor lo intentará de nuevo enseguida y guardará en cualquier caso al cerrar.</translation>
+    </message>
+</context>
+<context>
     <name>StockColours</name>
     <message>
         <source>Hahn: %1</source>

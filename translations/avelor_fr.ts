@@ -4685,6 +4685,18 @@ Le programme recherche alors dans la base de données les canaris qui remplissen
     </message>
 </context>
 <context>
+    <name>Startup</name>
+    <message>
+        <source>%1
+
+Die Änderungen bleiben im Programm erhalten; Avelor versucht es gleich noch einmal und speichert in jedem Fall beim Beenden.</source>
+        <extracomment>%1 says why the save failed</extracomment>
+        <translation>%1
+
+Vos modifications sont conservées dans le programme&#xa0;; Avelor réessaie dans un instant et enregistre de toute façon à la fermeture.</translation>
+    </message>
+</context>
+<context>
     <name>StockColours</name>
     <message>
         <source>Hahn: %1</source>

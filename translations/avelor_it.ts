@@ -4685,6 +4685,18 @@ Il programma cerca quindi nel database i canarini che soddisfano tutti i criteri
     </message>
 </context>
 <context>
+    <name>Startup</name>
+    <message>
+        <source>%1
+
+Die Änderungen bleiben im Programm erhalten; Avelor versucht es gleich noch einmal und speichert in jedem Fall beim Beenden.</source>
+        <extracomment>%1 says why the save failed</extracomment>
+        <translation>%1
+
+Le modifiche restano nel programma; Avelor riproverà a breve e salverà comunque alla chiusura.</translation>
+    </message>
+</context>
+<context>
     <name>StockColours</name>
     <message>
         <source>Hahn: %1</source>

@@ -4685,6 +4685,18 @@ Het programma zoekt dan in de database naar kanaries die aan alle criteria voldo
     </message>
 </context>
 <context>
+    <name>Startup</name>
+    <message>
+        <source>%1
+
+Die Änderungen bleiben im Programm erhalten; Avelor versucht es gleich noch einmal und speichert in jedem Fall beim Beenden.</source>
+        <extracomment>%1 says why the save failed</extracomment>
+        <translation>%1
+
+Uw wijzigingen blijven in het programma bewaard; Avelor probeert het zo opnieuw en slaat ze in elk geval op bij het afsluiten.</translation>
+    </message>
+</context>
+<context>
     <name>StockColours</name>
     <message>
         <source>Hahn: %1</source>

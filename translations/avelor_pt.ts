@@ -4685,6 +4685,18 @@ O programa procura então na base de dados os canários que cumprem todos os cri
     </message>
 </context>
 <context>
+    <name>Startup</name>
+    <message>
+        <source>%1
+
+Die Änderungen bleiben im Programm erhalten; Avelor versucht es gleich noch einmal und speichert in jedem Fall beim Beenden.</source>
+        <extracomment>%1 says why the save failed</extracomment>
+        <translation>%1
+
+As alterações ficam guardadas no programa; o Avelor tenta de novo em breve e guarda em qualquer caso ao fechar.</translation>
+    </message>
+</context>
+<context>
     <name>StockColours</name>
     <message>
         <source>Hahn: %1</source>

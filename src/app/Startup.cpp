@@ -122,10 +122,12 @@ bool Startup::start()
     connect(m_main.get(), &MainWindow::exitConfirmed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     connect(m_saving.get(), &BackgroundSave::failed, m_main.get(), [this](const QString& message) {
         Messages::current().warn(m_main.get(),
-                                 message
-                                     + QStringLiteral("\n\nDie Änderungen bleiben im Programm erhalten; "
-                                                      "Avelor versucht es gleich noch einmal und "
-                                                      "speichert in jedem Fall beim Beenden."));
+                                 //: %1 says why the save failed
+                                 QCoreApplication::translate("Startup",
+                                                             "%1\n\nDie Änderungen bleiben im Programm erhalten; "
+                                                             "Avelor versucht es gleich noch einmal und "
+                                                             "speichert in jedem Fall beim Beenden.")
+                                     .arg(message));
     });
     connect(m_splash.get(), &SplashWindow::finished, this, &Startup::onSplashFinished);
     m_splash->start();
