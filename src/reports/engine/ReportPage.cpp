@@ -72,3 +72,8 @@ TextElement TextElement::printDate(const QString& name, QPointF rightTop, double
     t.style.alignment = Qt::AlignRight;
     return t;
 }
+
+const CodeElement* ReportPage::code(const QString& name) const
+{
+    return findNamed<CodeElement>(*this, name);
+}

@@ -82,7 +82,18 @@ struct PictureElement
     bool visible = true;
 };
 
-using ReportElement = std::variant<TextElement, RectElement, LineElement, PictureElement>;
+// A QR code of `modules` per side filling its square frame, each dark module
+// a filled square: sharp on paper at any resolution, where a small bitmap
+// scaled up would blur. The blank quiet zone around it is the layout's.
+struct CodeElement
+{
+    QString name;
+    QRectF rect;
+    int modules = 0;
+    std::vector<bool> dark; // row by row from the top-left corner
+};
+
+using ReportElement = std::variant<TextElement, RectElement, LineElement, PictureElement, CodeElement>;
 
 struct ReportPage
 {
@@ -97,6 +108,7 @@ struct ReportPage
     const RectElement* rect(const QString& name) const;
     PictureElement* picture(const QString& name);
     const PictureElement* picture(const QString& name) const;
+    const CodeElement* code(const QString& name) const;
 };
 
 // Layout pixels (96 per inch), the unit some sizes of the certificate come in.

@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPainterPath>
 
 namespace {
 
@@ -70,6 +71,35 @@ void drawRect(QPainter& painter, const RectElement& rect, const DeviceScale& sca
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(px.adjusted(pen / 2, pen / 2, -pen / 2, -pen / 2));
     }
+    painter.restore();
+}
+
+// One path of the dark runs of each row: no seams between neighbouring
+// modules, and a PDF keeps it as vectors.
+void drawCode(QPainter& painter, const CodeElement& code, const DeviceScale& scale)
+{
+    if (code.modules <= 0 || code.dark.size() != size_t(code.modules) * size_t(code.modules))
+        return;
+    const double module = code.rect.width() / code.modules;
+    QPainterPath path;
+    path.setFillRule(Qt::WindingFill);
+    for (int y = 0; y < code.modules; ++y) {
+        for (int x = 0; x < code.modules;) {
+            if (!code.dark[size_t(y) * size_t(code.modules) + size_t(x)]) {
+                ++x;
+                continue;
+            }
+            int end = x;
+            while (end < code.modules && code.dark[size_t(y) * size_t(code.modules) + size_t(end)])
+                ++end;
+            path.addRect(scale.toPixels(
+                QRectF(code.rect.x() + x * module, code.rect.y() + y * module, (end - x) * module, module)));
+            x = end;
+        }
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.fillPath(path, Qt::black);
     painter.restore();
 }
 
@@ -151,6 +181,8 @@ void render(QPainter& painter, const ReportPage& page, const QString& printDate)
         } else if (const auto* picture = std::get_if<PictureElement>(&element);
                    picture && picture->visible && !picture->image.isNull()) {
             painter.drawImage(scale.toPixels(picture->rect), picture->image);
+        } else if (const auto* code = std::get_if<CodeElement>(&element)) {
+            drawCode(painter, *code, scale);
         }
     }
     painter.restore();
