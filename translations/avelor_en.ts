@@ -805,6 +805,201 @@ Es kann nun eine neue Ringnummer zu diesem Ei angelegt werden.</source>
     </message>
 </context>
 <context>
+    <name>CageCardDialog</name>
+    <message>
+        <source>Käfigkarten</source>
+        <translation>Cage cards</translation>
+    </message>
+    <message>
+        <source>&amp;Zuchtpaare:</source>
+        <translation>Breeding &amp;pairs:</translation>
+    </message>
+    <message>
+        <source>Eine Karte für jeden Zuchtkäfig mit Hahn, Henne, Gelegen und ihren Tagen</source>
+        <translation>One card for each breeding cage with cock, hen, clutches and their days</translation>
+    </message>
+    <message>
+        <source>Die Zuchtpaare, deren Karten gedruckt werden</source>
+        <translation>The breeding pairs whose cards are printed</translation>
+    </message>
+    <message>
+        <source>Zuchtpaare</source>
+        <translation>Breeding pairs</translation>
+    </message>
+    <message>
+        <source>&amp;Alle</source>
+        <translation>&amp;All</translation>
+    </message>
+    <message>
+        <source>&amp;Keine</source>
+        <translation>&amp;None</translation>
+    </message>
+    <message>
+        <source>&amp;Einzelne Vögel, eine Ringnummer je Zeile:</source>
+        <translation>&amp;Single birds, one ring number per line:</translation>
+    </message>
+    <message>
+        <source>Eine Karte für jeden Vogel mit Ring, Geschlecht, Jahrgang, Farbe, Rasse und Eltern</source>
+        <translation>One card for each bird with ring, sex, year, colour, breed and parents</translation>
+    </message>
+    <message>
+        <source>Die Ringnummern der Vögel, eine je Zeile</source>
+        <translation>The birds&apos; ring numbers, one per line</translation>
+    </message>
+    <message>
+        <source>Ringnummern</source>
+        <translation>Ring numbers</translation>
+    </message>
+    <message>
+        <source>Wie groß die Karten sind und wie viele auf ein A4-Blatt passen</source>
+        <translation>How large the cards are and how many fit on an A4 sheet</translation>
+    </message>
+    <message>
+        <source>&amp;Größe:</source>
+        <translation>Si&amp;ze:</translation>
+    </message>
+    <message>
+        <source>&amp;Vorschau</source>
+        <translation>&amp;Preview</translation>
+    </message>
+    <message>
+        <source>Die Karten in der Druckvorschau: drucken, als PDF oder PNG speichern</source>
+        <translation>The cards in the print preview: print, save as PDF or PNG</translation>
+    </message>
+    <message>
+        <source>Bitte wählen Sie mindestens ein Zuchtpaar aus.</source>
+        <translation>Please choose at least one breeding pair.</translation>
+    </message>
+    <message>
+        <source>Die Ringnummer „%1“ ist nicht im Bestand.</source>
+        <translation>The ring number “%1” is not in the stock.</translation>
+    </message>
+    <message>
+        <source>Bitte geben Sie mindestens eine Ringnummer ein.</source>
+        <translation>Please enter at least one ring number.</translation>
+    </message>
+    <message>
+        <source>die Käfigkarten</source>
+        <translation>the cage cards</translation>
+    </message>
+    <message>
+        <source>Käfigkarten</source>
+        <comment>file name of the printed cage cards</comment>
+        <translation>Cage cards</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>CageCardReport</name>
+    <message>
+        <source>Hahn</source>
+        <translation>Cock</translation>
+    </message>
+    <message>
+        <source>Henne</source>
+        <translation>Hen</translation>
+    </message>
+    <message>
+        <source>Geschlecht unbekannt</source>
+        <translation>Sex unknown</translation>
+    </message>
+    <message>
+        <source>nicht im Bestand</source>
+        <translation>not in the stock</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A bird&apos;s colour and breed on one line of the cage card.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>The breeding cage&apos;s word (as &quot;Hecke&quot;) and its number, the title of a pair&apos;s cage card.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Hahn: %1</source>
+        <translation>Cock: %1</translation>
+    </message>
+    <message>
+        <source>Henne: %1</source>
+        <translation>Hen: %1</translation>
+    </message>
+    <message>
+        <source>Zuchtbeginn: %1</source>
+        <translation>Start of breeding: %1</translation>
+    </message>
+    <message>
+        <source>%1, Jahrgang %2</source>
+        <extracomment>The sex and the year of hatching on a bird&apos;s cage card.</extracomment>
+        <translation>%1, hatched %2</translation>
+    </message>
+    <message>
+        <source>Farbe: %1</source>
+        <translation>Colour: %1</translation>
+    </message>
+    <message>
+        <source>Rasse: %1</source>
+        <translation>Breed: %1</translation>
+    </message>
+    <message>
+        <source>Vater: %1</source>
+        <translation>Father: %1</translation>
+    </message>
+    <message>
+        <source>Mutter: %1</source>
+        <translation>Mother: %1</translation>
+    </message>
+    <message>
+        <source>Gelege</source>
+        <translation>Clutch</translation>
+    </message>
+    <message>
+        <source>1. Ei</source>
+        <translation>1st egg</translation>
+    </message>
+    <message>
+        <source>Schieren</source>
+        <translation>Candling</translation>
+    </message>
+    <message>
+        <source>Schlupf</source>
+        <translation>Hatching</translation>
+    </message>
+    <message>
+        <source>Beringen</source>
+        <translation>Ringing</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The rings of one clutch&apos;s young: the clutch&apos;s number, then the rings.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Junge: %1</source>
+        <translation>Young: %1</translation>
+    </message>
+    <message>
+        <source>Notizen:</source>
+        <translation>Notes:</translation>
+    </message>
+    <message>
+        <source>A6 (105 × 148 mm, 4 je Blatt)</source>
+        <translation>A6 (105 × 148 mm, 4 to a sheet)</translation>
+    </message>
+    <message>
+        <source>A7 quer (105 × 74 mm, 8 je Blatt)</source>
+        <translation>A7 landscape (105 × 74 mm, 8 to a sheet)</translation>
+    </message>
+    <message>
+        <source>Karte (85 × 55 mm, 10 je Blatt)</source>
+        <translation>Card (85 × 55 mm, 10 to a sheet)</translation>
+    </message>
+</context>
+<context>
     <name>CertificateCommands</name>
     <message>
         <source>Bitte den Kanarienvogel auswählen.</source>
@@ -2120,85 +2315,6 @@ all fields and then click
         <translation>--pair is followed by the cock&apos;s ring and the hen&apos;s.</translation>
     </message>
     <message>
-        <source>Aufruf:
-  avelor-export [--data ORDNER] pedigree RING... -o DATEI
-  avelor-export [--data ORDNER] recordsheet RING -o DATEI
-  avelor-export [--data ORDNER] stocklist [--by ring|year] [--breed RASSE] [--layout one|two] -o DATEI
-  avelor-export [--data ORDNER] pairsheet N -o DATEI
-  avelor-export [--data ORDNER] csv stock|breeding|shows -o DATEI
-  avelor-export [--data ORDNER] inbreeding RING...
-  avelor-export [--data ORDNER] inbreeding --pair HAHN HENNE
-  avelor-export [--data ORDNER] check
-  avelor-export [--data ORDNER] shows [--year JAHR]
-  avelor-export [--data ORDNER] sales [--year JAHR]
-  avelor-export [--data ORDNER] due [--date JJJJ-MM-TT] [--days N]
-  avelor-export [--data ORDNER] season JAHR
-  avelor-export [--data ORDNER] mates RING [--breed RASSE] [--limit N]
-  avelor-export [--data ORDNER] colours --pair HAHN HENNE [--crossover ANTEIL] [--phase coupling|repulsion]
-  avelor-export colours --cock ANLAGEN --hen ANLAGEN [--crossover ANTEIL]
-  avelor-export --version
-
-Schreibt Abstammungsnachweise (eine Seite je Ring), ein Stammblatt, die
-Bestandsliste oder das Blatt des N-ten Zuchtpaares (gezählt ab 1). DATEI endet auf
-.pdf oder .png, die Bestandsliste auch auf .html, pedigree für einen Ring auch auf .json
-(die Stammbaumdatei für den Käufer); csv schreibt den Bestand, die
-Zuchtdaten oder die Ausstellungsergebnisse für eine Tabellenkalkulation. inbreeding
-gibt je Ring eine Zeile aus: Ring, Tabulator, Inzuchtkoeffizient als Dezimalbruch;
-mit --pair den der Jungen eines Paares. check meldet Auffälligkeiten im Bestand.
-shows gibt je Ausstellungsergebnis, sales je abgegebenem Vogel eine Zeile mit
-Tabulatoren aus; due die fälligen Arbeiten der Zucht, season die Zahlen der Paare
-eines Jahres, mates die Partner eines Vogels, die am wenigsten verwandten zuerst.
-colours gibt je Art Junge eines Paares eine Zeile aus: Hahn oder Henne, Anteil,
-sichtbare und verdeckte Anlagen, Farbe; ANLAGEN wie &quot;braun,/opal&quot; (&quot;/&quot;: spalterbig).
-Mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw.
-Ohne --data wird der Datenordner des Programms gelesen; es wird dort nie etwas
-geschrieben. Mehr in der Handbuchseite: man avelor-export
-
-Rückgabewerte: 0 erledigt (check: nichts gefunden), 1 ein Ring oder Zuchtpaar ist
-nicht im Bestand (check: etwas gefunden), 2 falscher Aufruf, 3 Daten nicht lesbar
-oder Datei nicht schreibbar.
-</source>
-        <extracomment>Command and option names (pedigree, --data, ring|year …) stay as they are.</extracomment>
-        <translation>Usage:
-  avelor-export [--data FOLDER] pedigree RING... -o FILE
-  avelor-export [--data FOLDER] recordsheet RING -o FILE
-  avelor-export [--data FOLDER] stocklist [--by ring|year] [--breed BREED] [--layout one|two] -o FILE
-  avelor-export [--data FOLDER] pairsheet N -o FILE
-  avelor-export [--data FOLDER] csv stock|breeding|shows -o FILE
-  avelor-export [--data FOLDER] inbreeding RING...
-  avelor-export [--data FOLDER] inbreeding --pair COCK HEN
-  avelor-export [--data FOLDER] check
-  avelor-export [--data FOLDER] shows [--year YEAR]
-  avelor-export [--data FOLDER] sales [--year YEAR]
-  avelor-export [--data FOLDER] due [--date YYYY-MM-DD] [--days N]
-  avelor-export [--data FOLDER] season YEAR
-  avelor-export [--data FOLDER] mates RING [--breed BREED] [--limit N]
-  avelor-export [--data FOLDER] colours --pair COCK HEN [--crossover SHARE] [--phase coupling|repulsion]
-  avelor-export colours --cock FACTORS --hen FACTORS [--crossover SHARE]
-  avelor-export --version
-
-Writes pedigree certificates (one page per ring), a record sheet, the
-stock list or the sheet of the N-th breeding pair (counted from 1). FILE ends in
-.pdf or .png, the stock list also .html, pedigree for one ring also .json
-(the pedigree file for the buyer); csv writes the stock, the
-breeding data or the show results for a spreadsheet. inbreeding
-prints one line per ring: ring, tab, inbreeding coefficient as a decimal fraction;
-with --pair that of a pair&apos;s young. check reports anything unusual in the stock.
-shows prints one line per show result, sales one per bird passed on, with
-tabs; due the breeding tasks due, season the figures of the pairs
-of a year, mates a bird&apos;s possible partners, the least related first.
-colours prints one line per kind of young of a pair: cock or hen, share,
-visual and hidden factors, colour; FACTORS like &quot;braun,/opal&quot; (&quot;/&quot;: split).
-Several pages as PNG become FILE-1.png, FILE-2.png and so on.
-Without --data the program&apos;s data folder is read; nothing is ever
-written there. More in the manual page: man avelor-export
-
-Exit codes: 0 done (check: nothing found), 1 a ring or breeding pair is
-not in the stock (check: something found), 2 wrong call, 3 data not readable
-or file not writable.
-</translation>
-    </message>
-    <message>
         <source>Die Ausgabedatei (-o) muss auf .%1 enden.</source>
         <translation>The output file (-o) must end in .%1.</translation>
     </message>
@@ -2253,6 +2369,103 @@ or file not writable.
     <message>
         <source>Die Bestandsdatei „%1“ gibt es nicht.</source>
         <translation>The stock file “%1” does not exist.</translation>
+    </message>
+    <message>
+        <source>--size nimmt a6, a7 oder card.</source>
+        <translation>--size takes a6, a7 or card.</translation>
+    </message>
+    <message>
+        <source>Nach --pair fehlen die Nummern der Zuchtpaare.</source>
+        <translation>The numbers of the breeding pairs are missing after --pair.</translation>
+    </message>
+    <message>
+        <source>cagecards --pair nimmt die Nummern von Zuchtpaaren, gezählt ab 1.</source>
+        <translation>cagecards --pair takes the numbers of breeding pairs, counted from 1.</translation>
+    </message>
+    <message>
+        <source>Aufruf:
+  avelor-export [--data ORDNER] pedigree RING... -o DATEI
+  avelor-export [--data ORDNER] recordsheet RING -o DATEI
+  avelor-export [--data ORDNER] stocklist [--by ring|year] [--breed RASSE] [--layout one|two] -o DATEI
+  avelor-export [--data ORDNER] pairsheet N -o DATEI
+  avelor-export [--data ORDNER] cagecards (--pair N... | RING...) [--size a6|a7|card] -o DATEI
+  avelor-export [--data ORDNER] csv stock|breeding|shows -o DATEI
+  avelor-export [--data ORDNER] inbreeding RING...
+  avelor-export [--data ORDNER] inbreeding --pair HAHN HENNE
+  avelor-export [--data ORDNER] check
+  avelor-export [--data ORDNER] shows [--year JAHR]
+  avelor-export [--data ORDNER] sales [--year JAHR]
+  avelor-export [--data ORDNER] due [--date JJJJ-MM-TT] [--days N]
+  avelor-export [--data ORDNER] season JAHR
+  avelor-export [--data ORDNER] mates RING [--breed RASSE] [--limit N]
+  avelor-export [--data ORDNER] colours --pair HAHN HENNE [--crossover ANTEIL] [--phase coupling|repulsion]
+  avelor-export colours --cock ANLAGEN --hen ANLAGEN [--crossover ANTEIL]
+  avelor-export --version
+
+Schreibt Abstammungsnachweise (eine Seite je Ring), ein Stammblatt, die
+Bestandsliste oder das Blatt des N-ten Zuchtpaares (gezählt ab 1); cagecards die
+Käfigkarten von Zuchtpaaren oder einzelnen Vögeln, mehrere je A4-Blatt (a7, wenn
+--size fehlt). DATEI endet auf
+.pdf oder .png, die Bestandsliste auch auf .html, pedigree für einen Ring auch auf .json
+(die Stammbaumdatei für den Käufer); csv schreibt den Bestand, die
+Zuchtdaten oder die Ausstellungsergebnisse für eine Tabellenkalkulation. inbreeding
+gibt je Ring eine Zeile aus: Ring, Tabulator, Inzuchtkoeffizient als Dezimalbruch;
+mit --pair den der Jungen eines Paares. check meldet Auffälligkeiten im Bestand.
+shows gibt je Ausstellungsergebnis, sales je abgegebenem Vogel eine Zeile mit
+Tabulatoren aus; due die fälligen Arbeiten der Zucht, season die Zahlen der Paare
+eines Jahres, mates die Partner eines Vogels, die am wenigsten verwandten zuerst.
+colours gibt je Art Junge eines Paares eine Zeile aus: Hahn oder Henne, Anteil,
+sichtbare und verdeckte Anlagen, Farbe; ANLAGEN wie &quot;braun,/opal&quot; (&quot;/&quot;: spalterbig).
+Mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw.
+Ohne --data wird der Datenordner des Programms gelesen; es wird dort nie etwas
+geschrieben. Mehr in der Handbuchseite: man avelor-export
+
+Rückgabewerte: 0 erledigt (check: nichts gefunden), 1 ein Ring oder Zuchtpaar ist
+nicht im Bestand (check: etwas gefunden), 2 falscher Aufruf, 3 Daten nicht lesbar
+oder Datei nicht schreibbar.
+</source>
+        <extracomment>Command and option names (pedigree, --data, ring|year …) stay as they are.</extracomment>
+        <translation>Usage:
+  avelor-export [--data FOLDER] pedigree RING... -o FILE
+  avelor-export [--data FOLDER] recordsheet RING -o FILE
+  avelor-export [--data FOLDER] stocklist [--by ring|year] [--breed BREED] [--layout one|two] -o FILE
+  avelor-export [--data FOLDER] pairsheet N -o FILE
+  avelor-export [--data FOLDER] cagecards (--pair N... | RING...) [--size a6|a7|card] -o FILE
+  avelor-export [--data FOLDER] csv stock|breeding|shows -o FILE
+  avelor-export [--data FOLDER] inbreeding RING...
+  avelor-export [--data FOLDER] inbreeding --pair COCK HEN
+  avelor-export [--data FOLDER] check
+  avelor-export [--data FOLDER] shows [--year YEAR]
+  avelor-export [--data FOLDER] sales [--year YEAR]
+  avelor-export [--data FOLDER] due [--date YYYY-MM-DD] [--days N]
+  avelor-export [--data FOLDER] season YEAR
+  avelor-export [--data FOLDER] mates RING [--breed BREED] [--limit N]
+  avelor-export [--data FOLDER] colours --pair COCK HEN [--crossover SHARE] [--phase coupling|repulsion]
+  avelor-export colours --cock FACTORS --hen FACTORS [--crossover SHARE]
+  avelor-export --version
+
+Writes pedigree certificates (one page per ring), a record sheet, the
+stock list or the sheet of the N-th breeding pair (counted from 1); cagecards the
+cage cards of breeding pairs or single birds, several to an A4 sheet (a7 when
+--size is not given). FILE ends in
+.pdf or .png, the stock list also .html, pedigree for one ring also .json
+(the pedigree file for the buyer); csv writes the stock, the
+breeding data or the show results for a spreadsheet. inbreeding
+prints one line per ring: ring, tab, inbreeding coefficient as a decimal fraction;
+with --pair that of a pair&apos;s young. check reports anything unusual in the stock.
+shows prints one line per show result, sales one per bird passed on, with
+tabs; due the breeding tasks due, season the figures of the pairs
+of a year, mates a bird&apos;s possible partners, the least related first.
+colours prints one line per kind of young of a pair: cock or hen, share,
+visual and hidden factors, colour; FACTORS like &quot;braun,/opal&quot; (&quot;/&quot;: split).
+Several pages as PNG become FILE-1.png, FILE-2.png and so on.
+Without --data the program&apos;s data folder is read; nothing is ever
+written there. More in the manual page: man avelor-export
+
+Exit codes: 0 done (check: nothing found), 1 a ring or breeding pair is
+not in the stock (check: something found), 2 wrong call, 3 data not readable
+or file not writable.
+</translation>
     </message>
 </context>
 <context>
@@ -2884,6 +3097,14 @@ in use.
         <source>Zuchtpaar</source>
         <comment>file name of the printed pair</comment>
         <translation>Breeding pair</translation>
+    </message>
+    <message>
+        <source>Käfigkarten…</source>
+        <translation>Cage cards…</translation>
+    </message>
+    <message>
+        <source>Karten für die Zuchtkäfige oder einzelne Vögel, mit QR-Code der Ringnummern</source>
+        <translation>Cards for the breeding cages or single birds, with a QR code of the ring numbers</translation>
     </message>
 </context>
 <context>

@@ -805,6 +805,201 @@ Es kann nun eine neue Ringnummer zu diesem Ei angelegt werden.</source>
     </message>
 </context>
 <context>
+    <name>CageCardDialog</name>
+    <message>
+        <source>Käfigkarten</source>
+        <translation>Fichas de jaula</translation>
+    </message>
+    <message>
+        <source>&amp;Zuchtpaare:</source>
+        <translation>&amp;Parejas reproductoras:</translation>
+    </message>
+    <message>
+        <source>Eine Karte für jeden Zuchtkäfig mit Hahn, Henne, Gelegen und ihren Tagen</source>
+        <translation>Una ficha por jaula de cría con macho, hembra, puestas y sus fechas</translation>
+    </message>
+    <message>
+        <source>Die Zuchtpaare, deren Karten gedruckt werden</source>
+        <translation>Las parejas reproductoras cuyas fichas se imprimen</translation>
+    </message>
+    <message>
+        <source>Zuchtpaare</source>
+        <translation>Parejas reproductoras</translation>
+    </message>
+    <message>
+        <source>&amp;Alle</source>
+        <translation>&amp;Todas</translation>
+    </message>
+    <message>
+        <source>&amp;Keine</source>
+        <translation>&amp;Ninguna</translation>
+    </message>
+    <message>
+        <source>&amp;Einzelne Vögel, eine Ringnummer je Zeile:</source>
+        <translation>&amp;Aves sueltas, un número de anilla por línea:</translation>
+    </message>
+    <message>
+        <source>Eine Karte für jeden Vogel mit Ring, Geschlecht, Jahrgang, Farbe, Rasse und Eltern</source>
+        <translation>Una ficha por ave con anilla, sexo, año, color, raza y padres</translation>
+    </message>
+    <message>
+        <source>Die Ringnummern der Vögel, eine je Zeile</source>
+        <translation>Los números de anilla de las aves, uno por línea</translation>
+    </message>
+    <message>
+        <source>Ringnummern</source>
+        <translation>Números de anilla</translation>
+    </message>
+    <message>
+        <source>Wie groß die Karten sind und wie viele auf ein A4-Blatt passen</source>
+        <translation>El tamaño de las fichas y cuántas caben en una hoja A4</translation>
+    </message>
+    <message>
+        <source>&amp;Größe:</source>
+        <translation>&amp;Tamaño:</translation>
+    </message>
+    <message>
+        <source>&amp;Vorschau</source>
+        <translation>&amp;Vista previa</translation>
+    </message>
+    <message>
+        <source>Die Karten in der Druckvorschau: drucken, als PDF oder PNG speichern</source>
+        <translation>Las fichas en la vista previa de impresión: imprimir, guardar como PDF o PNG</translation>
+    </message>
+    <message>
+        <source>Bitte wählen Sie mindestens ein Zuchtpaar aus.</source>
+        <translation>Elija al menos una pareja reproductora.</translation>
+    </message>
+    <message>
+        <source>Die Ringnummer „%1“ ist nicht im Bestand.</source>
+        <translation>El número de anilla «%1» no está en el plantel.</translation>
+    </message>
+    <message>
+        <source>Bitte geben Sie mindestens eine Ringnummer ein.</source>
+        <translation>Introduzca al menos un número de anilla.</translation>
+    </message>
+    <message>
+        <source>die Käfigkarten</source>
+        <translation>las fichas de jaula</translation>
+    </message>
+    <message>
+        <source>Käfigkarten</source>
+        <comment>file name of the printed cage cards</comment>
+        <translation>Fichas de jaula</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>CageCardReport</name>
+    <message>
+        <source>Hahn</source>
+        <translation>Macho</translation>
+    </message>
+    <message>
+        <source>Henne</source>
+        <translation>Hembra</translation>
+    </message>
+    <message>
+        <source>Geschlecht unbekannt</source>
+        <translation>Sexo desconocido</translation>
+    </message>
+    <message>
+        <source>nicht im Bestand</source>
+        <translation>no está en el plantel</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A bird&apos;s colour and breed on one line of the cage card.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>The breeding cage&apos;s word (as &quot;Hecke&quot;) and its number, the title of a pair&apos;s cage card.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Hahn: %1</source>
+        <translation>Macho: %1</translation>
+    </message>
+    <message>
+        <source>Henne: %1</source>
+        <translation>Hembra: %1</translation>
+    </message>
+    <message>
+        <source>Zuchtbeginn: %1</source>
+        <translation>Inicio de la cría: %1</translation>
+    </message>
+    <message>
+        <source>%1, Jahrgang %2</source>
+        <extracomment>The sex and the year of hatching on a bird&apos;s cage card.</extracomment>
+        <translation>%1, año %2</translation>
+    </message>
+    <message>
+        <source>Farbe: %1</source>
+        <translation>Color: %1</translation>
+    </message>
+    <message>
+        <source>Rasse: %1</source>
+        <translation>Raza: %1</translation>
+    </message>
+    <message>
+        <source>Vater: %1</source>
+        <translation>Padre: %1</translation>
+    </message>
+    <message>
+        <source>Mutter: %1</source>
+        <translation>Madre: %1</translation>
+    </message>
+    <message>
+        <source>Gelege</source>
+        <translation>Puesta</translation>
+    </message>
+    <message>
+        <source>1. Ei</source>
+        <translation>1.er huevo</translation>
+    </message>
+    <message>
+        <source>Schieren</source>
+        <translation>Ovoscopia</translation>
+    </message>
+    <message>
+        <source>Schlupf</source>
+        <translation>Eclosión</translation>
+    </message>
+    <message>
+        <source>Beringen</source>
+        <translation>Anillado</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The rings of one clutch&apos;s young: the clutch&apos;s number, then the rings.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Junge: %1</source>
+        <translation>Crías: %1</translation>
+    </message>
+    <message>
+        <source>Notizen:</source>
+        <translation>Notas:</translation>
+    </message>
+    <message>
+        <source>A6 (105 × 148 mm, 4 je Blatt)</source>
+        <translation>A6 (105 × 148 mm, 4 por hoja)</translation>
+    </message>
+    <message>
+        <source>A7 quer (105 × 74 mm, 8 je Blatt)</source>
+        <translation>A7 horizontal (105 × 74 mm, 8 por hoja)</translation>
+    </message>
+    <message>
+        <source>Karte (85 × 55 mm, 10 je Blatt)</source>
+        <translation>Tarjeta (85 × 55 mm, 10 por hoja)</translation>
+    </message>
+</context>
+<context>
     <name>CertificateCommands</name>
     <message>
         <source>Bitte den Kanarienvogel auswählen.</source>
@@ -2122,85 +2317,6 @@ todos los campos y haga clic después en
         <translation>Tras --pair van la anilla del macho y la de la hembra.</translation>
     </message>
     <message>
-        <source>Aufruf:
-  avelor-export [--data ORDNER] pedigree RING... -o DATEI
-  avelor-export [--data ORDNER] recordsheet RING -o DATEI
-  avelor-export [--data ORDNER] stocklist [--by ring|year] [--breed RASSE] [--layout one|two] -o DATEI
-  avelor-export [--data ORDNER] pairsheet N -o DATEI
-  avelor-export [--data ORDNER] csv stock|breeding|shows -o DATEI
-  avelor-export [--data ORDNER] inbreeding RING...
-  avelor-export [--data ORDNER] inbreeding --pair HAHN HENNE
-  avelor-export [--data ORDNER] check
-  avelor-export [--data ORDNER] shows [--year JAHR]
-  avelor-export [--data ORDNER] sales [--year JAHR]
-  avelor-export [--data ORDNER] due [--date JJJJ-MM-TT] [--days N]
-  avelor-export [--data ORDNER] season JAHR
-  avelor-export [--data ORDNER] mates RING [--breed RASSE] [--limit N]
-  avelor-export [--data ORDNER] colours --pair HAHN HENNE [--crossover ANTEIL] [--phase coupling|repulsion]
-  avelor-export colours --cock ANLAGEN --hen ANLAGEN [--crossover ANTEIL]
-  avelor-export --version
-
-Schreibt Abstammungsnachweise (eine Seite je Ring), ein Stammblatt, die
-Bestandsliste oder das Blatt des N-ten Zuchtpaares (gezählt ab 1). DATEI endet auf
-.pdf oder .png, die Bestandsliste auch auf .html, pedigree für einen Ring auch auf .json
-(die Stammbaumdatei für den Käufer); csv schreibt den Bestand, die
-Zuchtdaten oder die Ausstellungsergebnisse für eine Tabellenkalkulation. inbreeding
-gibt je Ring eine Zeile aus: Ring, Tabulator, Inzuchtkoeffizient als Dezimalbruch;
-mit --pair den der Jungen eines Paares. check meldet Auffälligkeiten im Bestand.
-shows gibt je Ausstellungsergebnis, sales je abgegebenem Vogel eine Zeile mit
-Tabulatoren aus; due die fälligen Arbeiten der Zucht, season die Zahlen der Paare
-eines Jahres, mates die Partner eines Vogels, die am wenigsten verwandten zuerst.
-colours gibt je Art Junge eines Paares eine Zeile aus: Hahn oder Henne, Anteil,
-sichtbare und verdeckte Anlagen, Farbe; ANLAGEN wie &quot;braun,/opal&quot; (&quot;/&quot;: spalterbig).
-Mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw.
-Ohne --data wird der Datenordner des Programms gelesen; es wird dort nie etwas
-geschrieben. Mehr in der Handbuchseite: man avelor-export
-
-Rückgabewerte: 0 erledigt (check: nichts gefunden), 1 ein Ring oder Zuchtpaar ist
-nicht im Bestand (check: etwas gefunden), 2 falscher Aufruf, 3 Daten nicht lesbar
-oder Datei nicht schreibbar.
-</source>
-        <extracomment>Command and option names (pedigree, --data, ring|year …) stay as they are.</extracomment>
-        <translation>Uso:
-  avelor-export [--data CARPETA] pedigree ANILLA... -o ARCHIVO
-  avelor-export [--data CARPETA] recordsheet ANILLA -o ARCHIVO
-  avelor-export [--data CARPETA] stocklist [--by ring|year] [--breed RAZA] [--layout one|two] -o ARCHIVO
-  avelor-export [--data CARPETA] pairsheet N -o ARCHIVO
-  avelor-export [--data CARPETA] csv stock|breeding|shows -o ARCHIVO
-  avelor-export [--data CARPETA] inbreeding ANILLA...
-  avelor-export [--data CARPETA] inbreeding --pair MACHO HEMBRA
-  avelor-export [--data CARPETA] check
-  avelor-export [--data CARPETA] shows [--year AÑO]
-  avelor-export [--data CARPETA] sales [--year AÑO]
-  avelor-export [--data CARPETA] due [--date AAAA-MM-DD] [--days N]
-  avelor-export [--data CARPETA] season AÑO
-  avelor-export [--data CARPETA] mates ANILLA [--breed RAZA] [--limit N]
-  avelor-export [--data CARPETA] colours --pair MACHO HEMBRA [--crossover PROPORCIÓN] [--phase coupling|repulsion]
-  avelor-export colours --cock FACTORES --hen FACTORES [--crossover PROPORCIÓN]
-  avelor-export --version
-
-Escribe certificados de genealogía (una página por anilla), una ficha del ejemplar, la
-lista del plantel o la hoja de la N-ésima pareja reproductora (contando desde 1). ARCHIVO termina en
-.pdf o .png; la lista del plantel, también en .html; pedigree para una anilla, también en .json
-(el archivo de genealogía para el comprador); csv escribe el plantel, los
-datos de cría o los resultados de concursos para una hoja de cálculo. inbreeding
-escribe una línea por anilla: anilla, tabulador, coeficiente de consanguinidad como fracción decimal;
-con --pair, el de las crías de una pareja. check informa de las incidencias del plantel.
-shows escribe una línea por resultado de concurso y sales, una por ejemplar vendido o cedido, con
-tabuladores; due, las tareas de cría pendientes; season, las cifras de las parejas
-de un año; mates, las posibles parejas de un ejemplar, las menos emparentadas primero.
-colours escribe una línea por tipo de cría de una pareja: macho o hembra, proporción,
-factores visuales y ocultos, color; FACTORES como &quot;braun,/opal&quot; (&quot;/&quot;: portador).
-Varias páginas en PNG se convierten en ARCHIVO-1.png, ARCHIVO-2.png, etc.
-Sin --data se lee la carpeta de datos del programa; nunca se escribe nada
-en ella. Más información en la página del manual: man avelor-export
-
-Códigos de salida: 0 hecho (check: no se ha encontrado nada), 1 una anilla o pareja reproductora
-no está en el plantel (check: se ha encontrado algo), 2 llamada incorrecta, 3 datos no legibles
-o archivo no escribible.
-</translation>
-    </message>
-    <message>
         <source>Die Ausgabedatei (-o) muss auf .%1 enden.</source>
         <translation>El archivo de salida (-o) debe terminar en .%1.</translation>
     </message>
@@ -2255,6 +2371,103 @@ o archivo no escribible.
     <message>
         <source>Die Bestandsdatei „%1“ gibt es nicht.</source>
         <translation>El archivo del plantel «%1» no existe.</translation>
+    </message>
+    <message>
+        <source>--size nimmt a6, a7 oder card.</source>
+        <translation>--size admite a6, a7 o card.</translation>
+    </message>
+    <message>
+        <source>Nach --pair fehlen die Nummern der Zuchtpaare.</source>
+        <translation>Faltan los números de las parejas reproductoras después de --pair.</translation>
+    </message>
+    <message>
+        <source>cagecards --pair nimmt die Nummern von Zuchtpaaren, gezählt ab 1.</source>
+        <translation>cagecards --pair admite los números de parejas reproductoras, contando desde 1.</translation>
+    </message>
+    <message>
+        <source>Aufruf:
+  avelor-export [--data ORDNER] pedigree RING... -o DATEI
+  avelor-export [--data ORDNER] recordsheet RING -o DATEI
+  avelor-export [--data ORDNER] stocklist [--by ring|year] [--breed RASSE] [--layout one|two] -o DATEI
+  avelor-export [--data ORDNER] pairsheet N -o DATEI
+  avelor-export [--data ORDNER] cagecards (--pair N... | RING...) [--size a6|a7|card] -o DATEI
+  avelor-export [--data ORDNER] csv stock|breeding|shows -o DATEI
+  avelor-export [--data ORDNER] inbreeding RING...
+  avelor-export [--data ORDNER] inbreeding --pair HAHN HENNE
+  avelor-export [--data ORDNER] check
+  avelor-export [--data ORDNER] shows [--year JAHR]
+  avelor-export [--data ORDNER] sales [--year JAHR]
+  avelor-export [--data ORDNER] due [--date JJJJ-MM-TT] [--days N]
+  avelor-export [--data ORDNER] season JAHR
+  avelor-export [--data ORDNER] mates RING [--breed RASSE] [--limit N]
+  avelor-export [--data ORDNER] colours --pair HAHN HENNE [--crossover ANTEIL] [--phase coupling|repulsion]
+  avelor-export colours --cock ANLAGEN --hen ANLAGEN [--crossover ANTEIL]
+  avelor-export --version
+
+Schreibt Abstammungsnachweise (eine Seite je Ring), ein Stammblatt, die
+Bestandsliste oder das Blatt des N-ten Zuchtpaares (gezählt ab 1); cagecards die
+Käfigkarten von Zuchtpaaren oder einzelnen Vögeln, mehrere je A4-Blatt (a7, wenn
+--size fehlt). DATEI endet auf
+.pdf oder .png, die Bestandsliste auch auf .html, pedigree für einen Ring auch auf .json
+(die Stammbaumdatei für den Käufer); csv schreibt den Bestand, die
+Zuchtdaten oder die Ausstellungsergebnisse für eine Tabellenkalkulation. inbreeding
+gibt je Ring eine Zeile aus: Ring, Tabulator, Inzuchtkoeffizient als Dezimalbruch;
+mit --pair den der Jungen eines Paares. check meldet Auffälligkeiten im Bestand.
+shows gibt je Ausstellungsergebnis, sales je abgegebenem Vogel eine Zeile mit
+Tabulatoren aus; due die fälligen Arbeiten der Zucht, season die Zahlen der Paare
+eines Jahres, mates die Partner eines Vogels, die am wenigsten verwandten zuerst.
+colours gibt je Art Junge eines Paares eine Zeile aus: Hahn oder Henne, Anteil,
+sichtbare und verdeckte Anlagen, Farbe; ANLAGEN wie &quot;braun,/opal&quot; (&quot;/&quot;: spalterbig).
+Mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw.
+Ohne --data wird der Datenordner des Programms gelesen; es wird dort nie etwas
+geschrieben. Mehr in der Handbuchseite: man avelor-export
+
+Rückgabewerte: 0 erledigt (check: nichts gefunden), 1 ein Ring oder Zuchtpaar ist
+nicht im Bestand (check: etwas gefunden), 2 falscher Aufruf, 3 Daten nicht lesbar
+oder Datei nicht schreibbar.
+</source>
+        <extracomment>Command and option names (pedigree, --data, ring|year …) stay as they are.</extracomment>
+        <translation>Uso:
+  avelor-export [--data CARPETA] pedigree ANILLA... -o ARCHIVO
+  avelor-export [--data CARPETA] recordsheet ANILLA -o ARCHIVO
+  avelor-export [--data CARPETA] stocklist [--by ring|year] [--breed RAZA] [--layout one|two] -o ARCHIVO
+  avelor-export [--data CARPETA] pairsheet N -o ARCHIVO
+  avelor-export [--data CARPETA] cagecards (--pair N... | RING...) [--size a6|a7|card] -o ARCHIVO
+  avelor-export [--data CARPETA] csv stock|breeding|shows -o ARCHIVO
+  avelor-export [--data CARPETA] inbreeding ANILLA...
+  avelor-export [--data CARPETA] inbreeding --pair MACHO HEMBRA
+  avelor-export [--data CARPETA] check
+  avelor-export [--data CARPETA] shows [--year AÑO]
+  avelor-export [--data CARPETA] sales [--year AÑO]
+  avelor-export [--data CARPETA] due [--date AAAA-MM-DD] [--days N]
+  avelor-export [--data CARPETA] season AÑO
+  avelor-export [--data CARPETA] mates ANILLA [--breed RAZA] [--limit N]
+  avelor-export [--data CARPETA] colours --pair MACHO HEMBRA [--crossover PROPORCIÓN] [--phase coupling|repulsion]
+  avelor-export colours --cock FACTORES --hen FACTORES [--crossover PROPORCIÓN]
+  avelor-export --version
+
+Escribe certificados de genealogía (una página por anilla), una ficha del ejemplar, la
+lista del plantel o la hoja de la N-ésima pareja reproductora (contando desde 1); cagecards las
+fichas de jaula de parejas reproductoras o aves sueltas, varias por hoja A4 (a7 si
+falta --size). ARCHIVO termina en
+.pdf o .png; la lista del plantel, también en .html; pedigree para una anilla, también en .json
+(el archivo de genealogía para el comprador); csv escribe el plantel, los
+datos de cría o los resultados de concursos para una hoja de cálculo. inbreeding
+escribe una línea por anilla: anilla, tabulador, coeficiente de consanguinidad como fracción decimal;
+con --pair, el de las crías de una pareja. check informa de las incidencias del plantel.
+shows escribe una línea por resultado de concurso y sales, una por ejemplar vendido o cedido, con
+tabuladores; due, las tareas de cría pendientes; season, las cifras de las parejas
+de un año; mates, las posibles parejas de un ejemplar, las menos emparentadas primero.
+colours escribe una línea por tipo de cría de una pareja: macho o hembra, proporción,
+factores visuales y ocultos, color; FACTORES como &quot;braun,/opal&quot; (&quot;/&quot;: portador).
+Varias páginas en PNG se convierten en ARCHIVO-1.png, ARCHIVO-2.png, etc.
+Sin --data se lee la carpeta de datos del programa; nunca se escribe nada
+en ella. Más información en la página del manual: man avelor-export
+
+Códigos de salida: 0 hecho (check: no se ha encontrado nada), 1 una anilla o pareja reproductora
+no está en el plantel (check: se ha encontrado algo), 2 llamada incorrecta, 3 datos no legibles
+o archivo no escribible.
+</translation>
     </message>
 </context>
 <context>
@@ -2886,6 +3099,14 @@ en uso.
         <source>Zuchtpaar</source>
         <comment>file name of the printed pair</comment>
         <translation>Pareja reproductora</translation>
+    </message>
+    <message>
+        <source>Käfigkarten…</source>
+        <translation>Fichas de jaula…</translation>
+    </message>
+    <message>
+        <source>Karten für die Zuchtkäfige oder einzelne Vögel, mit QR-Code der Ringnummern</source>
+        <translation>Fichas para las jaulas de cría o aves sueltas, con un código QR de los números de anilla</translation>
     </message>
 </context>
 <context>

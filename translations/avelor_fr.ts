@@ -805,6 +805,201 @@ Es kann nun eine neue Ringnummer zu diesem Ei angelegt werden.</source>
     </message>
 </context>
 <context>
+    <name>CageCardDialog</name>
+    <message>
+        <source>Käfigkarten</source>
+        <translation>Fiches de cage</translation>
+    </message>
+    <message>
+        <source>&amp;Zuchtpaare:</source>
+        <translation>Couples &amp;reproducteurs :</translation>
+    </message>
+    <message>
+        <source>Eine Karte für jeden Zuchtkäfig mit Hahn, Henne, Gelegen und ihren Tagen</source>
+        <translation>Une fiche par cage d&apos;élevage avec le mâle, la femelle, les pontes et leurs dates</translation>
+    </message>
+    <message>
+        <source>Die Zuchtpaare, deren Karten gedruckt werden</source>
+        <translation>Les couples reproducteurs dont les fiches sont imprimées</translation>
+    </message>
+    <message>
+        <source>Zuchtpaare</source>
+        <translation>Couples reproducteurs</translation>
+    </message>
+    <message>
+        <source>&amp;Alle</source>
+        <translation>&amp;Tous</translation>
+    </message>
+    <message>
+        <source>&amp;Keine</source>
+        <translation>&amp;Aucun</translation>
+    </message>
+    <message>
+        <source>&amp;Einzelne Vögel, eine Ringnummer je Zeile:</source>
+        <translation>&amp;Oiseaux seuls, un numéro de bague par ligne :</translation>
+    </message>
+    <message>
+        <source>Eine Karte für jeden Vogel mit Ring, Geschlecht, Jahrgang, Farbe, Rasse und Eltern</source>
+        <translation>Une fiche par oiseau avec bague, sexe, année, couleur, race et parents</translation>
+    </message>
+    <message>
+        <source>Die Ringnummern der Vögel, eine je Zeile</source>
+        <translation>Les numéros de bague des oiseaux, un par ligne</translation>
+    </message>
+    <message>
+        <source>Ringnummern</source>
+        <translation>Numéros de bague</translation>
+    </message>
+    <message>
+        <source>Wie groß die Karten sind und wie viele auf ein A4-Blatt passen</source>
+        <translation>La taille des fiches et combien tiennent sur une feuille A4</translation>
+    </message>
+    <message>
+        <source>&amp;Größe:</source>
+        <translation>&amp;Taille :</translation>
+    </message>
+    <message>
+        <source>&amp;Vorschau</source>
+        <translation>A&amp;perçu</translation>
+    </message>
+    <message>
+        <source>Die Karten in der Druckvorschau: drucken, als PDF oder PNG speichern</source>
+        <translation>Les fiches dans l&apos;aperçu avant impression : imprimer, enregistrer en PDF ou PNG</translation>
+    </message>
+    <message>
+        <source>Bitte wählen Sie mindestens ein Zuchtpaar aus.</source>
+        <translation>Veuillez choisir au moins un couple reproducteur.</translation>
+    </message>
+    <message>
+        <source>Die Ringnummer „%1“ ist nicht im Bestand.</source>
+        <translation>Le numéro de bague « %1 » n&apos;est pas dans le cheptel.</translation>
+    </message>
+    <message>
+        <source>Bitte geben Sie mindestens eine Ringnummer ein.</source>
+        <translation>Veuillez saisir au moins un numéro de bague.</translation>
+    </message>
+    <message>
+        <source>die Käfigkarten</source>
+        <translation>les fiches de cage</translation>
+    </message>
+    <message>
+        <source>Käfigkarten</source>
+        <comment>file name of the printed cage cards</comment>
+        <translation>Fiches de cage</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>CageCardReport</name>
+    <message>
+        <source>Hahn</source>
+        <translation>Mâle</translation>
+    </message>
+    <message>
+        <source>Henne</source>
+        <translation>Femelle</translation>
+    </message>
+    <message>
+        <source>Geschlecht unbekannt</source>
+        <translation>Sexe inconnu</translation>
+    </message>
+    <message>
+        <source>nicht im Bestand</source>
+        <translation>pas dans le cheptel</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A bird&apos;s colour and breed on one line of the cage card.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>The breeding cage&apos;s word (as &quot;Hecke&quot;) and its number, the title of a pair&apos;s cage card.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Hahn: %1</source>
+        <translation>Mâle : %1</translation>
+    </message>
+    <message>
+        <source>Henne: %1</source>
+        <translation>Femelle : %1</translation>
+    </message>
+    <message>
+        <source>Zuchtbeginn: %1</source>
+        <translation>Début de reproduction : %1</translation>
+    </message>
+    <message>
+        <source>%1, Jahrgang %2</source>
+        <extracomment>The sex and the year of hatching on a bird&apos;s cage card.</extracomment>
+        <translation>%1, né en %2</translation>
+    </message>
+    <message>
+        <source>Farbe: %1</source>
+        <translation>Couleur : %1</translation>
+    </message>
+    <message>
+        <source>Rasse: %1</source>
+        <translation>Race : %1</translation>
+    </message>
+    <message>
+        <source>Vater: %1</source>
+        <translation>Père : %1</translation>
+    </message>
+    <message>
+        <source>Mutter: %1</source>
+        <translation>Mère : %1</translation>
+    </message>
+    <message>
+        <source>Gelege</source>
+        <translation>Ponte</translation>
+    </message>
+    <message>
+        <source>1. Ei</source>
+        <translation>1er œuf</translation>
+    </message>
+    <message>
+        <source>Schieren</source>
+        <translation>Mirage</translation>
+    </message>
+    <message>
+        <source>Schlupf</source>
+        <translation>Éclosion</translation>
+    </message>
+    <message>
+        <source>Beringen</source>
+        <translation>Baguage</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The rings of one clutch&apos;s young: the clutch&apos;s number, then the rings.</extracomment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Junge: %1</source>
+        <translation>Jeunes : %1</translation>
+    </message>
+    <message>
+        <source>Notizen:</source>
+        <translation>Notes :</translation>
+    </message>
+    <message>
+        <source>A6 (105 × 148 mm, 4 je Blatt)</source>
+        <translation>A6 (105 × 148 mm, 4 par feuille)</translation>
+    </message>
+    <message>
+        <source>A7 quer (105 × 74 mm, 8 je Blatt)</source>
+        <translation>A7 paysage (105 × 74 mm, 8 par feuille)</translation>
+    </message>
+    <message>
+        <source>Karte (85 × 55 mm, 10 je Blatt)</source>
+        <translation>Carte (85 × 55 mm, 10 par feuille)</translation>
+    </message>
+</context>
+<context>
     <name>CertificateCommands</name>
     <message>
         <source>Bitte den Kanarienvogel auswählen.</source>
@@ -2122,85 +2317,6 @@ tous les champs, puis cliquez sur
         <translation>--pair est suivi de la bague du mâle et de celle de la femelle.</translation>
     </message>
     <message>
-        <source>Aufruf:
-  avelor-export [--data ORDNER] pedigree RING... -o DATEI
-  avelor-export [--data ORDNER] recordsheet RING -o DATEI
-  avelor-export [--data ORDNER] stocklist [--by ring|year] [--breed RASSE] [--layout one|two] -o DATEI
-  avelor-export [--data ORDNER] pairsheet N -o DATEI
-  avelor-export [--data ORDNER] csv stock|breeding|shows -o DATEI
-  avelor-export [--data ORDNER] inbreeding RING...
-  avelor-export [--data ORDNER] inbreeding --pair HAHN HENNE
-  avelor-export [--data ORDNER] check
-  avelor-export [--data ORDNER] shows [--year JAHR]
-  avelor-export [--data ORDNER] sales [--year JAHR]
-  avelor-export [--data ORDNER] due [--date JJJJ-MM-TT] [--days N]
-  avelor-export [--data ORDNER] season JAHR
-  avelor-export [--data ORDNER] mates RING [--breed RASSE] [--limit N]
-  avelor-export [--data ORDNER] colours --pair HAHN HENNE [--crossover ANTEIL] [--phase coupling|repulsion]
-  avelor-export colours --cock ANLAGEN --hen ANLAGEN [--crossover ANTEIL]
-  avelor-export --version
-
-Schreibt Abstammungsnachweise (eine Seite je Ring), ein Stammblatt, die
-Bestandsliste oder das Blatt des N-ten Zuchtpaares (gezählt ab 1). DATEI endet auf
-.pdf oder .png, die Bestandsliste auch auf .html, pedigree für einen Ring auch auf .json
-(die Stammbaumdatei für den Käufer); csv schreibt den Bestand, die
-Zuchtdaten oder die Ausstellungsergebnisse für eine Tabellenkalkulation. inbreeding
-gibt je Ring eine Zeile aus: Ring, Tabulator, Inzuchtkoeffizient als Dezimalbruch;
-mit --pair den der Jungen eines Paares. check meldet Auffälligkeiten im Bestand.
-shows gibt je Ausstellungsergebnis, sales je abgegebenem Vogel eine Zeile mit
-Tabulatoren aus; due die fälligen Arbeiten der Zucht, season die Zahlen der Paare
-eines Jahres, mates die Partner eines Vogels, die am wenigsten verwandten zuerst.
-colours gibt je Art Junge eines Paares eine Zeile aus: Hahn oder Henne, Anteil,
-sichtbare und verdeckte Anlagen, Farbe; ANLAGEN wie &quot;braun,/opal&quot; (&quot;/&quot;: spalterbig).
-Mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw.
-Ohne --data wird der Datenordner des Programms gelesen; es wird dort nie etwas
-geschrieben. Mehr in der Handbuchseite: man avelor-export
-
-Rückgabewerte: 0 erledigt (check: nichts gefunden), 1 ein Ring oder Zuchtpaar ist
-nicht im Bestand (check: etwas gefunden), 2 falscher Aufruf, 3 Daten nicht lesbar
-oder Datei nicht schreibbar.
-</source>
-        <extracomment>Command and option names (pedigree, --data, ring|year …) stay as they are.</extracomment>
-        <translation>Utilisation&#xa0;:
-  avelor-export [--data DOSSIER] pedigree BAGUE... -o FICHIER
-  avelor-export [--data DOSSIER] recordsheet BAGUE -o FICHIER
-  avelor-export [--data DOSSIER] stocklist [--by ring|year] [--breed RACE] [--layout one|two] -o FICHIER
-  avelor-export [--data DOSSIER] pairsheet N -o FICHIER
-  avelor-export [--data DOSSIER] csv stock|breeding|shows -o FICHIER
-  avelor-export [--data DOSSIER] inbreeding BAGUE...
-  avelor-export [--data DOSSIER] inbreeding --pair MÂLE FEMELLE
-  avelor-export [--data DOSSIER] check
-  avelor-export [--data DOSSIER] shows [--year ANNÉE]
-  avelor-export [--data DOSSIER] sales [--year ANNÉE]
-  avelor-export [--data DOSSIER] due [--date AAAA-MM-JJ] [--days N]
-  avelor-export [--data DOSSIER] season ANNÉE
-  avelor-export [--data DOSSIER] mates BAGUE [--breed RACE] [--limit N]
-  avelor-export [--data DOSSIER] colours --pair MÂLE FEMELLE [--crossover PROPORTION] [--phase coupling|repulsion]
-  avelor-export colours --cock FACTEURS --hen FACTEURS [--crossover PROPORTION]
-  avelor-export --version
-
-Écrit des certificats d&apos;origine (une page par bague), une fiche d&apos;élevage, la
-liste du cheptel ou la fiche du N-ième couple reproducteur (compté à partir de 1). FICHIER se termine par
-.pdf ou .png, la liste du cheptel aussi par .html, pedigree pour une bague aussi par .json
-(le fichier pedigree pour l&apos;acheteur)&#xa0;; csv écrit le cheptel, les
-données d&apos;élevage ou les résultats d&apos;exposition pour un tableur. inbreeding
-affiche une ligne par bague&#xa0;: bague, tabulation, coefficient de consanguinité en fraction décimale&#xa0;;
-avec --pair celui des jeunes d&apos;un couple. check signale les anomalies du cheptel.
-shows affiche une ligne par résultat d&apos;exposition, sales une par oiseau cédé, avec
-des tabulations&#xa0;; due les tâches d&apos;élevage à faire, season les chiffres des couples
-d&apos;une année, mates les partenaires possibles d&apos;un oiseau, les moins apparentés d&apos;abord.
-colours affiche une ligne par sorte de jeunes d&apos;un couple&#xa0;: mâle ou femelle, proportion,
-facteurs visibles et cachés, couleur&#xa0;; FACTEURS comme &quot;braun,/opal&quot; (&quot;/&quot;&#xa0;: porteur).
-Plusieurs pages en PNG deviennent FICHIER-1.png, FICHIER-2.png, etc.
-Sans --data, le dossier de données du programme est lu&#xa0;; rien n&apos;y est jamais
-écrit. Plus d&apos;informations dans la page de manuel&#xa0;: man avelor-export
-
-Codes de retour&#xa0;: 0 terminé (check&#xa0;: rien trouvé), 1 une bague ou un couple n&apos;est
-pas dans le cheptel (check&#xa0;: quelque chose trouvé), 2 appel incorrect, 3 données illisibles
-ou fichier impossible à écrire.
-</translation>
-    </message>
-    <message>
         <source>Die Ausgabedatei (-o) muss auf .%1 enden.</source>
         <translation>Le fichier de sortie (-o) doit se terminer par .%1.</translation>
     </message>
@@ -2255,6 +2371,103 @@ ou fichier impossible à écrire.
     <message>
         <source>Die Bestandsdatei „%1“ gibt es nicht.</source>
         <translation>Le fichier du cheptel «&#xa0;%1&#xa0;» n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>--size nimmt a6, a7 oder card.</source>
+        <translation>--size prend a6, a7 ou card.</translation>
+    </message>
+    <message>
+        <source>Nach --pair fehlen die Nummern der Zuchtpaare.</source>
+        <translation>Les numéros des couples reproducteurs manquent après --pair.</translation>
+    </message>
+    <message>
+        <source>cagecards --pair nimmt die Nummern von Zuchtpaaren, gezählt ab 1.</source>
+        <translation>cagecards --pair prend les numéros de couples reproducteurs, comptés à partir de 1.</translation>
+    </message>
+    <message>
+        <source>Aufruf:
+  avelor-export [--data ORDNER] pedigree RING... -o DATEI
+  avelor-export [--data ORDNER] recordsheet RING -o DATEI
+  avelor-export [--data ORDNER] stocklist [--by ring|year] [--breed RASSE] [--layout one|two] -o DATEI
+  avelor-export [--data ORDNER] pairsheet N -o DATEI
+  avelor-export [--data ORDNER] cagecards (--pair N... | RING...) [--size a6|a7|card] -o DATEI
+  avelor-export [--data ORDNER] csv stock|breeding|shows -o DATEI
+  avelor-export [--data ORDNER] inbreeding RING...
+  avelor-export [--data ORDNER] inbreeding --pair HAHN HENNE
+  avelor-export [--data ORDNER] check
+  avelor-export [--data ORDNER] shows [--year JAHR]
+  avelor-export [--data ORDNER] sales [--year JAHR]
+  avelor-export [--data ORDNER] due [--date JJJJ-MM-TT] [--days N]
+  avelor-export [--data ORDNER] season JAHR
+  avelor-export [--data ORDNER] mates RING [--breed RASSE] [--limit N]
+  avelor-export [--data ORDNER] colours --pair HAHN HENNE [--crossover ANTEIL] [--phase coupling|repulsion]
+  avelor-export colours --cock ANLAGEN --hen ANLAGEN [--crossover ANTEIL]
+  avelor-export --version
+
+Schreibt Abstammungsnachweise (eine Seite je Ring), ein Stammblatt, die
+Bestandsliste oder das Blatt des N-ten Zuchtpaares (gezählt ab 1); cagecards die
+Käfigkarten von Zuchtpaaren oder einzelnen Vögeln, mehrere je A4-Blatt (a7, wenn
+--size fehlt). DATEI endet auf
+.pdf oder .png, die Bestandsliste auch auf .html, pedigree für einen Ring auch auf .json
+(die Stammbaumdatei für den Käufer); csv schreibt den Bestand, die
+Zuchtdaten oder die Ausstellungsergebnisse für eine Tabellenkalkulation. inbreeding
+gibt je Ring eine Zeile aus: Ring, Tabulator, Inzuchtkoeffizient als Dezimalbruch;
+mit --pair den der Jungen eines Paares. check meldet Auffälligkeiten im Bestand.
+shows gibt je Ausstellungsergebnis, sales je abgegebenem Vogel eine Zeile mit
+Tabulatoren aus; due die fälligen Arbeiten der Zucht, season die Zahlen der Paare
+eines Jahres, mates die Partner eines Vogels, die am wenigsten verwandten zuerst.
+colours gibt je Art Junge eines Paares eine Zeile aus: Hahn oder Henne, Anteil,
+sichtbare und verdeckte Anlagen, Farbe; ANLAGEN wie &quot;braun,/opal&quot; (&quot;/&quot;: spalterbig).
+Mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw.
+Ohne --data wird der Datenordner des Programms gelesen; es wird dort nie etwas
+geschrieben. Mehr in der Handbuchseite: man avelor-export
+
+Rückgabewerte: 0 erledigt (check: nichts gefunden), 1 ein Ring oder Zuchtpaar ist
+nicht im Bestand (check: etwas gefunden), 2 falscher Aufruf, 3 Daten nicht lesbar
+oder Datei nicht schreibbar.
+</source>
+        <extracomment>Command and option names (pedigree, --data, ring|year …) stay as they are.</extracomment>
+        <translation>Utilisation&#xa0;:
+  avelor-export [--data DOSSIER] pedigree BAGUE... -o FICHIER
+  avelor-export [--data DOSSIER] recordsheet BAGUE -o FICHIER
+  avelor-export [--data DOSSIER] stocklist [--by ring|year] [--breed RACE] [--layout one|two] -o FICHIER
+  avelor-export [--data DOSSIER] pairsheet N -o FICHIER
+  avelor-export [--data DOSSIER] cagecards (--pair N... | RING...) [--size a6|a7|card] -o FICHIER
+  avelor-export [--data DOSSIER] csv stock|breeding|shows -o FICHIER
+  avelor-export [--data DOSSIER] inbreeding BAGUE...
+  avelor-export [--data DOSSIER] inbreeding --pair MÂLE FEMELLE
+  avelor-export [--data DOSSIER] check
+  avelor-export [--data DOSSIER] shows [--year ANNÉE]
+  avelor-export [--data DOSSIER] sales [--year ANNÉE]
+  avelor-export [--data DOSSIER] due [--date AAAA-MM-JJ] [--days N]
+  avelor-export [--data DOSSIER] season ANNÉE
+  avelor-export [--data DOSSIER] mates BAGUE [--breed RACE] [--limit N]
+  avelor-export [--data DOSSIER] colours --pair MÂLE FEMELLE [--crossover PROPORTION] [--phase coupling|repulsion]
+  avelor-export colours --cock FACTEURS --hen FACTEURS [--crossover PROPORTION]
+  avelor-export --version
+
+Écrit des certificats d&apos;origine (une page par bague), une fiche d&apos;élevage, la
+liste du cheptel ou la fiche du N-ième couple reproducteur (compté à partir de 1) ; cagecards les
+fiches de cage de couples reproducteurs ou d&apos;oiseaux seuls, plusieurs par feuille A4
+(a7 sans --size). FICHIER se termine par
+.pdf ou .png, la liste du cheptel aussi par .html, pedigree pour une bague aussi par .json
+(le fichier pedigree pour l&apos;acheteur)&#xa0;; csv écrit le cheptel, les
+données d&apos;élevage ou les résultats d&apos;exposition pour un tableur. inbreeding
+affiche une ligne par bague&#xa0;: bague, tabulation, coefficient de consanguinité en fraction décimale&#xa0;;
+avec --pair celui des jeunes d&apos;un couple. check signale les anomalies du cheptel.
+shows affiche une ligne par résultat d&apos;exposition, sales une par oiseau cédé, avec
+des tabulations&#xa0;; due les tâches d&apos;élevage à faire, season les chiffres des couples
+d&apos;une année, mates les partenaires possibles d&apos;un oiseau, les moins apparentés d&apos;abord.
+colours affiche une ligne par sorte de jeunes d&apos;un couple&#xa0;: mâle ou femelle, proportion,
+facteurs visibles et cachés, couleur&#xa0;; FACTEURS comme &quot;braun,/opal&quot; (&quot;/&quot;&#xa0;: porteur).
+Plusieurs pages en PNG deviennent FICHIER-1.png, FICHIER-2.png, etc.
+Sans --data, le dossier de données du programme est lu&#xa0;; rien n&apos;y est jamais
+écrit. Plus d&apos;informations dans la page de manuel&#xa0;: man avelor-export
+
+Codes de retour&#xa0;: 0 terminé (check&#xa0;: rien trouvé), 1 une bague ou un couple n&apos;est
+pas dans le cheptel (check&#xa0;: quelque chose trouvé), 2 appel incorrect, 3 données illisibles
+ou fichier impossible à écrire.
+</translation>
     </message>
 </context>
 <context>
@@ -2886,6 +3099,14 @@ en cours d&apos;utilisation.
         <source>Zuchtpaar</source>
         <comment>file name of the printed pair</comment>
         <translation>Couple reproducteur</translation>
+    </message>
+    <message>
+        <source>Käfigkarten…</source>
+        <translation>Fiches de cage…</translation>
+    </message>
+    <message>
+        <source>Karten für die Zuchtkäfige oder einzelne Vögel, mit QR-Code der Ringnummern</source>
+        <translation>Fiches pour les cages d&apos;élevage ou des oiseaux seuls, avec un code QR des numéros de bague</translation>
     </message>
 </context>
 <context>

@@ -805,6 +805,201 @@ Es kann nun eine neue Ringnummer zu diesem Ei angelegt werden.</source>
     </message>
 </context>
 <context>
+    <name>CageCardDialog</name>
+    <message>
+        <source>Käfigkarten</source>
+        <translation>Cartellini di gabbia</translation>
+    </message>
+    <message>
+        <source>&amp;Zuchtpaare:</source>
+        <translation>Coppie &amp;riproduttrici:</translation>
+    </message>
+    <message>
+        <source>Eine Karte für jeden Zuchtkäfig mit Hahn, Henne, Gelegen und ihren Tagen</source>
+        <translation>Un cartellino per ogni gabbia da riproduzione con maschio, femmina, covate e le loro date</translation>
+    </message>
+    <message>
+        <source>Die Zuchtpaare, deren Karten gedruckt werden</source>
+        <translation>Le coppie riproduttrici di cui si stampano i cartellini</translation>
+    </message>
+    <message>
+        <source>Zuchtpaare</source>
+        <translation>Coppie riproduttrici</translation>
+    </message>
+    <message>
+        <source>&amp;Alle</source>
+        <translation>&amp;Tutte</translation>
+    </message>
+    <message>
+        <source>&amp;Keine</source>
+        <translation>&amp;Nessuna</translation>
+    </message>
+    <message>
+        <source>&amp;Einzelne Vögel, eine Ringnummer je Zeile:</source>
+        <translation>&amp;Singoli uccelli, un numero di anellino per riga:</translation>
+    </message>
+    <message>
+        <source>Eine Karte für jeden Vogel mit Ring, Geschlecht, Jahrgang, Farbe, Rasse und Eltern</source>
+        <translation>Un cartellino per ogni uccello con anellino, sesso, anno, colore, razza e genitori</translation>
+    </message>
+    <message>
+        <source>Die Ringnummern der Vögel, eine je Zeile</source>
+        <translation>I numeri di anellino degli uccelli, uno per riga</translation>
+    </message>
+    <message>
+        <source>Ringnummern</source>
+        <translation>Numeri di anellino</translation>
+    </message>
+    <message>
+        <source>Wie groß die Karten sind und wie viele auf ein A4-Blatt passen</source>
+        <translation>Quanto sono grandi i cartellini e quanti ne stanno su un foglio A4</translation>
+    </message>
+    <message>
+        <source>&amp;Größe:</source>
+        <translation>&amp;Dimensione:</translation>
+    </message>
+    <message>
+        <source>&amp;Vorschau</source>
+        <translation>A&amp;nteprima</translation>
+    </message>
+    <message>
+        <source>Die Karten in der Druckvorschau: drucken, als PDF oder PNG speichern</source>
+        <translation>I cartellini nell&apos;anteprima di stampa: stampare, salvare come PDF o PNG</translation>
+    </message>
+    <message>
+        <source>Bitte wählen Sie mindestens ein Zuchtpaar aus.</source>
+        <translation>Scegliere almeno una coppia riproduttrice.</translation>
+    </message>
+    <message>
+        <source>Die Ringnummer „%1“ ist nicht im Bestand.</source>
+        <translation>Il numero dell&apos;anellino “%1” non è nel parco riproduttori.</translation>
+    </message>
+    <message>
+        <source>Bitte geben Sie mindestens eine Ringnummer ein.</source>
+        <translation>Inserire almeno un numero di anellino.</translation>
+    </message>
+    <message>
+        <source>die Käfigkarten</source>
+        <translation>i cartellini di gabbia</translation>
+    </message>
+    <message>
+        <source>Käfigkarten</source>
+        <comment>file name of the printed cage cards</comment>
+        <translation>Cartellini di gabbia</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>CageCardReport</name>
+    <message>
+        <source>Hahn</source>
+        <translation>Maschio</translation>
+    </message>
+    <message>
+        <source>Henne</source>
+        <translation>Femmina</translation>
+    </message>
+    <message>
+        <source>Geschlecht unbekannt</source>
+        <translation>Sesso sconosciuto</translation>
+    </message>
+    <message>
+        <source>nicht im Bestand</source>
+        <translation>non è nel parco riproduttori</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A bird&apos;s colour and breed on one line of the cage card.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>The breeding cage&apos;s word (as &quot;Hecke&quot;) and its number, the title of a pair&apos;s cage card.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Hahn: %1</source>
+        <translation>Maschio: %1</translation>
+    </message>
+    <message>
+        <source>Henne: %1</source>
+        <translation>Femmina: %1</translation>
+    </message>
+    <message>
+        <source>Zuchtbeginn: %1</source>
+        <translation>Inizio riproduzione: %1</translation>
+    </message>
+    <message>
+        <source>%1, Jahrgang %2</source>
+        <extracomment>The sex and the year of hatching on a bird&apos;s cage card.</extracomment>
+        <translation>%1, anno %2</translation>
+    </message>
+    <message>
+        <source>Farbe: %1</source>
+        <translation>Colore: %1</translation>
+    </message>
+    <message>
+        <source>Rasse: %1</source>
+        <translation>Razza: %1</translation>
+    </message>
+    <message>
+        <source>Vater: %1</source>
+        <translation>Padre: %1</translation>
+    </message>
+    <message>
+        <source>Mutter: %1</source>
+        <translation>Madre: %1</translation>
+    </message>
+    <message>
+        <source>Gelege</source>
+        <translation>Covata</translation>
+    </message>
+    <message>
+        <source>1. Ei</source>
+        <translation>1° uovo</translation>
+    </message>
+    <message>
+        <source>Schieren</source>
+        <translation>Speratura</translation>
+    </message>
+    <message>
+        <source>Schlupf</source>
+        <translation>Schiusa</translation>
+    </message>
+    <message>
+        <source>Beringen</source>
+        <translation>Inanellamento</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The rings of one clutch&apos;s young: the clutch&apos;s number, then the rings.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Junge: %1</source>
+        <translation>Novelli: %1</translation>
+    </message>
+    <message>
+        <source>Notizen:</source>
+        <translation>Note:</translation>
+    </message>
+    <message>
+        <source>A6 (105 × 148 mm, 4 je Blatt)</source>
+        <translation>A6 (105 × 148 mm, 4 per foglio)</translation>
+    </message>
+    <message>
+        <source>A7 quer (105 × 74 mm, 8 je Blatt)</source>
+        <translation>A7 orizzontale (105 × 74 mm, 8 per foglio)</translation>
+    </message>
+    <message>
+        <source>Karte (85 × 55 mm, 10 je Blatt)</source>
+        <translation>Biglietto (85 × 55 mm, 10 per foglio)</translation>
+    </message>
+</context>
+<context>
     <name>CertificateCommands</name>
     <message>
         <source>Bitte den Kanarienvogel auswählen.</source>
@@ -2122,85 +2317,6 @@ su &quot;Inserisci canarino&quot;.</translation>
         <translation>Dopo --pair seguono l&apos;anellino del maschio e quello della femmina.</translation>
     </message>
     <message>
-        <source>Aufruf:
-  avelor-export [--data ORDNER] pedigree RING... -o DATEI
-  avelor-export [--data ORDNER] recordsheet RING -o DATEI
-  avelor-export [--data ORDNER] stocklist [--by ring|year] [--breed RASSE] [--layout one|two] -o DATEI
-  avelor-export [--data ORDNER] pairsheet N -o DATEI
-  avelor-export [--data ORDNER] csv stock|breeding|shows -o DATEI
-  avelor-export [--data ORDNER] inbreeding RING...
-  avelor-export [--data ORDNER] inbreeding --pair HAHN HENNE
-  avelor-export [--data ORDNER] check
-  avelor-export [--data ORDNER] shows [--year JAHR]
-  avelor-export [--data ORDNER] sales [--year JAHR]
-  avelor-export [--data ORDNER] due [--date JJJJ-MM-TT] [--days N]
-  avelor-export [--data ORDNER] season JAHR
-  avelor-export [--data ORDNER] mates RING [--breed RASSE] [--limit N]
-  avelor-export [--data ORDNER] colours --pair HAHN HENNE [--crossover ANTEIL] [--phase coupling|repulsion]
-  avelor-export colours --cock ANLAGEN --hen ANLAGEN [--crossover ANTEIL]
-  avelor-export --version
-
-Schreibt Abstammungsnachweise (eine Seite je Ring), ein Stammblatt, die
-Bestandsliste oder das Blatt des N-ten Zuchtpaares (gezählt ab 1). DATEI endet auf
-.pdf oder .png, die Bestandsliste auch auf .html, pedigree für einen Ring auch auf .json
-(die Stammbaumdatei für den Käufer); csv schreibt den Bestand, die
-Zuchtdaten oder die Ausstellungsergebnisse für eine Tabellenkalkulation. inbreeding
-gibt je Ring eine Zeile aus: Ring, Tabulator, Inzuchtkoeffizient als Dezimalbruch;
-mit --pair den der Jungen eines Paares. check meldet Auffälligkeiten im Bestand.
-shows gibt je Ausstellungsergebnis, sales je abgegebenem Vogel eine Zeile mit
-Tabulatoren aus; due die fälligen Arbeiten der Zucht, season die Zahlen der Paare
-eines Jahres, mates die Partner eines Vogels, die am wenigsten verwandten zuerst.
-colours gibt je Art Junge eines Paares eine Zeile aus: Hahn oder Henne, Anteil,
-sichtbare und verdeckte Anlagen, Farbe; ANLAGEN wie &quot;braun,/opal&quot; (&quot;/&quot;: spalterbig).
-Mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw.
-Ohne --data wird der Datenordner des Programms gelesen; es wird dort nie etwas
-geschrieben. Mehr in der Handbuchseite: man avelor-export
-
-Rückgabewerte: 0 erledigt (check: nichts gefunden), 1 ein Ring oder Zuchtpaar ist
-nicht im Bestand (check: etwas gefunden), 2 falscher Aufruf, 3 Daten nicht lesbar
-oder Datei nicht schreibbar.
-</source>
-        <extracomment>Command and option names (pedigree, --data, ring|year …) stay as they are.</extracomment>
-        <translation>Uso:
-  avelor-export [--data CARTELLA] pedigree ANELLINO... -o FILE
-  avelor-export [--data CARTELLA] recordsheet ANELLINO -o FILE
-  avelor-export [--data CARTELLA] stocklist [--by ring|year] [--breed RAZZA] [--layout one|two] -o FILE
-  avelor-export [--data CARTELLA] pairsheet N -o FILE
-  avelor-export [--data CARTELLA] csv stock|breeding|shows -o FILE
-  avelor-export [--data CARTELLA] inbreeding ANELLINO...
-  avelor-export [--data CARTELLA] inbreeding --pair MASCHIO FEMMINA
-  avelor-export [--data CARTELLA] check
-  avelor-export [--data CARTELLA] shows [--year ANNO]
-  avelor-export [--data CARTELLA] sales [--year ANNO]
-  avelor-export [--data CARTELLA] due [--date AAAA-MM-GG] [--days N]
-  avelor-export [--data CARTELLA] season ANNO
-  avelor-export [--data CARTELLA] mates ANELLINO [--breed RAZZA] [--limit N]
-  avelor-export [--data CARTELLA] colours --pair MASCHIO FEMMINA [--crossover PROPORZIONE] [--phase coupling|repulsion]
-  avelor-export colours --cock FATTORI --hen FATTORI [--crossover PROPORZIONE]
-  avelor-export --version
-
-Scrive certificati genealogici (una pagina per anellino), una scheda del soggetto,
-l&apos;elenco del parco riproduttori o la scheda dell&apos;N-esima coppia riproduttrice (contando da 1). FILE termina in
-.pdf o .png, l&apos;elenco del parco riproduttori anche in .html, pedigree per un solo anellino anche in .json
-(il file genealogico per l&apos;acquirente); csv scrive il parco riproduttori, i
-dati della riproduzione o i risultati delle mostre per un foglio di calcolo. inbreeding
-stampa una riga per anellino: anellino, tabulazione, coefficiente di consanguineità come frazione decimale;
-con --pair quello dei novelli di una coppia. check segnala le anomalie nel parco riproduttori.
-shows stampa una riga per ogni risultato di mostra, sales una per ogni soggetto ceduto, con
-tabulazioni; due i lavori della riproduzione in scadenza, season i dati delle coppie
-di un anno, mates i possibili partner di un soggetto, i meno imparentati per primi.
-colours stampa una riga per ogni tipo di novello di una coppia: maschio o femmina, proporzione,
-fattori visivi e nascosti, colore; FATTORI come &quot;braun,/opal&quot; (&quot;/&quot;: portatore).
-Più pagine in PNG diventano FILE-1.png, FILE-2.png e così via.
-Senza --data viene letta la cartella dati del programma; lì non viene mai
-scritto nulla. Maggiori informazioni nella pagina di manuale: man avelor-export
-
-Codici di uscita: 0 completato (check: nulla trovato), 1 un anellino o una coppia riproduttrice
-non è nel parco riproduttori (check: trovato qualcosa), 2 chiamata errata, 3 dati non leggibili
-o file non scrivibile.
-</translation>
-    </message>
-    <message>
         <source>Die Ausgabedatei (-o) muss auf .%1 enden.</source>
         <translation>Il file di output (-o) deve terminare in .%1.</translation>
     </message>
@@ -2255,6 +2371,103 @@ o file non scrivibile.
     <message>
         <source>Die Bestandsdatei „%1“ gibt es nicht.</source>
         <translation>Il file del parco riproduttori “%1” non esiste.</translation>
+    </message>
+    <message>
+        <source>--size nimmt a6, a7 oder card.</source>
+        <translation>--size accetta a6, a7 o card.</translation>
+    </message>
+    <message>
+        <source>Nach --pair fehlen die Nummern der Zuchtpaare.</source>
+        <translation>Dopo --pair mancano i numeri delle coppie riproduttrici.</translation>
+    </message>
+    <message>
+        <source>cagecards --pair nimmt die Nummern von Zuchtpaaren, gezählt ab 1.</source>
+        <translation>cagecards --pair accetta i numeri di coppie riproduttrici, contando da 1.</translation>
+    </message>
+    <message>
+        <source>Aufruf:
+  avelor-export [--data ORDNER] pedigree RING... -o DATEI
+  avelor-export [--data ORDNER] recordsheet RING -o DATEI
+  avelor-export [--data ORDNER] stocklist [--by ring|year] [--breed RASSE] [--layout one|two] -o DATEI
+  avelor-export [--data ORDNER] pairsheet N -o DATEI
+  avelor-export [--data ORDNER] cagecards (--pair N... | RING...) [--size a6|a7|card] -o DATEI
+  avelor-export [--data ORDNER] csv stock|breeding|shows -o DATEI
+  avelor-export [--data ORDNER] inbreeding RING...
+  avelor-export [--data ORDNER] inbreeding --pair HAHN HENNE
+  avelor-export [--data ORDNER] check
+  avelor-export [--data ORDNER] shows [--year JAHR]
+  avelor-export [--data ORDNER] sales [--year JAHR]
+  avelor-export [--data ORDNER] due [--date JJJJ-MM-TT] [--days N]
+  avelor-export [--data ORDNER] season JAHR
+  avelor-export [--data ORDNER] mates RING [--breed RASSE] [--limit N]
+  avelor-export [--data ORDNER] colours --pair HAHN HENNE [--crossover ANTEIL] [--phase coupling|repulsion]
+  avelor-export colours --cock ANLAGEN --hen ANLAGEN [--crossover ANTEIL]
+  avelor-export --version
+
+Schreibt Abstammungsnachweise (eine Seite je Ring), ein Stammblatt, die
+Bestandsliste oder das Blatt des N-ten Zuchtpaares (gezählt ab 1); cagecards die
+Käfigkarten von Zuchtpaaren oder einzelnen Vögeln, mehrere je A4-Blatt (a7, wenn
+--size fehlt). DATEI endet auf
+.pdf oder .png, die Bestandsliste auch auf .html, pedigree für einen Ring auch auf .json
+(die Stammbaumdatei für den Käufer); csv schreibt den Bestand, die
+Zuchtdaten oder die Ausstellungsergebnisse für eine Tabellenkalkulation. inbreeding
+gibt je Ring eine Zeile aus: Ring, Tabulator, Inzuchtkoeffizient als Dezimalbruch;
+mit --pair den der Jungen eines Paares. check meldet Auffälligkeiten im Bestand.
+shows gibt je Ausstellungsergebnis, sales je abgegebenem Vogel eine Zeile mit
+Tabulatoren aus; due die fälligen Arbeiten der Zucht, season die Zahlen der Paare
+eines Jahres, mates die Partner eines Vogels, die am wenigsten verwandten zuerst.
+colours gibt je Art Junge eines Paares eine Zeile aus: Hahn oder Henne, Anteil,
+sichtbare und verdeckte Anlagen, Farbe; ANLAGEN wie &quot;braun,/opal&quot; (&quot;/&quot;: spalterbig).
+Mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw.
+Ohne --data wird der Datenordner des Programms gelesen; es wird dort nie etwas
+geschrieben. Mehr in der Handbuchseite: man avelor-export
+
+Rückgabewerte: 0 erledigt (check: nichts gefunden), 1 ein Ring oder Zuchtpaar ist
+nicht im Bestand (check: etwas gefunden), 2 falscher Aufruf, 3 Daten nicht lesbar
+oder Datei nicht schreibbar.
+</source>
+        <extracomment>Command and option names (pedigree, --data, ring|year …) stay as they are.</extracomment>
+        <translation>Uso:
+  avelor-export [--data CARTELLA] pedigree ANELLINO... -o FILE
+  avelor-export [--data CARTELLA] recordsheet ANELLINO -o FILE
+  avelor-export [--data CARTELLA] stocklist [--by ring|year] [--breed RAZZA] [--layout one|two] -o FILE
+  avelor-export [--data CARTELLA] pairsheet N -o FILE
+  avelor-export [--data CARTELLA] cagecards (--pair N... | RING...) [--size a6|a7|card] -o FILE
+  avelor-export [--data CARTELLA] csv stock|breeding|shows -o FILE
+  avelor-export [--data CARTELLA] inbreeding ANELLINO...
+  avelor-export [--data CARTELLA] inbreeding --pair MASCHIO FEMMINA
+  avelor-export [--data CARTELLA] check
+  avelor-export [--data CARTELLA] shows [--year ANNO]
+  avelor-export [--data CARTELLA] sales [--year ANNO]
+  avelor-export [--data CARTELLA] due [--date AAAA-MM-GG] [--days N]
+  avelor-export [--data CARTELLA] season ANNO
+  avelor-export [--data CARTELLA] mates ANELLINO [--breed RAZZA] [--limit N]
+  avelor-export [--data CARTELLA] colours --pair MASCHIO FEMMINA [--crossover PROPORZIONE] [--phase coupling|repulsion]
+  avelor-export colours --cock FATTORI --hen FATTORI [--crossover PROPORZIONE]
+  avelor-export --version
+
+Scrive certificati genealogici (una pagina per anellino), una scheda del soggetto,
+l&apos;elenco del parco riproduttori o la scheda dell&apos;N-esima coppia riproduttrice (contando da 1); cagecards i
+cartellini di gabbia di coppie riproduttrici o singoli uccelli, più di uno per foglio A4
+(a7 se manca --size). FILE termina in
+.pdf o .png, l&apos;elenco del parco riproduttori anche in .html, pedigree per un solo anellino anche in .json
+(il file genealogico per l&apos;acquirente); csv scrive il parco riproduttori, i
+dati della riproduzione o i risultati delle mostre per un foglio di calcolo. inbreeding
+stampa una riga per anellino: anellino, tabulazione, coefficiente di consanguineità come frazione decimale;
+con --pair quello dei novelli di una coppia. check segnala le anomalie nel parco riproduttori.
+shows stampa una riga per ogni risultato di mostra, sales una per ogni soggetto ceduto, con
+tabulazioni; due i lavori della riproduzione in scadenza, season i dati delle coppie
+di un anno, mates i possibili partner di un soggetto, i meno imparentati per primi.
+colours stampa una riga per ogni tipo di novello di una coppia: maschio o femmina, proporzione,
+fattori visivi e nascosti, colore; FATTORI come &quot;braun,/opal&quot; (&quot;/&quot;: portatore).
+Più pagine in PNG diventano FILE-1.png, FILE-2.png e così via.
+Senza --data viene letta la cartella dati del programma; lì non viene mai
+scritto nulla. Maggiori informazioni nella pagina di manuale: man avelor-export
+
+Codici di uscita: 0 completato (check: nulla trovato), 1 un anellino o una coppia riproduttrice
+non è nel parco riproduttori (check: trovato qualcosa), 2 chiamata errata, 3 dati non leggibili
+o file non scrivibile.
+</translation>
     </message>
 </context>
 <context>
@@ -2886,6 +3099,14 @@ in uso.
         <source>Zuchtpaar</source>
         <comment>file name of the printed pair</comment>
         <translation>Coppia riproduttrice</translation>
+    </message>
+    <message>
+        <source>Käfigkarten…</source>
+        <translation>Cartellini di gabbia…</translation>
+    </message>
+    <message>
+        <source>Karten für die Zuchtkäfige oder einzelne Vögel, mit QR-Code der Ringnummern</source>
+        <translation>Cartellini per le gabbie da riproduzione o singoli uccelli, con un codice QR dei numeri di anellino</translation>
     </message>
 </context>
 <context>

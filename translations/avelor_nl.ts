@@ -805,6 +805,201 @@ Es kann nun eine neue Ringnummer zu diesem Ei angelegt werden.</source>
     </message>
 </context>
 <context>
+    <name>CageCardDialog</name>
+    <message>
+        <source>Käfigkarten</source>
+        <translation>Kooikaarten</translation>
+    </message>
+    <message>
+        <source>&amp;Zuchtpaare:</source>
+        <translation>Kweek&amp;koppels:</translation>
+    </message>
+    <message>
+        <source>Eine Karte für jeden Zuchtkäfig mit Hahn, Henne, Gelegen und ihren Tagen</source>
+        <translation>Eén kaart per kweekkooi met man, pop, legsels en hun dagen</translation>
+    </message>
+    <message>
+        <source>Die Zuchtpaare, deren Karten gedruckt werden</source>
+        <translation>De kweekkoppels waarvan de kaarten worden afgedrukt</translation>
+    </message>
+    <message>
+        <source>Zuchtpaare</source>
+        <translation>Kweekkoppels</translation>
+    </message>
+    <message>
+        <source>&amp;Alle</source>
+        <translation>&amp;Alle</translation>
+    </message>
+    <message>
+        <source>&amp;Keine</source>
+        <translation>&amp;Geen</translation>
+    </message>
+    <message>
+        <source>&amp;Einzelne Vögel, eine Ringnummer je Zeile:</source>
+        <translation>&amp;Losse vogels, één ringnummer per regel:</translation>
+    </message>
+    <message>
+        <source>Eine Karte für jeden Vogel mit Ring, Geschlecht, Jahrgang, Farbe, Rasse und Eltern</source>
+        <translation>Eén kaart per vogel met ring, geslacht, jaar, kleur, ras en ouders</translation>
+    </message>
+    <message>
+        <source>Die Ringnummern der Vögel, eine je Zeile</source>
+        <translation>De ringnummers van de vogels, één per regel</translation>
+    </message>
+    <message>
+        <source>Ringnummern</source>
+        <translation>Ringnummers</translation>
+    </message>
+    <message>
+        <source>Wie groß die Karten sind und wie viele auf ein A4-Blatt passen</source>
+        <translation>Hoe groot de kaarten zijn en hoeveel er op een A4-blad passen</translation>
+    </message>
+    <message>
+        <source>&amp;Größe:</source>
+        <translation>&amp;Grootte:</translation>
+    </message>
+    <message>
+        <source>&amp;Vorschau</source>
+        <translation>&amp;Voorbeeld</translation>
+    </message>
+    <message>
+        <source>Die Karten in der Druckvorschau: drucken, als PDF oder PNG speichern</source>
+        <translation>De kaarten in het afdrukvoorbeeld: afdrukken, opslaan als PDF of PNG</translation>
+    </message>
+    <message>
+        <source>Bitte wählen Sie mindestens ein Zuchtpaar aus.</source>
+        <translation>Kies ten minste één kweekkoppel.</translation>
+    </message>
+    <message>
+        <source>Die Ringnummer „%1“ ist nicht im Bestand.</source>
+        <translation>Het ringnummer “%1” staat niet in het vogelbestand.</translation>
+    </message>
+    <message>
+        <source>Bitte geben Sie mindestens eine Ringnummer ein.</source>
+        <translation>Voer ten minste één ringnummer in.</translation>
+    </message>
+    <message>
+        <source>die Käfigkarten</source>
+        <translation>de kooikaarten</translation>
+    </message>
+    <message>
+        <source>Käfigkarten</source>
+        <comment>file name of the printed cage cards</comment>
+        <translation>Kooikaarten</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Sluiten</translation>
+    </message>
+</context>
+<context>
+    <name>CageCardReport</name>
+    <message>
+        <source>Hahn</source>
+        <translation>Man</translation>
+    </message>
+    <message>
+        <source>Henne</source>
+        <translation>Pop</translation>
+    </message>
+    <message>
+        <source>Geschlecht unbekannt</source>
+        <translation>Geslacht onbekend</translation>
+    </message>
+    <message>
+        <source>nicht im Bestand</source>
+        <translation>niet in het vogelbestand</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A bird&apos;s colour and breed on one line of the cage card.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>The breeding cage&apos;s word (as &quot;Hecke&quot;) and its number, the title of a pair&apos;s cage card.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Hahn: %1</source>
+        <translation>Man: %1</translation>
+    </message>
+    <message>
+        <source>Henne: %1</source>
+        <translation>Pop: %1</translation>
+    </message>
+    <message>
+        <source>Zuchtbeginn: %1</source>
+        <translation>Kweekbegin: %1</translation>
+    </message>
+    <message>
+        <source>%1, Jahrgang %2</source>
+        <extracomment>The sex and the year of hatching on a bird&apos;s cage card.</extracomment>
+        <translation>%1, jaar %2</translation>
+    </message>
+    <message>
+        <source>Farbe: %1</source>
+        <translation>Kleur: %1</translation>
+    </message>
+    <message>
+        <source>Rasse: %1</source>
+        <translation>Ras: %1</translation>
+    </message>
+    <message>
+        <source>Vater: %1</source>
+        <translation>Vader: %1</translation>
+    </message>
+    <message>
+        <source>Mutter: %1</source>
+        <translation>Moeder: %1</translation>
+    </message>
+    <message>
+        <source>Gelege</source>
+        <translation>Legsel</translation>
+    </message>
+    <message>
+        <source>1. Ei</source>
+        <translation>1e ei</translation>
+    </message>
+    <message>
+        <source>Schieren</source>
+        <translation>Schouwen</translation>
+    </message>
+    <message>
+        <source>Schlupf</source>
+        <translation>Uitkomen</translation>
+    </message>
+    <message>
+        <source>Beringen</source>
+        <translation>Ringen</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The rings of one clutch&apos;s young: the clutch&apos;s number, then the rings.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Junge: %1</source>
+        <translation>Jongen: %1</translation>
+    </message>
+    <message>
+        <source>Notizen:</source>
+        <translation>Notities:</translation>
+    </message>
+    <message>
+        <source>A6 (105 × 148 mm, 4 je Blatt)</source>
+        <translation>A6 (105 × 148 mm, 4 per blad)</translation>
+    </message>
+    <message>
+        <source>A7 quer (105 × 74 mm, 8 je Blatt)</source>
+        <translation>A7 liggend (105 × 74 mm, 8 per blad)</translation>
+    </message>
+    <message>
+        <source>Karte (85 × 55 mm, 10 je Blatt)</source>
+        <translation>Kaart (85 × 55 mm, 10 per blad)</translation>
+    </message>
+</context>
+<context>
     <name>CertificateCommands</name>
     <message>
         <source>Bitte den Kanarienvogel auswählen.</source>
@@ -2122,85 +2317,6 @@ alle velden in en klik daarna op
         <translation>Na --pair volgen de ring van de man en die van de pop.</translation>
     </message>
     <message>
-        <source>Aufruf:
-  avelor-export [--data ORDNER] pedigree RING... -o DATEI
-  avelor-export [--data ORDNER] recordsheet RING -o DATEI
-  avelor-export [--data ORDNER] stocklist [--by ring|year] [--breed RASSE] [--layout one|two] -o DATEI
-  avelor-export [--data ORDNER] pairsheet N -o DATEI
-  avelor-export [--data ORDNER] csv stock|breeding|shows -o DATEI
-  avelor-export [--data ORDNER] inbreeding RING...
-  avelor-export [--data ORDNER] inbreeding --pair HAHN HENNE
-  avelor-export [--data ORDNER] check
-  avelor-export [--data ORDNER] shows [--year JAHR]
-  avelor-export [--data ORDNER] sales [--year JAHR]
-  avelor-export [--data ORDNER] due [--date JJJJ-MM-TT] [--days N]
-  avelor-export [--data ORDNER] season JAHR
-  avelor-export [--data ORDNER] mates RING [--breed RASSE] [--limit N]
-  avelor-export [--data ORDNER] colours --pair HAHN HENNE [--crossover ANTEIL] [--phase coupling|repulsion]
-  avelor-export colours --cock ANLAGEN --hen ANLAGEN [--crossover ANTEIL]
-  avelor-export --version
-
-Schreibt Abstammungsnachweise (eine Seite je Ring), ein Stammblatt, die
-Bestandsliste oder das Blatt des N-ten Zuchtpaares (gezählt ab 1). DATEI endet auf
-.pdf oder .png, die Bestandsliste auch auf .html, pedigree für einen Ring auch auf .json
-(die Stammbaumdatei für den Käufer); csv schreibt den Bestand, die
-Zuchtdaten oder die Ausstellungsergebnisse für eine Tabellenkalkulation. inbreeding
-gibt je Ring eine Zeile aus: Ring, Tabulator, Inzuchtkoeffizient als Dezimalbruch;
-mit --pair den der Jungen eines Paares. check meldet Auffälligkeiten im Bestand.
-shows gibt je Ausstellungsergebnis, sales je abgegebenem Vogel eine Zeile mit
-Tabulatoren aus; due die fälligen Arbeiten der Zucht, season die Zahlen der Paare
-eines Jahres, mates die Partner eines Vogels, die am wenigsten verwandten zuerst.
-colours gibt je Art Junge eines Paares eine Zeile aus: Hahn oder Henne, Anteil,
-sichtbare und verdeckte Anlagen, Farbe; ANLAGEN wie &quot;braun,/opal&quot; (&quot;/&quot;: spalterbig).
-Mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw.
-Ohne --data wird der Datenordner des Programms gelesen; es wird dort nie etwas
-geschrieben. Mehr in der Handbuchseite: man avelor-export
-
-Rückgabewerte: 0 erledigt (check: nichts gefunden), 1 ein Ring oder Zuchtpaar ist
-nicht im Bestand (check: etwas gefunden), 2 falscher Aufruf, 3 Daten nicht lesbar
-oder Datei nicht schreibbar.
-</source>
-        <extracomment>Command and option names (pedigree, --data, ring|year …) stay as they are.</extracomment>
-        <translation>Gebruik:
-  avelor-export [--data MAP] pedigree RING... -o BESTAND
-  avelor-export [--data MAP] recordsheet RING -o BESTAND
-  avelor-export [--data MAP] stocklist [--by ring|year] [--breed RAS] [--layout one|two] -o BESTAND
-  avelor-export [--data MAP] pairsheet N -o BESTAND
-  avelor-export [--data MAP] csv stock|breeding|shows -o BESTAND
-  avelor-export [--data MAP] inbreeding RING...
-  avelor-export [--data MAP] inbreeding --pair MAN POP
-  avelor-export [--data MAP] check
-  avelor-export [--data MAP] shows [--year JAAR]
-  avelor-export [--data MAP] sales [--year JAAR]
-  avelor-export [--data MAP] due [--date JJJJ-MM-DD] [--days N]
-  avelor-export [--data MAP] season JAAR
-  avelor-export [--data MAP] mates RING [--breed RAS] [--limit N]
-  avelor-export [--data MAP] colours --pair MAN POP [--crossover AANDEEL] [--phase coupling|repulsion]
-  avelor-export colours --cock FACTOREN --hen FACTOREN [--crossover AANDEEL]
-  avelor-export --version
-
-Schrijft afstammingsbewijzen (één pagina per ring), een stamkaart, de
-bestandslijst of het blad van het N-de kweekkoppel (geteld vanaf 1). BESTAND eindigt op
-.pdf of .png, de bestandslijst ook op .html, pedigree voor één ring ook op .json
-(het stamboombestand voor de koper); csv schrijft het vogelbestand, de
-kweekgegevens of de tentoonstellingsresultaten voor een rekenblad. inbreeding
-geeft per ring één regel: ring, tab, inteeltcoëfficiënt als decimale breuk;
-met --pair die van de jongen van een koppel. check meldt bijzonderheden in het vogelbestand.
-shows geeft per tentoonstellingsresultaat, sales per afgestane vogel één regel met
-tabs; due de uit te voeren kweektaken, season de cijfers van de koppels
-van een jaar, mates de mogelijke partners van een vogel, de minst verwante eerst.
-colours geeft per soort jong van een koppel één regel: man of pop, aandeel,
-zichtbare en verborgen factoren, kleur; FACTOREN zoals &quot;braun,/opal&quot; (&quot;/&quot;: split).
-Meerdere pagina&apos;s als PNG worden BESTAND-1.png, BESTAND-2.png enz.
-Zonder --data wordt de gegevensmap van het programma gelezen; daar wordt nooit iets
-geschreven. Meer in de handleidingpagina: man avelor-export
-
-Afsluitcodes: 0 klaar (check: niets gevonden), 1 een ring of kweekkoppel staat
-niet in het vogelbestand (check: iets gevonden), 2 verkeerde aanroep, 3 gegevens niet
-leesbaar of bestand niet schrijfbaar.
-</translation>
-    </message>
-    <message>
         <source>Die Ausgabedatei (-o) muss auf .%1 enden.</source>
         <translation>Het uitvoerbestand (-o) moet eindigen op .%1.</translation>
     </message>
@@ -2255,6 +2371,103 @@ leesbaar of bestand niet schrijfbaar.
     <message>
         <source>Die Bestandsdatei „%1“ gibt es nicht.</source>
         <translation>Het bestand “%1” met het vogelbestand bestaat niet.</translation>
+    </message>
+    <message>
+        <source>--size nimmt a6, a7 oder card.</source>
+        <translation>--size neemt a6, a7 of card.</translation>
+    </message>
+    <message>
+        <source>Nach --pair fehlen die Nummern der Zuchtpaare.</source>
+        <translation>Na --pair ontbreken de nummers van de kweekkoppels.</translation>
+    </message>
+    <message>
+        <source>cagecards --pair nimmt die Nummern von Zuchtpaaren, gezählt ab 1.</source>
+        <translation>cagecards --pair neemt de nummers van kweekkoppels, geteld vanaf 1.</translation>
+    </message>
+    <message>
+        <source>Aufruf:
+  avelor-export [--data ORDNER] pedigree RING... -o DATEI
+  avelor-export [--data ORDNER] recordsheet RING -o DATEI
+  avelor-export [--data ORDNER] stocklist [--by ring|year] [--breed RASSE] [--layout one|two] -o DATEI
+  avelor-export [--data ORDNER] pairsheet N -o DATEI
+  avelor-export [--data ORDNER] cagecards (--pair N... | RING...) [--size a6|a7|card] -o DATEI
+  avelor-export [--data ORDNER] csv stock|breeding|shows -o DATEI
+  avelor-export [--data ORDNER] inbreeding RING...
+  avelor-export [--data ORDNER] inbreeding --pair HAHN HENNE
+  avelor-export [--data ORDNER] check
+  avelor-export [--data ORDNER] shows [--year JAHR]
+  avelor-export [--data ORDNER] sales [--year JAHR]
+  avelor-export [--data ORDNER] due [--date JJJJ-MM-TT] [--days N]
+  avelor-export [--data ORDNER] season JAHR
+  avelor-export [--data ORDNER] mates RING [--breed RASSE] [--limit N]
+  avelor-export [--data ORDNER] colours --pair HAHN HENNE [--crossover ANTEIL] [--phase coupling|repulsion]
+  avelor-export colours --cock ANLAGEN --hen ANLAGEN [--crossover ANTEIL]
+  avelor-export --version
+
+Schreibt Abstammungsnachweise (eine Seite je Ring), ein Stammblatt, die
+Bestandsliste oder das Blatt des N-ten Zuchtpaares (gezählt ab 1); cagecards die
+Käfigkarten von Zuchtpaaren oder einzelnen Vögeln, mehrere je A4-Blatt (a7, wenn
+--size fehlt). DATEI endet auf
+.pdf oder .png, die Bestandsliste auch auf .html, pedigree für einen Ring auch auf .json
+(die Stammbaumdatei für den Käufer); csv schreibt den Bestand, die
+Zuchtdaten oder die Ausstellungsergebnisse für eine Tabellenkalkulation. inbreeding
+gibt je Ring eine Zeile aus: Ring, Tabulator, Inzuchtkoeffizient als Dezimalbruch;
+mit --pair den der Jungen eines Paares. check meldet Auffälligkeiten im Bestand.
+shows gibt je Ausstellungsergebnis, sales je abgegebenem Vogel eine Zeile mit
+Tabulatoren aus; due die fälligen Arbeiten der Zucht, season die Zahlen der Paare
+eines Jahres, mates die Partner eines Vogels, die am wenigsten verwandten zuerst.
+colours gibt je Art Junge eines Paares eine Zeile aus: Hahn oder Henne, Anteil,
+sichtbare und verdeckte Anlagen, Farbe; ANLAGEN wie &quot;braun,/opal&quot; (&quot;/&quot;: spalterbig).
+Mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw.
+Ohne --data wird der Datenordner des Programms gelesen; es wird dort nie etwas
+geschrieben. Mehr in der Handbuchseite: man avelor-export
+
+Rückgabewerte: 0 erledigt (check: nichts gefunden), 1 ein Ring oder Zuchtpaar ist
+nicht im Bestand (check: etwas gefunden), 2 falscher Aufruf, 3 Daten nicht lesbar
+oder Datei nicht schreibbar.
+</source>
+        <extracomment>Command and option names (pedigree, --data, ring|year …) stay as they are.</extracomment>
+        <translation>Gebruik:
+  avelor-export [--data MAP] pedigree RING... -o BESTAND
+  avelor-export [--data MAP] recordsheet RING -o BESTAND
+  avelor-export [--data MAP] stocklist [--by ring|year] [--breed RAS] [--layout one|two] -o BESTAND
+  avelor-export [--data MAP] pairsheet N -o BESTAND
+  avelor-export [--data MAP] cagecards (--pair N... | RING...) [--size a6|a7|card] -o BESTAND
+  avelor-export [--data MAP] csv stock|breeding|shows -o BESTAND
+  avelor-export [--data MAP] inbreeding RING...
+  avelor-export [--data MAP] inbreeding --pair MAN POP
+  avelor-export [--data MAP] check
+  avelor-export [--data MAP] shows [--year JAAR]
+  avelor-export [--data MAP] sales [--year JAAR]
+  avelor-export [--data MAP] due [--date JJJJ-MM-DD] [--days N]
+  avelor-export [--data MAP] season JAAR
+  avelor-export [--data MAP] mates RING [--breed RAS] [--limit N]
+  avelor-export [--data MAP] colours --pair MAN POP [--crossover AANDEEL] [--phase coupling|repulsion]
+  avelor-export colours --cock FACTOREN --hen FACTOREN [--crossover AANDEEL]
+  avelor-export --version
+
+Schrijft afstammingsbewijzen (één pagina per ring), een stamkaart, de
+bestandslijst of het blad van het N-de kweekkoppel (geteld vanaf 1); cagecards de
+kooikaarten van kweekkoppels of losse vogels, meerdere per A4-blad (a7 als
+--size ontbreekt). BESTAND eindigt op
+.pdf of .png, de bestandslijst ook op .html, pedigree voor één ring ook op .json
+(het stamboombestand voor de koper); csv schrijft het vogelbestand, de
+kweekgegevens of de tentoonstellingsresultaten voor een rekenblad. inbreeding
+geeft per ring één regel: ring, tab, inteeltcoëfficiënt als decimale breuk;
+met --pair die van de jongen van een koppel. check meldt bijzonderheden in het vogelbestand.
+shows geeft per tentoonstellingsresultaat, sales per afgestane vogel één regel met
+tabs; due de uit te voeren kweektaken, season de cijfers van de koppels
+van een jaar, mates de mogelijke partners van een vogel, de minst verwante eerst.
+colours geeft per soort jong van een koppel één regel: man of pop, aandeel,
+zichtbare en verborgen factoren, kleur; FACTOREN zoals &quot;braun,/opal&quot; (&quot;/&quot;: split).
+Meerdere pagina&apos;s als PNG worden BESTAND-1.png, BESTAND-2.png enz.
+Zonder --data wordt de gegevensmap van het programma gelezen; daar wordt nooit iets
+geschreven. Meer in de handleidingpagina: man avelor-export
+
+Afsluitcodes: 0 klaar (check: niets gevonden), 1 een ring of kweekkoppel staat
+niet in het vogelbestand (check: iets gevonden), 2 verkeerde aanroep, 3 gegevens niet
+leesbaar of bestand niet schrijfbaar.
+</translation>
     </message>
 </context>
 <context>
@@ -2886,6 +3099,14 @@ wordt op dit moment gebruikt.
         <source>Zuchtpaar</source>
         <comment>file name of the printed pair</comment>
         <translation>Kweekkoppel</translation>
+    </message>
+    <message>
+        <source>Käfigkarten…</source>
+        <translation>Kooikaarten…</translation>
+    </message>
+    <message>
+        <source>Karten für die Zuchtkäfige oder einzelne Vögel, mit QR-Code der Ringnummern</source>
+        <translation>Kaarten voor de kweekkooien of losse vogels, met een QR-code van de ringnummers</translation>
     </message>
 </context>
 <context>

@@ -805,6 +805,201 @@ Es kann nun eine neue Ringnummer zu diesem Ei angelegt werden.</source>
     </message>
 </context>
 <context>
+    <name>CageCardDialog</name>
+    <message>
+        <source>Käfigkarten</source>
+        <translation>Fichas de gaiola</translation>
+    </message>
+    <message>
+        <source>&amp;Zuchtpaare:</source>
+        <translation>Casais &amp;reprodutores:</translation>
+    </message>
+    <message>
+        <source>Eine Karte für jeden Zuchtkäfig mit Hahn, Henne, Gelegen und ihren Tagen</source>
+        <translation>Uma ficha por gaiola de criação com macho, fêmea, posturas e as suas datas</translation>
+    </message>
+    <message>
+        <source>Die Zuchtpaare, deren Karten gedruckt werden</source>
+        <translation>Os casais reprodutores cujas fichas são impressas</translation>
+    </message>
+    <message>
+        <source>Zuchtpaare</source>
+        <translation>Casais reprodutores</translation>
+    </message>
+    <message>
+        <source>&amp;Alle</source>
+        <translation>&amp;Todos</translation>
+    </message>
+    <message>
+        <source>&amp;Keine</source>
+        <translation>&amp;Nenhum</translation>
+    </message>
+    <message>
+        <source>&amp;Einzelne Vögel, eine Ringnummer je Zeile:</source>
+        <translation>&amp;Aves individuais, um número de anilha por linha:</translation>
+    </message>
+    <message>
+        <source>Eine Karte für jeden Vogel mit Ring, Geschlecht, Jahrgang, Farbe, Rasse und Eltern</source>
+        <translation>Uma ficha por ave com anilha, sexo, ano, cor, raça e progenitores</translation>
+    </message>
+    <message>
+        <source>Die Ringnummern der Vögel, eine je Zeile</source>
+        <translation>Os números de anilha das aves, um por linha</translation>
+    </message>
+    <message>
+        <source>Ringnummern</source>
+        <translation>Números de anilha</translation>
+    </message>
+    <message>
+        <source>Wie groß die Karten sind und wie viele auf ein A4-Blatt passen</source>
+        <translation>O tamanho das fichas e quantas cabem numa folha A4</translation>
+    </message>
+    <message>
+        <source>&amp;Größe:</source>
+        <translation>&amp;Tamanho:</translation>
+    </message>
+    <message>
+        <source>&amp;Vorschau</source>
+        <translation>&amp;Pré-visualização</translation>
+    </message>
+    <message>
+        <source>Die Karten in der Druckvorschau: drucken, als PDF oder PNG speichern</source>
+        <translation>As fichas na pré-visualização de impressão: imprimir, guardar como PDF ou PNG</translation>
+    </message>
+    <message>
+        <source>Bitte wählen Sie mindestens ein Zuchtpaar aus.</source>
+        <translation>Escolha pelo menos um casal reprodutor.</translation>
+    </message>
+    <message>
+        <source>Die Ringnummer „%1“ ist nicht im Bestand.</source>
+        <translation>O número da anilha «%1» não está no plantel.</translation>
+    </message>
+    <message>
+        <source>Bitte geben Sie mindestens eine Ringnummer ein.</source>
+        <translation>Introduza pelo menos um número de anilha.</translation>
+    </message>
+    <message>
+        <source>die Käfigkarten</source>
+        <translation>as fichas de gaiola</translation>
+    </message>
+    <message>
+        <source>Käfigkarten</source>
+        <comment>file name of the printed cage cards</comment>
+        <translation>Fichas de gaiola</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>CageCardReport</name>
+    <message>
+        <source>Hahn</source>
+        <translation>Macho</translation>
+    </message>
+    <message>
+        <source>Henne</source>
+        <translation>Fêmea</translation>
+    </message>
+    <message>
+        <source>Geschlecht unbekannt</source>
+        <translation>Sexo desconhecido</translation>
+    </message>
+    <message>
+        <source>nicht im Bestand</source>
+        <translation>não está no plantel</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A bird&apos;s colour and breed on one line of the cage card.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>The breeding cage&apos;s word (as &quot;Hecke&quot;) and its number, the title of a pair&apos;s cage card.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Hahn: %1</source>
+        <translation>Macho: %1</translation>
+    </message>
+    <message>
+        <source>Henne: %1</source>
+        <translation>Fêmea: %1</translation>
+    </message>
+    <message>
+        <source>Zuchtbeginn: %1</source>
+        <translation>Início da criação: %1</translation>
+    </message>
+    <message>
+        <source>%1, Jahrgang %2</source>
+        <extracomment>The sex and the year of hatching on a bird&apos;s cage card.</extracomment>
+        <translation>%1, ano %2</translation>
+    </message>
+    <message>
+        <source>Farbe: %1</source>
+        <translation>Cor: %1</translation>
+    </message>
+    <message>
+        <source>Rasse: %1</source>
+        <translation>Raça: %1</translation>
+    </message>
+    <message>
+        <source>Vater: %1</source>
+        <translation>Pai: %1</translation>
+    </message>
+    <message>
+        <source>Mutter: %1</source>
+        <translation>Mãe: %1</translation>
+    </message>
+    <message>
+        <source>Gelege</source>
+        <translation>Postura</translation>
+    </message>
+    <message>
+        <source>1. Ei</source>
+        <translation>1.º ovo</translation>
+    </message>
+    <message>
+        <source>Schieren</source>
+        <translation>Ovoscopia</translation>
+    </message>
+    <message>
+        <source>Schlupf</source>
+        <translation>Eclosão</translation>
+    </message>
+    <message>
+        <source>Beringen</source>
+        <translation>Anilhagem</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The rings of one clutch&apos;s young: the clutch&apos;s number, then the rings.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Junge: %1</source>
+        <translation>Crias: %1</translation>
+    </message>
+    <message>
+        <source>Notizen:</source>
+        <translation>Notas:</translation>
+    </message>
+    <message>
+        <source>A6 (105 × 148 mm, 4 je Blatt)</source>
+        <translation>A6 (105 × 148 mm, 4 por folha)</translation>
+    </message>
+    <message>
+        <source>A7 quer (105 × 74 mm, 8 je Blatt)</source>
+        <translation>A7 horizontal (105 × 74 mm, 8 por folha)</translation>
+    </message>
+    <message>
+        <source>Karte (85 × 55 mm, 10 je Blatt)</source>
+        <translation>Cartão (85 × 55 mm, 10 por folha)</translation>
+    </message>
+</context>
+<context>
     <name>CertificateCommands</name>
     <message>
         <source>Bitte den Kanarienvogel auswählen.</source>
@@ -2122,85 +2317,6 @@ todos os campos e clique depois em
         <translation>Depois de --pair vêm a anilha do macho e a da fêmea.</translation>
     </message>
     <message>
-        <source>Aufruf:
-  avelor-export [--data ORDNER] pedigree RING... -o DATEI
-  avelor-export [--data ORDNER] recordsheet RING -o DATEI
-  avelor-export [--data ORDNER] stocklist [--by ring|year] [--breed RASSE] [--layout one|two] -o DATEI
-  avelor-export [--data ORDNER] pairsheet N -o DATEI
-  avelor-export [--data ORDNER] csv stock|breeding|shows -o DATEI
-  avelor-export [--data ORDNER] inbreeding RING...
-  avelor-export [--data ORDNER] inbreeding --pair HAHN HENNE
-  avelor-export [--data ORDNER] check
-  avelor-export [--data ORDNER] shows [--year JAHR]
-  avelor-export [--data ORDNER] sales [--year JAHR]
-  avelor-export [--data ORDNER] due [--date JJJJ-MM-TT] [--days N]
-  avelor-export [--data ORDNER] season JAHR
-  avelor-export [--data ORDNER] mates RING [--breed RASSE] [--limit N]
-  avelor-export [--data ORDNER] colours --pair HAHN HENNE [--crossover ANTEIL] [--phase coupling|repulsion]
-  avelor-export colours --cock ANLAGEN --hen ANLAGEN [--crossover ANTEIL]
-  avelor-export --version
-
-Schreibt Abstammungsnachweise (eine Seite je Ring), ein Stammblatt, die
-Bestandsliste oder das Blatt des N-ten Zuchtpaares (gezählt ab 1). DATEI endet auf
-.pdf oder .png, die Bestandsliste auch auf .html, pedigree für einen Ring auch auf .json
-(die Stammbaumdatei für den Käufer); csv schreibt den Bestand, die
-Zuchtdaten oder die Ausstellungsergebnisse für eine Tabellenkalkulation. inbreeding
-gibt je Ring eine Zeile aus: Ring, Tabulator, Inzuchtkoeffizient als Dezimalbruch;
-mit --pair den der Jungen eines Paares. check meldet Auffälligkeiten im Bestand.
-shows gibt je Ausstellungsergebnis, sales je abgegebenem Vogel eine Zeile mit
-Tabulatoren aus; due die fälligen Arbeiten der Zucht, season die Zahlen der Paare
-eines Jahres, mates die Partner eines Vogels, die am wenigsten verwandten zuerst.
-colours gibt je Art Junge eines Paares eine Zeile aus: Hahn oder Henne, Anteil,
-sichtbare und verdeckte Anlagen, Farbe; ANLAGEN wie &quot;braun,/opal&quot; (&quot;/&quot;: spalterbig).
-Mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw.
-Ohne --data wird der Datenordner des Programms gelesen; es wird dort nie etwas
-geschrieben. Mehr in der Handbuchseite: man avelor-export
-
-Rückgabewerte: 0 erledigt (check: nichts gefunden), 1 ein Ring oder Zuchtpaar ist
-nicht im Bestand (check: etwas gefunden), 2 falscher Aufruf, 3 Daten nicht lesbar
-oder Datei nicht schreibbar.
-</source>
-        <extracomment>Command and option names (pedigree, --data, ring|year …) stay as they are.</extracomment>
-        <translation>Utilização:
-  avelor-export [--data PASTA] pedigree ANILHA... -o FICHEIRO
-  avelor-export [--data PASTA] recordsheet ANILHA -o FICHEIRO
-  avelor-export [--data PASTA] stocklist [--by ring|year] [--breed RAÇA] [--layout one|two] -o FICHEIRO
-  avelor-export [--data PASTA] pairsheet N -o FICHEIRO
-  avelor-export [--data PASTA] csv stock|breeding|shows -o FICHEIRO
-  avelor-export [--data PASTA] inbreeding ANILHA...
-  avelor-export [--data PASTA] inbreeding --pair MACHO FÊMEA
-  avelor-export [--data PASTA] check
-  avelor-export [--data PASTA] shows [--year ANO]
-  avelor-export [--data PASTA] sales [--year ANO]
-  avelor-export [--data PASTA] due [--date AAAA-MM-DD] [--days N]
-  avelor-export [--data PASTA] season ANO
-  avelor-export [--data PASTA] mates ANILHA [--breed RAÇA] [--limit N]
-  avelor-export [--data PASTA] colours --pair MACHO FÊMEA [--crossover PROPORÇÃO] [--phase coupling|repulsion]
-  avelor-export colours --cock FATORES --hen FATORES [--crossover PROPORÇÃO]
-  avelor-export --version
-
-Escreve certificados de genealogia (uma página por anilha), uma ficha do exemplar, a
-lista do plantel ou a folha do N-ésimo casal reprodutor (contado a partir de 1). FICHEIRO termina em
-.pdf ou .png; a lista do plantel, também em .html; pedigree para uma anilha, também em .json
-(o ficheiro de genealogia para o comprador); csv escreve o plantel, os
-dados de criação ou os resultados de exposições para uma folha de cálculo. inbreeding
-escreve uma linha por anilha: anilha, tabulação, coeficiente de consanguinidade como fração decimal;
-com --pair, o das crias de um casal. check assinala as ocorrências no plantel.
-shows escreve uma linha por resultado de exposição e sales, uma por exemplar vendido ou cedido, com
-tabulações; due, as tarefas de criação pendentes; season, os números dos casais
-de um ano; mates, os possíveis parceiros de um exemplar, os menos aparentados primeiro.
-colours escreve uma linha por tipo de cria de um casal: macho ou fêmea, proporção,
-fatores visuais e ocultos, cor; FATORES como &quot;braun,/opal&quot; (&quot;/&quot;: portador).
-Várias páginas em PNG dão origem a FICHEIRO-1.png, FICHEIRO-2.png, etc.
-Sem --data é lida a pasta de dados do programa; nunca se escreve nada
-nela. Mais informações na página do manual: man avelor-export
-
-Códigos de saída: 0 concluído (check: nada encontrado), 1 uma anilha ou casal reprodutor
-não está no plantel (check: algo encontrado), 2 chamada incorreta, 3 dados ilegíveis
-ou ficheiro não gravável.
-</translation>
-    </message>
-    <message>
         <source>Die Ausgabedatei (-o) muss auf .%1 enden.</source>
         <translation>O ficheiro de saída (-o) tem de terminar em .%1.</translation>
     </message>
@@ -2255,6 +2371,103 @@ ou ficheiro não gravável.
     <message>
         <source>Die Bestandsdatei „%1“ gibt es nicht.</source>
         <translation>O ficheiro do plantel «%1» não existe.</translation>
+    </message>
+    <message>
+        <source>--size nimmt a6, a7 oder card.</source>
+        <translation>--size aceita a6, a7 ou card.</translation>
+    </message>
+    <message>
+        <source>Nach --pair fehlen die Nummern der Zuchtpaare.</source>
+        <translation>Faltam os números dos casais reprodutores depois de --pair.</translation>
+    </message>
+    <message>
+        <source>cagecards --pair nimmt die Nummern von Zuchtpaaren, gezählt ab 1.</source>
+        <translation>cagecards --pair aceita os números de casais reprodutores, contados a partir de 1.</translation>
+    </message>
+    <message>
+        <source>Aufruf:
+  avelor-export [--data ORDNER] pedigree RING... -o DATEI
+  avelor-export [--data ORDNER] recordsheet RING -o DATEI
+  avelor-export [--data ORDNER] stocklist [--by ring|year] [--breed RASSE] [--layout one|two] -o DATEI
+  avelor-export [--data ORDNER] pairsheet N -o DATEI
+  avelor-export [--data ORDNER] cagecards (--pair N... | RING...) [--size a6|a7|card] -o DATEI
+  avelor-export [--data ORDNER] csv stock|breeding|shows -o DATEI
+  avelor-export [--data ORDNER] inbreeding RING...
+  avelor-export [--data ORDNER] inbreeding --pair HAHN HENNE
+  avelor-export [--data ORDNER] check
+  avelor-export [--data ORDNER] shows [--year JAHR]
+  avelor-export [--data ORDNER] sales [--year JAHR]
+  avelor-export [--data ORDNER] due [--date JJJJ-MM-TT] [--days N]
+  avelor-export [--data ORDNER] season JAHR
+  avelor-export [--data ORDNER] mates RING [--breed RASSE] [--limit N]
+  avelor-export [--data ORDNER] colours --pair HAHN HENNE [--crossover ANTEIL] [--phase coupling|repulsion]
+  avelor-export colours --cock ANLAGEN --hen ANLAGEN [--crossover ANTEIL]
+  avelor-export --version
+
+Schreibt Abstammungsnachweise (eine Seite je Ring), ein Stammblatt, die
+Bestandsliste oder das Blatt des N-ten Zuchtpaares (gezählt ab 1); cagecards die
+Käfigkarten von Zuchtpaaren oder einzelnen Vögeln, mehrere je A4-Blatt (a7, wenn
+--size fehlt). DATEI endet auf
+.pdf oder .png, die Bestandsliste auch auf .html, pedigree für einen Ring auch auf .json
+(die Stammbaumdatei für den Käufer); csv schreibt den Bestand, die
+Zuchtdaten oder die Ausstellungsergebnisse für eine Tabellenkalkulation. inbreeding
+gibt je Ring eine Zeile aus: Ring, Tabulator, Inzuchtkoeffizient als Dezimalbruch;
+mit --pair den der Jungen eines Paares. check meldet Auffälligkeiten im Bestand.
+shows gibt je Ausstellungsergebnis, sales je abgegebenem Vogel eine Zeile mit
+Tabulatoren aus; due die fälligen Arbeiten der Zucht, season die Zahlen der Paare
+eines Jahres, mates die Partner eines Vogels, die am wenigsten verwandten zuerst.
+colours gibt je Art Junge eines Paares eine Zeile aus: Hahn oder Henne, Anteil,
+sichtbare und verdeckte Anlagen, Farbe; ANLAGEN wie &quot;braun,/opal&quot; (&quot;/&quot;: spalterbig).
+Mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw.
+Ohne --data wird der Datenordner des Programms gelesen; es wird dort nie etwas
+geschrieben. Mehr in der Handbuchseite: man avelor-export
+
+Rückgabewerte: 0 erledigt (check: nichts gefunden), 1 ein Ring oder Zuchtpaar ist
+nicht im Bestand (check: etwas gefunden), 2 falscher Aufruf, 3 Daten nicht lesbar
+oder Datei nicht schreibbar.
+</source>
+        <extracomment>Command and option names (pedigree, --data, ring|year …) stay as they are.</extracomment>
+        <translation>Utilização:
+  avelor-export [--data PASTA] pedigree ANILHA... -o FICHEIRO
+  avelor-export [--data PASTA] recordsheet ANILHA -o FICHEIRO
+  avelor-export [--data PASTA] stocklist [--by ring|year] [--breed RAÇA] [--layout one|two] -o FICHEIRO
+  avelor-export [--data PASTA] pairsheet N -o FICHEIRO
+  avelor-export [--data PASTA] cagecards (--pair N... | RING...) [--size a6|a7|card] -o FICHEIRO
+  avelor-export [--data PASTA] csv stock|breeding|shows -o FICHEIRO
+  avelor-export [--data PASTA] inbreeding ANILHA...
+  avelor-export [--data PASTA] inbreeding --pair MACHO FÊMEA
+  avelor-export [--data PASTA] check
+  avelor-export [--data PASTA] shows [--year ANO]
+  avelor-export [--data PASTA] sales [--year ANO]
+  avelor-export [--data PASTA] due [--date AAAA-MM-DD] [--days N]
+  avelor-export [--data PASTA] season ANO
+  avelor-export [--data PASTA] mates ANILHA [--breed RAÇA] [--limit N]
+  avelor-export [--data PASTA] colours --pair MACHO FÊMEA [--crossover PROPORÇÃO] [--phase coupling|repulsion]
+  avelor-export colours --cock FATORES --hen FATORES [--crossover PROPORÇÃO]
+  avelor-export --version
+
+Escreve certificados de genealogia (uma página por anilha), uma ficha do exemplar, a
+lista do plantel ou a folha do N-ésimo casal reprodutor (contado a partir de 1); cagecards as
+fichas de gaiola de casais reprodutores ou aves individuais, várias por folha A4 (a7 se
+faltar --size). FICHEIRO termina em
+.pdf ou .png; a lista do plantel, também em .html; pedigree para uma anilha, também em .json
+(o ficheiro de genealogia para o comprador); csv escreve o plantel, os
+dados de criação ou os resultados de exposições para uma folha de cálculo. inbreeding
+escreve uma linha por anilha: anilha, tabulação, coeficiente de consanguinidade como fração decimal;
+com --pair, o das crias de um casal. check assinala as ocorrências no plantel.
+shows escreve uma linha por resultado de exposição e sales, uma por exemplar vendido ou cedido, com
+tabulações; due, as tarefas de criação pendentes; season, os números dos casais
+de um ano; mates, os possíveis parceiros de um exemplar, os menos aparentados primeiro.
+colours escreve uma linha por tipo de cria de um casal: macho ou fêmea, proporção,
+fatores visuais e ocultos, cor; FATORES como &quot;braun,/opal&quot; (&quot;/&quot;: portador).
+Várias páginas em PNG dão origem a FICHEIRO-1.png, FICHEIRO-2.png, etc.
+Sem --data é lida a pasta de dados do programa; nunca se escreve nada
+nela. Mais informações na página do manual: man avelor-export
+
+Códigos de saída: 0 concluído (check: nada encontrado), 1 uma anilha ou casal reprodutor
+não está no plantel (check: algo encontrado), 2 chamada incorreta, 3 dados ilegíveis
+ou ficheiro não gravável.
+</translation>
     </message>
 </context>
 <context>
@@ -2886,6 +3099,14 @@ em utilização.
         <source>Zuchtpaar</source>
         <comment>file name of the printed pair</comment>
         <translation>Casal reprodutor</translation>
+    </message>
+    <message>
+        <source>Käfigkarten…</source>
+        <translation>Fichas de gaiola…</translation>
+    </message>
+    <message>
+        <source>Karten für die Zuchtkäfige oder einzelne Vögel, mit QR-Code der Ringnummern</source>
+        <translation>Fichas para as gaiolas de criação ou aves individuais, com um código QR dos números de anilha</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,7 @@ QString usage()
         "  avelor-export [--data ORDNER] recordsheet RING -o DATEI\n"
         "  avelor-export [--data ORDNER] stocklist [--by ring|year] [--breed RASSE] [--layout one|two] -o DATEI\n"
         "  avelor-export [--data ORDNER] pairsheet N -o DATEI\n"
+        "  avelor-export [--data ORDNER] cagecards (--pair N... | RING...) [--size a6|a7|card] -o DATEI\n"
         "  avelor-export [--data ORDNER] csv stock|breeding|shows -o DATEI\n"
         "  avelor-export [--data ORDNER] inbreeding RING...\n"
         "  avelor-export [--data ORDNER] inbreeding --pair HAHN HENNE\n"
@@ -43,7 +44,9 @@ QString usage()
         "  avelor-export --version\n"
         "\n"
         "Schreibt Abstammungsnachweise (eine Seite je Ring), ein Stammblatt, die\n"
-        "Bestandsliste oder das Blatt des N-ten Zuchtpaares (gezählt ab 1). DATEI endet auf\n"
+        "Bestandsliste oder das Blatt des N-ten Zuchtpaares (gezählt ab 1); cagecards die\n"
+        "Käfigkarten von Zuchtpaaren oder einzelnen Vögeln, mehrere je A4-Blatt (a7, wenn\n"
+        "--size fehlt). DATEI endet auf\n"
         ".pdf oder .png, die Bestandsliste auch auf .html, pedigree für einen Ring auch auf .json\n"
         "(die Stammbaumdatei für den Käufer); csv schreibt den Bestand, die\n"
         "Zuchtdaten oder die Ausstellungsergebnisse für eine Tabellenkalkulation. inbreeding\n"
@@ -64,8 +67,8 @@ QString usage()
 }
 
 // Options that take a value.
-const QStringList kValueOptions = {"--data", "-o",      "--by",   "--breed", "--layout",    "--year", "--date",
-                                   "--days", "--limit", "--cock", "--hen",   "--crossover", "--phase"};
+const QStringList kValueOptions = {"--data", "-o",      "--by",   "--breed", "--layout",    "--year",  "--date",
+                                   "--days", "--limit", "--cock", "--hen",   "--crossover", "--phase", "--size"};
 
 QList<ExportCommand> commands()
 {

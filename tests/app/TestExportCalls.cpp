@@ -96,6 +96,27 @@ private slots:
                                          << "zuerst den Hahn, dann die Henne; „HENNE“ ist als Henne";
         QTest::newRow("a stock list by colour")
             << QStringList {"stocklist", "--by", "farbe", "-o", pdf} << 2 << "--by nimmt ring oder year";
+        QTest::newRow("cage cards of a size not offered")
+            << QStringList {"cagecards", "HAHN", "--size", "a5", "-o", pdf} << 2 << "--size nimmt a6, a7 oder card";
+        QTest::newRow("cage cards of no pair")
+            << QStringList {"cagecards", "--pair", "-o", pdf} << 2 << "fehlen die Nummern der Zuchtpaare";
+        QTest::newRow("cage cards of a pair by name")
+            << QStringList {"cagecards", "--pair", "HAHN", "-o", pdf} << 2 << "gezählt ab 1";
+        QTest::newRow("cage cards of a pair that is not there")
+            << QStringList {"cagecards", "--pair", "99", "-o", pdf} << 1 << "Ein Zuchtpaar 99 gibt es nicht";
+        QTest::newRow("a cage card of a ring not in stock")
+            << QStringList {"cagecards", "HAHN", "NICHTDA", "-o", pdf} << 1 << "„NICHTDA“ ist nicht im Bestand";
+    }
+
+    // Cards of single birds, 10 to a sheet: one page for two birds.
+    void cageCardsOfBirds()
+    {
+        const QString png = m_dir.filePath(QStringLiteral("karten.png"));
+        const Outcome outcome
+            = runWith({"--data", m_folder, "cagecards", "HAHN", "HENNE", "--size", "card", "-o", png});
+        QCOMPARE(outcome.code, 0);
+        QVERIFY(QFile::exists(png));
+        QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("karten-2.png"))));
     }
 
     void wrongCallsSayWhatIsWrong()

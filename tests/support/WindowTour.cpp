@@ -3,6 +3,8 @@
 #include "core/breeding/PairSheet.h"
 #include "core/stock/StockDocument.h"
 #include "core/stocklist/StockList.h"
+#include "core/stock/PreferencesStore.h"
+#include "reports/layouts/CageCardReport.h"
 #include "reports/layouts/PairSheetReport.h"
 #include "reports/layouts/PedigreeReport.h"
 #include "reports/layouts/RecordSheetReport.h"
@@ -127,6 +129,7 @@ void tourWindows(WindowFixture& fixture, const WindowTourVisitor& visit)
         {"breederDataButton", "BreederDataDialog"},   {"printSettingsButton", "PrintSettingsDialog"},
         {"breedingButton", "BreedingDialog"},         {"usbBackupButton", "UsbBackupDialog"},
         {"usbRestoreButton", "UsbRestoreDialog"},     {"wipeDatabaseLink", "WipeDatabaseDialog"},
+        {"cageCardsButton", "CageCardDialog"},
     };
     for (const auto& [button, name] : dialogs) {
         click(w, button);
@@ -160,6 +163,11 @@ void tourWindows(WindowFixture& fixture, const WindowTourVisitor& visit)
     PairSheetReport sheet;
     sheet.fill(pairSheet(fixture.stock().animals(), fixture.stock().pairs()[0]));
     visit.printout(sheet.page(), QStringLiteral("pair-sheet"));
+    const std::vector<ReportPage> cards = cageCardPages(
+        {pairCageCard(fixture.stock(), fixture.stock().pairs()[0], fixture.preferences().calendar()),
+         *birdCageCard(fixture.stock(), kSampleSubject)},
+        CageCardSize::A7);
+    visit.printout(cards.front(), QStringLiteral("cage-cards"));
     PedigreeReport certificate;
     RecordSheetReport recordSheet;
     certificate.fill(fixture.stock(), kSampleSubject, {}, &recordSheet);

@@ -9,7 +9,9 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QTabWidget>
 
 class TestBreedingDialog : public QObject
@@ -205,6 +207,34 @@ private slots:
         QCOMPARE(entries(child<QComboBox>(m_dialog, "eggList")).mid(8, 3), (QStringList {"9", "10", "11"}));
         ring("10", "E-10", 2);
         QCOMPARE(m_f->stock().pairs()[0].clutches[0].young[9].ring, QStringLiteral("E-10"));
+    }
+
+    // Cards for the chosen pairs or the birds typed in, each refusal told, then the preview.
+    void cageCardsOfPairsOrBirds()
+    {
+        createPair();
+        createPair();
+        m_dialog->done(0);
+        QDialog* cards = m_f->open("cageCardsButton", "CageCardDialog");
+        auto* pairs = child<QListWidget>(cards, "pairList");
+        QCOMPARE(pairs->count(), 2);
+        click(cards, "noPairs");
+        click(cards, "previewCards");
+        QCOMPARE(m_f->messages.last(), QStringLiteral("Bitte wählen Sie mindestens ein Zuchtpaar aus."));
+        pairs->item(1)->setCheckState(Qt::Checked);
+        click(cards, "previewCards");
+        ReportPreview* preview = m_f->window()->findChild<ReportPreview*>();
+        QVERIFY(preview);
+        delete preview;
+
+        child<QPlainTextEdit>(cards, "ringList")->setPlainText(QStringLiteral("COCK\n\nNICHTDA"));
+        QVERIFY(child<QRadioButton>(cards, "byRings")->isChecked());
+        click(cards, "previewCards");
+        QCOMPARE(m_f->messages.last(), QStringLiteral("Die Ringnummer „NICHTDA“ ist nicht im Bestand."));
+        QVERIFY(!m_f->window()->findChild<ReportPreview*>());
+        child<QPlainTextEdit>(cards, "ringList")->setPlainText(QStringLiteral(" COCK \nHEN"));
+        click(cards, "previewCards");
+        QVERIFY(m_f->window()->findChild<ReportPreview*>());
     }
 
 private:

@@ -1,11 +1,13 @@
 // The commands that write printouts to PDF or PNG.
 #include "app/export/ExportRun.h"
 
+#include "core/breeding/CageCard.h"
 #include "core/export/PedigreeFile.h"
 #include "core/files/Preferences.h"
 #include "core/language/Languages.h"
 #include "core/language/TextLanguage.h"
 #include "core/stock/StockDocument.h"
+#include "reports/layouts/CageCardReport.h"
 #include "reports/layouts/PairSheetReport.h"
 #include "reports/layouts/PedigreeReport.h"
 #include "reports/layouts/RecordSheetReport.h"
@@ -122,6 +124,53 @@ int printPairSheet(ExportRun& run)
     return run.writePages(FixedPages({report.page()}));
 }
 
+// Cards of breeding pairs (--pair N...) or of single birds (RING...).
+int cageCards(ExportRun& run)
+{
+    const Preferences preferences = Preferences::load(Preferences::defaultFile());
+    std::vector<CageCard> cards;
+    for (const QString& word : run.request.words) {
+        if (run.request.pair) {
+            const int number = word.toInt();
+            if (number < 1 || number > int(run.stock.pairs().size())) {
+                run.err << QCoreApplication::translate("ExportTool", "Ein Zuchtpaar %1 gibt es nicht; es gibt %2.")
+                               .arg(word)
+                               .arg(run.stock.pairs().size())
+                        << '\n';
+                return NotFound;
+            }
+            cards.push_back(pairCageCard(run.stock, run.stock.pairs()[size_t(number - 1)], preferences.calendar));
+        } else if (std::optional<CageCard> card = birdCageCard(run.stock, word)) {
+            cards.push_back(std::move(*card));
+        } else {
+            run.err << QCoreApplication::translate("ExportTool", "Die Ringnummer „%1“ ist nicht im Bestand.").arg(word)
+                    << '\n';
+            return NotFound;
+        }
+    }
+    const CageCardSize size = cageCardSizeOf(run.request.option("--size")).value_or(CageCardSize::A7);
+    const TextLanguage::Scope language(printoutLanguage(preferences));
+    return run.writePages(FixedPages(cageCardPages(cards, size)));
+}
+
+QString checkCageCards(const ExportRequest& r)
+{
+    if (r.has("--size") && !cageCardSizeOf(r.option("--size")))
+        return QCoreApplication::translate("ExportTool", "--size nimmt a6, a7 oder card.");
+    if (r.words.isEmpty())
+        return r.pair ? QCoreApplication::translate("ExportTool", "Nach --pair fehlen die Nummern der Zuchtpaare.")
+                      : QCoreApplication::translate("ExportTool", "Es fehlt die Ringnummer.");
+    if (r.pair) {
+        for (const QString& word : r.words) {
+            bool number = false;
+            if (word.toInt(&number) < 1 || !number)
+                return QCoreApplication::translate("ExportTool",
+                                                   "cagecards --pair nimmt die Nummern von Zuchtpaaren, gezählt ab 1.");
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 QList<ExportCommand> reportCommands()
@@ -182,5 +231,10 @@ QList<ExportCommand> reportCommands()
                                        "ExportTool", "pairsheet nimmt die Nummer eines Zuchtpaares, gezählt ab 1.");
                            },
                        .run = printPairSheet},
+        ExportCommand {.name = "cagecards",
+                       .outputTypes = QStringList {"pdf", "png"},
+                       .check = checkCageCards,
+                       .run = cageCards,
+                       .options = {"--pair", "--size"}},
     };
 }

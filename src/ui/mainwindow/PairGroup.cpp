@@ -5,6 +5,7 @@
 #include "core/stock/PreferencesStore.h"
 #include "core/stock/StockDocument.h"
 #include "reports/layouts/PairSheetReport.h"
+#include "ui/breeding/CageCardDialog.h"
 #include "ui/common/Choices.h"
 #include "ui/common/Messages.h"
 #include "ui/common/Modal.h"
@@ -24,8 +25,22 @@ PairGroup::PairGroup(const StockDocument& stock, const PreferencesStore& prefere
     auto* print = new QPushButton(tr("Zuchtpaar drucken"), this);
     print->setObjectName(QStringLiteral("printPairButton"));
     connect(print, &QPushButton::clicked, this, &PairGroup::previewSheet);
+    auto* cards = new QPushButton(tr("Käfigkarten…"), this);
+    cards->setObjectName(QStringLiteral("cageCardsButton"));
+    cards->setToolTip(tr("Karten für die Zuchtkäfige oder einzelne Vögel, mit QR-Code der Ringnummern"));
+    connect(cards, &QPushButton::clicked, this, &PairGroup::openCageCards);
     layout->addWidget(m_selector);
     layout->addWidget(print);
+    layout->addWidget(cards);
+}
+
+PairGroup::~PairGroup() = default;
+
+void PairGroup::openCageCards()
+{
+    CageCardDialog& dialog = lazily(m_cageCards, m_stock, m_preferences, window());
+    dialog.refresh();
+    showModal(&dialog);
 }
 
 void PairGroup::setPairs(const QStringList& captions)

@@ -2,8 +2,10 @@
 
 #include <QGroupBox>
 
+#include <memory>
 #include <optional>
 
+class CageCardDialog;
 class QComboBox;
 class PreferencesStore;
 class StockDocument;
@@ -16,6 +18,7 @@ class PairGroup : public QGroupBox
 
 public:
     PairGroup(const StockDocument& stock, const PreferencesStore& preferences, QWidget* parent = nullptr);
+    ~PairGroup() override;
 
     // One caption per pair in table order; none is selected afterwards.
     void setPairs(const QStringList& captions);
@@ -26,8 +29,11 @@ public:
 private:
     // "Zuchtpaar drucken": the selected pair's sheet in the preview.
     void previewSheet();
+    // "Käfigkarten…": the cards of the pairs or birds chosen there.
+    void openCageCards();
 
     const StockDocument& m_stock;
     const PreferencesStore& m_preferences;
     QComboBox* m_selector = nullptr;
+    std::unique_ptr<CageCardDialog> m_cageCards;
 };
