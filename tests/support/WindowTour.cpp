@@ -1,9 +1,9 @@
 #include "support/WindowTour.h"
 
 #include "core/breeding/PairSheet.h"
+#include "core/stock/PreferencesStore.h"
 #include "core/stock/StockDocument.h"
 #include "core/stocklist/StockList.h"
-#include "core/stock/PreferencesStore.h"
 #include "reports/layouts/CageCardReport.h"
 #include "reports/layouts/PairSheetReport.h"
 #include "reports/layouts/PedigreeReport.h"
@@ -163,10 +163,10 @@ void tourWindows(WindowFixture& fixture, const WindowTourVisitor& visit)
     PairSheetReport sheet;
     sheet.fill(pairSheet(fixture.stock().animals(), fixture.stock().pairs()[0]));
     visit.printout(sheet.page(), QStringLiteral("pair-sheet"));
-    const std::vector<ReportPage> cards = cageCardPages(
-        {pairCageCard(fixture.stock(), fixture.stock().pairs()[0], fixture.preferences().calendar()),
-         *birdCageCard(fixture.stock(), kSampleSubject)},
-        CageCardSize::A7);
+    const std::vector<ReportPage> cards
+        = cageCardPages({pairCageCard(fixture.stock(), fixture.stock().pairs()[0], fixture.preferences().calendar()),
+                         *birdCageCard(fixture.stock(), kSampleSubject)},
+                        CageCardSize::A7);
     visit.printout(cards.front(), QStringLiteral("cage-cards"));
     PedigreeReport certificate;
     RecordSheetReport recordSheet;
