@@ -273,8 +273,8 @@ private slots:
         QVERIFY(again.stock()->lastActive(QStringLiteral("VOR-DEM-ABSTURZ")));
     }
 
-    // A show result is committed when it is made: killed the moment after, it is there.
-    void aShowResultSurvivesAKillAtOnce()
+    // A show result or a move is committed when it is made: killed the moment after, it is there.
+    void recordsSurviveAKillAtOnce()
     {
         QProcess program;
         program.start(QStringLiteral(AVELOR_EDIT_THEN_WAIT), {QStringLiteral("SCHAU-1"), QStringLiteral("schau")});
@@ -289,6 +289,18 @@ private slots:
         const std::vector<ShowResult> results = records.showResults(QStringLiteral("SCHAU-1"));
         QCOMPARE(results.size(), size_t(1));
         QCOMPARE(results[0].halfPoints, 185);
+
+        program.start(QStringLiteral(AVELOR_EDIT_THEN_WAIT),
+                      {QStringLiteral("UMGESETZT-1"), QStringLiteral("umsetzen")});
+        QVERIFY(program.waitForStarted());
+        said.clear();
+        QTRY_VERIFY_WITH_TIMEOUT((said += program.readAllStandardOutput()).contains("eingegeben"), 20000);
+        program.kill();
+        QVERIFY(program.waitForFinished());
+        const std::optional<LocationMove> place = records.currentLocation(QStringLiteral("UMGESETZT-1"));
+        QVERIFY(place);
+        QCOMPARE(place->location, QStringLiteral("Voliere 2"));
+        QCOMPARE(place->date, QDate(2026, 12, 8));
     }
 
     // A bird deleted by mistake and brought back with "Rückgängig" is there,

@@ -3,6 +3,7 @@
 #include "core/backup/Backup.h"
 #include "core/records/RecordsDatabase.h"
 #include "core/records/ShowFigures.h"
+#include "core/stock/Locations.h"
 #include "core/stock/StockDocument.h"
 #include "support/FileHelpers.h"
 #include "support/SampleAnimals.h"
@@ -85,6 +86,105 @@ private slots:
         QVERIFY(again.open(path, RecordsDatabase::Access::Owner).message.isEmpty());
         QCOMPARE(again.allShowResults(), all);
         QCOMPARE(again.colourFactors(w->ring), (FactorStates {{"opal", FactorState::Carrier}}));
+    }
+
+    // A file written by version two (the last before places were kept) gains the moves and keeps the rest.
+    void aFileOfVersionTwoGainsPlaces()
+    {
+        const QString path = m_folder + QStringLiteral("zusatzdaten.db");
+        QVERIFY(QFile::copy(AVELOR_TEST_DATA "/zusatzdaten-v2.db", path));
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        const QString ring = QStringLiteral("DE-06165-2024-0007");
+        {
+            RecordsDatabase db;
+            const auto opened = db.open(path, RecordsDatabase::Access::Owner);
+            QVERIFY2(opened.available && opened.message.isEmpty(), qPrintable(opened.message));
+            QCOMPARE(db.rings().size(), 3);
+            QCOMPARE(db.whereabouts(QStringLiteral("DE-06165-2024-0008"))->status, WhereaboutsStatus::GivenAway);
+            QCOMPARE(db.showResults(ring).at(0).award, QStringLiteral("2. Platz"));
+            QCOMPARE(db.colourFactors(QStringLiteral("DE-06165-2025-0031")).size(), size_t(2));
+            QVERIFY(db.moves(ring).empty());
+            const LocationMove move {0, ring, QDate(2026, 3, 1), QStringLiteral("Hecke 4")};
+            QCOMPARE(db.changeRecordsOf(ring, ring, {.move = move}), QString());
+        }
+        RecordsDatabase again;
+        QVERIFY(again.open(path, RecordsDatabase::Access::Owner).message.isEmpty());
+        QCOMPARE(again.currentLocation(ring)->location, QStringLiteral("Hecke 4"));
+        QCOMPARE(again.showResults(ring).size(), size_t(1));
+    }
+
+    // Many birds moved at once are one step; the history of each stays, and undo takes a move back whole.
+    void movesOfManyBirdsAndTheirHistory()
+    {
+        StockData data;
+        data.animals
+            = {testAnimal("A-1", Sex::Male), testAnimal("B-2", Sex::Female), testAnimal("C-3"), testAnimal("D-4")};
+        data.animals[3].sold = 1;
+        BreedingPair pair;
+        pair.cockRing = QStringLiteral("A-1");
+        pair.henRing = QStringLiteral("B-2");
+        pair.cageNumber = 12;
+        data.pairs = {pair};
+        StockDocument stock(data, DataFiles(m_folder));
+        const QStringList chosen {QStringLiteral("A-1"), QStringLiteral("B-2"), QStringLiteral("A-1"),
+                                  QStringLiteral("UNBEKANNT")};
+        QCOMPARE(stock.moveAnimals(chosen, QStringLiteral(" Voliere 1 "), QDate(2026, 1, 10)), QString());
+        QCOMPARE(stock.history().steps(), size_t(1));
+        QCOMPARE(stock.records().moves(QStringLiteral("A-1")).size(), size_t(1)); // chosen twice, moved once
+        QVERIFY(!stock.records().hasRecords(QStringLiteral("UNBEKANNT")));
+        // Already there: no step, no second line in the history.
+        QCOMPARE(stock.moveAnimals({QStringLiteral("B-2")}, QStringLiteral("Voliere 1"), QDate(2026, 1, 11)),
+                 QString());
+        QCOMPARE(stock.history().steps(), size_t(1));
+
+        const QStringList offered = offeredLocations(stock, QStringLiteral("A-1"));
+        QCOMPARE(offered.value(0), cageLocation(12)); // the pair's cage first
+        QVERIFY(offered.contains(QStringLiteral("Voliere 1")));
+        QCOMPARE(stock.moveAnimals({QStringLiteral("A-1"), QStringLiteral("B-2")}, offered[0], QDate(2026, 3, 1)),
+                 QString());
+        QCOMPARE(stock.moveAnimals({QStringLiteral("C-3")}, QStringLiteral("Hecke 3"), QDate(2026, 3, 1)), QString());
+        const std::vector<LocationMove> history = stock.records().moves(QStringLiteral("A-1"));
+        QCOMPARE(history.size(), size_t(2));
+        QCOMPARE(history[0].location, QStringLiteral("Voliere 1"));
+        QCOMPARE(history[1].date, QDate(2026, 3, 1));
+
+        // By place, numbers in their order ("Hecke 3" before "Hecke 12"); the sold bird is not listed.
+        auto rings = [&](const std::vector<LocatedBird>& birds) {
+            QStringList found;
+            for (const LocatedBird& bird : birds)
+                found << stock.animals()[size_t(bird.animal)].ringNumber + QLatin1Char('@') + bird.location;
+            return found;
+        };
+        QCOMPARE(rings(locatedBirds(stock)), QStringList({"C-3@Hecke 3", "A-1@Hecke 12", "B-2@Hecke 12"}));
+        QCOMPARE(rings(locatedBirds(stock, QStringLiteral("Hecke 3"))), QStringList({"C-3@Hecke 3"}));
+        const std::vector<QStringList> rows = locationListRows(stock, locatedBirds(stock, cageLocation(12)));
+        QCOMPARE(rows.at(0), QStringList({"Hecke 12", "01.03.2026", "A-1", "Hahn", "2012", "gelb", ""}));
+
+        // Taken back, both birds sit in the flight again; made again, in the cage.
+        QCOMPARE(stock.undo(), QString());
+        QCOMPARE(stock.undo(), QString());
+        QCOMPARE(stock.records().currentLocation(QStringLiteral("B-2"))->location, QStringLiteral("Voliere 1"));
+        QCOMPARE(stock.records().moves(QStringLiteral("A-1")).size(), size_t(1));
+        QCOMPARE(stock.redo(), QString());
+        QCOMPARE(stock.records().currentLocation(QStringLiteral("B-2"))->location, cageLocation(12));
+
+        // Out of every place: an empty place, and the bird is listed without one.
+        QCOMPARE(stock.moveAnimals({QStringLiteral("B-2")}, QString(), QDate(2026, 5, 1)), QString());
+        QCOMPARE(rings(locatedBirds(stock, QString())),
+                 QStringList({"B-2@", "C-3@"})); // C-3 moved in the step taken back
+
+        // The change dialog's move, a rename that carries the history, a deletion that ends it.
+        AnimalEdit edit = editOf(*stock.lastActive(QStringLiteral("A-1")));
+        edit.fields.ring = QStringLiteral("A-1-NEU");
+        edit.move = LocationMove {0, {}, QDate(2026, 6, 1), QStringLiteral("Flugraum")};
+        QVERIFY(stock.changeAnimal(QStringLiteral("A-1"), edit).stored());
+        QVERIFY(stock.records().moves(QStringLiteral("A-1")).empty());
+        QCOMPARE(stock.records().moves(QStringLiteral("A-1-NEU")).size(), size_t(3));
+        QCOMPARE(stock.records().currentLocation(QStringLiteral("A-1-NEU"))->location, QStringLiteral("Flugraum"));
+        QVERIFY(stock.deleteAnimal(QStringLiteral("A-1-NEU")).isEmpty());
+        QVERIFY(stock.records().moves(QStringLiteral("A-1-NEU")).empty());
+        QCOMPARE(stock.undo(), QString());
+        QCOMPARE(stock.records().moves(QStringLiteral("A-1-NEU")).size(), size_t(3));
     }
 
     // A damaged file is set aside and never overwritten; one of a newer version is refused untouched.

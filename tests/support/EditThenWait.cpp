@@ -52,6 +52,9 @@ int main(int argc, char** argv)
             if (!startup.stock()->addShowResult(result).isEmpty())
                 return;
         }
+        if (argc > 2 && qstrcmp(argv[2], "umsetzen") == 0
+            && !startup.stock()->moveAnimals({ring}, QStringLiteral("Voliere 2"), QDate(2026, 12, 8)).isEmpty())
+            return;
         std::puts("eingegeben");
         std::fflush(stdout);
     });

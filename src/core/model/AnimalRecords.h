@@ -51,6 +51,17 @@ struct ShowResult
     bool operator==(const ShowResult&) const = default;
 };
 
+// A bird put into a cage, flight or room on a day; the latest is where it sits now.
+struct LocationMove
+{
+    qint64 id = 0; // given by the database; 0 for one not yet stored
+    QString ring;
+    QDate date;
+    QString location; // empty: taken out of every cage
+
+    bool operator==(const LocationMove&) const = default;
+};
+
 // What the breeder knows of one colour factor of a bird.
 enum class FactorState : int
 {
@@ -74,6 +85,7 @@ struct AnimalRecordSet
     std::optional<Whereabouts> whereabouts;
     std::vector<ShowResult> showResults; // with their ids
     FactorStates factors;
+    std::vector<LocationMove> moves; // with their ids, by date
 
     bool operator==(const AnimalRecordSet&) const = default;
 };

@@ -50,6 +50,16 @@ ShowResult showResultFrom(const SqlStatement& row)
     return r;
 }
 
+LocationMove moveFrom(const SqlStatement& row)
+{
+    return {row.number(0), row.text(1), fromIso(row.text(2)), row.text(3)};
+}
+
+QByteArray moveQuery(const char* condition)
+{
+    return QByteArrayLiteral("SELECT id, ring, date, location FROM location_move ") + condition;
+}
+
 QString firstText(const SqlStatement& row)
 {
     return row.text(0);
@@ -144,11 +154,52 @@ QString RecordsDatabase::ringOfShowResult(qint64 id) const
     return found.empty() ? QString() : found.front();
 }
 
+std::vector<LocationMove> RecordsDatabase::moves(const QString& ring) const
+{
+    return rowsOf(m_db, m_readProblem, moveQuery("WHERE ring = ? ORDER BY date, id"), moveFrom, ring);
+}
+
+std::optional<LocationMove> RecordsDatabase::currentLocation(const QString& ring) const
+{
+    const auto found
+        = rowsOf(m_db, m_readProblem, moveQuery("WHERE ring = ? ORDER BY date DESC, id DESC LIMIT 1"), moveFrom, ring);
+    return found.empty() ? std::nullopt : std::optional<LocationMove>(found.front());
+}
+
+std::vector<LocationMove> RecordsDatabase::currentLocations() const
+{
+    return rowsOf(m_db, m_readProblem,
+                  "SELECT id, ring, date, location FROM (SELECT *, row_number() OVER (PARTITION BY ring ORDER BY "
+                  "date DESC, id DESC) AS newest FROM location_move) WHERE newest = 1 ORDER BY ring",
+                  moveFrom);
+}
+
+QStringList RecordsDatabase::locationsInUse() const
+{
+    QStringList found;
+    for (const LocationMove& move : currentLocations()) {
+        if (!move.location.isEmpty())
+            found << move.location;
+    }
+    found.sort(Qt::CaseInsensitive);
+    found.removeDuplicates();
+    return found;
+}
+
+bool RecordsDatabase::storeMove(const LocationMove& move, bool withId)
+{
+    SqlStatement ringRow(m_db, "INSERT OR IGNORE INTO bird (ring) VALUES (?)");
+    SqlStatement store(m_db, "INSERT INTO location_move (ring, date, location, id) VALUES (?, ?, ?, ?)");
+    store.bind(1, move.ring).bind(2, isoDate(move.date)).bind(3, move.location);
+    store.bind(4, withId ? std::optional<qint64>(move.id) : std::nullopt);
+    return ringRow.bind(1, move.ring).run() && store.run();
+}
+
 QStringList RecordsDatabase::rings() const
 {
     const auto found = rowsOf(m_db, m_readProblem,
                               "SELECT ring FROM whereabouts UNION SELECT ring FROM show_result UNION SELECT ring FROM "
-                              "colour_factor ORDER BY 1",
+                              "colour_factor UNION SELECT ring FROM location_move ORDER BY 1",
                               firstText);
     return QStringList(found.begin(), found.end());
 }
@@ -213,7 +264,8 @@ bool RecordsDatabase::hasRecords(const QString& ring) const
         return false;
     SqlStatement query(m_db,
                        "SELECT EXISTS (SELECT 1 FROM whereabouts WHERE ring = ?1) OR EXISTS (SELECT 1 FROM "
-                       "show_result WHERE ring = ?1) OR EXISTS (SELECT 1 FROM colour_factor WHERE ring = ?1)");
+                       "show_result WHERE ring = ?1) OR EXISTS (SELECT 1 FROM colour_factor WHERE ring = ?1) OR EXISTS "
+                       "(SELECT 1 FROM location_move WHERE ring = ?1)");
     const bool found = query.bind(1, ring).next() && query.number(0) != 0;
     if (query.failed())
         m_readProblem = sqliteError(m_db);
@@ -314,22 +366,38 @@ bool RecordsDatabase::moveRecords(const QString& from, const QString& to)
                                  "DELETE FROM colour_factor WHERE ring = ?2 AND EXISTS (SELECT 1 FROM colour_factor "
                                  "WHERE ring = ?1)");
     SqlStatement moveFactors(m_db, "UPDATE colour_factor SET ring = ?2 WHERE ring = ?1");
+    SqlStatement moveLocations(m_db, "UPDATE location_move SET ring = ?2 WHERE ring = ?1");
     SqlStatement old(m_db, "DELETE FROM bird WHERE ring = ?");
-    for (SqlStatement* step : {&replaced, &moveWhereabouts, &moveShows, &replacedFactors, &moveFactors})
+    for (SqlStatement* step : {&replaced, &moveWhereabouts, &moveShows, &replacedFactors, &moveFactors, &moveLocations})
         step->bind(1, from).bind(2, to);
     return target.bind(1, to).run() && replaced.run() && moveWhereabouts.run() && moveShows.run()
-        && replacedFactors.run() && moveFactors.run() && old.bind(1, from).run();
+        && replacedFactors.run() && moveFactors.run() && moveLocations.run() && old.bind(1, from).run();
 }
 
 QString RecordsDatabase::changeRecordsOf(const QString& from, const QString& to, const AnimalRecordChange& wanted)
 {
     const QString what = QCoreApplication::translate("RecordsDatabase", "Die Zusatzdaten von %1").arg(to);
     SqlTransaction change(m_db);
-    if (!change.open() || !moveRecords(from, to) || (wanted.whereabouts && !storeWhereabouts(*wanted.whereabouts))
-        || (wanted.factors && !storeFactors(to, *wanted.factors))
-        || (wanted.showResults && !storeShowResults(to, *wanted.showResults)) || !change.commit())
+    if (!change.open() || !moveRecords(from, to) || !storeChange(to, wanted) || !change.commit())
         return failure(what);
     return {};
+}
+
+bool RecordsDatabase::storeChange(const QString& ring, const AnimalRecordChange& wanted)
+{
+    if (wanted.whereabouts && !storeWhereabouts(*wanted.whereabouts))
+        return false;
+    if (wanted.factors && !storeFactors(ring, *wanted.factors))
+        return false;
+    if (wanted.showResults && !storeShowResults(ring, *wanted.showResults))
+        return false;
+    if (wanted.move) {
+        LocationMove move = *wanted.move;
+        move.ring = ring;
+        if (!storeMove(move, false))
+            return false;
+    }
+    return true;
 }
 
 QString RecordsDatabase::changeRecords(const std::vector<std::pair<QString, AnimalRecordChange>>& changes)
@@ -339,9 +407,7 @@ QString RecordsDatabase::changeRecords(const std::vector<std::pair<QString, Anim
     if (!change.open())
         return failure(what);
     for (const auto& [ring, wanted] : changes) {
-        if ((wanted.whereabouts && !storeWhereabouts(*wanted.whereabouts))
-            || (wanted.factors && !storeFactors(ring, *wanted.factors))
-            || (wanted.showResults && !storeShowResults(ring, *wanted.showResults)))
+        if (!storeChange(ring, wanted))
             return failure(what);
     }
     if (!change.commit())
@@ -372,6 +438,7 @@ AnimalRecordSet RecordsDatabase::recordsOf(const QString& ring) const
     set.whereabouts = whereabouts(ring);
     set.showResults = rowsOf(m_db, m_readProblem, showResultQuery("WHERE ring = ? ORDER BY id"), showResultFrom, ring);
     set.factors = colourFactors(ring);
+    set.moves = moves(ring);
     return set;
 }
 
@@ -401,6 +468,10 @@ QString RecordsDatabase::restore(const std::vector<AnimalRecordSet>& sets)
         }
         if (!set.factors.empty() && !storeFactors(set.ring, set.factors))
             return failure(what);
+        for (const LocationMove& move : set.moves) {
+            if (!storeMove(move, true))
+                return failure(what);
+        }
     }
     if (!change.commit())
         return failure(what);

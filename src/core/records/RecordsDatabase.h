@@ -17,6 +17,7 @@ struct AnimalRecordChange
     std::optional<Whereabouts> whereabouts {};
     std::optional<FactorStates> factors {}; // replaces all factors entered before
     std::optional<std::vector<ShowResult>> showResults {}; // replace all; those with an id keep it
+    std::optional<LocationMove> move {}; // added to the bird's moves
 };
 
 // The records a bird has beyond the stock file (whereabouts, show results),
@@ -81,6 +82,13 @@ public:
     FactorStates colourFactors(const QString& ring) const;
     // The factors of every bird that has any, by ring.
     QHash<QString, FactorStates> allColourFactors() const;
+    // A bird's moves, oldest first, and the last of them: where it sits now.
+    std::vector<LocationMove> moves(const QString& ring) const;
+    std::optional<LocationMove> currentLocation(const QString& ring) const;
+    // Where every bird that was ever placed sits now (empty: taken out), by ring.
+    std::vector<LocationMove> currentLocations() const;
+    // The places birds sit in now, alphabetical, each once.
+    QStringList locationsInUse() const;
     // Every ring that has a record of any kind.
     QStringList rings() const;
     bool hasRecords(const QString& ring) const;
@@ -120,6 +128,8 @@ private:
     bool storeFactors(const QString& ring, const FactorStates& factors);
     bool storeShowResult(const ShowResult& result, bool withId);
     bool storeShowResults(const QString& ring, const std::vector<ShowResult>& results);
+    bool storeMove(const LocationMove& move, bool withId);
+    bool storeChange(const QString& ring, const AnimalRecordChange& change);
     void openInMemory();
     OpenResult create(const QString& path, const QString& told);
     OpenResult bringUpToDate(const QString& path, Access access);

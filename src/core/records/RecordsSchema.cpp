@@ -51,6 +51,16 @@ const char* const kMigrations[] = {
         PRIMARY KEY (ring, factor)
     ) WITHOUT ROWID;
     )sql",
+    // 2 -> 3: where each bird was put and when; the latest move is where it sits.
+    R"sql(
+    CREATE TABLE location_move (
+        id INTEGER PRIMARY KEY,
+        ring TEXT NOT NULL REFERENCES bird(ring) ON UPDATE CASCADE ON DELETE CASCADE,
+        date TEXT NOT NULL,
+        location TEXT NOT NULL
+    );
+    CREATE INDEX location_move_by_ring ON location_move(ring, date, id);
+    )sql",
 };
 static_assert(std::size(kMigrations) == kRecordsSchemaVersion);
 

@@ -6,7 +6,7 @@ struct sqlite3;
 
 // The tables of the records file. Version 1 held whereabouts and show
 // results, version 2 added the colour factors.
-constexpr int kRecordsSchemaVersion = 2;
+constexpr int kRecordsSchemaVersion = 3;
 
 // The version a file says it has; *readable is false when it could not be read.
 int schemaVersionOf(sqlite3* db, bool* readable);

@@ -15,6 +15,7 @@ struct AnimalEdit
     std::optional<Whereabouts> whereabouts;
     std::optional<FactorStates> factors; // replaces the colour factors entered before
     std::optional<std::vector<ShowResult>> showResults; // replaces the bird's results; new ones have id 0
+    std::optional<LocationMove> move; // stored when the place differs from where the bird sits
 
     // The ring number as it will be stored.
     QString storedRing() const { return fields.ring.left(kRingLength); }

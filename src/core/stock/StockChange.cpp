@@ -30,6 +30,8 @@ size_t recordBytes(const AnimalRecordSet& set)
         bytes += sizeof(Whereabouts) + textBytes(set.whereabouts->buyerAddress) + textBytes(set.whereabouts->note);
     bytes += set.showResults.size() * (sizeof(ShowResult) + 64);
     bytes += set.factors.size() * 64;
+    for (const LocationMove& move : set.moves)
+        bytes += sizeof(LocationMove) + textBytes(move.location);
     return bytes;
 }
 

@@ -10,6 +10,7 @@
 #include "core/stock/StockSort.h"
 
 #include <QHash>
+#include <QSet>
 
 #include <algorithm>
 #include <stdexcept>
@@ -296,9 +297,19 @@ AnimalEditResult StockDocument::changeAnimal(const QString& selectedRing, const 
         else
             what |= Records;
     }
+    std::optional<LocationMove> move = edit.move;
+    if (move) {
+        move->location = move->location.trimmed();
+        const std::optional<LocationMove> current = m_records->currentLocation(selectedRing);
+        if (move->location == (current ? current->location : QString()))
+            move.reset();
+        else
+            what |= Records;
+    }
     const bool recordsMove = newRing != selectedRing && m_records->hasRecords(selectedRing);
-    if (recordsMove || whereabouts || factors || shows) {
-        if (const QString failure = m_records->changeRecordsOf(selectedRing, newRing, {whereabouts, factors, shows});
+    if (recordsMove || whereabouts || factors || shows || move) {
+        if (const QString failure
+            = m_records->changeRecordsOf(selectedRing, newRing, {whereabouts, factors, shows, move});
             !failure.isEmpty())
             return {AnimalEditResult::Outcome::RecordsRefused, failure, {}};
         if (recordsMove)
@@ -353,47 +364,6 @@ QString StockDocument::deleteAnimal(const QString& ring)
         what |= Animals | ParentLinks;
     record(std::move(change), what);
     return pictureFailure;
-}
-
-QString StockDocument::addShowResult(ShowResult& result)
-{
-    StockChange change(tr("Ausstellungsergebnis von %1 eingetragen").arg(result.ring));
-    change.keepRecords(*m_records, result.ring);
-    const QString failure = m_records->addShowResult(result);
-    if (failure.isEmpty())
-        record(std::move(change), Records);
-    return failure;
-}
-
-QString StockDocument::changeShowResult(const ShowResult& result)
-{
-    StockChange change(tr("Ausstellungsergebnis von %1 geändert").arg(result.ring));
-    change.keepRecords(*m_records, result.ring);
-    const QString failure = m_records->changeShowResult(result);
-    if (failure.isEmpty())
-        record(std::move(change), Records);
-    return failure;
-}
-
-QString StockDocument::removeShowResult(qint64 id)
-{
-    const QString ring = m_records->ringOfShowResult(id);
-    StockChange change(tr("Ausstellungsergebnis von %1 gelöscht").arg(ring));
-    change.keepRecords(*m_records, ring);
-    const QString failure = m_records->removeShowResult(id);
-    if (failure.isEmpty())
-        record(std::move(change), Records);
-    return failure;
-}
-
-QString StockDocument::replaceRecords(const QString& copy)
-{
-    const QString failure = m_records->replaceFrom(copy);
-    if (failure.isEmpty()) {
-        clearHistory();
-        notify(Records);
-    }
-    return failure;
 }
 
 bool StockDocument::setParents(const QString& childRing, const QString& mother, const QString& father)

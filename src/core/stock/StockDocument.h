@@ -103,6 +103,10 @@ public:
     // its picture and records; the German reason something stayed, or an empty text.
     QString deleteAnimal(const QString& ring);
 
+    // Puts the active birds with these rings into a place (empty: out of
+    // every place) from the date on, as one step; birds already there stay
+    // as they are. The German reason nothing changed, or an empty text.
+    QString moveAnimals(const QStringList& rings, const QString& location, const QDate& date);
     // Show results, each returning the German reason of a failure or an empty text.
     QString addShowResult(ShowResult& result);
     QString changeShowResult(const ShowResult& result);

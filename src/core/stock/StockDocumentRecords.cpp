@@ -1,0 +1,75 @@
+#include "core/records/RecordsDatabase.h"
+#include "core/stock/StockChange.h"
+#include "core/stock/StockDocument.h"
+
+#include <QSet>
+
+// The document's changes that reach only the records database: no data file changes with them.
+
+QString StockDocument::moveAnimals(const QStringList& rings, const QString& location, const QDate& date)
+{
+    const QString place = location.trimmed();
+    std::vector<std::pair<QString, AnimalRecordChange>> moves;
+    QSet<QString> seen;
+    for (const QString& ring : rings) {
+        if (seen.contains(ring) || !lastActive(ring))
+            continue;
+        seen.insert(ring);
+        const std::optional<LocationMove> current = m_records->currentLocation(ring);
+        if (place != (current ? current->location : QString()))
+            moves.push_back({ring, {.move = LocationMove {0, ring, date, place}}});
+    }
+    if (moves.empty())
+        return {};
+    const QString text = place.isEmpty()
+        ? tr("%n Kanarienvögel aus ihrem Standort genommen", nullptr, int(moves.size()))
+        : tr("%n Kanarienvögel nach %1 umgesetzt", nullptr, int(moves.size())).arg(place);
+    StockChange change(text);
+    for (const auto& [ring, wanted] : moves)
+        change.keepRecords(*m_records, ring);
+    const QString failure = m_records->changeRecords(moves);
+    if (failure.isEmpty())
+        record(std::move(change), Records);
+    return failure;
+}
+
+QString StockDocument::addShowResult(ShowResult& result)
+{
+    StockChange change(tr("Ausstellungsergebnis von %1 eingetragen").arg(result.ring));
+    change.keepRecords(*m_records, result.ring);
+    const QString failure = m_records->addShowResult(result);
+    if (failure.isEmpty())
+        record(std::move(change), Records);
+    return failure;
+}
+
+QString StockDocument::changeShowResult(const ShowResult& result)
+{
+    StockChange change(tr("Ausstellungsergebnis von %1 geändert").arg(result.ring));
+    change.keepRecords(*m_records, result.ring);
+    const QString failure = m_records->changeShowResult(result);
+    if (failure.isEmpty())
+        record(std::move(change), Records);
+    return failure;
+}
+
+QString StockDocument::removeShowResult(qint64 id)
+{
+    const QString ring = m_records->ringOfShowResult(id);
+    StockChange change(tr("Ausstellungsergebnis von %1 gelöscht").arg(ring));
+    change.keepRecords(*m_records, ring);
+    const QString failure = m_records->removeShowResult(id);
+    if (failure.isEmpty())
+        record(std::move(change), Records);
+    return failure;
+}
+
+QString StockDocument::replaceRecords(const QString& copy)
+{
+    const QString failure = m_records->replaceFrom(copy);
+    if (failure.isEmpty()) {
+        clearHistory();
+        notify(Records);
+    }
+    return failure;
+}
