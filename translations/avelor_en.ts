@@ -1148,6 +1148,10 @@ Es kann nun eine neue Ringnummer zu diesem Ei angelegt werden.</source>
         <source>Bild wurde gespeichert.</source>
         <translation>The picture has been saved.</translation>
     </message>
+    <message>
+        <source>Stan&amp;dort</source>
+        <translation>Locatio&amp;n</translation>
+    </message>
 </context>
 <context>
     <name>Choices</name>
@@ -2383,6 +2387,10 @@ all fields and then click
         <translation>cagecards --pair takes the numbers of breeding pairs, counted from 1.</translation>
     </message>
     <message>
+        <source>location nimmt höchstens einen Ort; Orte mit Leerzeichen in Anführungszeichen.</source>
+        <translation>location takes at most one place; put places with spaces in quotes.</translation>
+    </message>
+    <message>
         <source>Aufruf:
   avelor-export [--data ORDNER] pedigree RING... -o DATEI
   avelor-export [--data ORDNER] recordsheet RING -o DATEI
@@ -2395,6 +2403,7 @@ all fields and then click
   avelor-export [--data ORDNER] check
   avelor-export [--data ORDNER] shows [--year JAHR]
   avelor-export [--data ORDNER] sales [--year JAHR]
+  avelor-export [--data ORDNER] location [ORT]
   avelor-export [--data ORDNER] due [--date JJJJ-MM-TT] [--days N]
   avelor-export [--data ORDNER] season JAHR
   avelor-export [--data ORDNER] mates RING [--breed RASSE] [--limit N]
@@ -2414,6 +2423,8 @@ mit --pair den der Jungen eines Paares. check meldet Auffälligkeiten im Bestand
 shows gibt je Ausstellungsergebnis, sales je abgegebenem Vogel eine Zeile mit
 Tabulatoren aus; due die fälligen Arbeiten der Zucht, season die Zahlen der Paare
 eines Jahres, mates die Partner eines Vogels, die am wenigsten verwandten zuerst.
+location gibt je Vogel im Bestand eine Zeile aus: Ring, Standort, seit (JJJJ-MM-TT);
+mit ORT nur die Vögel dort.
 colours gibt je Art Junge eines Paares eine Zeile aus: Hahn oder Henne, Anteil,
 sichtbare und verdeckte Anlagen, Farbe; ANLAGEN wie &quot;braun,/opal&quot; (&quot;/&quot;: spalterbig).
 Mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw.
@@ -2437,6 +2448,7 @@ oder Datei nicht schreibbar.
   avelor-export [--data FOLDER] check
   avelor-export [--data FOLDER] shows [--year YEAR]
   avelor-export [--data FOLDER] sales [--year YEAR]
+  avelor-export [--data FOLDER] location [PLACE]
   avelor-export [--data FOLDER] due [--date YYYY-MM-DD] [--days N]
   avelor-export [--data FOLDER] season YEAR
   avelor-export [--data FOLDER] mates RING [--breed BREED] [--limit N]
@@ -2456,6 +2468,8 @@ with --pair that of a pair&apos;s young. check reports anything unusual in the s
 shows prints one line per show result, sales one per bird passed on, with
 tabs; due the breeding tasks due, season the figures of the pairs
 of a year, mates a bird&apos;s possible partners, the least related first.
+location prints one line per bird in the stock: ring, location, since (YYYY-MM-DD);
+with PLACE only the birds there.
 colours prints one line per kind of young of a pair: cock or hen, share,
 visual and hidden factors, colour; FACTORS like &quot;braun,/opal&quot; (&quot;/&quot;: split).
 Several pages as PNG become FILE-1.png, FILE-2.png and so on.
@@ -2901,6 +2915,216 @@ in use.
     </message>
 </context>
 <context>
+    <name>LocationListReport</name>
+    <message>
+        <source>Vögel in der Liste: %1</source>
+        <translation>Birds in the list: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LocationPanel</name>
+    <message>
+        <source>Käfig, Voliere oder Raum, in dem der Vogel sitzt; leer, wenn er keinen Platz hat</source>
+        <translation>Cage, aviary or room the bird is in; empty when it has no place</translation>
+    </message>
+    <message>
+        <source>Seit wann der Vogel dort sitzt, im Format TT.MM.JJJJ; leer: heute</source>
+        <translation>Since when the bird has been there, as DD.MM.YYYY; empty: today</translation>
+    </message>
+    <message>
+        <source>TT.MM.JJJJ</source>
+        <translation>DD.MM.YYYY</translation>
+    </message>
+    <message>
+        <source>Wo der Vogel bisher saß, mit dem Tag des Umsetzens</source>
+        <translation>Where the bird was before, with the day of each move</translation>
+    </message>
+    <message>
+        <source>seit</source>
+        <translation>since</translation>
+    </message>
+    <message>
+        <source>Standort</source>
+        <translation>Location</translation>
+    </message>
+    <message>
+        <source>S&amp;tandort:</source>
+        <translation>&amp;Location:</translation>
+    </message>
+    <message>
+        <source>s&amp;eit:</source>
+        <translation>s&amp;ince:</translation>
+    </message>
+    <message>
+        <source>&amp;Bisherige Standorte:</source>
+        <translation>&amp;Previous locations:</translation>
+    </message>
+    <message>
+        <source>(ohne Standort)</source>
+        <translation>(no location)</translation>
+    </message>
+    <message>
+        <source>Ungültiges Datum beim Standort!</source>
+        <translation>Invalid location date!</translation>
+    </message>
+</context>
+<context>
+    <name>Locations</name>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A breeding pair&apos;s cage as the place its birds sit in: the cage word and its number.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Standort</source>
+        <translation>Location</translation>
+    </message>
+    <message>
+        <source>seit</source>
+        <translation>since</translation>
+    </message>
+    <message>
+        <source>Ringnummer</source>
+        <translation>Ring number</translation>
+    </message>
+    <message>
+        <source>Geschlecht</source>
+        <translation>Sex</translation>
+    </message>
+    <message>
+        <source>Jahr</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>Farbe</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Rasse</source>
+        <translation>Breed</translation>
+    </message>
+    <message>
+        <source>Hahn</source>
+        <translation>Cock</translation>
+    </message>
+    <message>
+        <source>Henne</source>
+        <translation>Hen</translation>
+    </message>
+</context>
+<context>
+    <name>LocationsWindow</name>
+    <message>
+        <source>Standorte</source>
+        <translation>Locations</translation>
+    </message>
+    <message>
+        <source>Welche Vögel die Liste zeigt</source>
+        <translation>Which birds the list shows</translation>
+    </message>
+    <message>
+        <source>Die Vögel mit ihrem Standort; mehrere lassen sich mit Umschalt- oder Strg-Taste auswählen</source>
+        <translation>The birds with their location; choose several with Shift or Ctrl</translation>
+    </message>
+    <message>
+        <source>Vögel und ihre Standorte</source>
+        <translation>Birds and their locations</translation>
+    </message>
+    <message>
+        <source>Käfig, Voliere oder Raum, in den die ausgewählten Vögel kommen; leer: aus dem Standort nehmen</source>
+        <translation>Cage, aviary or room the chosen birds go to; empty: take them out of their location</translation>
+    </message>
+    <message>
+        <source>Der Tag des Umsetzens, im Format TT.MM.JJJJ</source>
+        <translation>The day of the move, as DD.MM.YYYY</translation>
+    </message>
+    <message>
+        <source>TT.MM.JJJJ</source>
+        <translation>DD.MM.YYYY</translation>
+    </message>
+    <message>
+        <source>Ausgewählte &amp;umsetzen</source>
+        <translation>&amp;Move chosen</translation>
+    </message>
+    <message>
+        <source>Setzt alle ausgewählten Vögel in einem Schritt um</source>
+        <translation>Moves all chosen birds in one step</translation>
+    </message>
+    <message>
+        <source>&amp;Zeigen:</source>
+        <translation>&amp;Show:</translation>
+    </message>
+    <message>
+        <source>Umsetzen &amp;nach:</source>
+        <translation>Move &amp;to:</translation>
+    </message>
+    <message>
+        <source>&amp;am:</source>
+        <translation>&amp;on:</translation>
+    </message>
+    <message>
+        <source>&amp;Drucken…</source>
+        <translation>&amp;Print…</translation>
+    </message>
+    <message>
+        <source>Die gezeigte Liste in der Vorschau, zum Drucken oder Speichern als PDF</source>
+        <translation>The list shown, in the preview, to print or save as PDF</translation>
+    </message>
+    <message>
+        <source>Als &amp;CSV-Datei speichern…</source>
+        <translation>Save as &amp;CSV file…</translation>
+    </message>
+    <message>
+        <source>Die gezeigte Liste für eine Tabellenkalkulation</source>
+        <translation>The list shown, for a spreadsheet</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Alle Vögel im Bestand</source>
+        <translation>All birds in the stock</translation>
+    </message>
+    <message>
+        <source>Vögel ohne Standort</source>
+        <translation>Birds without a location</translation>
+    </message>
+    <message>
+        <source>Bitte zuerst die Vögel in der Liste auswählen.</source>
+        <translation>Please choose the birds in the list first.</translation>
+    </message>
+    <message>
+        <source>Ungültiges Datum beim Umsetzen!</source>
+        <translation>Invalid date of the move!</translation>
+    </message>
+    <message>
+        <source>Standort %1</source>
+        <translation>Location %1</translation>
+    </message>
+    <message>
+        <source>die Standortliste</source>
+        <translation>the list of locations</translation>
+    </message>
+    <message>
+        <source>Standorte</source>
+        <comment>file name of the printed list of locations</comment>
+        <translation>Locations</translation>
+    </message>
+    <message>
+        <source>Standorte speichern</source>
+        <translation>Save locations</translation>
+    </message>
+    <message>
+        <source>Standorte.csv</source>
+        <translation>Locations.csv</translation>
+    </message>
+    <message>
+        <source>Vögel in der Liste: %1</source>
+        <translation>Birds in the list: %1</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Avelor Abstammungsnachweis für Kanarienvögel</source>
@@ -3069,6 +3293,10 @@ in use.
     <message>
         <source>&amp;Ausstellungsergebnisse…</source>
         <translation>Show &amp;results…</translation>
+    </message>
+    <message>
+        <source>S&amp;tandorte…</source>
+        <translation>&amp;Locations…</translation>
     </message>
 </context>
 <context>
@@ -5039,6 +5267,22 @@ Your changes are kept in the program; Avelor will try again shortly and saves in
     <message>
         <source>Jungvogel %1 entfernt</source>
         <translation>Young bird %1 removed</translation>
+    </message>
+    <message>
+        <source>Kanarienvogel %1 aus seinem Standort genommen</source>
+        <translation>Canary %1 taken out of its location</translation>
+    </message>
+    <message>
+        <source>Kanarienvogel %1 nach %2 umgesetzt</source>
+        <translation>Canary %1 moved to %2</translation>
+    </message>
+    <message>
+        <source>%1 Kanarienvögel aus ihrem Standort genommen</source>
+        <translation>%1 canaries taken out of their location</translation>
+    </message>
+    <message>
+        <source>%1 Kanarienvögel nach %2 umgesetzt</source>
+        <translation>%1 canaries moved to %2</translation>
     </message>
 </context>
 <context>

@@ -1148,6 +1148,10 @@ Es kann nun eine neue Ringnummer zu diesem Ei angelegt werden.</source>
         <source>Bild wurde gespeichert.</source>
         <translation>Se ha guardado la imagen.</translation>
     </message>
+    <message>
+        <source>Stan&amp;dort</source>
+        <translation>Ubica&amp;ción</translation>
+    </message>
 </context>
 <context>
     <name>Choices</name>
@@ -2385,6 +2389,10 @@ todos los campos y haga clic después en
         <translation>cagecards --pair admite los números de parejas reproductoras, contando desde 1.</translation>
     </message>
     <message>
+        <source>location nimmt höchstens einen Ort; Orte mit Leerzeichen in Anführungszeichen.</source>
+        <translation>location admite como máximo un lugar; los lugares con espacios, entre comillas.</translation>
+    </message>
+    <message>
         <source>Aufruf:
   avelor-export [--data ORDNER] pedigree RING... -o DATEI
   avelor-export [--data ORDNER] recordsheet RING -o DATEI
@@ -2397,6 +2405,7 @@ todos los campos y haga clic después en
   avelor-export [--data ORDNER] check
   avelor-export [--data ORDNER] shows [--year JAHR]
   avelor-export [--data ORDNER] sales [--year JAHR]
+  avelor-export [--data ORDNER] location [ORT]
   avelor-export [--data ORDNER] due [--date JJJJ-MM-TT] [--days N]
   avelor-export [--data ORDNER] season JAHR
   avelor-export [--data ORDNER] mates RING [--breed RASSE] [--limit N]
@@ -2416,6 +2425,8 @@ mit --pair den der Jungen eines Paares. check meldet Auffälligkeiten im Bestand
 shows gibt je Ausstellungsergebnis, sales je abgegebenem Vogel eine Zeile mit
 Tabulatoren aus; due die fälligen Arbeiten der Zucht, season die Zahlen der Paare
 eines Jahres, mates die Partner eines Vogels, die am wenigsten verwandten zuerst.
+location gibt je Vogel im Bestand eine Zeile aus: Ring, Standort, seit (JJJJ-MM-TT);
+mit ORT nur die Vögel dort.
 colours gibt je Art Junge eines Paares eine Zeile aus: Hahn oder Henne, Anteil,
 sichtbare und verdeckte Anlagen, Farbe; ANLAGEN wie &quot;braun,/opal&quot; (&quot;/&quot;: spalterbig).
 Mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw.
@@ -2439,6 +2450,7 @@ oder Datei nicht schreibbar.
   avelor-export [--data CARPETA] check
   avelor-export [--data CARPETA] shows [--year AÑO]
   avelor-export [--data CARPETA] sales [--year AÑO]
+  avelor-export [--data CARPETA] location [LUGAR]
   avelor-export [--data CARPETA] due [--date AAAA-MM-DD] [--days N]
   avelor-export [--data CARPETA] season AÑO
   avelor-export [--data CARPETA] mates ANILLA [--breed RAZA] [--limit N]
@@ -2458,6 +2470,8 @@ con --pair, el de las crías de una pareja. check informa de las incidencias del
 shows escribe una línea por resultado de concurso y sales, una por ejemplar vendido o cedido, con
 tabuladores; due, las tareas de cría pendientes; season, las cifras de las parejas
 de un año; mates, las posibles parejas de un ejemplar, las menos emparentadas primero.
+location escribe una línea por ave del plantel: anilla, ubicación, desde (AAAA-MM-DD);
+con LUGAR solo las aves de allí.
 colours escribe una línea por tipo de cría de una pareja: macho o hembra, proporción,
 factores visuales y ocultos, color; FACTORES como &quot;braun,/opal&quot; (&quot;/&quot;: portador).
 Varias páginas en PNG se convierten en ARCHIVO-1.png, ARCHIVO-2.png, etc.
@@ -2903,6 +2917,216 @@ en uso.
     </message>
 </context>
 <context>
+    <name>LocationListReport</name>
+    <message>
+        <source>Vögel in der Liste: %1</source>
+        <translation>Aves en la lista: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LocationPanel</name>
+    <message>
+        <source>Käfig, Voliere oder Raum, in dem der Vogel sitzt; leer, wenn er keinen Platz hat</source>
+        <translation>Jaula, voladera o habitación donde está el ave; vacío si no tiene lugar</translation>
+    </message>
+    <message>
+        <source>Seit wann der Vogel dort sitzt, im Format TT.MM.JJJJ; leer: heute</source>
+        <translation>Desde cuándo está el ave allí, con el formato DD.MM.AAAA; vacío: hoy</translation>
+    </message>
+    <message>
+        <source>TT.MM.JJJJ</source>
+        <translation>DD.MM.AAAA</translation>
+    </message>
+    <message>
+        <source>Wo der Vogel bisher saß, mit dem Tag des Umsetzens</source>
+        <translation>Dónde estuvo el ave, con el día de cada traslado</translation>
+    </message>
+    <message>
+        <source>seit</source>
+        <translation>desde</translation>
+    </message>
+    <message>
+        <source>Standort</source>
+        <translation>Ubicación</translation>
+    </message>
+    <message>
+        <source>S&amp;tandort:</source>
+        <translation>&amp;Ubicación:</translation>
+    </message>
+    <message>
+        <source>s&amp;eit:</source>
+        <translation>&amp;desde:</translation>
+    </message>
+    <message>
+        <source>&amp;Bisherige Standorte:</source>
+        <translation>Ubicaciones &amp;anteriores:</translation>
+    </message>
+    <message>
+        <source>(ohne Standort)</source>
+        <translation>(sin ubicación)</translation>
+    </message>
+    <message>
+        <source>Ungültiges Datum beim Standort!</source>
+        <translation>¡Fecha de ubicación no válida!</translation>
+    </message>
+</context>
+<context>
+    <name>Locations</name>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A breeding pair&apos;s cage as the place its birds sit in: the cage word and its number.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Standort</source>
+        <translation>Ubicación</translation>
+    </message>
+    <message>
+        <source>seit</source>
+        <translation>desde</translation>
+    </message>
+    <message>
+        <source>Ringnummer</source>
+        <translation>Número de anilla</translation>
+    </message>
+    <message>
+        <source>Geschlecht</source>
+        <translation>Sexo</translation>
+    </message>
+    <message>
+        <source>Jahr</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>Farbe</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Rasse</source>
+        <translation>Raza</translation>
+    </message>
+    <message>
+        <source>Hahn</source>
+        <translation>Macho</translation>
+    </message>
+    <message>
+        <source>Henne</source>
+        <translation>Hembra</translation>
+    </message>
+</context>
+<context>
+    <name>LocationsWindow</name>
+    <message>
+        <source>Standorte</source>
+        <translation>Ubicaciones</translation>
+    </message>
+    <message>
+        <source>Welche Vögel die Liste zeigt</source>
+        <translation>Qué aves muestra la lista</translation>
+    </message>
+    <message>
+        <source>Die Vögel mit ihrem Standort; mehrere lassen sich mit Umschalt- oder Strg-Taste auswählen</source>
+        <translation>Las aves con su ubicación; se eligen varias con Mayús o Ctrl</translation>
+    </message>
+    <message>
+        <source>Vögel und ihre Standorte</source>
+        <translation>Aves y sus ubicaciones</translation>
+    </message>
+    <message>
+        <source>Käfig, Voliere oder Raum, in den die ausgewählten Vögel kommen; leer: aus dem Standort nehmen</source>
+        <translation>Jaula, voladera o habitación a la que van las aves elegidas; vacío: sacarlas de su ubicación</translation>
+    </message>
+    <message>
+        <source>Der Tag des Umsetzens, im Format TT.MM.JJJJ</source>
+        <translation>El día del traslado, con el formato DD.MM.AAAA</translation>
+    </message>
+    <message>
+        <source>TT.MM.JJJJ</source>
+        <translation>DD.MM.AAAA</translation>
+    </message>
+    <message>
+        <source>Ausgewählte &amp;umsetzen</source>
+        <translation>&amp;Trasladar las elegidas</translation>
+    </message>
+    <message>
+        <source>Setzt alle ausgewählten Vögel in einem Schritt um</source>
+        <translation>Traslada todas las aves elegidas en un solo paso</translation>
+    </message>
+    <message>
+        <source>&amp;Zeigen:</source>
+        <translation>&amp;Mostrar:</translation>
+    </message>
+    <message>
+        <source>Umsetzen &amp;nach:</source>
+        <translation>Trasladar &amp;a:</translation>
+    </message>
+    <message>
+        <source>&amp;am:</source>
+        <translation>&amp;el:</translation>
+    </message>
+    <message>
+        <source>&amp;Drucken…</source>
+        <translation>&amp;Imprimir…</translation>
+    </message>
+    <message>
+        <source>Die gezeigte Liste in der Vorschau, zum Drucken oder Speichern als PDF</source>
+        <translation>La lista mostrada en la vista previa, para imprimir o guardar como PDF</translation>
+    </message>
+    <message>
+        <source>Als &amp;CSV-Datei speichern…</source>
+        <translation>Guardar como archivo &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Die gezeigte Liste für eine Tabellenkalkulation</source>
+        <translation>La lista mostrada, para una hoja de cálculo</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Alle Vögel im Bestand</source>
+        <translation>Todas las aves del plantel</translation>
+    </message>
+    <message>
+        <source>Vögel ohne Standort</source>
+        <translation>Aves sin ubicación</translation>
+    </message>
+    <message>
+        <source>Bitte zuerst die Vögel in der Liste auswählen.</source>
+        <translation>Elija primero las aves en la lista.</translation>
+    </message>
+    <message>
+        <source>Ungültiges Datum beim Umsetzen!</source>
+        <translation>¡Fecha del traslado no válida!</translation>
+    </message>
+    <message>
+        <source>Standort %1</source>
+        <translation>Ubicación %1</translation>
+    </message>
+    <message>
+        <source>die Standortliste</source>
+        <translation>la lista de ubicaciones</translation>
+    </message>
+    <message>
+        <source>Standorte</source>
+        <comment>file name of the printed list of locations</comment>
+        <translation>Ubicaciones</translation>
+    </message>
+    <message>
+        <source>Standorte speichern</source>
+        <translation>Guardar ubicaciones</translation>
+    </message>
+    <message>
+        <source>Standorte.csv</source>
+        <translation>Ubicaciones.csv</translation>
+    </message>
+    <message>
+        <source>Vögel in der Liste: %1</source>
+        <translation>Aves en la lista: %1</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Avelor Abstammungsnachweis für Kanarienvögel</source>
@@ -3071,6 +3295,10 @@ en uso.
     <message>
         <source>&amp;Ausstellungsergebnisse…</source>
         <translation>&amp;Resultados de concursos…</translation>
+    </message>
+    <message>
+        <source>S&amp;tandorte…</source>
+        <translation>&amp;Ubicaciones…</translation>
     </message>
 </context>
 <context>
@@ -5041,6 +5269,22 @@ Los cambios se conservan en el programa; Avelor lo intentará de nuevo enseguida
     <message>
         <source>Jungvogel %1 entfernt</source>
         <translation>Cría %1 quitada</translation>
+    </message>
+    <message>
+        <source>Kanarienvogel %1 aus seinem Standort genommen</source>
+        <translation>Canario %1 sacado de su ubicación</translation>
+    </message>
+    <message>
+        <source>Kanarienvogel %1 nach %2 umgesetzt</source>
+        <translation>Canario %1 trasladado a %2</translation>
+    </message>
+    <message>
+        <source>%1 Kanarienvögel aus ihrem Standort genommen</source>
+        <translation>%1 canarios sacados de su ubicación</translation>
+    </message>
+    <message>
+        <source>%1 Kanarienvögel nach %2 umgesetzt</source>
+        <translation>%1 canarios trasladados a %2</translation>
     </message>
 </context>
 <context>

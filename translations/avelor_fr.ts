@@ -1148,6 +1148,10 @@ Es kann nun eine neue Ringnummer zu diesem Ei angelegt werden.</source>
         <source>Bild wurde gespeichert.</source>
         <translation>La photo a été enregistrée.</translation>
     </message>
+    <message>
+        <source>Stan&amp;dort</source>
+        <translation>Empla&amp;cement</translation>
+    </message>
 </context>
 <context>
     <name>Choices</name>
@@ -2385,6 +2389,10 @@ tous les champs, puis cliquez sur
         <translation>cagecards --pair prend les numéros de couples reproducteurs, comptés à partir de 1.</translation>
     </message>
     <message>
+        <source>location nimmt höchstens einen Ort; Orte mit Leerzeichen in Anführungszeichen.</source>
+        <translation>location prend au plus un lieu&#xa0;; mettez entre guillemets les lieux avec des espaces.</translation>
+    </message>
+    <message>
         <source>Aufruf:
   avelor-export [--data ORDNER] pedigree RING... -o DATEI
   avelor-export [--data ORDNER] recordsheet RING -o DATEI
@@ -2397,6 +2405,7 @@ tous les champs, puis cliquez sur
   avelor-export [--data ORDNER] check
   avelor-export [--data ORDNER] shows [--year JAHR]
   avelor-export [--data ORDNER] sales [--year JAHR]
+  avelor-export [--data ORDNER] location [ORT]
   avelor-export [--data ORDNER] due [--date JJJJ-MM-TT] [--days N]
   avelor-export [--data ORDNER] season JAHR
   avelor-export [--data ORDNER] mates RING [--breed RASSE] [--limit N]
@@ -2416,6 +2425,8 @@ mit --pair den der Jungen eines Paares. check meldet Auffälligkeiten im Bestand
 shows gibt je Ausstellungsergebnis, sales je abgegebenem Vogel eine Zeile mit
 Tabulatoren aus; due die fälligen Arbeiten der Zucht, season die Zahlen der Paare
 eines Jahres, mates die Partner eines Vogels, die am wenigsten verwandten zuerst.
+location gibt je Vogel im Bestand eine Zeile aus: Ring, Standort, seit (JJJJ-MM-TT);
+mit ORT nur die Vögel dort.
 colours gibt je Art Junge eines Paares eine Zeile aus: Hahn oder Henne, Anteil,
 sichtbare und verdeckte Anlagen, Farbe; ANLAGEN wie &quot;braun,/opal&quot; (&quot;/&quot;: spalterbig).
 Mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw.
@@ -2439,6 +2450,7 @@ oder Datei nicht schreibbar.
   avelor-export [--data DOSSIER] check
   avelor-export [--data DOSSIER] shows [--year ANNÉE]
   avelor-export [--data DOSSIER] sales [--year ANNÉE]
+  avelor-export [--data DOSSIER] location [LIEU]
   avelor-export [--data DOSSIER] due [--date AAAA-MM-JJ] [--days N]
   avelor-export [--data DOSSIER] season ANNÉE
   avelor-export [--data DOSSIER] mates BAGUE [--breed RACE] [--limit N]
@@ -2458,6 +2470,8 @@ avec --pair celui des jeunes d&apos;un couple. check signale les anomalies du ch
 shows affiche une ligne par résultat d&apos;exposition, sales une par oiseau cédé, avec
 des tabulations&#xa0;; due les tâches d&apos;élevage à faire, season les chiffres des couples
 d&apos;une année, mates les partenaires possibles d&apos;un oiseau, les moins apparentés d&apos;abord.
+location écrit une ligne par oiseau du cheptel&#xa0;: bague, emplacement, depuis (AAAA-MM-JJ)&#xa0;;
+avec LIEU seulement les oiseaux qui s&apos;y trouvent.
 colours affiche une ligne par sorte de jeunes d&apos;un couple&#xa0;: mâle ou femelle, proportion,
 facteurs visibles et cachés, couleur&#xa0;; FACTEURS comme &quot;braun,/opal&quot; (&quot;/&quot;&#xa0;: porteur).
 Plusieurs pages en PNG deviennent FICHIER-1.png, FICHIER-2.png, etc.
@@ -2903,6 +2917,216 @@ en cours d&apos;utilisation.
     </message>
 </context>
 <context>
+    <name>LocationListReport</name>
+    <message>
+        <source>Vögel in der Liste: %1</source>
+        <translation>Oiseaux dans la liste&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LocationPanel</name>
+    <message>
+        <source>Käfig, Voliere oder Raum, in dem der Vogel sitzt; leer, wenn er keinen Platz hat</source>
+        <translation>Cage, volière ou pièce où se trouve l&apos;oiseau&#xa0;; vide s&apos;il n&apos;a pas de place</translation>
+    </message>
+    <message>
+        <source>Seit wann der Vogel dort sitzt, im Format TT.MM.JJJJ; leer: heute</source>
+        <translation>Depuis quand l&apos;oiseau s&apos;y trouve, au format JJ.MM.AAAA&#xa0;; vide&#xa0;: aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>TT.MM.JJJJ</source>
+        <translation>JJ.MM.AAAA</translation>
+    </message>
+    <message>
+        <source>Wo der Vogel bisher saß, mit dem Tag des Umsetzens</source>
+        <translation>Où l&apos;oiseau se trouvait, avec le jour de chaque déplacement</translation>
+    </message>
+    <message>
+        <source>seit</source>
+        <translation>depuis</translation>
+    </message>
+    <message>
+        <source>Standort</source>
+        <translation>Emplacement</translation>
+    </message>
+    <message>
+        <source>S&amp;tandort:</source>
+        <translation>&amp;Emplacement&#xa0;:</translation>
+    </message>
+    <message>
+        <source>s&amp;eit:</source>
+        <translation>&amp;depuis&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Bisherige Standorte:</source>
+        <translation>Emplacements &amp;précédents&#xa0;:</translation>
+    </message>
+    <message>
+        <source>(ohne Standort)</source>
+        <translation>(sans emplacement)</translation>
+    </message>
+    <message>
+        <source>Ungültiges Datum beim Standort!</source>
+        <translation>Date d&apos;emplacement non valide&#xa0;!</translation>
+    </message>
+</context>
+<context>
+    <name>Locations</name>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A breeding pair&apos;s cage as the place its birds sit in: the cage word and its number.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Standort</source>
+        <translation>Emplacement</translation>
+    </message>
+    <message>
+        <source>seit</source>
+        <translation>depuis</translation>
+    </message>
+    <message>
+        <source>Ringnummer</source>
+        <translation>Numéro de bague</translation>
+    </message>
+    <message>
+        <source>Geschlecht</source>
+        <translation>Sexe</translation>
+    </message>
+    <message>
+        <source>Jahr</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Farbe</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Rasse</source>
+        <translation>Race</translation>
+    </message>
+    <message>
+        <source>Hahn</source>
+        <translation>Mâle</translation>
+    </message>
+    <message>
+        <source>Henne</source>
+        <translation>Femelle</translation>
+    </message>
+</context>
+<context>
+    <name>LocationsWindow</name>
+    <message>
+        <source>Standorte</source>
+        <translation>Emplacements</translation>
+    </message>
+    <message>
+        <source>Welche Vögel die Liste zeigt</source>
+        <translation>Les oiseaux que montre la liste</translation>
+    </message>
+    <message>
+        <source>Die Vögel mit ihrem Standort; mehrere lassen sich mit Umschalt- oder Strg-Taste auswählen</source>
+        <translation>Les oiseaux avec leur emplacement&#xa0;; plusieurs se choisissent avec Maj ou Ctrl</translation>
+    </message>
+    <message>
+        <source>Vögel und ihre Standorte</source>
+        <translation>Oiseaux et leurs emplacements</translation>
+    </message>
+    <message>
+        <source>Käfig, Voliere oder Raum, in den die ausgewählten Vögel kommen; leer: aus dem Standort nehmen</source>
+        <translation>Cage, volière ou pièce où vont les oiseaux choisis&#xa0;; vide&#xa0;: les retirer de leur emplacement</translation>
+    </message>
+    <message>
+        <source>Der Tag des Umsetzens, im Format TT.MM.JJJJ</source>
+        <translation>Le jour du déplacement, au format JJ.MM.AAAA</translation>
+    </message>
+    <message>
+        <source>TT.MM.JJJJ</source>
+        <translation>JJ.MM.AAAA</translation>
+    </message>
+    <message>
+        <source>Ausgewählte &amp;umsetzen</source>
+        <translation>&amp;Déplacer la sélection</translation>
+    </message>
+    <message>
+        <source>Setzt alle ausgewählten Vögel in einem Schritt um</source>
+        <translation>Déplace tous les oiseaux choisis en une seule étape</translation>
+    </message>
+    <message>
+        <source>&amp;Zeigen:</source>
+        <translation>&amp;Afficher&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Umsetzen &amp;nach:</source>
+        <translation>Déplacer &amp;vers&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;am:</source>
+        <translation>&amp;le&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Drucken…</source>
+        <translation>&amp;Imprimer…</translation>
+    </message>
+    <message>
+        <source>Die gezeigte Liste in der Vorschau, zum Drucken oder Speichern als PDF</source>
+        <translation>La liste affichée dans l&apos;aperçu, pour l&apos;imprimer ou l&apos;enregistrer en PDF</translation>
+    </message>
+    <message>
+        <source>Als &amp;CSV-Datei speichern…</source>
+        <translation>Enregistrer en fichier CS&amp;V…</translation>
+    </message>
+    <message>
+        <source>Die gezeigte Liste für eine Tabellenkalkulation</source>
+        <translation>La liste affichée, pour un tableur</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Alle Vögel im Bestand</source>
+        <translation>Tous les oiseaux du cheptel</translation>
+    </message>
+    <message>
+        <source>Vögel ohne Standort</source>
+        <translation>Oiseaux sans emplacement</translation>
+    </message>
+    <message>
+        <source>Bitte zuerst die Vögel in der Liste auswählen.</source>
+        <translation>Choisissez d&apos;abord les oiseaux dans la liste.</translation>
+    </message>
+    <message>
+        <source>Ungültiges Datum beim Umsetzen!</source>
+        <translation>Date du déplacement non valide&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Standort %1</source>
+        <translation>Emplacement %1</translation>
+    </message>
+    <message>
+        <source>die Standortliste</source>
+        <translation>la liste des emplacements</translation>
+    </message>
+    <message>
+        <source>Standorte</source>
+        <comment>file name of the printed list of locations</comment>
+        <translation>Emplacements</translation>
+    </message>
+    <message>
+        <source>Standorte speichern</source>
+        <translation>Enregistrer les emplacements</translation>
+    </message>
+    <message>
+        <source>Standorte.csv</source>
+        <translation>Emplacements.csv</translation>
+    </message>
+    <message>
+        <source>Vögel in der Liste: %1</source>
+        <translation>Oiseaux dans la liste&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Avelor Abstammungsnachweis für Kanarienvögel</source>
@@ -3071,6 +3295,10 @@ en cours d&apos;utilisation.
     <message>
         <source>&amp;Ausstellungsergebnisse…</source>
         <translation>&amp;Résultats d&apos;exposition…</translation>
+    </message>
+    <message>
+        <source>S&amp;tandorte…</source>
+        <translation>E&amp;mplacements…</translation>
     </message>
 </context>
 <context>
@@ -5041,6 +5269,22 @@ Vos modifications sont conservées dans le programme&#xa0;; Avelor réessaie dan
     <message>
         <source>Jungvogel %1 entfernt</source>
         <translation>Jeune %1 retiré</translation>
+    </message>
+    <message>
+        <source>Kanarienvogel %1 aus seinem Standort genommen</source>
+        <translation>Canari %1 retiré de son emplacement</translation>
+    </message>
+    <message>
+        <source>Kanarienvogel %1 nach %2 umgesetzt</source>
+        <translation>Canari %1 déplacé vers %2</translation>
+    </message>
+    <message>
+        <source>%1 Kanarienvögel aus ihrem Standort genommen</source>
+        <translation>%1 canaris retirés de leur emplacement</translation>
+    </message>
+    <message>
+        <source>%1 Kanarienvögel nach %2 umgesetzt</source>
+        <translation>%1 canaris déplacés vers %2</translation>
     </message>
 </context>
 <context>

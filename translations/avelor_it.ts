@@ -1148,6 +1148,10 @@ Es kann nun eine neue Ringnummer zu diesem Ei angelegt werden.</source>
         <source>Bild wurde gespeichert.</source>
         <translation>L&apos;immagine è stata salvata.</translation>
     </message>
+    <message>
+        <source>Stan&amp;dort</source>
+        <translation>Posi&amp;zione</translation>
+    </message>
 </context>
 <context>
     <name>Choices</name>
@@ -2385,6 +2389,10 @@ su &quot;Inserisci canarino&quot;.</translation>
         <translation>cagecards --pair accetta i numeri di coppie riproduttrici, contando da 1.</translation>
     </message>
     <message>
+        <source>location nimmt höchstens einen Ort; Orte mit Leerzeichen in Anführungszeichen.</source>
+        <translation>location accetta al massimo un luogo; i luoghi con spazi vanno tra virgolette.</translation>
+    </message>
+    <message>
         <source>Aufruf:
   avelor-export [--data ORDNER] pedigree RING... -o DATEI
   avelor-export [--data ORDNER] recordsheet RING -o DATEI
@@ -2397,6 +2405,7 @@ su &quot;Inserisci canarino&quot;.</translation>
   avelor-export [--data ORDNER] check
   avelor-export [--data ORDNER] shows [--year JAHR]
   avelor-export [--data ORDNER] sales [--year JAHR]
+  avelor-export [--data ORDNER] location [ORT]
   avelor-export [--data ORDNER] due [--date JJJJ-MM-TT] [--days N]
   avelor-export [--data ORDNER] season JAHR
   avelor-export [--data ORDNER] mates RING [--breed RASSE] [--limit N]
@@ -2416,6 +2425,8 @@ mit --pair den der Jungen eines Paares. check meldet Auffälligkeiten im Bestand
 shows gibt je Ausstellungsergebnis, sales je abgegebenem Vogel eine Zeile mit
 Tabulatoren aus; due die fälligen Arbeiten der Zucht, season die Zahlen der Paare
 eines Jahres, mates die Partner eines Vogels, die am wenigsten verwandten zuerst.
+location gibt je Vogel im Bestand eine Zeile aus: Ring, Standort, seit (JJJJ-MM-TT);
+mit ORT nur die Vögel dort.
 colours gibt je Art Junge eines Paares eine Zeile aus: Hahn oder Henne, Anteil,
 sichtbare und verdeckte Anlagen, Farbe; ANLAGEN wie &quot;braun,/opal&quot; (&quot;/&quot;: spalterbig).
 Mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw.
@@ -2439,6 +2450,7 @@ oder Datei nicht schreibbar.
   avelor-export [--data CARTELLA] check
   avelor-export [--data CARTELLA] shows [--year ANNO]
   avelor-export [--data CARTELLA] sales [--year ANNO]
+  avelor-export [--data CARTELLA] location [LUOGO]
   avelor-export [--data CARTELLA] due [--date AAAA-MM-GG] [--days N]
   avelor-export [--data CARTELLA] season ANNO
   avelor-export [--data CARTELLA] mates ANELLINO [--breed RAZZA] [--limit N]
@@ -2458,6 +2470,8 @@ con --pair quello dei novelli di una coppia. check segnala le anomalie nel parco
 shows stampa una riga per ogni risultato di mostra, sales una per ogni soggetto ceduto, con
 tabulazioni; due i lavori della riproduzione in scadenza, season i dati delle coppie
 di un anno, mates i possibili partner di un soggetto, i meno imparentati per primi.
+location scrive una riga per uccello del parco riproduttori: anello, posizione, dal (AAAA-MM-GG);
+con LUOGO solo gli uccelli che vi si trovano.
 colours stampa una riga per ogni tipo di novello di una coppia: maschio o femmina, proporzione,
 fattori visivi e nascosti, colore; FATTORI come &quot;braun,/opal&quot; (&quot;/&quot;: portatore).
 Più pagine in PNG diventano FILE-1.png, FILE-2.png e così via.
@@ -2903,6 +2917,216 @@ in uso.
     </message>
 </context>
 <context>
+    <name>LocationListReport</name>
+    <message>
+        <source>Vögel in der Liste: %1</source>
+        <translation>Uccelli nell&apos;elenco: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LocationPanel</name>
+    <message>
+        <source>Käfig, Voliere oder Raum, in dem der Vogel sitzt; leer, wenn er keinen Platz hat</source>
+        <translation>Gabbia, voliera o stanza in cui si trova l&apos;uccello; vuoto se non ha un posto</translation>
+    </message>
+    <message>
+        <source>Seit wann der Vogel dort sitzt, im Format TT.MM.JJJJ; leer: heute</source>
+        <translation>Da quando l&apos;uccello si trova lì, nel formato GG.MM.AAAA; vuoto: oggi</translation>
+    </message>
+    <message>
+        <source>TT.MM.JJJJ</source>
+        <translation>GG.MM.AAAA</translation>
+    </message>
+    <message>
+        <source>Wo der Vogel bisher saß, mit dem Tag des Umsetzens</source>
+        <translation>Dove si trovava l&apos;uccello, con il giorno di ogni spostamento</translation>
+    </message>
+    <message>
+        <source>seit</source>
+        <translation>dal</translation>
+    </message>
+    <message>
+        <source>Standort</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>S&amp;tandort:</source>
+        <translation>&amp;Posizione:</translation>
+    </message>
+    <message>
+        <source>s&amp;eit:</source>
+        <translation>&amp;dal:</translation>
+    </message>
+    <message>
+        <source>&amp;Bisherige Standorte:</source>
+        <translation>Posizioni &amp;precedenti:</translation>
+    </message>
+    <message>
+        <source>(ohne Standort)</source>
+        <translation>(senza posizione)</translation>
+    </message>
+    <message>
+        <source>Ungültiges Datum beim Standort!</source>
+        <translation>Data della posizione non valida!</translation>
+    </message>
+</context>
+<context>
+    <name>Locations</name>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A breeding pair&apos;s cage as the place its birds sit in: the cage word and its number.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Standort</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>seit</source>
+        <translation>dal</translation>
+    </message>
+    <message>
+        <source>Ringnummer</source>
+        <translation>Numero anellino</translation>
+    </message>
+    <message>
+        <source>Geschlecht</source>
+        <translation>Sesso</translation>
+    </message>
+    <message>
+        <source>Jahr</source>
+        <translation>Anno</translation>
+    </message>
+    <message>
+        <source>Farbe</source>
+        <translation>Colore</translation>
+    </message>
+    <message>
+        <source>Rasse</source>
+        <translation>Razza</translation>
+    </message>
+    <message>
+        <source>Hahn</source>
+        <translation>Maschio</translation>
+    </message>
+    <message>
+        <source>Henne</source>
+        <translation>Femmina</translation>
+    </message>
+</context>
+<context>
+    <name>LocationsWindow</name>
+    <message>
+        <source>Standorte</source>
+        <translation>Posizioni</translation>
+    </message>
+    <message>
+        <source>Welche Vögel die Liste zeigt</source>
+        <translation>Quali uccelli mostra l&apos;elenco</translation>
+    </message>
+    <message>
+        <source>Die Vögel mit ihrem Standort; mehrere lassen sich mit Umschalt- oder Strg-Taste auswählen</source>
+        <translation>Gli uccelli con la loro posizione; se ne scelgono più con Maiusc o Ctrl</translation>
+    </message>
+    <message>
+        <source>Vögel und ihre Standorte</source>
+        <translation>Uccelli e loro posizioni</translation>
+    </message>
+    <message>
+        <source>Käfig, Voliere oder Raum, in den die ausgewählten Vögel kommen; leer: aus dem Standort nehmen</source>
+        <translation>Gabbia, voliera o stanza in cui vanno gli uccelli scelti; vuoto: toglierli dalla loro posizione</translation>
+    </message>
+    <message>
+        <source>Der Tag des Umsetzens, im Format TT.MM.JJJJ</source>
+        <translation>Il giorno dello spostamento, nel formato GG.MM.AAAA</translation>
+    </message>
+    <message>
+        <source>TT.MM.JJJJ</source>
+        <translation>GG.MM.AAAA</translation>
+    </message>
+    <message>
+        <source>Ausgewählte &amp;umsetzen</source>
+        <translation>&amp;Sposta i selezionati</translation>
+    </message>
+    <message>
+        <source>Setzt alle ausgewählten Vögel in einem Schritt um</source>
+        <translation>Sposta tutti gli uccelli selezionati in un solo passo</translation>
+    </message>
+    <message>
+        <source>&amp;Zeigen:</source>
+        <translation>M&amp;ostra:</translation>
+    </message>
+    <message>
+        <source>Umsetzen &amp;nach:</source>
+        <translation>Sposta &amp;in:</translation>
+    </message>
+    <message>
+        <source>&amp;am:</source>
+        <translation>&amp;il:</translation>
+    </message>
+    <message>
+        <source>&amp;Drucken…</source>
+        <translation>&amp;Stampa…</translation>
+    </message>
+    <message>
+        <source>Die gezeigte Liste in der Vorschau, zum Drucken oder Speichern als PDF</source>
+        <translation>L&apos;elenco mostrato nell&apos;anteprima, da stampare o salvare come PDF</translation>
+    </message>
+    <message>
+        <source>Als &amp;CSV-Datei speichern…</source>
+        <translation>Salva come file &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Die gezeigte Liste für eine Tabellenkalkulation</source>
+        <translation>L&apos;elenco mostrato, per un foglio di calcolo</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Alle Vögel im Bestand</source>
+        <translation>Tutti gli uccelli del parco riproduttori</translation>
+    </message>
+    <message>
+        <source>Vögel ohne Standort</source>
+        <translation>Uccelli senza posizione</translation>
+    </message>
+    <message>
+        <source>Bitte zuerst die Vögel in der Liste auswählen.</source>
+        <translation>Scegli prima gli uccelli nell&apos;elenco.</translation>
+    </message>
+    <message>
+        <source>Ungültiges Datum beim Umsetzen!</source>
+        <translation>Data dello spostamento non valida!</translation>
+    </message>
+    <message>
+        <source>Standort %1</source>
+        <translation>Posizione %1</translation>
+    </message>
+    <message>
+        <source>die Standortliste</source>
+        <translation>l&apos;elenco delle posizioni</translation>
+    </message>
+    <message>
+        <source>Standorte</source>
+        <comment>file name of the printed list of locations</comment>
+        <translation>Posizioni</translation>
+    </message>
+    <message>
+        <source>Standorte speichern</source>
+        <translation>Salva posizioni</translation>
+    </message>
+    <message>
+        <source>Standorte.csv</source>
+        <translation>Posizioni.csv</translation>
+    </message>
+    <message>
+        <source>Vögel in der Liste: %1</source>
+        <translation>Uccelli nell&apos;elenco: %1</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Avelor Abstammungsnachweis für Kanarienvögel</source>
@@ -3071,6 +3295,10 @@ in uso.
     <message>
         <source>&amp;Ausstellungsergebnisse…</source>
         <translation>Risultati delle &amp;mostre…</translation>
+    </message>
+    <message>
+        <source>S&amp;tandorte…</source>
+        <translation>Po&amp;sizioni…</translation>
     </message>
 </context>
 <context>
@@ -5041,6 +5269,22 @@ Le modifiche restano nel programma; Avelor riproverà a breve e salverà comunqu
     <message>
         <source>Jungvogel %1 entfernt</source>
         <translation>Novello %1 rimosso</translation>
+    </message>
+    <message>
+        <source>Kanarienvogel %1 aus seinem Standort genommen</source>
+        <translation>Canarino %1 tolto dalla sua posizione</translation>
+    </message>
+    <message>
+        <source>Kanarienvogel %1 nach %2 umgesetzt</source>
+        <translation>Canarino %1 spostato in %2</translation>
+    </message>
+    <message>
+        <source>%1 Kanarienvögel aus ihrem Standort genommen</source>
+        <translation>%1 canarini tolti dalla loro posizione</translation>
+    </message>
+    <message>
+        <source>%1 Kanarienvögel nach %2 umgesetzt</source>
+        <translation>%1 canarini spostati in %2</translation>
     </message>
 </context>
 <context>

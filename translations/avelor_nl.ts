@@ -1148,6 +1148,10 @@ Es kann nun eine neue Ringnummer zu diesem Ei angelegt werden.</source>
         <source>Bild wurde gespeichert.</source>
         <translation>De foto is opgeslagen.</translation>
     </message>
+    <message>
+        <source>Stan&amp;dort</source>
+        <translation>Stan&amp;dplaats</translation>
+    </message>
 </context>
 <context>
     <name>Choices</name>
@@ -2385,6 +2389,10 @@ alle velden in en klik daarna op
         <translation>cagecards --pair neemt de nummers van kweekkoppels, geteld vanaf 1.</translation>
     </message>
     <message>
+        <source>location nimmt höchstens einen Ort; Orte mit Leerzeichen in Anführungszeichen.</source>
+        <translation>location neemt hoogstens één plaats; plaatsen met spaties tussen aanhalingstekens.</translation>
+    </message>
+    <message>
         <source>Aufruf:
   avelor-export [--data ORDNER] pedigree RING... -o DATEI
   avelor-export [--data ORDNER] recordsheet RING -o DATEI
@@ -2397,6 +2405,7 @@ alle velden in en klik daarna op
   avelor-export [--data ORDNER] check
   avelor-export [--data ORDNER] shows [--year JAHR]
   avelor-export [--data ORDNER] sales [--year JAHR]
+  avelor-export [--data ORDNER] location [ORT]
   avelor-export [--data ORDNER] due [--date JJJJ-MM-TT] [--days N]
   avelor-export [--data ORDNER] season JAHR
   avelor-export [--data ORDNER] mates RING [--breed RASSE] [--limit N]
@@ -2416,6 +2425,8 @@ mit --pair den der Jungen eines Paares. check meldet Auffälligkeiten im Bestand
 shows gibt je Ausstellungsergebnis, sales je abgegebenem Vogel eine Zeile mit
 Tabulatoren aus; due die fälligen Arbeiten der Zucht, season die Zahlen der Paare
 eines Jahres, mates die Partner eines Vogels, die am wenigsten verwandten zuerst.
+location gibt je Vogel im Bestand eine Zeile aus: Ring, Standort, seit (JJJJ-MM-TT);
+mit ORT nur die Vögel dort.
 colours gibt je Art Junge eines Paares eine Zeile aus: Hahn oder Henne, Anteil,
 sichtbare und verdeckte Anlagen, Farbe; ANLAGEN wie &quot;braun,/opal&quot; (&quot;/&quot;: spalterbig).
 Mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw.
@@ -2439,6 +2450,7 @@ oder Datei nicht schreibbar.
   avelor-export [--data MAP] check
   avelor-export [--data MAP] shows [--year JAAR]
   avelor-export [--data MAP] sales [--year JAAR]
+  avelor-export [--data MAP] location [PLAATS]
   avelor-export [--data MAP] due [--date JJJJ-MM-DD] [--days N]
   avelor-export [--data MAP] season JAAR
   avelor-export [--data MAP] mates RING [--breed RAS] [--limit N]
@@ -2458,6 +2470,8 @@ met --pair die van de jongen van een koppel. check meldt bijzonderheden in het v
 shows geeft per tentoonstellingsresultaat, sales per afgestane vogel één regel met
 tabs; due de uit te voeren kweektaken, season de cijfers van de koppels
 van een jaar, mates de mogelijke partners van een vogel, de minst verwante eerst.
+location geeft per vogel in het vogelbestand een regel: ring, standplaats, sinds (JJJJ-MM-DD);
+met PLAATS alleen de vogels daar.
 colours geeft per soort jong van een koppel één regel: man of pop, aandeel,
 zichtbare en verborgen factoren, kleur; FACTOREN zoals &quot;braun,/opal&quot; (&quot;/&quot;: split).
 Meerdere pagina&apos;s als PNG worden BESTAND-1.png, BESTAND-2.png enz.
@@ -2903,6 +2917,216 @@ wordt op dit moment gebruikt.
     </message>
 </context>
 <context>
+    <name>LocationListReport</name>
+    <message>
+        <source>Vögel in der Liste: %1</source>
+        <translation>Vogels in de lijst: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LocationPanel</name>
+    <message>
+        <source>Käfig, Voliere oder Raum, in dem der Vogel sitzt; leer, wenn er keinen Platz hat</source>
+        <translation>Kooi, volière of ruimte waar de vogel zit; leeg als hij geen plaats heeft</translation>
+    </message>
+    <message>
+        <source>Seit wann der Vogel dort sitzt, im Format TT.MM.JJJJ; leer: heute</source>
+        <translation>Sinds wanneer de vogel daar zit, als DD.MM.JJJJ; leeg: vandaag</translation>
+    </message>
+    <message>
+        <source>TT.MM.JJJJ</source>
+        <translation>DD.MM.JJJJ</translation>
+    </message>
+    <message>
+        <source>Wo der Vogel bisher saß, mit dem Tag des Umsetzens</source>
+        <translation>Waar de vogel eerder zat, met de dag van elke verplaatsing</translation>
+    </message>
+    <message>
+        <source>seit</source>
+        <translation>sinds</translation>
+    </message>
+    <message>
+        <source>Standort</source>
+        <translation>Standplaats</translation>
+    </message>
+    <message>
+        <source>S&amp;tandort:</source>
+        <translation>&amp;Standplaats:</translation>
+    </message>
+    <message>
+        <source>s&amp;eit:</source>
+        <translation>s&amp;inds:</translation>
+    </message>
+    <message>
+        <source>&amp;Bisherige Standorte:</source>
+        <translation>&amp;Eerdere standplaatsen:</translation>
+    </message>
+    <message>
+        <source>(ohne Standort)</source>
+        <translation>(zonder standplaats)</translation>
+    </message>
+    <message>
+        <source>Ungültiges Datum beim Standort!</source>
+        <translation>Ongeldige datum bij de standplaats!</translation>
+    </message>
+</context>
+<context>
+    <name>Locations</name>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A breeding pair&apos;s cage as the place its birds sit in: the cage word and its number.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Standort</source>
+        <translation>Standplaats</translation>
+    </message>
+    <message>
+        <source>seit</source>
+        <translation>sinds</translation>
+    </message>
+    <message>
+        <source>Ringnummer</source>
+        <translation>Ringnummer</translation>
+    </message>
+    <message>
+        <source>Geschlecht</source>
+        <translation>Geslacht</translation>
+    </message>
+    <message>
+        <source>Jahr</source>
+        <translation>Jaar</translation>
+    </message>
+    <message>
+        <source>Farbe</source>
+        <translation>Kleur</translation>
+    </message>
+    <message>
+        <source>Rasse</source>
+        <translation>Ras</translation>
+    </message>
+    <message>
+        <source>Hahn</source>
+        <translation>Man</translation>
+    </message>
+    <message>
+        <source>Henne</source>
+        <translation>Pop</translation>
+    </message>
+</context>
+<context>
+    <name>LocationsWindow</name>
+    <message>
+        <source>Standorte</source>
+        <translation>Standplaatsen</translation>
+    </message>
+    <message>
+        <source>Welche Vögel die Liste zeigt</source>
+        <translation>Welke vogels de lijst toont</translation>
+    </message>
+    <message>
+        <source>Die Vögel mit ihrem Standort; mehrere lassen sich mit Umschalt- oder Strg-Taste auswählen</source>
+        <translation>De vogels met hun standplaats; kies er meerdere met Shift of Ctrl</translation>
+    </message>
+    <message>
+        <source>Vögel und ihre Standorte</source>
+        <translation>Vogels en hun standplaatsen</translation>
+    </message>
+    <message>
+        <source>Käfig, Voliere oder Raum, in den die ausgewählten Vögel kommen; leer: aus dem Standort nehmen</source>
+        <translation>Kooi, volière of ruimte waar de gekozen vogels heen gaan; leeg: uit hun standplaats halen</translation>
+    </message>
+    <message>
+        <source>Der Tag des Umsetzens, im Format TT.MM.JJJJ</source>
+        <translation>De dag van de verplaatsing, als DD.MM.JJJJ</translation>
+    </message>
+    <message>
+        <source>TT.MM.JJJJ</source>
+        <translation>DD.MM.JJJJ</translation>
+    </message>
+    <message>
+        <source>Ausgewählte &amp;umsetzen</source>
+        <translation>Gekozen &amp;verplaatsen</translation>
+    </message>
+    <message>
+        <source>Setzt alle ausgewählten Vögel in einem Schritt um</source>
+        <translation>Verplaatst alle gekozen vogels in één stap</translation>
+    </message>
+    <message>
+        <source>&amp;Zeigen:</source>
+        <translation>&amp;Tonen:</translation>
+    </message>
+    <message>
+        <source>Umsetzen &amp;nach:</source>
+        <translation>Verplaatsen &amp;naar:</translation>
+    </message>
+    <message>
+        <source>&amp;am:</source>
+        <translation>o&amp;p:</translation>
+    </message>
+    <message>
+        <source>&amp;Drucken…</source>
+        <translation>Af&amp;drukken…</translation>
+    </message>
+    <message>
+        <source>Die gezeigte Liste in der Vorschau, zum Drucken oder Speichern als PDF</source>
+        <translation>De getoonde lijst in het voorbeeld, om af te drukken of als PDF op te slaan</translation>
+    </message>
+    <message>
+        <source>Als &amp;CSV-Datei speichern…</source>
+        <translation>Opslaan als &amp;CSV-bestand…</translation>
+    </message>
+    <message>
+        <source>Die gezeigte Liste für eine Tabellenkalkulation</source>
+        <translation>De getoonde lijst voor een rekenblad</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Alle Vögel im Bestand</source>
+        <translation>Alle vogels in het vogelbestand</translation>
+    </message>
+    <message>
+        <source>Vögel ohne Standort</source>
+        <translation>Vogels zonder standplaats</translation>
+    </message>
+    <message>
+        <source>Bitte zuerst die Vögel in der Liste auswählen.</source>
+        <translation>Kies eerst de vogels in de lijst.</translation>
+    </message>
+    <message>
+        <source>Ungültiges Datum beim Umsetzen!</source>
+        <translation>Ongeldige datum bij het verplaatsen!</translation>
+    </message>
+    <message>
+        <source>Standort %1</source>
+        <translation>Standplaats %1</translation>
+    </message>
+    <message>
+        <source>die Standortliste</source>
+        <translation>de lijst van standplaatsen</translation>
+    </message>
+    <message>
+        <source>Standorte</source>
+        <comment>file name of the printed list of locations</comment>
+        <translation>Standplaatsen</translation>
+    </message>
+    <message>
+        <source>Standorte speichern</source>
+        <translation>Standplaatsen opslaan</translation>
+    </message>
+    <message>
+        <source>Standorte.csv</source>
+        <translation>Standplaatsen.csv</translation>
+    </message>
+    <message>
+        <source>Vögel in der Liste: %1</source>
+        <translation>Vogels in de lijst: %1</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Avelor Abstammungsnachweis für Kanarienvögel</source>
@@ -3071,6 +3295,10 @@ wordt op dit moment gebruikt.
     <message>
         <source>&amp;Ausstellungsergebnisse…</source>
         <translation>&amp;Tentoonstellingsresultaten…</translation>
+    </message>
+    <message>
+        <source>S&amp;tandorte…</source>
+        <translation>S&amp;tandplaatsen…</translation>
     </message>
 </context>
 <context>
@@ -5041,6 +5269,22 @@ Uw wijzigingen blijven in het programma bewaard; Avelor probeert het zo opnieuw 
     <message>
         <source>Jungvogel %1 entfernt</source>
         <translation>Jonge vogel %1 verwijderd</translation>
+    </message>
+    <message>
+        <source>Kanarienvogel %1 aus seinem Standort genommen</source>
+        <translation>Kanarie %1 uit zijn standplaats gehaald</translation>
+    </message>
+    <message>
+        <source>Kanarienvogel %1 nach %2 umgesetzt</source>
+        <translation>Kanarie %1 verplaatst naar %2</translation>
+    </message>
+    <message>
+        <source>%1 Kanarienvögel aus ihrem Standort genommen</source>
+        <translation>%1 kanaries uit hun standplaats gehaald</translation>
+    </message>
+    <message>
+        <source>%1 Kanarienvögel nach %2 umgesetzt</source>
+        <translation>%1 kanaries verplaatst naar %2</translation>
     </message>
 </context>
 <context>

@@ -1148,6 +1148,10 @@ Es kann nun eine neue Ringnummer zu diesem Ei angelegt werden.</source>
         <source>Bild wurde gespeichert.</source>
         <translation>A imagem foi guardada.</translation>
     </message>
+    <message>
+        <source>Stan&amp;dort</source>
+        <translation>Locali&amp;zação</translation>
+    </message>
 </context>
 <context>
     <name>Choices</name>
@@ -2385,6 +2389,10 @@ todos os campos e clique depois em
         <translation>cagecards --pair aceita os números de casais reprodutores, contados a partir de 1.</translation>
     </message>
     <message>
+        <source>location nimmt höchstens einen Ort; Orte mit Leerzeichen in Anführungszeichen.</source>
+        <translation>location aceita no máximo um local; locais com espaços entre aspas.</translation>
+    </message>
+    <message>
         <source>Aufruf:
   avelor-export [--data ORDNER] pedigree RING... -o DATEI
   avelor-export [--data ORDNER] recordsheet RING -o DATEI
@@ -2397,6 +2405,7 @@ todos os campos e clique depois em
   avelor-export [--data ORDNER] check
   avelor-export [--data ORDNER] shows [--year JAHR]
   avelor-export [--data ORDNER] sales [--year JAHR]
+  avelor-export [--data ORDNER] location [ORT]
   avelor-export [--data ORDNER] due [--date JJJJ-MM-TT] [--days N]
   avelor-export [--data ORDNER] season JAHR
   avelor-export [--data ORDNER] mates RING [--breed RASSE] [--limit N]
@@ -2416,6 +2425,8 @@ mit --pair den der Jungen eines Paares. check meldet Auffälligkeiten im Bestand
 shows gibt je Ausstellungsergebnis, sales je abgegebenem Vogel eine Zeile mit
 Tabulatoren aus; due die fälligen Arbeiten der Zucht, season die Zahlen der Paare
 eines Jahres, mates die Partner eines Vogels, die am wenigsten verwandten zuerst.
+location gibt je Vogel im Bestand eine Zeile aus: Ring, Standort, seit (JJJJ-MM-TT);
+mit ORT nur die Vögel dort.
 colours gibt je Art Junge eines Paares eine Zeile aus: Hahn oder Henne, Anteil,
 sichtbare und verdeckte Anlagen, Farbe; ANLAGEN wie &quot;braun,/opal&quot; (&quot;/&quot;: spalterbig).
 Mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw.
@@ -2439,6 +2450,7 @@ oder Datei nicht schreibbar.
   avelor-export [--data PASTA] check
   avelor-export [--data PASTA] shows [--year ANO]
   avelor-export [--data PASTA] sales [--year ANO]
+  avelor-export [--data PASTA] location [LOCAL]
   avelor-export [--data PASTA] due [--date AAAA-MM-DD] [--days N]
   avelor-export [--data PASTA] season ANO
   avelor-export [--data PASTA] mates ANILHA [--breed RAÇA] [--limit N]
@@ -2458,6 +2470,8 @@ com --pair, o das crias de um casal. check assinala as ocorrências no plantel.
 shows escreve uma linha por resultado de exposição e sales, uma por exemplar vendido ou cedido, com
 tabulações; due, as tarefas de criação pendentes; season, os números dos casais
 de um ano; mates, os possíveis parceiros de um exemplar, os menos aparentados primeiro.
+location escreve uma linha por ave do plantel: anilha, localização, desde (AAAA-MM-DD);
+com LOCAL apenas as aves que lá estão.
 colours escreve uma linha por tipo de cria de um casal: macho ou fêmea, proporção,
 fatores visuais e ocultos, cor; FATORES como &quot;braun,/opal&quot; (&quot;/&quot;: portador).
 Várias páginas em PNG dão origem a FICHEIRO-1.png, FICHEIRO-2.png, etc.
@@ -2903,6 +2917,216 @@ em utilização.
     </message>
 </context>
 <context>
+    <name>LocationListReport</name>
+    <message>
+        <source>Vögel in der Liste: %1</source>
+        <translation>Aves na lista: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LocationPanel</name>
+    <message>
+        <source>Käfig, Voliere oder Raum, in dem der Vogel sitzt; leer, wenn er keinen Platz hat</source>
+        <translation>Gaiola, viveiro ou sala onde a ave está; vazio se não tiver lugar</translation>
+    </message>
+    <message>
+        <source>Seit wann der Vogel dort sitzt, im Format TT.MM.JJJJ; leer: heute</source>
+        <translation>Desde quando a ave está lá, no formato DD.MM.AAAA; vazio: hoje</translation>
+    </message>
+    <message>
+        <source>TT.MM.JJJJ</source>
+        <translation>DD.MM.AAAA</translation>
+    </message>
+    <message>
+        <source>Wo der Vogel bisher saß, mit dem Tag des Umsetzens</source>
+        <translation>Onde a ave esteve, com o dia de cada mudança</translation>
+    </message>
+    <message>
+        <source>seit</source>
+        <translation>desde</translation>
+    </message>
+    <message>
+        <source>Standort</source>
+        <translation>Localização</translation>
+    </message>
+    <message>
+        <source>S&amp;tandort:</source>
+        <translation>&amp;Localização:</translation>
+    </message>
+    <message>
+        <source>s&amp;eit:</source>
+        <translation>&amp;desde:</translation>
+    </message>
+    <message>
+        <source>&amp;Bisherige Standorte:</source>
+        <translation>Localizações &amp;anteriores:</translation>
+    </message>
+    <message>
+        <source>(ohne Standort)</source>
+        <translation>(sem localização)</translation>
+    </message>
+    <message>
+        <source>Ungültiges Datum beim Standort!</source>
+        <translation>Data da localização inválida!</translation>
+    </message>
+</context>
+<context>
+    <name>Locations</name>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A breeding pair&apos;s cage as the place its birds sit in: the cage word and its number.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Standort</source>
+        <translation>Localização</translation>
+    </message>
+    <message>
+        <source>seit</source>
+        <translation>desde</translation>
+    </message>
+    <message>
+        <source>Ringnummer</source>
+        <translation>Número da anilha</translation>
+    </message>
+    <message>
+        <source>Geschlecht</source>
+        <translation>Sexo</translation>
+    </message>
+    <message>
+        <source>Jahr</source>
+        <translation>Ano</translation>
+    </message>
+    <message>
+        <source>Farbe</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Rasse</source>
+        <translation>Raça</translation>
+    </message>
+    <message>
+        <source>Hahn</source>
+        <translation>Macho</translation>
+    </message>
+    <message>
+        <source>Henne</source>
+        <translation>Fêmea</translation>
+    </message>
+</context>
+<context>
+    <name>LocationsWindow</name>
+    <message>
+        <source>Standorte</source>
+        <translation>Localizações</translation>
+    </message>
+    <message>
+        <source>Welche Vögel die Liste zeigt</source>
+        <translation>Que aves a lista mostra</translation>
+    </message>
+    <message>
+        <source>Die Vögel mit ihrem Standort; mehrere lassen sich mit Umschalt- oder Strg-Taste auswählen</source>
+        <translation>As aves com a sua localização; escolha várias com Shift ou Ctrl</translation>
+    </message>
+    <message>
+        <source>Vögel und ihre Standorte</source>
+        <translation>Aves e as suas localizações</translation>
+    </message>
+    <message>
+        <source>Käfig, Voliere oder Raum, in den die ausgewählten Vögel kommen; leer: aus dem Standort nehmen</source>
+        <translation>Gaiola, viveiro ou sala para onde vão as aves escolhidas; vazio: retirá-las da sua localização</translation>
+    </message>
+    <message>
+        <source>Der Tag des Umsetzens, im Format TT.MM.JJJJ</source>
+        <translation>O dia da mudança, no formato DD.MM.AAAA</translation>
+    </message>
+    <message>
+        <source>TT.MM.JJJJ</source>
+        <translation>DD.MM.AAAA</translation>
+    </message>
+    <message>
+        <source>Ausgewählte &amp;umsetzen</source>
+        <translation>&amp;Mudar as escolhidas</translation>
+    </message>
+    <message>
+        <source>Setzt alle ausgewählten Vögel in einem Schritt um</source>
+        <translation>Muda todas as aves escolhidas num só passo</translation>
+    </message>
+    <message>
+        <source>&amp;Zeigen:</source>
+        <translation>M&amp;ostrar:</translation>
+    </message>
+    <message>
+        <source>Umsetzen &amp;nach:</source>
+        <translation>Mudar &amp;para:</translation>
+    </message>
+    <message>
+        <source>&amp;am:</source>
+        <translation>&amp;em:</translation>
+    </message>
+    <message>
+        <source>&amp;Drucken…</source>
+        <translation>&amp;Imprimir…</translation>
+    </message>
+    <message>
+        <source>Die gezeigte Liste in der Vorschau, zum Drucken oder Speichern als PDF</source>
+        <translation>A lista mostrada na pré-visualização, para imprimir ou guardar como PDF</translation>
+    </message>
+    <message>
+        <source>Als &amp;CSV-Datei speichern…</source>
+        <translation>Guardar como ficheiro &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Die gezeigte Liste für eine Tabellenkalkulation</source>
+        <translation>A lista mostrada, para uma folha de cálculo</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Alle Vögel im Bestand</source>
+        <translation>Todas as aves do plantel</translation>
+    </message>
+    <message>
+        <source>Vögel ohne Standort</source>
+        <translation>Aves sem localização</translation>
+    </message>
+    <message>
+        <source>Bitte zuerst die Vögel in der Liste auswählen.</source>
+        <translation>Escolha primeiro as aves na lista.</translation>
+    </message>
+    <message>
+        <source>Ungültiges Datum beim Umsetzen!</source>
+        <translation>Data da mudança inválida!</translation>
+    </message>
+    <message>
+        <source>Standort %1</source>
+        <translation>Localização %1</translation>
+    </message>
+    <message>
+        <source>die Standortliste</source>
+        <translation>a lista de localizações</translation>
+    </message>
+    <message>
+        <source>Standorte</source>
+        <comment>file name of the printed list of locations</comment>
+        <translation>Localizacoes</translation>
+    </message>
+    <message>
+        <source>Standorte speichern</source>
+        <translation>Guardar localizações</translation>
+    </message>
+    <message>
+        <source>Standorte.csv</source>
+        <translation>Localizacoes.csv</translation>
+    </message>
+    <message>
+        <source>Vögel in der Liste: %1</source>
+        <translation>Aves na lista: %1</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Avelor Abstammungsnachweis für Kanarienvögel</source>
@@ -3071,6 +3295,10 @@ em utilização.
     <message>
         <source>&amp;Ausstellungsergebnisse…</source>
         <translation>&amp;Resultados de exposições…</translation>
+    </message>
+    <message>
+        <source>S&amp;tandorte…</source>
+        <translation>&amp;Localizações…</translation>
     </message>
 </context>
 <context>
@@ -5041,6 +5269,22 @@ As alterações ficam guardadas no programa; o Avelor tenta de novo em breve e g
     <message>
         <source>Jungvogel %1 entfernt</source>
         <translation>Cria %1 removida</translation>
+    </message>
+    <message>
+        <source>Kanarienvogel %1 aus seinem Standort genommen</source>
+        <translation>Canário %1 retirado da sua localização</translation>
+    </message>
+    <message>
+        <source>Kanarienvogel %1 nach %2 umgesetzt</source>
+        <translation>Canário %1 mudado para %2</translation>
+    </message>
+    <message>
+        <source>%1 Kanarienvögel aus ihrem Standort genommen</source>
+        <translation>%1 canários retirados da sua localização</translation>
+    </message>
+    <message>
+        <source>%1 Kanarienvögel nach %2 umgesetzt</source>
+        <translation>%1 canários mudados para %2</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,11 @@ private slots:
                     .message.isEmpty());
         ShowResult r {0, kSampleSubject, QDate(2026, 11, 14), QStringLiteral("Bundesschau"), {}, 180, {}, {}};
         QVERIFY(records.addShowResult(r).isEmpty());
+        const LocationMove moves[] = {{0, QStringLiteral("HAHN"), QDate(2026, 1, 5), QStringLiteral("Voliere 1")},
+                                      {0, QStringLiteral("HAHN"), QDate(2026, 3, 1), QStringLiteral("Hecke 2")},
+                                      {0, QStringLiteral("HENNE"), QDate(2026, 3, 1), QStringLiteral("Hecke 2")}};
+        for (const LocationMove& move : moves)
+            QVERIFY(records.changeRecordsOf(move.ring, move.ring, {.move = move}).isEmpty());
     }
 
     void wrongCallsSayWhatIsWrong_data()
@@ -106,6 +111,8 @@ private slots:
             << QStringList {"cagecards", "--pair", "99", "-o", pdf} << 1 << "Ein Zuchtpaar 99 gibt es nicht";
         QTest::newRow("a cage card of a ring not in stock")
             << QStringList {"cagecards", "HAHN", "NICHTDA", "-o", pdf} << 1 << "„NICHTDA“ ist nicht im Bestand";
+        QTest::newRow("location with two places")
+            << QStringList {"location", "Hecke", "2"} << 2 << "location nimmt höchstens einen Ort";
     }
 
     // Cards of single birds, 10 to a sheet: one page for two birds.
@@ -117,6 +124,18 @@ private slots:
         QCOMPARE(outcome.code, 0);
         QVERIFY(QFile::exists(png));
         QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("karten-2.png"))));
+    }
+
+    // One line per bird: where it sits now and since when; with a place only its birds.
+    void placesOfTheBirds()
+    {
+        const Outcome all = runWith({"--data", m_folder, "location"});
+        QCOMPARE(all.code, 0);
+        QVERIFY(all.out.startsWith(QStringLiteral("HAHN\tHecke 2\t2026-03-01\nHENNE\tHecke 2\t2026-03-01\n")));
+        QCOMPARE(all.out.count(QLatin1Char('\n')), int(pedigreeSample().animals.size()) + 2);
+        QVERIFY(all.out.contains(kSampleSubject + QStringLiteral("\t\t\n")));
+        QCOMPARE(runWith({"--data", m_folder, "location", "Voliere 1"}).out, QString());
+        QCOMPARE(runWith({"--data", m_folder, "location", "Hecke 2"}).out.count(QLatin1Char('\n')), 2);
     }
 
     void wrongCallsSayWhatIsWrong()
@@ -195,7 +214,7 @@ private slots:
         const QString pdf = m_dir.path() + QStringLiteral("/nachweis.pdf");
         auto expectRefused = [&](const QString& folder, const QString& reason) {
             for (const QStringList& call :
-                 {QStringList {"shows"}, QStringList {"sales"}, QStringList {"check"},
+                 {QStringList {"shows"}, QStringList {"sales"}, QStringList {"check"}, QStringList {"location"},
                   QStringList {"csv", "stock", "-o", csv}, QStringList {"colours", "--pair", "HAHN", "HENNE"}}) {
                 const Outcome outcome = runWith(QStringList {"--data", folder} + call);
                 QVERIFY2(outcome.code == 3, qPrintable(call.join(' ') + ": " + outcome.err));

@@ -5,6 +5,7 @@
 #include "core/stock/StockDocument.h"
 #include "core/stocklist/StockList.h"
 #include "reports/layouts/CageCardReport.h"
+#include "reports/layouts/LocationListReport.h"
 #include "reports/layouts/PairSheetReport.h"
 #include "reports/layouts/PedigreeReport.h"
 #include "reports/layouts/RecordSheetReport.h"
@@ -70,6 +71,10 @@ void addTourRecords(StockDocument& stock)
     w.priceCents = 4500;
     sale.whereabouts = w;
     stock.changeAnimal(sold.ringNumber, sale);
+    // Two birds in their pair's cage; the subject moved from it to flight A-3.
+    const BreedingPair& pair = stock.pairs().front();
+    stock.moveAnimals({pair.cockRing, pair.henRing, kSampleSubject}, cageLocation(pair.cageNumber), QDate(2024, 3, 1));
+    stock.moveAnimals({kSampleSubject}, QStringLiteral("A-3"), QDate(2024, 9, 15));
     const std::tuple<QString, QDate, const char*, int, std::optional<int>, const char*> results[] = {
         {kSampleSubject, QDate(2026, 11, 14), "Bundesschau", 185, 1, "Gold"},
         {sampleAncestorRing(1), QDate(2026, 11, 14), "Bundesschau", 182, 1, ""},
@@ -99,8 +104,9 @@ void visitChangeDialogTabs(QDialog* dialog, const WindowTourVisitor& visit)
     child<RingList>(dialog, "animalList")->selectRing(kSampleSubject);
     auto* tabs = child<QTabWidget>(dialog, "animalTabs");
     for (const auto& [tab, name] : {std::pair {1, "ChangeAnimalDialog-whereabouts"},
-                                    {2, "ChangeAnimalDialog-shows"},
-                                    {3, "ChangeAnimalDialog-genetics"}}) {
+                                    {2, "ChangeAnimalDialog-location"},
+                                    {3, "ChangeAnimalDialog-shows"},
+                                    {4, "ChangeAnimalDialog-genetics"}}) {
         if (tab == 1)
             child<RingList>(dialog, "animalList")->selectRing(sampleAncestorRing(3));
         else
@@ -179,7 +185,12 @@ void tourWindows(WindowFixture& fixture, const WindowTourVisitor& visit)
                        layout == StockListLayout::OneLine ? QStringLiteral("stock-list-one-line")
                                                           : QStringLiteral("stock-list"));
     }
+    visit.printout(locationListPages(fixture.stock(), locatedBirds(fixture.stock()),
+                                     QCoreApplication::translate("LocationsWindow", "Standorte"))
+                       ->page(0),
+                   QStringLiteral("locations"));
     const std::pair<const char*, const char*> windows[] = {{"showsAction", "ShowsWindow"},
+                                                           {"locationsAction", "LocationsWindow"},
                                                            {"calendarAction", "BreedingCalendarWindow"},
                                                            {"statisticsAction", "SeasonStatisticsWindow"},
                                                            {"matesAction", "MatePlannerWindow"},

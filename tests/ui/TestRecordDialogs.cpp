@@ -1,4 +1,5 @@
 // Whereabouts and show results, entered in the change dialog and seen where a breeder looks for them.
+#include "core/model/Dates.h"
 #include "core/stock/PreferencesStore.h"
 #include "core/stock/StockDocument.h"
 #include "support/SampleAnimals.h"
@@ -12,11 +13,14 @@
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QItemSelectionModel>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 
 class TestRecordDialogs : public QObject
@@ -184,6 +188,57 @@ private slots:
         click(m_f->window(), "recordSheetButton");
         QCOMPARE(m_f->window()->certificateCommands().recordSheet().page().text(QStringLiteral("bestResult"))->lines,
                  QStringList {"Bestes Ausstellungsergebnis: 92,5 Punkte, Bundesschau, 14.11.2026"});
+    }
+
+    // A place typed in the change dialog, then two birds chosen in the list of places and moved in one step.
+    void placesOneByOneAndManyAtOnce()
+    {
+        select("DE-1");
+        auto* place = child<QComboBox>(m_dialog, "location");
+        place->setCurrentText(QStringLiteral("Voliere 1"));
+        QCOMPARE(child<QLineEdit>(m_dialog, "locationSince")->text(), Dates::local(QDate::currentDate()));
+        type(m_dialog, "locationSince", QStringLiteral("31.02.2026"));
+        click(m_dialog, "saveButton");
+        QCOMPARE(m_f->messages.last(), QStringLiteral("Ungültiges Datum beim Standort!"));
+        QVERIFY(!m_f->stock().records().currentLocation(QStringLiteral("DE-1")));
+        type(m_dialog, "locationSince", QStringLiteral("01.03.2026"));
+        click(m_dialog, "saveButton");
+        QCOMPARE(m_f->stock().records().currentLocation(QStringLiteral("DE-1"))->date, QDate(2026, 3, 1));
+        select("DE-2");
+        QVERIFY(entries(child<QComboBox>(m_dialog, "location")).contains("Voliere 1")); // places in use offered
+        m_dialog->reject();
+
+        child<QAction>(child<QMenu>(m_f->window(), "moreMenu"), "locationsAction")->trigger();
+        auto* window = child<QDialog>(m_f->window(), "LocationsWindow");
+        auto* table = child<QTableView>(window, "locatedBirds");
+        QCOMPARE(table->model()->rowCount(), 4);
+        QCOMPARE(table->model()->index(0, 2).data().toString(), QStringLiteral("DE-1")); // placed birds first
+        click(window, "moveButton");
+        QCOMPARE(m_f->messages.last(), QStringLiteral("Bitte zuerst die Vögel in der Liste auswählen."));
+        table->selectionModel()->select(table->model()->index(1, 0),
+                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        table->selectionModel()->select(table->model()->index(3, 0),
+                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        child<QComboBox>(window, "moveTarget")->setCurrentText(QStringLiteral("Hecke 5"));
+        type(window, "moveDate", QStringLiteral("01.12.2026"));
+        click(window, "moveButton");
+        for (const QString& ring : {QStringLiteral("DE-2"), QStringLiteral("DE-4")})
+            QCOMPARE(m_f->stock().records().currentLocation(ring)->location, QStringLiteral("Hecke 5"));
+        QCOMPARE(m_f->stock().history().undoText(), QStringLiteral("2 Kanarienvögel nach Hecke 5 umgesetzt"));
+        choose(child<QComboBox>(window, "locationFilter"), QStringLiteral("Hecke 5"));
+        QCOMPARE(table->model()->rowCount(), 2);
+
+        const QString csv = m_f->home() + QStringLiteral("/standorte.csv");
+        m_f->prompts.fileNames = {csv};
+        click(window, "saveLocationsCsv");
+        QFile written(csv);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll().count("Hecke 5;01.12.2026;DE-"), 2);
+
+        // Taken back, the list follows: the filter's place is gone, all birds are shown.
+        QCOMPARE(m_f->stock().undo(), QString());
+        QCOMPARE(table->model()->rowCount(), 4);
+        QVERIFY(!m_f->stock().records().currentLocation(QStringLiteral("DE-2")));
     }
 
 private:

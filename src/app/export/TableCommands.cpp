@@ -4,6 +4,7 @@
 #include "core/analysis/DataCheck.h"
 #include "core/analysis/Inbreeding.h"
 #include "core/export/CsvExport.h"
+#include "core/stock/Locations.h"
 #include "core/stock/RingIndex.h"
 #include "core/stock/StockDocument.h"
 #include "reports/engine/PictureDecoder.h"
@@ -125,6 +126,21 @@ int sales(ExportRun& run)
     return Done;
 }
 
+// ring, place, since (YYYY-MM-DD): every bird in the stock, or those of one place
+int location(ExportRun& run)
+{
+    const std::optional<QString> only
+        = run.request.words.isEmpty() ? std::nullopt : std::optional<QString>(run.request.words.first());
+    const std::vector<LocatedBird> birds = locatedBirds(run.stock, only);
+    if (!run.recordsIntact())
+        return FileProblem;
+    for (const LocatedBird& bird : birds) {
+        run.out << run.stock.animals()[size_t(bird.animal)].ringNumber << '\t' << bird.location << '\t'
+                << isoDate(bird.since) << '\n';
+    }
+    return Done;
+}
+
 QString noWords(const ExportRequest& request)
 {
     return request.words.isEmpty()
@@ -178,6 +194,18 @@ QList<ExportCommand> tableCommands()
                        .check = noWords,
                        .run = shows,
                        .options = {"--year"},
+                       .needsRecords = always},
+        ExportCommand {.name = "location",
+                       .outputTypes = {},
+                       .check =
+                           [](const ExportRequest& r) {
+                               return r.words.size() > 1 ? QCoreApplication::translate(
+                                          "ExportTool",
+                                          "location nimmt höchstens einen Ort; Orte mit Leerzeichen "
+                                          "in Anführungszeichen.")
+                                                         : QString();
+                           },
+                       .run = location,
                        .needsRecords = always},
         ExportCommand {.name = "sales",
                        .outputTypes = {},

@@ -21,9 +21,11 @@ QString StockDocument::moveAnimals(const QStringList& rings, const QString& loca
     }
     if (moves.empty())
         return {};
-    const QString text = place.isEmpty()
-        ? tr("%n Kanarienvögel aus ihrem Standort genommen", nullptr, int(moves.size()))
-        : tr("%n Kanarienvögel nach %1 umgesetzt", nullptr, int(moves.size())).arg(place);
+    const QString text = moves.size() == 1
+        ? (place.isEmpty() ? tr("Kanarienvogel %1 aus seinem Standort genommen").arg(moves.front().first)
+                           : tr("Kanarienvogel %1 nach %2 umgesetzt").arg(moves.front().first, place))
+        : (place.isEmpty() ? tr("%1 Kanarienvögel aus ihrem Standort genommen").arg(moves.size())
+                           : tr("%1 Kanarienvögel nach %2 umgesetzt").arg(moves.size()).arg(place));
     StockChange change(text);
     for (const auto& [ring, wanted] : moves)
         change.keepRecords(*m_records, ring);

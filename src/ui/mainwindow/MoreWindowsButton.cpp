@@ -7,6 +7,7 @@
 #include "ui/season/MatePlannerWindow.h"
 #include "ui/season/SeasonStatisticsWindow.h"
 #include "ui/shows/ShowsWindow.h"
+#include "ui/stock/LocationsWindow.h"
 
 #include <QMenu>
 
@@ -31,6 +32,7 @@ MoreWindowsButton::MoreWindowsButton(StockDocument& stock, PreferencesStore& pre
         {tr("&Partnersuche…"), "matesAction", &MoreWindowsButton::openMatePlanner},
         {tr("&Farbvererbung…"), "coloursAction", &MoreWindowsButton::openColours},
         {tr("&Ausstellungsergebnisse…"), "showsAction", &MoreWindowsButton::openShows},
+        {tr("S&tandorte…"), "locationsAction", &MoreWindowsButton::openLocations},
     };
     for (const auto& window : windows) {
         QAction* action = menu->addAction(window.text, this, window.command);
@@ -48,6 +50,11 @@ void MoreWindowsButton::openShows()
         connect(&window, &ShowsWindow::pedigreeRequested, this, &MoreWindowsButton::pedigreeRequested);
     }
     showModal(m_showsWindow.get());
+}
+
+void MoreWindowsButton::openLocations()
+{
+    showModal(&lazily(m_locationsWindow, m_stock, m_mainWindow));
 }
 
 void MoreWindowsButton::openCalendar()

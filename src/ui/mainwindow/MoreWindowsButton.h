@@ -6,6 +6,7 @@
 
 class BreedingCalendarWindow;
 class ColourWindow;
+class LocationsWindow;
 class MatePlannerWindow;
 class PreferencesStore;
 class SeasonStatisticsWindow;
@@ -33,6 +34,7 @@ signals:
 
 private:
     void openShows();
+    void openLocations();
     void openCalendar();
     void openStatistics();
     void openMatePlanner();
@@ -42,6 +44,7 @@ private:
     PreferencesStore& m_preferences;
     QWidget* m_mainWindow;
     std::unique_ptr<ShowsWindow> m_showsWindow;
+    std::unique_ptr<LocationsWindow> m_locationsWindow;
     std::unique_ptr<BreedingCalendarWindow> m_calendarWindow;
     std::unique_ptr<SeasonStatisticsWindow> m_statisticsWindow;
     std::unique_ptr<MatePlannerWindow> m_matePlanner;

@@ -5,6 +5,7 @@
 #include "core/model/Alphabetical.h"
 #include "core/stock/AnimalChange.h"
 #include "core/stock/AnimalQueries.h"
+#include "core/stock/Locations.h"
 #include "core/stock/RingIndex.h"
 #include "core/stock/SelectorLists.h"
 #include "core/stock/StockDocument.h"
@@ -18,6 +19,7 @@
 #include "ui/common/RingList.h"
 #include "ui/common/UndoShortcuts.h"
 #include "ui/genetics/GeneticsPanel.h"
+#include "ui/stock/LocationPanel.h"
 #include "ui/stock/ShowResultsPanel.h"
 #include "ui/stock/WhereaboutsPanel.h"
 
@@ -111,9 +113,12 @@ QWidget* ChangeAnimalDialog::buildFieldColumn()
     layout->setContentsMargins(0, 0, 0, 0);
     m_tabs = new QTabWidget(column);
     m_tabs->setObjectName(QStringLiteral("animalTabs"));
+    m_tabs->setUsesScrollButtons(false); // every tab in sight, in every language
     m_tabs->addTab(buildDataTab(), tr("&Stammdaten"));
     m_whereabouts = new WhereaboutsPanel(m_tabs);
     m_tabs->addTab(m_whereabouts, tr("&Verbleib"));
+    m_location = new LocationPanel(m_tabs);
+    m_tabs->addTab(m_location, tr("Stan&dort"));
     m_shows = new ShowResultsPanel(m_stock, m_tabs);
     m_tabs->addTab(m_shows, tr("&Ausstellungen"));
     m_genetics = new GeneticsPanel(m_tabs);
@@ -236,6 +241,7 @@ void ChangeAnimalDialog::clearFields()
     m_picture->clearPicture();
     m_inbreeding->clear();
     m_whereabouts->clear();
+    m_location->clear();
     m_shows->setRing(std::nullopt);
     m_genetics->clear();
 }
@@ -308,6 +314,7 @@ void ChangeAnimalDialog::selectAnimal(const QString& ring)
         return;
     m_fields.show(*animal);
     m_whereabouts->show(ring, m_stock.records().whereabouts(ring));
+    m_location->show(ring, m_stock.records().moves(ring), offeredLocations(m_stock, ring));
     {
         const QSignalBlocker quiet(m_sold); // showing the mark changes no whereabouts
         m_sold->setChecked(animal->sold != 0);
@@ -341,11 +348,17 @@ void ChangeAnimalDialog::saveChanges()
         Messages::current().inform(this, problem);
         return;
     }
+    const std::optional<LocationMove> move = m_location->input(problem);
+    if (!problem.isEmpty()) {
+        Messages::current().inform(this, problem);
+        return;
+    }
     if (const QString factors = m_genetics->problem(); !factors.isEmpty()) {
         Messages::current().inform(this, tr("Die Erbanlagen passen nicht zusammen: %1").arg(factors));
         return;
     }
-    const AnimalEdit edit {m_fields.input(), m_sold->isChecked(), whereabouts, m_genetics->input(), m_shows->input()};
+    const AnimalEdit edit {m_fields.input(),    m_sold->isChecked(), whereabouts,
+                           m_genetics->input(), m_shows->input(),    move};
     // The animal keeps its picture; links to its old ring follow only when the breeder says so.
     const QString newRing = edit.storedRing();
     const AnimalEditResult result = m_stock.changeAnimal(*selected, edit, [&](int links) {

@@ -20,6 +20,7 @@ class ShowResultsPanel;
 class QTabWidget;
 class WhereaboutsPanel;
 class GeneticsPanel;
+class LocationPanel;
 class StockDocument;
 
 // Changes an animal's data, its sold mark and its picture. Lists the whole
@@ -79,6 +80,7 @@ private:
     AnimalFields m_fields;
     QTabWidget* m_tabs = nullptr;
     WhereaboutsPanel* m_whereabouts = nullptr;
+    LocationPanel* m_location = nullptr;
     ShowResultsPanel* m_shows = nullptr;
     GeneticsPanel* m_genetics = nullptr;
     QCheckBox* m_sold = nullptr;
