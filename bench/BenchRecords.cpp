@@ -1,7 +1,9 @@
-// The records beyond the stock file at 100 000 animals with 200 000 show results: opening the
-// database at start, a bird's records in the change dialog, one result added and committed.
+// The records beyond the stock file at 100 000 animals with 200 000 show results and a third of
+// the birds placed: opening the database at start, a bird's records in the change dialog, one
+// result added and committed, the list of places, a thousand birds moved at once.
 #include "StockGenerator.h"
 #include "core/records/RecordsDatabase.h"
+#include "core/stock/Locations.h"
 #include "core/stock/StockDocument.h"
 #include "ui/stock/ShowResultsPanel.h"
 #include "ui/stock/WhereaboutsPanel.h"
@@ -58,6 +60,21 @@ const QString& recordsFile()
             sqlite3_step(result);
             sqlite3_reset(result);
         }
+        sqlite3_stmt* move = nullptr;
+        sqlite3_prepare_v2(db, "INSERT INTO location_move (ring, date, location) VALUES (?, '2026-03-01', ?)", -1,
+                           &move, nullptr);
+        for (int i = 0; i < kAnimals; i += 3) {
+            const QByteArray ring = generatedRing(i).toUtf8();
+            const QByteArray place = QStringLiteral("Hecke %1").arg(i % 400).toUtf8();
+            sqlite3_bind_text(ringRow, 1, ring.constData(), -1, SQLITE_TRANSIENT);
+            sqlite3_step(ringRow);
+            sqlite3_reset(ringRow);
+            sqlite3_bind_text(move, 1, ring.constData(), -1, SQLITE_TRANSIENT);
+            sqlite3_bind_text(move, 2, place.constData(), -1, SQLITE_TRANSIENT);
+            sqlite3_step(move);
+            sqlite3_reset(move);
+        }
+        sqlite3_finalize(move);
         sqlite3_finalize(ringRow);
         sqlite3_finalize(result);
         sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
@@ -114,8 +131,34 @@ void addAShowResult(benchmark::State& state)
     }
 }
 
+// The Standorte window's list: every bird with its place, by place.
+void listOfPlaces(benchmark::State& state)
+{
+    StockDocument& stock = document();
+    stock.ringIndex();
+    stock.alphabeticalRingOrder();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(locatedBirds(stock).size());
+}
+
+// A thousand birds chosen in that list and moved: one transaction, one step of the history.
+void moveAThousandBirds(benchmark::State& state)
+{
+    StockDocument& stock = document();
+    QStringList rings;
+    for (int i = 0; i < 1000; ++i)
+        rings << generatedRing(i * 7);
+    int round = 0;
+    for (auto _ : state) {
+        if (!stock.moveAnimals(rings, QStringLiteral("Voliere %1").arg(++round), QDate(2026, 12, 1)).isEmpty())
+            state.SkipWithError("not stored");
+    }
+}
+
 } // namespace
 
+BENCHMARK(listOfPlaces)->Unit(benchmark::kMillisecond);
+BENCHMARK(moveAThousandBirds)->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(recordsOpenAtStart)->Unit(benchmark::kMillisecond);
 BENCHMARK(recordsOfAnAnimalInTheDialog)->Unit(benchmark::kMillisecond);
 BENCHMARK(addAShowResult)->Unit(benchmark::kMillisecond)->Iterations(50);

@@ -51,12 +51,13 @@ std::vector<LocatedBird> locatedBirds(const StockDocument& stock, const std::opt
             continue;
         birds.push_back({i, place.first, place.second});
     }
+    // Birds without a place keep their ring order at the end; only the placed ones are compared.
+    const auto unplaced = std::stable_partition(birds.begin(), birds.end(),
+                                                [](const LocatedBird& bird) { return !bird.location.isEmpty(); });
     QCollator places = QCollator(QLocale(QLocale::German));
     places.setNumericMode(true);
     places.setCaseSensitivity(Qt::CaseInsensitive);
-    std::stable_sort(birds.begin(), birds.end(), [&](const LocatedBird& a, const LocatedBird& b) {
-        if (a.location.isEmpty() != b.location.isEmpty())
-            return b.location.isEmpty();
+    std::stable_sort(birds.begin(), unplaced, [&](const LocatedBird& a, const LocatedBird& b) {
         return places.compare(a.location, b.location) < 0;
     });
     return birds;
