@@ -2391,6 +2391,10 @@ all fields and then click
         <translation>location takes at most one place; put places with spaces in quotes.</translation>
     </message>
     <message>
+        <source>Hinweis: Der Ring %1 ist an mehr als einem Vogel.</source>
+        <translation>Note: ring %1 is on more than one bird.</translation>
+    </message>
+    <message>
         <source>Aufruf:
   avelor-export [--data ORDNER] pedigree RING... -o DATEI
   avelor-export [--data ORDNER] recordsheet RING -o DATEI
@@ -2404,6 +2408,7 @@ all fields and then click
   avelor-export [--data ORDNER] shows [--year JAHR]
   avelor-export [--data ORDNER] sales [--year JAHR]
   avelor-export [--data ORDNER] location [ORT]
+  avelor-export [--data ORDNER] rings [--year JAHR]
   avelor-export [--data ORDNER] due [--date JJJJ-MM-TT] [--days N]
   avelor-export [--data ORDNER] season JAHR
   avelor-export [--data ORDNER] mates RING [--breed RASSE] [--limit N]
@@ -2424,7 +2429,8 @@ shows gibt je Ausstellungsergebnis, sales je abgegebenem Vogel eine Zeile mit
 Tabulatoren aus; due die fälligen Arbeiten der Zucht, season die Zahlen der Paare
 eines Jahres, mates die Partner eines Vogels, die am wenigsten verwandten zuerst.
 location gibt je Vogel im Bestand eine Zeile aus: Ring, Standort, seit (JJJJ-MM-TT);
-mit ORT nur die Vögel dort.
+mit ORT nur die Vögel dort. rings gibt je Ringlieferung eine Zeile aus: Jahr,
+Verband, Größe, erster und letzter Ring, benutzt, frei.
 colours gibt je Art Junge eines Paares eine Zeile aus: Hahn oder Henne, Anteil,
 sichtbare und verdeckte Anlagen, Farbe; ANLAGEN wie &quot;braun,/opal&quot; (&quot;/&quot;: spalterbig).
 Mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw.
@@ -2449,6 +2455,7 @@ oder Datei nicht schreibbar.
   avelor-export [--data FOLDER] shows [--year YEAR]
   avelor-export [--data FOLDER] sales [--year YEAR]
   avelor-export [--data FOLDER] location [PLACE]
+  avelor-export [--data FOLDER] rings [--year YEAR]
   avelor-export [--data FOLDER] due [--date YYYY-MM-DD] [--days N]
   avelor-export [--data FOLDER] season YEAR
   avelor-export [--data FOLDER] mates RING [--breed BREED] [--limit N]
@@ -2470,6 +2477,8 @@ tabs; due the breeding tasks due, season the figures of the pairs
 of a year, mates a bird&apos;s possible partners, the least related first.
 location prints one line per bird in the stock: ring, location, since (YYYY-MM-DD);
 with PLACE only the birds there.
+rings prints one line per ring delivery: year,
+club, size, first and last ring, used, free.
 colours prints one line per kind of young of a pair: cock or hen, share,
 visual and hidden factors, colour; FACTORS like &quot;braun,/opal&quot; (&quot;/&quot;: split).
 Several pages as PNG become FILE-1.png, FILE-2.png and so on.
@@ -4072,6 +4081,18 @@ and great-great-grandparents (GGGP):</translation>
         <source>Das Löschen der Zusatzdaten</source>
         <translation>Deleting the additional records</translation>
     </message>
+    <message>
+        <source>Die Ringlieferung %1 bis %2</source>
+        <translation>The ring delivery %1 to %2</translation>
+    </message>
+    <message>
+        <source>Das Löschen der Ringlieferung</source>
+        <translation>Deleting the ring delivery</translation>
+    </message>
+    <message>
+        <source>Das Zurücksetzen der Ringlieferungen</source>
+        <translation>Resetting the ring deliveries</translation>
+    </message>
 </context>
 <context>
     <name>RecordsOpening</name>
@@ -5283,6 +5304,14 @@ Your changes are kept in the program; Avelor will try again shortly and saves in
     <message>
         <source>%1 Kanarienvögel nach %2 umgesetzt</source>
         <translation>%1 canaries moved to %2</translation>
+    </message>
+    <message>
+        <source>Ringe %1 bis %2 eingetragen</source>
+        <translation>Rings %1 to %2 entered</translation>
+    </message>
+    <message>
+        <source>Ringlieferung gelöscht</source>
+        <translation>Ring delivery deleted</translation>
     </message>
 </context>
 <context>

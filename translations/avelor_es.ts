@@ -2393,6 +2393,10 @@ todos los campos y haga clic después en
         <translation>location admite como máximo un lugar; los lugares con espacios, entre comillas.</translation>
     </message>
     <message>
+        <source>Hinweis: Der Ring %1 ist an mehr als einem Vogel.</source>
+        <translation>Aviso: la anilla %1 la lleva más de un ave.</translation>
+    </message>
+    <message>
         <source>Aufruf:
   avelor-export [--data ORDNER] pedigree RING... -o DATEI
   avelor-export [--data ORDNER] recordsheet RING -o DATEI
@@ -2406,6 +2410,7 @@ todos los campos y haga clic después en
   avelor-export [--data ORDNER] shows [--year JAHR]
   avelor-export [--data ORDNER] sales [--year JAHR]
   avelor-export [--data ORDNER] location [ORT]
+  avelor-export [--data ORDNER] rings [--year JAHR]
   avelor-export [--data ORDNER] due [--date JJJJ-MM-TT] [--days N]
   avelor-export [--data ORDNER] season JAHR
   avelor-export [--data ORDNER] mates RING [--breed RASSE] [--limit N]
@@ -2426,7 +2431,8 @@ shows gibt je Ausstellungsergebnis, sales je abgegebenem Vogel eine Zeile mit
 Tabulatoren aus; due die fälligen Arbeiten der Zucht, season die Zahlen der Paare
 eines Jahres, mates die Partner eines Vogels, die am wenigsten verwandten zuerst.
 location gibt je Vogel im Bestand eine Zeile aus: Ring, Standort, seit (JJJJ-MM-TT);
-mit ORT nur die Vögel dort.
+mit ORT nur die Vögel dort. rings gibt je Ringlieferung eine Zeile aus: Jahr,
+Verband, Größe, erster und letzter Ring, benutzt, frei.
 colours gibt je Art Junge eines Paares eine Zeile aus: Hahn oder Henne, Anteil,
 sichtbare und verdeckte Anlagen, Farbe; ANLAGEN wie &quot;braun,/opal&quot; (&quot;/&quot;: spalterbig).
 Mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw.
@@ -2451,6 +2457,7 @@ oder Datei nicht schreibbar.
   avelor-export [--data CARPETA] shows [--year AÑO]
   avelor-export [--data CARPETA] sales [--year AÑO]
   avelor-export [--data CARPETA] location [LUGAR]
+  avelor-export [--data CARPETA] rings [--year AÑO]
   avelor-export [--data CARPETA] due [--date AAAA-MM-DD] [--days N]
   avelor-export [--data CARPETA] season AÑO
   avelor-export [--data CARPETA] mates ANILLA [--breed RAZA] [--limit N]
@@ -2472,6 +2479,8 @@ tabuladores; due, las tareas de cría pendientes; season, las cifras de las pare
 de un año; mates, las posibles parejas de un ejemplar, las menos emparentadas primero.
 location escribe una línea por ave del plantel: anilla, ubicación, desde (AAAA-MM-DD);
 con LUGAR solo las aves de allí.
+rings escribe una línea por entrega de anillas: año,
+federación, tamaño, primera y última anilla, usadas, libres.
 colours escribe una línea por tipo de cría de una pareja: macho o hembra, proporción,
 factores visuales y ocultos, color; FACTORES como &quot;braun,/opal&quot; (&quot;/&quot;: portador).
 Varias páginas en PNG se convierten en ARCHIVO-1.png, ARCHIVO-2.png, etc.
@@ -4074,6 +4083,18 @@ y tatarabuelos (TA):</translation>
         <source>Das Löschen der Zusatzdaten</source>
         <translation>la eliminación de los datos adicionales</translation>
     </message>
+    <message>
+        <source>Die Ringlieferung %1 bis %2</source>
+        <translation>La entrega de anillas %1 a %2</translation>
+    </message>
+    <message>
+        <source>Das Löschen der Ringlieferung</source>
+        <translation>La eliminación de la entrega de anillas</translation>
+    </message>
+    <message>
+        <source>Das Zurücksetzen der Ringlieferungen</source>
+        <translation>La restauración de las entregas de anillas</translation>
+    </message>
 </context>
 <context>
     <name>RecordsOpening</name>
@@ -5285,6 +5306,14 @@ Los cambios se conservan en el programa; Avelor lo intentará de nuevo enseguida
     <message>
         <source>%1 Kanarienvögel nach %2 umgesetzt</source>
         <translation>%1 canarios trasladados a %2</translation>
+    </message>
+    <message>
+        <source>Ringe %1 bis %2 eingetragen</source>
+        <translation>Anillas %1 a %2 registradas</translation>
+    </message>
+    <message>
+        <source>Ringlieferung gelöscht</source>
+        <translation>Entrega de anillas eliminada</translation>
     </message>
 </context>
 <context>

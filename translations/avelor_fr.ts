@@ -2393,6 +2393,10 @@ tous les champs, puis cliquez sur
         <translation>location prend au plus un lieu&#xa0;; mettez entre guillemets les lieux avec des espaces.</translation>
     </message>
     <message>
+        <source>Hinweis: Der Ring %1 ist an mehr als einem Vogel.</source>
+        <translation>Remarque&#xa0;: la bague %1 est portée par plus d&apos;un oiseau.</translation>
+    </message>
+    <message>
         <source>Aufruf:
   avelor-export [--data ORDNER] pedigree RING... -o DATEI
   avelor-export [--data ORDNER] recordsheet RING -o DATEI
@@ -2406,6 +2410,7 @@ tous les champs, puis cliquez sur
   avelor-export [--data ORDNER] shows [--year JAHR]
   avelor-export [--data ORDNER] sales [--year JAHR]
   avelor-export [--data ORDNER] location [ORT]
+  avelor-export [--data ORDNER] rings [--year JAHR]
   avelor-export [--data ORDNER] due [--date JJJJ-MM-TT] [--days N]
   avelor-export [--data ORDNER] season JAHR
   avelor-export [--data ORDNER] mates RING [--breed RASSE] [--limit N]
@@ -2426,7 +2431,8 @@ shows gibt je Ausstellungsergebnis, sales je abgegebenem Vogel eine Zeile mit
 Tabulatoren aus; due die fälligen Arbeiten der Zucht, season die Zahlen der Paare
 eines Jahres, mates die Partner eines Vogels, die am wenigsten verwandten zuerst.
 location gibt je Vogel im Bestand eine Zeile aus: Ring, Standort, seit (JJJJ-MM-TT);
-mit ORT nur die Vögel dort.
+mit ORT nur die Vögel dort. rings gibt je Ringlieferung eine Zeile aus: Jahr,
+Verband, Größe, erster und letzter Ring, benutzt, frei.
 colours gibt je Art Junge eines Paares eine Zeile aus: Hahn oder Henne, Anteil,
 sichtbare und verdeckte Anlagen, Farbe; ANLAGEN wie &quot;braun,/opal&quot; (&quot;/&quot;: spalterbig).
 Mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw.
@@ -2451,6 +2457,7 @@ oder Datei nicht schreibbar.
   avelor-export [--data DOSSIER] shows [--year ANNÉE]
   avelor-export [--data DOSSIER] sales [--year ANNÉE]
   avelor-export [--data DOSSIER] location [LIEU]
+  avelor-export [--data DOSSIER] rings [--year ANNÉE]
   avelor-export [--data DOSSIER] due [--date AAAA-MM-JJ] [--days N]
   avelor-export [--data DOSSIER] season ANNÉE
   avelor-export [--data DOSSIER] mates BAGUE [--breed RACE] [--limit N]
@@ -2472,6 +2479,8 @@ des tabulations&#xa0;; due les tâches d&apos;élevage à faire, season les chif
 d&apos;une année, mates les partenaires possibles d&apos;un oiseau, les moins apparentés d&apos;abord.
 location écrit une ligne par oiseau du cheptel&#xa0;: bague, emplacement, depuis (AAAA-MM-JJ)&#xa0;;
 avec LIEU seulement les oiseaux qui s&apos;y trouvent.
+rings écrit une ligne par livraison de bagues&#xa0;: année,
+fédération, taille, première et dernière bague, utilisées, libres.
 colours affiche une ligne par sorte de jeunes d&apos;un couple&#xa0;: mâle ou femelle, proportion,
 facteurs visibles et cachés, couleur&#xa0;; FACTEURS comme &quot;braun,/opal&quot; (&quot;/&quot;&#xa0;: porteur).
 Plusieurs pages en PNG deviennent FICHIER-1.png, FICHIER-2.png, etc.
@@ -4074,6 +4083,18 @@ afficher&#xa0;:</translation>
         <source>Das Löschen der Zusatzdaten</source>
         <translation>La suppression des données complémentaires</translation>
     </message>
+    <message>
+        <source>Die Ringlieferung %1 bis %2</source>
+        <translation>La livraison de bagues %1 à %2</translation>
+    </message>
+    <message>
+        <source>Das Löschen der Ringlieferung</source>
+        <translation>La suppression de la livraison de bagues</translation>
+    </message>
+    <message>
+        <source>Das Zurücksetzen der Ringlieferungen</source>
+        <translation>La remise en état des livraisons de bagues</translation>
+    </message>
 </context>
 <context>
     <name>RecordsOpening</name>
@@ -5285,6 +5306,14 @@ Vos modifications sont conservées dans le programme&#xa0;; Avelor réessaie dan
     <message>
         <source>%1 Kanarienvögel nach %2 umgesetzt</source>
         <translation>%1 canaris déplacés vers %2</translation>
+    </message>
+    <message>
+        <source>Ringe %1 bis %2 eingetragen</source>
+        <translation>Bagues %1 à %2 saisies</translation>
+    </message>
+    <message>
+        <source>Ringlieferung gelöscht</source>
+        <translation>Livraison de bagues supprimée</translation>
     </message>
 </context>
 <context>

@@ -2393,6 +2393,10 @@ su &quot;Inserisci canarino&quot;.</translation>
         <translation>location accetta al massimo un luogo; i luoghi con spazi vanno tra virgolette.</translation>
     </message>
     <message>
+        <source>Hinweis: Der Ring %1 ist an mehr als einem Vogel.</source>
+        <translation>Nota: l&apos;anello %1 è su più di un uccello.</translation>
+    </message>
+    <message>
         <source>Aufruf:
   avelor-export [--data ORDNER] pedigree RING... -o DATEI
   avelor-export [--data ORDNER] recordsheet RING -o DATEI
@@ -2406,6 +2410,7 @@ su &quot;Inserisci canarino&quot;.</translation>
   avelor-export [--data ORDNER] shows [--year JAHR]
   avelor-export [--data ORDNER] sales [--year JAHR]
   avelor-export [--data ORDNER] location [ORT]
+  avelor-export [--data ORDNER] rings [--year JAHR]
   avelor-export [--data ORDNER] due [--date JJJJ-MM-TT] [--days N]
   avelor-export [--data ORDNER] season JAHR
   avelor-export [--data ORDNER] mates RING [--breed RASSE] [--limit N]
@@ -2426,7 +2431,8 @@ shows gibt je Ausstellungsergebnis, sales je abgegebenem Vogel eine Zeile mit
 Tabulatoren aus; due die fälligen Arbeiten der Zucht, season die Zahlen der Paare
 eines Jahres, mates die Partner eines Vogels, die am wenigsten verwandten zuerst.
 location gibt je Vogel im Bestand eine Zeile aus: Ring, Standort, seit (JJJJ-MM-TT);
-mit ORT nur die Vögel dort.
+mit ORT nur die Vögel dort. rings gibt je Ringlieferung eine Zeile aus: Jahr,
+Verband, Größe, erster und letzter Ring, benutzt, frei.
 colours gibt je Art Junge eines Paares eine Zeile aus: Hahn oder Henne, Anteil,
 sichtbare und verdeckte Anlagen, Farbe; ANLAGEN wie &quot;braun,/opal&quot; (&quot;/&quot;: spalterbig).
 Mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw.
@@ -2451,6 +2457,7 @@ oder Datei nicht schreibbar.
   avelor-export [--data CARTELLA] shows [--year ANNO]
   avelor-export [--data CARTELLA] sales [--year ANNO]
   avelor-export [--data CARTELLA] location [LUOGO]
+  avelor-export [--data CARTELLA] rings [--year ANNO]
   avelor-export [--data CARTELLA] due [--date AAAA-MM-GG] [--days N]
   avelor-export [--data CARTELLA] season ANNO
   avelor-export [--data CARTELLA] mates ANELLINO [--breed RAZZA] [--limit N]
@@ -2472,6 +2479,8 @@ tabulazioni; due i lavori della riproduzione in scadenza, season i dati delle co
 di un anno, mates i possibili partner di un soggetto, i meno imparentati per primi.
 location scrive una riga per uccello del parco riproduttori: anello, posizione, dal (AAAA-MM-GG);
 con LUOGO solo gli uccelli che vi si trovano.
+rings scrive una riga per fornitura di anelli: anno,
+federazione, misura, primo e ultimo anello, usati, liberi.
 colours stampa una riga per ogni tipo di novello di una coppia: maschio o femmina, proporzione,
 fattori visivi e nascosti, colore; FATTORI come &quot;braun,/opal&quot; (&quot;/&quot;: portatore).
 Più pagine in PNG diventano FILE-1.png, FILE-2.png e così via.
@@ -4074,6 +4083,18 @@ e i trisnonni (TN):</translation>
         <source>Das Löschen der Zusatzdaten</source>
         <translation>l&apos;eliminazione dei dati aggiuntivi</translation>
     </message>
+    <message>
+        <source>Die Ringlieferung %1 bis %2</source>
+        <translation>La fornitura di anelli da %1 a %2</translation>
+    </message>
+    <message>
+        <source>Das Löschen der Ringlieferung</source>
+        <translation>L&apos;eliminazione della fornitura di anelli</translation>
+    </message>
+    <message>
+        <source>Das Zurücksetzen der Ringlieferungen</source>
+        <translation>Il ripristino delle forniture di anelli</translation>
+    </message>
 </context>
 <context>
     <name>RecordsOpening</name>
@@ -5285,6 +5306,14 @@ Le modifiche restano nel programma; Avelor riproverà a breve e salverà comunqu
     <message>
         <source>%1 Kanarienvögel nach %2 umgesetzt</source>
         <translation>%1 canarini spostati in %2</translation>
+    </message>
+    <message>
+        <source>Ringe %1 bis %2 eingetragen</source>
+        <translation>Anelli da %1 a %2 inseriti</translation>
+    </message>
+    <message>
+        <source>Ringlieferung gelöscht</source>
+        <translation>Fornitura di anelli eliminata</translation>
     </message>
 </context>
 <context>

@@ -2393,6 +2393,10 @@ alle velden in en klik daarna op
         <translation>location neemt hoogstens één plaats; plaatsen met spaties tussen aanhalingstekens.</translation>
     </message>
     <message>
+        <source>Hinweis: Der Ring %1 ist an mehr als einem Vogel.</source>
+        <translation>Let op: ring %1 zit aan meer dan één vogel.</translation>
+    </message>
+    <message>
         <source>Aufruf:
   avelor-export [--data ORDNER] pedigree RING... -o DATEI
   avelor-export [--data ORDNER] recordsheet RING -o DATEI
@@ -2406,6 +2410,7 @@ alle velden in en klik daarna op
   avelor-export [--data ORDNER] shows [--year JAHR]
   avelor-export [--data ORDNER] sales [--year JAHR]
   avelor-export [--data ORDNER] location [ORT]
+  avelor-export [--data ORDNER] rings [--year JAHR]
   avelor-export [--data ORDNER] due [--date JJJJ-MM-TT] [--days N]
   avelor-export [--data ORDNER] season JAHR
   avelor-export [--data ORDNER] mates RING [--breed RASSE] [--limit N]
@@ -2426,7 +2431,8 @@ shows gibt je Ausstellungsergebnis, sales je abgegebenem Vogel eine Zeile mit
 Tabulatoren aus; due die fälligen Arbeiten der Zucht, season die Zahlen der Paare
 eines Jahres, mates die Partner eines Vogels, die am wenigsten verwandten zuerst.
 location gibt je Vogel im Bestand eine Zeile aus: Ring, Standort, seit (JJJJ-MM-TT);
-mit ORT nur die Vögel dort.
+mit ORT nur die Vögel dort. rings gibt je Ringlieferung eine Zeile aus: Jahr,
+Verband, Größe, erster und letzter Ring, benutzt, frei.
 colours gibt je Art Junge eines Paares eine Zeile aus: Hahn oder Henne, Anteil,
 sichtbare und verdeckte Anlagen, Farbe; ANLAGEN wie &quot;braun,/opal&quot; (&quot;/&quot;: spalterbig).
 Mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw.
@@ -2451,6 +2457,7 @@ oder Datei nicht schreibbar.
   avelor-export [--data MAP] shows [--year JAAR]
   avelor-export [--data MAP] sales [--year JAAR]
   avelor-export [--data MAP] location [PLAATS]
+  avelor-export [--data MAP] rings [--year JAAR]
   avelor-export [--data MAP] due [--date JJJJ-MM-DD] [--days N]
   avelor-export [--data MAP] season JAAR
   avelor-export [--data MAP] mates RING [--breed RAS] [--limit N]
@@ -2472,6 +2479,8 @@ tabs; due de uit te voeren kweektaken, season de cijfers van de koppels
 van een jaar, mates de mogelijke partners van een vogel, de minst verwante eerst.
 location geeft per vogel in het vogelbestand een regel: ring, standplaats, sinds (JJJJ-MM-DD);
 met PLAATS alleen de vogels daar.
+rings geeft per ringlevering een regel: jaar,
+bond, maat, eerste en laatste ring, gebruikt, vrij.
 colours geeft per soort jong van een koppel één regel: man of pop, aandeel,
 zichtbare en verborgen factoren, kleur; FACTOREN zoals &quot;braun,/opal&quot; (&quot;/&quot;: split).
 Meerdere pagina&apos;s als PNG worden BESTAND-1.png, BESTAND-2.png enz.
@@ -4074,6 +4083,18 @@ tonen:</translation>
         <source>Das Löschen der Zusatzdaten</source>
         <translation>Het verwijderen van de aanvullende gegevens</translation>
     </message>
+    <message>
+        <source>Die Ringlieferung %1 bis %2</source>
+        <translation>De ringlevering %1 tot %2</translation>
+    </message>
+    <message>
+        <source>Das Löschen der Ringlieferung</source>
+        <translation>Het verwijderen van de ringlevering</translation>
+    </message>
+    <message>
+        <source>Das Zurücksetzen der Ringlieferungen</source>
+        <translation>Het terugzetten van de ringleveringen</translation>
+    </message>
 </context>
 <context>
     <name>RecordsOpening</name>
@@ -5285,6 +5306,14 @@ Uw wijzigingen blijven in het programma bewaard; Avelor probeert het zo opnieuw 
     <message>
         <source>%1 Kanarienvögel nach %2 umgesetzt</source>
         <translation>%1 kanaries verplaatst naar %2</translation>
+    </message>
+    <message>
+        <source>Ringe %1 bis %2 eingetragen</source>
+        <translation>Ringen %1 tot %2 ingevoerd</translation>
+    </message>
+    <message>
+        <source>Ringlieferung gelöscht</source>
+        <translation>Ringlevering verwijderd</translation>
     </message>
 </context>
 <context>

@@ -2393,6 +2393,10 @@ todos os campos e clique depois em
         <translation>location aceita no máximo um local; locais com espaços entre aspas.</translation>
     </message>
     <message>
+        <source>Hinweis: Der Ring %1 ist an mehr als einem Vogel.</source>
+        <translation>Nota: a anilha %1 está em mais de uma ave.</translation>
+    </message>
+    <message>
         <source>Aufruf:
   avelor-export [--data ORDNER] pedigree RING... -o DATEI
   avelor-export [--data ORDNER] recordsheet RING -o DATEI
@@ -2406,6 +2410,7 @@ todos os campos e clique depois em
   avelor-export [--data ORDNER] shows [--year JAHR]
   avelor-export [--data ORDNER] sales [--year JAHR]
   avelor-export [--data ORDNER] location [ORT]
+  avelor-export [--data ORDNER] rings [--year JAHR]
   avelor-export [--data ORDNER] due [--date JJJJ-MM-TT] [--days N]
   avelor-export [--data ORDNER] season JAHR
   avelor-export [--data ORDNER] mates RING [--breed RASSE] [--limit N]
@@ -2426,7 +2431,8 @@ shows gibt je Ausstellungsergebnis, sales je abgegebenem Vogel eine Zeile mit
 Tabulatoren aus; due die fälligen Arbeiten der Zucht, season die Zahlen der Paare
 eines Jahres, mates die Partner eines Vogels, die am wenigsten verwandten zuerst.
 location gibt je Vogel im Bestand eine Zeile aus: Ring, Standort, seit (JJJJ-MM-TT);
-mit ORT nur die Vögel dort.
+mit ORT nur die Vögel dort. rings gibt je Ringlieferung eine Zeile aus: Jahr,
+Verband, Größe, erster und letzter Ring, benutzt, frei.
 colours gibt je Art Junge eines Paares eine Zeile aus: Hahn oder Henne, Anteil,
 sichtbare und verdeckte Anlagen, Farbe; ANLAGEN wie &quot;braun,/opal&quot; (&quot;/&quot;: spalterbig).
 Mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw.
@@ -2451,6 +2457,7 @@ oder Datei nicht schreibbar.
   avelor-export [--data PASTA] shows [--year ANO]
   avelor-export [--data PASTA] sales [--year ANO]
   avelor-export [--data PASTA] location [LOCAL]
+  avelor-export [--data PASTA] rings [--year ANO]
   avelor-export [--data PASTA] due [--date AAAA-MM-DD] [--days N]
   avelor-export [--data PASTA] season ANO
   avelor-export [--data PASTA] mates ANILHA [--breed RAÇA] [--limit N]
@@ -2472,6 +2479,8 @@ tabulações; due, as tarefas de criação pendentes; season, os números dos ca
 de um ano; mates, os possíveis parceiros de um exemplar, os menos aparentados primeiro.
 location escreve uma linha por ave do plantel: anilha, localização, desde (AAAA-MM-DD);
 com LOCAL apenas as aves que lá estão.
+rings escreve uma linha por entrega de anilhas: ano,
+federação, tamanho, primeira e última anilha, usadas, livres.
 colours escreve uma linha por tipo de cria de um casal: macho ou fêmea, proporção,
 fatores visuais e ocultos, cor; FATORES como &quot;braun,/opal&quot; (&quot;/&quot;: portador).
 Várias páginas em PNG dão origem a FICHEIRO-1.png, FICHEIRO-2.png, etc.
@@ -4074,6 +4083,18 @@ e trisavós (TA):</translation>
         <source>Das Löschen der Zusatzdaten</source>
         <translation>a eliminação dos dados adicionais</translation>
     </message>
+    <message>
+        <source>Die Ringlieferung %1 bis %2</source>
+        <translation>A entrega de anilhas %1 a %2</translation>
+    </message>
+    <message>
+        <source>Das Löschen der Ringlieferung</source>
+        <translation>A eliminação da entrega de anilhas</translation>
+    </message>
+    <message>
+        <source>Das Zurücksetzen der Ringlieferungen</source>
+        <translation>A reposição das entregas de anilhas</translation>
+    </message>
 </context>
 <context>
     <name>RecordsOpening</name>
@@ -5285,6 +5306,14 @@ As alterações ficam guardadas no programa; o Avelor tenta de novo em breve e g
     <message>
         <source>%1 Kanarienvögel nach %2 umgesetzt</source>
         <translation>%1 canários mudados para %2</translation>
+    </message>
+    <message>
+        <source>Ringe %1 bis %2 eingetragen</source>
+        <translation>Anilhas %1 a %2 registadas</translation>
+    </message>
+    <message>
+        <source>Ringlieferung gelöscht</source>
+        <translation>Entrega de anilhas eliminada</translation>
     </message>
 </context>
 <context>

@@ -65,6 +65,9 @@ private slots:
                                       {0, QStringLiteral("HENNE"), QDate(2026, 3, 1), QStringLiteral("Hecke 2")}};
         for (const LocationMove& move : moves)
             QVERIFY(records.changeRecordsOf(move.ring, move.ring, {.move = move}).isEmpty());
+        RingDelivery delivery {0,  2026, QStringLiteral("DKB"), QStringLiteral("2,9"), {}, QStringLiteral("HA"), 0,
+                               99, 2};
+        QVERIFY(records.addRingDelivery(delivery).isEmpty());
     }
 
     void wrongCallsSayWhatIsWrong_data()
@@ -111,6 +114,8 @@ private slots:
             << QStringList {"cagecards", "--pair", "99", "-o", pdf} << 1 << "Ein Zuchtpaar 99 gibt es nicht";
         QTest::newRow("a cage card of a ring not in stock")
             << QStringList {"cagecards", "HAHN", "NICHTDA", "-o", pdf} << 1 << "„NICHTDA“ ist nicht im Bestand";
+        QTest::newRow("rings with a word")
+            << QStringList {"rings", "2026"} << 2 << "rings nimmt keine weiteren Angaben";
         QTest::newRow("location with two places")
             << QStringList {"location", "Hecke", "2"} << 2 << "location nimmt höchstens einen Ort";
     }
@@ -136,6 +141,13 @@ private slots:
         QVERIFY(all.out.contains(kSampleSubject + QStringLiteral("\t\t\n")));
         QCOMPARE(runWith({"--data", m_folder, "location", "Voliere 1"}).out, QString());
         QCOMPARE(runWith({"--data", m_folder, "location", "Hecke 2"}).out.count(QLatin1Char('\n')), 2);
+    }
+
+    // One line per delivery; a year without deliveries prints nothing.
+    void ringsOnHand()
+    {
+        QCOMPARE(runWith({"--data", m_folder, "rings"}).out, QStringLiteral("2026\tDKB\t2,9\tHA00\tHA99\t0\t100\n"));
+        QCOMPARE(runWith({"--data", m_folder, "rings", "--year", "2025"}).out, QString());
     }
 
     void wrongCallsSayWhatIsWrong()
@@ -215,7 +227,8 @@ private slots:
         auto expectRefused = [&](const QString& folder, const QString& reason) {
             for (const QStringList& call :
                  {QStringList {"shows"}, QStringList {"sales"}, QStringList {"check"}, QStringList {"location"},
-                  QStringList {"csv", "stock", "-o", csv}, QStringList {"colours", "--pair", "HAHN", "HENNE"}}) {
+                  QStringList {"rings"}, QStringList {"csv", "stock", "-o", csv},
+                  QStringList {"colours", "--pair", "HAHN", "HENNE"}}) {
                 const Outcome outcome = runWith(QStringList {"--data", folder} + call);
                 QVERIFY2(outcome.code == 3, qPrintable(call.join(' ') + ": " + outcome.err));
                 QVERIFY2(outcome.err.contains(reason), qPrintable(outcome.err));

@@ -1,6 +1,8 @@
 // The records beyond the stock file: their database, its versions and what
 // the stock document does with them.
 #include "core/backup/Backup.h"
+#include "core/breeding/RingStock.h"
+#include "core/model/Dates.h"
 #include "core/records/RecordsDatabase.h"
 #include "core/records/ShowFigures.h"
 #include "core/stock/Locations.h"
@@ -110,6 +112,7 @@ private slots:
         RecordsDatabase again;
         QVERIFY(again.open(path, RecordsDatabase::Access::Owner).message.isEmpty());
         QCOMPARE(again.currentLocation(ring)->location, QStringLiteral("Hecke 4"));
+        QVERIFY(again.ringDeliveries().empty());
         QCOMPARE(again.showResults(ring).size(), size_t(1));
     }
 
@@ -185,6 +188,60 @@ private slots:
         QVERIFY(stock.records().moves(QStringLiteral("A-1-NEU")).empty());
         QCOMPARE(stock.undo(), QString());
         QCOMPARE(stock.records().moves(QStringLiteral("A-1-NEU")).size(), size_t(3));
+    }
+
+    // The rings on hand: a range with a gap offers the gap first, a ring on two birds is pointed out,
+    // a delivery entered is a step like any other.
+    void ringsOnHand()
+    {
+        StockData data;
+        data.animals = {testAnimal("DE-26-001"), testAnimal("DE-26-003"),  testAnimal("DE-26-005"),
+                        testAnimal("DE-26-005"), testAnimal("DE-26-0002"), testAnimal("DE-26-011")};
+        data.animals[5].active = 0; // deleted: its ring is free again
+        BreedingPair pair;
+        pair.breedingStart = Dates::fromDate(QDate(2026, 3, 1));
+        pair.clutches = {Clutch {}, Clutch {}};
+        pair.clutches[0].young = {Youngster {QStringLiteral("DE-26-001")}, Youngster {QStringLiteral("DE-26-003")}};
+        pair.clutches[1].young = {Youngster {QStringLiteral("DE-26-005")}, Youngster {}};
+        data.pairs = {pair};
+        StockDocument stock(data, DataFiles(m_folder));
+        const RingDelivery first {
+            0,  2026, QStringLiteral("DKB"), QStringLiteral("2,9"), QStringLiteral("gelb"), QStringLiteral("DE-26-"), 1,
+            10, 3};
+        RingDelivery second = first;
+        second.first = 11;
+        second.last = 12;
+        QCOMPARE(stock.addRingDelivery(first), QString());
+        QCOMPARE(stock.addRingDelivery(second), QString());
+
+        const RingStock rings = ringStock(stock, 2026);
+        QCOMPARE(rings.ranges.size(), size_t(2));
+        QCOMPARE(rings.ranges[0].used, 3); // 001, 003, 005; DE-26-0002 has one digit too many
+        QCOMPARE(rings.ranges[0].free(), 7);
+        QCOMPARE(rings.ranges[1].used, 0);
+        QCOMPARE(rings.usedTwice, QStringList {"DE-26-005"});
+        QCOMPARE(nextFreeRing(stock, 2026), std::optional<QString>("DE-26-002"));
+        QCOMPARE(nextFreeRing(stock, 2027), std::nullopt);
+        QVERIFY(ringStock(stock, 2025).ranges.empty());
+        QCOMPARE(ringsToOrder(stock, 2026), 10); // three young and a tenth more, in whole tens
+        QCOMPARE(ringsToOrder(stock, 2025), 0);
+
+        // Taken back, the second delivery is gone; made again, it is there with its id.
+        const std::vector<RingDelivery> both = stock.records().ringDeliveries();
+        QCOMPARE(stock.undo(), QString());
+        QCOMPARE(stock.records().ringDeliveries().size(), size_t(1));
+        QCOMPARE(stock.redo(), QString());
+        QCOMPARE(stock.records().ringDeliveries(), both);
+        QCOMPARE(stock.removeRingDelivery(both[0].id), QString());
+        QCOMPARE(nextFreeRing(stock, 2026), std::optional<QString>("DE-26-011"));
+
+        // Refused by the database: an inverted range changes nothing.
+        RingDelivery inverted = first;
+        inverted.first = 20;
+        QVERIFY(!stock.addRingDelivery(inverted).isEmpty());
+        QCOMPARE(stock.records().ringDeliveries().size(), size_t(1));
+        QCOMPARE(stock.wipe(), QString());
+        QVERIFY(stock.records().ringDeliveries().empty());
     }
 
     // A damaged file is set aside and never overwritten; one of a newer version is refused untouched.

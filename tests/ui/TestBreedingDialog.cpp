@@ -99,6 +99,24 @@ private slots:
     }
 
     // Half siblings as a pair: their young would have F = 1/8, shown before anything is ringed.
+    // An egg to ring offers the next club ring of the season that no bird wears.
+    void theNextFreeRingOfTheSeasonIsOffered()
+    {
+        QCOMPARE(
+            m_f->stock().addRingDelivery({0, 2024, QStringLiteral("DKB"), {}, {}, QStringLiteral("DE-24-"), 1, 5, 1}),
+            QString());
+        createPair();
+        choose(child<QComboBox>(m_dialog, "pairList"), QStringLiteral("COCK - HEN vom 05.03.24"));
+        saveClutch("3");
+        choose(child<QComboBox>(m_dialog, "clutchList"), QStringLiteral("Gelege 1"));
+        choose(child<QComboBox>(m_dialog, "eggList"), QStringLiteral("1"));
+        QCOMPARE(child<QLineEdit>(m_dialog, "youngRingEdit")->text(), QStringLiteral("DE-24-1"));
+        ring("1", "DE-24-1", 1);
+        choose(child<QComboBox>(m_dialog, "eggList"), QStringLiteral("2"));
+        QCOMPARE(child<QLineEdit>(m_dialog, "youngRingEdit")->text(), QStringLiteral("DE-24-2"));
+        QVERIFY(child<QLineEdit>(m_dialog, "youngRingEdit")->hasSelectedText()); // typing replaces it
+    }
+
     void thePairsInbreedingIsShown()
     {
         m_dialog->reject();

@@ -3,6 +3,7 @@
 
 #include "core/analysis/DataCheck.h"
 #include "core/analysis/Inbreeding.h"
+#include "core/breeding/RingStock.h"
 #include "core/export/CsvExport.h"
 #include "core/stock/Locations.h"
 #include "core/stock/RingIndex.h"
@@ -141,6 +142,27 @@ int location(ExportRun& run)
     return Done;
 }
 
+// year, club, size, first ring, last ring, used, free: one line per delivery
+int rings(ExportRun& run)
+{
+    std::optional<int> year;
+    if (!run.year(year))
+        return WrongUse;
+    const RingStock stock = ringStock(run.stock, year);
+    if (!run.recordsIntact())
+        return FileProblem;
+    for (const RingRangeUse& range : stock.ranges) {
+        const RingDelivery& d = range.delivery;
+        run.out << d.year << '\t' << d.club << '\t' << d.size << '\t' << d.ring(d.first) << '\t' << d.ring(d.last)
+                << '\t' << range.used << '\t' << range.free() << '\n';
+    }
+    for (const QString& ring : stock.usedTwice)
+        run.err
+            << QCoreApplication::translate("ExportTool", "Hinweis: Der Ring %1 ist an mehr als einem Vogel.").arg(ring)
+            << '\n';
+    return Done;
+}
+
 QString noWords(const ExportRequest& request)
 {
     return request.words.isEmpty()
@@ -206,6 +228,12 @@ QList<ExportCommand> tableCommands()
                                                          : QString();
                            },
                        .run = location,
+                       .needsRecords = always},
+        ExportCommand {.name = "rings",
+                       .outputTypes = {},
+                       .check = noWords,
+                       .run = rings,
+                       .options = {"--year"},
                        .needsRecords = always},
         ExportCommand {.name = "sales",
                        .outputTypes = {},

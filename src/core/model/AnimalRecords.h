@@ -62,6 +62,28 @@ struct LocationMove
     bool operator==(const LocationMove&) const = default;
 };
 
+// Club rings delivered for a year: the numbers first to last after the
+// breeder's prefix, written with `digits` places ("DE-06165-26-" and 7 of 3: "DE-06165-26-007").
+struct RingDelivery
+{
+    qint64 id = 0; // given by the database; 0 for one not yet stored
+    int year = 0;
+    QString club;
+    QString size;
+    QString colour;
+    QString prefix;
+    qint64 first = 0;
+    qint64 last = 0;
+    int digits = 1;
+
+    QString ring(qint64 number) const
+    {
+        return prefix + QString::number(number).rightJustified(digits, QLatin1Char('0'));
+    }
+    qint64 count() const { return last - first + 1; }
+    bool operator==(const RingDelivery&) const = default;
+};
+
 // What the breeder knows of one colour factor of a bird.
 enum class FactorState : int
 {

@@ -89,6 +89,8 @@ public:
     std::vector<LocationMove> currentLocations() const;
     // The places birds sit in now, alphabetical, each once.
     QStringList locationsInUse() const;
+    // The club rings delivered, by year, then in the order they were entered.
+    std::vector<RingDelivery> ringDeliveries() const;
     // Every ring that has a record of any kind.
     QStringList rings() const;
     bool hasRecords(const QString& ring) const;
@@ -106,6 +108,10 @@ public:
     // Many birds changed at once (an import), in one transaction: all or none.
     QString changeRecords(const std::vector<std::pair<QString, AnimalRecordChange>>& changes);
     QString removeRing(const QString& ring);
+    QString addRingDelivery(RingDelivery& delivery); // sets its id
+    QString removeRingDelivery(qint64 id);
+    // Makes the deliveries exactly these, ids kept (what undo puts back).
+    QString replaceRingDeliveries(const std::vector<RingDelivery>& deliveries);
     QString clear();
     // Makes each ring's records exactly what the set holds (none, when the
     // set is empty), all rings in one transaction.
@@ -129,6 +135,7 @@ private:
     bool storeShowResult(const ShowResult& result, bool withId);
     bool storeShowResults(const QString& ring, const std::vector<ShowResult>& results);
     bool storeMove(const LocationMove& move, bool withId);
+    bool storeRingDelivery(const RingDelivery& delivery, bool withId);
     bool storeChange(const QString& ring, const AnimalRecordChange& change);
     void openInMemory();
     OpenResult create(const QString& path, const QString& told);

@@ -51,7 +51,8 @@ const char* const kMigrations[] = {
         PRIMARY KEY (ring, factor)
     ) WITHOUT ROWID;
     )sql",
-    // 2 -> 3: where each bird was put and when; the latest move is where it sits.
+    // 2 -> 3: where each bird was put and when (the latest move is where it sits), and
+    // the club rings delivered for a year, a range of numbers after the breeder's prefix.
     R"sql(
     CREATE TABLE location_move (
         id INTEGER PRIMARY KEY,
@@ -60,6 +61,17 @@ const char* const kMigrations[] = {
         location TEXT NOT NULL
     );
     CREATE INDEX location_move_by_ring ON location_move(ring, date, id);
+    CREATE TABLE ring_delivery (
+        id INTEGER PRIMARY KEY,
+        year INTEGER NOT NULL CHECK (year BETWEEN 1900 AND 9999),
+        club TEXT NOT NULL DEFAULT '',
+        size TEXT NOT NULL DEFAULT '',
+        colour TEXT NOT NULL DEFAULT '',
+        prefix TEXT NOT NULL DEFAULT '',
+        first_number INTEGER NOT NULL CHECK (first_number >= 0),
+        last_number INTEGER NOT NULL CHECK (last_number >= first_number AND last_number - first_number < 100000),
+        digits INTEGER NOT NULL CHECK (digits BETWEEN 1 AND 18)
+    );
     )sql",
 };
 static_assert(std::size(kMigrations) == kRecordsSchemaVersion);

@@ -42,7 +42,7 @@ StockChange::StockChange(QString text, quint32 touched) : m_text(std::move(text)
 bool StockChange::empty() const
 {
     return m_animals.empty() && !m_appends && !m_order && !m_pairs && !m_breeder && !m_print && m_recordsBefore.empty()
-        && m_pictures.empty() && !m_outside;
+        && m_pictures.empty() && !m_deliveriesBefore && !m_outside;
 }
 
 void StockChange::keepAnimal(const AnimalTable& animals, size_t position)
@@ -107,6 +107,12 @@ void StockChange::keepPicture(const PictureStore& pictures, const QString& ring)
         m_pictures.push_back({ring, std::move(bytes), std::nullopt});
 }
 
+void StockChange::keepRingDeliveries(const RecordsDatabase& records)
+{
+    if (!m_deliveriesBefore)
+        m_deliveriesBefore = records.ringDeliveries();
+}
+
 void StockChange::keepOutside(std::function<void(bool toBefore)> swap)
 {
     m_outside = std::move(swap);
@@ -141,6 +147,11 @@ bool StockChange::settle(const StockStores& stores)
     }
     m_recordsBefore = std::move(before);
 
+    if (m_deliveriesBefore) {
+        m_deliveriesAfter = stores.records.ringDeliveries();
+        if (m_deliveriesAfter == *m_deliveriesBefore)
+            m_deliveriesBefore.reset();
+    }
     for (PictureState& picture : m_pictures)
         picture.after = stores.pictures.bytesOf(picture.ring);
     std::erase_if(m_pictures, [](const PictureState& picture) { return picture.before == picture.after; });
@@ -164,6 +175,8 @@ void StockChange::measure()
         bytes += recordBytes(set);
     for (const AnimalRecordSet& set : m_recordsAfter)
         bytes += recordBytes(set);
+    if (m_deliveriesBefore)
+        bytes += (m_deliveriesBefore->size() + m_deliveriesAfter.size()) * (sizeof(RingDelivery) + 64);
     for (const PictureState& picture : m_pictures)
         bytes += size_t(picture.before.value_or(QByteArray()).size() + picture.after.value_or(QByteArray()).size());
     m_memory = bytes;
@@ -186,6 +199,16 @@ QString StockChange::restoreOutside(const StockStores& stores, bool toBefore)
         if (!m_recordsBefore.empty())
             stores.records.restore(toBefore ? m_recordsAfter : m_recordsBefore);
         return failure;
+    }
+    if (m_deliveriesBefore) {
+        if (QString failure = stores.records.replaceRingDeliveries(toBefore ? *m_deliveriesBefore : m_deliveriesAfter);
+            !failure.isEmpty()) {
+            for (const PictureState& picture : m_pictures)
+                stores.pictures.put(picture.ring, toBefore ? picture.after : picture.before);
+            if (!m_recordsBefore.empty())
+                stores.records.restore(toBefore ? m_recordsAfter : m_recordsBefore);
+            return failure;
+        }
     }
     if (m_outside)
         m_outside(toBefore);

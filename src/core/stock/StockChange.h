@@ -56,6 +56,7 @@ public:
     void keepPrint(const PrintSettings& print);
     void keepRecords(const RecordsDatabase& records, const QString& ring);
     void keepPicture(const PictureStore& pictures, const QString& ring);
+    void keepRingDeliveries(const RecordsDatabase& records);
     // A change kept elsewhere (a setting): `swap` puts the state before or after in place.
     void keepOutside(std::function<void(bool toBefore)> swap);
 
@@ -97,6 +98,8 @@ private:
     QSet<QString> m_keptRings; // while the change is made: a ring's records are kept once
     std::vector<AnimalRecordSet> m_recordsAfter;
     std::vector<PictureState> m_pictures;
+    std::optional<std::vector<RingDelivery>> m_deliveriesBefore;
+    std::vector<RingDelivery> m_deliveriesAfter;
     std::function<void(bool toBefore)> m_outside;
     size_t m_memory = 0;
 };

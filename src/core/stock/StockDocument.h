@@ -107,6 +107,9 @@ public:
     // every place) from the date on, as one step; birds already there stay
     // as they are. The German reason nothing changed, or an empty text.
     QString moveAnimals(const QStringList& rings, const QString& location, const QDate& date);
+    // The club rings delivered, each returning the German reason of a failure or an empty text.
+    QString addRingDelivery(RingDelivery delivery);
+    QString removeRingDelivery(qint64 id);
     // Show results, each returning the German reason of a failure or an empty text.
     QString addShowResult(ShowResult& result);
     QString changeShowResult(const ShowResult& result);

@@ -75,3 +75,24 @@ QString StockDocument::replaceRecords(const QString& copy)
     }
     return failure;
 }
+
+QString StockDocument::addRingDelivery(RingDelivery delivery)
+{
+    StockChange change(
+        tr("Ringe %1 bis %2 eingetragen").arg(delivery.ring(delivery.first), delivery.ring(delivery.last)));
+    change.keepRingDeliveries(*m_records);
+    const QString failure = m_records->addRingDelivery(delivery);
+    if (failure.isEmpty())
+        record(std::move(change), Records);
+    return failure;
+}
+
+QString StockDocument::removeRingDelivery(qint64 id)
+{
+    StockChange change(tr("Ringlieferung gelöscht"));
+    change.keepRingDeliveries(*m_records);
+    const QString failure = m_records->removeRingDelivery(id);
+    if (failure.isEmpty())
+        record(std::move(change), Records);
+    return failure;
+}

@@ -1,6 +1,7 @@
 #include "ui/breeding/RingingGroup.h"
 
 #include "core/breeding/BreedingRules.h"
+#include "core/breeding/RingStock.h"
 #include "core/model/Dates.h"
 #include "core/stock/StockDocument.h"
 #include "ui/common/AnimalFields.h"
@@ -128,6 +129,13 @@ void RingingGroup::selectEgg()
     setChoices(m_breed, offeredFrom(m_stock, &Animal::breed));
     const Youngster& y = m_stock.pairs().at(size_t(m_pair)).clutches.at(size_t(m_clutch)).young.at(size_t(egg));
     m_ring->setText(y.ring);
+    if (!y.isRinged()) {
+        // The next club ring of the season on hand is offered, selected so that typing replaces it.
+        const double start = m_stock.pairs().at(size_t(m_pair)).breedingStart;
+        const int season = start > 0 ? Dates::toDate(start).year() : QDate::currentDate().year();
+        m_ring->setText(nextFreeRing(m_stock, season).value_or(QString()));
+        m_ring->selectAll();
+    }
     setEditable(!y.isRinged());
     m_sex->setCurrentIndex(-1);
     m_breed->setEditText(QString());
