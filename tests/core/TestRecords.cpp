@@ -235,13 +235,56 @@ private slots:
         QCOMPARE(stock.removeRingDelivery(both[0].id), QString());
         QCOMPARE(nextFreeRing(stock, 2026), std::optional<QString>("DE-26-011"));
 
-        // Refused by the database: an inverted range changes nothing.
+        // Refused, and nothing changed: an inverted range, numbers longer than their places, an overlap.
         RingDelivery inverted = first;
         inverted.first = 20;
-        QVERIFY(!stock.addRingDelivery(inverted).isEmpty());
+        RingDelivery tooLong = first;
+        tooLong.last = 1000;
+        RingDelivery overlapping = first;
+        overlapping.first = 12;
+        overlapping.last = 30;
+        QCOMPARE(stock.addRingDelivery(inverted), QStringLiteral("Der letzte Ring darf nicht vor dem ersten liegen."));
+        QCOMPARE(stock.addRingDelivery(tooLong), QStringLiteral("Die Nummer 1000 hat mehr als 3 Stellen."));
+        QCOMPARE(stock.addRingDelivery(overlapping),
+                 QStringLiteral("Diese Ringe überschneiden sich mit der Lieferung DE-26-011 bis DE-26-012 (2026)."));
+        overlapping.prefix = QStringLiteral("DE-27-"); // the same numbers of another prefix are other rings
+        QCOMPARE(stock.addRingDelivery(overlapping), QString());
+        QCOMPARE(stock.undo(), QString());
         QCOMPARE(stock.records().ringDeliveries().size(), size_t(1));
         QCOMPARE(stock.wipe(), QString());
         QVERIFY(stock.records().ringDeliveries().empty());
+    }
+
+    // The calendar's warning: fewer free rings of the year than unringed eggs in incubation or just hatched.
+    void aShortageOfRingsIsTold()
+    {
+        StockData data;
+        data.animals = {testAnimal("DE-26-001")};
+        BreedingPair pair;
+        Clutch clutch;
+        clutch.incubationStart = Dates::fromDate(QDate(2026, 3, 1)); // hatch due on the 14th, ringing on the 20th
+        clutch.young = {Youngster {}, Youngster {}, Youngster {}, Youngster {QStringLiteral("DE-26-001")}};
+        pair.clutches = {clutch};
+        data.pairs = {pair};
+        StockDocument stock(data, DataFiles(m_folder));
+        const CalendarDays days;
+        QVERIFY(!ringShortage(stock, days, QDate(2026, 3, 10))); // no rings entered for the year
+
+        const RingDelivery rings {0, 2026, {}, {}, {}, QStringLiteral("DE-26-"), 1, 3, 3};
+        QCOMPARE(stock.addRingDelivery(rings), QString());
+        const std::optional<RingShortage> shortage = ringShortage(stock, days, QDate(2026, 3, 10));
+        QVERIFY(shortage);
+        QCOMPARE(shortage->eggs, 3);
+        QCOMPARE(shortage->free, 2);
+        QVERIFY(ringShortage(stock, days, QDate(2026, 3, 26))); // six days late: still ringed
+        QVERIFY(!ringShortage(stock, days, QDate(2026, 3, 27))); // too old for a closed ring
+        QVERIFY(!ringShortage(stock, days, QDate(2027, 3, 10))); // next year's rings not entered
+
+        RingDelivery more = rings;
+        more.first = 4;
+        more.last = 4;
+        QCOMPARE(stock.addRingDelivery(more), QString());
+        QVERIFY(!ringShortage(stock, days, QDate(2026, 3, 10))); // three free for three eggs
     }
 
     // A damaged file is set aside and never overwritten; one of a newer version is refused untouched.

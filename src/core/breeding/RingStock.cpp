@@ -1,6 +1,7 @@
 #include "core/breeding/RingStock.h"
 
 #include "core/model/Dates.h"
+#include "core/season/BreedingCalendar.h"
 #include "core/stock/StockDocument.h"
 
 #include <QHash>
@@ -83,4 +84,18 @@ int ringsToOrder(const StockDocument& stock, int season)
     }
     const int wanted = ringed + (ringed + 9) / 10;
     return (wanted + 9) / 10 * 10;
+}
+
+std::optional<RingShortage> ringShortage(const StockDocument& stock, const CalendarDays& days, const QDate& today)
+{
+    const RingStock rings = ringStock(stock, today.year());
+    if (rings.ranges.empty())
+        return std::nullopt;
+    RingShortage shortage;
+    for (const RingRangeUse& range : rings.ranges)
+        shortage.free += range.free();
+    shortage.eggs = eggsAwaitingRings(stock.pairs(), days, today);
+    if (shortage.free >= shortage.eggs)
+        return std::nullopt;
+    return shortage;
 }

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "core/model/AnimalRecords.h"
+#include "core/model/CalendarDays.h"
+
+#include <QDate>
 
 #include <QStringList>
 
@@ -34,3 +37,13 @@ std::optional<QString> nextFreeRing(const StockDocument& stock, int year);
 // The rings to order for the year after `season`: the young ringed in the
 // season's pairs, a tenth more for losses and late clutches, in whole tens.
 int ringsToOrder(const StockDocument& stock, int season);
+
+// Fewer rings of the year left than eggs that will need one.
+struct RingShortage
+{
+    int eggs = 0;
+    qint64 free = 0;
+};
+
+// The shortage on `today`, or none when the rings suffice or none were entered for the year.
+std::optional<RingShortage> ringShortage(const StockDocument& stock, const CalendarDays& days, const QDate& today);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/model/Animal.h"
+
 #include <QDate>
 #include <QString>
 
@@ -51,6 +53,46 @@ struct ShowResult
     bool operator==(const ShowResult&) const = default;
 };
 
+// Who may make up a collection of a show: the rule the breeder chose for it.
+enum class CollectionRule : int
+{
+    AnySex = 0, // cocks and hens mixed
+    OneSex = 1, // all cocks or all hens
+    CocksOnly = 2,
+    HensOnly = 3,
+};
+
+// A show the breeder enters birds for.
+struct ShowEvent
+{
+    qint64 id = 0; // given by the database; 0 for one not yet stored
+    QString name;
+    QString place;
+    QDate date;
+    QDate closingDate; // the last day for entries
+    QString organiser;
+    CollectionRule collectionRule = CollectionRule::AnySex;
+
+    bool operator==(const ShowEvent&) const = default;
+};
+
+// One bird entered for a show, alone or in a collection; after judging its
+// points, which become a show result of the bird once transferred.
+struct ShowEntry
+{
+    qint64 id = 0; // given by the database; 0 for one not yet stored
+    qint64 show = 0; // the ShowEvent's id
+    QString ring;
+    QString showClass;
+    std::optional<int> collection; // the entries of one show with the same number form a collection of four
+    std::optional<int> cageNumber; // the number the show gives the entry, once known
+    std::optional<int> halfPoints; // once judged: 0 to 200
+    QString award;
+    bool transferred = false; // made a show result of the bird
+
+    bool operator==(const ShowEntry&) const = default;
+};
+
 // A bird put into a cage, flight or room on a day; the latest is where it sits now.
 struct LocationMove
 {
@@ -84,6 +126,10 @@ struct RingDelivery
     bool operator==(const RingDelivery&) const = default;
 };
 
+// Why a delivery cannot be entered (German), or nothing: its numbers must fit
+// its places and must not overlap a range of the same prefix already entered.
+QString ringDeliveryProblem(const RingDelivery& delivery, const std::vector<RingDelivery>& entered);
+
 // What the breeder knows of one colour factor of a bird.
 enum class FactorState : int
 {
@@ -108,12 +154,15 @@ struct AnimalRecordSet
     std::vector<ShowResult> showResults; // with their ids
     FactorStates factors;
     std::vector<LocationMove> moves; // with their ids, by date
+    std::vector<ShowEntry> entries; // with their ids
 
     bool operator==(const AnimalRecordSet&) const = default;
 };
 
 namespace AnimalRecordWords {
 
+// "Hahn" or "Henne" in the current language; nothing for a bird of unknown sex.
+QString sexText(Sex sex);
 // "im Bestand", "verkauft", ... as breeders write them.
 QString statusWord(WhereaboutsStatus status);
 // The same word in the current language; never stored or matched.
@@ -124,6 +173,8 @@ QString points(int halfPoints);
 QString price(qint64 cents);
 // A price typed as "45", "45,5", "45,50" or "45.50"; nothing for anything else.
 std::optional<qint64> parsePrice(const QString& text);
+// Points typed as "92", "92,5" or "92.5", in halves up to 100, as half points; nothing for anything else.
+std::optional<int> parsePoints(const QString& text);
 // "unbekannt", "nicht vorhanden", "spalterbig", "sichtbar", "doppelfaktorig".
 QString factorStateWord(FactorState state);
 

@@ -1,25 +1,14 @@
 #include "core/records/RecordsDatabase.h"
 
 #include "core/records/RecordsSchema.h"
+#include "core/records/SqlRows.h"
 #include "core/records/SqlStatement.h"
 
 #include <sqlite3.h>
 
-#include <type_traits>
-
 #include <QCoreApplication>
 
 namespace {
-
-QString isoDate(const QDate& date)
-{
-    return date.isValid() ? date.toString(Qt::ISODate) : QString();
-}
-
-QDate fromIso(const QString& text)
-{
-    return QDate::fromString(text, Qt::ISODate);
-}
 
 Whereabouts whereaboutsFrom(const SqlStatement& row)
 {
@@ -50,22 +39,6 @@ ShowResult showResultFrom(const SqlStatement& row)
     return r;
 }
 
-LocationMove moveFrom(const SqlStatement& row)
-{
-    return {row.number(0), row.text(1), fromIso(row.text(2)), row.text(3)};
-}
-
-QByteArray moveQuery(const char* condition)
-{
-    return QByteArrayLiteral("SELECT id, ring, date, location FROM location_move ") + condition;
-}
-
-RingDelivery deliveryFrom(const SqlStatement& row)
-{
-    return {row.number(0), int(row.number(1)), row.text(2),   row.text(3),       row.text(4),
-            row.text(5),   row.number(6),      row.number(7), int(row.number(8))};
-}
-
 QString firstText(const SqlStatement& row)
 {
     return row.text(0);
@@ -82,24 +55,6 @@ QByteArray showResultQuery(const char* condition)
 {
     return QByteArrayLiteral("SELECT id, ring, date, show, class, half_points, award, collection FROM show_result ")
         + condition;
-}
-
-// Every row of a query as read(row); the parameters are bound in order from 1.
-// No database, no rows. A query that fails leaves its reason in `problem`.
-template<typename Read, typename... Parameters>
-auto rowsOf(sqlite3* db, QString& problem, const QByteArray& sql, Read read, const Parameters&... parameters)
-{
-    std::vector<std::invoke_result_t<Read, const SqlStatement&>> found;
-    if (!db)
-        return found;
-    SqlStatement query(db, sql.constData());
-    int index = 0;
-    (query.bind(++index, parameters), ...);
-    while (query.next())
-        found.push_back(read(query));
-    if (query.failed())
-        problem = sqliteError(db);
-    return found;
 }
 
 } // namespace
@@ -160,53 +115,13 @@ QString RecordsDatabase::ringOfShowResult(qint64 id) const
     return found.empty() ? QString() : found.front();
 }
 
-std::vector<LocationMove> RecordsDatabase::moves(const QString& ring) const
-{
-    return rowsOf(m_db, m_readProblem, moveQuery("WHERE ring = ? ORDER BY date, id"), moveFrom, ring);
-}
-
-std::optional<LocationMove> RecordsDatabase::currentLocation(const QString& ring) const
-{
-    const auto found
-        = rowsOf(m_db, m_readProblem, moveQuery("WHERE ring = ? ORDER BY date DESC, id DESC LIMIT 1"), moveFrom, ring);
-    return found.empty() ? std::nullopt : std::optional<LocationMove>(found.front());
-}
-
-std::vector<LocationMove> RecordsDatabase::currentLocations() const
-{
-    return rowsOf(m_db, m_readProblem,
-                  "SELECT id, ring, date, location FROM (SELECT *, row_number() OVER (PARTITION BY ring ORDER BY "
-                  "date DESC, id DESC) AS newest FROM location_move) WHERE newest = 1 ORDER BY ring",
-                  moveFrom);
-}
-
-QStringList RecordsDatabase::locationsInUse() const
-{
-    QStringList found;
-    for (const LocationMove& move : currentLocations()) {
-        if (!move.location.isEmpty())
-            found << move.location;
-    }
-    found.sort(Qt::CaseInsensitive);
-    found.removeDuplicates();
-    return found;
-}
-
-bool RecordsDatabase::storeMove(const LocationMove& move, bool withId)
-{
-    SqlStatement ringRow(m_db, "INSERT OR IGNORE INTO bird (ring) VALUES (?)");
-    SqlStatement store(m_db, "INSERT INTO location_move (ring, date, location, id) VALUES (?, ?, ?, ?)");
-    store.bind(1, move.ring).bind(2, isoDate(move.date)).bind(3, move.location);
-    store.bind(4, withId ? std::optional<qint64>(move.id) : std::nullopt);
-    return ringRow.bind(1, move.ring).run() && store.run();
-}
-
 QStringList RecordsDatabase::rings() const
 {
-    const auto found = rowsOf(m_db, m_readProblem,
-                              "SELECT ring FROM whereabouts UNION SELECT ring FROM show_result UNION SELECT ring FROM "
-                              "colour_factor UNION SELECT ring FROM location_move ORDER BY 1",
-                              firstText);
+    const auto found
+        = rowsOf(m_db, m_readProblem,
+                 "SELECT ring FROM whereabouts UNION SELECT ring FROM show_result UNION SELECT ring FROM "
+                 "colour_factor UNION SELECT ring FROM location_move UNION SELECT ring FROM show_entry ORDER BY 1",
+                 firstText);
     return QStringList(found.begin(), found.end());
 }
 
@@ -268,10 +183,11 @@ bool RecordsDatabase::hasRecords(const QString& ring) const
 {
     if (!m_db)
         return false;
-    SqlStatement query(m_db,
-                       "SELECT EXISTS (SELECT 1 FROM whereabouts WHERE ring = ?1) OR EXISTS (SELECT 1 FROM "
-                       "show_result WHERE ring = ?1) OR EXISTS (SELECT 1 FROM colour_factor WHERE ring = ?1) OR EXISTS "
-                       "(SELECT 1 FROM location_move WHERE ring = ?1)");
+    SqlStatement query(
+        m_db,
+        "SELECT EXISTS (SELECT 1 FROM whereabouts WHERE ring = ?1) OR EXISTS (SELECT 1 FROM "
+        "show_result WHERE ring = ?1) OR EXISTS (SELECT 1 FROM colour_factor WHERE ring = ?1) OR EXISTS "
+        "(SELECT 1 FROM location_move WHERE ring = ?1) OR EXISTS (SELECT 1 FROM show_entry WHERE ring = ?1)");
     const bool found = query.bind(1, ring).next() && query.number(0) != 0;
     if (query.failed())
         m_readProblem = sqliteError(m_db);
@@ -373,11 +289,14 @@ bool RecordsDatabase::moveRecords(const QString& from, const QString& to)
                                  "WHERE ring = ?1)");
     SqlStatement moveFactors(m_db, "UPDATE colour_factor SET ring = ?2 WHERE ring = ?1");
     SqlStatement moveLocations(m_db, "UPDATE location_move SET ring = ?2 WHERE ring = ?1");
+    SqlStatement moveEntries(m_db, "UPDATE show_entry SET ring = ?2 WHERE ring = ?1");
     SqlStatement old(m_db, "DELETE FROM bird WHERE ring = ?");
-    for (SqlStatement* step : {&replaced, &moveWhereabouts, &moveShows, &replacedFactors, &moveFactors, &moveLocations})
+    for (SqlStatement* step :
+         {&replaced, &moveWhereabouts, &moveShows, &replacedFactors, &moveFactors, &moveLocations, &moveEntries})
         step->bind(1, from).bind(2, to);
     return target.bind(1, to).run() && replaced.run() && moveWhereabouts.run() && moveShows.run()
-        && replacedFactors.run() && moveFactors.run() && moveLocations.run() && old.bind(1, from).run();
+        && replacedFactors.run() && moveFactors.run() && moveLocations.run() && moveEntries.run()
+        && old.bind(1, from).run();
 }
 
 QString RecordsDatabase::changeRecordsOf(const QString& from, const QString& to, const AnimalRecordChange& wanted)
@@ -445,6 +364,7 @@ AnimalRecordSet RecordsDatabase::recordsOf(const QString& ring) const
     set.showResults = rowsOf(m_db, m_readProblem, showResultQuery("WHERE ring = ? ORDER BY id"), showResultFrom, ring);
     set.factors = colourFactors(ring);
     set.moves = moves(ring);
+    set.entries = entriesOf(ring);
     return set;
 }
 
@@ -478,64 +398,10 @@ QString RecordsDatabase::restore(const std::vector<AnimalRecordSet>& sets)
             if (!storeMove(move, true))
                 return failure(what);
         }
-    }
-    if (!change.commit())
-        return failure(what);
-    return {};
-}
-
-std::vector<RingDelivery> RecordsDatabase::ringDeliveries() const
-{
-    return rowsOf(m_db, m_readProblem,
-                  "SELECT id, year, club, size, colour, prefix, first_number, last_number, digits FROM ring_delivery "
-                  "ORDER BY year, id",
-                  deliveryFrom);
-}
-
-bool RecordsDatabase::storeRingDelivery(const RingDelivery& d, bool withId)
-{
-    SqlStatement store(m_db,
-                       "INSERT INTO ring_delivery (year, club, size, colour, prefix, first_number, last_number, "
-                       "digits, id) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
-    store.bind(1, qint64(d.year)).bind(2, d.club).bind(3, d.size).bind(4, d.colour).bind(5, d.prefix);
-    store.bind(6, d.first).bind(7, d.last).bind(8, qint64(d.digits));
-    store.bind(9, withId ? std::optional<qint64>(d.id) : std::nullopt);
-    return store.run();
-}
-
-QString RecordsDatabase::addRingDelivery(RingDelivery& delivery)
-{
-    const QString what = QCoreApplication::translate("RecordsDatabase", "Die Ringlieferung %1 bis %2")
-                             .arg(delivery.ring(delivery.first), delivery.ring(delivery.last));
-    SqlTransaction change(m_db);
-    if (!change.open() || !storeRingDelivery(delivery, false))
-        return failure(what);
-    const qint64 id = sqlite3_last_insert_rowid(m_db);
-    if (!change.commit())
-        return failure(what);
-    delivery.id = id;
-    return {};
-}
-
-QString RecordsDatabase::removeRingDelivery(qint64 id)
-{
-    const QString what = QCoreApplication::translate("RecordsDatabase", "Das Löschen der Ringlieferung");
-    SqlTransaction change(m_db);
-    SqlStatement remove(m_db, "DELETE FROM ring_delivery WHERE id = ?");
-    if (!change.open() || !remove.bind(1, id).run() || !change.commit())
-        return failure(what);
-    return {};
-}
-
-QString RecordsDatabase::replaceRingDeliveries(const std::vector<RingDelivery>& deliveries)
-{
-    const QString what = QCoreApplication::translate("RecordsDatabase", "Das Zurücksetzen der Ringlieferungen");
-    SqlTransaction change(m_db);
-    if (!change.open() || !runSql(m_db, "DELETE FROM ring_delivery"))
-        return failure(what);
-    for (const RingDelivery& d : deliveries) {
-        if (!storeRingDelivery(d, true))
-            return failure(what);
+        for (const ShowEntry& entry : set.entries) {
+            if (!storeEntry(entry, true))
+                return failure(what);
+        }
     }
     if (!change.commit())
         return failure(what);
@@ -547,7 +413,7 @@ QString RecordsDatabase::clear()
     const QString what = QCoreApplication::translate("RecordsDatabase", "Das Löschen der Zusatzdaten");
     SqlTransaction change(m_db);
     if (!change.open() || !runSql(m_db, "DELETE FROM bird") || !runSql(m_db, "DELETE FROM ring_delivery")
-        || !change.commit())
+        || !runSql(m_db, "DELETE FROM show_event") || !change.commit())
         return failure(what);
     return {};
 }

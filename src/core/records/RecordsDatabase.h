@@ -91,6 +91,13 @@ public:
     QStringList locationsInUse() const;
     // The club rings delivered, by year, then in the order they were entered.
     std::vector<RingDelivery> ringDeliveries() const;
+    // The shows entered for, newest first; one of them; the entries of a show
+    // and of a bird, as entered.
+    std::vector<ShowEvent> showEvents() const;
+    std::optional<ShowEvent> showEvent(qint64 id) const;
+    std::vector<ShowEntry> entries(qint64 show) const;
+    std::vector<ShowEntry> entriesOf(const QString& ring) const;
+    std::vector<ShowEntry> allEntries() const;
     // Every ring that has a record of any kind.
     QStringList rings() const;
     bool hasRecords(const QString& ring) const;
@@ -112,6 +119,18 @@ public:
     QString removeRingDelivery(qint64 id);
     // Makes the deliveries exactly these, ids kept (what undo puts back).
     QString replaceRingDeliveries(const std::vector<RingDelivery>& deliveries);
+    QString addShowEvent(ShowEvent& show); // sets its id
+    QString changeShowEvent(const ShowEvent& show);
+    QString removeShowEvent(qint64 id); // with its entries
+    QString addEntries(std::vector<ShowEntry>& entries); // all or none; sets their ids
+    QString changeEntry(const ShowEntry& entry);
+    QString removeEntry(qint64 id);
+    // Every judged entry of the show not yet transferred becomes a show result
+    // of its bird (the show's name and date, the entry's class, points, award
+    // and collection) and is marked transferred; *transferred says how many.
+    QString transferJudgedEntries(qint64 show, int* transferred = nullptr);
+    // Makes the shows and entries exactly these, ids kept (what undo puts back).
+    QString replaceShowEvents(const std::vector<ShowEvent>& shows, const std::vector<ShowEntry>& entries);
     QString clear();
     // Makes each ring's records exactly what the set holds (none, when the
     // set is empty), all rings in one transaction.
@@ -136,6 +155,8 @@ private:
     bool storeShowResults(const QString& ring, const std::vector<ShowResult>& results);
     bool storeMove(const LocationMove& move, bool withId);
     bool storeRingDelivery(const RingDelivery& delivery, bool withId);
+    bool storeShowEvent(const ShowEvent& show, bool withId);
+    bool storeEntry(const ShowEntry& entry, bool withId);
     bool storeChange(const QString& ring, const AnimalRecordChange& change);
     void openInMemory();
     OpenResult create(const QString& path, const QString& told);

@@ -73,6 +73,33 @@ const char* const kMigrations[] = {
         digits INTEGER NOT NULL CHECK (digits BETWEEN 1 AND 18)
     );
     )sql",
+    // 3 -> 4: the shows a breeder enters birds for, and the entries: single birds
+    // and collections, each with its class; the points once judged, and whether
+    // they became the bird's show result. A show deleted takes its entries along.
+    R"sql(
+    CREATE TABLE show_event (
+        id INTEGER PRIMARY KEY,
+        name TEXT NOT NULL,
+        place TEXT NOT NULL DEFAULT '',
+        date TEXT NOT NULL DEFAULT '',
+        closing_date TEXT NOT NULL DEFAULT '',
+        organiser TEXT NOT NULL DEFAULT '',
+        collection_rule INTEGER NOT NULL DEFAULT 0 CHECK (collection_rule BETWEEN 0 AND 3)
+    );
+    CREATE TABLE show_entry (
+        id INTEGER PRIMARY KEY,
+        show_id INTEGER NOT NULL REFERENCES show_event(id) ON DELETE CASCADE,
+        ring TEXT NOT NULL REFERENCES bird(ring) ON UPDATE CASCADE ON DELETE CASCADE,
+        class TEXT NOT NULL DEFAULT '',
+        collection INTEGER CHECK (collection IS NULL OR collection > 0),
+        cage_number INTEGER CHECK (cage_number IS NULL OR cage_number > 0),
+        half_points INTEGER CHECK (half_points IS NULL OR half_points BETWEEN 0 AND 200),
+        award TEXT NOT NULL DEFAULT '',
+        transferred INTEGER NOT NULL DEFAULT 0 CHECK (transferred IN (0, 1))
+    );
+    CREATE INDEX show_entry_by_show ON show_entry(show_id, id);
+    CREATE INDEX show_entry_by_ring ON show_entry(ring);
+    )sql",
 };
 static_assert(std::size(kMigrations) == kRecordsSchemaVersion);
 

@@ -5,8 +5,9 @@
 struct sqlite3;
 
 // The tables of the records file. Version 1 held whereabouts and show
-// results, version 2 added the colour factors.
-constexpr int kRecordsSchemaVersion = 3;
+// results, version 2 added the colour factors, version 3 the places and the
+// ring deliveries, version 4 the shows entered and their entries.
+constexpr int kRecordsSchemaVersion = 4;
 
 // The version a file says it has; *readable is false when it could not be read.
 int schemaVersionOf(sqlite3* db, bool* readable);

@@ -84,3 +84,23 @@ std::vector<DueTask> dueTasks(const PairTable& pairs, const CalendarDays& days, 
     });
     return tasks;
 }
+
+int eggsAwaitingRings(const PairTable& pairs, const CalendarDays& days, const QDate& today)
+{
+    const QDate oldest = today.addDays(-days.ringing);
+    int eggs = 0;
+    for (const BreedingPair& pair : pairs) {
+        for (const Clutch& clutch : pair.clutches) {
+            const std::optional<QDate> start = incubationStart(clutch);
+            if (!start)
+                continue;
+            const QDate expectedHatch = start->addDays(days.hatching);
+            for (const Youngster& y : clutch.young) {
+                const QDate hatched = dateOf(y.hatched);
+                if (!y.isRinged() && (hatched.isValid() ? hatched : expectedHatch).addDays(days.ringing) >= oldest)
+                    ++eggs;
+            }
+        }
+    }
+    return eggs;
+}

@@ -41,3 +41,8 @@ std::optional<QDate> incubationStart(const Clutch& clutch);
 // The tasks not yet done that are overdue (before today) or due up to and
 // including `until`, by date, then cage (then pair, clutch, egg and task).
 std::vector<DueTask> dueTasks(const PairTable& pairs, const CalendarDays& days, const QDate& today, const QDate& until);
+
+// The eggs that will still need a ring: not ringed, in a clutch being
+// incubated, and not past their ringing day by more than the ringing days
+// again (a young that old no longer takes a closed ring).
+int eggsAwaitingRings(const PairTable& pairs, const CalendarDays& days, const QDate& today);

@@ -72,26 +72,13 @@ QStringList locationListHeadings()
         QCoreApplication::translate("Locations", "Rasse")};
 }
 
-namespace {
-
-QString sexText(Sex sex)
-{
-    if (sex == Sex::Male)
-        return QCoreApplication::translate("Locations", "Hahn");
-    if (sex == Sex::Female)
-        return QCoreApplication::translate("Locations", "Henne");
-    return {};
-}
-
-} // namespace
-
 std::vector<QStringList> locationListRows(const StockDocument& stock, const std::vector<LocatedBird>& birds)
 {
     std::vector<QStringList> rows;
     rows.reserve(birds.size());
     for (const LocatedBird& bird : birds) {
         const Animal& a = stock.animals()[size_t(bird.animal)];
-        rows.push_back({bird.location, Dates::local(bird.since), a.ringNumber, sexText(a.sex),
+        rows.push_back({bird.location, Dates::local(bird.since), a.ringNumber, AnimalRecordWords::sexText(a.sex),
                         a.birthYear ? QString::number(a.birthYear) : QString(), a.colour, a.breed});
     }
     return rows;

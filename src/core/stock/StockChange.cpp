@@ -32,6 +32,8 @@ size_t recordBytes(const AnimalRecordSet& set)
     bytes += set.factors.size() * 64;
     for (const LocationMove& move : set.moves)
         bytes += sizeof(LocationMove) + textBytes(move.location);
+    for (const ShowEntry& entry : set.entries)
+        bytes += sizeof(ShowEntry) + textBytes(entry.showClass) + textBytes(entry.award);
     return bytes;
 }
 
@@ -42,7 +44,7 @@ StockChange::StockChange(QString text, quint32 touched) : m_text(std::move(text)
 bool StockChange::empty() const
 {
     return m_animals.empty() && !m_appends && !m_order && !m_pairs && !m_breeder && !m_print && m_recordsBefore.empty()
-        && m_pictures.empty() && !m_deliveriesBefore && !m_outside;
+        && m_pictures.empty() && !m_deliveriesBefore && !m_showsBefore && !m_outside;
 }
 
 void StockChange::keepAnimal(const AnimalTable& animals, size_t position)
@@ -113,6 +115,12 @@ void StockChange::keepRingDeliveries(const RecordsDatabase& records)
         m_deliveriesBefore = records.ringDeliveries();
 }
 
+void StockChange::keepShows(const RecordsDatabase& records)
+{
+    if (!m_showsBefore)
+        m_showsBefore = ShowsState {records.showEvents(), records.allEntries()};
+}
+
 void StockChange::keepOutside(std::function<void(bool toBefore)> swap)
 {
     m_outside = std::move(swap);
@@ -152,6 +160,11 @@ bool StockChange::settle(const StockStores& stores)
         if (m_deliveriesAfter == *m_deliveriesBefore)
             m_deliveriesBefore.reset();
     }
+    if (m_showsBefore) {
+        m_showsAfter = {stores.records.showEvents(), stores.records.allEntries()};
+        if (m_showsAfter == *m_showsBefore)
+            m_showsBefore.reset();
+    }
     for (PictureState& picture : m_pictures)
         picture.after = stores.pictures.bytesOf(picture.ring);
     std::erase_if(m_pictures, [](const PictureState& picture) { return picture.before == picture.after; });
@@ -177,6 +190,10 @@ void StockChange::measure()
         bytes += recordBytes(set);
     if (m_deliveriesBefore)
         bytes += (m_deliveriesBefore->size() + m_deliveriesAfter.size()) * (sizeof(RingDelivery) + 64);
+    if (m_showsBefore) {
+        for (const ShowsState* shows : {&*m_showsBefore, &m_showsAfter})
+            bytes += shows->shows.size() * (sizeof(ShowEvent) + 128) + shows->entries.size() * (sizeof(ShowEntry) + 64);
+    }
     for (const PictureState& picture : m_pictures)
         bytes += size_t(picture.before.value_or(QByteArray()).size() + picture.after.value_or(QByteArray()).size());
     m_memory = bytes;
@@ -184,29 +201,30 @@ void StockChange::measure()
 
 QString StockChange::restoreOutside(const StockStores& stores, bool toBefore)
 {
-    if (!m_recordsBefore.empty()) {
-        if (QString failure = stores.records.restore(toBefore ? m_recordsBefore : m_recordsAfter); !failure.isEmpty())
-            return failure;
+    // Each part to the wanted side; when one fails, those already done go back, so all or none.
+    // The shows go first: a bird's entries belong to one.
+    std::vector<std::function<QString(bool)>> parts;
+    if (m_showsBefore) {
+        parts.push_back([&](bool before) {
+            const ShowsState& shows = before ? *m_showsBefore : m_showsAfter;
+            return stores.records.replaceShowEvents(shows.shows, shows.entries);
+        });
     }
-    for (size_t i = 0; i < m_pictures.size(); ++i) {
-        const PictureState& picture = m_pictures[i];
-        QString failure = stores.pictures.put(picture.ring, toBefore ? picture.before : picture.after);
-        if (failure.isEmpty())
-            continue;
-        // Both or neither: what was put back already goes as it was.
-        for (size_t k = 0; k < i; ++k)
-            stores.pictures.put(m_pictures[k].ring, toBefore ? m_pictures[k].after : m_pictures[k].before);
-        if (!m_recordsBefore.empty())
-            stores.records.restore(toBefore ? m_recordsAfter : m_recordsBefore);
-        return failure;
+    if (!m_recordsBefore.empty())
+        parts.push_back([&](bool before) { return stores.records.restore(before ? m_recordsBefore : m_recordsAfter); });
+    for (const PictureState& picture : m_pictures) {
+        parts.push_back(
+            [&](bool before) { return stores.pictures.put(picture.ring, before ? picture.before : picture.after); });
     }
     if (m_deliveriesBefore) {
-        if (QString failure = stores.records.replaceRingDeliveries(toBefore ? *m_deliveriesBefore : m_deliveriesAfter);
-            !failure.isEmpty()) {
-            for (const PictureState& picture : m_pictures)
-                stores.pictures.put(picture.ring, toBefore ? picture.after : picture.before);
-            if (!m_recordsBefore.empty())
-                stores.records.restore(toBefore ? m_recordsAfter : m_recordsBefore);
+        parts.push_back([&](bool before) {
+            return stores.records.replaceRingDeliveries(before ? *m_deliveriesBefore : m_deliveriesAfter);
+        });
+    }
+    for (size_t i = 0; i < parts.size(); ++i) {
+        if (QString failure = parts[i](toBefore); !failure.isEmpty()) {
+            for (size_t k = i; k-- > 0;)
+                parts[k](!toBefore);
             return failure;
         }
     }

@@ -57,6 +57,7 @@ public:
     void keepRecords(const RecordsDatabase& records, const QString& ring);
     void keepPicture(const PictureStore& pictures, const QString& ring);
     void keepRingDeliveries(const RecordsDatabase& records);
+    void keepShows(const RecordsDatabase& records); // every show with its entries
     // A change kept elsewhere (a setting): `swap` puts the state before or after in place.
     void keepOutside(std::function<void(bool toBefore)> swap);
 
@@ -100,6 +101,14 @@ private:
     std::vector<PictureState> m_pictures;
     std::optional<std::vector<RingDelivery>> m_deliveriesBefore;
     std::vector<RingDelivery> m_deliveriesAfter;
+    struct ShowsState
+    {
+        std::vector<ShowEvent> shows;
+        std::vector<ShowEntry> entries;
+        bool operator==(const ShowsState&) const = default;
+    };
+    std::optional<ShowsState> m_showsBefore;
+    ShowsState m_showsAfter;
     std::function<void(bool toBefore)> m_outside;
     size_t m_memory = 0;
 };

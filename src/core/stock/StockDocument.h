@@ -110,6 +110,18 @@ public:
     // The club rings delivered, each returning the German reason of a failure or an empty text.
     QString addRingDelivery(RingDelivery delivery);
     QString removeRingDelivery(qint64 id);
+    // Shows and their entries, each returning the German reason of a failure or an empty text.
+    // A show needs a name; a bird entered must be in the stock; several
+    // entered as a collection get the show's next collection number.
+    // Transferring makes every judged entry not yet transferred a show result
+    // of its bird, as one step.
+    QString addShowEvent(ShowEvent& show); // sets its id
+    QString changeShowEvent(ShowEvent show);
+    QString removeShowEvent(qint64 id);
+    QString enterForShow(qint64 show, const QStringList& rings, const QString& showClass, bool asCollection);
+    QString changeEntry(const ShowEntry& entry);
+    QString removeEntry(qint64 show, qint64 entry);
+    QString transferShowResults(qint64 show, int* transferred = nullptr);
     // Show results, each returning the German reason of a failure or an empty text.
     QString addShowResult(ShowResult& result);
     QString changeShowResult(const ShowResult& result);

@@ -78,6 +78,9 @@ QString StockDocument::replaceRecords(const QString& copy)
 
 QString StockDocument::addRingDelivery(RingDelivery delivery)
 {
+    const QString problem = ringDeliveryProblem(delivery, m_records->ringDeliveries());
+    if (!problem.isEmpty())
+        return problem;
     StockChange change(
         tr("Ringe %1 bis %2 eingetragen").arg(delivery.ring(delivery.first), delivery.ring(delivery.last)));
     change.keepRingDeliveries(*m_records);
