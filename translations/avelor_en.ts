@@ -230,6 +230,38 @@ canary stock list:</translation>
     </message>
 </context>
 <context>
+    <name>AnimalRecords</name>
+    <message>
+        <source>Das Jahr der Ringe muss zwischen 1900 und 9999 liegen.</source>
+        <translation>The year of the rings must be between 1900 and 9999.</translation>
+    </message>
+    <message>
+        <source>Der letzte Ring darf nicht vor dem ersten liegen.</source>
+        <translation>The last ring must not come before the first.</translation>
+    </message>
+    <message>
+        <source>Eine Lieferung umfasst höchstens 99 999 Ringe.</source>
+        <translation>A delivery holds at most 99,999 rings.</translation>
+    </message>
+    <message>
+        <source>Die Nummer %1 hat mehr als %2 Stellen.</source>
+        <translation>The number %1 has more than %2 digits.</translation>
+    </message>
+    <message>
+        <source>Diese Ringe überschneiden sich mit der Lieferung %1 bis %2 (%3).</source>
+        <extracomment>%1 and %2 the first and last ring of a delivery entered before, %3 its year</extracomment>
+        <translation>These rings overlap the delivery %1 to %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Hahn</source>
+        <translation>Cock</translation>
+    </message>
+    <message>
+        <source>Henne</source>
+        <translation>Hen</translation>
+    </message>
+</context>
+<context>
     <name>AppInfo</name>
     <message>
         <source>Avelor Abstammungsnachweis</source>
@@ -473,6 +505,11 @@ certificate.</translation>
     <message>
         <source>den Zuchtkalender</source>
         <translation>the breeding calendar</translation>
+    </message>
+    <message>
+        <source>Zu wenig Ringe: noch %1 frei für %2 Eier, die einen Ring brauchen werden.</source>
+        <extracomment>%1 free rings of this year, %2 eggs that will need a ring</extracomment>
+        <translation>Too few rings: %1 left for %2 eggs that will need a ring.</translation>
     </message>
 </context>
 <context>
@@ -2143,6 +2180,57 @@ all fields and then click
     </message>
 </context>
 <context>
+    <name>EntryFormReport</name>
+    <message>
+        <source>Ausstellungsmeldung</source>
+        <translation>Show entry</translation>
+    </message>
+    <message>
+        <source>Seite %1</source>
+        <translation>Page %1</translation>
+    </message>
+    <message>
+        <source>Ausstellung:</source>
+        <translation>Show:</translation>
+    </message>
+    <message>
+        <source>Ort:</source>
+        <translation>Place:</translation>
+    </message>
+    <message>
+        <source>Datum:</source>
+        <translation>Date:</translation>
+    </message>
+    <message>
+        <source>Meldeschluss:</source>
+        <translation>Closing date:</translation>
+    </message>
+    <message>
+        <source>Veranstalter:</source>
+        <translation>Organiser:</translation>
+    </message>
+    <message>
+        <source>Aussteller</source>
+        <translation>Exhibitor</translation>
+    </message>
+    <message>
+        <source>Telefon: %1</source>
+        <translation>Phone: %1</translation>
+    </message>
+    <message>
+        <source>Züchternummer: %1</source>
+        <translation>Breeder number: %1</translation>
+    </message>
+    <message>
+        <source>Vereinsnummer: %1</source>
+        <translation>Club number: %1</translation>
+    </message>
+    <message>
+        <source>Datum und Unterschrift des Ausstellers:</source>
+        <translation>Date and signature of the exhibitor:</translation>
+    </message>
+</context>
+<context>
     <name>ExpectedYoungModel</name>
     <message>
         <source>Hahn</source>
@@ -3012,14 +3100,6 @@ in use.
         <source>Rasse</source>
         <translation>Breed</translation>
     </message>
-    <message>
-        <source>Hahn</source>
-        <translation>Cock</translation>
-    </message>
-    <message>
-        <source>Henne</source>
-        <translation>Hen</translation>
-    </message>
 </context>
 <context>
     <name>LocationsWindow</name>
@@ -3306,6 +3386,14 @@ in use.
     <message>
         <source>S&amp;tandorte…</source>
         <translation>&amp;Locations…</translation>
+    </message>
+    <message>
+        <source>&amp;Ringbestand…</source>
+        <translation>Rings on &amp;hand…</translation>
+    </message>
+    <message>
+        <source>Ausstellungs&amp;meldung…</source>
+        <translation>Show &amp;entries…</translation>
     </message>
 </context>
 <context>
@@ -4093,6 +4181,34 @@ and great-great-grandparents (GGGP):</translation>
         <source>Das Zurücksetzen der Ringlieferungen</source>
         <translation>Resetting the ring deliveries</translation>
     </message>
+    <message>
+        <source>Die Ausstellung %1</source>
+        <translation>The show %1</translation>
+    </message>
+    <message>
+        <source>Das Löschen der Ausstellung</source>
+        <translation>Deleting the show</translation>
+    </message>
+    <message>
+        <source>Die Meldung</source>
+        <translation>The entry</translation>
+    </message>
+    <message>
+        <source>Die Meldung von %1</source>
+        <translation>The entry of %1</translation>
+    </message>
+    <message>
+        <source>Das Löschen der Meldung</source>
+        <translation>Deleting the entry</translation>
+    </message>
+    <message>
+        <source>Die Übernahme der Ergebnisse</source>
+        <translation>Taking over the results</translation>
+    </message>
+    <message>
+        <source>Das Zurücksetzen der Ausstellungen</source>
+        <translation>Resetting the shows</translation>
+    </message>
 </context>
 <context>
     <name>RecordsOpening</name>
@@ -4343,6 +4459,180 @@ The file has been kept unchanged as %1. The program starts with empty additional
     <message>
         <source>Seite %1 von %2</source>
         <translation>Page %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>RingStockWindow</name>
+    <message>
+        <source>Ringbestand</source>
+        <translation>Rings on hand</translation>
+    </message>
+    <message>
+        <source>Die Lieferungen dieses Jahres, oder aller Jahre</source>
+        <translation>The deliveries of this year, or of all years</translation>
+    </message>
+    <message>
+        <source>alle Jahre</source>
+        <translation>all years</translation>
+    </message>
+    <message>
+        <source>Jede Lieferung mit ihren verwendeten und freien Ringen</source>
+        <translation>Each delivery with its used and free rings</translation>
+    </message>
+    <message>
+        <source>Ringlieferungen</source>
+        <translation>Ring deliveries</translation>
+    </message>
+    <message>
+        <source>Jahr</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>Verein</source>
+        <translation>Club</translation>
+    </message>
+    <message>
+        <source>Größe</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Farbe</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Erster Ring</source>
+        <translation>First ring</translation>
+    </message>
+    <message>
+        <source>Letzter Ring</source>
+        <translation>Last ring</translation>
+    </message>
+    <message>
+        <source>Ringe</source>
+        <translation>Rings</translation>
+    </message>
+    <message>
+        <source>Verwendet</source>
+        <translation>Used</translation>
+    </message>
+    <message>
+        <source>Frei</source>
+        <translation>Free</translation>
+    </message>
+    <message>
+        <source>Lieferung &amp;löschen…</source>
+        <translation>&amp;Delete delivery…</translation>
+    </message>
+    <message>
+        <source>Löscht die in der Liste gewählte Lieferung</source>
+        <translation>Deletes the delivery chosen in the list</translation>
+    </message>
+    <message>
+        <source>&amp;Jahr:</source>
+        <translation>&amp;Year:</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Neue Lieferung</source>
+        <translation>New delivery</translation>
+    </message>
+    <message>
+        <source>Das Jahr, für das die Ringe gelten</source>
+        <translation>The year the rings are for</translation>
+    </message>
+    <message>
+        <source>Der Verband oder Verein, der die Ringe ausgibt</source>
+        <translation>The association or club that issues the rings</translation>
+    </message>
+    <message>
+        <source>Die Ringgröße, etwa 2,9 mm</source>
+        <translation>The ring size, e.g. 2.9 mm</translation>
+    </message>
+    <message>
+        <source>Die Ringfarbe des Jahres</source>
+        <translation>The ring colour of the year</translation>
+    </message>
+    <message>
+        <source>Was vor der laufenden Nummer steht, etwa Verbandskürzel, Züchternummer und Jahr</source>
+        <translation>What comes before the running number, e.g. club code, breeder number and year</translation>
+    </message>
+    <message>
+        <source>Die laufende Nummer des ersten Rings</source>
+        <translation>The running number of the first ring</translation>
+    </message>
+    <message>
+        <source>Die laufende Nummer des letzten Rings</source>
+        <translation>The running number of the last ring</translation>
+    </message>
+    <message>
+        <source>Mit wie vielen Stellen die Nummer geschrieben wird, vorn mit Nullen aufgefüllt</source>
+        <translation>How many digits the number is written with, padded with leading zeros</translation>
+    </message>
+    <message>
+        <source>Lieferung &amp;eintragen</source>
+        <translation>&amp;Enter delivery</translation>
+    </message>
+    <message>
+        <source>Trägt die Ringe als neue Lieferung ein</source>
+        <translation>Enters the rings as a new delivery</translation>
+    </message>
+    <message>
+        <source>J&amp;ahr der Ringe:</source>
+        <translation>Ye&amp;ar of the rings:</translation>
+    </message>
+    <message>
+        <source>&amp;Verein:</source>
+        <translation>&amp;Club:</translation>
+    </message>
+    <message>
+        <source>&amp;Größe:</source>
+        <translation>Si&amp;ze:</translation>
+    </message>
+    <message>
+        <source>&amp;Farbe:</source>
+        <translation>Co&amp;lour:</translation>
+    </message>
+    <message>
+        <source>V&amp;orsatz:</source>
+        <translation>&amp;Prefix:</translation>
+    </message>
+    <message>
+        <source>Erste &amp;Nummer:</source>
+        <translation>First &amp;number:</translation>
+    </message>
+    <message>
+        <source>Le&amp;tzte Nummer:</source>
+        <translation>Las&amp;t number:</translation>
+    </message>
+    <message>
+        <source>&amp;Stellen:</source>
+        <translation>Di&amp;gits:</translation>
+    </message>
+    <message>
+        <source>Mehr als einmal vergeben: %1</source>
+        <translation>Given out more than once: %1</translation>
+    </message>
+    <message>
+        <source>Für %1 zu bestellen: etwa %2 Ringe (die in der Saison %3 beringten Jungen und ein Zehntel mehr).</source>
+        <extracomment>%1 the next year, %2 a number of rings, %3 the season they are reckoned from</extracomment>
+        <translation>To order for %1: about %2 rings (the young ringed in the %3 season and a tenth more).</translation>
+    </message>
+    <message>
+        <source>%1 bis %2: %3 Ringe</source>
+        <extracomment>%1 the first ring, %2 the last, %3 how many rings</extracomment>
+        <translation>%1 to %2: %3 rings</translation>
+    </message>
+    <message>
+        <source>Die Lieferung %1 bis %2 löschen? Die Vögel behalten ihre Ringe.</source>
+        <extracomment>%1 and %2 the first and last ring of the delivery</extracomment>
+        <translation>Delete the delivery %1 to %2? The birds keep their rings.</translation>
+    </message>
+    <message>
+        <source>Lieferung löschen</source>
+        <translation>Delete delivery</translation>
     </message>
 </context>
 <context>
@@ -4849,6 +5139,418 @@ The program then searches the database for canaries that match all criteria and 
     </message>
 </context>
 <context>
+    <name>ShowEntries</name>
+    <message>
+        <source>Der Vogel %1 ist %2-mal gemeldet.</source>
+        <extracomment>%1 a ring number, %2 how often it is entered</extracomment>
+        <translation>The bird %1 is entered %2 times.</translation>
+    </message>
+    <message>
+        <source>Die Kollektion %1 hat %2 statt 4 Vögel.</source>
+        <extracomment>%1 the number of the collection, %2 how many birds it has</extracomment>
+        <translation>Collection %1 has %2 birds instead of 4.</translation>
+    </message>
+    <message>
+        <source>Die Kollektion %1 mischt Hähne und Hennen.</source>
+        <translation>Collection %1 mixes cocks and hens.</translation>
+    </message>
+    <message>
+        <source>In der Kollektion %1 sind nicht nur Hähne.</source>
+        <translation>Collection %1 holds more than cocks.</translation>
+    </message>
+    <message>
+        <source>In der Kollektion %1 sind nicht nur Hennen.</source>
+        <translation>Collection %1 holds more than hens.</translation>
+    </message>
+    <message>
+        <source>Nr.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Klasse</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>Ringnummer</source>
+        <translation>Ring number</translation>
+    </message>
+    <message>
+        <source>Geschlecht</source>
+        <translation>Sex</translation>
+    </message>
+    <message>
+        <source>Farbe</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Rasse</source>
+        <translation>Breed</translation>
+    </message>
+    <message>
+        <source>Kollektion</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Käfig-Nr.</source>
+        <translation>Cage no.</translation>
+    </message>
+    <message>
+        <source>Punkte</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Preis</source>
+        <translation>Award</translation>
+    </message>
+</context>
+<context>
+    <name>ShowEntriesWindow</name>
+    <message>
+        <source>Ausstellungsmeldung</source>
+        <translation>Show entry</translation>
+    </message>
+    <message>
+        <source>Die Ausstellung, deren Meldungen die Liste zeigt</source>
+        <translation>The show whose entries the list shows</translation>
+    </message>
+    <message>
+        <source>&amp;Neue Ausstellung…</source>
+        <translation>&amp;New show…</translation>
+    </message>
+    <message>
+        <source>Name, Ort, Datum, Meldeschluss und Veranstalter der gewählten Ausstellung</source>
+        <translation>Name, place, date, closing date and organiser of the chosen show</translation>
+    </message>
+    <message>
+        <source>Lö&amp;schen…</source>
+        <translation>&amp;Delete…</translation>
+    </message>
+    <message>
+        <source>Löscht die gewählte Ausstellung mit allen ihren Meldungen</source>
+        <translation>Deletes the chosen show with all its entries</translation>
+    </message>
+    <message>
+        <source>Die Meldungen; Klasse, Käfig-Nr., Punkte und Preis lassen sich hier eintragen</source>
+        <translation>The entries; class, cage number, points and award can be typed in here</translation>
+    </message>
+    <message>
+        <source>Meldungen der Ausstellung</source>
+        <translation>Entries of the show</translation>
+    </message>
+    <message>
+        <source>Übernommen</source>
+        <translation>Taken over</translation>
+    </message>
+    <message>
+        <source>&amp;Ausstellung:</source>
+        <translation>&amp;Show:</translation>
+    </message>
+    <message>
+        <source>Meldung &amp;entfernen</source>
+        <translation>&amp;Withdraw entry</translation>
+    </message>
+    <message>
+        <source>Nimmt die in der Liste gewählte Meldung zurück</source>
+        <translation>Withdraws the entry chosen in the list</translation>
+    </message>
+    <message>
+        <source>Meldebogen &amp;drucken…</source>
+        <translation>&amp;Print entry form…</translation>
+    </message>
+    <message>
+        <source>Der Meldebogen mit Ihren Züchterdaten als Aussteller</source>
+        <translation>The entry form with your breeder data as exhibitor</translation>
+    </message>
+    <message>
+        <source>Als &amp;CSV-Datei speichern…</source>
+        <translation>Save as &amp;CSV file…</translation>
+    </message>
+    <message>
+        <source>Die Meldungen für eine Tabellenkalkulation</source>
+        <translation>The entries for a spreadsheet</translation>
+    </message>
+    <message>
+        <source>Ergebnisse &amp;übernehmen</source>
+        <translation>&amp;Take over results</translation>
+    </message>
+    <message>
+        <source>Jede Meldung mit Punkten wird ein Ausstellungsergebnis ihres Vogels</source>
+        <translation>Every entry with points becomes a show result of its bird</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Melden</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Die Ringnummer eines Vogels aus dem Bestand</source>
+        <translation>The ring number of a bird of the stock</translation>
+    </message>
+    <message>
+        <source>Ring %1</source>
+        <translation>Ring %1</translation>
+    </message>
+    <message>
+        <source>&amp;Ring:</source>
+        <translation>&amp;Ring:</translation>
+    </message>
+    <message>
+        <source>&amp;Kollektion aus vier Vögeln</source>
+        <translation>Team of &amp;four birds</translation>
+    </message>
+    <message>
+        <source>Die vier Vögel werden als eine Kollektion gemeldet</source>
+        <translation>The four birds are entered as one team</translation>
+    </message>
+    <message>
+        <source>Die Klasse laut Ausschreibung; angeboten werden die Klassen, die Vögel dieser Rasse und Farbe schon hatten</source>
+        <translation>The class as the show schedule has it; offered are the classes birds of this breed and colour had before</translation>
+    </message>
+    <message>
+        <source>K&amp;lasse:</source>
+        <translation>C&amp;lass:</translation>
+    </message>
+    <message>
+        <source>&amp;Melden</source>
+        <translation>&amp;Enter</translation>
+    </message>
+    <message>
+        <source>Meldet den Vogel oder die Kollektion für die gewählte Ausstellung</source>
+        <translation>Enters the bird or the team for the chosen show</translation>
+    </message>
+    <message>
+        <source>%1 am %2</source>
+        <translation>%1 on %2</translation>
+    </message>
+    <message>
+        <source>Ort: %1 · Datum: %2 · Meldeschluss: %3 · Veranstalter: %4</source>
+        <extracomment>%1 place, %2 date, %3 closing date, %4 organiser of a show</extracomment>
+        <translation>Place: %1 · Date: %2 · Closing date: %3 · Organiser: %4</translation>
+    </message>
+    <message>
+        <source>Noch keine Ausstellung angelegt.</source>
+        <translation>No show created yet.</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>Bitte zuerst eine Ausstellung anlegen.</source>
+        <translation>Please create a show first.</translation>
+    </message>
+    <message>
+        <source>Die Ausstellung %1 mit ihren %2 Meldungen löschen? Übernommene Ergebnisse bleiben.</source>
+        <extracomment>%1 the name of a show, %2 how many entries it has</extracomment>
+        <translation>Delete the show %1 with its %2 entries? Results taken over stay.</translation>
+    </message>
+    <message>
+        <source>Ausstellung löschen</source>
+        <translation>Delete show</translation>
+    </message>
+    <message>
+        <source>Eine Kollektion besteht aus vier Vögeln: bitte alle vier Ringe eingeben.</source>
+        <translation>A team is four birds: please enter all four rings.</translation>
+    </message>
+    <message>
+        <source>Bitte zuerst eine Meldung in der Liste auswählen.</source>
+        <translation>Please choose an entry in the list first.</translation>
+    </message>
+    <message>
+        <source>Die Käfig-Nr. muss eine Zahl größer als 0 sein.</source>
+        <translation>The cage number must be a number greater than 0.</translation>
+    </message>
+    <message>
+        <source>Punkte bitte als Zahl bis 100 eingeben, halbe Punkte mit Komma: 92,5.</source>
+        <translation>Please enter points as a number up to 100, half points with a decimal point: 92.5.</translation>
+    </message>
+    <message>
+        <source>Für diese Ausstellung ist noch nichts gemeldet.</source>
+        <translation>Nothing is entered for this show yet.</translation>
+    </message>
+    <message>
+        <source>Meldebogen drucken</source>
+        <translation>Print entry form</translation>
+    </message>
+    <message>
+        <source>%1
+
+Den Meldebogen trotzdem drucken?</source>
+        <translation>%1
+
+Print the entry form all the same?</translation>
+    </message>
+    <message>
+        <source>den Meldebogen</source>
+        <translation>the entry form</translation>
+    </message>
+    <message>
+        <source>Meldebogen %1</source>
+        <translation>Entry form %1</translation>
+    </message>
+    <message>
+        <source>Meldungen speichern</source>
+        <translation>Save entries</translation>
+    </message>
+    <message>
+        <source>Meldungen %1.csv</source>
+        <translation>Entries %1.csv</translation>
+    </message>
+    <message>
+        <source>Keine neuen Punkte zum Übernehmen: Punkte bitte zuerst in die Liste eintragen.</source>
+        <translation>No new points to take over: please type the points into the list first.</translation>
+    </message>
+    <message>
+        <source>%1 Ergebnisse wurden zu den Vögeln übernommen.</source>
+        <translation>%1 results were taken over to the birds.</translation>
+    </message>
+    <message>
+        <source>&amp;Ändern…</source>
+        <translation>C&amp;hange…</translation>
+    </message>
+    <message>
+        <source>Käfi&amp;getiketten drucken</source>
+        <translation>Print cage la&amp;bels</translation>
+    </message>
+    <message>
+        <source>Ein Etikett je Meldung, ohne Ringnummer; zuerst das Etikettenblatt wählen</source>
+        <translation>One label per entry, without the ring number; choose the label sheet first</translation>
+    </message>
+    <message>
+        <source>die Käfigetiketten</source>
+        <translation>the cage labels</translation>
+    </message>
+    <message>
+        <source>Käfigetiketten %1</source>
+        <translation>Cage labels %1</translation>
+    </message>
+</context>
+<context>
+    <name>ShowEventDialog</name>
+    <message>
+        <source>Wie die Ausstellung heißt</source>
+        <translation>What the show is called</translation>
+    </message>
+    <message>
+        <source>Wo die Ausstellung stattfindet</source>
+        <translation>Where the show takes place</translation>
+    </message>
+    <message>
+        <source>Der Tag des Richtens, im Format TT.MM.JJJJ</source>
+        <translation>The day of judging, as DD.MM.YYYY</translation>
+    </message>
+    <message>
+        <source>Bis zu diesem Tag muss die Meldung vorliegen, im Format TT.MM.JJJJ</source>
+        <translation>The entry must be in by this day, as DD.MM.YYYY</translation>
+    </message>
+    <message>
+        <source>TT.MM.JJJJ</source>
+        <translation>DD.MM.YYYY</translation>
+    </message>
+    <message>
+        <source>Der Verein oder Verband, der die Ausstellung ausrichtet</source>
+        <translation>The club or association that holds the show</translation>
+    </message>
+    <message>
+        <source>Welche Vögel eine Kollektion bilden dürfen</source>
+        <translation>Which birds may form a team</translation>
+    </message>
+    <message>
+        <source>Hähne und Hennen gemischt</source>
+        <translation>Cocks and hens mixed</translation>
+    </message>
+    <message>
+        <source>nur Vögel eines Geschlechts</source>
+        <translation>birds of one sex only</translation>
+    </message>
+    <message>
+        <source>nur Hähne</source>
+        <translation>cocks only</translation>
+    </message>
+    <message>
+        <source>nur Hennen</source>
+        <translation>hens only</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Ort:</source>
+        <translation>&amp;Place:</translation>
+    </message>
+    <message>
+        <source>&amp;Datum:</source>
+        <translation>&amp;Date:</translation>
+    </message>
+    <message>
+        <source>&amp;Meldeschluss:</source>
+        <translation>&amp;Closing date:</translation>
+    </message>
+    <message>
+        <source>&amp;Veranstalter:</source>
+        <translation>&amp;Organiser:</translation>
+    </message>
+    <message>
+        <source>&amp;Kollektionen:</source>
+        <translation>&amp;Teams:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Ausstellung ändern</source>
+        <translation>Change show</translation>
+    </message>
+    <message>
+        <source>Neue Ausstellung</source>
+        <translation>New show</translation>
+    </message>
+    <message>
+        <source>Bitte den Namen der Ausstellung eingeben.</source>
+        <translation>Please enter the name of the show.</translation>
+    </message>
+    <message>
+        <source>Ungültiges Datum der Ausstellung!</source>
+        <translation>Invalid date of the show!</translation>
+    </message>
+    <message>
+        <source>Ungültiges Datum beim Meldeschluss!</source>
+        <translation>Invalid closing date!</translation>
+    </message>
+</context>
+<context>
+    <name>ShowLabelReport</name>
+    <message>
+        <source>Klasse: %1</source>
+        <translation>Class: %1</translation>
+    </message>
+    <message>
+        <source>Kollektion %1</source>
+        <translation>Team %1</translation>
+    </message>
+    <message>
+        <source>Käfig-Nr.</source>
+        <translation>Cage no.</translation>
+    </message>
+    <message>
+        <source>3 × 8 Etiketten je Blatt (70 × 37 mm)</source>
+        <translation>3 × 8 labels per sheet (70 × 37 mm)</translation>
+    </message>
+    <message>
+        <source>3 × 7 Etiketten je Blatt (70 × 42,3 mm)</source>
+        <translation>3 × 7 labels per sheet (70 × 42.3 mm)</translation>
+    </message>
+</context>
+<context>
     <name>ShowResultDialog</name>
     <message>
         <source>Ausstellungsergebnis</source>
@@ -5312,6 +6014,66 @@ Your changes are kept in the program; Avelor will try again shortly and saves in
     <message>
         <source>Ringlieferung gelöscht</source>
         <translation>Ring delivery deleted</translation>
+    </message>
+    <message>
+        <source>Bitte den Namen der Ausstellung eingeben.</source>
+        <translation>Please enter the name of the show.</translation>
+    </message>
+    <message>
+        <source>Ausstellung %1 angelegt</source>
+        <translation>Show %1 created</translation>
+    </message>
+    <message>
+        <source>Ausstellung %1 geändert</source>
+        <translation>Show %1 changed</translation>
+    </message>
+    <message>
+        <source>Ausstellung %1 gelöscht</source>
+        <translation>Show %1 deleted</translation>
+    </message>
+    <message>
+        <source>Diese Ausstellung gibt es nicht mehr.</source>
+        <translation>This show no longer exists.</translation>
+    </message>
+    <message>
+        <source>Den Kanarienvogel %1 gibt es nicht im Bestand.</source>
+        <translation>There is no canary %1 in the stock.</translation>
+    </message>
+    <message>
+        <source>Bitte zuerst die Vögel auswählen.</source>
+        <translation>Please choose the birds first.</translation>
+    </message>
+    <message>
+        <source>Kanarienvogel %1 für %2 gemeldet</source>
+        <translation>Canary %1 entered for %2</translation>
+    </message>
+    <message>
+        <source>Kollektion von %1 Kanarienvögeln für %2 gemeldet</source>
+        <translation>Collection of %1 canaries entered for %2</translation>
+    </message>
+    <message>
+        <source>%1 Kanarienvögel für %2 gemeldet</source>
+        <translation>%1 canaries entered for %2</translation>
+    </message>
+    <message>
+        <source>Die Punkte müssen zwischen 0 und 100 liegen.</source>
+        <translation>The points must be between 0 and 100.</translation>
+    </message>
+    <message>
+        <source>Meldung von %1 geändert</source>
+        <translation>Entry of %1 changed</translation>
+    </message>
+    <message>
+        <source>Meldung von %1 gelöscht</source>
+        <translation>Entry of %1 deleted</translation>
+    </message>
+    <message>
+        <source>Bitte zuerst das Datum der Ausstellung eingeben.</source>
+        <translation>Please enter the date of the show first.</translation>
+    </message>
+    <message>
+        <source>Ergebnisse von %1 übernommen</source>
+        <translation>Results of %1 taken over</translation>
     </message>
 </context>
 <context>

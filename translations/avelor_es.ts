@@ -230,6 +230,38 @@ lista del plantel de canarios:</translation>
     </message>
 </context>
 <context>
+    <name>AnimalRecords</name>
+    <message>
+        <source>Das Jahr der Ringe muss zwischen 1900 und 9999 liegen.</source>
+        <translation>El año de las anillas debe estar entre 1900 y 9999.</translation>
+    </message>
+    <message>
+        <source>Der letzte Ring darf nicht vor dem ersten liegen.</source>
+        <translation>La última anilla no puede ir antes de la primera.</translation>
+    </message>
+    <message>
+        <source>Eine Lieferung umfasst höchstens 99 999 Ringe.</source>
+        <translation>Una entrega abarca como máximo 99 999 anillas.</translation>
+    </message>
+    <message>
+        <source>Die Nummer %1 hat mehr als %2 Stellen.</source>
+        <translation>El número %1 tiene más de %2 dígitos.</translation>
+    </message>
+    <message>
+        <source>Diese Ringe überschneiden sich mit der Lieferung %1 bis %2 (%3).</source>
+        <extracomment>%1 and %2 the first and last ring of a delivery entered before, %3 its year</extracomment>
+        <translation>Estas anillas se solapan con la entrega %1 a %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Hahn</source>
+        <translation>Macho</translation>
+    </message>
+    <message>
+        <source>Henne</source>
+        <translation>Hembra</translation>
+    </message>
+</context>
+<context>
     <name>AppInfo</name>
     <message>
         <source>Avelor Abstammungsnachweis</source>
@@ -473,6 +505,11 @@ de genealogía.</translation>
     <message>
         <source>den Zuchtkalender</source>
         <translation>el calendario de cría</translation>
+    </message>
+    <message>
+        <source>Zu wenig Ringe: noch %1 frei für %2 Eier, die einen Ring brauchen werden.</source>
+        <extracomment>%1 free rings of this year, %2 eggs that will need a ring</extracomment>
+        <translation>Faltan anillas: quedan %1 libres para %2 huevos que necesitarán anilla.</translation>
     </message>
 </context>
 <context>
@@ -2145,6 +2182,57 @@ todos los campos y haga clic después en
     </message>
 </context>
 <context>
+    <name>EntryFormReport</name>
+    <message>
+        <source>Ausstellungsmeldung</source>
+        <translation>Inscripción en concurso</translation>
+    </message>
+    <message>
+        <source>Seite %1</source>
+        <translation>Página %1</translation>
+    </message>
+    <message>
+        <source>Ausstellung:</source>
+        <translation>Concurso:</translation>
+    </message>
+    <message>
+        <source>Ort:</source>
+        <translation>Lugar:</translation>
+    </message>
+    <message>
+        <source>Datum:</source>
+        <translation>Fecha:</translation>
+    </message>
+    <message>
+        <source>Meldeschluss:</source>
+        <translation>Cierre de inscripciones:</translation>
+    </message>
+    <message>
+        <source>Veranstalter:</source>
+        <translation>Organizador:</translation>
+    </message>
+    <message>
+        <source>Aussteller</source>
+        <translation>Expositor</translation>
+    </message>
+    <message>
+        <source>Telefon: %1</source>
+        <translation>Teléfono: %1</translation>
+    </message>
+    <message>
+        <source>Züchternummer: %1</source>
+        <translation>Número de criador: %1</translation>
+    </message>
+    <message>
+        <source>Vereinsnummer: %1</source>
+        <translation>Número de club: %1</translation>
+    </message>
+    <message>
+        <source>Datum und Unterschrift des Ausstellers:</source>
+        <translation>Fecha y firma del expositor:</translation>
+    </message>
+</context>
+<context>
     <name>ExpectedYoungModel</name>
     <message>
         <source>Hahn</source>
@@ -3014,14 +3102,6 @@ en uso.
         <source>Rasse</source>
         <translation>Raza</translation>
     </message>
-    <message>
-        <source>Hahn</source>
-        <translation>Macho</translation>
-    </message>
-    <message>
-        <source>Henne</source>
-        <translation>Hembra</translation>
-    </message>
 </context>
 <context>
     <name>LocationsWindow</name>
@@ -3308,6 +3388,14 @@ en uso.
     <message>
         <source>S&amp;tandorte…</source>
         <translation>&amp;Ubicaciones…</translation>
+    </message>
+    <message>
+        <source>&amp;Ringbestand…</source>
+        <translation>&amp;Inventario de anillas…</translation>
+    </message>
+    <message>
+        <source>Ausstellungs&amp;meldung…</source>
+        <translation>I&amp;nscripción en concursos…</translation>
     </message>
 </context>
 <context>
@@ -4095,6 +4183,34 @@ y tatarabuelos (TA):</translation>
         <source>Das Zurücksetzen der Ringlieferungen</source>
         <translation>La restauración de las entregas de anillas</translation>
     </message>
+    <message>
+        <source>Die Ausstellung %1</source>
+        <translation>el concurso %1</translation>
+    </message>
+    <message>
+        <source>Das Löschen der Ausstellung</source>
+        <translation>la eliminación del concurso</translation>
+    </message>
+    <message>
+        <source>Die Meldung</source>
+        <translation>la inscripción</translation>
+    </message>
+    <message>
+        <source>Die Meldung von %1</source>
+        <translation>la inscripción de %1</translation>
+    </message>
+    <message>
+        <source>Das Löschen der Meldung</source>
+        <translation>la eliminación de la inscripción</translation>
+    </message>
+    <message>
+        <source>Die Übernahme der Ergebnisse</source>
+        <translation>la incorporación de los resultados</translation>
+    </message>
+    <message>
+        <source>Das Zurücksetzen der Ausstellungen</source>
+        <translation>el restablecimiento de los concursos</translation>
+    </message>
 </context>
 <context>
     <name>RecordsOpening</name>
@@ -4345,6 +4461,180 @@ El archivo se ha conservado sin cambios como %1. El programa comienza con datos 
     <message>
         <source>Seite %1 von %2</source>
         <translation>Página %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>RingStockWindow</name>
+    <message>
+        <source>Ringbestand</source>
+        <translation>Inventario de anillas</translation>
+    </message>
+    <message>
+        <source>Die Lieferungen dieses Jahres, oder aller Jahre</source>
+        <translation>Las entregas de este año, o de todos los años</translation>
+    </message>
+    <message>
+        <source>alle Jahre</source>
+        <translation>todos los años</translation>
+    </message>
+    <message>
+        <source>Jede Lieferung mit ihren verwendeten und freien Ringen</source>
+        <translation>Cada entrega con sus anillas usadas y libres</translation>
+    </message>
+    <message>
+        <source>Ringlieferungen</source>
+        <translation>Entregas de anillas</translation>
+    </message>
+    <message>
+        <source>Jahr</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>Verein</source>
+        <translation>Club</translation>
+    </message>
+    <message>
+        <source>Größe</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Farbe</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Erster Ring</source>
+        <translation>Primera anilla</translation>
+    </message>
+    <message>
+        <source>Letzter Ring</source>
+        <translation>Última anilla</translation>
+    </message>
+    <message>
+        <source>Ringe</source>
+        <translation>Anillas</translation>
+    </message>
+    <message>
+        <source>Verwendet</source>
+        <translation>Usadas</translation>
+    </message>
+    <message>
+        <source>Frei</source>
+        <translation>Libres</translation>
+    </message>
+    <message>
+        <source>Lieferung &amp;löschen…</source>
+        <translation>&amp;Eliminar entrega…</translation>
+    </message>
+    <message>
+        <source>Löscht die in der Liste gewählte Lieferung</source>
+        <translation>Elimina la entrega elegida en la lista</translation>
+    </message>
+    <message>
+        <source>&amp;Jahr:</source>
+        <translation>&amp;Año:</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Neue Lieferung</source>
+        <translation>Nueva entrega</translation>
+    </message>
+    <message>
+        <source>Das Jahr, für das die Ringe gelten</source>
+        <translation>El año para el que valen las anillas</translation>
+    </message>
+    <message>
+        <source>Der Verband oder Verein, der die Ringe ausgibt</source>
+        <translation>La federación o el club que emite las anillas</translation>
+    </message>
+    <message>
+        <source>Die Ringgröße, etwa 2,9 mm</source>
+        <translation>El tamaño de la anilla, por ejemplo 2,9 mm</translation>
+    </message>
+    <message>
+        <source>Die Ringfarbe des Jahres</source>
+        <translation>El color de las anillas del año</translation>
+    </message>
+    <message>
+        <source>Was vor der laufenden Nummer steht, etwa Verbandskürzel, Züchternummer und Jahr</source>
+        <translation>Lo que va delante del número correlativo, por ejemplo la sigla de la federación, el número de criador y el año</translation>
+    </message>
+    <message>
+        <source>Die laufende Nummer des ersten Rings</source>
+        <translation>El número correlativo de la primera anilla</translation>
+    </message>
+    <message>
+        <source>Die laufende Nummer des letzten Rings</source>
+        <translation>El número correlativo de la última anilla</translation>
+    </message>
+    <message>
+        <source>Mit wie vielen Stellen die Nummer geschrieben wird, vorn mit Nullen aufgefüllt</source>
+        <translation>Con cuántos dígitos se escribe el número, completado con ceros a la izquierda</translation>
+    </message>
+    <message>
+        <source>Lieferung &amp;eintragen</source>
+        <translation>&amp;Registrar entrega</translation>
+    </message>
+    <message>
+        <source>Trägt die Ringe als neue Lieferung ein</source>
+        <translation>Registra las anillas como una nueva entrega</translation>
+    </message>
+    <message>
+        <source>J&amp;ahr der Ringe:</source>
+        <translation>Año de las an&amp;illas:</translation>
+    </message>
+    <message>
+        <source>&amp;Verein:</source>
+        <translation>&amp;Club:</translation>
+    </message>
+    <message>
+        <source>&amp;Größe:</source>
+        <translation>&amp;Tamaño:</translation>
+    </message>
+    <message>
+        <source>&amp;Farbe:</source>
+        <translation>C&amp;olor:</translation>
+    </message>
+    <message>
+        <source>V&amp;orsatz:</source>
+        <translation>&amp;Prefijo:</translation>
+    </message>
+    <message>
+        <source>Erste &amp;Nummer:</source>
+        <translation>Primer &amp;número:</translation>
+    </message>
+    <message>
+        <source>Le&amp;tzte Nummer:</source>
+        <translation>Últi&amp;mo número:</translation>
+    </message>
+    <message>
+        <source>&amp;Stellen:</source>
+        <translation>&amp;Dígitos:</translation>
+    </message>
+    <message>
+        <source>Mehr als einmal vergeben: %1</source>
+        <translation>Asignadas más de una vez: %1</translation>
+    </message>
+    <message>
+        <source>Für %1 zu bestellen: etwa %2 Ringe (die in der Saison %3 beringten Jungen und ein Zehntel mehr).</source>
+        <extracomment>%1 the next year, %2 a number of rings, %3 the season they are reckoned from</extracomment>
+        <translation>A pedir para %1: unas %2 anillas (las crías anilladas en la temporada %3 y una décima parte más).</translation>
+    </message>
+    <message>
+        <source>%1 bis %2: %3 Ringe</source>
+        <extracomment>%1 the first ring, %2 the last, %3 how many rings</extracomment>
+        <translation>%1 a %2: %3 anillas</translation>
+    </message>
+    <message>
+        <source>Die Lieferung %1 bis %2 löschen? Die Vögel behalten ihre Ringe.</source>
+        <extracomment>%1 and %2 the first and last ring of the delivery</extracomment>
+        <translation>¿Eliminar la entrega %1 a %2? Las aves conservan sus anillas.</translation>
+    </message>
+    <message>
+        <source>Lieferung löschen</source>
+        <translation>Eliminar entrega</translation>
     </message>
 </context>
 <context>
@@ -4851,6 +5141,418 @@ El programa buscará en la base de datos los canarios que cumplan todos los crit
     </message>
 </context>
 <context>
+    <name>ShowEntries</name>
+    <message>
+        <source>Der Vogel %1 ist %2-mal gemeldet.</source>
+        <extracomment>%1 a ring number, %2 how often it is entered</extracomment>
+        <translation>El ejemplar %1 está inscrito %2 veces.</translation>
+    </message>
+    <message>
+        <source>Die Kollektion %1 hat %2 statt 4 Vögel.</source>
+        <extracomment>%1 the number of the collection, %2 how many birds it has</extracomment>
+        <translation>El equipo %1 tiene %2 ejemplares en lugar de 4.</translation>
+    </message>
+    <message>
+        <source>Die Kollektion %1 mischt Hähne und Hennen.</source>
+        <translation>El equipo %1 mezcla machos y hembras.</translation>
+    </message>
+    <message>
+        <source>In der Kollektion %1 sind nicht nur Hähne.</source>
+        <translation>El equipo %1 no está formado solo por machos.</translation>
+    </message>
+    <message>
+        <source>In der Kollektion %1 sind nicht nur Hennen.</source>
+        <translation>El equipo %1 no está formado solo por hembras.</translation>
+    </message>
+    <message>
+        <source>Nr.</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Klasse</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Ringnummer</source>
+        <translation>Número de anilla</translation>
+    </message>
+    <message>
+        <source>Geschlecht</source>
+        <translation>Sexo</translation>
+    </message>
+    <message>
+        <source>Farbe</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Rasse</source>
+        <translation>Raza</translation>
+    </message>
+    <message>
+        <source>Kollektion</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>Käfig-Nr.</source>
+        <translation>N.º de jaula</translation>
+    </message>
+    <message>
+        <source>Punkte</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Preis</source>
+        <translation>Premio</translation>
+    </message>
+</context>
+<context>
+    <name>ShowEntriesWindow</name>
+    <message>
+        <source>Ausstellungsmeldung</source>
+        <translation>Inscripción en concursos</translation>
+    </message>
+    <message>
+        <source>Die Ausstellung, deren Meldungen die Liste zeigt</source>
+        <translation>El concurso cuyas inscripciones muestra la lista</translation>
+    </message>
+    <message>
+        <source>&amp;Neue Ausstellung…</source>
+        <translation>&amp;Nuevo concurso…</translation>
+    </message>
+    <message>
+        <source>Name, Ort, Datum, Meldeschluss und Veranstalter der gewählten Ausstellung</source>
+        <translation>Nombre, lugar, fecha, cierre de inscripciones y organizador del concurso elegido</translation>
+    </message>
+    <message>
+        <source>Lö&amp;schen…</source>
+        <translation>&amp;Eliminar…</translation>
+    </message>
+    <message>
+        <source>Löscht die gewählte Ausstellung mit allen ihren Meldungen</source>
+        <translation>Elimina el concurso elegido con todas sus inscripciones</translation>
+    </message>
+    <message>
+        <source>Die Meldungen; Klasse, Käfig-Nr., Punkte und Preis lassen sich hier eintragen</source>
+        <translation>Las inscripciones; aquí se pueden anotar la clase, el n.º de jaula, los puntos y el premio</translation>
+    </message>
+    <message>
+        <source>Meldungen der Ausstellung</source>
+        <translation>Inscripciones del concurso</translation>
+    </message>
+    <message>
+        <source>Übernommen</source>
+        <translation>Incorporado</translation>
+    </message>
+    <message>
+        <source>&amp;Ausstellung:</source>
+        <translation>C&amp;oncurso:</translation>
+    </message>
+    <message>
+        <source>Meldung &amp;entfernen</source>
+        <translation>&amp;Quitar inscripción</translation>
+    </message>
+    <message>
+        <source>Nimmt die in der Liste gewählte Meldung zurück</source>
+        <translation>Retira la inscripción elegida en la lista</translation>
+    </message>
+    <message>
+        <source>Meldebogen &amp;drucken…</source>
+        <translation>Im&amp;primir hoja de inscripción…</translation>
+    </message>
+    <message>
+        <source>Der Meldebogen mit Ihren Züchterdaten als Aussteller</source>
+        <translation>La hoja de inscripción con sus datos de criador como expositor</translation>
+    </message>
+    <message>
+        <source>Als &amp;CSV-Datei speichern…</source>
+        <translation>Guardar como archivo &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Die Meldungen für eine Tabellenkalkulation</source>
+        <translation>Las inscripciones, para una hoja de cálculo</translation>
+    </message>
+    <message>
+        <source>Ergebnisse &amp;übernehmen</source>
+        <translation>Incorporar &amp;resultados</translation>
+    </message>
+    <message>
+        <source>Jede Meldung mit Punkten wird ein Ausstellungsergebnis ihres Vogels</source>
+        <translation>Cada inscripción con puntos pasa a ser un resultado de concurso de su ejemplar</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Melden</source>
+        <translation>Inscribir</translation>
+    </message>
+    <message>
+        <source>Die Ringnummer eines Vogels aus dem Bestand</source>
+        <translation>El número de anilla de un ejemplar del plantel</translation>
+    </message>
+    <message>
+        <source>Ring %1</source>
+        <translation>Anilla %1</translation>
+    </message>
+    <message>
+        <source>&amp;Ring:</source>
+        <translation>&amp;Anilla:</translation>
+    </message>
+    <message>
+        <source>&amp;Kollektion aus vier Vögeln</source>
+        <translation>Eq&amp;uipo de cuatro ejemplares</translation>
+    </message>
+    <message>
+        <source>Die vier Vögel werden als eine Kollektion gemeldet</source>
+        <translation>Los cuatro ejemplares se inscriben como un equipo</translation>
+    </message>
+    <message>
+        <source>Die Klasse laut Ausschreibung; angeboten werden die Klassen, die Vögel dieser Rasse und Farbe schon hatten</source>
+        <translation>La clase según las bases del concurso; se ofrecen las clases que ya tuvieron ejemplares de esta raza y color</translation>
+    </message>
+    <message>
+        <source>K&amp;lasse:</source>
+        <translation>C&amp;lase:</translation>
+    </message>
+    <message>
+        <source>&amp;Melden</source>
+        <translation>&amp;Inscribir</translation>
+    </message>
+    <message>
+        <source>Meldet den Vogel oder die Kollektion für die gewählte Ausstellung</source>
+        <translation>Inscribe el ejemplar o el equipo en el concurso elegido</translation>
+    </message>
+    <message>
+        <source>%1 am %2</source>
+        <translation>%1 el %2</translation>
+    </message>
+    <message>
+        <source>Ort: %1 · Datum: %2 · Meldeschluss: %3 · Veranstalter: %4</source>
+        <extracomment>%1 place, %2 date, %3 closing date, %4 organiser of a show</extracomment>
+        <translation>Lugar: %1 · Fecha: %2 · Cierre de inscripciones: %3 · Organizador: %4</translation>
+    </message>
+    <message>
+        <source>Noch keine Ausstellung angelegt.</source>
+        <translation>Todavía no hay ningún concurso registrado.</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>Bitte zuerst eine Ausstellung anlegen.</source>
+        <translation>Registre primero un concurso.</translation>
+    </message>
+    <message>
+        <source>Die Ausstellung %1 mit ihren %2 Meldungen löschen? Übernommene Ergebnisse bleiben.</source>
+        <extracomment>%1 the name of a show, %2 how many entries it has</extracomment>
+        <translation>¿Eliminar el concurso %1 con sus %2 inscripciones? Los resultados ya incorporados se conservan.</translation>
+    </message>
+    <message>
+        <source>Ausstellung löschen</source>
+        <translation>Eliminar concurso</translation>
+    </message>
+    <message>
+        <source>Eine Kollektion besteht aus vier Vögeln: bitte alle vier Ringe eingeben.</source>
+        <translation>Un equipo consta de cuatro ejemplares: introduzca las cuatro anillas.</translation>
+    </message>
+    <message>
+        <source>Bitte zuerst eine Meldung in der Liste auswählen.</source>
+        <translation>Elija primero una inscripción en la lista.</translation>
+    </message>
+    <message>
+        <source>Die Käfig-Nr. muss eine Zahl größer als 0 sein.</source>
+        <translation>El n.º de jaula debe ser un número mayor que 0.</translation>
+    </message>
+    <message>
+        <source>Punkte bitte als Zahl bis 100 eingeben, halbe Punkte mit Komma: 92,5.</source>
+        <translation>Introduzca los puntos como número hasta 100, los medios puntos con coma: 92,5.</translation>
+    </message>
+    <message>
+        <source>Für diese Ausstellung ist noch nichts gemeldet.</source>
+        <translation>Todavía no hay nada inscrito en este concurso.</translation>
+    </message>
+    <message>
+        <source>Meldebogen drucken</source>
+        <translation>Imprimir hoja de inscripción</translation>
+    </message>
+    <message>
+        <source>%1
+
+Den Meldebogen trotzdem drucken?</source>
+        <translation>%1
+
+¿Imprimir la hoja de inscripción de todos modos?</translation>
+    </message>
+    <message>
+        <source>den Meldebogen</source>
+        <translation>la hoja de inscripción</translation>
+    </message>
+    <message>
+        <source>Meldebogen %1</source>
+        <translation>Hoja de inscripción %1</translation>
+    </message>
+    <message>
+        <source>Meldungen speichern</source>
+        <translation>Guardar inscripciones</translation>
+    </message>
+    <message>
+        <source>Meldungen %1.csv</source>
+        <translation>Inscripciones %1.csv</translation>
+    </message>
+    <message>
+        <source>Keine neuen Punkte zum Übernehmen: Punkte bitte zuerst in die Liste eintragen.</source>
+        <translation>No hay puntos nuevos que incorporar: anote primero los puntos en la lista.</translation>
+    </message>
+    <message>
+        <source>%1 Ergebnisse wurden zu den Vögeln übernommen.</source>
+        <translation>Se han incorporado %1 resultados a los ejemplares.</translation>
+    </message>
+    <message>
+        <source>&amp;Ändern…</source>
+        <translation>&amp;Modificar…</translation>
+    </message>
+    <message>
+        <source>Käfi&amp;getiketten drucken</source>
+        <translation>Imprimir e&amp;tiquetas de jaula</translation>
+    </message>
+    <message>
+        <source>Ein Etikett je Meldung, ohne Ringnummer; zuerst das Etikettenblatt wählen</source>
+        <translation>Una etiqueta por inscripción, sin número de anilla; elija primero la hoja de etiquetas</translation>
+    </message>
+    <message>
+        <source>die Käfigetiketten</source>
+        <translation>las etiquetas de jaula</translation>
+    </message>
+    <message>
+        <source>Käfigetiketten %1</source>
+        <translation>Etiquetas de jaula %1</translation>
+    </message>
+</context>
+<context>
+    <name>ShowEventDialog</name>
+    <message>
+        <source>Wie die Ausstellung heißt</source>
+        <translation>El nombre del concurso</translation>
+    </message>
+    <message>
+        <source>Wo die Ausstellung stattfindet</source>
+        <translation>Dónde se celebra el concurso</translation>
+    </message>
+    <message>
+        <source>Der Tag des Richtens, im Format TT.MM.JJJJ</source>
+        <translation>El día del enjuiciamiento, con el formato DD.MM.AAAA</translation>
+    </message>
+    <message>
+        <source>Bis zu diesem Tag muss die Meldung vorliegen, im Format TT.MM.JJJJ</source>
+        <translation>La inscripción debe presentarse hasta este día, con el formato DD.MM.AAAA</translation>
+    </message>
+    <message>
+        <source>TT.MM.JJJJ</source>
+        <translation>DD.MM.AAAA</translation>
+    </message>
+    <message>
+        <source>Der Verein oder Verband, der die Ausstellung ausrichtet</source>
+        <translation>El club o la federación que organiza el concurso</translation>
+    </message>
+    <message>
+        <source>Welche Vögel eine Kollektion bilden dürfen</source>
+        <translation>Qué ejemplares pueden formar un equipo</translation>
+    </message>
+    <message>
+        <source>Hähne und Hennen gemischt</source>
+        <translation>machos y hembras mezclados</translation>
+    </message>
+    <message>
+        <source>nur Vögel eines Geschlechts</source>
+        <translation>solo ejemplares del mismo sexo</translation>
+    </message>
+    <message>
+        <source>nur Hähne</source>
+        <translation>solo machos</translation>
+    </message>
+    <message>
+        <source>nur Hennen</source>
+        <translation>solo hembras</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>&amp;Ort:</source>
+        <translation>&amp;Lugar:</translation>
+    </message>
+    <message>
+        <source>&amp;Datum:</source>
+        <translation>&amp;Fecha:</translation>
+    </message>
+    <message>
+        <source>&amp;Meldeschluss:</source>
+        <translation>&amp;Cierre de inscripciones:</translation>
+    </message>
+    <message>
+        <source>&amp;Veranstalter:</source>
+        <translation>&amp;Organizador:</translation>
+    </message>
+    <message>
+        <source>&amp;Kollektionen:</source>
+        <translation>&amp;Equipos:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Ausstellung ändern</source>
+        <translation>Modificar concurso</translation>
+    </message>
+    <message>
+        <source>Neue Ausstellung</source>
+        <translation>Nuevo concurso</translation>
+    </message>
+    <message>
+        <source>Bitte den Namen der Ausstellung eingeben.</source>
+        <translation>Introduzca el nombre del concurso.</translation>
+    </message>
+    <message>
+        <source>Ungültiges Datum der Ausstellung!</source>
+        <translation>¡Fecha del concurso no válida!</translation>
+    </message>
+    <message>
+        <source>Ungültiges Datum beim Meldeschluss!</source>
+        <translation>¡Fecha de cierre de inscripciones no válida!</translation>
+    </message>
+</context>
+<context>
+    <name>ShowLabelReport</name>
+    <message>
+        <source>Klasse: %1</source>
+        <translation>Clase: %1</translation>
+    </message>
+    <message>
+        <source>Kollektion %1</source>
+        <translation>Equipo %1</translation>
+    </message>
+    <message>
+        <source>Käfig-Nr.</source>
+        <translation>N.º de jaula</translation>
+    </message>
+    <message>
+        <source>3 × 8 Etiketten je Blatt (70 × 37 mm)</source>
+        <translation>3 × 8 etiquetas por hoja (70 × 37 mm)</translation>
+    </message>
+    <message>
+        <source>3 × 7 Etiketten je Blatt (70 × 42,3 mm)</source>
+        <translation>3 × 7 etiquetas por hoja (70 × 42,3 mm)</translation>
+    </message>
+</context>
+<context>
     <name>ShowResultDialog</name>
     <message>
         <source>Ausstellungsergebnis</source>
@@ -5314,6 +6016,66 @@ Los cambios se conservan en el programa; Avelor lo intentará de nuevo enseguida
     <message>
         <source>Ringlieferung gelöscht</source>
         <translation>Entrega de anillas eliminada</translation>
+    </message>
+    <message>
+        <source>Bitte den Namen der Ausstellung eingeben.</source>
+        <translation>Introduzca el nombre del concurso.</translation>
+    </message>
+    <message>
+        <source>Ausstellung %1 angelegt</source>
+        <translation>Concurso %1 registrado</translation>
+    </message>
+    <message>
+        <source>Ausstellung %1 geändert</source>
+        <translation>Concurso %1 modificado</translation>
+    </message>
+    <message>
+        <source>Ausstellung %1 gelöscht</source>
+        <translation>Concurso %1 eliminado</translation>
+    </message>
+    <message>
+        <source>Diese Ausstellung gibt es nicht mehr.</source>
+        <translation>Este concurso ya no existe.</translation>
+    </message>
+    <message>
+        <source>Den Kanarienvogel %1 gibt es nicht im Bestand.</source>
+        <translation>El canario %1 no está en el plantel.</translation>
+    </message>
+    <message>
+        <source>Bitte zuerst die Vögel auswählen.</source>
+        <translation>Elija primero los ejemplares.</translation>
+    </message>
+    <message>
+        <source>Kanarienvogel %1 für %2 gemeldet</source>
+        <translation>Canario %1 inscrito en %2</translation>
+    </message>
+    <message>
+        <source>Kollektion von %1 Kanarienvögeln für %2 gemeldet</source>
+        <translation>Equipo de %1 canarios inscrito en %2</translation>
+    </message>
+    <message>
+        <source>%1 Kanarienvögel für %2 gemeldet</source>
+        <translation>%1 canarios inscritos en %2</translation>
+    </message>
+    <message>
+        <source>Die Punkte müssen zwischen 0 und 100 liegen.</source>
+        <translation>Los puntos deben estar entre 0 y 100.</translation>
+    </message>
+    <message>
+        <source>Meldung von %1 geändert</source>
+        <translation>Inscripción de %1 modificada</translation>
+    </message>
+    <message>
+        <source>Meldung von %1 gelöscht</source>
+        <translation>Inscripción de %1 eliminada</translation>
+    </message>
+    <message>
+        <source>Bitte zuerst das Datum der Ausstellung eingeben.</source>
+        <translation>Introduzca primero la fecha del concurso.</translation>
+    </message>
+    <message>
+        <source>Ergebnisse von %1 übernommen</source>
+        <translation>Resultados de %1 incorporados</translation>
     </message>
 </context>
 <context>

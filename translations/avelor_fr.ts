@@ -230,6 +230,38 @@ liste du cheptel de canaris&#xa0;:</translation>
     </message>
 </context>
 <context>
+    <name>AnimalRecords</name>
+    <message>
+        <source>Das Jahr der Ringe muss zwischen 1900 und 9999 liegen.</source>
+        <translation>L&apos;année des bagues doit être comprise entre 1900 et 9999.</translation>
+    </message>
+    <message>
+        <source>Der letzte Ring darf nicht vor dem ersten liegen.</source>
+        <translation>La dernière bague ne peut pas précéder la première.</translation>
+    </message>
+    <message>
+        <source>Eine Lieferung umfasst höchstens 99 999 Ringe.</source>
+        <translation>Une livraison comprend au plus 99&#xa0;999 bagues.</translation>
+    </message>
+    <message>
+        <source>Die Nummer %1 hat mehr als %2 Stellen.</source>
+        <translation>Le numéro %1 a plus de %2 chiffres.</translation>
+    </message>
+    <message>
+        <source>Diese Ringe überschneiden sich mit der Lieferung %1 bis %2 (%3).</source>
+        <extracomment>%1 and %2 the first and last ring of a delivery entered before, %3 its year</extracomment>
+        <translation>Ces bagues chevauchent la livraison %1 à %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Hahn</source>
+        <translation>Mâle</translation>
+    </message>
+    <message>
+        <source>Henne</source>
+        <translation>Femelle</translation>
+    </message>
+</context>
+<context>
     <name>AppInfo</name>
     <message>
         <source>Avelor Abstammungsnachweis</source>
@@ -473,6 +505,11 @@ d&apos;origine.</translation>
     <message>
         <source>den Zuchtkalender</source>
         <translation>le calendrier d&apos;élevage</translation>
+    </message>
+    <message>
+        <source>Zu wenig Ringe: noch %1 frei für %2 Eier, die einen Ring brauchen werden.</source>
+        <extracomment>%1 free rings of this year, %2 eggs that will need a ring</extracomment>
+        <translation>Pas assez de bagues&#xa0;: encore %1 libres pour %2 œufs qui auront besoin d&apos;une bague.</translation>
     </message>
 </context>
 <context>
@@ -2145,6 +2182,57 @@ tous les champs, puis cliquez sur
     </message>
 </context>
 <context>
+    <name>EntryFormReport</name>
+    <message>
+        <source>Ausstellungsmeldung</source>
+        <translation>Engagement en exposition</translation>
+    </message>
+    <message>
+        <source>Seite %1</source>
+        <translation>Page %1</translation>
+    </message>
+    <message>
+        <source>Ausstellung:</source>
+        <translation>Exposition&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Ort:</source>
+        <translation>Lieu&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Datum:</source>
+        <translation>Date&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Meldeschluss:</source>
+        <translation>Clôture des engagements&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Veranstalter:</source>
+        <translation>Organisateur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Aussteller</source>
+        <translation>Exposant</translation>
+    </message>
+    <message>
+        <source>Telefon: %1</source>
+        <translation>Téléphone&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Züchternummer: %1</source>
+        <translation>N° d&apos;éleveur&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Vereinsnummer: %1</source>
+        <translation>N° de club&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Datum und Unterschrift des Ausstellers:</source>
+        <translation>Date et signature de l&apos;exposant&#xa0;:</translation>
+    </message>
+</context>
+<context>
     <name>ExpectedYoungModel</name>
     <message>
         <source>Hahn</source>
@@ -3014,14 +3102,6 @@ en cours d&apos;utilisation.
         <source>Rasse</source>
         <translation>Race</translation>
     </message>
-    <message>
-        <source>Hahn</source>
-        <translation>Mâle</translation>
-    </message>
-    <message>
-        <source>Henne</source>
-        <translation>Femelle</translation>
-    </message>
 </context>
 <context>
     <name>LocationsWindow</name>
@@ -3308,6 +3388,14 @@ en cours d&apos;utilisation.
     <message>
         <source>S&amp;tandorte…</source>
         <translation>E&amp;mplacements…</translation>
+    </message>
+    <message>
+        <source>&amp;Ringbestand…</source>
+        <translation>Stock de &amp;bagues…</translation>
+    </message>
+    <message>
+        <source>Ausstellungs&amp;meldung…</source>
+        <translation>&amp;Engagement en exposition…</translation>
     </message>
 </context>
 <context>
@@ -4095,6 +4183,34 @@ afficher&#xa0;:</translation>
         <source>Das Zurücksetzen der Ringlieferungen</source>
         <translation>La remise en état des livraisons de bagues</translation>
     </message>
+    <message>
+        <source>Die Ausstellung %1</source>
+        <translation>L&apos;exposition %1</translation>
+    </message>
+    <message>
+        <source>Das Löschen der Ausstellung</source>
+        <translation>La suppression de l&apos;exposition</translation>
+    </message>
+    <message>
+        <source>Die Meldung</source>
+        <translation>L&apos;engagement</translation>
+    </message>
+    <message>
+        <source>Die Meldung von %1</source>
+        <translation>L&apos;engagement de %1</translation>
+    </message>
+    <message>
+        <source>Das Löschen der Meldung</source>
+        <translation>La suppression de l&apos;engagement</translation>
+    </message>
+    <message>
+        <source>Die Übernahme der Ergebnisse</source>
+        <translation>La reprise des résultats</translation>
+    </message>
+    <message>
+        <source>Das Zurücksetzen der Ausstellungen</source>
+        <translation>La remise en état des expositions</translation>
+    </message>
 </context>
 <context>
     <name>RecordsOpening</name>
@@ -4345,6 +4461,180 @@ Le fichier a été conservé sans modification sous le nom %1. Le programme dém
     <message>
         <source>Seite %1 von %2</source>
         <translation>Page %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>RingStockWindow</name>
+    <message>
+        <source>Ringbestand</source>
+        <translation>Stock de bagues</translation>
+    </message>
+    <message>
+        <source>Die Lieferungen dieses Jahres, oder aller Jahre</source>
+        <translation>Les livraisons de cette année, ou de toutes les années</translation>
+    </message>
+    <message>
+        <source>alle Jahre</source>
+        <translation>toutes les années</translation>
+    </message>
+    <message>
+        <source>Jede Lieferung mit ihren verwendeten und freien Ringen</source>
+        <translation>Chaque livraison avec ses bagues utilisées et libres</translation>
+    </message>
+    <message>
+        <source>Ringlieferungen</source>
+        <translation>Livraisons de bagues</translation>
+    </message>
+    <message>
+        <source>Jahr</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Verein</source>
+        <translation>Club</translation>
+    </message>
+    <message>
+        <source>Größe</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Farbe</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Erster Ring</source>
+        <translation>Première bague</translation>
+    </message>
+    <message>
+        <source>Letzter Ring</source>
+        <translation>Dernière bague</translation>
+    </message>
+    <message>
+        <source>Ringe</source>
+        <translation>Bagues</translation>
+    </message>
+    <message>
+        <source>Verwendet</source>
+        <translation>Utilisées</translation>
+    </message>
+    <message>
+        <source>Frei</source>
+        <translation>Libres</translation>
+    </message>
+    <message>
+        <source>Lieferung &amp;löschen…</source>
+        <translation>&amp;Supprimer la livraison…</translation>
+    </message>
+    <message>
+        <source>Löscht die in der Liste gewählte Lieferung</source>
+        <translation>Supprime la livraison choisie dans la liste</translation>
+    </message>
+    <message>
+        <source>&amp;Jahr:</source>
+        <translation>&amp;Année&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Neue Lieferung</source>
+        <translation>Nouvelle livraison</translation>
+    </message>
+    <message>
+        <source>Das Jahr, für das die Ringe gelten</source>
+        <translation>L&apos;année pour laquelle les bagues sont valables</translation>
+    </message>
+    <message>
+        <source>Der Verband oder Verein, der die Ringe ausgibt</source>
+        <translation>La fédération ou le club qui délivre les bagues</translation>
+    </message>
+    <message>
+        <source>Die Ringgröße, etwa 2,9 mm</source>
+        <translation>La taille des bagues, p. ex. 2,9 mm</translation>
+    </message>
+    <message>
+        <source>Die Ringfarbe des Jahres</source>
+        <translation>La couleur des bagues de l&apos;année</translation>
+    </message>
+    <message>
+        <source>Was vor der laufenden Nummer steht, etwa Verbandskürzel, Züchternummer und Jahr</source>
+        <translation>Ce qui précède le numéro d&apos;ordre, p. ex. sigle de la fédération, numéro d&apos;éleveur et année</translation>
+    </message>
+    <message>
+        <source>Die laufende Nummer des ersten Rings</source>
+        <translation>Le numéro d&apos;ordre de la première bague</translation>
+    </message>
+    <message>
+        <source>Die laufende Nummer des letzten Rings</source>
+        <translation>Le numéro d&apos;ordre de la dernière bague</translation>
+    </message>
+    <message>
+        <source>Mit wie vielen Stellen die Nummer geschrieben wird, vorn mit Nullen aufgefüllt</source>
+        <translation>Le nombre de chiffres du numéro, complété par des zéros à gauche</translation>
+    </message>
+    <message>
+        <source>Lieferung &amp;eintragen</source>
+        <translation>Sa&amp;isir la livraison</translation>
+    </message>
+    <message>
+        <source>Trägt die Ringe als neue Lieferung ein</source>
+        <translation>Saisit les bagues comme nouvelle livraison</translation>
+    </message>
+    <message>
+        <source>J&amp;ahr der Ringe:</source>
+        <translation>Année des &amp;bagues&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Verein:</source>
+        <translation>&amp;Club&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Größe:</source>
+        <translation>&amp;Taille&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Farbe:</source>
+        <translation>C&amp;ouleur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>V&amp;orsatz:</source>
+        <translation>&amp;Préfixe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Erste &amp;Nummer:</source>
+        <translation>Premier &amp;numéro&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Le&amp;tzte Nummer:</source>
+        <translation>&amp;Dernier numéro&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Stellen:</source>
+        <translation>Chi&amp;ffres&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Mehr als einmal vergeben: %1</source>
+        <translation>Attribuées plus d&apos;une fois&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Für %1 zu bestellen: etwa %2 Ringe (die in der Saison %3 beringten Jungen und ein Zehntel mehr).</source>
+        <extracomment>%1 the next year, %2 a number of rings, %3 the season they are reckoned from</extracomment>
+        <translation>À commander pour %1&#xa0;: environ %2 bagues (les jeunes bagués pendant la saison %3, plus un dixième).</translation>
+    </message>
+    <message>
+        <source>%1 bis %2: %3 Ringe</source>
+        <extracomment>%1 the first ring, %2 the last, %3 how many rings</extracomment>
+        <translation>%1 à %2&#xa0;: %3 bagues</translation>
+    </message>
+    <message>
+        <source>Die Lieferung %1 bis %2 löschen? Die Vögel behalten ihre Ringe.</source>
+        <extracomment>%1 and %2 the first and last ring of the delivery</extracomment>
+        <translation>Supprimer la livraison %1 à %2&#xa0;? Les oiseaux gardent leurs bagues.</translation>
+    </message>
+    <message>
+        <source>Lieferung löschen</source>
+        <translation>Supprimer la livraison</translation>
     </message>
 </context>
 <context>
@@ -4851,6 +5141,418 @@ Le programme recherche alors dans la base de données les canaris qui remplissen
     </message>
 </context>
 <context>
+    <name>ShowEntries</name>
+    <message>
+        <source>Der Vogel %1 ist %2-mal gemeldet.</source>
+        <extracomment>%1 a ring number, %2 how often it is entered</extracomment>
+        <translation>L&apos;oiseau %1 est engagé %2 fois.</translation>
+    </message>
+    <message>
+        <source>Die Kollektion %1 hat %2 statt 4 Vögel.</source>
+        <extracomment>%1 the number of the collection, %2 how many birds it has</extracomment>
+        <translation>L&apos;équipe %1 compte %2 oiseaux au lieu de 4.</translation>
+    </message>
+    <message>
+        <source>Die Kollektion %1 mischt Hähne und Hennen.</source>
+        <translation>L&apos;équipe %1 mélange mâles et femelles.</translation>
+    </message>
+    <message>
+        <source>In der Kollektion %1 sind nicht nur Hähne.</source>
+        <translation>L&apos;équipe %1 ne compte pas que des mâles.</translation>
+    </message>
+    <message>
+        <source>In der Kollektion %1 sind nicht nur Hennen.</source>
+        <translation>L&apos;équipe %1 ne compte pas que des femelles.</translation>
+    </message>
+    <message>
+        <source>Nr.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Klasse</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>Ringnummer</source>
+        <translation>Numéro de bague</translation>
+    </message>
+    <message>
+        <source>Geschlecht</source>
+        <translation>Sexe</translation>
+    </message>
+    <message>
+        <source>Farbe</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Rasse</source>
+        <translation>Race</translation>
+    </message>
+    <message>
+        <source>Kollektion</source>
+        <translation>Équipe</translation>
+    </message>
+    <message>
+        <source>Käfig-Nr.</source>
+        <translation>N° de cage</translation>
+    </message>
+    <message>
+        <source>Punkte</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Preis</source>
+        <translation>Prix</translation>
+    </message>
+</context>
+<context>
+    <name>ShowEntriesWindow</name>
+    <message>
+        <source>Ausstellungsmeldung</source>
+        <translation>Engagement en exposition</translation>
+    </message>
+    <message>
+        <source>Die Ausstellung, deren Meldungen die Liste zeigt</source>
+        <translation>L&apos;exposition dont la liste affiche les engagements</translation>
+    </message>
+    <message>
+        <source>&amp;Neue Ausstellung…</source>
+        <translation>&amp;Nouvelle exposition…</translation>
+    </message>
+    <message>
+        <source>Name, Ort, Datum, Meldeschluss und Veranstalter der gewählten Ausstellung</source>
+        <translation>Nom, lieu, date, clôture des engagements et organisateur de l&apos;exposition choisie</translation>
+    </message>
+    <message>
+        <source>Lö&amp;schen…</source>
+        <translation>&amp;Supprimer…</translation>
+    </message>
+    <message>
+        <source>Löscht die gewählte Ausstellung mit allen ihren Meldungen</source>
+        <translation>Supprime l&apos;exposition choisie avec tous ses engagements</translation>
+    </message>
+    <message>
+        <source>Die Meldungen; Klasse, Käfig-Nr., Punkte und Preis lassen sich hier eintragen</source>
+        <translation>Les engagements&#xa0;; classe, n° de cage, points et prix se saisissent ici</translation>
+    </message>
+    <message>
+        <source>Meldungen der Ausstellung</source>
+        <translation>Engagements de l&apos;exposition</translation>
+    </message>
+    <message>
+        <source>Übernommen</source>
+        <translation>Repris</translation>
+    </message>
+    <message>
+        <source>&amp;Ausstellung:</source>
+        <translation>&amp;Exposition&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Meldung &amp;entfernen</source>
+        <translation>&amp;Retirer l&apos;engagement</translation>
+    </message>
+    <message>
+        <source>Nimmt die in der Liste gewählte Meldung zurück</source>
+        <translation>Retire l&apos;engagement choisi dans la liste</translation>
+    </message>
+    <message>
+        <source>Meldebogen &amp;drucken…</source>
+        <translation>&amp;Imprimer la feuille d&apos;engagement…</translation>
+    </message>
+    <message>
+        <source>Der Meldebogen mit Ihren Züchterdaten als Aussteller</source>
+        <translation>La feuille d&apos;engagement avec vos données d&apos;éleveur comme exposant</translation>
+    </message>
+    <message>
+        <source>Als &amp;CSV-Datei speichern…</source>
+        <translation>Enregistrer en fichier &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Die Meldungen für eine Tabellenkalkulation</source>
+        <translation>Les engagements, pour un tableur</translation>
+    </message>
+    <message>
+        <source>Ergebnisse &amp;übernehmen</source>
+        <translation>Re&amp;prendre les résultats</translation>
+    </message>
+    <message>
+        <source>Jede Meldung mit Punkten wird ein Ausstellungsergebnis ihres Vogels</source>
+        <translation>Chaque engagement avec des points devient un résultat d&apos;exposition de son oiseau</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Melden</source>
+        <translation>Engager</translation>
+    </message>
+    <message>
+        <source>Die Ringnummer eines Vogels aus dem Bestand</source>
+        <translation>Le numéro de bague d&apos;un oiseau du cheptel</translation>
+    </message>
+    <message>
+        <source>Ring %1</source>
+        <translation>Bague %1</translation>
+    </message>
+    <message>
+        <source>&amp;Ring:</source>
+        <translation>&amp;Bague&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Kollektion aus vier Vögeln</source>
+        <translation>É&amp;quipe de quatre oiseaux</translation>
+    </message>
+    <message>
+        <source>Die vier Vögel werden als eine Kollektion gemeldet</source>
+        <translation>Les quatre oiseaux sont engagés comme une seule équipe</translation>
+    </message>
+    <message>
+        <source>Die Klasse laut Ausschreibung; angeboten werden die Klassen, die Vögel dieser Rasse und Farbe schon hatten</source>
+        <translation>La classe selon le programme de l&apos;exposition&#xa0;; sont proposées les classes déjà attribuées à des oiseaux de cette race et de cette couleur</translation>
+    </message>
+    <message>
+        <source>K&amp;lasse:</source>
+        <translation>C&amp;lasse&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Melden</source>
+        <translation>En&amp;gager</translation>
+    </message>
+    <message>
+        <source>Meldet den Vogel oder die Kollektion für die gewählte Ausstellung</source>
+        <translation>Engage l&apos;oiseau ou l&apos;équipe pour l&apos;exposition choisie</translation>
+    </message>
+    <message>
+        <source>%1 am %2</source>
+        <translation>%1 le %2</translation>
+    </message>
+    <message>
+        <source>Ort: %1 · Datum: %2 · Meldeschluss: %3 · Veranstalter: %4</source>
+        <extracomment>%1 place, %2 date, %3 closing date, %4 organiser of a show</extracomment>
+        <translation>Lieu&#xa0;: %1 · Date&#xa0;: %2 · Clôture des engagements&#xa0;: %3 · Organisateur&#xa0;: %4</translation>
+    </message>
+    <message>
+        <source>Noch keine Ausstellung angelegt.</source>
+        <translation>Aucune exposition saisie pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>Bitte zuerst eine Ausstellung anlegen.</source>
+        <translation>Veuillez d&apos;abord saisir une exposition.</translation>
+    </message>
+    <message>
+        <source>Die Ausstellung %1 mit ihren %2 Meldungen löschen? Übernommene Ergebnisse bleiben.</source>
+        <extracomment>%1 the name of a show, %2 how many entries it has</extracomment>
+        <translation>Supprimer l&apos;exposition %1 avec ses %2 engagements&#xa0;? Les résultats repris sont conservés.</translation>
+    </message>
+    <message>
+        <source>Ausstellung löschen</source>
+        <translation>Supprimer l&apos;exposition</translation>
+    </message>
+    <message>
+        <source>Eine Kollektion besteht aus vier Vögeln: bitte alle vier Ringe eingeben.</source>
+        <translation>Une équipe se compose de quatre oiseaux&#xa0;: veuillez saisir les quatre bagues.</translation>
+    </message>
+    <message>
+        <source>Bitte zuerst eine Meldung in der Liste auswählen.</source>
+        <translation>Veuillez d&apos;abord choisir un engagement dans la liste.</translation>
+    </message>
+    <message>
+        <source>Die Käfig-Nr. muss eine Zahl größer als 0 sein.</source>
+        <translation>Le n° de cage doit être un nombre supérieur à 0.</translation>
+    </message>
+    <message>
+        <source>Punkte bitte als Zahl bis 100 eingeben, halbe Punkte mit Komma: 92,5.</source>
+        <translation>Veuillez saisir les points sous forme de nombre jusqu&apos;à 100, les demi-points avec une virgule&#xa0;: 92,5.</translation>
+    </message>
+    <message>
+        <source>Für diese Ausstellung ist noch nichts gemeldet.</source>
+        <translation>Rien n&apos;est encore engagé pour cette exposition.</translation>
+    </message>
+    <message>
+        <source>Meldebogen drucken</source>
+        <translation>Imprimer la feuille d&apos;engagement</translation>
+    </message>
+    <message>
+        <source>%1
+
+Den Meldebogen trotzdem drucken?</source>
+        <translation>%1
+
+Imprimer quand même la feuille d&apos;engagement&#xa0;?</translation>
+    </message>
+    <message>
+        <source>den Meldebogen</source>
+        <translation>la feuille d&apos;engagement</translation>
+    </message>
+    <message>
+        <source>Meldebogen %1</source>
+        <translation>Feuille d&apos;engagement %1</translation>
+    </message>
+    <message>
+        <source>Meldungen speichern</source>
+        <translation>Enregistrer les engagements</translation>
+    </message>
+    <message>
+        <source>Meldungen %1.csv</source>
+        <translation>Engagements %1.csv</translation>
+    </message>
+    <message>
+        <source>Keine neuen Punkte zum Übernehmen: Punkte bitte zuerst in die Liste eintragen.</source>
+        <translation>Aucun nouveau point à reprendre&#xa0;: veuillez d&apos;abord saisir les points dans la liste.</translation>
+    </message>
+    <message>
+        <source>%1 Ergebnisse wurden zu den Vögeln übernommen.</source>
+        <translation>%1 résultats ont été repris dans les données des oiseaux.</translation>
+    </message>
+    <message>
+        <source>&amp;Ändern…</source>
+        <translation>&amp;Modifier…</translation>
+    </message>
+    <message>
+        <source>Käfi&amp;getiketten drucken</source>
+        <translation>Imprimer les é&amp;tiquettes de cage</translation>
+    </message>
+    <message>
+        <source>Ein Etikett je Meldung, ohne Ringnummer; zuerst das Etikettenblatt wählen</source>
+        <translation>Une étiquette par engagement, sans numéro de bague&#xa0;; choisissez d&apos;abord la planche d&apos;étiquettes</translation>
+    </message>
+    <message>
+        <source>die Käfigetiketten</source>
+        <translation>les étiquettes de cage</translation>
+    </message>
+    <message>
+        <source>Käfigetiketten %1</source>
+        <translation>Étiquettes de cage %1</translation>
+    </message>
+</context>
+<context>
+    <name>ShowEventDialog</name>
+    <message>
+        <source>Wie die Ausstellung heißt</source>
+        <translation>Le nom de l&apos;exposition</translation>
+    </message>
+    <message>
+        <source>Wo die Ausstellung stattfindet</source>
+        <translation>Le lieu où se tient l&apos;exposition</translation>
+    </message>
+    <message>
+        <source>Der Tag des Richtens, im Format TT.MM.JJJJ</source>
+        <translation>Le jour du jugement, au format JJ.MM.AAAA</translation>
+    </message>
+    <message>
+        <source>Bis zu diesem Tag muss die Meldung vorliegen, im Format TT.MM.JJJJ</source>
+        <translation>L&apos;engagement doit parvenir au plus tard ce jour-là, au format JJ.MM.AAAA</translation>
+    </message>
+    <message>
+        <source>TT.MM.JJJJ</source>
+        <translation>JJ.MM.AAAA</translation>
+    </message>
+    <message>
+        <source>Der Verein oder Verband, der die Ausstellung ausrichtet</source>
+        <translation>Le club ou la fédération qui organise l&apos;exposition</translation>
+    </message>
+    <message>
+        <source>Welche Vögel eine Kollektion bilden dürfen</source>
+        <translation>Quels oiseaux peuvent former une équipe</translation>
+    </message>
+    <message>
+        <source>Hähne und Hennen gemischt</source>
+        <translation>mâles et femelles mélangés</translation>
+    </message>
+    <message>
+        <source>nur Vögel eines Geschlechts</source>
+        <translation>seulement des oiseaux du même sexe</translation>
+    </message>
+    <message>
+        <source>nur Hähne</source>
+        <translation>seulement des mâles</translation>
+    </message>
+    <message>
+        <source>nur Hennen</source>
+        <translation>seulement des femelles</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Ort:</source>
+        <translation>&amp;Lieu&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Datum:</source>
+        <translation>&amp;Date&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Meldeschluss:</source>
+        <translation>&amp;Clôture des engagements&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Veranstalter:</source>
+        <translation>&amp;Organisateur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Kollektionen:</source>
+        <translation>É&amp;quipes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Ausstellung ändern</source>
+        <translation>Modifier l&apos;exposition</translation>
+    </message>
+    <message>
+        <source>Neue Ausstellung</source>
+        <translation>Nouvelle exposition</translation>
+    </message>
+    <message>
+        <source>Bitte den Namen der Ausstellung eingeben.</source>
+        <translation>Veuillez saisir le nom de l&apos;exposition.</translation>
+    </message>
+    <message>
+        <source>Ungültiges Datum der Ausstellung!</source>
+        <translation>Date de l&apos;exposition non valide&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Ungültiges Datum beim Meldeschluss!</source>
+        <translation>Date de clôture des engagements non valide&#xa0;!</translation>
+    </message>
+</context>
+<context>
+    <name>ShowLabelReport</name>
+    <message>
+        <source>Klasse: %1</source>
+        <translation>Classe&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Kollektion %1</source>
+        <translation>Équipe %1</translation>
+    </message>
+    <message>
+        <source>Käfig-Nr.</source>
+        <translation>N° de cage</translation>
+    </message>
+    <message>
+        <source>3 × 8 Etiketten je Blatt (70 × 37 mm)</source>
+        <translation>3 × 8 étiquettes par planche (70 × 37 mm)</translation>
+    </message>
+    <message>
+        <source>3 × 7 Etiketten je Blatt (70 × 42,3 mm)</source>
+        <translation>3 × 7 étiquettes par planche (70 × 42,3 mm)</translation>
+    </message>
+</context>
+<context>
     <name>ShowResultDialog</name>
     <message>
         <source>Ausstellungsergebnis</source>
@@ -5314,6 +6016,66 @@ Vos modifications sont conservées dans le programme&#xa0;; Avelor réessaie dan
     <message>
         <source>Ringlieferung gelöscht</source>
         <translation>Livraison de bagues supprimée</translation>
+    </message>
+    <message>
+        <source>Bitte den Namen der Ausstellung eingeben.</source>
+        <translation>Veuillez saisir le nom de l&apos;exposition.</translation>
+    </message>
+    <message>
+        <source>Ausstellung %1 angelegt</source>
+        <translation>Exposition %1 saisie</translation>
+    </message>
+    <message>
+        <source>Ausstellung %1 geändert</source>
+        <translation>Exposition %1 modifiée</translation>
+    </message>
+    <message>
+        <source>Ausstellung %1 gelöscht</source>
+        <translation>Exposition %1 supprimée</translation>
+    </message>
+    <message>
+        <source>Diese Ausstellung gibt es nicht mehr.</source>
+        <translation>Cette exposition n&apos;existe plus.</translation>
+    </message>
+    <message>
+        <source>Den Kanarienvogel %1 gibt es nicht im Bestand.</source>
+        <translation>Le canari %1 n&apos;est pas dans le cheptel.</translation>
+    </message>
+    <message>
+        <source>Bitte zuerst die Vögel auswählen.</source>
+        <translation>Veuillez d&apos;abord choisir les oiseaux.</translation>
+    </message>
+    <message>
+        <source>Kanarienvogel %1 für %2 gemeldet</source>
+        <translation>Canari %1 engagé pour %2</translation>
+    </message>
+    <message>
+        <source>Kollektion von %1 Kanarienvögeln für %2 gemeldet</source>
+        <translation>Équipe de %1 canaris engagée pour %2</translation>
+    </message>
+    <message>
+        <source>%1 Kanarienvögel für %2 gemeldet</source>
+        <translation>%1 canaris engagés pour %2</translation>
+    </message>
+    <message>
+        <source>Die Punkte müssen zwischen 0 und 100 liegen.</source>
+        <translation>Les points doivent être compris entre 0 et 100.</translation>
+    </message>
+    <message>
+        <source>Meldung von %1 geändert</source>
+        <translation>Engagement de %1 modifié</translation>
+    </message>
+    <message>
+        <source>Meldung von %1 gelöscht</source>
+        <translation>Engagement de %1 supprimé</translation>
+    </message>
+    <message>
+        <source>Bitte zuerst das Datum der Ausstellung eingeben.</source>
+        <translation>Veuillez d&apos;abord saisir la date de l&apos;exposition.</translation>
+    </message>
+    <message>
+        <source>Ergebnisse von %1 übernommen</source>
+        <translation>Résultats de %1 repris</translation>
     </message>
 </context>
 <context>

@@ -230,6 +230,38 @@ parco riproduttori:</translation>
     </message>
 </context>
 <context>
+    <name>AnimalRecords</name>
+    <message>
+        <source>Das Jahr der Ringe muss zwischen 1900 und 9999 liegen.</source>
+        <translation>L&apos;anno degli anelli deve essere compreso tra 1900 e 9999.</translation>
+    </message>
+    <message>
+        <source>Der letzte Ring darf nicht vor dem ersten liegen.</source>
+        <translation>L&apos;ultimo anello non può precedere il primo.</translation>
+    </message>
+    <message>
+        <source>Eine Lieferung umfasst höchstens 99 999 Ringe.</source>
+        <translation>Una fornitura comprende al massimo 99.999 anelli.</translation>
+    </message>
+    <message>
+        <source>Die Nummer %1 hat mehr als %2 Stellen.</source>
+        <translation>Il numero %1 ha più di %2 cifre.</translation>
+    </message>
+    <message>
+        <source>Diese Ringe überschneiden sich mit der Lieferung %1 bis %2 (%3).</source>
+        <extracomment>%1 and %2 the first and last ring of a delivery entered before, %3 its year</extracomment>
+        <translation>Questi anelli si sovrappongono alla fornitura da %1 a %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Hahn</source>
+        <translation>Maschio</translation>
+    </message>
+    <message>
+        <source>Henne</source>
+        <translation>Femmina</translation>
+    </message>
+</context>
+<context>
     <name>AppInfo</name>
     <message>
         <source>Avelor Abstammungsnachweis</source>
@@ -473,6 +505,11 @@ genealogico.</translation>
     <message>
         <source>den Zuchtkalender</source>
         <translation>il calendario della riproduzione</translation>
+    </message>
+    <message>
+        <source>Zu wenig Ringe: noch %1 frei für %2 Eier, die einen Ring brauchen werden.</source>
+        <extracomment>%1 free rings of this year, %2 eggs that will need a ring</extracomment>
+        <translation>Anelli insufficienti: ne restano %1 liberi per %2 uova che avranno bisogno di un anello.</translation>
     </message>
 </context>
 <context>
@@ -2145,6 +2182,57 @@ su &quot;Inserisci canarino&quot;.</translation>
     </message>
 </context>
 <context>
+    <name>EntryFormReport</name>
+    <message>
+        <source>Ausstellungsmeldung</source>
+        <translation>Iscrizione alla mostra</translation>
+    </message>
+    <message>
+        <source>Seite %1</source>
+        <translation>Pagina %1</translation>
+    </message>
+    <message>
+        <source>Ausstellung:</source>
+        <translation>Mostra:</translation>
+    </message>
+    <message>
+        <source>Ort:</source>
+        <translation>Luogo:</translation>
+    </message>
+    <message>
+        <source>Datum:</source>
+        <translation>Data:</translation>
+    </message>
+    <message>
+        <source>Meldeschluss:</source>
+        <translation>Chiusura iscrizioni:</translation>
+    </message>
+    <message>
+        <source>Veranstalter:</source>
+        <translation>Organizzatore:</translation>
+    </message>
+    <message>
+        <source>Aussteller</source>
+        <translation>Espositore</translation>
+    </message>
+    <message>
+        <source>Telefon: %1</source>
+        <translation>Telefono: %1</translation>
+    </message>
+    <message>
+        <source>Züchternummer: %1</source>
+        <translation>Numero allevatore: %1</translation>
+    </message>
+    <message>
+        <source>Vereinsnummer: %1</source>
+        <translation>Numero associazione: %1</translation>
+    </message>
+    <message>
+        <source>Datum und Unterschrift des Ausstellers:</source>
+        <translation>Data e firma dell&apos;espositore:</translation>
+    </message>
+</context>
+<context>
     <name>ExpectedYoungModel</name>
     <message>
         <source>Hahn</source>
@@ -3014,14 +3102,6 @@ in uso.
         <source>Rasse</source>
         <translation>Razza</translation>
     </message>
-    <message>
-        <source>Hahn</source>
-        <translation>Maschio</translation>
-    </message>
-    <message>
-        <source>Henne</source>
-        <translation>Femmina</translation>
-    </message>
 </context>
 <context>
     <name>LocationsWindow</name>
@@ -3308,6 +3388,14 @@ in uso.
     <message>
         <source>S&amp;tandorte…</source>
         <translation>Po&amp;sizioni…</translation>
+    </message>
+    <message>
+        <source>&amp;Ringbestand…</source>
+        <translation>&amp;Inventario degli anelli…</translation>
+    </message>
+    <message>
+        <source>Ausstellungs&amp;meldung…</source>
+        <translation>Isc&amp;rizione alle mostre…</translation>
     </message>
 </context>
 <context>
@@ -4095,6 +4183,34 @@ e i trisnonni (TN):</translation>
         <source>Das Zurücksetzen der Ringlieferungen</source>
         <translation>Il ripristino delle forniture di anelli</translation>
     </message>
+    <message>
+        <source>Die Ausstellung %1</source>
+        <translation>la mostra %1</translation>
+    </message>
+    <message>
+        <source>Das Löschen der Ausstellung</source>
+        <translation>l&apos;eliminazione della mostra</translation>
+    </message>
+    <message>
+        <source>Die Meldung</source>
+        <translation>l&apos;iscrizione</translation>
+    </message>
+    <message>
+        <source>Die Meldung von %1</source>
+        <translation>l&apos;iscrizione di %1</translation>
+    </message>
+    <message>
+        <source>Das Löschen der Meldung</source>
+        <translation>l&apos;eliminazione dell&apos;iscrizione</translation>
+    </message>
+    <message>
+        <source>Die Übernahme der Ergebnisse</source>
+        <translation>l&apos;acquisizione dei risultati</translation>
+    </message>
+    <message>
+        <source>Das Zurücksetzen der Ausstellungen</source>
+        <translation>il ripristino delle mostre</translation>
+    </message>
 </context>
 <context>
     <name>RecordsOpening</name>
@@ -4345,6 +4461,180 @@ Il file è stato conservato senza modifiche come %1. Il programma inizia con dat
     <message>
         <source>Seite %1 von %2</source>
         <translation>Pagina %1 di %2</translation>
+    </message>
+</context>
+<context>
+    <name>RingStockWindow</name>
+    <message>
+        <source>Ringbestand</source>
+        <translation>Inventario degli anelli</translation>
+    </message>
+    <message>
+        <source>Die Lieferungen dieses Jahres, oder aller Jahre</source>
+        <translation>Le forniture di quest&apos;anno, o di tutti gli anni</translation>
+    </message>
+    <message>
+        <source>alle Jahre</source>
+        <translation>tutti gli anni</translation>
+    </message>
+    <message>
+        <source>Jede Lieferung mit ihren verwendeten und freien Ringen</source>
+        <translation>Ogni fornitura con i suoi anelli usati e liberi</translation>
+    </message>
+    <message>
+        <source>Ringlieferungen</source>
+        <translation>Forniture di anelli</translation>
+    </message>
+    <message>
+        <source>Jahr</source>
+        <translation>Anno</translation>
+    </message>
+    <message>
+        <source>Verein</source>
+        <translation>Associazione</translation>
+    </message>
+    <message>
+        <source>Größe</source>
+        <translation>Misura</translation>
+    </message>
+    <message>
+        <source>Farbe</source>
+        <translation>Colore</translation>
+    </message>
+    <message>
+        <source>Erster Ring</source>
+        <translation>Primo anello</translation>
+    </message>
+    <message>
+        <source>Letzter Ring</source>
+        <translation>Ultimo anello</translation>
+    </message>
+    <message>
+        <source>Ringe</source>
+        <translation>Anelli</translation>
+    </message>
+    <message>
+        <source>Verwendet</source>
+        <translation>Usati</translation>
+    </message>
+    <message>
+        <source>Frei</source>
+        <translation>Liberi</translation>
+    </message>
+    <message>
+        <source>Lieferung &amp;löschen…</source>
+        <translation>&amp;Elimina fornitura…</translation>
+    </message>
+    <message>
+        <source>Löscht die in der Liste gewählte Lieferung</source>
+        <translation>Elimina la fornitura scelta nell&apos;elenco</translation>
+    </message>
+    <message>
+        <source>&amp;Jahr:</source>
+        <translation>&amp;Anno:</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Neue Lieferung</source>
+        <translation>Nuova fornitura</translation>
+    </message>
+    <message>
+        <source>Das Jahr, für das die Ringe gelten</source>
+        <translation>L&apos;anno per cui valgono gli anelli</translation>
+    </message>
+    <message>
+        <source>Der Verband oder Verein, der die Ringe ausgibt</source>
+        <translation>La federazione o l&apos;associazione che rilascia gli anelli</translation>
+    </message>
+    <message>
+        <source>Die Ringgröße, etwa 2,9 mm</source>
+        <translation>La misura dell&apos;anello, ad esempio 2,9 mm</translation>
+    </message>
+    <message>
+        <source>Die Ringfarbe des Jahres</source>
+        <translation>Il colore degli anelli dell&apos;anno</translation>
+    </message>
+    <message>
+        <source>Was vor der laufenden Nummer steht, etwa Verbandskürzel, Züchternummer und Jahr</source>
+        <translation>Ciò che precede il numero progressivo, ad esempio sigla della federazione, numero allevatore e anno</translation>
+    </message>
+    <message>
+        <source>Die laufende Nummer des ersten Rings</source>
+        <translation>Il numero progressivo del primo anello</translation>
+    </message>
+    <message>
+        <source>Die laufende Nummer des letzten Rings</source>
+        <translation>Il numero progressivo dell&apos;ultimo anello</translation>
+    </message>
+    <message>
+        <source>Mit wie vielen Stellen die Nummer geschrieben wird, vorn mit Nullen aufgefüllt</source>
+        <translation>Con quante cifre viene scritto il numero, completato con zeri iniziali</translation>
+    </message>
+    <message>
+        <source>Lieferung &amp;eintragen</source>
+        <translation>&amp;Inserisci fornitura</translation>
+    </message>
+    <message>
+        <source>Trägt die Ringe als neue Lieferung ein</source>
+        <translation>Inserisce gli anelli come nuova fornitura</translation>
+    </message>
+    <message>
+        <source>J&amp;ahr der Ringe:</source>
+        <translation>Anno degli a&amp;nelli:</translation>
+    </message>
+    <message>
+        <source>&amp;Verein:</source>
+        <translation>A&amp;ssociazione:</translation>
+    </message>
+    <message>
+        <source>&amp;Größe:</source>
+        <translation>&amp;Misura:</translation>
+    </message>
+    <message>
+        <source>&amp;Farbe:</source>
+        <translation>C&amp;olore:</translation>
+    </message>
+    <message>
+        <source>V&amp;orsatz:</source>
+        <translation>&amp;Prefisso:</translation>
+    </message>
+    <message>
+        <source>Erste &amp;Nummer:</source>
+        <translation>P&amp;rimo numero:</translation>
+    </message>
+    <message>
+        <source>Le&amp;tzte Nummer:</source>
+        <translation>&amp;Ultimo numero:</translation>
+    </message>
+    <message>
+        <source>&amp;Stellen:</source>
+        <translation>&amp;Cifre:</translation>
+    </message>
+    <message>
+        <source>Mehr als einmal vergeben: %1</source>
+        <translation>Assegnati più di una volta: %1</translation>
+    </message>
+    <message>
+        <source>Für %1 zu bestellen: etwa %2 Ringe (die in der Saison %3 beringten Jungen und ein Zehntel mehr).</source>
+        <extracomment>%1 the next year, %2 a number of rings, %3 the season they are reckoned from</extracomment>
+        <translation>Da ordinare per il %1: circa %2 anelli (i novelli inanellati nella stagione %3 più un decimo).</translation>
+    </message>
+    <message>
+        <source>%1 bis %2: %3 Ringe</source>
+        <extracomment>%1 the first ring, %2 the last, %3 how many rings</extracomment>
+        <translation>Da %1 a %2: %3 anelli</translation>
+    </message>
+    <message>
+        <source>Die Lieferung %1 bis %2 löschen? Die Vögel behalten ihre Ringe.</source>
+        <extracomment>%1 and %2 the first and last ring of the delivery</extracomment>
+        <translation>Eliminare la fornitura da %1 a %2? Gli uccelli mantengono i loro anelli.</translation>
+    </message>
+    <message>
+        <source>Lieferung löschen</source>
+        <translation>Elimina fornitura</translation>
     </message>
 </context>
 <context>
@@ -4851,6 +5141,418 @@ Il programma cerca quindi nel database i canarini che soddisfano tutti i criteri
     </message>
 </context>
 <context>
+    <name>ShowEntries</name>
+    <message>
+        <source>Der Vogel %1 ist %2-mal gemeldet.</source>
+        <extracomment>%1 a ring number, %2 how often it is entered</extracomment>
+        <translation>Il soggetto %1 è iscritto %2 volte.</translation>
+    </message>
+    <message>
+        <source>Die Kollektion %1 hat %2 statt 4 Vögel.</source>
+        <extracomment>%1 the number of the collection, %2 how many birds it has</extracomment>
+        <translation>Lo stamm %1 ha %2 soggetti invece di 4.</translation>
+    </message>
+    <message>
+        <source>Die Kollektion %1 mischt Hähne und Hennen.</source>
+        <translation>Lo stamm %1 mescola maschi e femmine.</translation>
+    </message>
+    <message>
+        <source>In der Kollektion %1 sind nicht nur Hähne.</source>
+        <translation>Lo stamm %1 non è composto solo da maschi.</translation>
+    </message>
+    <message>
+        <source>In der Kollektion %1 sind nicht nur Hennen.</source>
+        <translation>Lo stamm %1 non è composto solo da femmine.</translation>
+    </message>
+    <message>
+        <source>Nr.</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <source>Klasse</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>Ringnummer</source>
+        <translation>Numero anellino</translation>
+    </message>
+    <message>
+        <source>Geschlecht</source>
+        <translation>Sesso</translation>
+    </message>
+    <message>
+        <source>Farbe</source>
+        <translation>Colore</translation>
+    </message>
+    <message>
+        <source>Rasse</source>
+        <translation>Razza</translation>
+    </message>
+    <message>
+        <source>Kollektion</source>
+        <translation>Stamm</translation>
+    </message>
+    <message>
+        <source>Käfig-Nr.</source>
+        <translation>N. gabbia</translation>
+    </message>
+    <message>
+        <source>Punkte</source>
+        <translation>Punti</translation>
+    </message>
+    <message>
+        <source>Preis</source>
+        <translation>Premio</translation>
+    </message>
+</context>
+<context>
+    <name>ShowEntriesWindow</name>
+    <message>
+        <source>Ausstellungsmeldung</source>
+        <translation>Iscrizione alle mostre</translation>
+    </message>
+    <message>
+        <source>Die Ausstellung, deren Meldungen die Liste zeigt</source>
+        <translation>La mostra le cui iscrizioni compaiono nell&apos;elenco</translation>
+    </message>
+    <message>
+        <source>&amp;Neue Ausstellung…</source>
+        <translation>&amp;Nuova mostra…</translation>
+    </message>
+    <message>
+        <source>Name, Ort, Datum, Meldeschluss und Veranstalter der gewählten Ausstellung</source>
+        <translation>Nome, luogo, data, chiusura iscrizioni e organizzatore della mostra scelta</translation>
+    </message>
+    <message>
+        <source>Lö&amp;schen…</source>
+        <translation>&amp;Elimina…</translation>
+    </message>
+    <message>
+        <source>Löscht die gewählte Ausstellung mit allen ihren Meldungen</source>
+        <translation>Elimina la mostra scelta con tutte le sue iscrizioni</translation>
+    </message>
+    <message>
+        <source>Die Meldungen; Klasse, Käfig-Nr., Punkte und Preis lassen sich hier eintragen</source>
+        <translation>Le iscrizioni; qui si possono inserire classe, n. gabbia, punti e premio</translation>
+    </message>
+    <message>
+        <source>Meldungen der Ausstellung</source>
+        <translation>Iscrizioni alla mostra</translation>
+    </message>
+    <message>
+        <source>Übernommen</source>
+        <translation>Acquisito</translation>
+    </message>
+    <message>
+        <source>&amp;Ausstellung:</source>
+        <translation>&amp;Mostra:</translation>
+    </message>
+    <message>
+        <source>Meldung &amp;entfernen</source>
+        <translation>&amp;Rimuovi iscrizione</translation>
+    </message>
+    <message>
+        <source>Nimmt die in der Liste gewählte Meldung zurück</source>
+        <translation>Ritira l&apos;iscrizione scelta nell&apos;elenco</translation>
+    </message>
+    <message>
+        <source>Meldebogen &amp;drucken…</source>
+        <translation>&amp;Stampa modulo d&apos;iscrizione…</translation>
+    </message>
+    <message>
+        <source>Der Meldebogen mit Ihren Züchterdaten als Aussteller</source>
+        <translation>Il modulo d&apos;iscrizione con i dati dell&apos;allevatore come espositore</translation>
+    </message>
+    <message>
+        <source>Als &amp;CSV-Datei speichern…</source>
+        <translation>Salva come file &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Die Meldungen für eine Tabellenkalkulation</source>
+        <translation>Le iscrizioni, per un foglio di calcolo</translation>
+    </message>
+    <message>
+        <source>Ergebnisse &amp;übernehmen</source>
+        <translation>Acq&amp;uisisci risultati</translation>
+    </message>
+    <message>
+        <source>Jede Meldung mit Punkten wird ein Ausstellungsergebnis ihres Vogels</source>
+        <translation>Ogni iscrizione con punti diventa un risultato in mostra del suo soggetto</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Melden</source>
+        <translation>Iscrivi</translation>
+    </message>
+    <message>
+        <source>Die Ringnummer eines Vogels aus dem Bestand</source>
+        <translation>Il numero di anellino di un soggetto del parco riproduttori</translation>
+    </message>
+    <message>
+        <source>Ring %1</source>
+        <translation>Anellino %1</translation>
+    </message>
+    <message>
+        <source>&amp;Ring:</source>
+        <translation>&amp;Anellino:</translation>
+    </message>
+    <message>
+        <source>&amp;Kollektion aus vier Vögeln</source>
+        <translation>S&amp;tamm di quattro soggetti</translation>
+    </message>
+    <message>
+        <source>Die vier Vögel werden als eine Kollektion gemeldet</source>
+        <translation>I quattro soggetti vengono iscritti come un unico stamm</translation>
+    </message>
+    <message>
+        <source>Die Klasse laut Ausschreibung; angeboten werden die Klassen, die Vögel dieser Rasse und Farbe schon hatten</source>
+        <translation>La classe secondo il regolamento della mostra; vengono proposte le classi che soggetti di questa razza e colore hanno già avuto</translation>
+    </message>
+    <message>
+        <source>K&amp;lasse:</source>
+        <translation>C&amp;lasse:</translation>
+    </message>
+    <message>
+        <source>&amp;Melden</source>
+        <translation>&amp;Iscrivi</translation>
+    </message>
+    <message>
+        <source>Meldet den Vogel oder die Kollektion für die gewählte Ausstellung</source>
+        <translation>Iscrive il soggetto o lo stamm alla mostra scelta</translation>
+    </message>
+    <message>
+        <source>%1 am %2</source>
+        <translation>%1 il %2</translation>
+    </message>
+    <message>
+        <source>Ort: %1 · Datum: %2 · Meldeschluss: %3 · Veranstalter: %4</source>
+        <extracomment>%1 place, %2 date, %3 closing date, %4 organiser of a show</extracomment>
+        <translation>Luogo: %1 · Data: %2 · Chiusura iscrizioni: %3 · Organizzatore: %4</translation>
+    </message>
+    <message>
+        <source>Noch keine Ausstellung angelegt.</source>
+        <translation>Nessuna mostra ancora inserita.</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation>sì</translation>
+    </message>
+    <message>
+        <source>Bitte zuerst eine Ausstellung anlegen.</source>
+        <translation>Inserire prima una mostra.</translation>
+    </message>
+    <message>
+        <source>Die Ausstellung %1 mit ihren %2 Meldungen löschen? Übernommene Ergebnisse bleiben.</source>
+        <extracomment>%1 the name of a show, %2 how many entries it has</extracomment>
+        <translation>Eliminare la mostra %1 con le sue %2 iscrizioni? I risultati già acquisiti restano.</translation>
+    </message>
+    <message>
+        <source>Ausstellung löschen</source>
+        <translation>Elimina mostra</translation>
+    </message>
+    <message>
+        <source>Eine Kollektion besteht aus vier Vögeln: bitte alle vier Ringe eingeben.</source>
+        <translation>Uno stamm è composto da quattro soggetti: inserire tutti e quattro gli anellini.</translation>
+    </message>
+    <message>
+        <source>Bitte zuerst eine Meldung in der Liste auswählen.</source>
+        <translation>Scegliere prima un&apos;iscrizione nell&apos;elenco.</translation>
+    </message>
+    <message>
+        <source>Die Käfig-Nr. muss eine Zahl größer als 0 sein.</source>
+        <translation>Il n. gabbia deve essere un numero maggiore di 0.</translation>
+    </message>
+    <message>
+        <source>Punkte bitte als Zahl bis 100 eingeben, halbe Punkte mit Komma: 92,5.</source>
+        <translation>Inserire i punti come numero fino a 100, i mezzi punti con la virgola: 92,5.</translation>
+    </message>
+    <message>
+        <source>Für diese Ausstellung ist noch nichts gemeldet.</source>
+        <translation>Per questa mostra non c&apos;è ancora nessuna iscrizione.</translation>
+    </message>
+    <message>
+        <source>Meldebogen drucken</source>
+        <translation>Stampa modulo d&apos;iscrizione</translation>
+    </message>
+    <message>
+        <source>%1
+
+Den Meldebogen trotzdem drucken?</source>
+        <translation>%1
+
+Stampare comunque il modulo d&apos;iscrizione?</translation>
+    </message>
+    <message>
+        <source>den Meldebogen</source>
+        <translation>il modulo d&apos;iscrizione</translation>
+    </message>
+    <message>
+        <source>Meldebogen %1</source>
+        <translation>Modulo iscrizione %1</translation>
+    </message>
+    <message>
+        <source>Meldungen speichern</source>
+        <translation>Salva iscrizioni</translation>
+    </message>
+    <message>
+        <source>Meldungen %1.csv</source>
+        <translation>Iscrizioni %1.csv</translation>
+    </message>
+    <message>
+        <source>Keine neuen Punkte zum Übernehmen: Punkte bitte zuerst in die Liste eintragen.</source>
+        <translation>Nessun punto nuovo da acquisire: inserire prima i punti nell&apos;elenco.</translation>
+    </message>
+    <message>
+        <source>%1 Ergebnisse wurden zu den Vögeln übernommen.</source>
+        <translation>%1 risultati sono stati acquisiti nei dati dei soggetti.</translation>
+    </message>
+    <message>
+        <source>&amp;Ändern…</source>
+        <translation>M&amp;odifica…</translation>
+    </message>
+    <message>
+        <source>Käfi&amp;getiketten drucken</source>
+        <translation>Stampa etichette &amp;gabbia</translation>
+    </message>
+    <message>
+        <source>Ein Etikett je Meldung, ohne Ringnummer; zuerst das Etikettenblatt wählen</source>
+        <translation>Un&apos;etichetta per iscrizione, senza numero di anellino; scegliere prima il foglio di etichette</translation>
+    </message>
+    <message>
+        <source>die Käfigetiketten</source>
+        <translation>le etichette delle gabbie</translation>
+    </message>
+    <message>
+        <source>Käfigetiketten %1</source>
+        <translation>Etichette gabbie %1</translation>
+    </message>
+</context>
+<context>
+    <name>ShowEventDialog</name>
+    <message>
+        <source>Wie die Ausstellung heißt</source>
+        <translation>Il nome della mostra</translation>
+    </message>
+    <message>
+        <source>Wo die Ausstellung stattfindet</source>
+        <translation>Dove si svolge la mostra</translation>
+    </message>
+    <message>
+        <source>Der Tag des Richtens, im Format TT.MM.JJJJ</source>
+        <translation>Il giorno in cui si svolge il giudizio, nel formato GG.MM.AAAA</translation>
+    </message>
+    <message>
+        <source>Bis zu diesem Tag muss die Meldung vorliegen, im Format TT.MM.JJJJ</source>
+        <translation>Il giorno entro cui deve pervenire l&apos;iscrizione, nel formato GG.MM.AAAA</translation>
+    </message>
+    <message>
+        <source>TT.MM.JJJJ</source>
+        <translation>GG.MM.AAAA</translation>
+    </message>
+    <message>
+        <source>Der Verein oder Verband, der die Ausstellung ausrichtet</source>
+        <translation>L&apos;associazione o la federazione che organizza la mostra</translation>
+    </message>
+    <message>
+        <source>Welche Vögel eine Kollektion bilden dürfen</source>
+        <translation>Quali soggetti possono formare uno stamm</translation>
+    </message>
+    <message>
+        <source>Hähne und Hennen gemischt</source>
+        <translation>maschi e femmine insieme</translation>
+    </message>
+    <message>
+        <source>nur Vögel eines Geschlechts</source>
+        <translation>solo soggetti dello stesso sesso</translation>
+    </message>
+    <message>
+        <source>nur Hähne</source>
+        <translation>solo maschi</translation>
+    </message>
+    <message>
+        <source>nur Hennen</source>
+        <translation>solo femmine</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nome:</translation>
+    </message>
+    <message>
+        <source>&amp;Ort:</source>
+        <translation>&amp;Luogo:</translation>
+    </message>
+    <message>
+        <source>&amp;Datum:</source>
+        <translation>&amp;Data:</translation>
+    </message>
+    <message>
+        <source>&amp;Meldeschluss:</source>
+        <translation>&amp;Chiusura iscrizioni:</translation>
+    </message>
+    <message>
+        <source>&amp;Veranstalter:</source>
+        <translation>&amp;Organizzatore:</translation>
+    </message>
+    <message>
+        <source>&amp;Kollektionen:</source>
+        <translation>&amp;Stamm:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Ausstellung ändern</source>
+        <translation>Modifica mostra</translation>
+    </message>
+    <message>
+        <source>Neue Ausstellung</source>
+        <translation>Nuova mostra</translation>
+    </message>
+    <message>
+        <source>Bitte den Namen der Ausstellung eingeben.</source>
+        <translation>Inserire il nome della mostra.</translation>
+    </message>
+    <message>
+        <source>Ungültiges Datum der Ausstellung!</source>
+        <translation>Data della mostra non valida!</translation>
+    </message>
+    <message>
+        <source>Ungültiges Datum beim Meldeschluss!</source>
+        <translation>Data di chiusura iscrizioni non valida!</translation>
+    </message>
+</context>
+<context>
+    <name>ShowLabelReport</name>
+    <message>
+        <source>Klasse: %1</source>
+        <translation>Classe: %1</translation>
+    </message>
+    <message>
+        <source>Kollektion %1</source>
+        <translation>Stamm %1</translation>
+    </message>
+    <message>
+        <source>Käfig-Nr.</source>
+        <translation>N. gabbia</translation>
+    </message>
+    <message>
+        <source>3 × 8 Etiketten je Blatt (70 × 37 mm)</source>
+        <translation>3 × 8 etichette per foglio (70 × 37 mm)</translation>
+    </message>
+    <message>
+        <source>3 × 7 Etiketten je Blatt (70 × 42,3 mm)</source>
+        <translation>3 × 7 etichette per foglio (70 × 42,3 mm)</translation>
+    </message>
+</context>
+<context>
     <name>ShowResultDialog</name>
     <message>
         <source>Ausstellungsergebnis</source>
@@ -5314,6 +6016,66 @@ Le modifiche restano nel programma; Avelor riproverà a breve e salverà comunqu
     <message>
         <source>Ringlieferung gelöscht</source>
         <translation>Fornitura di anelli eliminata</translation>
+    </message>
+    <message>
+        <source>Bitte den Namen der Ausstellung eingeben.</source>
+        <translation>Inserire il nome della mostra.</translation>
+    </message>
+    <message>
+        <source>Ausstellung %1 angelegt</source>
+        <translation>Mostra %1 inserita</translation>
+    </message>
+    <message>
+        <source>Ausstellung %1 geändert</source>
+        <translation>Mostra %1 modificata</translation>
+    </message>
+    <message>
+        <source>Ausstellung %1 gelöscht</source>
+        <translation>Mostra %1 eliminata</translation>
+    </message>
+    <message>
+        <source>Diese Ausstellung gibt es nicht mehr.</source>
+        <translation>Questa mostra non esiste più.</translation>
+    </message>
+    <message>
+        <source>Den Kanarienvogel %1 gibt es nicht im Bestand.</source>
+        <translation>Il canarino %1 non è nel parco riproduttori.</translation>
+    </message>
+    <message>
+        <source>Bitte zuerst die Vögel auswählen.</source>
+        <translation>Scegliere prima i soggetti.</translation>
+    </message>
+    <message>
+        <source>Kanarienvogel %1 für %2 gemeldet</source>
+        <translation>Canarino %1 iscritto a %2</translation>
+    </message>
+    <message>
+        <source>Kollektion von %1 Kanarienvögeln für %2 gemeldet</source>
+        <translation>Stamm di %1 canarini iscritto a %2</translation>
+    </message>
+    <message>
+        <source>%1 Kanarienvögel für %2 gemeldet</source>
+        <translation>%1 canarini iscritti a %2</translation>
+    </message>
+    <message>
+        <source>Die Punkte müssen zwischen 0 und 100 liegen.</source>
+        <translation>I punti devono essere compresi tra 0 e 100.</translation>
+    </message>
+    <message>
+        <source>Meldung von %1 geändert</source>
+        <translation>Iscrizione di %1 modificata</translation>
+    </message>
+    <message>
+        <source>Meldung von %1 gelöscht</source>
+        <translation>Iscrizione di %1 eliminata</translation>
+    </message>
+    <message>
+        <source>Bitte zuerst das Datum der Ausstellung eingeben.</source>
+        <translation>Inserire prima la data della mostra.</translation>
+    </message>
+    <message>
+        <source>Ergebnisse von %1 übernommen</source>
+        <translation>Risultati di %1 acquisiti</translation>
     </message>
 </context>
 <context>

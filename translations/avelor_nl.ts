@@ -230,6 +230,38 @@ kanariebestandslijst:</translation>
     </message>
 </context>
 <context>
+    <name>AnimalRecords</name>
+    <message>
+        <source>Das Jahr der Ringe muss zwischen 1900 und 9999 liegen.</source>
+        <translation>Het jaar van de ringen moet tussen 1900 en 9999 liggen.</translation>
+    </message>
+    <message>
+        <source>Der letzte Ring darf nicht vor dem ersten liegen.</source>
+        <translation>De laatste ring mag niet vóór de eerste liggen.</translation>
+    </message>
+    <message>
+        <source>Eine Lieferung umfasst höchstens 99 999 Ringe.</source>
+        <translation>Een levering omvat hoogstens 99 999 ringen.</translation>
+    </message>
+    <message>
+        <source>Die Nummer %1 hat mehr als %2 Stellen.</source>
+        <translation>Het nummer %1 heeft meer dan %2 cijfers.</translation>
+    </message>
+    <message>
+        <source>Diese Ringe überschneiden sich mit der Lieferung %1 bis %2 (%3).</source>
+        <extracomment>%1 and %2 the first and last ring of a delivery entered before, %3 its year</extracomment>
+        <translation>Deze ringen overlappen met de levering %1 tot %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Hahn</source>
+        <translation>Man</translation>
+    </message>
+    <message>
+        <source>Henne</source>
+        <translation>Pop</translation>
+    </message>
+</context>
+<context>
     <name>AppInfo</name>
     <message>
         <source>Avelor Abstammungsnachweis</source>
@@ -473,6 +505,11 @@ bewijs.</translation>
     <message>
         <source>den Zuchtkalender</source>
         <translation>de kweekkalender</translation>
+    </message>
+    <message>
+        <source>Zu wenig Ringe: noch %1 frei für %2 Eier, die einen Ring brauchen werden.</source>
+        <extracomment>%1 free rings of this year, %2 eggs that will need a ring</extracomment>
+        <translation>Te weinig ringen: nog %1 vrij voor %2 eieren die een ring nodig zullen hebben.</translation>
     </message>
 </context>
 <context>
@@ -2145,6 +2182,57 @@ alle velden in en klik daarna op
     </message>
 </context>
 <context>
+    <name>EntryFormReport</name>
+    <message>
+        <source>Ausstellungsmeldung</source>
+        <translation>Tentoonstellingsinschrijving</translation>
+    </message>
+    <message>
+        <source>Seite %1</source>
+        <translation>Pagina %1</translation>
+    </message>
+    <message>
+        <source>Ausstellung:</source>
+        <translation>Tentoonstelling:</translation>
+    </message>
+    <message>
+        <source>Ort:</source>
+        <translation>Plaats:</translation>
+    </message>
+    <message>
+        <source>Datum:</source>
+        <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>Meldeschluss:</source>
+        <translation>Sluitingsdatum:</translation>
+    </message>
+    <message>
+        <source>Veranstalter:</source>
+        <translation>Organisator:</translation>
+    </message>
+    <message>
+        <source>Aussteller</source>
+        <translation>Inzender</translation>
+    </message>
+    <message>
+        <source>Telefon: %1</source>
+        <translation>Telefoon: %1</translation>
+    </message>
+    <message>
+        <source>Züchternummer: %1</source>
+        <translation>Kwekersnummer: %1</translation>
+    </message>
+    <message>
+        <source>Vereinsnummer: %1</source>
+        <translation>Verenigingsnummer: %1</translation>
+    </message>
+    <message>
+        <source>Datum und Unterschrift des Ausstellers:</source>
+        <translation>Datum en handtekening van de inzender:</translation>
+    </message>
+</context>
+<context>
     <name>ExpectedYoungModel</name>
     <message>
         <source>Hahn</source>
@@ -3014,14 +3102,6 @@ wordt op dit moment gebruikt.
         <source>Rasse</source>
         <translation>Ras</translation>
     </message>
-    <message>
-        <source>Hahn</source>
-        <translation>Man</translation>
-    </message>
-    <message>
-        <source>Henne</source>
-        <translation>Pop</translation>
-    </message>
 </context>
 <context>
     <name>LocationsWindow</name>
@@ -3307,7 +3387,15 @@ wordt op dit moment gebruikt.
     </message>
     <message>
         <source>S&amp;tandorte…</source>
-        <translation>S&amp;tandplaatsen…</translation>
+        <translation>St&amp;andplaatsen…</translation>
+    </message>
+    <message>
+        <source>&amp;Ringbestand…</source>
+        <translation>&amp;Ringvoorraad…</translation>
+    </message>
+    <message>
+        <source>Ausstellungs&amp;meldung…</source>
+        <translation>Tentoonstellings&amp;inschrijving…</translation>
     </message>
 </context>
 <context>
@@ -4095,6 +4183,34 @@ tonen:</translation>
         <source>Das Zurücksetzen der Ringlieferungen</source>
         <translation>Het terugzetten van de ringleveringen</translation>
     </message>
+    <message>
+        <source>Die Ausstellung %1</source>
+        <translation>De tentoonstelling %1</translation>
+    </message>
+    <message>
+        <source>Das Löschen der Ausstellung</source>
+        <translation>Het verwijderen van de tentoonstelling</translation>
+    </message>
+    <message>
+        <source>Die Meldung</source>
+        <translation>De inschrijving</translation>
+    </message>
+    <message>
+        <source>Die Meldung von %1</source>
+        <translation>De inschrijving van %1</translation>
+    </message>
+    <message>
+        <source>Das Löschen der Meldung</source>
+        <translation>Het verwijderen van de inschrijving</translation>
+    </message>
+    <message>
+        <source>Die Übernahme der Ergebnisse</source>
+        <translation>Het overnemen van de resultaten</translation>
+    </message>
+    <message>
+        <source>Das Zurücksetzen der Ausstellungen</source>
+        <translation>Het terugzetten van de tentoonstellingen</translation>
+    </message>
 </context>
 <context>
     <name>RecordsOpening</name>
@@ -4345,6 +4461,180 @@ Het bestand is ongewijzigd bewaard als %1. Het programma begint met lege aanvull
     <message>
         <source>Seite %1 von %2</source>
         <translation>Pagina %1 van %2</translation>
+    </message>
+</context>
+<context>
+    <name>RingStockWindow</name>
+    <message>
+        <source>Ringbestand</source>
+        <translation>Ringvoorraad</translation>
+    </message>
+    <message>
+        <source>Die Lieferungen dieses Jahres, oder aller Jahre</source>
+        <translation>De leveringen van dit jaar, of van alle jaren</translation>
+    </message>
+    <message>
+        <source>alle Jahre</source>
+        <translation>alle jaren</translation>
+    </message>
+    <message>
+        <source>Jede Lieferung mit ihren verwendeten und freien Ringen</source>
+        <translation>Elke levering met haar gebruikte en vrije ringen</translation>
+    </message>
+    <message>
+        <source>Ringlieferungen</source>
+        <translation>Ringleveringen</translation>
+    </message>
+    <message>
+        <source>Jahr</source>
+        <translation>Jaar</translation>
+    </message>
+    <message>
+        <source>Verein</source>
+        <translation>Vereniging</translation>
+    </message>
+    <message>
+        <source>Größe</source>
+        <translation>Maat</translation>
+    </message>
+    <message>
+        <source>Farbe</source>
+        <translation>Kleur</translation>
+    </message>
+    <message>
+        <source>Erster Ring</source>
+        <translation>Eerste ring</translation>
+    </message>
+    <message>
+        <source>Letzter Ring</source>
+        <translation>Laatste ring</translation>
+    </message>
+    <message>
+        <source>Ringe</source>
+        <translation>Ringen</translation>
+    </message>
+    <message>
+        <source>Verwendet</source>
+        <translation>Gebruikt</translation>
+    </message>
+    <message>
+        <source>Frei</source>
+        <translation>Vrij</translation>
+    </message>
+    <message>
+        <source>Lieferung &amp;löschen…</source>
+        <translation>Levering ver&amp;wijderen…</translation>
+    </message>
+    <message>
+        <source>Löscht die in der Liste gewählte Lieferung</source>
+        <translation>Verwijdert de in de lijst gekozen levering</translation>
+    </message>
+    <message>
+        <source>&amp;Jahr:</source>
+        <translation>&amp;Jaar:</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Neue Lieferung</source>
+        <translation>Nieuwe levering</translation>
+    </message>
+    <message>
+        <source>Das Jahr, für das die Ringe gelten</source>
+        <translation>Het jaar waarvoor de ringen gelden</translation>
+    </message>
+    <message>
+        <source>Der Verband oder Verein, der die Ringe ausgibt</source>
+        <translation>De bond of vereniging die de ringen uitgeeft</translation>
+    </message>
+    <message>
+        <source>Die Ringgröße, etwa 2,9 mm</source>
+        <translation>De ringmaat, bijv. 2,9 mm</translation>
+    </message>
+    <message>
+        <source>Die Ringfarbe des Jahres</source>
+        <translation>De ringkleur van het jaar</translation>
+    </message>
+    <message>
+        <source>Was vor der laufenden Nummer steht, etwa Verbandskürzel, Züchternummer und Jahr</source>
+        <translation>Wat vóór het volgnummer staat, bijv. bondsafkorting, kwekersnummer en jaar</translation>
+    </message>
+    <message>
+        <source>Die laufende Nummer des ersten Rings</source>
+        <translation>Het volgnummer van de eerste ring</translation>
+    </message>
+    <message>
+        <source>Die laufende Nummer des letzten Rings</source>
+        <translation>Het volgnummer van de laatste ring</translation>
+    </message>
+    <message>
+        <source>Mit wie vielen Stellen die Nummer geschrieben wird, vorn mit Nullen aufgefüllt</source>
+        <translation>Met hoeveel cijfers het nummer wordt geschreven, vooraan aangevuld met nullen</translation>
+    </message>
+    <message>
+        <source>Lieferung &amp;eintragen</source>
+        <translation>Levering &amp;invoeren</translation>
+    </message>
+    <message>
+        <source>Trägt die Ringe als neue Lieferung ein</source>
+        <translation>Voert de ringen in als nieuwe levering</translation>
+    </message>
+    <message>
+        <source>J&amp;ahr der Ringe:</source>
+        <translation>Jaar van de &amp;ringen:</translation>
+    </message>
+    <message>
+        <source>&amp;Verein:</source>
+        <translation>&amp;Vereniging:</translation>
+    </message>
+    <message>
+        <source>&amp;Größe:</source>
+        <translation>&amp;Maat:</translation>
+    </message>
+    <message>
+        <source>&amp;Farbe:</source>
+        <translation>&amp;Kleur:</translation>
+    </message>
+    <message>
+        <source>V&amp;orsatz:</source>
+        <translation>V&amp;oorvoegsel:</translation>
+    </message>
+    <message>
+        <source>Erste &amp;Nummer:</source>
+        <translation>Eerste &amp;nummer:</translation>
+    </message>
+    <message>
+        <source>Le&amp;tzte Nummer:</source>
+        <translation>&amp;Laatste nummer:</translation>
+    </message>
+    <message>
+        <source>&amp;Stellen:</source>
+        <translation>&amp;Cijfers:</translation>
+    </message>
+    <message>
+        <source>Mehr als einmal vergeben: %1</source>
+        <translation>Meer dan eens toegekend: %1</translation>
+    </message>
+    <message>
+        <source>Für %1 zu bestellen: etwa %2 Ringe (die in der Saison %3 beringten Jungen und ein Zehntel mehr).</source>
+        <extracomment>%1 the next year, %2 a number of rings, %3 the season they are reckoned from</extracomment>
+        <translation>Te bestellen voor %1: ongeveer %2 ringen (de in het seizoen %3 geringde jongen plus een tiende).</translation>
+    </message>
+    <message>
+        <source>%1 bis %2: %3 Ringe</source>
+        <extracomment>%1 the first ring, %2 the last, %3 how many rings</extracomment>
+        <translation>%1 tot %2: %3 ringen</translation>
+    </message>
+    <message>
+        <source>Die Lieferung %1 bis %2 löschen? Die Vögel behalten ihre Ringe.</source>
+        <extracomment>%1 and %2 the first and last ring of the delivery</extracomment>
+        <translation>De levering %1 tot %2 verwijderen? De vogels behouden hun ringen.</translation>
+    </message>
+    <message>
+        <source>Lieferung löschen</source>
+        <translation>Levering verwijderen</translation>
     </message>
 </context>
 <context>
@@ -4851,6 +5141,418 @@ Het programma zoekt dan in de database naar kanaries die aan alle criteria voldo
     </message>
 </context>
 <context>
+    <name>ShowEntries</name>
+    <message>
+        <source>Der Vogel %1 ist %2-mal gemeldet.</source>
+        <extracomment>%1 a ring number, %2 how often it is entered</extracomment>
+        <translation>De vogel %1 is %2 keer ingeschreven.</translation>
+    </message>
+    <message>
+        <source>Die Kollektion %1 hat %2 statt 4 Vögel.</source>
+        <extracomment>%1 the number of the collection, %2 how many birds it has</extracomment>
+        <translation>Stam %1 heeft %2 vogels in plaats van 4.</translation>
+    </message>
+    <message>
+        <source>Die Kollektion %1 mischt Hähne und Hennen.</source>
+        <translation>Stam %1 bestaat uit mannen en poppen door elkaar.</translation>
+    </message>
+    <message>
+        <source>In der Kollektion %1 sind nicht nur Hähne.</source>
+        <translation>Stam %1 bestaat niet alleen uit mannen.</translation>
+    </message>
+    <message>
+        <source>In der Kollektion %1 sind nicht nur Hennen.</source>
+        <translation>Stam %1 bestaat niet alleen uit poppen.</translation>
+    </message>
+    <message>
+        <source>Nr.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Klasse</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>Ringnummer</source>
+        <translation>Ringnummer</translation>
+    </message>
+    <message>
+        <source>Geschlecht</source>
+        <translation>Geslacht</translation>
+    </message>
+    <message>
+        <source>Farbe</source>
+        <translation>Kleur</translation>
+    </message>
+    <message>
+        <source>Rasse</source>
+        <translation>Ras</translation>
+    </message>
+    <message>
+        <source>Kollektion</source>
+        <translation>Stam</translation>
+    </message>
+    <message>
+        <source>Käfig-Nr.</source>
+        <translation>Kooinr.</translation>
+    </message>
+    <message>
+        <source>Punkte</source>
+        <translation>Punten</translation>
+    </message>
+    <message>
+        <source>Preis</source>
+        <translation>Prijs</translation>
+    </message>
+</context>
+<context>
+    <name>ShowEntriesWindow</name>
+    <message>
+        <source>Ausstellungsmeldung</source>
+        <translation>Tentoonstellingsinschrijving</translation>
+    </message>
+    <message>
+        <source>Die Ausstellung, deren Meldungen die Liste zeigt</source>
+        <translation>De tentoonstelling waarvan de lijst de inschrijvingen toont</translation>
+    </message>
+    <message>
+        <source>&amp;Neue Ausstellung…</source>
+        <translation>&amp;Nieuwe tentoonstelling…</translation>
+    </message>
+    <message>
+        <source>Name, Ort, Datum, Meldeschluss und Veranstalter der gewählten Ausstellung</source>
+        <translation>Naam, plaats, datum, sluitingsdatum en organisator van de gekozen tentoonstelling</translation>
+    </message>
+    <message>
+        <source>Lö&amp;schen…</source>
+        <translation>&amp;Verwijderen…</translation>
+    </message>
+    <message>
+        <source>Löscht die gewählte Ausstellung mit allen ihren Meldungen</source>
+        <translation>Verwijdert de gekozen tentoonstelling met al haar inschrijvingen</translation>
+    </message>
+    <message>
+        <source>Die Meldungen; Klasse, Käfig-Nr., Punkte und Preis lassen sich hier eintragen</source>
+        <translation>De inschrijvingen; klasse, kooinummer, punten en prijs kunt u hier invullen</translation>
+    </message>
+    <message>
+        <source>Meldungen der Ausstellung</source>
+        <translation>Inschrijvingen voor de tentoonstelling</translation>
+    </message>
+    <message>
+        <source>Übernommen</source>
+        <translation>Overgenomen</translation>
+    </message>
+    <message>
+        <source>&amp;Ausstellung:</source>
+        <translation>&amp;Tentoonstelling:</translation>
+    </message>
+    <message>
+        <source>Meldung &amp;entfernen</source>
+        <translation>Inschrijving v&amp;erwijderen</translation>
+    </message>
+    <message>
+        <source>Nimmt die in der Liste gewählte Meldung zurück</source>
+        <translation>Trekt de in de lijst gekozen inschrijving in</translation>
+    </message>
+    <message>
+        <source>Meldebogen &amp;drucken…</source>
+        <translation>Inschrijfformulier &amp;afdrukken…</translation>
+    </message>
+    <message>
+        <source>Der Meldebogen mit Ihren Züchterdaten als Aussteller</source>
+        <translation>Het inschrijfformulier met uw kwekersgegevens als inzender</translation>
+    </message>
+    <message>
+        <source>Als &amp;CSV-Datei speichern…</source>
+        <translation>Opslaan als &amp;CSV-bestand…</translation>
+    </message>
+    <message>
+        <source>Die Meldungen für eine Tabellenkalkulation</source>
+        <translation>De inschrijvingen voor een rekenblad</translation>
+    </message>
+    <message>
+        <source>Ergebnisse &amp;übernehmen</source>
+        <translation>Resultaten &amp;overnemen</translation>
+    </message>
+    <message>
+        <source>Jede Meldung mit Punkten wird ein Ausstellungsergebnis ihres Vogels</source>
+        <translation>Elke inschrijving met punten wordt een tentoonstellingsresultaat van haar vogel</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Melden</source>
+        <translation>Inschrijven</translation>
+    </message>
+    <message>
+        <source>Die Ringnummer eines Vogels aus dem Bestand</source>
+        <translation>Het ringnummer van een vogel uit het vogelbestand</translation>
+    </message>
+    <message>
+        <source>Ring %1</source>
+        <translation>Ring %1</translation>
+    </message>
+    <message>
+        <source>&amp;Ring:</source>
+        <translation>&amp;Ring:</translation>
+    </message>
+    <message>
+        <source>&amp;Kollektion aus vier Vögeln</source>
+        <translation>&amp;Stam van vier vogels</translation>
+    </message>
+    <message>
+        <source>Die vier Vögel werden als eine Kollektion gemeldet</source>
+        <translation>De vier vogels worden als één stam ingeschreven</translation>
+    </message>
+    <message>
+        <source>Die Klasse laut Ausschreibung; angeboten werden die Klassen, die Vögel dieser Rasse und Farbe schon hatten</source>
+        <translation>De klasse volgens het vraagprogramma; voorgesteld worden de klassen die vogels van dit ras en deze kleur al hadden</translation>
+    </message>
+    <message>
+        <source>K&amp;lasse:</source>
+        <translation>K&amp;lasse:</translation>
+    </message>
+    <message>
+        <source>&amp;Melden</source>
+        <translation>&amp;Inschrijven</translation>
+    </message>
+    <message>
+        <source>Meldet den Vogel oder die Kollektion für die gewählte Ausstellung</source>
+        <translation>Schrijft de vogel of de stam in voor de gekozen tentoonstelling</translation>
+    </message>
+    <message>
+        <source>%1 am %2</source>
+        <translation>%1 op %2</translation>
+    </message>
+    <message>
+        <source>Ort: %1 · Datum: %2 · Meldeschluss: %3 · Veranstalter: %4</source>
+        <extracomment>%1 place, %2 date, %3 closing date, %4 organiser of a show</extracomment>
+        <translation>Plaats: %1 · Datum: %2 · Sluitingsdatum: %3 · Organisator: %4</translation>
+    </message>
+    <message>
+        <source>Noch keine Ausstellung angelegt.</source>
+        <translation>Nog geen tentoonstelling ingevoerd.</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>Bitte zuerst eine Ausstellung anlegen.</source>
+        <translation>Voer eerst een tentoonstelling in.</translation>
+    </message>
+    <message>
+        <source>Die Ausstellung %1 mit ihren %2 Meldungen löschen? Übernommene Ergebnisse bleiben.</source>
+        <extracomment>%1 the name of a show, %2 how many entries it has</extracomment>
+        <translation>De tentoonstelling %1 met haar %2 inschrijvingen verwijderen? Overgenomen resultaten blijven bewaard.</translation>
+    </message>
+    <message>
+        <source>Ausstellung löschen</source>
+        <translation>Tentoonstelling verwijderen</translation>
+    </message>
+    <message>
+        <source>Eine Kollektion besteht aus vier Vögeln: bitte alle vier Ringe eingeben.</source>
+        <translation>Een stam bestaat uit vier vogels: voer alle vier ringen in.</translation>
+    </message>
+    <message>
+        <source>Bitte zuerst eine Meldung in der Liste auswählen.</source>
+        <translation>Kies eerst een inschrijving in de lijst.</translation>
+    </message>
+    <message>
+        <source>Die Käfig-Nr. muss eine Zahl größer als 0 sein.</source>
+        <translation>Het kooinummer moet een getal groter dan 0 zijn.</translation>
+    </message>
+    <message>
+        <source>Punkte bitte als Zahl bis 100 eingeben, halbe Punkte mit Komma: 92,5.</source>
+        <translation>Voer de punten in als getal tot 100, halve punten met een komma: 92,5.</translation>
+    </message>
+    <message>
+        <source>Für diese Ausstellung ist noch nichts gemeldet.</source>
+        <translation>Voor deze tentoonstelling is nog niets ingeschreven.</translation>
+    </message>
+    <message>
+        <source>Meldebogen drucken</source>
+        <translation>Inschrijfformulier afdrukken</translation>
+    </message>
+    <message>
+        <source>%1
+
+Den Meldebogen trotzdem drucken?</source>
+        <translation>%1
+
+Het inschrijfformulier toch afdrukken?</translation>
+    </message>
+    <message>
+        <source>den Meldebogen</source>
+        <translation>het inschrijfformulier</translation>
+    </message>
+    <message>
+        <source>Meldebogen %1</source>
+        <translation>Inschrijfformulier %1</translation>
+    </message>
+    <message>
+        <source>Meldungen speichern</source>
+        <translation>Inschrijvingen opslaan</translation>
+    </message>
+    <message>
+        <source>Meldungen %1.csv</source>
+        <translation>Inschrijvingen %1.csv</translation>
+    </message>
+    <message>
+        <source>Keine neuen Punkte zum Übernehmen: Punkte bitte zuerst in die Liste eintragen.</source>
+        <translation>Geen nieuwe punten om over te nemen: vul eerst de punten in de lijst in.</translation>
+    </message>
+    <message>
+        <source>%1 Ergebnisse wurden zu den Vögeln übernommen.</source>
+        <translation>%1 resultaten zijn bij de vogels overgenomen.</translation>
+    </message>
+    <message>
+        <source>&amp;Ändern…</source>
+        <translation>&amp;Wijzigen…</translation>
+    </message>
+    <message>
+        <source>Käfi&amp;getiketten drucken</source>
+        <translation>Kooietiketten af&amp;drukken</translation>
+    </message>
+    <message>
+        <source>Ein Etikett je Meldung, ohne Ringnummer; zuerst das Etikettenblatt wählen</source>
+        <translation>Eén etiket per inschrijving, zonder ringnummer; kies eerst het etikettenvel</translation>
+    </message>
+    <message>
+        <source>die Käfigetiketten</source>
+        <translation>de kooietiketten</translation>
+    </message>
+    <message>
+        <source>Käfigetiketten %1</source>
+        <translation>Kooietiketten %1</translation>
+    </message>
+</context>
+<context>
+    <name>ShowEventDialog</name>
+    <message>
+        <source>Wie die Ausstellung heißt</source>
+        <translation>De naam van de tentoonstelling</translation>
+    </message>
+    <message>
+        <source>Wo die Ausstellung stattfindet</source>
+        <translation>Waar de tentoonstelling plaatsvindt</translation>
+    </message>
+    <message>
+        <source>Der Tag des Richtens, im Format TT.MM.JJJJ</source>
+        <translation>De keuringsdag, in de vorm DD.MM.JJJJ</translation>
+    </message>
+    <message>
+        <source>Bis zu diesem Tag muss die Meldung vorliegen, im Format TT.MM.JJJJ</source>
+        <translation>Uiterlijk op deze dag moet de inschrijving binnen zijn, in de vorm DD.MM.JJJJ</translation>
+    </message>
+    <message>
+        <source>TT.MM.JJJJ</source>
+        <translation>DD.MM.JJJJ</translation>
+    </message>
+    <message>
+        <source>Der Verein oder Verband, der die Ausstellung ausrichtet</source>
+        <translation>De vereniging of bond die de tentoonstelling organiseert</translation>
+    </message>
+    <message>
+        <source>Welche Vögel eine Kollektion bilden dürfen</source>
+        <translation>Welke vogels samen een stam mogen vormen</translation>
+    </message>
+    <message>
+        <source>Hähne und Hennen gemischt</source>
+        <translation>mannen en poppen gemengd</translation>
+    </message>
+    <message>
+        <source>nur Vögel eines Geschlechts</source>
+        <translation>alleen vogels van één geslacht</translation>
+    </message>
+    <message>
+        <source>nur Hähne</source>
+        <translation>alleen mannen</translation>
+    </message>
+    <message>
+        <source>nur Hennen</source>
+        <translation>alleen poppen</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Naam:</translation>
+    </message>
+    <message>
+        <source>&amp;Ort:</source>
+        <translation>&amp;Plaats:</translation>
+    </message>
+    <message>
+        <source>&amp;Datum:</source>
+        <translation>&amp;Datum:</translation>
+    </message>
+    <message>
+        <source>&amp;Meldeschluss:</source>
+        <translation>&amp;Sluitingsdatum:</translation>
+    </message>
+    <message>
+        <source>&amp;Veranstalter:</source>
+        <translation>&amp;Organisator:</translation>
+    </message>
+    <message>
+        <source>&amp;Kollektionen:</source>
+        <translation>S&amp;tammen:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Ausstellung ändern</source>
+        <translation>Tentoonstelling wijzigen</translation>
+    </message>
+    <message>
+        <source>Neue Ausstellung</source>
+        <translation>Nieuwe tentoonstelling</translation>
+    </message>
+    <message>
+        <source>Bitte den Namen der Ausstellung eingeben.</source>
+        <translation>Voer de naam van de tentoonstelling in.</translation>
+    </message>
+    <message>
+        <source>Ungültiges Datum der Ausstellung!</source>
+        <translation>Ongeldige datum van de tentoonstelling!</translation>
+    </message>
+    <message>
+        <source>Ungültiges Datum beim Meldeschluss!</source>
+        <translation>Ongeldige sluitingsdatum!</translation>
+    </message>
+</context>
+<context>
+    <name>ShowLabelReport</name>
+    <message>
+        <source>Klasse: %1</source>
+        <translation>Klasse: %1</translation>
+    </message>
+    <message>
+        <source>Kollektion %1</source>
+        <translation>Stam %1</translation>
+    </message>
+    <message>
+        <source>Käfig-Nr.</source>
+        <translation>Kooinr.</translation>
+    </message>
+    <message>
+        <source>3 × 8 Etiketten je Blatt (70 × 37 mm)</source>
+        <translation>3 × 8 etiketten per vel (70 × 37 mm)</translation>
+    </message>
+    <message>
+        <source>3 × 7 Etiketten je Blatt (70 × 42,3 mm)</source>
+        <translation>3 × 7 etiketten per vel (70 × 42,3 mm)</translation>
+    </message>
+</context>
+<context>
     <name>ShowResultDialog</name>
     <message>
         <source>Ausstellungsergebnis</source>
@@ -5314,6 +6016,66 @@ Uw wijzigingen blijven in het programma bewaard; Avelor probeert het zo opnieuw 
     <message>
         <source>Ringlieferung gelöscht</source>
         <translation>Ringlevering verwijderd</translation>
+    </message>
+    <message>
+        <source>Bitte den Namen der Ausstellung eingeben.</source>
+        <translation>Voer de naam van de tentoonstelling in.</translation>
+    </message>
+    <message>
+        <source>Ausstellung %1 angelegt</source>
+        <translation>Tentoonstelling %1 ingevoerd</translation>
+    </message>
+    <message>
+        <source>Ausstellung %1 geändert</source>
+        <translation>Tentoonstelling %1 gewijzigd</translation>
+    </message>
+    <message>
+        <source>Ausstellung %1 gelöscht</source>
+        <translation>Tentoonstelling %1 verwijderd</translation>
+    </message>
+    <message>
+        <source>Diese Ausstellung gibt es nicht mehr.</source>
+        <translation>Deze tentoonstelling bestaat niet meer.</translation>
+    </message>
+    <message>
+        <source>Den Kanarienvogel %1 gibt es nicht im Bestand.</source>
+        <translation>De kanarie %1 staat niet in het vogelbestand.</translation>
+    </message>
+    <message>
+        <source>Bitte zuerst die Vögel auswählen.</source>
+        <translation>Kies eerst de vogels.</translation>
+    </message>
+    <message>
+        <source>Kanarienvogel %1 für %2 gemeldet</source>
+        <translation>Kanarie %1 ingeschreven voor %2</translation>
+    </message>
+    <message>
+        <source>Kollektion von %1 Kanarienvögeln für %2 gemeldet</source>
+        <translation>Stam van %1 kanaries ingeschreven voor %2</translation>
+    </message>
+    <message>
+        <source>%1 Kanarienvögel für %2 gemeldet</source>
+        <translation>%1 kanaries ingeschreven voor %2</translation>
+    </message>
+    <message>
+        <source>Die Punkte müssen zwischen 0 und 100 liegen.</source>
+        <translation>De punten moeten tussen 0 en 100 liggen.</translation>
+    </message>
+    <message>
+        <source>Meldung von %1 geändert</source>
+        <translation>Inschrijving van %1 gewijzigd</translation>
+    </message>
+    <message>
+        <source>Meldung von %1 gelöscht</source>
+        <translation>Inschrijving van %1 verwijderd</translation>
+    </message>
+    <message>
+        <source>Bitte zuerst das Datum der Ausstellung eingeben.</source>
+        <translation>Voer eerst de datum van de tentoonstelling in.</translation>
+    </message>
+    <message>
+        <source>Ergebnisse von %1 übernommen</source>
+        <translation>Resultaten van %1 overgenomen</translation>
     </message>
 </context>
 <context>

@@ -230,6 +230,38 @@ lista do plantel de canários:</translation>
     </message>
 </context>
 <context>
+    <name>AnimalRecords</name>
+    <message>
+        <source>Das Jahr der Ringe muss zwischen 1900 und 9999 liegen.</source>
+        <translation>O ano das anilhas deve estar entre 1900 e 9999.</translation>
+    </message>
+    <message>
+        <source>Der letzte Ring darf nicht vor dem ersten liegen.</source>
+        <translation>A última anilha não pode vir antes da primeira.</translation>
+    </message>
+    <message>
+        <source>Eine Lieferung umfasst höchstens 99 999 Ringe.</source>
+        <translation>Uma entrega abrange no máximo 99 999 anilhas.</translation>
+    </message>
+    <message>
+        <source>Die Nummer %1 hat mehr als %2 Stellen.</source>
+        <translation>O número %1 tem mais de %2 dígitos.</translation>
+    </message>
+    <message>
+        <source>Diese Ringe überschneiden sich mit der Lieferung %1 bis %2 (%3).</source>
+        <extracomment>%1 and %2 the first and last ring of a delivery entered before, %3 its year</extracomment>
+        <translation>Estas anilhas sobrepõem-se à entrega %1 a %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Hahn</source>
+        <translation>Macho</translation>
+    </message>
+    <message>
+        <source>Henne</source>
+        <translation>Fêmea</translation>
+    </message>
+</context>
+<context>
     <name>AppInfo</name>
     <message>
         <source>Avelor Abstammungsnachweis</source>
@@ -473,6 +505,11 @@ de genealogia.</translation>
     <message>
         <source>den Zuchtkalender</source>
         <translation>o calendário de criação</translation>
+    </message>
+    <message>
+        <source>Zu wenig Ringe: noch %1 frei für %2 Eier, die einen Ring brauchen werden.</source>
+        <extracomment>%1 free rings of this year, %2 eggs that will need a ring</extracomment>
+        <translation>Anilhas insuficientes: restam %1 livres para %2 ovos que vão precisar de anilha.</translation>
     </message>
 </context>
 <context>
@@ -2145,6 +2182,57 @@ todos os campos e clique depois em
     </message>
 </context>
 <context>
+    <name>EntryFormReport</name>
+    <message>
+        <source>Ausstellungsmeldung</source>
+        <translation>Inscrição em exposição</translation>
+    </message>
+    <message>
+        <source>Seite %1</source>
+        <translation>Página %1</translation>
+    </message>
+    <message>
+        <source>Ausstellung:</source>
+        <translation>Exposição:</translation>
+    </message>
+    <message>
+        <source>Ort:</source>
+        <translation>Local:</translation>
+    </message>
+    <message>
+        <source>Datum:</source>
+        <translation>Data:</translation>
+    </message>
+    <message>
+        <source>Meldeschluss:</source>
+        <translation>Prazo de inscrição:</translation>
+    </message>
+    <message>
+        <source>Veranstalter:</source>
+        <translation>Organizador:</translation>
+    </message>
+    <message>
+        <source>Aussteller</source>
+        <translation>Expositor</translation>
+    </message>
+    <message>
+        <source>Telefon: %1</source>
+        <translation>Telefone: %1</translation>
+    </message>
+    <message>
+        <source>Züchternummer: %1</source>
+        <translation>Número de criador: %1</translation>
+    </message>
+    <message>
+        <source>Vereinsnummer: %1</source>
+        <translation>Número de clube: %1</translation>
+    </message>
+    <message>
+        <source>Datum und Unterschrift des Ausstellers:</source>
+        <translation>Data e assinatura do expositor:</translation>
+    </message>
+</context>
+<context>
     <name>ExpectedYoungModel</name>
     <message>
         <source>Hahn</source>
@@ -3014,14 +3102,6 @@ em utilização.
         <source>Rasse</source>
         <translation>Raça</translation>
     </message>
-    <message>
-        <source>Hahn</source>
-        <translation>Macho</translation>
-    </message>
-    <message>
-        <source>Henne</source>
-        <translation>Fêmea</translation>
-    </message>
 </context>
 <context>
     <name>LocationsWindow</name>
@@ -3308,6 +3388,14 @@ em utilização.
     <message>
         <source>S&amp;tandorte…</source>
         <translation>&amp;Localizações…</translation>
+    </message>
+    <message>
+        <source>&amp;Ringbestand…</source>
+        <translation>&amp;Inventário de anilhas…</translation>
+    </message>
+    <message>
+        <source>Ausstellungs&amp;meldung…</source>
+        <translation>I&amp;nscrição em exposições…</translation>
     </message>
 </context>
 <context>
@@ -4095,6 +4183,34 @@ e trisavós (TA):</translation>
         <source>Das Zurücksetzen der Ringlieferungen</source>
         <translation>A reposição das entregas de anilhas</translation>
     </message>
+    <message>
+        <source>Die Ausstellung %1</source>
+        <translation>a exposição %1</translation>
+    </message>
+    <message>
+        <source>Das Löschen der Ausstellung</source>
+        <translation>a eliminação da exposição</translation>
+    </message>
+    <message>
+        <source>Die Meldung</source>
+        <translation>a inscrição</translation>
+    </message>
+    <message>
+        <source>Die Meldung von %1</source>
+        <translation>a inscrição de %1</translation>
+    </message>
+    <message>
+        <source>Das Löschen der Meldung</source>
+        <translation>a eliminação da inscrição</translation>
+    </message>
+    <message>
+        <source>Die Übernahme der Ergebnisse</source>
+        <translation>a incorporação dos resultados</translation>
+    </message>
+    <message>
+        <source>Das Zurücksetzen der Ausstellungen</source>
+        <translation>a reposição das exposições</translation>
+    </message>
 </context>
 <context>
     <name>RecordsOpening</name>
@@ -4345,6 +4461,180 @@ O ficheiro foi conservado sem alterações como %1. O programa começa com dados
     <message>
         <source>Seite %1 von %2</source>
         <translation>Página %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>RingStockWindow</name>
+    <message>
+        <source>Ringbestand</source>
+        <translation>Inventário de anilhas</translation>
+    </message>
+    <message>
+        <source>Die Lieferungen dieses Jahres, oder aller Jahre</source>
+        <translation>As entregas deste ano, ou de todos os anos</translation>
+    </message>
+    <message>
+        <source>alle Jahre</source>
+        <translation>todos os anos</translation>
+    </message>
+    <message>
+        <source>Jede Lieferung mit ihren verwendeten und freien Ringen</source>
+        <translation>Cada entrega com as suas anilhas usadas e livres</translation>
+    </message>
+    <message>
+        <source>Ringlieferungen</source>
+        <translation>Entregas de anilhas</translation>
+    </message>
+    <message>
+        <source>Jahr</source>
+        <translation>Ano</translation>
+    </message>
+    <message>
+        <source>Verein</source>
+        <translation>Clube</translation>
+    </message>
+    <message>
+        <source>Größe</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>Farbe</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Erster Ring</source>
+        <translation>Primeira anilha</translation>
+    </message>
+    <message>
+        <source>Letzter Ring</source>
+        <translation>Última anilha</translation>
+    </message>
+    <message>
+        <source>Ringe</source>
+        <translation>Anilhas</translation>
+    </message>
+    <message>
+        <source>Verwendet</source>
+        <translation>Usadas</translation>
+    </message>
+    <message>
+        <source>Frei</source>
+        <translation>Livres</translation>
+    </message>
+    <message>
+        <source>Lieferung &amp;löschen…</source>
+        <translation>&amp;Eliminar entrega…</translation>
+    </message>
+    <message>
+        <source>Löscht die in der Liste gewählte Lieferung</source>
+        <translation>Elimina a entrega escolhida na lista</translation>
+    </message>
+    <message>
+        <source>&amp;Jahr:</source>
+        <translation>&amp;Ano:</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Neue Lieferung</source>
+        <translation>Nova entrega</translation>
+    </message>
+    <message>
+        <source>Das Jahr, für das die Ringe gelten</source>
+        <translation>O ano para o qual as anilhas são válidas</translation>
+    </message>
+    <message>
+        <source>Der Verband oder Verein, der die Ringe ausgibt</source>
+        <translation>A federação ou o clube que emite as anilhas</translation>
+    </message>
+    <message>
+        <source>Die Ringgröße, etwa 2,9 mm</source>
+        <translation>O tamanho da anilha, por exemplo 2,9 mm</translation>
+    </message>
+    <message>
+        <source>Die Ringfarbe des Jahres</source>
+        <translation>A cor das anilhas do ano</translation>
+    </message>
+    <message>
+        <source>Was vor der laufenden Nummer steht, etwa Verbandskürzel, Züchternummer und Jahr</source>
+        <translation>O que vem antes do número sequencial, por exemplo a sigla da federação, o número de criador e o ano</translation>
+    </message>
+    <message>
+        <source>Die laufende Nummer des ersten Rings</source>
+        <translation>O número sequencial da primeira anilha</translation>
+    </message>
+    <message>
+        <source>Die laufende Nummer des letzten Rings</source>
+        <translation>O número sequencial da última anilha</translation>
+    </message>
+    <message>
+        <source>Mit wie vielen Stellen die Nummer geschrieben wird, vorn mit Nullen aufgefüllt</source>
+        <translation>Com quantos dígitos o número é escrito, completado com zeros à esquerda</translation>
+    </message>
+    <message>
+        <source>Lieferung &amp;eintragen</source>
+        <translation>&amp;Registar entrega</translation>
+    </message>
+    <message>
+        <source>Trägt die Ringe als neue Lieferung ein</source>
+        <translation>Regista as anilhas como uma nova entrega</translation>
+    </message>
+    <message>
+        <source>J&amp;ahr der Ringe:</source>
+        <translation>Ano das an&amp;ilhas:</translation>
+    </message>
+    <message>
+        <source>&amp;Verein:</source>
+        <translation>&amp;Clube:</translation>
+    </message>
+    <message>
+        <source>&amp;Größe:</source>
+        <translation>&amp;Tamanho:</translation>
+    </message>
+    <message>
+        <source>&amp;Farbe:</source>
+        <translation>C&amp;or:</translation>
+    </message>
+    <message>
+        <source>V&amp;orsatz:</source>
+        <translation>&amp;Prefixo:</translation>
+    </message>
+    <message>
+        <source>Erste &amp;Nummer:</source>
+        <translation>Primeiro &amp;número:</translation>
+    </message>
+    <message>
+        <source>Le&amp;tzte Nummer:</source>
+        <translation>Últi&amp;mo número:</translation>
+    </message>
+    <message>
+        <source>&amp;Stellen:</source>
+        <translation>&amp;Dígitos:</translation>
+    </message>
+    <message>
+        <source>Mehr als einmal vergeben: %1</source>
+        <translation>Atribuídas mais de uma vez: %1</translation>
+    </message>
+    <message>
+        <source>Für %1 zu bestellen: etwa %2 Ringe (die in der Saison %3 beringten Jungen und ein Zehntel mehr).</source>
+        <extracomment>%1 the next year, %2 a number of rings, %3 the season they are reckoned from</extracomment>
+        <translation>A encomendar para %1: cerca de %2 anilhas (as crias anilhadas na época %3 e mais um décimo).</translation>
+    </message>
+    <message>
+        <source>%1 bis %2: %3 Ringe</source>
+        <extracomment>%1 the first ring, %2 the last, %3 how many rings</extracomment>
+        <translation>%1 a %2: %3 anilhas</translation>
+    </message>
+    <message>
+        <source>Die Lieferung %1 bis %2 löschen? Die Vögel behalten ihre Ringe.</source>
+        <extracomment>%1 and %2 the first and last ring of the delivery</extracomment>
+        <translation>Eliminar a entrega %1 a %2? As aves mantêm as suas anilhas.</translation>
+    </message>
+    <message>
+        <source>Lieferung löschen</source>
+        <translation>Eliminar entrega</translation>
     </message>
 </context>
 <context>
@@ -4851,6 +5141,418 @@ O programa procura então na base de dados os canários que cumprem todos os cri
     </message>
 </context>
 <context>
+    <name>ShowEntries</name>
+    <message>
+        <source>Der Vogel %1 ist %2-mal gemeldet.</source>
+        <extracomment>%1 a ring number, %2 how often it is entered</extracomment>
+        <translation>O exemplar %1 está inscrito %2 vezes.</translation>
+    </message>
+    <message>
+        <source>Die Kollektion %1 hat %2 statt 4 Vögel.</source>
+        <extracomment>%1 the number of the collection, %2 how many birds it has</extracomment>
+        <translation>A equipa %1 tem %2 exemplares em vez de 4.</translation>
+    </message>
+    <message>
+        <source>Die Kollektion %1 mischt Hähne und Hennen.</source>
+        <translation>A equipa %1 mistura machos e fêmeas.</translation>
+    </message>
+    <message>
+        <source>In der Kollektion %1 sind nicht nur Hähne.</source>
+        <translation>A equipa %1 não é formada só por machos.</translation>
+    </message>
+    <message>
+        <source>In der Kollektion %1 sind nicht nur Hennen.</source>
+        <translation>A equipa %1 não é formada só por fêmeas.</translation>
+    </message>
+    <message>
+        <source>Nr.</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Klasse</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>Ringnummer</source>
+        <translation>Número da anilha</translation>
+    </message>
+    <message>
+        <source>Geschlecht</source>
+        <translation>Sexo</translation>
+    </message>
+    <message>
+        <source>Farbe</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Rasse</source>
+        <translation>Raça</translation>
+    </message>
+    <message>
+        <source>Kollektion</source>
+        <translation>Equipa</translation>
+    </message>
+    <message>
+        <source>Käfig-Nr.</source>
+        <translation>N.º da gaiola</translation>
+    </message>
+    <message>
+        <source>Punkte</source>
+        <translation>Pontos</translation>
+    </message>
+    <message>
+        <source>Preis</source>
+        <translation>Prémio</translation>
+    </message>
+</context>
+<context>
+    <name>ShowEntriesWindow</name>
+    <message>
+        <source>Ausstellungsmeldung</source>
+        <translation>Inscrição em exposições</translation>
+    </message>
+    <message>
+        <source>Die Ausstellung, deren Meldungen die Liste zeigt</source>
+        <translation>A exposição cujas inscrições a lista mostra</translation>
+    </message>
+    <message>
+        <source>&amp;Neue Ausstellung…</source>
+        <translation>&amp;Nova exposição…</translation>
+    </message>
+    <message>
+        <source>Name, Ort, Datum, Meldeschluss und Veranstalter der gewählten Ausstellung</source>
+        <translation>Nome, local, data, prazo de inscrição e organizador da exposição escolhida</translation>
+    </message>
+    <message>
+        <source>Lö&amp;schen…</source>
+        <translation>&amp;Eliminar…</translation>
+    </message>
+    <message>
+        <source>Löscht die gewählte Ausstellung mit allen ihren Meldungen</source>
+        <translation>Elimina a exposição escolhida com todas as suas inscrições</translation>
+    </message>
+    <message>
+        <source>Die Meldungen; Klasse, Käfig-Nr., Punkte und Preis lassen sich hier eintragen</source>
+        <translation>As inscrições; aqui pode registar a classe, o n.º da gaiola, os pontos e o prémio</translation>
+    </message>
+    <message>
+        <source>Meldungen der Ausstellung</source>
+        <translation>Inscrições da exposição</translation>
+    </message>
+    <message>
+        <source>Übernommen</source>
+        <translation>Incorporado</translation>
+    </message>
+    <message>
+        <source>&amp;Ausstellung:</source>
+        <translation>E&amp;xposição:</translation>
+    </message>
+    <message>
+        <source>Meldung &amp;entfernen</source>
+        <translation>Re&amp;tirar inscrição</translation>
+    </message>
+    <message>
+        <source>Nimmt die in der Liste gewählte Meldung zurück</source>
+        <translation>Retira a inscrição escolhida na lista</translation>
+    </message>
+    <message>
+        <source>Meldebogen &amp;drucken…</source>
+        <translation>Imprimir &amp;boletim de inscrição…</translation>
+    </message>
+    <message>
+        <source>Der Meldebogen mit Ihren Züchterdaten als Aussteller</source>
+        <translation>O boletim de inscrição com os seus dados de criador como expositor</translation>
+    </message>
+    <message>
+        <source>Als &amp;CSV-Datei speichern…</source>
+        <translation>Guardar como ficheiro &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Die Meldungen für eine Tabellenkalkulation</source>
+        <translation>As inscrições, para uma folha de cálculo</translation>
+    </message>
+    <message>
+        <source>Ergebnisse &amp;übernehmen</source>
+        <translation>Incorporar &amp;resultados</translation>
+    </message>
+    <message>
+        <source>Jede Meldung mit Punkten wird ein Ausstellungsergebnis ihres Vogels</source>
+        <translation>Cada inscrição com pontos passa a ser um resultado de exposição do seu exemplar</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Melden</source>
+        <translation>Inscrever</translation>
+    </message>
+    <message>
+        <source>Die Ringnummer eines Vogels aus dem Bestand</source>
+        <translation>O número da anilha de um exemplar do plantel</translation>
+    </message>
+    <message>
+        <source>Ring %1</source>
+        <translation>Anilha %1</translation>
+    </message>
+    <message>
+        <source>&amp;Ring:</source>
+        <translation>Ani&amp;lha:</translation>
+    </message>
+    <message>
+        <source>&amp;Kollektion aus vier Vögeln</source>
+        <translation>E&amp;quipa de quatro exemplares</translation>
+    </message>
+    <message>
+        <source>Die vier Vögel werden als eine Kollektion gemeldet</source>
+        <translation>Os quatro exemplares são inscritos como uma equipa</translation>
+    </message>
+    <message>
+        <source>Die Klasse laut Ausschreibung; angeboten werden die Klassen, die Vögel dieser Rasse und Farbe schon hatten</source>
+        <translation>A classe segundo o regulamento da exposição; são propostas as classes que exemplares desta raça e cor já tiveram</translation>
+    </message>
+    <message>
+        <source>K&amp;lasse:</source>
+        <translation>Cla&amp;sse:</translation>
+    </message>
+    <message>
+        <source>&amp;Melden</source>
+        <translation>&amp;Inscrever</translation>
+    </message>
+    <message>
+        <source>Meldet den Vogel oder die Kollektion für die gewählte Ausstellung</source>
+        <translation>Inscreve o exemplar ou a equipa na exposição escolhida</translation>
+    </message>
+    <message>
+        <source>%1 am %2</source>
+        <translation>%1 em %2</translation>
+    </message>
+    <message>
+        <source>Ort: %1 · Datum: %2 · Meldeschluss: %3 · Veranstalter: %4</source>
+        <extracomment>%1 place, %2 date, %3 closing date, %4 organiser of a show</extracomment>
+        <translation>Local: %1 · Data: %2 · Prazo de inscrição: %3 · Organizador: %4</translation>
+    </message>
+    <message>
+        <source>Noch keine Ausstellung angelegt.</source>
+        <translation>Ainda não há nenhuma exposição registada.</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation>sim</translation>
+    </message>
+    <message>
+        <source>Bitte zuerst eine Ausstellung anlegen.</source>
+        <translation>Registe primeiro uma exposição.</translation>
+    </message>
+    <message>
+        <source>Die Ausstellung %1 mit ihren %2 Meldungen löschen? Übernommene Ergebnisse bleiben.</source>
+        <extracomment>%1 the name of a show, %2 how many entries it has</extracomment>
+        <translation>Eliminar a exposição %1 com as suas %2 inscrições? Os resultados já incorporados mantêm-se.</translation>
+    </message>
+    <message>
+        <source>Ausstellung löschen</source>
+        <translation>Eliminar exposição</translation>
+    </message>
+    <message>
+        <source>Eine Kollektion besteht aus vier Vögeln: bitte alle vier Ringe eingeben.</source>
+        <translation>Uma equipa é formada por quatro exemplares: introduza as quatro anilhas.</translation>
+    </message>
+    <message>
+        <source>Bitte zuerst eine Meldung in der Liste auswählen.</source>
+        <translation>Escolha primeiro uma inscrição na lista.</translation>
+    </message>
+    <message>
+        <source>Die Käfig-Nr. muss eine Zahl größer als 0 sein.</source>
+        <translation>O n.º da gaiola tem de ser um número maior que 0.</translation>
+    </message>
+    <message>
+        <source>Punkte bitte als Zahl bis 100 eingeben, halbe Punkte mit Komma: 92,5.</source>
+        <translation>Introduza os pontos como número até 100, os meios pontos com vírgula: 92,5.</translation>
+    </message>
+    <message>
+        <source>Für diese Ausstellung ist noch nichts gemeldet.</source>
+        <translation>Ainda não há nada inscrito nesta exposição.</translation>
+    </message>
+    <message>
+        <source>Meldebogen drucken</source>
+        <translation>Imprimir boletim de inscrição</translation>
+    </message>
+    <message>
+        <source>%1
+
+Den Meldebogen trotzdem drucken?</source>
+        <translation>%1
+
+Imprimir o boletim de inscrição mesmo assim?</translation>
+    </message>
+    <message>
+        <source>den Meldebogen</source>
+        <translation>o boletim de inscrição</translation>
+    </message>
+    <message>
+        <source>Meldebogen %1</source>
+        <translation>Boletim de inscrição %1</translation>
+    </message>
+    <message>
+        <source>Meldungen speichern</source>
+        <translation>Guardar inscrições</translation>
+    </message>
+    <message>
+        <source>Meldungen %1.csv</source>
+        <translation>Inscrições %1.csv</translation>
+    </message>
+    <message>
+        <source>Keine neuen Punkte zum Übernehmen: Punkte bitte zuerst in die Liste eintragen.</source>
+        <translation>Não há pontos novos para incorporar: registe primeiro os pontos na lista.</translation>
+    </message>
+    <message>
+        <source>%1 Ergebnisse wurden zu den Vögeln übernommen.</source>
+        <translation>Foram incorporados %1 resultados nos exemplares.</translation>
+    </message>
+    <message>
+        <source>&amp;Ändern…</source>
+        <translation>&amp;Alterar…</translation>
+    </message>
+    <message>
+        <source>Käfi&amp;getiketten drucken</source>
+        <translation>Imprimir etiquetas de &amp;gaiola</translation>
+    </message>
+    <message>
+        <source>Ein Etikett je Meldung, ohne Ringnummer; zuerst das Etikettenblatt wählen</source>
+        <translation>Uma etiqueta por inscrição, sem número de anilha; escolha primeiro a folha de etiquetas</translation>
+    </message>
+    <message>
+        <source>die Käfigetiketten</source>
+        <translation>as etiquetas de gaiola</translation>
+    </message>
+    <message>
+        <source>Käfigetiketten %1</source>
+        <translation>Etiquetas de gaiola %1</translation>
+    </message>
+</context>
+<context>
+    <name>ShowEventDialog</name>
+    <message>
+        <source>Wie die Ausstellung heißt</source>
+        <translation>O nome da exposição</translation>
+    </message>
+    <message>
+        <source>Wo die Ausstellung stattfindet</source>
+        <translation>Onde se realiza a exposição</translation>
+    </message>
+    <message>
+        <source>Der Tag des Richtens, im Format TT.MM.JJJJ</source>
+        <translation>O dia do julgamento, no formato DD.MM.AAAA</translation>
+    </message>
+    <message>
+        <source>Bis zu diesem Tag muss die Meldung vorliegen, im Format TT.MM.JJJJ</source>
+        <translation>A inscrição tem de ser entregue até este dia, no formato DD.MM.AAAA</translation>
+    </message>
+    <message>
+        <source>TT.MM.JJJJ</source>
+        <translation>DD.MM.AAAA</translation>
+    </message>
+    <message>
+        <source>Der Verein oder Verband, der die Ausstellung ausrichtet</source>
+        <translation>O clube ou a federação que organiza a exposição</translation>
+    </message>
+    <message>
+        <source>Welche Vögel eine Kollektion bilden dürfen</source>
+        <translation>Que exemplares podem formar uma equipa</translation>
+    </message>
+    <message>
+        <source>Hähne und Hennen gemischt</source>
+        <translation>machos e fêmeas misturados</translation>
+    </message>
+    <message>
+        <source>nur Vögel eines Geschlechts</source>
+        <translation>só exemplares do mesmo sexo</translation>
+    </message>
+    <message>
+        <source>nur Hähne</source>
+        <translation>só machos</translation>
+    </message>
+    <message>
+        <source>nur Hennen</source>
+        <translation>só fêmeas</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nome:</translation>
+    </message>
+    <message>
+        <source>&amp;Ort:</source>
+        <translation>&amp;Local:</translation>
+    </message>
+    <message>
+        <source>&amp;Datum:</source>
+        <translation>&amp;Data:</translation>
+    </message>
+    <message>
+        <source>&amp;Meldeschluss:</source>
+        <translation>&amp;Prazo de inscrição:</translation>
+    </message>
+    <message>
+        <source>&amp;Veranstalter:</source>
+        <translation>&amp;Organizador:</translation>
+    </message>
+    <message>
+        <source>&amp;Kollektionen:</source>
+        <translation>&amp;Equipas:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Ausstellung ändern</source>
+        <translation>Alterar exposição</translation>
+    </message>
+    <message>
+        <source>Neue Ausstellung</source>
+        <translation>Nova exposição</translation>
+    </message>
+    <message>
+        <source>Bitte den Namen der Ausstellung eingeben.</source>
+        <translation>Introduza o nome da exposição.</translation>
+    </message>
+    <message>
+        <source>Ungültiges Datum der Ausstellung!</source>
+        <translation>Data da exposição inválida!</translation>
+    </message>
+    <message>
+        <source>Ungültiges Datum beim Meldeschluss!</source>
+        <translation>Prazo de inscrição inválido!</translation>
+    </message>
+</context>
+<context>
+    <name>ShowLabelReport</name>
+    <message>
+        <source>Klasse: %1</source>
+        <translation>Classe: %1</translation>
+    </message>
+    <message>
+        <source>Kollektion %1</source>
+        <translation>Equipa %1</translation>
+    </message>
+    <message>
+        <source>Käfig-Nr.</source>
+        <translation>N.º da gaiola</translation>
+    </message>
+    <message>
+        <source>3 × 8 Etiketten je Blatt (70 × 37 mm)</source>
+        <translation>3 × 8 etiquetas por folha (70 × 37 mm)</translation>
+    </message>
+    <message>
+        <source>3 × 7 Etiketten je Blatt (70 × 42,3 mm)</source>
+        <translation>3 × 7 etiquetas por folha (70 × 42,3 mm)</translation>
+    </message>
+</context>
+<context>
     <name>ShowResultDialog</name>
     <message>
         <source>Ausstellungsergebnis</source>
@@ -5314,6 +6016,66 @@ As alterações ficam guardadas no programa; o Avelor tenta de novo em breve e g
     <message>
         <source>Ringlieferung gelöscht</source>
         <translation>Entrega de anilhas eliminada</translation>
+    </message>
+    <message>
+        <source>Bitte den Namen der Ausstellung eingeben.</source>
+        <translation>Introduza o nome da exposição.</translation>
+    </message>
+    <message>
+        <source>Ausstellung %1 angelegt</source>
+        <translation>Exposição %1 registada</translation>
+    </message>
+    <message>
+        <source>Ausstellung %1 geändert</source>
+        <translation>Exposição %1 alterada</translation>
+    </message>
+    <message>
+        <source>Ausstellung %1 gelöscht</source>
+        <translation>Exposição %1 eliminada</translation>
+    </message>
+    <message>
+        <source>Diese Ausstellung gibt es nicht mehr.</source>
+        <translation>Esta exposição já não existe.</translation>
+    </message>
+    <message>
+        <source>Den Kanarienvogel %1 gibt es nicht im Bestand.</source>
+        <translation>O canário %1 não está no plantel.</translation>
+    </message>
+    <message>
+        <source>Bitte zuerst die Vögel auswählen.</source>
+        <translation>Escolha primeiro os exemplares.</translation>
+    </message>
+    <message>
+        <source>Kanarienvogel %1 für %2 gemeldet</source>
+        <translation>Canário %1 inscrito em %2</translation>
+    </message>
+    <message>
+        <source>Kollektion von %1 Kanarienvögeln für %2 gemeldet</source>
+        <translation>Equipa de %1 canários inscrita em %2</translation>
+    </message>
+    <message>
+        <source>%1 Kanarienvögel für %2 gemeldet</source>
+        <translation>%1 canários inscritos em %2</translation>
+    </message>
+    <message>
+        <source>Die Punkte müssen zwischen 0 und 100 liegen.</source>
+        <translation>Os pontos devem estar entre 0 e 100.</translation>
+    </message>
+    <message>
+        <source>Meldung von %1 geändert</source>
+        <translation>Inscrição de %1 alterada</translation>
+    </message>
+    <message>
+        <source>Meldung von %1 gelöscht</source>
+        <translation>Inscrição de %1 eliminada</translation>
+    </message>
+    <message>
+        <source>Bitte zuerst das Datum der Ausstellung eingeben.</source>
+        <translation>Introduza primeiro a data da exposição.</translation>
+    </message>
+    <message>
+        <source>Ergebnisse von %1 übernommen</source>
+        <translation>Resultados de %1 incorporados</translation>
     </message>
 </context>
 <context>

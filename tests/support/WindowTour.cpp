@@ -5,10 +5,12 @@
 #include "core/stock/StockDocument.h"
 #include "core/stocklist/StockList.h"
 #include "reports/layouts/CageCardReport.h"
+#include "reports/layouts/EntryFormReport.h"
 #include "reports/layouts/LocationListReport.h"
 #include "reports/layouts/PairSheetReport.h"
 #include "reports/layouts/PedigreeReport.h"
 #include "reports/layouts/RecordSheetReport.h"
+#include "reports/layouts/ShowLabelReport.h"
 #include "reports/layouts/StockListReport.h"
 #include "support/PedigreeSample.h"
 #include "support/WindowFixture.h"
@@ -26,6 +28,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -75,6 +78,22 @@ void addTourRecords(StockDocument& stock)
     const BreedingPair& pair = stock.pairs().front();
     stock.moveAnimals({pair.cockRing, pair.henRing, kSampleSubject}, cageLocation(pair.cageNumber), QDate(2024, 3, 1));
     stock.moveAnimals({kSampleSubject}, QStringLiteral("A-3"), QDate(2024, 9, 15));
+    // Three rings of the season on hand for the four eggs of the second clutch: the calendar warns.
+    stock.addRingDelivery(
+        {0, 2024, QStringLiteral("DKB"), QStringLiteral("2,9"), {}, QStringLiteral("DE-06165-2024-"), 1, 3, 4});
+    // The coming show: four birds as a collection and the subject alone.
+    ShowEvent show {0,
+                    QStringLiteral("Bundesschau"),
+                    QStringLiteral("Leipzig"),
+                    QDate(2026, 12, 12),
+                    QDate(2026, 11, 20),
+                    QStringLiteral("DKB"),
+                    CollectionRule::OneSex};
+    stock.addShowEvent(show);
+    stock.enterForShow(show.id,
+                       {sampleAncestorRing(5), sampleAncestorRing(7), sampleAncestorRing(9), sampleAncestorRing(11)},
+                       QStringLiteral("Gloster Corona"), true);
+    stock.enterForShow(show.id, {kSampleSubject}, QStringLiteral("Gloster Consort"), false);
     const std::tuple<QString, QDate, const char*, int, std::optional<int>, const char*> results[] = {
         {kSampleSubject, QDate(2026, 11, 14), "Bundesschau", 185, 1, "Gold"},
         {sampleAncestorRing(1), QDate(2026, 11, 14), "Bundesschau", 182, 1, ""},
@@ -189,8 +208,15 @@ void tourWindows(WindowFixture& fixture, const WindowTourVisitor& visit)
                                      QCoreApplication::translate("LocationsWindow", "Standorte"))
                        ->page(0),
                    QStringLiteral("locations"));
+    const ShowEvent show = fixture.stock().records().showEvents().front();
+    visit.printout(entryFormPages(fixture.stock(), show, fixture.stock().records().entries(show.id))->page(0),
+                   QStringLiteral("entry-form"));
+    visit.printout(showLabelPages(show, fixture.stock().records().entries(show.id), LabelSheet::ThreeByEight).front(),
+                   QStringLiteral("show-labels"));
     const std::pair<const char*, const char*> windows[] = {{"showsAction", "ShowsWindow"},
+                                                           {"showEntriesAction", "ShowEntriesWindow"},
                                                            {"locationsAction", "LocationsWindow"},
+                                                           {"ringStockAction", "RingStockWindow"},
                                                            {"calendarAction", "BreedingCalendarWindow"},
                                                            {"statisticsAction", "SeasonStatisticsWindow"},
                                                            {"matesAction", "MatePlannerWindow"},
@@ -204,6 +230,8 @@ void tourWindows(WindowFixture& fixture, const WindowTourVisitor& visit)
             colours->choosePair(kSampleSubject, sampleAncestorRing(6));
         if (auto* calendar = qobject_cast<BreedingCalendarWindow*>(window))
             calendar->setToday(QDate(2024, 5, 20)); // the second clutch is due
+        if (auto* year = window->findChild<QSpinBox*>(QStringLiteral("shownRingYear")))
+            year->setValue(2024);
         QApplication::processEvents();
         visit.window(window, QString::fromLatin1(name));
         window->reject();

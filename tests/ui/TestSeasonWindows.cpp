@@ -10,10 +10,12 @@
 #include "ui/season/SeasonTableWidget.h"
 
 #include <QDialog>
+#include <QLabel>
 #include <QMenu>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
 
 namespace {
 
@@ -103,8 +105,25 @@ private slots:
         click(breeding, "saveClutchButton");
         breeding->reject();
 
+        // Two rings of the year on hand for the three eggs: entered once, refused the second time as an overlap.
+        auto* rings = open<QDialog>("ringStockAction", "RingStockWindow");
+        child<QSpinBox>(rings, "deliveryYear")->setValue(2026);
+        type(rings, "deliveryPrefix", QStringLiteral("DE-26-"));
+        child<QSpinBox>(rings, "deliveryLast")->setValue(2);
+        QCOMPARE(child<QLabel>(rings, "typedRange")->text(), QStringLiteral("DE-26-001 bis DE-26-002: 2 Ringe"));
+        click(rings, "enterDelivery");
+        auto* ranges = child<QTableWidget>(rings, "ringRanges");
+        QCOMPARE(ranges->rowCount(), 1);
+        QCOMPARE(ranges->item(0, 8)->text(), QStringLiteral("2")); // free
+        click(rings, "enterDelivery");
+        QCOMPARE(m_f->messages.last(),
+                 QStringLiteral("Diese Ringe überschneiden sich mit der Lieferung DE-26-001 bis DE-26-002 (2026)."));
+        rings->reject();
+
         auto* calendar = open<BreedingCalendarWindow>("calendarAction", "BreedingCalendarWindow");
         calendar->setToday(QDate(2026, 3, 25));
+        QCOMPARE(child<QLabel>(calendar, "ringShortage")->text(),
+                 QStringLiteral("Zu wenig Ringe: noch 2 frei für 3 Eier, die einen Ring brauchen werden."));
         auto* table = child<SeasonTableWidget>(calendar, "calendarTable");
         QCOMPARE(table->rowCount(), 2);
         QCOMPARE(table->text(0, 0), QStringLiteral("29.03.2026")); // candling, 6 days after the 23rd

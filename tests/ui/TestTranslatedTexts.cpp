@@ -133,6 +133,14 @@ private:
             for (const ShowResult& r : stock.records().showResults(a.ringNumber))
                 texts << r.show << r.showClass << r.award;
         }
+        for (const ShowEvent& show : stock.records().showEvents()) {
+            texts << show.name << show.place << show.organiser;
+            for (const ShowEntry& e : stock.records().entries(show.id))
+                texts << e.showClass << e.award;
+        }
+        for (const RingDelivery& d : stock.records().ringDeliveries())
+            texts << d.club << d.size << d.colour << d.prefix;
+        texts << stock.records().locationsInUse();
         const BreederData& b = stock.data().breeder;
         // Each language is offered under its own name.
         for (const Language& language : Languages::available())

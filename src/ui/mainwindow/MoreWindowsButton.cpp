@@ -1,11 +1,13 @@
 #include "ui/mainwindow/MoreWindowsButton.h"
 
+#include "ui/breeding/RingStockWindow.h"
 #include "ui/common/Modal.h"
 #include "ui/genetics/ColourWindow.h"
 #include "ui/mainwindow/CommandButton.h"
 #include "ui/season/BreedingCalendarWindow.h"
 #include "ui/season/MatePlannerWindow.h"
 #include "ui/season/SeasonStatisticsWindow.h"
+#include "ui/shows/ShowEntriesWindow.h"
 #include "ui/shows/ShowsWindow.h"
 #include "ui/stock/LocationsWindow.h"
 
@@ -31,8 +33,10 @@ MoreWindowsButton::MoreWindowsButton(StockDocument& stock, PreferencesStore& pre
         {tr("Zucht&statistik…"), "statisticsAction", &MoreWindowsButton::openStatistics},
         {tr("&Partnersuche…"), "matesAction", &MoreWindowsButton::openMatePlanner},
         {tr("&Farbvererbung…"), "coloursAction", &MoreWindowsButton::openColours},
+        {tr("Ausstellungs&meldung…"), "showEntriesAction", &MoreWindowsButton::openShowEntries},
         {tr("&Ausstellungsergebnisse…"), "showsAction", &MoreWindowsButton::openShows},
         {tr("S&tandorte…"), "locationsAction", &MoreWindowsButton::openLocations},
+        {tr("&Ringbestand…"), "ringStockAction", &MoreWindowsButton::openRingStock},
     };
     for (const auto& window : windows) {
         QAction* action = menu->addAction(window.text, this, window.command);
@@ -52,9 +56,19 @@ void MoreWindowsButton::openShows()
     showModal(m_showsWindow.get());
 }
 
+void MoreWindowsButton::openShowEntries()
+{
+    showModal(&lazily(m_showEntriesWindow, m_stock, m_mainWindow));
+}
+
 void MoreWindowsButton::openLocations()
 {
     showModal(&lazily(m_locationsWindow, m_stock, m_mainWindow));
+}
+
+void MoreWindowsButton::openRingStock()
+{
+    showModal(&lazily(m_ringStockWindow, m_stock, m_mainWindow));
 }
 
 void MoreWindowsButton::openCalendar()

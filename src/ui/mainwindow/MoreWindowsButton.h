@@ -9,7 +9,9 @@ class ColourWindow;
 class LocationsWindow;
 class MatePlannerWindow;
 class PreferencesStore;
+class RingStockWindow;
 class SeasonStatisticsWindow;
+class ShowEntriesWindow;
 class ShowsWindow;
 class StockDocument;
 
@@ -34,7 +36,9 @@ signals:
 
 private:
     void openShows();
+    void openShowEntries();
     void openLocations();
+    void openRingStock();
     void openCalendar();
     void openStatistics();
     void openMatePlanner();
@@ -44,7 +48,9 @@ private:
     PreferencesStore& m_preferences;
     QWidget* m_mainWindow;
     std::unique_ptr<ShowsWindow> m_showsWindow;
+    std::unique_ptr<ShowEntriesWindow> m_showEntriesWindow;
     std::unique_ptr<LocationsWindow> m_locationsWindow;
+    std::unique_ptr<RingStockWindow> m_ringStockWindow;
     std::unique_ptr<BreedingCalendarWindow> m_calendarWindow;
     std::unique_ptr<SeasonStatisticsWindow> m_statisticsWindow;
     std::unique_ptr<MatePlannerWindow> m_matePlanner;

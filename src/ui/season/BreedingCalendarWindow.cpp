@@ -1,5 +1,6 @@
 #include "ui/season/BreedingCalendarWindow.h"
 
+#include "core/breeding/RingStock.h"
 #include "core/model/Dates.h"
 #include "core/season/SeasonTables.h"
 #include "core/stock/PreferencesStore.h"
@@ -40,10 +41,14 @@ BreedingCalendarWindow::BreedingCalendarWindow(StockDocument& stock, Preferences
                     tr("Ein Doppelklick öffnet das Zuchtpaar in der Nachwuchsverwaltung"));
     m_table->setAccessibleName(tr("Fällige Arbeiten"));
     m_summary = named(new QLabel(this), "calendarSummary");
+    m_ringShortage = named(new QLabel(this), "ringShortage");
+    m_ringShortage->setStyleSheet(QStringLiteral("font-weight: bold"));
+    m_ringShortage->setWordWrap(true);
     auto* printButton = named(new QPushButton(tr("&Drucken…"), this), "printCalendarButton");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildDays());
     layout->addWidget(m_summary);
+    layout->addWidget(m_ringShortage);
     layout->addWidget(m_table, 1);
     layout->addWidget(printButton, 0, Qt::AlignLeft);
     connect(printButton, &QPushButton::clicked, this, &BreedingCalendarWindow::print);
@@ -57,7 +62,8 @@ BreedingCalendarWindow::BreedingCalendarWindow(StockDocument& stock, Preferences
             return;
         if (what & StockDocument::Settings)
             loadDays();
-        if (what & (StockDocument::Pairs | StockDocument::Settings))
+        // Rings used (birds) and rings delivered (records) change the warning.
+        if (what & (StockDocument::Pairs | StockDocument::Settings | StockDocument::Animals | StockDocument::Records))
             fill();
     });
     new UndoShortcuts(m_stock, this);
@@ -134,12 +140,21 @@ void BreedingCalendarWindow::fill()
                            .arg(overdue)
                            .arg(qsizetype(m_tasks.size()) - overdue)
                            .arg(Dates::local(m_today.addDays(days.lookAhead))));
+    const std::optional<RingShortage> shortage = ringShortage(m_stock, days, m_today);
+    //: %1 free rings of this year, %2 eggs that will need a ring
+    m_ringShortage->setText(shortage ? tr("Zu wenig Ringe: noch %1 frei für %2 Eier, die einen Ring brauchen werden.")
+                                           .arg(shortage->free)
+                                           .arg(shortage->eggs)
+                                     : QString());
+    m_ringShortage->setVisible(shortage.has_value());
 }
 
 void BreedingCalendarWindow::print()
 {
-    auto pages
-        = seasonPages(m_table->shown(), tr("Zuchtkalender"), m_summary->text(), {22, 22, 14, 38, 38, 16, 10, 30});
+    const QString summary = m_ringShortage->text().isEmpty()
+        ? m_summary->text()
+        : m_summary->text() + QLatin1Char(' ') + m_ringShortage->text();
+    auto pages = seasonPages(m_table->shown(), tr("Zuchtkalender"), summary, {22, 22, 14, 38, 38, 16, 10, 30});
     auto* preview = new ReportPreview(pages, tr("den Zuchtkalender"), tr("Zuchtkalender"), frontWindow(this));
     preview->show();
     preview->raise();

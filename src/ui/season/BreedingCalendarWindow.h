@@ -11,7 +11,8 @@ class SeasonTableWidget;
 class StockDocument;
 
 // "Zuchtkalender": what is overdue, due today and due in the next days, with
-// the day counts it is reckoned from; printable. A double click opens the
+// the day counts it is reckoned from, and a warning when the year's rings
+// run short of the eggs that will need one; printable. A double click opens the
 // pair in the breeding dialog.
 class BreedingCalendarWindow : public QDialog
 {
@@ -43,4 +44,5 @@ private:
     QList<QSpinBox*> m_days; // candling, hatching, ringing, weaning, look ahead
     SeasonTableWidget* m_table = nullptr;
     QLabel* m_summary = nullptr;
+    QLabel* m_ringShortage = nullptr;
 };
