@@ -2483,6 +2483,18 @@ all fields and then click
         <translation>Note: ring %1 is on more than one bird.</translation>
     </message>
     <message>
+        <source>Es fehlt der Name der Ausstellung (in Anführungszeichen, wenn er Leerzeichen enthält).</source>
+        <translation>The name of the show is missing (in quotes if it contains spaces).</translation>
+    </message>
+    <message>
+        <source>Eine Ausstellung „%1“ ist nicht eingetragen.</source>
+        <translation>No show “%1” is entered.</translation>
+    </message>
+    <message>
+        <source>--sheet nimmt 3x8 oder 3x7.</source>
+        <translation>--sheet takes 3x8 or 3x7.</translation>
+    </message>
+    <message>
         <source>Aufruf:
   avelor-export [--data ORDNER] pedigree RING... -o DATEI
   avelor-export [--data ORDNER] recordsheet RING -o DATEI
@@ -2497,6 +2509,8 @@ all fields and then click
   avelor-export [--data ORDNER] sales [--year JAHR]
   avelor-export [--data ORDNER] location [ORT]
   avelor-export [--data ORDNER] rings [--year JAHR]
+  avelor-export [--data ORDNER] entries AUSSTELLUNG -o DATEI
+  avelor-export [--data ORDNER] labels AUSSTELLUNG [--sheet 3x8|3x7] -o DATEI
   avelor-export [--data ORDNER] due [--date JJJJ-MM-TT] [--days N]
   avelor-export [--data ORDNER] season JAHR
   avelor-export [--data ORDNER] mates RING [--breed RASSE] [--limit N]
@@ -2518,7 +2532,10 @@ Tabulatoren aus; due die fälligen Arbeiten der Zucht, season die Zahlen der Paa
 eines Jahres, mates die Partner eines Vogels, die am wenigsten verwandten zuerst.
 location gibt je Vogel im Bestand eine Zeile aus: Ring, Standort, seit (JJJJ-MM-TT);
 mit ORT nur die Vögel dort. rings gibt je Ringlieferung eine Zeile aus: Jahr,
-Verband, Größe, erster und letzter Ring, benutzt, frei.
+Verband, Größe, erster und letzter Ring, benutzt, frei. entries schreibt den
+Meldebogen der zuletzt eingetragenen Ausstellung dieses Namens (als .csv die
+Meldungen mit Punkten), labels ihre Käfigetiketten auf A4-Etikettenbögen
+(3x8: 70 × 37 mm, 3x7: 70 × 42,3 mm; 3x8, wenn --sheet fehlt).
 colours gibt je Art Junge eines Paares eine Zeile aus: Hahn oder Henne, Anteil,
 sichtbare und verdeckte Anlagen, Farbe; ANLAGEN wie &quot;braun,/opal&quot; (&quot;/&quot;: spalterbig).
 Mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw.
@@ -2544,6 +2561,8 @@ oder Datei nicht schreibbar.
   avelor-export [--data FOLDER] sales [--year YEAR]
   avelor-export [--data FOLDER] location [PLACE]
   avelor-export [--data FOLDER] rings [--year YEAR]
+  avelor-export [--data FOLDER] entries SHOW -o FILE
+  avelor-export [--data FOLDER] labels SHOW [--sheet 3x8|3x7] -o FILE
   avelor-export [--data FOLDER] due [--date YYYY-MM-DD] [--days N]
   avelor-export [--data FOLDER] season YEAR
   avelor-export [--data FOLDER] mates RING [--breed BREED] [--limit N]
@@ -2567,6 +2586,9 @@ location prints one line per bird in the stock: ring, location, since (YYYY-MM-D
 with PLACE only the birds there.
 rings prints one line per ring delivery: year,
 club, size, first and last ring, used, free.
+entries writes the entry form of the show of that name entered last (as .csv
+the entries with their points), labels its cage labels on A4 label sheets
+(3x8: 70 × 37 mm, 3x7: 70 × 42.3 mm; 3x8 without --sheet).
 colours prints one line per kind of young of a pair: cock or hen, share,
 visual and hidden factors, colour; FACTORS like &quot;braun,/opal&quot; (&quot;/&quot;: split).
 Several pages as PNG become FILE-1.png, FILE-2.png and so on.

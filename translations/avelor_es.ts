@@ -2485,6 +2485,18 @@ todos los campos y haga clic después en
         <translation>Aviso: la anilla %1 la lleva más de un ave.</translation>
     </message>
     <message>
+        <source>Es fehlt der Name der Ausstellung (in Anführungszeichen, wenn er Leerzeichen enthält).</source>
+        <translation>Falta el nombre del concurso (entre comillas si contiene espacios).</translation>
+    </message>
+    <message>
+        <source>Eine Ausstellung „%1“ ist nicht eingetragen.</source>
+        <translation>No hay ningún concurso «%1» registrado.</translation>
+    </message>
+    <message>
+        <source>--sheet nimmt 3x8 oder 3x7.</source>
+        <translation>--sheet admite 3x8 o 3x7.</translation>
+    </message>
+    <message>
         <source>Aufruf:
   avelor-export [--data ORDNER] pedigree RING... -o DATEI
   avelor-export [--data ORDNER] recordsheet RING -o DATEI
@@ -2499,6 +2511,8 @@ todos los campos y haga clic después en
   avelor-export [--data ORDNER] sales [--year JAHR]
   avelor-export [--data ORDNER] location [ORT]
   avelor-export [--data ORDNER] rings [--year JAHR]
+  avelor-export [--data ORDNER] entries AUSSTELLUNG -o DATEI
+  avelor-export [--data ORDNER] labels AUSSTELLUNG [--sheet 3x8|3x7] -o DATEI
   avelor-export [--data ORDNER] due [--date JJJJ-MM-TT] [--days N]
   avelor-export [--data ORDNER] season JAHR
   avelor-export [--data ORDNER] mates RING [--breed RASSE] [--limit N]
@@ -2520,7 +2534,10 @@ Tabulatoren aus; due die fälligen Arbeiten der Zucht, season die Zahlen der Paa
 eines Jahres, mates die Partner eines Vogels, die am wenigsten verwandten zuerst.
 location gibt je Vogel im Bestand eine Zeile aus: Ring, Standort, seit (JJJJ-MM-TT);
 mit ORT nur die Vögel dort. rings gibt je Ringlieferung eine Zeile aus: Jahr,
-Verband, Größe, erster und letzter Ring, benutzt, frei.
+Verband, Größe, erster und letzter Ring, benutzt, frei. entries schreibt den
+Meldebogen der zuletzt eingetragenen Ausstellung dieses Namens (als .csv die
+Meldungen mit Punkten), labels ihre Käfigetiketten auf A4-Etikettenbögen
+(3x8: 70 × 37 mm, 3x7: 70 × 42,3 mm; 3x8, wenn --sheet fehlt).
 colours gibt je Art Junge eines Paares eine Zeile aus: Hahn oder Henne, Anteil,
 sichtbare und verdeckte Anlagen, Farbe; ANLAGEN wie &quot;braun,/opal&quot; (&quot;/&quot;: spalterbig).
 Mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw.
@@ -2546,6 +2563,8 @@ oder Datei nicht schreibbar.
   avelor-export [--data CARPETA] sales [--year AÑO]
   avelor-export [--data CARPETA] location [LUGAR]
   avelor-export [--data CARPETA] rings [--year AÑO]
+  avelor-export [--data CARPETA] entries CONCURSO -o ARCHIVO
+  avelor-export [--data CARPETA] labels CONCURSO [--sheet 3x8|3x7] -o ARCHIVO
   avelor-export [--data CARPETA] due [--date AAAA-MM-DD] [--days N]
   avelor-export [--data CARPETA] season AÑO
   avelor-export [--data CARPETA] mates ANILLA [--breed RAZA] [--limit N]
@@ -2569,6 +2588,9 @@ location escribe una línea por ave del plantel: anilla, ubicación, desde (AAAA
 con LUGAR solo las aves de allí.
 rings escribe una línea por entrega de anillas: año,
 federación, tamaño, primera y última anilla, usadas, libres.
+entries escribe la hoja de inscripción del último concurso registrado con ese nombre
+(como .csv las inscripciones con sus puntos), labels sus etiquetas de jaula en hojas
+de etiquetas A4 (3x8: 70 × 37 mm, 3x7: 70 × 42,3 mm; 3x8 si falta --sheet).
 colours escribe una línea por tipo de cría de una pareja: macho o hembra, proporción,
 factores visuales y ocultos, color; FACTORES como &quot;braun,/opal&quot; (&quot;/&quot;: portador).
 Varias páginas en PNG se convierten en ARCHIVO-1.png, ARCHIVO-2.png, etc.

@@ -2485,6 +2485,18 @@ tous les champs, puis cliquez sur
         <translation>Remarque&#xa0;: la bague %1 est portée par plus d&apos;un oiseau.</translation>
     </message>
     <message>
+        <source>Es fehlt der Name der Ausstellung (in Anführungszeichen, wenn er Leerzeichen enthält).</source>
+        <translation>Le nom de l&apos;exposition manque (entre guillemets s&apos;il contient des espaces).</translation>
+    </message>
+    <message>
+        <source>Eine Ausstellung „%1“ ist nicht eingetragen.</source>
+        <translation>Aucune exposition «&#xa0;%1&#xa0;» n&apos;est saisie.</translation>
+    </message>
+    <message>
+        <source>--sheet nimmt 3x8 oder 3x7.</source>
+        <translation>--sheet prend 3x8 ou 3x7.</translation>
+    </message>
+    <message>
         <source>Aufruf:
   avelor-export [--data ORDNER] pedigree RING... -o DATEI
   avelor-export [--data ORDNER] recordsheet RING -o DATEI
@@ -2499,6 +2511,8 @@ tous les champs, puis cliquez sur
   avelor-export [--data ORDNER] sales [--year JAHR]
   avelor-export [--data ORDNER] location [ORT]
   avelor-export [--data ORDNER] rings [--year JAHR]
+  avelor-export [--data ORDNER] entries AUSSTELLUNG -o DATEI
+  avelor-export [--data ORDNER] labels AUSSTELLUNG [--sheet 3x8|3x7] -o DATEI
   avelor-export [--data ORDNER] due [--date JJJJ-MM-TT] [--days N]
   avelor-export [--data ORDNER] season JAHR
   avelor-export [--data ORDNER] mates RING [--breed RASSE] [--limit N]
@@ -2520,7 +2534,10 @@ Tabulatoren aus; due die fälligen Arbeiten der Zucht, season die Zahlen der Paa
 eines Jahres, mates die Partner eines Vogels, die am wenigsten verwandten zuerst.
 location gibt je Vogel im Bestand eine Zeile aus: Ring, Standort, seit (JJJJ-MM-TT);
 mit ORT nur die Vögel dort. rings gibt je Ringlieferung eine Zeile aus: Jahr,
-Verband, Größe, erster und letzter Ring, benutzt, frei.
+Verband, Größe, erster und letzter Ring, benutzt, frei. entries schreibt den
+Meldebogen der zuletzt eingetragenen Ausstellung dieses Namens (als .csv die
+Meldungen mit Punkten), labels ihre Käfigetiketten auf A4-Etikettenbögen
+(3x8: 70 × 37 mm, 3x7: 70 × 42,3 mm; 3x8, wenn --sheet fehlt).
 colours gibt je Art Junge eines Paares eine Zeile aus: Hahn oder Henne, Anteil,
 sichtbare und verdeckte Anlagen, Farbe; ANLAGEN wie &quot;braun,/opal&quot; (&quot;/&quot;: spalterbig).
 Mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw.
@@ -2546,6 +2563,8 @@ oder Datei nicht schreibbar.
   avelor-export [--data DOSSIER] sales [--year ANNÉE]
   avelor-export [--data DOSSIER] location [LIEU]
   avelor-export [--data DOSSIER] rings [--year ANNÉE]
+  avelor-export [--data DOSSIER] entries EXPOSITION -o FICHIER
+  avelor-export [--data DOSSIER] labels EXPOSITION [--sheet 3x8|3x7] -o FICHIER
   avelor-export [--data DOSSIER] due [--date AAAA-MM-JJ] [--days N]
   avelor-export [--data DOSSIER] season ANNÉE
   avelor-export [--data DOSSIER] mates BAGUE [--breed RACE] [--limit N]
@@ -2569,6 +2588,9 @@ location écrit une ligne par oiseau du cheptel&#xa0;: bague, emplacement, depui
 avec LIEU seulement les oiseaux qui s&apos;y trouvent.
 rings écrit une ligne par livraison de bagues&#xa0;: année,
 fédération, taille, première et dernière bague, utilisées, libres.
+entries écrit la feuille d&apos;engagement de la dernière exposition saisie sous ce nom
+(en .csv les engagements avec leurs points), labels ses étiquettes de cage sur des
+planches A4 (3x8&#xa0;: 70 × 37 mm, 3x7&#xa0;: 70 × 42,3 mm&#xa0;; 3x8 sans --sheet).
 colours affiche une ligne par sorte de jeunes d&apos;un couple&#xa0;: mâle ou femelle, proportion,
 facteurs visibles et cachés, couleur&#xa0;; FACTEURS comme &quot;braun,/opal&quot; (&quot;/&quot;&#xa0;: porteur).
 Plusieurs pages en PNG deviennent FICHIER-1.png, FICHIER-2.png, etc.

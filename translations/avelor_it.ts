@@ -2485,6 +2485,18 @@ su &quot;Inserisci canarino&quot;.</translation>
         <translation>Nota: l&apos;anello %1 è su più di un uccello.</translation>
     </message>
     <message>
+        <source>Es fehlt der Name der Ausstellung (in Anführungszeichen, wenn er Leerzeichen enthält).</source>
+        <translation>Manca il nome della mostra (tra virgolette se contiene spazi).</translation>
+    </message>
+    <message>
+        <source>Eine Ausstellung „%1“ ist nicht eingetragen.</source>
+        <translation>Nessuna mostra «%1» è inserita.</translation>
+    </message>
+    <message>
+        <source>--sheet nimmt 3x8 oder 3x7.</source>
+        <translation>--sheet accetta 3x8 o 3x7.</translation>
+    </message>
+    <message>
         <source>Aufruf:
   avelor-export [--data ORDNER] pedigree RING... -o DATEI
   avelor-export [--data ORDNER] recordsheet RING -o DATEI
@@ -2499,6 +2511,8 @@ su &quot;Inserisci canarino&quot;.</translation>
   avelor-export [--data ORDNER] sales [--year JAHR]
   avelor-export [--data ORDNER] location [ORT]
   avelor-export [--data ORDNER] rings [--year JAHR]
+  avelor-export [--data ORDNER] entries AUSSTELLUNG -o DATEI
+  avelor-export [--data ORDNER] labels AUSSTELLUNG [--sheet 3x8|3x7] -o DATEI
   avelor-export [--data ORDNER] due [--date JJJJ-MM-TT] [--days N]
   avelor-export [--data ORDNER] season JAHR
   avelor-export [--data ORDNER] mates RING [--breed RASSE] [--limit N]
@@ -2520,7 +2534,10 @@ Tabulatoren aus; due die fälligen Arbeiten der Zucht, season die Zahlen der Paa
 eines Jahres, mates die Partner eines Vogels, die am wenigsten verwandten zuerst.
 location gibt je Vogel im Bestand eine Zeile aus: Ring, Standort, seit (JJJJ-MM-TT);
 mit ORT nur die Vögel dort. rings gibt je Ringlieferung eine Zeile aus: Jahr,
-Verband, Größe, erster und letzter Ring, benutzt, frei.
+Verband, Größe, erster und letzter Ring, benutzt, frei. entries schreibt den
+Meldebogen der zuletzt eingetragenen Ausstellung dieses Namens (als .csv die
+Meldungen mit Punkten), labels ihre Käfigetiketten auf A4-Etikettenbögen
+(3x8: 70 × 37 mm, 3x7: 70 × 42,3 mm; 3x8, wenn --sheet fehlt).
 colours gibt je Art Junge eines Paares eine Zeile aus: Hahn oder Henne, Anteil,
 sichtbare und verdeckte Anlagen, Farbe; ANLAGEN wie &quot;braun,/opal&quot; (&quot;/&quot;: spalterbig).
 Mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw.
@@ -2546,6 +2563,8 @@ oder Datei nicht schreibbar.
   avelor-export [--data CARTELLA] sales [--year ANNO]
   avelor-export [--data CARTELLA] location [LUOGO]
   avelor-export [--data CARTELLA] rings [--year ANNO]
+  avelor-export [--data CARTELLA] entries MOSTRA -o FILE
+  avelor-export [--data CARTELLA] labels MOSTRA [--sheet 3x8|3x7] -o FILE
   avelor-export [--data CARTELLA] due [--date AAAA-MM-GG] [--days N]
   avelor-export [--data CARTELLA] season ANNO
   avelor-export [--data CARTELLA] mates ANELLINO [--breed RAZZA] [--limit N]
@@ -2569,6 +2588,9 @@ location scrive una riga per uccello del parco riproduttori: anello, posizione, 
 con LUOGO solo gli uccelli che vi si trovano.
 rings scrive una riga per fornitura di anelli: anno,
 federazione, misura, primo e ultimo anello, usati, liberi.
+entries scrive il modulo d&apos;iscrizione dell&apos;ultima mostra inserita con quel nome
+(come .csv le iscrizioni con i punti), labels le sue etichette delle gabbie su fogli
+di etichette A4 (3x8: 70 × 37 mm, 3x7: 70 × 42,3 mm; 3x8 se manca --sheet).
 colours stampa una riga per ogni tipo di novello di una coppia: maschio o femmina, proporzione,
 fattori visivi e nascosti, colore; FATTORI come &quot;braun,/opal&quot; (&quot;/&quot;: portatore).
 Più pagine in PNG diventano FILE-1.png, FILE-2.png e così via.

@@ -2485,6 +2485,18 @@ alle velden in en klik daarna op
         <translation>Let op: ring %1 zit aan meer dan één vogel.</translation>
     </message>
     <message>
+        <source>Es fehlt der Name der Ausstellung (in Anführungszeichen, wenn er Leerzeichen enthält).</source>
+        <translation>De naam van de tentoonstelling ontbreekt (tussen aanhalingstekens als er spaties in staan).</translation>
+    </message>
+    <message>
+        <source>Eine Ausstellung „%1“ ist nicht eingetragen.</source>
+        <translation>Een tentoonstelling „%1” is niet ingevoerd.</translation>
+    </message>
+    <message>
+        <source>--sheet nimmt 3x8 oder 3x7.</source>
+        <translation>--sheet neemt 3x8 of 3x7.</translation>
+    </message>
+    <message>
         <source>Aufruf:
   avelor-export [--data ORDNER] pedigree RING... -o DATEI
   avelor-export [--data ORDNER] recordsheet RING -o DATEI
@@ -2499,6 +2511,8 @@ alle velden in en klik daarna op
   avelor-export [--data ORDNER] sales [--year JAHR]
   avelor-export [--data ORDNER] location [ORT]
   avelor-export [--data ORDNER] rings [--year JAHR]
+  avelor-export [--data ORDNER] entries AUSSTELLUNG -o DATEI
+  avelor-export [--data ORDNER] labels AUSSTELLUNG [--sheet 3x8|3x7] -o DATEI
   avelor-export [--data ORDNER] due [--date JJJJ-MM-TT] [--days N]
   avelor-export [--data ORDNER] season JAHR
   avelor-export [--data ORDNER] mates RING [--breed RASSE] [--limit N]
@@ -2520,7 +2534,10 @@ Tabulatoren aus; due die fälligen Arbeiten der Zucht, season die Zahlen der Paa
 eines Jahres, mates die Partner eines Vogels, die am wenigsten verwandten zuerst.
 location gibt je Vogel im Bestand eine Zeile aus: Ring, Standort, seit (JJJJ-MM-TT);
 mit ORT nur die Vögel dort. rings gibt je Ringlieferung eine Zeile aus: Jahr,
-Verband, Größe, erster und letzter Ring, benutzt, frei.
+Verband, Größe, erster und letzter Ring, benutzt, frei. entries schreibt den
+Meldebogen der zuletzt eingetragenen Ausstellung dieses Namens (als .csv die
+Meldungen mit Punkten), labels ihre Käfigetiketten auf A4-Etikettenbögen
+(3x8: 70 × 37 mm, 3x7: 70 × 42,3 mm; 3x8, wenn --sheet fehlt).
 colours gibt je Art Junge eines Paares eine Zeile aus: Hahn oder Henne, Anteil,
 sichtbare und verdeckte Anlagen, Farbe; ANLAGEN wie &quot;braun,/opal&quot; (&quot;/&quot;: spalterbig).
 Mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw.
@@ -2546,6 +2563,8 @@ oder Datei nicht schreibbar.
   avelor-export [--data MAP] sales [--year JAAR]
   avelor-export [--data MAP] location [PLAATS]
   avelor-export [--data MAP] rings [--year JAAR]
+  avelor-export [--data MAP] entries TENTOONSTELLING -o BESTAND
+  avelor-export [--data MAP] labels TENTOONSTELLING [--sheet 3x8|3x7] -o BESTAND
   avelor-export [--data MAP] due [--date JJJJ-MM-DD] [--days N]
   avelor-export [--data MAP] season JAAR
   avelor-export [--data MAP] mates RING [--breed RAS] [--limit N]
@@ -2569,6 +2588,9 @@ location geeft per vogel in het vogelbestand een regel: ring, standplaats, sinds
 met PLAATS alleen de vogels daar.
 rings geeft per ringlevering een regel: jaar,
 bond, maat, eerste en laatste ring, gebruikt, vrij.
+entries schrijft het inschrijfformulier van de laatst ingevoerde tentoonstelling
+met die naam (als .csv de inschrijvingen met punten), labels haar kooietiketten
+op A4-etikettenvellen (3x8: 70 × 37 mm, 3x7: 70 × 42,3 mm; 3x8 zonder --sheet).
 colours geeft per soort jong van een koppel één regel: man of pop, aandeel,
 zichtbare en verborgen factoren, kleur; FACTOREN zoals &quot;braun,/opal&quot; (&quot;/&quot;: split).
 Meerdere pagina&apos;s als PNG worden BESTAND-1.png, BESTAND-2.png enz.

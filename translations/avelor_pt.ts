@@ -2485,6 +2485,18 @@ todos os campos e clique depois em
         <translation>Nota: a anilha %1 está em mais de uma ave.</translation>
     </message>
     <message>
+        <source>Es fehlt der Name der Ausstellung (in Anführungszeichen, wenn er Leerzeichen enthält).</source>
+        <translation>Falta o nome da exposição (entre aspas se contiver espaços).</translation>
+    </message>
+    <message>
+        <source>Eine Ausstellung „%1“ ist nicht eingetragen.</source>
+        <translation>Nenhuma exposição «%1» está registada.</translation>
+    </message>
+    <message>
+        <source>--sheet nimmt 3x8 oder 3x7.</source>
+        <translation>--sheet aceita 3x8 ou 3x7.</translation>
+    </message>
+    <message>
         <source>Aufruf:
   avelor-export [--data ORDNER] pedigree RING... -o DATEI
   avelor-export [--data ORDNER] recordsheet RING -o DATEI
@@ -2499,6 +2511,8 @@ todos os campos e clique depois em
   avelor-export [--data ORDNER] sales [--year JAHR]
   avelor-export [--data ORDNER] location [ORT]
   avelor-export [--data ORDNER] rings [--year JAHR]
+  avelor-export [--data ORDNER] entries AUSSTELLUNG -o DATEI
+  avelor-export [--data ORDNER] labels AUSSTELLUNG [--sheet 3x8|3x7] -o DATEI
   avelor-export [--data ORDNER] due [--date JJJJ-MM-TT] [--days N]
   avelor-export [--data ORDNER] season JAHR
   avelor-export [--data ORDNER] mates RING [--breed RASSE] [--limit N]
@@ -2520,7 +2534,10 @@ Tabulatoren aus; due die fälligen Arbeiten der Zucht, season die Zahlen der Paa
 eines Jahres, mates die Partner eines Vogels, die am wenigsten verwandten zuerst.
 location gibt je Vogel im Bestand eine Zeile aus: Ring, Standort, seit (JJJJ-MM-TT);
 mit ORT nur die Vögel dort. rings gibt je Ringlieferung eine Zeile aus: Jahr,
-Verband, Größe, erster und letzter Ring, benutzt, frei.
+Verband, Größe, erster und letzter Ring, benutzt, frei. entries schreibt den
+Meldebogen der zuletzt eingetragenen Ausstellung dieses Namens (als .csv die
+Meldungen mit Punkten), labels ihre Käfigetiketten auf A4-Etikettenbögen
+(3x8: 70 × 37 mm, 3x7: 70 × 42,3 mm; 3x8, wenn --sheet fehlt).
 colours gibt je Art Junge eines Paares eine Zeile aus: Hahn oder Henne, Anteil,
 sichtbare und verdeckte Anlagen, Farbe; ANLAGEN wie &quot;braun,/opal&quot; (&quot;/&quot;: spalterbig).
 Mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw.
@@ -2546,6 +2563,8 @@ oder Datei nicht schreibbar.
   avelor-export [--data PASTA] sales [--year ANO]
   avelor-export [--data PASTA] location [LOCAL]
   avelor-export [--data PASTA] rings [--year ANO]
+  avelor-export [--data PASTA] entries EXPOSIÇÃO -o FICHEIRO
+  avelor-export [--data PASTA] labels EXPOSIÇÃO [--sheet 3x8|3x7] -o FICHEIRO
   avelor-export [--data PASTA] due [--date AAAA-MM-DD] [--days N]
   avelor-export [--data PASTA] season ANO
   avelor-export [--data PASTA] mates ANILHA [--breed RAÇA] [--limit N]
@@ -2569,6 +2588,9 @@ location escreve uma linha por ave do plantel: anilha, localização, desde (AAA
 com LOCAL apenas as aves que lá estão.
 rings escreve uma linha por entrega de anilhas: ano,
 federação, tamanho, primeira e última anilha, usadas, livres.
+entries escreve o boletim de inscrição da última exposição registada com esse nome
+(como .csv as inscrições com os pontos), labels as suas etiquetas de gaiola em folhas
+de etiquetas A4 (3x8: 70 × 37 mm, 3x7: 70 × 42,3 mm; 3x8 se faltar --sheet).
 colours escreve uma linha por tipo de cria de um casal: macho ou fêmea, proporção,
 fatores visuais e ocultos, cor; FATORES como &quot;braun,/opal&quot; (&quot;/&quot;: portador).
 Várias páginas em PNG dão origem a FICHEIRO-1.png, FICHEIRO-2.png, etc.

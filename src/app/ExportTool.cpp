@@ -38,6 +38,8 @@ QString usage()
         "  avelor-export [--data ORDNER] sales [--year JAHR]\n"
         "  avelor-export [--data ORDNER] location [ORT]\n"
         "  avelor-export [--data ORDNER] rings [--year JAHR]\n"
+        "  avelor-export [--data ORDNER] entries AUSSTELLUNG -o DATEI\n"
+        "  avelor-export [--data ORDNER] labels AUSSTELLUNG [--sheet 3x8|3x7] -o DATEI\n"
         "  avelor-export [--data ORDNER] due [--date JJJJ-MM-TT] [--days N]\n"
         "  avelor-export [--data ORDNER] season JAHR\n"
         "  avelor-export [--data ORDNER] mates RING [--breed RASSE] [--limit N]\n"
@@ -59,7 +61,10 @@ QString usage()
         "eines Jahres, mates die Partner eines Vogels, die am wenigsten verwandten zuerst.\n"
         "location gibt je Vogel im Bestand eine Zeile aus: Ring, Standort, seit (JJJJ-MM-TT);\n"
         "mit ORT nur die Vögel dort. rings gibt je Ringlieferung eine Zeile aus: Jahr,\n"
-        "Verband, Größe, erster und letzter Ring, benutzt, frei.\n"
+        "Verband, Größe, erster und letzter Ring, benutzt, frei. entries schreibt den\n"
+        "Meldebogen der zuletzt eingetragenen Ausstellung dieses Namens (als .csv die\n"
+        "Meldungen mit Punkten), labels ihre Käfigetiketten auf A4-Etikettenbögen\n"
+        "(3x8: 70 × 37 mm, 3x7: 70 × 42,3 mm; 3x8, wenn --sheet fehlt).\n"
         "colours gibt je Art Junge eines Paares eine Zeile aus: Hahn oder Henne, Anteil,\n"
         "sichtbare und verdeckte Anlagen, Farbe; ANLAGEN wie \"braun,/opal\" (\"/\": spalterbig).\n"
         "Mehrere Seiten als PNG werden zu DATEI-1.png, DATEI-2.png usw.\n"
@@ -72,12 +77,13 @@ QString usage()
 }
 
 // Options that take a value.
-const QStringList kValueOptions = {"--data", "-o",      "--by",   "--breed", "--layout",    "--year",  "--date",
-                                   "--days", "--limit", "--cock", "--hen",   "--crossover", "--phase", "--size"};
+const QStringList kValueOptions
+    = {"--data",  "-o",     "--by",  "--breed",     "--layout", "--year", "--date", "--days",
+       "--limit", "--cock", "--hen", "--crossover", "--phase",  "--size", "--sheet"};
 
 QList<ExportCommand> commands()
 {
-    return reportCommands() + tableCommands() + seasonCommands() + colourCommands();
+    return reportCommands() + tableCommands() + seasonCommands() + colourCommands() + showCommands();
 }
 
 // Which suffixes the output file may have, as a whole sentence for each count.

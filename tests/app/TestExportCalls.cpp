@@ -68,6 +68,12 @@ private slots:
         RingDelivery delivery {0,  2026, QStringLiteral("DKB"), QStringLiteral("2,9"), {}, QStringLiteral("HA"), 0,
                                99, 2};
         QVERIFY(records.addRingDelivery(delivery).isEmpty());
+        ShowEvent show {0, QStringLiteral("Kreisschau"), {}, QDate(2026, 10, 4), {}, {}, CollectionRule::AnySex};
+        QVERIFY(records.addShowEvent(show).isEmpty());
+        std::vector<ShowEntry> entries {
+            {0, show.id, QStringLiteral("HAHN"), QStringLiteral("Gloster"), {}, 17, 183, {}},
+            {0, show.id, QStringLiteral("HENNE"), QStringLiteral("Gloster"), {}, {}, {}, {}}};
+        QVERIFY(records.addEntries(entries).isEmpty());
     }
 
     void wrongCallsSayWhatIsWrong_data()
@@ -93,6 +99,9 @@ private slots:
             << QStringList {"colours", "--cock", "braun+", "--hen", ""} << 2 << "fehlt der Name einer Anlage";
         QTest::newRow("a factor three times")
             << QStringList {"colours", "--cock", "", "--hen", "opal,opal,opal"} << 2 << "mehr als zweimal";
+        QTest::newRow("labels on an unknown sheet")
+            << QStringList {"labels", "Kreisschau", "--sheet", "4x4", "-o", pdf} << 2 << "--sheet nimmt 3x8 oder 3x7";
+        QTest::newRow("entries without a show") << QStringList {"entries", "-o", pdf} << 2 << "Name der Ausstellung";
         QTest::newRow("season year 0") << QStringList {"season", "0"} << 2 << "season nimmt genau ein Jahr";
         QTest::newRow("season year 99999") << QStringList {"season", "99999"} << 2 << "von 1 bis 9999";
         QTest::newRow("inbreeding of a bird with itself")
@@ -148,6 +157,25 @@ private slots:
     {
         QCOMPARE(runWith({"--data", m_folder, "rings"}).out, QStringLiteral("2026\tDKB\t2,9\tHA00\tHA99\t0\t100\n"));
         QCOMPARE(runWith({"--data", m_folder, "rings", "--year", "2025"}).out, QString());
+    }
+
+    // The entry form and the labels of a show named on the command line; the entries as CSV with their points.
+    void entriesAndLabelsOfAShow()
+    {
+        const QString csv = m_dir.path() + QStringLiteral("/meldungen.csv");
+        QCOMPARE(runWith({"--data", m_folder, "entries", "Kreisschau", "-o", csv}).code, 0);
+        const QByteArray written = contents(csv);
+        QVERIFY2(written.contains("1;Gloster;HAHN;Hahn;gelb;;;17;91,5;"), written.constData());
+        QVERIFY(written.contains("2;Gloster;HENNE;Henne;"));
+        const QString form = m_dir.path() + QStringLiteral("/meldebogen.pdf");
+        QCOMPARE(runWith({"--data", m_folder, "entries", "Kreisschau", "-o", form}).code, 0);
+        QVERIFY(contents(form).startsWith("%PDF"));
+        const QString labels = m_dir.path() + QStringLiteral("/etiketten.png");
+        QCOMPARE(runWith({"--data", m_folder, "labels", "Kreisschau", "--sheet", "3x7", "-o", labels}).code, 0);
+        QVERIFY(QFile::exists(labels)); // one sheet: no page number in the name
+        const Outcome missing = runWith({"--data", m_folder, "labels", "Landesschau", "-o", labels});
+        QCOMPARE(missing.code, 1);
+        QVERIFY(missing.err.contains(QStringLiteral("Eine Ausstellung „Landesschau“ ist nicht eingetragen.")));
     }
 
     void wrongCallsSayWhatIsWrong()

@@ -1,6 +1,8 @@
 #include "app/export/ExportRun.h"
 
+#include "core/files/Preferences.h"
 #include "core/files/SafeWrite.h"
+#include "core/language/Languages.h"
 #include "core/model/Dates.h"
 #include "core/stock/StockDocument.h"
 #include "reports/engine/ReportOutput.h"
@@ -101,4 +103,18 @@ int ExportRun::written(const QString& name, const QString& failure)
     }
     out << QCoreApplication::translate("ExportTool", "Geschrieben: %1").arg(QDir::toNativeSeparators(name)) << '\n';
     return Done;
+}
+
+// The printouts speak the language the breeder chose for them in the
+// program; "as the program" is the program's language, not the tool's.
+QString printoutLanguage(const Preferences& preferences)
+{
+    if (!preferences.certificate.printLanguage.isEmpty())
+        return preferences.certificate.printLanguage;
+    return Languages::resolve(preferences.language);
+}
+
+QString printoutLanguage()
+{
+    return printoutLanguage(Preferences::load(Preferences::defaultFile()));
 }

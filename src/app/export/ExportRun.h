@@ -9,6 +9,7 @@
 class QIODevice;
 class QTextStream;
 class ReportPages;
+struct Preferences;
 class StockDocument;
 
 // The exit codes of avelor-export.
@@ -61,6 +62,11 @@ private:
     int written(const QString& name, const QString& failure);
 };
 
+// The language the breeder chose for printouts in the program ("as the
+// program" is the program's language, not the tool's).
+QString printoutLanguage(const Preferences& preferences);
+QString printoutLanguage();
+
 // A year as avelor-export takes it (1 to 9999), or none.
 std::optional<int> yearOf(const QString& text);
 
@@ -87,3 +93,5 @@ QList<ExportCommand> tableCommands();
 QList<ExportCommand> seasonCommands();
 // The colours of a pair's young: colours.
 QList<ExportCommand> colourCommands();
+// The shows entered for: entries, labels.
+QList<ExportCommand> showCommands();

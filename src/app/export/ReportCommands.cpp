@@ -23,20 +23,6 @@ QString oneRingOrMore(const ExportRequest& request)
     return request.words.isEmpty() ? QCoreApplication::translate("ExportTool", "Es fehlt die Ringnummer.") : QString();
 }
 
-// The printouts speak the language the breeder chose for them in the
-// program; "as the program" is the program's language, not the tool's.
-QString printoutLanguage(const Preferences& preferences)
-{
-    if (!preferences.certificate.printLanguage.isEmpty())
-        return preferences.certificate.printLanguage;
-    return Languages::resolve(preferences.language);
-}
-
-QString printoutLanguage()
-{
-    return printoutLanguage(Preferences::load(Preferences::defaultFile()));
-}
-
 // The pedigree file that goes with a bought bird, for the buyer's program.
 int pedigreeToFile(ExportRun& run)
 {
