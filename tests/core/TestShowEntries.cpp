@@ -48,6 +48,13 @@ private slots:
         QCOMPARE(again.showEvents().size(), size_t(1));
         QCOMPARE(again.entriesOf(ring).at(0).showClass, QStringLiteral("Gloster Corona"));
         QCOMPARE(again.allColourFactors().size(), 1);
+
+        // A backup made by version three comes back whole and ready for shows.
+        QCOMPARE(again.replaceFrom(QStringLiteral(AVELOR_TEST_DATA "/zusatzdaten-v3.db")), QString());
+        QVERIFY(again.showEvents().empty());
+        QCOMPARE(again.ringDeliveries().size(), size_t(1));
+        ShowEvent show {0, QStringLiteral("Kreisschau"), {}, {}, {}, {}, CollectionRule::AnySex};
+        QCOMPARE(again.addShowEvent(show), QString());
     }
 
     // Four birds entered as a collection, one alone; the form's warnings; the points
