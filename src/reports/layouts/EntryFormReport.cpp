@@ -3,6 +3,7 @@
 #include "core/model/Dates.h"
 #include "core/stock/ShowEntries.h"
 #include "core/stock/StockDocument.h"
+#include "reports/layouts/TableReport.h"
 
 #include <QCoreApplication>
 
@@ -26,7 +27,7 @@ struct EntryForm
 {
     ShowEvent show;
     BreederData exhibitor;
-    QStringList headings;
+    std::vector<ReportTable::Column> columns;
     std::vector<QStringList> rows;
 };
 
@@ -65,19 +66,7 @@ std::vector<ReportElement> header(const EntryForm& form, int pageNumber)
         exhibitor << QCoreApplication::translate("EntryFormReport", "Vereinsnummer: %1").arg(b.clubNumber);
     e.push_back(block({102, 18.5, 88, 30}, exhibitor));
 
-    double x = 0;
-    for (size_t c = 0; c < std::size(kColumnWidths); ++c) {
-        TextElement heading = TextElement::fixed(QString(), {x + 0.8, kHeaderHeight - 6, kColumnWidths[c] - 1.6, 5}, 9);
-        heading.style.bold = true;
-        heading.lines = QStringList {form.headings.value(qsizetype(c))};
-        e.push_back(heading);
-        x += kColumnWidths[c];
-    }
-    LineElement rule;
-    rule.from = {0, kHeaderHeight - 0.5};
-    rule.to = {kWidth, kHeaderHeight - 0.5};
-    rule.width = 0.4;
-    e.push_back(rule);
+    addTableHeadings(e, form.columns, kHeaderHeight - 6.5);
     return e;
 }
 
@@ -98,20 +87,7 @@ std::vector<ReportElement> row(const EntryForm& form, int index)
         }
         return e;
     }
-    const QStringList& cells = form.rows[size_t(index)];
-    double x = 0;
-    for (size_t c = 0; c < std::size(kColumnWidths); ++c) {
-        TextElement cell = TextElement::fixed(QString(), {x + 0.8, 0.8, kColumnWidths[c] - 1.6, kRowHeight - 0.8}, 9);
-        cell.lines = QStringList {cells.value(qsizetype(c))};
-        e.push_back(cell);
-        x += kColumnWidths[c];
-    }
-    LineElement rule;
-    rule.from = {0, kRowHeight};
-    rule.to = {kWidth, kRowHeight};
-    rule.colour = QColor(160, 160, 160);
-    rule.width = 0.15;
-    e.push_back(rule);
+    addTableRow(e, form.columns, form.rows[size_t(index)], kRowHeight);
     return e;
 }
 
@@ -120,8 +96,10 @@ std::vector<ReportElement> row(const EntryForm& form, int index)
 std::shared_ptr<ReportPages> entryFormPages(const StockDocument& stock, const ShowEvent& show,
                                             const std::vector<ShowEntry>& entries)
 {
-    auto form = std::make_shared<EntryForm>(
-        EntryForm {show, stock.breeder(), entryListHeadings(true), entryListRows(stock, entries, true)});
+    auto form = std::make_shared<EntryForm>(EntryForm {show, stock.breeder(), {}, entryListRows(stock, entries, true)});
+    const QStringList headings = entryListHeadings(true);
+    for (size_t c = 0; c < std::size(kColumnWidths); ++c)
+        form->columns.push_back({headings.value(qsizetype(c)), kColumnWidths[c], Qt::AlignLeft});
     BandedPages::Layout page;
     page.margins = QMarginsF(10, 10, 10, 10);
     page.headerHeight = kHeaderHeight;

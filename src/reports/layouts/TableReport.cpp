@@ -23,48 +23,58 @@ std::vector<ReportElement> header(const ReportTable& table, int pageNumber)
     TextElement subtitle = TextElement::fixed(QString(), {0, 10, kWidth, 5}, 10);
     subtitle.lines = QStringList {table.subtitle};
     e.push_back(subtitle);
-    double x = 0;
-    for (const ReportTable::Column& c : table.columns) {
-        TextElement heading = TextElement::fixed(QString(), {x + 0.8, 17.5, c.width - 1.6, 5}, 9);
-        heading.style.bold = true;
-        heading.style.alignment = c.alignment;
-        heading.lines = QStringList {c.heading};
-        e.push_back(heading);
-        x += c.width;
-    }
-    LineElement rule;
-    rule.from = {0, kHeaderHeight - 0.5};
-    rule.to = {kWidth, kHeaderHeight - 0.5};
-    rule.width = 0.4;
-    e.push_back(rule);
+    addTableHeadings(e, table.columns, 17.5);
     return e;
 }
 
 std::vector<ReportElement> row(const ReportTable& table, int index)
 {
     std::vector<ReportElement> e;
-    const QStringList& cells = table.rows[size_t(index)];
     const bool marked = size_t(index) < table.marked.size() && table.marked[size_t(index)];
-    double x = 0;
-    for (size_t c = 0; c < table.columns.size(); ++c) {
-        const ReportTable::Column& column = table.columns[c];
-        TextElement cell = TextElement::fixed(QString(), {x + 0.8, 0.6, column.width - 1.6, kRowHeight - 0.6}, 9);
-        cell.style.alignment = column.alignment;
-        cell.style.bold = marked;
-        cell.lines = QStringList {cells.value(qsizetype(c))};
-        e.push_back(cell);
-        x += column.width;
-    }
-    LineElement rule;
-    rule.from = {0, kRowHeight};
-    rule.to = {kWidth, kRowHeight};
-    rule.colour = QColor(160, 160, 160);
-    rule.width = 0.15;
-    e.push_back(rule);
+    addTableRow(e, table.columns, table.rows[size_t(index)], kRowHeight, marked);
     return e;
 }
 
 } // namespace
+
+void addTableHeadings(std::vector<ReportElement>& elements, const std::vector<ReportTable::Column>& columns, double top)
+{
+    double x = 0;
+    for (const ReportTable::Column& c : columns) {
+        TextElement heading = TextElement::fixed(QString(), {x + 0.8, top, c.width - 1.6, 5}, 9);
+        heading.style.bold = true;
+        heading.style.alignment = c.alignment;
+        heading.lines = QStringList {c.heading};
+        elements.push_back(heading);
+        x += c.width;
+    }
+    LineElement rule;
+    rule.from = {0, top + 6};
+    rule.to = {kWidth, top + 6};
+    rule.width = 0.4;
+    elements.push_back(rule);
+}
+
+void addTableRow(std::vector<ReportElement>& elements, const std::vector<ReportTable::Column>& columns,
+                 const QStringList& cells, double height, bool bold)
+{
+    double x = 0;
+    for (size_t c = 0; c < columns.size(); ++c) {
+        const ReportTable::Column& column = columns[c];
+        TextElement cell = TextElement::fixed(QString(), {x + 0.8, 0.6, column.width - 1.6, height - 0.6}, 9);
+        cell.style.alignment = column.alignment;
+        cell.style.bold = bold;
+        cell.lines = QStringList {cells.value(qsizetype(c))};
+        elements.push_back(cell);
+        x += column.width;
+    }
+    LineElement rule;
+    rule.from = {0, height};
+    rule.to = {kWidth, height};
+    rule.colour = QColor(160, 160, 160);
+    rule.width = 0.15;
+    elements.push_back(rule);
+}
 
 std::shared_ptr<ReportPages> tablePages(ReportTable table)
 {

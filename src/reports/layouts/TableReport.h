@@ -25,3 +25,11 @@ struct ReportTable
 };
 
 std::shared_ptr<ReportPages> tablePages(ReportTable table);
+
+// The same table's pieces for printouts with a header of their own: the
+// headings from `top` with the rule 6 mm below them, and one row of `height`
+// (millimetres) with its light rule underneath.
+void addTableHeadings(std::vector<ReportElement>& elements, const std::vector<ReportTable::Column>& columns,
+                      double top);
+void addTableRow(std::vector<ReportElement>& elements, const std::vector<ReportTable::Column>& columns,
+                 const QStringList& cells, double height, bool bold = false);
