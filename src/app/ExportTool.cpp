@@ -242,7 +242,10 @@ int runExport(const QStringList& arguments, QTextStream& out, QTextStream& err, 
         return FileProblem;
     }
     StockData db;
-    const DataFiles::StartupResult loaded = files.load(db, DataFiles::Access::ReadOnly);
+    // A certificate of one bird in a large stock reads that bird and its ancestors, not the whole stock.
+    const bool ancestriesOnly = command.needsAncestriesOnly && command.needsAncestriesOnly(request);
+    const DataFiles::StartupResult loaded
+        = ancestriesOnly ? files.loadAncestries(request.words, db) : files.load(db, DataFiles::Access::ReadOnly);
     for (const QString& message : loaded.messages)
         err << message << '\n';
     // A check needs the whole stock: what a damaged file lost cannot be checked.

@@ -2,6 +2,7 @@
 // for each change, how each change is taken back and made again, and the
 // indexes it drops on every change.
 #include "core/files/DataSetNames.h"
+#include "core/files/StockFile.h"
 #include "core/genetics/StockColours.h"
 #include "core/stock/BackgroundSave.h"
 #include "core/stock/DescendantsFinder.h"
@@ -11,6 +12,7 @@
 #include "support/FileHelpers.h"
 #include "support/SampleAnimals.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QMap>
 #include <QSignalSpy>
@@ -59,6 +61,20 @@ public:
 private:
     sqlite3* m_db = nullptr;
 };
+
+// The stock file a background save writes now has the bytes of a whole save.
+bool backgroundSaveWritesTheWholeSave(StockDocument& stock)
+{
+    if (!stock.prepareSave(QDeadlineTimer::Forever))
+        return false;
+    QByteArray encoded;
+    QByteArray whole;
+    QBuffer fromEncoded(&encoded);
+    QBuffer fromWhole(&whole);
+    fromEncoded.open(QIODevice::WriteOnly);
+    fromWhole.open(QIODevice::WriteOnly);
+    return stock.saveWriters().stock(fromEncoded) && StockFile::write(fromWhole, stock.data()) && encoded == whole;
+}
 
 } // namespace
 
@@ -319,6 +335,7 @@ private slots:
         QFETCH(int, signalled);
         QFETCH(bool, undoable);
         const Stored before = stored();
+        QVERIFY(m_stock->prepareSave(QDeadlineTimer::Forever));
         QSignalSpy spy(m_stock.get(), &StockDocument::changed);
         auto signalledOnce = [&] {
             const bool once = spy.size() == 1 && int(spy.at(0).at(0).value<StockDocument::Changes>()) == signalled;
@@ -332,6 +349,7 @@ private slots:
             return;
         }
         QVERIFY(signalledOnce());
+        QVERIFY(backgroundSaveWritesTheWholeSave(*m_stock));
         QCOMPARE(m_stock->history().canUndo(), undoable);
         if (!undoable)
             return;
@@ -339,10 +357,12 @@ private slots:
         const Stored after = stored();
         QCOMPARE(m_stock->undo(), QString());
         QVERIFY(signalledOnce());
+        QVERIFY(backgroundSaveWritesTheWholeSave(*m_stock));
         QVERIFY(stored() == before);
         QVERIFY(!m_stock->history().canUndo());
         QCOMPARE(m_stock->redo(), QString());
         QVERIFY(signalledOnce());
+        QVERIFY(backgroundSaveWritesTheWholeSave(*m_stock));
         QVERIFY(stored() == after);
     }
 
@@ -409,6 +429,42 @@ private slots:
         DataFiles(m_dir->path() + QLatin1Char('/')).load(onDisk);
         QVERIFY(onDisk.animals == m_stock->animals());
         QVERIFY(onDisk.animals[2].isActive());
+    }
+
+    // Over a stock of several encoded chunks, every kind of change reaches
+    // the background save's bytes at the positions it touched, and nowhere else.
+    void theBackgroundSaveFollowsChangesAcrossTheStock()
+    {
+        AnimalTable animals;
+        const size_t count = 3 * EncodedStock::kAnimalsPerChunk + 100;
+        for (size_t i = 0; i < count; ++i)
+            animals.push_back(testAnimal(QStringLiteral("R%1").arg(i), i % 2 ? Sex::Male : Sex::Female, 2000 + i % 20));
+        StockDocument stock(StockData {animals, {}, {}, PrintSettings::defaults()},
+                            DataFiles(m_dir->path() + QStringLiteral("/gross/")));
+        QVERIFY(stock.prepareSave(QDeadlineTimer::Forever));
+        const QString late = QStringLiteral("R%1").arg(2 * EncodedStock::kAnimalsPerChunk + 7);
+        const std::vector<Change> changes {
+            [&](StockDocument& s) {
+                AnimalEdit edit = editOf(*s.lastActive(late));
+                edit.fields.remarks = QStringLiteral("längere Bemerkung als vorher");
+                s.changeAnimal(late, edit);
+            },
+            [](StockDocument& s) { s.deleteAnimal(QStringLiteral("R5")); },
+            [](StockDocument& s) {
+                s.appendAnimals({testAnimal("NEU-1"), testAnimal("NEU-2")});
+            },
+            [](StockDocument& s) { s.undo(); },
+            [](StockDocument& s) { s.redo(); },
+            [](StockDocument& s) { s.markOffered(&Animal::breed); },
+            [](StockDocument& s) { s.sortStock(); },
+            [](StockDocument& s) { s.undo(); },
+            [](StockDocument& s) { s.undo(); },
+        };
+        for (size_t i = 0; i < changes.size(); ++i) {
+            changes[i](stock);
+            QVERIFY2(backgroundSaveWritesTheWholeSave(stock), qPrintable(QString::number(i)));
+        }
+        QVERIFY(stock.data().animals != animals); // the late change stands
     }
 
     void theHistoryKeepsTheNewestSteps()

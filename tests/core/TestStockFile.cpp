@@ -1,4 +1,8 @@
 #include "core/files/StockFile.h"
+
+#include "core/analysis/Inbreeding.h"
+#include "core/pedigree/PedigreeSlots.h"
+#include "core/stock/RingIndex.h"
 #include "support/FailingDevice.h"
 #include "support/FileBytes.h"
 
@@ -37,6 +41,16 @@ qsizetype animalAt(const QByteArray& bytes, int index)
             at += 4 + qFromLittleEndian<qint32>(bytes.constData() + at);
     }
     return at;
+}
+
+const StockData& complete()
+{
+    static const StockData sample = [] {
+        StockData db;
+        StockFile::read(SampleFiles::stock(false), db);
+        return db;
+    }();
+    return sample;
 }
 
 qsizetype secondAnimal()
@@ -192,13 +206,16 @@ private slots:
         StockData db;
         const StockFile::ReadResult result = StockFile::read(bytes, db);
         QCOMPARE(result.status, StockFile::ReadStatus::Damaged);
+        // Reading a few animals leaves it to the whole read to find and report the damage.
+        QBuffer device(&bytes);
+        device.open(QIODevice::ReadOnly);
+        StockData few;
+        QVERIFY(!StockFile::readAncestries(device, {complete().animals[0].ringNumber}, few));
         QVERIFY(!result.problem.isEmpty());
         // Animals before the damage are kept as they were.
-        StockData complete;
-        StockFile::read(SampleFiles::stock(false), complete);
         QVERIFY(int(db.animals.size()) >= animalsKept);
         for (int i = 0; i < animalsKept; ++i)
-            QCOMPARE(db.animals[i], complete.animals[i]);
+            QCOMPARE(db.animals[i], complete().animals[i]);
     }
 
     // The file read to any length gives whole animals of the sample, in order,
@@ -250,6 +267,64 @@ private slots:
         StockData more;
         QCOMPARE(StockFile::read(oneMore, more).status, StockFile::ReadStatus::Damaged);
         keepsWhatCameBefore(more, 25000);
+    }
+
+    // A few animals read with their ancestors give the certificate the whole
+    // read gives: the same birds in every slot and the same inbreeding, with
+    // rings worn twice, deleted records, a bird its own ancestor, a ring in
+    // Windows-1252 beyond Latin-1 and rings no record can hold.
+    void aFewAnimalsWithTheirAncestorsReadAsTheWholeReadHasThem()
+    {
+        StockData db = largeStock();
+        auto add = [&db](const char* ring, const char* father, const char* mother, bool active = true) {
+            Animal a;
+            a.ringNumber = QString::fromUtf8(ring);
+            a.fatherRing = QString::fromUtf8(father);
+            a.motherRing = QString::fromUtf8(mother);
+            a.active = active;
+            db.animals.push_back(a);
+        };
+        add("€-1", "R-100", "R-101");
+        add("TWICE", "R-7", "R-8");
+        add("TWICE", "€-1", "R-3"); // the last record of a ring is its bird
+        add("TWICE", "R-5", "R-6", false);
+        add("LOOP-A", "LOOP-B", "R-4");
+        add("LOOP-B", "LOOP-A", "TWICE");
+        add("YOUNG", "LOOP-B", "TWICE");
+        db.breeder.lastName = QStringLiteral("Weber");
+        QByteArray bytes = written(db);
+        StockData whole;
+        StockFile::read(bytes, whole);
+        const RingIndex wholeIndex(whole.animals);
+
+        const QStringList asked {"YOUNG", "R-2498", "R-11", "€-1", "NIX", "Ж", QString(30, u'R')};
+        QBuffer device(&bytes);
+        device.open(QIODevice::ReadOnly);
+        StockData few;
+        const auto read = StockFile::readAncestries(device, asked, few);
+        QVERIFY(read && read->status == StockFile::ReadStatus::Complete);
+        QVERIFY(few.animals.size() < whole.animals.size());
+        QCOMPARE(few.breeder, whole.breeder);
+        QCOMPARE(few.print, whole.print);
+        const RingIndex fewIndex(few.animals);
+        for (const QString& ring : asked) {
+            const qsizetype inWhole = wholeIndex.lastActiveWith(ring);
+            const qsizetype inFew = fewIndex.lastActiveWith(ring);
+            QCOMPARE(inFew < 0, inWhole < 0);
+            if (inWhole < 0)
+                continue;
+            const PedigreeSlots wholeSlots = resolvePedigree(whole.animals, whole.animals[size_t(inWhole)], wholeIndex);
+            const PedigreeSlots fewSlots = resolvePedigree(few.animals, few.animals[size_t(inFew)], fewIndex);
+            for (int slot = 1; slot <= PedigreeSlots::kCount; ++slot) {
+                QCOMPARE(fewSlots.empty(slot), wholeSlots.empty(slot));
+                if (!wholeSlots.empty(slot))
+                    QCOMPARE(few.animals[size_t(fewSlots.index[slot])], whole.animals[size_t(wholeSlots.index[slot])]);
+            }
+            const Inbreeding wholeF = InbreedingCalculator(whole.animals, wholeIndex).of(inWhole);
+            const Inbreeding fewF = InbreedingCalculator(few.animals, fewIndex).of(inFew);
+            QCOMPARE(fewF.coefficient, wholeF.coefficient);
+            QCOMPARE(fewF.cycleCut, wholeF.cycleCut);
+        }
     }
 
     void everyFailedWriteIsNoticed()

@@ -87,8 +87,8 @@ private slots:
                          testAnimal("e", Sex::Unknown, 0, "Timbrado"), testAnimal("f", Sex::Unknown, 0, "Lizard")};
         t[5].active = 0; // a deleted animal's breed is not offered
         t[3].listedMark = 0;
-        QVERIFY(markListedValues(t, &Animal::breed));
-        QVERIFY(!markListedValues(t, &Animal::breed)); // nothing left to change
+        QVERIFY(!markListedValues(t, &Animal::breed).empty());
+        QVERIFY(markListedValues(t, &Animal::breed).empty()); // nothing left to change
         const QStringList breeds = distinctValues(t, &Animal::breed);
         QCOMPARE(breeds.size(), 4);
         QCOMPARE(breeds[0], QString());

@@ -83,6 +83,8 @@ struct ExportCommand
     std::function<bool(const ExportRequest&)> needsStock = {};
     // Whether it reads the records (whereabouts, show results, colour factors); none: it does not.
     std::function<bool(const ExportRequest&)> needsRecords = {};
+    // Whether it needs only the birds it names and their ancestors; none: the whole stock.
+    std::function<bool(const ExportRequest&)> needsAncestriesOnly = {};
 };
 
 // The commands that write printouts: pedigree, recordsheet, stocklist, pairsheet.

@@ -172,9 +172,10 @@ QList<ExportCommand> reportCommands()
                                return certificates(run, true);
                            },
                        // The file carries the factors and the best show results.
-                       .needsRecords =
+                       .needsRecords = [](const ExportRequest& r) { return r.suffix() == QLatin1String("json"); },
+                       .needsAncestriesOnly =
                            [](const ExportRequest& r) {
-                               return r.suffix() == QLatin1String("json");
+                               return r.suffix() != QLatin1String("json");
                            }},
         ExportCommand {.name = "recordsheet",
                        .outputTypes = QStringList {"pdf", "png"},
@@ -187,7 +188,8 @@ QList<ExportCommand> reportCommands()
                            },
                        .run = [](ExportRun& run) { return certificates(run, false); },
                        // The sheet shows the bird's best show result.
-                       .needsRecords =
+                       .needsRecords = [](const ExportRequest&) { return true; },
+                       .needsAncestriesOnly =
                            [](const ExportRequest&) {
                                return true;
                            }},

@@ -209,7 +209,8 @@ QList<ExportCommand> tableCommands()
                                    : QString();
                            },
                        .run = inbreeding,
-                       .options = {"--pair"}},
+                       .options = {"--pair"},
+                       .needsAncestriesOnly = always},
         ExportCommand {.name = "check", .outputTypes = {}, .check = noWords, .run = check, .needsRecords = always},
         ExportCommand {.name = "shows",
                        .outputTypes = {},

@@ -158,6 +158,16 @@ QString DataFiles::damagedMessage(FileKind kind, const QString& problem, const Q
 
 DataFiles::StartupResult DataFiles::load(StockData& db, Access access)
 {
+    return load(db, access, {});
+}
+
+DataFiles::StartupResult DataFiles::loadAncestries(const QStringList& rings, StockData& db)
+{
+    return load(db, Access::ReadOnly, rings);
+}
+
+DataFiles::StartupResult DataFiles::load(StockData& db, Access access, const QStringList& ancestriesOf)
+{
     StartupResult result;
     const SaveJournal journal(m_folder);
     bool recovered = false;
@@ -198,7 +208,10 @@ DataFiles::StartupResult DataFiles::load(StockData& db, Access access)
         db.breeder = {};
         db.print = PrintSettings::defaults();
     } else {
-        const StockFile::ReadResult read = StockFile::read(stock.bytes, db);
+        std::optional<StockFile::ReadResult> partial;
+        if (!ancestriesOf.isEmpty())
+            partial = StockFile::readAncestries(stock.file, ancestriesOf, db);
+        const StockFile::ReadResult read = partial ? *partial : StockFile::read(stock.bytes, db);
         if (read.status == StockFile::ReadStatus::WrongVersion) {
             result.terminate = true;
             result.messages << incompatibleVersionMessage();
@@ -258,6 +271,15 @@ DataFiles::SaveResult DataFiles::keepCopyBeforeSaving(FileKind kind) const
 
 DataFiles::SaveResult DataFiles::save(const StockData& db, quint64 generation) const
 {
+    return save(Writers {[&db](QIODevice& d) { return StockFile::write(d, db); },
+                         [&db](QIODevice& d) {
+                             return PairFile::write(d, db.pairs);
+                         }},
+                generation);
+}
+
+DataFiles::SaveResult DataFiles::save(const Writers& writers, quint64 generation) const
+{
     const std::lock_guard<std::mutex> oneAtATime(m_state->saving);
     if (generation > 0 && generation < m_state->savedGeneration)
         return {}; // newer data are on disk already
@@ -283,12 +305,8 @@ DataFiles::SaveResult DataFiles::save(const StockData& db, quint64 generation) c
     }
     // The two files are written side by side, the pairs on a helper thread.
     WriteOutcome pairsWritten;
-    std::thread pairWriter([&] {
-        pairsWritten = writeSyncedFile(journal.newPairPath(), pairPath(),
-                                       [&db](QIODevice& d) { return PairFile::write(d, db.pairs); });
-    });
-    const WriteOutcome stockWritten
-        = writeSyncedFile(journal.newStockPath(), stockPath(), [&db](QIODevice& d) { return StockFile::write(d, db); });
+    std::thread pairWriter([&] { pairsWritten = writeSyncedFile(journal.newPairPath(), pairPath(), writers.pairs); });
+    const WriteOutcome stockWritten = writeSyncedFile(journal.newStockPath(), stockPath(), writers.stock);
     pairWriter.join();
     if (!stockWritten.ok || !pairsWritten.ok) {
         FileSystem::remove(journal.newStockPath());

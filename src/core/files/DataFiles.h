@@ -5,7 +5,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
+
+class QIODevice;
 
 // Loading and saving the two data files of a data folder, with the safety
 // rules around them: atomic saves of both files together, damaged files kept
@@ -40,6 +43,10 @@ public:
     // empty stock with the first start's settings; a damaged file is reported.
     // The program (Owner) first makes whole what an interrupted save left.
     StartupResult load(StockData& db, Access access = Access::Owner);
+    // A reader's load of only the animals with these rings and their
+    // ancestors (all records of each ring reached), where the stock file is
+    // whole; otherwise, and for the rest, the same as load().
+    StartupResult loadAncestries(const QStringList& rings, StockData& db);
 
     struct SaveResult
     {
@@ -50,6 +57,13 @@ public:
     // replaces its old file. `generation` counts the changes of the data: a
     // save of data older than those already saved writes nothing.
     SaveResult save(const StockData& db, quint64 generation = 0) const;
+    // The same save from what writes each file's bytes (the data encoded beforehand).
+    struct Writers
+    {
+        std::function<bool(QIODevice&)> stock;
+        std::function<bool(QIODevice&)> pairs;
+    };
+    SaveResult save(const Writers& writers, quint64 generation) const;
 
     static QString incompatibleVersionMessage();
     // A file that is there but cannot be read (permissions, a failing disk).
@@ -67,6 +81,7 @@ private:
     QString damagedMessage(FileKind kind, const QString& problem, const QString& detail, Access access) const;
     SaveResult keepCopyBeforeSaving(FileKind kind) const;
     QString saveLockPath() const;
+    StartupResult load(StockData& db, Access access, const QStringList& ancestriesOf);
 
     QString m_folder;
     std::shared_ptr<State> m_state;

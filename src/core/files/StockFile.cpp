@@ -3,6 +3,7 @@
 #include "core/files/FieldReader.h"
 #include "core/files/FieldWriter.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QtEndian>
 
@@ -146,6 +147,35 @@ bool write(QIODevice& device, const StockData& db)
             return false;
     }
     visitStockTail(fields, db.print, db.breeder);
+    return w.finish();
+}
+
+QByteArray encodeAnimals(const Animal* first, const Animal* last)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    ByteWriter w(buffer);
+    FieldWriter fields(w);
+    for (const Animal* a = first; a != last; ++a)
+        visitFields(fields, *a);
+    w.finish();
+    return bytes;
+}
+
+bool write(QIODevice& device, qint32 count, const std::vector<QByteArray>& encodedAnimals, const PrintSettings& print,
+           const BreederData& breeder)
+{
+    ByteWriter w(device);
+    FieldWriter fields(w);
+    w.writeI32(kFormatVersion);
+    w.writeI32(count);
+    for (const QByteArray& records : encodedAnimals) {
+        w.writeBytes(records.constData(), records.size());
+        if (!w.ok())
+            return false;
+    }
+    visitStockTail(fields, print, breeder);
     return w.finish();
 }
 

@@ -4,6 +4,9 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 class QIODevice;
 
@@ -35,7 +38,22 @@ struct ReadResult
 // what they held. Deleted animals come back without parent links.
 ReadResult read(QByteArrayView bytes, StockData& db);
 
+// Reads from the open stock file only the animals with these rings and all
+// their ancestors (every record of each ring reached, in file order, as the
+// whole read would hold them), the breeder data and the print settings: one
+// pass reads where each record starts and the bytes of its ring, and only
+// the records asked for are decoded. None when the file is not whole in its
+// structure: the whole read then finds and reports what is wrong.
+std::optional<ReadResult> readAncestries(QIODevice& file, const QStringList& rings, StockData& db);
+
 // Writes the whole stock; false when the device did not take every byte.
 bool write(QIODevice& device, const StockData& db);
+
+// The records of the animals [first, last) as the file holds them, one after the other.
+QByteArray encodeAnimals(const Animal* first, const Animal* last);
+// Writes the whole stock from its animal records encoded beforehand, in
+// order: `count` animals in all. The same bytes as write().
+bool write(QIODevice& device, qint32 count, const std::vector<QByteArray>& encodedAnimals, const PrintSettings& print,
+           const BreederData& breeder);
 
 } // namespace StockFile

@@ -13,6 +13,9 @@ BackgroundSave::BackgroundSave(StockDocument& stock, int delayMs, QObject* paren
 {
     m_delay.setSingleShot(true);
     connect(&m_delay, &QTimer::timeout, this, &BackgroundSave::start);
+    m_nextSlice.setSingleShot(true);
+    m_nextSlice.setInterval(0);
+    connect(&m_nextSlice, &QTimer::timeout, this, &BackgroundSave::start);
     // Every change starts the wait anew: a save follows the last of a quick series of changes.
     connect(&m_stock, &StockDocument::changed, this, [this] { m_delay.start(m_delayMs); });
 }
@@ -25,6 +28,7 @@ BackgroundSave::~BackgroundSave()
 void BackgroundSave::finish()
 {
     m_delay.stop();
+    m_nextSlice.stop();
     if (!m_thread)
         return;
     m_thread->wait();
@@ -41,10 +45,16 @@ void BackgroundSave::start()
     const quint64 generation = m_stock.filesGeneration();
     if (generation == m_savedGeneration)
         return;
-    // The copy shares its texts with the data (Qt's implicit sharing), so it costs little and
-    // the thread reads data that nothing changes under it.
-    auto copy = std::make_shared<const StockData>(m_stock.data());
-    QThread* thread = QThread::create([this, copy, generation] { m_result = m_files.save(*copy, generation); });
+    // What the changes reached is encoded in slices short enough that typing goes on
+    // between them; the next slice follows once the events waiting have been handled.
+    if (!m_stock.prepareSave(QDeadlineTimer(kSliceMs))) {
+        m_nextSlice.start();
+        return;
+    }
+    // The writers hold the encoded animals as they are now (shared, never
+    // copied), so the thread reads bytes that nothing changes under it.
+    QThread* thread = QThread::create(
+        [this, writers = m_stock.saveWriters(), generation] { m_result = m_files.save(writers, generation); });
     thread->setObjectName(QStringLiteral("Speichern"));
     connect(thread, &QThread::finished, this, [this, thread] {
         if (thread == m_thread)

@@ -13,8 +13,8 @@ class StockDocument;
 // Saving as you go: a short time after the last change of what the data
 // files hold (a change of the records or pictures alone writes none), both data files are
 // written again (the same atomic save as at close) on a thread of their own,
-// from a copy of the data taken at that moment, so editing never waits for
-// the disk. A crash or a power cut then loses seconds, not an evening.
+// from the animals as the stock keeps them encoded at that moment, so editing
+// never waits for the disk nor for a copy of the stock. A crash or a power cut then loses seconds, not an evening.
 class BackgroundSave : public QObject
 {
     Q_OBJECT
@@ -38,11 +38,13 @@ private:
     void done();
 
     static constexpr int kRetryMs = 30000;
+    static constexpr int kSliceMs = 8; // half a frame of encoding at a time
 
     StockDocument& m_stock;
     DataFiles m_files;
     int m_delayMs;
     QTimer m_delay;
+    QTimer m_nextSlice;
     QThread* m_thread = nullptr;
     DataFiles::SaveResult m_result;
     quint64 m_savedGeneration = 0;

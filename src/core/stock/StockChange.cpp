@@ -1,5 +1,6 @@
 #include "core/stock/StockChange.h"
 
+#include "core/files/EncodedStock.h"
 #include "core/pictures/PictureStore.h"
 #include "core/records/RecordsDatabase.h"
 #include "core/stock/StockSort.h"
@@ -263,6 +264,18 @@ void StockChange::swapInMemory(StockData& db, bool toBefore)
         std::swap(db.breeder, *m_breeder);
     if (m_print)
         std::swap(db.print, *m_print);
+}
+
+void StockChange::reportAnimalsReached(EncodedStock& encoded) const
+{
+    if (m_order) {
+        encoded.invalidateAll();
+        return;
+    }
+    for (const auto& slot : m_animals)
+        encoded.invalidate(slot.first);
+    if (m_appends)
+        encoded.invalidateFrom(m_appendedFrom);
 }
 
 QString StockChange::revert(const StockStores& stores)

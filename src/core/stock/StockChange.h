@@ -12,6 +12,7 @@
 #include <unordered_set>
 #include <vector>
 
+class EncodedStock;
 class PictureStore;
 class RecordsDatabase;
 
@@ -64,6 +65,9 @@ public:
     // After the change: drops what stayed as it was and reads the records and
     // pictures as they are now. False when nothing changed.
     bool settle(const StockStores& stores);
+
+    // Tells the encoded stock which animal positions the change reached.
+    void reportAnimalsReached(EncodedStock& encoded) const;
 
     // Each returns an empty text or the German reason the change could not be
     // taken back (or made again); then nothing changed.

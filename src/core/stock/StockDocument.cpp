@@ -1,5 +1,6 @@
 #include "core/stock/StockDocument.h"
 
+#include "core/files/PairFile.h"
 #include "core/records/RecordsDatabase.h"
 #include "core/stock/AnimalDeletion.h"
 #include "core/stock/AnimalQueries.h"
@@ -41,8 +42,10 @@ auto activeWith(const QString& ring)
 
 } // namespace
 
-void StockDocument::notify(Changes what, int kept)
+void StockDocument::notify(Changes what, int kept, bool positionsReported)
 {
+    if ((what & (Animals | AnimalOrder | ListedMarks)) && !positionsReported)
+        m_encoded.invalidateAll();
     ++m_generation;
     if (what & kFileChanges)
         ++m_filesGeneration;
@@ -65,12 +68,14 @@ void StockDocument::notify(Changes what, int kept)
 void StockDocument::record(StockChange change, Changes what, int kept)
 {
     change.addTouched(quint32(what));
-    if (change.settle(stores())) {
+    const bool changedAny = change.settle(stores());
+    change.reportAnimalsReached(m_encoded);
+    if (changedAny) {
         m_history.push(std::move(change));
         emit historyChanged();
     }
     if (what)
-        notify(what, kept);
+        notify(what, kept, true);
 }
 
 void StockDocument::keepSettingChange(const QString& text, std::function<void(bool toBefore)> swap)
@@ -99,11 +104,14 @@ QString StockDocument::undo()
         if (QString failure = step.parts[i].revert(stores()); !failure.isEmpty()) {
             for (size_t k = i + 1; k < step.parts.size(); ++k)
                 step.parts[k].apply(stores());
+            m_encoded.invalidateAll(); // the parts are back as they were, to the last byte or not
             return tr("„%1“ konnte nicht rückgängig gemacht werden: %2").arg(step.text(), failure);
         }
     }
     m_history.undone();
-    notify(Changes::fromInt(int(step.touched())));
+    for (const StockChange& part : step.parts)
+        part.reportAnimalsReached(m_encoded);
+    notify(Changes::fromInt(int(step.touched())), KeepNone, true);
     emit historyChanged();
     return {};
 }
@@ -117,11 +125,14 @@ QString StockDocument::redo()
         if (QString failure = step.parts[i].apply(stores()); !failure.isEmpty()) {
             for (size_t k = i; k-- > 0;)
                 step.parts[k].revert(stores());
+            m_encoded.invalidateAll();
             return tr("„%1“ konnte nicht wiederholt werden: %2").arg(step.text(), failure);
         }
     }
     m_history.redone();
-    notify(Changes::fromInt(int(step.touched())));
+    for (const StockChange& part : step.parts)
+        part.reportAnimalsReached(m_encoded);
+    notify(Changes::fromInt(int(step.touched())), KeepNone, true);
     emit historyChanged();
     return {};
 }
@@ -165,14 +176,21 @@ QStringList StockDocument::offerValues(QString Animal::*field) const
 
 void StockDocument::markOffered(QString Animal::*field)
 {
-    if (markListedValues(m_db.animals, field))
-        notify(ListedMarks);
+    markedAt(markListedValues(m_db.animals, field));
+}
+
+void StockDocument::markedAt(const std::vector<size_t>& positions)
+{
+    if (positions.empty())
+        return;
+    for (const size_t position : positions)
+        m_encoded.invalidate(position);
+    notify(ListedMarks, KeepNone, true);
 }
 
 void StockDocument::unmarkForYearList(const std::optional<QString>& breed)
 {
-    if (::unmarkForYearList(m_db.animals, breed))
-        notify(ListedMarks);
+    markedAt(::unmarkForYearList(m_db.animals, breed));
 }
 
 void StockDocument::appendAnimals(AnimalTable animals)
@@ -475,4 +493,18 @@ QString StockDocument::wipe()
 DataFiles::SaveResult StockDocument::save()
 {
     return m_files.save(m_db, m_filesGeneration);
+}
+
+bool StockDocument::prepareSave(QDeadlineTimer deadline)
+{
+    return m_encoded.encode(m_db.animals, deadline);
+}
+
+DataFiles::Writers StockDocument::saveWriters() const
+{
+    Q_ASSERT(m_encoded.upToDate(m_db.animals));
+    // The pairs are few beside the animals: a copy of them costs little.
+    return {m_encoded.writer(m_db.print, m_db.breeder), [pairs = m_db.pairs](QIODevice& device) {
+                return PairFile::write(device, pairs);
+            }};
 }

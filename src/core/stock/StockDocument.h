@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/files/DataFiles.h"
+#include "core/files/EncodedStock.h"
 #include "core/model/StockData.h"
 #include "core/pictures/PictureStore.h"
 #include "core/records/RecordsDatabase.h"
@@ -193,6 +194,12 @@ public:
     quint64 filesGeneration() const { return m_filesGeneration; }
     // Writes both data files.
     DataFiles::SaveResult save();
+    // For a save in the background: encodes the animals a change reached
+    // until the deadline; false when some are left for the next call.
+    bool prepareSave(QDeadlineTimer deadline);
+    // What writes both files as the data are now, on any thread, without
+    // copying the stock. Needs prepareSave() to have returned true since the last change.
+    DataFiles::Writers saveWriters() const;
 
 signals:
     void changed(StockDocument::Changes what);
@@ -207,12 +214,15 @@ private:
         KeepRingIndex = 0x1, // brought up to date by the change itself
         KeepAll = 0x7, // no ring, active mark, parent link or position changed
     };
-    void notify(Changes what, int kept = KeepNone);
+    // A change of the animals whose positions were not reported to the encoded stock encodes all of them again.
+    void notify(Changes what, int kept = KeepNone, bool positionsReported = false);
     StockStores stores() { return {m_db, *m_records, m_pictures}; }
     // Keeps a change that changed anything in the history. Signals `what`,
     // which the change also says it touched.
     void record(StockChange change, Changes what, int kept = KeepNone);
     void clearHistory();
+    // The listed marks changed at these positions.
+    void markedAt(const std::vector<size_t>& positions);
     // The animals from `first` on were appended: the ring index takes them in.
     int keepRingIndexAfterAppending(size_t first);
     BreedingPair& pairAt(int pair);
@@ -220,6 +230,7 @@ private:
     Youngster& youngAt(int pair, int clutch, int egg);
 
     StockData m_db;
+    EncodedStock m_encoded;
     DataFiles m_files;
     PictureStore m_pictures;
     std::unique_ptr<RecordsDatabase> m_records;
