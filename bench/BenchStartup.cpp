@@ -11,6 +11,7 @@
 #include "ui/mainwindow/MainWindow.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -72,12 +73,23 @@ void exportPedigree(benchmark::State& state)
     const QString home = homeWith(int(state.range(0)));
     const QString pdf = home + QStringLiteral("/nachweis.pdf");
     const QString ring = generatedRing(int(state.range(0)) - 1); // four generations of ancestors
+    // Run under time(1), which reports the process's largest resident size in kB.
+    const bool measured = QFile::exists(QStringLiteral("/usr/bin/time"));
+    double residentMB = 0;
     for (auto _ : state) {
         QProcess tool;
-        tool.start(QStringLiteral(AVELOR_EXPORT_TOOL), {QStringLiteral("pedigree"), ring, QStringLiteral("-o"), pdf});
+        QStringList arguments {QStringLiteral("pedigree"), ring, QStringLiteral("-o"), pdf};
+        if (measured)
+            arguments = QStringList {QStringLiteral("-f"), QStringLiteral("%M"), QStringLiteral(AVELOR_EXPORT_TOOL)}
+                + arguments;
+        tool.start(measured ? QStringLiteral("/usr/bin/time") : QStringLiteral(AVELOR_EXPORT_TOOL), arguments);
         if (!tool.waitForFinished(60000) || tool.exitCode() != 0)
             state.SkipWithError("avelor-export failed");
+        const QList<QByteArray> lines = tool.readAllStandardError().trimmed().split('\n');
+        residentMB = std::max(residentMB, lines.last().toDouble() / 1024);
     }
+    if (measured)
+        state.counters["max_resident_MB"] = residentMB;
 }
 
 } // namespace

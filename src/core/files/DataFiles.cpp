@@ -190,8 +190,10 @@ DataFiles::StartupResult DataFiles::load(StockData& db, Access access, const QSt
     const SaveJournal::Files where = journal.current();
     FileImage stock;
     readWhole(where.stock, stock);
+    // The birds and their ancestors are all a reader of ancestries asks for: the pairs stay unread.
     FileImage pairs;
-    readWhole(where.pairs, pairs);
+    if (ancestriesOf.isEmpty())
+        readWhole(where.pairs, pairs);
     consistent.reset(); // the files stay readable as they were, mapped or copied
     // A file that is there but cannot be read is not guessed at: nothing is read, nothing changes.
     for (const auto& [image, path] : {std::pair(&stock, stockPath()), std::pair(&pairs, pairPath())}) {

@@ -45,7 +45,7 @@ public:
     StartupResult load(StockData& db, Access access = Access::Owner);
     // A reader's load of only the animals with these rings and their
     // ancestors (all records of each ring reached), where the stock file is
-    // whole; otherwise, and for the rest, the same as load().
+    // whole, and no pairs; otherwise the same as load().
     StartupResult loadAncestries(const QStringList& rings, StockData& db);
 
     struct SaveResult
