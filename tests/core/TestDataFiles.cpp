@@ -1,9 +1,12 @@
 #include "core/files/DataFiles.h"
+#include "core/stock/BackgroundSave.h"
+#include "core/stock/StockDocument.h"
 #include "support/FileBytes.h"
 #include "support/FileHelpers.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -208,6 +211,49 @@ private slots:
         QVERIFY(sharing.save(StockData {}, 8).ok);
         files.load(read);
         QVERIFY(read.animals.empty());
+    }
+
+    // The save at close writes only what the files do not hold already:
+    // nothing after a whole start without a change, nor after the background
+    // save of the last change; a start from a damaged file is always saved.
+    void theSaveWritesOnlyDataTheFilesDoNotHold()
+    {
+        QDir().mkpath(m_folder);
+        DataFiles files(m_folder);
+        put(files.stockPath(), SampleFiles::stock(true));
+        put(files.pairPath(), SampleFiles::pairs(true));
+        StockData db;
+        QVERIFY(files.load(db).messages.isEmpty());
+        StockDocument stock(std::move(db), files);
+        const QByteArray untouched = SampleFiles::stock(true) + "unberührt";
+        put(files.stockPath(), untouched); // what a write would replace
+        QVERIFY(stock.save().ok);
+        QCOMPARE(contents(files.stockPath()), untouched);
+
+        BackgroundSave saving(stock, 0);
+        QSignalSpy saved(&saving, &BackgroundSave::saved);
+        BreederData breeder = stock.breeder();
+        breeder.phone = QStringLiteral("0561 1234");
+        stock.setBreederData(breeder);
+        QVERIFY(saved.wait());
+        const QByteArray afterChange = contents(files.stockPath()) + "unberührt";
+        put(files.stockPath(), afterChange);
+        QVERIFY(stock.save().ok);
+        QCOMPARE(contents(files.stockPath()), afterChange);
+        breeder.phone.clear();
+        stock.setBreederData(breeder);
+        saving.finish(); // the close stops the background save first
+        QVERIFY(stock.save().ok);
+        QVERIFY(!contents(files.stockPath()).endsWith("unberührt"));
+
+        const QByteArray cut = SampleFiles::stock(true).left(300);
+        put(files.stockPath(), cut);
+        DataFiles again(m_folder);
+        StockData read;
+        QCOMPARE(again.load(read).messages.size(), 1);
+        StockDocument fromDamaged(std::move(read), again);
+        QVERIFY(fromDamaged.save().ok);
+        QVERIFY(contents(files.stockPath()) != cut);
     }
 
     // A picture copy stopped between its two renames left the old pictures aside: they come back.

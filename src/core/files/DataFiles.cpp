@@ -71,6 +71,8 @@ struct DataFiles::State
     bool stockNeedsCopy = false;
     bool pairsNeedCopy = false;
     quint64 savedGeneration = 0;
+    // The generation the files on the disk hold as they are; 0: unknown or not as in memory.
+    quint64 onDisk = 0;
 };
 
 DataFiles::DataFiles(QString folder) : m_folder(std::move(folder)), m_state(std::make_shared<State>()) { }
@@ -251,7 +253,16 @@ DataFiles::StartupResult DataFiles::load(StockData& db, Access access, const QSt
                 access);
         }
     }
+    // Both files read whole, nothing left over from a save: they hold what is in memory now.
+    if (access == Access::Owner && recovered && stock.exists && pairs.exists && result.messages.isEmpty())
+        m_state->onDisk = kLoadedGeneration;
     return result;
+}
+
+bool DataFiles::hold(quint64 generation) const
+{
+    const std::lock_guard<std::mutex> oneAtATime(m_state->saving);
+    return generation > 0 && m_state->onDisk == generation;
 }
 
 DataFiles::SaveResult DataFiles::keepCopyBeforeSaving(FileKind kind) const
@@ -320,5 +331,6 @@ DataFiles::SaveResult DataFiles::save(const Writers& writers, quint64 generation
     if (const QString problem = journal.commit(); !problem.isEmpty())
         return {false, problem};
     m_state->savedGeneration = std::max(m_state->savedGeneration, generation);
+    m_state->onDisk = generation;
     return {};
 }

@@ -65,6 +65,12 @@ public:
     };
     SaveResult save(const Writers& writers, quint64 generation) const;
 
+    // The generation of data a whole load gives (the first of a stock document).
+    static constexpr quint64 kLoadedGeneration = 1;
+    // Whether the files on the disk hold this generation of the data: read
+    // whole at the start (kLoadedGeneration) or saved since, and nothing saved after it.
+    bool hold(quint64 generation) const;
+
     static QString incompatibleVersionMessage();
     // A file that is there but cannot be read (permissions, a failing disk).
     static QString unreadableMessage(const QString& path, const QString& reason);

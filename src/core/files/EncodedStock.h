@@ -30,6 +30,8 @@ public:
     // passed; true when every animal of the table is encoded as it is.
     bool encode(const AnimalTable& animals, QDeadlineTimer deadline);
     bool upToDate(const AnimalTable& animals) const;
+    // Whether anything has been encoded yet.
+    bool started() const { return !m_chunks.empty(); }
 
     // The stock file's bytes of the animals encoded now and the given tail,
     // to be written on any thread. Needs upToDate().

@@ -492,6 +492,11 @@ QString StockDocument::wipe()
 
 DataFiles::SaveResult StockDocument::save()
 {
+    if (m_files.hold(m_filesGeneration))
+        return {};
+    // Once a background save has encoded the animals, only what changed since is encoded again.
+    if (m_encoded.started() && prepareSave(QDeadlineTimer::Forever))
+        return m_files.save(saveWriters(), m_filesGeneration);
     return m_files.save(m_db, m_filesGeneration);
 }
 

@@ -192,7 +192,8 @@ public:
     quint64 generation() const { return m_generation; }
     // Counts the changes of what the two data files hold (not the records or pictures).
     quint64 filesGeneration() const { return m_filesGeneration; }
-    // Writes both data files.
+    // Writes both data files, unless they hold the data as they are already
+    // (read whole at the start, or saved in the background since the last change).
     DataFiles::SaveResult save();
     // For a save in the background: encodes the animals a change reached
     // until the deadline; false when some are left for the next call.
@@ -245,7 +246,7 @@ private:
     mutable std::unordered_map<std::type_index, DerivedSlot> m_derived;
     UndoHistory m_history;
     quint64 m_generation = 1;
-    quint64 m_filesGeneration = 1;
+    quint64 m_filesGeneration = DataFiles::kLoadedGeneration;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(StockDocument::Changes)
