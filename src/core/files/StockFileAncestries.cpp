@@ -11,6 +11,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <cstring>
 #include <map>
 
 namespace {
@@ -71,7 +72,9 @@ std::optional<QByteArray> storedBytes(const QString& ring)
 class BlockReader
 {
 public:
-    explicit BlockReader(QIODevice& file) : m_file(file), m_size(file.size()), m_buffer(1 << 22) { }
+    explicit BlockReader(QIODevice& file)
+        : m_file(file), m_size(file.size()), m_buffer(size_t(std::clamp<qint64>(m_size, 8, 1 << 22)))
+    { }
 
     qint64 position() const { return m_offset + m_pos; }
     qint64 left() const { return m_size - position(); }
