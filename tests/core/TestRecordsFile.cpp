@@ -165,17 +165,38 @@ private slots:
                 QCOMPARE(contents(m_path), before);
             }
         }
-        // Our own columns, one of them of another kind.
-        makeSoundFile();
+        // Our own names and columns, one definition altered: a column of another kind, a
+        // reference to a table that does not exist, a narrower check, an index made unique.
+        // Each would refuse the breeder's next change, so the file is refused at once.
+        const struct
         {
-            OtherProgram other(m_path);
-            other.run("PRAGMA writable_schema = ON; UPDATE sqlite_schema SET sql = replace(sql, 'note TEXT NOT NULL', "
-                      "'note BLOB NOT NULL') WHERE name = 'whereabouts'");
+            const char* object;
+            const char* ours;
+            const char* altered;
+            const char* named;
+        } alterations[] = {
+            {"whereabouts", "note TEXT NOT NULL", "note BLOB NOT NULL", "„whereabouts“"},
+            {"whereabouts", "REFERENCES bird(ring)", "REFERENCES wher(ring)", "„whereabouts“"},
+            {"whereabouts", "BETWEEN 0 AND 4", "BETWEEN 1 AND 4", "„whereabouts“"},
+            {"show_result_by_ring", "CREATE INDEX", "CREATE UNIQUE INDEX", "„show_result_by_ring“"},
+        };
+        for (const auto& alteration : alterations) {
+            makeSoundFile();
+            {
+                OtherProgram other(m_path);
+                const QByteArray sql = QByteArray("PRAGMA writable_schema = ON; UPDATE sqlite_schema SET sql = "
+                                                  "replace(sql, '")
+                    + alteration.ours + "', '" + alteration.altered + "') WHERE name = '" + alteration.object + "'";
+                other.run(sql.constData());
+            }
+            const QByteArray before = contents(m_path);
+            RecordsDatabase records;
+            const auto opened = records.open(m_path, Access::Owner);
+            QVERIFY2(!opened.available, alteration.altered);
+            QVERIFY2(opened.message.contains(QString::fromUtf8(alteration.named)), qPrintable(opened.message));
+            QCOMPARE(contents(m_path), before);
+            QVERIFY(asideOf(m_folder).isEmpty());
         }
-        RecordsDatabase records;
-        const auto opened = records.open(m_path, Access::Owner);
-        QVERIFY(!opened.available);
-        QVERIFY2(opened.message.contains(QStringLiteral("„whereabouts.note“")), qPrintable(opened.message));
     }
 
     // Only what SQLite calls damaged is set aside: a file too short to be a database, one that is

@@ -138,16 +138,19 @@ bool migrateSchema(sqlite3* db, QString& problem)
 
 namespace {
 
-// The tables and indexes of a database, each as "type name", and every table's columns.
+// The tables and indexes of a database, each as "type name definition", and every table's
+// columns. The definition counts too: a reference, a check or a unique index altered with the
+// names kept would refuse the breeder's changes later. Runs of white space are one space, so
+// only the statement's words count, never how it was indented.
 QStringList schemaOf(sqlite3* db, bool& readable)
 {
     QStringList found;
     SqlStatement objects(db,
-                         "SELECT type, name FROM sqlite_schema WHERE name NOT LIKE 'sqlite\\_%' ESCAPE '\\' "
-                         "ORDER BY type, name");
+                         "SELECT type, name, ifnull(sql, '') FROM sqlite_schema "
+                         "WHERE name NOT LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY type, name");
     QStringList tables;
     while (objects.next()) {
-        found << objects.text(0) + QLatin1Char(' ') + objects.text(1);
+        found << objects.text(0) + QLatin1Char(' ') + objects.text(1) + QLatin1Char(' ') + objects.text(2).simplified();
         if (objects.text(0) == QLatin1String("table"))
             tables << objects.text(1);
     }
