@@ -4,8 +4,10 @@
 #include "core/files/DataSetNames.h"
 #include "core/files/StockFile.h"
 #include "core/genetics/StockColours.h"
+#include "core/stock/AnimalQueries.h"
 #include "core/stock/BackgroundSave.h"
 #include "core/stock/DescendantsFinder.h"
+#include "core/stock/ListedMarks.h"
 #include "core/stock/PreferencesStore.h"
 #include "core/stock/RingIndex.h"
 #include "core/stock/StockDocument.h"
@@ -15,6 +17,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QMap>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -140,7 +143,7 @@ private slots:
         const QString kid = QStringLiteral("KID");
 
         row(
-            "offer values: marks change", [](D& s) { s.markOffered(&Animal::breed); }, D::ListedMarks);
+            "offer values: marks change", [](D& s) { s.offerValues(&Animal::breed); }, D::ListedMarks);
         row(
             "year list: no mark set", [](D& s) { s.unmarkForYearList(std::nullopt); }, nothing);
         row(
@@ -455,7 +458,7 @@ private slots:
             },
             [](StockDocument& s) { s.undo(); },
             [](StockDocument& s) { s.redo(); },
-            [](StockDocument& s) { s.markOffered(&Animal::breed); },
+            [](StockDocument& s) { s.offerValues(&Animal::breed); },
             [](StockDocument& s) { s.sortStock(); },
             [](StockDocument& s) { s.undo(); },
             [](StockDocument& s) { s.undo(); },
@@ -465,6 +468,77 @@ private slots:
             QVERIFY2(backgroundSaveWritesTheWholeSave(stock), qPrintable(QString::number(i)));
         }
         QVERIFY(stock.data().animals != animals); // the late change stands
+    }
+
+    // Offered again after any mix of changes, undo and redo, the values and
+    // the listed marks are those a look at the whole table gives, although
+    // only the animals each change reached are looked at again.
+    void offeredValuesFollowEveryChangeAsTheWholeTableWould()
+    {
+        const QStringList breeds {"Gloster", "Lizard", "Border", "", "Timbrado"};
+        AnimalTable animals;
+        for (int i = 0; i < 40; ++i) {
+            animals.push_back(testAnimal(QStringLiteral("R%1").arg(i), Sex::Male, 2020, breeds[i % 4]));
+            animals.back().colour = QStringLiteral("Farbe %1").arg(i % 7);
+            animals.back().active = i % 9 ? 1 : 0;
+        }
+        // Values equal but for case are offered in the order the table first has them active in.
+        animals[0].breed = QStringLiteral("border");
+        animals[0].active = 0;
+        StockDocument stock(StockData {animals, {}, {}, PrintSettings::defaults()},
+                            DataFiles(m_dir->path() + QStringLiteral("/angeboten/")));
+        QRandomGenerator random(7);
+        auto anyRing = [&] {
+            return stock.animals()[random.bounded(quint32(stock.animals().size()))].ringNumber;
+        };
+        QString Animal::*const fields[] = {&Animal::breed, &Animal::breed, &Animal::breed, &Animal::colour};
+        for (int step = 0; step < 1500; ++step) {
+            switch (random.bounded(9)) {
+            case 0:
+            case 1: { // a new breed, one that was there, or the last of one going
+                const QString ring = anyRing();
+                if (const Animal* a = stock.lastActive(ring)) {
+                    AnimalEdit edit = editOf(*a);
+                    edit.fields.breed = random.bounded(20) ? breeds[random.bounded(5)] : QStringLiteral("border");
+                    stock.changeAnimal(ring, edit);
+                }
+                break;
+            }
+            case 2:
+                stock.deleteAnimal(anyRing());
+                break;
+            case 3: {
+                AnimalTable range;
+                for (int k = int(random.bounded(1, 30)); k > 0; --k)
+                    range.push_back(testAnimal(QStringLiteral("N%1-%2").arg(step).arg(k), Sex::Female, 2021,
+                                               breeds[random.bounded(5)]));
+                stock.appendAnimals(range);
+                break;
+            }
+            case 4:
+                stock.undo();
+                break;
+            case 5:
+                stock.redo();
+                break;
+            case 6:
+                if (random.bounded(3))
+                    break;
+                if (random.bounded(8) == 0)
+                    stock.sortStock();
+                else
+                    stock.unmarkForYearList(random.bounded(2) ? std::nullopt : std::optional(breeds[0]));
+                break;
+            default: {
+                QString Animal::*field = fields[random.bounded(4)];
+                AnimalTable expected = stock.animals();
+                markListedValues(expected, field);
+                const QStringList offered = stock.offerValues(field);
+                QCOMPARE(offered, distinctValues(expected, field));
+                QVERIFY2(stock.animals() == expected, qPrintable(QString::number(step)));
+            }
+            }
+        }
     }
 
     void theHistoryKeepsTheNewestSteps()

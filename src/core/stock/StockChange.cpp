@@ -1,6 +1,5 @@
 #include "core/stock/StockChange.h"
 
-#include "core/files/EncodedStock.h"
 #include "core/pictures/PictureStore.h"
 #include "core/records/RecordsDatabase.h"
 #include "core/stock/StockSort.h"
@@ -266,16 +265,19 @@ void StockChange::swapInMemory(StockData& db, bool toBefore)
         std::swap(db.print, *m_print);
 }
 
-void StockChange::reportAnimalsReached(EncodedStock& encoded) const
+AnimalsReached StockChange::animalsReached() const
 {
+    AnimalsReached reached;
     if (m_order) {
-        encoded.invalidateAll();
-        return;
+        reached.all = true;
+        return reached;
     }
+    reached.positions.reserve(m_animals.size());
     for (const auto& slot : m_animals)
-        encoded.invalidate(slot.first);
+        reached.positions.push_back(slot.first);
     if (m_appends)
-        encoded.invalidateFrom(m_appendedFrom);
+        reached.from = m_appendedFrom;
+    return reached;
 }
 
 QString StockChange::revert(const StockStores& stores)

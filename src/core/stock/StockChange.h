@@ -2,6 +2,7 @@
 
 #include "core/model/AnimalRecords.h"
 #include "core/model/StockData.h"
+#include "core/stock/OfferedValues.h"
 
 #include <QByteArray>
 #include <QSet>
@@ -12,7 +13,6 @@
 #include <unordered_set>
 #include <vector>
 
-class EncodedStock;
 class PictureStore;
 class RecordsDatabase;
 
@@ -66,8 +66,8 @@ public:
     // pictures as they are now. False when nothing changed.
     bool settle(const StockStores& stores);
 
-    // Tells the encoded stock which animal positions the change reached.
-    void reportAnimalsReached(EncodedStock& encoded) const;
+    // The animal positions the change reached (the same whether it was made, taken back or made again).
+    AnimalsReached animalsReached() const;
 
     // Each returns an empty text or the German reason the change could not be
     // taken back (or made again); then nothing changed.

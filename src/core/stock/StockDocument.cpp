@@ -43,8 +43,10 @@ auto activeWith(const QString& ring)
 
 void StockDocument::notify(Changes what, int kept, bool positionsReported)
 {
-    if ((what & (Animals | AnimalOrder | ListedMarks)) && !positionsReported)
+    if ((what & (Animals | AnimalOrder | ListedMarks)) && !positionsReported) {
         m_encoded.invalidateAll();
+        m_offered.reset();
+    }
     ++m_generation;
     if (what & kFileChanges)
         ++m_filesGeneration;
@@ -68,7 +70,7 @@ void StockDocument::record(StockChange change, Changes what, int kept)
 {
     change.addTouched(quint32(what));
     const bool changedAny = change.settle(stores());
-    change.reportAnimalsReached(m_encoded);
+    followReached(change.animalsReached());
     if (changedAny) {
         m_history.push(std::move(change));
         emit historyChanged();
@@ -103,13 +105,13 @@ QString StockDocument::undo()
         if (QString failure = step.parts[i].revert(stores()); !failure.isEmpty()) {
             for (size_t k = i + 1; k < step.parts.size(); ++k)
                 step.parts[k].apply(stores());
-            m_encoded.invalidateAll(); // the parts are back as they were, to the last byte or not
+            followReached(AnimalsReached::everyOne()); // the parts are back as they were, to the last byte or not
             return tr("„%1“ konnte nicht rückgängig gemacht werden: %2").arg(step.text(), failure);
         }
     }
     m_history.undone();
     for (const StockChange& part : step.parts)
-        part.reportAnimalsReached(m_encoded);
+        followReached(part.animalsReached());
     notify(Changes::fromInt(int(step.touched())), KeepNone, true);
     emit historyChanged();
     return {};
@@ -124,16 +126,29 @@ QString StockDocument::redo()
         if (QString failure = step.parts[i].apply(stores()); !failure.isEmpty()) {
             for (size_t k = i; k-- > 0;)
                 step.parts[k].revert(stores());
-            m_encoded.invalidateAll();
+            followReached(AnimalsReached::everyOne());
             return tr("„%1“ konnte nicht wiederholt werden: %2").arg(step.text(), failure);
         }
     }
     m_history.redone();
     for (const StockChange& part : step.parts)
-        part.reportAnimalsReached(m_encoded);
+        followReached(part.animalsReached());
     notify(Changes::fromInt(int(step.touched())), KeepNone, true);
     emit historyChanged();
     return {};
+}
+
+void StockDocument::followReached(const AnimalsReached& reached)
+{
+    if (reached.all) {
+        m_encoded.invalidateAll();
+    } else {
+        for (const size_t position : reached.positions)
+            m_encoded.invalidate(position);
+        if (reached.from)
+            m_encoded.invalidateFrom(*reached.from);
+    }
+    m_offered.follow(m_db.animals, reached);
 }
 
 int StockDocument::keepRingIndexAfterAppending(size_t first)
@@ -168,14 +183,12 @@ const Animal* StockDocument::lastActive(const QString& ring) const
     return i < 0 ? nullptr : &m_db.animals[size_t(i)];
 }
 
-QStringList StockDocument::offerValues(QString Animal::*field) const
+QStringList StockDocument::offerValues(QString Animal::*field)
 {
-    return distinctValues(m_db.animals, field);
-}
-
-void StockDocument::markOffered(QString Animal::*field)
-{
-    markedAt(markListedValues(m_db.animals, field));
+    std::vector<size_t> changed;
+    QStringList values = m_offered.offer(m_db.animals, field, changed);
+    markedAt(changed);
+    return values;
 }
 
 void StockDocument::markedAt(const std::vector<size_t>& positions)
@@ -190,6 +203,7 @@ void StockDocument::markedAt(const std::vector<size_t>& positions)
 void StockDocument::unmarkForYearList(const std::optional<QString>& breed)
 {
     markedAt(::unmarkForYearList(m_db.animals, breed));
+    m_offered.marksChangedElsewhere();
 }
 
 void StockDocument::appendAnimals(AnimalTable animals)

@@ -6,6 +6,7 @@
 #include "core/pictures/PictureStore.h"
 #include "core/records/RecordsDatabase.h"
 #include "core/stock/AnimalChange.h"
+#include "core/stock/OfferedValues.h"
 #include "core/stock/UndoHistory.h"
 
 #include <QObject>
@@ -70,13 +71,12 @@ public:
     const Animal* lastActive(const QString& ring) const;
 
     // The distinct values of a field over the active animals, alphabetical,
-    // offered in a suggestion list.
-    QStringList offerValues(QString Animal::*field) const;
-    // The listed marks the stock file keeps, set as offering a field's values
-    // and making the stock list by birth year have always left them, so that
-    // a saved file has the bytes it always had. A ListedMarks change, never a
-    // step of the history.
-    void markOffered(QString Animal::*field);
+    // offered in a suggestion list. Offering them sets the listed marks the
+    // stock file keeps, as offering them and making the stock list by birth
+    // year have always left them, so that a saved file has the bytes it
+    // always had: a ListedMarks change, never a step of the history. After a
+    // change, only the animals it reached are looked at again.
+    QStringList offerValues(QString Animal::*field);
     void unmarkForYearList(const std::optional<QString>& breed);
 
     // Animals entered together (a range): one step.
@@ -224,6 +224,8 @@ private:
     void clearHistory();
     // The listed marks changed at these positions.
     void markedAt(const std::vector<size_t>& positions);
+    // What follows the table by position (the encoded records, the offered values) follows a change.
+    void followReached(const AnimalsReached& reached);
     // The animals from `first` on were appended: the ring index takes them in.
     int keepRingIndexAfterAppending(size_t first);
     BreedingPair& pairAt(int pair);
@@ -232,6 +234,7 @@ private:
 
     StockData m_db;
     EncodedStock m_encoded;
+    OfferedValues m_offered;
     DataFiles m_files;
     PictureStore m_pictures;
     std::unique_ptr<RecordsDatabase> m_records;

@@ -94,6 +94,5 @@ std::optional<Sex> selectedSex(const QComboBox* combo)
 
 QStringList offeredFrom(StockDocument& stock, QString Animal::*field)
 {
-    stock.markOffered(field);
     return stock.offerValues(field);
 }

@@ -165,9 +165,14 @@ void MainWindow::showEvent(QShowEvent* event)
 
 void MainWindow::refresh()
 {
-    m_pedigree->setRings(pedigreeCandidates(m_stock.animals()));
+    refreshAnimalLists();
     applyPrintSettings();
     m_pairGroup->setPairs(pairCaptions(m_stock.pairs()));
+}
+
+void MainWindow::refreshAnimalLists()
+{
+    m_pedigree->setRings(pedigreeCandidates(m_stock.animals()));
     m_stockListPanel->setBreeds(offeredFrom(m_stock, &Animal::breed));
 }
 
@@ -190,8 +195,10 @@ void MainWindow::followStock(StockDocument::Changes what)
     if (what & StockDocument::Print)
         applyPrintSettings();
     // The lists show rings, breeds and pairs: a new order or new parents change none of them.
-    if (what & (StockDocument::Animals | StockDocument::Pairs))
-        refresh();
+    if (what & StockDocument::Animals)
+        refreshAnimalLists();
+    if (what & StockDocument::Pairs)
+        m_pairGroup->setPairs(pairCaptions(m_stock.pairs()));
 }
 
 std::optional<QString> MainWindow::selectedAnimalRing() const

@@ -33,6 +33,7 @@ public:
 
     // Fills every list from the data; no animal and no pair is selected afterwards.
     void refresh();
+    void refreshAnimalLists();
     void clearSelections();
     std::optional<QString> selectedAnimalRing() const;
     std::optional<int> selectedPair() const;

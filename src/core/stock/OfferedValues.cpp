@@ -1,0 +1,173 @@
+#include "core/stock/OfferedValues.h"
+
+#include "core/model/Alphabetical.h"
+#include "core/stock/AnimalQueries.h"
+
+#include <QCollator>
+
+#include <algorithm>
+
+namespace {
+
+// A value number with the animal's active flag (as counted) in the top bit.
+constexpr quint32 kCounted = 0x80000000u;
+constexpr quint32 kNumber = 0x7fffffffu;
+
+// Offering again after this many reached positions costs as much as marking all.
+constexpr size_t kReachedAtMost = 65536;
+
+} // namespace
+
+void OfferedValues::reset()
+{
+    m_fields.clear();
+    m_markedField = nullptr;
+    m_offeredThen.clear();
+    m_reachedSince.clear();
+}
+
+void OfferedValues::place(Field& f, size_t position, const AnimalTable& animals)
+{
+    const Animal& a = animals[position];
+    const QString& value = a.*(f.field);
+    auto found = f.numberOf.constFind(value);
+    quint32 number = 0;
+    if (found != f.numberOf.cend()) {
+        number = found.value();
+    } else {
+        number = quint32(f.values.size());
+        f.numberOf.insert(value, number);
+        f.values.push_back(value);
+        f.activeWith.push_back(0);
+    }
+    const bool counted = a.active == 1;
+    if (counted)
+        ++f.activeWith[number];
+    f.valueAt[position] = number | (counted ? kCounted : 0);
+}
+
+void OfferedValues::uncount(Field& f, size_t position)
+{
+    const quint32 stored = f.valueAt[position];
+    if (stored & kCounted)
+        --f.activeWith[stored & kNumber];
+}
+
+void OfferedValues::build(Field& f, const AnimalTable& animals)
+{
+    f.valueAt.assign(animals.size(), 0);
+    f.values.clear();
+    f.numberOf.clear();
+    f.activeWith.clear();
+    for (size_t i = 0; i < animals.size(); ++i)
+        place(f, i, animals);
+}
+
+OfferedValues::Field& OfferedValues::fieldFor(const AnimalTable& animals, QString Animal::*field)
+{
+    auto it = std::find_if(m_fields.begin(), m_fields.end(), [field](const Field& f) { return f.field == field; });
+    if (it == m_fields.end()) {
+        m_fields.push_back(Field {});
+        it = m_fields.end() - 1;
+        it->field = field;
+        build(*it, animals);
+    } else if (it->valueAt.size() != animals.size()) {
+        build(*it, animals); // a change not followed: never expected, but never wrong
+    }
+    return *it;
+}
+
+void OfferedValues::follow(const AnimalTable& animals, const AnimalsReached& reached)
+{
+    if (reached.all) {
+        reset();
+        return;
+    }
+    const size_t size = animals.size();
+    for (Field& f : m_fields) {
+        const size_t before = f.valueAt.size();
+        for (size_t i = size; i < before; ++i)
+            uncount(f, i);
+        f.valueAt.resize(size);
+        for (size_t i = before; i < size; ++i)
+            place(f, i, animals);
+        auto again = [&](size_t position) {
+            if (position < std::min(before, size)) {
+                uncount(f, position);
+                place(f, position, animals);
+            }
+        };
+        for (const size_t position : reached.positions)
+            again(position);
+        if (reached.from) {
+            for (size_t i = *reached.from; i < std::min(before, size); ++i)
+                again(i);
+        }
+    }
+    if (!m_markedField)
+        return;
+    m_reachedSince.insert(m_reachedSince.end(), reached.positions.begin(), reached.positions.end());
+    if (reached.from) {
+        for (size_t i = *reached.from; i < size && m_reachedSince.size() <= kReachedAtMost; ++i)
+            m_reachedSince.push_back(i);
+    }
+    if (m_reachedSince.size() > kReachedAtMost)
+        marksChangedElsewhere();
+}
+
+QStringList OfferedValues::offer(AnimalTable& animals, QString Animal::*field, std::vector<size_t>& changedMarks)
+{
+    Field& f = fieldFor(animals, field);
+    std::vector<bool> offered(f.values.size());
+    for (size_t n = 0; n < offered.size(); ++n)
+        offered[n] = f.activeWith[n] > 0;
+
+    auto mark = [&](size_t position) {
+        const quint8 wanted = offered[f.valueAt[position] & kNumber] ? 1 : 0;
+        if (animals[position].listedMark != wanted) {
+            animals[position].listedMark = wanted;
+            changedMarks.push_back(position);
+        }
+    };
+    if (m_markedField != field) {
+        for (size_t i = 0; i < animals.size(); ++i)
+            mark(i);
+    } else {
+        for (const size_t position : m_reachedSince) {
+            if (position < animals.size())
+                mark(position);
+        }
+        // A value that came or went changes the marks of every animal with it, active or not.
+        std::vector<bool> flipped(offered.size());
+        bool anyFlipped = false;
+        for (size_t n = 0; n < offered.size(); ++n) {
+            flipped[n] = offered[n] != (n < m_offeredThen.size() && m_offeredThen[n]);
+            anyFlipped = anyFlipped || flipped[n];
+        }
+        if (anyFlipped) {
+            for (size_t i = 0; i < animals.size(); ++i) {
+                if (flipped[f.valueAt[i] & kNumber])
+                    mark(i);
+            }
+        }
+        std::sort(changedMarks.begin(), changedMarks.end());
+        changedMarks.erase(std::unique(changedMarks.begin(), changedMarks.end()), changedMarks.end());
+    }
+    m_markedField = field;
+    m_offeredThen = offered;
+    m_reachedSince.clear();
+
+    QStringList values;
+    for (size_t n = 0; n < offered.size(); ++n) {
+        if (offered[n])
+            values.append(f.values[n]);
+    }
+    sortAlphabetically(values);
+    // Values equal but for case stay in the order the table first has them active in.
+    const QCollator& collator = alphabeticalCollator();
+    for (qsizetype i = 1; i < values.size(); ++i) {
+        if (collator.compare(values[i - 1], values[i]) == 0)
+            return distinctValues(animals, field);
+    }
+    return values;
+}
