@@ -8,6 +8,8 @@
 
 #include <QTest>
 
+#include <cmath>
+
 namespace {
 
 PairInput validPair()
@@ -61,6 +63,13 @@ private slots:
         const BreedingPair pair = makePair(validPair());
         QCOMPARE(pair.cageNumber, 7);
         QCOMPARE(Dates::dayMonthShortYear(pair.breedingStart), QStringLiteral("05.03.24"));
+        // The pair list's short date is Qt's, for every day a file can hold.
+        for (double days = -3e6; days <= 3e6; days += 997.25) {
+            const QString qt = Dates::toDate(days).toString(QStringLiteral("dd.MM.yy"));
+            QCOMPARE(Dates::dayMonthShortYear(days), qt);
+        }
+        for (const double odd : {std::nan(""), 1e300, -0.5, 0.0, 2958465.0})
+            QCOMPARE(Dates::dayMonthShortYear(odd), Dates::toDate(odd).toString(QStringLiteral("dd.MM.yy")));
     }
 
     void clutchChecksAndTheResizeOfTheYoung()

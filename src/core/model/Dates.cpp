@@ -30,7 +30,17 @@ double fromDate(const QDate& date)
 
 QString dayMonthShortYear(double days)
 {
-    return toDate(days).toString(QStringLiteral("dd.MM.yy"));
+    // Written by hand for the years of a stock: the pair list writes one per pair,
+    // and QDate::toString reads its format afresh every time.
+    const QDate date = toDate(days);
+    int year = 0, month = 0, day = 0;
+    date.getDate(&year, &month, &day);
+    if (!date.isValid() || year < 1 || year > 9999)
+        return date.toString(QStringLiteral("dd.MM.yy"));
+    const char16_t text[] = {char16_t(u'0' + day / 10),        char16_t(u'0' + day % 10),   u'.',
+                             char16_t(u'0' + month / 10),      char16_t(u'0' + month % 10), u'.',
+                             char16_t(u'0' + year % 100 / 10), char16_t(u'0' + year % 10)};
+    return QString(reinterpret_cast<const QChar*>(text), 8);
 }
 
 namespace {

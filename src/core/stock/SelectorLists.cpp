@@ -19,13 +19,12 @@ QStringList pedigreeCandidates(const AnimalTable& animals)
 
 QStringList pairCaptions(const PairTable& pairs)
 {
+    //: a breeding pair: cock's ring, hen's ring, start of breeding
+    const QString caption = QCoreApplication::translate("SelectorLists", "%1 - %2 vom %3");
     QStringList captions;
     captions.reserve(qsizetype(pairs.size()));
-    for (const BreedingPair& p : pairs) {
-        //: a breeding pair: cock's ring, hen's ring, start of breeding
-        captions.append(QCoreApplication::translate("SelectorLists", "%1 - %2 vom %3")
-                            .arg(p.cockRing, p.henRing, Dates::dayMonthShortYear(p.breedingStart)));
-    }
+    for (const BreedingPair& p : pairs)
+        captions.append(caption.arg(p.cockRing, p.henRing, Dates::dayMonthShortYear(p.breedingStart)));
     return captions;
 }
 
