@@ -135,6 +135,27 @@ private slots:
         for (qsizetype i = 1; !runningUnderWine() && i < list.size(); ++i)
             QVERIFY2(collator.compare(list[i - 1], list[i]) <= 0,
                      qPrintable(QStringLiteral("„%1“ / „%2“").arg(list[i - 1], list[i])));
+        // Texts equal but for case keep their order, in short lists and in long ones (sorted
+        // on two threads), with rings of the full length and with one text longer than a ring.
+        for (const int size : {300, 60000}) {
+            for (const bool longer : {false, true}) {
+                QStringList texts;
+                for (int i = 0; i < size; ++i) {
+                    QString t = text();
+                    if (i % 5 == 0)
+                        t = t.leftJustified(20, QLatin1Char('a'), true);
+                    texts << (i % 3 ? t : t.toUpper());
+                }
+                if (longer) // a ring's length and one more: the shorter comes first
+                    texts[0] = texts[5] + QLatin1Char('b');
+                QStringList expected = texts;
+                std::stable_sort(expected.begin(), expected.end(),
+                                 [](const QString& a, const QString& b) { return comparePlainly(a, b) < 0; });
+                sortAlphabetically(texts);
+                if (plainOrderIsTheCollatorsOrder())
+                    QCOMPARE(texts, expected);
+            }
+        }
         QCOMPARE(comparePlainly(QStringLiteral("Ä-1"), QStringLiteral("A-1")), 2);
         QStringList mixed = {"b-2", "Ä-1", "A-1", "B-2", "ä-0"};
         sortAlphabetically(mixed);

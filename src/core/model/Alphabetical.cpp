@@ -22,37 +22,120 @@ QCollator germanCollator()
 // '-', '.' and '/' only, the German collation with case ignored orders them
 // by these weights, one per character, a shorter text before a longer one
 // that begins with it; texts equal so are equal to the collator too (a test
-// checks this against the collator). Any other character: no key.
+// checks this against the collator). Any other character: 0, no weight.
+char plainWeight(char16_t u)
+{
+    if (u >= 'a' && u <= 'z')
+        return char(20 + u - 'a');
+    if (u >= 'A' && u <= 'Z')
+        return char(20 + u - 'A');
+    if (u >= '0' && u <= '9')
+        return char(10 + u - '0');
+    switch (u) {
+    case ' ':
+        return 1;
+    case '-':
+        return 2;
+    case '.':
+        return 3;
+    case '/':
+        return 4;
+    default:
+        return 0;
+    }
+}
+
 std::optional<std::string> plainKey(const QString& text)
 {
     std::string key;
     key.reserve(size_t(text.size()));
     for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u >= 'a' && u <= 'z')
-            key.push_back(char(20 + u - 'a'));
-        else if (u >= 'A' && u <= 'Z')
-            key.push_back(char(20 + u - 'A'));
-        else if (u >= '0' && u <= '9')
-            key.push_back(char(10 + u - '0'));
-        else if (u == ' ')
-            key.push_back(1);
-        else if (u == '-')
-            key.push_back(2);
-        else if (u == '.')
-            key.push_back(3);
-        else if (u == '/')
-            key.push_back(4);
-        else
+        const char weight = plainWeight(c.unicode());
+        if (!weight)
             return std::nullopt;
+        key.push_back(weight);
     }
     return key;
+}
+
+// The same key packed into two numbers for texts of up to 20 characters (a
+// ring's length), six bits a character; the empty rest weighs 0, so a
+// shorter text still comes first. The position breaks ties: the sort stays stable.
+struct PackedKey
+{
+    quint64 high = 0;
+    quint64 low = 0;
+    qsizetype position = 0;
+    bool operator<(const PackedKey& o) const
+    {
+        return high != o.high ? high < o.high : low != o.low ? low < o.low : position < o.position;
+    }
+};
+constexpr qsizetype kPackedLength = 20;
+
+enum class Packing
+{
+    Packed,
+    TooLong,
+    NotPlain
+};
+
+Packing pack(const QString& text, qsizetype position, PackedKey& key)
+{
+    if (text.size() > kPackedLength)
+        return Packing::TooLong;
+    key = {0, 0, position};
+    for (qsizetype i = 0; i < kPackedLength; ++i) {
+        quint64 weight = 0;
+        if (i < text.size()) {
+            weight = quint64(plainWeight(text[i].unicode()));
+            if (!weight)
+                return Packing::NotPlain;
+        }
+        quint64& half = i < kPackedLength / 2 ? key.high : key.low;
+        half = half << 6 | weight;
+    }
+    return Packing::Packed;
+}
+
+// The whole list by packed keys, sorted on two threads when it is long;
+// nothing when a text is too long to pack or is not plain.
+std::optional<std::vector<qsizetype>>
+packedOrder(qsizetype count, const std::function<const QString&(qsizetype)>& textAt, bool& notPlain)
+{
+    std::vector<PackedKey> keys(static_cast<size_t>(count));
+    for (qsizetype i = 0; i < count; ++i) {
+        const Packing packing = pack(textAt(i), i, keys[size_t(i)]);
+        if (packing != Packing::Packed) {
+            notPlain = packing == Packing::NotPlain;
+            return std::nullopt;
+        }
+    }
+    const auto middle = keys.begin() + (count >= 50000 ? count / 2 : count);
+    std::thread helper;
+    if (middle != keys.end())
+        helper = std::thread([&] { std::sort(middle, keys.end()); });
+    std::sort(keys.begin(), middle);
+    if (helper.joinable()) {
+        helper.join();
+        std::inplace_merge(keys.begin(), middle, keys.end());
+    }
+    std::vector<qsizetype> order;
+    order.reserve(keys.size());
+    for (const PackedKey& key : keys)
+        order.push_back(key.position);
+    return order;
 }
 
 // The whole list by plain keys, or nothing when a text has none.
 std::optional<std::vector<qsizetype>> plainOrder(qsizetype count,
                                                  const std::function<const QString&(qsizetype)>& textAt)
 {
+    bool notPlain = false;
+    if (std::optional<std::vector<qsizetype>> packed = packedOrder(count, textAt, notPlain))
+        return packed;
+    if (notPlain)
+        return std::nullopt;
     std::vector<std::pair<std::string, qsizetype>> keys;
     keys.reserve(size_t(count));
     for (qsizetype i = 0; i < count; ++i) {
