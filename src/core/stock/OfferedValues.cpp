@@ -6,6 +6,7 @@
 #include <QCollator>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -26,24 +27,29 @@ void OfferedValues::reset()
     m_reachedSince.clear();
 }
 
-void OfferedValues::place(Field& f, size_t position, const AnimalTable& animals)
+quint32 OfferedValues::numberOf(Field& f, const QString& value)
 {
-    const Animal& a = animals[position];
-    const QString& value = a.*(f.field);
-    auto found = f.numberOf.constFind(value);
-    quint32 number = 0;
-    if (found != f.numberOf.cend()) {
-        number = found.value();
-    } else {
-        number = quint32(f.values.size());
-        f.numberOf.insert(value, number);
-        f.values.push_back(value);
-        f.activeWith.push_back(0);
-    }
-    const bool counted = a.active == 1;
+    const auto found = f.numberOf.constFind(value);
+    if (found != f.numberOf.cend())
+        return found.value();
+    const auto number = quint32(f.values.size());
+    f.numberOf.insert(value, number);
+    f.values.push_back(value);
+    f.activeWith.push_back(0);
+    return number;
+}
+
+void OfferedValues::place(Field& f, size_t position, const AnimalTable& animals, quint32 number)
+{
+    const bool counted = animals[position].active == 1;
     if (counted)
         ++f.activeWith[number];
     f.valueAt[position] = number | (counted ? kCounted : 0);
+}
+
+void OfferedValues::place(Field& f, size_t position, const AnimalTable& animals)
+{
+    place(f, position, animals, numberOf(f, animals[position].*(f.field)));
 }
 
 void OfferedValues::uncount(Field& f, size_t position)
@@ -59,8 +65,22 @@ void OfferedValues::build(Field& f, const AnimalTable& animals)
     f.values.clear();
     f.numberOf.clear();
     f.activeWith.clear();
-    for (size_t i = 0; i < animals.size(); ++i)
-        place(f, i, animals);
+    // The stock file's reader shares each repeated text: during this pass the same
+    // buffer is the same value, so most animals are numbered without hashing their text.
+    struct Seen
+    {
+        const QChar* data = nullptr;
+        qsizetype size = -1;
+        quint32 number = 0;
+    };
+    std::array<Seen, 64> seen {};
+    for (size_t i = 0; i < animals.size(); ++i) {
+        const QString& value = animals[i].*(f.field);
+        Seen& slot = seen[(quintptr(value.constData()) >> 4) % seen.size()];
+        if (slot.data != value.constData() || slot.size != value.size())
+            slot = {value.constData(), value.size(), numberOf(f, value)};
+        place(f, i, animals, slot.number);
+    }
 }
 
 OfferedValues::Field& OfferedValues::fieldFor(const AnimalTable& animals, QString Animal::*field)

@@ -51,6 +51,8 @@ private:
     Field& fieldFor(const AnimalTable& animals, QString Animal::*field);
     static void build(Field& f, const AnimalTable& animals);
     static void uncount(Field& f, size_t position);
+    static quint32 numberOf(Field& f, const QString& value);
+    static void place(Field& f, size_t position, const AnimalTable& animals, quint32 number);
     static void place(Field& f, size_t position, const AnimalTable& animals);
 
     std::vector<Field> m_fields;
