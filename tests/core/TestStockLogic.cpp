@@ -139,6 +139,8 @@ private slots:
         // on two threads), with rings of the full length and with one text longer than a ring.
         for (const int size : {300, 60000}) {
             for (const bool longer : {false, true}) {
+                if (!plainOrderIsTheCollatorsOrder())
+                    break; // the collator's own sort, checked above
                 QStringList texts;
                 for (int i = 0; i < size; ++i) {
                     QString t = text();
@@ -152,8 +154,7 @@ private slots:
                 std::stable_sort(expected.begin(), expected.end(),
                                  [](const QString& a, const QString& b) { return comparePlainly(a, b) < 0; });
                 sortAlphabetically(texts);
-                if (plainOrderIsTheCollatorsOrder())
-                    QCOMPARE(texts, expected);
+                QCOMPARE(texts, expected);
             }
         }
         QCOMPARE(comparePlainly(QStringLiteral("Ä-1"), QStringLiteral("A-1")), 2);
