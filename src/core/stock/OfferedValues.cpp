@@ -93,7 +93,11 @@ OfferedValues::Field& OfferedValues::fieldFor(const AnimalTable& animals, QStrin
         build(*it, animals);
     } else if (it->valueAt.size() != animals.size()) {
         build(*it, animals); // a change not followed: never expected, but never wrong
+    } else {
+        return *it;
     }
+    if (m_markedField == field)
+        marksChangedElsewhere(); // new numbers: what was offered before says nothing about them
     return *it;
 }
 
