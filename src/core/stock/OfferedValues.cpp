@@ -1,9 +1,6 @@
 #include "core/stock/OfferedValues.h"
 
 #include "core/model/Alphabetical.h"
-#include "core/stock/AnimalQueries.h"
-
-#include <QCollator>
 
 #include <algorithm>
 #include <array>
@@ -181,17 +178,20 @@ QStringList OfferedValues::offer(AnimalTable& animals, QString Animal::*field, s
     m_offeredThen = offered;
     m_reachedSince.clear();
 
+    // In the order the table first has each value active in, as the whole-table list
+    // takes them: texts the sort calls equal (equal but for case; on some systems
+    // more) keep that order. Most values turn up within the first animals.
     QStringList values;
-    for (size_t n = 0; n < offered.size(); ++n) {
-        if (offered[n])
-            values.append(f.values[n]);
+    size_t missing = size_t(std::count(offered.begin(), offered.end(), true));
+    std::vector<bool> listed(offered.size());
+    for (size_t i = 0; i < f.valueAt.size() && missing > 0; ++i) {
+        const quint32 stored = f.valueAt[i];
+        if ((stored & kCounted) && !listed[stored & kNumber]) {
+            listed[stored & kNumber] = true;
+            values.append(f.values[stored & kNumber]);
+            --missing;
+        }
     }
     sortAlphabetically(values);
-    // Values equal but for case stay in the order the table first has them active in.
-    const QCollator& collator = alphabeticalCollator();
-    for (qsizetype i = 1; i < values.size(); ++i) {
-        if (collator.compare(values[i - 1], values[i]) == 0)
-            return distinctValues(animals, field);
-    }
     return values;
 }
