@@ -14,6 +14,7 @@ public:
     virtual ~ReportPages() = default;
     virtual int count() const = 0;
     // Page index (from 0), with its number and the page count filled in.
+    // Asked for on several threads at once while a PDF is written.
     virtual ReportPage page(int index) const = 0;
 };
 
