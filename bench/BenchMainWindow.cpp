@@ -3,6 +3,7 @@
 #include "core/stock/PreferencesStore.h"
 #include "core/stock/StockDocument.h"
 #include "core/stock/StockSort.h"
+#include "support/SampleAnimals.h"
 #include "ui/breeding/BreedingDialog.h"
 #include "ui/mainwindow/MainWindow.h"
 
@@ -46,6 +47,20 @@ void refreshMainWindow(benchmark::State& state)
     Window window(int(state.range(0)), dir);
     for (auto _ : state)
         window->refresh();
+}
+
+// One bird changed (its remarks, so it stays where it is) with the main window following.
+void changeOneBird(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    Window window(int(state.range(0)), dir);
+    const QString ring = window.stock.animals()[window.stock.animals().size() / 2].ringNumber;
+    int turn = 0;
+    for (auto _ : state) {
+        AnimalEdit edit = editOf(*window.stock.lastActive(ring));
+        edit.fields.remarks = QStringLiteral("geändert %1").arg(++turn);
+        window.stock.changeAnimal(ring, edit);
+    }
 }
 
 void sortStock(benchmark::State& state)
@@ -176,6 +191,7 @@ BENCHMARK(breedingDialogSwitchesPairs)->Unit(benchmark::kMillisecond);
 BENCHMARK(refreshMainWindow)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(undoRange)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(redoRange)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(changeOneBird)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(sortStock)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(ringRangeOnLargeStock)->Unit(benchmark::kMillisecond)->Iterations(3);
 

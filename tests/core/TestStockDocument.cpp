@@ -10,6 +10,7 @@
 #include "core/stock/ListedMarks.h"
 #include "core/stock/PreferencesStore.h"
 #include "core/stock/RingIndex.h"
+#include "core/stock/SelectorLists.h"
 #include "core/stock/StockDocument.h"
 #include "support/FileHelpers.h"
 #include "support/SampleAnimals.h"
@@ -473,7 +474,9 @@ private slots:
     // Offered again after any mix of changes, undo and redo, the values and
     // the listed marks are those a look at the whole table gives, although
     // only the animals each change reached are looked at again.
-    void offeredValuesFollowEveryChangeAsTheWholeTableWould()
+    // The suggestion lists and the certificate's ring list, kept up to date
+    // change by change, against the functions over the whole table.
+    void listsFollowEveryChangeAsTheWholeTableWould()
     {
         const QStringList breeds {"Gloster", "Lizard", "Border", "", "Timbrado"};
         AnimalTable animals;
@@ -485,6 +488,9 @@ private slots:
         // Values equal but for case are offered in the order the table first has them active in.
         animals[0].breed = QStringLiteral("border");
         animals[0].active = 0;
+        // Rings equal but for case are listed in the order of the table.
+        for (int i = 30; i < 38; ++i)
+            animals[size_t(i)].ringNumber = QStringLiteral("r%1").arg(i - 30);
         StockDocument stock(StockData {animals, {}, {}, PrintSettings::defaults()},
                             DataFiles(m_dir->path() + QStringLiteral("/angeboten/")));
         QRandomGenerator random(7);
@@ -500,6 +506,10 @@ private slots:
                 if (const Animal* a = stock.lastActive(ring)) {
                     AnimalEdit edit = editOf(*a);
                     edit.fields.breed = random.bounded(20) ? breeds[random.bounded(5)] : QStringLiteral("border");
+                    if (random.bounded(4) == 0)
+                        edit.fields.ring = QStringLiteral("X%1").arg(random.bounded(60));
+                    if (random.bounded(5) == 0)
+                        edit.sold = !edit.sold;
                     stock.changeAnimal(ring, edit);
                 }
                 break;
@@ -512,6 +522,8 @@ private slots:
                 for (int k = int(random.bounded(1, 30)); k > 0; --k)
                     range.push_back(testAnimal(QStringLiteral("N%1-%2").arg(step).arg(k), Sex::Female, 2021,
                                                breeds[random.bounded(5)]));
+                if (random.bounded(4) == 0)
+                    range.front().ringNumber = anyRing(); // a ring the stock has: several records with it
                 stock.appendAnimals(range);
                 break;
             }
@@ -541,6 +553,17 @@ private slots:
                 }
                 QCOMPARE(offered, whole);
                 QVERIFY2(stock.animals() == expected, qPrintable(QString::number(step)));
+                QStringList candidates = stock.certificateCandidates();
+                QStringList allCandidates = pedigreeCandidates(stock.animals());
+                if (runningUnderWine()) {
+                    std::sort(candidates.begin(), candidates.end());
+                    std::sort(allCandidates.begin(), allCandidates.end());
+                }
+                QVERIFY2(candidates == allCandidates, qPrintable(QString::number(step)));
+                for (int k = 0; k < 3; ++k) {
+                    const QString ring = anyRing();
+                    QVERIFY(stock.ringIndex().activeWith(ring) == activeIndicesOf(stock.animals(), ring));
+                }
             }
             }
         }

@@ -163,6 +163,16 @@ int comparePlainly(const QString& a, const QString& b)
     return ka->compare(*kb) < 0 ? -1 : ka->compare(*kb) > 0 ? 1 : 0;
 }
 
+int compareAlphabetically(const QString& a, const QString& b)
+{
+    if (plainOrderIsTheCollatorsOrder()) {
+        if (const int plain = comparePlainly(a, b); plain != 2)
+            return plain;
+    }
+    const int c = alphabeticalCollator().compare(a, b);
+    return c < 0 ? -1 : c > 0 ? 1 : 0;
+}
+
 const QCollator& alphabeticalCollator()
 {
     static const QCollator collator = germanCollator();

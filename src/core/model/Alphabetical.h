@@ -13,6 +13,9 @@ const QCollator& alphabeticalCollator();
 // Sorts by that order; texts equal but for case keep their order among themselves.
 void sortAlphabetically(QStringList& texts);
 
+// -1, 0 or 1 by that order, one pair at a time: the order a sort follows.
+int compareAlphabetically(const QString& a, const QString& b);
+
 // The quick path of that order for plain ASCII texts (letters, digits, space,
 // '-', '.', '/'): -1, 0 or 1 as the collator would say, 2 when a text has any
 // other character. Exposed so that tests hold it against the collator.

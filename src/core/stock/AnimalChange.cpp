@@ -1,6 +1,7 @@
 #include "core/stock/AnimalChange.h"
 
 #include "core/model/TextRules.h"
+#include "core/stock/AnimalQueries.h"
 
 #include <QCoreApplication>
 
@@ -8,12 +9,15 @@
 
 AnimalEditResult checkAnimalEdit(const AnimalTable& animals, const QString& selectedRing, const AnimalEdit& change)
 {
+    return checkAnimalEdit(animals, selectedRing, activeIndicesOf(animals, selectedRing), change);
+}
+
+AnimalEditResult checkAnimalEdit(const AnimalTable& animals, const QString& selectedRing,
+                                 const std::vector<size_t>& selected, const AnimalEdit& change)
+{
     using Outcome = AnimalEditResult::Outcome;
     const AnimalInput& edit = change.fields;
-    auto isChanged = [&selectedRing](const Animal& a) {
-        return a.isActive() && a.ringNumber == selectedRing;
-    };
-    if (std::none_of(animals.cbegin(), animals.cend(), isChanged)) {
+    if (selected.empty()) {
         return {Outcome::NotFound,
                 QCoreApplication::translate("AnimalChange",
                                             "Die Ringnummer %1 gehört zu keinem Kanarienvogel im Bestand mehr "
@@ -24,7 +28,8 @@ AnimalEditResult checkAnimalEdit(const AnimalTable& animals, const QString& sele
     if (edit.ring != selectedRing) {
         const QString wanted = upperAscii(edit.ring);
         for (const Animal& a : animals) {
-            if (a.isActive() && !isChanged(a) && upperAscii(a.ringNumber) == wanted)
+            const bool isChanged = a.ringNumber == selectedRing; // active ones with it are the animal changed
+            if (a.isActive() && !isChanged && upperAscii(a.ringNumber) == wanted)
                 return {Outcome::Refused,
                         QCoreApplication::translate("AnimalChange", "Diese Ringnummer existiert schon."),
                         {}};
@@ -37,9 +42,13 @@ AnimalEditResult checkAnimalEdit(const AnimalTable& animals, const QString& sele
 
 void writeAnimalEdit(AnimalTable& animals, const QString& selectedRing, const AnimalEdit& change)
 {
-    for (Animal& a : animals) {
-        if (!a.isActive() || a.ringNumber != selectedRing)
-            continue;
+    writeAnimalEdit(animals, activeIndicesOf(animals, selectedRing), change);
+}
+
+void writeAnimalEdit(AnimalTable& animals, const std::vector<size_t>& selected, const AnimalEdit& change)
+{
+    for (const size_t i : selected) {
+        Animal& a = animals[i];
         a.ringNumber = change.storedRing();
         if (change.fields.sex)
             a.sex = *change.fields.sex;

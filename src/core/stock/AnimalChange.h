@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "core/model/AnimalRecords.h"
 #include "core/model/StockData.h"
 #include "core/stock/AnimalEntry.h"
@@ -42,9 +44,14 @@ struct AnimalEditResult
 // duplicate when another active animal has it, compared upper-cased; the
 // animal being changed is never its own duplicate.
 AnimalEditResult checkAnimalEdit(const AnimalTable& animals, const QString& selectedRing, const AnimalEdit& edit);
+// The same, given the positions of the active animals with the selected ring
+// (from an index): a large stock is then searched only for a new ring.
+AnimalEditResult checkAnimalEdit(const AnimalTable& animals, const QString& selectedRing,
+                                 const std::vector<size_t>& selected, const AnimalEdit& edit);
 
 // Stores an edit that checkAnimalEdit allowed.
 void writeAnimalEdit(AnimalTable& animals, const QString& selectedRing, const AnimalEdit& edit);
+void writeAnimalEdit(AnimalTable& animals, const std::vector<size_t>& selected, const AnimalEdit& edit);
 
 // How many links name a ring: parents of animals, cocks and hens of pairs,
 // rings of young.

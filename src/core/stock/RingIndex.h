@@ -5,7 +5,8 @@
 #include <vector>
 
 // Ring number -> the last record in table order that has it (deleted records
-// included), and the last active one. Built once for a table in one pass (an
+// included), and the last active one; each record leads to the one before it
+// with the same ring. Built once for a table in one pass (an
 // open-addressing table of positions, no allocation per ring); the stock
 // document drops it whenever the table changes. The table must outlive it.
 class RingIndex
@@ -17,6 +18,8 @@ public:
     qsizetype lastWith(const QString& ring) const;
     // Position of the last active record with exactly this ring, or -1.
     qsizetype lastActiveWith(const QString& ring) const;
+    // Positions of every active record with exactly this ring, in table order.
+    std::vector<size_t> activeWith(const QString& ring) const;
     // Takes in records appended to the table since, from `first` on. False
     // when the table would grow too full: the index must then be made anew.
     bool addAppended(size_t first);
@@ -33,6 +36,7 @@ private:
 
     const AnimalTable& m_animals;
     std::vector<Slot> m_slots;
+    std::vector<qint32> m_earlier; // per position, the one before it with the same ring, or -1
     quint32 m_mask = 0;
     size_t m_used = 0;
 };

@@ -45,6 +45,7 @@ void StockDocument::notify(Changes what, int kept, bool positionsReported)
     if ((what & (Animals | AnimalOrder | ListedMarks)) && !positionsReported) {
         m_encoded.invalidateAll();
         m_offered.reset();
+        m_candidates.reset();
     }
     ++m_generation;
     if (what & kFileChanges)
@@ -148,6 +149,7 @@ void StockDocument::followReached(const AnimalsReached& reached)
             m_encoded.invalidateFrom(*reached.from);
     }
     m_offered.follow(m_db.animals, reached);
+    m_candidates.follow(m_db.animals, reached);
 }
 
 int StockDocument::keepRingIndexAfterAppending(size_t first)
@@ -227,7 +229,9 @@ QString StockDocument::enterAnimal(Animal animal, const QString& picturePath)
 AnimalEditResult StockDocument::changeAnimal(const QString& selectedRing, const AnimalEdit& requested,
                                              const CarryLinks& carryLinks)
 {
-    AnimalEditResult result = checkAnimalEdit(m_db.animals, selectedRing, requested);
+    // Only the animals with the selected ring can change; their old state tells whether one did.
+    const std::vector<size_t> edited = ringIndex().activeWith(selectedRing);
+    AnimalEditResult result = checkAnimalEdit(m_db.animals, selectedRing, edited, requested);
     if (!result.stored())
         return result;
     AnimalEdit edit = requested;
@@ -240,7 +244,8 @@ AnimalEditResult StockDocument::changeAnimal(const QString& selectedRing, const 
         change.keepRecords(*m_records, ring);
         change.keepPicture(m_pictures, ring);
     }
-    change.keepAnimalsWhere(m_db.animals, activeWith(selectedRing));
+    for (const size_t i : edited)
+        change.keepAnimal(m_db.animals, i);
     if (carry) {
         change.keepAnimalsWhere(m_db.animals, [&](const Animal& a) {
             return a.fatherRing == selectedRing || a.motherRing == selectedRing;
@@ -296,12 +301,10 @@ AnimalEditResult StockDocument::changeAnimal(const QString& selectedRing, const 
             what |= Records;
     }
 
-    // Only the animals with the selected ring can change; their old state tells whether one did.
-    const std::vector<size_t> edited = activeIndicesOf(m_db.animals, selectedRing);
     AnimalTable before;
     for (const size_t i : edited)
         before.push_back(m_db.animals[i]);
-    writeAnimalEdit(m_db.animals, selectedRing, edit);
+    writeAnimalEdit(m_db.animals, edited, edit);
     for (size_t k = 0; k < edited.size(); ++k) {
         if (m_db.animals[edited[k]] != before[k])
             what |= Animals;

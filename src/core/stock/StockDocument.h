@@ -6,6 +6,7 @@
 #include "core/pictures/PictureStore.h"
 #include "core/records/RecordsDatabase.h"
 #include "core/stock/AnimalChange.h"
+#include "core/stock/CandidateRings.h"
 #include "core/stock/OfferedValues.h"
 #include "core/stock/UndoHistory.h"
 
@@ -69,6 +70,12 @@ public:
     const std::vector<qsizetype>& alphabeticalRingOrder() const;
     // The last active animal with exactly this ring, or nullptr.
     const Animal* lastActive(const QString& ring) const;
+
+    // The rings that can get a certificate (active, unsold animals),
+    // alphabetical; after a change only the animals it reached are placed again.
+    const QStringList& certificateCandidates();
+    // Goes up whenever that list's content changes.
+    quint64 certificateCandidatesVersion() const { return m_candidates.version(); }
 
     // The distinct values of a field over the active animals, alphabetical,
     // offered in a suggestion list. Offering them sets the listed marks the
@@ -235,6 +242,7 @@ private:
     StockData m_db;
     EncodedStock m_encoded;
     OfferedValues m_offered;
+    CandidateRings m_candidates;
     DataFiles m_files;
     PictureStore m_pictures;
     std::unique_ptr<RecordsDatabase> m_records;

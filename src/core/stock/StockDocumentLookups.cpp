@@ -33,6 +33,11 @@ const Animal* StockDocument::lastActive(const QString& ring) const
     return i < 0 ? nullptr : &m_db.animals[size_t(i)];
 }
 
+const QStringList& StockDocument::certificateCandidates()
+{
+    return m_candidates.rings(m_db.animals);
+}
+
 QStringList StockDocument::offerValues(QString Animal::*field)
 {
     std::vector<size_t> changed;

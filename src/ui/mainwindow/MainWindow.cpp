@@ -172,7 +172,12 @@ void MainWindow::refresh()
 
 void MainWindow::refreshAnimalLists()
 {
-    m_pedigree->setRings(pedigreeCandidates(m_stock.animals()));
+    // The ring list stays, with its selection, while a change leaves it as it was.
+    const QStringList& candidates = m_stock.certificateCandidates();
+    if (m_candidatesShown != m_stock.certificateCandidatesVersion()) {
+        m_pedigree->setRings(candidates);
+        m_candidatesShown = m_stock.certificateCandidatesVersion();
+    }
     m_stockListPanel->setBreeds(offeredFrom(m_stock, &Animal::breed));
 }
 

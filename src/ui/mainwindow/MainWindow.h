@@ -57,6 +57,7 @@ private:
     void showStockList(StockListDestination destination);
 
     StockDocument& m_stock;
+    std::optional<quint64> m_candidatesShown; // the version of the certificate's ring list shown
     PreferencesStore& m_preferences;
     CertificateCommands* m_certificates = nullptr;
     TaskDialogs* m_dialogs = nullptr;
