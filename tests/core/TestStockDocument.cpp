@@ -569,6 +569,37 @@ private slots:
         }
     }
 
+    // A bird sold and the sale taken back returns to its place among rings equal but for case.
+    void theRingListKeepsTheTableOrderOfRingsEqualButForCase()
+    {
+        StockDocument stock(StockData {{testAnimal(QStringLiteral("R1"), Sex::Male, 2020),
+                                        testAnimal(QStringLiteral("r1"), Sex::Female, 2020),
+                                        testAnimal(QStringLiteral("A2"), Sex::Female, 2020)},
+                                       {},
+                                       {},
+                                       PrintSettings::defaults()},
+                            DataFiles(m_dir->path() + QStringLiteral("/gleich/")));
+        QCOMPARE(stock.certificateCandidates(), (QStringList {"A2", "R1", "r1"}));
+        for (int turn = 0; turn < 2; ++turn) { // the first change finds the list without a record of it
+            AnimalEdit sold = editOf(stock.animals()[0]);
+            sold.sold = true;
+            QVERIFY(stock.changeAnimal(QStringLiteral("R1"), sold).stored());
+            QCOMPARE(stock.certificateCandidates(), (QStringList {"A2", "r1"}));
+            QCOMPARE(stock.undo(), QString());
+            QCOMPARE(stock.certificateCandidates(), (QStringList {"A2", "R1", "r1"}));
+        }
+        // Remarks leave the list, and its version, as they were; a new ring does not.
+        const quint64 version = stock.certificateCandidatesVersion();
+        AnimalEdit remarks = editOf(stock.animals()[2]);
+        remarks.fields.remarks = QStringLiteral("Neu");
+        QVERIFY(stock.changeAnimal(QStringLiteral("A2"), remarks).stored());
+        QCOMPARE(stock.certificateCandidatesVersion(), version);
+        remarks.fields.ring = QStringLiteral("Z3");
+        QVERIFY(stock.changeAnimal(QStringLiteral("A2"), remarks).stored());
+        QVERIFY(stock.certificateCandidatesVersion() != version);
+        QCOMPARE(stock.certificateCandidates(), (QStringList {"R1", "r1", "Z3"}));
+    }
+
     void theHistoryKeepsTheNewestSteps()
     {
         BreederData breeder;

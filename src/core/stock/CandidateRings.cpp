@@ -29,26 +29,31 @@ void CandidateRings::reset()
 
 void CandidateRings::build(const AnimalTable& animals)
 {
+    // Gathered in table order and sorted as one list: the rings' texts are
+    // reached one after another, not in alphabetical leaps across the stock.
     std::vector<qsizetype> positions;
+    QStringList rings;
     m_listed.assign(animals.size(), false);
-    m_listedRing.assign(animals.size(), QString());
     for (size_t i = 0; i < animals.size(); ++i) {
         if (listed(animals[i])) {
             positions.push_back(qsizetype(i));
+            rings.append(animals[i].ringNumber);
             m_listed[i] = true;
-            m_listedRing[i] = animals[i].ringNumber;
         }
     }
     const std::vector<qsizetype> order
-        = alphabeticalPermutation(qsizetype(positions.size()), [&](qsizetype i) -> const QString& {
-              return animals[size_t(positions[size_t(i)])].ringNumber;
-          });
+        = alphabeticalPermutation(rings.size(), [&rings](qsizetype i) -> const QString& { return rings[i]; });
     m_order.clear();
     m_order.reserve(order.size());
-    for (const qsizetype i : order)
+    m_rings.clear();
+    m_rings.reserve(rings.size());
+    for (const qsizetype i : order) {
         m_order.push_back(positions[size_t(i)]);
+        m_rings.append(std::move(rings[i]));
+    }
+    m_listedRing.clear(); // made at the first change: the start need not wait for it
     m_built = true;
-    m_ringsCurrent = false;
+    m_ringsCurrent = true;
     ++m_version;
 }
 
@@ -86,10 +91,13 @@ void CandidateRings::follow(const AnimalTable& animals, const AnimalsReached& re
     // Everything from here on was appended, removed or moved up.
     const size_t rest = std::min({reached.from.value_or(had), had, size});
     // A change that left a listed animal's ring and its being listed as they
-    // were (its remarks, its colour) leaves the list as it was.
+    // were (its remarks, its colour) leaves the list as it was. Before the
+    // first change nothing records the rings listed: the animals reached go
+    // back in any case.
+    const bool mirrored = m_listedRing.size() == had;
     auto unchanged = [&](size_t p) {
         const bool now = listed(animals[p]);
-        return now == m_listed[p] && (!now || m_listedRing[p] == animals[p].ringNumber);
+        return mirrored && now == m_listed[p] && (!now || m_listedRing[p] == animals[p].ringNumber);
     };
     std::vector<bool> again(std::min(had, size), false);
     bool anyAgain = false;
@@ -97,6 +105,13 @@ void CandidateRings::follow(const AnimalTable& animals, const AnimalsReached& re
         if (p < rest && !unchanged(p)) {
             again[p] = true;
             anyAgain = true;
+        }
+    }
+    if (!mirrored) {
+        m_listedRing.assign(had, QString());
+        for (size_t p = 0; p < std::min(had, size); ++p) {
+            if (m_listed[p])
+                m_listedRing[p] = animals[p].ringNumber;
         }
     }
     if (!anyAgain && rest == had && rest == size)
