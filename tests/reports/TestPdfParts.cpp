@@ -53,6 +53,9 @@ private slots:
 
     void aReportWrittenInPartsLooksAsWrittenInOnePiece()
     {
+#ifdef Q_OS_WIN
+        QSKIP("Windows writes every PDF in one piece");
+#endif
         const auto pages = longList();
         QCOMPARE(pages->count(), 7);
         const QString whole = m_dir.filePath(QStringLiteral("ganz.pdf"));

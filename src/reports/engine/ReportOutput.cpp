@@ -134,6 +134,11 @@ Outcome writePdf(const ReportPages& pages, const QString& path, const QString& p
     useBundledPrintFonts(); // once, before the threads that write parts share the fonts
     if (parts <= 0)
         parts = std::min(QThread::idealThreadCount(), pages.count() / kPagesPerPartAtLeast);
+#ifdef Q_OS_WIN
+    // Qt's font engines there crash when PDFs are written on several threads
+    // at once (seen under Wine with Qt 6.4): one piece, as before.
+    parts = 1;
+#endif
     parts = std::clamp(parts, 1, std::min(pages.count(), kPartsAtMost));
     // Every sheet has the first page's size.
     const QSizeF sheet = pages.page(0).size;

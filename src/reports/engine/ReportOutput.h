@@ -22,8 +22,9 @@ struct Outcome
 
 // A cancelled or failed PDF leaves no file and the previous one untouched.
 // A long report is written in `parts` runs of pages at once (0: as many as
-// the machine has cores and the pages are worth), then joined. Progress is
-// reported on the calling thread; the pages are asked for on several.
+// the machine has cores and the pages are worth; on Windows always one),
+// then joined. Progress is reported on the calling thread; the pages are
+// asked for on several.
 Outcome writePdf(const ReportPages& pages, const QString& path, const QString& printDate,
                  const PageProgress& progress = {}, int parts = 0);
 // German reason on failure, empty on success.
