@@ -207,6 +207,15 @@ DataFiles::StartupResult DataFiles::load(StockData& db, Access access, const QSt
     if (result.terminate)
         return result;
 
+    // The pairs are decoded on a thread of their own while the stock file is:
+    // the two files share nothing, and the stock's records are first walked by one thread.
+    PairTable readPairs;
+    PairFile::ReadResult pairRead;
+    std::jthread pairReader([&] {
+        if (pairs.exists)
+            pairRead = PairFile::read(pairs.bytes, readPairs);
+    });
+
     if (!stock.exists) {
         db.animals.clear();
         db.breeder = {};
@@ -241,17 +250,17 @@ DataFiles::StartupResult DataFiles::load(StockData& db, Access access, const QSt
     // A damaged pair file gives an empty pair table.
     db.pairs.clear();
     if (pairs.exists) {
-        const PairFile::ReadResult read = PairFile::read(pairs.bytes, db.pairs);
-        if (!read.complete) {
-            db.pairs.clear();
+        pairReader.join();
+        if (pairRead.complete)
+            db.pairs = std::move(readPairs);
+        else
             result.messages << damagedMessage(
-                FileKind::Pairs, read.problem,
+                FileKind::Pairs, pairRead.problem,
                 QCoreApplication::translate(
                     "DataFiles",
                     "Die Zuchtpaare wurden nicht geladen; das Programm beginnt mit einer leeren "
                     "Zuchtpaar-Liste."),
                 access);
-        }
     }
     // Both files read whole, nothing left over from a save: they hold what is in memory now.
     if (access == Access::Owner && recovered && stock.exists && pairs.exists && result.messages.isEmpty())
