@@ -8,6 +8,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <atomic>
 #include <thread>
 
 namespace {
@@ -15,19 +16,22 @@ namespace {
 // Below this many animals one thread reads them as fast.
 constexpr qint32 kParallelFrom = 20000;
 
-// Where each animal record starts, found without decoding it: a fixed part,
-// then two counted texts. Empty when the bytes do not hold `count` whole
-// records; the careful reading then finds and reports what is wrong.
-std::vector<qsizetype> recordStarts(QByteArrayView bytes, qsizetype pos, qint32 count)
+// Records a decoding thread takes at a time: small enough that the threads
+// end together however unevenly their memory comes from the system.
+constexpr qint32 kRunLength = 4096;
+
+// Where every run of kRunLength records starts, and where the last record
+// ends, found without decoding them: a fixed part, then two counted texts.
+// Empty when the bytes do not hold `count` whole records; the careful reading
+// then finds and reports what is wrong.
+std::vector<qsizetype> runStarts(QByteArrayView bytes, qsizetype pos, qint32 count)
 {
     const qsizetype fixed = minimumSize<Animal>() - 8; // without the two counts
-    // A count the bytes left cannot hold is never allocated for.
-    if (count > (bytes.size() - pos) / minimumSize<Animal>())
-        return {};
     std::vector<qsizetype> starts;
-    starts.reserve(size_t(count) + 1);
+    starts.reserve(size_t(count / kRunLength) + 2);
     for (qint32 i = 0; i < count; ++i) {
-        starts.push_back(pos);
+        if (i % kRunLength == 0)
+            starts.push_back(pos);
         pos += fixed;
         for (int text = 0; text < 2; ++text) {
             if (pos > bytes.size() - 4)
@@ -43,37 +47,65 @@ std::vector<qsizetype> recordStarts(QByteArrayView bytes, qsizetype pos, qint32 
     return starts;
 }
 
-// Decodes the animals [first, last); false when a field is off.
-bool decodeAnimals(QByteArrayView bytes, const std::vector<qsizetype>& starts, size_t first, size_t last,
-                   AnimalTable& animals)
+// Decodes the animals [first, last) from the bytes [from, to); false when a field is off.
+bool decodeAnimals(QByteArrayView bytes, qsizetype from, qsizetype to, size_t first, size_t last, AnimalTable& animals,
+                   TextCache& shared)
 {
-    ByteReader r(bytes.data() + starts[first], starts[last] - starts[first]);
-    TextCache shared;
+    ByteReader r(bytes.data() + from, to - from);
     for (size_t i = first; i < last && r.ok(); ++i) {
         FieldReader fields(r, &shared);
         visitFields(fields, animals[i]);
     }
-    return r.ok();
+    return r.ok() && r.remaining() == 0;
 }
 
-// Large stocks are decoded by several threads, each a part of the records.
-// False (and nothing read) when a record is off: the careful reading follows.
+// Writes one byte of every page of the storage: memory comes from the
+// system page by page as it is first written, and on some machines each
+// page's first write costs more than all the work done on it afterwards.
+void fetchPages(char* storage, size_t bytes)
+{
+    constexpr size_t kPage = 4096; // the smallest page of any system the program runs on
+    for (size_t at = 0; at < bytes; at += kPage)
+        static_cast<volatile char*>(storage)[at] = 0;
+}
+
+// Large stocks are decoded by several threads, each taking the next run of
+// records until none is left. False (and nothing read) when a record is
+// off: the careful reading follows.
 bool readAnimalsInParallel(QByteArrayView bytes, ByteReader& r, qint32 count, AnimalTable& animals)
 {
-    const std::vector<qsizetype> starts = recordStarts(bytes, r.position(), count);
+    // A count the bytes left cannot hold is never allocated for.
+    if (count > (bytes.size() - r.position()) / minimumSize<Animal>())
+        return false;
+    // While this thread walks the records, a helper fetches the table's memory from the system.
+    animals.clear();
+    animals.reserve(size_t(count));
+    std::thread fetching(fetchPages, reinterpret_cast<char*>(animals.data()), size_t(count) * sizeof(Animal));
+    const std::vector<qsizetype> starts = runStarts(bytes, r.position(), count);
+    fetching.join();
     if (starts.empty())
         return false;
     animals.resize(size_t(count));
-    const size_t parts = std::clamp<size_t>(std::thread::hardware_concurrency(), 1, 8);
-    std::vector<char> fine(parts, 0);
+
+    const size_t runs = starts.size() - 1;
+    std::atomic<size_t> next {0};
+    std::atomic<bool> fine {true};
+    auto decodeRuns = [&] {
+        TextCache shared;
+        for (size_t run = next++; run < runs && fine; run = next++) {
+            const size_t first = run * kRunLength;
+            const size_t last = std::min(first + kRunLength, size_t(count));
+            if (!decodeAnimals(bytes, starts[run], starts[run + 1], first, last, animals, shared))
+                fine = false;
+        }
+    };
     std::vector<std::thread> helpers;
-    for (size_t p = 1; p < parts; ++p)
-        helpers.emplace_back(
-            [&, p] { fine[p] = decodeAnimals(bytes, starts, count * p / parts, count * (p + 1) / parts, animals); });
-    fine[0] = decodeAnimals(bytes, starts, 0, count / parts, animals);
+    for (unsigned i = 1; i < std::clamp(std::thread::hardware_concurrency(), 1u, 8u); ++i)
+        helpers.emplace_back(decodeRuns);
+    decodeRuns();
     for (std::thread& helper : helpers)
         helper.join();
-    if (std::find(fine.begin(), fine.end(), 0) != fine.end()) {
+    if (!fine) {
         animals.clear();
         return false;
     }
