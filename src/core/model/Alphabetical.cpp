@@ -3,6 +3,7 @@
 #include <QCollator>
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -23,26 +24,24 @@ QCollator germanCollator()
 // by these weights, one per character, a shorter text before a longer one
 // that begins with it; texts equal so are equal to the collator too (a test
 // checks this against the collator). Any other character: 0, no weight.
+constexpr std::array<char, 128> kPlainWeights = [] {
+    std::array<char, 128> weights {};
+    for (char c = 'a'; c <= 'z'; ++c) {
+        weights[size_t(c)] = char(20 + c - 'a');
+        weights[size_t(c - 'a' + 'A')] = char(20 + c - 'a');
+    }
+    for (char c = '0'; c <= '9'; ++c)
+        weights[size_t(c)] = char(10 + c - '0');
+    weights[' '] = 1;
+    weights['-'] = 2;
+    weights['.'] = 3;
+    weights['/'] = 4;
+    return weights;
+}();
+
 char plainWeight(char16_t u)
 {
-    if (u >= 'a' && u <= 'z')
-        return char(20 + u - 'a');
-    if (u >= 'A' && u <= 'Z')
-        return char(20 + u - 'A');
-    if (u >= '0' && u <= '9')
-        return char(10 + u - '0');
-    switch (u) {
-    case ' ':
-        return 1;
-    case '-':
-        return 2;
-    case '.':
-        return 3;
-    case '/':
-        return 4;
-    default:
-        return 0;
-    }
+    return u < kPlainWeights.size() ? kPlainWeights[u] : 0;
 }
 
 std::optional<std::string> plainKey(const QString& text)
@@ -98,32 +97,44 @@ Packing pack(const QString& text, qsizetype position, PackedKey& key)
     return Packing::Packed;
 }
 
-// The whole list by packed keys, sorted on two threads when it is long;
-// nothing when a text is too long to pack or is not plain.
+// The whole list by packed keys, each half packed and sorted by a thread of
+// its own when the list is long; nothing when a text is too long to pack or is not plain.
 std::optional<std::vector<qsizetype>>
 packedOrder(qsizetype count, const std::function<const QString&(qsizetype)>& textAt, bool& notPlain)
 {
     std::vector<PackedKey> keys(static_cast<size_t>(count));
-    for (qsizetype i = 0; i < count; ++i) {
-        const Packing packing = pack(textAt(i), i, keys[size_t(i)]);
-        if (packing != Packing::Packed) {
-            notPlain = packing == Packing::NotPlain;
-            return std::nullopt;
+    auto packAndSort = [&](qsizetype from, qsizetype to) {
+        for (qsizetype i = from; i < to; ++i) {
+            if (const Packing packing = pack(textAt(i), i, keys[size_t(i)]); packing != Packing::Packed)
+                return packing;
         }
-    }
-    const auto middle = keys.begin() + (count >= 50000 ? count / 2 : count);
+        std::sort(keys.begin() + from, keys.begin() + to);
+        return Packing::Packed;
+    };
+    const qsizetype half = count >= 50000 ? count / 2 : count;
+    Packing second = Packing::Packed;
     std::thread helper;
-    if (middle != keys.end())
-        helper = std::thread([&] { std::sort(middle, keys.end()); });
-    std::sort(keys.begin(), middle);
-    if (helper.joinable()) {
+    if (half < count)
+        helper = std::thread([&] { second = packAndSort(half, count); });
+    const Packing first = packAndSort(0, half);
+    if (helper.joinable())
         helper.join();
-        std::inplace_merge(keys.begin(), middle, keys.end());
+    if (first != Packing::Packed || second != Packing::Packed) {
+        notPlain = first == Packing::NotPlain || second == Packing::NotPlain;
+        return std::nullopt;
     }
+    // The halves merged straight into the order: no third copy of the keys.
     std::vector<qsizetype> order;
     order.reserve(keys.size());
-    for (const PackedKey& key : keys)
-        order.push_back(key.position);
+    auto a = keys.cbegin();
+    auto b = keys.cbegin() + half;
+    const auto aEnd = b;
+    while (a != aEnd && b != keys.cend())
+        order.push_back((*b < *a ? b++ : a++)->position);
+    for (; a != aEnd; ++a)
+        order.push_back(a->position);
+    for (; b != keys.cend(); ++b)
+        order.push_back(b->position);
     return order;
 }
 

@@ -25,4 +25,5 @@ int comparePlainly(const QString& a, const QString& b);
 bool plainOrderIsTheCollatorsOrder();
 
 // The positions 0 to count-1 in the alphabetical order of textAt(position).
+// A long list calls textAt from two threads at once.
 std::vector<qsizetype> alphabeticalPermutation(qsizetype count, const std::function<const QString&(qsizetype)>& textAt);
