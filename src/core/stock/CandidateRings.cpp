@@ -31,29 +31,28 @@ void CandidateRings::build(const AnimalTable& animals)
 {
     // Gathered in table order and sorted as one list: the rings' texts are
     // reached one after another, not in alphabetical leaps across the stock.
+    // Only positions are gathered: a copy of every ring would be memory the
+    // start has to get from the system.
     std::vector<qsizetype> positions;
-    QStringList rings;
+    positions.reserve(animals.size());
     m_listed.assign(animals.size(), false);
     for (size_t i = 0; i < animals.size(); ++i) {
         if (listed(animals[i])) {
             positions.push_back(qsizetype(i));
-            rings.append(animals[i].ringNumber);
             m_listed[i] = true;
         }
     }
     const std::vector<qsizetype> order
-        = alphabeticalPermutation(rings.size(), [&rings](qsizetype i) -> const QString& { return rings[i]; });
+        = alphabeticalPermutation(qsizetype(positions.size()), [&](qsizetype i) -> const QString& {
+              return animals[size_t(positions[size_t(i)])].ringNumber;
+          });
     m_order.clear();
     m_order.reserve(order.size());
-    m_rings.clear();
-    m_rings.reserve(rings.size());
-    for (const qsizetype i : order) {
+    for (const qsizetype i : order)
         m_order.push_back(positions[size_t(i)]);
-        m_rings.append(std::move(rings[i]));
-    }
     m_listedRing.clear(); // made at the first change: the start need not wait for it
     m_built = true;
-    m_ringsCurrent = true;
+    m_ringsCurrent = false; // the texts follow in rings()
     ++m_version;
 }
 
