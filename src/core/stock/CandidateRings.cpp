@@ -42,14 +42,11 @@ void CandidateRings::build(const AnimalTable& animals)
             m_listed[i] = true;
         }
     }
-    const std::vector<qsizetype> order
-        = alphabeticalPermutation(qsizetype(positions.size()), [&](qsizetype i) -> const QString& {
-              return animals[size_t(positions[size_t(i)])].ringNumber;
-          });
-    m_order.clear();
-    m_order.reserve(order.size());
-    for (const qsizetype i : order)
-        m_order.push_back(positions[size_t(i)]);
+    m_order = alphabeticalPermutation(qsizetype(positions.size()), [&](qsizetype i) -> const QString& {
+        return animals[size_t(positions[size_t(i)])].ringNumber;
+    });
+    for (qsizetype& at : m_order)
+        at = positions[size_t(at)];
     m_listedRing.clear(); // made at the first change: the start need not wait for it
     m_built = true;
     m_ringsCurrent = false; // the texts follow in rings()
