@@ -1,6 +1,7 @@
 #include "reports/engine/ReportOutput.h"
 
 #include "core/files/SafeWrite.h"
+#include "reports/engine/PdfDocumentWriter.h"
 #include "reports/engine/PdfJoin.h"
 #include "reports/engine/PrintFonts.h"
 #include "reports/engine/ReportRenderer.h"
@@ -127,7 +128,36 @@ QImage toImage(const ReportPage& page, double dpi, const QString& printDate)
 }
 
 Outcome writePdf(const ReportPages& pages, const QString& path, const QString& printDate, const PageProgress& progress,
-                 int parts)
+                 int threads)
+{
+    if (pages.count() == 0)
+        return {false, QCoreApplication::translate("ReportOutput", "Es gibt keine Seite zum Speichern.")};
+    useBundledPrintFonts(); // once, before the threads that draw pages share the fonts
+    if (threads <= 0)
+        threads = std::clamp(QThread::idealThreadCount(), 1, kPartsAtMost);
+#ifdef Q_OS_WIN
+    threads = 1; // as for Qt's writer below
+#endif
+    auto own = PdfDocumentWriter::Result::Unsupported;
+    const WriteOutcome outcome = writeFileSafely(path, [&](QIODevice& device) {
+        own = PdfDocumentWriter::write(device, pages, printDate, progress, threads);
+        return own == PdfDocumentWriter::Result::Written;
+    });
+    switch (own) {
+    case PdfDocumentWriter::Result::Written:
+    case PdfDocumentWriter::Result::Failed:
+        return outcome.ok ? Outcome {} : Outcome {false, outcome.reason};
+    case PdfDocumentWriter::Result::Cancelled:
+        return {true, {}};
+    case PdfDocumentWriter::Result::Unsupported:
+        break;
+    }
+    // Pictures and the like: Qt's writer, in parts when the pages are many.
+    return writePdfWithQt(pages, path, printDate, progress, 0);
+}
+
+Outcome writePdfWithQt(const ReportPages& pages, const QString& path, const QString& printDate,
+                       const PageProgress& progress, int parts)
 {
     if (pages.count() == 0)
         return {false, QCoreApplication::translate("ReportOutput", "Es gibt keine Seite zum Speichern.")};

@@ -21,12 +21,16 @@ struct Outcome
 };
 
 // A cancelled or failed PDF leaves no file and the previous one untouched.
-// A long report is written in `parts` runs of pages at once (0: as many as
-// the machine has cores and the pages are worth; on Windows always one),
-// then joined. Progress is reported on the calling thread; the pages are
-// asked for on several.
+// The pages are drawn on `threads` threads at once (0: as many as the
+// machine has cores; on Windows always one) and written by the program's own
+// PDF writer; pages it does not draw (pictures) go to Qt's. Progress is
+// reported on the calling thread; the pages are asked for on several.
 Outcome writePdf(const ReportPages& pages, const QString& path, const QString& printDate,
-                 const PageProgress& progress = {}, int parts = 0);
+                 const PageProgress& progress = {}, int threads = 0);
+// Qt's PDF writer: a long report in `parts` runs of pages at once (0: as
+// many as the machine has cores and the pages are worth), then joined.
+Outcome writePdfWithQt(const ReportPages& pages, const QString& path, const QString& printDate,
+                       const PageProgress& progress = {}, int parts = 0);
 // German reason on failure, empty on success.
 QString writePng(const ReportPage& page, const QString& path, double dpi, const QString& printDate);
 
