@@ -111,6 +111,9 @@ private slots:
 
     void theProgramsWriterDrawsAsQtsWriterDoes()
     {
+#ifdef Q_OS_WIN
+        QSKIP("Windows writes every PDF through Qt's writer");
+#endif
         const auto list = longList();
         QCOMPARE(list->count(), 7);
         const QString qt = m_dir.filePath(QStringLiteral("qt.pdf"));

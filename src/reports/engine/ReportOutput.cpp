@@ -132,12 +132,14 @@ Outcome writePdf(const ReportPages& pages, const QString& path, const QString& p
 {
     if (pages.count() == 0)
         return {false, QCoreApplication::translate("ReportOutput", "Es gibt keine Seite zum Speichern.")};
+#ifdef Q_OS_WIN
+    // Qt's font engines there crash when text is laid out off the main
+    // thread (seen under Wine with Qt 6.4): Qt's writer, on the calling one.
+    return writePdfWithQt(pages, path, printDate, progress, 1);
+#endif
     useBundledPrintFonts(); // once, before the threads that draw pages share the fonts
     if (threads <= 0)
         threads = std::clamp(QThread::idealThreadCount(), 1, kPartsAtMost);
-#ifdef Q_OS_WIN
-    threads = 1; // as for Qt's writer below
-#endif
     auto own = PdfDocumentWriter::Result::Unsupported;
     const WriteOutcome outcome = writeFileSafely(path, [&](QIODevice& device) {
         own = PdfDocumentWriter::write(device, pages, printDate, progress, threads);

@@ -22,8 +22,8 @@ struct Outcome
 
 // A cancelled or failed PDF leaves no file and the previous one untouched.
 // The pages are drawn on `threads` threads at once (0: as many as the
-// machine has cores; on Windows always one) and written by the program's own
-// PDF writer; pages it does not draw (pictures) go to Qt's. Progress is
+// machine has cores) and written by the program's own PDF writer; pages it
+// does not draw (pictures) go to Qt's, and on Windows every page does. Progress is
 // reported on the calling thread; the pages are asked for on several.
 Outcome writePdf(const ReportPages& pages, const QString& path, const QString& printDate,
                  const PageProgress& progress = {}, int threads = 0);
