@@ -5,6 +5,7 @@
 #include <QtGui/private/qfontengine_p.h>
 #include <QtGui/private/qtextengine_p.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -126,6 +127,7 @@ void appendPdfNumber(std::string& out, double value)
         *at++ = '-';
         value = -value;
     }
+    value = std::min(value, 4e9); // no page reaches that far; beyond it the cast would overflow
     auto whole = static_cast<unsigned int>(value);
     const double fraction = value - double(whole);
     int ninths = int(fraction * 1000000000);
