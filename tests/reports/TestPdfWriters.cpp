@@ -119,24 +119,9 @@ private slots:
         const QString qt = m_dir.filePath(QStringLiteral("qt.pdf"));
         const QString own = m_dir.filePath(QStringLiteral("eigen.pdf"));
         QVERIFY(ReportOutput::writePdfWithQt(*list, qt, kDate, {}, 1).ok());
-        std::vector<std::pair<int, int>> reported;
-        bool elsewhere = false;
-        const auto outcome = ReportOutput::writePdf(
-            *list, own, kDate,
-            [&](int done, int count) {
-                elsewhere = elsewhere || QThread::currentThread() != thread();
-                reported.emplace_back(done, count);
-                return true;
-            },
-            3);
-        QVERIFY(outcome.ok());
-        QVERIFY(!reported.empty());
-        QVERIFY2(!elsewhere, "progress is reported on the calling thread only");
-        for (size_t i = 0; i < reported.size(); ++i) {
-            QCOMPARE(reported[i].second, 7);
-            QVERIFY(reported[i].first >= 0 && reported[i].first < 7);
-            QVERIFY(i == 0 || reported[i].first >= reported[i - 1].first);
-        }
+        writeWatchingProgress(&ReportOutput::writePdf, *list, own);
+        if (QTest::currentTestFailed())
+            return;
         QCOMPARE(producer(own), QStringLiteral("Avelor"));
         compareAsDrawn(qt, own, 7, 100);
         const QStringList fonts
@@ -181,24 +166,9 @@ private slots:
         const QString joined = m_dir.filePath(QStringLiteral("teile.pdf"));
         QVERIFY(!written(*pages, whole, 1).isEmpty());
 
-        std::vector<std::pair<int, int>> reported;
-        bool elsewhere = false;
-        const auto outcome = ReportOutput::writePdfWithQt(
-            *pages, joined, kDate,
-            [&](int done, int count) {
-                elsewhere = elsewhere || QThread::currentThread() != thread();
-                reported.emplace_back(done, count);
-                return true;
-            },
-            3);
-        QVERIFY(outcome.ok());
-        QVERIFY(!reported.empty());
-        QVERIFY2(!elsewhere, "progress is reported on the calling thread only");
-        for (size_t i = 0; i < reported.size(); ++i) {
-            QCOMPARE(reported[i].second, 7);
-            QVERIFY(reported[i].first >= 0 && reported[i].first < 7);
-            QVERIFY(i == 0 || reported[i].first >= reported[i - 1].first);
-        }
+        writeWatchingProgress(&ReportOutput::writePdfWithQt, *pages, joined);
+        if (QTest::currentTestFailed())
+            return;
 
         compareAsDrawn(whole, joined, 7, 40);
 
@@ -269,6 +239,29 @@ private slots:
     }
 
 private:
+    // Writes on three threads; progress comes on this thread only, in order, within the pages.
+    void writeWatchingProgress(decltype(&ReportOutput::writePdf) write, const ReportPages& pages, const QString& path)
+    {
+        std::vector<std::pair<int, int>> reported;
+        bool elsewhere = false;
+        const auto outcome = write(
+            pages, path, kDate,
+            [&](int done, int count) {
+                elsewhere = elsewhere || QThread::currentThread() != thread();
+                reported.emplace_back(done, count);
+                return true;
+            },
+            3);
+        QVERIFY(outcome.ok());
+        QVERIFY(!reported.empty());
+        QVERIFY2(!elsewhere, "progress is reported on the calling thread only");
+        for (size_t i = 0; i < reported.size(); ++i) {
+            QCOMPARE(reported[i].second, pages.count());
+            QVERIFY(reported[i].first >= 0 && reported[i].first < pages.count());
+            QVERIFY(i == 0 || reported[i].first >= reported[i - 1].first);
+        }
+    }
+
     QTemporaryDir m_dir;
 };
 
